@@ -1,0 +1,47 @@
+// qvformat: turns play-by-mail turn reports into printable RTF documents and
+// annotated item-list pages, and downloads turns from the game's web site.
+
+#include <clocale>
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "app/run.h"
+#include "app/usage.h"
+#include "download/download_session.h"
+#include "platform/console.h"
+#include "platform/error.h"
+#include "platform/exe_dir.h"
+
+int main(int argc, char** argv) {
+  // Only the time format and the terminal's character set follow the
+  // user's locale; numbers and case folding stay fixed.
+  std::setlocale(LC_TIME, "");
+  std::setlocale(LC_CTYPE, "");
+
+  qv::StdConsole console;
+  try {
+    std::vector<std::string> params(argv + 1, argv + argc);
+    const std::string programDir = qv::ExecutableDir();
+
+    if (params.size() == 1 && (params[0] == "--help" || params[0] == "-h")) {
+      for (const std::string& line : qv::UsageLines(qv::SiteDomain(programDir)))
+        console.Line(line);
+      return 0;
+    }
+    if (params.size() == 1 && params[0] == "--version") {
+      console.Line(std::string("qvformat ") + QVFORMAT_VERSION);
+      return 0;
+    }
+
+    qv::RunContext ctx{qv::CommandLine(std::move(params)), console, programDir};
+    qv::RunTool(ctx, qv::DefaultHandlers());
+    return 0;
+  } catch (const qv::Error& e) {
+    console.ErrorLine("qvformat: " + e.kind() + ": " + e.text());
+  } catch (const std::exception& e) {
+    console.ErrorLine(std::string("qvformat: internal error: ") + e.what());
+  }
+  return 1;
+}

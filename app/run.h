@@ -1,0 +1,33 @@
+// One run of the tool: usage, start line, the chosen mode, end line.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/run_context.h"
+
+namespace qv {
+
+// The work a mode hands a report to, so that tests can watch the batch run.
+struct ModeHandlers {
+  std::function<void(RunContext&, const std::string&)> convert;   // detect + convert
+  std::function<void(RunContext&, const std::string&)> itemList;  // item-list page
+  std::function<void(RunContext&)> download;
+  std::function<std::vector<std::string>()> listDirectory;  // current directory
+  std::function<std::string()> timeText;
+};
+
+// The handlers that do the real work.
+ModeHandlers DefaultHandlers();
+
+// True when the batch run takes a directory entry of this name.
+bool TakenByBatch(const std::string& name);
+
+// The numbered line of a batch run: "   1. Filenev: 1234_56.htm".
+std::string BatchLine(int counter, const std::string& name);
+
+// Runs the tool; errors propagate as exceptions (caught in main).
+void RunTool(RunContext& ctx, const ModeHandlers& handlers);
+
+}  // namespace qv

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "app/run_context.h"
+
+namespace qv {
+
+// Downloads one turn from the game's web site; reads its options from the
+// command line.
+void DownloadTurn(RunContext& ctx);
+
+// The domain of the game's web site, as the usage text names it.
+std::string SiteDomain(const std::string& programDir);
+
+}  // namespace qv

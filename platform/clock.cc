@@ -1,0 +1,146 @@
+#include "platform/clock.h"
+
+#include <langinfo.h>
+
+#include <cstring>
+#include <ctime>
+
+#include "platform/charset.h"
+#include "platform/error.h"
+
+namespace qv {
+namespace {
+
+// One strftime directive: the position of its "%", its conversion letter and
+// the position just behind it. Flags, widths and E/O modifiers are skipped.
+struct Directive {
+  std::size_t start = std::string::npos;
+  char letter = 0;
+  std::size_t end = std::string::npos;
+};
+
+Directive NextDirective(const std::string& format, std::size_t from) {
+  std::size_t pos = format.find('%', from);
+  while (pos != std::string::npos) {
+    std::size_t i = pos + 1;
+    while (i < format.size() && std::strchr("_-0^#", format[i]) != nullptr) ++i;
+    while (i < format.size() && format[i] >= '0' && format[i] <= '9') ++i;
+    while (i < format.size() && (format[i] == 'E' || format[i] == 'O')) ++i;
+    if (i >= format.size()) return {};
+    if (format[i] != '%') return {pos, format[i], i + 1};
+    pos = format.find('%', i + 1);  // "%%" is a literal percent sign
+  }
+  return {};
+}
+
+bool IsHourLetter(char c) { return std::strchr("HkIlTRr", c) != nullptr; }
+
+std::string AsciiLower(std::string s) {
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return s;
+}
+
+bool IsAscii(const std::string& s) {
+  for (unsigned char c : s)
+    if (c >= 0x80) return false;
+  return true;
+}
+
+// Designators come in the locale's character set; console text is Windows-1250.
+std::string DesignatorText(const char* localeText) {
+  std::string text = localeText != nullptr ? localeText : "";
+  if (IsAscii(text)) return text;
+  try {
+    return Transcode(text, LocaleCharset().c_str(), "WINDOWS-1250");
+  } catch (const Error&) {
+    return text;
+  }
+}
+
+std::string TwoDigits(int n) {
+  return std::string{static_cast<char>('0' + n / 10 % 10), static_cast<char>('0' + n % 10)};
+}
+
+}  // namespace
+
+TimePattern PatternFromFormat(const std::string& strftimeFormat, const std::string& am,
+                              const std::string& pm) {
+  TimePattern pattern;
+  Directive hour;
+  bool designatorBefore = false, designatorAfter = false, lowerDesignator = false;
+  for (Directive d = NextDirective(strftimeFormat, 0); d.start != std::string::npos;
+       d = NextDirective(strftimeFormat, d.end)) {
+    if (d.letter == 'p' || d.letter == 'P') {
+      (hour.start == std::string::npos ? designatorBefore : designatorAfter) = true;
+      lowerDesignator = d.letter == 'P';
+    } else if (hour.start == std::string::npos && IsHourLetter(d.letter)) {
+      hour = d;
+    }
+  }
+  if (hour.start == std::string::npos) return pattern;  // no hour at all: H:MM:SS
+
+  switch (hour.letter) {
+    case 'I':
+    case 'l':
+      pattern.twelveHour = true;
+      pattern.leadingZero = hour.letter == 'I';
+      break;
+    case 'r':  // "%I:%M:%S %p"
+      pattern.twelveHour = true;
+      pattern.leadingZero = true;
+      designatorAfter = true;
+      break;
+    default:  // %H, %k, %T, %R
+      break;
+  }
+
+  if (hour.letter != 'T' && hour.letter != 'R' && hour.letter != 'r') {
+    const std::size_t next = strftimeFormat.find('%', hour.end);
+    if (next != std::string::npos && next > hour.end)
+      pattern.separator = strftimeFormat.substr(hour.end, next - hour.end);
+  }
+
+  if (pattern.twelveHour && (designatorBefore || designatorAfter)) {
+    pattern.designatorFirst = designatorBefore;
+    pattern.am = lowerDesignator ? AsciiLower(am) : am;
+    pattern.pm = lowerDesignator ? AsciiLower(pm) : pm;
+  }
+  return pattern;
+}
+
+TimePattern LocaleTimePattern() {
+  std::string format = nl_langinfo(T_FMT);
+  if (format.find("%r") != std::string::npos) {
+    const std::string ampm = nl_langinfo(T_FMT_AMPM);
+    if (!ampm.empty()) format = ampm;  // else "%r" itself stands for the 12-hour clock
+  }
+  if (format.empty()) format = "%H:%M:%S";
+  return PatternFromFormat(format, DesignatorText(nl_langinfo(AM_STR)),
+                           DesignatorText(nl_langinfo(PM_STR)));
+}
+
+std::string FormatTimeOfDay(int hour, int minute, int second, const TimePattern& pattern) {
+  int shownHour = hour;
+  if (pattern.twelveHour) {
+    shownHour = hour % 12;
+    if (shownHour == 0) shownHour = 12;
+  }
+  std::string time = pattern.leadingZero || shownHour >= 10 ? TwoDigits(shownHour)
+                                                             : std::to_string(shownHour);
+  time += pattern.separator + TwoDigits(minute) + pattern.separator + TwoDigits(second);
+
+  if (!pattern.twelveHour) return time;
+  const std::string& designator = hour < 12 ? pattern.am : pattern.pm;
+  if (designator.empty()) return time;
+  return pattern.designatorFirst ? designator + " " + time : time + " " + designator;
+}
+
+std::string TimeText() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return FormatTimeOfDay(local.tm_hour, local.tm_min, local.tm_sec, LocaleTimePattern());
+}
+
+}  // namespace qv

@@ -1,0 +1,43 @@
+#include "platform/console.h"
+
+#include <strings.h>
+#include <unistd.h>
+
+#include "platform/charset.h"
+
+namespace qv {
+namespace {
+
+bool TranscodesTo(std::FILE* stream, bool localeIsUtf8) {
+  return localeIsUtf8 && isatty(fileno(stream)) != 0;
+}
+
+}  // namespace
+
+StdConsole::StdConsole() {
+  const std::string charset = LocaleCharset();
+  const bool utf8 =
+      strcasecmp(charset.c_str(), "UTF-8") == 0 || strcasecmp(charset.c_str(), "utf8") == 0;
+  outUtf8_ = TranscodesTo(stdout, utf8);
+  errUtf8_ = TranscodesTo(stderr, utf8);
+}
+
+void StdConsole::Line(const std::string& text) {
+  if (messagesToError_)
+    Write(stderr, errUtf8_, text);
+  else
+    Write(stdout, outUtf8_, text);
+}
+
+void StdConsole::ErrorLine(const std::string& text) { Write(stderr, errUtf8_, text); }
+
+void StdConsole::Write(std::FILE* stream, bool transcode, const std::string& text) {
+  std::string line = transcode ? Cp1250ToUtf8(text) : text;
+  line += "\r\n";
+  std::fwrite(line.data(), 1, line.size(), stream);
+  // Flushed per line: stdout and stderr lines keep their order, and nothing
+  // is lost when the run ends with an error.
+  std::fflush(stream);
+}
+
+}  // namespace qv

@@ -1,0 +1,145 @@
+#include "platform/settings.h"
+
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <string_view>
+
+namespace qv {
+namespace {
+
+constexpr std::size_t kMaxValueLength = 2047;  // what a 2048-byte buffer holds
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+std::string_view Trim(std::string_view s) {
+  std::size_t b = 0, e = s.size();
+  while (b < e && (s[b] == ' ' || s[b] == '\t')) ++b;
+  while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t')) --e;
+  return s.substr(b, e - b);
+}
+
+bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+    if (x != y) return false;
+  }
+  return true;
+}
+
+std::string Capped(std::string_view s) {
+  return std::string(s.substr(0, kMaxValueLength));
+}
+
+}  // namespace
+
+bool ParseInteger(const std::string& text, int* value) {
+  std::size_t i = 0;
+  const std::size_t n = text.size();
+  while (i < n && text[i] == ' ') ++i;
+  bool negative = false;
+  if (i < n && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+
+  bool hex = false;
+  if (i < n && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
+    hex = true;
+    i += 1;
+  } else if (i + 1 < n && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    hex = true;
+    i += 2;
+  }
+  if (i == n) return false;  // empty, lone sign or lone prefix
+
+  std::uint64_t magnitude = 0;
+  for (; i < n; ++i) {
+    int digit = hex ? HexDigit(text[i]) : (text[i] >= '0' && text[i] <= '9' ? text[i] - '0' : -1);
+    if (digit < 0) return false;
+    magnitude = magnitude * (hex ? 16 : 10) + static_cast<unsigned>(digit);
+    if (magnitude > 0xFFFFFFFFull) return false;  // keeps the accumulator small
+  }
+
+  if (hex) {
+    // Up to eight hex digits are a 32-bit pattern: "$FFFFFFFF" is -1.
+    std::uint32_t bits = static_cast<std::uint32_t>(magnitude);
+    if (negative) bits = 0u - bits;
+    *value = static_cast<int>(bits);
+    return true;
+  }
+  const std::int64_t signedValue =
+      negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
+  if (signedValue < INT32_MIN || signedValue > INT32_MAX) return false;
+  *value = static_cast<int>(signedValue);
+  return true;
+}
+
+int IntegerOr(const std::string& text, int fallback) {
+  int value = fallback;
+  return ParseInteger(text, &value) ? value : fallback;
+}
+
+IniFile::IniFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return;
+  text_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (in.bad()) text_.clear();
+}
+
+std::string IniFile::ReadString(const std::string& section, const std::string& key,
+                                const std::string& fallback) const {
+  const std::string_view all(text_);
+  const std::string_view wantedSection = Trim(section);
+  const std::string_view wantedKey = Trim(key);
+  bool inSection = false;
+
+  std::size_t start = 0;
+  while (start < all.size()) {
+    std::size_t end = all.find('\n', start);
+    if (end == std::string_view::npos) end = all.size();
+    std::string_view line = all.substr(start, end - start);
+    start = end + 1;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    line = Trim(line);
+    if (line.empty() || line.front() == ';') continue;
+
+    if (line.front() == '[') {
+      const std::size_t close = line.rfind(']');
+      if (close != std::string_view::npos && close > 0) {
+        inSection = EqualsIgnoreCase(Trim(line.substr(1, close - 1)), wantedSection);
+        continue;
+      }
+      // Without a closing bracket the line is not a section header.
+    }
+    if (!inSection) continue;
+
+    const std::size_t eq = line.find('=');
+    if (eq == std::string_view::npos) continue;
+    if (!EqualsIgnoreCase(Trim(line.substr(0, eq)), wantedKey)) continue;
+
+    std::string_view value = Trim(line.substr(eq + 1));
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+      value = value.substr(1, value.size() - 2);
+    }
+    return Capped(value);
+  }
+  return Capped(fallback);
+}
+
+int IniFile::ReadInteger(const std::string& section, const std::string& key,
+                         int fallback) const {
+  // A missing key reads as "", which is not a number and so gives the fallback.
+  return IntegerOr(ReadString(section, key, std::string()), fallback);
+}
+
+}  // namespace qv

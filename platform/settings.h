@@ -1,0 +1,39 @@
+// Reading qvformat.ini: a private-profile (INI) reader with the semantics the
+// tool's settings have always had, plus the tool's integer rule.
+#pragma once
+
+#include <string>
+
+namespace qv {
+
+// Converts text by the tool's number rule: leading blanks, then an optional
+// sign, then either hexadecimal digits behind "$", "x", "X", "0x" or "0X", or
+// decimal digits, and nothing else. Returns false (leaving *value alone) for
+// anything that is not a number by that rule or does not fit 32 bits.
+bool ParseInteger(const std::string& text, int* value);
+
+// ParseInteger with a fallback for text that is not a number.
+int IntegerOr(const std::string& text, int fallback);
+
+class IniFile {
+ public:
+  // Reads the whole file now; a missing or unreadable file acts as empty.
+  explicit IniFile(const std::string& path);
+
+  // The value of key in section, or fallback when the file, the section or
+  // the key is missing. Section and key names are compared case-blind; the
+  // value is trimmed of surrounding blanks, one pair of surrounding quotes is
+  // removed, the first occurrence wins, and at most 2047 characters are
+  // returned (a fallback is capped the same way).
+  std::string ReadString(const std::string& section, const std::string& key,
+                         const std::string& fallback) const;
+
+  // ReadString converted by the number rule; fallback when the key is missing
+  // or its value is not a number.
+  int ReadInteger(const std::string& section, const std::string& key, int fallback) const;
+
+ private:
+  std::string text_;
+};
+
+}  // namespace qv

@@ -1,0 +1,92 @@
+#include "rtfkit/report_reader.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/error.h"
+
+namespace qv {
+
+namespace {
+
+constexpr std::size_t kBufferSize = 64 * 1024;
+
+}  // namespace
+
+ReportReader::ReportReader(const std::string& fileName) : name_(fileName) {
+  fd_ = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd_ < 0) ThrowFileError("open", name_, errno);
+  struct stat info;
+  if (::fstat(fd_, &info) != 0) {
+    const int err = errno;
+    ::close(fd_);
+    ThrowFileError("open", name_, err);
+  }
+  if (S_ISDIR(info.st_mode)) {
+    ::close(fd_);
+    ThrowFileError("open", name_, EISDIR);
+  }
+  buffer_.resize(kBufferSize);
+}
+
+ReportReader::~ReportReader() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool ReportReader::Fill() {
+  if (begin_ < end_) return true;
+  if (atEnd_) return false;
+  bufferStart_ += static_cast<std::int64_t>(end_);
+  begin_ = end_ = 0;
+  ssize_t got;
+  do {
+    got = ::read(fd_, buffer_.data(), buffer_.size());
+  } while (got < 0 && errno == EINTR);
+  if (got < 0) ThrowFileError("read", name_, errno);
+  if (got == 0) {
+    atEnd_ = true;
+    return false;
+  }
+  end_ = static_cast<std::size_t>(got);
+  return true;
+}
+
+bool ReportReader::Eof() { return !Fill(); }
+
+std::string ReportReader::ReadLine() {
+  std::string line;
+  while (Fill()) {
+    const char* start = buffer_.data() + begin_;
+    const std::size_t available = end_ - begin_;
+    const void* lf = std::memchr(start, '\n', available);
+    if (lf == nullptr) {
+      line.append(start, available);
+      begin_ = end_;
+      continue;
+    }
+    const std::size_t taken = static_cast<std::size_t>(static_cast<const char*>(lf) - start);
+    line.append(start, taken);
+    begin_ += taken + 1;
+    // The CR of a CR LF may have come with the previous buffer load.
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line;
+  }
+  return line;
+}
+
+std::int64_t ReportReader::TextFilePos() const {
+  return bufferStart_ + static_cast<std::int64_t>(begin_);
+}
+
+void ReportReader::TextFileSeek(std::int64_t offset) {
+  if (::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) < 0) ThrowFileError("seek", name_, errno);
+  bufferStart_ = offset;
+  begin_ = end_ = 0;
+  atEnd_ = false;
+}
+
+}  // namespace qv

@@ -1,0 +1,263 @@
+#include "rtfkit/text.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <utility>
+
+#include "rtfkit/cp1250.h"
+
+namespace qv {
+
+namespace {
+
+int Length(std::string_view text) { return static_cast<int>(text.size()); }
+
+}  // namespace
+
+// --- Basic edits -----------------------------------------------------------
+
+int Find(std::string_view pattern, std::string_view text) {
+  if (pattern.empty()) return 0;
+  const std::size_t at = text.find(pattern);
+  return at == std::string_view::npos ? 0 : static_cast<int>(at) + 1;
+}
+
+bool Contains(std::string_view text, std::string_view pattern) {
+  return Find(pattern, text) > 0;
+}
+
+void Insert(std::string_view x, std::string& text, int p) {
+  if (p < 1) p = 1;
+  if (p > Length(text)) p = Length(text) + 1;
+  text.insert(static_cast<std::size_t>(p - 1), x);
+}
+
+void Delete(std::string& text, int p, int n) {
+  if (p < 1 || p > Length(text) || n <= 0) return;
+  text.erase(static_cast<std::size_t>(p - 1), static_cast<std::size_t>(n));
+}
+
+std::string Copy(std::string_view text, int p, int n) {
+  if (n <= 0) return std::string();
+  if (p < 1) p = 1;
+  if (p > Length(text)) return std::string();
+  return std::string(text.substr(static_cast<std::size_t>(p - 1), static_cast<std::size_t>(n)));
+}
+
+std::string AsciiLowerCase(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
+std::string AsciiUpperCase(std::string text) {
+  for (char& c : text)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return text;
+}
+
+// --- Filling to a width ------------------------------------------------------
+
+namespace {
+
+std::string PadFront(std::string text, int width, char fill) {
+  if (width > Length(text)) text.insert(0, static_cast<std::size_t>(width - Length(text)), fill);
+  return text;
+}
+
+}  // namespace
+
+std::string PadRight(std::string text, int width) {
+  if (width > Length(text)) text.append(static_cast<std::size_t>(width - Length(text)), ' ');
+  return text;
+}
+
+std::string PadLeft(std::string text, int width) { return PadFront(std::move(text), width, ' '); }
+
+std::string PadZeros(std::string text, int width) { return PadFront(std::move(text), width, '0'); }
+
+// --- Searching and replacing -------------------------------------------------
+
+namespace {
+
+// The text split at a gap: `left_` holds the characters before the gap in
+// order, `right_` the characters after it in reverse, so that both sides of
+// the gap grow and shrink at the back of a string.
+class GapText {
+ public:
+  explicit GapText(const std::string& text) : right_(text.rbegin(), text.rend()) {
+    left_.reserve(text.size());
+  }
+
+  std::size_t LeftSize() const { return left_.size(); }
+  bool AtEnd() const { return right_.empty(); }
+
+  // True when the pattern starts right after the gap.
+  bool PatternAtGap(std::string_view pattern) const {
+    if (right_.size() < pattern.size()) return false;
+    const char* top = right_.data() + right_.size() - 1;
+    for (std::size_t i = 0; i < pattern.size(); ++i)
+      if (top[-static_cast<std::ptrdiff_t>(i)] != pattern[i]) return false;
+    return true;
+  }
+
+  void Forward() {
+    left_.push_back(right_.back());
+    right_.pop_back();
+  }
+  void Back(std::size_t n) {
+    for (; n > 0; --n) {
+      right_.push_back(left_.back());
+      left_.pop_back();
+    }
+  }
+  void InsertAtGap(std::string_view x) { right_.append(x.rbegin(), x.rend()); }
+  void DeleteAtGap(std::size_t n) { right_.resize(right_.size() - n); }
+
+  std::string Take() {
+    left_.append(right_.rbegin(), right_.rend());
+    return std::move(left_);
+  }
+
+ private:
+  std::string left_;
+  std::string right_;
+};
+
+}  // namespace
+
+// Each round inserts the replacement at the first occurrence p and deletes
+// the first occurrence q of the changed text. No occurrence starts before the
+// gap (the invariant); an edit at the gap can only create occurrences that
+// start fewer than len(pattern) characters before it, so stepping back that
+// far and scanning forward again finds the same first occurrence as a search
+// from position 1 would, and the whole run stays linear.
+std::string ReplaceAll(std::string_view pattern, std::string_view replacement, std::string text) {
+  if (pattern.empty() || pattern == replacement) return text;
+  if (text.find(pattern) == std::string::npos) return text;
+
+  GapText gap(text);
+  const std::size_t stepBack = pattern.size() - 1;
+  // Moves the gap forward to the next occurrence; false when none is left.
+  auto scan = [&] {
+    while (!gap.PatternAtGap(pattern)) {
+      if (gap.AtEnd()) return false;
+      gap.Forward();
+    }
+    return true;
+  };
+  auto back = [&] { gap.Back(std::min(stepBack, gap.LeftSize())); };
+
+  while (scan()) {
+    gap.InsertAtGap(replacement);
+    back();
+    scan();  // the occurrence just replaced still follows, so q exists
+    gap.DeleteAtGap(pattern.size());
+    back();
+  }
+  return gap.Take();
+}
+
+int PosFrom(std::string_view pattern, std::string_view text, int start) {
+  if (start > Length(text)) return 0;
+  if (start < 1) start = 1;
+  if (pattern.empty()) return 0;
+  const std::size_t at = text.find(pattern, static_cast<std::size_t>(start - 1));
+  return at == std::string_view::npos ? 0 : static_cast<int>(at) + 1;
+}
+
+int CharPosFrom(std::string_view text, char c, int start) {
+  if (start > Length(text)) return 0;
+  if (start < 1) start = 1;
+  const std::size_t at = text.find(c, static_cast<std::size_t>(start - 1));
+  return at == std::string_view::npos ? 0 : static_cast<int>(at) + 1;
+}
+
+int CharPosBackFrom(std::string_view text, char c, int start) {
+  if (start > Length(text) || start < 1) return 0;
+  const std::size_t at = text.rfind(c, static_cast<std::size_t>(start - 1));
+  return at == std::string_view::npos ? 0 : static_cast<int>(at) + 1;
+}
+
+bool EndsWith(std::string_view text, std::string_view suffix) {
+  // An empty suffix is never found, like any empty pattern.
+  return !suffix.empty() && text.ends_with(suffix);
+}
+
+// --- Blanks and tags -----------------------------------------------------------
+
+std::string CollapseBlanks(std::string text) {
+  // Leading blanks go, and a blank right after a kept blank goes.
+  std::size_t out = 0;
+  for (const char c : text) {
+    if (c == ' ' && (out == 0 || text[out - 1] == ' ')) continue;
+    text[out++] = c;
+  }
+  text.resize(out);
+  return text;
+}
+
+std::string NormalizeBlanks(std::string text) {
+  // A blank goes at the start, after a kept blank and after a CR LF; then a
+  // trailing blank (at most one is left) goes too. Dropping only blanks never
+  // joins a CR to an LF, so the CR LF test on the kept text is exact.
+  std::size_t out = 0;
+  for (const char c : text) {
+    if (c == ' ' &&
+        (out == 0 || text[out - 1] == ' ' || (out >= 2 && text[out - 2] == '\r' && text[out - 1] == '\n')))
+      continue;
+    text[out++] = c;
+  }
+  if (out > 0 && text[out - 1] == ' ') --out;
+  text.resize(out);
+  return text;
+}
+
+std::string StripTags(std::string text) {
+  // Removing a tag leaves no "<" or ">" before it, so the next tag is looked
+  // for only after the one removed.
+  std::string out;
+  out.reserve(text.size());
+  std::size_t from = 0;
+  for (;;) {
+    const std::size_t open = text.find('<', from);
+    const std::size_t close = text.find('>', from);
+    if (open == std::string::npos || close == std::string::npos || close < open) break;
+    out.append(text, from, open - from);
+    from = close + 1;
+  }
+  out.append(text, from, std::string::npos);
+
+  out = ReplaceAll("&nbsp;", " ", std::move(out));
+  out = ReplaceAll("&gt;", ">", std::move(out));
+  out = ReplaceAll("&gt", ">", std::move(out));
+  out = ReplaceAll("&lt;", "<", std::move(out));
+  out = ReplaceAll("&lt", "<", std::move(out));
+  return out;
+}
+
+namespace {
+
+constexpr std::string_view kUpperAlphabet = "AÁBCDEÉFGHIÍJKLMNOÓÖŐPQRSTUÚÜŰVWXYZ"_cp;
+constexpr std::string_view kLowerAlphabet = "aábcdeéfghiíjklmnoóöőpqrstuúüűvwxyz"_cp;
+static_assert(kUpperAlphabet.size() == 35 && kLowerAlphabet.size() == 35);
+
+constexpr std::array<unsigned char, 256> MakeLowerTable() {
+  std::array<unsigned char, 256> table{};
+  for (int b = 0; b < 256; ++b) table[b] = static_cast<unsigned char>(b);
+  for (std::size_t i = 0; i < kUpperAlphabet.size(); ++i)
+    table[static_cast<unsigned char>(kUpperAlphabet[i])] = static_cast<unsigned char>(kLowerAlphabet[i]);
+  return table;
+}
+
+constexpr std::array<unsigned char, 256> kLowerTable = MakeLowerTable();
+
+}  // namespace
+
+std::string HungarianLowerCase(std::string text) {
+  for (char& c : text) c = static_cast<char>(kLowerTable[static_cast<unsigned char>(c)]);
+  return text;
+}
+
+}  // namespace qv

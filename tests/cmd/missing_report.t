@@ -1,0 +1,9 @@
+# A report that does not exist ends the run: the error on standard error,
+# exit status 1, and no end line.
+--- args
+nincs_1.htm
+--- stdout
+Indulas ideje: TIME
+--- stderr
+qvformat: I/O error: cannot open 'nincs_1.htm': No such file or directory
+--- exit 1

@@ -1,0 +1,4 @@
+--- args
+--version
+--- stdout
+qvformat 0.1.0

@@ -1,0 +1,90 @@
+#include "tests/cmdtest/case_file.h"
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "platform/charset.h"
+
+namespace cmdtest {
+namespace {
+
+std::vector<std::string> SplitWords(const std::string& s) {
+  std::istringstream in(s);
+  std::vector<std::string> words;
+  for (std::string w; in >> w;) words.push_back(w);
+  return words;
+}
+
+// Joins section lines into bytes: each line + line end, except where noeol
+// drops the last one.
+std::string Join(const std::vector<std::string>& lines, const std::string& eol, bool noeol) {
+  std::string out;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    out += lines[i];
+    if (!(noeol && i + 1 == lines.size())) out += eol;
+  }
+  return qv::Utf8ToCp1250(out);
+}
+
+}  // namespace
+
+Case ReadCase(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + path);
+  Case c;
+  c.path = path;
+
+  std::vector<std::string> header;  // words of the current section line
+  std::vector<std::string> body;
+
+  auto finish = [&]() {
+    if (header.empty()) return;  // leading comment lines
+    const std::string& kind = header[0];
+    const std::string name = header.size() > 1 ? header[1] : "";
+    bool lf = false, noeol = false;
+    for (std::size_t i = 2; i < header.size(); ++i) {
+      if (header[i] == "lf") lf = true;
+      else if (header[i] == "noeol") noeol = true;
+      else throw std::runtime_error(path + ": unknown flag " + header[i]);
+    }
+    const std::string eol = lf ? "\n" : "\r\n";
+    if (kind == "args") {
+      for (const std::string& l : body) c.args.push_back(qv::Utf8ToCp1250(l));
+    } else if (kind == "env") {
+      for (const std::string& l : body) c.env.push_back(l);
+    } else if (kind == "file" && !name.empty()) {
+      c.inputs.push_back({name, Join(body, eol, noeol), false});
+    } else if (kind == "dir" && !name.empty()) {
+      c.inputs.push_back({name, "", true});
+    } else if (kind == "stdout") {
+      c.expectedStdout = Join(body, eol, noeol);
+    } else if (kind == "stderr") {
+      c.expectedStderr = Join(body, eol, noeol);
+    } else if (kind == "outfile" && !name.empty()) {
+      c.outputs.push_back({name, Join(body, eol, noeol), false});
+    } else if (kind == "nofile" && !name.empty()) {
+      c.absent.push_back(name);
+    } else if (kind == "exit" && !name.empty()) {
+      c.expectedExit = std::stoi(name);
+    } else {
+      throw std::runtime_error(path + ": bad section line '--- " + kind + " " + name + "'");
+    }
+  };
+
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.rfind("--- ", 0) == 0) {
+      finish();
+      header = SplitWords(line.substr(4));
+      body.clear();
+      if (header.empty()) throw std::runtime_error(path + ": empty section line");
+    } else if (!header.empty()) {
+      body.push_back(line);
+    }
+  }
+  finish();
+  return c;
+}
+
+}  // namespace cmdtest

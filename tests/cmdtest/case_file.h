@@ -1,0 +1,50 @@
+// One end-to-end case: a run of the tool in a fresh directory, with the
+// files it starts with and what it must print, exit with and leave behind.
+//
+// A case file is UTF-8 text with LF line ends; everything is converted to
+// Windows-1250 before use, and every line of a file or of an expected stream
+// stands for the line plus CR LF. Sections start with "--- ":
+//
+//   # what the case shows (comment lines before the first section)
+//   --- args            one parameter a line
+//   --- env             NAME=VALUE a line, added to a minimal C-locale environment
+//   --- file NAME [lf] [noeol]   a file to create (lf: LF line ends;
+//                                noeol: no line end after the last line)
+//   --- dir NAME        a directory to create
+//   --- stdout / --- stderr      expected streams (a missing one must be empty)
+//   --- outfile NAME    expected content of a file after the run
+//   --- nofile NAME     a file that must not exist after the run
+//   --- exit N          expected exit status (default 0)
+//
+// Every line up to the next section line belongs to the section, blank
+// lines included. In the streams, the time behind "Indulas ideje: " and "Befejezes ideje: "
+// is written TIME.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace cmdtest {
+
+struct FileSpec {
+  std::string name;
+  std::string content;  // bytes as they go to disk
+  bool directory = false;
+};
+
+struct Case {
+  std::string path;
+  std::vector<std::string> args;
+  std::vector<std::string> env;
+  std::vector<FileSpec> inputs;
+  std::string expectedStdout;
+  std::string expectedStderr;
+  std::vector<FileSpec> outputs;     // expected files after the run
+  std::vector<std::string> absent;   // files that must not exist
+  int expectedExit = 0;
+};
+
+// Parses a case file; throws std::runtime_error on a malformed one.
+Case ReadCase(const std::string& path);
+
+}  // namespace cmdtest

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/layout.h"
+#include "app/run.h"
+#include "platform/error.h"
+
+namespace qv {
+namespace {
+
+class RecordingConsole : public Console {
+ public:
+  void Line(const std::string& text) override { lines.push_back(text); }
+  void ErrorLine(const std::string& text) override { lines.push_back("ERR " + text); }
+  void SetMessagesToErrorStream(bool) override {}
+  std::vector<std::string> lines;
+};
+
+TEST(CommandLineOptions, SwitchesMatchWholeParametersCaseBlind) {
+  CommandLine args({"/K", "/kk", "/o2", "report_1.htm"});
+  EXPECT_TRUE(args.HasOption("/k"));
+  EXPECT_FALSE(args.HasOption("/o"));
+  EXPECT_FALSE(args.HasOption("/t"));
+  EXPECT_FALSE(CommandLine().HasOption("/k"));
+}
+
+TEST(CommandLineOptions, ValuesMatchAnywhereAndTheLastMatchWins) {
+  CommandLine args({"/user=Anna", "/karakter=5", "x/KAR=7=8", "/pass"});
+  EXPECT_EQ(args.OptionValue("/user"), "Anna");
+  // Both "/karakter=5" and "x/KAR=7=8" contain "/kar"; the later one wins and
+  // keeps everything after its first "=", in the case it was typed.
+  EXPECT_EQ(args.OptionValue("/kar"), "7=8");
+  EXPECT_EQ(args.OptionValue("/pass"), "/pass");  // no "=": the whole parameter
+  EXPECT_EQ(args.OptionValue("/ford"), "");
+  EXPECT_EQ(CommandLine({"/Ini=Sajat.INI"}).OptionValue("/ini="), "Sajat.INI");
+}
+
+class LayoutFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char templ[] = "/tmp/qvlayout.XXXXXX";
+    ASSERT_NE(mkdtemp(templ), nullptr);
+    dir_ = templ;
+  }
+  void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
+  std::string Write(const std::string& bytes) {
+    const std::string path = dir_ + "/r_1.htm";
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+  }
+  std::string dir_;
+};
+
+TEST_F(LayoutFile, FirstTitleLineDecides) {
+  EXPECT_EQ(DetectLayout(Write("<html>\r\n<TITLE>Jelentes</TITLE>\r\n")), Layout::kRtf);
+  // The first line with "<title>" lacks "</title>"; a later complete one does
+  // not count.
+  EXPECT_EQ(DetectLayout(Write("<title>\nJelentes</title>\n<title>x</title>\n")), Layout::kRtfUj);
+  EXPECT_EQ(DetectLayout(Write("<html>\n<body>\n")), Layout::kRtfUj);
+  EXPECT_EQ(DetectLayout(Write("")), Layout::kRtfUj);
+  EXPECT_EQ(DetectLayout(Write("<title>a</title>")), Layout::kRtf);  // no line end
+  EXPECT_THROW(DetectLayout(dir_ + "/missing_1.htm"), Error);
+}
+
+// Runs the mode choice with handlers that only record what they were asked.
+struct ModeRun {
+  explicit ModeRun(std::vector<std::string> params, std::vector<std::string> dir = {})
+      : ctx{CommandLine(std::move(params)), console, "/nowhere/"} {
+    handlers.convert = [this](RunContext&, const std::string& f) { calls.push_back("convert " + f); };
+    handlers.itemList = [this](RunContext&, const std::string& f) { calls.push_back("page " + f); };
+    handlers.download = [this](RunContext&) { calls.push_back("download"); };
+    handlers.listDirectory = [dir] { return dir; };
+    handlers.timeText = [] { return "9:05:07"; };
+    RunTool(ctx, handlers);
+  }
+  RecordingConsole console;
+  RunContext ctx;
+  ModeHandlers handlers;
+  std::vector<std::string> calls;
+};
+
+using Strings = std::vector<std::string>;
+
+TEST(ModeChoice, FirstMatchingRuleWins) {
+  EXPECT_EQ(ModeRun({"/t", "/k", "/o"}).calls, Strings{"download"});
+  EXPECT_EQ(ModeRun({"/t", "a_1.htm", "b_2.htm"}).calls, Strings{"page b_2.htm"});
+  // The page wants the report last: here it is asked for the settings option.
+  EXPECT_EQ(ModeRun({"/t", "a_1.htm", "/ini=x.ini"}).calls, Strings{"page /ini=x.ini"});
+  // "/t" alone falls through to a conversion of a report named "/t".
+  EXPECT_EQ(ModeRun({"/t"}).calls, Strings{"convert /t"});
+  EXPECT_EQ(ModeRun({"/ini=x.ini", "a_1.htm"}).calls, Strings{"convert /ini=x.ini"});
+  EXPECT_EQ(ModeRun({"a_1.htm", "/K"}, {"b_2.htm"}).calls, Strings{"convert b_2.htm"});
+  EXPECT_EQ(ModeRun({"/kk"}).calls, Strings{"convert /kk"});
+  EXPECT_EQ(ModeRun({}).calls, Strings{});
+}
+
+TEST(ModeChoice, StartLineRepeatsAfterConversionsOnly) {
+  const Strings single = ModeRun({"a_1.htm"}).console.lines;
+  EXPECT_EQ(single, (Strings{"Indulas ideje: 9:05:07", "Indulas ideje: 9:05:07",
+                             "Befejezes ideje: 9:05:07"}));
+  const Strings page = ModeRun({"/t", "a_1.htm"}).console.lines;
+  EXPECT_EQ(page, (Strings{"Indulas ideje: 9:05:07", "Befejezes ideje: 9:05:07"}));
+  const Strings usage = ModeRun({}).console.lines;
+  ASSERT_EQ(usage.size(), 21u);
+  EXPECT_EQ(usage[0], "Hasznalat:");
+  EXPECT_EQ(usage[16], "      /ford=zzz   - forduloszam (lehet \"utolso\" is)");
+  EXPECT_EQ(usage[18], "");
+  EXPECT_EQ(usage[19], "Indulas ideje: 9:05:07");
+}
+
+TEST(BatchRun, TakesReportNamesInListingOrderAndNumbersThem) {
+  const Strings dir = {".hidden_1.htm", "1234_56.htm", "1234r56.htm", "a_b.HTML", "notes.txt",
+                       "q_r.htm", "x_y.htm.bak", "z_z.txt"};
+  ModeRun convert({"/k"}, dir);
+  EXPECT_EQ(convert.calls, (Strings{"convert .hidden_1.htm", "convert 1234_56.htm",
+                                    "convert a_b.HTML", "convert q_r.htm",
+                                    "convert x_y.htm.bak"}));
+  EXPECT_EQ(convert.console.lines,
+            (Strings{"Indulas ideje: 9:05:07", "   1. Filenev: .hidden_1.htm",
+                     "   2. Filenev: 1234_56.htm", "   3. Filenev: a_b.HTML",
+                     "   4. Filenev: q_r.htm", "   5. Filenev: x_y.htm.bak",
+                     "Indulas ideje: 9:05:07", "Befejezes ideje: 9:05:07"}));
+  ModeRun pages({"/k", "/t"}, dir);
+  EXPECT_EQ(pages.calls.front(), "page .hidden_1.htm");
+  EXPECT_EQ(pages.calls.size(), 5u);
+}
+
+TEST(BatchRun, CounterFieldIsFourWideAndGrows) {
+  EXPECT_EQ(BatchLine(1, "a_b.htm"), "   1. Filenev: a_b.htm");
+  EXPECT_EQ(BatchLine(1234, "a_b.htm"), "1234. Filenev: a_b.htm");
+  EXPECT_EQ(BatchLine(12345, "a_b.htm"), "12345. Filenev: a_b.htm");
+  EXPECT_FALSE(TakenByBatch("1234_56.txt"));
+  EXPECT_TRUE(TakenByBatch("_.htm"));
+  EXPECT_FALSE(TakenByBatch("a_b.xhtml"));  // ".XHTML" holds no ".HTM"
+}
+
+}  // namespace
+}  // namespace qv

@@ -1,0 +1,180 @@
+#include "platform/settings.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace {
+
+using qv::IniFile;
+using qv::IntegerOr;
+using qv::ParseInteger;
+
+// --- Number rule -----------------------------------------------------------
+
+TEST(NumberRule, DecimalWithBlanksAndSign) {
+  EXPECT_EQ(IntegerOr("12", -1), 12);
+  EXPECT_EQ(IntegerOr(" +12", -1), 12);
+  EXPECT_EQ(IntegerOr("   -7", 0), -7);
+  EXPECT_EQ(IntegerOr("007", -1), 7);
+  EXPECT_EQ(IntegerOr("0", -1), 0);
+}
+
+TEST(NumberRule, HexadecimalPrefixes) {
+  EXPECT_EQ(IntegerOr("$1F", -1), 31);
+  EXPECT_EQ(IntegerOr("x1f", -1), 31);
+  EXPECT_EQ(IntegerOr("X1F", -1), 31);
+  EXPECT_EQ(IntegerOr("0x1f", -1), 31);
+  EXPECT_EQ(IntegerOr("0X1F", -1), 31);
+  EXPECT_EQ(IntegerOr("-$10", 0), -16);
+  EXPECT_EQ(IntegerOr(" +0x10", 0), 16);
+}
+
+TEST(NumberRule, JunkIsNotANumber) {
+  for (const char* text : {"12a", "", "-", "+", "$", "x", "0x", " 12 ", "12 ", "1 2", "\t12",
+                           "- 12", "$G", "0x1g", "1.5", "+-1", "$-1", "a12"}) {
+    int value = 99;
+    EXPECT_FALSE(ParseInteger(text, &value)) << '"' << text << '"';
+    EXPECT_EQ(value, 99) << "value must be left alone for \"" << text << '"';
+    EXPECT_EQ(IntegerOr(text, 5), 5) << '"' << text << '"';
+  }
+}
+
+TEST(NumberRule, DecimalRange) {
+  EXPECT_EQ(IntegerOr("2147483647", 0), 2147483647);
+  EXPECT_EQ(IntegerOr("-2147483648", 0), -2147483647 - 1);
+  EXPECT_EQ(IntegerOr("2147483648", 3), 3);
+  EXPECT_EQ(IntegerOr("-2147483649", 3), 3);
+  EXPECT_EQ(IntegerOr("99999999999999999999", 3), 3);
+}
+
+TEST(NumberRule, HexadecimalWrapsTo32Bits) {
+  EXPECT_EQ(IntegerOr("$FFFFFFFF", 0), -1);
+  EXPECT_EQ(IntegerOr("$80000000", 0), -2147483647 - 1);
+  EXPECT_EQ(IntegerOr("$7FFFFFFF", 0), 2147483647);
+  EXPECT_EQ(IntegerOr("-$FFFFFFFF", 0), 1);
+  EXPECT_EQ(IntegerOr("$000000001", 0), 1);  // leading zeros do not count
+  EXPECT_EQ(IntegerOr("$100000000", 4), 4);
+}
+
+// --- INI file --------------------------------------------------------------
+
+class IniFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char dir[] = "/tmp/qvini_XXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    dir_ = dir;
+  }
+  void TearDown() override {
+    std::remove((dir_ + "/q.ini").c_str());
+    rmdir(dir_.c_str());
+  }
+  IniFile Make(const std::string& content) {
+    const std::string path = dir_ + "/q.ini";
+    std::ofstream(path, std::ios::binary) << content;
+    return IniFile(path);
+  }
+  std::string dir_;
+};
+
+TEST_F(IniFileTest, CaseBlindNamesAndTrimming) {
+  IniFile ini = Make(
+      "[ Format ]\n"
+      "  FontTimes =  Times New Roman \t\n"
+      "\tMeret\t=\t12\n");
+  EXPECT_EQ(ini.ReadString("FORMAT", "fonttimes", "-"), "Times New Roman");
+  EXPECT_EQ(ini.ReadString("format", "FONTTIMES", "-"), "Times New Roman");
+  EXPECT_EQ(ini.ReadInteger("FORMAT", "meret", 0), 12);
+  EXPECT_EQ(ini.ReadString("FORMA", "FontTimes", "-"), "-");
+}
+
+TEST_F(IniFileTest, OnePairOfQuotesRemoved) {
+  IniFile ini = Make(
+      "[S]\n"
+      "a=\"x y\"\n"
+      "b='q'\n"
+      "c=\"\"x\"\"\n"
+      "d=\"x'\n"
+      "e=\"\n"
+      "f=  \" padded \"  \n"
+      "g=\"\"\n");
+  EXPECT_EQ(ini.ReadString("S", "a", "-"), "x y");
+  EXPECT_EQ(ini.ReadString("S", "b", "-"), "q");
+  EXPECT_EQ(ini.ReadString("S", "c", "-"), "\"x\"");
+  EXPECT_EQ(ini.ReadString("S", "d", "-"), "\"x'");
+  EXPECT_EQ(ini.ReadString("S", "e", "-"), "\"");
+  EXPECT_EQ(ini.ReadString("S", "f", "-"), " padded ");
+  EXPECT_EQ(ini.ReadString("S", "g", "-"), "");
+}
+
+TEST_F(IniFileTest, FirstOccurrenceWinsAcrossRepeatedSections) {
+  IniFile ini = Make(
+      "[A]\n"
+      "k=1\n"
+      "K=2\n"
+      "[B]\n"
+      "k=3\n"
+      "m=4\n"
+      "[a]\n"
+      "k=5\n"
+      "n=6\n");
+  EXPECT_EQ(ini.ReadString("A", "k", "-"), "1");
+  EXPECT_EQ(ini.ReadString("B", "k", "-"), "3");
+  // A key only in the second section named A is still found.
+  EXPECT_EQ(ini.ReadString("A", "n", "-"), "6");
+  EXPECT_EQ(ini.ReadString("A", "m", "-"), "-");
+}
+
+TEST_F(IniFileTest, CommentsAndLinesWithoutEqualsSkipped) {
+  IniFile ini = Make(
+      "k=outside\n"
+      "[S]\n"
+      ";k=commented\n"
+      "   ; x=also comment\n"
+      "just words\n"
+      "k=a=b\n"
+      "x=\n");
+  EXPECT_EQ(ini.ReadString("S", "k", "-"), "a=b");
+  EXPECT_EQ(ini.ReadString("S", ";k", "-"), "-");
+  EXPECT_EQ(ini.ReadString("S", "just words", "-"), "-");
+  EXPECT_EQ(ini.ReadString("S", "x", "-"), "");  // present but empty
+}
+
+TEST_F(IniFileTest, CrLfLines) {
+  IniFile ini = Make("[S]\r\nk=v\r\nn=$20\r\nlast=end");
+  EXPECT_EQ(ini.ReadString("S", "k", "-"), "v");
+  EXPECT_EQ(ini.ReadInteger("S", "n", 0), 32);
+  EXPECT_EQ(ini.ReadString("S", "last", "-"), "end");
+}
+
+TEST_F(IniFileTest, MissingFileAndMissingKeyGiveDefault) {
+  IniFile missing(dir_ + "/nothing_here.ini");
+  EXPECT_EQ(missing.ReadString("S", "k", "dflt"), "dflt");
+  EXPECT_EQ(missing.ReadInteger("S", "k", 42), 42);
+
+  IniFile ini = Make("[S]\nk=v\n");
+  EXPECT_EQ(ini.ReadString("S", "other", "dflt"), "dflt");
+  EXPECT_EQ(ini.ReadInteger("S", "other", -3), -3);
+}
+
+TEST_F(IniFileTest, IntegerKeyWithJunkGivesDefault) {
+  IniFile ini = Make("[S]\na=12a\nb=\nc= 0x1F \nd=\"7\"\n");
+  EXPECT_EQ(ini.ReadInteger("S", "a", 9), 9);
+  EXPECT_EQ(ini.ReadInteger("S", "b", 9), 9);
+  EXPECT_EQ(ini.ReadInteger("S", "c", 9), 31);  // the value is trimmed first
+  EXPECT_EQ(ini.ReadInteger("S", "d", 9), 7);   // and unquoted
+}
+
+TEST_F(IniFileTest, ValuesAndDefaultsCappedAt2047Characters) {
+  const std::string longValue(3000, 'v');
+  IniFile ini = Make("[S]\nk=" + longValue + "\nj=" + std::string(2047, 'w') + "\n");
+  EXPECT_EQ(ini.ReadString("S", "k", "-"), std::string(2047, 'v'));
+  EXPECT_EQ(ini.ReadString("S", "j", "-"), std::string(2047, 'w'));
+  EXPECT_EQ(ini.ReadString("S", "none", longValue), std::string(2047, 'v'));
+}
+
+}  // namespace

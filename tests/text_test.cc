@@ -1,0 +1,286 @@
+#include "rtfkit/text.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "rtfkit/cp1250.h"
+
+namespace qv {
+namespace {
+
+// --- Literal step-by-step versions of the rules, for comparison -------------
+
+// Returns false when the rewriting did not end within the step limit.
+bool NaiveReplaceAll(const std::string& p, const std::string& r, std::string& text) {
+  if (p.empty() || p == r) return true;
+  for (int steps = 0; text.find(p) != std::string::npos; ++steps) {
+    if (steps > 10000) return false;
+    text.insert(text.find(p), r);
+    text.erase(text.find(p), p.size());
+  }
+  return true;
+}
+
+std::string NaiveCollapseBlanks(std::string t) {
+  while (!t.empty() && t[0] == ' ') t.erase(0, 1);
+  for (std::size_t at; (at = t.find("  ")) != std::string::npos;) t.erase(at, 1);
+  return t;
+}
+
+std::string NaiveNormalizeBlanks(std::string t) {
+  for (std::size_t at; (at = t.find("  ")) != std::string::npos;) t.erase(at, 1);
+  while (!t.empty() && t[0] == ' ') t.erase(0, 1);
+  while (!t.empty() && t.back() == ' ') t.pop_back();
+  NaiveReplaceAll("\r\n ", "\r\n", t);
+  return t;
+}
+
+std::string NaiveStripTagsOnly(std::string t) {
+  for (;;) {
+    const std::size_t open = t.find('<'), close = t.find('>');
+    if (open == std::string::npos || close == std::string::npos || close < open) return t;
+    t.erase(open, close - open + 1);
+  }
+}
+
+std::string RandomText(std::mt19937& rng, std::string_view alphabet, int maxLength) {
+  std::string s(std::uniform_int_distribution<int>(0, maxLength)(rng), ' ');
+  for (char& c : s) c = alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() - 1)(rng)];
+  return s;
+}
+
+// --- Basic edits -------------------------------------------------------------
+
+TEST(TextEdits, FindAndContains) {
+  EXPECT_EQ(Find("b", "abcb"), 2);
+  EXPECT_EQ(Find("cb", "abcb"), 3);
+  EXPECT_EQ(Find("x", "abc"), 0);
+  EXPECT_EQ(Find("abcd", "abc"), 0);
+  EXPECT_EQ(Find("", "abc"), 0);
+  EXPECT_EQ(Find("B", "abc"), 0);
+  EXPECT_TRUE(Contains("abc", "bc"));
+  EXPECT_FALSE(Contains("abc", ""));
+}
+
+TEST(TextEdits, InsertClampsPosition) {
+  auto insert = [](int p) {
+    std::string t = "abc";
+    Insert("X", t, p);
+    return t;
+  };
+  EXPECT_EQ(insert(1), "Xabc");
+  EXPECT_EQ(insert(2), "aXbc");
+  EXPECT_EQ(insert(3), "abXc");
+  EXPECT_EQ(insert(4), "abcX");
+  EXPECT_EQ(insert(9), "abcX");
+  EXPECT_EQ(insert(0), "Xabc");
+  EXPECT_EQ(insert(-3), "Xabc");
+}
+
+TEST(TextEdits, DeleteOutsideDoesNothing) {
+  auto del = [](int p, int n) {
+    std::string t = "abcdef";
+    Delete(t, p, n);
+    return t;
+  };
+  EXPECT_EQ(del(2, 3), "aef");
+  EXPECT_EQ(del(5, 10), "abcd");
+  EXPECT_EQ(del(6, 1), "abcde");
+  EXPECT_EQ(del(1, 6), "");
+  EXPECT_EQ(del(0, 2), "abcdef");
+  EXPECT_EQ(del(7, 1), "abcdef");
+  EXPECT_EQ(del(2, 0), "abcdef");
+  EXPECT_EQ(del(2, -1), "abcdef");
+}
+
+TEST(TextEdits, CopyEdges) {
+  EXPECT_EQ(Copy("abcdef", 2, 3), "bcd");
+  EXPECT_EQ(Copy("abcdef", 5, 10), "ef");
+  EXPECT_EQ(Copy("abcdef", 0, 2), "ab");
+  EXPECT_EQ(Copy("abcdef", -4, 2), "ab");
+  EXPECT_EQ(Copy("abcdef", 6, 1), "f");
+  EXPECT_EQ(Copy("abcdef", 7, 1), "");
+  EXPECT_EQ(Copy("abcdef", 2, 0), "");
+  EXPECT_EQ(Copy("abcdef", 2, -1), "");
+}
+
+TEST(TextEdits, EndsWithAndAsciiCase) {
+  EXPECT_TRUE(EndsWith("abc", "bc"));
+  EXPECT_TRUE(EndsWith("abc", "abc"));
+  EXPECT_FALSE(EndsWith("abc", "ab"));
+  EXPECT_FALSE(EndsWith("bc", "abc"));
+  EXPECT_FALSE(EndsWith("abc", ""));
+  EXPECT_EQ(AsciiLowerCase(std::string("AbZ Á"_cp)), "abz Á"_cp);
+  EXPECT_EQ(AsciiUpperCase(std::string("azB á"_cp)), "AZB á"_cp);
+}
+
+// --- Filling to a width --------------------------------------------------------
+
+TEST(TextPad, NeverCuts) {
+  EXPECT_EQ(PadRight("abc", 5), "abc  ");
+  EXPECT_EQ(PadRight("abcdef", 5), "abcdef");
+  EXPECT_EQ(PadRight("abc", 3), "abc");
+  EXPECT_EQ(PadRight("abc", 0), "abc");
+  EXPECT_EQ(PadRight("", 2), "  ");
+  EXPECT_EQ(PadLeft("ab", 5), "   ab");
+  EXPECT_EQ(PadLeft("abcdef", 5), "abcdef");
+  EXPECT_EQ(PadZeros("7", 4), "0007");
+  EXPECT_EQ(PadZeros("12345", 4), "12345");
+  EXPECT_EQ(PadZeros("7", 0), "7");
+}
+
+// --- ReplaceAll ----------------------------------------------------------------
+
+TEST(TextReplaceAll, RestartsFromTheBeginning) {
+  EXPECT_EQ(ReplaceAll("  ", " ", "a     b"), "a b");
+  EXPECT_EQ(ReplaceAll(" * ", "*", "a  * b"), "a* b");
+  // Deleting "ab" from "aabb" joins a new "ab", which goes as well.
+  EXPECT_EQ(ReplaceAll("ab", "", "xaabby"), "xy");
+}
+
+TEST(TextReplaceAll, PlainCases) {
+  EXPECT_EQ(ReplaceAll("x", "x", "axb"), "axb");
+  EXPECT_EQ(ReplaceAll("", "y", "abc"), "abc");
+  EXPECT_EQ(ReplaceAll("a", "xyz", "bab"), "bxyzb");
+  EXPECT_EQ(ReplaceAll("a", "b", "AaA"), "AbA");
+  EXPECT_EQ(ReplaceAll("abc", "x", "ab"), "ab");
+  EXPECT_EQ(ReplaceAll("<br>", "\\par ", "1<br>2<br>"), "1\\par 2\\par ");
+  EXPECT_EQ(ReplaceAll("ab", "", ""), "");
+}
+
+TEST(TextReplaceAll, MatchesLiteralRuleOnRandomTexts) {
+  std::mt19937 rng(20240611);
+  int compared = 0;
+  for (int i = 0; i < 4000; ++i) {
+    const std::string p = RandomText(rng, "ab ", 3);
+    const std::string r = RandomText(rng, "ab ", 3);
+    if (p.empty() || r.find(p) != std::string::npos) continue;
+    const std::string text = RandomText(rng, "ab ", 24);
+    std::string expected = text;
+    if (!NaiveReplaceAll(p, r, expected)) continue;
+    ASSERT_EQ(ReplaceAll(p, r, text), expected)
+        << "pattern '" << p << "' replacement '" << r << "' text '" << text << "'";
+    ++compared;
+  }
+  EXPECT_GT(compared, 1000);
+}
+
+TEST(TextReplaceAll, LargeInputs) {
+  std::string text, expected;
+  for (int i = 0; i < 100000; ++i) {
+    text += "xxxxxx<br>";
+    expected += "xxxxxx\\par ";
+  }
+  ASSERT_EQ(text.size(), 1000000u);
+  EXPECT_EQ(ReplaceAll("<br>", "\\par ", text), expected);
+
+  std::string blanks, single;
+  for (int i = 0; i < 100000; ++i) {
+    blanks += "word      ";
+    single += "word ";
+  }
+  EXPECT_EQ(ReplaceAll("  ", " ", blanks), single);
+}
+
+// --- Searches from a position ------------------------------------------------------
+
+TEST(TextSearch, PosFrom) {
+  EXPECT_EQ(PosFrom("ab", "xxabyyab", 4), 7);
+  EXPECT_EQ(PosFrom("ab", "xxabyyab", 3), 3);
+  EXPECT_EQ(PosFrom("ab", "ab", 3), 0);
+  EXPECT_EQ(PosFrom("ab", "xab", 0), 2);
+  EXPECT_EQ(PosFrom("ab", "xab", -5), 2);
+  EXPECT_EQ(PosFrom("ab", "xabx", 3), 0);  // begins before start
+  EXPECT_EQ(PosFrom("b", "ab", 2), 2);
+  EXPECT_EQ(PosFrom("", "abc", 1), 0);
+}
+
+TEST(TextSearch, CharPositions) {
+  EXPECT_EQ(CharPosFrom("a b c", ' ', 1), 2);
+  EXPECT_EQ(CharPosFrom("a b c", ' ', 3), 4);
+  EXPECT_EQ(CharPosFrom("a b c", ' ', 5), 0);
+  EXPECT_EQ(CharPosFrom("a b c", ' ', 6), 0);
+  EXPECT_EQ(CharPosFrom("abc", 'x', 1), 0);
+  EXPECT_EQ(CharPosBackFrom("a b c", ' ', 3), 2);
+  EXPECT_EQ(CharPosBackFrom("a b c", ' ', 1), 0);
+  EXPECT_EQ(CharPosBackFrom("a b c", ' ', 4), 4);
+  EXPECT_EQ(CharPosBackFrom("a b c", ' ', 5), 4);
+  EXPECT_EQ(CharPosBackFrom("a b c", ' ', 6), 0);
+}
+
+// --- Blanks --------------------------------------------------------------------------
+
+TEST(TextBlanks, Collapse) {
+  EXPECT_EQ(CollapseBlanks("   a   b  "), "a b ");
+  EXPECT_EQ(CollapseBlanks("   "), "");
+  EXPECT_EQ(CollapseBlanks(""), "");
+  EXPECT_EQ(CollapseBlanks("a\t\tb"), "a\t\tb");
+}
+
+TEST(TextBlanks, Normalize) {
+  EXPECT_EQ(NormalizeBlanks("  a  b \r\n  c  "), "a b \r\nc");
+  EXPECT_EQ(NormalizeBlanks("   "), "");
+  EXPECT_EQ(NormalizeBlanks("a\r\n \r\n b"), "a\r\n\r\nb");
+  EXPECT_EQ(NormalizeBlanks("a\r \nb"), "a\r \nb");  // not a line break
+  EXPECT_EQ(NormalizeBlanks("a\n b"), "a\n b");
+  EXPECT_EQ(NormalizeBlanks("a\xA0\xA0 b"), "a\xA0\xA0 b");
+}
+
+TEST(TextBlanks, MatchLiteralRulesOnRandomTexts) {
+  std::mt19937 rng(77);
+  for (int i = 0; i < 3000; ++i) {
+    const std::string text = RandomText(rng, "a  \r\n", 16);
+    ASSERT_EQ(CollapseBlanks(text), NaiveCollapseBlanks(text)) << "'" << text << "'";
+    ASSERT_EQ(NormalizeBlanks(text), NaiveNormalizeBlanks(text)) << "'" << text << "'";
+  }
+}
+
+// --- Tags and entities -------------------------------------------------------------
+
+TEST(TextTags, RemovesTagsThenDecodes) {
+  EXPECT_EQ(StripTags("<b>x</b> 5 &gt; 3"), "x 5 > 3");
+  EXPECT_EQ(StripTags("a&nbsp;&ltb&gt"), "a <b>");
+  EXPECT_EQ(StripTags("<a <b>c"), "c");
+  EXPECT_EQ(StripTags("x<unclosed"), "x<unclosed");
+  EXPECT_EQ(StripTags("&lt;&gt;&gt;x&gtx"), "<>>x>x");
+  EXPECT_EQ(StripTags("&amp;&quot;&#65;"), "&amp;&quot;&#65;");
+}
+
+TEST(TextTags, LiteralGreaterThanStopsRemoval) {
+  EXPECT_EQ(StripTags("a > b <i>c</i>"), "a > b <i>c</i>");
+  EXPECT_EQ(StripTags("a<b>c>d<e>f"), "ac>d<e>f");
+}
+
+TEST(TextTags, MatchesLiteralRuleOnRandomTexts) {
+  std::mt19937 rng(5);
+  for (int i = 0; i < 3000; ++i) {
+    const std::string text = RandomText(rng, "ab<<>>", 16);
+    ASSERT_EQ(StripTags(text), NaiveStripTagsOnly(text)) << "'" << text << "'";
+  }
+}
+
+// --- Hungarian lower case ---------------------------------------------------------
+
+TEST(TextLowerCase, HungarianLetters) {
+  EXPECT_EQ(HungarianLowerCase(std::string("ÁRVÍZTŰRŐ TÜKÖRFÚRÓGÉP <B>"_cp)),
+            "árvíztűrő tükörfúrógép <b>"_cp);
+  EXPECT_EQ(HungarianLowerCase(std::string("AÁBCDEÉFGHIÍJKLMNOÓÖŐPQRSTUÚÜŰVWXYZ"_cp)),
+            "aábcdeéfghiíjklmnoóöőpqrstuúüűvwxyz"_cp);
+  EXPECT_EQ(HungarianLowerCase("abc 123 </br>"), "abc 123 </br>");
+  // Upper-case letters of other languages are not in the alphabet.
+  EXPECT_EQ(HungarianLowerCase(std::string("ÄŠČÔ"_cp)), "ÄŠČÔ"_cp);
+}
+
+TEST(TextLowerCase, OtherBytesStay) {
+  const std::string_view upper = "AÁBCDEÉFGHIÍJKLMNOÓÖŐPQRSTUÚÜŰVWXYZ"_cp;
+  for (int b = 0; b < 256; ++b) {
+    const std::string one(1, static_cast<char>(b));
+    if (upper.find(one) != std::string_view::npos) continue;
+    EXPECT_EQ(HungarianLowerCase(one), one) << "byte " << b;
+  }
+}
+
+}  // namespace
+}  // namespace qv
