@@ -42,9 +42,11 @@ Case ReadCase(const std::string& path) {
     if (header.empty()) return;  // leading comment lines
     const std::string& kind = header[0];
     const std::string name = header.size() > 1 ? header[1] : "";
-    bool lf = false, noeol = false;
-    for (std::size_t i = 2; i < header.size(); ++i) {
+    bool lf = false, noeol = false, tail = false;
+    // Flags follow the name; "--- stdout tail" has no name.
+    for (std::size_t i = kind == "stdout" ? 1 : 2; i < header.size(); ++i) {
       if (header[i] == "lf") lf = true;
+      else if (header[i] == "tail") tail = true;
       else if (header[i] == "noeol") noeol = true;
       else throw std::runtime_error(path + ": unknown flag " + header[i]);
     }
@@ -55,14 +57,21 @@ Case ReadCase(const std::string& path) {
       for (const std::string& l : body) c.env.push_back(l);
     } else if (kind == "file" && !name.empty()) {
       c.inputs.push_back({name, Join(body, eol, noeol), false});
+    } else if (kind == "exefile" && !name.empty()) {
+      c.exeFiles.push_back({name, Join(body, eol, noeol), false});
     } else if (kind == "dir" && !name.empty()) {
       c.inputs.push_back({name, "", true});
     } else if (kind == "stdout") {
       c.expectedStdout = Join(body, eol, noeol);
+      c.stdoutTail = tail;
     } else if (kind == "stderr") {
       c.expectedStderr = Join(body, eol, noeol);
     } else if (kind == "outfile" && !name.empty()) {
-      c.outputs.push_back({name, Join(body, eol, noeol), false});
+      c.outputs.push_back({name, Join(body, eol, noeol), false, FileSpec::Match::kWhole});
+    } else if (kind == "outtail" && !name.empty()) {
+      c.outputs.push_back({name, Join(body, eol, noeol), false, FileSpec::Match::kTail});
+    } else if (kind == "outhas" && !name.empty()) {
+      c.outputs.push_back({name, Join(body, eol, noeol), false, FileSpec::Match::kPart});
     } else if (kind == "nofile" && !name.empty()) {
       c.absent.push_back(name);
     } else if (kind == "exit" && !name.empty()) {

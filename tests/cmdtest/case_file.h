@@ -11,8 +11,13 @@
 //   --- file NAME [lf] [noeol]   a file to create (lf: LF line ends;
 //                                noeol: no line end after the last line)
 //   --- dir NAME        a directory to create
-//   --- stdout / --- stderr      expected streams (a missing one must be empty)
+//   --- exefile NAME [lf] [noeol]   a file beside the tool's executable (the
+//                                tool runs from a copy in a directory of its own)
+//   --- stdout / --- stderr      expected streams (a missing one must be empty);
+//                                "--- stdout tail": the stream's expected end
 //   --- outfile NAME    expected content of a file after the run
+//   --- outtail NAME    expected end of a file after the run
+//   --- outhas NAME     a part the file must hold somewhere
 //   --- nofile NAME     a file that must not exist after the run
 //   --- exit N          expected exit status (default 0)
 //
@@ -27,9 +32,11 @@
 namespace cmdtest {
 
 struct FileSpec {
+  enum class Match { kWhole, kTail, kPart };
   std::string name;
   std::string content;  // bytes as they go to disk
   bool directory = false;
+  Match match = Match::kWhole;
 };
 
 struct Case {
@@ -37,7 +44,9 @@ struct Case {
   std::vector<std::string> args;
   std::vector<std::string> env;
   std::vector<FileSpec> inputs;
+  std::vector<FileSpec> exeFiles;    // files beside the executable
   std::string expectedStdout;
+  bool stdoutTail = false;
   std::string expectedStderr;
   std::vector<FileSpec> outputs;     // expected files after the run
   std::vector<std::string> absent;   // files that must not exist
