@@ -13,7 +13,7 @@ namespace qv {
 namespace {
 
 void ConvertOne(RunContext& ctx, const std::string& fileName) {
-  if (DetectLayout(fileName) == Layout::kRtf)
+  if (DetectLayout(fileName) == Variant::kRtf)
     rtf::ConvertReport(ctx, fileName);
   else
     rtfuj::ConvertReport(ctx, fileName);
@@ -52,27 +52,48 @@ std::string BatchLine(int counter, const std::string& name) {
   return PadLeft(std::to_string(counter), 4) + ". Filenev: " + name;
 }
 
+Mode ChooseMode(const CommandLine& args) {
+  const int n = args.Count();
+  if (args.HasOption("/o")) return Mode::kDownload;
+  if (args.HasOption("/t") && !args.HasOption("/k") && n > 1) return Mode::kItemList;
+  if (args.HasOption("/k")) return Mode::kBatch;
+  if (n > 0) return Mode::kSingle;
+  return Mode::kNone;
+}
+
 void RunTool(RunContext& ctx, const ModeHandlers& handlers) {
   const CommandLine& args = ctx.args;
-  const int n = args.Count();
+  const Mode mode = ChooseMode(args);
+
+  // A single conversion whose document goes to standard output keeps the
+  // whole console on the error stream, from the first start line on.
+  if (mode == Mode::kSingle && RtfOutputName(args.Param(1)).empty())
+    ctx.console.SetMessagesToErrorStream(true);
 
   // The banner has no text: nothing is printed for it.
-  if (n == 0)
+  if (args.Count() == 0)
     for (const std::string& line : UsageLines(SiteDomain(ctx.programDir))) ctx.console.Line(line);
 
   const std::string startLine = "Indulas ideje: " + handlers.timeText();
   ctx.console.Line(startLine);
 
-  if (args.HasOption("/o")) {
-    handlers.download(ctx);
-  } else if (args.HasOption("/t") && !args.HasOption("/k") && n > 1) {
-    handlers.itemList(ctx, args.Param(n));
-  } else if (args.HasOption("/k")) {
-    BatchRun(ctx, handlers);
-    ctx.console.Line(startLine);
-  } else if (n > 0) {
-    handlers.convert(ctx, args.Param(1));
-    ctx.console.Line(startLine);
+  switch (mode) {
+    case Mode::kDownload:
+      handlers.download(ctx);
+      break;
+    case Mode::kItemList:
+      handlers.itemList(ctx, args.Param(args.Count()));
+      break;
+    case Mode::kBatch:
+      BatchRun(ctx, handlers);
+      ctx.console.Line(startLine);
+      break;
+    case Mode::kSingle:
+      handlers.convert(ctx, args.Param(1));
+      ctx.console.Line(startLine);
+      break;
+    case Mode::kNone:
+      break;
   }
 
   ctx.console.Line("Befejezes ideje: " + handlers.timeText());

@@ -21,6 +21,12 @@ struct ModeHandlers {
 // The handlers that do the real work.
 ModeHandlers DefaultHandlers();
 
+// The mode of a run; the first rule that applies wins: "/o" downloads, "/t"
+// with a report (and without "/k") builds one item-list page, "/k" runs over
+// the directory, any other parameter is a report to convert.
+enum class Mode { kDownload, kItemList, kBatch, kSingle, kNone };
+Mode ChooseMode(const CommandLine& args);
+
 // True when the batch run takes a directory entry of this name.
 bool TakenByBatch(const std::string& name);
 

@@ -16,6 +16,7 @@ class Console {
   // While on, Line() goes to the error stream as well; used when a document
   // is written to standard output, so that the document stays clean.
   virtual void SetMessagesToErrorStream(bool on) = 0;
+  virtual bool MessagesToErrorStream() const = 0;
 };
 
 // The process's standard output and error. Bytes are written unchanged,
@@ -28,6 +29,7 @@ class StdConsole : public Console {
   void Line(const std::string& text) override;
   void ErrorLine(const std::string& text) override;
   void SetMessagesToErrorStream(bool on) override { messagesToError_ = on; }
+  bool MessagesToErrorStream() const override { return messagesToError_; }
 
  private:
   void Write(std::FILE* stream, bool transcode, const std::string& text);

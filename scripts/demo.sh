@@ -1,7 +1,14 @@
 #!/usr/bin/env bash
-# Runs the built tool the way a player would. For now the tool prints its
-# usage; the sample reports in examples/ are converted once the converters
-# are in place.
+# Runs the built tool the way a player would: a copy of the sample reports in
+# build/demo, converted all at once with "qvformat /k".
 set -euo pipefail
 exe=$(realpath "$1")
-"$exe"
+demo=$(dirname "$exe")/demo
+rm -rf "$demo"
+mkdir -p "$demo"
+cp examples/*.htm "$demo"/
+cd "$demo"
+"$exe" /k
+echo
+echo "Documents written in $demo:"
+ls -l -- *.rtf

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
+  libfreetype-dev libfontconfig-dev fonts-liberation
 )
 
 missing=()

@@ -17,8 +17,10 @@ class RecordingConsole : public Console {
  public:
   void Line(const std::string& text) override { lines.push_back(text); }
   void ErrorLine(const std::string& text) override { lines.push_back("ERR " + text); }
-  void SetMessagesToErrorStream(bool) override {}
+  void SetMessagesToErrorStream(bool on) override { aside = on; }
+  bool MessagesToErrorStream() const override { return aside; }
   std::vector<std::string> lines;
+  bool aside = false;
 };
 
 TEST(CommandLineOptions, SwitchesMatchWholeParametersCaseBlind) {
@@ -57,13 +59,13 @@ class LayoutFile : public ::testing::Test {
 };
 
 TEST_F(LayoutFile, FirstTitleLineDecides) {
-  EXPECT_EQ(DetectLayout(Write("<html>\r\n<TITLE>Jelentes</TITLE>\r\n")), Layout::kRtf);
+  EXPECT_EQ(DetectLayout(Write("<html>\r\n<TITLE>Jelentes</TITLE>\r\n")), Variant::kRtf);
   // The first line with "<title>" lacks "</title>"; a later complete one does
   // not count.
-  EXPECT_EQ(DetectLayout(Write("<title>\nJelentes</title>\n<title>x</title>\n")), Layout::kRtfUj);
-  EXPECT_EQ(DetectLayout(Write("<html>\n<body>\n")), Layout::kRtfUj);
-  EXPECT_EQ(DetectLayout(Write("")), Layout::kRtfUj);
-  EXPECT_EQ(DetectLayout(Write("<title>a</title>")), Layout::kRtf);  // no line end
+  EXPECT_EQ(DetectLayout(Write("<title>\nJelentes</title>\n<title>x</title>\n")), Variant::kRtfUj);
+  EXPECT_EQ(DetectLayout(Write("<html>\n<body>\n")), Variant::kRtfUj);
+  EXPECT_EQ(DetectLayout(Write("")), Variant::kRtfUj);
+  EXPECT_EQ(DetectLayout(Write("<title>a</title>")), Variant::kRtf);  // no line end
   EXPECT_THROW(DetectLayout(dir_ + "/missing_1.htm"), Error);
 }
 

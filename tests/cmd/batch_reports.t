@@ -1,5 +1,6 @@
-# The batch run takes the reports in name order; the first one is handed to
-# the converter (which reports that it is not available yet).
+# The batch run takes every name with "_" and ".HTM" (any case, anywhere) in
+# name order and converts it; "1234r56.htm" is passed over. Output names keep
+# the literal rule: ".HTML" becomes ".rtfl".
 --- args
 /k
 --- file x_y.htm.bak
@@ -13,6 +14,28 @@
 --- stdout
 Indulas ideje: TIME
    1. Filenev: 1234_56.htm
---- stderr
-qvformat: Not available: RTF conversion is not built yet ('1234_56.htm')
---- exit 1
+
+RTF Fejlec keszites
+RTF file keszitese sikeresen befejezodott!
+
+   2. Filenev: a_b.HTML
+
+RTF Fejlec keszites
+RTF file keszitese sikeresen befejezodott!
+
+   3. Filenev: x_y.htm.bak
+
+RTF Fejlec keszites
+RTF file keszitese sikeresen befejezodott!
+
+Indulas ideje: TIME
+Befejezes ideje: TIME
+--- outtail 1234r56.rtf
+\pard \qj\widctlpar
+}
+--- outtail arb.rtfl
+\pard \qj\widctlpar
+}
+--- outtail xry.rtf.bak
+\pard \qj\widctlpar
+}

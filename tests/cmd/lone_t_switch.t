@@ -1,8 +1,9 @@
-# "/t" alone is taken for a report named /t, which cannot be opened.
+# "/t" alone is taken for a report named /t, which cannot be opened. A name
+# without "_" would send the document to standard output, so the console
+# is on standard error from the start.
 --- args
 /t
---- stdout
-Indulas ideje: TIME
 --- stderr
+Indulas ideje: TIME
 qvformat: I/O error: cannot open '/t': No such file or directory
 --- exit 1

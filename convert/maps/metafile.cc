@@ -1,0 +1,148 @@
+#include "convert/maps/metafile.h"
+
+#include <algorithm>
+#include <string>
+
+#include "platform/error.h"
+
+namespace qv {
+namespace {
+
+constexpr uint32_t kInfoHeaderBytes = 40;
+constexpr uint32_t kPaletteBytes = 2 * 4;
+// Size and function words of every record.
+constexpr uint32_t kRecordHeadWords = 3;
+// Record parameters of StretchDIB before the bitmap: raster operation (2
+// words), colour use, source and destination rectangles (4 words each).
+constexpr uint32_t kStretchDibParamWords = 11;
+
+// Metafile coordinates are signed 16-bit numbers.
+void CheckDimensions(int width, int height) {
+  if (width < 1 || height < 1 || width > 32767 || height > 32767)
+    throw Error("Picture error", "bitmap size out of range: " + std::to_string(width) + "x" +
+                                     std::to_string(height));
+}
+
+}  // namespace
+
+MonoBitmap::MonoBitmap(int width, int height)
+    : width_(width), height_(height), rowBytes_(RowBytes(width)) {
+  CheckDimensions(width, height);
+  bits_.assign(static_cast<std::size_t>(rowBytes_) * static_cast<std::size_t>(height), 0);
+}
+
+MonoBitmap MonoBitmap::FromDibRows(int width, int height, std::span<const uint8_t> rows) {
+  MonoBitmap bitmap(width, height);
+  if (rows.size() != bitmap.bits_.size())
+    throw Error("Picture error", "bitmap rows hold " + std::to_string(rows.size()) +
+                                     " bytes instead of " + std::to_string(bitmap.bits_.size()));
+  bitmap.bits_.assign(rows.begin(), rows.end());
+  return bitmap;
+}
+
+MetafileBuilder::MetafileBuilder() { bytes_.resize(wmf::kHeaderWords * 2); }
+
+void MetafileBuilder::Word(uint16_t w) {
+  bytes_.push_back(static_cast<uint8_t>(w & 0xFF));
+  bytes_.push_back(static_cast<uint8_t>(w >> 8));
+}
+
+void MetafileBuilder::DWord(uint32_t d) {
+  Word(static_cast<uint16_t>(d & 0xFFFF));
+  Word(static_cast<uint16_t>(d >> 16));
+}
+
+// COLORREF: red in the low byte, then green and blue.
+void MetafileBuilder::ColorRef(Rgb c) {
+  DWord(c.red | (uint32_t{c.green} << 8) | (uint32_t{c.blue} << 16));
+}
+
+void MetafileBuilder::BeginRecord(uint32_t words, uint16_t function) {
+  if (words > largestRecord_) largestRecord_ = words;
+  DWord(words);
+  Word(function);
+}
+
+void MetafileBuilder::Record(uint16_t function, std::initializer_list<uint16_t> params) {
+  BeginRecord(kRecordHeadWords + static_cast<uint32_t>(params.size()), function);
+  for (uint16_t p : params) Word(p);
+}
+
+// The parameters of the window records stand in reverse order: y before x,
+// height before width.
+void MetafileBuilder::SetWindowOrg(int x, int y) {
+  Record(wmf::kSetWindowOrg, {static_cast<uint16_t>(y), static_cast<uint16_t>(x)});
+}
+
+void MetafileBuilder::SetWindowExt(int width, int height) {
+  Record(wmf::kSetWindowExt, {static_cast<uint16_t>(height), static_cast<uint16_t>(width)});
+}
+
+void MetafileBuilder::SetTextColor(Rgb color) {
+  BeginRecord(kRecordHeadWords + 2, wmf::kSetTextColor);
+  ColorRef(color);
+}
+
+void MetafileBuilder::SetBkColor(Rgb color) {
+  BeginRecord(kRecordHeadWords + 2, wmf::kSetBkColor);
+  ColorRef(color);
+}
+
+void MetafileBuilder::SetStretchBltMode(int mode) {
+  Record(wmf::kSetStretchBltMode, {static_cast<uint16_t>(mode)});
+}
+
+void MetafileBuilder::StretchDib(const MonoBitmap& bitmap, const std::array<Rgb, 2>& palette,
+                                 const DibFields& fields, uint32_t rasterOp) {
+  const std::span<const uint8_t> rows = bitmap.DibRows();
+  const uint32_t dibBytes = kInfoHeaderBytes + kPaletteBytes + static_cast<uint32_t>(rows.size());
+  // Rows are padded to 4 bytes, so the bitmap always fills whole words.
+  BeginRecord(kRecordHeadWords + kStretchDibParamWords + dibBytes / 2, wmf::kStretchDib);
+  const uint16_t w = static_cast<uint16_t>(bitmap.width());
+  const uint16_t h = static_cast<uint16_t>(bitmap.height());
+  DWord(rasterOp);
+  Word(wmf::kDibRgbColors);
+  for (uint16_t p : {h, w, uint16_t{0}, uint16_t{0}}) Word(p);  // source
+  for (uint16_t p : {h, w, uint16_t{0}, uint16_t{0}}) Word(p);  // destination
+
+  // BITMAPINFOHEADER; a positive height means bottom-up rows.
+  DWord(kInfoHeaderBytes);
+  DWord(static_cast<uint32_t>(bitmap.width()));
+  DWord(static_cast<uint32_t>(bitmap.height()));
+  Word(1);  // planes
+  Word(1);  // bits per pixel
+  DWord(0);  // BI_RGB, no compression
+  DWord(fields.sizeImage.value_or(static_cast<uint32_t>(rows.size())));
+  DWord(static_cast<uint32_t>(fields.xPixelsPerMeter));
+  DWord(static_cast<uint32_t>(fields.yPixelsPerMeter));
+  DWord(fields.colorsUsed);
+  DWord(fields.colorsImportant);
+  // RGBQUAD entries: blue, green, red, reserved.
+  for (const Rgb& c : palette) {
+    bytes_.push_back(c.blue);
+    bytes_.push_back(c.green);
+    bytes_.push_back(c.red);
+    bytes_.push_back(0);
+  }
+  bytes_.insert(bytes_.end(), rows.begin(), rows.end());
+}
+
+std::vector<uint8_t> MetafileBuilder::Finish() {
+  Record(wmf::kEof, {});
+  std::vector<uint8_t> body = std::move(bytes_);
+  bytes_.clear();
+  const uint32_t totalWords = static_cast<uint32_t>(body.size() / 2);
+  // Header: type 1 (memory), header size, version 3.0, total size, number of
+  // objects, largest record, number of parameters (unused, 0).
+  Word(1);
+  Word(wmf::kHeaderWords);
+  Word(0x0300);
+  DWord(totalWords);
+  Word(0);
+  DWord(largestRecord_);
+  Word(0);
+  std::copy(bytes_.begin(), bytes_.end(), body.begin());
+  return body;
+}
+
+}  // namespace qv

@@ -1,0 +1,155 @@
+#include "convert/preamble.h"
+
+#include "rtfkit/cp1250.h"
+#include "rtfkit/text.h"
+
+namespace qv {
+namespace {
+
+constexpr std::string_view kOrderTableRtf = "<TABLE CLASS=par>";
+constexpr std::string_view kOrderTableRtfUj =
+    R"(<TABLE CELLPADDING=0 CELLSPACING=0><TR><TD CLASS="p" WIDTH=170>)";
+constexpr std::string_view kContactRowRtfUj = R"(</td></tr><tr><td class="t1">)";
+
+// Removes everything up to and including the first marker; when the marker
+// is missing, as many characters as it has, less one.
+void DeleteThrough(std::string& text, std::string_view marker) {
+  const int p = Find(marker, text);
+  Delete(text, 1, p + static_cast<int>(marker.size()) - 1);
+}
+
+std::string DeleteLeadingBlanks(std::string text) {
+  std::size_t n = 0;
+  while (n < text.size() && text[n] == ' ') ++n;
+  return text.substr(n);
+}
+
+struct OrderRow {
+  std::string name;
+  std::string rest;  // the order's text cell, still with its tags
+};
+
+// Older layout: the table may span lines up to "</TABLE>".
+OrderRow ReadOrderRowRtf(ConverterRun& run) {
+  std::string text = run.currentLine;
+  while (!run.Eof() && !run.CurrentHolds("</TABLE>")) {
+    run.ReadLine();
+    text += " " + run.currentLine;
+  }
+  DeleteThrough(text, "150>");
+  OrderRow row;
+  row.name = Copy(text, 1, Find("</TD>", text) - 1);
+  text = DeleteLeadingBlanks(text);
+  Delete(text, 1, static_cast<int>(row.name.size()));
+  row.rest = text;
+  return row;
+}
+
+// Newer layout: the whole table stands on one line.
+OrderRow ReadOrderRowRtfUj(ConverterRun& run) {
+  std::string text = run.currentLine;
+  DeleteThrough(text, kOrderTableRtfUj);
+  OrderRow row;
+  row.name = Copy(text, 1, Find("</TD>", text) - 1);
+  // The text cell starts one character after its opening tag.
+  const int cell = Find(R"(<TD CLASS="p">)", text);
+  Delete(text, 1, cell + 14);
+  row.rest = DeleteLeadingBlanks(text);
+  return row;
+}
+
+// The console shows at most 45 characters of the order text; the layouts
+// measure and cut it at different stages of its cleaning.
+std::string ConsoleOrderText(Variant v, const std::string& rest, const std::string& orderText) {
+  if (v == Variant::kRtf)
+    return orderText.size() >= 46 ? NormalizeBlanks(Copy(StripTags(rest), 1, 45)) : orderText;
+  return rest.size() >= 46 ? NormalizeBlanks(StripTags(Copy(rest, 1, 45))) : orderText;
+}
+
+void ConvertOrderRow(ConverterRun& run) {
+  run.FlushNarrative();
+  const OrderRow row =
+      run.variant == Variant::kRtf ? ReadOrderRowRtf(run) : ReadOrderRowRtfUj(run);
+  run.commandLabel = row.name;
+
+  // An order marked "*" continues the one before it, except the first
+  // development entry "* 1. BP:".
+  if (!Contains(row.name, "*") || Contains(row.name, "* 1. BP:")) run.rtf.Write("\r\n\\par \r\n");
+
+  const std::string orderText = NormalizeBlanks(StripTags(row.rest));
+  run.Console("Parancs: " + PadRight(row.name, 20) + " " +
+              ConsoleOrderText(run.variant, row.rest, orderText));
+
+  RtfWriter& out = run.rtf;
+  out.Line(R"(\par\trowd)");
+  out.Line(R"(\cellx2000)");
+  out.Line(R"(\cellx10200)");
+  out.Line(R"(\keep\keepn\widctlpar\intbl)");
+  out.Line(R"({\fs20\f4\b )" + row.name + R"(}\cell)");
+  out.Line(R"(\keep\keepn\widctlpar\intbl)");
+  out.Line(R"({\fs20\f4\b )" + orderText + R"(}\cell)");
+  out.Line(R"(\row)");
+  out.Line(R"(\pard)");
+}
+
+const std::string kContactHeading =
+    std::string("********** ") + std::string("Nekik írhatsz: "_cp) + std::string(79, '*') +
+    R"(\par\ql)";
+
+// The characters the player may write to, one paragraph for the list.
+void ConvertContactList(ConverterRun& run) {
+  run.contactListWritten = true;
+  run.Console("Nekik irhatsz lista...");
+  run.FlushNarrative();
+  run.ReadLine();
+
+  std::string list;
+  if (run.variant == Variant::kRtf) {
+    list = NormalizeBlanks(run.currentLine);
+    while (!run.Eof() && !run.CurrentHolds("<P>")) {
+      run.ReadLine();
+      if (!run.currentLine.empty()) list += " " + NormalizeBlanks(run.currentLine);
+    }
+    run.rtf.Line("\\par\\par\r\n" + kContactHeading);
+    run.rtf.Line(NormalizeBlanks(StripTags(list)) + R"(\par)");
+    run.rtf.Line(std::string(102, '*'));
+  } else {
+    std::string first = run.currentLine;
+    DeleteThrough(first, kContactRowRtfUj);
+    list = NormalizeBlanks(first);
+    while (!run.Eof() && !run.CurrentHolds("</table></td></tr></table>")) {
+      run.ReadLine();
+      list += " " + NormalizeBlanks(run.currentLine);
+    }
+    list = ReplaceAll(kContactRowRtfUj, "\\par\r\n", list);
+    run.rtf.Line("\\par\r\n" + kContactHeading);
+    run.rtf.Line(NormalizeBlanks(StripTags(list)) + R"(\par)");
+    run.rtf.Line(std::string(102, '*') + R"(\par)");
+  }
+}
+
+}  // namespace
+
+void ConvertPreamble(ConverterRun& run) {
+  run.contactListWritten = false;
+  run.commandLabel.clear();
+  const std::string_view orderTable =
+      run.variant == Variant::kRtf ? kOrderTableRtf : kOrderTableRtfUj;
+
+  while (!run.Eof() && !run.CurrentHolds("ENCYCLOPEDIA FANTASIA") &&
+         !run.CurrentHolds("KARAKTERLAP")) {
+    if (run.CurrentHolds(orderTable)) {
+      ConvertOrderRow(run);
+    } else if (run.CurrentHolds("NEKIK ÍRHATSZ"_cp)) {
+      ConvertContactList(run);
+    } else {
+      // Map sections before a teleport or journey are written as narrative
+      // until the map pictures are in place.
+      run.narrative += CollapseBlanks(run.currentLine + " ");
+    }
+    run.ReadLine();
+  }
+  run.FlushNarrative();
+}
+
+}  // namespace qv

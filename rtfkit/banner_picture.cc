@@ -1,0 +1,70 @@
+#include "rtfkit/banner_picture.h"
+
+#include <span>
+#include <string>
+
+#include "convert/maps/metafile.h"
+#include "rtfkit/prologue.h"
+
+namespace qv {
+namespace {
+
+// 50 bytes of picture data per line.
+constexpr std::size_t kHexDigitsPerLine = 100;
+// 11808 pixels per metre is 300 dots per inch.
+constexpr int32_t kPixelsPerMeter = 11808;
+
+// The picture data lines, each with its CR LF; the last one ends with the
+// "}" that closes the picture group.
+std::string PictureDataLines() {
+  static constexpr char kHex[] = "0123456789abcdef";
+  const std::vector<uint8_t> bytes = BannerMetafile();
+  std::string text;
+  text.reserve(bytes.size() * 2 + bytes.size() / 25 + 3);
+  std::size_t digits = 0;
+  for (uint8_t b : bytes) {
+    if (digits == kHexDigitsPerLine) {
+      text += "\r\n";
+      digits = 0;
+    }
+    text += kHex[b >> 4];
+    text += kHex[b & 0x0F];
+    digits += 2;
+  }
+  text += "}\r\n";
+  return text;
+}
+
+}  // namespace
+
+std::vector<uint8_t> BannerMetafile() {
+  const MonoBitmap bitmap = MonoBitmap::FromDibRows(
+      kBannerWidth, kBannerHeight, std::span<const uint8_t>(kBannerBitmap, kBannerBitmapBytes));
+  MetafileBuilder wmf;
+  wmf.SetWindowOrg(0, 0);
+  wmf.SetWindowExt(kBannerWidth, kBannerHeight);
+  wmf.SetTextColor(kBlack);
+  wmf.SetBkColor(kWhite);
+  wmf.SetStretchBltMode(1);
+  DibFields fields;
+  fields.xPixelsPerMeter = kPixelsPerMeter;
+  fields.yPixelsPerMeter = kPixelsPerMeter;
+  wmf.StretchDib(bitmap, {kWhite, kBlack}, fields);
+  return wmf.Finish();
+}
+
+void WriteBannerPicture(RtfWriter& out) {
+  static const std::string kData = PictureDataLines();
+  out.Line(R"(\trowd)");
+  out.Line(R"(\trqc)");
+  out.Line(R"(\trgaph70\trleft-800)");
+  out.Line(R"(\cellx10200)");
+  out.Line(R"(\keep\keepn\widctlpar\intbl)");
+  out.Line(R"({\pict\wmetafile8\picw19307\pich1000\picwgoal10947\pichgoal567 \picbmp\picbpp1)");
+  out.Write(kData);
+  out.Line(R"(\cell)");
+  out.Line(R"(\row)");
+  out.Line(R"(\pard)");
+}
+
+}  // namespace qv

@@ -1,0 +1,44 @@
+// Output of an RTF document, written line by line with CR LF line ends.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace qv {
+
+class RtfWriter {
+ public:
+  // Writes to the named file, created or truncated now; an empty name writes
+  // to standard output. Throws qv::Error when the file cannot be created.
+  static RtfWriter ToFile(const std::string& fileName);
+  // Collects the document in memory (Text() returns it).
+  static RtfWriter InMemory();
+
+  RtfWriter(RtfWriter&& other) noexcept;
+  RtfWriter& operator=(RtfWriter&&) = delete;
+  ~RtfWriter();
+
+  // text + CR LF.
+  void Line(std::string_view text);
+  // text without a line end.
+  void Write(std::string_view text);
+  // Flushes and closes; throws qv::Error when anything could not be written.
+  void Close();
+
+  // The whole document written so far (in-memory writers only).
+  const std::string& Text() const { return buffer_; }
+  const std::string& name() const { return name_; }
+
+ private:
+  RtfWriter(std::string name, int fd, bool memory);
+  void Flush();
+
+  std::string name_;
+  int fd_ = -1;
+  bool memory_ = false;
+  bool ownsFd_ = false;
+  std::string buffer_;
+};
+
+}  // namespace qv

@@ -1,0 +1,22 @@
+# A subdirectory named like a report is taken by the batch run and fails as
+# a report that cannot be opened; the reports before it are converted, and
+# the run ends there without the end line.
+--- args
+/k
+--- file 1234_56.htm
+<title>x</title>
+--- dir q_r.htm
+--- file x_y.htm
+<title>x</title>
+--- stdout
+Indulas ideje: TIME
+   1. Filenev: 1234_56.htm
+
+RTF Fejlec keszites
+RTF file keszitese sikeresen befejezodott!
+
+   2. Filenev: q_r.htm
+--- stderr
+qvformat: I/O error: cannot open 'q_r.htm': Is a directory
+--- nofile xry.rtf
+--- exit 1

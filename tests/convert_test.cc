@@ -1,0 +1,236 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "convert/driver.h"
+#include "convert/header_scan.h"
+#include "convert/preamble.h"
+#include "convert/run_state.h"
+#include "rtfkit/cp1250.h"
+
+namespace qv {
+namespace {
+
+class RecordingConsole : public Console {
+ public:
+  void Line(const std::string& text) override { lines.push_back(text); }
+  void ErrorLine(const std::string& text) override { lines.push_back("ERR " + text); }
+  void SetMessagesToErrorStream(bool on) override { aside = on; }
+  bool MessagesToErrorStream() const override { return aside; }
+  std::vector<std::string> lines;
+  bool aside = false;
+};
+
+class TempDir {
+ public:
+  TempDir() {
+    char templ[] = "/tmp/qvconvert.XXXXXX";
+    path_ = mkdtemp(templ);
+  }
+  ~TempDir() { std::system(("rm -rf '" + path_ + "'").c_str()); }
+  std::string Write(const std::string& name, std::string_view bytes) const {
+    const std::string p = path_ + "/" + name;
+    std::ofstream(p, std::ios::binary) << bytes;
+    return p;
+  }
+  std::string Read(const std::string& name) const {
+    std::ifstream in(path_ + "/" + name, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+// A conversion run over report text, writing into memory.
+struct Harness {
+  Harness(Variant v, std::string_view report)
+      : reportPath(dir.Write("r_1.htm", report)),
+        reader(reportPath),
+        out(RtfWriter::InMemory()),
+        ctx{CommandLine(), console, dir.path() + "/"},
+        run(ctx, v, settings, reader, out) {}
+  TempDir dir;
+  RecordingConsole console;
+  FormatSettings settings;
+  std::string reportPath;
+  ReportReader reader;
+  RtfWriter out;
+  RunContext ctx;
+  ConverterRun run;
+};
+
+TEST(RtfOutputName, UnderscoresBecomeRAndHtmBecomesRtf) {
+  EXPECT_EQ(RtfOutputName("fordulo_12.htm"), "fordulor12.rtf");
+  // Lower-casing comes before ".htm" is replaced.
+  EXPECT_EQ(RtfOutputName("a_b_c.HTM"), "arbrc.rtf");
+  // No "_", or the first "_" after the first ".": standard output.
+  EXPECT_EQ(RtfOutputName("fordulo.htm"), "");
+  EXPECT_EQ(RtfOutputName("a.b_c.htm"), "");
+  // A directory in front is kept as typed: rewriting it would point into a
+  // directory that does not exist.
+  EXPECT_EQ(RtfOutputName("My_Reports/X_1.HTM"), "My_Reports/xr1.rtf");
+  EXPECT_EQ(RtfOutputName("./x_1.htm"), "./xr1.rtf");
+  EXPECT_EQ(RtfOutputName("old.turns/fordulo.htm"), "");
+}
+
+TEST(HeaderScan, OldLayoutColumnsAccountAndTitle) {
+  Harness h(Variant::kRtf,
+            "<TD><B>Betáplálva:</B> ma<BR>\r\n"
+            "12. JÁTÉKHETED, 345. FORDULÓD<BR>\r\n"
+            "</td>\r\n"
+            "<TD>x KALANDOZÓ: Árny<BR>\r\n"
+            "SZÁMLA : 10 Ft<BR>\r\n"
+            "<font>Extra forduló: <b>2</b></TD></TR>\r\n"
+            "<CENTER><H1>ÁRNY   KALANDJAI</H1>\r\n"
+            "rest\r\n"_cp);
+  ScanHeader(h.run);
+  EXPECT_EQ(h.run.headerBlock,
+            "Betáplálva: ma\\par \r\n12. JÁTÉKHETED, 345. FORDULÓD\\par \r\n"_cp);
+  // The note keeps its tags; its line holds "</TD>", so it is not added again.
+  EXPECT_EQ(h.run.adventurerBlock,
+            "KALANDOZÓ: Árny\\par \r\nSZÁMLA   : 10 Ft\\par \r\n{\\f11\\fs16 Extra forduló: <b>2</b>} \r\n"_cp);
+  EXPECT_EQ(h.run.reportTitle, "ÁRNY KALANDJAI"_cp);
+  EXPECT_EQ(h.run.currentLine, "<CENTER><H1>ÁRNY   KALANDJAI</H1>"_cp);
+}
+
+TEST(HeaderScan, TitleBeforeHeaderLeavesBlocksEmpty) {
+  Harness h(Variant::kRtf, "<H1>X KALANDJAI</H1>\r\nBetáplálva: ma\r\n</td>\r\n"_cp);
+  ScanHeader(h.run);
+  EXPECT_EQ(h.run.headerBlock, "");
+  EXPECT_EQ(h.run.adventurerBlock, "");
+  EXPECT_EQ(h.run.reportTitle, "X KALANDJAI");
+}
+
+TEST(HeaderScan, NewLayoutRightColumnStartsOnSeparatorLine) {
+  Harness h(Variant::kRtfUj,
+            "<TD>Betáplálva: ma\r\n"
+            "1. JÁTÉKHETED, 2. FORDULÓD\r\n"
+            "</TD><TD CLASS=\"t1\" VALIGN=TOP>KALANDOZÓ: Árny\r\n"
+            "Extra forduló: 1</TD><TD>x</td>\r\n"
+            "</TD></TR></TABLE>\r\n"
+            "<P><center><h2>ÁRNY  KALANDJAI</h2>\r\n"_cp);
+  ScanHeader(h.run);
+  EXPECT_EQ(h.run.headerBlock, "Betáplálva: ma\\par \r\n1. JÁTÉKHETED, 2. FORDULÓD\\par \r\n"_cp);
+  // The note ends at the first "</TD>" in the line's own case; the line is
+  // then added as a plain line too, since only the table end closes the block.
+  EXPECT_EQ(h.run.adventurerBlock,
+            "KALANDOZÓ: Árny\\par \r\n{\\f11\\fs16 Extra forduló: 1} \r\nExtra forduló: 1x\\par \r\n"_cp);
+  // No tag stripping in this layout.
+  EXPECT_EQ(h.run.reportTitle, "ÁRNY KALANDJAI</h2>"_cp);
+}
+
+TEST(Preamble, ConsoleShowsAtMost45CharactersOfAnOrder) {
+  const std::string t45(45, 'a');
+  const std::string t46 = std::string(40, 'b') + " c   d";  // 46 before blanks are cut
+  Harness h(Variant::kRtf,
+            "<TABLE CLASS=par><TR><TD WIDTH=150>A</TD><TD>" + t45 + "</TD></TR></TABLE>\r\n" +
+                "<TABLE CLASS=par><TR><TD WIDTH=150>B</TD><TD>" + std::string(46, 'x') +
+                "</TD></TR></TABLE>\r\n" + "<TABLE CLASS=par><TR><TD WIDTH=150>C</TD><TD>" + t46 +
+                "</TD></TR></TABLE>\r\nKARAKTERLAP\r\n");
+  h.run.ReadLine();
+  ConvertPreamble(h.run);
+  ASSERT_EQ(h.console.lines.size(), 3u);
+  EXPECT_EQ(h.console.lines[0], "Parancs: A                    " + t45);
+  EXPECT_EQ(h.console.lines[1], "Parancs: B                    " + std::string(45, 'x'));
+  // The text is 44 characters once its blanks are cut, so it is shown whole.
+  EXPECT_EQ(h.console.lines[2], "Parancs: C                    " + std::string(40, 'b') + " c d");
+  EXPECT_EQ(h.run.currentLine, "KARAKTERLAP");
+  EXPECT_FALSE(h.run.contactListWritten);
+}
+
+TEST(Preamble, OldLayoutContactList) {
+  Harness h(Variant::kRtf,
+            "<P><B>NEKIK ÍRHATSZ:</B>\r\n"
+            "Kelemen  (1201),\r\n"
+            "\r\n"
+            "Villő (1460)\r\n"
+            "<P>\r\n"
+            "ENCYCLOPEDIA FANTASIA\r\n"_cp);
+  h.run.ReadLine();
+  ConvertPreamble(h.run);
+  EXPECT_TRUE(h.run.contactListWritten);
+  EXPECT_EQ(h.console.lines, std::vector<std::string>{"Nekik irhatsz lista..."});
+  EXPECT_EQ(h.out.Text(), std::string("\\par\\par\r\n********** Nekik írhatsz: "_cp) +
+                              std::string(79, '*') +
+                              std::string("\\par\\ql\r\nKelemen (1201), Villő (1460)\\par\r\n"_cp) +
+                              std::string(102, '*') + "\r\n");
+}
+
+TEST(Preamble, NarrativeBetweenOrdersIsWrittenBeforeTheNextTable) {
+  Harness h(Variant::kRtfUj,
+            "<TABLE CELLPADDING=0 CELLSPACING=0><TR><TD CLASS=\"p\" WIDTH=170>A</TD>"
+            "<TD CLASS=\"p\"> egy</TD></TR></TABLE>\r\n"
+            "Köd   van.\r\n"
+            "<TABLE CELLPADDING=0 CELLSPACING=0><TR><TD CLASS=\"p\" WIDTH=170>* 3. BP:</TD>"
+            "<TD CLASS=\"p\">xkettő</TD></TR></TABLE>\r\n"
+            "vége\r\n"
+            "KARAKTERLAP\r\n"_cp);
+  h.run.ReadLine();
+  ConvertPreamble(h.run);
+  const std::string row = "\\par\\trowd\r\n\\cellx2000\r\n\\cellx10200\r\n"
+                          "\\keep\\keepn\\widctlpar\\intbl\r\n";
+  EXPECT_EQ(h.out.Text(),
+            "\r\n\\par \r\n" + row + "{\\fs20\\f4\\b A}\\cell\r\n\\keep\\keepn\\widctlpar\\intbl\r\n"
+            "{\\fs20\\f4\\b egy}\\cell\r\n\\row\r\n\\pard\r\n" +
+            std::string("\\qj Köd van.\r\n"_cp) +
+            // "* 3. BP:" continues the previous order: no blank paragraph.
+            row + "{\\fs20\\f4\\b * 3. BP:}\\cell\r\n\\keep\\keepn\\widctlpar\\intbl\r\n" +
+            std::string("{\\fs20\\f4\\b kettő}\\cell\r\n\\row\r\n\\pard\r\n"
+                        "\\qj vége\r\n"_cp));
+  EXPECT_EQ(h.run.commandLabel, "* 3. BP:");
+}
+
+// Counts "{" and "}" that are not escaped; picture data holds neither.
+int BraceBalance(const std::string& rtf) {
+  int depth = 0;
+  for (std::size_t i = 0; i < rtf.size(); ++i) {
+    if (rtf[i] == '\\') {
+      ++i;  // an escaped character or the first letter of a control word
+    } else if (rtf[i] == '{') {
+      ++depth;
+    } else if (rtf[i] == '}') {
+      if (--depth < 0) return -1;
+    }
+  }
+  return depth;
+}
+
+TEST(SampleReports, ConvertWithBalancedBracesUnderEverySetting) {
+  for (const char* name : {"1234_57.htm", "1234_58.htm"}) {
+    TempDir dir;
+    std::ifstream in(std::string(QV_SOURCE_DIR) + "/examples/" + name, std::ios::binary);
+    std::ostringstream report;
+    report << in.rdbuf();
+    ASSERT_FALSE(report.str().empty()) << name;
+    dir.Write(name, report.str());
+
+    std::ifstream ini(std::string(QV_SOURCE_DIR) + "/assets/qvformat.ini", std::ios::binary);
+    std::ostringstream settings;
+    settings << ini.rdbuf();
+    dir.Write("qvformat.ini", settings.str());
+
+    RecordingConsole console;
+    RunContext ctx{CommandLine(), console, dir.path() + "/"};
+    const std::string report_path = dir.path() + "/" + name;
+    if (std::string(name) == "1234_57.htm")
+      rtf::ConvertReport(ctx, report_path);
+    else
+      rtfuj::ConvertReport(ctx, report_path);
+    const std::string out = dir.Read(std::string(name).replace(4, 1, "r").replace(8, 3, "rtf"));
+    ASSERT_FALSE(out.empty()) << name;
+    EXPECT_EQ(BraceBalance(out), 0) << name;
+    EXPECT_EQ(console.lines.back(), "");
+    EXPECT_EQ(console.lines[console.lines.size() - 2], "RTF file keszitese sikeresen befejezodott!");
+  }
+}
+
+}  // namespace
+}  // namespace qv
