@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "convert/encyclopedia.h"
 #include "rtfkit/cp1250.h"
 
 namespace qv {
@@ -77,7 +78,8 @@ std::vector<Section> BranchSections(Variant v) {
 }  // namespace
 
 void WalkSections(ConverterRun& run) {
-  Search(run, {{"ENCYCLOPEDIA FANTASIA"}, {"ENCYCLOPEDIA FANTASIA", "KARAKTERLAP"}, nullptr});
+  Search(run, {{"ENCYCLOPEDIA FANTASIA"}, {"ENCYCLOPEDIA FANTASIA", "KARAKTERLAP"},
+               WriteEncyclopediaNotes});
 
   // The branch runs when the character-sheet search found its marker.
   const Section sheet{{"KARAKTERLAP"}, {"KARAKTERLAP"}, nullptr};

@@ -10,6 +10,8 @@ std::string SiteDomain(const std::string& programDir) {
   return IniFile(programDir + "qvformat.ini").ReadString("LETOLTES", "Szerver", "zordonvidek.example");
 }
 
+std::string SiteHost(const std::string& programDir) { return "www." + SiteDomain(programDir); }
+
 void DownloadTurn(RunContext&) {
   throw Error("Not available", "downloading a turn is not built yet");
 }

@@ -8,7 +8,10 @@ namespace qv {
 // command line.
 void DownloadTurn(RunContext& ctx);
 
-// The domain of the game's web site, as the usage text names it.
+// The domain of the game's web site, as the usage text names it (settings
+// section LETOLTES, key Szerver).
 std::string SiteDomain(const std::string& programDir);
+// The site's host: the domain with "www." in front.
+std::string SiteHost(const std::string& programDir);
 
 }  // namespace qv

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "convert/driver.h"
+#include "convert/encyclopedia.h"
 #include "convert/header_scan.h"
 #include "convert/preamble.h"
 #include "convert/run_state.h"
@@ -186,6 +187,46 @@ TEST(Preamble, NarrativeBetweenOrdersIsWrittenBeforeTheNextTable) {
             std::string("{\\fs20\\f4\\b kettő}\\cell\r\n\\row\r\n\\pard\r\n"
                         "\\qj vége\r\n"_cp));
   EXPECT_EQ(h.run.commandLabel, "* 3. BP:");
+}
+
+const std::string kEncHeading =
+    "\\par\\f4{\\qj\\keep\\keepn\\widctlpar {\\b\\fs20 ENCYCLOPEDIA FANTASIA}}\r\n";
+const std::string kEncRule =
+    "{\\par\\pard\\keep\\keepn\\widctlpar\\brdrb\\brdrs\\brdrw15\\brsp20\\fs8\\par}\r\n";
+
+TEST(Encyclopedia, OldLayoutWithoutNotesWritesHeadingAndRules) {
+  Harness h(Variant::kRtf, "ENCYCLOPEDIA FANTASIA\r\nKARAKTERLAP\r\n");
+  h.run.ReadLine();
+  h.run.contactListWritten = true;
+  WriteEncyclopediaNotes(h.run);
+  EXPECT_EQ(h.out.Text(), kEncHeading + kEncRule +
+                              "{\\keep\\keepn\\widctlpar\\brdrb\\brdrs\\brdrw15\\brsp20\\fs8\\par}\r\n");
+  EXPECT_EQ(h.run.currentLine, "KARAKTERLAP");
+  EXPECT_EQ(h.console.lines, std::vector<std::string>{"Encyclopedia Fantasia..."});
+}
+
+TEST(Encyclopedia, NewLayoutHeadingsPicturesAndBody) {
+  const std::string cell =
+      "</a><hr><table width=100% border=0 cellpadding=0 cellspacing=0><tr><td class=\"tenc\" "
+      "valign=top>";
+  const std::string report =
+      "ENCYCLOPEDIA FANTASIA\r\n" + std::string("<A NAME=1>Hágó"_cp) + cell +
+      std::string("Leírás\r\n"_cp) + "<IMG SRC=\"https://www.zordonvidek.example/hago.gif\">\r\n" +
+      std::string("  Szöveg.\r\n"_cp) +
+      std::string("<A>Tó"_cp) + cell + "\r\n" +  // a heading cell, but shorter than 106
+      "<TABLE CELLPADDING=5 CELLSPACING=0 CLASS=\"klap\" WIDTH=750>\r\nx\r\nKARAKTERLAPOD\r\n";
+  Harness h(Variant::kRtfUj, report);
+  h.run.ReadLine();
+  WriteEncyclopediaNotes(h.run);
+  EXPECT_EQ(h.out.Text(), "\\par" + kEncHeading + kEncRule +
+                              std::string("\\pard\\keep\\keepn\\sb120\\widctlpar HágóLeírás Szöveg.\r\n"
+                                          "\\par\\pard\\qj\\widctlpar "
+                                          "Tó \r\n"
+                                          " \r\n"
+                                          "{\\pard\\widctlpar\\fs2\\par}\r\n"_cp));
+  EXPECT_EQ(h.run.currentLine, "KARAKTERLAPOD");
+  EXPECT_TRUE(IsSiteImageLine("<IMG SRC=\"http://www.a.example/x.gif\">", "www.a.example"));
+  EXPECT_FALSE(IsSiteImageLine("<IMG SRC=\"http://www.a.example.evil/x\">", "www.a.example"));
 }
 
 // Counts "{" and "}" that are not escaped; picture data holds neither.

@@ -1,7 +1,8 @@
 # A small report of the newer layout: the header's right column starts on
 # the separator line, "(Továbbmész...)" gets its own paragraph, the console
 # shows 45 characters of a long order, and the contact list puts each entry
-# in a paragraph of its own.
+# in a paragraph of its own. The encyclopedia heading follows the list
+# without a paragraph of its own.
 --- args
 u_1.htm
 --- file u_1.htm
@@ -29,6 +30,7 @@ Indulas ideje: TIME
 RTF Fejlec keszites
 Parancs: MOZGÁS               Észak felé, ahol egy nagyon hosszú út vezet a
 Nekik irhatsz lista...
+Encyclopedia Fantasia...
 RTF file keszitese sikeresen befejezodott!
 
 Indulas ideje: TIME
@@ -66,4 +68,7 @@ Extra forduló: 1 db\par
 Kelemen (1201) \par
 Villő (1460)\par
 ******************************************************************************************************\par
+\par\f4{\qj\keep\keepn\widctlpar {\b\fs20 ENCYCLOPEDIA FANTASIA}}
+{\par\pard\keep\keepn\widctlpar\brdrb\brdrs\brdrw15\brsp20\fs8\par}
+{\pard\widctlpar\fs2\par}
 }

@@ -1,0 +1,103 @@
+#include "convert/encyclopedia.h"
+
+#include <vector>
+
+#include "download/download_session.h"
+#include "rtfkit/text.h"
+
+namespace qv {
+namespace {
+
+constexpr std::string_view kHeading =
+    R"(\par\f4{\qj\keep\keepn\widctlpar {\b\fs20 ENCYCLOPEDIA FANTASIA}})";
+constexpr std::string_view kRule = R"({\par\pard\keep\keepn\widctlpar\brdrb\brdrs\brdrw15\brsp20\fs8\par})";
+constexpr std::string_view kNoteStart = R"(\pard\keep\keepn\sb120\widctlpar )";
+
+void WriteHeading(ConverterRun& run) {
+  run.Console("Encyclopedia Fantasia...");
+  // Without a contact list before it, the heading needs a paragraph of its own.
+  if (!run.contactListWritten) run.rtf.Write(R"(\par)");
+  run.rtf.Line(kHeading);
+  run.rtf.Line(kRule);
+}
+
+// Older layout: a note runs from one "</TABLE>" line to the next; the last
+// one (ending on the "KARAKTERLAP" line) is not a note.
+void NotesRtf(ConverterRun& run) {
+  WriteHeading(run);
+  std::vector<std::string> entries;
+  while (!run.Eof() && !run.CurrentHolds("KARAKTERLAP")) {
+    run.ReadLine();
+    if (run.currentLine == "</TABLE>" || entries.empty()) entries.emplace_back();
+    entries.back() += run.currentLine;
+  }
+  for (std::size_t i = 0; i + 1 < entries.size(); ++i) {
+    if (i > 0) run.rtf.Line(kRule);
+    std::string note = entries[i];
+    // The first "<BR>" ends the title and goes; a second one separates the
+    // note's two paragraphs.
+    const int first = Find("<BR>", note);
+    if (first > 0) Delete(note, first, 4);
+    const int second = Find("<BR>", note);
+    if (second > 0) {
+      Delete(note, second, 4);
+      Insert("\r\n\\par\\pard\\qj\\widctlpar ", note, second);
+    }
+    run.rtf.Line(std::string(kNoteStart) + NormalizeBlanks(StripTags(note)));
+  }
+  run.rtf.Line(R"({\keep\keepn\widctlpar\brdrb\brdrs\brdrw15\brsp20\fs8\par})");
+}
+
+// Newer layout: one entry a line; a heading line opens a note.
+void NotesRtfUj(ConverterRun& run) {
+  static constexpr std::string_view kEnd =
+      R"(<TABLE CELLPADDING=5 CELLSPACING=0 CLASS="klap" WIDTH=750>)";
+  static constexpr std::string_view kHeadingCell =
+      R"(</a><hr><table width=100% border=0 cellpadding=0 cellspacing=0><tr><td class="tenc" valign=top>)";
+  WriteHeading(run);
+  const std::string siteHost = SiteHost(run.ctx.programDir);
+  std::vector<std::string> entries;
+  while (!run.Eof() && !run.CurrentHolds(kEnd)) {
+    run.ReadLine();
+    if (IsSiteImageLine(run.currentLine, siteHost)) {
+      // The picture goes; the line after it belongs to the entry before.
+      run.ReadLine();
+      if (entries.empty()) entries.emplace_back();
+      entries.back() += run.currentLine;
+    } else {
+      entries.push_back(run.currentLine);
+    }
+  }
+  bool firstHeading = true;
+  for (const std::string& entry : entries) {
+    run.currentLine = entry;
+    const std::string text = NormalizeBlanks(StripTags(entry));
+    if (Contains(AsciiLowerCase(entry), kHeadingCell) && entry.size() >= 106) {
+      if (!firstHeading) run.rtf.Line(kRule);
+      firstHeading = false;
+      run.rtf.Line(std::string(kNoteStart) + text);
+      run.rtf.Write(R"(\par\pard\qj\widctlpar )");
+    } else {
+      run.rtf.Line(text + " ");
+    }
+  }
+  run.rtf.Line(R"({\pard\widctlpar\fs2\par})");
+  run.ReadUntilAny({"KARAKTERLAP"});
+}
+
+}  // namespace
+
+bool IsSiteImageLine(const std::string& line, const std::string& siteHost) {
+  for (const char* scheme : {"http://", "https://"})
+    if (Contains(line, "<IMG SRC=\"" + std::string(scheme) + siteHost + "/")) return true;
+  return false;
+}
+
+void WriteEncyclopediaNotes(ConverterRun& run) {
+  if (run.variant == Variant::kRtf)
+    NotesRtf(run);
+  else
+    NotesRtfUj(run);
+}
+
+}  // namespace qv
