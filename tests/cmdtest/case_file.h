@@ -12,7 +12,9 @@
 //                                noeol: no line end after the last line)
 //   --- dir NAME        a directory to create
 //   --- exefile NAME [lf] [noeol]   a file beside the tool's executable (the
-//                                tool runs from a copy in a directory of its own)
+//                                tool runs from a copy in a directory of its own;
+//                                NAME may be picture/x.bmp; the built picture/
+//                                directory is linked in when the case brings none)
 //   --- stdout / --- stderr      expected streams (a missing one must be empty);
 //                                "--- stdout tail": the stream's expected end
 //   --- outfile NAME    expected content of a file after the run

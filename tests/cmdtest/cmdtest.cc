@@ -133,7 +133,17 @@ std::string InstallTool(const std::string& exe, const Case& c, const std::string
     WriteAll(copy, ReadAll(exe));
     chmod(copy.c_str(), 0755);
   }
-  for (const auto& f : c.exeFiles) WriteAll(binDir + "/" + f.name, f.content);
+  for (const auto& f : c.exeFiles) {
+    // A name like picture/x.bmp gets its directory.
+    const std::size_t slash = f.name.rfind('/');
+    if (slash != std::string::npos) mkdir((binDir + "/" + f.name.substr(0, slash)).c_str(), 0755);
+    WriteAll(binDir + "/" + f.name, f.content);
+  }
+  // The shipped pictures come along unless the case brings its own.
+  const std::string pictures = exe.substr(0, exe.rfind('/')) + "/picture";
+  struct stat st;
+  if (stat(pictures.c_str(), &st) == 0 && stat((binDir + "/picture").c_str(), &st) != 0)
+    symlink(pictures.c_str(), (binDir + "/picture").c_str());
   return copy;
 }
 
