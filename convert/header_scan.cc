@@ -8,12 +8,67 @@ namespace {
 
 const std::string kLineEnd = std::string(R"(\par )") + "\r\n";
 
-std::string Lower(const std::string& s) { return AsciiLowerCase(s); }
+// How a layout ends the header's columns and cuts its title line.
+struct HeaderLayout {
+  bool (*endsLeftColumn)(const std::string& line);
+  bool (*endsRightColumn)(const std::string& line);
+  // Position of the cell end after the "Extra forduló" note at `from`, or 0.
+  int (*noteEnd)(const std::string& line, int from);
+  // The older layout starts the right column on the next line; the newer one
+  // on the line that ended the left column.
+  bool rightColumnOnNextLine;
+  std::string (*title)(std::string line);
+};
+
+bool HoldsCellEnd(const std::string& line) { return Contains(AsciiLowerCase(line), "</td>"); }
+
+const HeaderLayout kOldLayout{
+    HoldsCellEnd,
+    HoldsCellEnd,
+    [](const std::string& line, int from) { return PosFrom("</td>", AsciiLowerCase(line), from); },
+    true,
+    [](std::string line) {
+      const int h1 = Find("<H1>", line);
+      Delete(line, 1, h1 > 0 ? h1 + 3 : 3);
+      return StripTags(NormalizeBlanks(line));
+    },
+};
+
+const HeaderLayout kNewLayout{
+    [](const std::string& line) { return Contains(line, R"(</TD><TD CLASS="t1" VALIGN=TOP>)"); },
+    [](const std::string& line) { return Contains(line, "</TD></TR></TABLE>"); },
+    [](const std::string& line, int from) { return PosFrom("</TD>", line, from); },
+    false,
+    [](std::string line) {
+      const int h2 = Find("<P><center><h2>", line);
+      Delete(line, 1, h2 > 0 ? h2 + 14 : 14);
+      return NormalizeBlanks(line);  // this layout's title keeps its tags
+    },
+};
 
 // Deletes everything in front of marker (nothing when it is absent).
 void DeleteBefore(std::string& line, std::string_view marker) {
   const int p = Find(marker, line);
   if (p > 0) Delete(line, 1, p - 1);
+}
+
+// Adds the lines that follow to block, each without tags and ended by
+// "\par ", until a line ends the column (that line is not added). With
+// noteEnd, an "Extra forduló" note is added first in small type, its tags
+// kept.
+void ReadColumn(ConverterRun& run, std::string& block, bool (*ends)(const std::string&),
+                int (*noteEnd)(const std::string&, int)) {
+  while (!run.Eof() && !ends(run.currentLine)) {
+    run.ReadLine();
+    const std::string& line = run.currentLine;
+    const int extra = noteEnd ? Find("Extra forduló"_cp, line) : 0;
+    if (extra > 0) {
+      const int end = noteEnd(line, extra);
+      const std::string note = end > 0 ? Copy(line, extra, end - extra) : std::string();
+      block += R"({\f11\fs16 )" + note + "} \r\n";
+    }
+    if (!ends(line)) block += StripTags(line) + kLineEnd;
+  }
 }
 
 // "SZÁMLA :" gets three blanks before its colon, as the other labels have.
@@ -22,88 +77,26 @@ void AlignAccountLabel(std::string& block) {
   if (p > 0) Insert("  ", block, p + 6);
 }
 
-void ScanHeaderRtf(ConverterRun& run) {
-  std::string& line = run.currentLine;
-  while (!run.Eof() && !Contains(line, " KALANDJAI")) {
-    run.ReadLine();
-    if (Contains(line, "Betáplálva:"_cp)) {
-      DeleteBefore(line, "Betáplálva:"_cp);
-      run.headerBlock = StripTags(line) + kLineEnd;
-      while (!run.Eof() && !Contains(Lower(line), "</td>")) {
-        run.ReadLine();
-        if (!Contains(Lower(line), "</td>")) run.headerBlock += StripTags(line) + kLineEnd;
-      }
-
-      run.ReadLine();
-      DeleteBefore(line, "KALANDOZÓ:"_cp);
-      run.adventurerBlock = StripTags(line) + kLineEnd;
-      while (!run.Eof() && !Contains(Lower(line), "</td>")) {
-        run.ReadLine();
-        const int extra = Find("Extra forduló"_cp, line);
-        if (extra > 0) {
-          // The note runs to the next "</td>", its tags kept.
-          const int end = PosFrom("</td>", Lower(line), extra);
-          const std::string note = end > 0 ? Copy(line, extra, end - extra) : std::string();
-          run.adventurerBlock += R"({\f11\fs16 )" + note + "} \r\n";
-        }
-        if (!Contains(Lower(line), "</td>")) run.adventurerBlock += StripTags(line) + kLineEnd;
-      }
-      AlignAccountLabel(run.adventurerBlock);
-    }
-    if (Contains(line, " KALANDJAI")) {
-      std::string title = line;
-      const int h1 = Find("<H1>", title);
-      Delete(title, 1, h1 > 0 ? h1 + 3 : 3);
-      run.reportTitle = StripTags(NormalizeBlanks(title));
-    }
-  }
-}
-
-void ScanHeaderRtfUj(ConverterRun& run) {
-  static constexpr std::string_view kColumnBreak = R"(</TD><TD CLASS="t1" VALIGN=TOP>)";
-  static constexpr std::string_view kHeaderEnd = "</TD></TR></TABLE>";
-  std::string& line = run.currentLine;
-  while (!run.Eof() && !Contains(line, " KALANDJAI")) {
-    run.ReadLine();
-    if (Contains(line, "Betáplálva:"_cp)) {
-      DeleteBefore(line, "Betáplálva:"_cp);
-      run.headerBlock = StripTags(line) + kLineEnd;
-      while (!run.Eof() && !Contains(line, kColumnBreak)) {
-        run.ReadLine();
-        if (!Contains(line, kColumnBreak)) run.headerBlock += StripTags(line) + kLineEnd;
-      }
-
-      // The right column starts on the line that ended the left one.
-      DeleteBefore(line, "KALANDOZÓ:"_cp);
-      run.adventurerBlock = StripTags(line) + kLineEnd;
-      while (!run.Eof() && !Contains(line, kHeaderEnd)) {
-        run.ReadLine();
-        const int extra = Find("Extra forduló"_cp, line);
-        if (extra > 0) {
-          const int end = PosFrom("</TD>", line, extra);
-          const std::string note = end > 0 ? Copy(line, extra, end - extra) : std::string();
-          run.adventurerBlock += R"({\f11\fs16 )" + note + "} \r\n";
-        }
-        if (!Contains(line, kHeaderEnd)) run.adventurerBlock += StripTags(line) + kLineEnd;
-      }
-      AlignAccountLabel(run.adventurerBlock);
-    }
-    if (Contains(line, " KALANDJAI")) {
-      std::string title = line;
-      const int h2 = Find("<P><center><h2>", title);
-      Delete(title, 1, h2 > 0 ? h2 + 14 : 14);
-      run.reportTitle = NormalizeBlanks(title);
-    }
-  }
-}
-
 }  // namespace
 
 void ScanHeader(ConverterRun& run) {
-  if (run.variant == Variant::kRtf)
-    ScanHeaderRtf(run);
-  else
-    ScanHeaderRtfUj(run);
+  const HeaderLayout& layout = run.variant == Variant::kRtf ? kOldLayout : kNewLayout;
+  std::string& line = run.currentLine;
+  while (!run.Eof() && !Contains(line, " KALANDJAI")) {
+    run.ReadLine();
+    if (Contains(line, "Betáplálva:"_cp)) {
+      DeleteBefore(line, "Betáplálva:"_cp);
+      run.headerBlock = StripTags(line) + kLineEnd;
+      ReadColumn(run, run.headerBlock, layout.endsLeftColumn, nullptr);
+
+      if (layout.rightColumnOnNextLine) run.ReadLine();
+      DeleteBefore(line, "KALANDOZÓ:"_cp);
+      run.adventurerBlock = StripTags(line) + kLineEnd;
+      ReadColumn(run, run.adventurerBlock, layout.endsRightColumn, layout.noteEnd);
+      AlignAccountLabel(run.adventurerBlock);
+    }
+    if (Contains(line, " KALANDJAI")) run.reportTitle = layout.title(line);
+  }
 }
 
 }  // namespace qv

@@ -9,19 +9,12 @@
 #include "app/layout.h"
 #include "app/run.h"
 #include "platform/error.h"
+#include "tests/test_support.h"
 
 namespace qv {
 namespace {
 
-class RecordingConsole : public Console {
- public:
-  void Line(const std::string& text) override { lines.push_back(text); }
-  void ErrorLine(const std::string& text) override { lines.push_back("ERR " + text); }
-  void SetMessagesToErrorStream(bool on) override { aside = on; }
-  bool MessagesToErrorStream() const override { return aside; }
-  std::vector<std::string> lines;
-  bool aside = false;
-};
+using test::RecordingConsole;
 
 TEST(CommandLineOptions, SwitchesMatchWholeParametersCaseBlind) {
   CommandLine args({"/K", "/kk", "/o2", "report_1.htm"});
@@ -44,18 +37,8 @@ TEST(CommandLineOptions, ValuesMatchAnywhereAndTheLastMatchWins) {
 
 class LayoutFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char templ[] = "/tmp/qvlayout.XXXXXX";
-    ASSERT_NE(mkdtemp(templ), nullptr);
-    dir_ = templ;
-  }
-  void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
-  std::string Write(const std::string& bytes) {
-    const std::string path = dir_ + "/r_1.htm";
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-  }
-  std::string dir_;
+  std::string Write(const std::string& bytes) { return dir_.Write("r_1.htm", bytes); }
+  test::TempDir dir_;
 };
 
 TEST_F(LayoutFile, FirstTitleLineDecides) {
@@ -66,7 +49,7 @@ TEST_F(LayoutFile, FirstTitleLineDecides) {
   EXPECT_EQ(DetectLayout(Write("<html>\n<body>\n")), Variant::kRtfUj);
   EXPECT_EQ(DetectLayout(Write("")), Variant::kRtfUj);
   EXPECT_EQ(DetectLayout(Write("<title>a</title>")), Variant::kRtf);  // no line end
-  EXPECT_THROW(DetectLayout(dir_ + "/missing_1.htm"), Error);
+  EXPECT_THROW(DetectLayout(dir_.path() + "/missing_1.htm"), Error);
 }
 
 // Runs the mode choice with handlers that only record what they were asked.

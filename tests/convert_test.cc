@@ -12,43 +12,13 @@
 #include "convert/preamble.h"
 #include "convert/run_state.h"
 #include "rtfkit/cp1250.h"
+#include "tests/test_support.h"
 
 namespace qv {
 namespace {
 
-class RecordingConsole : public Console {
- public:
-  void Line(const std::string& text) override { lines.push_back(text); }
-  void ErrorLine(const std::string& text) override { lines.push_back("ERR " + text); }
-  void SetMessagesToErrorStream(bool on) override { aside = on; }
-  bool MessagesToErrorStream() const override { return aside; }
-  std::vector<std::string> lines;
-  bool aside = false;
-};
-
-class TempDir {
- public:
-  TempDir() {
-    char templ[] = "/tmp/qvconvert.XXXXXX";
-    path_ = mkdtemp(templ);
-  }
-  ~TempDir() { std::system(("rm -rf '" + path_ + "'").c_str()); }
-  std::string Write(const std::string& name, std::string_view bytes) const {
-    const std::string p = path_ + "/" + name;
-    std::ofstream(p, std::ios::binary) << bytes;
-    return p;
-  }
-  std::string Read(const std::string& name) const {
-    std::ifstream in(path_ + "/" + name, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
+using test::RecordingConsole;
+using test::TempDir;
 
 // A conversion run over report text, writing into memory.
 struct Harness {
