@@ -1,5 +1,6 @@
 #include "convert/preamble.h"
 
+#include "convert/maps/map_section.h"
 #include "rtfkit/cp1250.h"
 #include "rtfkit/text.h"
 
@@ -108,9 +109,10 @@ void ConvertContactList(ConverterRun& run) {
     list = NormalizeBlanks(run.currentLine);
     while (!run.Eof() && !run.CurrentHolds("<P>")) {
       run.ReadLine();
-      if (!run.currentLine.empty()) list += " " + NormalizeBlanks(run.currentLine);
+      if (!run.currentLine.empty()) list.append(" ").append(NormalizeBlanks(run.currentLine));
     }
-    run.rtf.Line("\\par\\par\r\n" + kContactHeading);
+    run.rtf.Write("\\par\\par\r\n");
+    run.rtf.Line(kContactHeading);
     run.rtf.Line(NormalizeBlanks(StripTags(list)) + R"(\par)");
     run.rtf.Line(std::string(102, '*'));
   } else {
@@ -119,10 +121,11 @@ void ConvertContactList(ConverterRun& run) {
     list = NormalizeBlanks(first);
     while (!run.Eof() && !run.CurrentHolds("</table></td></tr></table>")) {
       run.ReadLine();
-      list += " " + NormalizeBlanks(run.currentLine);
+      list.append(" ").append(NormalizeBlanks(run.currentLine));
     }
     list = ReplaceAll(kContactRowRtfUj, "\\par\r\n", list);
-    run.rtf.Line("\\par\r\n" + kContactHeading);
+    run.rtf.Write("\\par\r\n");
+    run.rtf.Line(kContactHeading);
     run.rtf.Line(NormalizeBlanks(StripTags(list)) + R"(\par)");
     run.rtf.Line(std::string(102, '*') + R"(\par)");
   }
@@ -140,11 +143,11 @@ void ConvertPreamble(ConverterRun& run) {
          !run.CurrentHolds("KARAKTERLAP")) {
     if (run.CurrentHolds(orderTable)) {
       ConvertOrderRow(run);
+    } else if (AtJourneyMap(run)) {
+      WriteJourneyMapSection(run);
     } else if (run.CurrentHolds("NEKIK ÍRHATSZ"_cp)) {
       ConvertContactList(run);
     } else {
-      // Map sections before a teleport or journey are written as narrative
-      // until the map pictures are in place.
       run.narrative += CollapseBlanks(run.currentLine + " ");
     }
     run.ReadLine();

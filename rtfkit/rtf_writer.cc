@@ -1,8 +1,10 @@
 #include "rtfkit/rtf_writer.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "platform/error.h"
@@ -19,10 +21,22 @@ RtfWriter::RtfWriter(std::string name, int fd, bool memory)
 
 RtfWriter RtfWriter::ToFile(const std::string& fileName) {
   if (fileName.empty()) return RtfWriter("standard output", STDOUT_FILENO, false);
-  const int fd = ::open(fileName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  // A hidden name of our own beside the document; it holds no "_", so a
+  // batch run never takes it for a report.
+  const std::size_t slash = fileName.rfind('/');
+  const std::string dir = slash == std::string::npos ? "" : fileName.substr(0, slash + 1);
+  std::string base = fileName.substr(dir.size());
+  std::replace(base.begin(), base.end(), '_', '-');
+  std::string temp = dir + "." + base + ".XXXXXX";
+  const int fd = ::mkstemp(temp.data());
   if (fd < 0) ThrowFileError("create", fileName, errno);
+  // mkstemp makes the file private; a document gets the usual permissions.
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  ::fchmod(fd, 0666 & ~mask);
   RtfWriter w(fileName, fd, false);
   w.ownsFd_ = true;
+  w.tempName_ = temp;
   return w;
 }
 
@@ -34,14 +48,21 @@ RtfWriter::RtfWriter(RtfWriter&& other) noexcept
       memory_(other.memory_),
       ownsFd_(other.ownsFd_),
       buffer_(std::move(other.buffer_)) {
+  tempName_ = std::move(other.tempName_);
+  other.tempName_.clear();
   other.fd_ = -1;
   other.ownsFd_ = false;
   other.memory_ = true;  // a moved-from writer never touches a descriptor
 }
 
 RtfWriter::~RtfWriter() {
-  // A writer that was not closed belongs to a conversion that failed; what
-  // it wrote is kept as far as it can be, without throwing.
+  // A writer that was not closed belongs to a conversion that failed: its
+  // temporary file goes; on standard output what was written is flushed.
+  if (!tempName_.empty()) {
+    if (fd_ >= 0) ::close(fd_);
+    ::unlink(tempName_.c_str());
+    return;
+  }
   try {
     if (fd_ >= 0) Flush();
   } catch (...) {
@@ -81,8 +102,22 @@ void RtfWriter::Close() {
   Flush();
   const int fd = fd_;
   fd_ = -1;
-  if (ownsFd_ && ::close(fd) != 0) ThrowFileError("write", name_, errno);
+  if (ownsFd_ && ::close(fd) != 0) {
+    const int err = errno;
+    ::unlink(tempName_.c_str());
+    tempName_.clear();
+    ThrowFileError("write", name_, err);
+  }
   ownsFd_ = false;
+  if (!tempName_.empty()) {
+    const std::string temp = std::move(tempName_);
+    tempName_.clear();
+    if (::rename(temp.c_str(), name_.c_str()) != 0) {
+      const int err = errno;
+      ::unlink(temp.c_str());
+      ThrowFileError("write", name_, err);
+    }
+  }
 }
 
 }  // namespace qv

@@ -9,8 +9,11 @@ namespace qv {
 
 class RtfWriter {
  public:
-  // Writes to the named file, created or truncated now; an empty name writes
-  // to standard output. Throws qv::Error when the file cannot be created.
+  // Writes to the named file; an empty name writes to standard output. The
+  // document is written to a temporary file beside it and renamed into place
+  // by Close(), so a conversion that fails leaves no partial document and
+  // the previous one survives. Throws qv::Error when the file cannot be
+  // created.
   static RtfWriter ToFile(const std::string& fileName);
   // Collects the document in memory (Text() returns it).
   static RtfWriter InMemory();
@@ -35,6 +38,7 @@ class RtfWriter {
   void Flush();
 
   std::string name_;
+  std::string tempName_;  // the file written until Close() renames it
   int fd_ = -1;
   bool memory_ = false;
   bool ownsFd_ = false;

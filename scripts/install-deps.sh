@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libfreetype-dev libfontconfig-dev fonts-liberation
   libssl-dev openssl ca-certificates
+  libwmf-bin
 )
 
 missing=()

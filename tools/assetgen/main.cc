@@ -2,12 +2,14 @@
 //
 //   assetgen banner OUTPUT.cc      the title banner as rtfkit/banner_bitmap_data.cc
 //   assetgen banner-pbm OUTPUT.pbm the title banner as a PBM image, for a look
+//   assetgen pictures DIRECTORY    the map pictures as BMP files (assets/picture)
 #include <cstdio>
 #include <exception>
 #include <stdexcept>
 #include <string>
 
 #include "banner.h"
+#include "map_pictures.h"
 #include "rtfkit/banner_picture.h"
 #include "source_file.h"
 
@@ -16,7 +18,8 @@ namespace {
 int Usage() {
   std::fprintf(stderr,
                "usage: assetgen banner OUTPUT.cc\n"
-               "       assetgen banner-pbm OUTPUT.pbm\n");
+               "       assetgen banner-pbm OUTPUT.pbm\n"
+               "       assetgen pictures DIRECTORY\n");
   return 2;
 }
 
@@ -46,6 +49,8 @@ int main(int argc, char** argv) {
       WriteBannerSource(output);
     } else if (command == "banner-pbm") {
       assetgen::DrawBanner().WritePbm(output);
+    } else if (command == "pictures") {
+      assetgen::WriteMapPictures(output);
     } else {
       return Usage();
     }

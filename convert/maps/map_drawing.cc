@@ -1,0 +1,152 @@
+#include "convert/maps/map_drawing.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "platform/error.h"
+
+namespace qv {
+namespace {
+
+// Arrow cells are 48 pixels apart and copied from 47 x 47 pixels; icon
+// cells are 56 apart and copied from 55 x 56 pixels. Both are stretched
+// onto their destination squares.
+constexpr int kArrowPitch = 48;
+constexpr int kArrowSource = 47;
+constexpr int kArrowOffsetX = 77;  // centre of the cell: 145 - 68
+constexpr int kArrowOffsetY = 77;  // 141 - 64
+constexpr int kIconPitch = 56;
+constexpr int kIconSourceWidth = 55;
+
+struct IconPlace {
+  int value;
+  int cell;  // -1: this value has no icon
+  int x;
+  int y;
+};
+
+// The icon mask taken apart from the highest value down; icons that share
+// a place are drawn in this order, so the later one shows.
+constexpr IconPlace kIconPlaces[] = {
+    {1024, 7, 126, 126}, {512, -1, 0, 0}, {256, -1, 0, 0}, {128, 6, 126, 126},
+    {64, 5, 126, 126},   {32, -1, 0, 0},  {16, 4, 20, 20}, {8, 3, 126, 20},
+    {4, 2, 126, 20},     {2, 1, 20, 126}, {1, 0, 20, 20},
+};
+
+// Eight bits of a row from bit position `bit` on; bits past the row's
+// bytes read as zero.
+inline uint8_t Read8(const uint8_t* row, int64_t rowBytes, int64_t bit) {
+  const int64_t byte = bit >> 3;
+  const int shift = static_cast<int>(bit & 7);
+  const unsigned hi = row[byte];
+  const unsigned lo = shift != 0 && byte + 1 < rowBytes ? row[byte + 1] : 0;
+  return static_cast<uint8_t>(((hi << 8 | lo) << shift) >> 8);
+}
+
+// Copies n bits of one row to another, at any bit positions.
+void CopyBits(uint8_t* to, int64_t toBit, const uint8_t* from, int64_t fromBytes, int64_t fromBit,
+              int64_t n) {
+  auto bitAt = [](const uint8_t* row, int64_t b) { return (row[b >> 3] >> (7 - (b & 7))) & 1; };
+  auto put = [](uint8_t* row, int64_t b, int v) {
+    const uint8_t mask = static_cast<uint8_t>(0x80u >> (b & 7));
+    row[b >> 3] = v ? (row[b >> 3] | mask) : (row[b >> 3] & ~mask);
+  };
+  // Single bits up to a whole target byte, whole bytes, single bits again.
+  while (n > 0 && (toBit & 7) != 0) {
+    put(to, toBit++, bitAt(from, fromBit++));
+    --n;
+  }
+  for (; n >= 8; n -= 8, toBit += 8, fromBit += 8) to[toBit >> 3] = Read8(from, fromBytes, fromBit);
+  for (; n > 0; --n) put(to, toBit++, bitAt(from, fromBit++));
+}
+
+}  // namespace
+
+MonoBitmap NewMapBitmap(const MapFrame& frame) {
+  const int64_t width = int64_t{kTilePitch} * frame.columns + kExtraWidth;
+  const int64_t height = int64_t{kTilePitch} * frame.rows + kExtraHeight;
+  if (width < 1 || height < 1 || width > 32767 || height > 32767)
+    throw Error("Map error", "a map of " + std::to_string(frame.columns) + " x " +
+                                 std::to_string(frame.rows) + " tiles cannot be drawn");
+  MonoBitmap map(static_cast<int>(width), static_cast<int>(height));
+  // White up to the last pixel of each row; the padding bits stay clear.
+  const int fullBytes = map.width() / 8;
+  const uint8_t tail = static_cast<uint8_t>(0xFF00u >> (map.width() % 8));
+  for (int y = 0; y < map.height(); ++y) {
+    uint8_t* row = map.Row(y);
+    std::memset(row, 0xFF, static_cast<std::size_t>(fullBytes));
+    if (map.width() % 8 != 0) row[fullBytes] = tail;
+  }
+  return map;
+}
+
+void DrawMapLabels(MonoBitmap& map, const MapFrame& frame, const LabelFont& font) {
+  for (int i = 0; i < frame.columns; ++i) {
+    const std::string text = std::to_string(int64_t{frame.firstColumn} + i);
+    const TextExtent e = font.Extent(text);
+    font.DrawOpaque(map, kGridLeft + kTilePitch * i + (203 - e.width) / 2, kGridTop - e.height,
+                    text);
+  }
+  for (int j = 0; j < frame.rows; ++j) {
+    const std::string text = std::to_string(int64_t{frame.firstRow} + j);
+    const TextExtent e = font.Extent(text);
+    font.DrawOpaque(map, 60 - e.width, kGridTop + kTilePitch * j + (203 - e.height) / 2, text);
+  }
+}
+
+void DrawMapCell(MonoBitmap& map, const MapCell& cell, const MapPictures& pictures) {
+  const int64_t left = kGridLeft + int64_t{kTilePitch} * cell.column;
+  const int64_t top = kGridTop + int64_t{kTilePitch} * cell.row;
+  if (const MonoBitmap* tile = pictures.Terrain(cell.terrain)) CopyUnscaled(map, left, top, *tile);
+
+  if (cell.arrow >= 1 && cell.arrow <= 9) {
+    const int64_t sx = int64_t{kArrowPitch} * (cell.arrow - 1);
+    const int64_t dx = left + kArrowOffsetX, dy = top + kArrowOffsetY;
+    CopyStretched(map, {dx, dy, dx + kArrowPitch, dy + kArrowPitch}, pictures.arrows,
+                  {sx, 0, sx + kArrowSource, kArrowSource});
+  }
+
+  int mask = cell.icons;
+  if (mask < 1) return;
+  for (const IconPlace& place : kIconPlaces) {
+    if (mask < place.value) continue;
+    mask -= place.value;
+    if (place.cell < 0) continue;
+    const int64_t sx = int64_t{kIconPitch} * place.cell;
+    const int64_t dx = left + place.x, dy = top + place.y;
+    CopyStretched(map, {dx, dy, dx + kIconPitch, dy + kIconPitch}, pictures.icons,
+                  {sx, 0, sx + kIconSourceWidth, kIconPitch});
+  }
+}
+
+void CopyUnscaled(MonoBitmap& target, int64_t x, int64_t y, const MonoBitmap& source) {
+  const int64_t x0 = std::max<int64_t>(x, 0);
+  const int64_t x1 = std::min<int64_t>(x + source.width(), target.width());
+  const int64_t y0 = std::max<int64_t>(y, 0);
+  const int64_t y1 = std::min<int64_t>(y + source.height(), target.height());
+  if (x0 >= x1 || y0 >= y1) return;
+  for (int64_t ty = y0; ty < y1; ++ty)
+    CopyBits(target.Row(static_cast<int>(ty)), x0, source.Row(static_cast<int>(ty - y)),
+             source.rowBytes(), x0 - x, x1 - x0);
+}
+
+void CopyStretched(MonoBitmap& target, const PixelRect& to, const MonoBitmap& source,
+                   const PixelRect& from) {
+  const int64_t tw = to.right - to.left, th = to.bottom - to.top;
+  const int64_t sw = from.right - from.left, sh = from.bottom - from.top;
+  if (tw <= 0 || th <= 0 || sw <= 0 || sh <= 0) return;
+  const int64_t y0 = std::max<int64_t>(to.top, 0), y1 = std::min<int64_t>(to.bottom, target.height());
+  const int64_t x0 = std::max<int64_t>(to.left, 0), x1 = std::min<int64_t>(to.right, target.width());
+  for (int64_t ty = y0; ty < y1; ++ty) {
+    const int64_t sy = from.top + (ty - to.top) * sh / th;
+    for (int64_t tx = x0; tx < x1; ++tx) {
+      const int64_t sx = from.left + (tx - to.left) * sw / tw;
+      const bool inside = sx >= 0 && sy >= 0 && sx < source.width() && sy < source.height();
+      target.Set(static_cast<int>(tx), static_cast<int>(ty),
+                 inside ? source.Get(static_cast<int>(sx), static_cast<int>(sy)) : true);
+    }
+  }
+}
+
+}  // namespace qv

@@ -1,0 +1,106 @@
+#include "convert/maps/map_section.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "convert/maps/label_font.h"
+#include "convert/maps/map_drawing.h"
+#include "convert/maps/map_legend.h"
+#include "convert/maps/map_params.h"
+#include "convert/maps/picture_set.h"
+#include "convert/maps/rtf_picture.h"
+#include "platform/error.h"
+#include "rtfkit/cp1250.h"
+#include "rtfkit/text.h"
+
+namespace qv {
+namespace {
+
+constexpr std::string_view kTeleportTitle = "A TELEPORTÁLÁS PILLANATA ELŐTTI TÉRKÉPED"_cp;
+constexpr std::string_view kJourneyTitle = "UTAZÁS MEGKEZDÉSE ELŐTTI TÉRKÉPED"_cp;
+constexpr std::string_view kFrameParam = "<param name=koord";
+constexpr std::string_view kCellParam = "<param name=p";
+
+bool LowerHolds(const std::string& text, std::string_view pattern) {
+  return Contains(AsciiLowerCase(text), pattern);
+}
+
+// Reads lines after the current one until one holds the frame parameter
+// (the older layout compares lower-cased text).
+bool FindFrameLine(ConverterRun& run) {
+  while (!run.Eof()) {
+    run.ReadLine();
+    if (run.variant == Variant::kRtf ? LowerHolds(run.currentLine, kFrameParam)
+                                     : run.CurrentHolds(kFrameParam))
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool DrawMap(ConverterRun& run) {
+  if (!FindFrameLine(run)) return false;
+  // The older layout has the whole applet on this line: two pieces before
+  // the frame parameter, which is also where the cells start.
+  std::vector<std::string> pieces;
+  std::string frameText = run.currentLine;
+  if (run.variant == Variant::kRtf) {
+    pieces = SplitAppletLine(run.currentLine);
+    frameText = pieces.size() > 2 ? pieces[2] : std::string();
+  }
+
+  const MapFrame frame = ParseMapFrame(frameText);
+  const MapPictures pictures = LoadMapPictures(run.ctx.programDir);
+  MonoBitmap map = NewMapBitmap(frame);
+  const LabelFont font;
+  DrawMapLabels(map, frame, font);
+
+  if (run.variant == Variant::kRtf) {
+    for (std::size_t i = 2; i < pieces.size(); ++i) {
+      const std::string lower = AsciiLowerCase(pieces[i]);
+      if (Contains(lower, kCellParam)) DrawMapCell(map, ParseMapCell(pieces[i]), pictures);
+      if (Contains(lower, "</applet>")) break;
+    }
+  } else {
+    while (!run.Eof() && !LowerHolds(run.currentLine, "</table></center>")) {
+      run.ReadLine();
+      if (run.CurrentHolds(kCellParam)) DrawMapCell(map, ParseMapCell(run.currentLine), pictures);
+    }
+  }
+  run.rtf.Line(BitmapToRtfPicture(run, map));
+  run.currentLine = frameText;
+  return true;
+}
+
+bool AtJourneyMap(const ConverterRun& run) {
+  return run.CurrentHolds(kTeleportTitle) ||
+         (run.variant == Variant::kRtf && run.CurrentHolds(kJourneyTitle));
+}
+
+void WriteJourneyMapSection(ConverterRun& run) {
+  const bool teleport = run.variant == Variant::kRtfUj || run.CurrentHolds(kTeleportTitle);
+  run.FlushNarrative();
+  run.rtf.Line(R"(\par\par)");
+  run.rtf.Line(R"({\f5\fs36\qc\keep\keepn )" +
+               std::string(teleport ? kTeleportTitle : kJourneyTitle) +
+               R"({\f5\fs20\par\par}})");
+  run.rtf.Line(std::string(R"({\f11\fs20    }{\f4\fs20\ql\keep\keepn\b )") +
+               std::string("A sátorral jelölt mező a teleportálás pozícióját mutatja."_cp) +
+               R"(\par\par})");
+  run.Console("   Teleportalasrol terkep keszites...");
+  DrawMap(run);
+  WriteMapLegend(run, MapLegendEnd(run.variant));
+}
+
+void WriteStepMapSection(ConverterRun& run) {
+  run.Console("E korben tett lepeseid terkepenek keszitese...");
+  run.rtf.Line(R"(\page\f4\fs20)");
+  run.rtf.Line(std::string(R"({\f5\fs36\qc\keep\keepn )") +
+               std::string("E KÖRBEN TETT LÉPÉSEID TÉRKÉPE"_cp) + R"({\f5\fs20\par\par}})");
+  DrawMap(run);
+  WriteMapLegend(run, MapLegendEnd(run.variant));
+}
+
+}  // namespace qv

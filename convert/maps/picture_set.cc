@@ -1,0 +1,31 @@
+#include "convert/maps/picture_set.h"
+
+#include "convert/maps/bmp_reader.h"
+
+namespace qv {
+
+const char* const kTerrainFiles[kTerrainCount] = {
+    "tenger.bmp",  "tengerpart.bmp", "kiegett.bmp", "fkiegett.bmp", "siksag.bmp",
+    "varos.bmp",   "rerdo.bmp",      "serdo.bmp",   "dombsag.bmp",  "ahegy.bmp",
+    "mhegy.bmp",   "sivatag.bmp",    "mocsar.bmp",  "bozot.bmp",
+};
+
+namespace {
+
+MonoBitmap Load(const std::string& programDir, const char* file) {
+  const std::string relative = std::string("picture/") + file;
+  return LoadBmp(programDir + relative, relative + " in the program's directory");
+}
+
+}  // namespace
+
+MapPictures LoadMapPictures(const std::string& programDir) {
+  std::vector<MonoBitmap> terrain;
+  terrain.reserve(kTerrainCount);
+  for (const char* file : kTerrainFiles) terrain.push_back(Load(programDir, file));
+  MonoBitmap icons = Load(programDir, kIconFile);
+  MonoBitmap arrows = Load(programDir, kArrowFile);
+  return MapPictures{std::move(terrain), std::move(icons), std::move(arrows)};
+}
+
+}  // namespace qv

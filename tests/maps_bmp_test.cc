@@ -1,0 +1,150 @@
+#include "convert/maps/bmp_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/error.h"
+#include "tests/maps_support.h"
+
+namespace qv {
+namespace {
+
+using test::Colour;
+using test::MakeBmp;
+
+// A 3 x 2 test card: top row white, black, grey 200; bottom row black,
+// grey 100, white.
+int Card(int x, int y) { return y == 0 ? (x == 0 ? 1 : x == 1 ? 0 : 2) : (x == 0 ? 0 : x == 1 ? 3 : 1); }
+const std::vector<Colour> kCardColours = {{0, 0, 0}, {255, 255, 255}, {200, 200, 200}, {100, 100, 100}};
+
+void ExpectCard(const MonoBitmap& bm) {
+  ASSERT_EQ(bm.width(), 3);
+  ASSERT_EQ(bm.height(), 2);
+  EXPECT_TRUE(bm.Get(0, 0));
+  EXPECT_FALSE(bm.Get(1, 0));
+  EXPECT_TRUE(bm.Get(2, 0));  // light grey is white
+  EXPECT_FALSE(bm.Get(0, 1));
+  EXPECT_FALSE(bm.Get(1, 1));  // dark grey is black
+  EXPECT_TRUE(bm.Get(2, 1));
+}
+
+TEST(MapBmp, EveryUncompressedDepthReadsTheSame) {
+  for (int bits : {4, 8, 24, 32}) {
+    SCOPED_TRACE(bits);
+    ExpectCard(DecodeBmp(MakeBmp(3, 2, bits, kCardColours, Card), "card"));
+    ExpectCard(DecodeBmp(MakeBmp(3, 2, bits, kCardColours, Card, /*topDown=*/true), "card"));
+  }
+}
+
+TEST(MapBmp, OneBitPaletteDecidesWhichIndexIsWhite) {
+  auto pattern = [](int x, int y) { return (x + y) % 2; };
+  const MonoBitmap blackFirst = DecodeBmp(MakeBmp(9, 3, 1, {{0, 0, 0}, {255, 255, 255}}, pattern), "a");
+  const MonoBitmap whiteFirst = DecodeBmp(MakeBmp(9, 3, 1, {{255, 255, 255}, {0, 0, 0}}, pattern), "b");
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 9; ++x) {
+      EXPECT_EQ(blackFirst.Get(x, y), (x + y) % 2 == 1) << x << "," << y;
+      EXPECT_EQ(whiteFirst.Get(x, y), (x + y) % 2 == 0) << x << "," << y;
+    }
+}
+
+TEST(MapBmp, ColoursAreReducedByLuminance) {
+  // Pure green is light (weight 587), pure red and blue are dark.
+  const MonoBitmap bm = DecodeBmp(
+      MakeBmp(3, 1, 24, {{0, 255, 0}, {255, 0, 0}, {0, 0, 255}}, [](int x, int) { return x; }), "c");
+  EXPECT_TRUE(bm.Get(0, 0));
+  EXPECT_FALSE(bm.Get(1, 0));
+  EXPECT_FALSE(bm.Get(2, 0));
+}
+
+TEST(MapBmp, IndexPastAShortPaletteIsBlack) {
+  // A two-entry palette in an 8-bit file; index 5 has no colour.
+  const MonoBitmap bm = DecodeBmp(
+      MakeBmp(2, 1, 8, {{255, 255, 255}, {255, 255, 255}}, [](int x, int) { return x == 0 ? 1 : 5; }),
+      "d");
+  EXPECT_TRUE(bm.Get(0, 0));
+  EXPECT_FALSE(bm.Get(1, 0));
+}
+
+std::string Message(const std::vector<uint8_t>& bytes) {
+  try {
+    DecodeBmp(bytes, "picture/x.bmp");
+  } catch (const Error& e) {
+    return e.text();
+  }
+  return "no error";
+}
+
+TEST(MapBmp, DamagedOrUnsupportedFilesAreRefused) {
+  const std::vector<uint8_t> good = MakeBmp(3, 2, 24, kCardColours, Card);
+  auto with = [&](std::size_t at, uint32_t value, int size) {
+    std::vector<uint8_t> b = good;
+    for (int i = 0; i < size; ++i) b[at + i] = static_cast<uint8_t>(value >> (8 * i));
+    return b;
+  };
+  EXPECT_NE(Message(good).find("no error"), std::string::npos);
+  EXPECT_NE(Message({'B', 'M'}).find("not a BMP"), std::string::npos);
+  EXPECT_NE(Message(with(0, 'P', 1)).find("not a BMP"), std::string::npos);
+  // Truncated pixel data, and a pixel offset beyond the file.
+  EXPECT_NE(Message(std::vector<uint8_t>(good.begin(), good.end() - 1)).find("truncated"),
+            std::string::npos);
+  EXPECT_NE(Message(with(10, 0xFFFFFFF0u, 4)).find("truncated"), std::string::npos);
+  // RLE compression, an odd depth, two planes, an unknown header size.
+  EXPECT_NE(Message(with(30, 1, 4)).find("compressed"), std::string::npos);
+  EXPECT_NE(Message(with(28, 2, 2)).find("2 bits"), std::string::npos);
+  EXPECT_NE(Message(with(26, 2, 2)).find("plane"), std::string::npos);
+  EXPECT_NE(Message(with(14, 64, 4)).find("header size"), std::string::npos);
+  // Sizes: zero, negative width, too large to be a map picture.
+  EXPECT_NE(Message(with(18, 0, 4)).find("size"), std::string::npos);
+  EXPECT_NE(Message(with(18, 0xFFFFFFFDu, 4)).find("size"), std::string::npos);
+  EXPECT_NE(Message(with(22, 40000, 4)).find("size"), std::string::npos);
+  // A palette larger than 8 bits can index, and one that runs off the end.
+  const std::vector<uint8_t> indexed = MakeBmp(3, 2, 8, kCardColours, Card);
+  std::vector<uint8_t> big = indexed;
+  big[46] = 0x01, big[47] = 0x01;  // 257 colours
+  EXPECT_NE(Message(big).find("palette"), std::string::npos);
+  std::vector<uint8_t> runaway = indexed;
+  runaway[46] = 200;  // 200 colours, but the file holds 4
+  EXPECT_NE(Message(runaway).find("truncated"), std::string::npos);
+  // Every message names the file.
+  EXPECT_EQ(Message({'B', 'M'}).rfind("picture/x.bmp", 0), 0u);
+}
+
+TEST(MapBmp, BitFieldPixelsUseTheirMasks) {
+  // 32 bits, masks red 0xFF, green 0xFF00, blue 0xFF0000 after the header.
+  std::vector<uint8_t> b{'B', 'M'};
+  using test::PutU16;
+  using test::PutU32;
+  PutU32(b, 14 + 40 + 12 + 8);
+  PutU32(b, 0);
+  PutU32(b, 14 + 40 + 12);
+  PutU32(b, 40);
+  PutU32(b, 2);
+  PutU32(b, 1);
+  PutU16(b, 1);
+  PutU16(b, 32);
+  PutU32(b, 3);  // bit fields
+  for (int i = 0; i < 5; ++i) PutU32(b, 0);
+  PutU32(b, 0x0000FF);
+  PutU32(b, 0x00FF00);
+  PutU32(b, 0xFF0000);
+  PutU32(b, 0x00FF00);  // green only: light
+  PutU32(b, 0xFF0000);  // blue only under these masks: dark
+  const MonoBitmap bm = DecodeBmp(b, "e");
+  EXPECT_TRUE(bm.Get(0, 0));
+  EXPECT_FALSE(bm.Get(1, 0));
+}
+
+TEST(MapBmp, LoadNamesTheFileItCannotOpen) {
+  test::TempDir dir;
+  try {
+    LoadBmp(dir.path() + "/nincs.bmp", "picture/nincs.bmp");
+    FAIL();
+  } catch (const Error& e) {
+    EXPECT_EQ(e.text(), "cannot open picture/nincs.bmp: No such file or directory");
+  }
+  EXPECT_THROW(LoadBmp(dir.path(), "dir"), Error);  // a directory
+  dir.Write("ok.bmp", test::AsString(MakeBmp(3, 2, 8, kCardColours, Card)));
+  ExpectCard(LoadBmp(dir.path() + "/ok.bmp", "ok"));
+}
+
+}  // namespace
+}  // namespace qv

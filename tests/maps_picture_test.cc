@@ -1,0 +1,397 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "convert/maps/label_font.h"
+#include "convert/maps/map_drawing.h"
+#include "convert/maps/picture_set.h"
+#include "convert/maps/rtf_picture.h"
+#include "platform/error.h"
+#include "tests/maps_support.h"
+
+namespace qv {
+namespace {
+
+using test::GetU16;
+using test::GetU32;
+
+// A 3 x 2 map: 200 * 3 + 71 by 200 * 2 + 67 pixels.
+const MapFrame kThreeByTwo{3, 2, 10, 8};
+
+class MapDrawing : public ::testing::Test {
+ protected:
+  MapDrawing() {
+    test::WriteTestPictures(dir);
+    pictures = std::make_unique<MapPictures>(LoadMapPictures(dir.path() + "/"));
+  }
+  MonoBitmap DrawOne(const MapCell& cell) {
+    MonoBitmap map = NewMapBitmap(kThreeByTwo);
+    DrawMapCell(map, cell, *pictures);
+    return map;
+  }
+  test::TempDir dir;
+  std::unique_ptr<MapPictures> pictures;
+};
+
+TEST(MapPicture, SizeFollowsTheFrameAndStartsWhite) {
+  const MonoBitmap map = NewMapBitmap(kThreeByTwo);
+  EXPECT_EQ(map.width(), 671);
+  EXPECT_EQ(map.height(), 467);
+  for (int y : {0, 200, 466})
+    for (int x : {0, 335, 670}) EXPECT_TRUE(map.Get(x, y)) << x << "," << y;
+  // 671 pixels fill 83 bytes and 7 bits; the row's padding stays clear.
+  EXPECT_EQ(map.rowBytes(), 84);
+  EXPECT_EQ(map.Row(0)[83], 0xFE);
+  EXPECT_EQ(NewMapBitmap({0, 0, 0, 0}).width(), 71);
+  EXPECT_THROW(NewMapBitmap({-1, 2, 0, 0}), Error);    // -129 pixels wide
+  EXPECT_THROW(NewMapBitmap({164, 1, 0, 0}), Error);   // 32871 pixels wide
+  EXPECT_EQ(NewMapBitmap({163, 0, 0, 0}).width(), 32671);
+}
+
+// Tiles are copied a byte at a time where they can be: every bit offset,
+// clipped edges and the last partial byte must give the pixels one by one.
+TEST(MapPicture, UnscaledCopyKeepsEveryPixel) {
+  MonoBitmap source(37, 3);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 37; ++x) source.Set(x, y, (x * 5 + y * 3) % 7 < 3);
+  for (int dx = -9; dx <= 17; ++dx) {
+    MonoBitmap target(45, 5);
+    for (int y = 0; y < 5; ++y)
+      for (int x = 0; x < 45; ++x) target.Set(x, y, (x + y) % 2 == 0);
+    const MonoBitmap before = target;
+    CopyUnscaled(target, dx, 1, source);
+    for (int y = 0; y < 5; ++y)
+      for (int x = 0; x < 45; ++x) {
+        const bool inside = x >= dx && x < dx + 37 && y >= 1 && y < 4;
+        ASSERT_EQ(target.Get(x, y), inside ? source.Get(x - dx, y - 1) : before.Get(x, y))
+            << "offset " << dx << " pixel " << x << "," << y;
+      }
+    // The padding of the target's rows is untouched.
+    ASSERT_EQ(target.Row(2)[5] & 0x07, before.Row(2)[5] & 0x07);
+  }
+}
+
+TEST_F(MapDrawing, TerrainTileIsDrawnWithItsCornerAtTheCellCorner) {
+  // Row 1, column 2: the tile's corner at (68 + 400, 64 + 200).
+  const MonoBitmap map = DrawOne({1, 2, 3, 0, 0});
+  EXPECT_FALSE(map.Get(468, 264));
+  EXPECT_TRUE(map.Get(467, 264));
+  EXPECT_TRUE(map.Get(468, 263));
+  EXPECT_TRUE(map.Get(469, 265));
+  EXPECT_FALSE(map.Get(667, 463));  // the tile's far corner
+  // Terrain 3's bar: 15 pixels in the tile's row 5.
+  EXPECT_FALSE(map.Get(482, 269));
+  EXPECT_TRUE(map.Get(483, 269));
+}
+
+TEST_F(MapDrawing, EveryTerrainNumberTakesItsOwnFile) {
+  for (int t = 1; t <= 14; ++t) {
+    SCOPED_TRACE(t);
+    const MonoBitmap map = DrawOne({0, 0, t, 0, 0});
+    EXPECT_FALSE(map.Get(68 + 5 * t - 1, 69));
+    EXPECT_TRUE(map.Get(68 + 5 * t, 69));
+  }
+  // Outside 1..14 nothing is drawn.
+  for (int t : {0, 15, -3}) EXPECT_TRUE(DrawOne({0, 0, t, 0, 0}).Get(68, 64));
+}
+
+TEST_F(MapDrawing, CellsOutsideThePictureAreClipped) {
+  MonoBitmap map = NewMapBitmap(kThreeByTwo);
+  DrawMapCell(map, {-1, -1, 1, 1, 1}, *pictures);  // only its far corner shows
+  DrawMapCell(map, {1, 3, 1, 1, 1}, *pictures);    // right of the grid, 3 columns in
+  DrawMapCell(map, {2000000000, 2000000000, 1, 1, 1}, *pictures);
+  EXPECT_FALSE(map.Get(67, 63));
+  EXPECT_FALSE(map.Get(668, 264));
+  EXPECT_TRUE(map.Get(68, 64));
+}
+
+// The arrow's 48 x 48 destination at (145 + 200 * column, 141 + 200 * row)
+// is black but for the arrow's hole.
+TEST_F(MapDrawing, ArrowFillsTheCellCentre) {
+  const MonoBitmap map = DrawOne({0, 1, 5, 4, 0});
+  const int x0 = 345, y0 = 141;
+  EXPECT_FALSE(map.Get(x0, y0));
+  EXPECT_FALSE(map.Get(x0 + 47, y0 + 47));
+  EXPECT_FALSE(map.Get(x0 + 47, y0));
+  EXPECT_TRUE(map.Get(x0 - 1, y0 + 10));
+  EXPECT_TRUE(map.Get(x0 + 48, y0 + 10));
+  EXPECT_TRUE(map.Get(x0 + 10, y0 - 1));
+  EXPECT_TRUE(map.Get(x0 + 10, y0 + 48));
+  // Arrow 4's hole (source x 16..21, y 20..25) shows; arrow 2's place
+  // (source x 8..13) is black.
+  EXPECT_TRUE(map.Get(x0 + 19, y0 + 23));
+  EXPECT_FALSE(map.Get(x0 + 11, y0 + 23));
+  for (int arrow : {0, 10, -1}) EXPECT_TRUE(DrawOne({0, 1, 5, arrow, 0}).Get(x0 + 1, y0 + 1));
+  EXPECT_TRUE(DrawOne({0, 1, 5, 9, 0}).Get(x0 + 39, y0 + 23));  // hole at 36..41
+}
+
+enum Place { kUpperLeft, kUpperRight, kLowerLeft, kLowerRight };
+
+// Which icon (0..7) shows at a place of cell (0, 0), or -1 when the tile
+// shows there.
+int IconAt(const MonoBitmap& map, Place place) {
+  const int x0 = 68 + (place == kUpperRight || place == kLowerRight ? 126 : 20);
+  const int y0 = 64 + (place == kLowerLeft || place == kLowerRight ? 126 : 20);
+  if (map.Get(x0 + 1, y0 + 1)) return -1;
+  int shown = -2;
+  for (int k = 0; k < 8; ++k)
+    if (map.Get(x0 + 6 + 6 * k, y0 + 28)) shown = shown == -2 ? k : -3;
+  return shown;  // -2: none, -3: several
+}
+
+TEST_F(MapDrawing, IconMasksAreTakenApartFromTheHighestValueDown) {
+  struct Case {
+    int mask;
+    int upperLeft, upperRight, lowerLeft, lowerRight;
+  };
+  const Case cases[] = {
+      {1025, 0, -1, -1, 7},  // 1024: icon 7 lower right, 1: icon 0 upper left
+      {5, 0, 2, -1, -1},     // 4: icon 2 upper right
+      {48, 4, -1, -1, -1},   // 32 has no icon, 16: icon 4 upper left
+      {300, -1, 2, -1, -1},  // 256 and 32 none; 8 draws icon 3, then 4 draws icon 2 over it
+      {2, -1, -1, 1, -1},
+      {192, -1, -1, -1, 5},  // 128 draws icon 6, then 64 icon 5 over it
+      {17, 0, -1, -1, -1},   // 16 draws icon 4, then 1 icon 0 over it
+      {0, -1, -1, -1, -1},
+      {-5, -1, -1, -1, -1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.mask);
+    const MonoBitmap map = DrawOne({0, 0, 5, 0, c.mask});
+    EXPECT_EQ(IconAt(map, kUpperLeft), c.upperLeft);
+    EXPECT_EQ(IconAt(map, kUpperRight), c.upperRight);
+    EXPECT_EQ(IconAt(map, kLowerLeft), c.lowerLeft);
+    EXPECT_EQ(IconAt(map, kLowerRight), c.lowerRight);
+  }
+  // An icon covers its 56 x 56 square: (126, 126) to (181, 181) of the cell.
+  const MonoBitmap map = DrawOne({0, 0, 5, 0, 1024});
+  EXPECT_FALSE(map.Get(68 + 126, 64 + 126));
+  EXPECT_FALSE(map.Get(68 + 181, 64 + 181));
+  EXPECT_TRUE(map.Get(68 + 182, 64 + 150));
+  EXPECT_TRUE(map.Get(68 + 150, 64 + 182));
+}
+
+TEST_F(MapDrawing, MissingPictureIsFatalAndNamed) {
+  std::remove((dir.path() + "/picture/mocsar.bmp").c_str());
+  try {
+    LoadMapPictures(dir.path() + "/");
+    FAIL();
+  } catch (const Error& e) {
+    EXPECT_EQ(e.text(),
+              "cannot open picture/mocsar.bmp in the program's directory: No such file or directory");
+  }
+}
+
+// --- Labels -------------------------------------------------------------------
+
+// Liberation Serif Bold (metric twin of Times New Roman) at 40 pixels per
+// em: digits are half an em wide; the height is the Windows ascent 1825 and
+// descent 443 of 2048 units, each rounded: 36 + 9.
+TEST(MapLabels, ExtentIsAdvanceWidthsByAscentPlusDescent) {
+  const LabelFont font;
+  EXPECT_EQ(font.ascent(), 36);
+  EXPECT_EQ(font.descent(), 9);
+  EXPECT_EQ(font.Extent("8").width, 20);
+  EXPECT_EQ(font.Extent("10").width, 40);
+  EXPECT_EQ(font.Extent("-12").width, font.Extent("-").width + 40);
+  EXPECT_EQ(font.Extent("10").height, 45);
+  EXPECT_EQ(font.Extent("").width, 0);
+}
+
+struct Ink {
+  int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;  // inclusive
+  bool any() const { return right >= 0; }
+};
+
+Ink InkIn(const MonoBitmap& map, int x0, int y0, int x1, int y1) {
+  Ink ink;
+  for (int y = y0; y < y1; ++y)
+    for (int x = x0; x < x1; ++x)
+      if (!map.Get(x, y)) {
+        ink.left = std::min(ink.left, x);
+        ink.right = std::max(ink.right, x);
+        ink.top = std::min(ink.top, y);
+        ink.bottom = std::max(ink.bottom, y);
+      }
+  return ink;
+}
+
+TEST(MapLabels, ColumnNumbersStandCentredAboveTheirColumns) {
+  const LabelFont font;
+  MonoBitmap map = NewMapBitmap({3, 2, 10, 8});
+  DrawMapLabels(map, {3, 2, 10, 8}, font);
+  // "10": x = 68 + (203 - 40) / 2 = 149, y = 64 - 45 = 19; its box is
+  // 40 x 45 and the digits stand on the baseline at 19 + 36.
+  const Ink ten = InkIn(map, 68, 0, 268, 64);
+  ASSERT_TRUE(ten.any());
+  EXPECT_GE(ten.left, 149);
+  EXPECT_LE(ten.right, 188);
+  EXPECT_GE(ten.top, 19);
+  EXPECT_GE(ten.bottom, 53);
+  EXPECT_LE(ten.bottom, 55);
+  // The next columns carry "11" and "12" 200 pixels further on.
+  const Ink twelve = InkIn(map, 468, 0, 668, 64);
+  EXPECT_GE(twelve.left, 549);
+  EXPECT_LE(twelve.right, 588);
+  // Nothing is drawn inside the grid or in the corner.
+  EXPECT_FALSE(InkIn(map, 68, 64, 671, 467).any());
+  EXPECT_FALSE(InkIn(map, 0, 0, 68, 64).any());
+}
+
+TEST(MapLabels, RowNumbersEndEightPixelsLeftOfTheGrid) {
+  const LabelFont font;
+  const MapFrame frame{1, 3, 0, 9};  // rows "9", "10", "11"
+  MonoBitmap map = NewMapBitmap(frame);
+  DrawMapLabels(map, frame, font);
+  EXPECT_FALSE(InkIn(map, 60, 64, 271, 667).any());
+  std::vector<Ink> rows;
+  for (int j = 0; j < 3; ++j) {
+    rows.push_back(InkIn(map, 0, 64 + 200 * j, 60, 264 + 200 * j));
+    ASSERT_TRUE(rows.back().any());
+    EXPECT_GE(rows.back().right, 54) << j;  // the last digit reaches close to x = 60
+  }
+  // "9" starts at 60 - 20, "10" at 60 - 40; both boxes are 45 high at
+  // y = 64 + 200 * j + (203 - 45) / 2 = 143 + 200 * j, baseline 36 lower.
+  EXPECT_GE(rows[0].left, 40);
+  EXPECT_LT(rows[1].left, 40);
+  EXPECT_GE(rows[1].left, 20);
+  for (int j = 0; j < 3; ++j) {
+    EXPECT_GE(rows[j].top, 143 + 200 * j);
+    EXPECT_GE(rows[j].bottom, 177 + 200 * j);
+    EXPECT_LE(rows[j].bottom, 179 + 200 * j);
+  }
+  EXPECT_EQ(rows[1].top - 200, rows[2].top - 400);
+}
+
+TEST(MapLabels, NoLabelsForAnEmptyDirection) {
+  const LabelFont font;
+  MonoBitmap noColumns = NewMapBitmap({0, 1, 5, 5});
+  DrawMapLabels(noColumns, {0, 1, 5, 5}, font);
+  EXPECT_FALSE(InkIn(noColumns, 0, 0, 71, 64).any());
+  EXPECT_TRUE(InkIn(noColumns, 0, 64, 60, 267).any());
+  MonoBitmap noRows = NewMapBitmap({1, 0, 5, 5});
+  DrawMapLabels(noRows, {1, 0, 5, 5}, font);
+  EXPECT_TRUE(InkIn(noRows, 68, 0, 271, 64).any());
+  EXPECT_FALSE(InkIn(noRows, 0, 64, 68, 67).any());
+}
+
+TEST(MapLabels, LabelBoxIsOpaqueWhite) {
+  const LabelFont font;
+  MonoBitmap map(100, 60);  // all black
+  font.DrawOpaque(map, 10, 5, "10");
+  // The 40 x 45 box is white where the digits leave it, black around it.
+  EXPECT_TRUE(map.Get(10, 5));
+  EXPECT_TRUE(map.Get(49, 49));
+  EXPECT_FALSE(map.Get(9, 20));
+  EXPECT_FALSE(map.Get(50, 20));
+  EXPECT_FALSE(map.Get(20, 50));
+  EXPECT_TRUE(InkIn(map, 10, 5, 50, 50).any());
+  // Drawing past the picture's edges is clipped.
+  font.DrawOpaque(map, -30, -20, "-123");
+  font.DrawOpaque(map, 90, 50, "456");
+}
+
+// --- The picture group ---------------------------------------------------------
+
+TEST(MapRtfPicture, MetafileHeaderAndRecordsOfAThreeByTwoMap) {
+  MonoBitmap map = NewMapBitmap(kThreeByTwo);
+  map.Set(0, 0, false);
+  std::string dots;
+  const std::string group = PictureGroup(map, &dots);
+  ASSERT_EQ(group.rfind("{\\pict\\wmetafile8\\picw5368\\pich3736 ", 0), 0u);
+  EXPECT_EQ(group.find_first_of("abcdef", 36), std::string::npos);  // upper-case hex
+  const std::vector<uint8_t> wmf = test::PictureGroupBytes(group);
+
+  // Rows of 84 bytes: 39228 bytes of pixels; the bitmap with its 40-byte
+  // header and two colours is 39276 bytes, 19638 words. Records: 4 window
+  // records of 5 words, 2 colour records of 5, the stretch mode of 4, the
+  // StretchDIB of 3 + 11 + 19638 = 19652, the end of 3.
+  const uint32_t total = 9 + 4 * 5 + 2 * 5 + 4 + 19652 + 3;
+  ASSERT_EQ(wmf.size(), 2 * total);
+  EXPECT_EQ(GetU16(wmf, 0), 1u);
+  EXPECT_EQ(GetU16(wmf, 2), 9u);
+  EXPECT_EQ(GetU16(wmf, 4), 0x0300u);
+  EXPECT_EQ(GetU32(wmf, 6), total);
+  EXPECT_EQ(GetU16(wmf, 10), 0u);
+  EXPECT_EQ(GetU32(wmf, 12), 19652u);
+  EXPECT_EQ(GetU16(wmf, 16), 0u);
+
+  const std::vector<test::WmfRecord> r = test::WmfRecords(wmf);
+  const std::vector<uint16_t> functions{0x020B, 0x020C, 0x020B, 0x020C, 0x0209,
+                                        0x0201, 0x0107, 0x0F43, 0x0000};
+  ASSERT_EQ(r.size(), functions.size());
+  for (std::size_t i = 0; i < r.size(); ++i) EXPECT_EQ(r[i].function, functions[i]) << i;
+  for (int i : {0, 2}) EXPECT_EQ(GetU32(wmf, r[i].at + 6), 0u);  // origin (0, 0)
+  for (int i : {1, 3}) {
+    EXPECT_EQ(GetU16(wmf, r[i].at + 6), 467u);  // height first
+    EXPECT_EQ(GetU16(wmf, r[i].at + 8), 671u);
+  }
+  EXPECT_EQ(GetU32(wmf, r[4].at + 6), 0x000000u);  // text black
+  EXPECT_EQ(GetU32(wmf, r[5].at + 6), 0xFFFFFFu);  // background white
+  EXPECT_EQ(GetU16(wmf, r[6].at + 6), 3u);
+  EXPECT_EQ(r[8].words, 3u);
+
+  const std::size_t s = r[7].at + 6;
+  EXPECT_EQ(GetU32(wmf, s), 0x00CC0020u);  // SRCCOPY
+  EXPECT_EQ(GetU16(wmf, s + 4), 0u);       // RGB colours
+  for (std::size_t rect : {s + 6, s + 14}) {  // source, then destination
+    EXPECT_EQ(GetU16(wmf, rect), 467u);
+    EXPECT_EQ(GetU16(wmf, rect + 2), 671u);
+    EXPECT_EQ(GetU32(wmf, rect + 4), 0u);
+  }
+  const std::size_t info = s + 22;
+  EXPECT_EQ(GetU32(wmf, info), 40u);
+  EXPECT_EQ(GetU32(wmf, info + 4), 671u);
+  EXPECT_EQ(GetU32(wmf, info + 8), 467u);
+  EXPECT_EQ(GetU16(wmf, info + 12), 1u);
+  EXPECT_EQ(GetU16(wmf, info + 14), 1u);
+  EXPECT_EQ(GetU32(wmf, info + 16), 0u);
+  EXPECT_EQ(GetU32(wmf, info + 20), 39228u);
+  EXPECT_EQ(GetU32(wmf, info + 32), 2u);
+  const std::vector<uint8_t> palette(wmf.begin() + static_cast<long>(info + 40),
+                                     wmf.begin() + static_cast<long>(info + 48));
+  EXPECT_EQ(palette, (std::vector<uint8_t>{0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0}));
+  // The rows bottom-up: the top-left black pixel is the high bit of the
+  // last row's first byte.
+  const std::size_t pixels = info + 48;
+  EXPECT_EQ(wmf[pixels], 0xFF);
+  EXPECT_EQ(wmf[pixels + 83], 0xFE);
+  EXPECT_EQ(wmf[pixels + 466 * 84], 0x7F);
+  EXPECT_TRUE(std::equal(map.DibRows().begin(), map.DibRows().end(), wmf.begin() + pixels));
+}
+
+// The file would be the metafile plus its 22-byte placeable header; a dot
+// follows every byte whose offset is a multiple of a tenth of that size.
+TEST(MapRtfPicture, ProgressDotsCountTenthsOfTheFile) {
+  // 3 x 2: 22 + 39396 = 39418 bytes, a tenth is 3941; offsets 3941 to
+  // 39410 give ten dots.
+  std::string dots;
+  PictureGroup(NewMapBitmap(kThreeByTwo), &dots);
+  EXPECT_EQ(dots, "..........");
+  // 2 x 1: rows of 60 bytes, 267 of them: 22 + 16188 = 16210 bytes; the
+  // tenth multiple 16210 is past the last offset: nine dots.
+  dots.clear();
+  PictureGroup(NewMapBitmap({2, 1, 0, 0}), &dots);
+  EXPECT_EQ(dots, ".........");
+}
+
+TEST(MapRtfPicture, BitmapToRtfPictureCountsAndReports) {
+  test::MapHarness h(Variant::kRtf, "", /*pictures=*/false);
+  const std::string group = BitmapToRtfPicture(h.run, NewMapBitmap(kThreeByTwo));
+  EXPECT_EQ(h.run.pictureCounter, 1);
+  EXPECT_EQ(group, PictureGroup(NewMapBitmap(kThreeByTwo), nullptr));
+  BitmapToRtfPicture(h.run, NewMapBitmap({2, 1, 0, 0}));
+  EXPECT_EQ(h.run.pictureCounter, 2);
+  EXPECT_EQ(h.console.lines, (std::vector<std::string>{
+                                 "      A Terkep merete: 671x467 pixel",
+                                 "         Terkep Konvertalas -> RTF ..........",
+                                 "      A Terkep merete: 471x267 pixel",
+                                 "         Terkep Konvertalas -> RTF .........",
+                             }));
+  // Nothing is left in the report's directory.
+  EXPECT_EQ(h.dir.Read("qvformat0001.wmf"), "");
+}
+
+}  // namespace
+}  // namespace qv
