@@ -1,14 +1,196 @@
 #include "itemlist/item_list_page.h"
 
+#include <array>
+#include <initializer_list>
+#include <string_view>
+
+#include "itemlist/group_tables.h"
+#include "itemlist/item_tables.h"
+#include "itemlist/line_cuts.h"
+#include "itemlist/mind_skills.h"
+#include "itemlist/page_run.h"
 #include "platform/error.h"
-#include "rtfkit/report_reader.h"
+#include "rtfkit/cp1250.h"
+#include "rtfkit/text.h"
 
 namespace qv {
+namespace {
 
-void BuildItemListPage(RunContext&, const std::string& fileName) {
-  // Opening the report first makes a missing report fail as it always will.
+constexpr std::string_view kSheet = "KARAKTERLAP";
+constexpr std::string_view kItems = "NÁLAD LÉVŐ TÁRGYAK"_cp;
+constexpr std::string_view kActiveSpells = "JELENLEG RAJTAD LEVŐ AKTÍV"_cp;
+constexpr std::string_view kBank = "TÁRGYAID A BANK"_cp;
+constexpr std::string_view kTurnStart = "A FORDULÓ ELEJÉN"_cp;
+constexpr std::string_view kThisTurn = "EBBEN A FORDULÓBAN"_cp;
+// The pre-scan looks for the title with its cell's end tag right behind.
+constexpr std::string_view kSkillTitleScan = "<td> KT-d eddig kifejlesztett képességei:<"_cp;
+constexpr std::string_view kSkillTitle = "<td> KT-d eddig kifejlesztett képességei:"_cp;
+
+constexpr std::string_view kStyleLine =
+    "<style type=\"text/css\">A.trinigan {color: blue; font-style: normal;} DIV.klap {width: "
+    "1000px;} TD.fa {text-align: center; border: #EEEEEE 1px solid; font-size: 13px;} TD.fa A "
+    "{font-style: normal;} TD.fa_aktiv {color: #168001;} TD.fa_fejl {color: #272f97;}</style>";
+
+bool HoldsAny(const PageRun& run, std::initializer_list<std::string_view> markers) {
+  for (std::string_view m : markers)
+    if (run.CurrentHolds(m)) return true;
+  return false;
+}
+
+// Reads without writing until a line holds one of the markers; a current
+// line that already holds one is not passed over.
+void SkipUntil(PageRun& run, std::initializer_list<std::string_view> markers) {
+  while (!run.Eof() && !HoldsAny(run, markers)) run.ReadLine();
+}
+
+// The same, writing every line read; no markers copies the rest.
+void CopyUntil(PageRun& run, std::initializer_list<std::string_view> markers) {
+  while (!run.Eof() && !HoldsAny(run, markers)) run.WriteLine(run.ReadLine());
+}
+
+// The skill list is read before anything is written, so that the second
+// pass knows whether to replace the report's skill table.
+void PreScanSkills(PageRun& run) {
+  while (!run.Eof() && !run.CurrentHolds(kSkillTitleScan)) {
+    run.ReadLine();
+    if (run.CurrentHolds(kSkillTitleScan)) {
+      ReadSkillList(run);
+      run.skillsFound = true;
+      return;
+    }
+  }
+}
+
+// Copies up to and including the "KARAKTERLAP" line, with the style line
+// behind "</style>"; false when the report has no such line.
+bool OpeningCopy(PageRun& run) {
+  while (!run.Eof()) {
+    run.WriteLine(run.ReadLine());
+    if (run.CurrentHolds("</style>")) run.WriteLine(kStyleLine);
+    if (run.CurrentHolds(kSheet)) return true;
+  }
+  return false;
+}
+
+void CollectActiveSpells(PageRun& run) {
+  while (!run.Eof() && !Contains(AsciiUpperCase(run.currentLine), "</TABLE>")) {
+    const std::string& line = run.ReadLine();
+    if (!Contains(AsciiUpperCase(line), "<TD>") || !Contains(line, "(#")) continue;
+    run.spells.push_back(ActiveSpell{IntegerOrZero(NumberAfter(line, "(#")),
+                                     TextBefore(TrimBlanks(RemoveTags(line)), "(#")});
+  }
+}
+
+// What the tables need from the sheet on: active spells, items and bank
+// items. Nothing is written.
+void CollectFromSheet(PageRun& run) {
+  SkipUntil(run, {kItems, kActiveSpells});
+  if (run.CurrentHolds(kActiveSpells)) {
+    CollectActiveSpells(run);
+    SkipUntil(run, {kItems});
+  }
+  if (run.CurrentHolds(kItems)) {
+    WalkItemTable(run, WalkMode::kCollect, false);
+    SkipUntil(run, {kBank, kTurnStart, kThisTurn});
+    if (run.CurrentHolds(kBank)) WalkItemTable(run, WalkMode::kCollect, true);
+  }
+}
+
+struct Mark {
+  std::int64_t report;
+  std::int64_t page;
+};
+
+// The sheet copied up to the item table, with the report's skill table
+// replaced by the new tables; then the group tables go over the page's
+// copies of the last three lines, which are read and written again.
+void SecondPass(PageRun& run) {
+  const Mark start{run.report.TextFilePos(), run.page.Position()};
+  // Positions before the last three lines read; the oldest first. Before
+  // the pass has read three lines they point at its start.
+  std::array<Mark, 3> marks{start, start, start};
+  auto moveBack = [&run, &marks] {
+    run.report.TextFileSeek(marks[0].report);
+    run.page.Seek(marks[0].page);
+  };
+
+  while (!run.Eof() && !run.CurrentHolds(kItems)) {
+    marks[0] = marks[1];
+    marks[1] = marks[2];
+    marks[2] = Mark{run.report.TextFilePos(), run.page.Position()};
+    run.ReadLine();
+    if (run.skillsFound && run.CurrentHolds(kSkillTitle)) {
+      // From two lines before the title through the line after "</table>".
+      moveBack();
+      while (!run.Eof() && !run.CurrentHolds("</table>")) run.ReadLine();
+      run.ReadLine();
+      if (!run.skills.empty()) WriteMindSkillTables(run);
+      // The notes taken before the move point into page text that has just
+      // been replaced; the group tables may go back no further than here.
+      marks.fill(Mark{run.report.TextFilePos(), run.page.Position()});
+    } else {
+      run.WriteLine(run.currentLine);
+    }
+  }
+
+  moveBack();
+  WriteGroupTables(run);
+  CopyUntil(run, {kItems});
+}
+
+}  // namespace
+
+std::string ItemListPageName(const std::string& reportName) {
+  const std::size_t slash = reportName.rfind('/');
+  const std::size_t base = slash == std::string::npos ? 0 : slash + 1;
+  return reportName.substr(0, base) + ReplaceAll("_", "r", reportName.substr(base));
+}
+
+void BuildItemListPage(RunContext& ctx, const std::string& fileName) {
+  BuildItemListPageWith(ctx, fileName, ProcessPageSetup());
+}
+
+// The report is read several times: a pre-scan for the skill list, the
+// opening copy up to the sheet, a pass that collects spells and items
+// without writing, and from the sheet on the copy that places the tables.
+void BuildItemListPageWith(RunContext& ctx, const std::string& fileName, PageSetupCache& cache) {
+  const std::string pageName = ItemListPageName(fileName);
+  if (pageName == fileName)
+    throw Error("Name error", "the item-list page of '" + fileName +
+                                  "' would overwrite the report: its name holds no \"_\"");
+
+  const PageSetup& setup = cache.Get(ctx);
   ReportReader report(fileName);
-  throw Error("Not available", "the item-list page is not built yet ('" + fileName + "')");
+  PageFile page;  // created once the skill list is known
+  PageRun run(setup, report, page, ctx.console);
+
+  PreScanSkills(run);
+  report.TextFileSeek(0);
+  page = PageFile::Create(pageName);
+
+  if (!OpeningCopy(run)) {
+    // Without a character sheet the page is the report with its style line.
+    page.Finish();
+    return;
+  }
+  const std::int64_t sheetPos = report.TextFilePos();
+  CollectFromSheet(run);
+
+  report.TextFileSeek(sheetPos);
+  const PageSettings& s = setup.settings;
+  if (!s.harmfulSpells.empty() || !s.watchedSpells.empty() || !s.watchedItems.empty())
+    WriteWatchedTable(run);
+
+  SecondPass(run);
+  if (run.CurrentHolds(kItems)) WalkItemTable(run, WalkMode::kAnnotate, false);
+  CopyUntil(run, {kBank, kTurnStart, kThisTurn});
+  if (run.CurrentHolds(kBank)) WalkItemTable(run, WalkMode::kAnnotate, true);
+  CopyUntil(run, {kTurnStart, kThisTurn});
+  if (run.CurrentHolds(kTurnStart)) WalkItemTable(run, WalkMode::kAnnotate, false);
+  CopyUntil(run, {kThisTurn});
+  if (run.CurrentHolds(kThisTurn)) WalkItemTable(run, WalkMode::kAnnotate, false);
+  CopyUntil(run, {});
+  page.Finish();
 }
 
 }  // namespace qv

@@ -1,0 +1,194 @@
+#include "itemlist/group_tables.h"
+
+#include "itemlist/line_cuts.h"
+#include "rtfkit/cp1250.h"
+#include "rtfkit/text.h"
+
+namespace qv {
+namespace {
+
+constexpr std::string_view kTenBlanks =
+    "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;";
+
+// Cells that go three to a row. A part's title rows come just before its
+// first cell, so a part without cells adds nothing.
+class CellRows {
+ public:
+  CellRows(std::string& out, std::vector<std::string> title, std::vector<std::string> filler)
+      : out_(out), title_(std::move(title)), filler_(std::move(filler)) {}
+
+  void Cell(const std::vector<std::string>& pieces) {
+    if (cells_ == 0) Add(title_);
+    if (cells_ % 3 == 0) Add({"<TR>"});
+    Add(pieces);
+    if (++cells_ % 3 == 0) Add({"</TR>"});
+  }
+  // Fills up and closes a row with one or two cells.
+  void Finish() {
+    if (cells_ % 3 == 0) return;
+    while (cells_ % 3 != 0) {
+      Add(filler_);
+      ++cells_;
+    }
+    Add({"</TR>"});
+  }
+  bool any() const { return cells_ > 0; }
+
+ private:
+  void Add(const std::vector<std::string>& pieces) {
+    for (const std::string& p : pieces) out_ += p + "\r\n";
+  }
+  std::string& out_;
+  std::vector<std::string> title_;
+  std::vector<std::string> filler_;
+  int cells_ = 0;
+};
+
+std::vector<std::string> PartTitle(std::string_view title) {
+  return {"<TR CLASS=tfej2>", "<TD COLSPAN=9>" + std::string(title) + "</TD>", "</TR>"};
+}
+
+std::vector<int> PositiveNumbers(const std::string& text) {
+  std::vector<int> numbers;
+  for (const std::string& entry : ListEntries(text)) {
+    const int n = IntegerOrZero(entry);
+    if (n > 0) numbers.push_back(n);
+  }
+  return numbers;
+}
+
+bool HarmfulSpells(PageRun& run, std::string& out) {
+  const std::vector<std::string> filler{"<TD COLSPAN=3>" + std::string(kTenBlanks) + "</TD>"};
+  CellRows rows(out, PartTitle("Ártalmas varázslatok"_cp), filler);
+  for (int n : PositiveNumbers(run.setup.settings.harmfulSpells))
+    if (const ActiveSpell* spell = run.FindSpell(n))
+      rows.Cell({"<TD COLSPAN=3>" + spell->name + " (#" + std::to_string(n) + ")</TD>"});
+  rows.Finish();
+  return rows.any();
+}
+
+bool WatchedSpells(PageRun& run, std::string& out) {
+  const std::vector<std::string> filler{"<TD COLSPAN=3>" + std::string(kTenBlanks) + "</TD>"};
+  CellRows rows(out, PartTitle("Figyelt varázslatok"_cp), filler);
+  for (int n : PositiveNumbers(run.setup.settings.watchedSpells)) {
+    if (run.FindSpell(n) != nullptr) continue;
+    const SpellRecord* spell = run.setup.spells.Find(n);
+    const std::string name =
+        spell != nullptr ? spell->name : std::string("ismeretlen varázslat"_cp);
+    rows.Cell({"<TD COLSPAN=3>" + name + " (#" + std::to_string(n) + ")</TD>"});
+  }
+  rows.Finish();
+  return rows.any();
+}
+
+std::vector<std::string> WatchedItemCell(PageRun& run, int number, char sign, int limit) {
+  const std::string bound = " (#" + std::to_string(number) + ") [" + sign +
+                            std::to_string(limit) + "]";
+  if (const FoundItem* item = run.FindItem(number)) {
+    const int held = item->count - item->bankCount;
+    if (!(sign == '<' ? held < limit : held > limit)) return {};
+    const std::string bankNote =
+        item->bankCount > 0 ? " (bankban: " + std::to_string(item->bankCount) + ")" : "";
+    return {"<TD CLASS=tdb> " + std::to_string(held) + " </TD>", "<TD CLASS=teq> </TD>",
+            "<TD>" + item->link + item->name + "</A>" + bound + bankNote + "</TD>"};
+  }
+  if (!(sign == '<' ? limit > 0 : limit < 0)) return {};
+  const ItemRecord* known = run.setup.items.Find(number);
+  // Names from the item file keep their leading blank: "<TD> " + " kard".
+  const std::string name = known != nullptr ? known->name : std::string("ismeretlen tárgy"_cp);
+  return {"<TD CLASS=tdb> 0 </TD>", "<TD CLASS=teq> </TD>", "<TD> " + name + bound + "</TD>"};
+}
+
+bool WatchedItems(PageRun& run, std::string& out) {
+  CellRows rows(out, PartTitle("Figyelt tárgyak"_cp),
+                {"<TD CLASS=tdb></TD>", "<TD CLASS=teq></TD>",
+                 "<TD>" + std::string(kTenBlanks) + "</TD>"});
+  for (const std::string& entry : ListEntries(run.setup.settings.watchedItems)) {
+    int at = Find(">", entry);
+    if (at == 0) at = Find("<", entry);
+    if (at == 0) continue;
+    const int number = IntegerOrZero(Copy(entry, 1, at - 1));
+    if (number <= 0) continue;
+    const int limit = IntegerOrZero(Copy(entry, at + 1, static_cast<int>(entry.size())));
+    run.watchedItems.insert(number);
+    const std::vector<std::string> cell = WatchedItemCell(run, number, entry[at - 1], limit);
+    if (!cell.empty()) rows.Cell(cell);
+  }
+  rows.Finish();
+  return rows.any();
+}
+
+}  // namespace
+
+void WriteGroupTables(PageRun& run) {
+  if (run.setup.settings.groupCount <= 0) return;
+  for (const char* line : {"<TABLE>", "<TR CLASS=tfej>"}) run.WriteLine(line);
+  run.WriteLine("<TD COLSPAN=9>TÁRGYCSOPORTOK</TD>"_cp);
+  run.WriteLine("</TR>");
+  for (const ItemGroup& group : run.setup.groups) {
+    run.WriteLine("<TR CLASS=tfej2>");
+    run.WriteLine("<TD COLSPAN=9> " + group.name + "</TD>");
+    run.WriteLine("</TR>");
+    int inRow = 0;
+    bool any = false;
+    for (const FoundItem& item : run.items) {
+      if (!group.Holds(item.number)) continue;
+      any = true;
+      if (inRow == 0) run.WriteLine("<TR>");
+      run.WriteLine("<TD CLASS=tdb> " + std::to_string(item.count) + " </TD>");
+      run.WriteLine("<TD CLASS=teq> </TD>");
+      run.WriteLine("<TD> " + item.link + item.name + "</A> (#" + std::to_string(item.number) +
+                    ") </TD>");
+      if (++inRow == 3) {
+        run.WriteLine("</TR>");
+        inRow = 0;
+      }
+    }
+    if (inRow > 0) {
+      for (; inRow < 3; ++inRow)
+        for (const char* line : {"<TD CLASS=tdb></TD>", "<TD CLASS=teq></TD>", "<TD></TD>"})
+          run.WriteLine(line);
+      run.WriteLine("</TR>");
+    }
+    if (!any) {
+      run.WriteLine("<TR>");
+      run.WriteLine("<TD COLSPAN=9><SPAN CLASS=hiba>Nincs egyetlen ilyen tárgyad sem!</SPAN></TD>"_cp);
+      run.WriteLine("</TR>");
+    }
+  }
+  run.WriteLine("</TABLE>");
+  run.WriteLine("<P>");
+}
+
+void WriteWatchedTable(PageRun& run) {
+  const PageSettings& s = run.setup.settings;
+  const std::string background =
+      s.watchedBackground.empty() ? "" : " STYLE='background-color:" + s.watchedBackground + "'";
+  std::string table = "<CENTER><DIV CLASS=klap><TABLE" + background + ">\r\n<TR CLASS=tfej>\r\n" +
+                      std::string("<TD COLSPAN=9>FIGYELT TÁRGYAK ÉS VARÁZSLATOK</TD>\r\n"_cp) +
+                      "</TR>\r\n";
+  bool anyRow = false;
+  if (!s.harmfulSpells.empty()) anyRow |= HarmfulSpells(run, table);
+  if (!s.watchedSpells.empty()) anyRow |= WatchedSpells(run, table);
+  if (!s.watchedItems.empty()) anyRow |= WatchedItems(run, table);
+  if (!anyRow) return;
+  table += "</TABLE>\r\n</DIV></CENTER><P>\r\n";
+  run.WriteLine(table);
+}
+
+std::vector<std::string> ListEntries(const std::string& text) {
+  std::vector<std::string> entries;
+  std::size_t from = 0;
+  while (from < text.size()) {
+    const std::size_t comma = text.find(',', from);
+    if (comma == std::string::npos) {
+      entries.push_back(TrimBlanks(std::string_view(text).substr(from)));
+      break;
+    }
+    entries.push_back(text.substr(from, comma - from));
+    from = comma + 1;
+  }
+  return entries;
+}
+
+}  // namespace qv

@@ -1,0 +1,159 @@
+#include "itemlist/item_tables.h"
+
+#include "itemlist/line_cuts.h"
+#include "rtfkit/cp1250.h"
+#include "rtfkit/text.h"
+
+namespace qv {
+namespace {
+
+// What one walk carries from line to line.
+struct Walk {
+  PageRun& run;
+  bool annotate;
+  bool bank;
+  int count = 0;
+  int number = 0;
+  int runeLimit = 0;
+  int insertPos = 0;
+};
+
+// Every occurrence of pattern removed, searching on after each removal.
+std::string RemoveEvery(std::string text, const std::string& pattern) {
+  std::size_t at = 0;
+  while ((at = text.find(pattern, at)) != std::string::npos) text.erase(at, pattern.size());
+  return text;
+}
+
+// The count of a contained-item line: the word after the first blank that
+// follows "[benn" ("[benne 2 ..." gives 2).
+int ContainedCount(const std::string& line) {
+  const int blank = CharPosFrom(line, ' ', Find("[benn", line));
+  if (blank == 0) return 0;
+  const int next = CharPosFrom(line, ' ', blank + 1);
+  const int end = next == 0 ? static_cast<int>(line.size()) + 1 : next;
+  return IntegerOrZero(TrimBlanks(Copy(line, blank + 1, end - blank - 1)));
+}
+
+// link = "<A HREF" through the end of marker; name = after marker up to the
+// next "</A>".
+void CutLinkAndName(const std::string& line, std::string_view marker, std::string* link,
+                    std::string* name) {
+  const int anchor = Find("<A HREF", line);
+  const int at = Find(marker, line);
+  const int after = at + static_cast<int>(marker.size());
+  *link = anchor > 0 && at > 0 ? Copy(line, anchor, after - anchor) : std::string();
+  const int end = at > 0 ? PosFrom("</A>", line, after) : 0;
+  *name = end > 0 ? Copy(line, after, end - after) : std::string();
+}
+
+void AddToList(Walk& w, const std::string& link, const std::string& name) {
+  if (FoundItem* found = w.run.FindItem(w.number)) {
+    found->count += w.count;
+    if (w.bank) found->bankCount += w.count;
+    return;
+  }
+  w.run.AddItem(FoundItem{w.number, name, w.count, link, w.bank ? w.count : 0});
+}
+
+// An item line: its number marker gets the link and the note. A line
+// without "(#" or "($" is left as it is and not counted.
+void HandleItemLine(Walk& w, std::string& line, bool contained) {
+  std::string link, name;
+  if (!w.annotate) {
+    CutLinkAndName(line, "CLASS=enc0>", &link, &name);
+    if (contained && name.empty()) CutLinkAndName(line, "CLASS=enc0kf>", &link, &name);
+  }
+
+  std::string_view open = "(#", sign = "#", tagEnd = ">#";
+  if (!Contains(line, open)) {
+    open = "($", sign = "$", tagEnd = ">$";
+    if (!Contains(line, open)) return;
+  }
+  const int at = Find(open, line);
+  const int close = CharPosFrom(line, ')', at + 2);
+  if (close == 0) return;  // no number behind the marker
+  w.number = IntegerOrZero(Copy(line, at + 2, close - at - 2));
+
+  const PageSettings& settings = w.run.setup.settings;
+  if (w.annotate) {
+    const bool coloured = !contained && w.run.watchedItems.count(w.number) > 0;
+    Insert("</A>", line, close);
+    Insert(ItemAnchor(settings, w.number, w.runeLimit, coloured), line, at + 1);
+    w.insertPos = CharPosFrom(line, ')', Find(tagEnd, line)) + 1;
+    if (const ItemRecord* item = w.run.setup.items.Find(w.number))
+      Insert(ItemNote(settings, *item, w.count), line, w.insertPos);
+  } else {
+    AddToList(w, link, name);
+  }
+}
+
+void CountLine(Walk& w, std::string& line) {
+  w.runeLimit = 0;
+  if (Contains(line, "&ge;")) {
+    w.runeLimit = IntegerOrZero(TextBefore(CellText(line), "&"));
+    line = RemoveEvery(line, std::to_string(w.runeLimit) + "&ge;");
+  }
+  w.count = IntegerOrZero(CellText(line));
+  if (w.count <= 0) return;
+  // The count cell, the cell between, then the item line.
+  if (w.annotate) w.run.WriteLine(line);
+  line = w.run.ReadLine();
+  if (w.annotate) w.run.WriteLine(line);
+  line = w.run.ReadLine();
+  HandleItemLine(w, line, false);
+}
+
+}  // namespace
+
+void WalkItemTable(PageRun& run, WalkMode mode, bool bank) {
+  Walk w{run, mode == WalkMode::kAnnotate, bank};
+  while (!run.Eof() && !run.CurrentHolds("</table>")) {
+    std::string line = run.ReadLine();
+    if (Contains(line, "CLASS=tdb") && Contains(line, ">")) {
+      CountLine(w, line);
+    } else if (Contains(line, "[benn")) {
+      w.count = ContainedCount(line);
+      HandleItemLine(w, line, true);
+    }
+    if (w.annotate) run.WriteLine(line);
+  }
+}
+
+std::string ItemAnchor(const PageSettings& settings, int number, int runeLimit, bool coloured) {
+  const std::string href = settings.itemLink + "f=tenc&ssz=" + std::to_string(number) +
+                           settings.itemLinkExt;
+  const std::string colour =
+      coloured ? " style=\"color: " + settings.watchedItemColour + "\"" : std::string();
+  if (runeLimit <= 0)
+    return "<A HREF='" + href + "' TARGET=lumentargyenc CLASS=enc0" + colour + ">";
+  return "<A HREF='" + href + std::string("' TITLE='Trinigan rúnája: max "_cp) +
+         std::to_string(runeLimit) + " db' TARGET=lumentargyenc CLASS=trinigan" + colour + ">";
+}
+
+std::string ItemNote(const PageSettings& settings, const ItemRecord& item, int count) {
+  const std::int64_t total = static_cast<std::int64_t>(item.weight) * count;
+  std::string totalWeight = Hundredths(total);
+  // TulNagySuly is in whole kilograms; the total is in hundredths.
+  if (settings.tooHeavyKg >= 1 && static_cast<std::int64_t>(settings.tooHeavyKg) * 100 < total)
+    totalWeight = "<FONT COLOR=red>" + totalWeight + "</FONT>";
+  const std::int64_t totalPrice = static_cast<std::int64_t>(item.sellPrice) * count;
+  return std::string(" [<SPAN TITLE=\"Súly: "_cp) + Hundredths(item.weight) +
+         std::string(" kg, Eladási ár: "_cp) + std::to_string(item.sellPrice) +
+         std::string(" ap, Vételi ár: "_cp) + std::to_string(item.buyPrice) + " ap\" CLASS=" +
+         settings.noteClass + ">" + totalWeight + "/" + std::to_string(totalPrice) + "</SPAN>]";
+}
+
+std::string Hundredths(std::int64_t value) {
+  const bool negative = value < 0;
+  const std::uint64_t magnitude =
+      negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+  const std::uint64_t cents = magnitude % 100;
+  std::string text = negative ? "-" : "";
+  text += std::to_string(magnitude / 100);
+  text += cents < 10 ? ".0" : ".";
+  text += std::to_string(cents);
+  return text;
+}
+
+}  // namespace qv

@@ -1,0 +1,55 @@
+// The item-list page being written. The page is built in memory: a position
+// is a byte offset in it, and writing after a move back overwrites what
+// stood there. Everything after a move back is written again in order, so
+// the page ends where the last write ended: bytes beyond it are left-overs
+// of text that was replaced by shorter text, and Finish() drops them. The
+// finished page goes to a temporary file in the page's directory, which is
+// then renamed into place, so a failed run never leaves half a page nor
+// destroys the page of an earlier run.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace qv {
+
+class PageFile {
+ public:
+  // A page kept in memory only; Finish() does nothing.
+  PageFile() = default;
+  // The page that will become `name`. Its temporary file is created now,
+  // so a directory that cannot take the page fails before any work is done;
+  // throws qv::Error then.
+  static PageFile Create(const std::string& name);
+
+  PageFile(PageFile&& other) noexcept;
+  PageFile& operator=(PageFile&& other) noexcept;
+  ~PageFile();  // removes the temporary file of a page never finished
+
+  std::int64_t Position() const { return static_cast<std::int64_t>(pos_); }
+  void Seek(std::int64_t offset);
+
+  // text + CR LF at the current position.
+  void Line(std::string_view text);
+  // text without a line end.
+  void Write(std::string_view text);
+
+  // The whole page as it stands, left-overs included until Finish().
+  const std::string& Text() const { return text_; }
+
+  // Ends the page at the current position, writes it and renames it into
+  // place (a page kept in memory is only ended); throws qv::Error on failure.
+  void Finish();
+
+ private:
+  void Discard();  // closes and removes an unfinished temporary file
+
+  std::string name_;
+  std::string tempName_;
+  int fd_ = -1;
+  std::string text_;
+  std::size_t pos_ = 0;
+};
+
+}  // namespace qv

@@ -1,0 +1,31 @@
+#include "itemlist/page_run.h"
+
+#include "rtfkit/text.h"
+
+namespace qv {
+
+const std::string& PageRun::ReadLine() {
+  currentLine = report.ReadLine();
+  return currentLine;
+}
+
+bool PageRun::CurrentHolds(std::string_view marker) const { return Contains(currentLine, marker); }
+
+FoundItem* PageRun::FindItem(int number) {
+  const auto it = itemIndex_.find(number);
+  return it == itemIndex_.end() ? nullptr : &items[it->second];
+}
+
+FoundItem& PageRun::AddItem(FoundItem item) {
+  itemIndex_[item.number] = items.size();
+  items.push_back(std::move(item));
+  return items.back();
+}
+
+const ActiveSpell* PageRun::FindSpell(int number) const {
+  for (const ActiveSpell& s : spells)
+    if (s.number == number) return &s;
+  return nullptr;
+}
+
+}  // namespace qv

@@ -1,0 +1,79 @@
+// The state of building one item-list page: the report being read, the page
+// being written, and what the passes over the report collect for the tables.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "itemlist/page_file.h"
+#include "itemlist/page_setup.h"
+#include "platform/console.h"
+#include "rtfkit/report_reader.h"
+
+namespace qv {
+
+// An item of the report's item tables, counted over all its sightings.
+struct FoundItem {
+  int number = 0;
+  std::string name;
+  int count = 0;
+  std::string link;  // the item's opening anchor tag as it stood in the report
+  int bankCount = 0;
+};
+
+// A spell that is active on the character.
+struct ActiveSpell {
+  int number = 0;
+  std::string name;
+};
+
+// One skill of the character's KT, as the report's skill list gives it.
+struct MindSkill {
+  int number = 0;
+  std::string name;
+  int developed = 0;  // TU developed so far
+  int needed = 0;     // TU still needed
+  int ktNeeds = 0;    // TU the KT still needs
+  bool usable = false;
+};
+
+struct PageRun {
+  PageRun(const PageSetup& setup, ReportReader& report, PageFile& page, Console& console)
+      : setup(setup), report(report), page(page), console(console) {}
+
+  const PageSetup& setup;
+  ReportReader& report;
+  PageFile& page;
+  Console& console;
+
+  std::string currentLine;  // the last line read from the report
+
+  std::vector<FoundItem> items;  // in the order first seen
+  std::vector<ActiveSpell> spells;
+  std::unordered_set<int> watchedItems;  // filled by the watched table
+  std::vector<MindSkill> skills;
+  bool skillsFound = false;
+  bool treeFound = false;
+  int remainingTu = 0;
+
+  bool Eof() { return report.Eof(); }
+  // Reads the next report line into currentLine and returns it.
+  const std::string& ReadLine();
+  bool CurrentHolds(std::string_view marker) const;
+  // Writes a page line (CR LF added).
+  void WriteLine(std::string_view text) { page.Line(text); }
+
+  // The entry of an item number, or nullptr.
+  FoundItem* FindItem(int number);
+  // Appends an entry for a number not seen yet.
+  FoundItem& AddItem(FoundItem item);
+  const ActiveSpell* FindSpell(int number) const;
+
+ private:
+  std::unordered_map<int, std::size_t> itemIndex_;
+};
+
+}  // namespace qv

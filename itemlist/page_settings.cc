@@ -1,0 +1,51 @@
+#include "itemlist/page_settings.h"
+
+#include "platform/exe_dir.h"
+#include "rtfkit/text.h"
+
+namespace qv {
+
+bool ItemGroup::Holds(int number) const {
+  std::string key(1, ',');
+  key += std::to_string(number);
+  key += ',';
+  return Contains(numbers, key);
+}
+
+std::string PageSettingsPath(const CommandLine& args, const std::string& programDir) {
+  const std::string named = args.OptionValue("/ini=");
+  if (named.empty()) return programDir + "qvformat.ini";
+  return ResolveBesideExecutable(named, programDir);
+}
+
+PageSettings ReadPageSettings(const IniFile& ini, const std::string& encyclopediaHost) {
+  PageSettings s;
+  s.tooHeavyKg = ini.ReadInteger("FORMAT", "TulNagySuly", 0);
+  s.noteClass = ini.ReadString("FORMAT", "Kiemeles", "vpkap");
+  s.groupCount = ini.ReadInteger("FORMAT_TARGYCSOPORT", "CsoportokSzama", 0);
+  s.itemLink = ini.ReadString("FORMAT", "TargyEncLink",
+                              "http://" + encyclopediaHost + "/weblumen/targy_enc.php?");
+  s.itemLinkExt = ini.ReadString("FORMAT", "TargyEncLinkExt", ".htm");
+  s.watchedBackground = ini.ReadString("FORMAT_FIGYELES", "HatterSzin", "");
+  s.harmfulSpells = ini.ReadString("FORMAT_FIGYELES", "ArtoSpellek", "");
+  s.watchedSpells = ini.ReadString("FORMAT_FIGYELES", "FigyeltSpellek", "");
+  s.watchedItems = ini.ReadString("FORMAT_FIGYELES", "FigyeltTargyak", "");
+  s.watchedItemColour = ini.ReadString("FORMAT_FIGYELES", "FigyeltTargyakSzin", "#C43157");
+  return s;
+}
+
+std::vector<ItemGroup> ReadItemGroups(const IniFile& ini, int count) {
+  std::vector<ItemGroup> groups;
+  for (int n = 1; n <= count; ++n) {
+    const std::string section = "CSOPORT" + std::to_string(n);
+    ItemGroup g;
+    g.name = ini.ReadString(section, "Nev", "");
+    g.numbers.assign(1, ',');
+    g.numbers += ReplaceAll(" ", "", ini.ReadString(section, "Szam", ""));
+    g.numbers += ',';
+    groups.push_back(std::move(g));
+  }
+  return groups;
+}
+
+}  // namespace qv

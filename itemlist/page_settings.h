@@ -1,0 +1,46 @@
+// The item-list page's settings: keys of FORMAT, FORMAT_FIGYELES,
+// FORMAT_TARGYCSOPORT and the CSOPORTn item groups of qvformat.ini (or of the
+// file named by "/ini=").
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "platform/settings.h"
+
+namespace qv {
+
+struct PageSettings {
+  int tooHeavyKg = 0;             // TulNagySuly: totals above it are red; < 1 never
+  std::string noteClass;          // Kiemeles: class of the weight/price note
+  int groupCount = 0;             // CsoportokSzama
+  std::string itemLink;           // TargyEncLink: start of an encyclopedia link
+  std::string itemLinkExt;        // TargyEncLinkExt: its end
+  std::string watchedBackground;  // HatterSzin
+  std::string harmfulSpells;      // ArtoSpellek: comma-separated numbers
+  std::string watchedSpells;      // FigyeltSpellek: comma-separated numbers
+  std::string watchedItems;       // FigyeltTargyak: "number<limit" or "number>limit" entries
+  std::string watchedItemColour;  // FigyeltTargyakSzin
+};
+
+// One item group: its title and its numbers with every blank removed and a
+// "," on both sides, so that a number belongs when ",n," is in the text.
+struct ItemGroup {
+  std::string name;
+  std::string numbers;
+  bool Holds(int number) const;
+};
+
+// The settings file: "/ini=" when given (absolute, or relative to the
+// executable's directory), else qvformat.ini beside the executable.
+std::string PageSettingsPath(const CommandLine& args, const std::string& programDir);
+
+// Every key with its default; the encyclopedia link's default points at
+// encyclopediaHost.
+PageSettings ReadPageSettings(const IniFile& ini, const std::string& encyclopediaHost);
+
+// Sections CSOPORT1 ... CSOPORTcount, in that order.
+std::vector<ItemGroup> ReadItemGroups(const IniFile& ini, int count);
+
+}  // namespace qv

@@ -1,0 +1,16 @@
+# A report whose name holds no "_" would be overwritten by its own page: the
+# run is refused with an error and the report stays as it was.
+--- args
+/t
+fordulo.htm
+--- exefile item.txt
+--- exefile spell.txt
+--- file fordulo.htm
+KARAKTERLAP
+--- stdout
+Indulas ideje: TIME
+--- stderr
+qvformat: Name error: the item-list page of 'fordulo.htm' would overwrite the report: its name holds no "_"
+--- outfile fordulo.htm
+KARAKTERLAP
+--- exit 1

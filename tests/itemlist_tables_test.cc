@@ -1,0 +1,183 @@
+// The item-table walk: counts, rune limits, contained items, number markers,
+// links and weight/price notes.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "itemlist/item_tables.h"
+#include "rtfkit/cp1250.h"
+#include "tests/test_support.h"
+
+namespace qv {
+namespace {
+
+using test::RecordingConsole;
+using test::TempDir;
+
+ItemRecord Item(int number, int sell, int buy, int weight, std::string name) {
+  ItemRecord r;
+  r.number = number;
+  r.sellPrice = sell;
+  r.buyPrice = buy;
+  r.weight = weight;
+  r.name = std::move(name);
+  return r;
+}
+
+PageSettings NoteSettings(std::string noteClass) {
+  PageSettings s;
+  s.noteClass = std::move(noteClass);
+  return s;
+}
+
+// A walk over report text, writing the page into memory.
+struct Walker {
+  explicit Walker(std::string_view report)
+      : path(dir.Write("r_1.htm", report)), reader(path), run(setup, reader, page, console) {
+    PageSettings& s = setup.settings;
+    s.noteClass = "vpkap";
+    s.itemLink = "http://e.example/t.php?";
+    s.itemLinkExt = ".htm";
+    s.watchedItemColour = "#C43157";
+    setup.items.Add(Item(150, 7, 9, 150, std::string(" bőrzsák"_cp)));
+    setup.items.Add(Item(140, 1, 2, 5, " nyíl"));
+    setup.items.Add(Item(1, 3, 4, 1, " ezüst"));
+  }
+  TempDir dir;
+  PageSetup setup;
+  RecordingConsole console;
+  std::string path;
+  ReportReader reader;
+  PageFile page;
+  PageRun run;
+};
+
+const std::string kLink150 = "<A HREF='http://e.example/t.php?f=tenc&ssz=150.htm' TARGET=lumentargyenc CLASS=enc0>";
+const std::string kNote150x3 = std::string(
+    " [<SPAN TITLE=\"Súly: 1.50 kg, Eladási ár: 7 ap, Vételi ár: 9 ap\" CLASS=vpkap>4.50/21</SPAN>]"_cp);
+
+TEST(ItemListTables, NoteShowsWeightsWithTwoDecimalsAndRedTotalAboveTheLimit) {
+  PageSettings s = NoteSettings("vpkap");
+  const ItemRecord bag = Item(150, 7, 9, 150, " bag");
+  EXPECT_EQ(ItemNote(s, bag, 3), kNote150x3);  // TulNagySuly 0: never red
+  s.tooHeavyKg = 5;                             // 4.50 kg is not above 5
+  EXPECT_EQ(ItemNote(s, bag, 3), kNote150x3);
+  s.tooHeavyKg = 4;
+  EXPECT_EQ(ItemNote(s, bag, 3),
+            " [<SPAN TITLE=\"Súly: 1.50 kg, Eladási ár: 7 ap, Vételi ár: 9 ap\" CLASS=vpkap>"
+            "<FONT COLOR=red>4.50</FONT>/21</SPAN>]"_cp);
+  const PageSettings other = NoteSettings("x");
+  EXPECT_EQ(ItemNote(other, Item(2, 0, 0, 5, ""), 1),
+            " [<SPAN TITLE=\"Súly: 0.05 kg, Eladási ár: 0 ap, Vételi ár: 0 ap\" CLASS=x>0.05/0</SPAN>]"_cp);
+  EXPECT_EQ(Hundredths(0), "0.00");
+  EXPECT_EQ(Hundredths(1234567), "12345.67");
+  EXPECT_EQ(Hundredths(-5), "-0.05");
+}
+
+TEST(ItemListTables, AnnotateLinksTheNumberAndAddsTheNote) {
+  Walker w("<TD CLASS=tdb> 3 </TD>\r\n<TD CLASS=teq>=</TD>\r\n"
+           "<TD><A HREF=\"#t150\" CLASS=enc0>bőrzsák</A> (#150)</TD>\r\n"
+           "<TR><TD>(#150)</TD></TR>\r\n</table>\r\nafter\r\n"_cp);
+  WalkItemTable(w.run, WalkMode::kAnnotate, false);
+  EXPECT_EQ(w.page.Text(),
+            std::string("<TD CLASS=tdb> 3 </TD>\r\n<TD CLASS=teq>=</TD>\r\n"
+                        "<TD><A HREF=\"#t150\" CLASS=enc0>bőrzsák</A> ("_cp) +
+                kLink150 + "#150</A>)" + kNote150x3 +
+                "</TD>\r\n"
+                "<TR><TD>(#150)</TD></TR>\r\n"  // neither a count nor a contained line
+                "</table>\r\n");
+  EXPECT_EQ(w.run.currentLine, "</table>");
+  EXPECT_TRUE(w.run.items.empty());
+}
+
+TEST(ItemListTables, RuneCountLineSetsTheLimitAndLosesItsPrefix) {
+  Walker w("<TD CLASS=tdb>3&ge; 5</TD>\r\n<TD CLASS=teq>=</TD>\r\n"
+           "<TD><A HREF=x CLASS=enc0>nyíl</A> (#140)</TD>\r\n</table>\r\n"_cp);
+  w.run.watchedItems.insert(140);
+  WalkItemTable(w.run, WalkMode::kAnnotate, false);
+  EXPECT_EQ(w.page.Text(),
+            "<TD CLASS=tdb> 5</TD>\r\n<TD CLASS=teq>=</TD>\r\n"
+            "<TD><A HREF=x CLASS=enc0>nyíl</A> (<A HREF='http://e.example/t.php?f=tenc&ssz=140.htm' "
+            "TITLE='Trinigan rúnája: max 3 db' TARGET=lumentargyenc CLASS=trinigan "
+            "style=\"color: #C43157\">#140</A>) [<SPAN TITLE=\"Súly: 0.05 kg, Eladási ár: 1 ap, "
+            "Vételi ár: 2 ap\" CLASS=vpkap>0.25/5</SPAN>]</TD>\r\n</table>\r\n"_cp);
+}
+
+TEST(ItemListTables, RuneCellWithoutCountLeavesTheItemUnlinked) {
+  Walker w("<TD CLASS=tdb>3&ge;</TD>\r\n<TD CLASS=teq>=</TD>\r\n"
+           "<TD><A HREF=x CLASS=enc0>nyíl</A> (#140)</TD>\r\n</table>\r\n"_cp);
+  WalkItemTable(w.run, WalkMode::kAnnotate, false);
+  EXPECT_EQ(w.page.Text(),
+            "<TD CLASS=tdb></TD>\r\n<TD CLASS=teq>=</TD>\r\n"
+            "<TD><A HREF=x CLASS=enc0>nyíl</A> (#140)</TD>\r\n</table>\r\n"_cp);
+}
+
+TEST(ItemListTables, DollarMarkerAndContainedItemWithoutColour) {
+  Walker w("<TD CLASS=tdb>2&ge; 1</TD>\r\n-\r\n<TD><A HREF=y CLASS=enc0>ezüst</A> ($1)</TD>\r\n"
+           "<TD>[benne 3 <A HREF=z CLASS=enc0kf>nyíl</A> (#140)]</TD>\r\n</table>\r\n"_cp);
+  w.run.watchedItems = {1, 140};
+  WalkItemTable(w.run, WalkMode::kAnnotate, false);
+  // The contained item keeps the rune limit of the last count line but is
+  // never coloured.
+  EXPECT_EQ(w.page.Text(),
+            "<TD CLASS=tdb> 1</TD>\r\n-\r\n"
+            "<TD><A HREF=y CLASS=enc0>ezüst</A> (<A HREF='http://e.example/t.php?f=tenc&ssz=1.htm' "
+            "TITLE='Trinigan rúnája: max 2 db' TARGET=lumentargyenc CLASS=trinigan "
+            "style=\"color: #C43157\">$1</A>) [<SPAN TITLE=\"Súly: 0.01 kg, Eladási ár: 3 ap, "
+            "Vételi ár: 4 ap\" CLASS=vpkap>0.01/3</SPAN>]</TD>\r\n"
+            "<TD>[benne 3 <A HREF=z CLASS=enc0kf>nyíl</A> (<A HREF='http://e.example/t.php?f=tenc&ssz=140.htm' "
+            "TITLE='Trinigan rúnája: max 2 db' TARGET=lumentargyenc CLASS=trinigan>#140</A>) "
+            "[<SPAN TITLE=\"Súly: 0.05 kg, Eladási ár: 1 ap, Vételi ár: 2 ap\" CLASS=vpkap>0.15/3"
+            "</SPAN>]]</TD>\r\n</table>\r\n"_cp);
+}
+
+TEST(ItemListTables, ItemWithoutNoteWhenTheItemFileLacksIt) {
+  Walker w("<TD CLASS=tdb>1</TD>\r\n-\r\n<TD>(#999)</TD>\r\n</table>\r\n");
+  WalkItemTable(w.run, WalkMode::kAnnotate, false);
+  EXPECT_EQ(w.page.Text(),
+            "<TD CLASS=tdb>1</TD>\r\n-\r\n<TD>(<A HREF='http://e.example/t.php?f=tenc&ssz=999.htm' "
+            "TARGET=lumentargyenc CLASS=enc0>#999</A>)</TD>\r\n</table>\r\n");
+}
+
+TEST(ItemListTables, CollectCountsItemsAndBankItemsInFirstSeenOrder) {
+  Walker w("<TD CLASS=tdb> 1 </TD>\r\n-\r\n<TD><A HREF=a CLASS=enc0>tőr</A> (#120)</TD>\r\n"
+           "<TD>[benne 3 <A HREF=b CLASS=enc0kf>fű</A> (#311)]</TD>\r\n"
+           // A count whose item line has no number is not counted anywhere.
+           "<TD CLASS=tdb> 9 </TD>\r\n-\r\n<TD>semmi</TD>\r\n"
+           "</table>\r\nbank\r\n"
+           "<TD CLASS=tdb> 4 </TD>\r\n-\r\n<TD><A HREF=c CLASS=enc0>fű2</A> (#311)</TD>\r\n"
+           "<TD CLASS=tdb> 1 </TD>\r\n-\r\n<TD><A HREF=d CLASS=enc0>vért</A> (#410)</TD>\r\n"
+           "</table>\r\n"_cp);
+  WalkItemTable(w.run, WalkMode::kCollect, false);
+  EXPECT_EQ(w.run.currentLine, "</table>");
+  w.run.ReadLine();  // "bank"
+  WalkItemTable(w.run, WalkMode::kCollect, true);
+  EXPECT_EQ(w.page.Text(), "");
+  ASSERT_EQ(w.run.items.size(), 3u);
+  const FoundItem& dagger = w.run.items[0];
+  EXPECT_EQ(dagger.number, 120);
+  EXPECT_EQ(dagger.name, "tőr"_cp);
+  EXPECT_EQ(dagger.link, "<A HREF=a CLASS=enc0>");
+  EXPECT_EQ(dagger.count, 1);
+  EXPECT_EQ(dagger.bankCount, 0);
+  const FoundItem& herb = w.run.items[1];
+  EXPECT_EQ(herb.number, 311);
+  EXPECT_EQ(herb.name, "fű"_cp);  // name and link of the first sighting
+  EXPECT_EQ(herb.link, "<A HREF=b CLASS=enc0kf>");
+  EXPECT_EQ(herb.count, 7);
+  EXPECT_EQ(herb.bankCount, 4);
+  EXPECT_EQ(w.run.items[2].number, 410);
+  EXPECT_EQ(w.run.items[2].count, 1);
+  EXPECT_EQ(w.run.items[2].bankCount, 1);
+}
+
+TEST(ItemListTables, WalkThatStartsOnTheTableEndReadsNothing) {
+  Walker w("x\r\n</table>\r\n");
+  w.run.currentLine = "</table>";
+  WalkItemTable(w.run, WalkMode::kAnnotate, false);
+  EXPECT_EQ(w.page.Text(), "");
+  EXPECT_EQ(w.run.ReadLine(), "x");
+}
+
+}  // namespace
+}  // namespace qv
