@@ -1,19 +1,149 @@
+// The turn download: HTTP/1.0 written by hand over up to four successive
+// TLS connections (session cookie, login and turn, the report, the site's
+// own rendering), then the item-list page and the desktop.
 #include "download/download_session.h"
 
+#include <vector>
+
+#include "download/cookies.h"
+#include "download/credentials.h"
+#include "download/report_file.h"
+#include "download/requests.h"
+#include "download/response_cut.h"
+#include "download/safe_values.h"
+#include "download/turn_resolution.h"
+#include "itemlist/item_list_page.h"
+#include "platform/charset.h"
+#include "platform/desktop_open.h"
 #include "platform/error.h"
-#include "platform/settings.h"
+#include "rtfkit/text.h"
 
 namespace qv {
+namespace {
 
-std::string SiteDomain(const std::string& programDir) {
-  // A reserved placeholder until the player names the game's real domain.
-  return IniFile(programDir + "qvformat.ini").ReadString("LETOLTES", "Szerver", "zordonvidek.example");
+constexpr std::size_t kLongestLine = 80000000;
+
+void WriteRequest(TlsLineConnection& connection, const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) connection.WriteLine(line);
 }
 
-std::string SiteHost(const std::string& programDir) { return "www." + SiteDomain(programDir); }
+void Open(TlsLineConnection& connection, TextEncoding encoding, Console& console,
+          const char* message) {
+  connection.SetTextEncoding(encoding);
+  connection.Connect();
+  if (connection.IsConnected()) console.Line(message);
+}
 
-void DownloadTurn(RunContext&) {
-  throw Error("Not available", "downloading a turn is not built yet");
+// Reads lines until the server closes the connection or handle asks to
+// stop. A failing read ends the loop quietly. The reads do not wait (a time
+// limit of 0 returns an empty text when no line is complete yet), so between
+// them the loop sleeps until input arrives; input that stalls for the whole
+// socket limit ends the loop like a failed read.
+template <typename Handle>
+void ReadLines(TlsLineConnection& connection, int stallLimitMs, Handle handle) {
+  while (!connection.IsClosed()) {
+    std::string line;
+    try {
+      line = connection.ReadLine('\n', 0, kLongestLine);
+    } catch (const Error&) {
+      return;
+    }
+    if (handle(line)) return;
+    if (line.empty() && !connection.WaitForInput(stallLimitMs)) return;
+  }
+}
+
+// Connection 3 or 4: one turn rendering, cut and stored under fileName.
+void FetchTurn(TlsLineConnection& connection, const std::vector<std::string>& request,
+               const std::string& fileName) {
+  WriteRequest(connection, request);
+  ReportFile file(fileName);
+  const std::string response = connection.ReadAll();
+  file.Commit(CutResponse(response) + "\r\n");
+  connection.Close();
+}
+
+}  // namespace
+
+void RunDownload(RunContext& ctx, const DownloadSteps& steps) {
+  Console& console = ctx.console;
+  console.Line("");
+
+  std::string user = ctx.args.OptionValue("/user");
+  std::string password = ctx.args.OptionValue("/pass");
+  const std::string kar = ctx.args.OptionValue("/kar");
+  const std::string turn = ctx.args.OptionValue("/ford");
+  const char* missing = user.empty()       ? "Nem adtal meg felhasznalot!"
+                        : password.empty() ? "Nem adtal meg jelszot!"
+                        : kar.empty()      ? "Nem adtal meg karakterszamot!"
+                        : turn.empty()     ? "Nem adtal meg fordulo szamot!"
+                                           : nullptr;
+  if (missing != nullptr) {
+    console.Line(missing);
+    console.Line("");
+    return;
+  }
+  RequireSafeValue(kar, "the character number (/kar)");
+  RequireSafeValue(turn, "the turn (/ford)");
+  user = CommandLineTextToCp1250(user, LocaleCharset());
+  password = CommandLineTextToCp1250(password, LocaleCharset());
+
+  const DownloadSite site = steps.site();
+  const SiteRequests requests(site.host);
+  const bool downloadOnly = ctx.args.HasOption("/letolt");
+  const int stallLimitMs = site.tls.socketTimeoutMs;
+  SiteCookies cookies;
+  TurnResolution resolution(kar, turn);
+  {
+    TlsLineConnection connection(site.host, site.port, site.tls);
+
+    Open(connection, TextEncoding::kEightBit, console, "Session ID lekerdezese...");
+    WriteRequest(connection, requests.SessionCookie());
+    ReadLines(connection, stallLimitMs, [&](const std::string& line) {
+      if (Contains(line, "GAZEHALL_SESSIONID="))
+        cookies.session = CookieCut(line, "GAZEHALL_SESSIONID=");
+      return false;  // the whole answer is read
+    });
+    connection.Close();
+
+    Open(connection, TextEncoding::kEightBit, console, "Bejelentkezes...");
+    WriteRequest(connection, requests.Login(kar, cookies.session, LoginForm(user, password)));
+    ReadLines(connection, stallLimitMs, [&](const std::string& line) {
+      if (Contains(line, "GAZPSW=")) cookies.password = CookieCut(line, "GAZPSW=");
+      if (Contains(line, "GAZUSER=")) cookies.user = CookieCut(line, "GAZUSER=");
+      resolution.Take(line);
+      return !cookies.password.empty() && !cookies.user.empty() && resolution.Settled();
+    });
+    connection.Close();
+
+    // The turn now comes from the site's page and goes into file names.
+    RequireSafeValue(resolution.turn(), "the turn given by the site");
+
+    Open(connection, TextEncoding::kEightBit, console, "Fordulo letoltese...");
+    FetchTurn(connection, requests.Turn(kar, resolution.turn(), cookies.TurnCookies(), true),
+              kar + "_" + resolution.turn() + ".htm");
+
+    if (downloadOnly) {
+      Open(connection, TextEncoding::kUtf8, console, "Online QVFormat fordulo letoltese...");
+      FetchTurn(connection, requests.Turn(kar, resolution.turn(), cookies.TurnCookies(), false),
+                kar + "r" + resolution.turn() + ".htm");
+    }
+  }
+
+  if (!downloadOnly) {
+    console.Line("Targylista formazasa...");
+    steps.buildPage(ctx, kar + "_" + resolution.turn() + ".htm");
+  }
+  steps.open(kar + "r" + resolution.turn() + ".htm", console);
+  console.Line("");
+}
+
+void DownloadTurn(RunContext& ctx) {
+  DownloadSteps steps;
+  steps.site = [&ctx] { return ConfiguredSite(ctx.programDir); };
+  steps.buildPage = [](RunContext& c, const std::string& report) { BuildItemListPage(c, report); };
+  steps.open = OpenOnDesktop;
+  RunDownload(ctx, steps);
 }
 
 }  // namespace qv

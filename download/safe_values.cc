@@ -1,0 +1,44 @@
+#include "download/safe_values.h"
+
+#include <cstdio>
+
+#include "platform/error.h"
+
+namespace qv {
+namespace {
+
+bool IsControl(unsigned char c) { return c < 0x20 || c == 0x7F; }
+
+// The value as it can be shown on a console: control bytes as \xNN.
+std::string Shown(const std::string& value) {
+  std::string out;
+  for (const char ch : value) {
+    const unsigned char c = static_cast<unsigned char>(ch);
+    if (IsControl(c)) {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "\\x%02X", c);
+      out += hex;
+    } else {
+      out += ch;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+bool IsSafeValue(const std::string& value) {
+  if (!value.empty() && value.front() == '.') return false;
+  for (const char ch : value)
+    if (ch == '/' || ch == '\\' || IsControl(static_cast<unsigned char>(ch))) return false;
+  return true;
+}
+
+void RequireSafeValue(const std::string& value, const std::string& what) {
+  if (IsSafeValue(value)) return;
+  throw Error("Download error", "refusing " + what + " '" + Shown(value) +
+                                    "': it may not hold \"/\", \"\\\" or control characters, nor "
+                                    "start with \".\"");
+}
+
+}  // namespace qv

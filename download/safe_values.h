@@ -1,0 +1,17 @@
+// Values that end up in file names and request lines (the character number,
+// the turn) must not lead out of the current directory or break a line.
+#pragma once
+
+#include <string>
+
+namespace qv {
+
+// True when the value holds no "/", "\" or control character and does not
+// start with ".".
+bool IsSafeValue(const std::string& value);
+
+// Throws qv::Error naming what the value is ("the character number (/kar)")
+// when IsSafeValue does not hold.
+void RequireSafeValue(const std::string& value, const std::string& what);
+
+}  // namespace qv

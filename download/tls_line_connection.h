@@ -1,0 +1,118 @@
+// A TLS client connection that speaks in text lines: the ground the turn
+// download writes its hand-made HTTP/1.0 requests on. One object serves
+// several successive connections to the same host; nothing of HTTP lives
+// here.
+//
+// TLS 1.2 only, the library's default ciphers, the host name sent as server
+// name indication (not for IP addresses). The server's certificate must be
+// signed by a trusted authority and name the host: the system's trust store
+// (SSL_CERT_FILE and SSL_CERT_DIR honoured) or the caFile given. Blocking
+// socket with receive and send limits.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "download/line_encoding.h"
+#include "download/receive_buffer.h"
+
+typedef struct ssl_st SSL;
+typedef struct ssl_ctx_st SSL_CTX;
+
+namespace qv {
+
+struct TlsOptions {
+  // Certificates to trust instead of the system's store (tests, mirrors).
+  std::string caFile;
+  // How long one blocking receive or send may wait.
+  int socketTimeoutMs = 30000;
+};
+
+class TlsLineConnection {
+ public:
+  // No network activity yet. Throws qv::Error when the TLS settings or the
+  // trusted certificates cannot be set up.
+  TlsLineConnection(std::string host, std::uint16_t port, TlsOptions options = {});
+  // Closes when needed.
+  ~TlsLineConnection();
+  TlsLineConnection(const TlsLineConnection&) = delete;
+  TlsLineConnection& operator=(const TlsLineConnection&) = delete;
+
+  // Applies to every later WriteLine and ReadLine; ReadAll returns raw bytes.
+  void SetTextEncoding(TextEncoding encoding) { encoding_ = encoding; }
+
+  // Resolves the host, opens TCP and runs the TLS handshake. Afterwards the
+  // receive buffer is empty and the closed mark is cleared. Failures throw
+  // ("Error connecting with SSL. ..." for the handshake and the
+  // certificate, the system's text for name resolution and TCP).
+  void Connect();
+
+  // True while the connection is open or unread bytes remain; makes one
+  // receive attempt that does not wait first.
+  bool IsConnected();
+
+  // Sends the encoded text and CR LF at once; an empty text sends CR LF.
+  void WriteLine(const std::string& text);
+
+  // The next line up to the terminator, without it and without one CR in
+  // front of it. A complete line already received is returned at once;
+  // otherwise one receive attempt waits at most timeLimitMs (0: not at all,
+  // below 0: within the socket limit) and an empty text is returned when
+  // the time is up, even when that receive completed a line. Throws "Max
+  // line length exceeded." when a line grows beyond maxLength bytes (0: no
+  // limit) and "Connection Closed Gracefully." once the server has closed
+  // and no line is left. A final piece without terminator is never returned.
+  std::string ReadLine(char terminator, int timeLimitMs, std::size_t maxLength);
+
+  // Everything still buffered and everything received until the server
+  // closes (or the network resets the connection), as raw bytes. A receive
+  // that passes the socket limit throws "Read timed out.".
+  std::string ReadAll();
+
+  // The closed mark: set when the server closed, a receive failed, or by
+  // Close; cleared by Connect.
+  bool IsClosed() const { return closed_; }
+
+  // Drops unread bytes, sets the closed mark and disconnects. Harmless when
+  // already down.
+  void Close();
+
+  // Waits at most timeoutMs until a ReadLine has something new to work on:
+  // a complete line (up to LF) buffered, received bytes, or the server's
+  // close. False
+  // when the time passed with nothing. Lets a caller of ReadLine with a zero
+  // time limit sleep instead of spinning.
+  bool WaitForInput(int timeoutMs);
+
+ private:
+  enum class Receive { kData, kNothing, kClosed, kReset };
+
+  static constexpr std::size_t kChunkSize = 16384;
+
+  // One receive into chunk_: waits at most waitMs (below 0: within the
+  // socket limit, "Read timed out." when it passes).
+  Receive ReceiveOnce(int waitMs);
+  // One SSL_read into chunk_; kNothing when it would have to wait (a
+  // non-waiting read) or the socket limit passed (a waiting one).
+  Receive ReadChunk(bool wait);
+  void Disconnect();
+  [[noreturn]] void FailHandshake(int sslError, int savedErrno);
+  void RequireOpened() const;
+
+  std::string host_;
+  std::uint16_t port_;
+  TlsOptions options_;
+  TextEncoding encoding_ = TextEncoding::kEightBit;
+  SSL_CTX* ctx_ = nullptr;
+  SSL* ssl_ = nullptr;
+  int fd_ = -1;
+  bool everConnected_ = false;
+  bool closed_ = false;
+  bool broken_ = false;  // a fatal TLS or socket error: no orderly shutdown
+  ReceiveBuffer buffer_;
+  char chunk_[kChunkSize];
+  std::size_t chunkSize_ = 0;
+};
+
+}  // namespace qv

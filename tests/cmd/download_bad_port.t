@@ -1,0 +1,16 @@
+# QVFORMAT_PORT must be a port number.
+--- args
+/o
+/user=Anna
+/pass=titok
+/kar=1234
+/ford=57
+--- env
+QVFORMAT_HOST=127.0.0.1
+QVFORMAT_PORT=443x
+--- stdout
+Indulas ideje: TIME
+
+--- stderr
+qvformat: Settings error: QVFORMAT_PORT must be a port number from 1 to 65535, not '443x'
+--- exit 1

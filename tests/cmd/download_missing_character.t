@@ -1,0 +1,16 @@
+# A download without a character number says so and sends nothing: the site the environment names
+# refuses every connection, and a connection attempt would end the run.
+--- args
+/o
+/user=Anna
+/pass=titok
+/ford=57
+--- env
+QVFORMAT_HOST=127.0.0.1
+QVFORMAT_PORT=9
+--- stdout
+Indulas ideje: TIME
+
+Nem adtal meg karakterszamot!
+
+Befejezes ideje: TIME

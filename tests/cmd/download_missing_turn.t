@@ -1,0 +1,17 @@
+# A download with an empty turn says so and sends nothing: the site the environment names
+# refuses every connection, and a connection attempt would end the run.
+--- args
+/o
+/user=Anna
+/pass=titok
+/kar=1234
+/ford=
+--- env
+QVFORMAT_HOST=127.0.0.1
+QVFORMAT_PORT=9
+--- stdout
+Indulas ideje: TIME
+
+Nem adtal meg fordulo szamot!
+
+Befejezes ideje: TIME

@@ -1,0 +1,465 @@
+// The turn download against a scripted TLS server on 127.0.0.1, and the
+// cuts and checks it is made of.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "download/cookies.h"
+#include "download/credentials.h"
+#include "download/download_session.h"
+#include "download/requests.h"
+#include "download/response_cut.h"
+#include "download/safe_values.h"
+#include "download/turn_resolution.h"
+#include "platform/dir_listing.h"
+#include "platform/error.h"
+#include "rtfkit/cp1250.h"
+#include "tests/download_test_server.h"
+#include "tests/test_support.h"
+
+namespace qv {
+namespace {
+
+using test::Certificates;
+using test::Reply;
+using test::ScriptedReply;
+using test::TlsTestServer;
+
+// --- The pieces ---------------------------------------------------------------
+
+TEST(DownloadParts, CookieCut) {
+  EXPECT_EQ(CookieCut("Set-Cookie: GAZPSW=abc; expires=x; path=/", "GAZPSW="), "GAZPSW=abc");
+  EXPECT_EQ(CookieCut("Set-Cookie: GAZPSW=abc", "GAZPSW="), "");  // no ";"
+  EXPECT_EQ(CookieCut("x; Set-Cookie: GAZPSW=abc; path=/", "GAZPSW="), "");  // ";" before it
+  EXPECT_EQ(CookieCut("GAZUSER=;", "GAZUSER="), "GAZUSER=");
+}
+
+TEST(DownloadParts, LatestTurnFromTheTurnList) {
+  TurnResolution r("1234", "utolso");
+  r.Take("<a href=\"?m=qv\">Karakter</a>");
+  EXPECT_EQ(r.turn(), "utolso");
+  EXPECT_FALSE(r.Settled());
+  r.Take("<a href=\"?in=billent2.php&karakter=QV1234&fordulo=57&nyilvanos=0\">");
+  EXPECT_EQ(r.turn(), "57");
+  EXPECT_TRUE(r.Settled());
+  r.Take("<a href=\"?in=billent2.php&karakter=QV1234&fordulo=56&nyilvanos=0\">");
+  EXPECT_EQ(r.turn(), "57");  // the first matching line decides
+}
+
+TEST(DownloadParts, LatestTurnCountsAFixed37Characters) {
+  // The turn starts 37 characters after the pattern's start, right behind it
+  // only for a four-digit character number.
+  TurnResolution shorter("123", "utolso");
+  shorter.Take("billent2.php&karakter=QV123&fordulo=57&nyilvanos");
+  EXPECT_EQ(shorter.turn(), "7");
+  TurnResolution longer("12345", "utolso");
+  longer.Take("billent2.php&karakter=QV12345&fordulo=57&nyilvanos");
+  EXPECT_EQ(longer.turn(), "=57");
+  TurnResolution noEnd("1234", "utolso");
+  noEnd.Take("billent2.php&karakter=QV1234&fordulo=57");
+  EXPECT_EQ(noEnd.turn(), "");
+  EXPECT_TRUE(noEnd.Settled());
+  TurnResolution otherCharacter("1234", "utolso");
+  otherCharacter.Take("billent2.php&karakter=QV4321&fordulo=57&nyilvanos");
+  EXPECT_EQ(otherCharacter.turn(), "utolso");
+  TurnResolution caseCounts("1234", "Utolso");
+  caseCounts.Take("billent2.php&karakter=QV1234&fordulo=57&nyilvanos");
+  EXPECT_EQ(caseCounts.turn(), "Utolso");
+}
+
+TEST(DownloadParts, TurnWithBul) {
+  TurnResolution found("1234", "58&bul=1");
+  found.Take("<b>Hirek</b>");
+  EXPECT_FALSE(found.Settled());
+  found.Take("<b>58. fordulo</b>");
+  EXPECT_EQ(found.turn(), "58");
+  EXPECT_TRUE(found.Settled());
+  found.Take("<b>Hirek</b>");
+  EXPECT_TRUE(found.Settled());  // no "&bul" left: stays settled
+
+  TurnResolution earlier("1234", "58&bul=1");
+  earlier.Take("<b>57. fordulo</b>");
+  EXPECT_EQ(earlier.turn(), "58&bul=1");
+  EXPECT_TRUE(earlier.Settled());
+  earlier.Take("<b>Hirek</b>");
+  EXPECT_FALSE(earlier.Settled());  // each line decides again
+
+  TurnResolution notANumber("1234", "x&bul");
+  notANumber.Take("-1. fordulo");  // "x" counts as 0
+  EXPECT_TRUE(notANumber.Settled());
+}
+
+TEST(DownloadParts, ResponseCut) {
+  EXPECT_EQ(CutResponse("HTTP/1.0 200 OK\r\nA: b\r\n\r\n"
+                        "<html>x<TABLE><TR>menu</TABLE>\r\ny</html>z"),
+            "<html>x\ny</html>");
+  // "</TABLE>" at the very end: nothing is left behind it.
+  EXPECT_EQ(CutResponse("H\r\n\r\na<TABLE><TR>b</TABLE>"), "a");
+  // Only the first header end, table and "</html>" count.
+  EXPECT_EQ(CutResponse("H\r\n\r\n\r\n\r\n<TABLE><TR>1</TABLE>.2</TABLE>.</html></html>"),
+            "\r\n\r\n2</TABLE>.</html>");
+  // A missing marker leaves the text of that step as it is.
+  EXPECT_EQ(CutResponse("no header <TABLE><TR>t</TABLE>!rest"), "no header rest");
+  EXPECT_EQ(CutResponse("H\r\n\r\n<TABLE>x</TABLE>.y"), "<TABLE>x</TABLE>.y");
+  EXPECT_EQ(CutResponse("H\r\n\r\ncut short"), "cut short");
+}
+
+TEST(DownloadParts, PercentEncodedLoginForm) {
+  EXPECT_EQ(PercentEncode("AZaz09-_.~"), "AZaz09-_.~");
+  EXPECT_EQ(PercentEncode(std::string(" &=+%/\x01") + std::string("ő"_cp)),
+            "%20%26%3D%2B%25%2F%01%F5");
+  EXPECT_EQ(LoginForm("a b", "p&q"), "login=login&SZLA=a%20b&PSW=p%26q");
+}
+
+TEST(DownloadParts, CommandLineTextBecomesWindows1250) {
+  EXPECT_EQ(CommandLineTextToCp1250("Kov\xC3\xA1" "cs \xC5\x91", "UTF-8"),
+            std::string("Kovács ő"_cp));
+  EXPECT_EQ(CommandLineTextToCp1250("\xE2\x82\xAC", "UTF-8"), "\x80");      // the euro sign
+  EXPECT_EQ(CommandLineTextToCp1250("\xE2\x86\x92", "UTF-8"), "?");         // no such letter
+  EXPECT_EQ(CommandLineTextToCp1250("Kov\xE1" "cs", "ANSI_X3.4-1968"), "Kov\xE1" "cs");  // C locale
+  EXPECT_EQ(CommandLineTextToCp1250("Kov\xE1" "cs", "ISO-8859-2"), std::string("Kovács"_cp));
+}
+
+TEST(DownloadParts, ValuesForFileNamesAndRequestLines) {
+  for (const std::string good : {"57", "58&bul=1", "", "a.b", "utolso", "x y"})
+    EXPECT_TRUE(IsSafeValue(good)) << good;
+  const std::vector<std::string> bad = {"../57", "5/7", "5\\7", ".57", "57\r\nHost: x",
+                                        std::string("5\0" "7", 3), "5\t7", "5\x7F"};
+  for (const std::string& value : bad)
+    EXPECT_FALSE(IsSafeValue(value)) << value;
+  try {
+    RequireSafeValue("5\r\n7", "the turn");
+    FAIL();
+  } catch (const Error& e) {
+    EXPECT_NE(e.text().find("'5\\x0D\\x0A7'"), std::string::npos) << e.text();
+  }
+}
+
+// --- The site -------------------------------------------------------------------
+
+class DownloadSiteSettings : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    unsetenv("QVFORMAT_HOST");
+    unsetenv("QVFORMAT_PORT");
+  }
+  void TearDown() override { SetUp(); }
+  void Settings(const std::string& text) { dir_.Write("qvformat.ini", text); }
+  std::string ProgramDir() const { return dir_.path() + "/"; }
+  test::TempDir dir_;
+};
+
+TEST_F(DownloadSiteSettings, PlaceholderUntilTheSettingsNameTheSite) {
+  EXPECT_EQ(SiteDomain(ProgramDir()), "zordonvidek.example");
+  EXPECT_EQ(SiteHost(ProgramDir()), "www.zordonvidek.example");
+  EXPECT_THROW(ConfiguredSite(ProgramDir()), Error);
+
+  Settings("[LETOLTES]\r\nSzerver=pelda.example\r\n");
+  const auto site = ConfiguredSite(ProgramDir());
+  EXPECT_EQ(site.host, "www.pelda.example");
+  EXPECT_EQ(site.port, 443);
+  EXPECT_EQ(site.tls.caFile, "");  // the system's trust store
+}
+
+TEST_F(DownloadSiteSettings, EnvironmentOverridesHostAndPort) {
+  setenv("QVFORMAT_HOST", "localhost", 1);
+  setenv("QVFORMAT_PORT", "8443", 1);
+  EXPECT_EQ(SiteDomain(ProgramDir()), "zordonvidek.example");  // the usage text keeps it
+  EXPECT_EQ(SiteHost(ProgramDir()), "localhost");
+  const auto site = ConfiguredSite(ProgramDir());
+  EXPECT_EQ(site.host, "localhost");
+  EXPECT_EQ(site.port, 8443);
+  for (const char* bad : {"0", "65536", "x", "-1", "44 3", "123456"}) {
+    setenv("QVFORMAT_PORT", bad, 1);
+    EXPECT_THROW(ConfiguredSite(ProgramDir()), Error) << bad;
+  }
+}
+
+// --- Whole downloads --------------------------------------------------------------
+
+const std::string kAgent = "User-Agent: QVFormat Browser v3.4 include Orm script v3.7\r\n";
+
+const std::string kSessionRequest =
+    "HEAD https://localhost/ HTTP/1.0\r\n"
+    "Host: localhost\r\n"
+    "Referer: https://localhost/\r\n" +
+    kAgent + "\r\n";
+
+const std::string kSessionAnswer =
+    "HTTP/1.0 200 OK\r\n"
+    "Set-Cookie: GAZEHALL_SESSIONID=old; path=/\r\n"
+    "Set-Cookie: GAZEHALL_SESSIONID=s3ss; path=/\r\n"
+    "Content-Length: 0\r\n"
+    "\r\n";
+
+const std::string kLoginAnswer =
+    "HTTP/1.0 200 OK\r\n"
+    "Set-Cookie: GAZPSW=pw9; expires=Fri, 01-Jan-2038 00:00:00 GMT; path=/\r\n"
+    "Set-Cookie: GAZUSER=Anna; path=/\r\n"
+    "\r\n"
+    "<html><body>\r\n"
+    "<a href=\"?m=qv&in=billent2.php&karakter=QV1234&fordulo=57&nyilvanos=1\">57.</a>\r\n"
+    "<a href=\"?m=qv&in=billent2.php&karakter=QV1234&fordulo=56&nyilvanos=1\">56.</a>\r\n"
+    "</body></html>\r\n";
+
+const std::string kTurnAnswer =
+    "HTTP/1.0 200 OK\r\n"
+    "Content-Type: text/html\r\n"
+    "\r\n"
+    "<html><body>\r\n"
+    "<TABLE><TR><td>menu</td></TR></TABLE>\r\n"
+    "<h1>Jelent\xE9s</h1>\r\n"
+    "</html>\r\n"
+    "<!-- served -->\r\n";
+
+// The answer cut: header, first table and the CR behind it, and the tail.
+const std::string kStoredTurn = "<html><body>\r\n\n<h1>Jelent\xE9s</h1>\r\n</html>";
+
+class DownloadSession : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(Certificates().ok) << "the openssl tool failed";
+    char here[4096];
+    ASSERT_NE(getcwd(here, sizeof here), nullptr);
+    previous_ = here;
+    ASSERT_EQ(chdir(dir_.path().c_str()), 0);
+  }
+  void TearDown() override { (void)!chdir(previous_.c_str()); }
+
+  void Download(std::vector<std::string> params, std::uint16_t port, int timeoutMs = 5000) {
+    RunContext ctx{CommandLine(std::move(params)), console_, "/nowhere/"};
+    DownloadSteps steps;
+    steps.site = [&] {
+      DownloadSite site;
+      site.host = "localhost";
+      site.port = port;
+      site.tls.caFile = Certificates().caFile;
+      site.tls.socketTimeoutMs = timeoutMs;
+      return site;
+    };
+    steps.buildPage = [&](RunContext&, const std::string& name) { pages_.push_back(name); };
+    steps.open = [&](const std::string& name, Console&) { opened_.push_back(name); };
+    RunDownload(ctx, steps);
+  }
+
+  std::vector<std::string> Files() const { return ListDirectory(dir_.path()); }
+  std::vector<std::string> Requests(TlsTestServer& server) {
+    std::vector<std::string> out;
+    for (const auto& seen : server.Connections()) out.push_back(seen.request);
+    return out;
+  }
+
+  test::TempDir dir_;
+  std::string previous_;
+  test::RecordingConsole console_;
+  std::vector<std::string> pages_;
+  std::vector<std::string> opened_;
+};
+
+TEST_F(DownloadSession, LatestTurnStoredPagedAndOpened) {
+  TlsTestServer server({Reply(kSessionAnswer), Reply(kLoginAnswer), Reply(kTurnAnswer)});
+  Download({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=utolso"}, server.port());
+
+  const auto requests = Requests(server);
+  ASSERT_EQ(requests.size(), 3u);
+  EXPECT_EQ(requests[0], kSessionRequest);
+  EXPECT_EQ(requests[1],
+            "POST https://localhost/?m=qv&in=karakter.php&karakter=QV1234 HTTP/1.0\r\n"
+            "Host: localhost\r\n"
+            "Referer: https://localhost/?m=qv\r\n" +
+                kAgent +
+                "Cookie: GAZEHALL_SESSIONID=s3ss\r\n"
+                "Content-type: application/x-www-form-urlencoded\r\n"
+                "Content-length: 31\r\n"
+                "\r\n"
+                "login=login&SZLA=Anna&PSW=titok\r\n"
+                "\r\n");
+  EXPECT_EQ(requests[2],
+            "GET https://localhost/?m=qv&in=fordulo20.php&karakter=QV1234&fordulo=57&latin2 "
+            "HTTP/1.0\r\n"
+            "Host: localhost\r\n"
+            "Referer: https://localhost/?m=qv\r\n" +
+                kAgent +
+                "Cookie: GAZEHALL_SESSIONID=s3ss; GAZPSW=pw9; GAZUSER=Anna\r\n"
+                "\r\n");
+
+  EXPECT_EQ(console_.lines, (std::vector<std::string>{"", "Session ID lekerdezese...",
+                                                      "Bejelentkezes...", "Fordulo letoltese...",
+                                                      "Targylista formazasa...", ""}));
+  EXPECT_EQ(Files(), std::vector<std::string>{"1234_57.htm"});
+  EXPECT_EQ(dir_.Read("1234_57.htm"), kStoredTurn + "\r\n");
+  EXPECT_EQ(pages_, std::vector<std::string>{"1234_57.htm"});
+  EXPECT_EQ(opened_, std::vector<std::string>{"1234r57.htm"});
+}
+
+TEST_F(DownloadSession, LetoltStoresTheOnlineRenderingInstead) {
+  const std::string online =
+      "HTTP/1.0 200 OK\r\n\r\n<html>\xC3\xA1<TABLE><TR>menu</TABLE>\r\nonline</html>\r\n";
+  TlsTestServer server(
+      {Reply(kSessionAnswer), Reply(kLoginAnswer), Reply(kTurnAnswer), Reply(online)});
+  Download({"/o", "/LETOLT", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=57"},
+           server.port());
+
+  const auto requests = Requests(server);
+  ASSERT_EQ(requests.size(), 4u);
+  EXPECT_EQ(requests[3],
+            "GET https://localhost/?m=qv&in=fordulo20.php&karakter=QV1234&fordulo=57 HTTP/1.0\r\n"
+            "Host: localhost\r\n"
+            "Referer: https://localhost/?m=qv\r\n" +
+                kAgent +
+                "Cookie: GAZEHALL_SESSIONID=s3ss; GAZPSW=pw9; GAZUSER=Anna\r\n"
+                "\r\n");
+  EXPECT_EQ(console_.lines,
+            (std::vector<std::string>{"", "Session ID lekerdezese...", "Bejelentkezes...",
+                                      "Fordulo letoltese...",
+                                      "Online QVFormat fordulo letoltese...", ""}));
+  EXPECT_EQ(Files(), (std::vector<std::string>{"1234_57.htm", "1234r57.htm"}));
+  EXPECT_EQ(dir_.Read("1234_57.htm"), kStoredTurn + "\r\n");
+  // Bytes are stored as received, in either encoding.
+  EXPECT_EQ(dir_.Read("1234r57.htm"), "<html>\xC3\xA1\nonline</html>\r\n");
+  EXPECT_TRUE(pages_.empty());
+  EXPECT_EQ(opened_, std::vector<std::string>{"1234r57.htm"});
+}
+
+TEST_F(DownloadSession, FailedLoginStillAsksForTheTurn) {
+  TlsTestServer server({Reply(kSessionAnswer),
+                        Reply("HTTP/1.0 200 OK\r\n\r\n<p>Hibas jelszo</p>\r\n"),
+                        Reply(kTurnAnswer)});
+  Download({"/o", "/user=Anna", "/pass=rossz", "/kar=1234", "/ford=utolso"}, server.port());
+  const auto requests = Requests(server);
+  ASSERT_EQ(requests.size(), 3u);
+  EXPECT_EQ(requests[2],
+            "GET https://localhost/?m=qv&in=fordulo20.php&karakter=QV1234&fordulo=utolso&latin2 "
+            "HTTP/1.0\r\n"
+            "Host: localhost\r\n"
+            "Referer: https://localhost/?m=qv\r\n" +
+                kAgent +
+                "Cookie: GAZEHALL_SESSIONID=s3ss; ; \r\n"
+                "\r\n");
+  EXPECT_EQ(Files(), std::vector<std::string>{"1234_utolso.htm"});
+  EXPECT_EQ(opened_, std::vector<std::string>{"1234rutolso.htm"});
+}
+
+TEST_F(DownloadSession, TurnWithBulMeetsItsHeadingOrTheOneBefore) {
+  const std::string cookies =
+      "HTTP/1.0 200 OK\r\nSet-Cookie: GAZPSW=pw9; path=/\r\n"
+      "Set-Cookie: GAZUSER=Anna; path=/\r\n\r\n";
+  {
+    TlsTestServer server({Reply(kSessionAnswer), Reply(cookies + "<b>58. fordulo</b>\r\n"),
+                          Reply(kTurnAnswer)});
+    Download({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=58&bul=1"}, server.port());
+    const auto requests = Requests(server);
+    ASSERT_EQ(requests.size(), 3u);
+    EXPECT_EQ(requests[2].substr(0, requests[2].find("\r\n")),
+              "GET https://localhost/?m=qv&in=fordulo20.php&karakter=QV1234&fordulo=58&latin2 "
+              "HTTP/1.0");
+    EXPECT_EQ(Files(), std::vector<std::string>{"1234_58.htm"});
+  }
+  {
+    TlsTestServer server({Reply(kSessionAnswer), Reply(cookies + "<b>57. fordulo</b>\r\n"),
+                          Reply(kTurnAnswer)});
+    Download({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=58&bul=1"}, server.port());
+    const auto requests = Requests(server);
+    ASSERT_EQ(requests.size(), 3u);
+    EXPECT_EQ(requests[2].substr(0, requests[2].find("\r\n")),
+              "GET https://localhost/?m=qv&in=fordulo20.php&karakter=QV1234&fordulo=58&bul=1"
+              "&latin2 HTTP/1.0");
+    EXPECT_EQ(Files(), (std::vector<std::string>{"1234_58&bul=1.htm", "1234_58.htm"}));
+  }
+}
+
+TEST_F(DownloadSession, UserAndPasswordArePercentEncoded) {
+  TlsTestServer server({Reply(kSessionAnswer), Reply(kLoginAnswer), Reply(kTurnAnswer)});
+  Download({"/o", "/user=" + std::string("Kovács Béla"_cp), "/pass=a&b=c+d%e~f.g-h_i",
+            "/kar=1234", "/ford=57"},
+           server.port());
+  const auto requests = Requests(server);
+  ASSERT_EQ(requests.size(), 3u);
+  const std::string& login = requests[1];
+  const std::size_t body = login.find("Content-length:");
+  ASSERT_NE(body, std::string::npos);
+  EXPECT_EQ(login.substr(body),
+            "Content-length: 64\r\n"
+            "\r\n"
+            "login=login&SZLA=Kov%E1cs%20B%E9la&PSW=a%26b%3Dc%2Bd%25e~f.g-h_i\r\n"
+            "\r\n");
+}
+
+TEST_F(DownloadSession, MissingOptionsSendNothing) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"/o", "/pass=p", "/kar=1", "/ford=2"}, "Nem adtal meg felhasznalot!"},
+      {{"/o", "/user=u", "/kar=1", "/ford=2"}, "Nem adtal meg jelszot!"},
+      {{"/o", "/user=u", "/pass=p", "/ford=2"}, "Nem adtal meg karakterszamot!"},
+      {{"/o", "/user=u", "/pass=p", "/kar=1", "/ford="}, "Nem adtal meg fordulo szamot!"},
+      {{"/o"}, "Nem adtal meg felhasznalot!"},
+  };
+  TlsTestServer server({Reply(kSessionAnswer)});
+  for (const auto& [params, message] : cases) {
+    console_.lines.clear();
+    Download(params, server.port());
+    EXPECT_EQ(console_.lines, (std::vector<std::string>{"", message, ""}));
+  }
+  EXPECT_TRUE(server.Connections().empty());
+  EXPECT_TRUE(Files().empty());
+}
+
+TEST_F(DownloadSession, UnsafeValuesAreRefusedBeforeAnythingIsWritten) {
+  {
+    TlsTestServer server({Reply(kSessionAnswer)});
+    EXPECT_THROW(Download({"/o", "/user=u", "/pass=p", "/kar=../1", "/ford=2"}, server.port()),
+                 Error);
+    EXPECT_THROW(Download({"/o", "/user=u", "/pass=p", "/kar=1", "/ford=.x"}, server.port()),
+                 Error);
+    EXPECT_TRUE(server.Connections().empty());
+  }
+  // A turn list that would lead out of the directory.
+  const std::string evil =
+      "HTTP/1.0 200 OK\r\nSet-Cookie: GAZPSW=p; x\r\nSet-Cookie: GAZUSER=u; x\r\n\r\n"
+      "billent2.php&karakter=QV1234&fordulo=../../x&nyilvanos\r\n";
+  TlsTestServer server({Reply(kSessionAnswer), Reply(evil), Reply(kTurnAnswer)});
+  try {
+    Download({"/o", "/user=u", "/pass=p", "/kar=1234", "/ford=utolso"}, server.port());
+    FAIL();
+  } catch (const Error& e) {
+    EXPECT_NE(e.text().find("'../../x'"), std::string::npos) << e.text();
+  }
+  EXPECT_EQ(server.Connections().size(), 2u);
+  EXPECT_TRUE(Files().empty());
+}
+
+TEST_F(DownloadSession, FailedDownloadKeepsTheEarlierFile) {
+  dir_.Write("1234_57.htm", "earlier\r\n");
+  ScriptedReply stalled = Reply("HTTP/1.0 200 OK\r\n\r\n<html>partial");
+  stalled.stallMs = 5000;
+  TlsTestServer server({Reply(kSessionAnswer), Reply(kLoginAnswer), stalled});
+  try {
+    Download({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=57"}, server.port(), 1000);
+    FAIL();
+  } catch (const Error& e) {
+    EXPECT_EQ(e.text(), "Read timed out.");
+  }
+  EXPECT_EQ(Files(), std::vector<std::string>{"1234_57.htm"});  // no temporary file left
+  EXPECT_EQ(dir_.Read("1234_57.htm"), "earlier\r\n");
+  EXPECT_TRUE(opened_.empty());
+}
+
+TEST_F(DownloadSession, StalledLoginAnswerEndsAfterTheSocketLimit) {
+  ScriptedReply stalled = Reply("HTTP/1.0 200 OK\r\nSet-Cookie: GAZPSW=p; x\r\n");
+  stalled.stallMs = 10000;
+  TlsTestServer server({Reply(kSessionAnswer), stalled, Reply(kTurnAnswer)});
+  const auto start = std::chrono::steady_clock::now();
+  Download({"/o", "/user=u", "/pass=p", "/kar=1234", "/ford=57"}, server.port(), 1000);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  const auto requests = Requests(server);
+  ASSERT_EQ(requests.size(), 3u);
+  EXPECT_NE(requests[2].find("\r\nCookie: GAZEHALL_SESSIONID=s3ss; GAZPSW=p; \r\n"),
+            std::string::npos);
+  EXPECT_EQ(Files(), std::vector<std::string>{"1234_57.htm"});
+}
+
+}  // namespace
+}  // namespace qv

@@ -1,0 +1,280 @@
+#include "tests/download_test_server.h"
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <openssl/err.h>
+#include <openssl/ssl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "tests/test_support.h"
+
+namespace qv::test {
+namespace {
+
+bool Run(const std::string& dir, const std::string& command) {
+  return std::system(("cd '" + dir + "' && " + command + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+// A self-signed authority and, for each name, a server certificate it signs.
+TestCertificates MakeCertificates(const std::string& dir) {
+  TestCertificates c;
+  const std::string ec = "-newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes";
+  const std::string caExt =
+      "-addext basicConstraints=critical,CA:TRUE -addext keyUsage=critical,keyCertSign,cRLSign";
+  bool ok = Run(dir, "openssl req -x509 " + ec + " -keyout ca.key -out ca.pem -days 2 " +
+                         "-subj '/CN=qvformat test CA' " + caExt) &&
+            Run(dir, "openssl req -x509 " + ec + " -keyout other.key -out other.pem -days 2 " +
+                         "-subj '/CN=qvformat other CA' " + caExt);
+  for (const std::string name : {"server", "elsewhere"}) {
+    const std::string san =
+        name == "server" ? "DNS:localhost,IP:127.0.0.1" : "DNS:elsewhere.invalid";
+    std::ofstream(dir + "/" + name + ".ext")
+        << "subjectAltName=" << san << "\nbasicConstraints=CA:FALSE\n"
+        << "keyUsage=digitalSignature\nextendedKeyUsage=serverAuth\n";
+    ok = ok &&
+         Run(dir, "openssl req " + ec + " -keyout " + name + ".key -out " + name +
+                      ".csr -subj /CN=" + name) &&
+         Run(dir, "openssl x509 -req -in " + name + ".csr -CA ca.pem -CAkey ca.key " +
+                      "-CAcreateserial -days 2 -out " + name + ".pem -extfile " + name + ".ext");
+  }
+  c.ok = ok;
+  c.caFile = dir + "/ca.pem";
+  c.otherCaFile = dir + "/other.pem";
+  c.certFile = dir + "/server.pem";
+  c.keyFile = dir + "/server.key";
+  c.elsewhereCertFile = dir + "/elsewhere.pem";
+  c.elsewhereKeyFile = dir + "/elsewhere.key";
+  return c;
+}
+
+bool RequestComplete(const std::string& got) {
+  const std::size_t end = got.find("\r\n\r\n");
+  if (end == std::string::npos) return false;
+  std::string head = got.substr(0, end);
+  for (char& ch : head) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  const std::size_t length = head.find("content-length:");
+  if (length == std::string::npos) return true;
+  const std::size_t body = std::strtoul(head.c_str() + length + 15, nullptr, 10);
+  return got.size() >= end + 4 + body;
+}
+
+}  // namespace
+
+const TestCertificates& Certificates() {
+  static TempDir dir;
+  static const TestCertificates certificates = MakeCertificates(dir.path());
+  return certificates;
+}
+
+ScriptedReply Reply(std::string response) {
+  ScriptedReply r;
+  r.chunks.push_back(std::move(response));
+  return r;
+}
+
+TlsTestServer::TlsTestServer(std::vector<ScriptedReply> replies)
+    : TlsTestServer(std::move(replies), Options{}) {}
+
+TlsTestServer::TlsTestServer(std::vector<ScriptedReply> replies, Options options)
+    : replies_(std::move(replies)) {
+  const TestCertificates& certs = Certificates();
+  if (options.certFile.empty()) {
+    options.certFile = certs.certFile;
+    options.keyFile = certs.keyFile;
+  }
+  ctx_ = SSL_CTX_new(TLS_server_method());
+  if (ctx_ == nullptr ||
+      SSL_CTX_use_certificate_chain_file(ctx_, options.certFile.c_str()) != 1 ||
+      SSL_CTX_use_PrivateKey_file(ctx_, options.keyFile.c_str(), SSL_FILETYPE_PEM) != 1)
+    throw std::runtime_error("test server: cannot load " + options.certFile);
+  if (options.minVersion != 0) SSL_CTX_set_min_proto_version(ctx_, options.minVersion);
+  if (options.maxVersion != 0) SSL_CTX_set_max_proto_version(ctx_, options.maxVersion);
+
+  listenFd_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  address.sin_port = 0;
+  socklen_t size = sizeof address;
+  if (bind(listenFd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+      listen(listenFd_, 8) != 0 ||
+      getsockname(listenFd_, reinterpret_cast<sockaddr*>(&address), &size) != 0 ||
+      pipe2(wake_, O_CLOEXEC) != 0)
+    throw std::runtime_error("test server: cannot listen");
+  port_ = ntohs(address.sin_port);
+  thread_ = std::thread(&TlsTestServer::Serve, this);
+}
+
+TlsTestServer::~TlsTestServer() {
+  Finish();
+  close(listenFd_);
+  close(wake_[0]);
+  close(wake_[1]);
+  SSL_CTX_free(ctx_);
+}
+
+void TlsTestServer::Finish() {
+  if (finished_) return;
+  finished_ = true;
+  const char stop = 1;
+  (void)!write(wake_[1], &stop, 1);
+  thread_.join();
+}
+
+std::vector<TlsTestServer::Seen> TlsTestServer::Connections() {
+  Finish();
+  std::lock_guard<std::mutex> lock(mutex_);
+  return seen_;
+}
+
+int TlsTestServer::WaitFor(int fd, int ms) {
+  pollfd p[2] = {{fd, POLLIN, 0}, {wake_[0], POLLIN, 0}};
+  if (poll(p, 2, ms) <= 0) return 0;
+  if (p[0].revents != 0) return 1;
+  return -1;
+}
+
+void TlsTestServer::Serve() {
+  // A client that hangs up early makes our writes fail with EPIPE; the
+  // signal stays blocked in this thread only.
+  sigset_t pipe;
+  sigemptyset(&pipe);
+  sigaddset(&pipe, SIGPIPE);
+  pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
+
+  for (const ScriptedReply& reply : replies_) {
+    if (WaitFor(listenFd_, 20000) != 1) return;
+    const int fd = accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC);
+    if (fd < 0) return;
+    const timeval limit{10, 0};
+    setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+    setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
+    ServeOne(fd, reply);
+    close(fd);
+  }
+}
+
+void TlsTestServer::ServeOne(int fd, const ScriptedReply& reply) {
+  Seen seen;
+  SSL* ssl = SSL_new(ctx_);
+  SSL_set_fd(ssl, fd);
+  if (SSL_accept(ssl) != 1) {
+    ERR_clear_error();
+    SSL_free(ssl);
+    std::lock_guard<std::mutex> lock(mutex_);
+    seen_.push_back(seen);
+    return;
+  }
+  seen.handshakeDone = true;
+  seen.version = SSL_version(ssl);
+  if (const char* name = SSL_get_servername(ssl, TLSEXT_NAMETYPE_host_name)) seen.serverName = name;
+
+  if (reply.hangUp) {
+    SSL_free(ssl);
+    std::lock_guard<std::mutex> lock(mutex_);
+    seen_.push_back(seen);
+    return;
+  }
+
+  bool clientOpen = true;
+  auto readSome = [&] {
+    char buffer[4096];
+    const int n = SSL_read(ssl, buffer, sizeof buffer);
+    if (n <= 0) return clientOpen = false;
+    seen.request.append(buffer, static_cast<std::size_t>(n));
+    return true;
+  };
+
+  if (reply.waitForRequest) {
+    while (clientOpen && !RequestComplete(seen.request)) readSome();
+    // Whatever the client sends behind the request comes right after it.
+    while (clientOpen && WaitFor(fd, 100) == 1) readSome();
+  }
+  for (std::size_t i = 0; i < reply.chunks.size(); ++i) {
+    if (i > 0 && reply.pauseMs > 0) WaitFor(wake_[0], reply.pauseMs);
+    SSL_write(ssl, reply.chunks[i].data(), static_cast<int>(reply.chunks[i].size()));
+  }
+  const auto stallEnd =
+      std::chrono::steady_clock::now() + std::chrono::milliseconds(reply.stallMs);
+  while (clientOpen && std::chrono::steady_clock::now() < stallEnd) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        stallEnd - std::chrono::steady_clock::now());
+    const int ready = WaitFor(fd, static_cast<int>(left.count()) + 1);
+    if (ready < 0) break;  // the test is over
+    if (ready > 0) readSome();
+  }
+  if (reply.closeNotify) SSL_shutdown(ssl);
+  shutdown(fd, SHUT_WR);
+  while (clientOpen) readSome();
+
+  ERR_clear_error();
+  SSL_free(ssl);
+  std::lock_guard<std::mutex> lock(mutex_);
+  seen_.push_back(seen);
+}
+
+ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::vector<std::string>& env, const std::string& dir,
+                         int timeoutMs) {
+  ProgramResult result;
+  char outName[] = "/tmp/qvout.XXXXXX";
+  char errName[] = "/tmp/qverr.XXXXXX";
+  const int out = mkstemp(outName);
+  const int err = mkstemp(errName);
+
+  std::vector<std::string> argStore = {program};
+  argStore.insert(argStore.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& a : argStore) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  std::vector<std::string> envStore = env;
+  std::vector<char*> envp;
+  for (std::string& e : envStore) envp.push_back(e.data());
+  envp.push_back(nullptr);
+
+  const pid_t child = fork();
+  if (child == 0) {
+    if (chdir(dir.c_str()) != 0) _exit(126);
+    dup2(out, 1);
+    dup2(err, 2);
+    execve(program.c_str(), argv.data(), envp.data());
+    _exit(127);
+  }
+  int status = 0;
+  bool done = false;
+  for (int waited = 0; child > 0 && waited < timeoutMs && !done; waited += 10) {
+    done = waitpid(child, &status, WNOHANG) == child;
+    if (!done) usleep(10000);
+  }
+  if (child > 0 && !done) {
+    kill(child, SIGKILL);
+    waitpid(child, &status, 0);
+  } else if (done && WIFEXITED(status)) {
+    result.exitStatus = WEXITSTATUS(status);
+  }
+  close(out);
+  close(err);
+  auto slurp = [](const char* name) {
+    std::ifstream in(name, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    std::remove(name);
+    return s.str();
+  };
+  result.out = slurp(outName);
+  result.err = slurp(errName);
+  return result;
+}
+
+}  // namespace qv::test

@@ -1,0 +1,112 @@
+// The built tool downloading from a local TLS server, as a player would run
+// it with QVFORMAT_HOST, QVFORMAT_PORT and SSL_CERT_FILE.
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "platform/dir_listing.h"
+#include "tests/download_test_server.h"
+#include "tests/test_support.h"
+
+namespace qv {
+namespace {
+
+using test::Certificates;
+using test::Reply;
+using test::TlsTestServer;
+
+const std::string kSession =
+    "HTTP/1.0 200 OK\r\nSet-Cookie: GAZEHALL_SESSIONID=s1; path=/\r\n\r\n";
+const std::string kLogin =
+    "HTTP/1.0 200 OK\r\n"
+    "Set-Cookie: GAZPSW=p1; path=/\r\n"
+    "Set-Cookie: GAZUSER=u1; path=/\r\n"
+    "\r\n"
+    "<a href=\"?m=qv&in=billent2.php&karakter=QV1234&fordulo=57&nyilvanos=1\">57.</a>\r\n";
+const std::string kTurn =
+    "HTTP/1.0 200 OK\r\n\r\n"
+    "<html>\r\n<head>\r\n<title>Jelentes</title>\r\n</head>\r\n<body>\r\n"
+    "<TABLE><TR><td>menu</td></TR></TABLE>\r\n"
+    "<p>Fordulo</p>\r\n</body>\r\n</html>\r\n";
+const std::string kStored =
+    "<html>\r\n<head>\r\n<title>Jelentes</title>\r\n</head>\r\n<body>\r\n\n"
+    "<p>Fordulo</p>\r\n</body>\r\n</html>";
+const std::string kOnline = "HTTP/1.0 200 OK\r\n\r\n<html>online</html>";
+
+class DownloadTool : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(Certificates().ok) << "the openssl tool failed"; }
+
+  test::ProgramResult Run(const std::vector<std::string>& args, std::uint16_t port,
+                          const std::string& caFile) {
+    const std::vector<std::string> env = {
+        "LC_ALL=C", "PATH=/usr/bin:/bin", "QVFORMAT_HOST=localhost",
+        "QVFORMAT_PORT=" + std::to_string(port), "SSL_CERT_FILE=" + caFile};
+    test::ProgramResult r = test::RunProgram(QV_TOOL_PATH, args, env, dir_.path(), 60000);
+    // The clock is not part of what is checked.
+    r.out = std::regex_replace(r.out, std::regex("ideje: [^\r]*"), "ideje: TIME");
+    return r;
+  }
+
+  test::TempDir dir_;
+};
+
+TEST_F(DownloadTool, LetoltStoresBothRenderingsAndNamesTheFileToOpen) {
+  TlsTestServer server({Reply(kSession), Reply(kLogin), Reply(kTurn), Reply(kOnline)});
+  const auto r = Run({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=utolso", "/letolt"},
+                     server.port(), Certificates().caFile);
+  EXPECT_EQ(r.exitStatus, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  // No graphical session in this environment: the tool names the file.
+  EXPECT_EQ(r.out,
+            "Indulas ideje: TIME\r\n"
+            "\r\n"
+            "Session ID lekerdezese...\r\n"
+            "Bejelentkezes...\r\n"
+            "Fordulo letoltese...\r\n"
+            "Online QVFormat fordulo letoltese...\r\n"
+            "Nyisd meg: 1234r57.htm\r\n"
+            "\r\n"
+            "Befejezes ideje: TIME\r\n");
+  EXPECT_EQ(ListDirectory(dir_.path()), (std::vector<std::string>{"1234_57.htm", "1234r57.htm"}));
+  EXPECT_EQ(dir_.Read("1234_57.htm"), kStored + "\r\n");
+  EXPECT_EQ(dir_.Read("1234r57.htm"), "<html>online</html>\r\n");
+  EXPECT_EQ(server.Connections().size(), 4u);
+}
+
+TEST_F(DownloadTool, ReportThenItsItemListPage) {
+  TlsTestServer server({Reply(kSession), Reply(kLogin), Reply(kTurn)});
+  const auto r = Run({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=57"}, server.port(),
+                     Certificates().caFile);
+  EXPECT_EQ(dir_.Read("1234_57.htm"), kStored + "\r\n");
+  EXPECT_NE(r.out.find("Fordulo letoltese...\r\nTargylista formazasa...\r\n"), std::string::npos)
+      << r.out;
+  // The page is built, then named for opening (no graphical session here).
+  EXPECT_EQ(r.exitStatus, 0) << r.err;
+  EXPECT_NE(r.out.find("Nyisd meg: 1234r57.htm\r\n\r\nBefejezes ideje: TIME\r\n"),
+            std::string::npos)
+      << r.out;
+  EXPECT_FALSE(dir_.Read("1234r57.htm").empty());
+}
+
+TEST_F(DownloadTool, CertificateFromAnotherAuthorityEndsTheRun) {
+  TlsTestServer server({Reply(kSession)});
+  const auto r = Run({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=57"}, server.port(),
+                     Certificates().otherCaFile);
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_EQ(r.out, "Indulas ideje: TIME\r\n\r\n");
+  EXPECT_EQ(r.err.rfind("qvformat: TLS error: Error connecting with SSL. The certificate of "
+                        "localhost was refused: ",
+                        0),
+            0u)
+      << r.err;
+  EXPECT_TRUE(ListDirectory(dir_.path()).empty());
+  const auto seen = server.Connections();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].request, "");  // nothing reached the server
+}
+
+}  // namespace
+}  // namespace qv
