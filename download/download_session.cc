@@ -7,7 +7,7 @@
 
 #include "download/cookies.h"
 #include "download/credentials.h"
-#include "download/report_file.h"
+#include "platform/replacing_file.h"
 #include "download/requests.h"
 #include "download/response_cut.h"
 #include "download/safe_values.h"
@@ -57,9 +57,10 @@ void ReadLines(TlsLineConnection& connection, int stallLimitMs, Handle handle) {
 void FetchTurn(TlsLineConnection& connection, const std::vector<std::string>& request,
                const std::string& fileName) {
   WriteRequest(connection, request);
-  ReportFile file(fileName);
+  ReplacingFile file(fileName);
   const std::string response = connection.ReadAll();
-  file.Commit(CutResponse(response) + "\r\n");
+  file.Write(CutResponse(response) + "\r\n");
+  file.Commit();
   connection.Close();
 }
 

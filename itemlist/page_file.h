@@ -9,8 +9,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/replacing_file.h"
 
 namespace qv {
 
@@ -23,9 +26,7 @@ class PageFile {
   // throws qv::Error then.
   static PageFile Create(const std::string& name);
 
-  PageFile(PageFile&& other) noexcept;
-  PageFile& operator=(PageFile&& other) noexcept;
-  ~PageFile();  // removes the temporary file of a page never finished
+  // A page never finished leaves no file: its temporary file goes.
 
   std::int64_t Position() const { return static_cast<std::int64_t>(pos_); }
   void Seek(std::int64_t offset);
@@ -43,11 +44,7 @@ class PageFile {
   void Finish();
 
  private:
-  void Discard();  // closes and removes an unfinished temporary file
-
-  std::string name_;
-  std::string tempName_;
-  int fd_ = -1;
+  std::optional<ReplacingFile> file_;
   std::string text_;
   std::size_t pos_ = 0;
 };

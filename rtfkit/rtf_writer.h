@@ -1,9 +1,11 @@
 // Output of an RTF document, written line by line with CR LF line ends.
 #pragma once
 
-#include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/replacing_file.h"
 
 namespace qv {
 
@@ -18,8 +20,10 @@ class RtfWriter {
   // Collects the document in memory (Text() returns it).
   static RtfWriter InMemory();
 
-  RtfWriter(RtfWriter&& other) noexcept;
+  RtfWriter(RtfWriter&& other) noexcept = default;
   RtfWriter& operator=(RtfWriter&&) = delete;
+  // A document never closed leaves no file (standard output gets what was
+  // written).
   ~RtfWriter();
 
   // text + CR LF.
@@ -34,14 +38,14 @@ class RtfWriter {
   const std::string& name() const { return name_; }
 
  private:
-  RtfWriter(std::string name, int fd, bool memory);
+  enum class Target { kMemory, kStandardOutput, kFile };
+  RtfWriter(std::string name, Target target);
   void Flush();
 
   std::string name_;
-  std::string tempName_;  // the file written until Close() renames it
-  int fd_ = -1;
-  bool memory_ = false;
-  bool ownsFd_ = false;
+  Target target_;
+  std::optional<ReplacingFile> file_;  // a named document until Close()
+  bool closed_ = false;
   std::string buffer_;
 };
 

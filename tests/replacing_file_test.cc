@@ -1,0 +1,65 @@
+#include "platform/replacing_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "platform/dir_listing.h"
+#include "platform/error.h"
+#include "tests/test_support.h"
+
+namespace qv {
+namespace {
+
+TEST(ReplacingFile, CommitReplacesTheEarlierFile) {
+  test::TempDir dir;
+  dir.Write("a_1.rtf", "old");
+  {
+    ReplacingFile file(dir.path() + "/a_1.rtf");
+    file.Write("new ");
+    file.Write("text");
+    // Until the commit the earlier file stands, and the temporary one is
+    // hidden and holds no "_", so a batch run never takes it.
+    EXPECT_EQ(dir.Read("a_1.rtf"), "old");
+    const std::string temp = file.tempName().substr(dir.path().size() + 1);
+    EXPECT_EQ(temp.front(), '.');
+    EXPECT_EQ(temp.find('_'), std::string::npos);
+    file.Commit();
+  }
+  EXPECT_EQ(dir.Read("a_1.rtf"), "new text");
+  EXPECT_EQ(ListDirectory(dir.path()), std::vector<std::string>{"a_1.rtf"});
+}
+
+TEST(ReplacingFile, AFileNeverCommittedLeavesNothing) {
+  test::TempDir dir;
+  dir.Write("page.htm", "earlier page");
+  {
+    ReplacingFile file(dir.path() + "/page.htm");
+    file.Write("half a pa");
+  }
+  {
+    ReplacingFile file(dir.path() + "/new.htm");
+  }
+  EXPECT_EQ(ListDirectory(dir.path()), std::vector<std::string>{"page.htm"});
+  EXPECT_EQ(dir.Read("page.htm"), "earlier page");
+}
+
+TEST(ReplacingFile, FinishedFileHasTheUsualPermissions) {
+  test::TempDir dir;
+  const mode_t before = umask(022);
+  {
+    ReplacingFile file(dir.path() + "/x.rtf");
+    file.Commit();
+  }
+  umask(before);
+  struct stat st {};
+  ASSERT_EQ(stat((dir.path() + "/x.rtf").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0644u);
+}
+
+TEST(ReplacingFile, MissingDirectoryFailsAtOnce) {
+  test::TempDir dir;
+  EXPECT_THROW(ReplacingFile(dir.path() + "/nincs/x.rtf"), Error);
+}
+
+}  // namespace
+}  // namespace qv
