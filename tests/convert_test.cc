@@ -12,6 +12,7 @@
 #include "convert/preamble.h"
 #include "convert/run_state.h"
 #include "rtfkit/cp1250.h"
+#include "tests/maps_support.h"
 #include "tests/test_support.h"
 
 namespace qv {
@@ -21,21 +22,8 @@ using test::RecordingConsole;
 using test::TempDir;
 
 // A conversion run over report text, writing into memory.
-struct Harness {
-  Harness(Variant v, std::string_view report)
-      : reportPath(dir.Write("r_1.htm", report)),
-        reader(reportPath),
-        out(RtfWriter::InMemory()),
-        ctx{CommandLine(), console, dir.path() + "/"},
-        run(ctx, v, settings, reader, out) {}
-  TempDir dir;
-  RecordingConsole console;
-  FormatSettings settings;
-  std::string reportPath;
-  ReportReader reader;
-  RtfWriter out;
-  RunContext ctx;
-  ConverterRun run;
+struct Harness : test::MapHarness {
+  Harness(Variant v, std::string_view report) : MapHarness(v, report, /*pictures=*/false) {}
 };
 
 TEST(RtfOutputName, UnderscoresBecomeRAndHtmBecomesRtf) {
