@@ -45,7 +45,10 @@ std::string SiteHost(const std::string& programDir) {
 }
 
 DownloadSite ConfiguredSite(const std::string& programDir) {
-  if (Environment("QVFORMAT_HOST").empty() && SiteDomain(programDir) == kPlaceholderDomain)
+  // An empty Szerver= names no site either.
+  const std::string domain = SiteDomain(programDir);
+  if (Environment("QVFORMAT_HOST").empty() &&
+      (domain == kPlaceholderDomain || domain.find_first_not_of(" \t") == std::string::npos))
     throw Error("Settings error",
                 "the game's web site is not set: write its domain as Szerver in section [LETOLTES] "
                 "of qvformat.ini beside the program (" +
