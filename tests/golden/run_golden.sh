@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Converts one sample report the way a player would (document, then item-list
+# page) in an empty folder, and compares every file the runs write, and their
+# console text, byte for byte with the committed expected files.
+#
+#   run_golden.sh TOOL EXAMPLES REPORT            compare
+#   run_golden.sh TOOL EXAMPLES REPORT --update   rewrite the expected files
+#
+# The expected files of REPORT live in EXAMPLES/expected/REPORT-without-.htm/.
+# Start and end time lines are masked, since they change with every run.
+set -euo pipefail
+tool=$(realpath "$1")
+examples=$(realpath "$2")
+report=$3
+update=${4:-}
+expected=$examples/expected/${report%.*}
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/run" "$work/got"
+cp "$examples/$report" "$work/run/"
+
+mask_times() {
+  LC_ALL=C sed -e 's/^\(Indulas ideje: \).*\(\r\)$/\1TIME\2/' \
+               -e 's/^\(Befejezes ideje: \).*\(\r\)$/\1TIME\2/'
+}
+
+# run NAME ARGS...: the tool's standard output goes to NAME.console; anything
+# on standard error or a non-zero exit status fails the comparison.
+run() {
+  local name=$1; shift
+  local status=0
+  (cd "$work/run" && "$tool" "$@") >"$work/stdout" 2>"$work/stderr" || status=$?
+  mask_times <"$work/stdout" >"$work/got/$name.console"
+  if [ $status -ne 0 ] || [ -s "$work/stderr" ]; then
+    echo "$report: qvformat $* exited with $status" >&2
+    cat "$work/stderr" >&2
+    exit 1
+  fi
+}
+
+run convert "$report"
+run page /t "$report"
+for f in "$work/run"/*; do
+  [ "$(basename "$f")" = "$report" ] || cp "$f" "$work/got/"
+done
+
+if [ "$update" = "--update" ]; then
+  rm -rf "$expected"
+  mkdir -p "$expected"
+  cp "$work/got"/* "$expected/"
+  echo "$report: expected files rewritten in $expected"
+  exit 0
+fi
+
+if ! diff -r --brief "$expected" "$work/got" >"$work/diff"; then
+  echo "$report: output differs from $expected:" >&2
+  cat "$work/diff" >&2
+  for f in "$work/got"/*; do
+    e=$expected/$(basename "$f")
+    [ -f "$e" ] && ! cmp -s "$e" "$f" && diff -a "$e" "$f" | head -20 >&2
+  done
+  exit 1
+fi
+echo "$report: document, page and console text as expected"
