@@ -1,6 +1,6 @@
 #include "app/command_line.h"
 
-#include "rtfkit/text.h"
+#include "text/text.h"
 
 namespace qv {
 

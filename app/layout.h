@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "rtfkit/variant.h"
+#include "text/layout.h"
 
 namespace qv {
 
 // Reads the report up to its first line holding "<title>" (any case); the
-// variant is kRtf when that line also holds "</title>", else kRtfUj (also for
+// layout is kRtf when that line also holds "</title>", else kRtfUj (also for
 // a report without any "<title>" line, or an empty one). Throws qv::Error
 // when the file cannot be opened.
-Variant DetectLayout(const std::string& fileName);
+Layout DetectLayout(const std::string& fileName);
 
 }  // namespace qv

@@ -9,7 +9,7 @@
 
 #include "app/run.h"
 #include "app/usage.h"
-#include "download/download_session.h"
+#include "site/site.h"
 #include "platform/console.h"
 #include "platform/error.h"
 #include "platform/exe_dir.h"
@@ -35,8 +35,8 @@ int main(int argc, char** argv) {
       return 0;
     }
 
-    qv::RunContext ctx{qv::CommandLine(std::move(params)), console, programDir};
-    qv::RunTool(ctx, qv::DefaultHandlers());
+    qv::Session session(qv::CommandLine(std::move(params)), console, programDir);
+    qv::RunTool(session, qv::DefaultHandlers());
     return 0;
   } catch (const qv::Error& e) {
     console.ErrorLine("qvformat: " + e.kind() + ": " + e.text());

@@ -6,29 +6,47 @@
 #include "download/download_session.h"
 #include "itemlist/item_list_page.h"
 #include "platform/clock.h"
+#include "platform/desktop_open.h"
 #include "platform/dir_listing.h"
-#include "rtfkit/text.h"
+#include "site/file_names.h"
+#include "site/site.h"
+#include "text/text.h"
 
 namespace qv {
 namespace {
 
-void ConvertOne(RunContext& ctx, const std::string& fileName) {
-  if (DetectLayout(fileName) == Variant::kRtf)
-    rtf::ConvertReport(ctx, fileName);
+void ConvertOne(Session& session, const std::string& fileName) {
+  if (DetectLayout(fileName) == Layout::kRtf)
+    rtf::ConvertReport(session.ctx, session.converters, fileName);
   else
-    rtfuj::ConvertReport(ctx, fileName);
+    rtfuj::ConvertReport(session.ctx, session.converters, fileName);
 }
 
-void BatchRun(RunContext& ctx, const ModeHandlers& handlers) {
-  const bool itemList = ctx.args.HasOption("/t");
+void BuildPage(Session& session, const std::string& fileName) {
+  BuildItemListPage(session.ctx, session.pages, fileName);
+}
+
+// The download hands the report it stored to the item-list page of this
+// run, and the page to the desktop.
+void Download(Session& session) {
+  DownloadSteps steps;
+  steps.site = [&session] { return ConfiguredSite(session.ctx.programDir); };
+  steps.buildPage = [&session](const std::string& report) { BuildPage(session, report); };
+  steps.open = OpenOnDesktop;
+  DownloadTurn(session.ctx, DownloadOptionsFrom(session.args), steps);
+}
+
+void BatchRun(Session& session, const ModeHandlers& handlers) {
+  RunContext& ctx = session.ctx;
+  const bool itemList = session.args.HasOption("/t");
   int counter = 0;
   for (const std::string& name : handlers.listDirectory()) {
     if (!TakenByBatch(name)) continue;
     ctx.console.Line(BatchLine(++counter, name));
     if (itemList)
-      handlers.itemList(ctx, name);
+      handlers.itemList(session, name);
     else
-      handlers.convert(ctx, name);
+      handlers.convert(session, name);
   }
 }
 
@@ -37,8 +55,8 @@ void BatchRun(RunContext& ctx, const ModeHandlers& handlers) {
 ModeHandlers DefaultHandlers() {
   ModeHandlers h;
   h.convert = ConvertOne;
-  h.itemList = BuildItemListPage;
-  h.download = DownloadTurn;
+  h.itemList = BuildPage;
+  h.download = Download;
   h.listDirectory = [] { return ListDirectory("."); };
   h.timeText = TimeText;
   return h;
@@ -61,8 +79,19 @@ Mode ChooseMode(const CommandLine& args) {
   return Mode::kNone;
 }
 
-void RunTool(RunContext& ctx, const ModeHandlers& handlers) {
-  const CommandLine& args = ctx.args;
+DownloadOptions DownloadOptionsFrom(const CommandLine& args) {
+  DownloadOptions o;
+  o.user = args.OptionValue("/user");
+  o.password = args.OptionValue("/pass");
+  o.character = args.OptionValue("/kar");
+  o.turn = args.OptionValue("/ford");
+  o.downloadOnly = args.HasOption("/letolt");
+  return o;
+}
+
+void RunTool(Session& session, const ModeHandlers& handlers) {
+  RunContext& ctx = session.ctx;
+  const CommandLine& args = session.args;
   const Mode mode = ChooseMode(args);
 
   // A single conversion whose document goes to standard output keeps the
@@ -79,17 +108,17 @@ void RunTool(RunContext& ctx, const ModeHandlers& handlers) {
 
   switch (mode) {
     case Mode::kDownload:
-      handlers.download(ctx);
+      handlers.download(session);
       break;
     case Mode::kItemList:
-      handlers.itemList(ctx, args.Param(args.Count()));
+      handlers.itemList(session, args.Param(args.Count()));
       break;
     case Mode::kBatch:
-      BatchRun(ctx, handlers);
+      BatchRun(session, handlers);
       ctx.console.Line(startLine);
       break;
     case Mode::kSingle:
-      handlers.convert(ctx, args.Param(1));
+      handlers.convert(session, args.Param(1));
       ctx.console.Line(startLine);
       break;
     case Mode::kNone:

@@ -5,15 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "app/run_context.h"
+#include "app/session.h"
+#include "download/download_session.h"
 
 namespace qv {
 
 // The work a mode hands a report to, so that tests can watch the batch run.
 struct ModeHandlers {
-  std::function<void(RunContext&, const std::string&)> convert;   // detect + convert
-  std::function<void(RunContext&, const std::string&)> itemList;  // item-list page
-  std::function<void(RunContext&)> download;
+  std::function<void(Session&, const std::string&)> convert;   // detect + convert
+  std::function<void(Session&, const std::string&)> itemList;  // item-list page
+  std::function<void(Session&)> download;
   std::function<std::vector<std::string>()> listDirectory;  // current directory
   std::function<std::string()> timeText;
 };
@@ -33,7 +34,10 @@ bool TakenByBatch(const std::string& name);
 // The numbered line of a batch run: "   1. Filenev: 1234_56.htm".
 std::string BatchLine(int counter, const std::string& name);
 
+// The typed options of a download.
+DownloadOptions DownloadOptionsFrom(const CommandLine& args);
+
 // Runs the tool; errors propagate as exceptions (caught in main).
-void RunTool(RunContext& ctx, const ModeHandlers& handlers);
+void RunTool(Session& session, const ModeHandlers& handlers);
 
 }  // namespace qv

@@ -8,9 +8,9 @@
 #include <fstream>
 #include <string>
 
-#include "rtfkit/cp1250.h"
-#include "rtfkit/report_reader.h"
-#include "rtfkit/text.h"
+#include "text/cp1250.h"
+#include "text/report_reader.h"
+#include "text/text.h"
 
 namespace {
 

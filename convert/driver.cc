@@ -1,14 +1,14 @@
 #include "convert/driver.h"
 
-#include <optional>
-
 #include "convert/closing_sections.h"
 #include "convert/header_scan.h"
 #include "convert/preamble.h"
 #include "convert/run_state.h"
 #include "convert/sections.h"
 #include "rtfkit/prologue.h"
-#include "rtfkit/text.h"
+#include "site/file_names.h"
+#include "site/site.h"
+#include "text/text.h"
 
 namespace qv {
 namespace {
@@ -31,11 +31,11 @@ class MessagesAside {
 // The opening story runs from the line after the header to the first order
 // table.
 void ConvertOpeningStory(ConverterRun& run) {
-  const int skipped = run.variant == Variant::kRtf ? 1 : 2;
+  const int skipped = run.layout == Layout::kRtf ? 1 : 2;
   for (int i = 0; i < skipped; ++i) run.ReadLine();
 
   const std::string_view firstTable =
-      run.variant == Variant::kRtf
+      run.layout == Layout::kRtf
           ? std::string_view("<TABLE CLASS=par>")
           : std::string_view(R"(<TABLE CELLPADDING=0 CELLSPACING=0><TR><TD CLASS="p" WIDTH=170>)");
   run.narrativeMode = true;
@@ -46,14 +46,14 @@ void ConvertOpeningStory(ConverterRun& run) {
   run.FlushNarrative();
 }
 
-void Convert(RunContext& ctx, Variant variant, const FormatSettings& settings,
+void Convert(RunContext& ctx, Layout layout, const FormatSettings& settings,
              const std::string& fileName) {
   const std::string outName = RtfOutputName(fileName);
   ReportReader report(fileName);
   RtfWriter rtf = RtfWriter::ToFile(outName);
   MessagesAside aside(ctx.console, outName.empty());
 
-  ConverterRun run(ctx, variant, settings, report, rtf);
+  ConverterRun run(ctx, layout, settings, report, rtf);
   run.Console("");
   run.Console("RTF Fejlec keszites");
 
@@ -70,34 +70,19 @@ void Convert(RunContext& ctx, Variant variant, const FormatSettings& settings,
 
 }  // namespace
 
-std::string RtfOutputName(const std::string& reportName) {
-  // The rules apply to the file's own name; a directory in front stays as it
-  // was typed, since rewriting it would point into another directory on a
-  // case-sensitive file system.
-  const std::size_t slash = reportName.rfind('/');
-  const std::string dir = slash == std::string::npos ? "" : reportName.substr(0, slash + 1);
-  const std::string name = reportName.substr(dir.size());
-  const int underscore = Find("_", name);
-  const int dot = Find(".", name);
-  if (underscore == 0 || dot == 0 || underscore > dot) return std::string();
-  return dir + ReplaceAll(".htm", ".rtf", AsciiLowerCase(ReplaceAll("_", "r", name)));
-}
-
 namespace rtf {
-void ConvertReport(RunContext& ctx, const std::string& fileName) {
+void ConvertReport(RunContext& ctx, ConverterSession&, const std::string& fileName) {
   // The older converter reads its settings afresh for every report.
-  const FormatSettings settings = ReadFormatSettings(ctx.programDir + "qvformat.ini");
-  Convert(ctx, Variant::kRtf, settings, fileName);
+  const FormatSettings settings = ReadFormatSettings(SettingsPath(ctx.programDir));
+  Convert(ctx, Layout::kRtf, settings, fileName);
 }
 }  // namespace rtf
 
 namespace rtfuj {
-void ConvertReport(RunContext& ctx, const std::string& fileName) {
-  // The newer converter reads its settings once and keeps them for the
-  // whole process, also across a batch run.
-  static std::optional<FormatSettings> settings;
-  if (!settings) settings = ReadFormatSettings(ctx.programDir + "qvformat.ini");
-  Convert(ctx, Variant::kRtfUj, *settings, fileName);
+void ConvertReport(RunContext& ctx, ConverterSession& session, const std::string& fileName) {
+  std::optional<FormatSettings>& settings = session.rtfUjSettings;
+  if (!settings) settings = ReadFormatSettings(SettingsPath(ctx.programDir));
+  Convert(ctx, Layout::kRtfUj, *settings, fileName);
 }
 }  // namespace rtfuj
 

@@ -1,25 +1,28 @@
 // Entry points of the two report converters.
 #pragma once
 
+#include <optional>
 #include <string>
 
-#include "app/run_context.h"
+#include "convert/run_state.h"
+#include "site/run_context.h"
 
 namespace qv {
 
-// The document's name for a report: in the file's name (a directory in
-// front is kept as it is), every "_" becomes "r" when the first "_" stands
-// before the first "."; then ASCII lower case and ".htm" -> ".rtf". Empty
-// when the name has no such "_": the document then goes to standard output.
-std::string RtfOutputName(const std::string& reportName);
+// What the converters keep across the reports of one run.
+struct ConverterSession {
+  // The newer converter reads its settings once and keeps them for the
+  // whole process, also across a batch run.
+  std::optional<FormatSettings> rtfUjSettings;
+};
 
 namespace rtf {
 // Converts one report of the older layout into an RTF document.
-void ConvertReport(RunContext& ctx, const std::string& fileName);
+void ConvertReport(RunContext& ctx, ConverterSession& session, const std::string& fileName);
 }  // namespace rtf
 
 namespace rtfuj {
 // Converts one report of the newer layout into an RTF document.
-void ConvertReport(RunContext& ctx, const std::string& fileName);
+void ConvertReport(RunContext& ctx, ConverterSession& session, const std::string& fileName);
 }  // namespace rtfuj
 }  // namespace qv

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "download/download_session.h"
-#include "rtfkit/text.h"
+#include "site/site.h"
+#include "text/text.h"
 
 namespace qv {
 namespace {
@@ -36,11 +36,12 @@ void NotesRtf(ConverterRun& run) {
     std::string note = entries[i];
     // The first "<BR>" ends the title and goes; a second one separates the
     // note's two paragraphs.
-    const int first = Find("<BR>", note);
-    if (first > 0) Delete(note, first, 4);
-    const int second = Find("<BR>", note);
+    constexpr std::string_view kBreak = "<BR>";
+    const int first = Find(kBreak, note);
+    if (first > 0) Delete(note, first, Length(kBreak));
+    const int second = Find(kBreak, note);
     if (second > 0) {
-      Delete(note, second, 4);
+      Delete(note, second, Length(kBreak));
       Insert("\r\n\\par\\pard\\qj\\widctlpar ", note, second);
     }
     run.rtf.Line(std::string(kNoteStart) + NormalizeBlanks(StripTags(note)));
@@ -94,7 +95,7 @@ bool IsSiteImageLine(const std::string& line, const std::string& siteHost) {
 }
 
 void WriteEncyclopediaNotes(ConverterRun& run) {
-  if (run.variant == Variant::kRtf)
+  if (run.layout == Layout::kRtf)
     NotesRtf(run);
   else
     NotesRtfUj(run);

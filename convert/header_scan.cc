@@ -1,7 +1,8 @@
 #include "convert/header_scan.h"
 
-#include "rtfkit/cp1250.h"
-#include "rtfkit/text.h"
+#include "text/cp1250.h"
+#include "text/line_cuts.h"
+#include "text/text.h"
 
 namespace qv {
 namespace {
@@ -9,7 +10,7 @@ namespace {
 const std::string kLineEnd = std::string(R"(\par )") + "\r\n";
 
 // How a layout ends the header's columns and cuts its title line.
-struct HeaderLayout {
+struct HeaderMarkers {
   bool (*endsLeftColumn)(const std::string& line);
   bool (*endsRightColumn)(const std::string& line);
   // Position of the cell end after the "Extra forduló" note at `from`, or 0.
@@ -22,26 +23,24 @@ struct HeaderLayout {
 
 bool HoldsCellEnd(const std::string& line) { return Contains(AsciiLowerCase(line), "</td>"); }
 
-const HeaderLayout kOldLayout{
+const HeaderMarkers kRtfHeader{
     HoldsCellEnd,
     HoldsCellEnd,
     [](const std::string& line, int from) { return PosFrom("</td>", AsciiLowerCase(line), from); },
     true,
     [](std::string line) {
-      const int h1 = Find("<H1>", line);
-      Delete(line, 1, h1 > 0 ? h1 + 3 : 3);
+      DeleteThrough(line, "<H1>");
       return StripTags(NormalizeBlanks(line));
     },
 };
 
-const HeaderLayout kNewLayout{
+const HeaderMarkers kRtfUjHeader{
     [](const std::string& line) { return Contains(line, R"(</TD><TD CLASS="t1" VALIGN=TOP>)"); },
     [](const std::string& line) { return Contains(line, "</TD></TR></TABLE>"); },
     [](const std::string& line, int from) { return PosFrom("</TD>", line, from); },
     false,
     [](std::string line) {
-      const int h2 = Find("<P><center><h2>", line);
-      Delete(line, 1, h2 > 0 ? h2 + 14 : 14);
+      DeleteThrough(line, "<P><center><h2>");
       return NormalizeBlanks(line);  // this layout's title keeps its tags
     },
 };
@@ -80,22 +79,22 @@ void AlignAccountLabel(std::string& block) {
 }  // namespace
 
 void ScanHeader(ConverterRun& run) {
-  const HeaderLayout& layout = run.variant == Variant::kRtf ? kOldLayout : kNewLayout;
+  const HeaderMarkers& markers = run.layout == Layout::kRtf ? kRtfHeader : kRtfUjHeader;
   std::string& line = run.currentLine;
   while (!run.Eof() && !Contains(line, " KALANDJAI")) {
     run.ReadLine();
     if (Contains(line, "Betáplálva:"_cp)) {
       DeleteBefore(line, "Betáplálva:"_cp);
       run.headerBlock = StripTags(line) + kLineEnd;
-      ReadColumn(run, run.headerBlock, layout.endsLeftColumn, nullptr);
+      ReadColumn(run, run.headerBlock, markers.endsLeftColumn, nullptr);
 
-      if (layout.rightColumnOnNextLine) run.ReadLine();
+      if (markers.rightColumnOnNextLine) run.ReadLine();
       DeleteBefore(line, "KALANDOZÓ:"_cp);
       run.adventurerBlock = StripTags(line) + kLineEnd;
-      ReadColumn(run, run.adventurerBlock, layout.endsRightColumn, layout.noteEnd);
+      ReadColumn(run, run.adventurerBlock, markers.endsRightColumn, markers.noteEnd);
       AlignAccountLabel(run.adventurerBlock);
     }
-    if (Contains(line, " KALANDJAI")) run.reportTitle = layout.title(line);
+    if (Contains(line, " KALANDJAI")) run.reportTitle = markers.title(line);
   }
 }
 

@@ -1,8 +1,9 @@
 #include "convert/preamble.h"
 
 #include "convert/maps/map_section.h"
-#include "rtfkit/cp1250.h"
-#include "rtfkit/text.h"
+#include "text/cp1250.h"
+#include "text/line_cuts.h"
+#include "text/text.h"
 
 namespace qv {
 namespace {
@@ -11,19 +12,6 @@ constexpr std::string_view kOrderTableRtf = "<TABLE CLASS=par>";
 constexpr std::string_view kOrderTableRtfUj =
     R"(<TABLE CELLPADDING=0 CELLSPACING=0><TR><TD CLASS="p" WIDTH=170>)";
 constexpr std::string_view kContactRowRtfUj = R"(</td></tr><tr><td class="t1">)";
-
-// Removes everything up to and including the first marker; when the marker
-// is missing, as many characters as it has, less one.
-void DeleteThrough(std::string& text, std::string_view marker) {
-  const int p = Find(marker, text);
-  Delete(text, 1, p + static_cast<int>(marker.size()) - 1);
-}
-
-std::string DeleteLeadingBlanks(std::string text) {
-  std::size_t n = 0;
-  while (n < text.size() && text[n] == ' ') ++n;
-  return text.substr(n);
-}
 
 struct OrderRow {
   std::string name;
@@ -40,7 +28,7 @@ OrderRow ReadOrderRowRtf(ConverterRun& run) {
   DeleteThrough(text, "150>");
   OrderRow row;
   row.name = Copy(text, 1, Find("</TD>", text) - 1);
-  text = DeleteLeadingBlanks(text);
+  text = TrimLeadingBlanks(text);
   Delete(text, 1, static_cast<int>(row.name.size()));
   row.rest = text;
   return row;
@@ -53,16 +41,15 @@ OrderRow ReadOrderRowRtfUj(ConverterRun& run) {
   OrderRow row;
   row.name = Copy(text, 1, Find("</TD>", text) - 1);
   // The text cell starts one character after its opening tag.
-  const int cell = Find(R"(<TD CLASS="p">)", text);
-  Delete(text, 1, cell + 14);
-  row.rest = DeleteLeadingBlanks(text);
+  DeleteThrough(text, R"(<TD CLASS="p">)", 1);
+  row.rest = TrimLeadingBlanks(text);
   return row;
 }
 
 // The console shows at most 45 characters of the order text; the layouts
 // measure and cut it at different stages of its cleaning.
-std::string ConsoleOrderText(Variant v, const std::string& rest, const std::string& orderText) {
-  if (v == Variant::kRtf)
+std::string ConsoleOrderText(Layout layout, const std::string& rest, const std::string& orderText) {
+  if (layout == Layout::kRtf)
     return orderText.size() >= 46 ? NormalizeBlanks(Copy(StripTags(rest), 1, 45)) : orderText;
   return rest.size() >= 46 ? NormalizeBlanks(StripTags(Copy(rest, 1, 45))) : orderText;
 }
@@ -70,7 +57,7 @@ std::string ConsoleOrderText(Variant v, const std::string& rest, const std::stri
 void ConvertOrderRow(ConverterRun& run) {
   run.FlushNarrative();
   const OrderRow row =
-      run.variant == Variant::kRtf ? ReadOrderRowRtf(run) : ReadOrderRowRtfUj(run);
+      run.layout == Layout::kRtf ? ReadOrderRowRtf(run) : ReadOrderRowRtfUj(run);
   run.commandLabel = row.name;
 
   // An order marked "*" continues the one before it, except the first
@@ -79,7 +66,7 @@ void ConvertOrderRow(ConverterRun& run) {
 
   const std::string orderText = NormalizeBlanks(StripTags(row.rest));
   run.Console("Parancs: " + PadRight(row.name, 20) + " " +
-              ConsoleOrderText(run.variant, row.rest, orderText));
+              ConsoleOrderText(run.layout, row.rest, orderText));
 
   RtfWriter& out = run.rtf;
   out.Line(R"(\par\trowd)");
@@ -105,7 +92,7 @@ void ConvertContactList(ConverterRun& run) {
   run.ReadLine();
 
   std::string list;
-  if (run.variant == Variant::kRtf) {
+  if (run.layout == Layout::kRtf) {
     list = NormalizeBlanks(run.currentLine);
     while (!run.Eof() && !run.CurrentHolds("<P>")) {
       run.ReadLine();
@@ -137,7 +124,7 @@ void ConvertPreamble(ConverterRun& run) {
   run.contactListWritten = false;
   run.commandLabel.clear();
   const std::string_view orderTable =
-      run.variant == Variant::kRtf ? kOrderTableRtf : kOrderTableRtfUj;
+      run.layout == Layout::kRtf ? kOrderTableRtf : kOrderTableRtfUj;
 
   while (!run.Eof() && !run.CurrentHolds("ENCYCLOPEDIA FANTASIA") &&
          !run.CurrentHolds("KARAKTERLAP")) {

@@ -1,7 +1,7 @@
 #include "convert/run_state.h"
 
 #include "platform/settings.h"
-#include "rtfkit/text.h"
+#include "text/text.h"
 
 namespace qv {
 
@@ -31,22 +31,9 @@ FormatSettings ReadFormatSettings(const std::string& iniPath) {
   return s;
 }
 
-bool ConverterRun::CurrentHolds(std::string_view marker) const {
-  return Contains(currentLine, marker);
-}
-
-void ConverterRun::ReadUntilAny(std::initializer_list<std::string_view> markers) {
-  auto found = [&] {
-    for (std::string_view m : markers)
-      if (CurrentHolds(m)) return true;
-    return false;
-  };
-  while (!Eof() && !found()) ReadLine();
-}
-
 void ConverterRun::FlushNarrative() {
   ParagraphContext p;
-  p.variant = variant;
+  p.layout = layout;
   p.emphasis = settings.emphasis;
   p.narrativeMode = narrativeMode;
   p.commandLabel = commandLabel;

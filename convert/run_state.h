@@ -7,12 +7,12 @@
 #include <string_view>
 #include <vector>
 
-#include "app/run_context.h"
+#include "site/run_context.h"
 #include "rtfkit/paragraph.h"
 #include "rtfkit/prologue.h"
-#include "rtfkit/report_reader.h"
+#include "text/report_cursor.h"
 #include "rtfkit/rtf_writer.h"
-#include "rtfkit/variant.h"
+#include "text/layout.h"
 
 namespace qv {
 
@@ -26,18 +26,15 @@ struct FormatSettings {
 // Reads the fourteen FORMAT keys, in order, with their defaults.
 FormatSettings ReadFormatSettings(const std::string& iniPath);
 
-struct ConverterRun {
-  ConverterRun(RunContext& ctx, Variant variant, const FormatSettings& settings,
+struct ConverterRun : ReportCursor {
+  ConverterRun(RunContext& ctx, Layout layout, const FormatSettings& settings,
                ReportReader& report, RtfWriter& rtf)
-      : ctx(ctx), variant(variant), settings(settings), report(report), rtf(rtf) {}
+      : ReportCursor(report), ctx(ctx), layout(layout), settings(settings), rtf(rtf) {}
 
   RunContext& ctx;
-  const Variant variant;
+  const Layout layout;
   const FormatSettings& settings;
-  ReportReader& report;  // the input report
-  RtfWriter& rtf;        // the output document
-
-  std::string currentLine;  // the last line read from the report
+  RtfWriter& rtf;  // the output document
   std::string headerBlock;
   std::string adventurerBlock;
   std::string turnNumber;
@@ -52,14 +49,6 @@ struct ConverterRun {
   // Collected by the closing sections; a conversion starts it with one
   // empty entry.
   std::vector<std::string> commandList{std::string()};
-
-  bool Eof() { return report.Eof(); }
-  // Reads the next report line into currentLine.
-  void ReadLine() { currentLine = report.ReadLine(); }
-  // Reads on until currentLine holds one of the markers (or the report
-  // ends); the line that already holds one is not passed over.
-  void ReadUntilAny(std::initializer_list<std::string_view> markers);
-  bool CurrentHolds(std::string_view marker) const;
 
   void Console(const std::string& line) { ctx.console.Line(line); }
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "convert/encyclopedia.h"
-#include "rtfkit/cp1250.h"
+#include "text/cp1250.h"
 
 namespace qv {
 namespace {
@@ -21,21 +21,15 @@ struct Section {
   std::function<void(ConverterRun&)> convert;
 };
 
-bool HoldsAny(const ConverterRun& run, const Markers& markers) {
-  for (std::string_view m : markers)
-    if (run.CurrentHolds(m)) return true;
-  return false;
-}
-
 void Search(ConverterRun& run, const Section& s) {
-  while (!run.Eof() && !HoldsAny(run, s.stops)) run.ReadLine();
-  if (HoldsAny(run, s.own) && s.convert) s.convert(run);
+  run.ReadUntilAny(s.stops);
+  if (run.HoldsAny(s.own) && s.convert) s.convert(run);
 }
 
 // Markers of the sections from the development points on, in walk order;
 // each of these searches stops at its own marker and every later one.
-Markers LaterMarkers(Variant v) {
-  if (v == Variant::kRtf)
+Markers LaterMarkers(Layout layout) {
+  if (layout == Layout::kRtf)
     return {"FEJLESZTÉSI PONTOK"_cp,
             "FELTÉTELES PARANCSOK"_cp,
             "COLSPAN=3>VARÁZSLATAID"_cp,
@@ -57,7 +51,7 @@ Markers LaterMarkers(Variant v) {
 }
 
 // The character-sheet branch, in walk order.
-std::vector<Section> BranchSections(Variant v) {
+std::vector<Section> BranchSections(Layout layout) {
   const std::string_view weaponSwitch[] = {"Feltételes fegyverváltás:"_cp,
                                            "Feltételes lőfegyver használat:"_cp,
                                            "Óvatosság (labirintusokban):"_cp};
@@ -67,7 +61,7 @@ std::vector<Section> BranchSections(Variant v) {
                       {weaponSwitch[0], weaponSwitch[1], weaponSwitch[2], "EGYÉB ISMERETEK"_cp},
                       nullptr});
   sections.push_back({{"EGYÉB ISMERETEK"_cp}, {"EGYÉB ISMERETEK"_cp}, nullptr});
-  const Markers later = LaterMarkers(v);
+  const Markers later = LaterMarkers(layout);
   // The items search stops only at its own marker, which is also the last of
   // the later markers, so one rule serves every section from here on.
   for (std::size_t i = 0; i < later.size(); ++i)
@@ -83,12 +77,12 @@ void WalkSections(ConverterRun& run) {
 
   // The branch runs when the character-sheet search found its marker.
   const Section sheet{{"KARAKTERLAP"}, {"KARAKTERLAP"}, nullptr};
-  while (!run.Eof() && !HoldsAny(run, sheet.stops)) run.ReadLine();
-  const bool hasSheet = HoldsAny(run, sheet.own);
+  run.ReadUntilAny(sheet.stops);
+  const bool hasSheet = run.HoldsAny(sheet.own);
   if (!hasSheet) return;
   if (sheet.convert) sheet.convert(run);
 
-  for (const Section& s : BranchSections(run.variant)) Search(run, s);
+  for (const Section& s : BranchSections(run.layout)) Search(run, s);
 }
 
 }  // namespace qv

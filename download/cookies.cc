@@ -1,6 +1,6 @@
 #include "download/cookies.h"
 
-#include "rtfkit/text.h"
+#include "text/text.h"
 
 namespace qv {
 

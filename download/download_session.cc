@@ -6,17 +6,15 @@
 #include <vector>
 
 #include "download/cookies.h"
-#include "download/credentials.h"
 #include "platform/replacing_file.h"
 #include "download/requests.h"
 #include "download/response_cut.h"
 #include "download/safe_values.h"
 #include "download/turn_resolution.h"
-#include "itemlist/item_list_page.h"
-#include "platform/charset.h"
-#include "platform/desktop_open.h"
+#include "platform/encoding.h"
 #include "platform/error.h"
-#include "rtfkit/text.h"
+#include "site/file_names.h"
+#include "text/text.h"
 
 namespace qv {
 namespace {
@@ -66,14 +64,14 @@ void FetchTurn(TlsLineConnection& connection, const std::vector<std::string>& re
 
 }  // namespace
 
-void RunDownload(RunContext& ctx, const DownloadSteps& steps) {
+void DownloadTurn(RunContext& ctx, const DownloadOptions& options, const DownloadSteps& steps) {
   Console& console = ctx.console;
   console.Line("");
 
-  std::string user = ctx.args.OptionValue("/user");
-  std::string password = ctx.args.OptionValue("/pass");
-  const std::string kar = ctx.args.OptionValue("/kar");
-  const std::string turn = ctx.args.OptionValue("/ford");
+  std::string user = options.user;
+  std::string password = options.password;
+  const std::string& kar = options.character;
+  const std::string& turn = options.turn;
   const char* missing = user.empty()       ? "Nem adtal meg felhasznalot!"
                         : password.empty() ? "Nem adtal meg jelszot!"
                         : kar.empty()      ? "Nem adtal meg karakterszamot!"
@@ -86,12 +84,12 @@ void RunDownload(RunContext& ctx, const DownloadSteps& steps) {
   }
   RequireSafeValue(kar, "the character number (/kar)");
   RequireSafeValue(turn, "the turn (/ford)");
-  user = CommandLineTextToCp1250(user, LocaleCharset());
-  password = CommandLineTextToCp1250(password, LocaleCharset());
+  user = LocaleTextToCp1250(user);
+  password = LocaleTextToCp1250(password);
 
   const DownloadSite site = steps.site();
   const SiteRequests requests(site.host);
-  const bool downloadOnly = ctx.args.HasOption("/letolt");
+  const bool downloadOnly = options.downloadOnly;
   const int stallLimitMs = site.tls.socketTimeoutMs;
   SiteCookies cookies;
   TurnResolution resolution(kar, turn);
@@ -122,29 +120,21 @@ void RunDownload(RunContext& ctx, const DownloadSteps& steps) {
 
     Open(connection, TextEncoding::kEightBit, console, "Fordulo letoltese...");
     FetchTurn(connection, requests.Turn(kar, resolution.turn(), cookies.TurnCookies(), true),
-              kar + "_" + resolution.turn() + ".htm");
+              DownloadedReportName(kar, resolution.turn()));
 
     if (downloadOnly) {
       Open(connection, TextEncoding::kUtf8, console, "Online QVFormat fordulo letoltese...");
       FetchTurn(connection, requests.Turn(kar, resolution.turn(), cookies.TurnCookies(), false),
-                kar + "r" + resolution.turn() + ".htm");
+                DownloadedPageName(kar, resolution.turn()));
     }
   }
 
   if (!downloadOnly) {
     console.Line("Targylista formazasa...");
-    steps.buildPage(ctx, kar + "_" + resolution.turn() + ".htm");
+    steps.buildPage(DownloadedReportName(kar, resolution.turn()));
   }
-  steps.open(kar + "r" + resolution.turn() + ".htm", console);
+  steps.open(DownloadedPageName(kar, resolution.turn()), console);
   console.Line("");
-}
-
-void DownloadTurn(RunContext& ctx) {
-  DownloadSteps steps;
-  steps.site = [&ctx] { return ConfiguredSite(ctx.programDir); };
-  steps.buildPage = [](RunContext& c, const std::string& report) { BuildItemListPage(c, report); };
-  steps.open = OpenOnDesktop;
-  RunDownload(ctx, steps);
 }
 
 }  // namespace qv

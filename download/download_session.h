@@ -4,21 +4,10 @@
 #include <functional>
 #include <string>
 
-#include "app/run_context.h"
+#include "site/run_context.h"
 #include "download/tls_line_connection.h"
 
 namespace qv {
-
-// Downloads one turn from the game's web site; reads its options from the
-// command line.
-void DownloadTurn(RunContext& ctx);
-
-// The domain of the game's web site, as the usage text names it (settings
-// section LETOLTES, key Szerver; the default is a reserved placeholder).
-std::string SiteDomain(const std::string& programDir);
-// The site's host: the domain with "www." in front, or the whole host name
-// in the environment variable QVFORMAT_HOST (local mirrors, tests).
-std::string SiteHost(const std::string& programDir);
 
 // Where a download connects.
 struct DownloadSite {
@@ -33,14 +22,24 @@ struct DownloadSite {
 // QVFORMAT_PORT is not a port number.
 DownloadSite ConfiguredSite(const std::string& programDir);
 
-// What a download hands on; DownloadTurn uses the real ones.
-struct DownloadSteps {
-  std::function<DownloadSite()> site;                              // asked after the option checks
-  std::function<void(RunContext&, const std::string&)> buildPage;  // the item-list page of a report
-  std::function<void(const std::string&, Console&)> open;          // shows a file on the desktop
+// The command-line options of a download, as typed (the locale's charset).
+struct DownloadOptions {
+  std::string user;       // /user
+  std::string password;   // /pass
+  std::string character;  // /kar
+  std::string turn;       // /ford: a number, or "utolso" for the latest
+  bool downloadOnly = false;  // /letolt: fetch the site's own rendering, build no page
 };
 
-// DownloadTurn with its steps given.
-void RunDownload(RunContext& ctx, const DownloadSteps& steps);
+// What a download hands on to the rest of the tool.
+struct DownloadSteps {
+  std::function<DownloadSite()> site;                   // asked after the option checks
+  std::function<void(const std::string&)> buildPage;    // the item-list page of a report
+  std::function<void(const std::string&, Console&)> open;  // shows a file on the desktop
+};
+
+// Downloads one turn from the game's web site, stores it, has its item-list
+// page built and opened.
+void DownloadTurn(RunContext& ctx, const DownloadOptions& options, const DownloadSteps& steps);
 
 }  // namespace qv

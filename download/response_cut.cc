@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "rtfkit/text.h"
+#include "text/text.h"
 
 namespace qv {
 

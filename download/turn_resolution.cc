@@ -1,7 +1,7 @@
 #include "download/turn_resolution.h"
 
 #include "platform/settings.h"
-#include "rtfkit/text.h"
+#include "text/text.h"
 
 namespace qv {
 

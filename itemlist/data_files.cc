@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "rtfkit/report_reader.h"
+#include "text/report_reader.h"
 
 namespace qv {
 namespace {

@@ -6,12 +6,13 @@
 
 #include "itemlist/group_tables.h"
 #include "itemlist/item_tables.h"
-#include "itemlist/line_cuts.h"
+#include "text/line_cuts.h"
 #include "itemlist/mind_skills.h"
 #include "itemlist/page_run.h"
 #include "platform/error.h"
-#include "rtfkit/cp1250.h"
-#include "rtfkit/text.h"
+#include "site/file_names.h"
+#include "text/cp1250.h"
+#include "text/text.h"
 
 namespace qv {
 namespace {
@@ -31,21 +32,9 @@ constexpr std::string_view kStyleLine =
     "1000px;} TD.fa {text-align: center; border: #EEEEEE 1px solid; font-size: 13px;} TD.fa A "
     "{font-style: normal;} TD.fa_aktiv {color: #168001;} TD.fa_fejl {color: #272f97;}</style>";
 
-bool HoldsAny(const PageRun& run, std::initializer_list<std::string_view> markers) {
-  for (std::string_view m : markers)
-    if (run.CurrentHolds(m)) return true;
-  return false;
-}
-
-// Reads without writing until a line holds one of the markers; a current
-// line that already holds one is not passed over.
-void SkipUntil(PageRun& run, std::initializer_list<std::string_view> markers) {
-  while (!run.Eof() && !HoldsAny(run, markers)) run.ReadLine();
-}
-
 // The same, writing every line read; no markers copies the rest.
 void CopyUntil(PageRun& run, std::initializer_list<std::string_view> markers) {
-  while (!run.Eof() && !HoldsAny(run, markers)) run.WriteLine(run.ReadLine());
+  while (!run.Eof() && !run.HoldsAny(markers)) run.WriteLine(run.ReadLine());
 }
 
 // The skill list is read before anything is written, so that the second
@@ -84,14 +73,14 @@ void CollectActiveSpells(PageRun& run) {
 // What the tables need from the sheet on: active spells, items and bank
 // items. Nothing is written.
 void CollectFromSheet(PageRun& run) {
-  SkipUntil(run, {kItems, kActiveSpells});
+  run.ReadUntilAny({kItems, kActiveSpells});
   if (run.CurrentHolds(kActiveSpells)) {
     CollectActiveSpells(run);
-    SkipUntil(run, {kItems});
+    run.ReadUntilAny({kItems});
   }
   if (run.CurrentHolds(kItems)) {
     WalkItemTable(run, WalkMode::kCollect, false);
-    SkipUntil(run, {kBank, kTurnStart, kThisTurn});
+    run.ReadUntilAny({kBank, kTurnStart, kThisTurn});
     if (run.CurrentHolds(kBank)) WalkItemTable(run, WalkMode::kCollect, true);
   }
 }
@@ -140,20 +129,10 @@ void SecondPass(PageRun& run) {
 
 }  // namespace
 
-std::string ItemListPageName(const std::string& reportName) {
-  const std::size_t slash = reportName.rfind('/');
-  const std::size_t base = slash == std::string::npos ? 0 : slash + 1;
-  return reportName.substr(0, base) + ReplaceAll("_", "r", reportName.substr(base));
-}
-
-void BuildItemListPage(RunContext& ctx, const std::string& fileName) {
-  BuildItemListPageWith(ctx, fileName, ProcessPageSetup());
-}
-
 // The report is read several times: a pre-scan for the skill list, the
 // opening copy up to the sheet, a pass that collects spells and items
 // without writing, and from the sheet on the copy that places the tables.
-void BuildItemListPageWith(RunContext& ctx, const std::string& fileName, PageSetupCache& cache) {
+void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, const std::string& fileName) {
   const std::string pageName = ItemListPageName(fileName);
   if (pageName == fileName)
     throw Error("Name error", "the item-list page of '" + fileName +

@@ -1,8 +1,8 @@
 #include "itemlist/item_tables.h"
 
-#include "itemlist/line_cuts.h"
-#include "rtfkit/cp1250.h"
-#include "rtfkit/text.h"
+#include "text/line_cuts.h"
+#include "text/cp1250.h"
+#include "text/text.h"
 
 namespace qv {
 namespace {

@@ -1,9 +1,9 @@
 #include "itemlist/mind_skills.h"
 
-#include "itemlist/line_cuts.h"
+#include "text/line_cuts.h"
 #include "itemlist/skill_tree.h"
-#include "rtfkit/cp1250.h"
-#include "rtfkit/text.h"
+#include "text/cp1250.h"
+#include "text/text.h"
 
 namespace qv {
 namespace {
@@ -26,9 +26,9 @@ std::string CleanCells(std::string line) {
 // character.
 bool TakeTu(std::string& line, std::string_view marker, int* value) {
   if (!Contains(line, marker)) return false;
-  DeleteThrough(line, marker, 0);
+  DeleteThroughIfFound(line, marker);
   *value = IntegerOrZero(TextBefore(line, " TU"));
-  DeleteThrough(line, " TU.", 1);
+  DeleteThroughIfFound(line, " TU.", 1);
   return true;
 }
 
@@ -93,9 +93,9 @@ MindSkill ParseSkillLine(std::string line) {
   line = CleanCells(std::move(line));
   MindSkill s;
   s.name = TrimBlanks(TextBefore(line, " ("));
-  DeleteThrough(line, " (", 0);
+  DeleteThroughIfFound(line, " (");
   s.number = IntegerOrZero(TextBefore(line, ")"));
-  DeleteThrough(line, ")", 1);
+  DeleteThroughIfFound(line, ")", 1);
   TakeTu(line, "belefejlesztettél: "_cp, &s.developed);
   TakeTu(line, "szükséges még: "_cp, &s.needed);
   TakeTu(line, "(KT-d jelenleg ezt fejleszti, kifejlesztéséhez még "_cp, &s.ktNeeds);
@@ -113,7 +113,7 @@ void ReadSkillList(PageRun& run) {
     }
     if (run.CurrentHolds(kRemainingTu)) {
       std::string rest = run.currentLine;
-      DeleteThrough(rest, kRemainingTu, 1);
+      DeleteThroughIfFound(rest, kRemainingTu, 1);
       // The number ends one character before the first tag ("35.</td>").
       run.remainingTu = IntegerOrZero(Copy(rest, 1, Find("<", rest) - 2));
       run.ReadLine();

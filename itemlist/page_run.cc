@@ -1,15 +1,8 @@
 #include "itemlist/page_run.h"
 
-#include "rtfkit/text.h"
+#include "text/text.h"
 
 namespace qv {
-
-const std::string& PageRun::ReadLine() {
-  currentLine = report.ReadLine();
-  return currentLine;
-}
-
-bool PageRun::CurrentHolds(std::string_view marker) const { return Contains(currentLine, marker); }
 
 FoundItem* PageRun::FindItem(int number) {
   const auto it = itemIndex_.find(number);

@@ -11,7 +11,7 @@
 #include "itemlist/page_file.h"
 #include "itemlist/page_setup.h"
 #include "platform/console.h"
-#include "rtfkit/report_reader.h"
+#include "text/report_cursor.h"
 
 namespace qv {
 
@@ -40,16 +40,13 @@ struct MindSkill {
   bool usable = false;
 };
 
-struct PageRun {
+struct PageRun : ReportCursor {
   PageRun(const PageSetup& setup, ReportReader& report, PageFile& page, Console& console)
-      : setup(setup), report(report), page(page), console(console) {}
+      : ReportCursor(report), setup(setup), page(page), console(console) {}
 
   const PageSetup& setup;
-  ReportReader& report;
   PageFile& page;
   Console& console;
-
-  std::string currentLine;  // the last line read from the report
 
   std::vector<FoundItem> items;  // in the order first seen
   std::vector<ActiveSpell> spells;
@@ -59,10 +56,6 @@ struct PageRun {
   bool treeFound = false;
   int remainingTu = 0;
 
-  bool Eof() { return report.Eof(); }
-  // Reads the next report line into currentLine and returns it.
-  const std::string& ReadLine();
-  bool CurrentHolds(std::string_view marker) const;
   // Writes a page line (CR LF added).
   void WriteLine(std::string_view text) { page.Line(text); }
 

@@ -1,7 +1,8 @@
 #include "itemlist/page_settings.h"
 
 #include "platform/exe_dir.h"
-#include "rtfkit/text.h"
+#include "site/site.h"
+#include "text/text.h"
 
 namespace qv {
 
@@ -12,10 +13,9 @@ bool ItemGroup::Holds(int number) const {
   return Contains(numbers, key);
 }
 
-std::string PageSettingsPath(const CommandLine& args, const std::string& programDir) {
-  const std::string named = args.OptionValue("/ini=");
-  if (named.empty()) return programDir + "qvformat.ini";
-  return ResolveBesideExecutable(named, programDir);
+std::string PageSettingsPath(const std::string& iniOption, const std::string& programDir) {
+  if (iniOption.empty()) return SettingsPath(programDir);
+  return ResolveBesideExecutable(iniOption, programDir);
 }
 
 PageSettings ReadPageSettings(const IniFile& ini, const std::string& encyclopediaHost) {

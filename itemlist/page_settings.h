@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "app/command_line.h"
 #include "platform/settings.h"
 
 namespace qv {
@@ -32,9 +31,9 @@ struct ItemGroup {
   bool Holds(int number) const;
 };
 
-// The settings file: "/ini=" when given (absolute, or relative to the
-// executable's directory), else qvformat.ini beside the executable.
-std::string PageSettingsPath(const CommandLine& args, const std::string& programDir);
+// The settings file: the "/ini=" value when given (absolute, or relative to
+// the executable's directory), else qvformat.ini beside the executable.
+std::string PageSettingsPath(const std::string& iniOption, const std::string& programDir);
 
 // Every key with its default; the encyclopedia link's default points at
 // encyclopediaHost.

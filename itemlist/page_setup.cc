@@ -1,14 +1,14 @@
 #include "itemlist/page_setup.h"
 
-#include "download/download_session.h"
+#include "site/site.h"
 
 namespace qv {
 
-PageSetup LoadPageSetup(const RunContext& ctx) {
+PageSetup LoadPageSetup(const RunContext& ctx, const std::string& iniOption) {
   PageSetup s;
   s.programDir = ctx.programDir;
   s.encyclopediaHost = SiteHost(ctx.programDir);
-  const IniFile ini(PageSettingsPath(ctx.args, ctx.programDir));
+  const IniFile ini(PageSettingsPath(iniOption, ctx.programDir));
   s.settings = ReadPageSettings(ini, s.encyclopediaHost);
   s.groups = ReadItemGroups(ini, s.settings.groupCount);
   s.items = ReadItemFile(DataFilePath(s.programDir, "item.txt", "items.txt"));
@@ -17,13 +17,8 @@ PageSetup LoadPageSetup(const RunContext& ctx) {
 }
 
 const PageSetup& PageSetupCache::Get(const RunContext& ctx) {
-  if (!setup_) setup_ = LoadPageSetup(ctx);
+  if (!setup_) setup_ = LoadPageSetup(ctx, iniOption_);
   return *setup_;
-}
-
-PageSetupCache& ProcessPageSetup() {
-  static PageSetupCache cache;
-  return cache;
 }
 
 }  // namespace qv

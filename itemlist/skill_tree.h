@@ -6,7 +6,7 @@
 #include <array>
 #include <string_view>
 
-#include "rtfkit/cp1250.h"
+#include "text/cp1250.h"
 
 namespace qv {
 

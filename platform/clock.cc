@@ -5,7 +5,7 @@
 #include <cstring>
 #include <ctime>
 
-#include "platform/charset.h"
+#include "platform/encoding.h"
 #include "platform/error.h"
 
 namespace qv {
@@ -41,21 +41,9 @@ std::string AsciiLower(std::string s) {
   return s;
 }
 
-bool IsAscii(const std::string& s) {
-  for (unsigned char c : s)
-    if (c >= 0x80) return false;
-  return true;
-}
-
 // Designators come in the locale's character set; console text is Windows-1250.
 std::string DesignatorText(const char* localeText) {
-  std::string text = localeText != nullptr ? localeText : "";
-  if (IsAscii(text)) return text;
-  try {
-    return Transcode(text, LocaleCharset().c_str(), "WINDOWS-1250");
-  } catch (const Error&) {
-    return text;
-  }
+  return LocaleTextToCp1250(localeText != nullptr ? localeText : "");
 }
 
 std::string TwoDigits(int n) {

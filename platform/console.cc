@@ -1,9 +1,8 @@
 #include "platform/console.h"
 
-#include <strings.h>
 #include <unistd.h>
 
-#include "platform/charset.h"
+#include "platform/encoding.h"
 
 namespace qv {
 namespace {
@@ -15,9 +14,7 @@ bool TranscodesTo(std::FILE* stream, bool localeIsUtf8) {
 }  // namespace
 
 StdConsole::StdConsole() {
-  const std::string charset = LocaleCharset();
-  const bool utf8 =
-      strcasecmp(charset.c_str(), "UTF-8") == 0 || strcasecmp(charset.c_str(), "utf8") == 0;
+  const bool utf8 = IsUtf8Charset(LocaleCharset());
   outUtf8_ = TranscodesTo(stdout, utf8);
   errUtf8_ = TranscodesTo(stderr, utf8);
 }

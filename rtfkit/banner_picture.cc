@@ -3,7 +3,7 @@
 #include <span>
 #include <string>
 
-#include "convert/maps/metafile.h"
+#include "rtfkit/metafile.h"
 #include "rtfkit/prologue.h"
 
 namespace qv {

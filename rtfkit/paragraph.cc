@@ -4,8 +4,8 @@
 #include <string_view>
 #include <utility>
 
-#include "rtfkit/cp1250.h"
-#include "rtfkit/text.h"
+#include "text/cp1250.h"
+#include "text/text.h"
 
 // Every rewrite below is a literal text edit; later edits see the results of
 // earlier ones, so the order of the steps is part of the output. Positions
@@ -20,8 +20,6 @@ constexpr int kNarrativeWidth = 130;
 // The sentence that ends the bold "Ebben a körben" run of the development
 // point report.
 constexpr std::string_view kSpendable = "pontot költhetsz el."_cp;
-
-int Length(std::string_view text) { return static_cast<int>(text.size()); }
 
 // --- Shared edits ------------------------------------------------------------
 
@@ -83,7 +81,7 @@ void EndSpendableBoldRun(std::string& text) {
   Insert("</B>\r\n", text, sentence + Length(kSpendable));
   // From the 24th character of the sentence on: past the "</B>" just added.
   const int reportEnd = PosFrom("</B>", text, sentence + 23);
-  if (reportEnd > 0) Delete(text, reportEnd, 4);
+  if (reportEnd > 0) Delete(text, reportEnd, Length("</B>"));
 }
 
 // A command result ending in a bold end (or a bold end and one character)
@@ -92,10 +90,12 @@ void DropTrailingBoldEnd(const ParagraphContext& ctx, std::string& text) {
   if (ctx.commandLabel.empty()) return;
   const std::string lowered = HungarianLowerCase(text);
   const int n = Length(text);
-  if (EndsWith(lowered, "</b>"))
-    Delete(text, n - 3, 4);
-  else if (n >= 5 && Copy(lowered, n - 4, 4) == "</b>")
-    Delete(text, n - 4, 4);
+  constexpr std::string_view kBoldEnd = "</b>";
+  const int k = Length(kBoldEnd);
+  if (EndsWith(lowered, kBoldEnd))
+    Delete(text, n - k + 1, k);
+  else if (n >= k + 1 && Copy(lowered, n - k, k) == kBoldEnd)
+    Delete(text, n - k, k);
 }
 
 // Drops the stray "</B>" of ".]</SPAN> </B>" after the last report of the
@@ -105,11 +105,13 @@ void DropBoldEndAfterUsedPoints(std::string& text) {
   const std::size_t last = text.rfind("pontot használtál fel, van még"_cp);
   if (last == std::string::npos) return;
   const int first = static_cast<int>(last) + 1;
-  const int found = PosFrom(".]</SPAN> </B>", text, first + 1);
-  if (found > 0) Delete(text, found + 10, 4);
+  constexpr std::string_view kStray = ".]</SPAN> </B>";
+  const int found = PosFrom(kStray, text, first + 1);
+  // The "</B>" is the marker's last four characters.
+  if (found > 0) Delete(text, found + Length(kStray) - Length("</B>"), Length("</B>"));
 }
 
-// Variant RTF, steps up to the common tail.
+// Layout RTF, steps up to the common tail.
 void NarrativeRtf(std::string& text) {
   // Literal braces become "\{" and "\}", the text between them an italic group.
   text = ReplaceOnePass("; {Lőfegyver fejlődés:"_cp, ";} {Lőfegyver fejlődés:"_cp, text);
@@ -135,7 +137,7 @@ void NarrativeRtf(std::string& text) {
   EndSpendableBoldRun(text);
 }
 
-// Variant RTFuj, steps up to the common tail.
+// Layout RTFuj, steps up to the common tail.
 void NarrativeRtfUj(std::string& text) {
   // Braces next to tags become literal; no italic group is made.
   text = ReplaceAll(">{", R"(>\{)", std::move(text));
@@ -318,7 +320,7 @@ void WrapAndWrite(const std::string& text, int width, RtfWriter& out) {
 
 void WriteNarrative(const ParagraphContext& ctx, std::string& narrative, RtfWriter& out) {
   if (narrative.empty()) return;
-  if (ctx.variant == Variant::kRtf)
+  if (ctx.layout == Layout::kRtf)
     NarrativeRtf(narrative);
   else
     NarrativeRtfUj(narrative);
@@ -327,12 +329,13 @@ void WriteNarrative(const ParagraphContext& ctx, std::string& narrative, RtfWrit
 }
 
 void WriteParagraph(const ParagraphContext& ctx, std::string text, int width, RtfWriter& out) {
-  const bool uj = ctx.variant == Variant::kRtfUj;
+  const bool uj = ctx.layout == Layout::kRtfUj;
 
   if (uj) text = NormalizeBlanks(std::move(text));
-  if (EndsWith(text, "<BR>")) Delete(text, Length(text) - 3, 4);
-  if (EndsWith(text, "<br>")) Delete(text, Length(text) - 3, 4);
-  if (text.starts_with("</b>") || text.starts_with("</B>")) Delete(text, 1, 4);
+  const int k = Length("<BR>");
+  if (EndsWith(text, "<BR>")) Delete(text, Length(text) - k + 1, k);
+  if (EndsWith(text, "<br>")) Delete(text, Length(text) - k + 1, k);
+  if (text.starts_with("</b>") || text.starts_with("</B>")) Delete(text, 1, Length("</b>"));
   if (uj) text = ReplaceAll("<b>enc.</b>", "enc.", std::move(text));
 
   PairTags(text, "<b>", "</b>", R"({\b )");

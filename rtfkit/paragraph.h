@@ -5,7 +5,7 @@
 #include <string>
 
 #include "rtfkit/rtf_writer.h"
-#include "rtfkit/variant.h"
+#include "text/layout.h"
 
 namespace qv {
 
@@ -25,7 +25,7 @@ struct Emphasis {
 
 // What the paragraph writer reads from the conversion under way.
 struct ParagraphContext {
-  Variant variant = Variant::kRtf;
+  Layout layout = Layout::kRtf;
   Emphasis emphasis;
   bool narrativeMode = false;  // emphasis applies only while this is on
   std::string commandLabel;    // label cell of the order result being written

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "rtfkit/cp1250.h"
-#include "rtfkit/text.h"
+#include "text/cp1250.h"
+#include "text/text.h"
 
 namespace qv {
 namespace {

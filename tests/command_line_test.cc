@@ -42,29 +42,29 @@ class LayoutFile : public ::testing::Test {
 };
 
 TEST_F(LayoutFile, FirstTitleLineDecides) {
-  EXPECT_EQ(DetectLayout(Write("<html>\r\n<TITLE>Jelentes</TITLE>\r\n")), Variant::kRtf);
+  EXPECT_EQ(DetectLayout(Write("<html>\r\n<TITLE>Jelentes</TITLE>\r\n")), Layout::kRtf);
   // The first line with "<title>" lacks "</title>"; a later complete one does
   // not count.
-  EXPECT_EQ(DetectLayout(Write("<title>\nJelentes</title>\n<title>x</title>\n")), Variant::kRtfUj);
-  EXPECT_EQ(DetectLayout(Write("<html>\n<body>\n")), Variant::kRtfUj);
-  EXPECT_EQ(DetectLayout(Write("")), Variant::kRtfUj);
-  EXPECT_EQ(DetectLayout(Write("<title>a</title>")), Variant::kRtf);  // no line end
+  EXPECT_EQ(DetectLayout(Write("<title>\nJelentes</title>\n<title>x</title>\n")), Layout::kRtfUj);
+  EXPECT_EQ(DetectLayout(Write("<html>\n<body>\n")), Layout::kRtfUj);
+  EXPECT_EQ(DetectLayout(Write("")), Layout::kRtfUj);
+  EXPECT_EQ(DetectLayout(Write("<title>a</title>")), Layout::kRtf);  // no line end
   EXPECT_THROW(DetectLayout(dir_.path() + "/missing_1.htm"), Error);
 }
 
 // Runs the mode choice with handlers that only record what they were asked.
 struct ModeRun {
   explicit ModeRun(std::vector<std::string> params, std::vector<std::string> dir = {})
-      : ctx{CommandLine(std::move(params)), console, "/nowhere/"} {
-    handlers.convert = [this](RunContext&, const std::string& f) { calls.push_back("convert " + f); };
-    handlers.itemList = [this](RunContext&, const std::string& f) { calls.push_back("page " + f); };
-    handlers.download = [this](RunContext&) { calls.push_back("download"); };
+      : session(CommandLine(std::move(params)), console, "/nowhere/") {
+    handlers.convert = [this](Session&, const std::string& f) { calls.push_back("convert " + f); };
+    handlers.itemList = [this](Session&, const std::string& f) { calls.push_back("page " + f); };
+    handlers.download = [this](Session&) { calls.push_back("download"); };
     handlers.listDirectory = [dir] { return dir; };
     handlers.timeText = [] { return "9:05:07"; };
-    RunTool(ctx, handlers);
+    RunTool(session, handlers);
   }
   RecordingConsole console;
-  RunContext ctx;
+  Session session;
   ModeHandlers handlers;
   std::vector<std::string> calls;
 };

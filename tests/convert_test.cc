@@ -7,11 +7,12 @@
 #include <vector>
 
 #include "convert/driver.h"
+#include "site/file_names.h"
 #include "convert/encyclopedia.h"
 #include "convert/header_scan.h"
 #include "convert/preamble.h"
 #include "convert/run_state.h"
-#include "rtfkit/cp1250.h"
+#include "text/cp1250.h"
 #include "tests/maps_support.h"
 #include "tests/test_support.h"
 
@@ -23,7 +24,7 @@ using test::TempDir;
 
 // A conversion run over report text, writing into memory.
 struct Harness : test::MapHarness {
-  Harness(Variant v, std::string_view report) : MapHarness(v, report, /*pictures=*/false) {}
+  Harness(Layout layout, std::string_view report) : MapHarness(layout, report, /*pictures=*/false) {}
 };
 
 TEST(RtfOutputName, UnderscoresBecomeRAndHtmBecomesRtf) {
@@ -41,7 +42,7 @@ TEST(RtfOutputName, UnderscoresBecomeRAndHtmBecomesRtf) {
 }
 
 TEST(HeaderScan, OldLayoutColumnsAccountAndTitle) {
-  Harness h(Variant::kRtf,
+  Harness h(Layout::kRtf,
             "<TD><B>Betáplálva:</B> ma<BR>\r\n"
             "12. JÁTÉKHETED, 345. FORDULÓD<BR>\r\n"
             "</td>\r\n"
@@ -61,7 +62,7 @@ TEST(HeaderScan, OldLayoutColumnsAccountAndTitle) {
 }
 
 TEST(HeaderScan, TitleBeforeHeaderLeavesBlocksEmpty) {
-  Harness h(Variant::kRtf, "<H1>X KALANDJAI</H1>\r\nBetáplálva: ma\r\n</td>\r\n"_cp);
+  Harness h(Layout::kRtf, "<H1>X KALANDJAI</H1>\r\nBetáplálva: ma\r\n</td>\r\n"_cp);
   ScanHeader(h.run);
   EXPECT_EQ(h.run.headerBlock, "");
   EXPECT_EQ(h.run.adventurerBlock, "");
@@ -69,7 +70,7 @@ TEST(HeaderScan, TitleBeforeHeaderLeavesBlocksEmpty) {
 }
 
 TEST(HeaderScan, NewLayoutRightColumnStartsOnSeparatorLine) {
-  Harness h(Variant::kRtfUj,
+  Harness h(Layout::kRtfUj,
             "<TD>Betáplálva: ma\r\n"
             "1. JÁTÉKHETED, 2. FORDULÓD\r\n"
             "</TD><TD CLASS=\"t1\" VALIGN=TOP>KALANDOZÓ: Árny\r\n"
@@ -89,7 +90,7 @@ TEST(HeaderScan, NewLayoutRightColumnStartsOnSeparatorLine) {
 TEST(Preamble, ConsoleShowsAtMost45CharactersOfAnOrder) {
   const std::string t45(45, 'a');
   const std::string t46 = std::string(40, 'b') + " c   d";  // 46 before blanks are cut
-  Harness h(Variant::kRtf,
+  Harness h(Layout::kRtf,
             "<TABLE CLASS=par><TR><TD WIDTH=150>A</TD><TD>" + t45 + "</TD></TR></TABLE>\r\n" +
                 "<TABLE CLASS=par><TR><TD WIDTH=150>B</TD><TD>" + std::string(46, 'x') +
                 "</TD></TR></TABLE>\r\n" + "<TABLE CLASS=par><TR><TD WIDTH=150>C</TD><TD>" + t46 +
@@ -106,7 +107,7 @@ TEST(Preamble, ConsoleShowsAtMost45CharactersOfAnOrder) {
 }
 
 TEST(Preamble, OldLayoutContactList) {
-  Harness h(Variant::kRtf,
+  Harness h(Layout::kRtf,
             "<P><B>NEKIK ÍRHATSZ:</B>\r\n"
             "Kelemen  (1201),\r\n"
             "\r\n"
@@ -124,7 +125,7 @@ TEST(Preamble, OldLayoutContactList) {
 }
 
 TEST(Preamble, NarrativeBetweenOrdersIsWrittenBeforeTheNextTable) {
-  Harness h(Variant::kRtfUj,
+  Harness h(Layout::kRtfUj,
             "<TABLE CELLPADDING=0 CELLSPACING=0><TR><TD CLASS=\"p\" WIDTH=170>A</TD>"
             "<TD CLASS=\"p\"> egy</TD></TR></TABLE>\r\n"
             "Köd   van.\r\n"
@@ -153,7 +154,7 @@ const std::string kEncRule =
     "{\\par\\pard\\keep\\keepn\\widctlpar\\brdrb\\brdrs\\brdrw15\\brsp20\\fs8\\par}\r\n";
 
 TEST(Encyclopedia, OldLayoutWithoutNotesWritesHeadingAndRules) {
-  Harness h(Variant::kRtf, "ENCYCLOPEDIA FANTASIA\r\nKARAKTERLAP\r\n");
+  Harness h(Layout::kRtf, "ENCYCLOPEDIA FANTASIA\r\nKARAKTERLAP\r\n");
   h.run.ReadLine();
   h.run.contactListWritten = true;
   WriteEncyclopediaNotes(h.run);
@@ -173,7 +174,7 @@ TEST(Encyclopedia, NewLayoutHeadingsPicturesAndBody) {
       std::string("  Szöveg.\r\n"_cp) +
       std::string("<A>Tó"_cp) + cell + "\r\n" +  // a heading cell, but shorter than 106
       "<TABLE CELLPADDING=5 CELLSPACING=0 CLASS=\"klap\" WIDTH=750>\r\nx\r\nKARAKTERLAPOD\r\n";
-  Harness h(Variant::kRtfUj, report);
+  Harness h(Layout::kRtfUj, report);
   h.run.ReadLine();
   WriteEncyclopediaNotes(h.run);
   EXPECT_EQ(h.out.Text(), "\\par" + kEncHeading + kEncRule +
@@ -217,12 +218,13 @@ TEST(SampleReports, ConvertWithBalancedBracesUnderEverySetting) {
     dir.Write("qvformat.ini", settings.str());
 
     RecordingConsole console;
-    RunContext ctx{CommandLine(), console, dir.path() + "/"};
+    RunContext ctx{console, dir.path() + "/"};
+    ConverterSession session;
     const std::string report_path = dir.path() + "/" + name;
     if (std::string(name) == "1234_57.htm")
-      rtf::ConvertReport(ctx, report_path);
+      rtf::ConvertReport(ctx, session, report_path);
     else
-      rtfuj::ConvertReport(ctx, report_path);
+      rtfuj::ConvertReport(ctx, session, report_path);
     const std::string out = dir.Read(std::string(name).replace(4, 1, "r").replace(8, 3, "rtf"));
     ASSERT_FALSE(out.empty()) << name;
     EXPECT_EQ(BraceBalance(out), 0) << name;

@@ -8,16 +8,18 @@
 #include <string>
 #include <vector>
 
+#include "app/run.h"
 #include "download/cookies.h"
-#include "download/credentials.h"
 #include "download/download_session.h"
 #include "download/requests.h"
 #include "download/response_cut.h"
 #include "download/safe_values.h"
 #include "download/turn_resolution.h"
 #include "platform/dir_listing.h"
+#include "platform/encoding.h"
 #include "platform/error.h"
-#include "rtfkit/cp1250.h"
+#include "site/site.h"
+#include "text/cp1250.h"
 #include "tests/download_test_server.h"
 #include "tests/test_support.h"
 
@@ -116,12 +118,12 @@ TEST(DownloadParts, PercentEncodedLoginForm) {
 }
 
 TEST(DownloadParts, CommandLineTextBecomesWindows1250) {
-  EXPECT_EQ(CommandLineTextToCp1250("Kov\xC3\xA1" "cs \xC5\x91", "UTF-8"),
+  EXPECT_EQ(LocaleTextToCp1250("Kov\xC3\xA1" "cs \xC5\x91", "UTF-8"),
             std::string("Kovács ő"_cp));
-  EXPECT_EQ(CommandLineTextToCp1250("\xE2\x82\xAC", "UTF-8"), "\x80");      // the euro sign
-  EXPECT_EQ(CommandLineTextToCp1250("\xE2\x86\x92", "UTF-8"), "?");         // no such letter
-  EXPECT_EQ(CommandLineTextToCp1250("Kov\xE1" "cs", "ANSI_X3.4-1968"), "Kov\xE1" "cs");  // C locale
-  EXPECT_EQ(CommandLineTextToCp1250("Kov\xE1" "cs", "ISO-8859-2"), std::string("Kovács"_cp));
+  EXPECT_EQ(LocaleTextToCp1250("\xE2\x82\xAC", "UTF-8"), "\x80");      // the euro sign
+  EXPECT_EQ(LocaleTextToCp1250("\xE2\x86\x92", "UTF-8"), "?");         // no such letter
+  EXPECT_EQ(LocaleTextToCp1250("Kov\xE1" "cs", "ANSI_X3.4-1968"), "Kov\xE1" "cs");  // C locale
+  EXPECT_EQ(LocaleTextToCp1250("Kov\xE1" "cs", "ISO-8859-2"), std::string("Kovács"_cp));
 }
 
 TEST(DownloadParts, ValuesForFileNamesAndRequestLines) {
@@ -231,7 +233,7 @@ class DownloadSession : public ::testing::Test {
   void TearDown() override { (void)!chdir(previous_.c_str()); }
 
   void Download(std::vector<std::string> params, std::uint16_t port, int timeoutMs = 5000) {
-    RunContext ctx{CommandLine(std::move(params)), console_, "/nowhere/"};
+    RunContext ctx{console_, "/nowhere/"};
     DownloadSteps steps;
     steps.site = [&] {
       DownloadSite site;
@@ -241,9 +243,9 @@ class DownloadSession : public ::testing::Test {
       site.tls.socketTimeoutMs = timeoutMs;
       return site;
     };
-    steps.buildPage = [&](RunContext&, const std::string& name) { pages_.push_back(name); };
+    steps.buildPage = [&](const std::string& name) { pages_.push_back(name); };
     steps.open = [&](const std::string& name, Console&) { opened_.push_back(name); };
-    RunDownload(ctx, steps);
+    DownloadTurn(ctx, DownloadOptionsFrom(CommandLine(std::move(params))), steps);
   }
 
   std::vector<std::string> Files() const { return ListDirectory(dir_.path()); }

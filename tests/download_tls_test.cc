@@ -13,7 +13,7 @@
 
 #include "download/tls_line_connection.h"
 #include "platform/error.h"
-#include "rtfkit/cp1250.h"
+#include "text/cp1250.h"
 #include "tests/download_test_server.h"
 
 namespace qv {

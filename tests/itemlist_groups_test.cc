@@ -4,7 +4,7 @@
 #include <string>
 
 #include "itemlist/group_tables.h"
-#include "rtfkit/cp1250.h"
+#include "text/cp1250.h"
 #include "tests/test_support.h"
 
 namespace qv {

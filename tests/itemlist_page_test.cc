@@ -10,7 +10,8 @@
 #include "itemlist/item_list_page.h"
 #include "itemlist/page_file.h"
 #include "platform/error.h"
-#include "rtfkit/cp1250.h"
+#include "site/file_names.h"
+#include "text/cp1250.h"
 #include "tests/test_support.h"
 
 namespace qv {
@@ -36,14 +37,14 @@ std::string Lines(std::initializer_list<std::string_view> lines) {
 // directory beside it.
 struct Page {
   explicit Page(std::string_view settings)
-      : exeDir(exe.path() + "/"), ctx{CommandLine(), console, exeDir} {
+      : exeDir(exe.path() + "/"), ctx{console, exeDir} {
     exe.Write("qvformat.ini", "[LETOLTES]\r\nSzerver=h.example\r\n" + std::string(settings));
     exe.Write("item.txt", "150 0 0 7 9 150 zsák\r\n311 0 0 5 10 10 fű\r\n"_cp);
     exe.Write("spell.txt", "12 T 0 0 0 tűzpajzs\r\n"_cp);
   }
   std::string Build(std::string_view report, const std::string& name = "r_1.htm") {
     reports.Write(name, report);
-    BuildItemListPageWith(ctx, reports.path() + "/" + name, cache);
+    BuildItemListPage(ctx, cache, reports.path() + "/" + name);
     return reports.Read(ItemListPageName(name));
   }
   TempDir exe;
@@ -181,7 +182,7 @@ TEST(ItemListPage, SettingsAndDataFilesAreReadOnceAcrossCalls) {
 TEST(ItemListPage, ReportNameWithoutUnderscoreIsRefused) {
   Page p("");
   p.reports.Write("fordulo.htm", "KARAKTERLAP\r\n");
-  EXPECT_THROW(BuildItemListPageWith(p.ctx, p.reports.path() + "/fordulo.htm", p.cache), Error);
+  EXPECT_THROW(BuildItemListPage(p.ctx, p.cache, p.reports.path() + "/fordulo.htm"), Error);
   EXPECT_EQ(p.reports.Read("fordulo.htm"), "KARAKTERLAP\r\n");
   EXPECT_FALSE(p.cache.loaded());
 }
@@ -202,7 +203,7 @@ TEST(ItemListPage, PageThatCannotBeWrittenFailsWithoutLeftOvers) {
   Page p("");
   ASSERT_EQ(::mkdir((p.reports.path() + "/xr1.htm").c_str(), 0755), 0);
   p.reports.Write("x_1.htm", "a\r\n");
-  EXPECT_THROW(BuildItemListPageWith(p.ctx, p.reports.path() + "/x_1.htm", p.cache), Error);
+  EXPECT_THROW(BuildItemListPage(p.ctx, p.cache, p.reports.path() + "/x_1.htm"), Error);
   int files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(p.reports.path())) {
     (void)entry;

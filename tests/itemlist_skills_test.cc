@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "itemlist/mind_skills.h"
-#include "rtfkit/cp1250.h"
+#include "text/cp1250.h"
 #include "tests/test_support.h"
 
 namespace qv {

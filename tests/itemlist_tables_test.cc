@@ -5,7 +5,7 @@
 #include <string>
 
 #include "itemlist/item_tables.h"
-#include "rtfkit/cp1250.h"
+#include "text/cp1250.h"
 #include "tests/test_support.h"
 
 namespace qv {

@@ -377,7 +377,7 @@ TEST(MapRtfPicture, ProgressDotsCountTenthsOfTheFile) {
 }
 
 TEST(MapRtfPicture, BitmapToRtfPictureCountsAndReports) {
-  test::MapHarness h(Variant::kRtf, "", /*pictures=*/false);
+  test::MapHarness h(Layout::kRtf, "", /*pictures=*/false);
   const std::string group = BitmapToRtfPicture(h.run, NewMapBitmap(kThreeByTwo));
   EXPECT_EQ(h.run.pictureCounter, 1);
   EXPECT_EQ(group, PictureGroup(NewMapBitmap(kThreeByTwo), nullptr));

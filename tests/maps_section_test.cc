@@ -8,10 +8,10 @@
 
 #include "convert/maps/map_legend.h"
 #include "convert/maps/map_section.h"
-#include "convert/maps/metafile.h"
+#include "rtfkit/metafile.h"
 #include "convert/preamble.h"
 #include "platform/error.h"
-#include "rtfkit/cp1250.h"
+#include "text/cp1250.h"
 #include "tests/maps_support.h"
 
 namespace qv {
@@ -28,7 +28,7 @@ std::string Lines(std::initializer_list<std::string_view> lines) {
 // --- Legend -----------------------------------------------------------------
 
 TEST(MapLegend, EachCoordinatePairOpensATwoCellRow) {
-  MapHarness h(Variant::kRtf,
+  MapHarness h(Layout::kRtf,
                Lines({"(10,8) Tükörtó <b>partja</b>"_cp, "  csendes   víz"_cp, "", "(11,8)  Falu",
                       "<P>", "(12,8) Nem"}),
                false);
@@ -64,8 +64,8 @@ TEST(MapLegend, EachCoordinatePairOpensATwoCellRow) {
 }
 
 TEST(MapLegend, WithoutEntriesTheTableIsWrittenEmpty) {
-  MapHarness h(Variant::kRtfUj, Lines({"<! end of map>", "(1,1) x"}), false);
-  WriteMapLegend(h.run, MapLegendEnd(Variant::kRtfUj));
+  MapHarness h(Layout::kRtfUj, Lines({"<! end of map>", "(1,1) x"}), false);
+  WriteMapLegend(h.run, MapLegendEnd(Layout::kRtfUj));
   EXPECT_EQ(h.out.Text(), Lines({
                               R"(\par\par)",
                               R"(\trowd)",
@@ -83,7 +83,7 @@ TEST(MapLegend, LinesThatAreNoEntriesAreWrittenAsText) {
   // Text before the first entry, a parenthesis without a comma before its
   // ")", and an entry whose pair has no blank after it (the pair is then
   // cut after its first character).
-  MapHarness h(Variant::kRtf, Lines({"Jelek:", "(a) (1,2) b", "(3,4)"}), false);
+  MapHarness h(Layout::kRtf, Lines({"Jelek:", "(a) (1,2) b", "(3,4)"}), false);
   WriteMapLegend(h.run, "<P>");
   const std::string text = h.out.Text();
   EXPECT_EQ(text.rfind(Lines({R"(\par\par)", R"(\trowd)", "Jelek: ", "(a) (1,2) b ", R"(\trowd)"}), 0),
@@ -112,7 +112,7 @@ const std::string kOldTeleport =
            "KARAKTERLAP"});
 
 TEST(MapSection, OldLayoutTeleportMapInThePreamble) {
-  MapHarness h(Variant::kRtf, kOldTeleport);
+  MapHarness h(Layout::kRtf, kOldTeleport);
   h.run.ReadLine();
   ConvertPreamble(h.run);
   const std::string text = h.out.Text();
@@ -157,7 +157,7 @@ TEST(MapSection, OldLayoutTeleportMapInThePreamble) {
 }
 
 TEST(MapSection, OldLayoutJourneyMapHasItsOwnTitle) {
-  MapHarness h(Variant::kRtf, Lines({"UTAZÁS MEGKEZDÉSE ELŐTTI TÉRKÉPED"_cp, "(1,1) Falu", "<P>"}), false);
+  MapHarness h(Layout::kRtf, Lines({"UTAZÁS MEGKEZDÉSE ELŐTTI TÉRKÉPED"_cp, "(1,1) Falu", "<P>"}), false);
   h.run.ReadLine();
   ConvertPreamble(h.run);
   EXPECT_NE(h.out.Text().find(
@@ -174,7 +174,7 @@ TEST(MapSection, OldLayoutJourneyMapHasItsOwnTitle) {
 }
 
 TEST(MapSection, NewLayoutKnowsNoJourneyMap) {
-  MapHarness h(Variant::kRtfUj, Lines({"UTAZÁS MEGKEZDÉSE ELŐTTI TÉRKÉPED"_cp}), false);
+  MapHarness h(Layout::kRtfUj, Lines({"UTAZÁS MEGKEZDÉSE ELŐTTI TÉRKÉPED"_cp}), false);
   h.run.ReadLine();
   ConvertPreamble(h.run);
   EXPECT_EQ(h.out.Text().find("\\f5\\fs36"), std::string::npos);
@@ -197,7 +197,7 @@ const std::string kNewTeleport = Lines({
 });
 
 TEST(MapSection, NewLayoutReadsOneParameterALine) {
-  MapHarness h(Variant::kRtfUj, kNewTeleport);
+  MapHarness h(Layout::kRtfUj, kNewTeleport);
   h.run.ReadLine();
   WriteJourneyMapSection(h.run);
   const std::string text = h.out.Text();
@@ -221,7 +221,7 @@ TEST(MapSection, NewLayoutReadsOneParameterALine) {
 
 TEST(MapSection, DrawMapLeavesTheFrameParameterAsTheCurrentLine) {
   {
-    MapHarness h(Variant::kRtfUj, kNewTeleport);
+    MapHarness h(Layout::kRtfUj, kNewTeleport);
     h.run.ReadLine();
     ASSERT_TRUE(DrawMap(h.run));
     EXPECT_EQ(h.run.currentLine, R"(<param name=koord value="2,1,5,7;">)");
@@ -229,7 +229,7 @@ TEST(MapSection, DrawMapLeavesTheFrameParameterAsTheCurrentLine) {
     EXPECT_EQ(h.run.currentLine, R"(<param name=p4 value="0,1,8,0,0;">)");
   }
   {
-    MapHarness h(Variant::kRtf, kOldTeleport);
+    MapHarness h(Layout::kRtf, kOldTeleport);
     h.run.ReadUntilAny({"TERKEP", "<P><CENTER>"});
     ASSERT_TRUE(DrawMap(h.run));
     EXPECT_EQ(h.run.currentLine, R"(<PARAM NAME=KOORD VALUE="3,2,10,8;">)");
@@ -241,19 +241,19 @@ TEST(MapSection, DrawMapLeavesTheFrameParameterAsTheCurrentLine) {
 TEST(MapSection, FrameParameterIsLookedForFromTheNextLine) {
   // On the title line itself it does not count; the new layout compares
   // the name as written.
-  MapHarness old(Variant::kRtf,
+  MapHarness old(Layout::kRtf,
                  Lines({R"(TÉRKÉPED <param name=koord value="1,1,0,0;">)"_cp, "nincs"}), false);
   old.run.ReadLine();
   EXPECT_FALSE(DrawMap(old.run));
   EXPECT_TRUE(old.run.Eof());
-  MapHarness uj(Variant::kRtfUj, Lines({"title", R"(<PARAM NAME=koord value="1,1,0,0;">)"}), false);
+  MapHarness uj(Layout::kRtfUj, Lines({"title", R"(<PARAM NAME=koord value="1,1,0,0;">)"}), false);
   uj.run.ReadLine();
   EXPECT_FALSE(DrawMap(uj.run));
   EXPECT_EQ(uj.out.Text(), "");
 }
 
 TEST(MapSection, StepMapSection) {
-  MapHarness h(Variant::kRtfUj, Lines({"E körben tett lépéseid térképe"_cp, R"(<param name=koord value="1,1,3,4;">)",
+  MapHarness h(Layout::kRtfUj, Lines({"E körben tett lépéseid térképe"_cp, R"(<param name=koord value="1,1,3,4;">)",
                                        "</table></center>", "(3,4) Itt", "<! end of map>"}));
   h.run.ReadLine();
   WriteStepMapSection(h.run);
@@ -271,7 +271,7 @@ TEST(MapSection, StepMapSection) {
 TEST(MapSection, PicturesAreCountedOverTheConversion) {
   const std::string map = Lines({"A TELEPORTÁLÁS PILLANATA ELŐTTI TÉRKÉPED"_cp,
                                  R"(<P> <APPLET> <PARAM NAME=koord VALUE="1,1,0,0;"> </APPLET>)", "<P>"});
-  MapHarness h(Variant::kRtf, map + map + "KARAKTERLAP\r\n");
+  MapHarness h(Layout::kRtf, map + map + "KARAKTERLAP\r\n");
   h.run.ReadLine();
   ConvertPreamble(h.run);
   EXPECT_EQ(h.run.pictureCounter, 2);
@@ -280,7 +280,7 @@ TEST(MapSection, PicturesAreCountedOverTheConversion) {
 TEST(MapSection, FailuresAreFatalAndLeaveNoDocument) {
   {
     // A missing picture: the unfinished document is removed.
-    MapHarness h(Variant::kRtf, kOldTeleport, /*pictures=*/false, "xr1.rtf");
+    MapHarness h(Layout::kRtf, kOldTeleport, /*pictures=*/false, "xr1.rtf");
     h.run.ReadLine();
     try {
       ConvertPreamble(h.run);
@@ -295,7 +295,7 @@ TEST(MapSection, FailuresAreFatalAndLeaveNoDocument) {
   }
   {
     // A cell field that is not a number, in memory: nothing to remove.
-    MapHarness h(Variant::kRtf,
+    MapHarness h(Layout::kRtf,
                  Lines({"x", R"(<P> <APPLET> <PARAM NAME=koord VALUE="1,1,0,0;"> <PARAM NAME=p1 VALUE="0,0,1,1,x;"> </APPLET>)"}));
     h.run.ReadLine();
     EXPECT_THROW(DrawMap(h.run), Error);
@@ -303,7 +303,7 @@ TEST(MapSection, FailuresAreFatalAndLeaveNoDocument) {
   }
   {
     // A frame too large for a picture.
-    MapHarness h(Variant::kRtfUj, Lines({"x", R"(<param name=koord value="200,1,0,0;">)"}));
+    MapHarness h(Layout::kRtfUj, Lines({"x", R"(<param name=koord value="200,1,0,0;">)"}));
     h.run.ReadLine();
     EXPECT_THROW(DrawMap(h.run), Error);
   }

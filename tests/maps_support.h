@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/run_context.h"
+#include "site/run_context.h"
 #include "convert/run_state.h"
-#include "rtfkit/report_reader.h"
+#include "text/report_reader.h"
 #include "rtfkit/rtf_writer.h"
 #include "tests/test_support.h"
 
@@ -182,13 +182,13 @@ inline std::vector<uint8_t> PictureGroupBytes(const std::string& group) {
 // own directory (with the test pictures when `pictures`); the document goes
 // to memory, or to the named file in that directory.
 struct MapHarness {
-  MapHarness(Variant v, std::string_view report, bool pictures = true,
+  MapHarness(Layout layout, std::string_view report, bool pictures = true,
              const std::string& outName = "")
       : reportPath(Prepare(dir, report, pictures)),
         reader(reportPath),
         out(outName.empty() ? RtfWriter::InMemory() : RtfWriter::ToFile(dir.path() + "/" + outName)),
-        ctx{CommandLine(), console, dir.path() + "/"},
-        run(ctx, v, settings, reader, out) {}
+        ctx{console, dir.path() + "/"},
+        run(ctx, layout, settings, reader, out) {}
 
   static std::string Prepare(const TempDir& dir, std::string_view report, bool pictures) {
     if (pictures) WriteTestPictures(dir);

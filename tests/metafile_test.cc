@@ -1,4 +1,4 @@
-#include "convert/maps/metafile.h"
+#include "rtfkit/metafile.h"
 
 #include <gtest/gtest.h>
 

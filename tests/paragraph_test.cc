@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "rtfkit/cp1250.h"
+#include "text/cp1250.h"
 
 namespace qv {
 namespace {
@@ -22,9 +22,9 @@ std::string Crlf(std::string_view text) {
   return out;
 }
 
-ParagraphContext Ctx(Variant variant, Emphasis emphasis = {}, std::string label = "") {
+ParagraphContext Ctx(Layout layout, Emphasis emphasis = {}, std::string label = "") {
   ParagraphContext ctx;
-  ctx.variant = variant;
+  ctx.layout = layout;
   ctx.emphasis = emphasis;
   ctx.narrativeMode = true;
   ctx.commandLabel = std::move(label);
@@ -45,13 +45,13 @@ std::string Paragraph(const ParagraphContext& ctx, std::string_view text, int wi
   return out.Text();
 }
 
-constexpr Variant kVariants[] = {Variant::kRtf, Variant::kRtfUj};
-const char* Name(Variant v) { return v == Variant::kRtf ? "RTF" : "RTFuj"; }
+constexpr Layout kLayouts[] = {Layout::kRtf, Layout::kRtfUj};
+const char* Name(Layout v) { return v == Layout::kRtf ? "RTF" : "RTFuj"; }
 
 // --- WriteNarrative ----------------------------------------------------------
 
 TEST(NarrativeBoth, EmptyWritesNothing) {
-  for (const Variant v : kVariants) EXPECT_EQ(Narrative(Ctx(v), ""), "") << Name(v);
+  for (const Layout v : kLayouts) EXPECT_EQ(Narrative(Ctx(v), ""), "") << Name(v);
 }
 
 TEST(NarrativeBoth, CombatExampleOnOneLine) {
@@ -61,18 +61,18 @@ TEST(NarrativeBoth, CombatExampleOnOneLine) {
   const auto input =
       "<b>Ork</b> támad (12 sebzés). Eltaláltad, 7 életpontot sebeztél. "
       "{Kard fejlődés: 1} (Feltételes parancs)"_cp;
-  const std::string rtf = Narrative(Ctx(Variant::kRtf, e), input);
+  const std::string rtf = Narrative(Ctx(Layout::kRtf, e), input);
   EXPECT_EQ(rtf, Crlf(R"(\qj {\b Ork} támad {\b (12 sebzés)}. Eltaláltad,{\b  7 életpontot sebeztél.} )"
                       R"({\i \{Kard fejlődés: 1\}} {\i (Feltételes parancs)}|)"_cp));
   EXPECT_EQ(rtf.size(), 128u + 2);
   // The newer layout leaves braces away from tags as they are.
-  EXPECT_EQ(Narrative(Ctx(Variant::kRtfUj, e), input),
+  EXPECT_EQ(Narrative(Ctx(Layout::kRtfUj, e), input),
             Crlf(R"(\qj {\b Ork} támad {\b (12 sebzés)}. Eltaláltad,{\b  7 életpontot sebeztél.} )"
                  R"({Kard fejlődés: 1} {\i (Feltételes parancs)}|)"_cp));
 }
 
 TEST(NarrativeRtf, LiteralBracesBecomeItalicGroups) {
-  const ParagraphContext ctx = Ctx(Variant::kRtf);
+  const ParagraphContext ctx = Ctx(Layout::kRtf);
   EXPECT_EQ(Narrative(ctx, "Fejlődtél {Lőfegyver fejlődés: 2} ma."_cp),
             Crlf(R"(\qj Fejlődtél {\i \{Lőfegyver fejlődés: 2\}} ma.|)"_cp));
   // One pass each: " {" is replaced by a text that starts with " {".
@@ -82,13 +82,13 @@ TEST(NarrativeRtf, LiteralBracesBecomeItalicGroups) {
 }
 
 TEST(NarrativeRtfUj, OnlyBracesNextToTagsBecomeLiteral) {
-  const ParagraphContext ctx = Ctx(Variant::kRtfUj);
+  const ParagraphContext ctx = Ctx(Layout::kRtfUj);
   EXPECT_EQ(Narrative(ctx, "<b>Kard</b>{+1}<br>"), Crlf(R"(\qj {\b Kard}\{+1\}|)"));
   EXPECT_EQ(Narrative(ctx, "a {x} b"), Crlf(R"(\qj a {x} b|)"));
 }
 
 TEST(NarrativeRtf, LineAndParagraphMarks) {
-  const ParagraphContext ctx = Ctx(Variant::kRtf);
+  const ParagraphContext ctx = Ctx(Layout::kRtf);
   EXPECT_EQ(Narrative(ctx, "a<BR> <P>b"), Crlf(R"(\qj ab|)"));
   EXPECT_EQ(Narrative(ctx, "a<Br>b"), Crlf(R"(\qj a|\par b|)"));
   EXPECT_EQ(Narrative(ctx, "Harc:<P CLASS=csata>Ütés."_cp), Crlf(R"(\qj Harc:|\par Ütés.|)"_cp));
@@ -96,7 +96,7 @@ TEST(NarrativeRtf, LineAndParagraphMarks) {
 }
 
 TEST(NarrativeRtfUj, LineAndParagraphMarks) {
-  const ParagraphContext ctx = Ctx(Variant::kRtfUj);
+  const ParagraphContext ctx = Ctx(Layout::kRtfUj);
   EXPECT_EQ(Narrative(ctx, "a<br>b<BR>c"), Crlf(R"(\qj ab|\par|c|)"));
   // A "<p>" right before a tag is only dropped.
   EXPECT_EQ(Narrative(ctx, "a<p>b<P><i>c</i>"), Crlf(R"(\qj a|\par||\par||b{\i c}|)"));
@@ -104,22 +104,22 @@ TEST(NarrativeRtfUj, LineAndParagraphMarks) {
 
 TEST(NarrativeBoth, NoBlanksInsideParentheses) {
   const auto input = "Ütés (  x  ) és ( +2 ), ( )."_cp;
-  EXPECT_EQ(Narrative(Ctx(Variant::kRtf), input), Crlf(R"(\qj Ütés (x) és (+2), ().|)"_cp));
-  EXPECT_EQ(Narrative(Ctx(Variant::kRtfUj), input),
+  EXPECT_EQ(Narrative(Ctx(Layout::kRtf), input), Crlf(R"(\qj Ütés (x) és (+2), ().|)"_cp));
+  EXPECT_EQ(Narrative(Ctx(Layout::kRtfUj), input),
             Crlf(R"(\qj Ütés (x) és {\i {\b (+2)}}, ().|)"_cp));
 }
 
 TEST(NarrativeBoth, ContinueMarkStartsAParagraph) {
-  EXPECT_EQ(Narrative(Ctx(Variant::kRtf), "a (Továbbmész...) b (Továbbmész...)"_cp),
+  EXPECT_EQ(Narrative(Ctx(Layout::kRtf), "a (Továbbmész...) b (Továbbmész...)"_cp),
             Crlf(R"(\qj a |\par\par|(Továbbmész...) b |\par\par|(Továbbmész...)|)"_cp));
-  EXPECT_EQ(Narrative(Ctx(Variant::kRtfUj), "Harc vége.<p>(Továbbmész...)"_cp),
+  EXPECT_EQ(Narrative(Ctx(Layout::kRtfUj), "Harc vége.<p>(Továbbmész...)"_cp),
             Crlf(R"(\qj Harc vége.|\par||\par||(Továbbmész...)|)"_cp));
-  EXPECT_EQ(Narrative(Ctx(Variant::kRtfUj), "a (Továbbmész...)"_cp),
+  EXPECT_EQ(Narrative(Ctx(Layout::kRtfUj), "a (Továbbmész...)"_cp),
             Crlf(R"(\qj a (Továbbmész...)|)"_cp));
 }
 
 TEST(NarrativeRtfUj, SignedBonusBecomesBoldItalic) {
-  const ParagraphContext ctx = Ctx(Variant::kRtfUj);
+  const ParagraphContext ctx = Ctx(Layout::kRtfUj);
   EXPECT_EQ(Narrative(ctx, "Kard (+2) és (+1 (+3))"),
             Crlf(R"(\qj Kard {\i {\b (+2)}} és {\i {\b (+1 {\i {\b (+3)}}}})|)"));
   // Without a ")" the group runs to the end.
@@ -130,13 +130,13 @@ TEST(NarrativeBoth, CarryOverSentence) {
   const auto input = "Kész. Több pontod maradt, mint amennyit a következő körre át tudsz vinni."_cp;
   // The older layout gets no break there: the mark comes after the "<br>"
   // conversion and is stripped.
-  EXPECT_EQ(Narrative(Ctx(Variant::kRtf), input), Crlf(R"(\qj )" + std::string(input) + "|"));
-  EXPECT_EQ(Narrative(Ctx(Variant::kRtfUj), input),
+  EXPECT_EQ(Narrative(Ctx(Layout::kRtf), input), Crlf(R"(\qj )" + std::string(input) + "|"));
+  EXPECT_EQ(Narrative(Ctx(Layout::kRtfUj), input),
             Crlf(R"(\qj Kész. |\par|Több pontod maradt, mint amennyit a következő körre át tudsz vinni.|)"_cp));
 }
 
 TEST(NarrativeRtf, SpendablePointsBoldRun) {
-  const ParagraphContext ctx = Ctx(Variant::kRtf);
+  const ParagraphContext ctx = Ctx(Layout::kRtf);
   EXPECT_EQ(Narrative(ctx, "Fejlődés.<br><B>Ebben a körben 5 pontot költhetsz el. Használd jól!</B> Vége."_cp),
             Crlf(R"(\qj Fejlődés.|\par |{\b Ebben a körben 5 pontot költhetsz el.}|Használd jól! Vége.|)"_cp));
   // Without the sentence after the run's start only the line break is added.
@@ -147,7 +147,7 @@ TEST(NarrativeRtf, SpendablePointsBoldRun) {
 }
 
 TEST(NarrativeRtfUj, SpendablePointsBoldRunOnlyAfterLineMark) {
-  const ParagraphContext ctx = Ctx(Variant::kRtfUj);
+  const ParagraphContext ctx = Ctx(Layout::kRtfUj);
   EXPECT_EQ(Narrative(ctx, "Fejlődés.<BR><B>Ebben a körben 5 pontot költhetsz el. Használd jól!</B> Vége."_cp),
             Crlf(R"(\qj Fejlődés.|\par||{\b Ebben a körben 5 pontot költhetsz el.}|Használd jól! Vége.|)"_cp));
   EXPECT_EQ(Narrative(ctx, "Fejlődés. <B>Ebben a körben 5 pontot költhetsz el. Használd jól!</B> Vége."_cp),
@@ -155,7 +155,7 @@ TEST(NarrativeRtfUj, SpendablePointsBoldRunOnlyAfterLineMark) {
 }
 
 TEST(NarrativeBoth, StrayBoldEndAfterUsedPoints) {
-  for (const Variant v : kVariants) {
+  for (const Layout v : kLayouts) {
     EXPECT_EQ(Narrative(Ctx(v), "<B>Fejlődés: Ebben a körben 2 pontot használtál fel, van még [3.]</SPAN> </B> Vége."_cp),
               Crlf(R"(\qj Fejlődés: Ebben a körben 2 pontot használtál fel, van még [3.] Vége.|)"_cp))
         << Name(v);
@@ -166,7 +166,7 @@ TEST(NarrativeBoth, StrayBoldEndAfterUsedPoints) {
 }
 
 TEST(NarrativeBoth, TrailingBoldEndOfCommandResult) {
-  for (const Variant v : kVariants) {
+  for (const Layout v : kLayouts) {
     EXPECT_EQ(Narrative(Ctx(v), "Eredmény: <b>siker</b>"_cp), Crlf(R"(\qj Eredmény: {\b siker}|)"_cp))
         << Name(v);
     const ParagraphContext ctx = Ctx(v, {}, "vesz 2");
@@ -185,14 +185,14 @@ TEST(ParagraphBoth, EmphasisExample) {
   e.szogletesZarojelDolt = 1;
   e.encyclopediaFelkover = 1;
   e.encyclopediaDolt = 1;
-  for (const Variant v : kVariants)
+  for (const Layout v : kLayouts)
     EXPECT_EQ(Paragraph(Ctx(v, e), "<i>Ork</I> (+2) [-1] (ld. enc.)"),
               Crlf(R"(\qj {\i Ork} {\b (+2)} {\i [-1]} {\b\i (ld. enc.)}|)"))
         << Name(v);
 }
 
 TEST(ParagraphBoth, BoldAndItalicPairs) {
-  for (const Variant v : kVariants) {
+  for (const Layout v : kLayouts) {
     const ParagraphContext ctx = Ctx(v);
     EXPECT_EQ(Paragraph(ctx, "<b>x</B>"), Crlf(R"(\qj {\b x}|)")) << Name(v);
     EXPECT_EQ(Paragraph(ctx, "<B>x"), Crlf(R"(\qj x|)")) << Name(v);
@@ -208,9 +208,9 @@ TEST(ParagraphBoth, BoldAndItalicPairs) {
 }
 
 TEST(ParagraphBoth, LineMarkAtTheEnd) {
-  const ParagraphContext rtf = Ctx(Variant::kRtf);
+  const ParagraphContext rtf = Ctx(Layout::kRtf);
   EXPECT_EQ(Paragraph(rtf, "x<BR>y<BR>"), Crlf(R"(\qj xy|)"));
-  const ParagraphContext uj = Ctx(Variant::kRtfUj);
+  const ParagraphContext uj = Ctx(Layout::kRtfUj);
   EXPECT_EQ(Paragraph(uj, "x<BR>y<BR>"), Crlf(R"(\qj x|\par|y|)"));
   EXPECT_EQ(Paragraph(uj, "x<Br>y<Br>"), Crlf(R"(\qj xy|)"));
   EXPECT_EQ(Paragraph(uj, "a<br><BR>"), Crlf(R"(\qj a|)"));
@@ -218,16 +218,16 @@ TEST(ParagraphBoth, LineMarkAtTheEnd) {
 }
 
 TEST(ParagraphRtfUj, SearchCommandKeepsMarksOut) {
-  EXPECT_EQ(Paragraph(Ctx(Variant::kRtfUj, {}, "kut 3"), "a<br>b<p>c<BR>d"), Crlf(R"(\qj abcd|)"));
-  EXPECT_EQ(Paragraph(Ctx(Variant::kRtfUj, {}, "kut 3"), "a<br>b. Egy <b>x</b>"),
+  EXPECT_EQ(Paragraph(Ctx(Layout::kRtfUj, {}, "kut 3"), "a<br>b<p>c<BR>d"), Crlf(R"(\qj abcd|)"));
+  EXPECT_EQ(Paragraph(Ctx(Layout::kRtfUj, {}, "kut 3"), "a<br>b. Egy <b>x</b>"),
             Crlf(R"(\qj a|\par|b. Egy {\b x}|)"));
-  EXPECT_EQ(Paragraph(Ctx(Variant::kRtfUj, {}, "vesz 3"), "a<br>b<p>c"),
+  EXPECT_EQ(Paragraph(Ctx(Layout::kRtfUj, {}, "vesz 3"), "a<br>b<p>c"),
             Crlf(R"(\qj a|\par|b\par\par|c|)"));
 }
 
 TEST(ParagraphBoth, EncyclopediaBold) {
-  EXPECT_EQ(Paragraph(Ctx(Variant::kRtf), "lásd <b>enc.</b>"_cp), Crlf(R"(\qj lásd {\b enc.}|)"_cp));
-  EXPECT_EQ(Paragraph(Ctx(Variant::kRtfUj), "lásd <b>enc.</b>"_cp), Crlf(R"(\qj lásd enc.|)"_cp));
+  EXPECT_EQ(Paragraph(Ctx(Layout::kRtf), "lásd <b>enc.</b>"_cp), Crlf(R"(\qj lásd {\b enc.}|)"_cp));
+  EXPECT_EQ(Paragraph(Ctx(Layout::kRtfUj), "lásd <b>enc.</b>"_cp), Crlf(R"(\qj lásd enc.|)"_cp));
 }
 
 TEST(ParagraphBoth, NoEmphasisWhenKeysOffOrOutsideNarrative) {
@@ -238,7 +238,7 @@ TEST(ParagraphBoth, NoEmphasisWhenKeysOffOrOutsideNarrative) {
   all.szogletesZarojelFelkover = all.szogletesZarojelDolt = all.feltetelesFelkover = 1;
   all.feltetelesDolt = all.encyclopediaFelkover = all.encyclopediaDolt = 1;
   Emphasis twos = {2, 2, 2, 2, 2, 2, 2, 2, 2, 2};  // only 1 switches a style on
-  for (const Variant v : kVariants) {
+  for (const Layout v : kLayouts) {
     const std::string plain = Crlf(R"(\qj )" + std::string(text) + "|");
     EXPECT_EQ(Paragraph(Ctx(v), text), plain) << Name(v);
     EXPECT_EQ(Paragraph(Ctx(v, twos), text), plain) << Name(v);
@@ -253,7 +253,7 @@ TEST(ParagraphBoth, SignedBrackets) {
   k.kerekZarojelFelkover = k.kerekZarojelDolt = 1;
   Emphasis s;
   s.szogletesZarojelFelkover = 1;
-  for (const Variant v : kVariants) {
+  for (const Layout v : kLayouts) {
     EXPECT_EQ(Paragraph(Ctx(v, k), "ütés (+2) és (x) (-3) [+1]"_cp),
               Crlf(R"(\qj ütés {\b\i (+2)} és (x) {\b\i (-3)} [+1]|)"_cp))
         << Name(v);
@@ -269,7 +269,7 @@ TEST(ParagraphBoth, CombatResults) {
   bold.harcFelkover = 1;
   Emphasis both;
   both.harcFelkover = both.harcDolt = 1;
-  for (const Variant v : kVariants) {
+  for (const Layout v : kLayouts) {
     EXPECT_EQ(Paragraph(Ctx(v, italic), "Te 7 életpontot sebeztél. Ő 3 életpontot vesztettél."_cp),
               Crlf(R"(\qj Te{\i  7 életpontot sebeztél.} Ő{\i  3 életpontot vesztettél.}|)"_cp))
         << Name(v);
@@ -289,7 +289,7 @@ TEST(ParagraphBoth, UnclosedGroupsCloseAtTheEnd) {
   e.kerekZarojelFelkover = 1;
   e.szogletesZarojelDolt = 1;
   e.feltetelesDolt = 1;
-  for (const Variant v : kVariants) {
+  for (const Layout v : kLayouts) {
     const ParagraphContext ctx = Ctx(v, e);
     EXPECT_EQ(Paragraph(ctx, "Bónusz (+2 örökre"_cp), Crlf(R"(\qj Bónusz {\b (+2 örökre}|)"_cp)) << Name(v);
     EXPECT_EQ(Paragraph(ctx, "(+1 és (-2"_cp), Crlf(R"(\qj {\b (+1 és (-2}|)"_cp)) << Name(v);
@@ -302,7 +302,7 @@ TEST(ParagraphBoth, UnclosedGroupsCloseAtTheEnd) {
 
 TEST(ParagraphBoth, WrapsBeforeAWordThatWouldOverflow) {
   const std::string longWord(135, 'w');
-  for (const Variant v : kVariants) {
+  for (const Layout v : kLayouts) {
     const ParagraphContext ctx = Ctx(v);
     EXPECT_EQ(Paragraph(ctx, "aaa " + longWord + " bbb"),
               Crlf(R"(\qj aaa |)" + longWord + " |bbb|"))
@@ -315,7 +315,7 @@ TEST(ParagraphBoth, WrapsBeforeAWordThatWouldOverflow) {
   }
   // A line break inside a word does not reset the column.
   const std::string y(100, 'y'), z(20, 'z');
-  EXPECT_EQ(Paragraph(Ctx(Variant::kRtfUj), "x<br>" + y + " " + z),
+  EXPECT_EQ(Paragraph(Ctx(Layout::kRtfUj), "x<br>" + y + " " + z),
             Crlf(R"(\qj x|\par|)" + y + " |" + z + "|"));
 }
 
@@ -350,7 +350,7 @@ TEST(ParagraphBoth, BracesStayBalanced) {
       "<i><b>(+1)</i></b> (+2 " + longWord + " (3",
       "<BR><B>" + std::string("Ebben a körben"_cp) + "</b> x</b>",
   };
-  for (const Variant v : kVariants) {
+  for (const Layout v : kLayouts) {
     for (const std::string label : {"", "kut 1"}) {
       const ParagraphContext ctx = Ctx(v, all, label);
       for (const std::string& input : inputs) {
@@ -362,7 +362,7 @@ TEST(ParagraphBoth, BracesStayBalanced) {
   // Literal braces of the older layout, in pairs.
   for (const auto input : {"{a} {b}<br>{c}"_cp, "x {Kard fejlődés: 1; {Lőfegyver fejlődés: 2} y"_cp,
                            "<b>a</b>{b}<i>c</i> {d}"_cp})
-    EXPECT_TRUE(BracesBalanced(Narrative(Ctx(Variant::kRtf, all), input))) << input;
+    EXPECT_TRUE(BracesBalanced(Narrative(Ctx(Layout::kRtf, all), input))) << input;
 }
 
 }  // namespace

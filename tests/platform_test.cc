@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/charset.h"
+#include "platform/encoding.h"
 #include "platform/clock.h"
 #include "platform/dir_listing.h"
 #include "platform/error.h"
 #include "platform/exe_dir.h"
-#include "rtfkit/cp1250.h"
+#include "text/cp1250.h"
 
 namespace {
 

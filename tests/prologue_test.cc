@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "rtfkit/banner_picture.h"
-#include "rtfkit/cp1250.h"
+#include "text/cp1250.h"
 
 namespace qv {
 namespace {

@@ -1,4 +1,4 @@
-#include "rtfkit/report_reader.h"
+#include "text/report_reader.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -1,11 +1,11 @@
-#include "rtfkit/text.h"
+#include "text/text.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 
-#include "rtfkit/cp1250.h"
+#include "text/cp1250.h"
 
 namespace qv {
 namespace {

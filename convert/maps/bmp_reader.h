@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "convert/maps/metafile.h"
+#include "rtfkit/metafile.h"
 
 namespace qv {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "convert/maps/metafile.h"
+#include "rtfkit/metafile.h"
 
 typedef struct FT_LibraryRec_* FT_Library;
 typedef struct FT_FaceRec_* FT_Face;

@@ -6,7 +6,7 @@
 
 #include "convert/maps/label_font.h"
 #include "convert/maps/map_params.h"
-#include "convert/maps/metafile.h"
+#include "rtfkit/metafile.h"
 #include "convert/maps/picture_set.h"
 
 namespace qv {

@@ -1,6 +1,6 @@
 #include "convert/maps/map_legend.h"
 
-#include "rtfkit/text.h"
+#include "text/text.h"
 
 namespace qv {
 namespace {
@@ -15,8 +15,8 @@ bool StartsWithCoordinates(const std::string& line) {
 
 }  // namespace
 
-std::string_view MapLegendEnd(Variant variant) {
-  return variant == Variant::kRtf ? "<P>" : "<! end of map>";
+std::string_view MapLegendEnd(Layout layout) {
+  return layout == Layout::kRtf ? "<P>" : "<! end of map>";
 }
 
 void WriteMapLegend(ConverterRun& run, std::string_view endMarker) {

@@ -13,6 +13,6 @@ namespace qv {
 void WriteMapLegend(ConverterRun& run, std::string_view endMarker);
 
 // The legend's end marker in the run's layout.
-std::string_view MapLegendEnd(Variant variant);
+std::string_view MapLegendEnd(Layout layout);
 
 }  // namespace qv

@@ -2,7 +2,8 @@
 
 #include "platform/error.h"
 #include "platform/settings.h"
-#include "rtfkit/text.h"
+#include "text/line_cuts.h"
+#include "text/text.h"
 
 namespace qv {
 namespace {
@@ -12,8 +13,7 @@ namespace {
 class FieldReader {
  public:
   FieldReader(const std::string& param, std::string_view opening) : param_(param), rest_(param) {
-    const int p = Find(opening, rest_);
-    Delete(rest_, 1, p + static_cast<int>(opening.size()) - 1);
+    DeleteThrough(rest_, opening);
   }
 
   int Next(char terminator, const char* name) {

@@ -11,8 +11,8 @@
 #include "convert/maps/picture_set.h"
 #include "convert/maps/rtf_picture.h"
 #include "platform/error.h"
-#include "rtfkit/cp1250.h"
-#include "rtfkit/text.h"
+#include "text/cp1250.h"
+#include "text/text.h"
 
 namespace qv {
 namespace {
@@ -31,7 +31,7 @@ bool LowerHolds(const std::string& text, std::string_view pattern) {
 bool FindFrameLine(ConverterRun& run) {
   while (!run.Eof()) {
     run.ReadLine();
-    if (run.variant == Variant::kRtf ? LowerHolds(run.currentLine, kFrameParam)
+    if (run.layout == Layout::kRtf ? LowerHolds(run.currentLine, kFrameParam)
                                      : run.CurrentHolds(kFrameParam))
       return true;
   }
@@ -46,7 +46,7 @@ bool DrawMap(ConverterRun& run) {
   // the frame parameter, which is also where the cells start.
   std::vector<std::string> pieces;
   std::string frameText = run.currentLine;
-  if (run.variant == Variant::kRtf) {
+  if (run.layout == Layout::kRtf) {
     pieces = SplitAppletLine(run.currentLine);
     frameText = pieces.size() > 2 ? pieces[2] : std::string();
   }
@@ -57,7 +57,7 @@ bool DrawMap(ConverterRun& run) {
   const LabelFont font;
   DrawMapLabels(map, frame, font);
 
-  if (run.variant == Variant::kRtf) {
+  if (run.layout == Layout::kRtf) {
     for (std::size_t i = 2; i < pieces.size(); ++i) {
       const std::string lower = AsciiLowerCase(pieces[i]);
       if (Contains(lower, kCellParam)) DrawMapCell(map, ParseMapCell(pieces[i]), pictures);
@@ -76,11 +76,11 @@ bool DrawMap(ConverterRun& run) {
 
 bool AtJourneyMap(const ConverterRun& run) {
   return run.CurrentHolds(kTeleportTitle) ||
-         (run.variant == Variant::kRtf && run.CurrentHolds(kJourneyTitle));
+         (run.layout == Layout::kRtf && run.CurrentHolds(kJourneyTitle));
 }
 
 void WriteJourneyMapSection(ConverterRun& run) {
-  const bool teleport = run.variant == Variant::kRtfUj || run.CurrentHolds(kTeleportTitle);
+  const bool teleport = run.layout == Layout::kRtfUj || run.CurrentHolds(kTeleportTitle);
   run.FlushNarrative();
   run.rtf.Line(R"(\par\par)");
   run.rtf.Line(R"({\f5\fs36\qc\keep\keepn )" +
@@ -91,7 +91,7 @@ void WriteJourneyMapSection(ConverterRun& run) {
                R"(\par\par})");
   run.Console("   Teleportalasrol terkep keszites...");
   DrawMap(run);
-  WriteMapLegend(run, MapLegendEnd(run.variant));
+  WriteMapLegend(run, MapLegendEnd(run.layout));
 }
 
 void WriteStepMapSection(ConverterRun& run) {
@@ -100,7 +100,7 @@ void WriteStepMapSection(ConverterRun& run) {
   run.rtf.Line(std::string(R"({\f5\fs36\qc\keep\keepn )") +
                std::string("E KÖRBEN TETT LÉPÉSEID TÉRKÉPE"_cp) + R"({\f5\fs20\par\par}})");
   DrawMap(run);
-  WriteMapLegend(run, MapLegendEnd(run.variant));
+  WriteMapLegend(run, MapLegendEnd(run.layout));
 }
 
 }  // namespace qv

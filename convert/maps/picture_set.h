@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "convert/maps/metafile.h"
+#include "rtfkit/metafile.h"
 
 namespace qv {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "convert/maps/metafile.h"
+#include "rtfkit/metafile.h"
 
 namespace qv {
 

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "platform/charset.h"
+#include "platform/encoding.h"
 
 namespace cmdtest {
 namespace {

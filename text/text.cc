@@ -1,17 +1,16 @@
-#include "rtfkit/text.h"
+#include "text/text.h"
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <utility>
 
-#include "rtfkit/cp1250.h"
+#include "text/cp1250.h"
 
 namespace qv {
 
 namespace {
 
-int Length(std::string_view text) { return static_cast<int>(text.size()); }
 
 }  // namespace
 
@@ -214,7 +213,7 @@ std::string NormalizeBlanks(std::string text) {
   return text;
 }
 
-std::string StripTags(std::string text) {
+std::string RemoveTags(std::string text) {
   // Removing a tag leaves no "<" or ">" before it, so the next tag is looked
   // for only after the one removed.
   std::string out;
@@ -227,8 +226,13 @@ std::string StripTags(std::string text) {
     out.append(text, from, open - from);
     from = close + 1;
   }
+  if (from == 0) return text;
   out.append(text, from, std::string::npos);
+  return out;
+}
 
+std::string StripTags(std::string text) {
+  std::string out = RemoveTags(std::move(text));
   out = ReplaceAll("&nbsp;", " ", std::move(out));
   out = ReplaceAll("&gt;", ">", std::move(out));
   out = ReplaceAll("&gt", ">", std::move(out));

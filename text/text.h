@@ -13,6 +13,9 @@ namespace qv {
 
 // --- Basic edits -----------------------------------------------------------
 
+// The number of characters (bytes) of a text.
+inline int Length(std::string_view text) { return static_cast<int>(text.size()); }
+
 // Position of the first occurrence of pattern (case-sensitive), else 0.
 // An empty pattern is never found.
 int Find(std::string_view pattern, std::string_view text);
@@ -80,7 +83,11 @@ std::string NormalizeBlanks(std::string text);
 
 // Removes tags (a "<" through the next ">") while the first "<" stands before
 // the first ">"; a literal ">" ahead of the first "<" stops the removal for
-// good. Then decodes "&nbsp;", "&gt;", "&gt", "&lt;", "&lt", in that order.
+// good. Entities stay as they are.
+std::string RemoveTags(std::string text);
+
+// RemoveTags, then decodes "&nbsp;", "&gt;", "&gt", "&lt;", "&lt", in that
+// order.
 std::string StripTags(std::string text);
 
 // Lowers the 35 letters of the Hungarian upper-case alphabet (the ASCII

@@ -1,8 +1,9 @@
-#include "platform/charset.h"
+#include "platform/encoding.h"
 
 #include <iconv.h>
 #include <langinfo.h>
 
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <strings.h>
@@ -28,15 +29,49 @@ class IconvHandle {
   iconv_t cd_;
 };
 
-bool IsUtf8Name(const char* name) {
-  return strcasecmp(name, "UTF-8") == 0 || strcasecmp(name, "UTF8") == 0;
+// Byte tables between Windows-1250 and Latin-1, built from the code points.
+struct Latin1Tables {
+  std::array<unsigned char, 256> fromCp1250{};
+  std::array<unsigned char, 256> toCp1250{};
+
+  Latin1Tables() {
+    for (int b = 0; b < 256; ++b) toCp1250[b] = b < 0x80 ? b : '?';
+    for (int b = 0; b < 256; ++b) {
+      char32_t cp = b < 0x80 ? b : kCp1250HighHalf[b - 0x80];
+      if (cp == 0 && b >= 0x80) cp = b;
+      if (cp <= 0xFF) {
+        fromCp1250[b] = static_cast<unsigned char>(cp);
+        toCp1250[cp] = static_cast<unsigned char>(b);
+      } else {
+        fromCp1250[b] = '?';
+      }
+    }
+  }
+};
+
+const Latin1Tables& Latin1() {
+  static const Latin1Tables tables;
+  return tables;
+}
+
+std::string MapBytes(const std::string& text, const std::array<unsigned char, 256>& table) {
+  std::string out(text.size(), '\0');
+  for (std::size_t i = 0; i < text.size(); ++i)
+    out[i] = static_cast<char>(table[static_cast<unsigned char>(text[i])]);
+  return out;
+}
+
+bool IsAscii(const std::string& text) {
+  for (const char ch : text)
+    if (static_cast<unsigned char>(ch) >= 0x80) return false;
+  return true;
 }
 
 }  // namespace
 
 std::string Transcode(const std::string& text, const char* from, const char* to) {
   IconvHandle cd(from, to);
-  const bool utf8Input = IsUtf8Name(from);
+  const bool utf8Input = IsUtf8Charset(from);
 
   std::string out;
   out.resize(text.size() * 2 + 16);
@@ -80,6 +115,32 @@ std::string Transcode(const std::string& text, const char* from, const char* to)
 std::string Cp1250ToUtf8(const std::string& text) { return Transcode(text, "WINDOWS-1250", "UTF-8"); }
 
 std::string Utf8ToCp1250(const std::string& text) { return Transcode(text, "UTF-8", "WINDOWS-1250"); }
+
+std::string Cp1250ToLatin1(const std::string& text) { return MapBytes(text, Latin1().fromCp1250); }
+
+std::string Latin1ToCp1250(const std::string& bytes) { return MapBytes(bytes, Latin1().toCp1250); }
+
+bool IsUtf8Charset(const std::string& charset) {
+  return strcasecmp(charset.c_str(), "UTF-8") == 0 || strcasecmp(charset.c_str(), "UTF8") == 0;
+}
+
+std::string LocaleTextToCp1250(const std::string& text, const std::string& charset) {
+  std::string set = charset;
+  for (char& c : set)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  if (IsAscii(text) || set.empty() || set == "ANSI_X3.4-1968" || set == "ASCII" ||
+      set == "US-ASCII" || set == "CP1250" || set == "WINDOWS-1250")
+    return text;
+  try {
+    return Transcode(text, charset.c_str(), "WINDOWS-1250");
+  } catch (const Error&) {
+    return text;
+  }
+}
+
+std::string LocaleTextToCp1250(const std::string& text) {
+  return LocaleTextToCp1250(text, LocaleCharset());
+}
 
 std::string LocaleCharset() {
   const char* name = nl_langinfo(CODESET);

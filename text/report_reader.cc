@@ -1,4 +1,4 @@
-#include "rtfkit/report_reader.h"
+#include "text/report_reader.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,7 +1,7 @@
-#include "itemlist/line_cuts.h"
+#include "text/line_cuts.h"
 
 #include "platform/settings.h"
-#include "rtfkit/text.h"
+#include "text/text.h"
 
 namespace qv {
 
@@ -12,31 +12,23 @@ std::string TrimBlanks(std::string_view text) {
   return std::string(text.substr(b, e - b));
 }
 
+std::string TrimLeadingBlanks(std::string_view text) {
+  std::size_t b = 0;
+  while (b < text.size() && text[b] == ' ') ++b;
+  return std::string(text.substr(b));
+}
+
 std::string TextBefore(std::string_view text, std::string_view marker) {
   return Copy(text, 1, Find(marker, text) - 1);
 }
 
 void DeleteThrough(std::string& text, std::string_view marker, int extra) {
-  const int at = Find(marker, text);
-  if (at == 0) return;
-  Delete(text, 1, at + static_cast<int>(marker.size()) - 1 + extra);
+  const int p = Find(marker, text);
+  Delete(text, 1, p + static_cast<int>(marker.size()) - 1 + extra);
 }
 
-std::string RemoveTags(std::string text) {
-  // One scan: whatever stands before a removed tag holds neither "<" nor ">",
-  // so each search can go on from the end of the tag just removed.
-  std::string kept;
-  std::size_t from = 0;
-  for (;;) {
-    const std::size_t open = text.find('<', from);
-    const std::size_t close = text.find('>', from);
-    if (open == std::string::npos || close == std::string::npos || close < open) break;
-    kept.append(text, from, open - from);
-    from = close + 1;
-  }
-  if (from == 0) return text;
-  kept.append(text, from, std::string::npos);
-  return kept;
+void DeleteThroughIfFound(std::string& text, std::string_view marker, int extra) {
+  if (Contains(text, marker)) DeleteThrough(text, marker, extra);
 }
 
 std::string CellText(std::string_view line) {

@@ -1,0 +1,29 @@
+// The game's web site and the tool's settings file, as every feature names
+// them.
+#pragma once
+
+#include <string>
+
+namespace qv {
+
+// The settings file beside the executable.
+inline constexpr char kSettingsFileName[] = "qvformat.ini";
+std::string SettingsPath(const std::string& programDir);
+
+// A reserved name that resolves nowhere, until the player names the real
+// domain in the settings.
+inline constexpr char kPlaceholderDomain[] = "zordonvidek.example";
+
+// The domain of the game's web site, as the usage text names it (settings
+// section LETOLTES, key Szerver; the default is the placeholder).
+std::string SiteDomain(const std::string& programDir);
+
+// The site's host: the domain with "www." in front, or the whole host name
+// in the environment variable QVFORMAT_HOST (local mirrors, tests).
+std::string SiteHost(const std::string& programDir);
+
+// True when QVFORMAT_HOST names a host, or the settings name a domain other
+// than the placeholder (an empty Szerver= names none either).
+bool SiteIsSet(const std::string& programDir);
+
+}  // namespace qv
