@@ -42,7 +42,7 @@ void BatchRun(Session& session, const ModeHandlers& handlers) {
   int counter = 0;
   for (const std::string& name : handlers.listDirectory()) {
     if (!TakenByBatch(name)) continue;
-    ctx.console.Line(BatchLine(++counter, name));
+    ctx.console.LineWithName(BatchLinePrefix(++counter), name);
     if (itemList)
       handlers.itemList(session, name);
     else
@@ -67,8 +67,10 @@ bool TakenByBatch(const std::string& name) {
 }
 
 std::string BatchLine(int counter, const std::string& name) {
-  return PadLeft(std::to_string(counter), 4) + ". Filenev: " + name;
+  return BatchLinePrefix(counter) + name;
 }
+
+std::string BatchLinePrefix(int counter) { return PadLeft(std::to_string(counter), 4) + ". Filenev: "; }
 
 Mode ChooseMode(const CommandLine& args) {
   const int n = args.Count();

@@ -31,8 +31,10 @@ Mode ChooseMode(const CommandLine& args);
 // True when the batch run takes a directory entry of this name.
 bool TakenByBatch(const std::string& name);
 
-// The numbered line of a batch run: "   1. Filenev: 1234_56.htm".
+// The numbered line of a batch run: "   1. Filenev: 1234_56.htm", and the
+// same without the name.
 std::string BatchLine(int counter, const std::string& name);
+std::string BatchLinePrefix(int counter);
 
 // The typed options of a download.
 DownloadOptions DownloadOptionsFrom(const CommandLine& args);

@@ -26,10 +26,19 @@ void StdConsole::Line(const std::string& text) {
     Write(stdout, outUtf8_, text);
 }
 
-void StdConsole::ErrorLine(const std::string& text) { Write(stderr, errUtf8_, text); }
+void StdConsole::LineWithName(const std::string& text, const std::string& name) {
+  if (messagesToError_)
+    Write(stderr, errUtf8_, text, name);
+  else
+    Write(stdout, outUtf8_, text, name);
+}
 
-void StdConsole::Write(std::FILE* stream, bool transcode, const std::string& text) {
+void StdConsole::ErrorLine(const std::string& text) { Write(stderr, false, "", text); }
+
+void StdConsole::Write(std::FILE* stream, bool transcode, const std::string& text,
+                       const std::string& localeText) {
   std::string line = transcode ? Cp1250ToUtf8(text) : text;
+  line += localeText;
   line += "\r\n";
   std::fwrite(line.data(), 1, line.size(), stream);
   // Flushed per line: stdout and stderr lines keep their order, and nothing

@@ -11,7 +11,13 @@ class Console {
   virtual ~Console() = default;
   // One message line (Windows-1250 bytes, without line end).
   virtual void Line(const std::string& text) = 0;
-  // One line on the error stream.
+  // One message line that ends with a file name. The name is in the
+  // locale's character set, as the system gives it, and is never converted.
+  virtual void LineWithName(const std::string& text, const std::string& name) {
+    Line(text + name);
+  }
+  // One line on the error stream. Error texts name files and carry the
+  // system's messages, so they are in the locale's character set.
   virtual void ErrorLine(const std::string& text) = 0;
   // While on, Line() goes to the error stream as well; used when a document
   // is written to standard output, so that the document stays clean.
@@ -20,19 +26,23 @@ class Console {
 };
 
 // The process's standard output and error. Bytes are written unchanged,
-// except on a terminal whose locale uses UTF-8: there they are transcoded so
-// that accented letters read correctly. Piped or redirected output is never
-// transcoded.
+// except on a terminal whose locale uses UTF-8: there the tool's Windows-1250
+// texts are transcoded so that accented letters read correctly (file names
+// and error lines are already in the locale's set). Piped or redirected
+// output is never transcoded.
 class StdConsole : public Console {
  public:
   StdConsole();
   void Line(const std::string& text) override;
+  void LineWithName(const std::string& text, const std::string& name) override;
   void ErrorLine(const std::string& text) override;
   void SetMessagesToErrorStream(bool on) override { messagesToError_ = on; }
   bool MessagesToErrorStream() const override { return messagesToError_; }
 
  private:
-  void Write(std::FILE* stream, bool transcode, const std::string& text);
+  // Writes text (transcoded when asked) and the locale text behind it.
+  void Write(std::FILE* stream, bool transcode, const std::string& text,
+             const std::string& localeText = "");
 
   bool outUtf8_ = false;
   bool errUtf8_ = false;

@@ -97,7 +97,7 @@ void OpenOnDesktop(const std::string& path, Console& console) {
   } catch (...) {
     started = false;
   }
-  if (!started) console.Line("Nyisd meg: " + path);
+  if (!started) console.LineWithName("Nyisd meg: ", path);
 }
 
 }  // namespace qv

@@ -1,0 +1,65 @@
+// The console on a UTF-8 terminal: the tool's Windows-1250 texts are
+// transcoded, file names and error lines (already in the locale's set) are
+// not. Run in a child process whose output is a pseudo-terminal.
+#include <gtest/gtest.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <clocale>
+#include <string>
+
+#include "platform/console.h"
+#include "text/cp1250.h"
+
+namespace qv {
+namespace {
+
+// What the console writes to a terminal, run in a child with `locale`.
+template <typename Body>
+std::string OnTerminal(const char* locale, Body body) {
+  int master = -1;
+  const pid_t pid = forkpty(&master, nullptr, nullptr, nullptr);
+  if (pid < 0) return "forkpty failed";
+  if (pid == 0) {
+    if (std::setlocale(LC_CTYPE, locale) == nullptr) _exit(2);
+    StdConsole console;
+    body(console);
+    _exit(0);
+  }
+  std::string out;
+  char buf[256];
+  ssize_t n;
+  while ((n = read(master, buf, sizeof buf)) > 0) out.append(buf, static_cast<std::size_t>(n));
+  int status = 0;
+  waitpid(pid, &status, 0);
+  close(master);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "child failed";
+  return out;
+}
+
+const std::string kUtf8Name = "\xC3\xA1rv\xC3\xADz_1.htm";  // árvíz_1.htm as the system gives it
+
+TEST(ConsoleOnUtf8Terminal, NamesPrintAsTheyAreAndTextIsTranscoded) {
+  const std::string out = OnTerminal("C.UTF-8", [](Console& c) {
+    c.LineWithName("   1. Filenev: ", kUtf8Name);
+    c.Line(std::string("Hibás forduló!"_cp));
+    c.ErrorLine("qvformat: I/O error: cannot open '" + kUtf8Name + "'");
+  });
+  // The terminal turns each LF into CR LF: a line written with CR LF reads
+  // back with CR CR LF.
+  EXPECT_EQ(out, "   1. Filenev: " + kUtf8Name + "\r\r\n" +
+                     "Hib\xC3\xA1s fordul\xC3\xB3!\r\r\n" +
+                     "qvformat: I/O error: cannot open '" + kUtf8Name + "'\r\r\n");
+}
+
+TEST(ConsoleOnUtf8Terminal, TheCLocaleWritesBytesUnchanged) {
+  const std::string out = OnTerminal("C", [](Console& c) {
+    c.Line(std::string("Hibás"_cp));
+    c.LineWithName("Nyisd meg: ", "x\xE1_1.htm");
+  });
+  EXPECT_EQ(out, "Hib\xE1s\r\r\nNyisd meg: x\xE1_1.htm\r\r\n");
+}
+
+}  // namespace
+}  // namespace qv
