@@ -4,7 +4,12 @@
 #include <string>
 
 #include "rtfkit/metafile.h"
+#include "rtfkit/pbm_image.h"
 #include "rtfkit/prologue.h"
+
+// assets/banner.pbm, compiled in by qv_embed_file (cmake/EmbedFile.cmake).
+extern const unsigned char qv_banner_pbm[];
+extern const std::size_t qv_banner_pbm_size;
 
 namespace qv {
 namespace {
@@ -35,11 +40,19 @@ std::string PictureDataLines() {
   return text;
 }
 
+const MonoBitmap& Banner() {
+  static const MonoBitmap kBitmap =
+      ReadPbm(std::span<const uint8_t>(qv_banner_pbm, qv_banner_pbm_size), kBannerWidth,
+              kBannerHeight, "the compiled-in assets/banner.pbm");
+  return kBitmap;
+}
+
 }  // namespace
 
+std::span<const uint8_t> BannerBitmap::bytes() const { return Banner().DibRows(); }
+
 std::vector<uint8_t> BannerMetafile() {
-  const MonoBitmap bitmap = MonoBitmap::FromDibRows(
-      kBannerWidth, kBannerHeight, std::span<const uint8_t>(kBannerBitmap, kBannerBitmapBytes));
+  const MonoBitmap& bitmap = Banner();
   MetafileBuilder wmf;
   wmf.SetWindowOrg(0, 0);
   wmf.SetWindowExt(kBannerWidth, kBannerHeight);

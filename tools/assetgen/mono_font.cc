@@ -3,6 +3,8 @@
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_DRIVER_H
+#include FT_MODULE_H
 
 #include <algorithm>
 #include <climits>
@@ -11,21 +13,37 @@
 namespace assetgen {
 namespace {
 
+// The file of the font the pattern names. Only that family, in the weight
+// asked for, will do: a stand-in fontconfig offers would draw other pixels.
 std::string FindFontFile(const std::string& pattern) {
   if (!FcInit()) throw std::runtime_error("fontconfig cannot start");
   FcPattern* pat = FcNameParse(reinterpret_cast<const FcChar8*>(pattern.c_str()));
   if (pat == nullptr) throw std::runtime_error("bad font pattern: " + pattern);
+  FcChar8* value = nullptr;
+  const std::string family = FcPatternGetString(pat, FC_FAMILY, 0, &value) == FcResultMatch
+                                 ? reinterpret_cast<const char*>(value)
+                                 : "";
+  int weight = -1;
+  FcPatternGetInteger(pat, FC_WEIGHT, 0, &weight);
   FcConfigSubstitute(nullptr, pat, FcMatchPattern);
   FcDefaultSubstitute(pat);
   FcResult result = FcResultNoMatch;
   FcPattern* match = FcFontMatch(nullptr, pat, &result);
   FcPatternDestroy(pat);
+  if (match == nullptr) throw std::runtime_error("no font matches " + pattern);
+
   std::string file;
-  FcChar8* path = nullptr;
-  if (match != nullptr && FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch)
-    file = reinterpret_cast<const char*>(path);
-  if (match != nullptr) FcPatternDestroy(match);
-  if (file.empty()) throw std::runtime_error("no font matches " + pattern);
+  if (FcPatternGetString(match, FC_FILE, 0, &value) == FcResultMatch)
+    file = reinterpret_cast<const char*>(value);
+  bool sameFamily = family.empty();
+  for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &value) == FcResultMatch; ++i)
+    sameFamily = sameFamily || family == reinterpret_cast<const char*>(value);
+  int matchWeight = -1;
+  FcPatternGetInteger(match, FC_WEIGHT, 0, &matchWeight);
+  FcPatternDestroy(match);
+  if (file.empty() || !sameFamily || (weight >= 0 && matchWeight != weight))
+    throw std::runtime_error("the font " + pattern + " is not installed (the nearest is " +
+                             (file.empty() ? "none" : file) + ")");
   return file;
 }
 
@@ -33,6 +51,12 @@ std::string FindFontFile(const std::string& pattern) {
 
 MonoFont::MonoFont(const std::string& pattern) : file_(FindFontFile(pattern)) {
   if (FT_Init_FreeType(&library_) != 0) throw std::runtime_error("FreeType cannot start");
+  // The hinting that drew the committed pictures, whatever FREETYPE_PROPERTIES says.
+  FT_UInt interpreter = TT_INTERPRETER_VERSION_40;
+  if (FT_Property_Set(library_, "truetype", "interpreter-version", &interpreter) != 0) {
+    FT_Done_FreeType(library_);
+    throw std::runtime_error("FreeType lacks the TrueType hinting this tool draws with");
+  }
   if (FT_New_Face(library_, file_.c_str(), 0, &face_) != 0) {
     FT_Done_FreeType(library_);
     throw std::runtime_error("cannot load font " + file_);

@@ -1,0 +1,17 @@
+// One-bit pictures kept as binary PBM (P4) files in assets/.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "rtfkit/mono_bitmap.h"
+
+namespace qv {
+
+// Reads a binary PBM (P4) image that must be width x height pixels; a set
+// bit is black in the PBM and stays set in the bitmap. Throws qv::Error,
+// naming the image `name`, when the data is not such an image.
+MonoBitmap ReadPbm(std::span<const uint8_t> pbm, int width, int height, const std::string& name);
+
+}  // namespace qv
