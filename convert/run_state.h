@@ -5,7 +5,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "site/run_context.h"
 #include "rtfkit/paragraph.h"
@@ -44,11 +43,7 @@ struct ConverterRun : ReportCursor {
   bool narrativeMode = false;
   std::string commandLabel;
   bool contactListWritten = false;
-  int pictureCounter = 0;
-  int itemCategory = 0;
-  // Collected by the closing sections; a conversion starts it with one
-  // empty entry.
-  std::vector<std::string> commandList{std::string()};
+  int pictureCounter = 0;  // the pictures of this conversion, counted
 
   void Console(const std::string& line) { ctx.console.Line(line); }
 

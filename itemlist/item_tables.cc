@@ -65,9 +65,9 @@ void HandleItemLine(Walk& w, std::string& line, bool contained) {
     if (contained && name.empty()) CutLinkAndName(line, "CLASS=enc0kf>", &link, &name);
   }
 
-  std::string_view open = "(#", sign = "#", tagEnd = ">#";
+  std::string_view open = "(#", tagEnd = ">#";
   if (!Contains(line, open)) {
-    open = "($", sign = "$", tagEnd = ">$";
+    open = "($", tagEnd = ">$";
     if (!Contains(line, open)) return;
   }
   const int at = Find(open, line);
