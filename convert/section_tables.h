@@ -1,0 +1,50 @@
+// Pieces shared by the tables of the character sections (skills, spells,
+// effects, quests): the two heading lines every such section starts with,
+// row openers, and the cuts the sections make on report lines.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "convert/run_state.h"
+#include "rtfkit/rtf_writer.h"
+
+namespace qv {
+
+// Right cell edges, in twips, of a row that spans the page.
+inline constexpr int kFullWidthEdges[] = {10200};
+
+// The blank line and the double-ruled title line that open a section; the
+// title goes in as given (with any trailing blank of its own).
+void WriteSectionHeading(RtfWriter& rtf, std::string_view title);
+
+// "\trowd", one "\cellxN" line per right edge, then "\widctlpar\intbl" when
+// `intbl`.
+void WriteRowOpener(RtfWriter& rtf, std::span<const int> edges, bool intbl);
+
+// Removes the start of the text through the first occurrence of marker.
+// Without an occurrence, as many characters as the marker has, less one,
+// still go: cuts on lines of an unexpected shape have always done so.
+void DeleteUpTo(std::string& text, std::string_view marker);
+
+// The text before the first occurrence of marker; empty when it is missing.
+std::string TextBeforeFirst(std::string_view text, std::string_view marker);
+
+// The text of a report line without tags and with its blanks normalised.
+std::string PlainLineText(std::string_view line);
+
+// True when the line, in ASCII lower case, holds the lower-case pattern.
+bool HoldsLowered(std::string_view line, std::string_view pattern);
+
+// The tables' reading loop: until the report ends or the current line is an
+// end line, read a line and hand it over unless it is an end line.
+template <typename IsEnd, typename Handle>
+void ForEachTableLine(ConverterRun& run, IsEnd isEnd, Handle handle) {
+  while (!run.Eof() && !isEnd(run.currentLine)) {
+    run.ReadLine();
+    if (!isEnd(run.currentLine)) handle(run.currentLine);
+  }
+}
+
+}  // namespace qv
