@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <initializer_list>
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -412,6 +414,53 @@ TEST(SpellTablesWalk, NewerLayoutHasNoDeedsOrMindSkills) {
   EXPECT_FALSE(Contains(out, "Hőstetteid"_cp));
   EXPECT_FALSE(Contains(out, "KT-d"));
   EXPECT_TRUE(BalancedBody(out));
+}
+
+// The sample report's spell sections, behind a branch start when the
+// sample has no skill lists yet.
+std::string SampleSections(const std::string& name) {
+  std::ifstream in(std::string(QV_SOURCE_DIR) + "/examples/" + name, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  const std::string report = s.str();
+  const std::size_t first = report.find("VARÁZSLATAID"_cp);
+  const std::size_t items = report.find("NÁLAD LÉVŐ TÁRGYAK"_cp);
+  if (first == std::string::npos || items == std::string::npos || items < first) return "";
+  const std::size_t from = report.rfind("\r\n", first);
+  const std::size_t to = report.rfind("\r\n", items);
+  return report.substr(from + 2, to - from) + std::string("COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK\r\n"_cp);
+}
+
+TEST(SpellTablesWalk, SamplesCarryEverySectionAndStayBalancedWhereverTheyEnd) {
+  struct Sample {
+    const char* name;
+    Variant variant;
+    std::initializer_list<std::string_view> titles;
+  };
+  for (const Sample& s :
+       {Sample{"1234_57.htm", Variant::kRtf,
+               {"Varázslataid"_cp, "Jelenleg rajtad"_cp, "Támadó és"_cp, "Elfogott"_cp,
+                "Isteni"_cp, "Hőstetteid"_cp, "KT-d eddig"_cp, "Tudati képességfa:"_cp}},
+        Sample{"1234_58.htm", Variant::kRtfUj,
+               {"Varázslataid"_cp, "Jelenleg rajtad"_cp, "Támadó és"_cp, "Elfogott"_cp,
+                "Isteni"_cp}}}) {
+    const std::string sections = SampleSections(s.name);
+    ASSERT_FALSE(sections.empty()) << s.name;
+    const std::string out = Walk(s.variant, kBranchStart + sections);
+    int at = 0;
+    for (std::string_view title : s.titles) {
+      const int p = PosFrom(std::string(R"(\brsp20 {\f11\fs19 )") + std::string(title), out, at + 1);
+      EXPECT_GT(p, at) << s.name << ": " << title;
+      at = p;
+    }
+    // Cut off after any line, the document still ends closed.
+    for (std::size_t end = sections.find("\r\n"); end != std::string::npos;
+         end = sections.find("\r\n", end + 2)) {
+      const std::string cut = Walk(s.variant, kBranchStart + sections.substr(0, end + 2));
+      ASSERT_TRUE(BalancedBody(cut)) << s.name << " cut at " << end;
+      ASSERT_TRUE(EndsWith(cut, "}\r\n")) << s.name << " cut at " << end;
+    }
+  }
 }
 
 }  // namespace
