@@ -248,7 +248,7 @@ void WriteAttackDefenceSpells(ConverterRun& run) {
     }
     WriteRowOpener(out, kFullWidthEdges, false);
     // A sub-heading cell has the class "c3"; its text keeps its tags.
-    const bool heading = Contains(line, R"("c3" COLSPAN=7)");
+    const bool heading = Contains(line, R"(c3" COLSPAN=7)");
     DeleteUpTo(line, "COLSPAN=7>");
     out.Line((heading ? R"(\widctlpar\intbl {\b\f4\fs17 )" : R"(\widctlpar\intbl {\f4\fs17 )") +
              TextBeforeFirst(line, "</TD>") + R"(}\cell)");
