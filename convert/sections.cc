@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "convert/encyclopedia.h"
+#include "convert/mind_skill_table.h"
+#include "convert/spell_tables.h"
 #include "text/cp1250.h"
 
 namespace qv {
@@ -50,6 +52,25 @@ Markers LaterMarkers(Layout layout) {
           "COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK"_cp};
 }
 
+using Converter = void (*)(ConverterRun&);
+
+// The converter of a later section, by its marker; nullptr while it has none.
+Converter LaterConverter(Layout layout, std::string_view marker) {
+  const bool old = layout == Layout::kRtf;
+  if (marker == "COLSPAN=3>VARÁZSLATAID"_cp) return old ? rtf::WriteSpells : rtfuj::WriteSpells;
+  if (marker == "COLSPAN=4>JELENLEG RAJTAD LEVŐ"_cp)
+    return old ? rtf::WriteCurrentEffects : rtfuj::WriteCurrentEffects;
+  if (marker == "COLSPAN=7>TÁMADÓ ÉS"_cp)
+    return old ? rtf::WriteAttackDefenceSpells : rtfuj::WriteAttackDefenceSpells;
+  if (marker == ">ELFOGOTT SZÖRNYEID"_cp) return rtf::WriteCapturedMonsters;
+  if (marker == "COLSPAN=4>ELFOGOTT SZÖRNYEID"_cp) return rtfuj::WriteCapturedMonsters;
+  if (marker == ">ISTENI KÜLDETÉSEID"_cp) return rtf::WriteDivineQuests;
+  if (marker == "COLSPAN=4>ISTENI KÜLDETÉSEID"_cp) return rtfuj::WriteDivineQuests;
+  if (marker == ">HŐSTETTEID"_cp) return rtf::WriteHeroicDeeds;
+  if (marker == "KT-d eddig kifejlesztett képességei:<"_cp) return rtf::WriteMindSkills;
+  return nullptr;
+}
+
 // The character-sheet branch, in walk order.
 std::vector<Section> BranchSections(Layout layout) {
   const std::string_view weaponSwitch[] = {"Feltételes fegyverváltás:"_cp,
@@ -65,7 +86,8 @@ std::vector<Section> BranchSections(Layout layout) {
   // The items search stops only at its own marker, which is also the last of
   // the later markers, so one rule serves every section from here on.
   for (std::size_t i = 0; i < later.size(); ++i)
-    sections.push_back({{later[i]}, Markers(later.begin() + i, later.end()), nullptr});
+    sections.push_back(
+        {{later[i]}, Markers(later.begin() + i, later.end()), LaterConverter(layout, later[i])});
   return sections;
 }
 

@@ -12,6 +12,7 @@
 #include "convert/maps/rtf_picture.h"
 #include "platform/error.h"
 #include "text/cp1250.h"
+#include "text/line_cuts.h"
 #include "text/text.h"
 
 namespace qv {
@@ -22,16 +23,12 @@ constexpr std::string_view kJourneyTitle = "UTAZÁS MEGKEZDÉSE ELŐTTI TÉRKÉP
 constexpr std::string_view kFrameParam = "<param name=koord";
 constexpr std::string_view kCellParam = "<param name=p";
 
-bool LowerHolds(const std::string& text, std::string_view pattern) {
-  return Contains(AsciiLowerCase(text), pattern);
-}
-
 // Reads lines after the current one until one holds the frame parameter
 // (the older layout compares lower-cased text).
 bool FindFrameLine(ConverterRun& run) {
   while (!run.Eof()) {
     run.ReadLine();
-    if (run.layout == Layout::kRtf ? LowerHolds(run.currentLine, kFrameParam)
+    if (run.layout == Layout::kRtf ? HoldsLowered(run.currentLine, kFrameParam)
                                      : run.CurrentHolds(kFrameParam))
       return true;
   }
@@ -64,7 +61,7 @@ bool DrawMap(ConverterRun& run) {
       if (Contains(lower, "</applet>")) break;
     }
   } else {
-    while (!run.Eof() && !LowerHolds(run.currentLine, "</table></center>")) {
+    while (!run.Eof() && !HoldsLowered(run.currentLine, "</table></center>")) {
       run.ReadLine();
       if (run.CurrentHolds(kCellParam)) DrawMapCell(map, ParseMapCell(run.currentLine), pictures);
     }

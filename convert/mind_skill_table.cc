@@ -1,0 +1,54 @@
+#include "convert/mind_skill_table.h"
+
+#include <string>
+#include <string_view>
+
+#include "convert/section_tables.h"
+#include "text/cp1250.h"
+#include "text/text.h"
+
+namespace qv::rtf {
+namespace {
+
+constexpr int kSkillEdges[] = {2550, 5100, 7650, 10200};
+// The column count inside the tree, where skill rows are over.
+constexpr int kInTree = -1;
+
+}  // namespace
+
+// The list is one report cell, a skill a line, up to the line that closes
+// the cell; every line read is a skill (or a tree line).
+void WriteMindSkills(ConverterRun& run) {
+  RtfWriter& out = run.rtf;
+  WriteSectionHeading(out, "KT-d eddig kifejlesztett képességei:"_cp);
+  int column = 0;
+  ForEachTableLine(
+      run, [](const std::string& line) { return HoldsLowered(line, "</td>"); },
+      [&](const std::string& line) {
+        if (column >= 0) ++column;
+        if (column == 1) WriteRowOpener(out, kSkillEdges, true);
+        if (Contains(line, "Tudati képességfa:"_cp)) {
+          // The tree's title closes the skill row, its own column included.
+          if (column >= 1 && column <= 4)
+            for (int c = column; c <= 4; ++c) out.Line(R"(\cell)");
+          if (column >= 0) out.Line(R"(\row)");
+          out.Line(R"(\pard)");
+          WriteSectionHeading(out, "Tudati képességfa:"_cp);
+          column = kInTree;
+        } else if (column >= 0) {
+          out.Line(R"({\fs18 )" + PlainLineText(line) + R"(}\cell)");
+          if (column == 4) {
+            out.Line(R"(\row)");
+            column = 0;
+          }
+        } else {
+          WriteRowOpener(out, kFullWidthEdges, false);
+          out.Line(R"(\widctlpar\intbl)");
+          out.Line(R"({\fs18 )" + PlainLineText(line) + R"(}\cell)");
+          out.Line(R"(\row)");
+        }
+      });
+  out.Line(R"(\pard)");
+}
+
+}  // namespace qv::rtf

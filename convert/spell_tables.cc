@@ -1,0 +1,269 @@
+#include "convert/spell_tables.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "convert/section_tables.h"
+#include "text/cp1250.h"
+#include "text/text.h"
+
+namespace qv {
+namespace {
+
+constexpr std::string_view kSpellsTitle =
+    "Varázslataid és pszí képességeid (#sorszám, hány pontba kerül) "_cp;
+constexpr std::string_view kEffectsTitle =
+    "Jelenleg rajtad levő aktív varázslatok és pszi hatások "_cp;
+constexpr std::string_view kAttackDefenceTitle = "Támadó és védekező varázslatok listája "_cp;
+constexpr std::string_view kMonstersTitle = "Elfogott szörnyeid "_cp;
+constexpr std::string_view kQuestsTitle = "Isteni küldetéseid "_cp;
+constexpr std::string_view kDeedsTitle = "Hőstetteid "_cp;
+
+constexpr std::string_view kStupidityPrice = "Butaság ára"_cp;
+
+constexpr int kSpellEdges[] = {3400, 6800, 10200};
+constexpr int kEffectEdges[] = {2550, 5100, 7650, 10200};
+constexpr int kAttackDefenceEdges[] = {2250, 2650, 4900, 5300, 7550, 7950, 10200};
+
+std::string Cell(std::string_view text) { return R"({\fs18 )" + std::string(text) + R"(}\cell)"; }
+
+// One report line as a row of its own across the page.
+void WriteFullWidthRow(RtfWriter& rtf, std::string_view paragraph, std::string_view text) {
+  WriteRowOpener(rtf, kFullWidthEdges, false);
+  rtf.Line(paragraph);
+  rtf.Line(Cell(text));
+  rtf.Line(R"(\row)");
+}
+
+// --- Older layout ------------------------------------------------------------
+
+bool IsTdLine(std::string_view line) { return HoldsLowered(line, "<td"); }
+
+// Hands every line of the table to `handle`, then ends the table. A row the
+// table ends in stays open; readers close it at "\pard".
+template <typename Handle>
+void ReadTableRtf(ConverterRun& run, Handle handle) {
+  ForEachTableLine(
+      run, [](const std::string& line) { return HoldsLowered(line, "</table>"); }, handle);
+  run.rtf.Line(R"(\pard)");
+}
+
+// The monsters, quests and deeds: every cell line is a full-width row.
+void WriteOneColumnRtf(ConverterRun& run, std::string_view title, std::string_view paragraph) {
+  WriteSectionHeading(run.rtf, title);
+  ReadTableRtf(run, [&](const std::string& line) {
+    if (IsTdLine(line)) WriteFullWidthRow(run.rtf, paragraph, PlainLineText(line));
+  });
+}
+
+// --- Newer layout --------------------------------------------------------------
+
+constexpr std::string_view kTableEndRtfUj = "</TABLE></TD></TR></TABLE>";
+constexpr std::string_view kCellRtfUj = R"(<TD CLASS="t1">)";
+
+template <typename Handle>
+void ReadTableRtfUj(ConverterRun& run, Handle handle) {
+  ForEachTableLine(
+      run, [](const std::string& line) { return Contains(line, kTableEndRtfUj); }, handle);
+  run.rtf.Line(R"(\pard)");
+}
+
+// Cuts a line of cells into a row of edges.size() columns; a row short of
+// cells is filled with empty ones. A line that holds more cells than the
+// table has columns goes on in a new row instead of overfilling this one,
+// since readers drop the cells beyond a row's last edge.
+void WriteCutRow(RtfWriter& rtf, std::string line, std::span<const int> edges) {
+  const int columns = static_cast<int>(edges.size());
+  WriteRowOpener(rtf, edges, true);
+  int column = 0;
+  while (!line.empty()) {
+    if (column == columns) {
+      rtf.Line(R"(\row)");
+      WriteRowOpener(rtf, edges, true);
+      column = 0;
+    }
+    ++column;
+    DeleteThrough(line, kCellRtfUj);
+    rtf.Line(Cell(StripTags(TextBefore(line, "</TD>"))));
+    DeleteThrough(line, "</TD>");
+    if (!Contains(line, kCellRtfUj)) line.clear();
+  }
+  for (; column < columns; ++column) rtf.Line(R"(\cell)");
+  rtf.Line(R"(\row)");
+}
+
+void WriteOneColumnRtfUj(ConverterRun& run, std::string_view title, std::string_view paragraph) {
+  WriteSectionHeading(run.rtf, title);
+  ReadTableRtfUj(run, [&](const std::string& line) {
+    WriteFullWidthRow(run.rtf, paragraph, PlainLineText(line));
+  });
+}
+
+}  // namespace
+
+namespace rtf {
+
+// Three spells a row; a row may take its cells from several report rows,
+// since only cell lines are counted. Group headings span the row.
+void WriteSpells(ConverterRun& run) {
+  RtfWriter& out = run.rtf;
+  WriteSectionHeading(out, kSpellsTitle);
+  int column = 0;
+  ReadTableRtf(run, [&](const std::string& line) {
+    const bool cellLine = IsTdLine(line);
+    if (cellLine) ++column;
+    if (Contains(line, "COLSPAN=3>")) {
+      WriteRowOpener(out, kFullWidthEdges, false);
+      if (!Contains(line, kStupidityPrice)) {
+        out.Line(R"(\intbl {\b\fs18 )" + PlainLineText(line) + R"(}\cell)");
+      } else {
+        // The price of stupidity starts a paragraph of its own in its cell.
+        out.Line(R"(\widctlpar\intbl)");
+        out.Line(R"({\fs18\b\par )" + PlainLineText(line) + R"(}\cell)");
+      }
+      out.Line(R"(\row)");
+      column = 0;
+      return;
+    }
+    if (Contains(line, kStupidityPrice) || column == 0 || !cellLine) return;
+    if (column == 1) WriteRowOpener(out, kSpellEdges, true);
+    out.Line(Cell(PlainLineText(line)));
+    if (column == 3) {
+      out.Line(R"(\row)");
+      column = 0;
+    }
+  });
+}
+
+// Four cells a row, counted over consecutive cell lines only: any other line
+// (a row end) starts the count afresh.
+void WriteCurrentEffects(ConverterRun& run) {
+  RtfWriter& out = run.rtf;
+  WriteSectionHeading(out, kEffectsTitle);
+  int column = 0;
+  ReadTableRtf(run, [&](const std::string& line) {
+    if (!IsTdLine(line)) {
+      column = 0;
+      return;
+    }
+    ++column;
+    if (column == 1) WriteRowOpener(out, kEffectEdges, true);
+    out.Line(Cell(PlainLineText(line)));
+    if (column == 4) {
+      out.Line(R"(\row)");
+      column = 0;
+    }
+  });
+}
+
+// Seven cells a row; a cell spanning the table is a row of its own, bold
+// when its report row is a sub-heading ("tfej2").
+void WriteAttackDefenceSpells(ConverterRun& run) {
+  RtfWriter& out = run.rtf;
+  WriteSectionHeading(out, kAttackDefenceTitle);
+  int column = 0;
+  bool heading = false;
+  ReadTableRtf(run, [&](const std::string& line) {
+    if (HoldsLowered(line, "<tr class=tfej2"))
+      heading = true;
+    else if (HoldsLowered(line, "<tr"))
+      heading = false;
+    if (!IsTdLine(line)) return;
+    ++column;
+    if (Contains(line, "COLSPAN=7>")) {
+      WriteRowOpener(out, kFullWidthEdges, false);
+      out.Line((heading ? R"(\widctlpar\intbl {\b\f4\fs17 )" : R"(\widctlpar\intbl {\f4\fs17 )") +
+               PlainLineText(line) + R"(}\cell)");
+      out.Line(R"(\row)");
+      column = 0;
+      return;
+    }
+    if (column == 1) WriteRowOpener(out, kAttackDefenceEdges, true);
+    out.Line(Cell(PlainLineText(line)));
+    if (column == 7) {
+      out.Line(R"(\row)");
+      column = 0;
+    }
+  });
+}
+
+void WriteCapturedMonsters(ConverterRun& run) {
+  WriteOneColumnRtf(run, kMonstersTitle, R"(\widctlpar\intbl)");
+}
+
+void WriteDivineQuests(ConverterRun& run) {
+  WriteOneColumnRtf(run, kQuestsTitle, R"(\widctlpar\intbl\qj)");
+}
+
+void WriteHeroicDeeds(ConverterRun& run) {
+  WriteOneColumnRtf(run, kDeedsTitle, R"(\widctlpar\intbl\qj)");
+}
+
+}  // namespace rtf
+
+namespace rtfuj {
+
+// Every line is a row of three spells; a group heading may carry the
+// group's first row behind it.
+void WriteSpells(ConverterRun& run) {
+  RtfWriter& out = run.rtf;
+  WriteSectionHeading(out, kSpellsTitle);
+  ReadTableRtfUj(run, [&](std::string line) {
+    if (Contains(line, R"(CLASS="c3" COLSPAN=3>)")) {
+      WriteRowOpener(out, kFullWidthEdges, false);
+      if (!Contains(line, kStupidityPrice)) {
+        DeleteThrough(line, R"(<TD CLASS="c3" COLSPAN=3>)");
+        out.Line(R"(\intbl {\b\fs18 )" + StripTags(TextBefore(line, "</TD></TR>")) +
+                 R"(}\cell)");
+        out.Line(R"(\row)");
+        DeleteThrough(line, "</TD></TR>");
+        Delete(line, 1, 1);
+        WriteCutRow(out, line, kSpellEdges);
+      } else {
+        out.Line(R"(\widctlpar\intbl)");
+        DeleteThrough(line, R"(<TD COLSPAN=3 CLASS="c3">)");
+        out.Line(R"({\fs18\b\par )" +
+                 NormalizeBlanks(StripTags(TextBefore(line, "</TD></TR>"))) + R"(}\cell)");
+        out.Line(R"(\row)");
+      }
+    } else if (!Contains(line, kStupidityPrice)) {
+      WriteCutRow(out, line, kSpellEdges);
+    }
+  });
+}
+
+void WriteCurrentEffects(ConverterRun& run) {
+  WriteSectionHeading(run.rtf, kEffectsTitle);
+  ReadTableRtfUj(run, [&](const std::string& line) { WriteCutRow(run.rtf, line, kEffectEdges); });
+}
+
+void WriteAttackDefenceSpells(ConverterRun& run) {
+  RtfWriter& out = run.rtf;
+  WriteSectionHeading(out, kAttackDefenceTitle);
+  ReadTableRtfUj(run, [&](std::string line) {
+    if (!Contains(line, "COLSPAN=7>")) {
+      WriteCutRow(out, line, kAttackDefenceEdges);
+      return;
+    }
+    WriteRowOpener(out, kFullWidthEdges, false);
+    // A sub-heading cell has the class "c3"; its text keeps its tags.
+    const bool heading = Contains(line, R"(c3" COLSPAN=7)");
+    DeleteThrough(line, "COLSPAN=7>");
+    out.Line((heading ? R"(\widctlpar\intbl {\b\f4\fs17 )" : R"(\widctlpar\intbl {\f4\fs17 )") +
+             TextBefore(line, "</TD>") + R"(}\cell)");
+    out.Line(R"(\row)");
+  });
+}
+
+void WriteCapturedMonsters(ConverterRun& run) {
+  WriteOneColumnRtfUj(run, kMonstersTitle, R"(\widctlpar\intbl)");
+}
+
+void WriteDivineQuests(ConverterRun& run) {
+  WriteOneColumnRtfUj(run, kQuestsTitle, R"(\widctlpar\intbl\ql)");
+}
+
+}  // namespace rtfuj
+
+}  // namespace qv
