@@ -18,6 +18,10 @@ std::string TrimLeadingBlanks(std::string_view text) {
   return std::string(text.substr(b));
 }
 
+bool HoldsLowered(std::string_view line, std::string_view pattern) {
+  return Contains(AsciiLowerCase(std::string(line)), pattern);
+}
+
 std::string TextBefore(std::string_view text, std::string_view marker) {
   return Copy(text, 1, Find(marker, text) - 1);
 }

@@ -12,6 +12,9 @@ namespace qv {
 std::string TrimBlanks(std::string_view text);
 std::string TrimLeadingBlanks(std::string_view text);
 
+// True when the line, in ASCII lower case, holds the lower-case pattern.
+bool HoldsLowered(std::string_view line, std::string_view pattern);
+
 // The text before the first occurrence of marker; empty when it is missing.
 std::string TextBefore(std::string_view text, std::string_view marker);
 
