@@ -12,13 +12,6 @@ constexpr std::string_view kOrderTableRtfUj =
     R"(<TABLE CELLPADDING=0 CELLSPACING=0><TR><TD CLASS="p" WIDTH=170>)";
 constexpr std::string_view kContactRowRtfUj = R"(</td></tr><tr><td class="t1">)";
 
-// Removes everything up to and including the first marker; when the marker
-// is missing, as many characters as it has, less one.
-void DeleteThrough(std::string& text, std::string_view marker) {
-  const int p = Find(marker, text);
-  Delete(text, 1, p + static_cast<int>(marker.size()) - 1);
-}
-
 std::string DeleteLeadingBlanks(std::string text) {
   std::size_t n = 0;
   while (n < text.size() && text[n] == ' ') ++n;
@@ -37,7 +30,7 @@ OrderRow ReadOrderRowRtf(ConverterRun& run) {
     run.ReadLine();
     text += " " + run.currentLine;
   }
-  DeleteThrough(text, "150>");
+  CutThrough(text, "150>");
   OrderRow row;
   row.name = Copy(text, 1, Find("</TD>", text) - 1);
   text = DeleteLeadingBlanks(text);
@@ -49,7 +42,7 @@ OrderRow ReadOrderRowRtf(ConverterRun& run) {
 // Newer layout: the whole table stands on one line.
 OrderRow ReadOrderRowRtfUj(ConverterRun& run) {
   std::string text = run.currentLine;
-  DeleteThrough(text, kOrderTableRtfUj);
+  CutThrough(text, kOrderTableRtfUj);
   OrderRow row;
   row.name = Copy(text, 1, Find("</TD>", text) - 1);
   // The text cell starts one character after its opening tag.
@@ -117,7 +110,7 @@ void ConvertContactList(ConverterRun& run) {
     run.rtf.Line(std::string(102, '*'));
   } else {
     std::string first = run.currentLine;
-    DeleteThrough(first, kContactRowRtfUj);
+    CutThrough(first, kContactRowRtfUj);
     list = NormalizeBlanks(first);
     while (!run.Eof() && !run.CurrentHolds("</table></td></tr></table>")) {
       run.ReadLine();

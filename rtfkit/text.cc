@@ -45,6 +45,17 @@ std::string Copy(std::string_view text, int p, int n) {
   return std::string(text.substr(static_cast<std::size_t>(p - 1), static_cast<std::size_t>(n)));
 }
 
+std::string CutThrough(std::string& text, std::string_view marker) {
+  const int n = Find(marker, text) + Length(marker) - 1;
+  std::string cut = Copy(text, 1, n);
+  Delete(text, 1, n);
+  return cut;
+}
+
+std::string BeforeFirst(std::string_view text, std::string_view marker) {
+  return Copy(text, 1, Find(marker, text) - 1);
+}
+
 std::string AsciiLowerCase(std::string text) {
   for (char& c : text)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');

@@ -30,6 +30,15 @@ void Delete(std::string& text, int p, int n);
 // A p below 1 counts from the first character.
 std::string Copy(std::string_view text, int p, int n);
 
+// Deletes from the start through the first occurrence of marker and returns
+// what it deleted. When the marker is missing, the first length(marker) - 1
+// characters go all the same: the converters have always cut this way, and
+// their output depends on it.
+std::string CutThrough(std::string& text, std::string_view marker);
+
+// The text before the first occurrence of marker; empty when it is missing.
+std::string BeforeFirst(std::string_view text, std::string_view marker);
+
 // ASCII-only case folding (other bytes unchanged).
 std::string AsciiLowerCase(std::string text);
 std::string AsciiUpperCase(std::string text);

@@ -106,6 +106,21 @@ TEST(TextEdits, CopyEdges) {
   EXPECT_EQ(Copy("abcdef", 2, -1), "");
 }
 
+TEST(TextEdits, CutThroughAMarker) {
+  std::string t = "ab<TD>cd<TD>e";
+  EXPECT_EQ(CutThrough(t, "<TD>"), "ab<TD>");
+  EXPECT_EQ(t, "cd<TD>e");
+  // A missing marker still takes its length less one off the front.
+  t = "abcdef";
+  EXPECT_EQ(CutThrough(t, "xyz"), "ab");
+  EXPECT_EQ(t, "cdef");
+  t = "a";
+  EXPECT_EQ(CutThrough(t, "xyz"), "a");
+  EXPECT_EQ(t, "");
+  EXPECT_EQ(BeforeFirst("12</TD>3</TD>", "</TD>"), "12");
+  EXPECT_EQ(BeforeFirst("123", "</TD>"), "");
+}
+
 TEST(TextEdits, EndsWithAndAsciiCase) {
   EXPECT_TRUE(EndsWith("abc", "bc"));
   EXPECT_TRUE(EndsWith("abc", "abc"));
