@@ -4,7 +4,9 @@
 #include <string_view>
 #include <vector>
 
+#include "convert/character_sheet.h"
 #include "convert/encyclopedia.h"
+#include "convert/skill_tables.h"
 #include "rtfkit/cp1250.h"
 
 namespace qv {
@@ -56,22 +58,36 @@ Markers LaterMarkers(Variant v) {
           "COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK"_cp};
 }
 
+// Gives the section whose own marker is `marker` its converter.
+void SetConverter(std::vector<Section>& sections, std::string_view marker,
+                  std::function<void(ConverterRun&)> convert) {
+  for (Section& s : sections)
+    if (s.own.front() == marker) s.convert = convert;
+}
+
 // The character-sheet branch, in walk order.
 std::vector<Section> BranchSections(Variant v) {
   const std::string_view weaponSwitch[] = {"Feltételes fegyverváltás:"_cp,
                                            "Feltételes lőfegyver használat:"_cp,
                                            "Óvatosság (labirintusokban):"_cp};
+  const bool old = v == Variant::kRtf;
   std::vector<Section> sections;
-  sections.push_back({{"HARCI ISMERETEK"_cp}, {"HARCI ISMERETEK"_cp}, nullptr});
+  sections.push_back({{"HARCI ISMERETEK"_cp}, {"HARCI ISMERETEK"_cp},
+                      old ? rtf::WriteCombatSkills : rtfuj::WriteCombatSkills});
   sections.push_back({{weaponSwitch[0], weaponSwitch[1], weaponSwitch[2]},
                       {weaponSwitch[0], weaponSwitch[1], weaponSwitch[2], "EGYÉB ISMERETEK"_cp},
-                      nullptr});
-  sections.push_back({{"EGYÉB ISMERETEK"_cp}, {"EGYÉB ISMERETEK"_cp}, nullptr});
+                      old ? rtf::WriteConditionalSwitches : rtfuj::WriteConditionalSwitches});
+  sections.push_back({{"EGYÉB ISMERETEK"_cp}, {"EGYÉB ISMERETEK"_cp},
+                      old ? rtf::WriteOtherSkills : rtfuj::WriteOtherSkills});
   const Markers later = LaterMarkers(v);
   // The items search stops only at its own marker, which is also the last of
   // the later markers, so one rule serves every section from here on.
   for (std::size_t i = 0; i < later.size(); ++i)
     sections.push_back({{later[i]}, Markers(later.begin() + i, later.end()), nullptr});
+  SetConverter(sections, "FEJLESZTÉSI PONTOK"_cp,
+               old ? rtf::WriteDevelopmentPoints : rtfuj::WriteDevelopmentPoints);
+  SetConverter(sections, "FELTÉTELES PARANCSOK"_cp,
+               old ? rtf::WriteConditionalCommands : rtfuj::WriteConditionalCommands);
   return sections;
 }
 
@@ -82,7 +98,9 @@ void WalkSections(ConverterRun& run) {
                WriteEncyclopediaNotes});
 
   // The branch runs when the character-sheet search found its marker.
-  const Section sheet{{"KARAKTERLAP"}, {"KARAKTERLAP"}, nullptr};
+  const Section sheet{{"KARAKTERLAP"}, {"KARAKTERLAP"},
+                      run.variant == Variant::kRtf ? rtf::WriteCharacterSheet
+                                                   : rtfuj::WriteCharacterSheet};
   while (!run.Eof() && !HoldsAny(run, sheet.stops)) run.ReadLine();
   const bool hasSheet = HoldsAny(run, sheet.own);
   if (!hasSheet) return;

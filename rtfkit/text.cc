@@ -45,10 +45,17 @@ std::string Copy(std::string_view text, int p, int n) {
   return std::string(text.substr(static_cast<std::size_t>(p - 1), static_cast<std::size_t>(n)));
 }
 
+std::string_view CutThrough(std::string_view& text, std::string_view marker) {
+  const int n = std::clamp(Find(marker, text) + Length(marker) - 1, 0, Length(text));
+  const std::string_view cut = text.substr(0, static_cast<std::size_t>(n));
+  text.remove_prefix(cut.size());
+  return cut;
+}
+
 std::string CutThrough(std::string& text, std::string_view marker) {
-  const int n = Find(marker, text) + Length(marker) - 1;
-  std::string cut = Copy(text, 1, n);
-  Delete(text, 1, n);
+  std::string_view rest(text);
+  std::string cut(CutThrough(rest, marker));
+  text.erase(0, cut.size());
   return cut;
 }
 

@@ -35,6 +35,9 @@ std::string Copy(std::string_view text, int p, int n);
 // characters go all the same: the converters have always cut this way, and
 // their output depends on it.
 std::string CutThrough(std::string& text, std::string_view marker);
+// The same on a view, which only moves its start: cutting a long text into
+// many pieces this way stays linear.
+std::string_view CutThrough(std::string_view& text, std::string_view marker);
 
 // The text before the first occurrence of marker; empty when it is missing.
 std::string BeforeFirst(std::string_view text, std::string_view marker);

@@ -117,6 +117,10 @@ TEST(TextEdits, CutThroughAMarker) {
   t = "a";
   EXPECT_EQ(CutThrough(t, "xyz"), "a");
   EXPECT_EQ(t, "");
+  std::string_view view = "x:y:z";
+  EXPECT_EQ(CutThrough(view, ":"), "x:");
+  EXPECT_EQ(CutThrough(view, "::::"), "y:z");
+  EXPECT_EQ(view, "");
   EXPECT_EQ(BeforeFirst("12</TD>3</TD>", "</TD>"), "12");
   EXPECT_EQ(BeforeFirst("123", "</TD>"), "");
 }
