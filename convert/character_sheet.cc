@@ -11,6 +11,7 @@ namespace {
 // Row openers of the attribute table: centred, four columns of 2550 twips,
 // a frame around the table and rules between the columns; the top row has a
 // rule above it, the bottom row one below it.
+// clang-format off
 constexpr std::string_view kTopOpener[] = {
     R"(\par\f11\fs19\trowd)", R"(\trqc)", R"(\trgaph70)",
     R"(\trbrdrt\brdrs\brdrw15)", R"(\trbrdrl\brdrs\brdrw15)", R"(\trbrdrb\brdrs\brdrw15)",
@@ -39,6 +40,7 @@ constexpr std::string_view kBottomOpener[] = {
     R"(\clbrdrl\brdrs\brdrw15)", R"(\clbrdrb\brdrs\brdrw15)", R"(\cellx7650)",
     R"(\clbrdrl\brdrs\brdrw15)", R"(\clbrdrr\brdrs\brdrw15)", R"(\clbrdrb\brdrs\brdrw15)",
     R"(\cellx10200)", R"(\keep\keepn\widctlpar\intbl)"};
+// clang-format on
 
 template <std::size_t N>
 void WriteOpener(ConverterRun& run, const std::string_view (&lines)[N]) {

@@ -26,8 +26,8 @@ bool AtTableEnd(Variant v, const std::string& line) {
 }
 
 void WriteFourColumnOpener(ConverterRun& run) {
-  for (std::string_view line : {R"(\trowd)", R"(\cellx2550)", R"(\cellx5100)", R"(\cellx7650)",
-                                R"(\cellx10200)"})
+  for (std::string_view line :
+       {R"(\trowd)", R"(\cellx2550)", R"(\cellx5100)", R"(\cellx7650)", R"(\cellx10200)"})
     run.rtf.Line(line);
 }
 
@@ -67,7 +67,8 @@ std::string Flatten(Variant v, CellTable table, std::string text) {
       text = ReplaceAll(":</TD> <TD>", ":", text);
       text = ReplaceAll(":</td> <td>", ":", text);
     }
-    for (std::string_view p : {"<TD></TD>", "<td></td>", "</TD> <TD>", "</td> <td>", "</TR>", "</tr>"})
+    for (std::string_view p :
+         {"<TD></TD>", "<td></td>", "</TD> <TD>", "</td> <td>", "</TR>", "</tr>"})
       breakAt(p);
   } else if (table != CellTable::kDevelopmentPoints) {
     breakAt(R"(<TD WIDTH=1 CLASS="t0"></TD>)");
