@@ -4,8 +4,10 @@
 #include <string_view>
 #include <vector>
 
+#include "convert/character_sheet.h"
 #include "convert/encyclopedia.h"
 #include "convert/mind_skill_table.h"
+#include "convert/skill_tables.h"
 #include "convert/spell_tables.h"
 #include "text/cp1250.h"
 
@@ -57,6 +59,10 @@ using Converter = void (*)(ConverterRun&);
 // The converter of a later section, by its marker; nullptr while it has none.
 Converter LaterConverter(Layout layout, std::string_view marker) {
   const bool old = layout == Layout::kRtf;
+  if (marker == "FEJLESZTÉSI PONTOK"_cp)
+    return old ? rtf::WriteDevelopmentPoints : rtfuj::WriteDevelopmentPoints;
+  if (marker == "FELTÉTELES PARANCSOK"_cp)
+    return old ? rtf::WriteConditionalCommands : rtfuj::WriteConditionalCommands;
   if (marker == "COLSPAN=3>VARÁZSLATAID"_cp) return old ? rtf::WriteSpells : rtfuj::WriteSpells;
   if (marker == "COLSPAN=4>JELENLEG RAJTAD LEVŐ"_cp)
     return old ? rtf::WriteCurrentEffects : rtfuj::WriteCurrentEffects;
@@ -76,12 +82,15 @@ std::vector<Section> BranchSections(Layout layout) {
   const std::string_view weaponSwitch[] = {"Feltételes fegyverváltás:"_cp,
                                            "Feltételes lőfegyver használat:"_cp,
                                            "Óvatosság (labirintusokban):"_cp};
+  const bool old = layout == Layout::kRtf;
   std::vector<Section> sections;
-  sections.push_back({{"HARCI ISMERETEK"_cp}, {"HARCI ISMERETEK"_cp}, nullptr});
+  sections.push_back({{"HARCI ISMERETEK"_cp}, {"HARCI ISMERETEK"_cp},
+                      old ? rtf::WriteCombatSkills : rtfuj::WriteCombatSkills});
   sections.push_back({{weaponSwitch[0], weaponSwitch[1], weaponSwitch[2]},
                       {weaponSwitch[0], weaponSwitch[1], weaponSwitch[2], "EGYÉB ISMERETEK"_cp},
-                      nullptr});
-  sections.push_back({{"EGYÉB ISMERETEK"_cp}, {"EGYÉB ISMERETEK"_cp}, nullptr});
+                      old ? rtf::WriteConditionalSwitches : rtfuj::WriteConditionalSwitches});
+  sections.push_back({{"EGYÉB ISMERETEK"_cp}, {"EGYÉB ISMERETEK"_cp},
+                      old ? rtf::WriteOtherSkills : rtfuj::WriteOtherSkills});
   const Markers later = LaterMarkers(layout);
   // The items search stops only at its own marker, which is also the last of
   // the later markers, so one rule serves every section from here on.
@@ -98,7 +107,9 @@ void WalkSections(ConverterRun& run) {
                WriteEncyclopediaNotes});
 
   // The branch runs when the character-sheet search found its marker.
-  const Section sheet{{"KARAKTERLAP"}, {"KARAKTERLAP"}, nullptr};
+  const Section sheet{{"KARAKTERLAP"}, {"KARAKTERLAP"},
+                      run.layout == Layout::kRtf ? rtf::WriteCharacterSheet
+                                                 : rtfuj::WriteCharacterSheet};
   run.ReadUntilAny(sheet.stops);
   const bool hasSheet = run.HoldsAny(sheet.own);
   if (!hasSheet) return;

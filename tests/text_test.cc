@@ -1,3 +1,4 @@
+#include "text/line_cuts.h"
 #include "text/text.h"
 
 #include <gtest/gtest.h>
@@ -104,6 +105,25 @@ TEST(TextEdits, CopyEdges) {
   EXPECT_EQ(Copy("abcdef", 7, 1), "");
   EXPECT_EQ(Copy("abcdef", 2, 0), "");
   EXPECT_EQ(Copy("abcdef", 2, -1), "");
+}
+
+TEST(TextEdits, DeleteThroughAMarker) {
+  std::string t = "ab<TD>cd<TD>e";
+  DeleteThrough(t, "<TD>");
+  EXPECT_EQ(t, "cd<TD>e");
+  // A missing marker still takes its length less one off the front.
+  t = "abcdef";
+  DeleteThrough(t, "xyz");
+  EXPECT_EQ(t, "cdef");
+  t = "a";
+  DeleteThrough(t, "xyz");
+  EXPECT_EQ(t, "");
+  std::string_view view = "x:y:z";
+  EXPECT_EQ(DeleteThrough(view, ":"), "x:");
+  EXPECT_EQ(DeleteThrough(view, "::::"), "y:z");
+  EXPECT_EQ(view, "");
+  EXPECT_EQ(TextBefore("12</TD>3</TD>", "</TD>"), "12");
+  EXPECT_EQ(TextBefore("123", "</TD>"), "");
 }
 
 TEST(TextEdits, EndsWithAndAsciiCase) {

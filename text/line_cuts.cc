@@ -1,5 +1,7 @@
 #include "text/line_cuts.h"
 
+#include <algorithm>
+
 #include "platform/settings.h"
 #include "text/text.h"
 
@@ -29,6 +31,13 @@ std::string TextBefore(std::string_view text, std::string_view marker) {
 void DeleteThrough(std::string& text, std::string_view marker, int extra) {
   const int p = Find(marker, text);
   Delete(text, 1, p + static_cast<int>(marker.size()) - 1 + extra);
+}
+
+std::string_view DeleteThrough(std::string_view& text, std::string_view marker) {
+  const int n = std::clamp(Find(marker, text) + Length(marker) - 1, 0, Length(text));
+  const std::string_view cut = text.substr(0, static_cast<std::size_t>(n));
+  text.remove_prefix(cut.size());
+  return cut;
 }
 
 void DeleteThroughIfFound(std::string& text, std::string_view marker, int extra) {

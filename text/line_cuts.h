@@ -23,6 +23,9 @@ std::string TextBefore(std::string_view text, std::string_view marker);
 // marker is missing, as many characters as the marker has, less one (plus
 // extra), are deleted all the same.
 void DeleteThrough(std::string& text, std::string_view marker, int extra = 0);
+// The same on a view, which only moves its start, and returns what went:
+// cutting a long text into many pieces this way stays linear.
+std::string_view DeleteThrough(std::string_view& text, std::string_view marker);
 
 // The same, but a missing marker leaves the text as it is (the item-list
 // page's cuts).

@@ -21,11 +21,12 @@ Indulas ideje: TIME
 RTF Fejlec keszites
 Parancs: A                    b
 Encyclopedia Fantasia...
+Karakterlap...
 RTF file keszitese sikeresen befejezodott!
 
 Indulas ideje: TIME
 Befejezes ideje: TIME
---- outtail er1.rtf
+--- outhas er1.rtf
 \row
 \pard
 \par\par\f4{\qj\keep\keepn\widctlpar {\b\fs20 ENCYCLOPEDIA FANTASIA}}
@@ -35,4 +36,14 @@ Befejezes ideje: TIME
 \pard\keep\keepn\sb120\widctlpar TóElső rész.
 \par\pard\qj\widctlpar Második rész.Vége.
 {\keep\keepn\widctlpar\brdrb\brdrs\brdrw15\brsp20\fs8\par}
+--- outtail er1.rtf
+\keep\keepn\widctlpar\intbl
+\cell
+\cell
+\cell
+\cell
+\row
+\pard
+\f4\fs20
+\par\pard\qj \par
 }

@@ -24,6 +24,7 @@ Indulas ideje: TIME
 RTF Fejlec keszites
 Parancs: MOZGÁS               Észak felé.
 Parancs: * 2. BP:             Erő
+Karakterlap...
 RTF file keszitese sikeresen befejezodott!
 
 Indulas ideje: TIME
@@ -41,7 +42,7 @@ SZÁMLA   : 5 Ft\par
 }
 --- outhas tr1.rtf
 {\f5\fs36 ÁRNY KALANDJAI}
---- outtail tr1.rtf
+--- outhas tr1.rtf
 \pard \qj\widctlpar
 \qj Első {\b nap}.
 
@@ -65,4 +66,14 @@ SZÁMLA   : 5 Ft\par
 {\fs20\f4\b Erő}\cell
 \row
 \pard
+--- outtail tr1.rtf
+\keep\keepn\widctlpar\intbl
+\cell
+\cell
+\cell
+\cell
+\row
+\pard
+\f4\fs20
+\par\pard\qj \par
 }

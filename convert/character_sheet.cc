@@ -1,0 +1,265 @@
+#include "convert/character_sheet.h"
+
+#include <string_view>
+
+#include "text/cp1250.h"
+#include "text/line_cuts.h"
+#include "text/text.h"
+
+namespace qv {
+namespace {
+
+// Row openers of the attribute table: centred, four columns of 2550 twips,
+// a frame around the table and rules between the columns; the top row has a
+// rule above it, the bottom row one below it.
+// clang-format off
+constexpr std::string_view kTopOpener[] = {
+    R"(\par\f11\fs19\trowd)", R"(\trqc)", R"(\trgaph70)",
+    R"(\trbrdrt\brdrs\brdrw15)", R"(\trbrdrl\brdrs\brdrw15)", R"(\trbrdrb\brdrs\brdrw15)",
+    R"(\trbrdrr\brdrs\brdrw15)", R"(\trbrdrv\brdrs\brdrw15)",
+    R"(\clbrdrl\brdrs\brdrw15)", R"(\clbrdrt\brdrs\brdrw15)", R"(\cellx2550)",
+    R"(\clbrdrt\brdrs\brdrw15)", R"(\clbrdrl\brdrs\brdrw15)", R"(\cellx5100)",
+    R"(\clbrdrt\brdrs\brdrw15)", R"(\clbrdrl\brdrs\brdrw15)", R"(\cellx7650)",
+    R"(\clbrdrt\brdrs\brdrw15)", R"(\clbrdrl\brdrs\brdrw15)", R"(\clbrdrr\brdrs\brdrw15)",
+    R"(\cellx10200)", R"(\keep\keepn\widctlpar\intbl)"};
+
+constexpr std::string_view kMiddleOpener[] = {
+    R"(\trowd)", R"(\trqc)", R"(\trgaph70)",
+    R"(\trbrdrl\brdrs\brdrw15)", R"(\trbrdrr\brdrs\brdrw15)", R"(\trbrdrv\brdrs\brdrw15)",
+    R"(\clbrdrl\brdrs\brdrw15)", R"(\cellx2550)",
+    R"(\clbrdrl\brdrs\brdrw15)", R"(\cellx5100)",
+    R"(\clbrdrl\brdrs\brdrw15)", R"(\cellx7650)",
+    R"(\clbrdrl\brdrs\brdrw15)", R"(\clbrdrr\brdrs\brdrw15)", R"(\cellx10200)",
+    R"(\keep\keepn\widctlpar\intbl)"};
+
+constexpr std::string_view kBottomOpener[] = {
+    R"(\trowd)", R"(\trqc)", R"(\trgaph70)",
+    R"(\trbrdrt\brdrs\brdrw15)", R"(\trbrdrl\brdrs\brdrw15)", R"(\trbrdrb\brdrs\brdrw15)",
+    R"(\trbrdrr\brdrs\brdrw15)", R"(\trbrdrv\brdrs\brdrw15)",
+    R"(\clbrdrl\brdrs\brdrw15)", R"(\clbrdrb\brdrs\brdrw15)", R"(\cellx2550)",
+    R"(\clbrdrl\brdrs\brdrw15)", R"(\clbrdrb\brdrs\brdrw15)", R"(\cellx5100)",
+    R"(\clbrdrl\brdrs\brdrw15)", R"(\clbrdrb\brdrs\brdrw15)", R"(\cellx7650)",
+    R"(\clbrdrl\brdrs\brdrw15)", R"(\clbrdrr\brdrs\brdrw15)", R"(\clbrdrb\brdrs\brdrw15)",
+    R"(\cellx10200)", R"(\keep\keepn\widctlpar\intbl)"};
+// clang-format on
+
+template <std::size_t N>
+void WriteOpener(ConverterRun& run, const std::string_view (&lines)[N]) {
+  for (std::string_view line : lines) run.rtf.Line(line);
+}
+
+// Blanks and control characters off both ends.
+std::string Trim(const std::string& text) {
+  auto kept = [](char c) { return static_cast<unsigned char>(c) > ' '; };
+  std::size_t b = 0, e = text.size();
+  while (b < e && !kept(text[b])) ++b;
+  while (e > b && !kept(text[e - 1])) --e;
+  return text.substr(b, e - b);
+}
+
+// The introduction runs from the line after the heading through the line
+// that ends it; its text before ", egy " is the character's name.
+template <typename Ends>
+void WriteIntroduction(ConverterRun& run, Ends ends) {
+  std::string text;
+  while (!run.Eof() && !ends(run.currentLine)) {
+    run.ReadLine();
+    text += " " + run.currentLine;
+  }
+  text = NormalizeBlanks(StripTags(text));
+  run.characterName = TextBefore(text, ", egy ");
+  run.rtf.Line(R"(\qj\keep\keepn )" + text + R"(\par)");
+}
+
+// The paragraph after the table: the lines up to the one that ends it, joined
+// without separators.
+template <typename Ends>
+void WriteClosingText(ConverterRun& run, Ends ends) {
+  run.rtf.Line(R"(\pard)");
+  run.rtf.Line(R"(\f4\fs20)");
+  std::string text;
+  while (!run.Eof() && !ends(run.currentLine)) {
+    run.ReadLine();
+    if (!ends(run.currentLine)) text += run.currentLine;
+  }
+  run.rtf.Line(R"(\par\pard\qj )" + NormalizeBlanks(StripTags(text)) + R"(\par)");
+}
+
+}  // namespace
+
+namespace rtf {
+namespace {
+
+bool AtTable(const std::string& line) { return Contains(AsciiLowerCase(line), "<table>"); }
+
+// One attribute row: four label and value line pairs, then the two lines
+// that close this row and open the next. The label loses its colon and is
+// filled to nine characters, so the colons line up.
+void WriteRow(ConverterRun& run) {
+  for (int cell = 0; cell < 4; ++cell) {
+    run.ReadLine();
+    std::string label = Trim(HungarianLowerCase(StripTags(run.currentLine)));
+    Delete(label, static_cast<int>(label.size()), 1);
+    if (label == "varázspont"_cp) label = "varázspt"_cp;
+    const bool unfilled = label == "pénz"_cp || label == "jellem" || label == "életkor"_cp;
+    const std::string start = (unfilled ? label : PadRight(label, 9)) + ": ";
+    run.ReadLine();
+    run.rtf.Line(start + Trim(StripTags(run.currentLine)) + R"(\cell)");
+  }
+  run.rtf.Line(R"(\row)");
+  run.ReadLine();
+  run.ReadLine();
+}
+
+}  // namespace
+
+void WriteCharacterSheet(ConverterRun& run) {
+  run.Console("Karakterlap...");
+  run.rtf.Line(R"(\par\par {\f5\fs36\qc\keep\keepn KARAKTERLAP{\f5\fs20\par\par}})");
+  WriteIntroduction(run, AtTable);
+
+  WriteOpener(run, kTopOpener);
+  run.ReadLine();
+  WriteRow(run);
+  for (int row = 2; row <= 5; ++row) {
+    WriteOpener(run, kMiddleOpener);
+    WriteRow(run);
+  }
+
+  // A sixth row only when the line ahead starts one; the line is read again
+  // either way.
+  WriteOpener(run, kBottomOpener);
+  const std::int64_t mark = run.report.TextFilePos();
+  run.ReadLine();
+  run.report.TextFileSeek(mark);
+  if (run.CurrentHolds("Tudatpont") || run.CurrentHolds("Vérpont"_cp)) {
+    WriteRow(run);
+  } else {
+    for (int cell = 0; cell < 4; ++cell) run.rtf.Line(R"(\cell)");
+    run.rtf.Line(R"(\row)");
+  }
+
+  WriteClosingText(run, AtTable);
+}
+
+}  // namespace rtf
+
+namespace rtfuj {
+namespace {
+
+constexpr std::string_view kTableStart =
+    R"(<TABLE WIDTH=740 CELLPADDING=1 CELLSPACING=0 BORDER=0 CLASS="t0"><TR><TD>)";
+constexpr std::string_view kCell = R"(<TD CLASS="t1">)";
+
+bool AtTable(const std::string& line) { return Contains(line, kTableStart); }
+
+// The next row line, without the empty separator cells between the pairs.
+std::string ReadRowLine(ConverterRun& run) {
+  run.ReadLine();
+  return ReplaceAll(R"(<TD WIDTH=1 CLASS="t0"></TD>)", "", run.currentLine);
+}
+
+// Text of a cell started with its label: the value cell is cut from the row
+// line, and the whole text is cleaned and lowered.
+std::string FinishCell(std::string& row, std::string cell, std::string_view end) {
+  DeleteThrough(row, kCell);
+  cell += TextBefore(row, "</TD>");
+  cell += end;
+  return HungarianLowerCase(NormalizeBlanks(StripTags(std::move(cell))));
+}
+
+// The label (through its colon) and the value of the next pair of the row
+// line. A cell that is not the last of its row ends with a line break.
+std::string NextCell(std::string& row, bool last) {
+  DeleteThrough(row, kCell);
+  const std::string start = Copy(row, 1, Find(":", row)) + " ";
+  return FinishCell(row, start, last ? R"(\cell)" : "\\cell\r\n");
+}
+
+// Blanks in front of the first colon, so that it stands in column 10.
+void AlignColon(std::string& cell) {
+  const int p = Find(":", cell);
+  if (p > 0 && p <= 9) Insert(std::string(static_cast<std::size_t>(10 - p), ' '), cell, p);
+}
+
+// Rows 2 to 5: colons aligned in the first two cells; a few long labels and
+// values are shortened to fit their column.
+void WriteRow(ConverterRun& run) {
+  std::string line = ReadRowLine(run);
+  WriteOpener(run, kMiddleOpener);
+
+  std::string cell = NextCell(line, false);
+  AlignColon(cell);
+  run.rtf.Line(cell);
+
+  cell = NextCell(line, false);
+  if (const int p = Find("varázspont:"_cp, cell); p > 0) Delete(cell, p + 7, 2);
+  AlignColon(cell);
+  run.rtf.Line(cell);
+
+  cell = NextCell(line, false);
+  if (const int p = Find("aggresszió:"_cp, cell); p > 0) Delete(cell, p + 1, 1);
+  if (Contains(cell, "jellem:") && Contains(cell, "semleges") && Contains(cell, " (")) {
+    const int paren = Find("(", cell);
+    if (paren > 1 && cell[static_cast<std::size_t>(paren - 2)] == ' ') Delete(cell, paren - 1, 1);
+  }
+  run.rtf.Line(cell);
+
+  cell = NextCell(line, true);
+  if (Contains(cell, "tul.") || Contains(cell, "kép."_cp)) {
+    if (const int p = Find(". ", cell); p > 0) Delete(cell, p + 1, 1);
+  }
+  run.rtf.Line(cell);
+  run.rtf.Line(R"(\row)");
+}
+
+// The bottom row: four named pairs, each in its place; a pair whose name is
+// missing leaves its cell empty.
+void WriteBottomRow(ConverterRun& run) {
+  std::string line = ReadRowLine(run);
+  WriteOpener(run, kBottomOpener);
+  for (std::string_view name : {"Tudatpont"_cp, "Pszi pont"_cp, "Halhatatlanság"_cp, "EFejl"_cp}) {
+    DeleteThrough(line, kCell);
+    if (!Contains(line, name)) {
+      DeleteThrough(line, kCell);
+      run.rtf.Line(R"(\cell)");
+      continue;
+    }
+    const std::string start = Copy(line, 1, Find(":", line)) + " ";
+    const bool efejl = name == "EFejl";
+    std::string cell = FinishCell(line, start, efejl ? R"( TU\cell)" : "\\cell\r\n");
+    if (name == "Tudatpont") AlignColon(cell);
+    if (name == "Halhatatlanság"_cp) {
+      if (const int p = Find(" %", cell); p > 0) Delete(cell, p, 1);
+    }
+    if (efejl) cell = ReplaceAll(" tu", " TU", ReplaceAll("efejl", "EFejl", cell));
+    run.rtf.Line(cell);
+  }
+  run.rtf.Line(R"(\row)");
+}
+
+}  // namespace
+
+void WriteCharacterSheet(ConverterRun& run) {
+  run.Console("Karakterlap...");
+  run.rtf.Line(R"({\f5\fs36\qc\keep\keepn KARAKTERLAPOD{\f5\fs20\par\par}})");
+  WriteIntroduction(run, AtTable);
+
+  // The first row: colons aligned in the first two cells only.
+  std::string line = ReadRowLine(run);
+  WriteOpener(run, kTopOpener);
+  for (int cell = 1; cell <= 4; ++cell) {
+    std::string text = NextCell(line, cell == 4);
+    if (cell <= 2) AlignColon(text);
+    run.rtf.Line(text);
+  }
+  run.rtf.Line(R"(\row)");
+
+  for (int row = 2; row <= 5; ++row) WriteRow(run);
+  WriteBottomRow(run);
+  WriteClosingText(run, AtTable);
+}
+
+}  // namespace rtfuj
+
+}  // namespace qv

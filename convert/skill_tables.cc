@@ -1,0 +1,268 @@
+#include "convert/skill_tables.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "convert/section_tables.h"
+#include "text/cp1250.h"
+#include "text/line_cuts.h"
+#include "text/text.h"
+
+namespace qv {
+namespace {
+
+// The three tables that are flattened into a list of cells and laid out again
+// in four columns.
+enum class CellTable { kCombatSkills, kOtherSkills, kDevelopmentPoints };
+
+constexpr std::string_view kCellEnd = R"(\cell )";
+constexpr std::string_view kTableEndRtfUj = "</TABLE></TD></TR></TABLE>";
+constexpr std::string_view kCellRtfUj = R"(<TD CLASS="t1">)";
+
+// The older layout ends a table with "</table>" in any case, the newer one
+// with the end of the frame table around it.
+bool AtTableEnd(Layout v, const std::string& line) {
+  if (v == Layout::kRtf) return Contains(AsciiLowerCase(line), "</table>");
+  return Contains(line, kTableEndRtfUj);
+}
+
+void WriteFourColumnOpener(ConverterRun& run) {
+  for (std::string_view line :
+       {R"(\trowd)", R"(\cellx2550)", R"(\cellx5100)", R"(\cellx7650)", R"(\cellx10200)"})
+    run.rtf.Line(line);
+}
+
+void WriteOneColumnOpener(ConverterRun& run) {
+  run.rtf.Line(R"(\trowd)");
+  run.rtf.Line(R"(\cellx10200)");
+}
+
+struct CollectedTable {
+  std::string text;                    // the table's lines, each after a blank
+  std::optional<std::string> summary;  // development points: the summary row
+};
+
+// Reads the table's lines up to and including the one that ends it. The
+// development points' summary row is kept apart; in the older layout the line
+// after it (its row end) goes too.
+CollectedTable Collect(ConverterRun& run, Layout v, CellTable table) {
+  CollectedTable c;
+  while (!run.Eof() && !AtTableEnd(v, run.currentLine)) {
+    run.ReadLine();
+    if (table == CellTable::kDevelopmentPoints && run.CurrentHolds(" COLSPAN=4")) {
+      c.summary = run.currentLine;
+      if (v == Layout::kRtf) run.ReadLine();
+      continue;
+    }
+    c.text += " " + run.currentLine;
+  }
+  return c;
+}
+
+// Turns the table into one text of cells, each ended by "\cell ". A skill's
+// name and level cells become one cell.
+std::string Flatten(Layout v, CellTable table, std::string text) {
+  auto breakAt = [&text](std::string_view pattern) { text = ReplaceAll(pattern, "\r\n", text); };
+  if (v == Layout::kRtf) {
+    if (table != CellTable::kDevelopmentPoints) {
+      text = ReplaceAll(":</TD> <TD>", ":", text);
+      text = ReplaceAll(":</td> <td>", ":", text);
+    }
+    for (std::string_view p :
+         {"<TD></TD>", "<td></td>", "</TD> <TD>", "</td> <td>", "</TR>", "</tr>"})
+      breakAt(p);
+  } else if (table != CellTable::kDevelopmentPoints) {
+    breakAt(R"(<TD WIDTH=1 CLASS="t0"></TD>)");
+    breakAt("</TR>");
+  } else {
+    breakAt(R"(</TD><TD CLASS="t1">)");
+    breakAt("</TR>");
+  }
+  text = ReplaceAll("\r\n", kCellEnd, NormalizeBlanks(StripTags(text)));
+  if (text.starts_with(R"(\cell)")) Delete(text, 1, 6);
+
+  // Empty report cells leave empty cells behind: the combat skills drop them
+  // all, the other tables only the first.
+  if (table == CellTable::kCombatSkills) {
+    text = ReplaceAll(R"(\cell \cell)", R"(\cell)", text);
+  } else if (const int p = Find(R"(\cell \cell )", text); p > 0) {
+    Delete(text, p, 6);
+  }
+  return text;
+}
+
+// A leading number goes with its full stop and the blank after it: the cell
+// loses everything through its first full stop and one more character. The
+// cut stops short of the cell end, which a full stop at the very end of the
+// text would otherwise break.
+void DropNumberPrefix(std::string& cell) {
+  const int dot = Find(".", cell);
+  if (dot == 0) return;
+  int n = dot + 1;
+  if (EndsWith(cell, kCellEnd)) n = std::min(n, static_cast<int>(cell.size() - kCellEnd.size()));
+  Delete(cell, 1, n);
+}
+
+// Four cells a row in the small fixed-pitch font; the last row is filled up.
+// A skill list ends with the last cell after which a colon remains, so a
+// closing remark is not written.
+void LayOut(ConverterRun& run, CellTable table, const std::string& cells) {
+  const bool skills = table != CellTable::kDevelopmentPoints;
+  const std::size_t lastColon = cells.rfind(':');
+  std::string_view rest(cells);
+  int column = 0;
+  while (!rest.empty()) {
+    if (column == 0) WriteFourColumnOpener(run);
+    std::string cell(DeleteThrough(rest, kCellEnd));
+    DropNumberPrefix(cell);
+    run.rtf.Line(R"(\widctlpar\intbl {\f11\fs15 )" + cell + "}");
+    if (++column == 4) {
+      run.rtf.Line(R"(\row)");
+      column = 0;
+    }
+    const std::size_t restAt = cells.size() - rest.size();
+    if (skills && (lastColon == std::string::npos || lastColon < restAt)) rest = {};
+  }
+  if (column > 0) {
+    const std::string_view filler =
+        skills ? R"(\widctlpar\intbl {\f11\fs15 \cell })" : R"(\widctlpar\intbl \cell)";
+    for (; column < 4; ++column) run.rtf.Line(filler);
+    run.rtf.Line(R"(\row)");
+  }
+  run.rtf.Line(R"(\pard)");
+  run.rtf.Line("");
+}
+
+// The summary row of the development points, across the whole width.
+void WriteSummary(ConverterRun& run, Layout v, std::string summary) {
+  if (v == Layout::kRtfUj) {
+    DeleteThrough(summary, R"( COLSPAN=4 CLASS="t1">)");
+    summary = TextBefore(summary, "</TD></TR>");
+  }
+  WriteOneColumnOpener(run);
+  run.rtf.Line(R"(\intbl {\f11\fs15 )" + NormalizeBlanks(StripTags(summary)) + R"(}\cell)");
+  run.rtf.Line(R"(\row)");
+}
+
+void WriteCellTable(ConverterRun& run, Layout v, CellTable table, std::string_view title) {
+  WriteSectionHeading(run.rtf, title);
+  const CollectedTable c = Collect(run, v, table);
+  if (!c.text.empty()) LayOut(run, table, Flatten(v, table, c.text));
+  if (c.summary) WriteSummary(run, v, *c.summary);
+}
+
+// One full-width row per line, from the line that was found to the end of
+// the table. The older layout writes no cell for a line without text.
+void WriteSwitchLines(ConverterRun& run, Layout v) {
+  run.rtf.Line(R"(\par)");
+  while (!run.Eof() && !AtTableEnd(v, run.currentLine)) {
+    WriteOneColumnOpener(run);
+    run.rtf.Line(R"(\widctlpar\intbl\qj)");
+    const std::string line = ReplaceAll(" -", "-", ReplaceAll(" .", ".", run.currentLine));
+    const std::string text = NormalizeBlanks(StripTags(line));
+    if (!text.empty() || v == Layout::kRtfUj) {
+      run.rtf.Line(R"({\f11\fs15 )" + text + R"(}\cell)");
+      run.rtf.Line(R"(\row)");
+    }
+    run.ReadLine();
+  }
+  run.rtf.Line(R"(\pard)");
+}
+
+std::string TidyParentheses(const std::string& line) {
+  return ReplaceAll(")(", ") (", ReplaceAll(" )", ")", line));
+}
+
+void WriteHeadingRow(ConverterRun& run, const std::string& text) {
+  run.rtf.Line(R"(\widctlpar\intbl {\b\fs18 )" + text + R"(}\cell)");
+}
+
+void WriteCommandRow(ConverterRun& run, const std::string& text) {
+  run.rtf.Line(R"(\widctlpar\intbl\qj {\fs18 )" + text + R"(}\cell)");
+}
+
+constexpr std::string_view kCommandsTitle = "Feltételes parancsok "_cp;
+
+}  // namespace
+
+namespace rtf {
+
+void WriteCombatSkills(ConverterRun& run) {
+  WriteCellTable(run, Layout::kRtf, CellTable::kCombatSkills, "Harci ismeretek (szint)");
+}
+
+void WriteConditionalSwitches(ConverterRun& run) { WriteSwitchLines(run, Layout::kRtf); }
+
+void WriteOtherSkills(ConverterRun& run) {
+  WriteCellTable(run, Layout::kRtf, CellTable::kOtherSkills, "Egyéb ismeretek (szint)"_cp);
+}
+
+void WriteDevelopmentPoints(ConverterRun& run) {
+  WriteCellTable(run, Layout::kRtf, CellTable::kDevelopmentPoints, "Fejlesztési pontok"_cp);
+}
+
+// A group heading is a row line of its own, its text on the line after it;
+// rows without text are dropped.
+void WriteConditionalCommands(ConverterRun& run) {
+  WriteSectionHeading(run.rtf, kCommandsTitle);
+  while (!run.Eof() && !AtTableEnd(Layout::kRtf, run.currentLine)) {
+    run.ReadLine();
+    if (AtTableEnd(Layout::kRtf, run.currentLine)) break;
+    const bool heading = run.CurrentHolds(" CLASS=tfej2");
+    if (NormalizeBlanks(StripTags(run.currentLine)).empty() && !heading) continue;
+    WriteOneColumnOpener(run);
+    if (heading) {
+      run.ReadLine();
+      WriteHeadingRow(run, NormalizeBlanks(StripTags(run.currentLine)));
+    } else {
+      const std::string text = NormalizeBlanks(StripTags(TidyParentheses(run.currentLine)));
+      if (!text.empty()) WriteCommandRow(run, text);
+    }
+    run.rtf.Line(R"(\row)");
+  }
+  run.rtf.Line(R"(\pard)");
+}
+
+}  // namespace rtf
+
+namespace rtfuj {
+
+void WriteCombatSkills(ConverterRun& run) {
+  WriteCellTable(run, Layout::kRtfUj, CellTable::kCombatSkills, "Harci ismeretek (szint)");
+}
+
+void WriteConditionalSwitches(ConverterRun& run) { WriteSwitchLines(run, Layout::kRtfUj); }
+
+void WriteOtherSkills(ConverterRun& run) {
+  WriteCellTable(run, Layout::kRtfUj, CellTable::kOtherSkills, "Egyéb ismeretek (szint)"_cp);
+}
+
+void WriteDevelopmentPoints(ConverterRun& run) {
+  WriteCellTable(run, Layout::kRtfUj, CellTable::kDevelopmentPoints, "Fejlesztési pontok"_cp);
+}
+
+// Every line is a row: a heading cell ("c3") or a command cell; the cell's
+// text keeps its tags.
+void WriteConditionalCommands(ConverterRun& run) {
+  WriteSectionHeading(run.rtf, kCommandsTitle);
+  while (!run.Eof() && !AtTableEnd(Layout::kRtfUj, run.currentLine)) {
+    run.ReadLine();
+    if (AtTableEnd(Layout::kRtfUj, run.currentLine)) break;
+    WriteOneColumnOpener(run);
+    std::string line = run.currentLine;
+    if (Contains(line, R"( CLASS="c3")")) {
+      DeleteThrough(line, R"(CLASS="c3">)");
+      WriteHeadingRow(run, NormalizeBlanks(TextBefore(line, "</TD>")));
+    } else {
+      DeleteThrough(line, kCellRtfUj);
+      WriteCommandRow(run, NormalizeBlanks(TextBefore(TidyParentheses(line), "</TD>")));
+    }
+    run.rtf.Line(R"(\row)");
+  }
+  run.rtf.Line(R"(\pard)");
+}
+
+}  // namespace rtfuj
+
+}  // namespace qv
