@@ -12,8 +12,7 @@ Layout DetectLayout(const std::string& fileName) {
   ReportReader report(fileName);
   while (!report.Eof() && !Contains(AsciiLowerCase(line), "<title>")) line = report.ReadLine();
   const std::string lower = AsciiLowerCase(line);
-  return Contains(lower, "<title>") && Contains(lower, "</title>") ? Layout::kRtf
-                                                                     : Layout::kRtfUj;
+  return Contains(lower, "<title>") && Contains(lower, "</title>") ? Layout::kRtf : Layout::kRtfUj;
 }
 
 }  // namespace qv

@@ -9,10 +9,10 @@
 
 #include "app/run.h"
 #include "app/usage.h"
-#include "site/site.h"
 #include "platform/console.h"
 #include "platform/error.h"
 #include "platform/exe_dir.h"
+#include "site/site.h"
 
 int main(int argc, char** argv) {
   // Only the time format and the terminal's character set follow the
@@ -26,8 +26,7 @@ int main(int argc, char** argv) {
     const std::string programDir = qv::ExecutableDir();
 
     if (params.size() == 1 && (params[0] == "--help" || params[0] == "-h")) {
-      for (const std::string& line : qv::UsageLines(qv::SiteDomain(programDir)))
-        console.Line(line);
+      for (const std::string& line : qv::UsageLines(qv::SiteDomain(programDir))) console.Line(line);
       return 0;
     }
     if (params.size() == 1 && params[0] == "--version") {

@@ -70,7 +70,9 @@ std::string BatchLine(int counter, const std::string& name) {
   return BatchLinePrefix(counter) + name;
 }
 
-std::string BatchLinePrefix(int counter) { return PadLeft(std::to_string(counter), 4) + ". Filenev: "; }
+std::string BatchLinePrefix(int counter) {
+  return PadLeft(std::to_string(counter), 4) + ". Filenev: ";
+}
 
 Mode ChooseMode(const CommandLine& args) {
   const int n = args.Count();
@@ -109,12 +111,8 @@ void RunTool(Session& session, const ModeHandlers& handlers) {
   ctx.console.Line(startLine);
 
   switch (mode) {
-    case Mode::kDownload:
-      handlers.download(session);
-      break;
-    case Mode::kItemList:
-      handlers.itemList(session, args.Param(args.Count()));
-      break;
+    case Mode::kDownload: handlers.download(session); break;
+    case Mode::kItemList: handlers.itemList(session, args.Param(args.Count())); break;
     case Mode::kBatch:
       BatchRun(session, handlers);
       ctx.console.Line(startLine);
@@ -123,8 +121,7 @@ void RunTool(Session& session, const ModeHandlers& handlers) {
       handlers.convert(session, args.Param(1));
       ctx.console.Line(startLine);
       break;
-    case Mode::kNone:
-      break;
+    case Mode::kNone: break;
   }
 
   ctx.console.Line("Befejezes ideje: " + handlers.timeText());

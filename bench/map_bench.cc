@@ -50,7 +50,12 @@ void BM_DrawMap(benchmark::State& state) {
   state.SetComplexityN(Pixels(n));
   state.counters["pixels"] = static_cast<double>(Pixels(n));
 }
-BENCHMARK(BM_DrawMap)->Arg(10)->Arg(20)->Arg(40)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawMap)
+    ->Arg(10)
+    ->Arg(20)
+    ->Arg(40)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_PictureGroup(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
@@ -62,6 +67,11 @@ void BM_PictureGroup(benchmark::State& state) {
   }
   state.SetComplexityN(Pixels(n));
 }
-BENCHMARK(BM_PictureGroup)->Arg(10)->Arg(20)->Arg(40)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PictureGroup)
+    ->Arg(10)
+    ->Arg(20)
+    ->Arg(40)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -49,9 +49,13 @@ void BM_TextOp(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 BENCHMARK(BM_TextOp<qv::CollapseBlanks>)->Name("BM_CollapseBlanks")->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TextOp<qv::NormalizeBlanks>)->Name("BM_NormalizeBlanks")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TextOp<qv::NormalizeBlanks>)
+    ->Name("BM_NormalizeBlanks")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TextOp<qv::StripTags>)->Name("BM_StripTags")->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TextOp<qv::HungarianLowerCase>)->Name("BM_HungarianLowerCase")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TextOp<qv::HungarianLowerCase>)
+    ->Name("BM_HungarianLowerCase")
+    ->Unit(benchmark::kMillisecond);
 
 void BM_ReportReaderLines(benchmark::State& state) {
   char pattern[] = "/tmp/qvbenchXXXXXX";

@@ -10,7 +10,8 @@ namespace {
 
 constexpr std::string_view kHeading =
     R"(\par\f4{\qj\keep\keepn\widctlpar {\b\fs20 ENCYCLOPEDIA FANTASIA}})";
-constexpr std::string_view kRule = R"({\par\pard\keep\keepn\widctlpar\brdrb\brdrs\brdrw15\brsp20\fs8\par})";
+constexpr std::string_view kRule =
+    R"({\par\pard\keep\keepn\widctlpar\brdrb\brdrs\brdrw15\brsp20\fs8\par})";
 constexpr std::string_view kNoteStart = R"(\pard\keep\keepn\sb120\widctlpar )";
 
 void WriteHeading(ConverterRun& run) {

@@ -56,8 +56,7 @@ std::string ConsoleOrderText(Layout layout, const std::string& rest, const std::
 
 void ConvertOrderRow(ConverterRun& run) {
   run.FlushNarrative();
-  const OrderRow row =
-      run.layout == Layout::kRtf ? ReadOrderRowRtf(run) : ReadOrderRowRtfUj(run);
+  const OrderRow row = run.layout == Layout::kRtf ? ReadOrderRowRtf(run) : ReadOrderRowRtfUj(run);
   run.commandLabel = row.name;
 
   // An order marked "*" continues the one before it, except the first
@@ -80,9 +79,8 @@ void ConvertOrderRow(ConverterRun& run) {
   out.Line(R"(\pard)");
 }
 
-const std::string kContactHeading =
-    std::string("********** ") + std::string("Nekik írhatsz: "_cp) + std::string(79, '*') +
-    R"(\par\ql)";
+const std::string kContactHeading = std::string("********** ") + std::string("Nekik írhatsz: "_cp) +
+                                    std::string(79, '*') + R"(\par\ql)";
 
 // The characters the player may write to, one paragraph for the list.
 void ConvertContactList(ConverterRun& run) {

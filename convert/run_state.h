@@ -6,12 +6,12 @@
 #include <string>
 #include <string_view>
 
-#include "site/run_context.h"
 #include "rtfkit/paragraph.h"
 #include "rtfkit/prologue.h"
-#include "text/report_cursor.h"
 #include "rtfkit/rtf_writer.h"
+#include "site/run_context.h"
 #include "text/layout.h"
+#include "text/report_cursor.h"
 
 namespace qv {
 
@@ -26,8 +26,8 @@ struct FormatSettings {
 FormatSettings ReadFormatSettings(const std::string& iniPath);
 
 struct ConverterRun : ReportCursor {
-  ConverterRun(RunContext& ctx, Layout layout, const FormatSettings& settings,
-               ReportReader& report, RtfWriter& rtf)
+  ConverterRun(RunContext& ctx, Layout layout, const FormatSettings& settings, ReportReader& report,
+               RtfWriter& rtf)
       : ReportCursor(report), ctx(ctx), layout(layout), settings(settings), rtf(rtf) {}
 
   RunContext& ctx;

@@ -44,14 +44,10 @@ Markers LaterMarkers(Layout layout) {
             ">HŐSTETTEID"_cp,
             "KT-d eddig kifejlesztett képességei:<"_cp,
             "COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK"_cp};
-  return {"FEJLESZTÉSI PONTOK"_cp,
-          "FELTÉTELES PARANCSOK"_cp,
-          "COLSPAN=3>VARÁZSLATAID"_cp,
-          "COLSPAN=4>JELENLEG RAJTAD LEVŐ"_cp,
-          "COLSPAN=7>TÁMADÓ ÉS"_cp,
-          "COLSPAN=4>ELFOGOTT SZÖRNYEID"_cp,
-          "COLSPAN=4>ISTENI KÜLDETÉSEID"_cp,
-          "COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK"_cp};
+  return {"FEJLESZTÉSI PONTOK"_cp,           "FELTÉTELES PARANCSOK"_cp,
+          "COLSPAN=3>VARÁZSLATAID"_cp,       "COLSPAN=4>JELENLEG RAJTAD LEVŐ"_cp,
+          "COLSPAN=7>TÁMADÓ ÉS"_cp,          "COLSPAN=4>ELFOGOTT SZÖRNYEID"_cp,
+          "COLSPAN=4>ISTENI KÜLDETÉSEID"_cp, "COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK"_cp};
 }
 
 using Converter = void (*)(ConverterRun&);
@@ -84,12 +80,14 @@ std::vector<Section> BranchSections(Layout layout) {
                                            "Óvatosság (labirintusokban):"_cp};
   const bool old = layout == Layout::kRtf;
   std::vector<Section> sections;
-  sections.push_back({{"HARCI ISMERETEK"_cp}, {"HARCI ISMERETEK"_cp},
+  sections.push_back({{"HARCI ISMERETEK"_cp},
+                      {"HARCI ISMERETEK"_cp},
                       old ? rtf::WriteCombatSkills : rtfuj::WriteCombatSkills});
   sections.push_back({{weaponSwitch[0], weaponSwitch[1], weaponSwitch[2]},
                       {weaponSwitch[0], weaponSwitch[1], weaponSwitch[2], "EGYÉB ISMERETEK"_cp},
                       old ? rtf::WriteConditionalSwitches : rtfuj::WriteConditionalSwitches});
-  sections.push_back({{"EGYÉB ISMERETEK"_cp}, {"EGYÉB ISMERETEK"_cp},
+  sections.push_back({{"EGYÉB ISMERETEK"_cp},
+                      {"EGYÉB ISMERETEK"_cp},
                       old ? rtf::WriteOtherSkills : rtfuj::WriteOtherSkills});
   const Markers later = LaterMarkers(layout);
   // The items search stops only at its own marker, which is also the last of
@@ -103,13 +101,15 @@ std::vector<Section> BranchSections(Layout layout) {
 }  // namespace
 
 void WalkSections(ConverterRun& run) {
-  Search(run, {{"ENCYCLOPEDIA FANTASIA"}, {"ENCYCLOPEDIA FANTASIA", "KARAKTERLAP"},
+  Search(run, {{"ENCYCLOPEDIA FANTASIA"},
+               {"ENCYCLOPEDIA FANTASIA", "KARAKTERLAP"},
                WriteEncyclopediaNotes});
 
   // The branch runs when the character-sheet search found its marker.
-  const Section sheet{{"KARAKTERLAP"}, {"KARAKTERLAP"},
-                      run.layout == Layout::kRtf ? rtf::WriteCharacterSheet
-                                                 : rtfuj::WriteCharacterSheet};
+  const Section sheet{
+      {"KARAKTERLAP"},
+      {"KARAKTERLAP"},
+      run.layout == Layout::kRtf ? rtf::WriteCharacterSheet : rtfuj::WriteCharacterSheet};
   run.ReadUntilAny(sheet.stops);
   const bool hasSheet = run.HoldsAny(sheet.own);
   if (!hasSheet) return;

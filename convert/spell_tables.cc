@@ -214,8 +214,7 @@ void WriteSpells(ConverterRun& run) {
       WriteRowOpener(out, kFullWidthEdges, false);
       if (!Contains(line, kStupidityPrice)) {
         DeleteThrough(line, R"(<TD CLASS="c3" COLSPAN=3>)");
-        out.Line(R"(\intbl {\b\fs18 )" + StripTags(TextBefore(line, "</TD></TR>")) +
-                 R"(}\cell)");
+        out.Line(R"(\intbl {\b\fs18 )" + StripTags(TextBefore(line, "</TD></TR>")) + R"(}\cell)");
         out.Line(R"(\row)");
         DeleteThrough(line, "</TD></TR>");
         Delete(line, 1, 1);
@@ -223,8 +222,8 @@ void WriteSpells(ConverterRun& run) {
       } else {
         out.Line(R"(\widctlpar\intbl)");
         DeleteThrough(line, R"(<TD COLSPAN=3 CLASS="c3">)");
-        out.Line(R"({\fs18\b\par )" +
-                 NormalizeBlanks(StripTags(TextBefore(line, "</TD></TR>"))) + R"(}\cell)");
+        out.Line(R"({\fs18\b\par )" + NormalizeBlanks(StripTags(TextBefore(line, "</TD></TR>"))) +
+                 R"(}\cell)");
         out.Line(R"(\row)");
       }
     } else if (!Contains(line, kStupidityPrice)) {

@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "download/cookies.h"
-#include "platform/replacing_file.h"
 #include "download/requests.h"
 #include "download/response_cut.h"
 #include "download/safe_values.h"
 #include "download/turn_resolution.h"
 #include "platform/encoding.h"
 #include "platform/error.h"
+#include "platform/replacing_file.h"
 #include "site/file_names.h"
 #include "text/text.h"
 

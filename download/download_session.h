@@ -4,15 +4,15 @@
 #include <functional>
 #include <string>
 
-#include "site/run_context.h"
 #include "download/tls_line_connection.h"
+#include "site/run_context.h"
 
 namespace qv {
 
 // Where a download connects.
 struct DownloadSite {
-  std::string host;         // used in the connection, the certificate check and every request line
-  std::uint16_t port = 443; // the TCP port only; never written into a request
+  std::string host;          // used in the connection, the certificate check and every request line
+  std::uint16_t port = 443;  // the TCP port only; never written into a request
   TlsOptions tls;
 };
 
@@ -24,17 +24,17 @@ DownloadSite ConfiguredSite(const std::string& programDir);
 
 // The command-line options of a download, as typed (the locale's charset).
 struct DownloadOptions {
-  std::string user;       // /user
-  std::string password;   // /pass
-  std::string character;  // /kar
-  std::string turn;       // /ford: a number, or "utolso" for the latest
+  std::string user;           // /user
+  std::string password;       // /pass
+  std::string character;      // /kar
+  std::string turn;           // /ford: a number, or "utolso" for the latest
   bool downloadOnly = false;  // /letolt: fetch the site's own rendering, build no page
 };
 
 // What a download hands on to the rest of the tool.
 struct DownloadSteps {
-  std::function<DownloadSite()> site;                   // asked after the option checks
-  std::function<void(const std::string&)> buildPage;    // the item-list page of a report
+  std::function<DownloadSite()> site;                      // asked after the option checks
+  std::function<void(const std::string&)> buildPage;       // the item-list page of a report
   std::function<void(const std::string&, Console&)> open;  // shows a file on the desktop
 };
 

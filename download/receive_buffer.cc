@@ -21,8 +21,8 @@ std::size_t ReceiveBuffer::Find(char terminator) {
   }
   const char* start = data_.data() + head_;
   const std::size_t size = Size();
-  const void* hit = searched_ < size ? std::memchr(start + searched_, terminator, size - searched_)
-                                     : nullptr;
+  const void* hit =
+      searched_ < size ? std::memchr(start + searched_, terminator, size - searched_) : nullptr;
   if (hit == nullptr) {
     searched_ = size;
     return kNotFound;

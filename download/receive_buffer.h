@@ -28,8 +28,8 @@ class ReceiveBuffer {
 
  private:
   std::string data_;
-  std::size_t head_ = 0;       // bytes before head_ are consumed
-  std::size_t searched_ = 0;   // bytes from head_ on known to hold no searchedFor_
+  std::size_t head_ = 0;      // bytes before head_ are consumed
+  std::size_t searched_ = 0;  // bytes from head_ on known to hold no searchedFor_
   char searchedFor_ = '\n';
 };
 

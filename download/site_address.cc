@@ -31,7 +31,8 @@ DownloadSite ConfiguredSite(const std::string& programDir) {
   if (!SiteIsSet(programDir))
     throw Error("Settings error",
                 "the game's web site is not set: write its domain as Szerver in section [LETOLTES] "
-                "of " + std::string(kSettingsFileName) + " beside the program (" +
+                "of " +
+                    std::string(kSettingsFileName) + " beside the program (" +
                     std::string(kPlaceholderDomain) + " is only a placeholder)");
   DownloadSite site;
   site.port = SitePort();

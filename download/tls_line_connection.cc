@@ -193,8 +193,8 @@ void TlsLineConnection::FailHandshake(int sslError, int savedErrno) {
   std::string text = "Error connecting with SSL. ";
   const long verified = SSL_get_verify_result(ssl_);
   if (verified != X509_V_OK) {
-    text += "The certificate of " + host_ + " was refused: " +
-            X509_verify_cert_error_string(verified) +
+    text += "The certificate of " + host_ +
+            " was refused: " + X509_verify_cert_error_string(verified) +
             " (trusted certificates come from the system's store, or from SSL_CERT_FILE or "
             "SSL_CERT_DIR)";
   } else {
@@ -240,8 +240,7 @@ TlsLineConnection::Receive TlsLineConnection::ReadChunk(bool wait) {
   }
   chunkSize_ = 0;
   switch (sslError) {
-    case SSL_ERROR_ZERO_RETURN:
-      return Receive::kClosed;
+    case SSL_ERROR_ZERO_RETURN: return Receive::kClosed;
     case SSL_ERROR_WANT_READ:
     case SSL_ERROR_WANT_WRITE:
       // Non-waiting: nothing there yet. Waiting: the socket limit passed
@@ -352,19 +351,13 @@ std::string TlsLineConnection::ReadLine(char terminator, int timeLimitMs, std::s
       throw;
     }
     switch (r) {
-      case Receive::kData:
-        buffer_.Append(chunk_, chunkSize_);
-        break;
-      case Receive::kNothing:
-        timedOut = true;
-        break;
+      case Receive::kData: buffer_.Append(chunk_, chunkSize_); break;
+      case Receive::kNothing: timedOut = true; break;
       case Receive::kClosed:
         closed_ = true;
         if (buffer_.Empty()) ThrowSocketError(kClosedGracefully);
         break;
-      case Receive::kReset:
-        closed_ = true;
-        ThrowSocketError(std::strerror(ECONNRESET));
+      case Receive::kReset: closed_ = true; ThrowSocketError(std::strerror(ECONNRESET));
     }
     if (!timedOut && timeLimitMs >= 0 && MillisecondsSince(start) >= timeLimitMs) timedOut = true;
     if (timedOut) return "";

@@ -1,7 +1,7 @@
 #include "itemlist/group_tables.h"
 
-#include "text/line_cuts.h"
 #include "text/cp1250.h"
+#include "text/line_cuts.h"
 #include "text/text.h"
 
 namespace qv {
@@ -82,8 +82,8 @@ bool WatchedSpells(PageRun& run, std::string& out) {
 }
 
 std::vector<std::string> WatchedItemCell(PageRun& run, int number, char sign, int limit) {
-  const std::string bound = " (#" + std::to_string(number) + ") [" + sign +
-                            std::to_string(limit) + "]";
+  const std::string bound =
+      " (#" + std::to_string(number) + ") [" + sign + std::to_string(limit) + "]";
   if (const FoundItem* item = run.FindItem(number)) {
     const int held = item->count - item->bankCount;
     if (!(sign == '<' ? held < limit : held > limit)) return {};
@@ -100,9 +100,9 @@ std::vector<std::string> WatchedItemCell(PageRun& run, int number, char sign, in
 }
 
 bool WatchedItems(PageRun& run, std::string& out) {
-  CellRows rows(out, PartTitle("Figyelt tárgyak"_cp),
-                {"<TD CLASS=tdb></TD>", "<TD CLASS=teq></TD>",
-                 "<TD>" + std::string(kTenBlanks) + "</TD>"});
+  CellRows rows(
+      out, PartTitle("Figyelt tárgyak"_cp),
+      {"<TD CLASS=tdb></TD>", "<TD CLASS=teq></TD>", "<TD>" + std::string(kTenBlanks) + "</TD>"});
   for (const std::string& entry : ListEntries(run.setup.settings.watchedItems)) {
     int at = Find(">", entry);
     if (at == 0) at = Find("<", entry);
@@ -152,7 +152,8 @@ void WriteGroupTables(PageRun& run) {
     }
     if (!any) {
       run.WriteLine("<TR>");
-      run.WriteLine("<TD COLSPAN=9><SPAN CLASS=hiba>Nincs egyetlen ilyen tárgyad sem!</SPAN></TD>"_cp);
+      run.WriteLine(
+          "<TD COLSPAN=9><SPAN CLASS=hiba>Nincs egyetlen ilyen tárgyad sem!</SPAN></TD>"_cp);
       run.WriteLine("</TR>");
     }
   }

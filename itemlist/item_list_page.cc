@@ -6,12 +6,12 @@
 
 #include "itemlist/group_tables.h"
 #include "itemlist/item_tables.h"
-#include "text/line_cuts.h"
 #include "itemlist/mind_skills.h"
 #include "itemlist/page_run.h"
 #include "platform/error.h"
 #include "site/file_names.h"
 #include "text/cp1250.h"
+#include "text/line_cuts.h"
 #include "text/text.h"
 
 namespace qv {

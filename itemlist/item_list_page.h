@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "site/run_context.h"
 #include "itemlist/page_setup.h"
+#include "site/run_context.h"
 
 namespace qv {
 

@@ -1,7 +1,7 @@
 #include "itemlist/item_tables.h"
 
-#include "text/line_cuts.h"
 #include "text/cp1250.h"
+#include "text/line_cuts.h"
 #include "text/text.h"
 
 namespace qv {
@@ -121,8 +121,8 @@ void WalkItemTable(PageRun& run, WalkMode mode, bool bank) {
 }
 
 std::string ItemAnchor(const PageSettings& settings, int number, int runeLimit, bool coloured) {
-  const std::string href = settings.itemLink + "f=tenc&ssz=" + std::to_string(number) +
-                           settings.itemLinkExt;
+  const std::string href =
+      settings.itemLink + "f=tenc&ssz=" + std::to_string(number) + settings.itemLinkExt;
   const std::string colour =
       coloured ? " style=\"color: " + settings.watchedItemColour + "\"" : std::string();
   if (runeLimit <= 0)
@@ -140,8 +140,9 @@ std::string ItemNote(const PageSettings& settings, const ItemRecord& item, int c
   const std::int64_t totalPrice = static_cast<std::int64_t>(item.sellPrice) * count;
   return std::string(" [<SPAN TITLE=\"Súly: "_cp) + Hundredths(item.weight) +
          std::string(" kg, Eladási ár: "_cp) + std::to_string(item.sellPrice) +
-         std::string(" ap, Vételi ár: "_cp) + std::to_string(item.buyPrice) + " ap\" CLASS=" +
-         settings.noteClass + ">" + totalWeight + "/" + std::to_string(totalPrice) + "</SPAN>]";
+         std::string(" ap, Vételi ár: "_cp) + std::to_string(item.buyPrice) +
+         " ap\" CLASS=" + settings.noteClass + ">" + totalWeight + "/" +
+         std::to_string(totalPrice) + "</SPAN>]";
 }
 
 std::string Hundredths(std::int64_t value) {

@@ -1,8 +1,8 @@
 #include "itemlist/mind_skills.h"
 
-#include "text/line_cuts.h"
 #include "itemlist/skill_tree.h"
 #include "text/cp1250.h"
+#include "text/line_cuts.h"
 #include "text/text.h"
 
 namespace qv {
@@ -33,8 +33,8 @@ bool TakeTu(std::string& line, std::string_view marker, int* value) {
 }
 
 std::string SkillLink(const std::string& host, int number) {
-  return "<a target='lumenktenc' href='http://" + host + "/weblumen/ktkep_enc.php?ssz=" +
-         std::to_string(number) + "'>";
+  return "<a target='lumenktenc' href='http://" + host +
+         "/weblumen/ktkep_enc.php?ssz=" + std::to_string(number) + "'>";
 }
 
 void WriteSkillList(PageRun& run) {
@@ -62,8 +62,8 @@ void WriteSkillTree(PageRun& run) {
   run.WriteLine("</tr>");
   run.WriteLine("<tr>");
   run.WriteLine("<tr class='tfej'>");
-  for (std::string_view head : {"Támadó"_cp, "Védekező"_cp, "Varázsló"_cp, "Pap"_cp, "Pszi"_cp,
-                                "Tudati"_cp, "Egyéb"_cp})
+  for (std::string_view head :
+       {"Támadó"_cp, "Védekező"_cp, "Varázsló"_cp, "Pap"_cp, "Pszi"_cp, "Tudati"_cp, "Egyéb"_cp})
     run.WriteLine("<td class='fa'>" + std::string(head) + "</td>");
   run.WriteLine("</tr>");
 
@@ -104,7 +104,8 @@ MindSkill ParseSkillLine(std::string line) {
 }
 
 void ReadSkillList(PageRun& run) {
-  if (run.CurrentHolds("(") && run.CurrentHolds(")")) run.console.Line(std::string("Hibás forduló!"_cp));
+  if (run.CurrentHolds("(") && run.CurrentHolds(")"))
+    run.console.Line(std::string("Hibás forduló!"_cp));
   while (!run.Eof() && !run.CurrentHolds("</table>")) {
     run.ReadLine();
     if (run.CurrentHolds("Tudati képességfa:"_cp)) {
@@ -118,7 +119,8 @@ void ReadSkillList(PageRun& run) {
       run.remainingTu = IntegerOrZero(Copy(rest, 1, Find("<", rest) - 2));
       run.ReadLine();
     }
-    if (run.CurrentHolds("</table>") || run.CurrentHolds("tr>") || run.CurrentHolds("<tr")) continue;
+    if (run.CurrentHolds("</table>") || run.CurrentHolds("tr>") || run.CurrentHolds("<tr"))
+      continue;
     run.skills.push_back(ParseSkillLine(run.currentLine));
   }
 }
@@ -143,8 +145,8 @@ std::string SkillStatusCell(const std::vector<MindSkill>& skills, int number) {
         "<div style='background-color: #ebfce7; color: #168001' title='használható'>OK</div>"_cp);
   const std::string open = "<div style='background-color: #e1e2f8; color: #272f97' title='";
   const std::string kt = std::to_string(s->ktNeeds);
-  const std::string ktTitle =
-      std::string("KT-d jelenleg ezt fejleszti, kifejlesztéséhez még "_cp) + kt + std::string(" TU szükséges."_cp);
+  const std::string ktTitle = std::string("KT-d jelenleg ezt fejleszti, kifejlesztéséhez még "_cp) +
+                              kt + std::string(" TU szükséges."_cp);
   if (s->developed <= 0 && s->needed <= 0)
     return s->ktNeeds > 0 ? open + ktTitle + "'>KT: " + kt + " TU</div>" : notYet;
   const std::string d = std::to_string(s->developed), n = std::to_string(s->needed);

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "site/run_context.h"
 #include "itemlist/data_files.h"
 #include "itemlist/page_settings.h"
+#include "site/run_context.h"
 
 namespace qv {
 

@@ -114,8 +114,8 @@ std::string FormatTimeOfDay(int hour, int minute, int second, const TimePattern&
     shownHour = hour % 12;
     if (shownHour == 0) shownHour = 12;
   }
-  std::string time = pattern.leadingZero || shownHour >= 10 ? TwoDigits(shownHour)
-                                                             : std::to_string(shownHour);
+  std::string time =
+      pattern.leadingZero || shownHour >= 10 ? TwoDigits(shownHour) : std::to_string(shownHour);
   time += pattern.separator + TwoDigits(minute) + pattern.separator + TwoDigits(second);
 
   if (!pattern.twelveHour) return time;

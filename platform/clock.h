@@ -7,8 +7,8 @@ namespace qv {
 
 // How the user's locale writes a time of day.
 struct TimePattern {
-  bool twelveHour = false;    // hours 1..12 with an AM/PM designator
-  bool leadingZero = false;   // hour written with two digits
+  bool twelveHour = false;   // hours 1..12 with an AM/PM designator
+  bool leadingZero = false;  // hour written with two digits
   bool designatorFirst = false;
   std::string separator = ":";
   std::string am, pm;

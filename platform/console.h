@@ -13,9 +13,7 @@ class Console {
   virtual void Line(const std::string& text) = 0;
   // One message line that ends with a file name. The name is in the
   // locale's character set, as the system gives it, and is never converted.
-  virtual void LineWithName(const std::string& text, const std::string& name) {
-    Line(text + name);
-  }
+  virtual void LineWithName(const std::string& text, const std::string& name) { Line(text + name); }
   // One line on the error stream. Error texts name files and carry the
   // system's messages, so they are in the locale's character set.
   virtual void ErrorLine(const std::string& text) = 0;

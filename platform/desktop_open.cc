@@ -42,8 +42,8 @@ bool StartDesktopOpen(const std::string& path) {
 
   // A name starting with "-" would read as an option.
   const std::string argument = path.starts_with('-') ? "./" + path : path;
-  std::vector<char*> argv = {const_cast<char*>(opener.c_str()),
-                             const_cast<char*>(argument.c_str()), nullptr};
+  std::vector<char*> argv = {const_cast<char*>(opener.c_str()), const_cast<char*>(argument.c_str()),
+                             nullptr};
 
   // The grandchild reports a failed exec through the pipe; a successful exec
   // closes the pipe unwritten.

@@ -3,10 +3,10 @@
 #include <iconv.h>
 #include <langinfo.h>
 
+#include <strings.h>
 #include <array>
 #include <cerrno>
 #include <cstring>
-#include <strings.h>
 
 #include "platform/error.h"
 
@@ -17,8 +17,8 @@ class IconvHandle {
  public:
   IconvHandle(const char* from, const char* to) : cd_(iconv_open(to, from)) {
     if (cd_ == reinterpret_cast<iconv_t>(-1))
-      throw Error("Charset error", std::string("cannot convert from ") + from + " to " + to +
-                                       ": " + std::strerror(errno));
+      throw Error("Charset error", std::string("cannot convert from ") + from + " to " + to + ": " +
+                                       std::strerror(errno));
   }
   ~IconvHandle() { iconv_close(cd_); }
   IconvHandle(const IconvHandle&) = delete;
@@ -112,9 +112,13 @@ std::string Transcode(const std::string& text, const char* from, const char* to)
   return out;
 }
 
-std::string Cp1250ToUtf8(const std::string& text) { return Transcode(text, "WINDOWS-1250", "UTF-8"); }
+std::string Cp1250ToUtf8(const std::string& text) {
+  return Transcode(text, "WINDOWS-1250", "UTF-8");
+}
 
-std::string Utf8ToCp1250(const std::string& text) { return Transcode(text, "UTF-8", "WINDOWS-1250"); }
+std::string Utf8ToCp1250(const std::string& text) {
+  return Transcode(text, "UTF-8", "WINDOWS-1250");
+}
 
 std::string Cp1250ToLatin1(const std::string& text) { return MapBytes(text, Latin1().fromCp1250); }
 

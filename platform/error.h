@@ -21,7 +21,6 @@ class Error : public std::runtime_error {
 
 // An I/O failure on a named file; `what` describes the operation ("open",
 // "read", "write"), errno_value is the system error behind it.
-[[noreturn]] void ThrowFileError(const std::string& what, const std::string& name,
-                                 int errno_value);
+[[noreturn]] void ThrowFileError(const std::string& what, const std::string& name, int errno_value);
 
 }  // namespace qv

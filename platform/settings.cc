@@ -35,9 +35,7 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-std::string Capped(std::string_view s) {
-  return std::string(s.substr(0, kMaxValueLength));
-}
+std::string Capped(std::string_view s) { return std::string(s.substr(0, kMaxValueLength)); }
 
 }  // namespace
 
@@ -136,8 +134,7 @@ std::string IniFile::ReadString(const std::string& section, const std::string& k
   return Capped(fallback);
 }
 
-int IniFile::ReadInteger(const std::string& section, const std::string& key,
-                         int fallback) const {
+int IniFile::ReadInteger(const std::string& section, const std::string& key, int fallback) const {
   // A missing key reads as "", which is not a number and so gives the fallback.
   return IntegerOr(ReadString(section, key, std::string()), fallback);
 }

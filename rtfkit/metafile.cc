@@ -87,8 +87,8 @@ void MetafileBuilder::StretchDib(const MonoBitmap& bitmap, const std::array<Rgb,
   DWord(kInfoHeaderBytes);
   DWord(static_cast<uint32_t>(bitmap.width()));
   DWord(static_cast<uint32_t>(bitmap.height()));
-  Word(1);  // planes
-  Word(1);  // bits per pixel
+  Word(1);   // planes
+  Word(1);   // bits per pixel
   DWord(0);  // BI_RGB, no compression
   DWord(fields.sizeImage.value_or(static_cast<uint32_t>(rows.size())));
   DWord(static_cast<uint32_t>(fields.xPixelsPerMeter));

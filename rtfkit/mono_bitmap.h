@@ -25,9 +25,7 @@ class MonoBitmap {
   int height() const { return height_; }
   int rowBytes() const { return rowBytes_; }
 
-  bool Get(int x, int y) const {
-    return (Row(y)[x >> 3] >> (7 - (x & 7))) & 1;
-  }
+  bool Get(int x, int y) const { return (Row(y)[x >> 3] >> (7 - (x & 7))) & 1; }
   void Set(int x, int y, bool value) {
     uint8_t& b = Row(y)[x >> 3];
     const uint8_t mask = static_cast<uint8_t>(0x80u >> (x & 7));

@@ -63,7 +63,8 @@ void TrimInsideParentheses(std::string& text) {
 }
 
 void MarkCarryOverSentence(std::string& text) {
-  const int at = Find("Több pontod maradt, mint amennyit a következő körre át tudsz vinni."_cp, text);
+  const int at =
+      Find("Több pontod maradt, mint amennyit a következő körre át tudsz vinni."_cp, text);
   if (at > 0) Insert("<br>", text, at);
 }
 

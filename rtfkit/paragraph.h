@@ -11,15 +11,15 @@ namespace qv {
 
 // The ten emphasis switches of section FORMAT; a style is on only at 1.
 struct Emphasis {
-  int harcFelkover = 0;              // bold combat results
-  int harcDolt = 0;                  // italic combat results
-  int kerekZarojelFelkover = 0;      // bold "(+..." / "(-..."
+  int harcFelkover = 0;          // bold combat results
+  int harcDolt = 0;              // italic combat results
+  int kerekZarojelFelkover = 0;  // bold "(+..." / "(-..."
   int kerekZarojelDolt = 0;
   int szogletesZarojelFelkover = 0;  // bold "[+..." / "[-..."
   int szogletesZarojelDolt = 0;
-  int feltetelesFelkover = 0;        // bold "(Feltételes ..."
+  int feltetelesFelkover = 0;  // bold "(Feltételes ..."
   int feltetelesDolt = 0;
-  int encyclopediaFelkover = 0;      // bold "(ld. enc.)"
+  int encyclopediaFelkover = 0;  // bold "(ld. enc.)"
   int encyclopediaDolt = 0;
 };
 

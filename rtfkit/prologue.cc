@@ -16,133 +16,140 @@ void Lines(RtfWriter& out, std::initializer_list<std::string_view> lines) {
 // footer group, up to the turn-number line.
 void WriteDocumentHead(const PrologueFonts& fonts, RtfWriter& out) {
   Lines(out, {
-      R"({\rtf1\ansi\ansicpg1250\uc1 \deff0\deflang1033\deflangfe1038)",
-      "{",
-      R"(\fonttbl)",
-      R"({\f2\froman\fcharset2\fprq2 Symbol;})",
-  });
+                 R"({\rtf1\ansi\ansicpg1250\uc1 \deff0\deflang1033\deflangfe1038)",
+                 "{",
+                 R"(\fonttbl)",
+                 R"({\f2\froman\fcharset2\fprq2 Symbol;})",
+             });
   out.Line(R"({\f4\froman\fcharset238\fprq2 )" + fonts.times + ";}");
   out.Line(R"({\f5\fswiss\fcharset238\fprq2 )" + fonts.arial + ";}");
   out.Line(R"({\f6\fswiss\fcharset238\fprq2 )" + fonts.footer + ";}");
   out.Line(R"({\f11\fmodern\fcharset238\fprq1 )" + fonts.fixed + ";}");
-  Lines(out, {
-      "}",
-      "{",
-      R"(\colortbl;)",
-      R"(\red0\green0\blue0;)",
-      "}",
-      "{",
-      R"(\stylesheet)",
-      R"({\widctlpar \f4\fs20\lang1038 \snext0 Normal;})",
-      R"({\*\cs10 \additive Default Paragraph Font;})",
-      R"({\s15\widctlpar\tqc\tx4703\tqr\tx9406 \f4\fs20\lang1038\sbasedon0\snext15 footer;})",
-      R"({\*\cs16 \additive\sbasedon10 page number;})",
-      R"({\s17\widctlpar\tqc\tx4703\tqr\tx9406 \f4\fs20\lang1038 \sbasedon0\snext17 header;})",
-      "}",
-      "",
-      R"(\paperw11906\paperh16838\margl851\margr849\margt851\margb993)",
-      "",
-      R"(\deftab709\widowctrl\ftnbj\aenddoc\hyphhotz425\hyphcaps0\formshade)",
-      R"(\fet0\sectd)",
-      R"(\linex0\headery709\footery907\colsx709\endnhere)",
-      "{",
-      R"(\footer)",
-      R"(\pard\plain)",
-      R"(\s15\tqc\tx4703\tqr\tx9406\pvpara\phmrg\posxc\posy0)",
-  });
+  Lines(
+      out,
+      {
+          "}",
+          "{",
+          R"(\colortbl;)",
+          R"(\red0\green0\blue0;)",
+          "}",
+          "{",
+          R"(\stylesheet)",
+          R"({\widctlpar \f4\fs20\lang1038 \snext0 Normal;})",
+          R"({\*\cs10 \additive Default Paragraph Font;})",
+          R"({\s15\widctlpar\tqc\tx4703\tqr\tx9406 \f4\fs20\lang1038\sbasedon0\snext15 footer;})",
+          R"({\*\cs16 \additive\sbasedon10 page number;})",
+          R"({\s17\widctlpar\tqc\tx4703\tqr\tx9406 \f4\fs20\lang1038 \sbasedon0\snext17 header;})",
+          "}",
+          "",
+          R"(\paperw11906\paperh16838\margl851\margr849\margt851\margb993)",
+          "",
+          R"(\deftab709\widowctrl\ftnbj\aenddoc\hyphhotz425\hyphcaps0\formshade)",
+          R"(\fet0\sectd)",
+          R"(\linex0\headery709\footery907\colsx709\endnhere)",
+          "{",
+          R"(\footer)",
+          R"(\pard\plain)",
+          R"(\s15\tqc\tx4703\tqr\tx9406\pvpara\phmrg\posxc\posy0)",
+      });
 }
 
 // The rest of the footer and the outline-numbering levels.
 void WriteFooterTail(RtfWriter& out) {
-  Lines(out, {
-      R"({\cs16\b\f6\fs20 {\field{\*\fldinst SYMBOL 149}}} {\field{\*\fldinst {\cs16\b\f6\fs20\ PAGE }}})",
-      R"({\cs16\b\f6\fs20\ . oldal <\par }\pard \s15\brdrt\brdrs\brdrw15\brsp20)",
-      R"(\par)",
-      "}",
-      "",
-      R"({\*\pnseclvl1\pnucrm\pnstart1\pnindent720\pnhang{\pntxta .}})",
-      R"({\*\pnseclvl2\pnucltr\pnstart1\pnindent720\pnhang{\pntxta .}})",
-      R"({\*\pnseclvl3\pndec\pnstart1\pnindent720\pnhang{\pntxta .}})",
-      R"({\*\pnseclvl4\pnlcltr\pnstart1\pnindent720\pnhang{\pntxta )}})",
-      R"({\*\pnseclvl5\pndec\pnstart1\pnindent720\pnhang{\pntxtb (}{\pntxta )}})",
-      R"({\*\pnseclvl6\pnlcltr\pnstart1\pnindent720\pnhang{\pntxtb (}{\pntxta )}})",
-      R"({\*\pnseclvl7\pnlcrm\pnstart1\pnindent720\pnhang{\pntxtb (}{\pntxta )}})",
-      R"({\*\pnseclvl8\pnlcltr\pnstart1\pnindent720\pnhang{\pntxtb (}{\pntxta )}})",
-      R"({\*\pnseclvl9\pnlcrm\pnstart1\pnindent720\pnhang{\pntxtb (}{\pntxta )}})",
-      R"(\pard\plain)",
-      "",
-  });
+  Lines(
+      out,
+      {
+          R"({\cs16\b\f6\fs20 {\field{\*\fldinst SYMBOL 149}}} {\field{\*\fldinst {\cs16\b\f6\fs20\ PAGE }}})",
+          R"({\cs16\b\f6\fs20\ . oldal <\par }\pard \s15\brdrt\brdrs\brdrw15\brsp20)",
+          R"(\par)",
+          "}",
+          "",
+          R"({\*\pnseclvl1\pnucrm\pnstart1\pnindent720\pnhang{\pntxta .}})",
+          R"({\*\pnseclvl2\pnucltr\pnstart1\pnindent720\pnhang{\pntxta .}})",
+          R"({\*\pnseclvl3\pndec\pnstart1\pnindent720\pnhang{\pntxta .}})",
+          R"({\*\pnseclvl4\pnlcltr\pnstart1\pnindent720\pnhang{\pntxta )}})",
+          R"({\*\pnseclvl5\pndec\pnstart1\pnindent720\pnhang{\pntxtb (}{\pntxta )}})",
+          R"({\*\pnseclvl6\pnlcltr\pnstart1\pnindent720\pnhang{\pntxtb (}{\pntxta )}})",
+          R"({\*\pnseclvl7\pnlcrm\pnstart1\pnindent720\pnhang{\pntxtb (}{\pntxta )}})",
+          R"({\*\pnseclvl8\pnlcltr\pnstart1\pnindent720\pnhang{\pntxtb (}{\pntxta )}})",
+          R"({\*\pnseclvl9\pnlcrm\pnstart1\pnindent720\pnhang{\pntxtb (}{\pntxta )}})",
+          R"(\pard\plain)",
+          "",
+      });
 }
 
 // The two-column section: header block beside the boxed adventurer block.
 void WriteHeaderColumns(const PrologueInput& in, RtfWriter& out) {
-  Lines(out, {
-      R"(\par)",
-      "",
-      R"(\widctlpar)",
-      R"(\sect)",
-      R"(\sectd)",
-      R"(\sbknone\linex0\headery709\footery907\cols2\endnhere\colno1\colw5246\colsr283\colno2\colw3543)",
-      "",
-  });
+  Lines(
+      out,
+      {
+          R"(\par)",
+          "",
+          R"(\widctlpar)",
+          R"(\sect)",
+          R"(\sectd)",
+          R"(\sbknone\linex0\headery709\footery907\cols2\endnhere\colno1\colw5246\colsr283\colno2\colw3543)",
+          "",
+      });
   // The block keeps its own line ends, so this one line spans several.
   out.Line(R"({\f11\fs23 )" + in.headerBlock);
   Lines(out, {
-      R"(\column})",
-      R"({\f11\fs1\par })",
-      "",
-      R"(\trowd)",
-      R"(\trgaph71\trleft-71)",
-      R"(\trbrdrt\brdrs\brdrw15)",
-      R"(\trbrdrl\brdrs\brdrw15)",
-      R"(\trbrdrb\brdrs\brdrw15)",
-      R"(\trbrdrr\brdrs\brdrw15)",
-      R"(\clbrdrt\brdrs\brdrw15)",
-      R"(\clbrdrl\brdrs\brdrw15)",
-      R"(\clbrdrb\brdrs\brdrw15)",
-      R"(\clbrdrr\brdrs\brdrw15)",
-      R"(\cellx2552)",
-      R"(\pard)",
-      R"(\widctlpar\intbl)",
-  });
+                 R"(\column})",
+                 R"({\f11\fs1\par })",
+                 "",
+                 R"(\trowd)",
+                 R"(\trgaph71\trleft-71)",
+                 R"(\trbrdrt\brdrs\brdrw15)",
+                 R"(\trbrdrl\brdrs\brdrw15)",
+                 R"(\trbrdrb\brdrs\brdrw15)",
+                 R"(\trbrdrr\brdrs\brdrw15)",
+                 R"(\clbrdrt\brdrs\brdrw15)",
+                 R"(\clbrdrl\brdrs\brdrw15)",
+                 R"(\clbrdrb\brdrs\brdrw15)",
+                 R"(\clbrdrr\brdrs\brdrw15)",
+                 R"(\cellx2552)",
+                 R"(\pard)",
+                 R"(\widctlpar\intbl)",
+             });
   out.Line(R"({\f11\fs23 \column )" + in.adventurerBlock + "}");
   Lines(out, {
-      R"(\cell)",
-      R"(\row)",
-      R"(\pard)",
-      "",
-  });
+                 R"(\cell)",
+                 R"(\row)",
+                 R"(\pard)",
+                 "",
+             });
 }
 
 // One-column sections: the framed box at the top right and the title.
 void WriteTitle(const std::string& reportTitle, RtfWriter& out) {
-  Lines(out, {
-      R"(\pard)",
-      R"(\fi142\ri-1287\widctlpar)",
-      R"({\f11\fs23\sect})",
-      R"(\sectd)",
-      R"(\sbknone\linex0\headery709\footery907\endnhere)",
-      R"(\pard\plain \widctlpar)",
-      R"(\f4\fs20)",
-      R"({\f5\fs36\par })",
-      R"(\pard)",
-      R"(\qc\widctlpar)",
-      R"({\f5\fs36\sect})",
-      R"(\sectd)",
-      R"(\sbknone\linex0\headery709\footery907\endnhere)",
-      R"(\pard\plain)",
-      R"(\widctlpar\brdrb\brdrs\brdrw15\brsp20)",
-      R"(\pvpara\phpg\posx11085\posy62\absh289\absw284\dxfrtext142\dfrmtxtx142\dfrmtxty0)",
-      R"(\f4\fs20\lang1038)",
-      R"(\par)",
-      R"(\pard)",
-      R"(\qc\widctlpar)",
-  });
+  Lines(out,
+        {
+            R"(\pard)",
+            R"(\fi142\ri-1287\widctlpar)",
+            R"({\f11\fs23\sect})",
+            R"(\sectd)",
+            R"(\sbknone\linex0\headery709\footery907\endnhere)",
+            R"(\pard\plain \widctlpar)",
+            R"(\f4\fs20)",
+            R"({\f5\fs36\par })",
+            R"(\pard)",
+            R"(\qc\widctlpar)",
+            R"({\f5\fs36\sect})",
+            R"(\sectd)",
+            R"(\sbknone\linex0\headery709\footery907\endnhere)",
+            R"(\pard\plain)",
+            R"(\widctlpar\brdrb\brdrs\brdrw15\brsp20)",
+            R"(\pvpara\phpg\posx11085\posy62\absh289\absw284\dxfrtext142\dfrmtxtx142\dfrmtxty0)",
+            R"(\f4\fs20\lang1038)",
+            R"(\par)",
+            R"(\pard)",
+            R"(\qc\widctlpar)",
+        });
   out.Line(R"({\f5\fs36 )" + reportTitle + "}");
   Lines(out, {
-      R"(\par\pard {\f5\fs36\par})",
-      R"(\pard \qj\widctlpar)",
-  });
+                 R"(\par\pard {\f5\fs36\par})",
+                 R"(\pard \qj\widctlpar)",
+             });
 }
 
 }  // namespace

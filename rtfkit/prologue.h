@@ -10,10 +10,10 @@
 namespace qv {
 
 struct PrologueFonts {
-  std::string times = "Times New Roman CE";        // font 4, body
-  std::string arial = "Arial CE";                  // font 5, headings
+  std::string times = "Times New Roman CE";          // font 4, body
+  std::string arial = "Arial CE";                    // font 5, headings
   std::string footer = "Arial Narrow CE QV Footer";  // font 6, footer
-  std::string fixed = "Courier New CE";            // font 11, fixed pitch
+  std::string fixed = "Courier New CE";              // font 11, fixed pitch
 };
 
 struct PrologueInput {

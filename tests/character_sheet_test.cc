@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "text/cp1250.h"
 #include "tests/maps_support.h"
+#include "text/cp1250.h"
 
 namespace qv {
 namespace {

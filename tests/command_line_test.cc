@@ -99,12 +99,11 @@ TEST(ModeChoice, StartLineRepeatsAfterConversionsOnly) {
 }
 
 TEST(BatchRun, TakesReportNamesInListingOrderAndNumbersThem) {
-  const Strings dir = {".hidden_1.htm", "1234_56.htm", "1234r56.htm", "a_b.HTML", "notes.txt",
-                       "q_r.htm", "x_y.htm.bak", "z_z.txt"};
+  const Strings dir = {".hidden_1.htm", "1234_56.htm", "1234r56.htm", "a_b.HTML",
+                       "notes.txt",     "q_r.htm",     "x_y.htm.bak", "z_z.txt"};
   ModeRun convert({"/k"}, dir);
   EXPECT_EQ(convert.calls, (Strings{"convert .hidden_1.htm", "convert 1234_56.htm",
-                                    "convert a_b.HTML", "convert q_r.htm",
-                                    "convert x_y.htm.bak"}));
+                                    "convert a_b.HTML", "convert q_r.htm", "convert x_y.htm.bak"}));
   EXPECT_EQ(convert.console.lines,
             (Strings{"Indulas ideje: 9:05:07", "   1. Filenev: .hidden_1.htm",
                      "   2. Filenev: 1234_56.htm", "   3. Filenev: a_b.HTML",

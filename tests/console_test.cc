@@ -48,8 +48,7 @@ TEST(ConsoleOnUtf8Terminal, NamesPrintAsTheyAreAndTextIsTranscoded) {
   });
   // The terminal turns each LF into CR LF: a line written with CR LF reads
   // back with CR CR LF.
-  EXPECT_EQ(out, "   1. Filenev: " + kUtf8Name + "\r\r\n" +
-                     "Hib\xC3\xA1s fordul\xC3\xB3!\r\r\n" +
+  EXPECT_EQ(out, "   1. Filenev: " + kUtf8Name + "\r\r\n" + "Hib\xC3\xA1s fordul\xC3\xB3!\r\r\n" +
                      "qvformat: I/O error: cannot open '" + kUtf8Name + "'\r\r\n");
 }
 

@@ -7,14 +7,14 @@
 #include <vector>
 
 #include "convert/driver.h"
-#include "site/file_names.h"
 #include "convert/encyclopedia.h"
 #include "convert/header_scan.h"
 #include "convert/preamble.h"
 #include "convert/run_state.h"
-#include "text/cp1250.h"
+#include "site/file_names.h"
 #include "tests/maps_support.h"
 #include "tests/test_support.h"
+#include "text/cp1250.h"
 
 namespace qv {
 namespace {
@@ -24,7 +24,8 @@ using test::TempDir;
 
 // A conversion run over report text, writing into memory.
 struct Harness : test::MapHarness {
-  Harness(Layout layout, std::string_view report) : MapHarness(layout, report, /*pictures=*/false) {}
+  Harness(Layout layout, std::string_view report)
+      : MapHarness(layout, report, /*pictures=*/false) {}
 };
 
 TEST(RtfOutputName, UnderscoresBecomeRAndHtmBecomesRtf) {
@@ -55,8 +56,9 @@ TEST(HeaderScan, OldLayoutColumnsAccountAndTitle) {
   EXPECT_EQ(h.run.headerBlock,
             "Betáplálva: ma\\par \r\n12. JÁTÉKHETED, 345. FORDULÓD\\par \r\n"_cp);
   // The note keeps its tags; its line holds "</TD>", so it is not added again.
-  EXPECT_EQ(h.run.adventurerBlock,
-            "KALANDOZÓ: Árny\\par \r\nSZÁMLA   : 10 Ft\\par \r\n{\\f11\\fs16 Extra forduló: <b>2</b>} \r\n"_cp);
+  EXPECT_EQ(
+      h.run.adventurerBlock,
+      "KALANDOZÓ: Árny\\par \r\nSZÁMLA   : 10 Ft\\par \r\n{\\f11\\fs16 Extra forduló: <b>2</b>} \r\n"_cp);
   EXPECT_EQ(h.run.reportTitle, "ÁRNY KALANDJAI"_cp);
   EXPECT_EQ(h.run.currentLine, "<CENTER><H1>ÁRNY   KALANDJAI</H1>"_cp);
 }
@@ -81,8 +83,9 @@ TEST(HeaderScan, NewLayoutRightColumnStartsOnSeparatorLine) {
   EXPECT_EQ(h.run.headerBlock, "Betáplálva: ma\\par \r\n1. JÁTÉKHETED, 2. FORDULÓD\\par \r\n"_cp);
   // The note ends at the first "</TD>" in the line's own case; the line is
   // then added as a plain line too, since only the table end closes the block.
-  EXPECT_EQ(h.run.adventurerBlock,
-            "KALANDOZÓ: Árny\\par \r\n{\\f11\\fs16 Extra forduló: 1} \r\nExtra forduló: 1x\\par \r\n"_cp);
+  EXPECT_EQ(
+      h.run.adventurerBlock,
+      "KALANDOZÓ: Árny\\par \r\n{\\f11\\fs16 Extra forduló: 1} \r\nExtra forduló: 1x\\par \r\n"_cp);
   // No tag stripping in this layout.
   EXPECT_EQ(h.run.reportTitle, "ÁRNY KALANDJAI</h2>"_cp);
 }
@@ -135,16 +138,18 @@ TEST(Preamble, NarrativeBetweenOrdersIsWrittenBeforeTheNextTable) {
             "KARAKTERLAP\r\n"_cp);
   h.run.ReadLine();
   ConvertPreamble(h.run);
-  const std::string row = "\\par\\trowd\r\n\\cellx2000\r\n\\cellx10200\r\n"
-                          "\\keep\\keepn\\widctlpar\\intbl\r\n";
+  const std::string row =
+      "\\par\\trowd\r\n\\cellx2000\r\n\\cellx10200\r\n"
+      "\\keep\\keepn\\widctlpar\\intbl\r\n";
   EXPECT_EQ(h.out.Text(),
-            "\r\n\\par \r\n" + row + "{\\fs20\\f4\\b A}\\cell\r\n\\keep\\keepn\\widctlpar\\intbl\r\n"
-            "{\\fs20\\f4\\b egy}\\cell\r\n\\row\r\n\\pard\r\n" +
-            std::string("\\qj Köd van.\r\n"_cp) +
-            // "* 3. BP:" continues the previous order: no blank paragraph.
-            row + "{\\fs20\\f4\\b * 3. BP:}\\cell\r\n\\keep\\keepn\\widctlpar\\intbl\r\n" +
-            std::string("{\\fs20\\f4\\b kettő}\\cell\r\n\\row\r\n\\pard\r\n"
-                        "\\qj vége\r\n"_cp));
+            "\r\n\\par \r\n" + row +
+                "{\\fs20\\f4\\b A}\\cell\r\n\\keep\\keepn\\widctlpar\\intbl\r\n"
+                "{\\fs20\\f4\\b egy}\\cell\r\n\\row\r\n\\pard\r\n" +
+                std::string("\\qj Köd van.\r\n"_cp) +
+                // "* 3. BP:" continues the previous order: no blank paragraph.
+                row + "{\\fs20\\f4\\b * 3. BP:}\\cell\r\n\\keep\\keepn\\widctlpar\\intbl\r\n" +
+                std::string("{\\fs20\\f4\\b kettő}\\cell\r\n\\row\r\n\\pard\r\n"
+                            "\\qj vége\r\n"_cp));
   EXPECT_EQ(h.run.commandLabel, "* 3. BP:");
 }
 
@@ -158,8 +163,9 @@ TEST(Encyclopedia, OldLayoutWithoutNotesWritesHeadingAndRules) {
   h.run.ReadLine();
   h.run.contactListWritten = true;
   WriteEncyclopediaNotes(h.run);
-  EXPECT_EQ(h.out.Text(), kEncHeading + kEncRule +
-                              "{\\keep\\keepn\\widctlpar\\brdrb\\brdrs\\brdrw15\\brsp20\\fs8\\par}\r\n");
+  EXPECT_EQ(h.out.Text(),
+            kEncHeading + kEncRule +
+                "{\\keep\\keepn\\widctlpar\\brdrb\\brdrs\\brdrw15\\brsp20\\fs8\\par}\r\n");
   EXPECT_EQ(h.run.currentLine, "KARAKTERLAP");
   EXPECT_EQ(h.console.lines, std::vector<std::string>{"Encyclopedia Fantasia..."});
 }
@@ -171,18 +177,19 @@ TEST(Encyclopedia, NewLayoutHeadingsPicturesAndBody) {
   const std::string report =
       "ENCYCLOPEDIA FANTASIA\r\n" + std::string("<A NAME=1>Hágó"_cp) + cell +
       std::string("Leírás\r\n"_cp) + "<IMG SRC=\"https://www.zordonvidek.example/hago.gif\">\r\n" +
-      std::string("  Szöveg.\r\n"_cp) +
-      std::string("<A>Tó"_cp) + cell + "\r\n" +  // a heading cell, but shorter than 106
+      std::string("  Szöveg.\r\n"_cp) + std::string("<A>Tó"_cp) + cell +
+      "\r\n" +  // a heading cell, but shorter than 106
       "<TABLE CELLPADDING=5 CELLSPACING=0 CLASS=\"klap\" WIDTH=750>\r\nx\r\nKARAKTERLAPOD\r\n";
   Harness h(Layout::kRtfUj, report);
   h.run.ReadLine();
   WriteEncyclopediaNotes(h.run);
-  EXPECT_EQ(h.out.Text(), "\\par" + kEncHeading + kEncRule +
-                              std::string("\\pard\\keep\\keepn\\sb120\\widctlpar HágóLeírás Szöveg.\r\n"
-                                          "\\par\\pard\\qj\\widctlpar "
-                                          "Tó \r\n"
-                                          " \r\n"
-                                          "{\\pard\\widctlpar\\fs2\\par}\r\n"_cp));
+  EXPECT_EQ(h.out.Text(),
+            "\\par" + kEncHeading + kEncRule +
+                std::string("\\pard\\keep\\keepn\\sb120\\widctlpar HágóLeírás Szöveg.\r\n"
+                            "\\par\\pard\\qj\\widctlpar "
+                            "Tó \r\n"
+                            " \r\n"
+                            "{\\pard\\widctlpar\\fs2\\par}\r\n"_cp));
   EXPECT_EQ(h.run.currentLine, "KARAKTERLAPOD");
   EXPECT_TRUE(IsSiteImageLine("<IMG SRC=\"http://www.a.example/x.gif\">", "www.a.example"));
   EXPECT_FALSE(IsSiteImageLine("<IMG SRC=\"http://www.a.example.evil/x\">", "www.a.example"));
@@ -229,7 +236,8 @@ TEST(SampleReports, ConvertWithBalancedBracesUnderEverySetting) {
     ASSERT_FALSE(out.empty()) << name;
     EXPECT_EQ(BraceBalance(out), 0) << name;
     EXPECT_EQ(console.lines.back(), "");
-    EXPECT_EQ(console.lines[console.lines.size() - 2], "RTF file keszitese sikeresen befejezodott!");
+    EXPECT_EQ(console.lines[console.lines.size() - 2],
+              "RTF file keszitese sikeresen befejezodott!");
   }
 }
 

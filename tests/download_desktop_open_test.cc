@@ -50,9 +50,10 @@ class DownloadDesktopOpen : public ::testing::Test {
 };
 
 TEST_F(DownloadDesktopOpen, StartsTheOpenerWithOneArgumentAndDoesNotWait) {
-  Opener("#!/bin/sh\nPATH=/usr/bin:/bin\nd=$(dirname \"$0\")\n"
-         "printf '%s|%s' \"$#\" \"$1\" > \"$d/called.tmp\"\n"
-         "mv \"$d/called.tmp\" \"$d/called\"\nsleep 3\n");
+  Opener(
+      "#!/bin/sh\nPATH=/usr/bin:/bin\nd=$(dirname \"$0\")\n"
+      "printf '%s|%s' \"$#\" \"$1\" > \"$d/called.tmp\"\n"
+      "mv \"$d/called.tmp\" \"$d/called\"\nsleep 3\n");
   const auto start = std::chrono::steady_clock::now();
   EXPECT_TRUE(StartDesktopOpen("1234r57 $(x) 'a'.htm"));
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
@@ -64,9 +65,10 @@ TEST_F(DownloadDesktopOpen, StartsTheOpenerWithOneArgumentAndDoesNotWait) {
 }
 
 TEST_F(DownloadDesktopOpen, NameStartingWithDashIsNotAnOption) {
-  Opener("#!/bin/sh\nPATH=/usr/bin:/bin\nd=$(dirname \"$0\")\n"
-         "printf '%s' \"$1\" > \"$d/called.tmp\"\n"
-         "mv \"$d/called.tmp\" \"$d/called\"\n");
+  Opener(
+      "#!/bin/sh\nPATH=/usr/bin:/bin\nd=$(dirname \"$0\")\n"
+      "printf '%s' \"$1\" > \"$d/called.tmp\"\n"
+      "mv \"$d/called.tmp\" \"$d/called\"\n");
   EXPECT_TRUE(StartDesktopOpen("-1r57.htm"));
   EXPECT_EQ(Called(), "./-1r57.htm");
 }
@@ -74,7 +76,7 @@ TEST_F(DownloadDesktopOpen, NameStartingWithDashIsNotAnOption) {
 TEST_F(DownloadDesktopOpen, PathIsPrintedWhenNothingCanOpenIt) {
   test::RecordingConsole console;
   OpenOnDesktop("1234r57.htm", console);  // no xdg-open on the PATH
-  Opener("not a program\n");             // there, but it cannot run
+  Opener("not a program\n");              // there, but it cannot run
   OpenOnDesktop("1234r57.htm", console);
   Opener("#!/bin/sh\nexit 0\n");
   unsetenv("DISPLAY");  // no graphical session

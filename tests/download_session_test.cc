@@ -19,9 +19,9 @@
 #include "platform/encoding.h"
 #include "platform/error.h"
 #include "site/site.h"
-#include "text/cp1250.h"
 #include "tests/download_test_server.h"
 #include "tests/test_support.h"
+#include "text/cp1250.h"
 
 namespace qv {
 namespace {
@@ -35,7 +35,7 @@ using test::TlsTestServer;
 
 TEST(DownloadParts, CookieCut) {
   EXPECT_EQ(CookieCut("Set-Cookie: GAZPSW=abc; expires=x; path=/", "GAZPSW="), "GAZPSW=abc");
-  EXPECT_EQ(CookieCut("Set-Cookie: GAZPSW=abc", "GAZPSW="), "");  // no ";"
+  EXPECT_EQ(CookieCut("Set-Cookie: GAZPSW=abc", "GAZPSW="), "");             // no ";"
   EXPECT_EQ(CookieCut("x; Set-Cookie: GAZPSW=abc; path=/", "GAZPSW="), "");  // ";" before it
   EXPECT_EQ(CookieCut("GAZUSER=;", "GAZUSER="), "GAZUSER=");
 }
@@ -118,21 +118,37 @@ TEST(DownloadParts, PercentEncodedLoginForm) {
 }
 
 TEST(DownloadParts, CommandLineTextBecomesWindows1250) {
-  EXPECT_EQ(LocaleTextToCp1250("Kov\xC3\xA1" "cs \xC5\x91", "UTF-8"),
+  EXPECT_EQ(LocaleTextToCp1250("Kov\xC3\xA1"
+                               "cs \xC5\x91",
+                               "UTF-8"),
             std::string("Kovács ő"_cp));
-  EXPECT_EQ(LocaleTextToCp1250("\xE2\x82\xAC", "UTF-8"), "\x80");      // the euro sign
-  EXPECT_EQ(LocaleTextToCp1250("\xE2\x86\x92", "UTF-8"), "?");         // no such letter
-  EXPECT_EQ(LocaleTextToCp1250("Kov\xE1" "cs", "ANSI_X3.4-1968"), "Kov\xE1" "cs");  // C locale
-  EXPECT_EQ(LocaleTextToCp1250("Kov\xE1" "cs", "ISO-8859-2"), std::string("Kovács"_cp));
+  EXPECT_EQ(LocaleTextToCp1250("\xE2\x82\xAC", "UTF-8"), "\x80");  // the euro sign
+  EXPECT_EQ(LocaleTextToCp1250("\xE2\x86\x92", "UTF-8"), "?");     // no such letter
+  EXPECT_EQ(LocaleTextToCp1250("Kov\xE1"
+                               "cs",
+                               "ANSI_X3.4-1968"),
+            "Kov\xE1"
+            "cs");  // C locale
+  EXPECT_EQ(LocaleTextToCp1250("Kov\xE1"
+                               "cs",
+                               "ISO-8859-2"),
+            std::string("Kovács"_cp));
 }
 
 TEST(DownloadParts, ValuesForFileNamesAndRequestLines) {
   for (const std::string good : {"57", "58&bul=1", "", "a.b", "utolso", "x y"})
     EXPECT_TRUE(IsSafeValue(good)) << good;
-  const std::vector<std::string> bad = {"../57", "5/7", "5\\7", ".57", "57\r\nHost: x",
-                                        std::string("5\0" "7", 3), "5\t7", "5\x7F"};
-  for (const std::string& value : bad)
-    EXPECT_FALSE(IsSafeValue(value)) << value;
+  const std::vector<std::string> bad = {"../57",
+                                        "5/7",
+                                        "5\\7",
+                                        ".57",
+                                        "57\r\nHost: x",
+                                        std::string("5\0"
+                                                    "7",
+                                                    3),
+                                        "5\t7",
+                                        "5\x7F"};
+  for (const std::string& value : bad) EXPECT_FALSE(IsSafeValue(value)) << value;
   try {
     RequireSafeValue("5\r\n7", "the turn");
     FAIL();
@@ -289,9 +305,9 @@ TEST_F(DownloadSession, LatestTurnStoredPagedAndOpened) {
                 "Cookie: GAZEHALL_SESSIONID=s3ss; GAZPSW=pw9; GAZUSER=Anna\r\n"
                 "\r\n");
 
-  EXPECT_EQ(console_.lines, (std::vector<std::string>{"", "Session ID lekerdezese...",
-                                                      "Bejelentkezes...", "Fordulo letoltese...",
-                                                      "Targylista formazasa...", ""}));
+  EXPECT_EQ(console_.lines,
+            (std::vector<std::string>{"", "Session ID lekerdezese...", "Bejelentkezes...",
+                                      "Fordulo letoltese...", "Targylista formazasa...", ""}));
   EXPECT_EQ(Files(), std::vector<std::string>{"1234_57.htm"});
   EXPECT_EQ(dir_.Read("1234_57.htm"), kStoredTurn + "\r\n");
   EXPECT_EQ(pages_, std::vector<std::string>{"1234_57.htm"});
@@ -303,8 +319,7 @@ TEST_F(DownloadSession, LetoltStoresTheOnlineRenderingInstead) {
       "HTTP/1.0 200 OK\r\n\r\n<html>\xC3\xA1<TABLE><TR>menu</TABLE>\r\nonline</html>\r\n";
   TlsTestServer server(
       {Reply(kSessionAnswer), Reply(kLoginAnswer), Reply(kTurnAnswer), Reply(online)});
-  Download({"/o", "/LETOLT", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=57"},
-           server.port());
+  Download({"/o", "/LETOLT", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=57"}, server.port());
 
   const auto requests = Requests(server);
   ASSERT_EQ(requests.size(), 4u);
@@ -315,10 +330,9 @@ TEST_F(DownloadSession, LetoltStoresTheOnlineRenderingInstead) {
                 kAgent +
                 "Cookie: GAZEHALL_SESSIONID=s3ss; GAZPSW=pw9; GAZUSER=Anna\r\n"
                 "\r\n");
-  EXPECT_EQ(console_.lines,
-            (std::vector<std::string>{"", "Session ID lekerdezese...", "Bejelentkezes...",
-                                      "Fordulo letoltese...",
-                                      "Online QVFormat fordulo letoltese...", ""}));
+  EXPECT_EQ(console_.lines, (std::vector<std::string>{"", "Session ID lekerdezese...",
+                                                      "Bejelentkezes...", "Fordulo letoltese...",
+                                                      "Online QVFormat fordulo letoltese...", ""}));
   EXPECT_EQ(Files(), (std::vector<std::string>{"1234_57.htm", "1234r57.htm"}));
   EXPECT_EQ(dir_.Read("1234_57.htm"), kStoredTurn + "\r\n");
   // Bytes are stored as received, in either encoding.
@@ -351,8 +365,8 @@ TEST_F(DownloadSession, TurnWithBulMeetsItsHeadingOrTheOneBefore) {
       "HTTP/1.0 200 OK\r\nSet-Cookie: GAZPSW=pw9; path=/\r\n"
       "Set-Cookie: GAZUSER=Anna; path=/\r\n\r\n";
   {
-    TlsTestServer server({Reply(kSessionAnswer), Reply(cookies + "<b>58. fordulo</b>\r\n"),
-                          Reply(kTurnAnswer)});
+    TlsTestServer server(
+        {Reply(kSessionAnswer), Reply(cookies + "<b>58. fordulo</b>\r\n"), Reply(kTurnAnswer)});
     Download({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=58&bul=1"}, server.port());
     const auto requests = Requests(server);
     ASSERT_EQ(requests.size(), 3u);
@@ -362,8 +376,8 @@ TEST_F(DownloadSession, TurnWithBulMeetsItsHeadingOrTheOneBefore) {
     EXPECT_EQ(Files(), std::vector<std::string>{"1234_58.htm"});
   }
   {
-    TlsTestServer server({Reply(kSessionAnswer), Reply(cookies + "<b>57. fordulo</b>\r\n"),
-                          Reply(kTurnAnswer)});
+    TlsTestServer server(
+        {Reply(kSessionAnswer), Reply(cookies + "<b>57. fordulo</b>\r\n"), Reply(kTurnAnswer)});
     Download({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=58&bul=1"}, server.port());
     const auto requests = Requests(server);
     ASSERT_EQ(requests.size(), 3u);
@@ -376,8 +390,8 @@ TEST_F(DownloadSession, TurnWithBulMeetsItsHeadingOrTheOneBefore) {
 
 TEST_F(DownloadSession, UserAndPasswordArePercentEncoded) {
   TlsTestServer server({Reply(kSessionAnswer), Reply(kLoginAnswer), Reply(kTurnAnswer)});
-  Download({"/o", "/user=" + std::string("Kovács Béla"_cp), "/pass=a&b=c+d%e~f.g-h_i",
-            "/kar=1234", "/ford=57"},
+  Download({"/o", "/user=" + std::string("Kovács Béla"_cp), "/pass=a&b=c+d%e~f.g-h_i", "/kar=1234",
+            "/ford=57"},
            server.port());
   const auto requests = Requests(server);
   ASSERT_EQ(requests.size(), 3u);

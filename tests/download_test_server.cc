@@ -94,8 +94,7 @@ TlsTestServer::TlsTestServer(std::vector<ScriptedReply> replies, Options options
     options.keyFile = certs.keyFile;
   }
   ctx_ = SSL_CTX_new(TLS_server_method());
-  if (ctx_ == nullptr ||
-      SSL_CTX_use_certificate_chain_file(ctx_, options.certFile.c_str()) != 1 ||
+  if (ctx_ == nullptr || SSL_CTX_use_certificate_chain_file(ctx_, options.certFile.c_str()) != 1 ||
       SSL_CTX_use_PrivateKey_file(ctx_, options.keyFile.c_str(), SSL_FILETYPE_PEM) != 1)
     throw std::runtime_error("test server: cannot load " + options.certFile);
   if (options.minVersion != 0) SSL_CTX_set_min_proto_version(ctx_, options.minVersion);
@@ -205,8 +204,7 @@ void TlsTestServer::ServeOne(int fd, const ScriptedReply& reply) {
     if (i > 0 && reply.pauseMs > 0) WaitFor(wake_[0], reply.pauseMs);
     SSL_write(ssl, reply.chunks[i].data(), static_cast<int>(reply.chunks[i].size()));
   }
-  const auto stallEnd =
-      std::chrono::steady_clock::now() + std::chrono::milliseconds(reply.stallMs);
+  const auto stallEnd = std::chrono::steady_clock::now() + std::chrono::milliseconds(reply.stallMs);
   while (clientOpen && std::chrono::steady_clock::now() < stallEnd) {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
         stallEnd - std::chrono::steady_clock::now());

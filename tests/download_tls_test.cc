@@ -13,8 +13,8 @@
 
 #include "download/tls_line_connection.h"
 #include "platform/error.h"
-#include "text/cp1250.h"
 #include "tests/download_test_server.h"
+#include "text/cp1250.h"
 
 namespace qv {
 namespace {
@@ -128,8 +128,8 @@ TEST_F(TlsLines, ReadAllTakesWhatIsLeftAfterReadLine) {
 }
 
 TEST_F(TlsLines, LongestLine) {
-  TlsTestServer server({Push("0123456789\n0123456789AB\n", true, 3000),
-                        Push("0123456789AB", true, 3000)});
+  TlsTestServer server(
+      {Push("0123456789\n0123456789AB\n", true, 3000), Push("0123456789AB", true, 3000)});
   TlsLineConnection c("localhost", server.port(), TestCa());
   c.Connect();
   EXPECT_EQ(c.ReadLine('\n', 2000, 10), "0123456789");  // LF at offset 10: allowed

@@ -17,8 +17,7 @@ using test::Certificates;
 using test::Reply;
 using test::TlsTestServer;
 
-const std::string kSession =
-    "HTTP/1.0 200 OK\r\nSet-Cookie: GAZEHALL_SESSIONID=s1; path=/\r\n\r\n";
+const std::string kSession = "HTTP/1.0 200 OK\r\nSet-Cookie: GAZEHALL_SESSIONID=s1; path=/\r\n\r\n";
 const std::string kLogin =
     "HTTP/1.0 200 OK\r\n"
     "Set-Cookie: GAZPSW=p1; path=/\r\n"

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "itemlist/group_tables.h"
-#include "text/cp1250.h"
 #include "tests/test_support.h"
+#include "text/cp1250.h"
 
 namespace qv {
 namespace {
@@ -44,28 +44,45 @@ TEST(ItemListGroups, RowsOfThreeFilledUpAndEmptyGroupsSaySo) {
   t.Item(160, 1, 0, "<A HREF=c CLASS=enc0>", "íj"_cp);
   t.Item(999, 6, 4, "<A HREF=d CLASS=enc0>", "x");  // bank count included in the count
   WriteGroupTables(t.run);
-  EXPECT_EQ(t.page.Text(),
-            Lines({"<TABLE>", "<TR CLASS=tfej>", "<TD COLSPAN=9>TÁRGYCSOPORTOK</TD>"_cp, "</TR>",
-                   "<TR CLASS=tfej2>", "<TD COLSPAN=9> Fegyverek</TD>", "</TR>",
-                   "<TR>",
-                   "<TD CLASS=tdb> 1 </TD>", "<TD CLASS=teq> </TD>",
-                   "<TD> <A HREF=a CLASS=enc0>tőr</A> (#120) </TD>"_cp,
-                   "<TD CLASS=tdb> 5 </TD>", "<TD CLASS=teq> </TD>",
-                   "<TD> <A HREF=b CLASS=enc0>nyíl</A> (#140) </TD>"_cp,
-                   "<TD CLASS=tdb> 1 </TD>", "<TD CLASS=teq> </TD>",
-                   "<TD> <A HREF=c CLASS=enc0>íj</A> (#160) </TD>"_cp,
-                   "</TR>",
-                   "<TR>",
-                   "<TD CLASS=tdb> 6 </TD>", "<TD CLASS=teq> </TD>",
-                   "<TD> <A HREF=d CLASS=enc0>x</A> (#999) </TD>",
-                   "<TD CLASS=tdb></TD>", "<TD CLASS=teq></TD>", "<TD></TD>",
-                   "<TD CLASS=tdb></TD>", "<TD CLASS=teq></TD>", "<TD></TD>",
-                   "</TR>",
-                   "<TR CLASS=tfej2>", "<TD COLSPAN=9> Üres</TD>"_cp, "</TR>",
-                   "<TR>",
-                   "<TD COLSPAN=9><SPAN CLASS=hiba>Nincs egyetlen ilyen tárgyad sem!</SPAN></TD>"_cp,
-                   "</TR>",
-                   "</TABLE>", "<P>"}));
+  EXPECT_EQ(
+      t.page.Text(),
+      Lines({"<TABLE>",
+             "<TR CLASS=tfej>",
+             "<TD COLSPAN=9>TÁRGYCSOPORTOK</TD>"_cp,
+             "</TR>",
+             "<TR CLASS=tfej2>",
+             "<TD COLSPAN=9> Fegyverek</TD>",
+             "</TR>",
+             "<TR>",
+             "<TD CLASS=tdb> 1 </TD>",
+             "<TD CLASS=teq> </TD>",
+             "<TD> <A HREF=a CLASS=enc0>tőr</A> (#120) </TD>"_cp,
+             "<TD CLASS=tdb> 5 </TD>",
+             "<TD CLASS=teq> </TD>",
+             "<TD> <A HREF=b CLASS=enc0>nyíl</A> (#140) </TD>"_cp,
+             "<TD CLASS=tdb> 1 </TD>",
+             "<TD CLASS=teq> </TD>",
+             "<TD> <A HREF=c CLASS=enc0>íj</A> (#160) </TD>"_cp,
+             "</TR>",
+             "<TR>",
+             "<TD CLASS=tdb> 6 </TD>",
+             "<TD CLASS=teq> </TD>",
+             "<TD> <A HREF=d CLASS=enc0>x</A> (#999) </TD>",
+             "<TD CLASS=tdb></TD>",
+             "<TD CLASS=teq></TD>",
+             "<TD></TD>",
+             "<TD CLASS=tdb></TD>",
+             "<TD CLASS=teq></TD>",
+             "<TD></TD>",
+             "</TR>",
+             "<TR CLASS=tfej2>",
+             "<TD COLSPAN=9> Üres</TD>"_cp,
+             "</TR>",
+             "<TR>",
+             "<TD COLSPAN=9><SPAN CLASS=hiba>Nincs egyetlen ilyen tárgyad sem!</SPAN></TD>"_cp,
+             "</TR>",
+             "</TABLE>",
+             "<P>"}));
 }
 
 TEST(ItemListGroups, NoGroupCountNoTable) {
@@ -80,7 +97,7 @@ TEST(ItemListWatched, HarmfulWatchedSpellsAndWatchedItems) {
   Tables t;
   PageSettings& s = t.setup.settings;
   s.watchedBackground = "#FFF";
-  s.harmfulSpells = "40,77";          // 77 is not active: not shown
+  s.harmfulSpells = "40,77";            // 77 is not active: not shown
   s.watchedSpells = " 55,56 ,12, 99 ";  // "56 " is not a number; 12 is active
   s.watchedItems = "1234<2,140>4,999<1,505<2,77<0,0<5,abc,410>-1";
   t.run.spells = {{40, std::string("Lassítás "_cp)}, {12, std::string("Tűzpajzs "_cp)}};
@@ -96,41 +113,65 @@ TEST(ItemListWatched, HarmfulWatchedSpellsAndWatchedItems) {
   t.Item(140, 5, 0, "<A HREF=b CLASS=enc0>", "nyíl"_cp);
 
   WriteWatchedTable(t.run);
-  const std::string filler3 = "<TD COLSPAN=3>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;</TD>";
+  const std::string filler3 =
+      "<TD COLSPAN=3>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;</TD>";
   EXPECT_EQ(t.page.Text(),
             Lines({"<CENTER><DIV CLASS=klap><TABLE STYLE='background-color:#FFF'>",
-                   "<TR CLASS=tfej>", "<TD COLSPAN=9>FIGYELT TÁRGYAK ÉS VARÁZSLATOK</TD>"_cp, "</TR>",
-                   "<TR CLASS=tfej2>", "<TD COLSPAN=9>Ártalmas varázslatok</TD>"_cp, "</TR>",
-                   "<TR>", "<TD COLSPAN=3>Lassítás  (#40)</TD>"_cp, filler3, filler3, "</TR>",
-                   "<TR CLASS=tfej2>", "<TD COLSPAN=9>Figyelt varázslatok</TD>"_cp, "</TR>",
-                   "<TR>", "<TD COLSPAN=3> éjjellátás (#55)</TD>"_cp,
-                   "<TD COLSPAN=3>ismeretlen varázslat (#99)</TD>"_cp, filler3, "</TR>",
-                   "<TR CLASS=tfej2>", "<TD COLSPAN=9>Figyelt tárgyak</TD>"_cp, "</TR>",
+                   "<TR CLASS=tfej>",
+                   "<TD COLSPAN=9>FIGYELT TÁRGYAK ÉS VARÁZSLATOK</TD>"_cp,
+                   "</TR>",
+                   "<TR CLASS=tfej2>",
+                   "<TD COLSPAN=9>Ártalmas varázslatok</TD>"_cp,
+                   "</TR>",
                    "<TR>",
-                   "<TD CLASS=tdb> 1 </TD>", "<TD CLASS=teq> </TD>",
+                   "<TD COLSPAN=3>Lassítás  (#40)</TD>"_cp,
+                   filler3,
+                   filler3,
+                   "</TR>",
+                   "<TR CLASS=tfej2>",
+                   "<TD COLSPAN=9>Figyelt varázslatok</TD>"_cp,
+                   "</TR>",
+                   "<TR>",
+                   "<TD COLSPAN=3> éjjellátás (#55)</TD>"_cp,
+                   "<TD COLSPAN=3>ismeretlen varázslat (#99)</TD>"_cp,
+                   filler3,
+                   "</TR>",
+                   "<TR CLASS=tfej2>",
+                   "<TD COLSPAN=9>Figyelt tárgyak</TD>"_cp,
+                   "</TR>",
+                   "<TR>",
+                   "<TD CLASS=tdb> 1 </TD>",
+                   "<TD CLASS=teq> </TD>",
                    "<TD><A HREF=e CLASS=enc0>kard</A> (#1234) [<2] (bankban: 5)</TD>",
-                   "<TD CLASS=tdb> 5 </TD>", "<TD CLASS=teq> </TD>",
+                   "<TD CLASS=tdb> 5 </TD>",
+                   "<TD CLASS=teq> </TD>",
                    "<TD><A HREF=b CLASS=enc0>nyíl</A> (#140) [>4]</TD>"_cp,
-                   "<TD CLASS=tdb> 0 </TD>", "<TD CLASS=teq> </TD>",
+                   "<TD CLASS=tdb> 0 </TD>",
+                   "<TD CLASS=teq> </TD>",
                    "<TD> ismeretlen tárgy (#999) [<1]</TD>"_cp,
                    "</TR>",
                    "<TR>",
-                   "<TD CLASS=tdb> 0 </TD>", "<TD CLASS=teq> </TD>",
+                   "<TD CLASS=tdb> 0 </TD>",
+                   "<TD CLASS=teq> </TD>",
                    "<TD>  kenyér (#505) [<2]</TD>",
-                   "<TD CLASS=tdb> 0 </TD>", "<TD CLASS=teq> </TD>",
+                   "<TD CLASS=tdb> 0 </TD>",
+                   "<TD CLASS=teq> </TD>",
                    "<TD> ismeretlen tárgy (#410) [>-1]</TD>"_cp,
-                   "<TD CLASS=tdb></TD>", "<TD CLASS=teq></TD>",
+                   "<TD CLASS=tdb></TD>",
+                   "<TD CLASS=teq></TD>",
                    "<TD>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;</TD>",
                    "</TR>",
-                   "</TABLE>", "</DIV></CENTER><P>", ""}));
+                   "</TABLE>",
+                   "</DIV></CENTER><P>",
+                   ""}));
   // Every entry with a sign and a number above 0 is watched, cell or not.
   EXPECT_EQ(t.run.watchedItems, (std::unordered_set<int>{1234, 140, 999, 505, 77, 410}));
 }
 
 TEST(ItemListWatched, NothingToShowWritesNothing) {
   Tables t;
-  t.setup.settings.harmfulSpells = "40";      // not active
-  t.setup.settings.watchedSpells = "12";      // active
+  t.setup.settings.harmfulSpells = "40";     // not active
+  t.setup.settings.watchedSpells = "12";     // active
   t.setup.settings.watchedItems = "1234<2";  // 2 carried outside the bank
   t.run.spells = {{12, "T"}};
   t.Item(1234, 7, 5, "<A>", "kard");

@@ -11,8 +11,8 @@
 #include "itemlist/page_file.h"
 #include "platform/error.h"
 #include "site/file_names.h"
-#include "text/cp1250.h"
 #include "tests/test_support.h"
+#include "text/cp1250.h"
 
 namespace qv {
 namespace {
@@ -36,8 +36,7 @@ std::string Lines(std::initializer_list<std::string_view> lines) {
 // An executable directory with settings and data files, and a report
 // directory beside it.
 struct Page {
-  explicit Page(std::string_view settings)
-      : exeDir(exe.path() + "/"), ctx{console, exeDir} {
+  explicit Page(std::string_view settings) : exeDir(exe.path() + "/"), ctx{console, exeDir} {
     exe.Write("qvformat.ini", "[LETOLTES]\r\nSzerver=h.example\r\n" + std::string(settings));
     exe.Write("item.txt", "150 0 0 7 9 150 zsák\r\n311 0 0 5 10 10 fű\r\n"_cp);
     exe.Write("spell.txt", "12 T 0 0 0 tűzpajzs\r\n"_cp);
@@ -63,9 +62,10 @@ TEST(ItemListPage, PageNameReplacesEveryUnderscoreOfTheFileName) {
 }
 
 TEST(ItemListPage, ReportWithEverySection) {
-  Page p("[FORMAT]\r\nTulNagySuly=4\r\nTargyEncLink=L?\r\n"
-         "[FORMAT_FIGYELES]\r\nFigyeltTargyak=311<5\r\n"
-         "[FORMAT_TARGYCSOPORT]\r\nCsoportokSzama=1\r\n[CSOPORT1]\r\nNev=G\r\nSzam=150, 311\r\n");
+  Page p(
+      "[FORMAT]\r\nTulNagySuly=4\r\nTargyEncLink=L?\r\n"
+      "[FORMAT_FIGYELES]\r\nFigyeltTargyak=311<5\r\n"
+      "[FORMAT_TARGYCSOPORT]\r\nCsoportokSzama=1\r\n[CSOPORT1]\r\nNev=G\r\nSzam=150, 311\r\n");
   const std::string page = p.Build(
       "<html><head>\r\n<style>x</style>\r\n</head><body>\r\n<H2>KARAKTERLAP</H2>\r\n"
       "<TD COLSPAN=4>JELENLEG RAJTAD LEVŐ AKTÍV VARÁZSLATOK</TD>\r\n"
@@ -80,14 +80,27 @@ TEST(ItemListPage, ReportWithEverySection) {
   const std::string expected =
       Lines({"<html><head>", "<style>x</style>", kStyle, "</head><body>", "<H2>KARAKTERLAP</H2>"}) +
       // The watched table right after the sheet's title, in one piece.
-      Lines({"<CENTER><DIV CLASS=klap><TABLE>", "<TR CLASS=tfej>",
-             "<TD COLSPAN=9>FIGYELT TÁRGYAK ÉS VARÁZSLATOK</TD>"_cp, "</TR>",
-             "<TR CLASS=tfej2>", "<TD COLSPAN=9>Figyelt tárgyak</TD>"_cp, "</TR>",
-             "<TR>", "<TD CLASS=tdb> 0 </TD>", "<TD CLASS=teq> </TD>",
+      Lines({"<CENTER><DIV CLASS=klap><TABLE>",
+             "<TR CLASS=tfej>",
+             "<TD COLSPAN=9>FIGYELT TÁRGYAK ÉS VARÁZSLATOK</TD>"_cp,
+             "</TR>",
+             "<TR CLASS=tfej2>",
+             "<TD COLSPAN=9>Figyelt tárgyak</TD>"_cp,
+             "</TR>",
+             "<TR>",
+             "<TD CLASS=tdb> 0 </TD>",
+             "<TD CLASS=teq> </TD>",
              "<TD><A HREF=b CLASS=enc0>fű</A> (#311) [<5] (bankban: 2)</TD>"_cp,
-             "<TD CLASS=tdb></TD>", "<TD CLASS=teq></TD>", "<TD>" + kTenBlanks + "</TD>",
-             "<TD CLASS=tdb></TD>", "<TD CLASS=teq></TD>", "<TD>" + kTenBlanks + "</TD>",
-             "</TR>", "</TABLE>", "</DIV></CENTER><P>", ""}) +
+             "<TD CLASS=tdb></TD>",
+             "<TD CLASS=teq></TD>",
+             "<TD>" + kTenBlanks + "</TD>",
+             "<TD CLASS=tdb></TD>",
+             "<TD CLASS=teq></TD>",
+             "<TD>" + kTenBlanks + "</TD>",
+             "</TR>",
+             "</TABLE>",
+             "</DIV></CENTER><P>",
+             ""}) +
       Lines({"<TD COLSPAN=4>JELENLEG RAJTAD LEVŐ AKTÍV VARÁZSLATOK</TD>"_cp,
              "<TR><TD>Tűzpajzs (#12)</TD></TR>"_cp, "</TABLE>"}) +
       // "<table>" and "<tr>" before the skill title through "<P>" after
@@ -98,14 +111,26 @@ TEST(ItemListPage, ReportWithEverySection) {
              "href='http://www.h.example/weblumen/ktkep_enc.php?ssz=12'>kard</a> (#12)",
              "</tr>", "</table>"}) +
       // The group tables go before the last three lines of the pass.
-      Lines({"<TABLE>", "<TR CLASS=tfej>", "<TD COLSPAN=9>TÁRGYCSOPORTOK</TD>"_cp, "</TR>",
-             "<TR CLASS=tfej2>", "<TD COLSPAN=9> G</TD>", "</TR>", "<TR>",
-             "<TD CLASS=tdb> 3 </TD>", "<TD CLASS=teq> </TD>",
+      Lines({"<TABLE>",
+             "<TR CLASS=tfej>",
+             "<TD COLSPAN=9>TÁRGYCSOPORTOK</TD>"_cp,
+             "</TR>",
+             "<TR CLASS=tfej2>",
+             "<TD COLSPAN=9> G</TD>",
+             "</TR>",
+             "<TR>",
+             "<TD CLASS=tdb> 3 </TD>",
+             "<TD CLASS=teq> </TD>",
              "<TD> <A HREF=a CLASS=enc0>zsák</A> (#150) </TD>"_cp,
-             "<TD CLASS=tdb> 2 </TD>", "<TD CLASS=teq> </TD>",
+             "<TD CLASS=tdb> 2 </TD>",
+             "<TD CLASS=teq> </TD>",
              "<TD> <A HREF=b CLASS=enc0>fű</A> (#311) </TD>"_cp,
-             "<TD CLASS=tdb></TD>", "<TD CLASS=teq></TD>", "<TD></TD>", "</TR>",
-             "</TABLE>", "<P>"}) +
+             "<TD CLASS=tdb></TD>",
+             "<TD CLASS=teq></TD>",
+             "<TD></TD>",
+             "</TR>",
+             "</TABLE>",
+             "<P>"}) +
       Lines({"a", "b", "<TD COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK</TD>"_cp, "<TD CLASS=tdb> 3 </TD>", "=",
              "<TD><A HREF=a CLASS=enc0>zsák</A> (<A HREF='L?f=tenc&ssz=150.htm' "
              "TARGET=lumentargyenc CLASS=enc0>#150</A>) [<SPAN TITLE=\"Súly: 1.50 kg, Eladási ár: "
@@ -122,14 +147,19 @@ TEST(ItemListPage, ReportWithEverySection) {
 TEST(ItemListPage, TurnStartAndThisTurnTablesAreAnnotatedToo) {
   Page p("");
   const std::string item = "<TD CLASS=tdb>1</TD>\r\n=\r\n<TD>(#150)</TD>\r\n</table>\r\n";
-  const std::string page = p.Build(std::string("KARAKTERLAP\r\nNÁLAD LÉVŐ TÁRGYAK\r\n</table>\r\nTÁRGYAID A FORDULÓ ELEJÉN\r\n"_cp) + item +
-                                   std::string("EBBEN A FORDULÓBAN\r\n"_cp) + item);
+  const std::string page = p.Build(
+      std::string(
+          "KARAKTERLAP\r\nNÁLAD LÉVŐ TÁRGYAK\r\n</table>\r\nTÁRGYAID A FORDULÓ ELEJÉN\r\n"_cp) +
+      item + std::string("EBBEN A FORDULÓBAN\r\n"_cp) + item);
   const std::string annotated = std::string(
       "<TD CLASS=tdb>1</TD>\r\n=\r\n<TD>(<A HREF='http://www.h.example/weblumen/targy_enc.php?"
       "f=tenc&ssz=150.htm' TARGET=lumentargyenc CLASS=enc0>#150</A>) [<SPAN TITLE=\"Súly: 1.50 kg, "
       "Eladási ár: 7 ap, Vételi ár: 9 ap\" CLASS=vpkap>1.50/7</SPAN>]</TD>\r\n</table>\r\n"_cp);
-  EXPECT_EQ(page, std::string("KARAKTERLAP\r\nNÁLAD LÉVŐ TÁRGYAK\r\n</table>\r\nTÁRGYAID A FORDULÓ ELEJÉN\r\n"_cp) + annotated +
-                      std::string("EBBEN A FORDULÓBAN\r\n"_cp) + annotated);
+  EXPECT_EQ(
+      page,
+      std::string(
+          "KARAKTERLAP\r\nNÁLAD LÉVŐ TÁRGYAK\r\n</table>\r\nTÁRGYAID A FORDULÓ ELEJÉN\r\n"_cp) +
+          annotated + std::string("EBBEN A FORDULÓBAN\r\n"_cp) + annotated);
 }
 
 TEST(ItemListPage, WithoutStyleEndTagNoStyleLine) {
@@ -138,8 +168,9 @@ TEST(ItemListPage, WithoutStyleEndTagNoStyleLine) {
 }
 
 TEST(ItemListPage, WithoutSheetTheReportIsCopiedOnceWithTheStyleLine) {
-  Page p("[FORMAT_FIGYELES]\r\nFigyeltTargyak=5<1\r\n"
-         "[FORMAT_TARGYCSOPORT]\r\nCsoportokSzama=1\r\n");
+  Page p(
+      "[FORMAT_FIGYELES]\r\nFigyeltTargyak=5<1\r\n"
+      "[FORMAT_TARGYCSOPORT]\r\nCsoportokSzama=1\r\n");
   EXPECT_EQ(p.Build("</style>\r\nx (#150)\r\n<td> KT-d eddig kifejlesztett képességei:</td>\r\n"
                     "</table>\r\nNÁLAD LÉVŐ TÁRGYAK\r\n"_cp),
             "</style>\r\n" + kStyle +
@@ -149,19 +180,20 @@ TEST(ItemListPage, WithoutSheetTheReportIsCopiedOnceWithTheStyleLine) {
 
 TEST(ItemListPage, ReportEndingBeforeItemsGetsItsLastThreeLinesAfterTheGroups) {
   Page p("[FORMAT_TARGYCSOPORT]\r\nCsoportokSzama=1\r\n[CSOPORT1]\r\nNev=G\r\nSzam=1\r\n");
-  EXPECT_EQ(p.Build("KARAKTERLAP\r\nl1\r\nl2\r\nl3\r\nl4\r\n"),
-            Lines({"KARAKTERLAP", "l1", "<TABLE>", "<TR CLASS=tfej>",
-                   "<TD COLSPAN=9>TÁRGYCSOPORTOK</TD>"_cp, "</TR>", "<TR CLASS=tfej2>",
-                   "<TD COLSPAN=9> G</TD>", "</TR>", "<TR>",
-                   "<TD COLSPAN=9><SPAN CLASS=hiba>Nincs egyetlen ilyen tárgyad sem!</SPAN></TD>"_cp,
-                   "</TR>", "</TABLE>", "<P>", "l2", "l3", "l4"}));
+  EXPECT_EQ(
+      p.Build("KARAKTERLAP\r\nl1\r\nl2\r\nl3\r\nl4\r\n"),
+      Lines({"KARAKTERLAP", "l1", "<TABLE>", "<TR CLASS=tfej>",
+             "<TD COLSPAN=9>TÁRGYCSOPORTOK</TD>"_cp, "</TR>", "<TR CLASS=tfej2>",
+             "<TD COLSPAN=9> G</TD>", "</TR>", "<TR>",
+             "<TD COLSPAN=9><SPAN CLASS=hiba>Nincs egyetlen ilyen tárgyad sem!</SPAN></TD>"_cp,
+             "</TR>", "</TABLE>", "<P>", "l2", "l3", "l4"}));
 }
 
 TEST(ItemListPage, EmptySkillListDropsTheReportsTableAndFaultyTitleIsReported) {
   Page p("");
-  const std::string page =
-      p.Build("KARAKTERLAP\r\nx\r\n<table>\r\n<tr>\r\n<td> KT-d eddig kifejlesztett képességei:</td>(1)\r\n"
-              "</table>\r\n<P>\r\ny\r\n"_cp);
+  const std::string page = p.Build(
+      "KARAKTERLAP\r\nx\r\n<table>\r\n<tr>\r\n<td> KT-d eddig kifejlesztett képességei:</td>(1)\r\n"
+      "</table>\r\n<P>\r\ny\r\n"_cp);
   EXPECT_EQ(page, "KARAKTERLAP\r\nx\r\ny\r\n");
   EXPECT_EQ(p.console.lines, std::vector<std::string>{std::string("Hibás forduló!"_cp)});
 }

@@ -6,8 +6,8 @@
 #include "app/command_line.h"
 #include "itemlist/page_setup.h"
 #include "platform/error.h"
-#include "text/cp1250.h"
 #include "tests/test_support.h"
+#include "text/cp1250.h"
 
 namespace qv {
 namespace {
@@ -73,12 +73,16 @@ TEST(ItemListSettings, KeysAndGroups) {
 }
 
 TEST(ItemListSettings, SettingsFileFromIniOption) {
-  EXPECT_EQ(PageSettingsPath(CommandLine({"/t", "x_1.htm"}).OptionValue("/ini="), "/exe/"), "/exe/qvformat.ini");
+  EXPECT_EQ(PageSettingsPath(CommandLine({"/t", "x_1.htm"}).OptionValue("/ini="), "/exe/"),
+            "/exe/qvformat.ini");
   // A relative name is taken from the executable's directory.
-  EXPECT_EQ(PageSettingsPath(CommandLine({"/t", "/INI=sajat.ini", "x_1.htm"}).OptionValue("/ini="), "/exe/"),
+  EXPECT_EQ(PageSettingsPath(CommandLine({"/t", "/INI=sajat.ini", "x_1.htm"}).OptionValue("/ini="),
+                             "/exe/"),
             "/exe/sajat.ini");
-  EXPECT_EQ(PageSettingsPath(CommandLine({"/ini=C:\\qv\\a.ini"}).OptionValue("/ini="), "/exe/"), "C:\\qv\\a.ini");
-  EXPECT_EQ(PageSettingsPath(CommandLine({"/ini=/etc/a.ini"}).OptionValue("/ini="), "/exe/"), "/etc/a.ini");
+  EXPECT_EQ(PageSettingsPath(CommandLine({"/ini=C:\\qv\\a.ini"}).OptionValue("/ini="), "/exe/"),
+            "C:\\qv\\a.ini");
+  EXPECT_EQ(PageSettingsPath(CommandLine({"/ini=/etc/a.ini"}).OptionValue("/ini="), "/exe/"),
+            "/etc/a.ini");
 }
 
 TEST(ItemListDataFiles, LinesGiveNumbersAndTheNameWithItsBlank) {

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "itemlist/item_tables.h"
-#include "text/cp1250.h"
 #include "tests/test_support.h"
+#include "text/cp1250.h"
 
 namespace qv {
 namespace {
@@ -52,7 +52,8 @@ struct Walker {
   PageRun run;
 };
 
-const std::string kLink150 = "<A HREF='http://e.example/t.php?f=tenc&ssz=150.htm' TARGET=lumentargyenc CLASS=enc0>";
+const std::string kLink150 =
+    "<A HREF='http://e.example/t.php?f=tenc&ssz=150.htm' TARGET=lumentargyenc CLASS=enc0>";
 const std::string kNote150x3 = std::string(
     " [<SPAN TITLE=\"Súly: 1.50 kg, Eladási ár: 7 ap, Vételi ár: 9 ap\" CLASS=vpkap>4.50/21</SPAN>]"_cp);
 
@@ -60,24 +61,26 @@ TEST(ItemListTables, NoteShowsWeightsWithTwoDecimalsAndRedTotalAboveTheLimit) {
   PageSettings s = NoteSettings("vpkap");
   const ItemRecord bag = Item(150, 7, 9, 150, " bag");
   EXPECT_EQ(ItemNote(s, bag, 3), kNote150x3);  // TulNagySuly 0: never red
-  s.tooHeavyKg = 5;                             // 4.50 kg is not above 5
+  s.tooHeavyKg = 5;                            // 4.50 kg is not above 5
   EXPECT_EQ(ItemNote(s, bag, 3), kNote150x3);
   s.tooHeavyKg = 4;
   EXPECT_EQ(ItemNote(s, bag, 3),
             " [<SPAN TITLE=\"Súly: 1.50 kg, Eladási ár: 7 ap, Vételi ár: 9 ap\" CLASS=vpkap>"
             "<FONT COLOR=red>4.50</FONT>/21</SPAN>]"_cp);
   const PageSettings other = NoteSettings("x");
-  EXPECT_EQ(ItemNote(other, Item(2, 0, 0, 5, ""), 1),
-            " [<SPAN TITLE=\"Súly: 0.05 kg, Eladási ár: 0 ap, Vételi ár: 0 ap\" CLASS=x>0.05/0</SPAN>]"_cp);
+  EXPECT_EQ(
+      ItemNote(other, Item(2, 0, 0, 5, ""), 1),
+      " [<SPAN TITLE=\"Súly: 0.05 kg, Eladási ár: 0 ap, Vételi ár: 0 ap\" CLASS=x>0.05/0</SPAN>]"_cp);
   EXPECT_EQ(Hundredths(0), "0.00");
   EXPECT_EQ(Hundredths(1234567), "12345.67");
   EXPECT_EQ(Hundredths(-5), "-0.05");
 }
 
 TEST(ItemListTables, AnnotateLinksTheNumberAndAddsTheNote) {
-  Walker w("<TD CLASS=tdb> 3 </TD>\r\n<TD CLASS=teq>=</TD>\r\n"
-           "<TD><A HREF=\"#t150\" CLASS=enc0>bőrzsák</A> (#150)</TD>\r\n"
-           "<TR><TD>(#150)</TD></TR>\r\n</table>\r\nafter\r\n"_cp);
+  Walker w(
+      "<TD CLASS=tdb> 3 </TD>\r\n<TD CLASS=teq>=</TD>\r\n"
+      "<TD><A HREF=\"#t150\" CLASS=enc0>bőrzsák</A> (#150)</TD>\r\n"
+      "<TR><TD>(#150)</TD></TR>\r\n</table>\r\nafter\r\n"_cp);
   WalkItemTable(w.run, WalkMode::kAnnotate, false);
   EXPECT_EQ(w.page.Text(),
             std::string("<TD CLASS=tdb> 3 </TD>\r\n<TD CLASS=teq>=</TD>\r\n"
@@ -91,21 +94,24 @@ TEST(ItemListTables, AnnotateLinksTheNumberAndAddsTheNote) {
 }
 
 TEST(ItemListTables, RuneCountLineSetsTheLimitAndLosesItsPrefix) {
-  Walker w("<TD CLASS=tdb>3&ge; 5</TD>\r\n<TD CLASS=teq>=</TD>\r\n"
-           "<TD><A HREF=x CLASS=enc0>nyíl</A> (#140)</TD>\r\n</table>\r\n"_cp);
+  Walker w(
+      "<TD CLASS=tdb>3&ge; 5</TD>\r\n<TD CLASS=teq>=</TD>\r\n"
+      "<TD><A HREF=x CLASS=enc0>nyíl</A> (#140)</TD>\r\n</table>\r\n"_cp);
   w.run.watchedItems.insert(140);
   WalkItemTable(w.run, WalkMode::kAnnotate, false);
-  EXPECT_EQ(w.page.Text(),
-            "<TD CLASS=tdb> 5</TD>\r\n<TD CLASS=teq>=</TD>\r\n"
-            "<TD><A HREF=x CLASS=enc0>nyíl</A> (<A HREF='http://e.example/t.php?f=tenc&ssz=140.htm' "
-            "TITLE='Trinigan rúnája: max 3 db' TARGET=lumentargyenc CLASS=trinigan "
-            "style=\"color: #C43157\">#140</A>) [<SPAN TITLE=\"Súly: 0.05 kg, Eladási ár: 1 ap, "
-            "Vételi ár: 2 ap\" CLASS=vpkap>0.25/5</SPAN>]</TD>\r\n</table>\r\n"_cp);
+  EXPECT_EQ(
+      w.page.Text(),
+      "<TD CLASS=tdb> 5</TD>\r\n<TD CLASS=teq>=</TD>\r\n"
+      "<TD><A HREF=x CLASS=enc0>nyíl</A> (<A HREF='http://e.example/t.php?f=tenc&ssz=140.htm' "
+      "TITLE='Trinigan rúnája: max 3 db' TARGET=lumentargyenc CLASS=trinigan "
+      "style=\"color: #C43157\">#140</A>) [<SPAN TITLE=\"Súly: 0.05 kg, Eladási ár: 1 ap, "
+      "Vételi ár: 2 ap\" CLASS=vpkap>0.25/5</SPAN>]</TD>\r\n</table>\r\n"_cp);
 }
 
 TEST(ItemListTables, RuneCellWithoutCountLeavesTheItemUnlinked) {
-  Walker w("<TD CLASS=tdb>3&ge;</TD>\r\n<TD CLASS=teq>=</TD>\r\n"
-           "<TD><A HREF=x CLASS=enc0>nyíl</A> (#140)</TD>\r\n</table>\r\n"_cp);
+  Walker w(
+      "<TD CLASS=tdb>3&ge;</TD>\r\n<TD CLASS=teq>=</TD>\r\n"
+      "<TD><A HREF=x CLASS=enc0>nyíl</A> (#140)</TD>\r\n</table>\r\n"_cp);
   WalkItemTable(w.run, WalkMode::kAnnotate, false);
   EXPECT_EQ(w.page.Text(),
             "<TD CLASS=tdb></TD>\r\n<TD CLASS=teq>=</TD>\r\n"
@@ -113,8 +119,9 @@ TEST(ItemListTables, RuneCellWithoutCountLeavesTheItemUnlinked) {
 }
 
 TEST(ItemListTables, DollarMarkerAndContainedItemWithoutColour) {
-  Walker w("<TD CLASS=tdb>2&ge; 1</TD>\r\n-\r\n<TD><A HREF=y CLASS=enc0>ezüst</A> ($1)</TD>\r\n"
-           "<TD>[benne 3 <A HREF=z CLASS=enc0kf>nyíl</A> (#140)]</TD>\r\n</table>\r\n"_cp);
+  Walker w(
+      "<TD CLASS=tdb>2&ge; 1</TD>\r\n-\r\n<TD><A HREF=y CLASS=enc0>ezüst</A> ($1)</TD>\r\n"
+      "<TD>[benne 3 <A HREF=z CLASS=enc0kf>nyíl</A> (#140)]</TD>\r\n</table>\r\n"_cp);
   w.run.watchedItems = {1, 140};
   WalkItemTable(w.run, WalkMode::kAnnotate, false);
   // The contained item keeps the rune limit of the last count line but is
@@ -125,7 +132,8 @@ TEST(ItemListTables, DollarMarkerAndContainedItemWithoutColour) {
             "TITLE='Trinigan rúnája: max 2 db' TARGET=lumentargyenc CLASS=trinigan "
             "style=\"color: #C43157\">$1</A>) [<SPAN TITLE=\"Súly: 0.01 kg, Eladási ár: 3 ap, "
             "Vételi ár: 4 ap\" CLASS=vpkap>0.01/3</SPAN>]</TD>\r\n"
-            "<TD>[benne 3 <A HREF=z CLASS=enc0kf>nyíl</A> (<A HREF='http://e.example/t.php?f=tenc&ssz=140.htm' "
+            "<TD>[benne 3 <A HREF=z CLASS=enc0kf>nyíl</A> (<A "
+            "HREF='http://e.example/t.php?f=tenc&ssz=140.htm' "
             "TITLE='Trinigan rúnája: max 2 db' TARGET=lumentargyenc CLASS=trinigan>#140</A>) "
             "[<SPAN TITLE=\"Súly: 0.05 kg, Eladási ár: 1 ap, Vételi ár: 2 ap\" CLASS=vpkap>0.15/3"
             "</SPAN>]]</TD>\r\n</table>\r\n"_cp);
@@ -140,14 +148,15 @@ TEST(ItemListTables, ItemWithoutNoteWhenTheItemFileLacksIt) {
 }
 
 TEST(ItemListTables, CollectCountsItemsAndBankItemsInFirstSeenOrder) {
-  Walker w("<TD CLASS=tdb> 1 </TD>\r\n-\r\n<TD><A HREF=a CLASS=enc0>tőr</A> (#120)</TD>\r\n"
-           "<TD>[benne 3 <A HREF=b CLASS=enc0kf>fű</A> (#311)]</TD>\r\n"
-           // A count whose item line has no number is not counted anywhere.
-           "<TD CLASS=tdb> 9 </TD>\r\n-\r\n<TD>semmi</TD>\r\n"
-           "</table>\r\nbank\r\n"
-           "<TD CLASS=tdb> 4 </TD>\r\n-\r\n<TD><A HREF=c CLASS=enc0>fű2</A> (#311)</TD>\r\n"
-           "<TD CLASS=tdb> 1 </TD>\r\n-\r\n<TD><A HREF=d CLASS=enc0>vért</A> (#410)</TD>\r\n"
-           "</table>\r\n"_cp);
+  Walker w(
+      "<TD CLASS=tdb> 1 </TD>\r\n-\r\n<TD><A HREF=a CLASS=enc0>tőr</A> (#120)</TD>\r\n"
+      "<TD>[benne 3 <A HREF=b CLASS=enc0kf>fű</A> (#311)]</TD>\r\n"
+      // A count whose item line has no number is not counted anywhere.
+      "<TD CLASS=tdb> 9 </TD>\r\n-\r\n<TD>semmi</TD>\r\n"
+      "</table>\r\nbank\r\n"
+      "<TD CLASS=tdb> 4 </TD>\r\n-\r\n<TD><A HREF=c CLASS=enc0>fű2</A> (#311)</TD>\r\n"
+      "<TD CLASS=tdb> 1 </TD>\r\n-\r\n<TD><A HREF=d CLASS=enc0>vért</A> (#410)</TD>\r\n"
+      "</table>\r\n"_cp);
   WalkItemTable(w.run, WalkMode::kCollect, false);
   EXPECT_EQ(w.run.currentLine, "</table>");
   w.run.ReadLine();  // "bank"

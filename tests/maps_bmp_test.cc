@@ -13,8 +13,11 @@ using test::MakeBmp;
 
 // A 3 x 2 test card: top row white, black, grey 200; bottom row black,
 // grey 100, white.
-int Card(int x, int y) { return y == 0 ? (x == 0 ? 1 : x == 1 ? 0 : 2) : (x == 0 ? 0 : x == 1 ? 3 : 1); }
-const std::vector<Colour> kCardColours = {{0, 0, 0}, {255, 255, 255}, {200, 200, 200}, {100, 100, 100}};
+int Card(int x, int y) {
+  return y == 0 ? (x == 0 ? 1 : x == 1 ? 0 : 2) : (x == 0 ? 0 : x == 1 ? 3 : 1);
+}
+const std::vector<Colour> kCardColours = {
+    {0, 0, 0}, {255, 255, 255}, {200, 200, 200}, {100, 100, 100}};
 
 void ExpectCard(const MonoBitmap& bm) {
   ASSERT_EQ(bm.width(), 3);
@@ -37,8 +40,10 @@ TEST(MapBmp, EveryUncompressedDepthReadsTheSame) {
 
 TEST(MapBmp, OneBitPaletteDecidesWhichIndexIsWhite) {
   auto pattern = [](int x, int y) { return (x + y) % 2; };
-  const MonoBitmap blackFirst = DecodeBmp(MakeBmp(9, 3, 1, {{0, 0, 0}, {255, 255, 255}}, pattern), "a");
-  const MonoBitmap whiteFirst = DecodeBmp(MakeBmp(9, 3, 1, {{255, 255, 255}, {0, 0, 0}}, pattern), "b");
+  const MonoBitmap blackFirst =
+      DecodeBmp(MakeBmp(9, 3, 1, {{0, 0, 0}, {255, 255, 255}}, pattern), "a");
+  const MonoBitmap whiteFirst =
+      DecodeBmp(MakeBmp(9, 3, 1, {{255, 255, 255}, {0, 0, 0}}, pattern), "b");
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 9; ++x) {
       EXPECT_EQ(blackFirst.Get(x, y), (x + y) % 2 == 1) << x << "," << y;
@@ -49,7 +54,8 @@ TEST(MapBmp, OneBitPaletteDecidesWhichIndexIsWhite) {
 TEST(MapBmp, ColoursAreReducedByLuminance) {
   // Pure green is light (weight 587), pure red and blue are dark.
   const MonoBitmap bm = DecodeBmp(
-      MakeBmp(3, 1, 24, {{0, 255, 0}, {255, 0, 0}, {0, 0, 255}}, [](int x, int) { return x; }), "c");
+      MakeBmp(3, 1, 24, {{0, 255, 0}, {255, 0, 0}, {0, 0, 255}}, [](int x, int) { return x; }),
+      "c");
   EXPECT_TRUE(bm.Get(0, 0));
   EXPECT_FALSE(bm.Get(1, 0));
   EXPECT_FALSE(bm.Get(2, 0));
@@ -57,9 +63,9 @@ TEST(MapBmp, ColoursAreReducedByLuminance) {
 
 TEST(MapBmp, IndexPastAShortPaletteIsBlack) {
   // A two-entry palette in an 8-bit file; index 5 has no colour.
-  const MonoBitmap bm = DecodeBmp(
-      MakeBmp(2, 1, 8, {{255, 255, 255}, {255, 255, 255}}, [](int x, int) { return x == 0 ? 1 : 5; }),
-      "d");
+  const MonoBitmap bm = DecodeBmp(MakeBmp(2, 1, 8, {{255, 255, 255}, {255, 255, 255}},
+                                          [](int x, int) { return x == 0 ? 1 : 5; }),
+                                  "d");
   EXPECT_TRUE(bm.Get(0, 0));
   EXPECT_FALSE(bm.Get(1, 0));
 }

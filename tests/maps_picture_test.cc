@@ -44,8 +44,8 @@ TEST(MapPicture, SizeFollowsTheFrameAndStartsWhite) {
   EXPECT_EQ(map.rowBytes(), 84);
   EXPECT_EQ(map.Row(0)[83], 0xFE);
   EXPECT_EQ(NewMapBitmap({0, 0, 0, 0}).width(), 71);
-  EXPECT_THROW(NewMapBitmap({-1, 2, 0, 0}), Error);    // -129 pixels wide
-  EXPECT_THROW(NewMapBitmap({164, 1, 0, 0}), Error);   // 32871 pixels wide
+  EXPECT_THROW(NewMapBitmap({-1, 2, 0, 0}), Error);   // -129 pixels wide
+  EXPECT_THROW(NewMapBitmap({164, 1, 0, 0}), Error);  // 32871 pixels wide
   EXPECT_EQ(NewMapBitmap({163, 0, 0, 0}).width(), 32671);
 }
 
@@ -150,11 +150,9 @@ TEST_F(MapDrawing, IconMasksAreTakenApartFromTheHighestValueDown) {
       {5, 0, 2, -1, -1},     // 4: icon 2 upper right
       {48, 4, -1, -1, -1},   // 32 has no icon, 16: icon 4 upper left
       {300, -1, 2, -1, -1},  // 256 and 32 none; 8 draws icon 3, then 4 draws icon 2 over it
-      {2, -1, -1, 1, -1},
-      {192, -1, -1, -1, 5},  // 128 draws icon 6, then 64 icon 5 over it
-      {17, 0, -1, -1, -1},   // 16 draws icon 4, then 1 icon 0 over it
-      {0, -1, -1, -1, -1},
-      {-5, -1, -1, -1, -1},
+      {2, -1, -1, 1, -1},   {192, -1, -1, -1, 5},  // 128 draws icon 6, then 64 icon 5 over it
+      {17, 0, -1, -1, -1},                         // 16 draws icon 4, then 1 icon 0 over it
+      {0, -1, -1, -1, -1},  {-5, -1, -1, -1, -1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.mask);
@@ -178,8 +176,9 @@ TEST_F(MapDrawing, MissingPictureIsFatalAndNamed) {
     LoadMapPictures(dir.path() + "/");
     FAIL();
   } catch (const Error& e) {
-    EXPECT_EQ(e.text(),
-              "cannot open picture/mocsar.bmp in the program's directory: No such file or directory");
+    EXPECT_EQ(
+        e.text(),
+        "cannot open picture/mocsar.bmp in the program's directory: No such file or directory");
   }
 }
 
@@ -333,8 +332,8 @@ TEST(MapRtfPicture, MetafileHeaderAndRecordsOfAThreeByTwoMap) {
   EXPECT_EQ(r[8].words, 3u);
 
   const std::size_t s = r[7].at + 6;
-  EXPECT_EQ(GetU32(wmf, s), 0x00CC0020u);  // SRCCOPY
-  EXPECT_EQ(GetU16(wmf, s + 4), 0u);       // RGB colours
+  EXPECT_EQ(GetU32(wmf, s), 0x00CC0020u);     // SRCCOPY
+  EXPECT_EQ(GetU16(wmf, s + 4), 0u);          // RGB colours
   for (std::size_t rect : {s + 6, s + 14}) {  // source, then destination
     EXPECT_EQ(GetU16(wmf, rect), 467u);
     EXPECT_EQ(GetU16(wmf, rect + 2), 671u);

@@ -8,11 +8,11 @@
 
 #include "convert/maps/map_legend.h"
 #include "convert/maps/map_section.h"
-#include "rtfkit/metafile.h"
 #include "convert/preamble.h"
 #include "platform/error.h"
-#include "text/cp1250.h"
+#include "rtfkit/metafile.h"
 #include "tests/maps_support.h"
+#include "text/cp1250.h"
 
 namespace qv {
 namespace {
@@ -86,8 +86,9 @@ TEST(MapLegend, LinesThatAreNoEntriesAreWrittenAsText) {
   MapHarness h(Layout::kRtf, Lines({"Jelek:", "(a) (1,2) b", "(3,4)"}), false);
   WriteMapLegend(h.run, "<P>");
   const std::string text = h.out.Text();
-  EXPECT_EQ(text.rfind(Lines({R"(\par\par)", R"(\trowd)", "Jelek: ", "(a) (1,2) b ", R"(\trowd)"}), 0),
-            0u)
+  EXPECT_EQ(
+      text.rfind(Lines({R"(\par\par)", R"(\trowd)", "Jelek: ", "(a) (1,2) b ", R"(\trowd)"}), 0),
+      0u)
       << text;
   EXPECT_NE(text.find(Lines({R"(\ql\keep\keepn\widctlpar\intbl)", "(", R"(\cell)",
                              R"(\ql\keep\keepn\widctlpar\intbl\qj)", "3,4) ", R"(\cell)", R"(\row)",
@@ -99,28 +100,27 @@ TEST(MapLegend, LinesThatAreNoEntriesAreWrittenAsText) {
 
 // --- Map sections ----------------------------------------------------------------
 
-const std::string kOldTeleport =
-    Lines({R"(<TABLE CLASS=par><TR><TD WIDTH=150>TELEPORT</TD><TD>Elteleportálsz.</TD></TR></TABLE>)"_cp,
-           "Szürke köd."_cp,
-           "<P><CENTER><B>A TELEPORTÁLÁS PILLANATA ELŐTTI TÉRKÉPED</B></CENTER>"_cp,
-           "<P>",
-           R"(<CENTER> <APPLET CODE="Terkep.class" WIDTH=671 HEIGHT=467> <PARAM NAME=KOORD VALUE="3,2,10,8;"> )"
-           R"(<PARAM NAME=p1 VALUE="0,0,1,0,1;"> <PARAM NAME=p2 VALUE="1,2,3,5,0;"></APPLET> )"
-           R"(<PARAM NAME=p3 VALUE="0,1,2,0,0;"> </CENTER>)",
-           "(10,8) Tenger",
-           "<P>",
-           "KARAKTERLAP"});
+const std::string kOldTeleport = Lines(
+    {R"(<TABLE CLASS=par><TR><TD WIDTH=150>TELEPORT</TD><TD>Elteleportálsz.</TD></TR></TABLE>)"_cp,
+     "Szürke köd."_cp, "<P><CENTER><B>A TELEPORTÁLÁS PILLANATA ELŐTTI TÉRKÉPED</B></CENTER>"_cp,
+     "<P>",
+     R"(<CENTER> <APPLET CODE="Terkep.class" WIDTH=671 HEIGHT=467> <PARAM NAME=KOORD VALUE="3,2,10,8;"> )"
+     R"(<PARAM NAME=p1 VALUE="0,0,1,0,1;"> <PARAM NAME=p2 VALUE="1,2,3,5,0;"></APPLET> )"
+     R"(<PARAM NAME=p3 VALUE="0,1,2,0,0;"> </CENTER>)",
+     "(10,8) Tenger", "<P>", "KARAKTERLAP"});
 
 TEST(MapSection, OldLayoutTeleportMapInThePreamble) {
   MapHarness h(Layout::kRtf, kOldTeleport);
   h.run.ReadLine();
   ConvertPreamble(h.run);
   const std::string text = h.out.Text();
-  const std::string head = Lines({
-      R"(\par\par)",
-      R"({\f5\fs36\qc\keep\keepn A TELEPORTÁLÁS PILLANATA ELŐTTI TÉRKÉPED{\f5\fs20\par\par}})"_cp,
-      R"({\f11\fs20    }{\f4\fs20\ql\keep\keepn\b A sátorral jelölt mező a teleportálás pozícióját mutatja.\par\par})"_cp,
-  }) + R"({\pict\wmetafile8\picw5368\pich3736 )";
+  const std::string head =
+      Lines({
+          R"(\par\par)",
+          R"({\f5\fs36\qc\keep\keepn A TELEPORTÁLÁS PILLANATA ELŐTTI TÉRKÉPED{\f5\fs20\par\par}})"_cp,
+          R"({\f11\fs20    }{\f4\fs20\ql\keep\keepn\b A sátorral jelölt mező a teleportálás pozícióját mutatja.\par\par})"_cp,
+      }) +
+      R"({\pict\wmetafile8\picw5368\pich3736 )";
   const std::size_t at = text.find(head);
   ASSERT_NE(at, std::string::npos) << text.substr(0, 2000);
   // The narrative before the map is written before its title.
@@ -129,15 +129,16 @@ TEST(MapSection, OldLayoutTeleportMapInThePreamble) {
   const std::size_t pict = text.find("{\\pict", at);
   const std::size_t pictEnd = text.find("}\r\n", pict);
   const std::string group = text.substr(pict, pictEnd + 1 - pict);
-  EXPECT_NE(text.find(Lines({"}", R"(\par\par)", R"(\trowd)", R"(\trowd)"}), pictEnd), std::string::npos);
+  EXPECT_NE(text.find(Lines({"}", R"(\par\par)", R"(\trowd)", R"(\trowd)"}), pictEnd),
+            std::string::npos);
   EXPECT_NE(text.find("(10,8) \r\n"), std::string::npos);
-  EXPECT_EQ(h.console.lines, (std::vector<std::string>{
-                                 "Parancs: TELEPORT" + std::string(13, ' ') +
-                                     std::string("Elteleportálsz."_cp),
-                                 "   Teleportalasrol terkep keszites...",
-                                 "      A Terkep merete: 671x467 pixel",
-                                 "         Terkep Konvertalas -> RTF ..........",
-                             }));
+  EXPECT_EQ(h.console.lines,
+            (std::vector<std::string>{
+                "Parancs: TELEPORT" + std::string(13, ' ') + std::string("Elteleportálsz."_cp),
+                "   Teleportalasrol terkep keszites...",
+                "      A Terkep merete: 671x467 pixel",
+                "         Terkep Konvertalas -> RTF ..........",
+            }));
   EXPECT_EQ(h.run.pictureCounter, 1);
   EXPECT_EQ(h.run.currentLine, "KARAKTERLAP");
 
@@ -146,10 +147,10 @@ TEST(MapSection, OldLayoutTeleportMapInThePreamble) {
   const std::vector<uint8_t> wmf = test::PictureGroupBytes(group);
   const std::size_t pixels = 18 + 4 * 10 + 2 * 10 + 8 + 6 + 22 + 48;
   ASSERT_EQ(wmf.size(), pixels + 84 * 467 + 6);
-  const MonoBitmap map = MonoBitmap::FromDibRows(
-      671, 467, std::span<const uint8_t>(wmf.data() + pixels, 84 * 467));
-  EXPECT_FALSE(map.Get(68, 64));            // terrain 1's corner
-  EXPECT_FALSE(map.Get(68 + 4, 64 + 5));    // its bar of 5
+  const MonoBitmap map =
+      MonoBitmap::FromDibRows(671, 467, std::span<const uint8_t>(wmf.data() + pixels, 84 * 467));
+  EXPECT_FALSE(map.Get(68, 64));          // terrain 1's corner
+  EXPECT_FALSE(map.Get(68 + 4, 64 + 5));  // its bar of 5
   EXPECT_TRUE(map.Get(68 + 5, 64 + 5));
   EXPECT_FALSE(map.Get(68 + 21, 64 + 21));  // icon 0
   EXPECT_FALSE(map.Get(545, 341));          // p2's arrow at (145 + 400, 141 + 200)
@@ -157,12 +158,14 @@ TEST(MapSection, OldLayoutTeleportMapInThePreamble) {
 }
 
 TEST(MapSection, OldLayoutJourneyMapHasItsOwnTitle) {
-  MapHarness h(Layout::kRtf, Lines({"UTAZÁS MEGKEZDÉSE ELŐTTI TÉRKÉPED"_cp, "(1,1) Falu", "<P>"}), false);
+  MapHarness h(Layout::kRtf, Lines({"UTAZÁS MEGKEZDÉSE ELŐTTI TÉRKÉPED"_cp, "(1,1) Falu", "<P>"}),
+               false);
   h.run.ReadLine();
   ConvertPreamble(h.run);
-  EXPECT_NE(h.out.Text().find(
-                R"({\f5\fs36\qc\keep\keepn UTAZÁS MEGKEZDÉSE ELŐTTI TÉRKÉPED{\f5\fs20\par\par}})"_cp),
-            std::string::npos);
+  EXPECT_NE(
+      h.out.Text().find(
+          R"({\f5\fs36\qc\keep\keepn UTAZÁS MEGKEZDÉSE ELŐTTI TÉRKÉPED{\f5\fs20\par\par}})"_cp),
+      std::string::npos);
   // No frame parameter: the search reads to the end, no picture, and the
   // legend has nothing left to read.
   EXPECT_EQ(h.out.Text().find("\\pict"), std::string::npos);
@@ -206,8 +209,8 @@ TEST(MapSection, NewLayoutReadsOneParameterALine) {
   const std::string group = text.substr(at, text.find("}\r\n", at) + 1 - at);
   const std::vector<uint8_t> wmf = test::PictureGroupBytes(group);
   const std::size_t pixels = 18 + 4 * 10 + 2 * 10 + 8 + 6 + 22 + 48;
-  const MonoBitmap map = MonoBitmap::FromDibRows(
-      471, 267, std::span<const uint8_t>(wmf.data() + pixels, 60 * 267));
+  const MonoBitmap map =
+      MonoBitmap::FromDibRows(471, 267, std::span<const uint8_t>(wmf.data() + pixels, 60 * 267));
   // p1 is a cell; "<PARAM NAME=p2" is not one in this layout; the line that
   // ends the cells (with p3 on it) is still read as a cell; p4 is past it.
   EXPECT_FALSE(map.Get(68 + 29, 64 + 5));
@@ -253,24 +256,29 @@ TEST(MapSection, FrameParameterIsLookedForFromTheNextLine) {
 }
 
 TEST(MapSection, StepMapSection) {
-  MapHarness h(Layout::kRtfUj, Lines({"E körben tett lépéseid térképe"_cp, R"(<param name=koord value="1,1,3,4;">)",
-                                       "</table></center>", "(3,4) Itt", "<! end of map>"}));
+  MapHarness h(Layout::kRtfUj,
+               Lines({"E körben tett lépéseid térképe"_cp, R"(<param name=koord value="1,1,3,4;">)",
+                      "</table></center>", "(3,4) Itt", "<! end of map>"}));
   h.run.ReadLine();
   WriteStepMapSection(h.run);
   const std::string text = h.out.Text();
-  EXPECT_EQ(text.rfind(Lines({R"(\page\f4\fs20)",
-                              R"({\f5\fs36\qc\keep\keepn E KÖRBEN TETT LÉPÉSEID TÉRKÉPE{\f5\fs20\par\par}})"_cp}) +
-                           R"({\pict\wmetafile8\picw2168\pich2136 )",
-                       0),
-            0u);
+  EXPECT_EQ(
+      text.rfind(
+          Lines(
+              {R"(\page\f4\fs20)",
+               R"({\f5\fs36\qc\keep\keepn E KÖRBEN TETT LÉPÉSEID TÉRKÉPE{\f5\fs20\par\par}})"_cp}) +
+              R"({\pict\wmetafile8\picw2168\pich2136 )",
+          0),
+      0u);
   EXPECT_EQ(h.console.lines.at(0), "E korben tett lepeseid terkepenek keszitese...");
   EXPECT_EQ(h.console.lines.at(1), "      A Terkep merete: 271x267 pixel");
   EXPECT_NE(text.find("Itt \r\n"), std::string::npos);
 }
 
 TEST(MapSection, PicturesAreCountedOverTheConversion) {
-  const std::string map = Lines({"A TELEPORTÁLÁS PILLANATA ELŐTTI TÉRKÉPED"_cp,
-                                 R"(<P> <APPLET> <PARAM NAME=koord VALUE="1,1,0,0;"> </APPLET>)", "<P>"});
+  const std::string map =
+      Lines({"A TELEPORTÁLÁS PILLANATA ELŐTTI TÉRKÉPED"_cp,
+             R"(<P> <APPLET> <PARAM NAME=koord VALUE="1,1,0,0;"> </APPLET>)", "<P>"});
   MapHarness h(Layout::kRtf, map + map + "KARAKTERLAP\r\n");
   h.run.ReadLine();
   ConvertPreamble(h.run);
@@ -287,16 +295,20 @@ TEST(MapSection, FailuresAreFatalAndLeaveNoDocument) {
       FAIL();
     } catch (const Error& e) {
       EXPECT_EQ(e.kind(), "Picture error");
-      EXPECT_EQ(e.text(),
-                "cannot open picture/tenger.bmp in the program's directory: No such file or directory");
+      EXPECT_EQ(
+          e.text(),
+          "cannot open picture/tenger.bmp in the program's directory: No such file or directory");
     }
     struct stat st;
     EXPECT_NE(stat((h.dir.path() + "/xr1.rtf").c_str(), &st), 0);
   }
   {
     // A cell field that is not a number, in memory: nothing to remove.
-    MapHarness h(Layout::kRtf,
-                 Lines({"x", R"(<P> <APPLET> <PARAM NAME=koord VALUE="1,1,0,0;"> <PARAM NAME=p1 VALUE="0,0,1,1,x;"> </APPLET>)"}));
+    MapHarness h(
+        Layout::kRtf,
+        Lines(
+            {"x",
+             R"(<P> <APPLET> <PARAM NAME=koord VALUE="1,1,0,0;"> <PARAM NAME=p1 VALUE="0,0,1,1,x;"> </APPLET>)"}));
     h.run.ReadLine();
     EXPECT_THROW(DrawMap(h.run), Error);
     EXPECT_EQ(h.out.Text(), "");

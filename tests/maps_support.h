@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "site/run_context.h"
 #include "convert/run_state.h"
-#include "text/report_reader.h"
 #include "rtfkit/rtf_writer.h"
+#include "site/run_context.h"
 #include "tests/test_support.h"
+#include "text/report_reader.h"
 
 namespace qv::test {
 
@@ -103,7 +103,9 @@ inline std::vector<uint8_t> MonoBmp(int width, int height,
                  [&](int x, int y) { return white(x, y) ? 1 : 0; });
 }
 
-inline std::string AsString(const std::vector<uint8_t>& b) { return std::string(b.begin(), b.end()); }
+inline std::string AsString(const std::vector<uint8_t>& b) {
+  return std::string(b.begin(), b.end());
+}
 
 // Pictures whose pixels name themselves:
 // - terrain t: white, black corners (0, 0) and (199, 199), and in row 5 a
@@ -116,9 +118,9 @@ inline std::string AsString(const std::vector<uint8_t>& b) { return std::string(
 // the picture set through more than one file layout.
 inline void WriteTestPictures(const TempDir& dir) {
   mkdir((dir.path() + "/picture").c_str(), 0755);
-  static const char* const kNames[14] = {
-      "tenger", "tengerpart", "kiegett", "fkiegett", "siksag", "varos",   "rerdo",
-      "serdo",  "dombsag",    "ahegy",   "mhegy",    "sivatag", "mocsar", "bozot"};
+  static const char* const kNames[14] = {"tenger", "tengerpart", "kiegett", "fkiegett", "siksag",
+                                         "varos",  "rerdo",      "serdo",   "dombsag",  "ahegy",
+                                         "mhegy",  "sivatag",    "mocsar",  "bozot"};
   for (int t = 1; t <= 14; ++t) {
     auto white = [t](int x, int y) {
       if ((x == 0 && y == 0) || (x == 199 && y == 199)) return false;
@@ -129,8 +131,9 @@ inline void WriteTestPictures(const TempDir& dir) {
       bytes = MakeBmp(200, 200, 24, {{0, 0, 0}, {255, 255, 255}},
                       [&](int x, int y) { return white(x, y) ? 1 : 0; });
     else if (t == 8)
-      bytes = MakeBmp(200, 200, 8, {{0, 0, 0}, {255, 255, 255}},
-                      [&](int x, int y) { return white(x, y) ? 1 : 0; }, true);
+      bytes = MakeBmp(
+          200, 200, 8, {{0, 0, 0}, {255, 255, 255}},
+          [&](int x, int y) { return white(x, y) ? 1 : 0; }, true);
     else
       bytes = MonoBmp(200, 200, white);
     dir.Write(std::string("picture/") + kNames[t - 1] + ".bmp", AsString(bytes));
@@ -169,7 +172,8 @@ inline std::vector<WmfRecord> WmfRecords(const std::vector<uint8_t>& wmf) {
 // The metafile bytes of "{\pict...\pichN " + hex + "}".
 inline std::vector<uint8_t> PictureGroupBytes(const std::string& group) {
   const std::size_t start = group.find(' ');
-  if (start == std::string::npos || group.back() != '}') throw std::runtime_error("no picture group");
+  if (start == std::string::npos || group.back() != '}')
+    throw std::runtime_error("no picture group");
   const std::string hex = group.substr(start + 1, group.size() - start - 2);
   if (hex.size() % 2 != 0) throw std::runtime_error("odd hex digits");
   std::vector<uint8_t> bytes;
@@ -186,7 +190,8 @@ struct MapHarness {
              const std::string& outName = "")
       : reportPath(Prepare(dir, report, pictures)),
         reader(reportPath),
-        out(outName.empty() ? RtfWriter::InMemory() : RtfWriter::ToFile(dir.path() + "/" + outName)),
+        out(outName.empty() ? RtfWriter::InMemory()
+                            : RtfWriter::ToFile(dir.path() + "/" + outName)),
         ctx{console, dir.path() + "/"},
         run(ctx, layout, settings, reader, out) {}
 

@@ -39,10 +39,10 @@ TEST(MapShippedPictures, AllSixteenLoadInTheirSizes) {
 std::string WriteFontmap(const test::TempDir& dir) {
   const std::string l = "/usr/share/fonts/truetype/liberation/LiberationSerif-";
   std::string map;
-  for (const char* name : {"Times-Roman", "Times-Italic", "Times-Bold", "Times-BoldItalic",
-                           "Helvetica", "Helvetica-Oblique", "Helvetica-Bold",
-                           "Helvetica-BoldOblique", "Courier", "Courier-Oblique", "Courier-Bold",
-                           "Courier-BoldOblique", "Symbol", "ZapfDingbats"})
+  for (const char* name :
+       {"Times-Roman", "Times-Italic", "Times-Bold", "Times-BoldItalic", "Helvetica",
+        "Helvetica-Oblique", "Helvetica-Bold", "Helvetica-BoldOblique", "Courier",
+        "Courier-Oblique", "Courier-Bold", "Courier-BoldOblique", "Symbol", "ZapfDingbats"})
     map += std::string("/") + name + " (" + l + "Regular.ttf) ;\n";
   return dir.Write("Fontmap", map);
 }
@@ -77,7 +77,7 @@ TEST(MapLibwmf, RendersOurMetafileAsOurBitmap) {
   const LabelFont font;
   DrawMapLabels(map, frame, font);
   const MapPictures pictures = LoadMapPictures(kAssets);
-  const MapCell cells[] = {{0, 0, 1, 4, 1025}, {0, 1, 6, 0, 5},  {0, 2, 11, 0, 0},
+  const MapCell cells[] = {{0, 0, 1, 4, 1025}, {0, 1, 6, 0, 5},   {0, 2, 11, 0, 0},
                            {1, 0, 8, 2, 48},   {1, 1, 9, 9, 300}, {1, 2, 13, 5, 2}};
   for (const MapCell& c : cells) DrawMapCell(map, c, pictures);
 
@@ -96,7 +96,8 @@ TEST(MapLibwmf, RendersOurMetafileAsOurBitmap) {
   int differences = 0;
   for (int row = 0; row < 467; ++row)
     for (int x = 0; x < 671; ++x) {
-      const std::size_t at = 3 * (static_cast<std::size_t>(row) * 671 + static_cast<std::size_t>(x));
+      const std::size_t at =
+          3 * (static_cast<std::size_t>(row) * 671 + static_cast<std::size_t>(x));
       const bool white = rgb[at] + rgb[at + 1] + rgb[at + 2] >= 3 * 128;
       if (white != map.Get(x, 466 - row)) ++differences;
     }

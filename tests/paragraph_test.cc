@@ -62,8 +62,9 @@ TEST(NarrativeBoth, CombatExampleOnOneLine) {
       "<b>Ork</b> támad (12 sebzés). Eltaláltad, 7 életpontot sebeztél. "
       "{Kard fejlődés: 1} (Feltételes parancs)"_cp;
   const std::string rtf = Narrative(Ctx(Layout::kRtf, e), input);
-  EXPECT_EQ(rtf, Crlf(R"(\qj {\b Ork} támad {\b (12 sebzés)}. Eltaláltad,{\b  7 életpontot sebeztél.} )"
-                      R"({\i \{Kard fejlődés: 1\}} {\i (Feltételes parancs)}|)"_cp));
+  EXPECT_EQ(rtf,
+            Crlf(R"(\qj {\b Ork} támad {\b (12 sebzés)}. Eltaláltad,{\b  7 életpontot sebeztél.} )"
+                 R"({\i \{Kard fejlődés: 1\}} {\i (Feltételes parancs)}|)"_cp));
   EXPECT_EQ(rtf.size(), 128u + 2);
   // The newer layout leaves braces away from tags as they are.
   EXPECT_EQ(Narrative(Ctx(Layout::kRtfUj, e), input),
@@ -76,8 +77,9 @@ TEST(NarrativeRtf, LiteralBracesBecomeItalicGroups) {
   EXPECT_EQ(Narrative(ctx, "Fejlődtél {Lőfegyver fejlődés: 2} ma."_cp),
             Crlf(R"(\qj Fejlődtél {\i \{Lőfegyver fejlődés: 2\}} ma.|)"_cp));
   // One pass each: " {" is replaced by a text that starts with " {".
-  EXPECT_EQ(Narrative(ctx, "Fejlődés: {Kard fejlődés: 1; {Lőfegyver fejlődés: 2} vége"_cp),
-            Crlf(R"(\qj Fejlődés: {\i \{Kard fejlődés: 1;\}} {\i \{Lőfegyver fejlődés: 2\}} vége|)"_cp));
+  EXPECT_EQ(
+      Narrative(ctx, "Fejlődés: {Kard fejlődés: 1; {Lőfegyver fejlődés: 2} vége"_cp),
+      Crlf(R"(\qj Fejlődés: {\i \{Kard fejlődés: 1;\}} {\i \{Lőfegyver fejlődés: 2\}} vége|)"_cp));
   EXPECT_EQ(Narrative(ctx, "<b>Kard</b>{+1}<br>"), Crlf(R"(\qj {\b Kard} {\i \{+1\}} |\par|)"));
 }
 
@@ -131,14 +133,19 @@ TEST(NarrativeBoth, CarryOverSentence) {
   // The older layout gets no break there: the mark comes after the "<br>"
   // conversion and is stripped.
   EXPECT_EQ(Narrative(Ctx(Layout::kRtf), input), Crlf(R"(\qj )" + std::string(input) + "|"));
-  EXPECT_EQ(Narrative(Ctx(Layout::kRtfUj), input),
-            Crlf(R"(\qj Kész. |\par|Több pontod maradt, mint amennyit a következő körre át tudsz vinni.|)"_cp));
+  EXPECT_EQ(
+      Narrative(Ctx(Layout::kRtfUj), input),
+      Crlf(
+          R"(\qj Kész. |\par|Több pontod maradt, mint amennyit a következő körre át tudsz vinni.|)"_cp));
 }
 
 TEST(NarrativeRtf, SpendablePointsBoldRun) {
   const ParagraphContext ctx = Ctx(Layout::kRtf);
-  EXPECT_EQ(Narrative(ctx, "Fejlődés.<br><B>Ebben a körben 5 pontot költhetsz el. Használd jól!</B> Vége."_cp),
-            Crlf(R"(\qj Fejlődés.|\par |{\b Ebben a körben 5 pontot költhetsz el.}|Használd jól! Vége.|)"_cp));
+  EXPECT_EQ(
+      Narrative(ctx,
+                "Fejlődés.<br><B>Ebben a körben 5 pontot költhetsz el. Használd jól!</B> Vége."_cp),
+      Crlf(
+          R"(\qj Fejlődés.|\par |{\b Ebben a körben 5 pontot költhetsz el.}|Használd jól! Vége.|)"_cp));
   // Without the sentence after the run's start only the line break is added.
   EXPECT_EQ(Narrative(ctx, "<B>Ebben a körben nincs mit költeni.</B> Vége."_cp),
             Crlf(R"(\qj |{\b Ebben a körben nincs mit költeni.} Vége.|)"_cp));
@@ -148,18 +155,27 @@ TEST(NarrativeRtf, SpendablePointsBoldRun) {
 
 TEST(NarrativeRtfUj, SpendablePointsBoldRunOnlyAfterLineMark) {
   const ParagraphContext ctx = Ctx(Layout::kRtfUj);
-  EXPECT_EQ(Narrative(ctx, "Fejlődés.<BR><B>Ebben a körben 5 pontot költhetsz el. Használd jól!</B> Vége."_cp),
-            Crlf(R"(\qj Fejlődés.|\par||{\b Ebben a körben 5 pontot költhetsz el.}|Használd jól! Vége.|)"_cp));
-  EXPECT_EQ(Narrative(ctx, "Fejlődés. <B>Ebben a körben 5 pontot költhetsz el. Használd jól!</B> Vége."_cp),
-            Crlf(R"(\qj Fejlődés. {\b Ebben a körben 5 pontot költhetsz el. Használd jól!} Vége.|)"_cp));
+  EXPECT_EQ(
+      Narrative(ctx,
+                "Fejlődés.<BR><B>Ebben a körben 5 pontot költhetsz el. Használd jól!</B> Vége."_cp),
+      Crlf(
+          R"(\qj Fejlődés.|\par||{\b Ebben a körben 5 pontot költhetsz el.}|Használd jól! Vége.|)"_cp));
+  EXPECT_EQ(
+      Narrative(ctx,
+                "Fejlődés. <B>Ebben a körben 5 pontot költhetsz el. Használd jól!</B> Vége."_cp),
+      Crlf(R"(\qj Fejlődés. {\b Ebben a körben 5 pontot költhetsz el. Használd jól!} Vége.|)"_cp));
 }
 
 TEST(NarrativeBoth, StrayBoldEndAfterUsedPoints) {
   for (const Layout v : kLayouts) {
-    EXPECT_EQ(Narrative(Ctx(v), "<B>Fejlődés: Ebben a körben 2 pontot használtál fel, van még [3.]</SPAN> </B> Vége."_cp),
-              Crlf(R"(\qj Fejlődés: Ebben a körben 2 pontot használtál fel, van még [3.] Vége.|)"_cp))
+    EXPECT_EQ(
+        Narrative(
+            Ctx(v),
+            "<B>Fejlődés: Ebben a körben 2 pontot használtál fel, van még [3.]</SPAN> </B> Vége."_cp),
+        Crlf(R"(\qj Fejlődés: Ebben a körben 2 pontot használtál fel, van még [3.] Vége.|)"_cp))
         << Name(v);
-    EXPECT_EQ(Narrative(Ctx(v), "<B>Fejlődés: 2 pontot használtál fel, van még [3.]</SPAN> </B> Vége."_cp),
+    EXPECT_EQ(Narrative(Ctx(v),
+                        "<B>Fejlődés: 2 pontot használtál fel, van még [3.]</SPAN> </B> Vége."_cp),
               Crlf(R"(\qj {\b Fejlődés: 2 pontot használtál fel, van még [3.] } Vége.|)"_cp))
         << Name(v);
   }
@@ -167,11 +183,14 @@ TEST(NarrativeBoth, StrayBoldEndAfterUsedPoints) {
 
 TEST(NarrativeBoth, TrailingBoldEndOfCommandResult) {
   for (const Layout v : kLayouts) {
-    EXPECT_EQ(Narrative(Ctx(v), "Eredmény: <b>siker</b>"_cp), Crlf(R"(\qj Eredmény: {\b siker}|)"_cp))
+    EXPECT_EQ(Narrative(Ctx(v), "Eredmény: <b>siker</b>"_cp),
+              Crlf(R"(\qj Eredmény: {\b siker}|)"_cp))
         << Name(v);
     const ParagraphContext ctx = Ctx(v, {}, "vesz 2");
-    EXPECT_EQ(Narrative(ctx, "Eredmény: <b>siker</b>"_cp), Crlf(R"(\qj Eredmény: siker|)"_cp)) << Name(v);
-    EXPECT_EQ(Narrative(ctx, "Eredmény: <b>siker</B>."_cp), Crlf(R"(\qj Eredmény: siker.|)"_cp)) << Name(v);
+    EXPECT_EQ(Narrative(ctx, "Eredmény: <b>siker</b>"_cp), Crlf(R"(\qj Eredmény: siker|)"_cp))
+        << Name(v);
+    EXPECT_EQ(Narrative(ctx, "Eredmény: <b>siker</B>."_cp), Crlf(R"(\qj Eredmény: siker.|)"_cp))
+        << Name(v);
     // Once before and once after the used-points step.
     EXPECT_EQ(Narrative(ctx, "x <b>y</b>z</b>"), Crlf(R"(\qj x yz|)")) << Name(v);
   }
@@ -257,7 +276,8 @@ TEST(ParagraphBoth, SignedBrackets) {
     EXPECT_EQ(Paragraph(Ctx(v, k), "ütés (+2) és (x) (-3) [+1]"_cp),
               Crlf(R"(\qj ütés {\b\i (+2)} és (x) {\b\i (-3)} [+1]|)"_cp))
         << Name(v);
-    EXPECT_EQ(Paragraph(Ctx(v, s), "[+1] [x] (+2) [-2]"), Crlf(R"(\qj {\b [+1]} [x] (+2) {\b [-2]}|)"))
+    EXPECT_EQ(Paragraph(Ctx(v, s), "[+1] [x] (+2) [-2]"),
+              Crlf(R"(\qj {\b [+1]} [x] (+2) {\b [-2]}|)"))
         << Name(v);
   }
 }
@@ -291,10 +311,12 @@ TEST(ParagraphBoth, UnclosedGroupsCloseAtTheEnd) {
   e.feltetelesDolt = 1;
   for (const Layout v : kLayouts) {
     const ParagraphContext ctx = Ctx(v, e);
-    EXPECT_EQ(Paragraph(ctx, "Bónusz (+2 örökre"_cp), Crlf(R"(\qj Bónusz {\b (+2 örökre}|)"_cp)) << Name(v);
+    EXPECT_EQ(Paragraph(ctx, "Bónusz (+2 örökre"_cp), Crlf(R"(\qj Bónusz {\b (+2 örökre}|)"_cp))
+        << Name(v);
     EXPECT_EQ(Paragraph(ctx, "(+1 és (-2"_cp), Crlf(R"(\qj {\b (+1 és (-2}|)"_cp)) << Name(v);
     EXPECT_EQ(Paragraph(ctx, "[-1 x"), Crlf(R"(\qj {\i [-1 x}|)")) << Name(v);
-    EXPECT_EQ(Paragraph(ctx, "(Feltételes parancs"_cp), Crlf(R"(\qj {\i (Feltételes parancs}|)"_cp)) << Name(v);
+    EXPECT_EQ(Paragraph(ctx, "(Feltételes parancs"_cp), Crlf(R"(\qj {\i (Feltételes parancs}|)"_cp))
+        << Name(v);
     EXPECT_EQ(Paragraph(ctx, "(5 pont"), Crlf(R"(\qj {\b (5 pont}|)")) << Name(v);
     EXPECT_EQ(Paragraph(ctx, "vége ("_cp), Crlf(R"(\qj vége (|)"_cp)) << Name(v);
   }

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/encoding.h"
 #include "platform/clock.h"
 #include "platform/dir_listing.h"
+#include "platform/encoding.h"
 #include "platform/error.h"
 #include "platform/exe_dir.h"
 #include "text/cp1250.h"
@@ -101,7 +101,7 @@ TEST_F(DirListingTest, AllEntriesInByteOrder) {
   File("a.htm");
   File("\xE1rv.htm");  // Windows-1250 "á": a high byte sorts after ASCII
   Dir("sub");
-  const std::vector<std::string> expected = {".hidden", "B.htm", "Z1",  "_x",
+  const std::vector<std::string> expected = {".hidden", "B.htm",   "Z1",  "_x",
                                              "a.htm",   "a_1.htm", "sub", "\xE1rv.htm"};
   EXPECT_EQ(ListDirectory(dir_), expected);
 }
@@ -154,13 +154,14 @@ TEST(Charset, HungarianRoundTrip) {
 TEST(Charset, EveryDefinedByteRoundTrips) {
   std::string all;
   for (int b = 1; b < 256; ++b)
-    if (b != 0x81 && b != 0x83 && b != 0x88 && b != 0x90 && b != 0x98)
-      all += static_cast<char>(b);
+    if (b != 0x81 && b != 0x83 && b != 0x88 && b != 0x90 && b != 0x98) all += static_cast<char>(b);
   EXPECT_EQ(Utf8ToCp1250(Cp1250ToUtf8(all)), all);
 }
 
 TEST(Charset, UnconvertibleInputBecomesQuestionMark) {
-  EXPECT_EQ(Cp1250ToUtf8("a\x81" "b"), "a?b");
+  EXPECT_EQ(Cp1250ToUtf8("a\x81"
+                         "b"),
+            "a?b");
   EXPECT_EQ(Cp1250ToUtf8("\x81\x81"), "??");
   // One "?" per character that Windows-1250 lacks, also for multi-byte ones.
   EXPECT_EQ(Utf8ToCp1250("x\xD0\xB6y"), "x?y");  // Cyrillic zhe

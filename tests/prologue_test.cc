@@ -69,11 +69,10 @@ uint32_t U32(const std::vector<uint8_t>& b, std::size_t at) {
 
 TEST(PrologueTurnNumber, TextBetweenTheMarkers) {
   EXPECT_EQ(TurnNumber(std::string("12. JÁTÉKHETED, 345. FORDULÓD"_cp)), "345");
-  EXPECT_EQ(TurnNumber(std::string(
-                R"(Betáplálva: 2004.01.02\par )"
-                "\r\n"
-                R"(12. JÁTÉKHETED, 345. FORDULÓD\par )"
-                "\r\n"_cp)),
+  EXPECT_EQ(TurnNumber(std::string(R"(Betáplálva: 2004.01.02\par )"
+                                   "\r\n"
+                                   R"(12. JÁTÉKHETED, 345. FORDULÓD\par )"
+                                   "\r\n"_cp)),
             "345");
   // First occurrences count.
   EXPECT_EQ(TurnNumber(std::string("1. JÁTÉKHETED, 7. FORDULÓD, 2. JÁTÉKHETED, 8. FORDULÓD"_cp)),
@@ -133,8 +132,9 @@ TEST(PrologueRows, LiteralRowsWithEmptyInputs) {
   EXPECT_EQ(Row(lines, 47), R"(\pard\plain)");
   EXPECT_EQ(Row(lines, 48), "");
   EXPECT_EQ(Row(lines, 50), R"(\par)");
-  EXPECT_EQ(Row(lines, 55),
-            R"(\sbknone\linex0\headery709\footery907\cols2\endnhere\colno1\colw5246\colsr283\colno2\colw3543)");
+  EXPECT_EQ(
+      Row(lines, 55),
+      R"(\sbknone\linex0\headery709\footery907\cols2\endnhere\colno1\colw5246\colsr283\colno2\colw3543)");
   EXPECT_EQ(Row(lines, 57), R"({\f11\fs23 )");
   EXPECT_EQ(Row(lines, 58), R"(\column})");
   EXPECT_EQ(Row(lines, 71), R"(\cellx2552)");
@@ -234,12 +234,9 @@ TEST(PrologueBanner, MetafileReadBack) {
     std::vector<uint32_t> params;
   };
   const std::vector<Expected> records = {
-      {5, 0x020B, {0, 0}},
-      {5, 0x020C, {118, 2280}},
-      {5, 0x0209, {0, 0}},
-      {5, 0x0201, {0xFFFF, 0x00FF}},
-      {4, 0x0107, {1}},
-      {17030, 0x0F43, {0x0020, 0x00CC, 0, 118, 2280, 0, 0, 118, 2280, 0, 0}},
+      {5, 0x020B, {0, 0}}, {5, 0x020C, {118, 2280}},
+      {5, 0x0209, {0, 0}}, {5, 0x0201, {0xFFFF, 0x00FF}},
+      {4, 0x0107, {1}},    {17030, 0x0F43, {0x0020, 0x00CC, 0, 118, 2280, 0, 0, 118, 2280, 0, 0}},
       {3, 0x0000, {}},
   };
   std::size_t at = 18;

@@ -36,9 +36,7 @@ TEST(ReplacingFile, AFileNeverCommittedLeavesNothing) {
     ReplacingFile file(dir.path() + "/page.htm");
     file.Write("half a pa");
   }
-  {
-    ReplacingFile file(dir.path() + "/new.htm");
-  }
+  { ReplacingFile file(dir.path() + "/new.htm"); }
   EXPECT_EQ(ListDirectory(dir.path()), std::vector<std::string>{"page.htm"});
   EXPECT_EQ(dir.Read("page.htm"), "earlier page");
 }

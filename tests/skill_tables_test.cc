@@ -7,8 +7,8 @@
 
 #include "convert/closing_sections.h"
 #include "convert/sections.h"
-#include "text/cp1250.h"
 #include "tests/maps_support.h"
+#include "text/cp1250.h"
 
 namespace qv {
 namespace {
@@ -168,7 +168,7 @@ TEST(SkillTables, MissingOrEmptySections) {
   // search runs to the end, so the development points are not found.
   const std::string out =
       Walk(Layout::kRtf, sheet + "HARCI ISMERETEK</TABLE>\r\n" +
-                              S("FEJLESZTÉSI PONTOK\r\n<TD>A: 1</TD></TABLE>\r\n"_cp));
+                             S("FEJLESZTÉSI PONTOK\r\n<TD>A: 1</TD></TABLE>\r\n"_cp));
   EXPECT_TRUE(out.ends_with(Heading("Harci ismeretek (szint)") + "}\r\n"));
 }
 

@@ -10,9 +10,9 @@
 #include "convert/mind_skill_table.h"
 #include "convert/sections.h"
 #include "convert/spell_tables.h"
+#include "tests/maps_support.h"
 #include "text/cp1250.h"
 #include "text/text.h"
-#include "tests/maps_support.h"
 
 namespace qv {
 namespace {
@@ -43,12 +43,14 @@ std::string Convert(Harness& h, Section section) {
 
 // The blank line and the title line of a section.
 std::string Heading(std::string_view title) {
-  return L(R"(\pard \ql\widctlpar {\f11\fs19 \par}|\pard {\sa120\ql\widctlpar\brdrb\brdrdb\brdrw15\brsp20 {\f11\fs19 )" +
-           std::string(title) + R"(\par}})");
+  return L(
+      R"(\pard \ql\widctlpar {\f11\fs19 \par}|\pard {\sa120\ql\widctlpar\brdrb\brdrdb\brdrw15\brsp20 {\f11\fs19 )" +
+      std::string(title) + R"(\par}})");
 }
 
 const std::string kThree = L(R"(\trowd|\cellx3400|\cellx6800|\cellx10200|\widctlpar\intbl)");
-const std::string kFour = L(R"(\trowd|\cellx2550|\cellx5100|\cellx7650|\cellx10200|\widctlpar\intbl)");
+const std::string kFour =
+    L(R"(\trowd|\cellx2550|\cellx5100|\cellx7650|\cellx10200|\widctlpar\intbl)");
 const std::string kSeven = L(
     R"(\trowd|\cellx2250|\cellx2650|\cellx4900|\cellx5300|\cellx7550|\cellx7950|\cellx10200|\widctlpar\intbl)");
 const std::string kEndRtfUj = "</TABLE></TD></TR></TABLE>";
@@ -61,16 +63,17 @@ TEST(SpellTablesRtf, SpellCellsCountAcrossReportRowsAndStupidityPrice) {
               "<TD>Pajzs (#12, 3)</TD>|<td>Golyó  (#14, 5)</td>|</TR>|<TR>|<TD>Láng</TD>|"
               "<TD>Hamu</TD>|</TR>|<TR><TD COLSPAN=3><B>Butaság ára:</B> 2 pont</TD></TR>|"
               "<TD>Butaság ára: 1</TD>|</table>|<TD>x</TD>"_cp));
-  EXPECT_EQ(Convert(h, rtf::WriteSpells),
-            Heading("Varázslataid és pszí képességeid (#sorszám, hány pontba kerül) "_cp) +
-                L(R"(\trowd|\cellx10200|\intbl {\b\fs18 Tűz}\cell|\row)"_cp) + kThree +
-                // Three cells from two report rows; the row end lines are passed over.
-                L(R"({\fs18 Pajzs (#12, 3)}\cell|{\fs18 Golyó (#14, 5)}\cell|{\fs18 Láng}\cell|\row)"_cp) +
-                kThree +
-                // A full-width row leaves the row before it open. The price of
-                // stupidity starts a paragraph in its cell; without "COLSPAN=3>"
-                // it is dropped.
-                L(R"({\fs18 Hamu}\cell|\trowd|\cellx10200|\widctlpar\intbl|{\fs18\b\par Butaság ára: 2 pont}\cell|\row|\pard)"_cp));
+  EXPECT_EQ(
+      Convert(h, rtf::WriteSpells),
+      Heading("Varázslataid és pszí képességeid (#sorszám, hány pontba kerül) "_cp) +
+          L(R"(\trowd|\cellx10200|\intbl {\b\fs18 Tűz}\cell|\row)"_cp) + kThree +
+          // Three cells from two report rows; the row end lines are passed over.
+          L(R"({\fs18 Pajzs (#12, 3)}\cell|{\fs18 Golyó (#14, 5)}\cell|{\fs18 Láng}\cell|\row)"_cp) +
+          kThree +
+          // A full-width row leaves the row before it open. The price of
+          // stupidity starts a paragraph in its cell; without "COLSPAN=3>"
+          // it is dropped.
+          L(R"({\fs18 Hamu}\cell|\trowd|\cellx10200|\widctlpar\intbl|{\fs18\b\par Butaság ára: 2 pont}\cell|\row|\pard)"_cp));
   EXPECT_EQ(h.run.currentLine, "</table>");
 }
 
@@ -94,25 +97,28 @@ TEST(SpellTablesRtf, AttackDefenceSubHeadingsFollowTheirReportRows) {
               "<TD>Villám</TD>|<TD>7</TD>|<TD>Jég</TD>|<TD>3</TD>|<TD>-</TD>|</TR>|"
               "<TR CLASS=tfej2>|<TD COLSPAN=7>Védekező</TD>|</TR>|"
               "<TR><TD COLSPAN=7>Szinttel <I>nő</I>.</TD></TR>|</TABLE>"_cp));
-  EXPECT_EQ(Convert(h, rtf::WriteAttackDefenceSpells),
-            Heading("Támadó és védekező varázslatok listája "_cp) +
-                L(R"(\trowd|\cellx10200|\widctlpar\intbl {\b\f4\fs17 Támadó}\cell|\row)"_cp) + kSeven +
-                L(R"({\fs18 Golyó}\cell|{\fs18 5}\cell|{\fs18 Villám}\cell|{\fs18 7}\cell|{\fs18 Jég}\cell|{\fs18 3}\cell|{\fs18 -}\cell|\row|)"
-                  // The sub-heading row was opened on the line before its cell.
-                  R"(\trowd|\cellx10200|\widctlpar\intbl {\b\f4\fs17 Védekező}\cell|\row|)"
-                  R"(\trowd|\cellx10200|\widctlpar\intbl {\f4\fs17 Szinttel nő.}\cell|\row|\pard)"_cp));
+  EXPECT_EQ(
+      Convert(h, rtf::WriteAttackDefenceSpells),
+      Heading("Támadó és védekező varázslatok listája "_cp) +
+          L(R"(\trowd|\cellx10200|\widctlpar\intbl {\b\f4\fs17 Támadó}\cell|\row)"_cp) + kSeven +
+          L(R"({\fs18 Golyó}\cell|{\fs18 5}\cell|{\fs18 Villám}\cell|{\fs18 7}\cell|{\fs18 Jég}\cell|{\fs18 3}\cell|{\fs18 -}\cell|\row|)"
+            // The sub-heading row was opened on the line before its cell.
+            R"(\trowd|\cellx10200|\widctlpar\intbl {\b\f4\fs17 Védekező}\cell|\row|)"
+            R"(\trowd|\cellx10200|\widctlpar\intbl {\f4\fs17 Szinttel nő.}\cell|\row|\pard)"_cp));
 }
 
 TEST(SpellTablesRtf, MonstersQuestsAndDeedsAreACellLineARow) {
-  const std::string table = L("<TD>ELFOGOTT SZÖRNYEID</TD>|<TR>|<TD>Troll  (#301)</TD>|</TR>|<TD></TD>|</TABLE>"_cp);
+  const std::string table =
+      L("<TD>ELFOGOTT SZÖRNYEID</TD>|<TR>|<TD>Troll  (#301)</TD>|</TR>|<TD></TD>|</TABLE>"_cp);
   for (const OneColumn& c :
        {OneColumn{rtf::WriteCapturedMonsters, "Elfogott szörnyeid "_cp, R"(\widctlpar\intbl)"},
         OneColumn{rtf::WriteDivineQuests, "Isteni küldetéseid "_cp, R"(\widctlpar\intbl\qj)"},
         OneColumn{rtf::WriteHeroicDeeds, "Hőstetteid "_cp, R"(\widctlpar\intbl\qj)"}}) {
     Harness h(Layout::kRtf, table);
     const std::string row = L(R"(\trowd|\cellx10200|)" + std::string(c.paragraph));
-    EXPECT_EQ(Convert(h, c.section), Heading(c.title) + row + L(R"({\fs18 Troll (#301)}\cell|\row)") +
-                                         row + L(R"({\fs18 }\cell|\row|\pard)"))
+    EXPECT_EQ(Convert(h, c.section), Heading(c.title) + row +
+                                         L(R"({\fs18 Troll (#301)}\cell|\row)") + row +
+                                         L(R"({\fs18 }\cell|\row|\pard)"))
         << c.title;
   }
 }
@@ -121,12 +127,14 @@ const std::string kMindSkills = Heading("KT-d eddig kifejlesztett képességei:"
 const std::string kTree = L(R"(\pard)") + Heading("Tudati képességfa:"_cp);
 
 TEST(MindSkillsRtf, SixSkillsThenATwoLineTree) {
-  Harness h(Layout::kRtf,
-            L("<td> KT-d eddig kifejlesztett képességei:<br>|a (12)<br>|b|c|d|e|<b>f</b> (60)|"
-              "<i>Tudati képességfa:</i><br>|portya (501) OK<br>|kőbőr  (507)|</td></tr>|</table>"_cp));
+  Harness h(
+      Layout::kRtf,
+      L("<td> KT-d eddig kifejlesztett képességei:<br>|a (12)<br>|b|c|d|e|<b>f</b> (60)|"
+        "<i>Tudati képességfa:</i><br>|portya (501) OK<br>|kőbőr  (507)|</td></tr>|</table>"_cp));
   EXPECT_EQ(Convert(h, rtf::WriteMindSkills),
             kMindSkills + kFour +
-                L(R"({\fs18 a (12)}\cell|{\fs18 b}\cell|{\fs18 c}\cell|{\fs18 d}\cell|\row)") + kFour +
+                L(R"({\fs18 a (12)}\cell|{\fs18 b}\cell|{\fs18 c}\cell|{\fs18 d}\cell|\row)") +
+                kFour +
                 // The tree's title line fills the row: its own column and the last.
                 L(R"({\fs18 e}\cell|{\fs18 f (60)}\cell|\cell|\cell|\row)") + kTree +
                 L(R"(\trowd|\cellx10200|\widctlpar\intbl|{\fs18 portya (501) OK}\cell|\row|)"
@@ -147,52 +155,59 @@ std::string Cells(std::initializer_list<std::string_view> texts) {
 }
 
 TEST(SpellTablesRtfUj, HeadingLineCarriesTheGroupsFirstRow) {
-  Harness h(Layout::kRtfUj,
-            L(std::string(R"(<TD COLSPAN=3>VARÁZSLATAID</TD><TD><TABLE>|<TR><TD CLASS="c3" COLSPAN=3><B>Tűz</B>  mágia</TD></TR> <TR>)"_cp) +
-              Cells({"Pajzs  (#12, 3)", "<I>Láng</I>"_cp, "Hamu"}) + "</TR>|<TR>" +
-              Cells({"Golyó"_cp, "Füst"_cp}) +
-              std::string(R"(</TR>|<TR><TD CLASS="c3" COLSPAN=3>Víz</TD></TR>|<TR><TD CLASS="t1">Butaság ára</TD></TR>|)"
-                          R"(<TR><TD CLASS="c3" COLSPAN=3></TD></TR><TR><TD COLSPAN=3 CLASS="c3"><B>Butaság ára:</B>  2 pont</TD></TR>|)"_cp) +
-              kEndRtfUj));
-  EXPECT_EQ(Convert(h, rtfuj::WriteSpells),
-            Heading("Varázslataid és pszí képességeid (#sorszám, hány pontba kerül) "_cp) +
-                // Tags go, blanks stay.
-                L(R"(\trowd|\cellx10200|\intbl {\b\fs18 Tűz  mágia}\cell|\row)"_cp) + kThree +
-                L(R"({\fs18 Pajzs  (#12, 3)}\cell|{\fs18 Láng}\cell|{\fs18 Hamu}\cell|\row)"_cp) + kThree +
-                L(R"({\fs18 Golyó}\cell|{\fs18 Füst}\cell|\cell|\row)"_cp) +
-                // A heading line without a row behind it gives an empty row.
-                L(R"(\trowd|\cellx10200|\intbl {\b\fs18 Víz}\cell|\row)"_cp) + kThree +
-                L(R"(\cell|\cell|\cell|\row)") +
-                // The other "Butaság ára" line is dropped.
-                L(R"(\trowd|\cellx10200|\widctlpar\intbl|{\fs18\b\par Butaság ára: 2 pont}\cell|\row|\pard)"_cp));
+  Harness h(
+      Layout::kRtfUj,
+      L(std::string(
+            R"(<TD COLSPAN=3>VARÁZSLATAID</TD><TD><TABLE>|<TR><TD CLASS="c3" COLSPAN=3><B>Tűz</B>  mágia</TD></TR> <TR>)"_cp) +
+        Cells({"Pajzs  (#12, 3)", "<I>Láng</I>"_cp, "Hamu"}) + "</TR>|<TR>" +
+        Cells({"Golyó"_cp, "Füst"_cp}) +
+        std::string(
+            R"(</TR>|<TR><TD CLASS="c3" COLSPAN=3>Víz</TD></TR>|<TR><TD CLASS="t1">Butaság ára</TD></TR>|)"
+            R"(<TR><TD CLASS="c3" COLSPAN=3></TD></TR><TR><TD COLSPAN=3 CLASS="c3"><B>Butaság ára:</B>  2 pont</TD></TR>|)"_cp) +
+        kEndRtfUj));
+  EXPECT_EQ(
+      Convert(h, rtfuj::WriteSpells),
+      Heading("Varázslataid és pszí képességeid (#sorszám, hány pontba kerül) "_cp) +
+          // Tags go, blanks stay.
+          L(R"(\trowd|\cellx10200|\intbl {\b\fs18 Tűz  mágia}\cell|\row)"_cp) + kThree +
+          L(R"({\fs18 Pajzs  (#12, 3)}\cell|{\fs18 Láng}\cell|{\fs18 Hamu}\cell|\row)"_cp) +
+          kThree + L(R"({\fs18 Golyó}\cell|{\fs18 Füst}\cell|\cell|\row)"_cp) +
+          // A heading line without a row behind it gives an empty row.
+          L(R"(\trowd|\cellx10200|\intbl {\b\fs18 Víz}\cell|\row)"_cp) + kThree +
+          L(R"(\cell|\cell|\cell|\row)") +
+          // The other "Butaság ára" line is dropped.
+          L(R"(\trowd|\cellx10200|\widctlpar\intbl|{\fs18\b\par Butaság ára: 2 pont}\cell|\row|\pard)"_cp));
   EXPECT_EQ(h.run.currentLine, kEndRtfUj);
 }
 
 TEST(SpellTablesRtfUj, AttackDefenceFiveCellRowAndFullWidthRows) {
-  Harness h(Layout::kRtfUj,
-            L(std::string(R"(<TD COLSPAN=7>TÁMADÓ ÉS</TD>|<TR><TD CLASS="c3" COLSPAN=7>Támadó <B>x</B></TD><TD>y</TD></TR>|<TR>)"_cp) +
-              Cells({"Golyó"_cp, "5", "Villám"_cp, "7", "Jég"_cp}) +
-              std::string(R"(</TR>|<TR><TD CLASS="t1" COLSPAN=7>Szinttel  nő.</TD></TR>|)"_cp) + kEndRtfUj));
-  EXPECT_EQ(Convert(h, rtfuj::WriteAttackDefenceSpells),
-            Heading("Támadó és védekező varázslatok listája "_cp) +
-                // A full-width text is taken as it stands, tags and all.
-                L(R"(\trowd|\cellx10200|\widctlpar\intbl {\b\f4\fs17 Támadó <B>x</B>}\cell|\row)"_cp) +
-                kSeven +
-                L(R"({\fs18 Golyó}\cell|{\fs18 5}\cell|{\fs18 Villám}\cell|{\fs18 7}\cell|{\fs18 Jég}\cell|\cell|\cell|\row|)"
-                  R"(\trowd|\cellx10200|\widctlpar\intbl {\f4\fs17 Szinttel  nő.}\cell|\row|\pard)"_cp));
+  Harness h(
+      Layout::kRtfUj,
+      L(std::string(
+            R"(<TD COLSPAN=7>TÁMADÓ ÉS</TD>|<TR><TD CLASS="c3" COLSPAN=7>Támadó <B>x</B></TD><TD>y</TD></TR>|<TR>)"_cp) +
+        Cells({"Golyó"_cp, "5", "Villám"_cp, "7", "Jég"_cp}) +
+        std::string(R"(</TR>|<TR><TD CLASS="t1" COLSPAN=7>Szinttel  nő.</TD></TR>|)"_cp) +
+        kEndRtfUj));
+  EXPECT_EQ(
+      Convert(h, rtfuj::WriteAttackDefenceSpells),
+      Heading("Támadó és védekező varázslatok listája "_cp) +
+          // A full-width text is taken as it stands, tags and all.
+          L(R"(\trowd|\cellx10200|\widctlpar\intbl {\b\f4\fs17 Támadó <B>x</B>}\cell|\row)"_cp) +
+          kSeven +
+          L(R"({\fs18 Golyó}\cell|{\fs18 5}\cell|{\fs18 Villám}\cell|{\fs18 7}\cell|{\fs18 Jég}\cell|\cell|\cell|\row|)"
+            R"(\trowd|\cellx10200|\widctlpar\intbl {\f4\fs17 Szinttel  nő.}\cell|\row|\pard)"_cp));
 }
 
 TEST(SpellTablesRtfUj, EffectsLinesAreRowsAndSurplusCellsStartANewRow) {
-  Harness h(Layout::kRtfUj,
-            L(std::string("<TD COLSPAN=4>JELENLEG RAJTAD LEVŐ</TD>|<TR>"_cp) +
-              Cells({"Éj (#55)"_cp, " 2  kör"_cp}) + "<TD></TD></TR>|<TR>" + Cells({"A", "B", "C"}) +
-              "</TR><TR>" + Cells({"D", "E"}) + "</TR>|"));
+  Harness h(Layout::kRtfUj, L(std::string("<TD COLSPAN=4>JELENLEG RAJTAD LEVŐ</TD>|<TR>"_cp) +
+                              Cells({"Éj (#55)"_cp, " 2  kör"_cp}) + "<TD></TD></TR>|<TR>" +
+                              Cells({"A", "B", "C"}) + "</TR><TR>" + Cells({"D", "E"}) + "</TR>|"));
   EXPECT_EQ(Convert(h, rtfuj::WriteCurrentEffects),
             Heading("Jelenleg rajtad levő aktív varázslatok és pszi hatások "_cp) + kFour +
                 L(R"({\fs18 Éj (#55)}\cell|{\fs18  2  kör}\cell|\cell|\cell|\row)"_cp) +
                 // Several report rows on a line fill a row, and the rest goes on.
-                kFour + L(R"({\fs18 A}\cell|{\fs18 B}\cell|{\fs18 C}\cell|{\fs18 D}\cell|\row)") + kFour +
-                L(R"({\fs18 E}\cell|\cell|\cell|\cell|\row)") +
+                kFour + L(R"({\fs18 A}\cell|{\fs18 B}\cell|{\fs18 C}\cell|{\fs18 D}\cell|\row)") +
+                kFour + L(R"({\fs18 E}\cell|\cell|\cell|\cell|\row)") +
                 // The report's last, empty line is a row of empty cells.
                 kFour + L(R"(\cell|\cell|\cell|\cell|\row|\pard)"));
 }
@@ -205,8 +220,9 @@ TEST(SpellTablesRtfUj, MonstersAndQuestsTakeEveryLine) {
         OneColumn{rtfuj::WriteDivineQuests, "Isteni küldetéseid "_cp, R"(\widctlpar\intbl\ql)"}}) {
     Harness h(Layout::kRtfUj, report);
     const std::string row = L(R"(\trowd|\cellx10200|)" + std::string(c.paragraph));
-    EXPECT_EQ(Convert(h, c.section), Heading(c.title) + row + L(R"({\fs18 Troll (#301)}\cell|\row)") +
-                                         row + L(R"({\fs18 }\cell|\row|\pard)"))
+    EXPECT_EQ(Convert(h, c.section), Heading(c.title) + row +
+                                         L(R"({\fs18 Troll (#301)}\cell|\row)") + row +
+                                         L(R"({\fs18 }\cell|\row|\pard)"))
         << c.title;
   }
 }
@@ -273,8 +289,9 @@ std::string SampleSections(const std::string& name) {
 TEST(SpellTablesWalk, MissingEmptyAndLayoutOwnSections) {
   // No spells, no effects: the attack list is found past them, and an empty
   // table still gets its heading.
-  const std::string old = Walk(Layout::kRtf, BranchStart("1234_57.htm") + L("<TD COLSPAN=7>TÁMADÓ ÉS</TD>|</TABLE>|"
-                                                               "<TD>ELFOGOTT SZÖRNYEID</TD>|</TABLE>"_cp));
+  const std::string old =
+      Walk(Layout::kRtf, BranchStart("1234_57.htm") + L("<TD COLSPAN=7>TÁMADÓ ÉS</TD>|</TABLE>|"
+                                                        "<TD>ELFOGOTT SZÖRNYEID</TD>|</TABLE>"_cp));
   EXPECT_TRUE(Contains(old, Heading("Támadó és védekező varázslatok listája "_cp) + L(R"(\pard)") +
                                 Heading("Elfogott szörnyeid "_cp) + L(R"(\pard)")))
       << old;
@@ -284,8 +301,11 @@ TEST(SpellTablesWalk, MissingEmptyAndLayoutOwnSections) {
 
   // The newer layout has no deeds and no mind skills.
   const std::string newer =
-      Walk(Layout::kRtfUj, BranchStart("1234_58.htm") + L(std::string("<TD>HŐSTETTEID</TD>|</TABLE>|KT-d eddig kifejlesztett képességei:<|"
-                                             "</td>|<TD COLSPAN=4>ISTENI KÜLDETÉSEID</TD>|"_cp) + kEndRtfUj));
+      Walk(Layout::kRtfUj,
+           BranchStart("1234_58.htm") +
+               L(std::string("<TD>HŐSTETTEID</TD>|</TABLE>|KT-d eddig kifejlesztett képességei:<|"
+                             "</td>|<TD COLSPAN=4>ISTENI KÜLDETÉSEID</TD>|"_cp) +
+                 kEndRtfUj));
   EXPECT_TRUE(Contains(newer, Heading("Isteni küldetéseid "_cp) + L(R"(\pard)"))) << newer;
   EXPECT_FALSE(Contains(newer, "Hőstetteid"_cp));
   EXPECT_FALSE(Contains(newer, "KT-d"));
@@ -298,11 +318,14 @@ TEST(SpellTablesWalk, SamplesCarryEverySectionAndStayBalancedWhereverTheyEnd) {
     std::initializer_list<std::string_view> titles;
   };
   for (const Sample& s :
-       {Sample{"1234_57.htm", Layout::kRtf,
+       {Sample{"1234_57.htm",
+               Layout::kRtf,
                {"Varázslataid"_cp, "Jelenleg rajtad"_cp, "Támadó és"_cp, "Elfogott"_cp, "Isteni"_cp,
                 "Hőstetteid"_cp, "KT-d eddig"_cp, "Tudati képességfa:"_cp}},
-        Sample{"1234_58.htm", Layout::kRtfUj,
-               {"Varázslataid"_cp, "Jelenleg rajtad"_cp, "Támadó és"_cp, "Elfogott"_cp, "Isteni"_cp}}}) {
+        Sample{"1234_58.htm",
+               Layout::kRtfUj,
+               {"Varázslataid"_cp, "Jelenleg rajtad"_cp, "Támadó és"_cp, "Elfogott"_cp,
+                "Isteni"_cp}}}) {
     const std::string sections = SampleSections(s.name);
     ASSERT_FALSE(sections.empty()) << s.name;
     const std::string start = BranchStart(s.name);

@@ -1,5 +1,5 @@
-#include "text/line_cuts.h"
 #include "text/text.h"
+#include "text/line_cuts.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +48,8 @@ std::string NaiveStripTagsOnly(std::string t) {
 
 std::string RandomText(std::mt19937& rng, std::string_view alphabet, int maxLength) {
   std::string s(std::uniform_int_distribution<int>(0, maxLength)(rng), ' ');
-  for (char& c : s) c = alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() - 1)(rng)];
+  for (char& c : s)
+    c = alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() - 1)(rng)];
   return s;
 }
 

@@ -37,8 +37,8 @@ class ReportReader {
   std::string name_;
   int fd_ = -1;
   std::vector<char> buffer_;
-  std::size_t begin_ = 0;       // next unconsumed byte in buffer_
-  std::size_t end_ = 0;         // bytes valid in buffer_
+  std::size_t begin_ = 0;         // next unconsumed byte in buffer_
+  std::size_t end_ = 0;           // bytes valid in buffer_
   std::int64_t bufferStart_ = 0;  // file offset of buffer_[0]
   bool atEnd_ = false;
 };

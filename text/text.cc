@@ -9,10 +9,7 @@
 
 namespace qv {
 
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 // --- Basic edits -----------------------------------------------------------
 
@@ -22,9 +19,7 @@ int Find(std::string_view pattern, std::string_view text) {
   return at == std::string_view::npos ? 0 : static_cast<int>(at) + 1;
 }
 
-bool Contains(std::string_view text, std::string_view pattern) {
-  return Find(pattern, text) > 0;
-}
+bool Contains(std::string_view text, std::string_view pattern) { return Find(pattern, text) > 0; }
 
 void Insert(std::string_view x, std::string& text, int p) {
   if (p < 1) p = 1;
@@ -203,8 +198,8 @@ std::string NormalizeBlanks(std::string text) {
   // joins a CR to an LF, so the CR LF test on the kept text is exact.
   std::size_t out = 0;
   for (const char c : text) {
-    if (c == ' ' &&
-        (out == 0 || text[out - 1] == ' ' || (out >= 2 && text[out - 2] == '\r' && text[out - 1] == '\n')))
+    if (c == ' ' && (out == 0 || text[out - 1] == ' ' ||
+                     (out >= 2 && text[out - 2] == '\r' && text[out - 1] == '\n')))
       continue;
     text[out++] = c;
   }
@@ -251,7 +246,8 @@ constexpr std::array<unsigned char, 256> MakeLowerTable() {
   std::array<unsigned char, 256> table{};
   for (int b = 0; b < 256; ++b) table[b] = static_cast<unsigned char>(b);
   for (std::size_t i = 0; i < kUpperAlphabet.size(); ++i)
-    table[static_cast<unsigned char>(kUpperAlphabet[i])] = static_cast<unsigned char>(kLowerAlphabet[i]);
+    table[static_cast<unsigned char>(kUpperAlphabet[i])] =
+        static_cast<unsigned char>(kLowerAlphabet[i]);
   return table;
 }
 

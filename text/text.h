@@ -55,8 +55,7 @@ std::string PadZeros(std::string text, int width);
 // ReplaceAll(" * ", "*", "a  * b") gives "a* b". An empty pattern, or a
 // pattern equal to the replacement, returns the text unchanged. The work is
 // linear in the text (times the pattern length), not quadratic.
-std::string ReplaceAll(std::string_view pattern, std::string_view replacement,
-                       std::string text);
+std::string ReplaceAll(std::string_view pattern, std::string_view replacement, std::string text);
 
 // Position of the first occurrence of pattern that starts at or after start
 // (the whole text when start <= 1), else 0; 0 when start > length.

@@ -44,8 +44,8 @@ std::string MatchFontFile(const char* family) {
   for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &value) == FcResultMatch; ++i)
     compatible = compatible || TimesCompatible(reinterpret_cast<const char*>(value));
   int weight = 0;
-  const bool bold =
-      FcPatternGetInteger(match, FC_WEIGHT, 0, &weight) == FcResultMatch && weight >= FC_WEIGHT_BOLD;
+  const bool bold = FcPatternGetInteger(match, FC_WEIGHT, 0, &weight) == FcResultMatch &&
+                    weight >= FC_WEIGHT_BOLD;
   std::string file;
   if (compatible && bold && FcPatternGetString(match, FC_FILE, 0, &value) == FcResultMatch)
     file = reinterpret_cast<const char*>(value);

@@ -136,8 +136,10 @@ void CopyStretched(MonoBitmap& target, const PixelRect& to, const MonoBitmap& so
   const int64_t tw = to.right - to.left, th = to.bottom - to.top;
   const int64_t sw = from.right - from.left, sh = from.bottom - from.top;
   if (tw <= 0 || th <= 0 || sw <= 0 || sh <= 0) return;
-  const int64_t y0 = std::max<int64_t>(to.top, 0), y1 = std::min<int64_t>(to.bottom, target.height());
-  const int64_t x0 = std::max<int64_t>(to.left, 0), x1 = std::min<int64_t>(to.right, target.width());
+  const int64_t y0 = std::max<int64_t>(to.top, 0),
+                y1 = std::min<int64_t>(to.bottom, target.height());
+  const int64_t x0 = std::max<int64_t>(to.left, 0),
+                x1 = std::min<int64_t>(to.right, target.width());
   for (int64_t ty = y0; ty < y1; ++ty) {
     const int64_t sy = from.top + (ty - to.top) * sh / th;
     for (int64_t tx = x0; tx < x1; ++tx) {

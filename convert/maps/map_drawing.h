@@ -6,8 +6,8 @@
 
 #include "convert/maps/label_font.h"
 #include "convert/maps/map_params.h"
-#include "rtfkit/metafile.h"
 #include "convert/maps/picture_set.h"
+#include "rtfkit/metafile.h"
 
 namespace qv {
 

@@ -22,8 +22,8 @@ class FieldReader {
     Delete(rest_, 1, p);
     int value = 0;
     if (p == 0 || !ParseInteger(field, &value))
-      throw Error("Map error", std::string("the map parameter field '") + name + "' is not a number: '" +
-                                   field + "' in " + param_);
+      throw Error("Map error", std::string("the map parameter field '") + name +
+                                   "' is not a number: '" + field + "' in " + param_);
     return value;
   }
 

@@ -29,7 +29,7 @@ bool FindFrameLine(ConverterRun& run) {
   while (!run.Eof()) {
     run.ReadLine();
     if (run.layout == Layout::kRtf ? HoldsLowered(run.currentLine, kFrameParam)
-                                     : run.CurrentHolds(kFrameParam))
+                                   : run.CurrentHolds(kFrameParam))
       return true;
   }
   return false;
@@ -81,8 +81,7 @@ void WriteJourneyMapSection(ConverterRun& run) {
   run.FlushNarrative();
   run.rtf.Line(R"(\par\par)");
   run.rtf.Line(R"({\f5\fs36\qc\keep\keepn )" +
-               std::string(teleport ? kTeleportTitle : kJourneyTitle) +
-               R"({\f5\fs20\par\par}})");
+               std::string(teleport ? kTeleportTitle : kJourneyTitle) + R"({\f5\fs20\par\par}})");
   run.rtf.Line(std::string(R"({\f11\fs20    }{\f4\fs20\ql\keep\keepn\b )") +
                std::string("A sátorral jelölt mező a teleportálás pozícióját mutatja."_cp) +
                R"(\par\par})");

@@ -5,9 +5,9 @@
 namespace qv {
 
 const char* const kTerrainFiles[kTerrainCount] = {
-    "tenger.bmp",  "tengerpart.bmp", "kiegett.bmp", "fkiegett.bmp", "siksag.bmp",
-    "varos.bmp",   "rerdo.bmp",      "serdo.bmp",   "dombsag.bmp",  "ahegy.bmp",
-    "mhegy.bmp",   "sivatag.bmp",    "mocsar.bmp",  "bozot.bmp",
+    "tenger.bmp", "tengerpart.bmp", "kiegett.bmp", "fkiegett.bmp", "siksag.bmp",
+    "varos.bmp",  "rerdo.bmp",      "serdo.bmp",   "dombsag.bmp",  "ahegy.bmp",
+    "mhegy.bmp",  "sivatag.bmp",    "mocsar.bmp",  "bozot.bmp",
 };
 
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "rtfkit/metafile.h"
 #include "platform/error.h"
 #include "rtfkit/banner_picture.h"
+#include "rtfkit/metafile.h"
 #include "rtfkit/pbm_image.h"
 
 namespace qv {

@@ -45,10 +45,14 @@ Case ReadCase(const std::string& path) {
     bool lf = false, noeol = false, tail = false;
     // Flags follow the name; "--- stdout tail" has no name.
     for (std::size_t i = kind == "stdout" ? 1 : 2; i < header.size(); ++i) {
-      if (header[i] == "lf") lf = true;
-      else if (header[i] == "tail") tail = true;
-      else if (header[i] == "noeol") noeol = true;
-      else throw std::runtime_error(path + ": unknown flag " + header[i]);
+      if (header[i] == "lf")
+        lf = true;
+      else if (header[i] == "tail")
+        tail = true;
+      else if (header[i] == "noeol")
+        noeol = true;
+      else
+        throw std::runtime_error(path + ": unknown flag " + header[i]);
     }
     const std::string eol = lf ? "\n" : "\r\n";
     if (kind == "args") {

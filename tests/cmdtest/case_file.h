@@ -46,12 +46,12 @@ struct Case {
   std::vector<std::string> args;
   std::vector<std::string> env;
   std::vector<FileSpec> inputs;
-  std::vector<FileSpec> exeFiles;    // files beside the executable
+  std::vector<FileSpec> exeFiles;  // files beside the executable
   std::string expectedStdout;
   bool stdoutTail = false;
   std::string expectedStderr;
-  std::vector<FileSpec> outputs;     // expected files after the run
-  std::vector<std::string> absent;   // files that must not exist
+  std::vector<FileSpec> outputs;    // expected files after the run
+  std::vector<std::string> absent;  // files that must not exist
   int expectedExit = 0;
 };
 

@@ -40,7 +40,8 @@ void WriteAll(const std::string& path, const std::string& bytes) {
 
 // Replaces the clock time of the start and end lines by "TIME".
 std::string MaskTimes(const std::string& text) {
-  static const std::regex time(R"(((?:Indulas|Befejezes) ideje: )[0-9]{1,2}:[0-9]{2}:[0-9]{2}\r\n)");
+  static const std::regex time(
+      R"(((?:Indulas|Befejezes) ideje: )[0-9]{1,2}:[0-9]{2}:[0-9]{2}\r\n)");
   return std::regex_replace(text, time, "$1TIME\r\n");
 }
 
@@ -48,13 +49,16 @@ std::string MaskTimes(const std::string& text) {
 std::string Visible(const std::string& s) {
   std::string out;
   for (unsigned char c : s) {
-    if (c == '\n') out += "\\n\n";
-    else if (c == '\r') out += "\\r";
+    if (c == '\n')
+      out += "\\n\n";
+    else if (c == '\r')
+      out += "\\r";
     else if (c < 32 || c == 127) {
       char buf[8];
       std::snprintf(buf, sizeof buf, "\\x%02X", c);
       out += buf;
-    } else out += static_cast<char>(c);
+    } else
+      out += static_cast<char>(c);
   }
   return out;
 }

@@ -35,9 +35,9 @@ void WriteMonoBmp(const Canvas& canvas, const std::string& fileName) {
   U32(out, 40);
   U32(out, static_cast<uint32_t>(canvas.width()));
   U32(out, static_cast<uint32_t>(canvas.height()));  // positive: bottom-up rows
-  U16(out, 1);                                        // planes
-  U16(out, 1);                                        // bits per pixel
-  U32(out, 0);                                        // no compression
+  U16(out, 1);                                       // planes
+  U16(out, 1);                                       // bits per pixel
+  U32(out, 0);                                       // no compression
   U32(out, static_cast<uint32_t>(rows.size()));
   U32(out, kPixelsPerMeter);
   U32(out, kPixelsPerMeter);

@@ -7,8 +7,7 @@
 
 namespace assetgen {
 
-Canvas::Canvas(int width, int height, uint8_t fill)
-    : width_(width), height_(height) {
+Canvas::Canvas(int width, int height, uint8_t fill) : width_(width), height_(height) {
   if (width < 1 || height < 1) throw std::runtime_error("empty canvas");
   pixels_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill);
 }

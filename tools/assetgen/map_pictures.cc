@@ -122,8 +122,9 @@ void BurntForest(Canvas& c) {
   Scatter s(31);
   for (const PointF& b : bases) {
     const double height = s.Next(50, 65);
-    c.FillPolygon({{b.x - 5, b.y}, {b.x + 5, b.y}, {b.x + 1.5, b.y - height}, {b.x - 1.5, b.y - height}},
-                  kInk);
+    c.FillPolygon(
+        {{b.x - 5, b.y}, {b.x + 5, b.y}, {b.x + 1.5, b.y - height}, {b.x - 1.5, b.y - height}},
+        kInk);
     for (int side = -1; side <= 1; side += 2) {
       const double y = b.y - height * s.Next(0.4, 0.75);
       c.Stroke({{b.x, y}, {b.x + side * 14, y - 12}}, 1.8, kInk);
@@ -141,8 +142,8 @@ void GrassTuft(Canvas& c, double x, double y) {
 }
 
 void Plain(Canvas& c) {
-  const PointF tufts[] = {{40, 45}, {115, 35}, {170, 70}, {75, 100}, {145, 125},
-                          {30, 150}, {100, 170}, {170, 180}};
+  const PointF tufts[] = {{40, 45},   {115, 35}, {170, 70},  {75, 100},
+                          {145, 125}, {30, 150}, {100, 170}, {170, 180}};
   for (const PointF& t : tufts) GrassTuft(c, t.x, t.y);
 }
 
@@ -154,8 +155,9 @@ void House(Canvas& c, double left, double base, double width, double height) {
         static_cast<int>(base) + 1);
   c.FillRect(static_cast<int>(left + 1), static_cast<int>(top), static_cast<int>(left + width),
              static_cast<int>(top + 1), kInk);
-  c.FillPolygon({{left - 5, top + 1}, {left + width / 2, top - width * 0.55}, {left + width + 5, top + 1}},
-                kInk);
+  c.FillPolygon(
+      {{left - 5, top + 1}, {left + width / 2, top - width * 0.55}, {left + width + 5, top + 1}},
+      kInk);
   const double door = width / 5;
   c.FillRect(static_cast<int>(left + width / 2 - door / 2), static_cast<int>(base - height * 0.45),
              static_cast<int>(left + width / 2 + door / 2), static_cast<int>(base), kInk);
@@ -201,7 +203,9 @@ void Conifer(Canvas& c, double x, double base, double height) {
   c.FillRect(static_cast<int>(x - 2), static_cast<int>(base - 8), static_cast<int>(x + 3),
              static_cast<int>(base), kInk);
   c.FillPolygon({{x - w, base - 7}, {x, base - height * 0.62}, {x + w, base - 7}}, kInk);
-  c.FillPolygon({{x - w * 0.8, base - height * 0.42}, {x, base - height}, {x + w * 0.8, base - height * 0.42}},
+  c.FillPolygon({{x - w * 0.8, base - height * 0.42},
+                 {x, base - height},
+                 {x + w * 0.8, base - height * 0.42}},
                 kInk);
 }
 
@@ -269,8 +273,9 @@ void HighMountains(Canvas& c) {
 }
 
 void Dune(Canvas& c, double cx, double cy, double halfWidth) {
-  c.Stroke(Ellipse(cx, cy + halfWidth * 0.9, halfWidth, halfWidth * 0.9, 1.15 * kPi, 1.85 * kPi, 24),
-           1.8, kInk);
+  c.Stroke(
+      Ellipse(cx, cy + halfWidth * 0.9, halfWidth, halfWidth * 0.9, 1.15 * kPi, 1.85 * kPi, 24),
+      1.8, kInk);
 }
 
 void Desert(Canvas& c) {
@@ -293,7 +298,8 @@ void Swamp(Canvas& c) {
   for (int row = 0; row < 6; ++row) {
     const double y = 22 + 32 * row;
     const int shift = row % 2 == 0 ? 0 : 20;
-    for (int x = 10 + shift; x < 190; x += 40) c.FillRect(x, static_cast<int>(y), x + 22, static_cast<int>(y) + 2, kInk);
+    for (int x = 10 + shift; x < 190; x += 40)
+      c.FillRect(x, static_cast<int>(y), x + 22, static_cast<int>(y) + 2, kInk);
   }
   const PointF clumps[] = {{45, 80}, {140, 50}, {100, 140}, {165, 180}, {35, 185}};
   for (const PointF& p : clumps) {
@@ -313,8 +319,8 @@ void Bush(Canvas& c, double x, double base) {
 }
 
 void Scrub(Canvas& c) {
-  const PointF bushes[] = {{40, 50}, {110, 40}, {170, 70}, {70, 105}, {140, 120},
-                           {35, 165}, {100, 175}, {165, 180}};
+  const PointF bushes[] = {{40, 50},   {110, 40}, {170, 70},  {70, 105},
+                           {140, 120}, {35, 165}, {100, 175}, {165, 180}};
   for (const PointF& b : bushes) Bush(c, b.x, b.y);
 }
 
@@ -378,8 +384,8 @@ void Swords(Canvas& c, double cx, double cy) {
   for (int side = -1; side <= 1; side += 2) {
     const double s = side;
     c.Stroke({{cx - 16 * s, cy + 16}, {cx + 15 * s, cy - 17}}, 1.8, kInk);  // blade
-    c.Stroke({{cx - 15 * s, cy + 6}, {cx - 6 * s, cy + 15}}, 2.0, kInk);   // cross guard
-    c.Disc(cx - 19 * s, cy + 19, 3, kInk);                               // pommel
+    c.Stroke({{cx - 15 * s, cy + 6}, {cx - 6 * s, cy + 15}}, 2.0, kInk);    // cross guard
+    c.Disc(cx - 19 * s, cy + 19, 3, kInk);                                  // pommel
   }
 }
 
@@ -421,7 +427,7 @@ void Warning(Canvas& c, double cx, double cy) {
 }
 
 const char* const kTerrainNames[kTerrainTiles] = {
-    "tenger", "tengerpart", "kiegett", "fkiegett", "siksag", "varos",   "rerdo",
+    "tenger", "tengerpart", "kiegett", "fkiegett", "siksag",  "varos",  "rerdo",
     "serdo",  "dombsag",    "ahegy",   "mhegy",    "sivatag", "mocsar", "bozot",
 };
 
@@ -430,8 +436,8 @@ const char* const kTerrainNames[kTerrainTiles] = {
 Canvas DrawTerrainTile(int terrain) {
   using Draw = void (*)(Canvas&);
   static constexpr Draw kDraw[kTerrainTiles] = {
-      Sea,          Coast,       BurntLand, BurntForest,  Plain,         Town,   SparseForest,
-      DenseForest,  Hills,       LowMountains, HighMountains, Desert,    Swamp,  Scrub};
+      Sea,         Coast, BurntLand,    BurntForest,   Plain,  Town,  SparseForest,
+      DenseForest, Hills, LowMountains, HighMountains, Desert, Swamp, Scrub};
   if (terrain < 1 || terrain > kTerrainTiles) throw std::runtime_error("no such terrain");
   Canvas c(kTileSize, kTileSize);
   kDraw[terrain - 1](c);
@@ -459,7 +465,8 @@ Canvas DrawIconStrip() {
 }
 
 void WriteMapPictures(const std::string& directory) {
-  const std::string dir = directory.empty() || directory.back() == '/' ? directory : directory + "/";
+  const std::string dir =
+      directory.empty() || directory.back() == '/' ? directory : directory + "/";
   for (int t = 1; t <= kTerrainTiles; ++t)
     WriteMonoBmp(DrawTerrainTile(t), dir + kTerrainNames[t - 1] + ".bmp");
   WriteMonoBmp(DrawIconStrip(), dir + "ikonok.bmp");
