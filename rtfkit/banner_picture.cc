@@ -5,6 +5,7 @@
 
 #include "rtfkit/metafile.h"
 #include "rtfkit/pbm_image.h"
+#include "rtfkit/picture_metafile.h"
 #include "rtfkit/prologue.h"
 
 // assets/banner.pbm, compiled in by qv_embed_file (cmake/EmbedFile.cmake).
@@ -14,31 +15,12 @@ extern const std::size_t qv_banner_pbm_size;
 namespace qv {
 namespace {
 
-// 50 bytes of picture data per line.
-constexpr std::size_t kHexDigitsPerLine = 100;
 // 11808 pixels per metre is 300 dots per inch.
 constexpr int32_t kPixelsPerMeter = 11808;
 
 // The picture data lines, each with its CR LF; the last one ends with the
 // "}" that closes the picture group.
-std::string PictureDataLines() {
-  static constexpr char kHex[] = "0123456789abcdef";
-  const std::vector<uint8_t> bytes = BannerMetafile();
-  std::string text;
-  text.reserve(bytes.size() * 2 + bytes.size() / 25 + 3);
-  std::size_t digits = 0;
-  for (uint8_t b : bytes) {
-    if (digits == kHexDigitsPerLine) {
-      text += "\r\n";
-      digits = 0;
-    }
-    text += kHex[b >> 4];
-    text += kHex[b & 0x0F];
-    digits += 2;
-  }
-  text += "}\r\n";
-  return text;
-}
+std::string PictureDataLines() { return HexLines(BannerMetafile()) + "}\r\n"; }
 
 const MonoBitmap& Banner() {
   static const MonoBitmap kBitmap =

@@ -10,9 +10,11 @@
 #include <vector>
 
 #include "convert/maps/label_font.h"
+#include "rtfkit/picture_metafile.h"
 #include "convert/maps/map_drawing.h"
 #include "convert/maps/picture_set.h"
 #include "convert/maps/rtf_picture.h"
+#include "rtfkit/picture_metafile.h"
 #include "tests/maps_support.h"
 
 namespace qv {
@@ -82,7 +84,7 @@ TEST(MapLibwmf, RendersOurMetafileAsOurBitmap) {
   for (const MapCell& c : cells) DrawMapCell(map, c, pictures);
 
   test::TempDir dir;
-  const std::vector<uint8_t> wmf = MapMetafile(map);
+  const std::vector<uint8_t> wmf = PictureMetafile(map);
   const std::string in = dir.Write("map.wmf", test::AsString(wmf));
   const std::string out = dir.path() + "/map.eps";
   const std::string command = "wmf2eps --wmf-gs-fontmap='" + WriteFontmap(dir) + "' -o '" + out +

@@ -1,27 +1,13 @@
 #include "convert/maps/rtf_picture.h"
 
 #include "convert/run_state.h"
+#include "rtfkit/picture_metafile.h"
 
 namespace qv {
 
-std::vector<uint8_t> MapMetafile(const MonoBitmap& bitmap) {
-  MetafileBuilder wmf;
-  for (int i = 0; i < 2; ++i) {
-    wmf.SetWindowOrg(0, 0);
-    wmf.SetWindowExt(bitmap.width(), bitmap.height());
-  }
-  wmf.SetTextColor(kBlack);
-  wmf.SetBkColor(kWhite);
-  wmf.SetStretchBltMode(3);
-  DibFields fields;
-  fields.colorsUsed = 2;
-  wmf.StretchDib(bitmap, {kBlack, kWhite}, fields);
-  return wmf.Finish();
-}
-
 std::string PictureGroup(const MonoBitmap& bitmap, std::string* dots) {
   static constexpr char kHex[] = "0123456789ABCDEF";
-  const std::vector<uint8_t> bytes = MapMetafile(bitmap);
+  const std::vector<uint8_t> bytes = PictureMetafile(bitmap);
   std::string text = "{\\pict\\wmetafile8\\picw" + std::to_string(8 * bitmap.width()) + "\\pich" +
                      std::to_string(8 * bitmap.height()) + " ";
   const std::size_t head = text.size();

@@ -17,12 +17,7 @@ struct ConverterRun;
 // bytes of the whole file.
 inline constexpr std::size_t kPlaceableHeaderBytes = 22;
 
-// The metafile of a map picture (palette black, white: a set bit is white):
-// window origin and extent twice, text and background colour, stretch mode
-// 3, one StretchDIB record of the whole picture, end record.
-std::vector<uint8_t> MapMetafile(const MonoBitmap& bitmap);
-
-// The picture group "{\pict\wmetafile8\picwW\pichH " + metafile bytes in
+// The picture group "{\pict\wmetafile8\picwW\pichH " + PictureMetafile bytes in
 // upper-case hex + "}", with W and H 8 times the picture's size in pixels.
 // `dots` gets one "." for every tenth of the metafile file that is encoded.
 std::string PictureGroup(const MonoBitmap& bitmap, std::string* dots);

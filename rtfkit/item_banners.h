@@ -1,0 +1,26 @@
+// The six banners drawn above the item categories of a document: 1 armour
+// and shields, 2 weapons and missiles, 3 jewellery, 4 tools, 5 potions and
+// powders, 6 odd things.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "rtfkit/mono_bitmap.h"
+
+namespace qv {
+
+inline constexpr int kItemBannerGroups = 6;
+
+// The picture header every banner is placed with, whatever its own size.
+inline constexpr char kItemBannerHeader[] =
+    R"({\f11 {\pict\wmetafile8\picw2498\pich897\picwgoal1416\pichgoal509)";
+
+// The banner of a group (1 to 6) as a one-bit bitmap (a set bit is white, as
+// PictureMetafile takes it) and as its metafile's hexadecimal lines (see
+// HexLines: no line end after the last one).
+const MonoBitmap& ItemBannerBitmap(int group);
+const std::string& ItemBannerHex(int group);
+
+}  // namespace qv

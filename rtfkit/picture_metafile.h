@@ -1,0 +1,24 @@
+// One-bit pictures as the document embeds them: a 16-bit Windows metafile
+// holding one StretchDIB record, written as lower-case hexadecimal lines.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "rtfkit/mono_bitmap.h"
+
+namespace qv {
+
+// The metafile of a picture (palette black, white: a set bit is white):
+// window origin and extent twice, text and background colour, stretch mode
+// 3, one StretchDIB record of the whole picture, end record. Maps and item
+// banners take this form.
+std::vector<uint8_t> PictureMetafile(const MonoBitmap& bitmap);
+
+// Bytes as lower-case hexadecimal digits, 100 to a line (50 bytes); the lines
+// are joined by CR LF and the last one has no line end.
+std::string HexLines(std::span<const uint8_t> bytes);
+
+}  // namespace qv
