@@ -48,15 +48,6 @@ void WriteOpener(ConverterRun& run, const std::string_view (&lines)[N]) {
   for (std::string_view line : lines) run.rtf.Line(line);
 }
 
-// Blanks and control characters off both ends.
-std::string Trim(const std::string& text) {
-  auto kept = [](char c) { return static_cast<unsigned char>(c) > ' '; };
-  std::size_t b = 0, e = text.size();
-  while (b < e && !kept(text[b])) ++b;
-  while (e > b && !kept(text[e - 1])) --e;
-  return text.substr(b, e - b);
-}
-
 // The introduction runs from the line after the heading through the line
 // that ends it; its text before ", egy " is the character's name.
 template <typename Ends>
@@ -98,13 +89,13 @@ bool AtTable(const std::string& line) { return Contains(AsciiLowerCase(line), "<
 void WriteRow(ConverterRun& run) {
   for (int cell = 0; cell < 4; ++cell) {
     run.ReadLine();
-    std::string label = Trim(HungarianLowerCase(StripTags(run.currentLine)));
+    std::string label = TrimBlanksAndControls(HungarianLowerCase(StripTags(run.currentLine)));
     Delete(label, static_cast<int>(label.size()), 1);
     if (label == "varázspont"_cp) label = "varázspt"_cp;
     const bool unfilled = label == "pénz"_cp || label == "jellem" || label == "életkor"_cp;
     const std::string start = (unfilled ? label : PadRight(label, 9)) + ": ";
     run.ReadLine();
-    run.rtf.Line(start + Trim(StripTags(run.currentLine)) + R"(\cell)");
+    run.rtf.Line(start + TrimBlanksAndControls(StripTags(run.currentLine)) + R"(\cell)");
   }
   run.rtf.Line(R"(\row)");
   run.ReadLine();

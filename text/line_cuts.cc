@@ -14,6 +14,14 @@ std::string TrimBlanks(std::string_view text) {
   return std::string(text.substr(b, e - b));
 }
 
+std::string TrimBlanksAndControls(std::string_view text) {
+  auto kept = [](char c) { return static_cast<unsigned char>(c) > ' '; };
+  std::size_t b = 0, e = text.size();
+  while (b < e && !kept(text[b])) ++b;
+  while (e > b && !kept(text[e - 1])) --e;
+  return std::string(text.substr(b, e - b));
+}
+
 std::string TrimLeadingBlanks(std::string_view text) {
   std::size_t b = 0;
   while (b < text.size() && text[b] == ' ') ++b;

@@ -11,6 +11,8 @@ namespace qv {
 // Blanks (byte 32 only) removed at both ends, or at the start only.
 std::string TrimBlanks(std::string_view text);
 std::string TrimLeadingBlanks(std::string_view text);
+// Blanks and control characters (bytes up to 32) removed at both ends.
+std::string TrimBlanksAndControls(std::string_view text);
 
 // True when the line, in ASCII lower case, holds the lower-case pattern.
 bool HoldsLowered(std::string_view line, std::string_view pattern);
