@@ -13,6 +13,16 @@ namespace qv {
 
 inline constexpr int kItemBannerGroups = 6;
 
+struct ItemBannerSize {
+  int width;
+  int height;
+};
+
+// The pixel sizes of the banners, group 1 first. Their metafiles take 4408,
+// 3984, 4920, 4788, 3336 and 3560 bytes.
+inline constexpr ItemBannerSize kItemBannerSizes[kItemBannerGroups] = {
+    {295, 106}, {287, 106}, {345, 108}, {352, 105}, {241, 99}, {243, 106}};
+
 // The picture header every banner is placed with, whatever its own size.
 inline constexpr char kItemBannerHeader[] =
     R"({\f11 {\pict\wmetafile8\picw2498\pich897\picwgoal1416\pichgoal509)";
