@@ -29,7 +29,10 @@ inline constexpr char kItemBannerHeader[] =
 
 // The banner of a group (1 to 6) as a one-bit bitmap (a set bit is white, as
 // PictureMetafile takes it) and as its metafile's hexadecimal lines (see
-// HexLines: no line end after the last one).
+// HexLines: no line end after the last one). The drawings come from
+// assets/item_banner_1.pbm to item_banner_6.pbm (drawn by tools/assetgen),
+// which the build compiles in; they are read on first use, which throws
+// qv::Error when one of them is not a PBM image of its size.
 const MonoBitmap& ItemBannerBitmap(int group);
 const std::string& ItemBannerHex(int group);
 
