@@ -1,34 +1,54 @@
 #include "rtfkit/item_banners.h"
 
 #include <array>
+#include <cstddef>
+#include <span>
 
 #include "platform/error.h"
+#include "rtfkit/pbm_image.h"
 #include "rtfkit/picture_metafile.h"
+
+// assets/item_banner_1.pbm to item_banner_6.pbm, compiled in by qv_embed_file
+// (cmake/EmbedFile.cmake).
+extern const unsigned char qv_item_banner_1_pbm[], qv_item_banner_2_pbm[], qv_item_banner_3_pbm[],
+    qv_item_banner_4_pbm[], qv_item_banner_5_pbm[], qv_item_banner_6_pbm[];
+extern const std::size_t qv_item_banner_1_pbm_size, qv_item_banner_2_pbm_size,
+    qv_item_banner_3_pbm_size, qv_item_banner_4_pbm_size, qv_item_banner_5_pbm_size,
+    qv_item_banner_6_pbm_size;
 
 namespace qv {
 namespace {
 
-struct BannerSize {
-  int width;
-  int height;
+struct EmbeddedPbm {
+  const unsigned char* bytes;
+  const std::size_t& size;
 };
 
-// Pixel sizes of the six banners; their metafiles take 4408, 3984, 4920,
-// 4788, 3336 and 3560 bytes.
-constexpr BannerSize kSizes[kItemBannerGroups] = {{295, 106}, {287, 106}, {345, 108},
-                                                  {352, 105}, {241, 99},  {243, 106}};
+const EmbeddedPbm kPbms[kItemBannerGroups] = {
+    {qv_item_banner_1_pbm, qv_item_banner_1_pbm_size},
+    {qv_item_banner_2_pbm, qv_item_banner_2_pbm_size},
+    {qv_item_banner_3_pbm, qv_item_banner_3_pbm_size},
+    {qv_item_banner_4_pbm, qv_item_banner_4_pbm_size},
+    {qv_item_banner_5_pbm, qv_item_banner_5_pbm_size},
+    {qv_item_banner_6_pbm, qv_item_banner_6_pbm_size},
+};
 
 void CheckGroup(int group) {
   if (group < 1 || group > kItemBannerGroups)
     throw Error("Picture error", "no item banner for group " + std::to_string(group));
 }
 
-// TODO(banners): the drawings; until they land every banner is blank white.
-MonoBitmap Draw(int group) {
-  const BannerSize size = kSizes[group - 1];
+// The drawing of a group. The PBM sets its black pixels, while the
+// metafile's palette is black, white: here a set bit is white.
+MonoBitmap Load(int group) {
+  const ItemBannerSize size = kItemBannerSizes[group - 1];
+  const EmbeddedPbm& pbm = kPbms[group - 1];
+  const MonoBitmap black =
+      ReadPbm(std::span<const uint8_t>(pbm.bytes, pbm.size), size.width, size.height,
+              "the compiled-in assets/item_banner_" + std::to_string(group) + ".pbm");
   MonoBitmap bitmap(size.width, size.height);
   for (int y = 0; y < size.height; ++y)
-    for (int x = 0; x < size.width; ++x) bitmap.Set(x, y, true);
+    for (int x = 0; x < size.width; ++x) bitmap.Set(x, y, !black.Get(x, y));
   return bitmap;
 }
 
@@ -36,8 +56,8 @@ MonoBitmap Draw(int group) {
 
 const MonoBitmap& ItemBannerBitmap(int group) {
   CheckGroup(group);
-  static const std::array<MonoBitmap, kItemBannerGroups> kBitmaps = {Draw(1), Draw(2), Draw(3),
-                                                                     Draw(4), Draw(5), Draw(6)};
+  static const std::array<MonoBitmap, kItemBannerGroups> kBitmaps = {Load(1), Load(2), Load(3),
+                                                                     Load(4), Load(5), Load(6)};
   return kBitmaps[group - 1];
 }
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Draws the pictures again with assetgen in an empty folder and compares them
-# byte for byte with the committed ones: the title banner assets/banner.pbm
-# and the map pictures assets/picture/*.bmp. Lists every file that differs
-# and how to regenerate it.
+# byte for byte with the committed ones: the title banner assets/banner.pbm,
+# the item category banners assets/item_banner_*.pbm and the map pictures
+# assets/picture/*.bmp. Lists every file that differs and how to regenerate
+# it.
 #
 #   check_assets.sh ASSETGEN SOURCE_DIR
 set -euo pipefail
@@ -11,8 +12,9 @@ source=$(realpath "$2")
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir "$work/picture"
+mkdir "$work/picture" "$work/items"
 "$assetgen" banner-pbm "$work/banner.pbm"
+"$assetgen" item-banners "$work/items"
 "$assetgen" pictures "$work/picture"
 
 failed=0
@@ -31,6 +33,15 @@ same() {
 
 same "$work/banner.pbm" "$source/assets/banner.pbm" \
   "build/tools/assetgen banner-pbm assets/banner.pbm"
+for drawn in "$work"/items/*.pbm; do
+  same "$drawn" "$source/assets/${drawn##*/}" "build/tools/assetgen item-banners assets"
+done
+for committed in "$source"/assets/item_banner_*.pbm; do
+  if [[ -e $committed && ! -e $work/items/${committed##*/} ]]; then
+    echo "not drawn by assetgen: ${committed#"$source"/} (remove it, or draw it in tools/assetgen)"
+    failed=1
+  fi
+done
 for drawn in "$work"/picture/*.bmp; do
   same "$drawn" "$source/assets/picture/${drawn##*/}" \
     "build/tools/assetgen pictures assets/picture"
@@ -43,7 +54,7 @@ for committed in "$source"/assets/picture/*.bmp; do
 done
 
 if (( failed )); then
-  echo "The banner's pixels also depend on the installed font (fc-match 'Liberation Serif:bold')"
+  echo "The title banner's pixels also depend on the installed font (fc-match 'Liberation Serif:bold')"
   echo "and FreeType; regenerate only when the drawing changed on purpose, and look at the result."
 fi
 exit $failed

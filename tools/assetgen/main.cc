@@ -2,6 +2,9 @@
 //
 //   assetgen banner-pbm OUTPUT.pbm the title banner as a PBM image (assets/banner.pbm)
 //   assetgen pictures DIRECTORY    the map pictures as BMP files (assets/picture)
+//   assetgen item-banners DIRECTORY
+//                                  the item category banners as PBM images,
+//                                  item_banner_1.pbm to item_banner_6.pbm (assets)
 //
 // The same fonts and FreeType give the same bytes on every run;
 // tests/assets/check_assets.sh compares them with the committed files.
@@ -10,6 +13,7 @@
 #include <string>
 
 #include "banner.h"
+#include "item_banners.h"
 #include "map_pictures.h"
 
 namespace {
@@ -17,7 +21,8 @@ namespace {
 int Usage() {
   std::fprintf(stderr,
                "usage: assetgen banner-pbm OUTPUT.pbm\n"
-               "       assetgen pictures DIRECTORY\n");
+               "       assetgen pictures DIRECTORY\n"
+               "       assetgen item-banners DIRECTORY\n");
   return 2;
 }
 
@@ -32,6 +37,8 @@ int main(int argc, char** argv) {
       assetgen::DrawBanner().WritePbm(output);
     } else if (command == "pictures") {
       assetgen::WriteMapPictures(output);
+    } else if (command == "item-banners") {
+      assetgen::WriteItemBanners(output);
     } else {
       return Usage();
     }

@@ -2,40 +2,14 @@
 
 #include <cmath>
 #include <cstdint>
-#include <numbers>
 #include <stdexcept>
 #include <vector>
 
 #include "bmp_file.h"
+#include "paths.h"
 
 namespace assetgen {
 namespace {
-
-constexpr double kPi = std::numbers::pi;
-
-// A small fixed pseudo-random sequence, so that every run draws the same
-// scattered dots.
-class Scatter {
- public:
-  explicit Scatter(uint32_t seed) : state_(seed) {}
-  double Next(double low, double high) {
-    state_ = state_ * 1664525u + 1013904223u;
-    return low + (high - low) * ((state_ >> 8) / 16777216.0);
-  }
-
- private:
-  uint32_t state_;
-};
-
-std::vector<PointF> Ellipse(double cx, double cy, double rx, double ry, double from = 0,
-                            double to = 2 * kPi, int steps = 48) {
-  std::vector<PointF> points;
-  for (int i = 0; i <= steps; ++i) {
-    const double a = from + (to - from) * i / steps;
-    points.push_back({cx + rx * std::cos(a), cy + ry * std::sin(a)});
-  }
-  return points;
-}
 
 void Circle(Canvas& c, double cx, double cy, double r, double pen) {
   c.Stroke(Ellipse(cx, cy, r, r), pen, kInk);
