@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <initializer_list>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -299,6 +301,78 @@ TEST(CommandList, EmptyListsAndOlderLayoutEdges) {
   Harness none(Layout::kRtf, L("Parancsok|a|b"));
   EXPECT_EQ(none.Part(WriteCommandList), kCommandHeader + L(R"(\pard)"));
   EXPECT_TRUE(none.run.commandList.empty());
+}
+
+// --- The samples ---------------------------------------------------------------------
+
+// Counts "{" and "}" that are not escaped; -1 when a "}" closes nothing.
+int BraceBalance(const std::string& rtf) {
+  int depth = 0;
+  for (std::size_t i = 0; i < rtf.size(); ++i) {
+    if (rtf[i] == '\\')
+      ++i;
+    else if (rtf[i] == '{')
+      ++depth;
+    else if (rtf[i] == '}' && --depth < 0)
+      return -1;
+  }
+  return depth;
+}
+
+// The sample report from the line that holds `from` to its end.
+std::string SampleTail(const std::string& name, std::string_view from) {
+  std::ifstream in(std::string(QV_SOURCE_DIR) + "/examples/" + name, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  const std::string report = s.str();
+  const std::size_t at = report.find(from);
+  if (at == std::string::npos) return "";
+  return report.substr(report.rfind("\r\n", at) + 2);
+}
+
+TEST(ClosingSectionsSamples, EverySectionInOrderAndClosedWhereverTheReportEnds) {
+  struct Sample {
+    const char* name;
+    Layout layout;
+    std::string_view from;
+    std::initializer_list<std::string_view> parts;
+  };
+  const std::string_view map = "E KÖRBEN TETT LÉPÉSEID TÉRKÉPE{"_cp;
+  const std::string_view appendix = "ZORDON VIDÉK REFERENCIA }"_cp;
+  for (const Sample& s :
+       {Sample{"1234_57.htm",
+               Layout::kRtf,
+               "E KÖRBEN TETT LÉPÉSEID TÉRKÉPE"_cp,
+               {map, R"(\pict)", "ÜZENET A JÁTÉKVEZETŐTŐL{"_cp, "VÁLTOZÁSOK A ZORDON VIDÉKEN{"_cp,
+                appendix, "Szörnyek\\par"_cp, "Tárgyak\\par"_cp, "Utasítás\\cell"_cp, "PPS  PP"}},
+        Sample{"1234_58.htm",
+               Layout::kRtfUj,
+               "E körben tett lépéseid térképe"_cp,
+               {map, R"(\pict)", appendix, "Szörnyek\\par"_cp, "Tárgyak\\par"_cp,
+                "Utasítás\\cell"_cp, "PPS  PP"}}}) {
+    const std::string tail = SampleTail(s.name, s.from);
+    ASSERT_FALSE(tail.empty()) << s.name;
+    {
+      Harness h(s.layout, tail, /*pictures=*/true);
+      const std::string out = h.Close();
+      int at = 0;
+      for (std::string_view part : s.parts) {
+        const int p = PosFrom(part, out, at + 1);
+        EXPECT_GT(p, at) << s.name << ": " << part;
+        at = p;
+      }
+    }
+    // Cut off after any line, the document still ends closed.
+    for (std::size_t end = tail.find("\r\n"); end != std::string::npos;
+         end = tail.find("\r\n", end + 2)) {
+      Harness h(s.layout, tail.substr(0, end + 2), /*pictures=*/true);
+      const std::string out = h.Close();
+      // The closing "}" ends the prologue's group, which is not written here.
+      ASSERT_EQ(BraceBalance("{" + out), 0) << s.name << " cut at " << end;
+      ASSERT_TRUE(EndsWith(out, "}\r\n")) << s.name << " cut at " << end;
+      ASSERT_EQ(h.console.lines.back(), "") << s.name << " cut at " << end;
+    }
+  }
 }
 
 }  // namespace
