@@ -1,8 +1,76 @@
 #include "convert/closing_sections.h"
 
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "convert/appendix.h"
+#include "convert/maps/map_section.h"
+#include "convert/section_tables.h"
+#include "text/cp1250.h"
+#include "text/line_cuts.h"
+#include "text/text.h"
+
 namespace qv {
+namespace {
+
+// The report's text paragraphs as one-cell rows: every line of the section
+// with at least three characters of text, up to the next paragraph (or the
+// copyright line, when `toCopyright`).
+void WriteTextSection(ConverterRun& run, std::string_view title, std::string_view cellOpen,
+                      bool toCopyright) {
+  run.rtf.Line(R"(\pard \ql\widctlpar {\f11\fs19 \par})");
+  run.rtf.Line(R"(\pard {\f5\fs36\qc\keep\keepn )" + std::string(title) + R"({\f5\fs20\par\par}})");
+  ForEachTableLine(
+      run,
+      [toCopyright](const std::string& line) {
+        return HoldsLowered(line, "<p>") || (toCopyright && Contains(line, "&copy"));
+      },
+      [&](const std::string& line) {
+        const std::string text = PlainLineText(line);
+        if (Length(text) < 3) return;
+        WriteRowOpener(run.rtf, kFullWidthEdges, false);
+        run.rtf.Line(R"(\widctlpar\intbl\qj)");
+        run.rtf.Line(std::string(cellOpen) + text + R"(}\cell)");
+        run.rtf.Line(R"(\row)");
+      });
+  run.rtf.Line(R"(\pard)");
+}
+
+void WriteGameMasterMessage(ConverterRun& run) {
+  WriteTextSection(run, "ÜZENET A JÁTÉKVEZETŐTŐL"_cp, R"({\fs18 )", false);
+}
+
+void WriteWorldChanges(ConverterRun& run) {
+  WriteTextSection(run, "VÁLTOZÁSOK A ZORDON VIDÉKEN"_cp, R"({\fs18\qj )", true);
+}
+
+struct ClosingSection {
+  std::string_view marker;
+  void (*write)(ConverterRun&);
+};
+
+std::vector<ClosingSection> ClosingSectionsOf(Layout layout) {
+  if (layout == Layout::kRtf)
+    return {{"E KÖRBEN TETT LÉPÉSEID TÉRKÉPE"_cp, WriteStepMapSection},
+            {"ÜZENET A JÁTÉKVEZETŐTŐL"_cp, WriteGameMasterMessage},
+            {"Változások a Zordon"_cp, WriteWorldChanges},
+            {"ZORDON VIDÉK REFERENCIA"_cp, WriteAppendix}};
+  return {{"E körben tett lépéseid térképe"_cp, WriteStepMapSection},
+          {"ZORDON  VIDÉK  REFERENCIA"_cp, WriteAppendix}};
+}
+
+}  // namespace
 
 void ConvertClosingSections(ConverterRun& run) {
+  const std::vector<ClosingSection> sections = ClosingSectionsOf(run.layout);
+  std::vector<std::string_view> markers;
+  for (const ClosingSection& s : sections) markers.push_back(s.marker);
+  for (std::size_t i = 0; i < sections.size(); ++i) {
+    run.ReadUntilAny(std::span<const std::string_view>(markers).subspan(i));
+    if (run.CurrentHolds(sections[i].marker)) sections[i].write(run);
+  }
+
   run.rtf.Line("}");
   // Everything reaches the disk before success is announced, so a full disk
   // is reported as the failure it is.

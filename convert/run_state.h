@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "rtfkit/paragraph.h"
 #include "rtfkit/prologue.h"
@@ -44,6 +45,9 @@ struct ConverterRun : ReportCursor {
   std::string commandLabel;
   bool contactListWritten = false;
   int pictureCounter = 0;  // the pictures of this conversion, counted
+  // The command reference of the appendix, one entry a list line; every
+  // conversion starts with an empty list.
+  std::vector<std::string> commandList;
 
   void Console(const std::string& line) { ctx.console.Line(line); }
 

@@ -213,6 +213,8 @@ int BraceBalance(const std::string& rtf) {
 TEST(SampleReports, ConvertWithBalancedBracesUnderEverySetting) {
   for (const char* name : {"1234_57.htm", "1234_58.htm"}) {
     TempDir dir;
+    // The samples carry a map of the turn's steps.
+    test::WriteTestPictures(dir);
     std::ifstream in(std::string(QV_SOURCE_DIR) + "/examples/" + name, std::ios::binary);
     std::ostringstream report;
     report << in.rdbuf();

@@ -1,0 +1,125 @@
+#include "convert/command_list.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "convert/section_tables.h"
+#include "text/cp1250.h"
+#include "text/line_cuts.h"
+#include "text/text.h"
+
+namespace qv {
+namespace {
+
+// The newer layout's column title line; the list follows it.
+constexpr std::string_view kListTitleRtfUj =
+    "Röv.  1.PAR.    2.PAR.    3.PAR.    TVP    Utasítás"_cp;
+constexpr std::string_view kColumnTitle =
+    R"({\f11\fs12 Röv. 1.PAR.    2.PAR.    3.PAR.     TVP  Utasítás\cell})"_cp;
+constexpr std::string_view kEmptyCell = R"({\f11\fs12\cell})";
+
+// Two command columns with a narrow empty one between them.
+constexpr int kColumnEdges[] = {5000, 5200, 10200};
+
+// Tabs become blanks, `blanks` blanks go in before character `at`, and as
+// many characters before the last one go again: the columns behind the tab
+// move right and the line keeps its length.
+std::string ShiftColumns(std::string line, int at, int blanks) {
+  line = ReplaceAll("\t", " ", std::move(line));
+  Insert(std::string(static_cast<std::size_t>(blanks), ' '), line, at);
+  Delete(line, Length(line) - blanks, blanks);
+  return line;
+}
+
+// The first rule that fits: the two item-payment lines with a tab, then (older
+// layout) the game-week savings lines, which lose their surplus words.
+std::string RewriteListLine(Layout layout, std::string line) {
+  const bool tab = Contains(line, "\t");
+  if (tab && Contains(line, "KF   tárgy     [1-2]"_cp)) return ShiftColumns(std::move(line), 30, 7);
+  if (tab && Contains(line, "KF   tárgy     3"_cp)) return ShiftColumns(std::move(line), 20, 14);
+  if (layout == Layout::kRtf) {
+    if (Contains(line, "PPF  PP")) line = ReplaceAll("spórolt "_cp, "", std::move(line));
+    if (Contains(line, "PPS  PP")) line = ReplaceAll(", spórolása"_cp, "", std::move(line));
+    if (Contains(line, "EXT  ")) line = ReplaceAll("játékhét "_cp, "", std::move(line));
+  }
+  return line;
+}
+
+void WriteHeaderRow(RtfWriter& rtf) {
+  for (std::string_view line :
+       {R"(\trowd)", R"(\clvertalt\clbrdrb\brdrs\brdrw10)", R"(\cellx5000)", R"(\cellx5200)",
+        R"(\clvertalt\clbrdrb\brdrs\brdrw10)", R"(\cellx10200)", R"(\widctlpar\intbl)"})
+    rtf.Line(line);
+  rtf.Line(kColumnTitle);
+  rtf.Line(kEmptyCell);
+  rtf.Line(kColumnTitle);
+  rtf.Line(R"(\row)");
+}
+
+std::string Cell(std::string_view entry) {
+  return R"({\f11\fs12 )" + std::string(entry) + R"(\cell})";
+}
+
+// Entries 0 to n / 2 go down the left column, the rest down the right one.
+// An empty list writes no row.
+void WriteColumns(RtfWriter& rtf, const std::vector<std::string>& entries) {
+  const std::size_t n = entries.size();
+  for (std::size_t r = 0; n > 0 && r <= n / 2; ++r) {
+    WriteRowOpener(rtf, kColumnEdges, true);
+    rtf.Line(Cell(entries[r]));
+    rtf.Line(kEmptyCell);
+    const std::size_t right = n / 2 + 1 + r;
+    rtf.Line(right < n ? Cell(entries[right]) : std::string(kEmptyCell));
+    rtf.Line(R"(\row)");
+  }
+  rtf.Line(R"(\pard)");
+}
+
+bool AtListEnd(const std::string& line) { return HoldsLowered(line, "</pre>"); }
+
+// The line as it goes into the list, unless it ends the list.
+void TakeListLine(ConverterRun& run) {
+  run.currentLine = RewriteListLine(run.layout, run.currentLine);
+  if (!Contains(HungarianLowerCase(run.currentLine), "</pre>"))
+    run.commandList.push_back(StripTags(run.currentLine));
+}
+
+}  // namespace
+
+void WriteCommandList(ConverterRun& run) {
+  run.Console("   Parancsok...");
+  run.rtf.Line(R"({\f11\fs12\par})");
+
+  // The older layout's list starts with the "<pre>" line itself, which is
+  // read again once the header row is written.
+  std::optional<std::int64_t> preLineStart;
+  if (run.layout == Layout::kRtf) {
+    while (!run.Eof() && !HoldsLowered(run.currentLine, "<pre>")) {
+      preLineStart = run.report.TextFilePos();
+      run.ReadLine();
+    }
+  } else {
+    run.ReadUntilAny({kListTitleRtfUj});
+  }
+  WriteHeaderRow(run.rtf);
+
+  if (run.layout == Layout::kRtf && HoldsLowered(run.currentLine, "<pre>")) {
+    if (preLineStart) {
+      run.report.TextFileSeek(*preLineStart);
+    } else if (!AtListEnd(run.currentLine)) {
+      // The title line holds "<pre>" itself: no line was read, so there is
+      // no mark to go back to, and the line is taken as it stands.
+      TakeListLine(run);
+    }
+  }
+  while (!run.Eof() && !AtListEnd(run.currentLine)) {
+    run.ReadLine();
+    TakeListLine(run);
+  }
+  WriteColumns(run.rtf, run.commandList);
+}
+
+}  // namespace qv
