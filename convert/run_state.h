@@ -43,7 +43,8 @@ struct ConverterRun : ReportCursor {
   bool narrativeMode = false;
   std::string commandLabel;
   bool contactListWritten = false;
-  int pictureCounter = 0;  // the pictures of this conversion, counted
+  int pictureCounter = 0;   // the pictures of this conversion, counted
+  int lastBannerGroup = 0;  // the item banner group whose picture was written last
 
   void Console(const std::string& line) { ctx.console.Line(line); }
 
