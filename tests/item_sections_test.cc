@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
 
+#include "convert/closing_sections.h"
+#include "convert/driver.h"
+#include "convert/sections.h"
 #include "rtfkit/item_banners.h"
 #include "tests/maps_support.h"
 #include "text/cp1250.h"
@@ -238,6 +243,126 @@ TEST(ItemSectionsRtfUj, LongLineOfUnendedCellsIsCutInLinearTime) {
   test::MapHarness h(Layout::kRtfUj, L(kItemsUj + "|" + cells + "|" + kEndUj));
   const std::string out = Convert(h, rtfuj::ConvertItems);
   EXPECT_EQ(Find("\\row", out), Length(kHeading + kThree) + 50000 * Length(Cell("      ")) + 1);
+}
+
+// --- In the section walk ------------------------------------------------------------
+
+std::string Sample(const std::string& name) {
+  std::ifstream in(std::string(QV_SOURCE_DIR) + "/examples/" + name, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// Whole lines of text from the one holding `from` up to and including the
+// first line after `after` that holds `through`; empty when one is missing.
+std::string LinesBetween(const std::string& text, std::string_view from, std::string_view after,
+                         std::string_view through) {
+  const std::size_t a = text.find(from);
+  const std::size_t b = a == std::string::npos ? a : text.find(after, a);
+  const std::size_t c = b == std::string::npos ? b : text.find(through, b);
+  if (c == std::string::npos) return "";
+  const std::size_t start = text.rfind("\r\n", a) + 2;
+  return text.substr(start, text.find("\r\n", c) + 2 - start);
+}
+
+// The sample's character sheet and the skill tables before its spells.
+std::string BranchStart(const std::string& report) {
+  return LinesBetween(report, "KARAKTERLAP", "KARAKTERLAP", "EGYÉB ISMERETEK"_cp) +
+         LinesBetween(report, "EGYÉB ISMERETEK"_cp, "EGYÉB ISMERETEK"_cp, "</TABLE>");
+}
+
+// Counts "{" and "}" that are not escaped; -1 when a "}" closes nothing.
+int BraceBalance(const std::string& rtf) {
+  int depth = 0;
+  for (std::size_t i = 0; i < rtf.size(); ++i) {
+    if (rtf[i] == '\\')
+      ++i;
+    else if (rtf[i] == '{')
+      ++depth;
+    else if (rtf[i] == '}' && --depth < 0)
+      return -1;
+  }
+  return depth;
+}
+
+// Walks the branch and finishes the document the way a conversion does; the
+// prologue's opening "{" is put in front.
+std::string Walk(Layout v, const std::string& report) {
+  test::MapHarness h(v, report, /*pictures=*/false);
+  h.run.ReadLine();
+  WalkSections(h.run);
+  ConvertClosingSections(h.run);
+  return "{" + h.out.Text();
+}
+
+TEST(ItemSectionsWalk, SamplesEveryGroupAndCutAfterEveryLine) {
+  struct Case {
+    const char* name;
+    Layout variant;
+    std::string_view weightTableEnd;
+    int banners;
+  };
+  for (const Case& c : {Case{"1234_57.htm", Layout::kRtf, "</table>", 8},
+                        Case{"1234_58.htm", Layout::kRtfUj, "</TABLE></TD></TR></TABLE>", 6}}) {
+    const std::string report = Sample(c.name);
+    const std::string start = BranchStart(report);
+    const std::string items =
+        LinesBetween(report, "NÁLAD LÉVŐ TÁRGYAK"_cp, "Összsúly:"_cp, c.weightTableEnd);
+    ASSERT_FALSE(start.empty() || items.empty()) << c.name;
+
+    const std::string out = Walk(c.variant, start + items);
+    const int title = Find(kHeading, out);
+    EXPECT_GT(title, 0) << c.name;
+    int pictures = 0;
+    for (int at = Find(kItemBannerHeader, out); at > 0;
+         at = PosFrom(kItemBannerHeader, out, at + 1))
+      ++pictures;
+    EXPECT_EQ(pictures, c.banners) << c.name;
+    // Every group's banner, in the order of the groups' first headings.
+    int at = title;
+    for (int group : c.variant == Layout::kRtf ? std::vector<int>{1, 2, 3, 6, 5, 4}
+                                               : std::vector<int>{1, 2, 3, 4, 5, 6}) {
+      const int p = PosFrom(ItemBannerHex(group), out, at + 1);
+      EXPECT_GT(p, at) << c.name << ": group " << group;
+      at = p;
+    }
+    EXPECT_TRUE(EndsWith(out, "\\row\r\n\\pard\r\n}\r\n")) << c.name;
+
+    // Cut off after any line, the document still ends closed.
+    for (std::size_t end = items.find("\r\n"); end != std::string::npos;
+         end = items.find("\r\n", end + 2)) {
+      const std::string cut = Walk(c.variant, start + items.substr(0, end + 2));
+      ASSERT_EQ(BraceBalance(cut), 0) << c.name << " cut at " << end;
+      ASSERT_TRUE(EndsWith(cut, "}\r\n")) << c.name << " cut at " << end;
+    }
+  }
+
+  // Without the section the branch writes no item heading.
+  const std::string report = Sample("1234_57.htm");
+  const std::string none =
+      Walk(Layout::kRtf, BranchStart(report) + L("<TD COLSPAN=9>NÁLAD TÁRGYAK</TD>|"
+                                                 "<TD CLASS=ossz>Összsúly:</TD>|</table>"_cp));
+  EXPECT_FALSE(Contains(none, "Tárgyaid"_cp));
+  EXPECT_EQ(BraceBalance(none), 0);
+}
+
+TEST(ItemSectionsWalk, BannerMemoryStartsAfreshWithEveryConversion) {
+  // The sample's last category made an armour one, like its first.
+  const std::string report = ReplaceAll("COLSPAN=9>Eszközök, használati tárgyak<"_cp,
+                                        "COLSPAN=9>Övek<"_cp, Sample("1234_57.htm"));
+  test::TempDir dir;
+  const std::string path = dir.Write("1234_57.htm", report);
+  test::RecordingConsole console;
+  RunContext ctx{console, dir.path() + "/"};
+  ConverterSession session;
+  rtf::ConvertReport(ctx, session, path);
+  const std::string first = dir.Read("1234r57.rtf");
+  ASSERT_TRUE(Contains(first, kParagraph + kItemBannerHeader + "\r\n" + ItemBannerHex(1) +
+                                  "}}\r\n\\tab\r\n" + Label("Sisakok")));
+  // The next conversion writes the first armour banner again.
+  rtf::ConvertReport(ctx, session, path);
+  EXPECT_EQ(dir.Read("1234r57.rtf"), first);
 }
 
 }  // namespace
