@@ -44,7 +44,8 @@ struct ConverterRun : ReportCursor {
   bool narrativeMode = false;
   std::string commandLabel;
   bool contactListWritten = false;
-  int pictureCounter = 0;  // the pictures of this conversion, counted
+  int pictureCounter = 0;   // the pictures of this conversion, counted
+  int lastBannerGroup = 0;  // the item banner group whose picture was written last
   // The command reference of the appendix, one entry a list line; every
   // conversion starts with an empty list.
   std::vector<std::string> commandList;

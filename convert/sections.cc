@@ -6,6 +6,7 @@
 
 #include "convert/character_sheet.h"
 #include "convert/encyclopedia.h"
+#include "convert/item_sections.h"
 #include "convert/mind_skill_table.h"
 #include "convert/skill_tables.h"
 #include "convert/spell_tables.h"
@@ -70,6 +71,8 @@ Converter LaterConverter(Layout layout, std::string_view marker) {
   if (marker == "COLSPAN=4>ISTENI KÜLDETÉSEID"_cp) return rtfuj::WriteDivineQuests;
   if (marker == ">HŐSTETTEID"_cp) return rtf::WriteHeroicDeeds;
   if (marker == "KT-d eddig kifejlesztett képességei:<"_cp) return rtf::WriteMindSkills;
+  if (marker == "COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK"_cp)
+    return old ? rtf::ConvertItems : rtfuj::ConvertItems;
   return nullptr;
 }
 

@@ -1,0 +1,386 @@
+#include "convert/item_sections.h"
+
+#include <algorithm>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "convert/section_tables.h"
+#include "rtfkit/item_banners.h"
+#include "text/cp1250.h"
+#include "text/line_cuts.h"
+#include "text/text.h"
+
+namespace qv {
+namespace {
+
+constexpr std::string_view kItemsMarker = "COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK"_cp;
+constexpr std::string_view kItemsTitle =
+    "Tárgyaid (*-gal jelöltek bekészítve, zárójelben tárgy sorszáma) "_cp;
+constexpr std::string_view kWeightMarker = "Összsúly:"_cp;
+constexpr std::string_view kCategoryMarker = "COLSPAN=9>";
+constexpr std::string_view kWideCellMarker = "COLSPAN=6>";
+
+constexpr int kItemEdges[] = {3400, 6800, 10200};
+constexpr int kPotionEdges[] = {3400, 10200};
+constexpr int kTotalWeightEdges[] = {2600, 10200};
+
+// The paragraph a banner and its label stand in.
+constexpr std::string_view kBannerParagraph = R"(\pard \qj\sb120\sa60\widctlpar\tqc\tx5103 )";
+
+// The heading words of each banner group as the older layout's category
+// headings hold them, and the one heading of each group in the newer layout.
+constexpr std::string_view kArmourWords[] = {
+    "Páncélok és pajzsok"_cp, "Pajzsok"_cp,  "Páncélok"_cp, "Sisakok"_cp,  "Köpenyek"_cp,
+    "Vállvédők"_cp,           "Kesztyűk"_cp, "Övek"_cp,     "Nadrágok"_cp, "Csizmák"_cp};
+constexpr std::string_view kWeaponWords[] = {
+    "Fegyverek és lövedékek"_cp, "Vágófegyverek"_cp, "Szúrófegyverek"_cp, "Ütőfegyverek"_cp,
+    "Vízifegyverek"_cp,          "Lőfegyverek"_cp,   "Lövedékek"_cp,      "Dobófegyverek"_cp};
+constexpr std::string_view kJewelleryWords[] = {"Ékszerek és egyéb csecsebecsék"_cp,
+                                                "Fülbevalók"_cp,
+                                                "Nyakláncok"_cp,
+                                                "Karkötők/karvédők"_cp,
+                                                "Gyűrűk"_cp,
+                                                "Ékszerek/ruhadíszek"_cp};
+constexpr std::string_view kToolWords[] = {"Eszközök, használati tárgyak"_cp, "Nyergek"_cp};
+constexpr std::string_view kPotionWords[] = {"Löttyök és porok, tartóstul"_cp};
+constexpr std::string_view kOddWords[] = {"Egyéb bigyók és gyanús csúnyaságok"_cp};
+
+constexpr std::span<const std::string_view> kGroupWords[kItemBannerGroups] = {
+    kArmourWords, kWeaponWords, kJewelleryWords, kToolWords, kPotionWords, kOddWords};
+
+constexpr std::string_view kGroupHeadings[kItemBannerGroups] = {
+    "Páncélok és pajzsok"_cp,
+    "Fegyverek és lövedékek"_cp,
+    "Ékszerek és egyéb csecsebecsék"_cp,
+    "Eszközök, használati tárgyak, készletek"_cp,
+    "Löttyök és porok, tartóstul"_cp,
+    "Egyéb bigyók és gyanús csúnyaságok"_cp};
+
+std::string ItemCell(std::string_view text) {
+  return R"({\f11\fs17 )" + std::string(text) + R"(}\cell)";
+}
+
+std::string LabelLine(std::string_view label) {
+  return R"({\f11\fs20\up20\ul  )" + std::string(label) + R"(_}\fs16\par\pard)";
+}
+
+// A mark between blanks closes up on both sides: " * ", then " + ", then
+// " > ".
+std::string CloseUpMarks(std::string text) {
+  text = ReplaceAll(" * ", "*", std::move(text));
+  text = ReplaceAll(" + ", "+", std::move(text));
+  return ReplaceAll(" > ", ">", std::move(text));
+}
+
+// The section frame: the heading lines, the table, and the total weight found
+// after it.
+template <typename Table, typename Weight>
+void ConvertItemsWith(ConverterRun& run, Table table, Weight weight) {
+  run.ReadUntilAny({kItemsMarker});
+  if (!run.CurrentHolds(kItemsMarker)) return;
+  WriteSectionHeading(run.rtf, kItemsTitle);
+  table(run);
+  run.rtf.Line(R"(\pard)");
+  run.ReadUntilAny({kWeightMarker});
+  if (!run.CurrentHolds(kWeightMarker)) return;
+  weight(run);
+  run.rtf.Line(R"(\pard)");
+}
+
+// The weight table's loop: from the current line on, every line is handed
+// over until one is an end line; the report's end stops the reading.
+template <typename IsEnd, typename Handle>
+void ForEachLineFromHere(ConverterRun& run, IsEnd isEnd, Handle handle) {
+  while (!isEnd(run.currentLine)) {
+    handle(run.currentLine);
+    if (run.Eof()) return;
+    run.ReadLine();
+  }
+}
+
+// --- Older layout ------------------------------------------------------------
+
+bool IsTableEndRtf(const std::string& line) { return HoldsLowered(line, "</table>"); }
+
+// The banner group whose heading words the line holds first, 0 for none.
+int GroupOfHeadingWords(std::string_view line) {
+  for (int group = 1; group <= kItemBannerGroups; ++group)
+    for (std::string_view words : kGroupWords[group - 1])
+      if (Contains(line, words)) return group;
+  return 0;
+}
+
+// Items three to a row, counted over the number cells; a potion row has the
+// potion and its effect. A row the table leaves open stays open.
+void WriteItemTableRtf(ConverterRun& run) {
+  RtfWriter& out = run.rtf;
+  bool potions = false;
+  int column = 0;
+  ForEachTableLine(run, IsTableEndRtf, [&](const std::string& current) {
+    const std::string line = current;  // the reads below replace the current line
+    if (HoldsLowered(line, "<td class=tdb")) ++column;
+    if (!HoldsLowered(line, "<td")) return;
+    if (Contains(line, kCategoryMarker)) {
+      potions = Contains(line, "Löttyök"_cp);
+      rtf::WriteItemCategory(run, PlainLineText(line));
+      column = 0;
+      return;
+    }
+    if (Contains(line, kWideCellMarker)) {
+      out.Line(ItemCell(PlainLineText(line)));
+      out.Line(R"(\row)");
+      column = 0;
+      return;
+    }
+    if (column == 1) {
+      if (potions)
+        WriteRowOpener(out, kPotionEdges, true);
+      else
+        WriteRowOpener(out, kItemEdges, true);
+    }
+    // The number right-aligned, the mark between blanks (an empty mark
+    // leaves one blank), the name.
+    std::string text = PadLeft(PlainLineText(line), 5);
+    std::string mark(" ");
+    mark += PlainLineText(run.ReadLine());
+    mark += ' ';
+    text += ReplaceAll("  ", " ", std::move(mark));
+    text += PlainLineText(run.ReadLine());
+    out.Line(ItemCell(CloseUpMarks(std::move(text))));
+    if (column == 3) {
+      out.Line(R"(\row)");
+      column = 0;
+    }
+  });
+}
+
+// The total weight beside its label, every other cell line a row of its own.
+void WriteTotalWeightRtf(ConverterRun& run) {
+  RtfWriter& out = run.rtf;
+  ForEachLineFromHere(run, IsTableEndRtf, [&](const std::string& current) {
+    if (!HoldsLowered(current, "<td")) return;
+    const bool total = Contains(current, "Összs"_cp);
+    const std::string first = PlainLineText(current);
+    if (total)
+      WriteRowOpener(out, kTotalWeightEdges, true);
+    else
+      WriteRowOpener(out, kFullWidthEdges, true);
+    out.Line(ItemCell(first));
+    if (total) out.Line(ItemCell(PlainLineText(run.ReadLine())));
+    out.Line(R"(\row)");
+  });
+}
+
+// --- Newer layout --------------------------------------------------------------
+
+constexpr std::string_view kTableEndRtfUj = "</TABLE></TD></TR></TABLE>";
+constexpr std::string_view kNumberCell = "WIDTH=30>";
+constexpr std::string_view kNextItem = R"(</TD> <TD ALIGN=RIGHT CLASS="t1" WIDTH=30>)";
+constexpr std::string_view kNextWideCell = R"(</TD> <TD CLASS="t1" COLSPAN=6>)";
+constexpr std::string_view kRowEnd = "</TD></TR>";
+constexpr int kCellEndLength = 5;  // "</TD>", which every cell end starts with
+
+bool IsTableEndRtfUj(const std::string& line) { return Contains(line, kTableEndRtfUj); }
+
+// A report line cut from the front, piece by piece. Where a marker and the
+// first non-blank character next stand is remembered until the cuts pass it,
+// and a marker once missing stays missing, so cutting a long line into many
+// cells reads each part of it only once per marker.
+class FrontCuts {
+ public:
+  explicit FrontCuts(std::string text) : text_(std::move(text)) {}
+
+  bool Empty() const { return start_ >= text_.size(); }
+  // The text before position p of the rest (1-based); empty when p is 0.
+  std::string_view Before(int p) const {
+    return p <= 0 ? std::string_view() : std::string_view(text_).substr(start_, p - 1);
+  }
+  std::string_view Rest() const { return std::string_view(text_).substr(start_); }
+
+  // Position of marker in the rest (1-based), 0 when missing.
+  int Find(std::string_view marker) {
+    auto seen = std::find_if(found_.begin(), found_.end(),
+                             [&](const Found& f) { return f.marker == marker; });
+    if (seen == found_.end()) seen = found_.insert(found_.end(), Found{marker});
+    if (!seen->known || (seen->at != std::string::npos && seen->at < start_)) {
+      seen->at = text_.find(marker, start_);
+      seen->known = true;
+    }
+    return seen->at == std::string::npos ? 0 : static_cast<int>(seen->at - start_) + 1;
+  }
+  bool Holds(std::string_view marker) { return Find(marker) > 0; }
+  bool StartsAfterBlanksWith(char c) {
+    const std::size_t at = FirstNonBlank();
+    return at < text_.size() && text_[at] == c;
+  }
+
+  // Deletes n characters of the rest (all when fewer are left).
+  void Drop(int n) {
+    if (n > 0) start_ = std::min(text_.size(), start_ + static_cast<std::size_t>(n));
+  }
+  // Deletes through the first marker; when it is missing, as many
+  // characters as it has, less one (the cutting rule of the report sections).
+  void DropThrough(std::string_view marker) { Drop(Find(marker) + Length(marker) - 1); }
+  void DropLeadingBlanks() { start_ = std::min(FirstNonBlank(), text_.size()); }
+  void Clear() { start_ = text_.size(); }
+  // Goes on with a new text in place of the rest.
+  void Replace(std::string text) {
+    text_ = std::move(text);
+    start_ = 0;
+    found_.clear();
+    nonBlankKnown_ = false;
+  }
+
+ private:
+  struct Found {
+    std::string_view marker;
+    std::size_t at = std::string::npos;  // in text_; npos: missing for good
+    bool known = false;
+  };
+
+  std::size_t FirstNonBlank() {
+    if (!nonBlankKnown_ || nonBlank_ < start_) {
+      nonBlank_ = text_.find_first_not_of(' ', start_);
+      nonBlankKnown_ = true;
+    }
+    return nonBlank_;
+  }
+
+  std::string text_;
+  std::size_t start_ = 0;
+  std::vector<Found> found_;
+  std::size_t nonBlank_ = std::string::npos;
+  bool nonBlankKnown_ = false;
+};
+
+// Blanks in front of the cell until its first word fills five characters; a
+// cell without a blank gets six.
+std::string AlignFirstWord(const std::string& cell) {
+  const int blank = CharPosFrom(cell, ' ', 1);
+  return std::string(static_cast<std::size_t>(std::max(0, 6 - blank)), ' ') + cell;
+}
+
+// A potion and its effect, each a cell of a two-column row.
+void WritePotionRow(RtfWriter& out, std::string line) {
+  WriteRowOpener(out, kPotionEdges, true);
+  FrontCuts rest(std::move(line));
+  while (!rest.Empty()) {
+    rest.DropThrough(rest.Holds(kNumberCell) ? kNumberCell : kWideCellMarker);
+    if (rest.StartsAfterBlanksWith('>')) rest.Drop(2);
+    std::string cell;
+    if (const int next = rest.Find(kNextWideCell); next > 0) {
+      cell = AlignFirstWord(PlainLineText(rest.Before(next)));
+      rest.Drop(next + kCellEndLength - 1);
+    } else {
+      const int end = rest.Find(kRowEnd);
+      cell = PlainLineText(rest.Before(end));
+      rest.Drop(end + kCellEndLength - 1);
+    }
+    out.Line(ItemCell(CloseUpMarks(std::move(cell))));
+    if (!rest.Holds("<TD")) rest.Clear();
+  }
+  out.Line(R"(\row)");
+}
+
+// Up to three items, each a cell; a row short of items is filled up with
+// empty cells.
+void WriteItemRow(RtfWriter& out, std::string line) {
+  WriteRowOpener(out, kItemEdges, true);
+  FrontCuts rest(std::move(line));
+  int count = 0;
+  while (!rest.Empty()) {
+    ++count;
+    rest.DropThrough(kNumberCell);
+    // The rest is normalised once; what is left of a normalised text after a
+    // cut from the front needs only its leading blank removed.
+    if (count == 1)
+      rest.Replace(NormalizeBlanks(std::string(rest.Rest())));
+    else
+      rest.DropLeadingBlanks();
+    int end = rest.Find(kNextItem);
+    if (end == 0) end = rest.Find(kRowEnd);
+    std::string cell(rest.Before(end));
+    // A leading ">" would stop the tag removal; as an entity it stays text.
+    if (cell.starts_with('>')) cell.replace(0, 1, "&gt;");
+    out.Line(ItemCell(CloseUpMarks(AlignFirstWord(PlainLineText(cell)))));
+    rest.Drop(end + kCellEndLength - 1);
+    if (!rest.Holds("<TD")) rest.Clear();
+  }
+  for (; count < 3; ++count) out.Line(ItemCell(""));
+  out.Line(R"(\row)");
+}
+
+void WriteItemTableRtfUj(ConverterRun& run) {
+  ForEachTableLine(run, IsTableEndRtfUj, [&](const std::string& line) {
+    if (Contains(line, kCategoryMarker))
+      rtfuj::WriteItemCategory(run);
+    else if (Contains(line, kWideCellMarker))
+      WritePotionRow(run.rtf, line);
+    else
+      WriteItemRow(run.rtf, line);
+  });
+}
+
+// Every line a row across the page. The weight's unit and the load text
+// after it run together once the cells are gone, so they are set apart.
+void WriteTotalWeightRtfUj(ConverterRun& run) {
+  RtfWriter& out = run.rtf;
+  ForEachLineFromHere(run, IsTableEndRtfUj, [&](const std::string& line) {
+    WriteRowOpener(out, kFullWidthEdges, true);
+    out.Line(ItemCell(ReplaceAll("kgMegterh", "kg       Megterh", PlainLineText(line))));
+    out.Line(R"(\row)");
+  });
+}
+
+}  // namespace
+
+namespace rtf {
+
+void ConvertItems(ConverterRun& run) {
+  ConvertItemsWith(run, WriteItemTableRtf, WriteTotalWeightRtf);
+}
+
+void WriteItemCategory(ConverterRun& run, std::string_view label) {
+  const int group = GroupOfHeadingWords(run.currentLine);
+  if (group == 0) return;
+  RtfWriter& out = run.rtf;
+  out.Write(kBannerParagraph);
+  // Sub-categories of one group in a row share its banner.
+  if (group != run.lastBannerGroup) {
+    run.lastBannerGroup = group;
+    out.Line(kItemBannerHeader);
+    out.Write(ItemBannerHex(group));
+    out.Line("}}");
+  }
+  out.Line(R"(\tab)");
+  // The potions and the odd things are labelled by their group's name.
+  out.Line(LabelLine(group >= 5 ? kGroupHeadings[group - 1] : label));
+}
+
+}  // namespace rtf
+
+namespace rtfuj {
+
+void ConvertItems(ConverterRun& run) {
+  ConvertItemsWith(run, WriteItemTableRtfUj, WriteTotalWeightRtfUj);
+}
+
+void WriteItemCategory(ConverterRun& run) {
+  const auto heading = std::find_if(std::begin(kGroupHeadings), std::end(kGroupHeadings),
+                                    [&](std::string_view h) { return run.CurrentHolds(h); });
+  if (heading == std::end(kGroupHeadings)) return;
+  const int group = static_cast<int>(heading - std::begin(kGroupHeadings)) + 1;
+  RtfWriter& out = run.rtf;
+  out.Line((group == 1 ? "" : R"(\pard)") + std::string(kBannerParagraph) +
+           std::string(kItemBannerHeader));
+  out.Write(ItemBannerHex(group));
+  out.Line(R"(}}\tab)");
+  out.Line(LabelLine(*heading));
+}
+
+}  // namespace rtfuj
+
+}  // namespace qv
