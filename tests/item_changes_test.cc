@@ -2,10 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "convert/closing_sections.h"
+#include "convert/sections.h"
 #include "tests/maps_support.h"
 #include "text/cp1250.h"
 #include "text/text.h"
@@ -18,8 +24,8 @@ std::string L(std::string_view lines) {
   return ReplaceAll("|", "\r\n", std::string(lines)) + "\r\n";
 }
 
-// Converts the lists of a report from its first line on; the current line
-// where the searches stopped goes to `stoppedAt`.
+// The lists converted from the report's first line on; `stoppedAt` gets the
+// line the searches ended on.
 std::string Convert(Layout v, const std::string& report, std::string* stoppedAt = nullptr) {
   test::MapHarness h(v, report, /*pictures=*/false);
   (v == Layout::kRtf ? rtf::ConvertItemChanges : rtfuj::ConvertItemChanges)(h.run);
@@ -34,13 +40,10 @@ std::string Heading(std::string_view title) {
 }
 
 const std::string kRow = L(R"(\trowd|\cellx3400|\cellx6800|\cellx10200|\widctlpar\intbl)");
-const std::string kPard = L(R"(\pard)");
-const std::string kTableEndRtfUj = "</TABLE></TD></TR></TABLE>";
+const std::string kFill = R"({\f11\fs17  }\cell|)";
+const std::string kEndRtfUj = "</TABLE></TD></TR></TABLE>";
 
-struct List {
-  std::string_view marker, title;
-};
-const List kLists[] = {
+const std::pair<std::string_view, std::string_view> kLists[] = {
     {"TÁRGYAID A BANK SZÉFJÉBEN"_cp, "Tárgyaid a bank széfjében "_cp},
     {"A FORDULÓ ELEJÉN MÉG MEGVOLT..."_cp, "A forduló elején még megvolt... "_cp},
     {"AZ ELŐZŐ FORDULÓBAN MÉG MEGVOLT..."_cp, "Az előző fordulóban még megvolt... "_cp},
@@ -52,104 +55,126 @@ std::string Item(std::string_view count, std::string_view name) {
          R"(</TD> <TD CLASS="t1">)" + std::string(name) + "</TD>";
 }
 
-// A list of one item (2 gyógyfű) in the report's form and as written.
-std::string OneItemList(Layout v, std::string_view marker) {
-  const std::string heading = "<TD COLSPAN=9>" + std::string(marker) + "</TD>";
-  if (v == Layout::kRtf)
-    return L(heading +
-             std::string("|</TR>|<TR>|<TD CLASS=tdb> 2 </TD>|<TD CLASS=teq>=</TD>|"
-                         "<TD><A HREF=\"#t311\">gyógyfű</A> (#311)</TD>|</TR>|</table>"_cp));
-  return L(heading + "</TR>|<TR>" + Item("2", "gyógyfű (#311)"_cp) + "</TR>|" + kTableEndRtfUj);
+// List i holding 2 gyógyfű, in the report and as written.
+std::string ListIn(Layout v, int i) {
+  const std::string heading = "<TD COLSPAN=9>" + std::string(kLists[i].first) + "</TD>";
+  if (v == Layout::kRtfUj)
+    return L(heading + "|<TR>" + Item("2", "gyógyfű (#311)"_cp) + "</TR>|" + kEndRtfUj);
+  return L(heading +
+           std::string("|<TR>|<TD CLASS=tdb> 2 </TD>|<TD CLASS=teq>=</TD>|"
+                       "<TD><A HREF=\"#t311\">gyógyfű</A> (#311)</TD>|</TR>|</table>"_cp));
 }
-std::string OneItemOutput(Layout v, std::string_view title) {
-  const std::string cell(R"({\f11\fs17     2 gyógyfű (#311)}\cell)"_cp);
-  return Heading(title) + kRow +
-         (v == Layout::kRtf ? L(cell)
-                            : L(cell + R"(|{\f11\fs17  }\cell|{\f11\fs17  }\cell|\row)")) +
-         kPard;
+std::string ListOut(Layout v, int i) {
+  const std::string cell(R"({\f11\fs17     2 gyógyfű (#311)}\cell|)"_cp);
+  return Heading(kLists[i].second) + kRow +
+         L(cell + (v == Layout::kRtfUj ? kFill + kFill + R"(\row|)" : "") + R"(\pard)");
 }
 
-TEST(ItemChanges, EveryListInOrderAndAnyOneMissing) {
+TEST(ItemChanges, EveryListInOrderAnyOneMissingOrOnlyTheLast) {
   for (Layout v : {Layout::kRtf, Layout::kRtfUj}) {
     for (int missing = -1; missing < 4; ++missing) {
       std::string report = L("<P>"), expected;
       for (int i = 0; i < 4; ++i) {
         if (i == missing) continue;
-        report += OneItemList(v, kLists[i].marker);
-        expected += OneItemOutput(v, kLists[i].title);
+        report += ListIn(v, i);
+        expected += ListOut(v, i);
       }
       EXPECT_EQ(Convert(v, report), expected) << static_cast<int>(v) << " without " << missing;
     }
-    // Only the received items: the three searches before stop at its
-    // marker, and a bank list behind it is never looked for.
-    EXPECT_EQ(Convert(v, OneItemList(v, kLists[3].marker) + OneItemList(v, kLists[0].marker)),
-              OneItemOutput(v, kLists[3].title));
+    // The three searches before the last list stop at its marker, so a bank
+    // list behind it is never looked for.
+    EXPECT_EQ(Convert(v, ListIn(v, 3) + ListIn(v, 0)), ListOut(v, 3));
   }
 }
 
-TEST(ItemChanges, ClosingSectionsEndTheSearchesOfTheirLayout) {
+TEST(ItemChanges, ClosingSectionsOfTheLayoutEndEverySearch) {
   const std::vector<std::string_view> older = {
       "E KÖRBEN TETT LÉPÉSEID TÉRKÉPE"_cp, "ÜZENET A JÁTÉKVEZETŐTŐL"_cp, "Változások a Zordon"_cp,
-      "ZORDON VIDÉK REFERENCIA"_cp};
+      "ZORDON VIDÉK REFERENCIA"_cp, "&copy"};
   const std::vector<std::string_view> newer = {"E körben tett lépéseid térképe"_cp,
-                                               "ZORDON  VIDÉK  REFERENCIA"_cp};
+                                               "ZORDON  VIDÉK  REFERENCIA"_cp, "&copy"};
+  std::vector<std::string_view> all = older;
+  all.insert(all.end(), newer.begin(), newer.end());
   for (Layout v : {Layout::kRtf, Layout::kRtfUj}) {
-    const bool old = v == Layout::kRtf;
-    for (std::string_view marker : old ? older : newer) {
+    const std::vector<std::string_view>& own = v == Layout::kRtf ? older : newer;
+    for (std::string_view marker : all) {
+      const bool stops = std::find(own.begin(), own.end(), marker) != own.end();
       std::string stoppedAt;
-      EXPECT_EQ(
-          Convert(v,
-                  L("<P>|<H2>" + std::string(marker) + "</H2>") + OneItemList(v, kLists[1].marker),
-                  &stoppedAt),
-          "");
-      EXPECT_EQ(stoppedAt, "<H2>" + std::string(marker) + "</H2>");
+      EXPECT_EQ(Convert(v, L("<P>|<H2>" + std::string(marker)) + ListIn(v, 1), &stoppedAt),
+                stops ? "" : ListOut(v, 1))
+          << static_cast<int>(v) << ": " << marker;
+      if (stops) {
+        EXPECT_EQ(stoppedAt, "<H2>" + std::string(marker));
+      }
     }
-    // The other layout's closing markers are text like any other.
-    for (std::string_view marker : old ? newer : older)
-      EXPECT_EQ(Convert(v, L(marker) + OneItemList(v, kLists[1].marker)),
-                OneItemOutput(v, kLists[1].title));
-    EXPECT_EQ(Convert(v, L("<P>&copy; Zordon Vidék"_cp) + OneItemList(v, kLists[0].marker)), "");
   }
 }
 
-TEST(ItemChanges, OlderLayoutThreeItemsARowAndTheMarkLeftOut) {
-  const std::string report =
-      L("<TD COLSPAN=9>TÁRGYAID A BANK SZÉFJÉBEN</TD>|</TR>|<TR>|<TD CLASS=tdb> 1 </TD>|"
-        "<TD CLASS=teq>*</TD>|<TD><A HREF=\"#t410\" CLASS=enc0>vasvért</A>   (#410)</TD>|"
-        "<td class=tdb>12</td>|<td class=teq>=</td>|<td>gyógyfű (#311)</td>|"
-        "<TD CLASS=tdb>12345</TD>|<TD CLASS=teq></TD>|<TD>ezüstpénz ($1)</TD>|</TR>|<TR>|"
-        "<TD CLASS=tdb> 2 </TD>|<TD CLASS=teq>=</TD>|<TD>fáklya (#170)</TD>|</TR>|</TABLE>|"
-        "<TD CLASS=tdb> 9 </TD>|<P>&copy; Zordon Vidék"_cp);
-  std::string stoppedAt;
-  EXPECT_EQ(Convert(Layout::kRtf, report, &stoppedAt),
+TEST(ItemChanges, OlderLayoutFourItemsLeaveAnOpenRowAndNoMark) {
+  const std::string report = L(
+      "<TD COLSPAN=9>TÁRGYAID A BANK SZÉFJÉBEN</TD>|</TR>|<TR>|<TD CLASS=tdb> 1 </TD>|"
+      "<TD CLASS=teq>*</TD>|<TD><A HREF=\"#t410\">vasvért</A>   (#410)</TD>|<td class=tdb>12</td>|"
+      "<td class=teq>=</td>|<td>gyógyfű (#311)</td>|<TD CLASS=tdb>12345</TD>|<TD></TD>|"
+      "<TD>ezüstpénz ($1)</TD>|</TR>|<TR>|<TD CLASS=tdb> 2 </TD>|<TD>=</TD>|<TD>fáklya</TD>|"
+      "</TR>|</TABLE>|<TD CLASS=tdb> 9 </TD>"_cp);
+  EXPECT_EQ(Convert(Layout::kRtf, report),
             Heading("Tárgyaid a bank széfjében "_cp) + kRow +
                 L(R"({\f11\fs17     1 vasvért (#410)}\cell|{\f11\fs17    12 gyógyfű (#311)}\cell|)"
                   R"({\f11\fs17 12345 ezüstpénz ($1)}\cell|\row)"_cp) +
-                // The fourth item opens a row that the table leaves open.
-                kRow + L(R"({\f11\fs17     2 fáklya (#170)}\cell)"_cp) + kPard);
-  EXPECT_EQ(stoppedAt, "<P>&copy; Zordon Vidék"_cp);
+                kRow + L(R"({\f11\fs17     2 fáklya}\cell|\pard)"_cp));
 }
 
-TEST(ItemChanges, NewerLayoutCellsCutAtTheNextCountCell) {
+TEST(ItemChanges, NewerLayoutCellsEndAtTheNextCountCellOrTheRowEnd) {
   const std::string report =
-      L(std::string("<TD COLSPAN=9>A FORDULÓ ELEJÉN MÉG MEGVOLT...</TD>|<TR>"_cp) +
+      L(std::string("<TD>A FORDULÓ ELEJÉN MÉG MEGVOLT...</TD>|<TR>"_cp) +
         Item("1", "vasvért  (#410)"_cp) + " " + Item("1234", "<B>gyógyfű</B> (#311)"_cp) + " " +
         Item("12345", "x * y + z > w") + "</TR>|<TR>" + Item(">5", "nyíl"_cp) + "</TR>|<TR>" +
-        // Two blanks between the items: the line is not normalised, so the
-        // next count cell is not seen and both items make one cell.
+        // Not normalised, two blanks hide the next count cell.
         Item("2", "a") + "  " + Item("3", "b") +
-        R"(</TR>|<TR><TD ALIGN=RIGHT CLASS="t1" WIDTH=30>7</TD></TR>|)" + kTableEndRtfUj + "|<TR>" +
-        Item("8", "c") + "</TR>");
-  const std::string fill = R"({\f11\fs17  }\cell|{\f11\fs17  }\cell|\row)";
+        R"(</TR>|<TR><TD ALIGN=RIGHT CLASS="t1" WIDTH=30>7</TD></TR>|)" + kEndRtfUj + "|<TR>");
+  const std::string fill = kFill + kFill + R"(\row)";
   EXPECT_EQ(Convert(Layout::kRtfUj, report),
             Heading("A forduló elején még megvolt... "_cp) + kRow +
                 L(R"({\f11\fs17     1 vasvért (#410)}\cell|{\f11\fs17  1234 gyógyfű (#311)}\cell|)"
                   R"({\f11\fs17 12345 x*y+z>w}\cell|\row)"_cp) +
-                // A leading ">" stays text and the tags behind it go.
+                // A leading ">" is kept as text, and the tags after it go.
                 kRow + L(std::string(R"({\f11\fs17    >5 nyíl}\cell|)"_cp) + fill) + kRow +
-                L(R"({\f11\fs17     2 a 3 b}\cell|)" + fill) +
-                // A cell without a blank gets six in front.
-                kRow + L(R"({\f11\fs17       7}\cell|)" + fill) + kPard);
+                L(R"({\f11\fs17     2 a 3 b}\cell|)" + fill) + kRow +
+                L(R"({\f11\fs17       7}\cell|)" + fill + R"(|\pard)"));
+}
+
+// Each sample from its character sheet on, whole and cut after every line from
+// the bank safe on: the lists come in order, and the document still closes.
+TEST(ItemChanges, SamplesCarryEveryListAndStayClosedWhereverTheyAreCut) {
+  for (const auto& [name, v] :
+       {std::pair{"1234_57.htm", Layout::kRtf}, std::pair{"1234_58.htm", Layout::kRtfUj}}) {
+    std::ifstream in(std::string(QV_SOURCE_DIR) + "/examples/" + name, std::ios::binary);
+    std::ostringstream read;
+    read << in.rdbuf();
+    const std::string report = read.str();
+    const std::size_t sheet = report.rfind("\r\n", report.find("KARAKTERLAP")) + 2;
+    const std::size_t lists = report.find(kLists[0].first);
+    ASSERT_TRUE(sheet < lists && lists != std::string::npos) << name;
+    auto walk = [v](const std::string& part) {
+      test::MapHarness h(v, part, /*pictures=*/false);
+      WalkSections(h.run);
+      ConvertClosingSections(h.run);
+      return h.out.Text();
+    };
+    const std::string whole = walk(report.substr(sheet));
+    std::size_t at = 0;
+    for (const auto& list : kLists)
+      EXPECT_NE(at = whole.find(Heading(list.second), at), std::string::npos) << name;
+    for (std::size_t end = report.rfind("\r\n", lists); end != std::string::npos;
+         end = report.find("\r\n", end + 2)) {
+      const std::string cut = walk(report.substr(sheet, end + 2 - sheet));
+      // The closing "}" stands for the prologue's "{", which is not written here.
+      ASSERT_EQ(std::count(cut.begin(), cut.end(), '{') + 1,
+                std::count(cut.begin(), cut.end(), '}'))
+          << name << " cut at " << end;
+      ASSERT_TRUE(EndsWith(cut, "}\r\n")) << name << " cut at " << end;
+    }
+  }
 }
 
 }  // namespace
