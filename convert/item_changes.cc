@@ -37,6 +37,8 @@ constexpr std::string_view kClosingRtfUj[] = {"E körben tett lépéseid térké
                                               "ZORDON  VIDÉK  REFERENCIA"_cp, "&copy"};
 
 constexpr int kListEdges[] = {3400, 6800, 10200};
+// Fills a row that has fewer items than columns.
+constexpr std::string_view kBlankCell = R"({\f11\fs17  }\cell)";
 
 std::string Cell(std::string_view text) {
   return R"({\f11\fs17 )" + std::string(text) + R"(}\cell)";
@@ -65,8 +67,7 @@ void ConvertLists(ConverterRun& run, std::span<const std::string_view> closing,
 
 // An item is three lines (count, mark, name); three items make a row. Only
 // count lines ("<td class=tdb") are counted, and any other cell line is taken
-// as an item's first line too. The mark is left out. A row the table ends in
-// stays open.
+// as an item's first line too. The mark is left out.
 void WriteTableRtf(ConverterRun& run) {
   RtfWriter& out = run.rtf;
   int column = 0;
@@ -86,6 +87,12 @@ void WriteTableRtf(ConverterRun& run) {
           column = 0;
         }
       });
+  // A row the table ends in is filled up and closed: left open, it would take
+  // in what the document says next, and readers drop it with all of that.
+  if (column > 0) {
+    for (; column < 3; ++column) out.Line(kBlankCell);
+    out.Line(R"(\row)");
+  }
 }
 
 // --- Newer layout --------------------------------------------------------------
@@ -177,7 +184,7 @@ void WriteRowRtfUj(RtfWriter& out, std::string_view line) {
     rest.Cut(at + 4);
     if (rest.Find("<TD") == 0) rest.Clear();
   }
-  for (; cells < 3; ++cells) out.Line(R"({\f11\fs17  }\cell)");
+  for (; cells < 3; ++cells) out.Line(kBlankCell);
   out.Line(R"(\row)");
 }
 

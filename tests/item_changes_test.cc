@@ -40,7 +40,9 @@ std::string Heading(std::string_view title) {
 }
 
 const std::string kRow = L(R"(\trowd|\cellx3400|\cellx6800|\cellx10200|\widctlpar\intbl)");
-const std::string kFill = R"({\f11\fs17  }\cell|)";
+// Two blank cells and the row end, after a row's only item.
+const std::string kFilled = L(R"({\f11\fs17  }\cell|{\f11\fs17  }\cell|\row)");
+const std::string kPard = L(R"(\pard)");
 const std::string kEndRtfUj = "</TABLE></TD></TR></TABLE>";
 
 const std::pair<std::string_view, std::string_view> kLists[] = {
@@ -64,10 +66,9 @@ std::string ListIn(Layout v, int i) {
            std::string("|<TR>|<TD CLASS=tdb> 2 </TD>|<TD CLASS=teq>=</TD>|"
                        "<TD><A HREF=\"#t311\">gyógyfű</A> (#311)</TD>|</TR>|</table>"_cp));
 }
-std::string ListOut(Layout v, int i) {
-  const std::string cell(R"({\f11\fs17     2 gyógyfű (#311)}\cell|)"_cp);
-  return Heading(kLists[i].second) + kRow +
-         L(cell + (v == Layout::kRtfUj ? kFill + kFill + R"(\row|)" : "") + R"(\pard)");
+std::string ListOut(int i) {
+  return Heading(kLists[i].second) + kRow + L(R"({\f11\fs17     2 gyógyfű (#311)}\cell)"_cp) +
+         kFilled + kPard;
 }
 
 TEST(ItemChanges, EveryListInOrderAnyOneMissingOrOnlyTheLast) {
@@ -77,13 +78,13 @@ TEST(ItemChanges, EveryListInOrderAnyOneMissingOrOnlyTheLast) {
       for (int i = 0; i < 4; ++i) {
         if (i == missing) continue;
         report += ListIn(v, i);
-        expected += ListOut(v, i);
+        expected += ListOut(i);
       }
       EXPECT_EQ(Convert(v, report), expected) << static_cast<int>(v) << " without " << missing;
     }
     // The three searches before the last list stop at its marker, so a bank
     // list behind it is never looked for.
-    EXPECT_EQ(Convert(v, ListIn(v, 3) + ListIn(v, 0)), ListOut(v, 3));
+    EXPECT_EQ(Convert(v, ListIn(v, 3) + ListIn(v, 0)), ListOut(3));
   }
 }
 
@@ -101,7 +102,7 @@ TEST(ItemChanges, ClosingSectionsOfTheLayoutEndEverySearch) {
       const bool stops = std::find(own.begin(), own.end(), marker) != own.end();
       std::string stoppedAt;
       EXPECT_EQ(Convert(v, L("<P>|<H2>" + std::string(marker)) + ListIn(v, 1), &stoppedAt),
-                stops ? "" : ListOut(v, 1))
+                stops ? "" : ListOut(1))
           << static_cast<int>(v) << ": " << marker;
       if (stops) {
         EXPECT_EQ(stoppedAt, "<H2>" + std::string(marker));
@@ -110,7 +111,7 @@ TEST(ItemChanges, ClosingSectionsOfTheLayoutEndEverySearch) {
   }
 }
 
-TEST(ItemChanges, OlderLayoutFourItemsLeaveAnOpenRowAndNoMark) {
+TEST(ItemChanges, OlderLayoutFourItemsMakeTwoRowsWithoutTheMark) {
   const std::string report = L(
       "<TD COLSPAN=9>TÁRGYAID A BANK SZÉFJÉBEN</TD>|</TR>|<TR>|<TD CLASS=tdb> 1 </TD>|"
       "<TD CLASS=teq>*</TD>|<TD><A HREF=\"#t410\">vasvért</A>   (#410)</TD>|<td class=tdb>12</td>|"
@@ -121,7 +122,8 @@ TEST(ItemChanges, OlderLayoutFourItemsLeaveAnOpenRowAndNoMark) {
             Heading("Tárgyaid a bank széfjében "_cp) + kRow +
                 L(R"({\f11\fs17     1 vasvért (#410)}\cell|{\f11\fs17    12 gyógyfű (#311)}\cell|)"
                   R"({\f11\fs17 12345 ezüstpénz ($1)}\cell|\row)"_cp) +
-                kRow + L(R"({\f11\fs17     2 fáklya}\cell|\pard)"_cp));
+                // The row the table ends in is filled up and closed.
+                kRow + L(R"({\f11\fs17     2 fáklya}\cell)"_cp) + kFilled + kPard);
 }
 
 TEST(ItemChanges, NewerLayoutCellsEndAtTheNextCountCellOrTheRowEnd) {
@@ -132,15 +134,14 @@ TEST(ItemChanges, NewerLayoutCellsEndAtTheNextCountCellOrTheRowEnd) {
         // Not normalised, two blanks hide the next count cell.
         Item("2", "a") + "  " + Item("3", "b") +
         R"(</TR>|<TR><TD ALIGN=RIGHT CLASS="t1" WIDTH=30>7</TD></TR>|)" + kEndRtfUj + "|<TR>");
-  const std::string fill = kFill + kFill + R"(\row)";
   EXPECT_EQ(Convert(Layout::kRtfUj, report),
             Heading("A forduló elején még megvolt... "_cp) + kRow +
                 L(R"({\f11\fs17     1 vasvért (#410)}\cell|{\f11\fs17  1234 gyógyfű (#311)}\cell|)"
                   R"({\f11\fs17 12345 x*y+z>w}\cell|\row)"_cp) +
                 // A leading ">" is kept as text, and the tags after it go.
-                kRow + L(std::string(R"({\f11\fs17    >5 nyíl}\cell|)"_cp) + fill) + kRow +
-                L(R"({\f11\fs17     2 a 3 b}\cell|)" + fill) + kRow +
-                L(R"({\f11\fs17       7}\cell|)" + fill + R"(|\pard)"));
+                kRow + L(R"({\f11\fs17    >5 nyíl}\cell)"_cp) + kFilled + kRow +
+                L(R"({\f11\fs17     2 a 3 b}\cell)") + kFilled + kRow +
+                L(R"({\f11\fs17       7}\cell)") + kFilled + kPard);
 }
 
 // Each sample from its character sheet on, whole and cut after every line from
