@@ -26,6 +26,17 @@ void ConvertItems(ConverterRun& run);
 // The category heading on the current line: its group's banner and heading,
 // every time. A heading of no group writes nothing.
 void WriteItemCategory(ConverterRun& run);
+
+// How an item row is cut: the carried items normalise the blanks after each
+// count cell's opening and fill a short row with "{\f11\fs17 }\cell"; the
+// bank and change lists do neither and fill with two blanks.
+struct ItemRowStyle {
+  bool normalizeAfterCut;
+  std::string_view filler;
+};
+// One report line of items as a table row of up to three cells: each item's
+// count right-aligned, tags gone, the " * ", " + ", " > " marks closed up.
+void WriteItemRow(RtfWriter& out, std::string line, const ItemRowStyle& style);
 }  // namespace rtfuj
 
 }  // namespace qv

@@ -6,6 +6,7 @@
 
 #include "convert/character_sheet.h"
 #include "convert/encyclopedia.h"
+#include "convert/item_changes.h"
 #include "convert/item_sections.h"
 #include "convert/mind_skill_table.h"
 #include "convert/skill_tables.h"
@@ -119,6 +120,12 @@ void WalkSections(ConverterRun& run) {
   if (sheet.convert) sheet.convert(run);
 
   for (const Section& s : BranchSections(run.layout)) Search(run, s);
+
+  // The bank safe and the item change lists follow the carried items.
+  if (run.layout == Layout::kRtf)
+    rtf::ConvertItemChanges(run);
+  else
+    rtfuj::ConvertItemChanges(run);
 }
 
 }  // namespace qv

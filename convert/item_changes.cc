@@ -1,0 +1,122 @@
+#include "convert/item_changes.h"
+
+#include <algorithm>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "convert/item_sections.h"
+#include "convert/section_tables.h"
+#include "text/cp1250.h"
+#include "text/line_cuts.h"
+#include "text/text.h"
+
+namespace qv {
+namespace {
+
+// A list: the report's marker for it and the title of its heading.
+struct ChangeList {
+  std::string_view marker;
+  std::string_view title;
+};
+
+// In the order the report gives them.
+constexpr ChangeList kLists[] = {
+    {"TÁRGYAID A BANK SZÉFJÉBEN"_cp, "Tárgyaid a bank széfjében "_cp},
+    {"A FORDULÓ ELEJÉN MÉG MEGVOLT..."_cp, "A forduló elején még megvolt... "_cp},
+    {"AZ ELŐZŐ FORDULÓBAN MÉG MEGVOLT..."_cp, "Az előző fordulóban még megvolt... "_cp},
+    {"EBBEN A FORDULÓBAN KERÜLT HOZZÁD..."_cp, "Ebben a fordulóban került hozzád... "_cp},
+};
+
+// The markers of the closing sections: a list not found before one of them
+// is missing.
+constexpr std::string_view kClosingRtf[] = {"E KÖRBEN TETT LÉPÉSEID TÉRKÉPE"_cp,
+                                            "ÜZENET A JÁTÉKVEZETŐTŐL"_cp, "Változások a Zordon"_cp,
+                                            "ZORDON VIDÉK REFERENCIA"_cp, "&copy"};
+constexpr std::string_view kClosingRtfUj[] = {"E körben tett lépéseid térképe"_cp,
+                                              "ZORDON  VIDÉK  REFERENCIA"_cp, "&copy"};
+
+constexpr int kListEdges[] = {3400, 6800, 10200};
+// Fills a row that has fewer items than columns.
+constexpr std::string_view kBlankCell = R"({\f11\fs17  }\cell)";
+
+std::string Cell(std::string_view text) {
+  return R"({\f11\fs17 )" + std::string(text) + R"(}\cell)";
+}
+
+// Each list in turn: reads on to its marker, or to the marker of a later list
+// or closing section, and writes the list only when its own marker was
+// found. The next search starts on the line where this one stopped.
+template <typename WriteTable>
+void ConvertLists(ConverterRun& run, std::span<const std::string_view> closing,
+                  WriteTable writeTable) {
+  for (std::size_t i = 0; i < std::size(kLists); ++i) {
+    std::vector<std::string_view> stops;
+    for (std::size_t later = i; later < std::size(kLists); ++later)
+      stops.push_back(kLists[later].marker);
+    stops.insert(stops.end(), closing.begin(), closing.end());
+    run.ReadUntilAny(stops);
+    if (!run.CurrentHolds(kLists[i].marker)) continue;
+    WriteSectionHeading(run.rtf, kLists[i].title);
+    writeTable(run);
+    run.rtf.Line(R"(\pard)");
+  }
+}
+
+// --- Older layout ------------------------------------------------------------
+
+// An item is three lines (count, mark, name); three items make a row. Only
+// count lines ("<td class=tdb") are counted, and any other cell line is taken
+// as an item's first line too. The mark is left out.
+void WriteTableRtf(ConverterRun& run) {
+  RtfWriter& out = run.rtf;
+  int column = 0;
+  ForEachTableLine(
+      run, [](const std::string& line) { return HoldsLowered(line, "</table>"); },
+      [&](const std::string& line) {
+        if (HoldsLowered(line, "<td class=tdb")) ++column;
+        if (!HoldsLowered(line, "<td")) return;
+        if (column == 1) WriteRowOpener(out, kListEdges, true);
+        std::string text = PadLeft(PlainLineText(line), 5);
+        run.ReadLine();  // the mark
+        text += ' ';
+        text += PlainLineText(run.ReadLine());
+        out.Line(Cell(text));
+        if (column == 3) {
+          out.Line(R"(\row)");
+          column = 0;
+        }
+      });
+  // A row the table ends in stays open, as in the other tables.
+}
+
+// --- Newer layout --------------------------------------------------------------
+
+constexpr std::string_view kTableEndRtfUj = "</TABLE></TD></TR></TABLE>";
+
+// The carried items' row rule, without normalising blanks after each count
+// cell and with two blanks in a filler cell.
+void WriteTableRtfUj(ConverterRun& run) {
+  ForEachTableLine(
+      run, [](const std::string& line) { return Contains(line, kTableEndRtfUj); },
+      [&](const std::string& line) {
+        rtfuj::WriteItemRow(run.rtf, line, {false, kBlankCell});
+      });
+}
+
+}  // namespace
+
+namespace rtf {
+
+void ConvertItemChanges(ConverterRun& run) { ConvertLists(run, kClosingRtf, WriteTableRtf); }
+
+}  // namespace rtf
+
+namespace rtfuj {
+
+void ConvertItemChanges(ConverterRun& run) { ConvertLists(run, kClosingRtfUj, WriteTableRtfUj); }
+
+}  // namespace rtfuj
+
+}  // namespace qv

@@ -1,0 +1,24 @@
+// The lists after the carried items: the items kept in the bank safe, those
+// the character still had at the start of the turn and in the previous turn,
+// and those it received in this turn. Each list the report holds becomes a
+// three-column table under its own heading; a missing list writes nothing.
+// The lists are looked for in that order from the current line on, each
+// search stopping at the marker of anything that follows the list.
+#pragma once
+
+#include "convert/run_state.h"
+
+namespace qv {
+
+// The older layout: one table cell a line, tables end at "</table>".
+namespace rtf {
+void ConvertItemChanges(ConverterRun& run);
+}  // namespace rtf
+
+// The newer layout: a whole table row a line, tables end at
+// "</TABLE></TD></TR></TABLE>".
+namespace rtfuj {
+void ConvertItemChanges(ConverterRun& run);
+}  // namespace rtfuj
+
+}  // namespace qv
