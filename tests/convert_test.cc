@@ -15,6 +15,7 @@
 #include "tests/maps_support.h"
 #include "tests/test_support.h"
 #include "text/cp1250.h"
+#include "text/text.h"
 
 namespace qv {
 namespace {
@@ -240,6 +241,36 @@ TEST(SampleReports, ConvertWithBalancedBracesUnderEverySetting) {
     EXPECT_EQ(console.lines.back(), "");
     EXPECT_EQ(console.lines[console.lines.size() - 2],
               "RTF file keszitese sikeresen befejezodott!");
+  }
+}
+
+// Whatever line a download or an editor cut a report after, the document
+// comes out closed: braces balanced and the last "}" written.
+TEST(SampleReports, EveryTruncationConvertsToAClosedDocument) {
+  for (const char* name : {"1234_57.htm", "1234_58.htm", "1234_59.htm", "1234_60.htm"}) {
+    std::ifstream in(std::string(QV_SOURCE_DIR) + "/examples/" + name, std::ios::binary);
+    std::ostringstream read;
+    read << in.rdbuf();
+    const std::string report = read.str();
+    const Layout layout = std::string(name) == "1234_57.htm" || std::string(name) == "1234_59.htm"
+                              ? Layout::kRtf
+                              : Layout::kRtfUj;
+    TempDir dir;
+    test::WriteTestPictures(dir);
+    RecordingConsole console;
+    RunContext ctx{console, dir.path() + "/"};
+    ConverterSession session;
+    for (std::size_t end = report.find('\n'); end != std::string::npos;
+         end = report.find('\n', end + 1)) {
+      dir.Write("t_1.htm", report.substr(0, end + 1));
+      if (layout == Layout::kRtf)
+        rtf::ConvertReport(ctx, session, dir.path() + "/t_1.htm");
+      else
+        rtfuj::ConvertReport(ctx, session, dir.path() + "/t_1.htm");
+      const std::string out = dir.Read("tr1.rtf");
+      ASSERT_EQ(BraceBalance(out), 0) << name << " cut after byte " << end;
+      ASSERT_TRUE(EndsWith(out, "}\r\n")) << name << " cut after byte " << end;
+    }
   }
 }
 
