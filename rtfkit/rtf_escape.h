@@ -1,0 +1,17 @@
+// Report text made safe to stand in an RTF document as plain text.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qv {
+
+// "\", "{" and "}" escaped ("\\", "\{", "\}"), so that report text never
+// opens, closes or commands anything; control bytes (below 32 but the tab,
+// and 127) dropped. Every other byte, Windows-1250 letters included, stays.
+std::string RtfEscape(std::string_view text);
+
+// True when RtfEscape would change the text.
+bool NeedsRtfEscape(std::string_view text);
+
+}  // namespace qv
