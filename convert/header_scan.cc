@@ -1,5 +1,6 @@
 #include "convert/header_scan.h"
 
+#include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
 #include "text/text.h"
@@ -51,10 +52,10 @@ void DeleteBefore(std::string& line, std::string_view marker) {
   if (p > 0) Delete(line, 1, p - 1);
 }
 
-// Adds the lines that follow to block, each without tags and ended by
-// "\par ", until a line ends the column (that line is not added). With
-// noteEnd, an "Extra forduló" note is added first in small type, its tags
-// kept.
+// Adds the lines that follow to block, each without tags, escaped as RTF
+// text and ended by "\par ", until a line ends the column (that line is not
+// added). With noteEnd, an "Extra forduló" note is added first in small type,
+// its tags kept as text.
 void ReadColumn(ConverterRun& run, std::string& block, bool (*ends)(const std::string&),
                 int (*noteEnd)(const std::string&, int)) {
   while (!run.Eof() && !ends(run.currentLine)) {
@@ -64,9 +65,9 @@ void ReadColumn(ConverterRun& run, std::string& block, bool (*ends)(const std::s
     if (extra > 0) {
       const int end = noteEnd(line, extra);
       const std::string note = end > 0 ? Copy(line, extra, end - extra) : std::string();
-      block += R"({\f11\fs16 )" + note + "} \r\n";
+      block += R"({\f11\fs16 )" + RtfEscape(note) + "} \r\n";
     }
-    if (!ends(line)) block += StripTags(line) + kLineEnd;
+    if (!ends(line)) block += RtfEscape(StripTags(line)) + kLineEnd;
   }
 }
 
@@ -85,16 +86,16 @@ void ScanHeader(ConverterRun& run) {
     run.ReadLine();
     if (Contains(line, "Betáplálva:"_cp)) {
       DeleteBefore(line, "Betáplálva:"_cp);
-      run.headerBlock = StripTags(line) + kLineEnd;
+      run.headerBlock = RtfEscape(StripTags(line)) + kLineEnd;
       ReadColumn(run, run.headerBlock, markers.endsLeftColumn, nullptr);
 
       if (markers.rightColumnOnNextLine) run.ReadLine();
       DeleteBefore(line, "KALANDOZÓ:"_cp);
-      run.adventurerBlock = StripTags(line) + kLineEnd;
+      run.adventurerBlock = RtfEscape(StripTags(line)) + kLineEnd;
       ReadColumn(run, run.adventurerBlock, markers.endsRightColumn, markers.noteEnd);
       AlignAccountLabel(run.adventurerBlock);
     }
-    if (Contains(line, " KALANDJAI")) run.reportTitle = markers.title(line);
+    if (Contains(line, " KALANDJAI")) run.reportTitle = RtfEscape(markers.title(line));
   }
 }
 

@@ -23,7 +23,9 @@ struct FormatSettings {
   Emphasis emphasis;
 };
 
-// Reads the fourteen FORMAT keys, in order, with their defaults.
+// Reads the fourteen FORMAT keys, in order, with their defaults. A font name
+// holding "{", "}", "\", ";" or a control byte is refused with qv::Error,
+// since the font table takes the names as they are.
 FormatSettings ReadFormatSettings(const std::string& iniPath);
 
 struct ConverterRun : ReportCursor {
@@ -35,6 +37,9 @@ struct ConverterRun : ReportCursor {
   const Layout layout;
   const FormatSettings& settings;
   RtfWriter& rtf;  // the output document
+  // The header's columns, turn number, title and the character's name are
+  // RTF text: the report's text in them is escaped where it was cut out, so
+  // they are written as they stand.
   std::string headerBlock;
   std::string adventurerBlock;
   std::string turnNumber;

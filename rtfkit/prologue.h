@@ -16,6 +16,9 @@ struct PrologueFonts {
   std::string fixed = "Courier New CE";              // font 11, fixed pitch
 };
 
+// The blocks and the title are RTF text, written as they stand: the report's
+// text in them is already escaped. The font names hold no "{", "}", "\",
+// ";" or control byte (the settings reader refuses such a name).
 struct PrologueInput {
   PrologueFonts fonts;
   std::string headerBlock;      // "Betáplálva:" cell, lines ended by "\par " CR LF
