@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "rtfkit/rtf_escape.h"
 #include "site/site.h"
 #include "text/text.h"
 
@@ -34,7 +35,9 @@ void NotesRtf(ConverterRun& run) {
   }
   for (std::size_t i = 0; i + 1 < entries.size(); ++i) {
     if (i > 0) run.rtf.Line(kRule);
-    std::string note = entries[i];
+    // Escaped before the paragraph break goes in; tags and blanks are
+    // cleaned afterwards, which leaves the escapes whole.
+    std::string note = RtfEscape(entries[i]);
     // The first "<BR>" ends the title and goes; a second one separates the
     // note's two paragraphs.
     constexpr std::string_view kBreak = "<BR>";
@@ -73,7 +76,7 @@ void NotesRtfUj(ConverterRun& run) {
   bool firstHeading = true;
   for (const std::string& entry : entries) {
     run.currentLine = entry;
-    const std::string text = NormalizeBlanks(StripTags(entry));
+    const std::string text = RtfEscape(NormalizeBlanks(StripTags(entry)));
     if (Contains(AsciiLowerCase(entry), kHeadingCell) && entry.size() >= 106) {
       if (!firstHeading) run.rtf.Line(kRule);
       firstHeading = false;

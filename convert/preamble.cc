@@ -1,6 +1,7 @@
 #include "convert/preamble.h"
 
 #include "convert/maps/map_section.h"
+#include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
 #include "text/text.h"
@@ -72,9 +73,9 @@ void ConvertOrderRow(ConverterRun& run) {
   out.Line(R"(\cellx2000)");
   out.Line(R"(\cellx10200)");
   out.Line(R"(\keep\keepn\widctlpar\intbl)");
-  out.Line(R"({\fs20\f4\b )" + row.name + R"(}\cell)");
+  out.Line(R"({\fs20\f4\b )" + RtfEscape(row.name) + R"(}\cell)");
   out.Line(R"(\keep\keepn\widctlpar\intbl)");
-  out.Line(R"({\fs20\f4\b )" + orderText + R"(}\cell)");
+  out.Line(R"({\fs20\f4\b )" + RtfEscape(orderText) + R"(}\cell)");
   out.Line(R"(\row)");
   out.Line(R"(\pard)");
 }
@@ -98,7 +99,7 @@ void ConvertContactList(ConverterRun& run) {
     }
     run.rtf.Write("\\par\\par\r\n");
     run.rtf.Line(kContactHeading);
-    run.rtf.Line(NormalizeBlanks(StripTags(list)) + R"(\par)");
+    run.rtf.Line(RtfEscape(NormalizeBlanks(StripTags(list))) + R"(\par)");
     run.rtf.Line(std::string(102, '*'));
   } else {
     std::string first = run.currentLine;
@@ -108,7 +109,9 @@ void ConvertContactList(ConverterRun& run) {
       run.ReadLine();
       list.append(" ").append(NormalizeBlanks(run.currentLine));
     }
-    list = ReplaceAll(kContactRowRtfUj, "\\par\r\n", list);
+    // Each entry its own paragraph: the report's text is escaped before the
+    // paragraph marks go in.
+    list = ReplaceAll(kContactRowRtfUj, "\\par\r\n", RtfEscape(list));
     run.rtf.Write("\\par\r\n");
     run.rtf.Line(kContactHeading);
     run.rtf.Line(NormalizeBlanks(StripTags(list)) + R"(\par)");
