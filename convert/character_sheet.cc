@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
 #include "text/text.h"
@@ -49,7 +50,8 @@ void WriteOpener(ConverterRun& run, const std::string_view (&lines)[N]) {
 }
 
 // The introduction runs from the line after the heading through the line
-// that ends it; its text before ", egy " is the character's name.
+// that ends it; its text before ", egy " is the character's name (RTF text,
+// as the introduction is).
 template <typename Ends>
 void WriteIntroduction(ConverterRun& run, Ends ends) {
   std::string text;
@@ -57,7 +59,7 @@ void WriteIntroduction(ConverterRun& run, Ends ends) {
     run.ReadLine();
     text += " " + run.currentLine;
   }
-  text = NormalizeBlanks(StripTags(text));
+  text = RtfEscape(NormalizeBlanks(StripTags(text)));
   run.characterName = TextBefore(text, ", egy ");
   run.rtf.Line(R"(\qj\keep\keepn )" + text + R"(\par)");
 }
@@ -73,7 +75,7 @@ void WriteClosingText(ConverterRun& run, Ends ends) {
     run.ReadLine();
     if (!ends(run.currentLine)) text += run.currentLine;
   }
-  run.rtf.Line(R"(\par\pard\qj )" + NormalizeBlanks(StripTags(text)) + R"(\par)");
+  run.rtf.Line(R"(\par\pard\qj )" + RtfEscape(NormalizeBlanks(StripTags(text))) + R"(\par)");
 }
 
 }  // namespace
@@ -95,7 +97,7 @@ void WriteRow(ConverterRun& run) {
     const bool unfilled = label == "pénz"_cp || label == "jellem" || label == "életkor"_cp;
     const std::string start = (unfilled ? label : PadRight(label, 9)) + ": ";
     run.ReadLine();
-    run.rtf.Line(start + TrimBlanksAndControls(StripTags(run.currentLine)) + R"(\cell)");
+    run.rtf.Line(RtfEscape(start + TrimBlanksAndControls(StripTags(run.currentLine))) + R"(\cell)");
   }
   run.rtf.Line(R"(\row)");
   run.ReadLine();
@@ -151,10 +153,11 @@ std::string ReadRowLine(ConverterRun& run) {
 }
 
 // Text of a cell started with its label: the value cell is cut from the row
-// line, and the whole text is cleaned and lowered.
+// line, the report's text escaped before the cell end is added, and the whole
+// text is cleaned and lowered (which leaves the escapes whole).
 std::string FinishCell(std::string& row, std::string cell, std::string_view end) {
   DeleteThrough(row, kCell);
-  cell += TextBefore(row, "</TD>");
+  cell = RtfEscape(cell + TextBefore(row, "</TD>"));
   cell += end;
   return HungarianLowerCase(NormalizeBlanks(StripTags(std::move(cell))));
 }
