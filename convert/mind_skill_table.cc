@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "convert/section_tables.h"
+#include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
 #include "text/text.h"
 
@@ -36,7 +37,7 @@ void WriteMindSkills(ConverterRun& run) {
           WriteSectionHeading(out, "Tudati képességfa:"_cp);
           column = kInTree;
         } else if (column >= 0) {
-          out.Line(R"({\fs18 )" + PlainLineText(line) + R"(}\cell)");
+          out.Line(R"({\fs18 )" + RtfEscape(PlainLineText(line)) + R"(}\cell)");
           if (column == 4) {
             out.Line(R"(\row)");
             column = 0;
@@ -44,7 +45,7 @@ void WriteMindSkills(ConverterRun& run) {
         } else {
           WriteRowOpener(out, kFullWidthEdges, false);
           out.Line(R"(\widctlpar\intbl)");
-          out.Line(R"({\fs18 )" + PlainLineText(line) + R"(}\cell)");
+          out.Line(R"({\fs18 )" + RtfEscape(PlainLineText(line)) + R"(}\cell)");
           out.Line(R"(\row)");
         }
       });

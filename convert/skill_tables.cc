@@ -5,6 +5,7 @@
 #include <string>
 
 #include "convert/section_tables.h"
+#include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
 #include "text/text.h"
@@ -104,6 +105,14 @@ void DropNumberPrefix(std::string& cell) {
   Delete(cell, 1, n);
 }
 
+// A cell of the flattened list as RTF: the report's text escaped, the cell
+// end after it kept.
+std::string CellRtf(std::string_view cell) {
+  const bool ended = EndsWith(cell, kCellEnd);
+  if (ended) cell.remove_suffix(kCellEnd.size());
+  return RtfEscape(cell) + (ended ? std::string(kCellEnd) : std::string());
+}
+
 // Four cells a row in the small fixed-pitch font; the last row is filled up.
 // A skill list ends with the last cell after which a colon remains, so a
 // closing remark is not written.
@@ -116,7 +125,7 @@ void LayOut(ConverterRun& run, CellTable table, const std::string& cells) {
     if (column == 0) WriteFourColumnOpener(run);
     std::string cell(DeleteThrough(rest, kCellEnd));
     DropNumberPrefix(cell);
-    run.rtf.Line(R"(\widctlpar\intbl {\f11\fs15 )" + cell + "}");
+    run.rtf.Line(R"(\widctlpar\intbl {\f11\fs15 )" + CellRtf(cell) + "}");
     if (++column == 4) {
       run.rtf.Line(R"(\row)");
       column = 0;
@@ -141,7 +150,8 @@ void WriteSummary(ConverterRun& run, Layout v, std::string summary) {
     summary = TextBefore(summary, "</TD></TR>");
   }
   WriteOneColumnOpener(run);
-  run.rtf.Line(R"(\intbl {\f11\fs15 )" + NormalizeBlanks(StripTags(summary)) + R"(}\cell)");
+  run.rtf.Line(R"(\intbl {\f11\fs15 )" + RtfEscape(NormalizeBlanks(StripTags(summary))) +
+               R"(}\cell)");
   run.rtf.Line(R"(\row)");
 }
 
@@ -162,7 +172,7 @@ void WriteSwitchLines(ConverterRun& run, Layout v) {
     const std::string line = ReplaceAll(" -", "-", ReplaceAll(" .", ".", run.currentLine));
     const std::string text = NormalizeBlanks(StripTags(line));
     if (!text.empty() || v == Layout::kRtfUj) {
-      run.rtf.Line(R"({\f11\fs15 )" + text + R"(}\cell)");
+      run.rtf.Line(R"({\f11\fs15 )" + RtfEscape(text) + R"(}\cell)");
       run.rtf.Line(R"(\row)");
     }
     run.ReadLine();
@@ -174,12 +184,13 @@ std::string TidyParentheses(const std::string& line) {
   return ReplaceAll(")(", ") (", ReplaceAll(" )", ")", line));
 }
 
+// The rows of the conditional commands; text is the report's.
 void WriteHeadingRow(ConverterRun& run, const std::string& text) {
-  run.rtf.Line(R"(\widctlpar\intbl {\b\fs18 )" + text + R"(}\cell)");
+  run.rtf.Line(R"(\widctlpar\intbl {\b\fs18 )" + RtfEscape(text) + R"(}\cell)");
 }
 
 void WriteCommandRow(ConverterRun& run, const std::string& text) {
-  run.rtf.Line(R"(\widctlpar\intbl\qj {\fs18 )" + text + R"(}\cell)");
+  run.rtf.Line(R"(\widctlpar\intbl\qj {\fs18 )" + RtfEscape(text) + R"(}\cell)");
 }
 
 constexpr std::string_view kCommandsTitle = "Feltételes parancsok "_cp;

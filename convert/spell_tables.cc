@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "convert/section_tables.h"
+#include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
 #include "text/text.h"
 
@@ -26,7 +27,8 @@ constexpr int kSpellEdges[] = {3400, 6800, 10200};
 constexpr int kEffectEdges[] = {2550, 5100, 7650, 10200};
 constexpr int kAttackDefenceEdges[] = {2250, 2650, 4900, 5300, 7550, 7950, 10200};
 
-std::string Cell(std::string_view text) { return R"({\fs18 )" + std::string(text) + R"(}\cell)"; }
+// A cell holding the report's text.
+std::string Cell(std::string_view text) { return R"({\fs18 )" + RtfEscape(text) + R"(}\cell)"; }
 
 // One report line as a row of its own across the page.
 void WriteFullWidthRow(RtfWriter& rtf, std::string_view paragraph, std::string_view text) {
@@ -116,11 +118,11 @@ void WriteSpells(ConverterRun& run) {
     if (Contains(line, "COLSPAN=3>")) {
       WriteRowOpener(out, kFullWidthEdges, false);
       if (!Contains(line, kStupidityPrice)) {
-        out.Line(R"(\intbl {\b\fs18 )" + PlainLineText(line) + R"(}\cell)");
+        out.Line(R"(\intbl {\b\fs18 )" + RtfEscape(PlainLineText(line)) + R"(}\cell)");
       } else {
         // The price of stupidity starts a paragraph of its own in its cell.
         out.Line(R"(\widctlpar\intbl)");
-        out.Line(R"({\fs18\b\par )" + PlainLineText(line) + R"(}\cell)");
+        out.Line(R"({\fs18\b\par )" + RtfEscape(PlainLineText(line)) + R"(}\cell)");
       }
       out.Line(R"(\row)");
       column = 0;
@@ -174,7 +176,7 @@ void WriteAttackDefenceSpells(ConverterRun& run) {
     if (Contains(line, "COLSPAN=7>")) {
       WriteRowOpener(out, kFullWidthEdges, false);
       out.Line((heading ? R"(\widctlpar\intbl {\b\f4\fs17 )" : R"(\widctlpar\intbl {\f4\fs17 )") +
-               PlainLineText(line) + R"(}\cell)");
+               RtfEscape(PlainLineText(line)) + R"(}\cell)");
       out.Line(R"(\row)");
       column = 0;
       return;
@@ -214,7 +216,8 @@ void WriteSpells(ConverterRun& run) {
       WriteRowOpener(out, kFullWidthEdges, false);
       if (!Contains(line, kStupidityPrice)) {
         DeleteThrough(line, R"(<TD CLASS="c3" COLSPAN=3>)");
-        out.Line(R"(\intbl {\b\fs18 )" + StripTags(TextBefore(line, "</TD></TR>")) + R"(}\cell)");
+        out.Line(R"(\intbl {\b\fs18 )" + RtfEscape(StripTags(TextBefore(line, "</TD></TR>"))) +
+                 R"(}\cell)");
         out.Line(R"(\row)");
         DeleteThrough(line, "</TD></TR>");
         Delete(line, 1, 1);
@@ -222,8 +225,8 @@ void WriteSpells(ConverterRun& run) {
       } else {
         out.Line(R"(\widctlpar\intbl)");
         DeleteThrough(line, R"(<TD COLSPAN=3 CLASS="c3">)");
-        out.Line(R"({\fs18\b\par )" + NormalizeBlanks(StripTags(TextBefore(line, "</TD></TR>"))) +
-                 R"(}\cell)");
+        out.Line(R"({\fs18\b\par )" +
+                 RtfEscape(NormalizeBlanks(StripTags(TextBefore(line, "</TD></TR>")))) + R"(}\cell)");
         out.Line(R"(\row)");
       }
     } else if (!Contains(line, kStupidityPrice)) {
@@ -250,7 +253,7 @@ void WriteAttackDefenceSpells(ConverterRun& run) {
     const bool heading = Contains(line, R"(c3" COLSPAN=7)");
     DeleteThrough(line, "COLSPAN=7>");
     out.Line((heading ? R"(\widctlpar\intbl {\b\f4\fs17 )" : R"(\widctlpar\intbl {\f4\fs17 )") +
-             TextBefore(line, "</TD>") + R"(}\cell)");
+             RtfEscape(TextBefore(line, "</TD>")) + R"(}\cell)");
     out.Line(R"(\row)");
   });
 }
