@@ -8,6 +8,7 @@
 
 #include "convert/item_sections.h"
 #include "convert/section_tables.h"
+#include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
 #include "text/text.h"
@@ -41,8 +42,9 @@ constexpr int kListEdges[] = {3400, 6800, 10200};
 // Fills a row that has fewer items than columns.
 constexpr std::string_view kBlankCell = R"({\f11\fs17  }\cell)";
 
+// A cell holding the report's text.
 std::string Cell(std::string_view text) {
-  return R"({\f11\fs17 )" + std::string(text) + R"(}\cell)";
+  return R"({\f11\fs17 )" + RtfEscape(text) + R"(}\cell)";
 }
 
 // Each list in turn: reads on to its marker, or to the marker of a later list

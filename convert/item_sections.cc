@@ -9,6 +9,7 @@
 
 #include "convert/section_tables.h"
 #include "rtfkit/item_banners.h"
+#include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
 #include "text/front_cuts.h"
 #include "text/line_cuts.h"
@@ -60,12 +61,14 @@ constexpr std::string_view kGroupHeadings[kItemBannerGroups] = {
     "Löttyök és porok, tartóstul"_cp,
     "Egyéb bigyók és gyanús csúnyaságok"_cp};
 
+// A cell holding the report's text.
 std::string ItemCell(std::string_view text) {
-  return R"({\f11\fs17 )" + std::string(text) + R"(}\cell)";
+  return R"({\f11\fs17 )" + RtfEscape(text) + R"(}\cell)";
 }
 
+// The label may be the report's category heading.
 std::string LabelLine(std::string_view label) {
-  return R"({\f11\fs20\up20\ul  )" + std::string(label) + R"(_}\fs16\par\pard)";
+  return R"({\f11\fs20\up20\ul  )" + RtfEscape(label) + R"(_}\fs16\par\pard)";
 }
 
 // A mark between blanks closes up on both sides: " * ", then " + ", then
