@@ -6,6 +6,7 @@
 
 #include "convert/command_list.h"
 #include "convert/section_tables.h"
+#include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
 #include "text/text.h"
@@ -36,8 +37,8 @@ void WriteCellsRtf(ConverterRun& run, AppendixTable table) {
         if (count == 1) WriteRowOpener(run.rtf, kFiveColumnEdges, true);
         // Money lines ("$") get one blank less.
         const bool money = table == AppendixTable::kItems && Contains(line, "$");
-        run.rtf.Line((money ? R"({\f11\fs12 )" : R"({\f11\fs12  )") + PlainLineText(line) +
-                     R"(}\cell)");
+        run.rtf.Line((money ? R"({\f11\fs12 )" : R"({\f11\fs12  )") +
+                     RtfEscape(PlainLineText(line)) + R"(}\cell)");
         if (count == 5) {
           run.rtf.Line(R"(\row)");
           count = 0;
@@ -65,7 +66,7 @@ void WriteCellsRtfUj(const std::string& text, RtfWriter& rtf) {
     ++count;
     std::string entry(rest.substr(0, static_cast<std::size_t>(Find(")", rest))));
     if (entry.empty() || entry.front() != '$') entry = " " + entry;
-    rtf.Line(R"({\f11\fs12 )" + entry + R"(\cell})");
+    rtf.Line(R"({\f11\fs12 )" + RtfEscape(entry) + R"(\cell})");
     if (count == 5) {
       rtf.Line(R"(\row)");
       count = 0;
@@ -103,6 +104,7 @@ void WriteAppendixTable(ConverterRun& run, AppendixTable table) {
 void WriteAppendix(ConverterRun& run) {
   run.Console("Referencia...");
   run.rtf.Line(R"(\pard \qc\pagebb\widctlpar {\f5\fs36 ZORDON VIDÉK REFERENCIA })"_cp);
+  // The name and the turn number are RTF text already.
   run.rtf.Line(R"(\par \pard \qc\widctlpar {\f4\fs24\b )" + run.characterName + " " +
                run.turnNumber + std::string(R"(. fordulója }\par {\fs24 \par})"_cp));
 

@@ -7,6 +7,7 @@
 #include "convert/appendix.h"
 #include "convert/maps/map_section.h"
 #include "convert/section_tables.h"
+#include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
 #include "text/text.h"
@@ -31,7 +32,7 @@ void WriteTextSection(ConverterRun& run, std::string_view title, std::string_vie
         if (Length(text) < 3) return;
         WriteRowOpener(run.rtf, kFullWidthEdges, false);
         run.rtf.Line(R"(\widctlpar\intbl\qj)");
-        run.rtf.Line(std::string(cellOpen) + text + R"(}\cell)");
+        run.rtf.Line(std::string(cellOpen) + RtfEscape(text) + R"(}\cell)");
         run.rtf.Line(R"(\row)");
       });
   run.rtf.Line(R"(\pard)");

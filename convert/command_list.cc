@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "convert/section_tables.h"
+#include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
 #include "text/text.h"
@@ -59,8 +60,9 @@ void WriteHeaderRow(RtfWriter& rtf) {
   rtf.Line(R"(\row)");
 }
 
+// A cell holding a list line of the report.
 std::string Cell(std::string_view entry) {
-  return R"({\f11\fs12 )" + std::string(entry) + R"(\cell})";
+  return R"({\f11\fs12 )" + RtfEscape(entry) + R"(\cell})";
 }
 
 // Entries 0 to n / 2 go down the left column, the rest down the right one.

@@ -1,5 +1,6 @@
 #include "convert/maps/map_legend.h"
 
+#include "rtfkit/rtf_escape.h"
 #include "text/text.h"
 
 namespace qv {
@@ -41,12 +42,12 @@ void WriteMapLegend(ConverterRun& run, std::string_view endMarker) {
       out.Line(R"(\ql\keep\keepn\widctlpar\intbl)");
       // The pair with its blank; without ") " this is the first character.
       const int end = Find(") ", line) + 1;
-      out.Line(Copy(line, 1, end));
+      out.Line(RtfEscape(Copy(line, 1, end)));
       Delete(line, 1, end);
       out.Line(R"(\cell)");
       out.Line(R"(\ql\keep\keepn\widctlpar\intbl\qj)");
     }
-    out.Line(line + " ");
+    out.Line(RtfEscape(line) + " ");
   }
   if (!entryOpen) {
     out.Line(R"(\cellx800)");
