@@ -1,18 +1,55 @@
 #include "convert/run_state.h"
 
+#include <cstdio>
+
+#include "platform/error.h"
 #include "platform/settings.h"
 #include "text/text.h"
 
 namespace qv {
+namespace {
+
+// What in a font name would end or open something in the font table: a
+// brace, a backslash, the ";" that ends the entry, or a control byte.
+// Returns it as the message shows it; empty when the name is sound.
+std::string FontTableBreaker(const std::string& name) {
+  for (const char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 32 || byte == 127) {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "0x%02X", byte);
+      return std::string("the control byte ") + hex;
+    }
+    if (c == '{' || c == '}' || c == '\\' || c == ';') return std::string("\"") + c + "\"";
+  }
+  return "";
+}
+
+// The font name of key, refused when it would break the document.
+std::string ReadFontName(const IniFile& ini, const std::string& iniPath, const char* key,
+                         const std::string& fallback) {
+  std::string name = ini.ReadString("FORMAT", key, fallback);
+  const std::string breaker = FontTableBreaker(name);
+  if (!breaker.empty()) {
+    const std::string file = iniPath.substr(iniPath.find_last_of('/') + 1);
+    throw Error("Settings error", std::string(key) + " in section [FORMAT] of " + file +
+                                      " beside the program holds " + breaker +
+                                      ", which a font name cannot hold: it would break the "
+                                      "document's font table");
+  }
+  return name;
+}
+
+}  // namespace
 
 FormatSettings ReadFormatSettings(const std::string& iniPath) {
   const IniFile ini(iniPath);
   FormatSettings s;
   PrologueFonts& f = s.fonts;
-  f.times = ini.ReadString("FORMAT", "FontTimes", f.times);
-  f.arial = ini.ReadString("FORMAT", "FontArial", f.arial);
-  f.footer = ini.ReadString("FORMAT", "FontFooter", f.footer);
-  f.fixed = ini.ReadString("FORMAT", "FontFixed", f.fixed);
+  f.times = ReadFontName(ini, iniPath, "FontTimes", f.times);
+  f.arial = ReadFontName(ini, iniPath, "FontArial", f.arial);
+  f.footer = ReadFontName(ini, iniPath, "FontFooter", f.footer);
+  f.fixed = ReadFontName(ini, iniPath, "FontFixed", f.fixed);
   // Each switch is held in one byte, as it always was.
   auto flag = [&](const char* key) {
     return static_cast<int>(static_cast<unsigned char>(ini.ReadInteger("FORMAT", key, 0)));
