@@ -43,9 +43,7 @@ constexpr int kListEdges[] = {3400, 6800, 10200};
 constexpr std::string_view kBlankCell = R"({\f11\fs17  }\cell)";
 
 // A cell holding the report's text.
-std::string Cell(std::string_view text) {
-  return R"({\f11\fs17 )" + RtfEscape(text) + R"(}\cell)";
-}
+std::string Cell(std::string_view text) { return R"({\f11\fs17 )" + RtfEscape(text) + R"(}\cell)"; }
 
 // Each list in turn: reads on to its marker, or to the marker of a later list
 // or closing section, and writes the list only when its own marker was

@@ -226,7 +226,8 @@ void WriteSpells(ConverterRun& run) {
         out.Line(R"(\widctlpar\intbl)");
         DeleteThrough(line, R"(<TD COLSPAN=3 CLASS="c3">)");
         out.Line(R"({\fs18\b\par )" +
-                 RtfEscape(NormalizeBlanks(StripTags(TextBefore(line, "</TD></TR>")))) + R"(}\cell)");
+                 RtfEscape(NormalizeBlanks(StripTags(TextBefore(line, "</TD></TR>")))) +
+                 R"(}\cell)");
         out.Line(R"(\row)");
       }
     } else if (!Contains(line, kStupidityPrice)) {
