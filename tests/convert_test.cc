@@ -20,6 +20,7 @@
 namespace qv {
 namespace {
 
+using test::BraceBalance;
 using test::RecordingConsole;
 using test::TempDir;
 
@@ -194,21 +195,6 @@ TEST(Encyclopedia, NewLayoutHeadingsPicturesAndBody) {
   EXPECT_EQ(h.run.currentLine, "KARAKTERLAPOD");
   EXPECT_TRUE(IsSiteImageLine("<IMG SRC=\"http://www.a.example/x.gif\">", "www.a.example"));
   EXPECT_FALSE(IsSiteImageLine("<IMG SRC=\"http://www.a.example.evil/x\">", "www.a.example"));
-}
-
-// Counts "{" and "}" that are not escaped; picture data holds neither.
-int BraceBalance(const std::string& rtf) {
-  int depth = 0;
-  for (std::size_t i = 0; i < rtf.size(); ++i) {
-    if (rtf[i] == '\\') {
-      ++i;  // an escaped character or the first letter of a control word
-    } else if (rtf[i] == '{') {
-      ++depth;
-    } else if (rtf[i] == '}') {
-      if (--depth < 0) return -1;
-    }
-  }
-  return depth;
 }
 
 TEST(SampleReports, ConvertWithBalancedBracesUnderEverySetting) {
