@@ -1,0 +1,21 @@
+# A ";" in a font name would end its font table entry early: a report of the
+# newer layout is refused as well, and no document is written.
+--- exefile qvformat.ini
+[FORMAT]
+FontFixed="Courier New;CE"
+--- args
+u_1.htm
+--- file u_1.htm
+<title>
+x
+</title>
+<P><center><h2>X  KALANDJAI
+</h2></center>
+<P>
+Első nap.
+--- stdout
+Indulas ideje: TIME
+--- stderr
+qvformat: Settings error: FontFixed in section [FORMAT] of qvformat.ini beside the program holds ";", which a font name cannot hold: it would break the document's font table
+--- nofile ur1.rtf
+--- exit 1
