@@ -62,6 +62,18 @@ TEST(SkillTables, CombatSkillsFiveCellsPrefixesAndAClosingRemark) {
           kFour + Lines({Cell("tőr: 2"_cp), kFiller, kFiller, kFiller, "\\row", "\\pard", ""}));
 }
 
+TEST(SkillTables, CellsAreEscapedAfterTheNumberIsCut) {
+  const std::string out =
+      Convert(Layout::kRtf, rtf::WriteCombatSkills,
+              S("HARCI ISMERETEK</TD>\r\n</TR>\r\n<TR><TD>1.{kard}:</TD> <TD> 12</TD>\r\n"
+                "<TD>íj\\:</TD> <TD> 8}</TD></TR>\r\n</TABLE>\r\n"_cp));
+  // The "{" is the character after the full stop and goes with the number;
+  // what is left is escaped, so no brace stands alone.
+  EXPECT_EQ(out, Heading("Harci ismeretek (szint)") + kFour +
+                     Lines({Cell(R"(kard\}: 12)"), Cell(R"(íj\\: 8\})"_cp), kFiller, kFiller,
+                            "\\row", "\\pard", ""}));
+}
+
 TEST(SkillTables, OtherSkillsDropOnlyTheFirstEmptyCellAndAFullStopKeepsTheCellEnd) {
   const std::string out =
       Convert(Layout::kRtf, rtf::WriteOtherSkills,
