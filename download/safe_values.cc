@@ -28,7 +28,7 @@ std::string Shown(const std::string& value) {
 }  // namespace
 
 bool IsSafeValue(const std::string& value) {
-  if (!value.empty() && value.front() == '.') return false;
+  if (value.empty() || value.front() == '.') return false;
   for (const char ch : value)
     if (ch == '/' || ch == '\\' || IsControl(static_cast<unsigned char>(ch))) return false;
   return true;
@@ -36,6 +36,8 @@ bool IsSafeValue(const std::string& value) {
 
 void RequireSafeValue(const std::string& value, const std::string& what) {
   if (IsSafeValue(value)) return;
+  // An empty value would name the report "1234_.htm".
+  if (value.empty()) throw Error("Download error", "refusing " + what + ": it is empty");
   throw Error("Download error", "refusing " + what + " '" + Shown(value) +
                                     "': it may not hold \"/\", \"\\\" or control characters, nor "
                                     "start with \".\"");

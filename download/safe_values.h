@@ -6,8 +6,8 @@
 
 namespace qv {
 
-// True when the value holds no "/", "\" or control character and does not
-// start with ".".
+// True when the value is not empty, holds no "/", "\" or control character
+// and does not start with ".".
 bool IsSafeValue(const std::string& value);
 
 // Throws qv::Error naming what the value is ("the character number (/kar)")

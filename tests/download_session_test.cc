@@ -52,19 +52,24 @@ TEST(DownloadParts, LatestTurnFromTheTurnList) {
   EXPECT_EQ(r.turn(), "57");  // the first matching line decides
 }
 
-TEST(DownloadParts, LatestTurnCountsAFixed37Characters) {
-  // The turn starts 37 characters after the pattern's start, right behind it
-  // only for a four-digit character number.
-  TurnResolution shorter("123", "utolso");
-  shorter.Take("billent2.php&karakter=QV123&fordulo=57&nyilvanos");
-  EXPECT_EQ(shorter.turn(), "7");
-  TurnResolution longer("12345", "utolso");
-  longer.Take("billent2.php&karakter=QV12345&fordulo=57&nyilvanos");
-  EXPECT_EQ(longer.turn(), "=57");
+TEST(DownloadParts, LatestTurnIsTheTextBehindThePattern) {
+  // Whatever the length of the character number.
+  for (const std::string kar : {"1", "123", "1234", "12345", "1234567890"}) {
+    TurnResolution r(kar, "utolso");
+    r.Take("<a href=\"?in=billent2.php&karakter=QV" + kar + "&fordulo=57&nyilvanos=1\">");
+    EXPECT_EQ(r.turn(), "57") << kar;
+  }
+  TurnResolution wide("12", "utolso");
+  wide.Take("billent2.php&karakter=QV12&fordulo=1234567&nyilvanos");
+  EXPECT_EQ(wide.turn(), "1234567");
+  // Without "&nyilvanos" the turn is empty (and refused by the download).
   TurnResolution noEnd("1234", "utolso");
   noEnd.Take("billent2.php&karakter=QV1234&fordulo=57");
   EXPECT_EQ(noEnd.turn(), "");
   EXPECT_TRUE(noEnd.Settled());
+  TurnResolution nothingBetween("1234", "utolso");
+  nothingBetween.Take("billent2.php&karakter=QV1234&fordulo=&nyilvanos");
+  EXPECT_EQ(nothingBetween.turn(), "");
   TurnResolution otherCharacter("1234", "utolso");
   otherCharacter.Take("billent2.php&karakter=QV4321&fordulo=57&nyilvanos");
   EXPECT_EQ(otherCharacter.turn(), "utolso");
@@ -136,9 +141,10 @@ TEST(DownloadParts, CommandLineTextBecomesWindows1250) {
 }
 
 TEST(DownloadParts, ValuesForFileNamesAndRequestLines) {
-  for (const std::string good : {"57", "58&bul=1", "", "a.b", "utolso", "x y"})
+  for (const std::string good : {"57", "58&bul=1", "a.b", "utolso", "x y"})
     EXPECT_TRUE(IsSafeValue(good)) << good;
-  const std::vector<std::string> bad = {"../57",
+  const std::vector<std::string> bad = {"",
+                                        "../57",
                                         "5/7",
                                         "5\\7",
                                         ".57",
@@ -445,6 +451,23 @@ TEST_F(DownloadSession, UnsafeValuesAreRefusedBeforeAnythingIsWritten) {
   }
   EXPECT_EQ(server.Connections().size(), 2u);
   EXPECT_TRUE(Files().empty());
+}
+
+TEST_F(DownloadSession, EmptyLatestTurnIsRefused) {
+  dir_.Write("1234_.htm", "earlier\r\n");
+  const std::string noTurn =
+      "HTTP/1.0 200 OK\r\nSet-Cookie: GAZPSW=p; x\r\nSet-Cookie: GAZUSER=u; x\r\n\r\n"
+      "billent2.php&karakter=QV1234&fordulo=57\r\n";
+  TlsTestServer server({Reply(kSessionAnswer), Reply(noTurn), Reply(kTurnAnswer)});
+  try {
+    Download({"/o", "/user=u", "/pass=p", "/kar=1234", "/ford=utolso"}, server.port());
+    FAIL();
+  } catch (const Error& e) {
+    EXPECT_EQ(e.text(), "refusing the turn given by the site: it is empty");
+  }
+  EXPECT_EQ(server.Connections().size(), 2u);  // the turn was never asked for
+  EXPECT_EQ(Files(), std::vector<std::string>{"1234_.htm"});
+  EXPECT_EQ(dir_.Read("1234_.htm"), "earlier\r\n");
 }
 
 TEST_F(DownloadSession, FailedDownloadKeepsTheEarlierFile) {
