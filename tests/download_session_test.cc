@@ -347,6 +347,15 @@ TEST_F(DownloadSession, LetoltStoresTheOnlineRenderingInstead) {
   EXPECT_EQ(opened_, std::vector<std::string>{"1234r57.htm"});
 }
 
+TEST_F(DownloadSession, LetoltRenderingOfACharacterWithUnderscoreIsStoredUnderThePageName) {
+  TlsTestServer server({Reply(kSessionAnswer), Reply(kLoginAnswer), Reply(kTurnAnswer),
+                        Reply("HTTP/1.0 200 OK\r\n\r\n<html>online</html>")});
+  Download({"/o", "/letolt", "/user=Anna", "/pass=titok", "/kar=12_34", "/ford=57"},
+           server.port());
+  EXPECT_EQ(Files(), (std::vector<std::string>{"12_34_57.htm", "12r34r57.htm"}));
+  EXPECT_EQ(opened_, std::vector<std::string>{"12r34r57.htm"});
+}
+
 TEST_F(DownloadSession, FailedLoginStillAsksForTheTurn) {
   TlsTestServer server({Reply(kSessionAnswer),
                         Reply("HTTP/1.0 200 OK\r\n\r\n<p>Hibas jelszo</p>\r\n"),

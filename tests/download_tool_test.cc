@@ -90,6 +90,16 @@ TEST_F(DownloadTool, ReportThenItsItemListPage) {
   EXPECT_FALSE(dir_.Read("1234r57.htm").empty());
 }
 
+TEST_F(DownloadTool, CharacterWithUnderscoreOpensThePageItsNameWasWrittenUnder) {
+  TlsTestServer server({Reply(kSession), Reply(kLogin), Reply(kTurn)});
+  const auto r = Run({"/o", "/user=Anna", "/pass=titok", "/kar=12_34", "/ford=5_7"},
+                     server.port(), Certificates().caFile);
+  EXPECT_EQ(r.exitStatus, 0) << r.err;
+  EXPECT_NE(r.out.find("Nyisd meg: 12r34r5r7.htm\r\n"), std::string::npos) << r.out;
+  EXPECT_EQ(ListDirectory(dir_.path()),
+            (std::vector<std::string>{"12_34_5_7.htm", "12r34r5r7.htm"}));
+}
+
 TEST_F(DownloadTool, CertificateFromAnotherAuthorityEndsTheRun) {
   TlsTestServer server({Reply(kSession)});
   const auto r = Run({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=57"}, server.port(),
