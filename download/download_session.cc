@@ -7,6 +7,7 @@
 
 #include "download/cookies.h"
 #include "download/requests.h"
+#include "download/response_check.h"
 #include "download/response_cut.h"
 #include "download/safe_values.h"
 #include "download/turn_resolution.h"
@@ -57,6 +58,8 @@ void FetchTurn(TlsLineConnection& connection, const std::vector<std::string>& re
   WriteRequest(connection, request);
   ReplacingFile file(fileName);
   const std::string response = connection.ReadAll();
+  // An error page or a report cut off never replaces a file.
+  RequireCompleteTurn(response, fileName);
   file.Write(CutResponse(response) + "\r\n");
   file.Commit();
   connection.Close();

@@ -10,6 +10,9 @@ namespace qv {
 // and does not start with ".".
 bool IsSafeValue(const std::string& value);
 
+// The value as it can be shown on a console: control bytes as \xNN.
+std::string ShownValue(const std::string& value);
+
 // Throws qv::Error naming what the value is ("the character number (/kar)")
 // when IsSafeValue does not hold.
 void RequireSafeValue(const std::string& value, const std::string& what);

@@ -12,6 +12,7 @@
 #include "download/cookies.h"
 #include "download/download_session.h"
 #include "download/requests.h"
+#include "download/response_check.h"
 #include "download/response_cut.h"
 #include "download/safe_values.h"
 #include "download/turn_resolution.h"
@@ -113,6 +114,43 @@ TEST(DownloadParts, ResponseCut) {
   EXPECT_EQ(CutResponse("no header <TABLE><TR>t</TABLE>!rest"), "no header rest");
   EXPECT_EQ(CutResponse("H\r\n\r\n<TABLE>x</TABLE>.y"), "<TABLE>x</TABLE>.y");
   EXPECT_EQ(CutResponse("H\r\n\r\ncut short"), "cut short");
+}
+
+TEST(DownloadParts, OnlyACompleteOkAnswerIsStored) {
+  auto refusal = [](const std::string& response) -> std::string {
+    try {
+      RequireCompleteTurn(response, "1234_57.htm");
+    } catch (const Error& e) {
+      return e.text();
+    }
+    return "";
+  };
+  EXPECT_EQ(StatusLine("HTTP/1.0 404 Not Found\r\nA: b\r\n\r\n"), "HTTP/1.0 404 Not Found");
+  EXPECT_EQ(StatusLine("HTTP/1.0 200 OK\nA: b"), "HTTP/1.0 200 OK");
+
+  for (const std::string good :
+       {"HTTP/1.0 200 OK\r\n\r\n", "HTTP/1.1 200\r\nA: b\r\n\r\n<html>",
+        "HTTP/1.0 200 OK\r\nContent-Length: 3\r\n\r\nabc",
+        "HTTP/1.0 200 OK\r\ncontent-LENGTH:  3 \r\n\r\nabcdef",  // more is kept
+        "HTTP/1.0 200 OK\r\nContent-Length: lots\r\n\r\nabc"})      // unreadable: not judged
+    EXPECT_EQ(refusal(good), "") << good;
+
+  const std::string end = "; nothing was written";
+  EXPECT_EQ(refusal("HTTP/1.0 404 Not Found\r\n\r\n<html>nincs</html>"),
+            "the site's answer for 1234_57.htm was \"HTTP/1.0 404 Not Found\"" + end);
+  EXPECT_EQ(refusal("HTTP/1.0 302 Found\r\nLocation: /\r\n\r\n"),
+            "the site's answer for 1234_57.htm was \"HTTP/1.0 302 Found\"" + end);
+  EXPECT_EQ(refusal("HTTP/1.0 2000 OK\r\n\r\n"),
+            "the site's answer for 1234_57.htm was \"HTTP/1.0 2000 OK\"" + end);
+  EXPECT_EQ(refusal("<html>\t200</html>"),
+            "the site's answer for 1234_57.htm was \"<html>\\x09200</html>\"" + end);
+  EXPECT_EQ(refusal(std::string(500, 'x')),
+            "the site's answer for 1234_57.htm was \"" + std::string(120, 'x') + "...\"" + end);
+  EXPECT_EQ(refusal(""), "the site's answer for 1234_57.htm was empty" + end);
+  EXPECT_EQ(refusal("HTTP/1.0 200 OK\r\nContent-Ty"),
+            "the site's answer for 1234_57.htm was cut off in its header" + end);
+  EXPECT_EQ(refusal("HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\n<html>"),
+            "the site's answer for 1234_57.htm was cut off after 6 of 10 bytes" + end);
 }
 
 TEST(DownloadParts, PercentEncodedLoginForm) {
@@ -492,6 +530,36 @@ TEST_F(DownloadSession, FailedDownloadKeepsTheEarlierFile) {
   }
   EXPECT_EQ(Files(), std::vector<std::string>{"1234_57.htm"});  // no temporary file left
   EXPECT_EQ(dir_.Read("1234_57.htm"), "earlier\r\n");
+  EXPECT_TRUE(opened_.empty());
+}
+
+TEST_F(DownloadSession, ErrorPageOfTheSiteReplacesNothing) {
+  dir_.Write("1234_57.htm", "earlier\r\n");
+  TlsTestServer server({Reply(kSessionAnswer), Reply(kLoginAnswer),
+                        Reply("HTTP/1.0 500 Internal Server Error\r\n\r\n<html>hiba</html>")});
+  try {
+    Download({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=57"}, server.port());
+    FAIL();
+  } catch (const Error& e) {
+    EXPECT_EQ(e.text(),
+              "the site's answer for 1234_57.htm was \"HTTP/1.0 500 Internal Server Error\"; "
+              "nothing was written");
+  }
+  EXPECT_EQ(Files(), std::vector<std::string>{"1234_57.htm"});
+  EXPECT_EQ(dir_.Read("1234_57.htm"), "earlier\r\n");
+  EXPECT_TRUE(pages_.empty());
+  EXPECT_TRUE(opened_.empty());
+
+  // The rendering of /letolt likewise: the report before it is stored.
+  dir_.Write("1234r57.htm", "earlier page\r\n");
+  TlsTestServer letolt({Reply(kSessionAnswer), Reply(kLoginAnswer), Reply(kTurnAnswer),
+                        Reply("HTTP/1.0 403 Forbidden\r\n\r\n")});
+  EXPECT_THROW(Download({"/o", "/letolt", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=57"},
+                        letolt.port()),
+               Error);
+  EXPECT_EQ(Files(), (std::vector<std::string>{"1234_57.htm", "1234r57.htm"}));
+  EXPECT_EQ(dir_.Read("1234_57.htm"), kStoredTurn + "\r\n");
+  EXPECT_EQ(dir_.Read("1234r57.htm"), "earlier page\r\n");
   EXPECT_TRUE(opened_.empty());
 }
 

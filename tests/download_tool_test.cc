@@ -100,6 +100,27 @@ TEST_F(DownloadTool, CharacterWithUnderscoreOpensThePageItsNameWasWrittenUnder) 
             (std::vector<std::string>{"12_34_5_7.htm", "12r34r5r7.htm"}));
 }
 
+TEST_F(DownloadTool, ReportCutOffMidwayKeepsTheEarlierFiles) {
+  dir_.Write("1234_57.htm", "earlier report\r\n");
+  dir_.Write("1234r57.htm", "earlier page\r\n");
+  // The server drops the connection (no TLS close) 41 bytes into the body.
+  test::ScriptedReply cut = Reply(
+      "HTTP/1.0 200 OK\r\nContent-Length: 5000\r\n\r\n"
+      "<html>\r\n<head>\r\n<title>Jelentes</title>\r\n");
+  cut.closeNotify = false;
+  TlsTestServer server({Reply(kSession), Reply(kLogin), cut});
+  const auto r = Run({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=57"}, server.port(),
+                     Certificates().caFile);
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_EQ(r.err,
+            "qvformat: Download error: the site's answer for 1234_57.htm was cut off after 41 of "
+            "5000 bytes; nothing was written\r\n");
+  EXPECT_EQ(r.out.find("Befejezes"), std::string::npos) << r.out;
+  EXPECT_EQ(ListDirectory(dir_.path()), (std::vector<std::string>{"1234_57.htm", "1234r57.htm"}));
+  EXPECT_EQ(dir_.Read("1234_57.htm"), "earlier report\r\n");
+  EXPECT_EQ(dir_.Read("1234r57.htm"), "earlier page\r\n");
+}
+
 TEST_F(DownloadTool, CertificateFromAnotherAuthorityEndsTheRun) {
   TlsTestServer server({Reply(kSession)});
   const auto r = Run({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=57"}, server.port(),
