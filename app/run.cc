@@ -16,13 +16,14 @@ namespace qv {
 namespace {
 
 void ConvertOne(Session& session, const std::string& fileName) {
-  if (DetectLayout(fileName) == Layout::kRtf)
+  if (TurnReportLayout(fileName) == Layout::kRtf)
     rtf::ConvertReport(session.ctx, session.converters, fileName);
   else
     rtfuj::ConvertReport(session.ctx, session.converters, fileName);
 }
 
 void BuildPage(Session& session, const std::string& fileName) {
+  TurnReportLayout(fileName);  // refuses a file that is no turn report
   BuildItemListPage(session.ctx, session.pages, fileName);
 }
 

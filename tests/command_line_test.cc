@@ -9,6 +9,7 @@
 #include "app/layout.h"
 #include "app/run.h"
 #include "platform/error.h"
+#include "site/turn_report.h"
 #include "tests/test_support.h"
 
 namespace qv {
@@ -50,6 +51,27 @@ TEST_F(LayoutFile, FirstTitleLineDecides) {
   EXPECT_EQ(DetectLayout(Write("")), Layout::kRtfUj);
   EXPECT_EQ(DetectLayout(Write("<title>a</title>")), Layout::kRtf);  // no line end
   EXPECT_THROW(DetectLayout(dir_.path() + "/missing_1.htm"), Error);
+}
+
+TEST_F(LayoutFile, FileWithoutTitleLineIsNoTurnReport) {
+  EXPECT_EQ(TurnReportLayout(Write("<html>\r\n<TITLE>Jelentes</TITLE>\r\n")), Layout::kRtf);
+  EXPECT_EQ(TurnReportLayout(Write("<title>\nJelentes</title>\n")), Layout::kRtfUj);
+  // "<title" with attributes is a title line, though not the layout's "<title>".
+  EXPECT_EQ(TurnReportLayout(Write("<html>\n<TITLE lang=hu>Jelentes</TITLE>\n")), Layout::kRtfUj);
+  for (const std::string bytes : {"", "\r\n", "<html>\n<body>\nKARAKTERLAP\n", "<titl\ne>",
+                                  "title>x</title>"}) {
+    const std::string name = Write(bytes);
+    try {
+      TurnReportLayout(name);
+      ADD_FAILURE() << bytes;
+    } catch (const Error& e) {
+      EXPECT_EQ(e.kind(), "Report error");
+      EXPECT_EQ(e.text(), "'" + name + "' is not a turn report: no line of it holds \"<title\"");
+    }
+  }
+  EXPECT_TRUE(HoldsTitleTag("x<<TiTlE"));
+  EXPECT_FALSE(HoldsTitleTag("<titl"));
+  EXPECT_FALSE(HoldsTitleTag("<\xD4itle <t\xC9tle"));  // accented letters are no ASCII
 }
 
 // Runs the mode choice with handlers that only record what they were asked.
