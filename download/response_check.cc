@@ -6,6 +6,7 @@
 
 #include "download/safe_values.h"
 #include "platform/error.h"
+#include "site/turn_report.h"
 #include "text/line_cuts.h"
 #include "text/text.h"
 
@@ -70,6 +71,11 @@ void RequireCompleteTurn(const std::string& response, const std::string& fileNam
   if (declared >= 0 && static_cast<std::uint64_t>(declared) > body)
     Refuse(fileName, "was cut off after " + std::to_string(body) + " of " +
                          std::to_string(declared) + " bytes");
+}
+
+void RequireTurnReport(const std::string& report, const std::string& fileName) {
+  if (!HoldsTitleTag(report))
+    Refuse(fileName, "is not a turn report: no line of it holds \"<title\"");
 }
 
 }  // namespace qv

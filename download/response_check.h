@@ -1,5 +1,5 @@
 // What a turn response must be before it replaces a file: the site's "200"
-// answer, received in full.
+// answer, received in full, and for the report a turn report.
 #pragma once
 
 #include <string>
@@ -14,5 +14,9 @@ std::string StatusLine(const std::string& response);
 // end (CR LF CR LF), or when the body is shorter than its Content-Length
 // header says: the connection was cut off.
 void RequireCompleteTurn(const std::string& response, const std::string& fileName);
+
+// Throws qv::Error naming fileName when the report cut from a turn answer
+// holds no "<title": a login or error page, not a turn report.
+void RequireTurnReport(const std::string& report, const std::string& fileName);
 
 }  // namespace qv

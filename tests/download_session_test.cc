@@ -272,14 +272,15 @@ const std::string kTurnAnswer =
     "HTTP/1.0 200 OK\r\n"
     "Content-Type: text/html\r\n"
     "\r\n"
-    "<html><body>\r\n"
+    "<html><title>57</title><body>\r\n"
     "<TABLE><TR><td>menu</td></TR></TABLE>\r\n"
     "<h1>Jelent\xE9s</h1>\r\n"
     "</html>\r\n"
     "<!-- served -->\r\n";
 
 // The answer cut: header, first table and the CR behind it, and the tail.
-const std::string kStoredTurn = "<html><body>\r\n\n<h1>Jelent\xE9s</h1>\r\n</html>";
+const std::string kStoredTurn =
+    "<html><title>57</title><body>\r\n\n<h1>Jelent\xE9s</h1>\r\n</html>";
 
 class DownloadSession : public ::testing::Test {
  protected:
@@ -561,6 +562,24 @@ TEST_F(DownloadSession, ErrorPageOfTheSiteReplacesNothing) {
   EXPECT_EQ(dir_.Read("1234_57.htm"), kStoredTurn + "\r\n");
   EXPECT_EQ(dir_.Read("1234r57.htm"), "earlier page\r\n");
   EXPECT_TRUE(opened_.empty());
+}
+
+TEST_F(DownloadSession, LoginPageInsteadOfTheReportReplacesNothing) {
+  dir_.Write("1234_57.htm", "earlier\r\n");
+  TlsTestServer server(
+      {Reply(kSessionAnswer), Reply(kLoginAnswer),
+       Reply("HTTP/1.0 200 OK\r\n\r\n<html><body><form>Jelszo:</form></body></html>\r\n")});
+  try {
+    Download({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=57"}, server.port());
+    FAIL();
+  } catch (const Error& e) {
+    EXPECT_EQ(e.text(),
+              "the site's answer for 1234_57.htm is not a turn report: no line of it holds "
+              "\"<title\"; nothing was written");
+  }
+  EXPECT_EQ(Files(), std::vector<std::string>{"1234_57.htm"});
+  EXPECT_EQ(dir_.Read("1234_57.htm"), "earlier\r\n");
+  EXPECT_TRUE(pages_.empty());
 }
 
 TEST_F(DownloadSession, StalledLoginAnswerEndsAfterTheSocketLimit) {
