@@ -44,10 +44,16 @@ void BatchRun(Session& session, const ModeHandlers& handlers) {
   for (const std::string& name : handlers.listDirectory()) {
     if (!TakenByBatch(name)) continue;
     ctx.console.LineWithName(BatchLinePrefix(++counter), name);
-    if (itemList)
+    if (itemList) {
       handlers.itemList(session, name);
-    else
+    } else if (RtfOutputName(name).empty()) {
+      // Its document would go to standard output, among these lines.
+      ctx.console.ErrorLine("qvformat: skipping '" + name +
+                            "': no document name can be made of it, as its first \"_\" stands "
+                            "after its first \".\"");
+    } else {
       handlers.convert(session, name);
+    }
   }
 }
 

@@ -121,19 +121,38 @@ TEST(ModeChoice, StartLineRepeatsAfterConversionsOnly) {
 }
 
 TEST(BatchRun, TakesReportNamesInListingOrderAndNumbersThem) {
-  const Strings dir = {".hidden_1.htm", "1234_56.htm", "1234r56.htm", "a_b.HTML",
-                       "notes.txt",     "q_r.htm",     "x_y.htm.bak", "z_z.txt"};
+  const Strings dir = {"1234_56.htm", "1234r56.htm", "a_b.HTML", "notes.txt",
+                       "q_r.htm",     "x_y.htm.bak", "z_z.txt"};
   ModeRun convert({"/k"}, dir);
-  EXPECT_EQ(convert.calls, (Strings{"convert .hidden_1.htm", "convert 1234_56.htm",
-                                    "convert a_b.HTML", "convert q_r.htm", "convert x_y.htm.bak"}));
+  EXPECT_EQ(convert.calls, (Strings{"convert 1234_56.htm", "convert a_b.HTML", "convert q_r.htm",
+                                    "convert x_y.htm.bak"}));
   EXPECT_EQ(convert.console.lines,
-            (Strings{"Indulas ideje: 9:05:07", "   1. Filenev: .hidden_1.htm",
-                     "   2. Filenev: 1234_56.htm", "   3. Filenev: a_b.HTML",
-                     "   4. Filenev: q_r.htm", "   5. Filenev: x_y.htm.bak",
-                     "Indulas ideje: 9:05:07", "Befejezes ideje: 9:05:07"}));
+            (Strings{"Indulas ideje: 9:05:07", "   1. Filenev: 1234_56.htm",
+                     "   2. Filenev: a_b.HTML", "   3. Filenev: q_r.htm",
+                     "   4. Filenev: x_y.htm.bak", "Indulas ideje: 9:05:07",
+                     "Befejezes ideje: 9:05:07"}));
   ModeRun pages({"/k", "/t"}, dir);
-  EXPECT_EQ(pages.calls.front(), "page .hidden_1.htm");
-  EXPECT_EQ(pages.calls.size(), 5u);
+  EXPECT_EQ(pages.calls.front(), "page 1234_56.htm");
+  EXPECT_EQ(pages.calls.size(), 4u);
+}
+
+TEST(BatchRun, ReportWithoutDocumentNameIsSkippedAndTheRunGoesOn) {
+  // Each name's first "_" stands after its first ".": its document would go
+  // to standard output among the batch lines.
+  const Strings dir = {"v1.2_x.htm", "a_1.htm", ".hidden_1.htm"};
+  const std::string why = "': no document name can be made of it, as its first \"_\" stands "
+                          "after its first \".\"";
+  ModeRun convert({"/k"}, dir);
+  EXPECT_EQ(convert.calls, Strings{"convert a_1.htm"});
+  EXPECT_EQ(convert.console.lines,
+            (Strings{"Indulas ideje: 9:05:07", "   1. Filenev: v1.2_x.htm",
+                     "ERR qvformat: skipping 'v1.2_x.htm" + why, "   2. Filenev: a_1.htm",
+                     "   3. Filenev: .hidden_1.htm",
+                     "ERR qvformat: skipping '.hidden_1.htm" + why, "Indulas ideje: 9:05:07",
+                     "Befejezes ideje: 9:05:07"}));
+  // Their pages have names ("v1.2rx.htm"): the page run takes them all.
+  EXPECT_EQ(ModeRun({"/k", "/t"}, dir).calls,
+            (Strings{"page v1.2_x.htm", "page a_1.htm", "page .hidden_1.htm"}));
 }
 
 TEST(BatchRun, CounterFieldIsFourWideAndGrows) {
