@@ -13,3 +13,6 @@ qvformat: Report error: 'x_1.htm' is not a turn report: no line of it holds "<ti
 --- outfile xr1.rtf
 {\rtf1 earlier document}
 --- exit 1
+--- listing
+x_1.htm
+xr1.rtf

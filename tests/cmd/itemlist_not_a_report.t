@@ -19,3 +19,6 @@ qvformat: Report error: 'x_1.htm' is not a turn report: no line of it holds "<ti
 <title>x</title>
 an earlier page
 --- exit 1
+--- listing
+x_1.htm
+xr1.htm
