@@ -12,4 +12,9 @@ namespace qv {
 // when the file cannot be opened.
 Layout DetectLayout(const std::string& fileName);
 
+// DetectLayout for a file that is to be converted or paged: a file in which
+// no line holds "<title" (any case), an empty one included, is not a turn
+// report and is refused with a qv::Error before anything is written for it.
+Layout TurnReportLayout(const std::string& fileName);
+
 }  // namespace qv

@@ -16,13 +16,14 @@ namespace qv {
 namespace {
 
 void ConvertOne(Session& session, const std::string& fileName) {
-  if (DetectLayout(fileName) == Layout::kRtf)
+  if (TurnReportLayout(fileName) == Layout::kRtf)
     rtf::ConvertReport(session.ctx, session.converters, fileName);
   else
     rtfuj::ConvertReport(session.ctx, session.converters, fileName);
 }
 
 void BuildPage(Session& session, const std::string& fileName) {
+  TurnReportLayout(fileName);  // refuses a file that is no turn report
   BuildItemListPage(session.ctx, session.pages, fileName);
 }
 
@@ -43,10 +44,16 @@ void BatchRun(Session& session, const ModeHandlers& handlers) {
   for (const std::string& name : handlers.listDirectory()) {
     if (!TakenByBatch(name)) continue;
     ctx.console.LineWithName(BatchLinePrefix(++counter), name);
-    if (itemList)
+    if (itemList) {
       handlers.itemList(session, name);
-    else
+    } else if (RtfOutputName(name).empty()) {
+      // Its document would go to standard output, among these lines.
+      ctx.console.ErrorLine("qvformat: skipping '" + name +
+                            "': no document name can be made of it, as its first \"_\" stands "
+                            "after its first \".\"");
+    } else {
       handlers.convert(session, name);
+    }
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include "download/cookies.h"
 #include "download/requests.h"
+#include "download/response_check.h"
 #include "download/response_cut.h"
 #include "download/safe_values.h"
 #include "download/turn_resolution.h"
@@ -53,11 +54,15 @@ void ReadLines(TlsLineConnection& connection, int stallLimitMs, Handle handle) {
 
 // Connection 3 or 4: one turn rendering, cut and stored under fileName.
 void FetchTurn(TlsLineConnection& connection, const std::vector<std::string>& request,
-               const std::string& fileName) {
+               const std::string& fileName, bool report) {
   WriteRequest(connection, request);
   ReplacingFile file(fileName);
   const std::string response = connection.ReadAll();
-  file.Write(CutResponse(response) + "\r\n");
+  // An error or login page, or a report cut off, never replaces a file.
+  RequireCompleteTurn(response, fileName);
+  const std::string text = CutResponse(response);
+  if (report) RequireTurnReport(text, fileName);
+  file.Write(text + "\r\n");
   file.Commit();
   connection.Close();
 }
@@ -120,12 +125,12 @@ void DownloadTurn(RunContext& ctx, const DownloadOptions& options, const Downloa
 
     Open(connection, TextEncoding::kEightBit, console, "Fordulo letoltese...");
     FetchTurn(connection, requests.Turn(kar, resolution.turn(), cookies.TurnCookies(), true),
-              DownloadedReportName(kar, resolution.turn()));
+              DownloadedReportName(kar, resolution.turn()), true);
 
     if (downloadOnly) {
       Open(connection, TextEncoding::kUtf8, console, "Online QVFormat fordulo letoltese...");
       FetchTurn(connection, requests.Turn(kar, resolution.turn(), cookies.TurnCookies(), false),
-                DownloadedPageName(kar, resolution.turn()));
+                DownloadedPageName(kar, resolution.turn()), false);
     }
   }
 

@@ -9,8 +9,9 @@ namespace {
 
 bool IsControl(unsigned char c) { return c < 0x20 || c == 0x7F; }
 
-// The value as it can be shown on a console: control bytes as \xNN.
-std::string Shown(const std::string& value) {
+}  // namespace
+
+std::string ShownValue(const std::string& value) {
   std::string out;
   for (const char ch : value) {
     const unsigned char c = static_cast<unsigned char>(ch);
@@ -25,10 +26,8 @@ std::string Shown(const std::string& value) {
   return out;
 }
 
-}  // namespace
-
 bool IsSafeValue(const std::string& value) {
-  if (!value.empty() && value.front() == '.') return false;
+  if (value.empty() || value.front() == '.') return false;
   for (const char ch : value)
     if (ch == '/' || ch == '\\' || IsControl(static_cast<unsigned char>(ch))) return false;
   return true;
@@ -36,7 +35,9 @@ bool IsSafeValue(const std::string& value) {
 
 void RequireSafeValue(const std::string& value, const std::string& what) {
   if (IsSafeValue(value)) return;
-  throw Error("Download error", "refusing " + what + " '" + Shown(value) +
+  // An empty value would name the report "1234_.htm".
+  if (value.empty()) throw Error("Download error", "refusing " + what + ": it is empty");
+  throw Error("Download error", "refusing " + what + " '" + ShownValue(value) +
                                     "': it may not hold \"/\", \"\\\" or control characters, nor "
                                     "start with \".\"");
 }

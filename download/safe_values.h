@@ -6,9 +6,12 @@
 
 namespace qv {
 
-// True when the value holds no "/", "\" or control character and does not
-// start with ".".
+// True when the value is not empty, holds no "/", "\" or control character
+// and does not start with ".".
 bool IsSafeValue(const std::string& value);
+
+// The value as it can be shown on a console: control bytes as \xNN.
+std::string ShownValue(const std::string& value);
 
 // Throws qv::Error naming what the value is ("the character number (/kar)")
 // when IsSafeValue does not hold.

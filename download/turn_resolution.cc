@@ -7,13 +7,15 @@ namespace qv {
 
 void TurnResolution::Take(const std::string& line) {
   if (turn_ == "utolso") {
-    // ...billent2.php&karakter=QV1234&fordulo=57&nyilvanos...: the turn
-    // starts 37 characters into the pattern, which is right behind it for a
-    // four-digit character number (the site's own count, kept as it is).
-    const int p = Find("billent2.php&karakter=QV" + kar_ + "&fordulo=", line);
+    // ...billent2.php&karakter=QV1234&fordulo=57&nyilvanos...: the turn is
+    // the text right behind the pattern, up to "&nyilvanos" (empty without
+    // it, which the download then refuses).
+    const std::string pattern = "billent2.php&karakter=QV" + kar_ + "&fordulo=";
+    const int p = Find(pattern, line);
     if (p > 0) {
-      const int q = PosFrom("&nyilvanos", line, p);
-      turn_ = Copy(line, p + 37, q - p - 37);
+      const int start = p + Length(pattern);
+      const int q = PosFrom("&nyilvanos", line, start);
+      turn_ = Copy(line, start, q - start);
     }
   }
 

@@ -1,6 +1,10 @@
 // A file written under a hidden temporary name beside its final name and
 // renamed into place by Commit(): a run that fails leaves no empty or
 // partial file behind, and an earlier file of the same name survives it.
+// A run ended by SIGINT, SIGTERM, SIGHUP or SIGQUIT removes its temporary
+// files too: the first ReplacingFile installs a handler that unlinks them
+// and then ends the process by the same signal (signals the process ignores
+// stay ignored).
 #pragma once
 
 #include <string>
@@ -32,6 +36,7 @@ class ReplacingFile {
   std::string name_;
   std::string tempName_;
   int fd_ = -1;
+  int slot_ = -1;  // the temporary file's place in the signal handler's list
 };
 
 }  // namespace qv

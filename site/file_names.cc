@@ -35,7 +35,9 @@ std::string DownloadedReportName(const std::string& character, const std::string
 }
 
 std::string DownloadedPageName(const std::string& character, const std::string& turn) {
-  return character + "r" + turn + ".htm";
+  // The name the page of the downloaded report gets, so that a "_" in the
+  // character or the turn is replaced here as well.
+  return ItemListPageName(DownloadedReportName(character, turn));
 }
 
 }  // namespace qv

@@ -19,7 +19,8 @@ std::string ItemListPageName(const std::string& reportName);
 // A downloaded report: character "_" turn ".htm".
 std::string DownloadedReportName(const std::string& character, const std::string& turn);
 // The page a download opens (and, with /letolt, the site's own rendering):
-// character "r" turn ".htm".
+// the item-list page name of the downloaded report, character "r" turn
+// ".htm" with every "_" of either replaced by "r".
 std::string DownloadedPageName(const std::string& character, const std::string& turn);
 
 }  // namespace qv

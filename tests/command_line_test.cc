@@ -9,6 +9,7 @@
 #include "app/layout.h"
 #include "app/run.h"
 #include "platform/error.h"
+#include "site/turn_report.h"
 #include "tests/test_support.h"
 
 namespace qv {
@@ -50,6 +51,27 @@ TEST_F(LayoutFile, FirstTitleLineDecides) {
   EXPECT_EQ(DetectLayout(Write("")), Layout::kRtfUj);
   EXPECT_EQ(DetectLayout(Write("<title>a</title>")), Layout::kRtf);  // no line end
   EXPECT_THROW(DetectLayout(dir_.path() + "/missing_1.htm"), Error);
+}
+
+TEST_F(LayoutFile, FileWithoutTitleLineIsNoTurnReport) {
+  EXPECT_EQ(TurnReportLayout(Write("<html>\r\n<TITLE>Jelentes</TITLE>\r\n")), Layout::kRtf);
+  EXPECT_EQ(TurnReportLayout(Write("<title>\nJelentes</title>\n")), Layout::kRtfUj);
+  // "<title" with attributes is a title line, though not the layout's "<title>".
+  EXPECT_EQ(TurnReportLayout(Write("<html>\n<TITLE lang=hu>Jelentes</TITLE>\n")), Layout::kRtfUj);
+  for (const std::string bytes : {"", "\r\n", "<html>\n<body>\nKARAKTERLAP\n", "<titl\ne>",
+                                  "title>x</title>"}) {
+    const std::string name = Write(bytes);
+    try {
+      TurnReportLayout(name);
+      ADD_FAILURE() << bytes;
+    } catch (const Error& e) {
+      EXPECT_EQ(e.kind(), "Report error");
+      EXPECT_EQ(e.text(), "'" + name + "' is not a turn report: no line of it holds \"<title\"");
+    }
+  }
+  EXPECT_TRUE(HoldsTitleTag("x<<TiTlE"));
+  EXPECT_FALSE(HoldsTitleTag("<titl"));
+  EXPECT_FALSE(HoldsTitleTag("<\xD4itle <t\xC9tle"));  // accented letters are no ASCII
 }
 
 // Runs the mode choice with handlers that only record what they were asked.
@@ -99,19 +121,38 @@ TEST(ModeChoice, StartLineRepeatsAfterConversionsOnly) {
 }
 
 TEST(BatchRun, TakesReportNamesInListingOrderAndNumbersThem) {
-  const Strings dir = {".hidden_1.htm", "1234_56.htm", "1234r56.htm", "a_b.HTML",
-                       "notes.txt",     "q_r.htm",     "x_y.htm.bak", "z_z.txt"};
+  const Strings dir = {"1234_56.htm", "1234r56.htm", "a_b.HTML", "notes.txt",
+                       "q_r.htm",     "x_y.htm.bak", "z_z.txt"};
   ModeRun convert({"/k"}, dir);
-  EXPECT_EQ(convert.calls, (Strings{"convert .hidden_1.htm", "convert 1234_56.htm",
-                                    "convert a_b.HTML", "convert q_r.htm", "convert x_y.htm.bak"}));
+  EXPECT_EQ(convert.calls, (Strings{"convert 1234_56.htm", "convert a_b.HTML", "convert q_r.htm",
+                                    "convert x_y.htm.bak"}));
   EXPECT_EQ(convert.console.lines,
-            (Strings{"Indulas ideje: 9:05:07", "   1. Filenev: .hidden_1.htm",
-                     "   2. Filenev: 1234_56.htm", "   3. Filenev: a_b.HTML",
-                     "   4. Filenev: q_r.htm", "   5. Filenev: x_y.htm.bak",
-                     "Indulas ideje: 9:05:07", "Befejezes ideje: 9:05:07"}));
+            (Strings{"Indulas ideje: 9:05:07", "   1. Filenev: 1234_56.htm",
+                     "   2. Filenev: a_b.HTML", "   3. Filenev: q_r.htm",
+                     "   4. Filenev: x_y.htm.bak", "Indulas ideje: 9:05:07",
+                     "Befejezes ideje: 9:05:07"}));
   ModeRun pages({"/k", "/t"}, dir);
-  EXPECT_EQ(pages.calls.front(), "page .hidden_1.htm");
-  EXPECT_EQ(pages.calls.size(), 5u);
+  EXPECT_EQ(pages.calls.front(), "page 1234_56.htm");
+  EXPECT_EQ(pages.calls.size(), 4u);
+}
+
+TEST(BatchRun, ReportWithoutDocumentNameIsSkippedAndTheRunGoesOn) {
+  // Each name's first "_" stands after its first ".": its document would go
+  // to standard output among the batch lines.
+  const Strings dir = {"v1.2_x.htm", "a_1.htm", ".hidden_1.htm"};
+  const std::string why = "': no document name can be made of it, as its first \"_\" stands "
+                          "after its first \".\"";
+  ModeRun convert({"/k"}, dir);
+  EXPECT_EQ(convert.calls, Strings{"convert a_1.htm"});
+  EXPECT_EQ(convert.console.lines,
+            (Strings{"Indulas ideje: 9:05:07", "   1. Filenev: v1.2_x.htm",
+                     "ERR qvformat: skipping 'v1.2_x.htm" + why, "   2. Filenev: a_1.htm",
+                     "   3. Filenev: .hidden_1.htm",
+                     "ERR qvformat: skipping '.hidden_1.htm" + why, "Indulas ideje: 9:05:07",
+                     "Befejezes ideje: 9:05:07"}));
+  // Their pages have names ("v1.2rx.htm"): the page run takes them all.
+  EXPECT_EQ(ModeRun({"/k", "/t"}, dir).calls,
+            (Strings{"page v1.2_x.htm", "page a_1.htm", "page .hidden_1.htm"}));
 }
 
 TEST(BatchRun, CounterFieldIsFourWideAndGrows) {

@@ -12,6 +12,7 @@
 #include "download/cookies.h"
 #include "download/download_session.h"
 #include "download/requests.h"
+#include "download/response_check.h"
 #include "download/response_cut.h"
 #include "download/safe_values.h"
 #include "download/turn_resolution.h"
@@ -52,19 +53,24 @@ TEST(DownloadParts, LatestTurnFromTheTurnList) {
   EXPECT_EQ(r.turn(), "57");  // the first matching line decides
 }
 
-TEST(DownloadParts, LatestTurnCountsAFixed37Characters) {
-  // The turn starts 37 characters after the pattern's start, right behind it
-  // only for a four-digit character number.
-  TurnResolution shorter("123", "utolso");
-  shorter.Take("billent2.php&karakter=QV123&fordulo=57&nyilvanos");
-  EXPECT_EQ(shorter.turn(), "7");
-  TurnResolution longer("12345", "utolso");
-  longer.Take("billent2.php&karakter=QV12345&fordulo=57&nyilvanos");
-  EXPECT_EQ(longer.turn(), "=57");
+TEST(DownloadParts, LatestTurnIsTheTextBehindThePattern) {
+  // Whatever the length of the character number.
+  for (const std::string kar : {"1", "123", "1234", "12345", "1234567890"}) {
+    TurnResolution r(kar, "utolso");
+    r.Take("<a href=\"?in=billent2.php&karakter=QV" + kar + "&fordulo=57&nyilvanos=1\">");
+    EXPECT_EQ(r.turn(), "57") << kar;
+  }
+  TurnResolution wide("12", "utolso");
+  wide.Take("billent2.php&karakter=QV12&fordulo=1234567&nyilvanos");
+  EXPECT_EQ(wide.turn(), "1234567");
+  // Without "&nyilvanos" the turn is empty (and refused by the download).
   TurnResolution noEnd("1234", "utolso");
   noEnd.Take("billent2.php&karakter=QV1234&fordulo=57");
   EXPECT_EQ(noEnd.turn(), "");
   EXPECT_TRUE(noEnd.Settled());
+  TurnResolution nothingBetween("1234", "utolso");
+  nothingBetween.Take("billent2.php&karakter=QV1234&fordulo=&nyilvanos");
+  EXPECT_EQ(nothingBetween.turn(), "");
   TurnResolution otherCharacter("1234", "utolso");
   otherCharacter.Take("billent2.php&karakter=QV4321&fordulo=57&nyilvanos");
   EXPECT_EQ(otherCharacter.turn(), "utolso");
@@ -110,6 +116,43 @@ TEST(DownloadParts, ResponseCut) {
   EXPECT_EQ(CutResponse("H\r\n\r\ncut short"), "cut short");
 }
 
+TEST(DownloadParts, OnlyACompleteOkAnswerIsStored) {
+  auto refusal = [](const std::string& response) -> std::string {
+    try {
+      RequireCompleteTurn(response, "1234_57.htm");
+    } catch (const Error& e) {
+      return e.text();
+    }
+    return "";
+  };
+  EXPECT_EQ(StatusLine("HTTP/1.0 404 Not Found\r\nA: b\r\n\r\n"), "HTTP/1.0 404 Not Found");
+  EXPECT_EQ(StatusLine("HTTP/1.0 200 OK\nA: b"), "HTTP/1.0 200 OK");
+
+  for (const std::string good :
+       {"HTTP/1.0 200 OK\r\n\r\n", "HTTP/1.1 200\r\nA: b\r\n\r\n<html>",
+        "HTTP/1.0 200 OK\r\nContent-Length: 3\r\n\r\nabc",
+        "HTTP/1.0 200 OK\r\ncontent-LENGTH:  3 \r\n\r\nabcdef",  // more is kept
+        "HTTP/1.0 200 OK\r\nContent-Length: lots\r\n\r\nabc"})      // unreadable: not judged
+    EXPECT_EQ(refusal(good), "") << good;
+
+  const std::string end = "; nothing was written";
+  EXPECT_EQ(refusal("HTTP/1.0 404 Not Found\r\n\r\n<html>nincs</html>"),
+            "the site's answer for 1234_57.htm was \"HTTP/1.0 404 Not Found\"" + end);
+  EXPECT_EQ(refusal("HTTP/1.0 302 Found\r\nLocation: /\r\n\r\n"),
+            "the site's answer for 1234_57.htm was \"HTTP/1.0 302 Found\"" + end);
+  EXPECT_EQ(refusal("HTTP/1.0 2000 OK\r\n\r\n"),
+            "the site's answer for 1234_57.htm was \"HTTP/1.0 2000 OK\"" + end);
+  EXPECT_EQ(refusal("<html>\t200</html>"),
+            "the site's answer for 1234_57.htm was \"<html>\\x09200</html>\"" + end);
+  EXPECT_EQ(refusal(std::string(500, 'x')),
+            "the site's answer for 1234_57.htm was \"" + std::string(120, 'x') + "...\"" + end);
+  EXPECT_EQ(refusal(""), "the site's answer for 1234_57.htm was empty" + end);
+  EXPECT_EQ(refusal("HTTP/1.0 200 OK\r\nContent-Ty"),
+            "the site's answer for 1234_57.htm was cut off in its header" + end);
+  EXPECT_EQ(refusal("HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\n<html>"),
+            "the site's answer for 1234_57.htm was cut off after 6 of 10 bytes" + end);
+}
+
 TEST(DownloadParts, PercentEncodedLoginForm) {
   EXPECT_EQ(PercentEncode("AZaz09-_.~"), "AZaz09-_.~");
   EXPECT_EQ(PercentEncode(std::string(" &=+%/\x01") + std::string("ő"_cp)),
@@ -136,9 +179,10 @@ TEST(DownloadParts, CommandLineTextBecomesWindows1250) {
 }
 
 TEST(DownloadParts, ValuesForFileNamesAndRequestLines) {
-  for (const std::string good : {"57", "58&bul=1", "", "a.b", "utolso", "x y"})
+  for (const std::string good : {"57", "58&bul=1", "a.b", "utolso", "x y"})
     EXPECT_TRUE(IsSafeValue(good)) << good;
-  const std::vector<std::string> bad = {"../57",
+  const std::vector<std::string> bad = {"",
+                                        "../57",
                                         "5/7",
                                         "5\\7",
                                         ".57",
@@ -228,14 +272,15 @@ const std::string kTurnAnswer =
     "HTTP/1.0 200 OK\r\n"
     "Content-Type: text/html\r\n"
     "\r\n"
-    "<html><body>\r\n"
+    "<html><title>57</title><body>\r\n"
     "<TABLE><TR><td>menu</td></TR></TABLE>\r\n"
     "<h1>Jelent\xE9s</h1>\r\n"
     "</html>\r\n"
     "<!-- served -->\r\n";
 
 // The answer cut: header, first table and the CR behind it, and the tail.
-const std::string kStoredTurn = "<html><body>\r\n\n<h1>Jelent\xE9s</h1>\r\n</html>";
+const std::string kStoredTurn =
+    "<html><title>57</title><body>\r\n\n<h1>Jelent\xE9s</h1>\r\n</html>";
 
 class DownloadSession : public ::testing::Test {
  protected:
@@ -339,6 +384,15 @@ TEST_F(DownloadSession, LetoltStoresTheOnlineRenderingInstead) {
   EXPECT_EQ(dir_.Read("1234r57.htm"), "<html>\xC3\xA1\nonline</html>\r\n");
   EXPECT_TRUE(pages_.empty());
   EXPECT_EQ(opened_, std::vector<std::string>{"1234r57.htm"});
+}
+
+TEST_F(DownloadSession, LetoltRenderingOfACharacterWithUnderscoreIsStoredUnderThePageName) {
+  TlsTestServer server({Reply(kSessionAnswer), Reply(kLoginAnswer), Reply(kTurnAnswer),
+                        Reply("HTTP/1.0 200 OK\r\n\r\n<html>online</html>")});
+  Download({"/o", "/letolt", "/user=Anna", "/pass=titok", "/kar=12_34", "/ford=57"},
+           server.port());
+  EXPECT_EQ(Files(), (std::vector<std::string>{"12_34_57.htm", "12r34r57.htm"}));
+  EXPECT_EQ(opened_, std::vector<std::string>{"12r34r57.htm"});
 }
 
 TEST_F(DownloadSession, FailedLoginStillAsksForTheTurn) {
@@ -447,6 +501,23 @@ TEST_F(DownloadSession, UnsafeValuesAreRefusedBeforeAnythingIsWritten) {
   EXPECT_TRUE(Files().empty());
 }
 
+TEST_F(DownloadSession, EmptyLatestTurnIsRefused) {
+  dir_.Write("1234_.htm", "earlier\r\n");
+  const std::string noTurn =
+      "HTTP/1.0 200 OK\r\nSet-Cookie: GAZPSW=p; x\r\nSet-Cookie: GAZUSER=u; x\r\n\r\n"
+      "billent2.php&karakter=QV1234&fordulo=57\r\n";
+  TlsTestServer server({Reply(kSessionAnswer), Reply(noTurn), Reply(kTurnAnswer)});
+  try {
+    Download({"/o", "/user=u", "/pass=p", "/kar=1234", "/ford=utolso"}, server.port());
+    FAIL();
+  } catch (const Error& e) {
+    EXPECT_EQ(e.text(), "refusing the turn given by the site: it is empty");
+  }
+  EXPECT_EQ(server.Connections().size(), 2u);  // the turn was never asked for
+  EXPECT_EQ(Files(), std::vector<std::string>{"1234_.htm"});
+  EXPECT_EQ(dir_.Read("1234_.htm"), "earlier\r\n");
+}
+
 TEST_F(DownloadSession, FailedDownloadKeepsTheEarlierFile) {
   dir_.Write("1234_57.htm", "earlier\r\n");
   ScriptedReply stalled = Reply("HTTP/1.0 200 OK\r\n\r\n<html>partial");
@@ -461,6 +532,54 @@ TEST_F(DownloadSession, FailedDownloadKeepsTheEarlierFile) {
   EXPECT_EQ(Files(), std::vector<std::string>{"1234_57.htm"});  // no temporary file left
   EXPECT_EQ(dir_.Read("1234_57.htm"), "earlier\r\n");
   EXPECT_TRUE(opened_.empty());
+}
+
+TEST_F(DownloadSession, ErrorPageOfTheSiteReplacesNothing) {
+  dir_.Write("1234_57.htm", "earlier\r\n");
+  TlsTestServer server({Reply(kSessionAnswer), Reply(kLoginAnswer),
+                        Reply("HTTP/1.0 500 Internal Server Error\r\n\r\n<html>hiba</html>")});
+  try {
+    Download({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=57"}, server.port());
+    FAIL();
+  } catch (const Error& e) {
+    EXPECT_EQ(e.text(),
+              "the site's answer for 1234_57.htm was \"HTTP/1.0 500 Internal Server Error\"; "
+              "nothing was written");
+  }
+  EXPECT_EQ(Files(), std::vector<std::string>{"1234_57.htm"});
+  EXPECT_EQ(dir_.Read("1234_57.htm"), "earlier\r\n");
+  EXPECT_TRUE(pages_.empty());
+  EXPECT_TRUE(opened_.empty());
+
+  // The rendering of /letolt likewise: the report before it is stored.
+  dir_.Write("1234r57.htm", "earlier page\r\n");
+  TlsTestServer letolt({Reply(kSessionAnswer), Reply(kLoginAnswer), Reply(kTurnAnswer),
+                        Reply("HTTP/1.0 403 Forbidden\r\n\r\n")});
+  EXPECT_THROW(Download({"/o", "/letolt", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=57"},
+                        letolt.port()),
+               Error);
+  EXPECT_EQ(Files(), (std::vector<std::string>{"1234_57.htm", "1234r57.htm"}));
+  EXPECT_EQ(dir_.Read("1234_57.htm"), kStoredTurn + "\r\n");
+  EXPECT_EQ(dir_.Read("1234r57.htm"), "earlier page\r\n");
+  EXPECT_TRUE(opened_.empty());
+}
+
+TEST_F(DownloadSession, LoginPageInsteadOfTheReportReplacesNothing) {
+  dir_.Write("1234_57.htm", "earlier\r\n");
+  TlsTestServer server(
+      {Reply(kSessionAnswer), Reply(kLoginAnswer),
+       Reply("HTTP/1.0 200 OK\r\n\r\n<html><body><form>Jelszo:</form></body></html>\r\n")});
+  try {
+    Download({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=57"}, server.port());
+    FAIL();
+  } catch (const Error& e) {
+    EXPECT_EQ(e.text(),
+              "the site's answer for 1234_57.htm is not a turn report: no line of it holds "
+              "\"<title\"; nothing was written");
+  }
+  EXPECT_EQ(Files(), std::vector<std::string>{"1234_57.htm"});
+  EXPECT_EQ(dir_.Read("1234_57.htm"), "earlier\r\n");
+  EXPECT_TRUE(pages_.empty());
 }
 
 TEST_F(DownloadSession, StalledLoginAnswerEndsAfterTheSocketLimit) {

@@ -1,6 +1,10 @@
 // The built tool downloading from a local TLS server, as a player would run
 // it with QVFORMAT_HOST, QVFORMAT_PORT and SSL_CERT_FILE.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <regex>
 #include <string>
@@ -88,6 +92,79 @@ TEST_F(DownloadTool, ReportThenItsItemListPage) {
             std::string::npos)
       << r.out;
   EXPECT_FALSE(dir_.Read("1234r57.htm").empty());
+}
+
+TEST_F(DownloadTool, CharacterWithUnderscoreOpensThePageItsNameWasWrittenUnder) {
+  TlsTestServer server({Reply(kSession), Reply(kLogin), Reply(kTurn)});
+  const auto r = Run({"/o", "/user=Anna", "/pass=titok", "/kar=12_34", "/ford=5_7"},
+                     server.port(), Certificates().caFile);
+  EXPECT_EQ(r.exitStatus, 0) << r.err;
+  EXPECT_NE(r.out.find("Nyisd meg: 12r34r5r7.htm\r\n"), std::string::npos) << r.out;
+  EXPECT_EQ(ListDirectory(dir_.path()),
+            (std::vector<std::string>{"12_34_5_7.htm", "12r34r5r7.htm"}));
+}
+
+TEST_F(DownloadTool, ReportCutOffMidwayKeepsTheEarlierFiles) {
+  dir_.Write("1234_57.htm", "earlier report\r\n");
+  dir_.Write("1234r57.htm", "earlier page\r\n");
+  // The server drops the connection (no TLS close) 41 bytes into the body.
+  test::ScriptedReply cut = Reply(
+      "HTTP/1.0 200 OK\r\nContent-Length: 5000\r\n\r\n"
+      "<html>\r\n<head>\r\n<title>Jelentes</title>\r\n");
+  cut.closeNotify = false;
+  TlsTestServer server({Reply(kSession), Reply(kLogin), cut});
+  const auto r = Run({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=57"}, server.port(),
+                     Certificates().caFile);
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_EQ(r.err,
+            "qvformat: Download error: the site's answer for 1234_57.htm was cut off after 41 of "
+            "5000 bytes; nothing was written\r\n");
+  EXPECT_EQ(r.out.find("Befejezes"), std::string::npos) << r.out;
+  EXPECT_EQ(ListDirectory(dir_.path()), (std::vector<std::string>{"1234_57.htm", "1234r57.htm"}));
+  EXPECT_EQ(dir_.Read("1234_57.htm"), "earlier report\r\n");
+  EXPECT_EQ(dir_.Read("1234r57.htm"), "earlier page\r\n");
+}
+
+TEST_F(DownloadTool, InterruptedDownloadLeavesNoTemporaryFile) {
+  dir_.Write("1234_57.htm", "earlier report\r\n");
+  test::ScriptedReply stalled = Reply("HTTP/1.0 200 OK\r\n\r\n<html>\r\n<title>Jel");
+  stalled.stallMs = 30000;
+  TlsTestServer server({Reply(kSession), Reply(kLogin), stalled});
+
+  // The tool runs on its own; everything exec needs is made before the fork.
+  std::vector<std::string> args = {QV_TOOL_PATH, "/o",       "/user=Anna",
+                                   "/pass=titok", "/kar=1234", "/ford=57"};
+  std::vector<std::string> env = {"LC_ALL=C", "QVFORMAT_HOST=localhost",
+                                  "QVFORMAT_PORT=" + std::to_string(server.port()),
+                                  "SSL_CERT_FILE=" + Certificates().caFile};
+  std::vector<char*> argv, envp;
+  for (std::string& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  for (std::string& e : env) envp.push_back(e.data());
+  envp.push_back(nullptr);
+  const pid_t child = fork();
+  if (child == 0) {
+    const int null = open("/dev/null", O_RDWR);
+    if (chdir(dir_.path().c_str()) != 0 || null < 0) _exit(126);
+    dup2(null, 1);
+    dup2(null, 2);
+    execve(argv[0], argv.data(), envp.data());
+    _exit(127);
+  }
+  // The report's temporary file stands beside the earlier report while the
+  // answer stalls.
+  bool writing = false;
+  for (int i = 0; i < 1000 && !writing; ++i) {
+    writing = ListDirectory(dir_.path()).size() == 2;
+    if (!writing) usleep(10000);
+  }
+  EXPECT_TRUE(writing);
+  kill(child, SIGINT);
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << status;
+  EXPECT_EQ(ListDirectory(dir_.path()), std::vector<std::string>{"1234_57.htm"});
+  EXPECT_EQ(dir_.Read("1234_57.htm"), "earlier report\r\n");
 }
 
 TEST_F(DownloadTool, CertificateFromAnotherAuthorityEndsTheRun) {

@@ -8,12 +8,14 @@
 5 0 0 1 2 100 kard
 --- exefile spell.txt
 --- file a_1.htm
+<title>a</title>
 KARAKTERLAP
 NÁLAD LÉVŐ TÁRGYAK
 <TD CLASS=tdb>1</TD>
 =
 (#5)
 --- file b_2.htm
+<title>b</title>
 no sheet
 --- file cr3.htm
 an earlier page
@@ -24,12 +26,14 @@ Indulas ideje: TIME
 Indulas ideje: TIME
 Befejezes ideje: TIME
 --- outfile ar1.htm
+<title>a</title>
 KARAKTERLAP
 NÁLAD LÉVŐ TÁRGYAK
 <TD CLASS=tdb>1</TD>
 =
 (<A HREF='http://www.zordonvidek.example/weblumen/targy_enc.php?f=tenc&ssz=5.htm' TARGET=lumentargyenc CLASS=enc0>#5</A>) [<SPAN TITLE="Súly: 1.00 kg, Eladási ár: 1 ap, Vételi ár: 2 ap" CLASS=vpkap>1.00/1</SPAN>]
 --- outfile br2.htm
+<title>b</title>
 no sheet
 --- outfile cr3.htm
 an earlier page

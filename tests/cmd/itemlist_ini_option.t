@@ -14,6 +14,7 @@ Kiemeles=sajat
 [FORMAT]
 Kiemeles=rossz
 --- file a_1.htm
+<title>a</title>
 KARAKTERLAP
 NÁLAD LÉVŐ TÁRGYAK
 <TD CLASS=tdb>1</TD>

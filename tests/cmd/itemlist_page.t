@@ -20,6 +20,7 @@ Szam=120
 --- exefile spell.txt
 55 V 1 1 2 éjjellátás
 --- file 1234_57.htm
+<title>Jelentés</title>
 <head><style>p {}</style></head>
 <H2>KARAKTERLAP</H2>
 <P>
@@ -36,6 +37,7 @@ vége
 Indulas ideje: TIME
 Befejezes ideje: TIME
 --- outfile 1234r57.htm
+<title>Jelentés</title>
 <head><style>p {}</style></head>
 <style type="text/css">A.trinigan {color: blue; font-style: normal;} DIV.klap {width: 1000px;} TD.fa {text-align: center; border: #EEEEEE 1px solid; font-size: 13px;} TD.fa A {font-style: normal;} TD.fa_aktiv {color: #168001;} TD.fa_fejl {color: #272f97;}</style>
 <H2>KARAKTERLAP</H2>

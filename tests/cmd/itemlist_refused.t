@@ -6,11 +6,13 @@ fordulo.htm
 --- exefile item.txt
 --- exefile spell.txt
 --- file fordulo.htm
+<title>x</title>
 KARAKTERLAP
 --- stdout
 Indulas ideje: TIME
 --- stderr
 qvformat: Name error: the item-list page of 'fordulo.htm' would overwrite the report: its name holds no "_"
 --- outfile fordulo.htm
+<title>x</title>
 KARAKTERLAP
 --- exit 1

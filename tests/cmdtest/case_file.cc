@@ -76,6 +76,10 @@ Case ReadCase(const std::string& path) {
       c.outputs.push_back({name, Join(body, eol, noeol), false, FileSpec::Match::kTail});
     } else if (kind == "outhas" && !name.empty()) {
       c.outputs.push_back({name, Join(body, eol, noeol), false, FileSpec::Match::kPart});
+    } else if (kind == "listing") {
+      c.checkListing = true;
+      for (const std::string& l : body)
+        if (!l.empty()) c.listing.push_back(qv::Utf8ToCp1250(l));
     } else if (kind == "nofile" && !name.empty()) {
       c.absent.push_back(name);
     } else if (kind == "exit" && !name.empty()) {

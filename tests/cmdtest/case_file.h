@@ -21,6 +21,8 @@
 //   --- outtail NAME    expected end of a file after the run
 //   --- outhas NAME     a part the file must hold somewhere
 //   --- nofile NAME     a file that must not exist after the run
+//   --- listing         every name the directory holds after the run, one a
+//                       line in byte order (no temporary file left behind)
 //   --- exit N          expected exit status (default 0)
 //
 // Every line up to the next section line belongs to the section, blank
@@ -52,6 +54,8 @@ struct Case {
   std::string expectedStderr;
   std::vector<FileSpec> outputs;    // expected files after the run
   std::vector<std::string> absent;  // files that must not exist
+  bool checkListing = false;
+  std::vector<std::string> listing;  // the directory's names after the run, sorted
   int expectedExit = 0;
 };
 

@@ -197,6 +197,21 @@ std::string Check(const std::string& realExe, const Case& c) {
         problems += "  file " + f.name + " lacks\n" + Visible(f.content) + "\n";
       }
     }
+    if (c.checkListing) {
+      std::vector<std::string> names;
+      if (DIR* d = opendir(dir.c_str())) {
+        while (dirent* e = readdir(d)) {
+          const std::string n = e->d_name;
+          if (n != "." && n != "..") names.push_back(n);
+        }
+        closedir(d);
+      }
+      std::sort(names.begin(), names.end());
+      std::string expected, actual;
+      for (const auto& n : c.listing) expected += n + "\n";
+      for (const auto& n : names) actual += n + "\n";
+      compare("listing", expected, actual);
+    }
     for (const auto& name : c.absent) {
       struct stat st;
       if (lstat((dir + "/" + name).c_str(), &st) == 0) problems += "  file " + name + " exists\n";

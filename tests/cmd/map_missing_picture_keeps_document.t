@@ -1,0 +1,40 @@
+# A tile missing beside the tool ends the run while the map is drawn; the
+# document of an earlier run stays as it was and no temporary file is left.
+--- args
+t_1.htm
+--- exefile picture/olvass.txt
+Ide kerülnek a térkép képei.
+--- file t_1.htm
+<title>x</title>
+<TD><B>Betáplálva:</B> 2026.<BR>
+3. JÁTÉKHETED, 45. FORDULÓD<BR>
+</TD>
+<TD>KALANDOZÓ: Árny (1)<BR>
+SZÁMLA : 5 Ft
+</TD>
+<H1>ÁRNY  KALANDJAI</H1>
+<P>
+Első nap.
+<TABLE CLASS=par><TR><TD WIDTH=150>TELEPORT</TD><TD>El.</TD></TR></TABLE>
+Köd.
+<P><B>A TELEPORTÁLÁS PILLANATA ELŐTTI TÉRKÉPED</B>
+<CENTER> <APPLET CODE="Terkep.class" WIDTH=671 HEIGHT=467> <PARAM NAME=koord VALUE="3,2,10,8;"> <PARAM NAME=p1 VALUE="0,0,5,0,1;"> </APPLET> </CENTER>
+(10,8) Falu<BR>
+<P>
+KARAKTERLAP
+--- file tr1.rtf
+{\rtf1 earlier document}
+--- stdout
+Indulas ideje: TIME
+
+RTF Fejlec keszites
+Parancs: TELEPORT             El.
+   Teleportalasrol terkep keszites...
+--- stderr
+qvformat: Picture error: cannot open picture/tenger.bmp in the program's directory: No such file or directory
+--- outfile tr1.rtf
+{\rtf1 earlier document}
+--- listing
+t_1.htm
+tr1.rtf
+--- exit 1
