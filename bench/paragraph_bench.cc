@@ -46,9 +46,9 @@ void BM_BoldPairs(benchmark::State& state) {
 
 // Every emphasis rule, many times over.
 void BM_EmphasisRules(benchmark::State& state) {
-  RunNarrative(state, qv::Layout::kRtf,
-               Repeat("(1) [+1] (Feltételes x) (ld. enc.) 7 életpontot sebeztél. "_cp,
-                      state.range(0)));
+  RunNarrative(
+      state, qv::Layout::kRtf,
+      Repeat("(1) [+1] (Feltételes x) (ld. enc.) 7 életpontot sebeztél. "_cp, state.range(0)));
 }
 
 // The newer layout's signed bonuses, closed and unclosed.
@@ -66,15 +66,17 @@ void BM_NestedBoldBlanks(benchmark::State& state) {
 
 // Paragraph marks and continue marks of the older layout.
 void BM_ContinueMarks(benchmark::State& state) {
-  RunNarrative(state, qv::Layout::kRtf,
-               Repeat("x (Továbbmész...)<br>{a} "_cp, state.range(0)));
+  RunNarrative(state, qv::Layout::kRtf, Repeat("x (Továbbmész...)<br>{a} "_cp, state.range(0)));
 }
 
 constexpr std::int64_t kFrom = 128 << 10;
 constexpr std::int64_t kTo = 4 << 20;
 
-#define QV_LINE_BENCHMARK(name)                                                         \
-  BENCHMARK(name)->RangeMultiplier(2)->Range(kFrom, kTo)->Unit(benchmark::kMillisecond) \
+#define QV_LINE_BENCHMARK(name)       \
+  BENCHMARK(name)                     \
+      ->RangeMultiplier(2)            \
+      ->Range(kFrom, kTo)             \
+      ->Unit(benchmark::kMillisecond) \
       ->Complexity(benchmark::oN)
 
 QV_LINE_BENCHMARK(BM_BoldPairs);

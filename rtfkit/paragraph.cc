@@ -4,13 +4,20 @@
 #include <string_view>
 #include <utility>
 
+#include "rtfkit/brace_groups.h"
 #include "rtfkit/markup_scans.h"
+#include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
 #include "text/text.h"
 
 // Every rewrite below is a literal text edit; later edits see the results of
 // earlier ones, so the order of the steps is part of the output. Positions
 // are 1-based like those of the text helpers.
+//
+// The report text is escaped (RtfEscape) before the first edit, so its "\",
+// "{" and "}" stand as "\\", "\{" and "\}" throughout, and every "\" or
+// unescaped brace in the text is one that the edits wrote. The rules about
+// the report's braces look for them in that form.
 
 namespace qv {
 namespace {
@@ -83,12 +90,15 @@ void DropBoldEndAfterUsedPoints(std::string& text) {
 
 // Layout RTF, steps up to the common tail.
 void NarrativeRtf(std::string& text) {
-  // Literal braces become "\{" and "\}", the text between them an italic group.
-  text = ReplaceOnePass("; {Lőfegyver fejlődés:"_cp, ";} {Lőfegyver fejlődés:"_cp, text);
-  text = ReplaceOnePass(" {", R"( {\i \{)", text);
-  text = ReplaceOnePass("}<", "} <", text);
-  text = ReplaceOnePass(">{", R"(> {\i \{)", text);
-  text = ReplaceOnePass("} ", R"(\}} )", text);
+  // A literal "{" after a blank or a tag and a literal "}" before a blank or
+  // a tag enclose an italic group; braces without a partner stay literal
+  // braces only.
+  text = ReplaceOnePass(R"(; \{Lőfegyver fejlődés:)"_cp, R"(;\} \{Lőfegyver fejlődés:)"_cp, text);
+  text = ReplaceOnePass(R"( \{)", R"( {\i \{)", text);
+  text = ReplaceOnePass(R"(\}<)", R"(\} <)", text);
+  text = ReplaceOnePass(R"(>\{)", R"(> {\i \{)", text);
+  text = ReplaceOnePass(R"(\} )", R"(\}} )", text);
+  text = PairLiteralBraceGroups(text);
 
   text = ReplaceAll("<BR> <P>", "", std::move(text));
   // The replacements hold no "<", so one pass sees every mark.
@@ -108,9 +118,10 @@ void NarrativeRtf(std::string& text) {
 
 // Layout RTFuj, steps up to the common tail.
 void NarrativeRtfUj(std::string& text) {
-  // Braces next to tags become literal; no italic group is made.
-  text = ReplaceAll(">{", R"(>\{)", std::move(text));
-  text = ReplaceAll("}<", R"(\} <)", std::move(text));
+  // Braces next to tags are literal; no italic group is made. The escaped
+  // report text has them as "\{" and "\}" already, so only the blank after
+  // a "}" in front of a tag is added.
+  text = ReplaceAll(R"(\}<)", R"(\} <)", std::move(text));
 
   text = ReplaceAll("<br>", "", std::move(text));
   // Inserting the break and deleting the "<p>" is one replacement; it holds
@@ -143,6 +154,9 @@ void NarrativeRtfUj(std::string& text) {
   if (Contains(text, "<BR><B>Ebben a körben"_cp)) EndSpendableBoldRun(text);
 }
 
+void WriteEscapedParagraph(const ParagraphContext& ctx, std::string text, int width,
+                           RtfWriter& out);
+
 // The tail that both variants share.
 void NarrativeTail(const ParagraphContext& ctx, std::string& text, RtfWriter& out) {
   text = NormalizeBlanks(std::move(text));
@@ -150,7 +164,7 @@ void NarrativeTail(const ParagraphContext& ctx, std::string& text, RtfWriter& ou
   DropBoldEndAfterUsedPoints(text);
   DropTrailingBoldEnd(ctx, text);
   text = NormalizeBlanks(std::move(text));
-  WriteParagraph(ctx, std::move(text), kNarrativeWidth, out);
+  WriteEscapedParagraph(ctx, std::move(text), kNarrativeWidth, out);
 }
 
 // --- WriteParagraph ----------------------------------------------------------
@@ -176,19 +190,9 @@ void WrapAndWrite(const std::string& text, int width, RtfWriter& out) {
   out.Line("");
 }
 
-}  // namespace
-
-void WriteNarrative(const ParagraphContext& ctx, std::string& narrative, RtfWriter& out) {
-  if (narrative.empty()) return;
-  if (ctx.layout == Layout::kRtf)
-    NarrativeRtf(narrative);
-  else
-    NarrativeRtfUj(narrative);
-  NarrativeTail(ctx, narrative, out);
-  narrative.clear();
-}
-
-void WriteParagraph(const ParagraphContext& ctx, std::string text, int width, RtfWriter& out) {
+// WriteParagraph on text escaped already.
+void WriteEscapedParagraph(const ParagraphContext& ctx, std::string text, int width,
+                           RtfWriter& out) {
   const bool uj = ctx.layout == Layout::kRtfUj;
 
   if (uj) text = NormalizeBlanks(std::move(text));
@@ -211,6 +215,9 @@ void WriteParagraph(const ParagraphContext& ctx, std::string text, int width, Rt
   }
 
   text = StripTags(std::move(text));
+  // A group brace that the tag pairing wrote inside a tag went with the tag;
+  // the groups are balanced again.
+  text = BalanceGroups(text);
   Insert(R"(\qj )", text, 1);
   text = ReplaceAll("\r\n ", kCrLf, std::move(text));
   // ReplaceAll("{\b  ", " {\b "), but where a bold opening follows another
@@ -221,6 +228,23 @@ void WriteParagraph(const ParagraphContext& ctx, std::string text, int width, Rt
 
   if (ctx.narrativeMode) text = AddEmphasis(ctx.emphasis, std::move(text));
   WrapAndWrite(text, width, out);
+}
+
+}  // namespace
+
+void WriteNarrative(const ParagraphContext& ctx, std::string& narrative, RtfWriter& out) {
+  std::string text = RtfEscape(narrative);
+  narrative.clear();
+  if (text.empty()) return;
+  if (ctx.layout == Layout::kRtf)
+    NarrativeRtf(text);
+  else
+    NarrativeRtfUj(text);
+  NarrativeTail(ctx, text, out);
+}
+
+void WriteParagraph(const ParagraphContext& ctx, std::string text, int width, RtfWriter& out) {
+  WriteEscapedParagraph(ctx, RtfEscape(text), width, out);
 }
 
 }  // namespace qv

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,34 +13,14 @@
 #include "rtfkit/paragraph.h"
 #include "tests/paragraph_reference.h"
 #include "tests/rtf_check.h"
+#include "tests/token_soup.h"
 #include "text/cp1250.h"
 
 namespace qv {
 namespace {
 
 namespace ref = test::reference;
-
-// Random texts of up to maxTokens tokens, the same on every run.
-class Soup {
- public:
-  Soup(std::vector<std::string> tokens, unsigned seed) : tokens_(std::move(tokens)), rng_(seed) {}
-  std::string Next(int maxTokens = 40) {
-    std::string text;
-    const int n = std::uniform_int_distribution<int>(0, maxTokens)(rng_);
-    std::uniform_int_distribution<std::size_t> pick(0, tokens_.size() - 1);
-    for (int i = 0; i < n; ++i) text += tokens_[pick(rng_)];
-    return text;
-  }
-  int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
-
- private:
-  std::vector<std::string> tokens_;
-  std::mt19937 rng_;
-};
-
-std::vector<std::string> Tokens(std::initializer_list<std::string_view> tokens) {
-  return std::vector<std::string>(tokens.begin(), tokens.end());
-}
+using test::TokenSoup;
 
 constexpr int kRounds = 4000;
 const std::string kOpenings[] = {R"({\b )", R"({\i )", R"({\b\i )"};
@@ -49,9 +28,9 @@ const std::string kOpenings[] = {R"({\b )", R"({\i )", R"({\b\i )"};
 // --- Each pass against its reference ------------------------------------------
 
 TEST(ParagraphScans, TagPairsAsEditedOneByOne) {
-  Soup soup({"<b>", "</b>", "<B>", "</B>", "<i>", "</i>", "<I>", "</I>", "<", ">", "/", "b", "x",
-             " ", "{", "}"},
-            1);
+  TokenSoup soup({"<b>", "</b>", "<B>", "</B>", "<i>", "</i>", "<I>", "</I>", "<", ">", "/", "b",
+                  "x", " ", "{", "}"},
+                 1);
   for (int i = 0; i < kRounds; ++i) {
     const std::string text = soup.Next();
     std::string bold = text;
@@ -64,7 +43,7 @@ TEST(ParagraphScans, TagPairsAsEditedOneByOne) {
 }
 
 TEST(ParagraphScans, BlanksMoveBeforeBoldAsEditedOneByOne) {
-  Soup soup({R"({\b )", R"({\b)", "{", "\\", "b", " ", "  ", "x", R"(\b)", "}"}, 2);
+  TokenSoup soup({R"({\b )", R"({\b)", "{", "\\", "b", " ", "  ", "x", R"(\b)", "}"}, 2);
   for (int i = 0; i < kRounds; ++i) {
     const std::string text = soup.Next(60);
     std::string expected = text;
@@ -74,9 +53,9 @@ TEST(ParagraphScans, BlanksMoveBeforeBoldAsEditedOneByOne) {
 }
 
 TEST(ParagraphScans, SignedBonusesAndContinueMarksAsEditedOneByOne) {
-  Soup soup(Tokens({" (+", "(+", "(", ")", "+", " ", "x", "<b>", " (Továbbmész...)"_cp, "(Továbbmész...)"_cp,
-                "Tovább"_cp}),
-            3);
+  TokenSoup soup({" (+", "(+", "(", ")", "+", " ", "x", "<b>", " (Továbbmész...)"_cp,
+                  "(Továbbmész...)"_cp, "Tovább"_cp},
+                 3);
   for (int i = 0; i < kRounds; ++i) {
     const std::string text = soup.Next();
     std::string bonuses = text;
@@ -91,10 +70,30 @@ TEST(ParagraphScans, SignedBonusesAndContinueMarksAsEditedOneByOne) {
 }
 
 TEST(ParagraphScans, EmphasisGroupsAsEditedOneByOne) {
-  Soup soup(Tokens({"(", ")", "[", "]", "+", "-", "1", "42", "x", " ", "  ", R"({\b )", "}", ".",
-                "(Feltételes "_cp, "(ld. enc.)", "ld. enc.", "(ld. enc.", " életpontot sebeztél."_cp,
-                " életpontot vesztettél."_cp, "életpontot"_cp, " sebeztél."_cp, "á"_cp}),
-            4);
+  TokenSoup soup({"(",
+                  ")",
+                  "[",
+                  "]",
+                  "+",
+                  "-",
+                  "1",
+                  "42",
+                  "x",
+                  " ",
+                  "  ",
+                  R"({\b )",
+                  "}",
+                  ".",
+                  "(Feltételes "_cp,
+                  "(ld. enc.)",
+                  "ld. enc.",
+                  "(ld. enc.",
+                  " életpontot sebeztél."_cp,
+                  " életpontot vesztettél."_cp,
+                  "életpontot"_cp,
+                  " sebeztél."_cp,
+                  "á"_cp},
+                 4);
   const std::string_view phrases[] = {"(Feltételes "_cp, "(ld. enc.)"};
   const std::string_view combat[] = {" életpontot sebeztél."_cp, " életpontot vesztettél."_cp};
   for (int i = 0; i < kRounds; ++i) {
@@ -128,18 +127,68 @@ TEST(ParagraphScans, EmphasisGroupsAsEditedOneByOne) {
 
 // --- The whole writer against the reference -----------------------------------
 
-// Every token the writer reacts to, braces and backslashes left out: the
-// writer now escapes those, where the reference wrote them as they came.
-std::vector<std::string> NarrativeTokens() {
-  return Tokens({"<b>", "</b>", "<B>", "</B>", "<i>", "</I>", "<I>", "</i>", "<br>", "<BR>", "<Br>",
-             "<p>", "<P>", "<p class=csata>", "<BR> <P>", "<span>", "</SPAN>", "<", ">", "(", ")",
-             "[", "]", "+", "-", "1", "7", " ", "  ", "&nbsp;", "&lt;", "&gt", "x", "Ork", "ÁRVÍZ"_cp,
-             "ő"_cp, "(Feltételes "_cp, "(ld. enc.)", " (+", "(+2)", "[-1]", " életpontot sebeztél."_cp,
-             " életpontot vesztettél."_cp, " (Továbbmész...)"_cp, "<p>(Továbbmész...)"_cp,
-             "Ebben a körben"_cp, "<B>Ebben a körben"_cp, "<BR><B>Ebben a körben"_cp,
-             "pontot költhetsz el."_cp, "pontot használtál fel, van még"_cp, ".]</SPAN> </B>",
-             "Több pontod maradt, mint amennyit a következő körre át tudsz vinni."_cp, "<b>enc.</b>",
-             ". Egy ", "( ", " )", ".", "\t"});
+// Every token the writer reacts to, braces, backslashes and control bytes
+// left out: the writer escapes or drops those, where the reference wrote them
+// as they came.
+std::vector<std::string_view> NarrativeTokens() {
+  return {"<b>",
+          "</b>",
+          "<B>",
+          "</B>",
+          "<i>",
+          "</I>",
+          "<I>",
+          "</i>",
+          "<br>",
+          "<BR>",
+          "<Br>",
+          "<p>",
+          "<P>",
+          "<p class=csata>",
+          "<BR> <P>",
+          "<span>",
+          "</SPAN>",
+          "<",
+          ">",
+          "(",
+          ")",
+          "[",
+          "]",
+          "+",
+          "-",
+          "1",
+          "7",
+          " ",
+          "  ",
+          "&nbsp;",
+          "&lt;",
+          "&gt",
+          "x",
+          "Ork",
+          "ÁRVÍZ"_cp,
+          "ő"_cp,
+          "(Feltételes "_cp,
+          "(ld. enc.)",
+          " (+",
+          "(+2)",
+          "[-1]",
+          " életpontot sebeztél."_cp,
+          " életpontot vesztettél."_cp,
+          " (Továbbmész...)"_cp,
+          "<p>(Továbbmész...)"_cp,
+          "Ebben a körben"_cp,
+          "<B>Ebben a körben"_cp,
+          "<BR><B>Ebben a körben"_cp,
+          "pontot költhetsz el."_cp,
+          "pontot használtál fel, van még"_cp,
+          ".]</SPAN> </B>",
+          "Több pontod maradt, mint amennyit a következő körre át tudsz vinni."_cp,
+          "<b>enc.</b>",
+          ". Egy ",
+          "( ",
+          " )",
+          ".",
+          "\t"};
 }
 
 // The ten keys from four states of each rule: off, bold, italic, both.
@@ -153,10 +202,21 @@ Emphasis EmphasisOf(int rules) {
   return {k[0], k[1], k[2], k[3], k[4], k[5], k[6], k[7], k[8], k[9]};
 }
 
+// The reference's paragraph where it was sound; a sound one where a group
+// brace of the reference went with a tag.
+void ExpectSameOrMended(const std::string& got, const std::string& expected,
+                        const std::string& input) {
+  if (test::ParagraphFault(expected).empty())
+    ASSERT_EQ(got, expected) << input;
+  else
+    ASSERT_EQ(test::ParagraphFault(got), "") << input;
+}
+
 TEST(ParagraphScans, WriterAsEditedOneByOneForEveryEmphasis) {
-  Soup soup(NarrativeTokens(), 5);
+  TokenSoup soup(NarrativeTokens(), 5);
   const std::string labels[] = {"", "kut 2", "vesz 1"};
-  for (int rules = 0; rules < 1024; ++rules) {
+  for (int round = 0; round < 3 * 1024; ++round) {
+    const int rules = round % 1024;
     for (const Layout layout : {Layout::kRtf, Layout::kRtfUj}) {
       ParagraphContext ctx;
       ctx.layout = layout;
@@ -171,13 +231,14 @@ TEST(ParagraphScans, WriterAsEditedOneByOneForEveryEmphasis) {
       RtfWriter got = RtfWriter::InMemory();
       narrative = text;
       WriteNarrative(ctx, narrative, got);
-      ASSERT_EQ(got.Text(), expected.Text()) << rules << " " << text;
+      ASSERT_NO_FATAL_FAILURE(ExpectSameOrMended(got.Text(), expected.Text(), text));
 
       RtfWriter expectedParagraph = RtfWriter::InMemory();
       ref::WriteParagraph(ctx, text, 40, expectedParagraph);
       RtfWriter gotParagraph = RtfWriter::InMemory();
       WriteParagraph(ctx, text, 40, gotParagraph);
-      ASSERT_EQ(gotParagraph.Text(), expectedParagraph.Text()) << rules << " " << text;
+      ASSERT_NO_FATAL_FAILURE(
+          ExpectSameOrMended(gotParagraph.Text(), expectedParagraph.Text(), text));
     }
   }
 }
@@ -204,7 +265,8 @@ TEST(ParagraphScans, LinesOfMegabytes) {
       {Layout::kRtf, Repeat("<b>", 1000000)},
       {Layout::kRtf, Repeat("&nbsp;", 1000000)},
       {Layout::kRtf, Repeat("<b>&nbsp;", 200000) + Repeat("</b>", 200000)},
-      {Layout::kRtf, Repeat("(1) [+1] (Feltételes x) (ld. enc.) 7 életpontot sebeztél. "_cp, 50000)},
+      {Layout::kRtf,
+       Repeat("(1) [+1] (Feltételes x) (ld. enc.) 7 életpontot sebeztél. "_cp, 50000)},
       {Layout::kRtf, Repeat("(1 [+1 (Feltételes (ld. enc. 7 életpontot vesztettél."_cp, 50000)},
       {Layout::kRtf, Repeat("x (Továbbmész...)<br>{a} "_cp, 100000)},
       {Layout::kRtfUj, Repeat(" (+1) (+2 <p>x", 200000)},
