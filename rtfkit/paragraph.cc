@@ -4,12 +4,20 @@
 #include <string_view>
 #include <utility>
 
+#include "rtfkit/brace_groups.h"
+#include "rtfkit/markup_scans.h"
+#include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
 #include "text/text.h"
 
 // Every rewrite below is a literal text edit; later edits see the results of
 // earlier ones, so the order of the steps is part of the output. Positions
 // are 1-based like those of the text helpers.
+//
+// The report text is escaped (RtfEscape) before the first edit, so its "\",
+// "{" and "}" stand as "\\", "\{" and "\}" throughout, and every "\" or
+// unescaped brace in the text is one that the edits wrote. The rules about
+// the report's braces look for them in that form.
 
 namespace qv {
 namespace {
@@ -20,38 +28,6 @@ constexpr int kNarrativeWidth = 130;
 // The sentence that ends the bold "Ebben a körben" run of the development
 // point report.
 constexpr std::string_view kSpendable = "pontot költhetsz el."_cp;
-
-// --- Shared edits ------------------------------------------------------------
-
-// Replaces every occurrence of pattern found left to right in the text as it
-// is now; a replacement is not searched again, so it may hold its own
-// pattern. With anyCase the occurrences are found in a HungarianLowerCase
-// copy (pattern given in lower case) and replaced in the text itself.
-std::string ReplaceOnePass(std::string_view pattern, std::string_view replacement,
-                           const std::string& text, bool anyCase = false) {
-  const std::string lowered = anyCase ? HungarianLowerCase(text) : std::string();
-  const std::string& searched = anyCase ? lowered : text;
-  std::string out;
-  out.reserve(text.size());
-  std::size_t from = 0;
-  for (std::size_t at; (at = searched.find(pattern, from)) != std::string::npos;
-       from = at + pattern.size()) {
-    out.append(text, from, at - from);
-    out += replacement;
-  }
-  out.append(text, from, std::string::npos);
-  return out;
-}
-
-// Inserts closing right after the first closer at or after from, and returns
-// the position that follows the inserted text. A group whose closer never
-// comes is closed at the end of the text, so the RTF stays balanced.
-int CloseAfter(std::string& text, int from, char closer, std::string_view closing) {
-  const int found = CharPosFrom(text, closer, from);
-  const int at = found > 0 ? found + 1 : Length(text) + 1;
-  Insert(closing, text, at);
-  return at + Length(closing);
-}
 
 // --- WriteNarrative ----------------------------------------------------------
 
@@ -114,22 +90,24 @@ void DropBoldEndAfterUsedPoints(std::string& text) {
 
 // Layout RTF, steps up to the common tail.
 void NarrativeRtf(std::string& text) {
-  // Literal braces become "\{" and "\}", the text between them an italic group.
-  text = ReplaceOnePass("; {Lőfegyver fejlődés:"_cp, ";} {Lőfegyver fejlődés:"_cp, text);
-  text = ReplaceOnePass(" {", R"( {\i \{)", text);
-  text = ReplaceOnePass("}<", "} <", text);
-  text = ReplaceOnePass(">{", R"(> {\i \{)", text);
-  text = ReplaceOnePass("} ", R"(\}} )", text);
+  // A literal "{" after a blank or a tag and a literal "}" before a blank or
+  // a tag enclose an italic group; braces without a partner stay literal
+  // braces only.
+  text = ReplaceOnePass(R"(; \{Lőfegyver fejlődés:)"_cp, R"(;\} \{Lőfegyver fejlődés:)"_cp, text);
+  text = ReplaceOnePass(R"( \{)", R"( {\i \{)", text);
+  text = ReplaceOnePass(R"(\}<)", R"(\} <)", text);
+  text = ReplaceOnePass(R"(>\{)", R"(> {\i \{)", text);
+  text = ReplaceOnePass(R"(\} )", R"(\}} )", text);
+  text = PairLiteralBraceGroups(text);
 
   text = ReplaceAll("<BR> <P>", "", std::move(text));
   // The replacements hold no "<", so one pass sees every mark.
   text = ReplaceOnePass("<br>", "\r\n\\par ", text, true);
   text = ReplaceOnePass("<p class=csata>", "\r\n\\par ", text, true);
 
-  // The inserted break parts the blank from the "(", so each phrase is taken
-  // once and the loop ends; none is left before the scan position.
-  for (int pos = 1, at; (at = PosFrom(" (Továbbmész...)"_cp, text, pos)) > 0; pos = at + 1)
-    Insert("\r\n\\par\\par\r\n", text, at + 1);
+  // A break after the leading blank of each " (Továbbmész...)": it parts the
+  // blank from the "(", so every phrase is taken once.
+  text = ReplaceOnePass(" (Továbbmész...)"_cp, " \r\n\\par\\par\r\n(Továbbmész...)"_cp, text);
 
   TrimInsideParentheses(text);
   // The "<br>" lands after the "<br>" conversion above, so it gives no line
@@ -140,9 +118,10 @@ void NarrativeRtf(std::string& text) {
 
 // Layout RTFuj, steps up to the common tail.
 void NarrativeRtfUj(std::string& text) {
-  // Braces next to tags become literal; no italic group is made.
-  text = ReplaceAll(">{", R"(>\{)", std::move(text));
-  text = ReplaceAll("}<", R"(\} <)", std::move(text));
+  // Braces next to tags are literal; no italic group is made. The escaped
+  // report text has them as "\{" and "\}" already, so only the blank after
+  // a "}" in front of a tag is added.
+  text = ReplaceAll(R"(\}<)", R"(\} <)", std::move(text));
 
   text = ReplaceAll("<br>", "", std::move(text));
   // Inserting the break and deleting the "<p>" is one replacement; it holds
@@ -167,17 +146,16 @@ void NarrativeRtfUj(std::string& text) {
 
   TrimInsideParentheses(text);
 
-  // Signed bonuses in parentheses become bold italic. The "<i><b>" parts the
-  // blank from the "(", so every occurrence is handled once; one before the
-  // scan position cannot remain.
-  for (int pos = 1, at; (at = PosFrom(" (+", text, pos)) > 0; pos = at + 1) {
-    Insert("<i><b>", text, at + 1);
-    CloseAfter(text, at, ')', "</b></i>");
-  }
+  // Signed bonuses in parentheses become bold italic; a group whose ")"
+  // never comes is closed at the end, so the RTF stays balanced.
+  text = MarkSignedBonuses(text);
 
   MarkCarryOverSentence(text);  // becomes a paragraph break in WriteParagraph
   if (Contains(text, "<BR><B>Ebben a körben"_cp)) EndSpendableBoldRun(text);
 }
+
+void WriteEscapedParagraph(const ParagraphContext& ctx, std::string text, int width,
+                           RtfWriter& out);
 
 // The tail that both variants share.
 void NarrativeTail(const ParagraphContext& ctx, std::string& text, RtfWriter& out) {
@@ -186,115 +164,10 @@ void NarrativeTail(const ParagraphContext& ctx, std::string& text, RtfWriter& ou
   DropBoldEndAfterUsedPoints(text);
   DropTrailingBoldEnd(ctx, text);
   text = NormalizeBlanks(std::move(text));
-  WriteParagraph(ctx, std::move(text), kNarrativeWidth, out);
+  WriteEscapedParagraph(ctx, std::move(text), kNarrativeWidth, out);
 }
 
 // --- WriteParagraph ----------------------------------------------------------
-
-// Turns each open tag that has a close tag after it (both in any case) into
-// group and "}". An open tag without a partner stays for the tag stripping.
-void PairTags(std::string& text, std::string_view open, std::string_view close,
-              std::string_view group) {
-  // Lowering the groups changes nothing, so the copy is edited alongside.
-  std::string lowered = HungarianLowerCase(text);
-  for (int scan = 1;;) {
-    const int start = PosFrom(open, lowered, scan);
-    if (start == 0) return;
-    const int end = PosFrom(close, lowered, start);
-    if (end > 0) {
-      for (std::string* t : {&text, &lowered}) {
-        Delete(*t, start, Length(open));
-        Insert(group, *t, start);
-        const int moved = end + Length(group) - Length(open);
-        Delete(*t, moved, Length(close));
-        Insert("}", *t, moved);
-      }
-    }
-    scan = start + 1;
-  }
-}
-
-// ReplaceAll("{\b  ", " {\b "): a blank that follows a bold opening moves in
-// front of it. Each round of ReplaceAll swaps that blank with the opening,
-// except where the opening follows another "{\b ": there the blank it puts
-// in front makes an earlier occurrence, which it deletes instead, restoring
-// the text, and it never ends. Swapping in place is the same edit in every
-// other case and goes on to the outer opening there. A swap can create an
-// occurrence only four characters further back, so the search resumes there.
-void MoveBlankBeforeBold(std::string& text) {
-  constexpr std::string_view kOpening = R"({\b  )";
-  for (std::size_t from = 0, at; (at = text.find(kOpening, from)) != std::string::npos;
-       from = at >= 4 ? at - 4 : 0)
-    text.replace(at, kOpening.size(), R"( {\b )");
-}
-
-// "{" + "\b" + "\i" + blank, each style only when its key is 1; empty when
-// both are off, and the rule is then skipped.
-std::string GroupOpening(int bold, int italic) {
-  if (bold != 1 && italic != 1) return std::string();
-  std::string opening = "{";
-  if (bold == 1) opening += R"(\b)";
-  if (italic == 1) opening += R"(\i)";
-  opening += ' ';
-  return opening;
-}
-
-// Groups every opener whose next character passes accepts, up to the first
-// closer at or after it.
-template <typename Accepts>
-void GroupAtOpener(std::string& text, const std::string& opening, char opener, Accepts accepts,
-                   char closer) {
-  for (int pos = 1, at; (at = CharPosFrom(text, opener, pos)) > 0;) {
-    if (at < Length(text) && accepts(text[at])) {  // text[at] follows position at
-      Insert(opening, text, at);
-      pos = CloseAfter(text, at, closer, "}");
-    } else {
-      pos = at + 1;
-    }
-  }
-}
-
-// Groups every phrase (which starts with "(") up to the first ")" at or after it.
-void GroupAtPhrase(std::string& text, const std::string& opening, std::string_view phrase) {
-  for (int pos = 1, at; (at = PosFrom(phrase, text, pos)) > 0;) {
-    Insert(opening, text, at);
-    pos = CloseAfter(text, at, ')', "}");
-  }
-}
-
-// Groups a combat phrase together with the number in front of it: the group
-// opens at the last blank before the phrase and closes after its final ".".
-void GroupCombatPhrase(std::string& text, const std::string& opening, std::string_view phrase) {
-  for (int pos = 1, at; (at = PosFrom(phrase, text, pos)) > 0; pos = at + 1) {
-    if (at == 1) continue;
-    const int blank = CharPosBackFrom(text, ' ', at - 1);
-    if (blank == 0) continue;
-    Insert(opening, text, blank);
-    at += Length(opening);
-    Insert("}", text, at + Length(phrase));
-  }
-}
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsSign(char c) { return c == '+' || c == '-'; }
-
-// Rules H, K, S, F and E, in this order.
-void AddEmphasis(const Emphasis& e, std::string& text) {
-  if (const std::string g = GroupOpening(e.harcFelkover, e.harcDolt); !g.empty()) {
-    GroupAtOpener(text, g, '(', IsDigit, ')');
-    GroupCombatPhrase(text, g, " életpontot sebeztél."_cp);
-    GroupCombatPhrase(text, g, " életpontot vesztettél."_cp);
-  }
-  if (const std::string g = GroupOpening(e.kerekZarojelFelkover, e.kerekZarojelDolt); !g.empty())
-    GroupAtOpener(text, g, '(', IsSign, ')');
-  if (const std::string g = GroupOpening(e.szogletesZarojelFelkover, e.szogletesZarojelDolt);
-      !g.empty())
-    GroupAtOpener(text, g, '[', IsSign, ']');
-  if (const std::string g = GroupOpening(e.feltetelesFelkover, e.feltetelesDolt); !g.empty())
-    GroupAtPhrase(text, g, "(Feltételes "_cp);
-  if (const std::string g = GroupOpening(e.encyclopediaFelkover, e.encyclopediaDolt); !g.empty())
-    GroupAtPhrase(text, g, "(ld. enc.)");
-}
 
 // Writes the text word by word (a word runs up to and including a blank) and
 // starts a new source line before a word that would reach column width.
@@ -317,19 +190,9 @@ void WrapAndWrite(const std::string& text, int width, RtfWriter& out) {
   out.Line("");
 }
 
-}  // namespace
-
-void WriteNarrative(const ParagraphContext& ctx, std::string& narrative, RtfWriter& out) {
-  if (narrative.empty()) return;
-  if (ctx.layout == Layout::kRtf)
-    NarrativeRtf(narrative);
-  else
-    NarrativeRtfUj(narrative);
-  NarrativeTail(ctx, narrative, out);
-  narrative.clear();
-}
-
-void WriteParagraph(const ParagraphContext& ctx, std::string text, int width, RtfWriter& out) {
+// WriteParagraph on text escaped already.
+void WriteEscapedParagraph(const ParagraphContext& ctx, std::string text, int width,
+                           RtfWriter& out) {
   const bool uj = ctx.layout == Layout::kRtfUj;
 
   if (uj) text = NormalizeBlanks(std::move(text));
@@ -339,8 +202,8 @@ void WriteParagraph(const ParagraphContext& ctx, std::string text, int width, Rt
   if (text.starts_with("</b>") || text.starts_with("</B>")) Delete(text, 1, Length("</b>"));
   if (uj) text = ReplaceAll("<b>enc.</b>", "enc.", std::move(text));
 
-  PairTags(text, "<b>", "</b>", R"({\b )");
-  PairTags(text, "<i>", "</i>", R"({\i )");
+  text = PairTags(text, "<b>", "</b>", R"({\b )");
+  text = PairTags(text, "<i>", "</i>", R"({\i )");
 
   // RTFuj only: line and paragraph marks become "\par", except in the
   // results of "kut " commands that hold no ". Egy {\b".
@@ -352,13 +215,36 @@ void WriteParagraph(const ParagraphContext& ctx, std::string text, int width, Rt
   }
 
   text = StripTags(std::move(text));
+  // A group brace that the tag pairing wrote inside a tag went with the tag;
+  // the groups are balanced again.
+  text = BalanceGroups(text);
   Insert(R"(\qj )", text, 1);
   text = ReplaceAll("\r\n ", kCrLf, std::move(text));
-  MoveBlankBeforeBold(text);
+  // ReplaceAll("{\b  ", " {\b "), but where a bold opening follows another
+  // the blank goes on in front of the outer one, instead of the replacing
+  // undoing its own edit for ever.
+  text = MoveBlankBeforeBold(text);
   text = NormalizeBlanks(std::move(text));
 
-  if (ctx.narrativeMode) AddEmphasis(ctx.emphasis, text);
+  if (ctx.narrativeMode) text = AddEmphasis(ctx.emphasis, std::move(text));
   WrapAndWrite(text, width, out);
+}
+
+}  // namespace
+
+void WriteNarrative(const ParagraphContext& ctx, std::string& narrative, RtfWriter& out) {
+  std::string text = RtfEscape(narrative);
+  narrative.clear();
+  if (text.empty()) return;
+  if (ctx.layout == Layout::kRtf)
+    NarrativeRtf(text);
+  else
+    NarrativeRtfUj(text);
+  NarrativeTail(ctx, text, out);
+}
+
+void WriteParagraph(const ParagraphContext& ctx, std::string text, int width, RtfWriter& out) {
+  WriteEscapedParagraph(ctx, RtfEscape(text), width, out);
 }
 
 }  // namespace qv

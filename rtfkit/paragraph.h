@@ -4,24 +4,11 @@
 
 #include <string>
 
+#include "rtfkit/emphasis.h"
 #include "rtfkit/rtf_writer.h"
 #include "text/layout.h"
 
 namespace qv {
-
-// The ten emphasis switches of section FORMAT; a style is on only at 1.
-struct Emphasis {
-  int harcFelkover = 0;          // bold combat results
-  int harcDolt = 0;              // italic combat results
-  int kerekZarojelFelkover = 0;  // bold "(+..." / "(-..."
-  int kerekZarojelDolt = 0;
-  int szogletesZarojelFelkover = 0;  // bold "[+..." / "[-..."
-  int szogletesZarojelDolt = 0;
-  int feltetelesFelkover = 0;  // bold "(Feltételes ..."
-  int feltetelesDolt = 0;
-  int encyclopediaFelkover = 0;  // bold "(ld. enc.)"
-  int encyclopediaDolt = 0;
-};
 
 // What the paragraph writer reads from the conversion under way.
 struct ParagraphContext {
@@ -33,12 +20,16 @@ struct ParagraphContext {
 
 // Rewrites a narrative text (report phrases, braces, paragraph marks) and
 // writes it as one paragraph with WriteParagraph(width 130); then empties
-// the text. An empty text writes nothing.
+// the text. An empty text writes nothing. The text is report text: its "\",
+// "{" and "}" are written as literal characters (the older layout's braces
+// around notes make italic groups as well) and its control bytes are
+// dropped; the paragraph written is balanced whatever the text holds.
 void WriteNarrative(const ParagraphContext& ctx, std::string& narrative, RtfWriter& out);
 
-// Converts the inline HTML of text to RTF, adds the configured emphasis and
-// writes it in source lines of fewer than width characters; always ends
-// with a line break. Adds no "\par".
+// Converts the inline HTML of report text to RTF, adds the configured
+// emphasis and writes it in source lines of fewer than width characters;
+// always ends with a line break. Adds no "\par". Like WriteNarrative, writes
+// the text's "\", "{" and "}" as literal characters and drops control bytes.
 void WriteParagraph(const ParagraphContext& ctx, std::string text, int width, RtfWriter& out);
 
 }  // namespace qv

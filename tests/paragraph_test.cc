@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "tests/rtf_check.h"
+#include "tests/token_soup.h"
 #include "text/cp1250.h"
 
 namespace qv {
@@ -66,10 +68,10 @@ TEST(NarrativeBoth, CombatExampleOnOneLine) {
             Crlf(R"(\qj {\b Ork} támad {\b (12 sebzés)}. Eltaláltad,{\b  7 életpontot sebeztél.} )"
                  R"({\i \{Kard fejlődés: 1\}} {\i (Feltételes parancs)}|)"_cp));
   EXPECT_EQ(rtf.size(), 128u + 2);
-  // The newer layout leaves braces away from tags as they are.
+  // The newer layout makes no group of the braces: they are literal.
   EXPECT_EQ(Narrative(Ctx(Layout::kRtfUj, e), input),
             Crlf(R"(\qj {\b Ork} támad {\b (12 sebzés)}. Eltaláltad,{\b  7 életpontot sebeztél.} )"
-                 R"({Kard fejlődés: 1} {\i (Feltételes parancs)}|)"_cp));
+                 R"(\{Kard fejlődés: 1\} {\i (Feltételes parancs)}|)"_cp));
 }
 
 TEST(NarrativeRtf, LiteralBracesBecomeItalicGroups) {
@@ -83,10 +85,10 @@ TEST(NarrativeRtf, LiteralBracesBecomeItalicGroups) {
   EXPECT_EQ(Narrative(ctx, "<b>Kard</b>{+1}<br>"), Crlf(R"(\qj {\b Kard} {\i \{+1\}} |\par|)"));
 }
 
-TEST(NarrativeRtfUj, OnlyBracesNextToTagsBecomeLiteral) {
+TEST(NarrativeRtfUj, BracesAreLiteral) {
   const ParagraphContext ctx = Ctx(Layout::kRtfUj);
   EXPECT_EQ(Narrative(ctx, "<b>Kard</b>{+1}<br>"), Crlf(R"(\qj {\b Kard}\{+1\}|)"));
-  EXPECT_EQ(Narrative(ctx, "a {x} b"), Crlf(R"(\qj a {x} b|)"));
+  EXPECT_EQ(Narrative(ctx, "a {x} b"), Crlf(R"(\qj a \{x\} b|)"));
 }
 
 TEST(NarrativeRtf, LineAndParagraphMarks) {
@@ -341,17 +343,6 @@ TEST(ParagraphBoth, WrapsBeforeAWordThatWouldOverflow) {
             Crlf(R"(\qj x|\par|)" + y + " |" + z + "|"));
 }
 
-// True when every "{" that is not "\{" has a matching "}" that is not "\}".
-bool BracesBalanced(const std::string& rtf) {
-  int depth = 0;
-  for (std::size_t i = 0; i < rtf.size(); ++i) {
-    if (i > 0 && rtf[i - 1] == '\\') continue;
-    if (rtf[i] == '{') ++depth;
-    if (rtf[i] == '}' && --depth < 0) return false;
-  }
-  return depth == 0;
-}
-
 TEST(ParagraphBoth, BracesStayBalanced) {
   Emphasis all;
   all.harcFelkover = all.harcDolt = all.kerekZarojelFelkover = all.kerekZarojelDolt = 1;
@@ -376,15 +367,137 @@ TEST(ParagraphBoth, BracesStayBalanced) {
     for (const std::string label : {"", "kut 1"}) {
       const ParagraphContext ctx = Ctx(v, all, label);
       for (const std::string& input : inputs) {
-        EXPECT_TRUE(BracesBalanced(Narrative(ctx, input))) << Name(v) << " narrative: " << input;
-        EXPECT_TRUE(BracesBalanced(Paragraph(ctx, input))) << Name(v) << " paragraph: " << input;
+        EXPECT_EQ(test::ParagraphFault(Narrative(ctx, input)), "")
+            << Name(v) << " narrative: " << input;
+        EXPECT_EQ(test::ParagraphFault(Paragraph(ctx, input)), "")
+            << Name(v) << " paragraph: " << input;
       }
     }
   }
   // Literal braces of the older layout, in pairs.
   for (const auto input : {"{a} {b}<br>{c}"_cp, "x {Kard fejlődés: 1; {Lőfegyver fejlődés: 2} y"_cp,
                            "<b>a</b>{b}<i>c</i> {d}"_cp})
-    EXPECT_TRUE(BracesBalanced(Narrative(Ctx(Layout::kRtf, all), input))) << input;
+    EXPECT_EQ(test::ParagraphFault(Narrative(Ctx(Layout::kRtf, all), input)), "") << input;
+}
+
+// --- Report text that is not markup --------------------------------------------
+
+TEST(NarrativeRtf, LiteralBracesWithoutPartner) {
+  const ParagraphContext ctx = Ctx(Layout::kRtf);
+  // Any "}" closes the italic group, also one before a stop.
+  EXPECT_EQ(Narrative(ctx, "Fejlődés {Kard: 1}. Vége"_cp),
+            Crlf(R"(\qj Fejlődés {\i \{Kard: 1\}}. Vége|)"_cp));
+  // A group never closed is not made; a closing with no group is dropped.
+  EXPECT_EQ(Narrative(ctx, "a {b c"), Crlf(R"(\qj a \{b c|)"));
+  EXPECT_EQ(Narrative(ctx, "a} b"), Crlf(R"(\qj a\} b|)"));
+  EXPECT_EQ(Narrative(ctx, "x{a} b"), Crlf(R"(\qj x\{a\} b|)"));
+  EXPECT_EQ(Narrative(ctx, "x {a {b} c} y"), Crlf(R"(\qj x {\i \{a {\i \{b\}} c\}} y|)"));
+  EXPECT_EQ(Narrative(ctx, "{a} {b}<br>{c}"), Crlf(R"(\qj \{a\} {\i \{b\}} |\par {\i \{c\}}|)"));
+}
+
+TEST(ParagraphBoth, ReportBackslashesAndControlBytes) {
+  for (const Layout v : kLayouts) {
+    const ParagraphContext ctx = Ctx(v);
+    EXPECT_EQ(Narrative(ctx, R"(C:\par\b x)"), Crlf(R"(\qj C:\\par\\b x|)")) << Name(v);
+    EXPECT_EQ(Paragraph(ctx, R"(a {b} \ c)"), Crlf(R"(\qj a \{b\} \\ c|)")) << Name(v);
+    // Control bytes go, the tab stays; nothing but control bytes is empty.
+    EXPECT_EQ(Narrative(ctx, std::string("a\x01"
+                                         "b\0c\x7f"
+                                         "d\te",
+                                         9)),
+              Crlf("\\qj abcd\te|"))
+        << Name(v);
+    EXPECT_EQ(Narrative(ctx, std::string("\x01\0\r\n", 4)), "") << Name(v);
+  }
+}
+
+TEST(ParagraphBoth, GroupBracesInsideTags) {
+  for (const Layout v : kLayouts) {
+    const ParagraphContext ctx = Ctx(v);
+    // The "}" of the bold pair went with the tag: the group closes at the end.
+    EXPECT_EQ(Narrative(ctx, "<b>x<span title='</b>'>y"), Crlf(R"(\qj {\b xy}|)")) << Name(v);
+    // The "{\b " went with the tag: its "}" is dropped.
+    EXPECT_EQ(Narrative(ctx, "<x <b>> y </b> z"), Crlf(R"(\qj y z|)")) << Name(v);
+  }
+  EXPECT_EQ(Narrative(Ctx(Layout::kRtfUj), "<a (+1> x)"), Crlf(R"(\qj x)|)"));
+}
+
+// Random texts of every token the writer reacts to, the report's braces,
+// backslashes and control bytes among them: every paragraph is balanced and
+// holds no control word but the writer's own.
+TEST(ParagraphBoth, EveryParagraphBalanced) {
+  test::TokenSoup soup({"<b>",
+                        "</b>",
+                        "<B>",
+                        "</B>",
+                        "<i>",
+                        "</I>",
+                        "<br>",
+                        "<BR>",
+                        "<p>",
+                        "<P>",
+                        "<p class=csata>",
+                        "<",
+                        ">",
+                        "'",
+                        "(",
+                        ")",
+                        "[",
+                        "]",
+                        "+",
+                        "-",
+                        "7",
+                        " ",
+                        "  ",
+                        "&nbsp;",
+                        "&lt;",
+                        "&gt;",
+                        "x",
+                        "ő"_cp,
+                        "{",
+                        "}",
+                        " {",
+                        "} ",
+                        "{x}",
+                        R"(\)",
+                        R"(\b)",
+                        R"({\b )",
+                        R"(\par)",
+                        R"(\{)",
+                        "\x01",
+                        std::string_view("\0", 1),
+                        "\r\n",
+                        "\t",
+                        "\x7f",
+                        "(Feltételes "_cp,
+                        "(ld. enc.)",
+                        " (+",
+                        " életpontot sebeztél."_cp,
+                        " életpontot vesztettél."_cp,
+                        " (Továbbmész...)"_cp,
+                        "<p>(Továbbmész...)"_cp,
+                        "; {Lőfegyver fejlődés:"_cp,
+                        "<B>Ebben a körben"_cp,
+                        "<BR><B>Ebben a körben"_cp,
+                        "pontot költhetsz el."_cp,
+                        "pontot használtál fel, van még"_cp,
+                        ".]</SPAN> </B>",
+                        ". Egy ",
+                        "<b>enc.</b>"},
+                       7);
+  const std::string labels[] = {"", "kut 2", "vesz 1"};
+  for (int round = 0; round < 10000; ++round) {
+    ParagraphContext ctx =
+        Ctx(round % 2 ? Layout::kRtf : Layout::kRtfUj, {}, labels[soup.Below(3)]);
+    int k[10];
+    for (int& key : k) key = soup.Below(2);
+    ctx.emphasis = {k[0], k[1], k[2], k[3], k[4], k[5], k[6], k[7], k[8], k[9]};
+    ctx.narrativeMode = soup.Below(4) != 0;
+    const std::string input = soup.Next();
+    ASSERT_EQ(test::ParagraphFault(Narrative(ctx, input)), "") << Name(ctx.layout) << " " << input;
+    ASSERT_EQ(test::ParagraphFault(Paragraph(ctx, input, 20 + soup.Below(120))), "")
+        << Name(ctx.layout) << " " << input;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,151 @@
+#include "rtfkit/markup_scans.h"
+
+#include <cstddef>
+#include <vector>
+
+#include "text/text.h"
+
+namespace qv {
+
+std::string ReplaceOnePass(std::string_view pattern, std::string_view replacement,
+                           const std::string& text, bool anyCase) {
+  const std::string lowered = anyCase ? HungarianLowerCase(text) : std::string();
+  const std::string& searched = anyCase ? lowered : text;
+  std::string out;
+  out.reserve(text.size());
+  std::size_t from = 0;
+  for (std::size_t at; (at = searched.find(pattern, from)) != std::string::npos;
+       from = at + pattern.size()) {
+    out.append(text, from, at - from);
+    out += replacement;
+  }
+  out.append(text, from, std::string::npos);
+  return out;
+}
+
+// Made one at a time, each open tag takes the first close tag after it that
+// is still there. An open tag further right never takes an earlier close
+// tag than one further left (that close tag would have been free for the
+// left one too), so the partners come in order and one cursor over the close
+// tags finds them all. The replacements hold no "<" and join nothing, so
+// every tag is found where it stood.
+std::string PairTags(const std::string& text, std::string_view open, std::string_view close,
+                     std::string_view group) {
+  const std::string lowered = HungarianLowerCase(text);
+  std::vector<std::size_t> opens;
+  std::vector<std::size_t> closes;
+  std::size_t next = lowered.find(close);
+  for (std::size_t at = lowered.find(open); at != std::string::npos && next != std::string::npos;
+       at = lowered.find(open, at + 1)) {
+    while (next != std::string::npos && next < at) next = lowered.find(close, next + 1);
+    if (next == std::string::npos) break;  // no later open tag has a partner either
+    opens.push_back(at);
+    closes.push_back(next);
+    next = lowered.find(close, next + 1);
+  }
+  if (opens.empty()) return text;
+
+  std::string out;
+  out.reserve(text.size() + opens.size() * group.size());
+  std::size_t from = 0;
+  for (std::size_t o = 0, c = 0; c < closes.size();) {
+    if (o < opens.size() && opens[o] < closes[c]) {
+      out.append(text, from, opens[o] - from);
+      out += group;
+      from = opens[o++] + open.size();
+    } else {
+      out.append(text, from, closes[c] - from);
+      out += '}';
+      from = closes[c++] + close.size();
+    }
+  }
+  out.append(text, from, std::string::npos);
+  return out;
+}
+
+// The edit "{\b " + blank -> blank + "{\b " can be made in any order with the
+// same result, since no two occurrences overlap; the text is built left to
+// right with no occurrence left in it. It is held as characters and, between
+// them, runs of openings, so that a blank goes in front of a whole run at
+// once. A blank right after "{\b" completes an opening of its own and joins
+// the run next to it.
+std::string MoveBlankBeforeBold(const std::string& text) {
+  constexpr std::string_view kOpening = R"({\b )";
+  constexpr std::string_view kStart = R"({\b)";
+  if (text.find(kStart) == std::string::npos) return text;
+
+  std::string chars;
+  chars.reserve(text.size());
+  struct Run {
+    std::size_t before;  // the run stands in front of chars[before]
+    std::size_t count;
+  };
+  std::vector<Run> runs;
+  auto runOnTop = [&] { return !runs.empty() && runs.back().before == chars.size(); };
+  auto takeRunOnTop = [&]() -> std::size_t {
+    if (!runOnTop()) return 0;
+    const std::size_t count = runs.back().count;
+    runs.pop_back();
+    return count;
+  };
+  // "{\b" as the last three characters, with no run between them.
+  auto startOnTop = [&] {
+    const std::size_t n = chars.size();
+    return n >= kStart.size() && chars.compare(n - kStart.size(), kStart.size(), kStart) == 0 &&
+           (runs.empty() || runs.back().before <= n - kStart.size());
+  };
+
+  for (const char c : text) {
+    if (c != ' ') {
+      chars += c;
+      continue;
+    }
+    const std::size_t passed = takeRunOnTop();  // the openings the blank goes in front of
+    if (startOnTop()) {
+      chars.resize(chars.size() - kStart.size());
+      const std::size_t count = takeRunOnTop() + 1 + passed;
+      runs.push_back({chars.size(), count});
+    } else {
+      chars += ' ';
+      if (passed > 0) runs.push_back({chars.size(), passed});
+    }
+  }
+
+  std::string out;
+  out.reserve(text.size());
+  std::size_t from = 0;
+  for (const Run& run : runs) {
+    out.append(chars, from, run.before - from);
+    for (std::size_t i = 0; i < run.count; ++i) out += kOpening;
+    from = run.before;
+  }
+  out.append(chars, from, std::string::npos);
+  return out;
+}
+
+// Every " (+" of the text is taken: the "<i><b>" parts only its own blank
+// from its "(", and the closings go after a ")", where they part nothing.
+// The groups waiting for a ")" all close at the next one.
+std::string MarkSignedBonuses(const std::string& text) {
+  constexpr std::string_view kOpening = "<i><b>";
+  constexpr std::string_view kClosing = "</b></i>";
+  std::string out;
+  out.reserve(text.size());
+  std::size_t waiting = 0;
+  auto close = [&] {
+    for (; waiting > 0; --waiting) out += kClosing;
+  };
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '(' && i > 0 && text[i - 1] == ' ' && i + 1 < text.size() && text[i + 1] == '+') {
+      out += kOpening;
+      ++waiting;
+    }
+    out += c;
+    if (c == ')') close();
+  }
+  close();
+  return out;
+}
+
+}  // namespace qv
