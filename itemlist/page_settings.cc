@@ -1,5 +1,6 @@
 #include "itemlist/page_settings.h"
 
+#include "platform/error.h"
 #include "platform/exe_dir.h"
 #include "site/site.h"
 #include "text/text.h"
@@ -35,6 +36,10 @@ PageSettings ReadPageSettings(const IniFile& ini, const std::string& encyclopedi
 }
 
 std::vector<ItemGroup> ReadItemGroups(const IniFile& ini, int count) {
+  if (count > kMaxItemGroups)
+    throw Error("Settings error", "'" + ini.path() + "' asks for " + std::to_string(count) +
+                                      " item groups (CsoportokSzama); at most " +
+                                      std::to_string(kMaxItemGroups) + " can be built");
   std::vector<ItemGroup> groups;
   for (int n = 1; n <= count; ++n) {
     const std::string section = "CSOPORT" + std::to_string(n);

@@ -39,7 +39,13 @@ std::string PageSettingsPath(const std::string& iniOption, const std::string& pr
 // encyclopediaHost.
 PageSettings ReadPageSettings(const IniFile& ini, const std::string& encyclopediaHost);
 
-// Sections CSOPORT1 ... CSOPORTcount, in that order.
+// The most item groups a page is built with. Each group costs a table of
+// its own and a pass over the page's items; ten thousand are far more than
+// anyone sorts a character's possessions into, and still build quickly.
+inline constexpr int kMaxItemGroups = 10000;
+
+// Sections CSOPORT1 ... CSOPORTcount, in that order; none when count is 0
+// or less. A count above kMaxItemGroups throws qv::Error naming the file.
 std::vector<ItemGroup> ReadItemGroups(const IniFile& ini, int count);
 
 }  // namespace qv
