@@ -85,7 +85,7 @@ std::vector<std::string> WatchedItemCell(PageRun& run, int number, char sign, in
   const std::string bound =
       " (#" + std::to_string(number) + ") [" + sign + std::to_string(limit) + "]";
   if (const FoundItem* item = run.FindItem(number)) {
-    const int held = item->count - item->bankCount;
+    const std::int64_t held = item->count - item->bankCount;
     if (!(sign == '<' ? held < limit : held > limit)) return {};
     const std::string bankNote =
         item->bankCount > 0 ? " (bankban: " + std::to_string(item->bankCount) + ")" : "";
