@@ -53,25 +53,31 @@ bool ReadRegularFile(const std::string& path, std::int64_t maxBytes, std::string
   const int fd = OpenRegularFile(path, problem);
   if (fd < 0) return false;
   bytes->clear();
+  const InputProblem tooLarge{"read", EFBIG, "larger than " + SizeText(maxBytes)};
+  // A file known to be too large is not read at all; the bytes are counted
+  // as they come too, so one that grows while it is read is bounded.
+  struct stat info;
+  bool ok = false;
+  if (::fstat(fd, &info) != 0)
+    *problem = SystemProblem("read", errno);
+  else if (info.st_size > maxBytes)
+    *problem = tooLarge;
+  else
+    ok = true;
   char buffer[65536];
-  bool ok = true;
-  for (;;) {
+  while (ok) {
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
+    if (n == 0) break;
     if (n < 0) {
       *problem = SystemProblem("read", errno);
       ok = false;
-      break;
-    }
-    if (n == 0) break;
-    // The size is checked as the bytes come, so a file that grows while it
-    // is read is bounded too.
-    if (static_cast<std::int64_t>(bytes->size()) + n > maxBytes) {
-      *problem = InputProblem{"read", EFBIG, "larger than " + SizeText(maxBytes)};
+    } else if (static_cast<std::int64_t>(bytes->size()) + n > maxBytes) {
+      *problem = tooLarge;
       ok = false;
-      break;
+    } else {
+      bytes->append(buffer, static_cast<std::size_t>(n));
     }
-    bytes->append(buffer, static_cast<std::size_t>(n));
   }
   ::close(fd);
   if (!ok) bytes->clear();
