@@ -43,10 +43,27 @@ TEST(MapPicture, SizeFollowsTheFrameAndStartsWhite) {
   // 671 pixels fill 83 bytes and 7 bits; the row's padding stays clear.
   EXPECT_EQ(map.rowBytes(), 84);
   EXPECT_EQ(map.Row(0)[83], 0xFE);
+}
+
+// A frame has 0 to 100 tiles each way; the picture data of the largest is
+// 20071 pixels in 2512 bytes a row, by 20067 rows.
+TEST(MapPicture, FramesOfNoneToAHundredTilesEachWay) {
   EXPECT_EQ(NewMapBitmap({0, 0, 0, 0}).width(), 71);
-  EXPECT_THROW(NewMapBitmap({-1, 2, 0, 0}), Error);   // -129 pixels wide
-  EXPECT_THROW(NewMapBitmap({164, 1, 0, 0}), Error);  // 32871 pixels wide
-  EXPECT_EQ(NewMapBitmap({163, 0, 0, 0}).width(), 32671);
+  EXPECT_EQ(NewMapBitmap({100, 0, 0, 0}).width(), 20071);
+  EXPECT_EQ(NewMapBitmap({0, 100, 0, 0}).height(), 20067);
+  EXPECT_EQ(MapPictureBytes({3, 2, 0, 0}), 84 * 467);
+  EXPECT_EQ(MapPictureBytes({100, 100, 0, 0}), 2512 * 20067);
+  for (const MapFrame frame : {MapFrame{-1, 2}, MapFrame{2, -1}, MapFrame{101, 1},
+                               MapFrame{1, 101}, MapFrame{163, 163}, MapFrame{INT32_MAX, 1},
+                               MapFrame{INT32_MIN, INT32_MIN}})
+    EXPECT_THROW(NewMapBitmap(frame), Error) << frame.columns << " x " << frame.rows;
+  try {
+    CheckMapFrame({163, 163, 0, 0}, "a_1.htm");
+    FAIL();
+  } catch (const Error& e) {
+    EXPECT_EQ(e.kind(), "Map error");
+    EXPECT_EQ(e.text(), "the map in 'a_1.htm' has 163 x 163 tiles; a map has 0 to 100 tiles each way");
+  }
 }
 
 // Tiles are copied a byte at a time where they can be: every bit offset,
@@ -101,6 +118,10 @@ TEST_F(MapDrawing, CellsOutsideThePictureAreClipped) {
   DrawMapCell(map, {-1, -1, 1, 1, 1}, *pictures);  // only its far corner shows
   DrawMapCell(map, {1, 3, 1, 1, 1}, *pictures);    // right of the grid, 3 columns in
   DrawMapCell(map, {2000000000, 2000000000, 1, 1, 1}, *pictures);
+  // The extremes of 32 bits fall outside too, with every arrow and icon.
+  DrawMapCell(map, {INT32_MAX, INT32_MAX, 1, 9, INT32_MAX}, *pictures);
+  DrawMapCell(map, {INT32_MIN, INT32_MIN, 1, 1, INT32_MAX}, *pictures);
+  DrawMapCell(map, {INT32_MIN, 0, 1, 1, 1}, *pictures);
   EXPECT_FALSE(map.Get(67, 63));
   EXPECT_FALSE(map.Get(668, 264));
   EXPECT_TRUE(map.Get(68, 64));
@@ -122,7 +143,7 @@ TEST_F(MapDrawing, ArrowFillsTheCellCentre) {
   // (source x 8..13) is black.
   EXPECT_TRUE(map.Get(x0 + 19, y0 + 23));
   EXPECT_FALSE(map.Get(x0 + 11, y0 + 23));
-  for (int arrow : {0, 10, -1}) EXPECT_TRUE(DrawOne({0, 1, 5, arrow, 0}).Get(x0 + 1, y0 + 1));
+  for (int arrow : {0, 10, -1, INT32_MAX, INT32_MIN}) EXPECT_TRUE(DrawOne({0, 1, 5, arrow, 0}).Get(x0 + 1, y0 + 1));
   EXPECT_TRUE(DrawOne({0, 1, 5, 9, 0}).Get(x0 + 39, y0 + 23));  // hole at 36..41
 }
 
@@ -153,6 +174,8 @@ TEST_F(MapDrawing, IconMasksAreTakenApartFromTheHighestValueDown) {
       {2, -1, -1, 1, -1},   {192, -1, -1, -1, 5},  // 128 draws icon 6, then 64 icon 5 over it
       {17, 0, -1, -1, -1},                         // 16 draws icon 4, then 1 icon 0 over it
       {0, -1, -1, -1, -1},  {-5, -1, -1, -1, -1},
+      // Every value is taken once: the last icon of each place shows.
+      {INT32_MAX, 0, 2, 1, 5},  {INT32_MIN, -1, -1, -1, -1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.mask);
