@@ -14,6 +14,19 @@ bool ItemGroup::Holds(int number) const {
   return Contains(numbers, key);
 }
 
+std::vector<std::string_view> ItemGroup::Entries() const {
+  std::vector<std::string_view> entries;
+  const std::string_view text(numbers);
+  std::size_t comma = text.find(',');
+  while (comma != std::string_view::npos) {
+    const std::size_t next = text.find(',', comma + 1);
+    if (next == std::string_view::npos) break;
+    entries.push_back(text.substr(comma + 1, next - comma - 1));
+    comma = next;
+  }
+  return entries;
+}
+
 std::string PageSettingsPath(const std::string& iniOption, const std::string& programDir) {
   if (iniOption.empty()) return SettingsPath(programDir);
   return ResolveBesideExecutable(iniOption, programDir);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/settings.h"
@@ -29,6 +30,9 @@ struct ItemGroup {
   std::string name;
   std::string numbers;
   bool Holds(int number) const;
+  // The texts between two neighbouring commas of `numbers`, left to right:
+  // Holds(n) is true exactly when the decimal text of n is one of them.
+  std::vector<std::string_view> Entries() const;
 };
 
 // The settings file: the "/ini=" value when given (absolute, or relative to
