@@ -18,7 +18,8 @@ bool ParseInteger(const std::string& text, int* value);
 int IntegerOr(const std::string& text, int fallback);
 
 // A settings file larger than this is refused: a real one is a few
-// kilobytes, and even ten thousand item groups take about a megabyte.
+// kilobytes, and ten thousand item groups of a few dozen numbers each take
+// about a megabyte.
 inline constexpr std::int64_t kMaxSettingsBytes = std::int64_t{16} << 20;
 
 class IniFile {

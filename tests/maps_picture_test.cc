@@ -53,16 +53,17 @@ TEST(MapPicture, FramesOfNoneToAHundredTilesEachWay) {
   EXPECT_EQ(NewMapBitmap({0, 100, 0, 0}).height(), 20067);
   EXPECT_EQ(MapPictureBytes({3, 2, 0, 0}), 84 * 467);
   EXPECT_EQ(MapPictureBytes({100, 100, 0, 0}), 2512 * 20067);
-  for (const MapFrame frame : {MapFrame{-1, 2}, MapFrame{2, -1}, MapFrame{101, 1},
-                               MapFrame{1, 101}, MapFrame{163, 163}, MapFrame{INT32_MAX, 1},
-                               MapFrame{INT32_MIN, INT32_MIN}})
+  for (const MapFrame frame :
+       {MapFrame{-1, 2}, MapFrame{2, -1}, MapFrame{101, 1}, MapFrame{1, 101}, MapFrame{163, 163},
+        MapFrame{INT32_MAX, 1}, MapFrame{INT32_MIN, INT32_MIN}})
     EXPECT_THROW(NewMapBitmap(frame), Error) << frame.columns << " x " << frame.rows;
   try {
     CheckMapFrame({163, 163, 0, 0}, "a_1.htm");
     FAIL();
   } catch (const Error& e) {
     EXPECT_EQ(e.kind(), "Map error");
-    EXPECT_EQ(e.text(), "the map in 'a_1.htm' has 163 x 163 tiles; a map has 0 to 100 tiles each way");
+    EXPECT_EQ(e.text(),
+              "the map in 'a_1.htm' has 163 x 163 tiles; a map has 0 to 100 tiles each way");
   }
 }
 
@@ -143,7 +144,8 @@ TEST_F(MapDrawing, ArrowFillsTheCellCentre) {
   // (source x 8..13) is black.
   EXPECT_TRUE(map.Get(x0 + 19, y0 + 23));
   EXPECT_FALSE(map.Get(x0 + 11, y0 + 23));
-  for (int arrow : {0, 10, -1, INT32_MAX, INT32_MIN}) EXPECT_TRUE(DrawOne({0, 1, 5, arrow, 0}).Get(x0 + 1, y0 + 1));
+  for (int arrow : {0, 10, -1, INT32_MAX, INT32_MIN})
+    EXPECT_TRUE(DrawOne({0, 1, 5, arrow, 0}).Get(x0 + 1, y0 + 1));
   EXPECT_TRUE(DrawOne({0, 1, 5, 9, 0}).Get(x0 + 39, y0 + 23));  // hole at 36..41
 }
 
@@ -174,8 +176,6 @@ TEST_F(MapDrawing, IconMasksAreTakenApartFromTheHighestValueDown) {
       {2, -1, -1, 1, -1},   {192, -1, -1, -1, 5},  // 128 draws icon 6, then 64 icon 5 over it
       {17, 0, -1, -1, -1},                         // 16 draws icon 4, then 1 icon 0 over it
       {0, -1, -1, -1, -1},  {-5, -1, -1, -1, -1},
-      // Every value is taken once: the last icon of each place shows.
-      {INT32_MAX, 0, 2, 1, 5},  {INT32_MIN, -1, -1, -1, -1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.mask);
@@ -185,6 +185,14 @@ TEST_F(MapDrawing, IconMasksAreTakenApartFromTheHighestValueDown) {
     EXPECT_EQ(IconAt(map, kLowerLeft), c.lowerLeft);
     EXPECT_EQ(IconAt(map, kLowerRight), c.lowerRight);
   }
+  // The largest mask takes every value once: the last icon of each place
+  // shows. The smallest draws none.
+  const MonoBitmap all = DrawOne({0, 0, 5, 0, INT32_MAX});
+  EXPECT_EQ(IconAt(all, kUpperLeft), 0);
+  EXPECT_EQ(IconAt(all, kUpperRight), 2);
+  EXPECT_EQ(IconAt(all, kLowerLeft), 1);
+  EXPECT_EQ(IconAt(all, kLowerRight), 5);
+  EXPECT_EQ(IconAt(DrawOne({0, 0, 5, 0, INT32_MIN}), kUpperLeft), -1);
   // An icon covers its 56 x 56 square: (126, 126) to (181, 181) of the cell.
   const MonoBitmap map = DrawOne({0, 0, 5, 0, 1024});
   EXPECT_FALSE(map.Get(68 + 126, 64 + 126));

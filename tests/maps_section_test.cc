@@ -289,8 +289,9 @@ TEST(MapSection, PicturesAreCountedOverTheConversion) {
 // The maps of a document carry at most 64 MB of picture data: a map that
 // fills the budget exactly is drawn, the next one is refused before it is.
 TEST(MapSection, PictureDataOfADocumentIsBudgeted) {
-  MapHarness h(Layout::kRtfUj, Lines({"x", R"(<param name=koord value="1,1,0,0;">)",
-                                      "</table></center>", R"(<param name=koord value="0,0,0,0;">)"}));
+  MapHarness h(Layout::kRtfUj,
+               Lines({"x", R"(<param name=koord value="1,1,0,0;">)", "</table></center>",
+                      R"(<param name=koord value="0,0,0,0;">)"}));
   const std::int64_t oneByOne = 36 * 267;  // 271 pixels in 36 bytes, 267 rows
   h.out.AddPictureBytes(kMaxDocumentPictureBytes - oneByOne);
   h.run.ReadLine();

@@ -143,8 +143,8 @@ TEST_F(ReportReaderTest, LinesUpToTheLimitAreReadLongerOnesRefused) {
     for (int i = 0; i < 3; ++i) EXPECT_EQ(reader.ReadLine().size(), kMaxLineBytes);
     EXPECT_TRUE(reader.Eof());
   }
-  const std::string tooLong = "I/O error: cannot read '" + dir_ +
-                              "/report.htm': a line is longer than 16 MB";
+  const std::string tooLong =
+      "I/O error: cannot read '" + dir_ + "/report.htm': a line is longer than 16 MB";
   for (const std::string& bytes : {"a\n" + full + "y\r\n", "a\n" + full + "yz", full + "y"}) {
     ReportReader reader(Write(bytes));
     EXPECT_EQ(Failure([&] {

@@ -155,7 +155,8 @@ MonoBitmap LoadBmp(const std::string& path, const std::string& name) {
   std::string bytes;
   InputProblem problem;
   if (!ReadRegularFile(path, kMaxFileBytes, &bytes, &problem))
-    throw Error("Picture error", "cannot " + problem.operation + " " + name + ": " + problem.reason);
+    throw Error("Picture error",
+                "cannot " + problem.operation + " " + name + ": " + problem.reason);
   return DecodeBmp(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()), name);
 }
 
