@@ -1,5 +1,9 @@
 #include "itemlist/group_tables.h"
 
+#include <algorithm>
+#include <string_view>
+#include <unordered_map>
+
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
 #include "text/text.h"
@@ -85,7 +89,7 @@ std::vector<std::string> WatchedItemCell(PageRun& run, int number, char sign, in
   const std::string bound =
       " (#" + std::to_string(number) + ") [" + sign + std::to_string(limit) + "]";
   if (const FoundItem* item = run.FindItem(number)) {
-    const int held = item->count - item->bankCount;
+    const std::int64_t held = item->count - item->bankCount;
     if (!(sign == '<' ? held < limit : held > limit)) return {};
     const std::string bankNote =
         item->bankCount > 0 ? " (bankban: " + std::to_string(item->bankCount) + ")" : "";
@@ -118,6 +122,25 @@ bool WatchedItems(PageRun& run, std::string& out) {
   return rows.any();
 }
 
+// The items a group holds, in the order they were first seen. The group's
+// entries are looked up among the items' numbers, rather than every item
+// being tested against every group: a page of many groups and many items
+// stays quick.
+std::vector<const FoundItem*> GroupItems(
+    const ItemGroup& group, const std::vector<FoundItem>& items,
+    const std::unordered_map<std::string_view, std::size_t>& byNumber) {
+  std::vector<std::size_t> found;
+  for (std::string_view entry : group.Entries()) {
+    const auto it = byNumber.find(entry);
+    if (it != byNumber.end()) found.push_back(it->second);
+  }
+  std::sort(found.begin(), found.end());
+  found.erase(std::unique(found.begin(), found.end()), found.end());
+  std::vector<const FoundItem*> held;
+  for (std::size_t i : found) held.push_back(&items[i]);
+  return held;
+}
+
 }  // namespace
 
 void WriteGroupTables(PageRun& run) {
@@ -125,15 +148,22 @@ void WriteGroupTables(PageRun& run) {
   for (const char* line : {"<TABLE>", "<TR CLASS=tfej>"}) run.WriteLine(line);
   run.WriteLine("<TD COLSPAN=9>TÁRGYCSOPORTOK</TD>"_cp);
   run.WriteLine("</TR>");
+  // Each item by the decimal text of its number (the numbers are distinct).
+  std::vector<std::string> numberTexts;
+  numberTexts.reserve(run.items.size());
+  for (const FoundItem& item : run.items) numberTexts.push_back(std::to_string(item.number));
+  std::unordered_map<std::string_view, std::size_t> byNumber;
+  for (std::size_t i = 0; i < numberTexts.size(); ++i) byNumber.emplace(numberTexts[i], i);
+
   for (const ItemGroup& group : run.setup.groups) {
     run.WriteLine("<TR CLASS=tfej2>");
     run.WriteLine("<TD COLSPAN=9> " + group.name + "</TD>");
     run.WriteLine("</TR>");
     int inRow = 0;
-    bool any = false;
-    for (const FoundItem& item : run.items) {
-      if (!group.Holds(item.number)) continue;
-      any = true;
+    const std::vector<const FoundItem*> held = GroupItems(group, run.items, byNumber);
+    const bool any = !held.empty();
+    for (const FoundItem* found : held) {
+      const FoundItem& item = *found;
       if (inRow == 0) run.WriteLine("<TR>");
       run.WriteLine("<TD CLASS=tdb> " + std::to_string(item.count) + " </TD>");
       run.WriteLine("<TD CLASS=teq> </TD>");

@@ -2,6 +2,7 @@
 // being written, and what the passes over the report collect for the tables.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -15,13 +16,15 @@
 
 namespace qv {
 
-// An item of the report's item tables, counted over all its sightings.
+// An item of the report's item tables, counted over all its sightings. The
+// counts are 64 bits wide: each sighting adds a 32-bit count, so no report
+// of a sane size can take the sums past their range.
 struct FoundItem {
   int number = 0;
   std::string name;
-  int count = 0;
+  std::int64_t count = 0;
   std::string link;  // the item's opening anchor tag as it stood in the report
-  int bankCount = 0;
+  std::int64_t bankCount = 0;
 };
 
 // A spell that is active on the character.

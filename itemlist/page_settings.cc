@@ -1,5 +1,6 @@
 #include "itemlist/page_settings.h"
 
+#include "platform/error.h"
 #include "platform/exe_dir.h"
 #include "site/site.h"
 #include "text/text.h"
@@ -11,6 +12,19 @@ bool ItemGroup::Holds(int number) const {
   key += std::to_string(number);
   key += ',';
   return Contains(numbers, key);
+}
+
+std::vector<std::string_view> ItemGroup::Entries() const {
+  std::vector<std::string_view> entries;
+  const std::string_view text(numbers);
+  std::size_t comma = text.find(',');
+  while (comma != std::string_view::npos) {
+    const std::size_t next = text.find(',', comma + 1);
+    if (next == std::string_view::npos) break;
+    entries.push_back(text.substr(comma + 1, next - comma - 1));
+    comma = next;
+  }
+  return entries;
 }
 
 std::string PageSettingsPath(const std::string& iniOption, const std::string& programDir) {
@@ -35,6 +49,10 @@ PageSettings ReadPageSettings(const IniFile& ini, const std::string& encyclopedi
 }
 
 std::vector<ItemGroup> ReadItemGroups(const IniFile& ini, int count) {
+  if (count > kMaxItemGroups)
+    throw Error("Settings error", "'" + ini.path() + "' asks for " + std::to_string(count) +
+                                      " item groups (CsoportokSzama); at most " +
+                                      std::to_string(kMaxItemGroups) + " can be built");
   std::vector<ItemGroup> groups;
   for (int n = 1; n <= count; ++n) {
     const std::string section = "CSOPORT" + std::to_string(n);

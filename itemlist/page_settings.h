@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/settings.h"
@@ -29,6 +30,9 @@ struct ItemGroup {
   std::string name;
   std::string numbers;
   bool Holds(int number) const;
+  // The texts between two neighbouring commas of `numbers`, left to right:
+  // Holds(n) is true exactly when the decimal text of n is one of them.
+  std::vector<std::string_view> Entries() const;
 };
 
 // The settings file: the "/ini=" value when given (absolute, or relative to
@@ -39,7 +43,13 @@ std::string PageSettingsPath(const std::string& iniOption, const std::string& pr
 // encyclopediaHost.
 PageSettings ReadPageSettings(const IniFile& ini, const std::string& encyclopediaHost);
 
-// Sections CSOPORT1 ... CSOPORTcount, in that order.
+// The most item groups a page is built with. Each group costs a table of
+// its own and a pass over the page's items; ten thousand are far more than
+// anyone sorts a character's possessions into, and still build quickly.
+inline constexpr int kMaxItemGroups = 10000;
+
+// Sections CSOPORT1 ... CSOPORTcount, in that order; none when count is 0
+// or less. A count above kMaxItemGroups throws qv::Error naming the file.
 std::vector<ItemGroup> ReadItemGroups(const IniFile& ini, int count);
 
 }  // namespace qv

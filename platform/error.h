@@ -23,4 +23,8 @@ class Error : public std::runtime_error {
 // "read", "write"), errno_value is the system error behind it.
 [[noreturn]] void ThrowFileError(const std::string& what, const std::string& name, int errno_value);
 
+// The same with the reason in words: "cannot <what> '<name>': <reason>".
+[[noreturn]] void ThrowFileProblem(const std::string& what, const std::string& name,
+                                   const std::string& reason);
+
 }  // namespace qv

@@ -1,9 +1,10 @@
 #include "platform/settings.h"
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <string_view>
+
+#include "platform/error.h"
+#include "platform/input_file.h"
 
 namespace qv {
 namespace {
@@ -24,15 +25,12 @@ std::string_view Trim(std::string_view s) {
   return s.substr(b, e - b);
 }
 
-bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
+// Names are compared case-blind in ASCII only.
+std::string Lowered(std::string_view s) {
+  std::string out(s);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
 }
 
 std::string Capped(std::string_view s) { return std::string(s.substr(0, kMaxValueLength)); }
@@ -86,20 +84,23 @@ int IntegerOr(const std::string& text, int fallback) {
   return ParseInteger(text, &value) ? value : fallback;
 }
 
-IniFile::IniFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return;
-  text_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) text_.clear();
+IniFile::IniFile(const std::string& path) : path_(path) {
+  std::string text;
+  InputProblem problem;
+  if (!ReadRegularFile(path, kMaxSettingsBytes, &text, &problem)) {
+    if (problem.Missing()) return;
+    ThrowFileProblem(problem.operation, path, problem.reason);
+  }
+  Index(text);
 }
 
-std::string IniFile::ReadString(const std::string& section, const std::string& key,
-                                const std::string& fallback) const {
-  const std::string_view all(text_);
-  const std::string_view wantedSection = Trim(section);
-  const std::string_view wantedKey = Trim(key);
-  bool inSection = false;
-
+// One pass over the lines: a "[name]" line opens a section (a line without
+// its closing bracket is no header), blank and ";" lines are skipped, and in
+// a section a line with "=" gives a key its value unless the key had one
+// before (in any section of the same name).
+void IniFile::Index(const std::string& text) {
+  const std::string_view all(text);
+  std::unordered_map<std::string, std::string>* section = nullptr;
   std::size_t start = 0;
   while (start < all.size()) {
     std::size_t end = all.find('\n', start);
@@ -113,25 +114,29 @@ std::string IniFile::ReadString(const std::string& section, const std::string& k
     if (line.front() == '[') {
       const std::size_t close = line.rfind(']');
       if (close != std::string_view::npos && close > 0) {
-        inSection = EqualsIgnoreCase(Trim(line.substr(1, close - 1)), wantedSection);
+        section = &sections_[Lowered(Trim(line.substr(1, close - 1)))];
         continue;
       }
-      // Without a closing bracket the line is not a section header.
     }
-    if (!inSection) continue;
+    if (section == nullptr) continue;
 
     const std::size_t eq = line.find('=');
     if (eq == std::string_view::npos) continue;
-    if (!EqualsIgnoreCase(Trim(line.substr(0, eq)), wantedKey)) continue;
-
     std::string_view value = Trim(line.substr(eq + 1));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front()) {
       value = value.substr(1, value.size() - 2);
     }
-    return Capped(value);
+    section->try_emplace(Lowered(Trim(line.substr(0, eq))), Capped(value));
   }
-  return Capped(fallback);
+}
+
+std::string IniFile::ReadString(const std::string& section, const std::string& key,
+                                const std::string& fallback) const {
+  const auto s = sections_.find(Lowered(Trim(section)));
+  if (s == sections_.end()) return Capped(fallback);
+  const auto k = s->second.find(Lowered(Trim(key)));
+  return k == s->second.end() ? Capped(fallback) : k->second;
 }
 
 int IniFile::ReadInteger(const std::string& section, const std::string& key, int fallback) const {

@@ -2,7 +2,9 @@
 // tool's settings have always had, plus the tool's integer rule.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <unordered_map>
 
 namespace qv {
 
@@ -15,9 +17,17 @@ bool ParseInteger(const std::string& text, int* value);
 // ParseInteger with a fallback for text that is not a number.
 int IntegerOr(const std::string& text, int fallback);
 
+// A settings file larger than this is refused: a real one is a few
+// kilobytes, and ten thousand item groups of a few dozen numbers each take
+// about a megabyte.
+inline constexpr std::int64_t kMaxSettingsBytes = std::int64_t{16} << 20;
+
 class IniFile {
  public:
-  // Reads the whole file now; a missing or unreadable file acts as empty.
+  // Reads and indexes the whole file now, so that a lookup does not scan
+  // the file. A missing file acts as empty; one that is a directory, no
+  // regular file, unreadable or larger than kMaxSettingsBytes throws
+  // qv::Error naming it.
   explicit IniFile(const std::string& path);
 
   // The value of key in section, or fallback when the file, the section or
@@ -32,8 +42,16 @@ class IniFile {
   // or its value is not a number.
   int ReadInteger(const std::string& section, const std::string& key, int fallback) const;
 
+  // The file's name as it was given, for messages.
+  const std::string& path() const { return path_; }
+
  private:
-  std::string text_;
+  void Index(const std::string& text);
+
+  std::string path_;
+  // Lower-cased section name -> lower-cased key -> the first value given
+  // for it, trimmed, unquoted and capped.
+  std::unordered_map<std::string, std::unordered_map<std::string, std::string>> sections_;
 };
 
 }  // namespace qv

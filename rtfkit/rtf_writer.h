@@ -1,6 +1,7 @@
 // Output of an RTF document, written line by line with CR LF line ends.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,6 +38,11 @@ class RtfWriter {
   const std::string& Text() const { return buffer_; }
   const std::string& name() const { return name_; }
 
+  // Bytes of picture data embedded so far, as counted by the sections that
+  // embed pictures: the maps keep a document's total under a budget.
+  std::int64_t pictureBytes() const { return pictureBytes_; }
+  void AddPictureBytes(std::int64_t bytes) { pictureBytes_ += bytes; }
+
  private:
   enum class Target { kMemory, kStandardOutput, kFile };
   RtfWriter(std::string name, Target target);
@@ -47,6 +53,7 @@ class RtfWriter {
   std::optional<ReplacingFile> file_;  // a named document until Close()
   bool closed_ = false;
   std::string buffer_;
+  std::int64_t pictureBytes_ = 0;
 };
 
 }  // namespace qv

@@ -85,6 +85,41 @@ TEST(ItemListGroups, RowsOfThreeFilledUpAndEmptyGroupsSaySo) {
              "<P>"}));
 }
 
+// A group shows its items in the order the report gave them, each once,
+// whatever the order of its own list; an entry matches only a number's
+// exact decimal text.
+TEST(ItemListGroups, ItemsInReportOrderOnceEachByExactNumber) {
+  Tables t;
+  t.setup.settings.groupCount = 1;
+  t.setup.groups = {{"G", ",999,120,120,,+140,-5,05,140x,"}};
+  t.Item(120, 1, 0, "<A>", "a");
+  t.Item(140, 2, 0, "<A>", "b");  // written "+140" and "140x" only
+  t.Item(-5, 3, 0, "<A>", "c");
+  t.Item(5, 4, 0, "<A>", "d");  // written "05" only
+  t.Item(999, 5, 0, "<A>", "e");
+  WriteGroupTables(t.run);
+  EXPECT_EQ(t.page.Text(), Lines({"<TABLE>",
+                                  "<TR CLASS=tfej>",
+                                  "<TD COLSPAN=9>TÁRGYCSOPORTOK</TD>"_cp,
+                                  "</TR>",
+                                  "<TR CLASS=tfej2>",
+                                  "<TD COLSPAN=9> G</TD>",
+                                  "</TR>",
+                                  "<TR>",
+                                  "<TD CLASS=tdb> 1 </TD>",
+                                  "<TD CLASS=teq> </TD>",
+                                  "<TD> <A>a</A> (#120) </TD>",
+                                  "<TD CLASS=tdb> 3 </TD>",
+                                  "<TD CLASS=teq> </TD>",
+                                  "<TD> <A>c</A> (#-5) </TD>",
+                                  "<TD CLASS=tdb> 5 </TD>",
+                                  "<TD CLASS=teq> </TD>",
+                                  "<TD> <A>e</A> (#999) </TD>",
+                                  "</TR>",
+                                  "</TABLE>",
+                                  "<P>"}));
+}
+
 TEST(ItemListGroups, NoGroupCountNoTable) {
   Tables t;
   t.setup.groups = {{"A", ",1,"}};

@@ -72,6 +72,28 @@ TEST(ItemListSettings, KeysAndGroups) {
   EXPECT_TRUE(ReadItemGroups(ini, 0).empty());
 }
 
+TEST(ItemListSettings, AtMostTenThousandGroups) {
+  TempDir dir;
+  dir.Write("qvformat.ini", "[FORMAT_TARGYCSOPORT]\r\nCsoportokSzama=2147483647\r\n");
+  dir.Write("item.txt", "");
+  dir.Write("spell.txt", "");
+  RecordingConsole console;
+  const RunContext ctx{console, dir.path() + "/"};
+  try {
+    LoadPageSetup(ctx, "");
+    FAIL();
+  } catch (const Error& e) {
+    EXPECT_EQ(e.kind(), "Settings error");
+    EXPECT_EQ(e.text(), "'" + dir.path() +
+                            "/qvformat.ini' asks for 2147483647 item groups (CsoportokSzama); "
+                            "at most 10000 can be built");
+  }
+  const IniFile ini(dir.path() + "/qvformat.ini");
+  EXPECT_EQ(ReadItemGroups(ini, 10000).size(), 10000u);
+  EXPECT_THROW(ReadItemGroups(ini, 10001), Error);
+  EXPECT_TRUE(ReadItemGroups(ini, -2147483647 - 1).empty());
+}
+
 TEST(ItemListSettings, SettingsFileFromIniOption) {
   EXPECT_EQ(PageSettingsPath(CommandLine({"/t", "x_1.htm"}).OptionValue("/ini="), "/exe/"),
             "/exe/qvformat.ini");

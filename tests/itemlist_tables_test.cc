@@ -180,6 +180,22 @@ TEST(ItemListTables, CollectCountsItemsAndBankItemsInFirstSeenOrder) {
   EXPECT_EQ(w.run.items[2].bankCount, 1);
 }
 
+// Two sightings of 2^31 - 1 (and two of -2^31 inside a bag) add up past
+// 32 bits without wrapping.
+TEST(ItemListTables, CountsAddUpPastThirtyTwoBits) {
+  const std::string own(
+      "<TD CLASS=tdb>2147483647</TD>\r\n-\r\n<TD><A HREF=a CLASS=enc0>tőr</A> (#120)</TD>\r\n"_cp);
+  const std::string bag("<TD>[benne -2147483648 <A HREF=b CLASS=enc0kf>fű</A> (#311)]</TD>\r\n"_cp);
+  Walker w(own + bag + bag + "</table>\r\nbank\r\n" + own + "</table>\r\n");
+  WalkItemTable(w.run, WalkMode::kCollect, false);
+  w.run.ReadLine();  // "bank"
+  WalkItemTable(w.run, WalkMode::kCollect, true);
+  ASSERT_EQ(w.run.items.size(), 2u);
+  EXPECT_EQ(w.run.items[0].count, 4294967294);
+  EXPECT_EQ(w.run.items[0].bankCount, 2147483647);
+  EXPECT_EQ(w.run.items[1].count, -4294967296);
+}
+
 TEST(ItemListTables, WalkThatStartsOnTheTableEndReadsNothing) {
   Walker w("x\r\n</table>\r\n");
   w.run.currentLine = "</table>";

@@ -1,6 +1,8 @@
 #include "convert/maps/bmp_reader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/error.h"
 #include "tests/maps_support.h"
@@ -114,6 +116,16 @@ TEST(MapBmp, DamagedOrUnsupportedFilesAreRefused) {
   EXPECT_EQ(Message({'B', 'M'}).rfind("picture/x.bmp", 0), 0u);
 }
 
+// Map pictures are at most 4096 pixels each way.
+TEST(MapBmp, PicturesOfMoreThan4096PixelsAWayAreRefused) {
+  auto white = [](int, int) { return 1; };
+  const std::vector<Colour> palette = {{0, 0, 0}, {255, 255, 255}};
+  EXPECT_EQ(DecodeBmp(MakeBmp(4096, 1, 1, palette, white), "w").width(), 4096);
+  EXPECT_EQ(DecodeBmp(MakeBmp(1, 4096, 1, palette, white), "h").height(), 4096);
+  EXPECT_EQ(Message(MakeBmp(4097, 1, 1, palette, white)), "picture/x.bmp: bad picture size 4097x1");
+  EXPECT_EQ(Message(MakeBmp(1, 4097, 1, palette, white)), "picture/x.bmp: bad picture size 1x4097");
+}
+
 TEST(MapBmp, BitFieldPixelsUseTheirMasks) {
   // 32 bits, masks red 0xFF, green 0xFF00, blue 0xFF0000 after the header.
   std::vector<uint8_t> b{'B', 'M'};
@@ -147,7 +159,23 @@ TEST(MapBmp, LoadNamesTheFileItCannotOpen) {
   } catch (const Error& e) {
     EXPECT_EQ(e.text(), "cannot open picture/nincs.bmp: No such file or directory");
   }
-  EXPECT_THROW(LoadBmp(dir.path(), "dir"), Error);  // a directory
+  auto failure = [](const std::string& path) {
+    try {
+      LoadBmp(path, "picture/x.bmp");
+    } catch (const Error& e) {
+      return e.kind() + ": " + e.text();
+    }
+    return std::string("no error");
+  };
+  EXPECT_EQ(failure(dir.path()), "Picture error: cannot open picture/x.bmp: Is a directory");
+  EXPECT_EQ(failure("/dev/zero"), "Picture error: cannot open picture/x.bmp: not a regular file");
+  const std::string fifo = dir.path() + "/fifo.bmp";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(failure(fifo), "Picture error: cannot open picture/x.bmp: not a regular file");
+  // Larger than any picture of 4096 x 4096 pixels can be (a sparse file).
+  const std::string huge = dir.Write("huge.bmp", "BM");
+  ASSERT_EQ(::truncate(huge.c_str(), (off_t{72} << 20) + 1), 0);
+  EXPECT_EQ(failure(huge), "Picture error: cannot read picture/x.bmp: larger than 72 MB");
   dir.Write("ok.bmp", test::AsString(MakeBmp(3, 2, 8, kCardColours, Card)));
   ExpectCard(LoadBmp(dir.path() + "/ok.bmp", "ok"));
 }

@@ -43,10 +43,28 @@ TEST(MapPicture, SizeFollowsTheFrameAndStartsWhite) {
   // 671 pixels fill 83 bytes and 7 bits; the row's padding stays clear.
   EXPECT_EQ(map.rowBytes(), 84);
   EXPECT_EQ(map.Row(0)[83], 0xFE);
+}
+
+// A frame has 0 to 100 tiles each way; the picture data of the largest is
+// 20071 pixels in 2512 bytes a row, by 20067 rows.
+TEST(MapPicture, FramesOfNoneToAHundredTilesEachWay) {
   EXPECT_EQ(NewMapBitmap({0, 0, 0, 0}).width(), 71);
-  EXPECT_THROW(NewMapBitmap({-1, 2, 0, 0}), Error);   // -129 pixels wide
-  EXPECT_THROW(NewMapBitmap({164, 1, 0, 0}), Error);  // 32871 pixels wide
-  EXPECT_EQ(NewMapBitmap({163, 0, 0, 0}).width(), 32671);
+  EXPECT_EQ(NewMapBitmap({100, 0, 0, 0}).width(), 20071);
+  EXPECT_EQ(NewMapBitmap({0, 100, 0, 0}).height(), 20067);
+  EXPECT_EQ(MapPictureBytes({3, 2, 0, 0}), 84 * 467);
+  EXPECT_EQ(MapPictureBytes({100, 100, 0, 0}), 2512 * 20067);
+  for (const MapFrame frame :
+       {MapFrame{-1, 2}, MapFrame{2, -1}, MapFrame{101, 1}, MapFrame{1, 101}, MapFrame{163, 163},
+        MapFrame{INT32_MAX, 1}, MapFrame{INT32_MIN, INT32_MIN}})
+    EXPECT_THROW(NewMapBitmap(frame), Error) << frame.columns << " x " << frame.rows;
+  try {
+    CheckMapFrame({163, 163, 0, 0}, "a_1.htm");
+    FAIL();
+  } catch (const Error& e) {
+    EXPECT_EQ(e.kind(), "Map error");
+    EXPECT_EQ(e.text(),
+              "the map in 'a_1.htm' has 163 x 163 tiles; a map has 0 to 100 tiles each way");
+  }
 }
 
 // Tiles are copied a byte at a time where they can be: every bit offset,
@@ -101,6 +119,10 @@ TEST_F(MapDrawing, CellsOutsideThePictureAreClipped) {
   DrawMapCell(map, {-1, -1, 1, 1, 1}, *pictures);  // only its far corner shows
   DrawMapCell(map, {1, 3, 1, 1, 1}, *pictures);    // right of the grid, 3 columns in
   DrawMapCell(map, {2000000000, 2000000000, 1, 1, 1}, *pictures);
+  // The extremes of 32 bits fall outside too, with every arrow and icon.
+  DrawMapCell(map, {INT32_MAX, INT32_MAX, 1, 9, INT32_MAX}, *pictures);
+  DrawMapCell(map, {INT32_MIN, INT32_MIN, 1, 1, INT32_MAX}, *pictures);
+  DrawMapCell(map, {INT32_MIN, 0, 1, 1, 1}, *pictures);
   EXPECT_FALSE(map.Get(67, 63));
   EXPECT_FALSE(map.Get(668, 264));
   EXPECT_TRUE(map.Get(68, 64));
@@ -122,7 +144,8 @@ TEST_F(MapDrawing, ArrowFillsTheCellCentre) {
   // (source x 8..13) is black.
   EXPECT_TRUE(map.Get(x0 + 19, y0 + 23));
   EXPECT_FALSE(map.Get(x0 + 11, y0 + 23));
-  for (int arrow : {0, 10, -1}) EXPECT_TRUE(DrawOne({0, 1, 5, arrow, 0}).Get(x0 + 1, y0 + 1));
+  for (int arrow : {0, 10, -1, INT32_MAX, INT32_MIN})
+    EXPECT_TRUE(DrawOne({0, 1, 5, arrow, 0}).Get(x0 + 1, y0 + 1));
   EXPECT_TRUE(DrawOne({0, 1, 5, 9, 0}).Get(x0 + 39, y0 + 23));  // hole at 36..41
 }
 
@@ -162,6 +185,14 @@ TEST_F(MapDrawing, IconMasksAreTakenApartFromTheHighestValueDown) {
     EXPECT_EQ(IconAt(map, kLowerLeft), c.lowerLeft);
     EXPECT_EQ(IconAt(map, kLowerRight), c.lowerRight);
   }
+  // The largest mask takes every value once: the last icon of each place
+  // shows. The smallest draws none.
+  const MonoBitmap all = DrawOne({0, 0, 5, 0, INT32_MAX});
+  EXPECT_EQ(IconAt(all, kUpperLeft), 0);
+  EXPECT_EQ(IconAt(all, kUpperRight), 2);
+  EXPECT_EQ(IconAt(all, kLowerLeft), 1);
+  EXPECT_EQ(IconAt(all, kLowerRight), 5);
+  EXPECT_EQ(IconAt(DrawOne({0, 0, 5, 0, INT32_MIN}), kUpperLeft), -1);
   // An icon covers its 56 x 56 square: (126, 126) to (181, 181) of the cell.
   const MonoBitmap map = DrawOne({0, 0, 5, 0, 1024});
   EXPECT_FALSE(map.Get(68 + 126, 64 + 126));

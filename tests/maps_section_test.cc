@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "convert/maps/map_drawing.h"
 #include "convert/maps/map_legend.h"
 #include "convert/maps/map_section.h"
 #include "convert/preamble.h"
@@ -283,6 +284,30 @@ TEST(MapSection, PicturesAreCountedOverTheConversion) {
   h.run.ReadLine();
   ConvertPreamble(h.run);
   EXPECT_EQ(h.run.pictureCounter, 2);
+}
+
+// The maps of a document carry at most 64 MB of picture data: a map that
+// fills the budget exactly is drawn, the next one is refused before it is.
+TEST(MapSection, PictureDataOfADocumentIsBudgeted) {
+  MapHarness h(Layout::kRtfUj,
+               Lines({"x", R"(<param name=koord value="1,1,0,0;">)", "</table></center>",
+                      R"(<param name=koord value="0,0,0,0;">)"}));
+  const std::int64_t oneByOne = 36 * 267;  // 271 pixels in 36 bytes, 267 rows
+  h.out.AddPictureBytes(kMaxDocumentPictureBytes - oneByOne);
+  h.run.ReadLine();
+  ASSERT_TRUE(DrawMap(h.run));
+  EXPECT_EQ(h.out.pictureBytes(), kMaxDocumentPictureBytes);
+  const std::string drawn = h.out.Text();
+  try {
+    DrawMap(h.run);
+    FAIL();
+  } catch (const Error& e) {
+    EXPECT_EQ(e.kind(), "Picture error");
+    EXPECT_EQ(e.text(), "the maps in '" + h.reportPath +
+                            "' would take more than 64 MB of picture data; the map of 0 x 0 "
+                            "tiles is refused");
+  }
+  EXPECT_EQ(h.out.Text(), drawn);
 }
 
 TEST(MapSection, FailuresAreFatalAndLeaveNoDocument) {

@@ -1,6 +1,7 @@
 #include "text/report_reader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -111,9 +112,46 @@ TEST_F(ReportReaderTest, LongLinesAndSplitLineEnd) {
   EXPECT_TRUE(reader.Eof());
 }
 
-TEST_F(ReportReaderTest, MissingFileOrDirectoryThrows) {
-  EXPECT_THROW(ReportReader(dir_ + "/missing.htm"), Error);
-  EXPECT_THROW(ReportReader{dir_}, Error);
+// The message a failed read gives, "kind: text".
+template <typename Action>
+std::string Failure(Action action) {
+  try {
+    action();
+  } catch (const Error& e) {
+    return e.kind() + ": " + e.text();
+  }
+  return "no error";
+}
+
+TEST_F(ReportReaderTest, OnlyRegularFilesAreOpenedAndTheMessageNamesThem) {
+  auto open = [](const std::string& name) { return Failure([&] { ReportReader r(name); }); };
+  EXPECT_EQ(open(dir_ + "/missing.htm"),
+            "I/O error: cannot open '" + dir_ + "/missing.htm': No such file or directory");
+  EXPECT_EQ(open(dir_), "I/O error: cannot open '" + dir_ + "': Is a directory");
+  // A device would be read forever; a pipe without a writer would block.
+  EXPECT_EQ(open("/dev/zero"), "I/O error: cannot open '/dev/zero': not a regular file");
+  const std::string fifo = dir_ + "/fifo_1.htm";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(open(fifo), "I/O error: cannot open '" + fifo + "': not a regular file");
+}
+
+TEST_F(ReportReaderTest, LinesUpToTheLimitAreReadLongerOnesRefused) {
+  const std::string full(kMaxLineBytes, 'x');
+  {
+    // At the limit, with either line end, and as the last line.
+    ReportReader reader(Write(full + "\r\n" + full + "\n" + full));
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(reader.ReadLine().size(), kMaxLineBytes);
+    EXPECT_TRUE(reader.Eof());
+  }
+  const std::string tooLong =
+      "I/O error: cannot read '" + dir_ + "/report.htm': a line is longer than 16 MB";
+  for (const std::string& bytes : {"a\n" + full + "y\r\n", "a\n" + full + "yz", full + "y"}) {
+    ReportReader reader(Write(bytes));
+    EXPECT_EQ(Failure([&] {
+                while (!reader.Eof()) reader.ReadLine();
+              }),
+              tooLong);
+  }
 }
 
 }  // namespace

@@ -1,11 +1,15 @@
 #include "platform/settings.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <string>
+
+#include "platform/error.h"
 
 namespace {
 
@@ -175,6 +179,56 @@ TEST_F(IniFileTest, ValuesAndDefaultsCappedAt2047Characters) {
   EXPECT_EQ(ini.ReadString("S", "k", "-"), std::string(2047, 'v'));
   EXPECT_EQ(ini.ReadString("S", "j", "-"), std::string(2047, 'w'));
   EXPECT_EQ(ini.ReadString("S", "none", longValue), std::string(2047, 'v'));
+}
+
+// --- Files that are no settings file, and large ones --------------------------
+
+std::string Failure(const std::string& path) {
+  try {
+    IniFile ini(path);
+  } catch (const qv::Error& e) {
+    return e.kind() + ": " + e.text();
+  }
+  return "no error";
+}
+
+TEST_F(IniFileTest, DirectoryDeviceAndPipeAreRefusedByName) {
+  EXPECT_EQ(Failure(dir_), "I/O error: cannot open '" + dir_ + "': Is a directory");
+  EXPECT_EQ(Failure("/dev/zero"), "I/O error: cannot open '/dev/zero': not a regular file");
+  const std::string fifo = dir_ + "/q.ini";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(Failure(fifo), "I/O error: cannot open '" + fifo + "': not a regular file");
+  // A folder on the way that is a file: as good as missing.
+  EXPECT_EQ(IniFile(fifo + "/x.ini").ReadString("S", "k", "d"), "d");
+}
+
+TEST_F(IniFileTest, FileOfMoreThanSixteenMegabytesIsRefused) {
+  std::string text = "[S]\nk=v\n";
+  text.resize(qv::kMaxSettingsBytes, ';');
+  EXPECT_EQ(Make(text).ReadString("S", "k", "-"), "v");
+  text += '\n';
+  const std::string path = dir_ + "/q.ini";
+  std::ofstream(path, std::ios::binary) << text;
+  EXPECT_EQ(Failure(path), "I/O error: cannot read '" + path + "': larger than 16 MB");
+}
+
+// Ten thousand item groups are twenty thousand keys: the file is read once
+// and every key is looked up without scanning it again.
+TEST_F(IniFileTest, TwentyThousandKeysAreReadQuickly) {
+  std::string text;
+  for (int n = 1; n <= 10000; ++n)
+    text += "[CSOPORT" + std::to_string(n) + "]\r\nNev=Csoport " + std::to_string(n) +
+            "\r\nSzam=" + std::to_string(n) + ", " + std::to_string(n + 1) + "\r\n";
+  const auto start = std::chrono::steady_clock::now();
+  IniFile ini = Make(text);
+  for (int n = 1; n <= 10000; ++n) {
+    const std::string section = "csoport" + std::to_string(n);
+    ASSERT_EQ(ini.ReadString(section, "NEV", ""), "Csoport " + std::to_string(n));
+    ASSERT_EQ(ini.ReadString(section, "szam", ""),
+              std::to_string(n) + ", " + std::to_string(n + 1));
+  }
+  const auto took = std::chrono::steady_clock::now() - start;
+  EXPECT_LT(took, std::chrono::milliseconds(500));
 }
 
 }  // namespace

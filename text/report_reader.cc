@@ -1,13 +1,12 @@
 #include "text/report_reader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
 #include "platform/error.h"
+#include "platform/input_file.h"
 
 namespace qv {
 
@@ -18,18 +17,9 @@ constexpr std::size_t kBufferSize = 64 * 1024;
 }  // namespace
 
 ReportReader::ReportReader(const std::string& fileName) : name_(fileName) {
-  fd_ = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd_ < 0) ThrowFileError("open", name_, errno);
-  struct stat info;
-  if (::fstat(fd_, &info) != 0) {
-    const int err = errno;
-    ::close(fd_);
-    ThrowFileError("open", name_, err);
-  }
-  if (S_ISDIR(info.st_mode)) {
-    ::close(fd_);
-    ThrowFileError("open", name_, EISDIR);
-  }
+  InputProblem problem;
+  fd_ = OpenRegularFile(fileName, &problem);
+  if (fd_ < 0) ThrowFileProblem(problem.operation, name_, problem.reason);
   buffer_.resize(kBufferSize);
 }
 
@@ -63,19 +53,28 @@ std::string ReportReader::ReadLine() {
     const char* start = buffer_.data() + begin_;
     const std::size_t available = end_ - begin_;
     const void* lf = std::memchr(start, '\n', available);
+    const std::size_t taken =
+        lf == nullptr ? available : static_cast<std::size_t>(static_cast<const char*>(lf) - start);
+    // One byte of slack for the CR of a CR LF; the line itself is checked
+    // once it is complete.
+    if (line.size() + taken > kMaxLineBytes + 1) LineTooLong();
+    line.append(start, taken);
     if (lf == nullptr) {
-      line.append(start, available);
       begin_ = end_;
       continue;
     }
-    const std::size_t taken = static_cast<std::size_t>(static_cast<const char*>(lf) - start);
-    line.append(start, taken);
     begin_ += taken + 1;
     // The CR of a CR LF may have come with the previous buffer load.
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    return line;
+    break;
   }
+  if (line.size() > kMaxLineBytes) LineTooLong();
   return line;
+}
+
+void ReportReader::LineTooLong() const {
+  ThrowFileProblem("read", name_,
+                   "a line is longer than " + std::to_string(kMaxLineBytes >> 20) + " MB");
 }
 
 std::int64_t ReportReader::TextFilePos() const {

@@ -4,6 +4,11 @@
 // a line end is still a line. TextFilePos gives the offset of the first byte
 // of the next line to be read; TextFileSeek returns there, so a mark taken
 // before reading ahead makes the next read return the same line again.
+//
+// Only regular files are read, and a line may hold at most kMaxLineBytes:
+// a real report line is at most some hundred kilobytes (the older layout's
+// map applet stands on one line), and the text helpers count positions in
+// int, so a line of gigabytes must never reach them.
 #pragma once
 
 #include <cstdint>
@@ -12,10 +17,13 @@
 
 namespace qv {
 
+inline constexpr std::size_t kMaxLineBytes = std::size_t{16} << 20;
+
 class ReportReader {
  public:
-  // Opens the file for reading; throws qv::Error when it cannot be opened or
-  // is a directory.
+  // Opens the file for reading; throws qv::Error naming the file when it
+  // cannot be opened, is a directory or is no regular file (a device, a
+  // pipe).
   explicit ReportReader(const std::string& fileName);
   ~ReportReader();
   ReportReader(const ReportReader&) = delete;
@@ -24,6 +32,8 @@ class ReportReader {
   // True when no byte is left to read.
   bool Eof();
   // The next line without its line end; empty at the end of the file.
+  // Throws qv::Error naming the file when the line is longer than
+  // kMaxLineBytes or the file cannot be read.
   std::string ReadLine();
 
   std::int64_t TextFilePos() const;
@@ -33,6 +43,7 @@ class ReportReader {
 
  private:
   bool Fill();  // reads more bytes into the buffer; false at end of file
+  [[noreturn]] void LineTooLong() const;
 
   std::string name_;
   int fd_ = -1;

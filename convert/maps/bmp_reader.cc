@@ -2,15 +2,10 @@
 
 #include <array>
 #include <bit>
-#include <cerrno>
-#include <cstring>
 #include <vector>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "platform/error.h"
+#include "platform/input_file.h"
 
 namespace qv {
 namespace {
@@ -18,8 +13,12 @@ namespace {
 constexpr std::size_t kFileHeaderBytes = 14;
 constexpr uint32_t kBiRgb = 0;
 constexpr uint32_t kBiBitfields = 3;
-// Map pictures are small; a larger file is refused rather than read whole.
-constexpr off_t kMaxFileBytes = off_t{256} << 20;
+// Map pictures are small: a tile is 200 x 200 pixels, the icon strip 448 x 56.
+// Larger ones are refused, so that the sixteen pictures of a map stay a few
+// megabytes: at most 4096 x 4096 pixels (2 MB as one bit a pixel), in a file
+// of at most 72 MB (the pixels at 32 bits, and room for the headers).
+constexpr int64_t kMaxSide = 4096;
+constexpr int64_t kMaxFileBytes = int64_t{72} << 20;
 
 class Bytes {
  public:
@@ -90,7 +89,7 @@ MonoBitmap DecodeBmp(std::span<const uint8_t> data, const std::string& name) {
     in.Fail(std::to_string(bits) + " bits per pixel are not supported");
   const bool fields = compression == kBiBitfields && (bits == 16 || bits == 32);
   if (compression != kBiRgb && !fields) in.Fail("compressed BMP files are not supported");
-  if (width < 1 || height < 1 || width > 32767 || height > 32767)
+  if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide)
     in.Fail("bad picture size " + std::to_string(width) + "x" + std::to_string(height));
 
   // Colour masks of bit-field pixels: inside the larger headers, else
@@ -153,25 +152,12 @@ MonoBitmap DecodeBmp(std::span<const uint8_t> data, const std::string& name) {
 }
 
 MonoBitmap LoadBmp(const std::string& path, const std::string& name) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw Error("Picture error", "cannot open " + name + ": " + std::strerror(errno));
-  std::vector<uint8_t> bytes;
-  struct stat st;
-  int err = ::fstat(fd, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : 0;
-  if (err == 0 && st.st_size > kMaxFileBytes) err = EFBIG;
-  if (err == 0) {
-    uint8_t buffer[65536];
-    for (;;) {
-      const ssize_t n = ::read(fd, buffer, sizeof buffer);
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0) err = errno;
-      if (n <= 0) break;
-      bytes.insert(bytes.end(), buffer, buffer + n);
-    }
-  }
-  ::close(fd);
-  if (err != 0) throw Error("Picture error", "cannot read " + name + ": " + std::strerror(err));
-  return DecodeBmp(bytes, name);
+  std::string bytes;
+  InputProblem problem;
+  if (!ReadRegularFile(path, kMaxFileBytes, &bytes, &problem))
+    throw Error("Picture error",
+                "cannot " + problem.operation + " " + name + ": " + problem.reason);
+  return DecodeBmp(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()), name);
 }
 
 }  // namespace qv

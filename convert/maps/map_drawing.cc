@@ -63,13 +63,25 @@ void CopyBits(uint8_t* to, int64_t toBit, const uint8_t* from, int64_t fromBytes
 
 }  // namespace
 
-MonoBitmap NewMapBitmap(const MapFrame& frame) {
+void CheckMapFrame(const MapFrame& frame, const std::string& reportName) {
+  if (frame.columns >= 0 && frame.rows >= 0 && frame.columns <= kMaxMapTiles &&
+      frame.rows <= kMaxMapTiles)
+    return;
+  const std::string where = reportName.empty() ? "" : " in '" + reportName + "'";
+  throw Error("Map error", "the map" + where + " has " + std::to_string(frame.columns) + " x " +
+                               std::to_string(frame.rows) + " tiles; a map has 0 to " +
+                               std::to_string(kMaxMapTiles) + " tiles each way");
+}
+
+std::int64_t MapPictureBytes(const MapFrame& frame) {
   const int64_t width = int64_t{kTilePitch} * frame.columns + kExtraWidth;
   const int64_t height = int64_t{kTilePitch} * frame.rows + kExtraHeight;
-  if (width < 1 || height < 1 || width > 32767 || height > 32767)
-    throw Error("Map error", "a map of " + std::to_string(frame.columns) + " x " +
-                                 std::to_string(frame.rows) + " tiles cannot be drawn");
-  MonoBitmap map(static_cast<int>(width), static_cast<int>(height));
+  return (width + 31) / 32 * 4 * height;
+}
+
+MonoBitmap NewMapBitmap(const MapFrame& frame) {
+  CheckMapFrame(frame, "");
+  MonoBitmap map(kTilePitch * frame.columns + kExtraWidth, kTilePitch * frame.rows + kExtraHeight);
   // White up to the last pixel of each row; the padding bits stay clear.
   const int fullBytes = map.width() / 8;
   const uint8_t tail = static_cast<uint8_t>(0xFF00u >> (map.width() % 8));

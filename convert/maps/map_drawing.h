@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "convert/maps/label_font.h"
 #include "convert/maps/map_params.h"
@@ -18,6 +19,15 @@ inline constexpr int kGridTop = 64;
 inline constexpr int kExtraWidth = 71;   // label strip left, 3 pixels right
 inline constexpr int kExtraHeight = 67;  // label strip on top, 3 pixels below
 
+// The most tiles a map has each way. The reports' maps show a few tiles
+// around the character (3 x 3, 4 x 3); a hundred each way still draws in a
+// second, as a picture of 20071 x 20067 pixels (48 MB of picture data).
+inline constexpr int kMaxMapTiles = 100;
+
+// The most picture data of maps one document carries: a map of the largest
+// size and some small ones, but not eight large ones.
+inline constexpr std::int64_t kMaxDocumentPictureBytes = std::int64_t{64} << 20;
+
 // A rectangle, right and bottom exclusive.
 struct PixelRect {
   int64_t left = 0;
@@ -26,8 +36,15 @@ struct PixelRect {
   int64_t bottom = 0;
 };
 
+// Throws qv::Error ("Map error", naming reportName when it is not empty)
+// unless the frame has 0 to kMaxMapTiles columns and rows.
+void CheckMapFrame(const MapFrame& frame, const std::string& reportName);
+
+// The picture data of the frame's map picture: its padded pixel rows.
+std::int64_t MapPictureBytes(const MapFrame& frame);
+
 // An all-white picture of 200 * columns + 71 by 200 * rows + 67 pixels;
-// throws qv::Error when that size is not a picture.
+// throws like CheckMapFrame.
 MonoBitmap NewMapBitmap(const MapFrame& frame);
 
 // The column numbers above the grid and the row numbers left of it.

@@ -49,6 +49,14 @@ bool DrawMap(ConverterRun& run) {
   }
 
   const MapFrame frame = ParseMapFrame(frameText);
+  CheckMapFrame(frame, run.report.name());
+  const std::int64_t pictureBytes = MapPictureBytes(frame);
+  if (run.rtf.pictureBytes() + pictureBytes > kMaxDocumentPictureBytes)
+    throw Error("Picture error", "the maps in '" + run.report.name() + "' would take more than " +
+                                     std::to_string(kMaxDocumentPictureBytes >> 20) +
+                                     " MB of picture data; the map of " +
+                                     std::to_string(frame.columns) + " x " +
+                                     std::to_string(frame.rows) + " tiles is refused");
   const MapPictures pictures = LoadMapPictures(run.ctx.programDir);
   MonoBitmap map = NewMapBitmap(frame);
   const LabelFont font;
@@ -67,6 +75,7 @@ bool DrawMap(ConverterRun& run) {
     }
   }
   run.rtf.Line(BitmapToRtfPicture(run, map));
+  run.rtf.AddPictureBytes(pictureBytes);
   run.currentLine = frameText;
   return true;
 }

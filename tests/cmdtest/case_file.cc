@@ -65,6 +65,13 @@ Case ReadCase(const std::string& path) {
       c.exeFiles.push_back({name, Join(body, eol, noeol), false});
     } else if (kind == "dir" && !name.empty()) {
       c.inputs.push_back({name, "", true});
+    } else if (kind == "exedir" && !name.empty()) {
+      c.exeFiles.push_back({name, "", true});
+    } else if (kind == "fifo" && !name.empty()) {
+      c.inputs.push_back({name, "", false, FileSpec::Match::kWhole, FileSpec::Special::kFifo});
+    } else if ((kind == "link" || kind == "exelink") && !name.empty() && body.size() == 1) {
+      (kind == "link" ? c.inputs : c.exeFiles)
+          .push_back({name, body[0], false, FileSpec::Match::kWhole, FileSpec::Special::kSymlink});
     } else if (kind == "stdout") {
       c.expectedStdout = Join(body, eol, noeol);
       c.stdoutTail = tail;

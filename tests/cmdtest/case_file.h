@@ -11,10 +11,14 @@
 //   --- file NAME [lf] [noeol]   a file to create (lf: LF line ends;
 //                                noeol: no line end after the last line)
 //   --- dir NAME        a directory to create
+//   --- fifo NAME       a named pipe to create (nobody writes to it)
+//   --- link NAME       a symbolic link to create; its one line is the target
 //   --- exefile NAME [lf] [noeol]   a file beside the tool's executable (the
 //                                tool runs from a copy in a directory of its own;
 //                                NAME may be picture/x.bmp; the built picture/
 //                                directory is linked in when the case brings none)
+//   --- exedir NAME / --- exelink NAME   a directory or a symbolic link
+//                                beside the tool's executable
 //   --- stdout / --- stderr      expected streams (a missing one must be empty);
 //                                "--- stdout tail": the stream's expected end
 //   --- outfile NAME    expected content of a file after the run
@@ -27,7 +31,7 @@
 //
 // Every line up to the next section line belongs to the section, blank
 // lines included. In the streams, the time behind "Indulas ideje: " and "Befejezes ideje: "
-// is written TIME.
+// is written TIME, and the directory of the tool's executable EXEDIR.
 #pragma once
 
 #include <string>
@@ -37,10 +41,12 @@ namespace cmdtest {
 
 struct FileSpec {
   enum class Match { kWhole, kTail, kPart };
+  enum class Special { kNone, kFifo, kSymlink };
   std::string name;
-  std::string content;  // bytes as they go to disk
+  std::string content;  // bytes as they go to disk; a link's target
   bool directory = false;
   Match match = Match::kWhole;
+  Special special = Special::kNone;
 };
 
 struct Case {

@@ -45,6 +45,28 @@ std::string MaskTimes(const std::string& text) {
   return std::regex_replace(text, time, "$1TIME\r\n");
 }
 
+// Writes the tool's directory as EXEDIR.
+std::string MaskExeDir(std::string text, const std::string& binDir) {
+  for (std::size_t at = 0; (at = text.find(binDir, at)) != std::string::npos; at += 6)
+    text.replace(at, binDir.size(), "EXEDIR");
+  return text;
+}
+
+// Creates a case's file, directory, pipe or link at path.
+void MakeEntry(const std::string& path, const cmdtest::FileSpec& f) {
+  using Special = cmdtest::FileSpec::Special;
+  bool ok = true;
+  if (f.directory)
+    ok = mkdir(path.c_str(), 0755) == 0;
+  else if (f.special == Special::kFifo)
+    ok = mkfifo(path.c_str(), 0600) == 0;
+  else if (f.special == Special::kSymlink)
+    ok = symlink(f.content.c_str(), path.c_str()) == 0;
+  else
+    WriteAll(path, f.content);
+  if (!ok) throw std::runtime_error("cannot create " + path);
+}
+
 // Shows bytes readably: line ends as \r\n, other control bytes as \xNN.
 std::string Visible(const std::string& s) {
   std::string out;
@@ -141,7 +163,7 @@ std::string InstallTool(const std::string& exe, const Case& c, const std::string
     // A name like picture/x.bmp gets its directory.
     const std::size_t slash = f.name.rfind('/');
     if (slash != std::string::npos) mkdir((binDir + "/" + f.name.substr(0, slash)).c_str(), 0755);
-    WriteAll(binDir + "/" + f.name, f.content);
+    MakeEntry(binDir + "/" + f.name, f);
   }
   // The shipped pictures come along unless the case brings its own.
   const std::string pictures = exe.substr(0, exe.rfind('/')) + "/picture";
@@ -158,14 +180,7 @@ std::string Check(const std::string& realExe, const Case& c) {
   std::string problems;
   try {
     const std::string exe = InstallTool(realExe, c, binDir);
-    for (const auto& f : c.inputs) {
-      const std::string path = dir + "/" + f.name;
-      if (f.directory) {
-        if (mkdir(path.c_str(), 0755) != 0) throw std::runtime_error("mkdir " + path);
-      } else {
-        WriteAll(path, f.content);
-      }
-    }
+    for (const auto& f : c.inputs) MakeEntry(dir + "/" + f.name, f);
     const RunResult r = Run(exe, c, dir);
     auto compare = [&](const std::string& what, const std::string& expected,
                        const std::string& actual) {
@@ -173,13 +188,13 @@ std::string Check(const std::string& realExe, const Case& c) {
       problems += "  " + what + " differs\n  --- expected\n" + Visible(expected) +
                   "\n  --- actual\n" + Visible(actual) + "\n";
     };
-    const std::string out = MaskTimes(r.out);
+    const std::string out = MaskExeDir(MaskTimes(r.out), binDir);
     if (c.stdoutTail)
       compare("end of stdout", c.expectedStdout,
               out.substr(out.size() - std::min(out.size(), c.expectedStdout.size())));
     else
       compare("stdout", c.expectedStdout, out);
-    compare("stderr", c.expectedStderr, MaskTimes(r.err));
+    compare("stderr", c.expectedStderr, MaskExeDir(MaskTimes(r.err), binDir));
     if (r.exit != c.expectedExit)
       problems += "  exit status " + std::to_string(r.exit) + ", expected " +
                   std::to_string(c.expectedExit) + "\n";

@@ -1,0 +1,11 @@
+# A named pipe given as the report is refused at once instead of waiting
+# for a writer (or, once one comes, reading forever).
+--- fifo r_1.htm
+--- args
+r_1.htm
+--- stdout
+Indulas ideje: TIME
+--- stderr
+qvformat: I/O error: cannot open 'r_1.htm': not a regular file
+--- nofile rr1.rtf
+--- exit 1

@@ -1,0 +1,15 @@
+# An item list beside the tool that is a device is refused by name.
+--- exelink item.txt
+/dev/zero
+--- exefile spell.txt
+--- args
+/t
+a_1.htm
+--- file a_1.htm
+KARAKTERLAP
+--- stdout
+Indulas ideje: TIME
+--- stderr
+qvformat: I/O error: cannot open 'EXEDIR/item.txt': not a regular file
+--- nofile ar1.htm
+--- exit 1

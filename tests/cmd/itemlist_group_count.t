@@ -1,0 +1,21 @@
+# CsoportokSzama asking for more than 10000 item groups is refused with a
+# message naming the settings file; the page of an earlier run stays.
+--- exefile qvformat.ini
+[FORMAT_TARGYCSOPORT]
+CsoportokSzama=2147483647
+--- exefile item.txt
+--- exefile spell.txt
+--- args
+/t
+a_1.htm
+--- file a_1.htm
+KARAKTERLAP
+--- file ar1.htm
+régi oldal
+--- stdout
+Indulas ideje: TIME
+--- stderr
+qvformat: Settings error: 'EXEDIR/qvformat.ini' asks for 2147483647 item groups (CsoportokSzama); at most 10000 can be built
+--- outfile ar1.htm
+régi oldal
+--- exit 1

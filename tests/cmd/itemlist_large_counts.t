@@ -1,0 +1,47 @@
+# One item seen twice with 2147483647 pieces and five more in the bank: the
+# group table counts 2 * 2147483647 + 5 = 4294967299 pieces, the watched
+# table the 4294967294 carried, with no wrap past 32 bits.
+--- exefile qvformat.ini
+[FORMAT_TARGYCSOPORT]
+CsoportokSzama=1
+[CSOPORT1]
+Nev=Fegyverek
+Szam=120
+[FORMAT_FIGYELES]
+FigyeltTargyak=120>0
+--- exefile item.txt
+--- exefile spell.txt
+--- args
+/t
+a_1.htm
+--- file a_1.htm
+KARAKTERLAP
+x
+y
+z
+NÁLAD LÉVŐ TÁRGYAK
+<TD CLASS=tdb>2147483647</TD>
+=
+<TD><A HREF=a CLASS=enc0>kard</A> (#120)</TD>
+<TD CLASS=tdb>2147483647</TD>
+=
+<TD><A HREF=a CLASS=enc0>kard</A> (#120)</TD>
+</table>
+TÁRGYAID A BANK
+<TD CLASS=tdb>5</TD>
+=
+<TD><A HREF=a CLASS=enc0>kard</A> (#120)</TD>
+</table>
+--- stdout
+Indulas ideje: TIME
+Befejezes ideje: TIME
+--- outhas ar1.htm
+<TR>
+<TD CLASS=tdb> 4294967294 </TD>
+<TD CLASS=teq> </TD>
+<TD><A HREF=a CLASS=enc0>kard</A> (#120) [>0] (bankban: 5)</TD>
+--- outhas ar1.htm
+<TD COLSPAN=9> Fegyverek</TD>
+</TR>
+<TR>
+<TD CLASS=tdb> 4294967299 </TD>

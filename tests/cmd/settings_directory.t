@@ -1,0 +1,17 @@
+# A qvformat.ini that is a directory ends the conversion with a message
+# naming it; the document of an earlier run stays as it was.
+--- exedir qvformat.ini
+--- args
+s_1.htm
+--- file s_1.htm
+<title>x</title>
+<H1>X KALANDJAI</H1>
+--- file sr1.rtf
+régi dokumentum
+--- stdout
+Indulas ideje: TIME
+--- stderr
+qvformat: I/O error: cannot open 'EXEDIR/qvformat.ini': Is a directory
+--- outfile sr1.rtf
+régi dokumentum
+--- exit 1
