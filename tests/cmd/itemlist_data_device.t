@@ -6,6 +6,7 @@
 /t
 a_1.htm
 --- file a_1.htm
+<title>x</title>
 KARAKTERLAP
 --- stdout
 Indulas ideje: TIME

@@ -9,6 +9,7 @@ CsoportokSzama=2147483647
 /t
 a_1.htm
 --- file a_1.htm
+<title>x</title>
 KARAKTERLAP
 --- file ar1.htm
 régi oldal

@@ -15,6 +15,7 @@ FigyeltTargyak=120>0
 /t
 a_1.htm
 --- file a_1.htm
+<title>x</title>
 KARAKTERLAP
 x
 y

@@ -6,6 +6,7 @@ a_1.htm
 --- exefile item.txt
 --- exefile spell.txt
 --- file a_1.htm
+<title>x</title>
 KARAKTERLAP
 --- stdout
 Indulas ideje: TIME
