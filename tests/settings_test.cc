@@ -202,6 +202,14 @@ TEST_F(IniFileTest, DirectoryDeviceAndPipeAreRefusedByName) {
   EXPECT_EQ(IniFile(fifo + "/x.ini").ReadString("S", "k", "d"), "d");
 }
 
+TEST_F(IniFileTest, UnreadableFileIsRefusedByName) {
+  if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
+  Make("[S]\nk=v\n");
+  const std::string path = dir_ + "/q.ini";
+  ASSERT_EQ(chmod(path.c_str(), 0), 0);
+  EXPECT_EQ(Failure(path), "I/O error: cannot open '" + path + "': Permission denied");
+}
+
 TEST_F(IniFileTest, FileOfMoreThanSixteenMegabytesIsRefused) {
   std::string text = "[S]\nk=v\n";
   text.resize(qv::kMaxSettingsBytes, ';');
