@@ -1,12 +1,16 @@
 #!/usr/bin/env python3
-"""Writes the seed corpora of the fuzz targets into fuzz/corpus/<target>/.
+"""Writes the seed corpora of the fuzz targets into fuzz/corpus/<target>/ and
+their dictionaries into fuzz/dict/<target>.dict.
 
 The seeds come from the sample reports (examples/), the reports and files of
 the end-to-end cases (tests/cmd/*.t), the shipped settings, lists and
 pictures (assets/), and a few small inputs made here: BMP files of every
 bit depth the reader takes, line-reader scripts, login answers and turn
-responses. Run it from anywhere after changing any of those; it replaces
-the corpora as a whole and prints what it wrote.
+responses. A dictionary holds the string literals of the code a target
+reaches (its markers, keys and tags, "..."_cp ones in Windows-1250) and
+numbers at the edges of 32 bits. Run it from anywhere after changing any of
+those; it replaces the corpora and dictionaries as a whole and prints what
+it wrote.
 
     python3 fuzz/make_seeds.py
 """
@@ -19,6 +23,21 @@ import struct
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 CORPUS = ROOT / "fuzz" / "corpus"
+DICT = ROOT / "fuzz" / "dict"
+
+# The folders whose literals each target's dictionary takes.
+DICT_SOURCES = {
+    "convert_old_layout": ["convert", "text", "site"],
+    "convert_new_layout": ["convert", "text", "site"],
+    "item_list_page": ["itemlist", "text", "site"],
+    "map_drawing": ["convert/maps"],
+    "settings": ["platform", "convert", "itemlist", "site"],
+    "data_files": ["itemlist"],
+    "turn_resolution": ["download"],
+    "response_cut": ["download"],
+}
+EDGE_NUMBERS = ["0", "-1", "2147483647", "2147483648", "-2147483648", "-2147483649", "4294967295",
+                "4294967296", "$FFFFFFFF", "0x7FFFFFFF", "99999999999999999999"]
 
 # The end-to-end cases are UTF-8 with LF line ends and stand for
 # Windows-1250 files with CR LF line ends (tests/cmdtest/case_file.h).
@@ -127,6 +146,61 @@ def line_script(*steps):
     return bytes(out)
 
 
+def cpp_literals(source):
+    """The ordinary string literals of C++ source as (text, is_cp): comments,
+    character literals and raw strings are passed over; escapes are undone."""
+    found = []
+    i, n = 0, len(source)
+    while i < n:
+        c = source[i]
+        if source.startswith("//", i):
+            i = source.find("\n", i)
+            i = n if i < 0 else i
+        elif source.startswith("/*", i):
+            i = source.find("*/", i)
+            i = n if i < 0 else i + 2
+        elif c == "R" and source.startswith('R"', i) and not (source[i - 1].isalnum() or source[i - 1] == "_"):
+            open_paren = source.index("(", i)
+            close = ")" + source[i + 2:open_paren] + '"'
+            i = source.index(close, open_paren) + len(close)
+        elif c == "'" and source[i - 1].isalnum():
+            i += 1  # a digit separator
+        elif c in "\"'":
+            j = i + 1
+            text = []
+            while source[j] != c:
+                if source[j] == "\\":
+                    j += 1
+                    text.append({"n": "\n", "r": "\r", "t": "\t", "0": "\0"}.get(source[j], source[j]))
+                else:
+                    text.append(source[j])
+                j += 1
+            i = j + 1
+            if c == '"':
+                is_cp = source.startswith("_cp", i)
+                found.append(("".join(text), is_cp))
+        else:
+            i += 1
+    return found
+
+
+def literals(folders):
+    """The string literals of the C++ files in the folders, as bytes."""
+    found = set()
+    for folder in folders:
+        for path in sorted((ROOT / folder).glob("*.cc")) + sorted((ROOT / folder).glob("*.h")):
+            for text, is_cp in cpp_literals(path.read_text(encoding="utf-8")):
+                data = text.encode("cp1250" if is_cp else "utf-8", errors="replace")
+                if 3 <= len(data) <= 64:
+                    found.add(data)
+    return sorted(found)
+
+
+def dictionary_entry(data):
+    return '"' + "".join(chr(b) if 32 <= b < 127 and b not in (34, 92) else "\\x%02X" % b
+                         for b in data) + '"'
+
+
 def main():
     seeds = {}
 
@@ -212,6 +286,15 @@ def main():
             (folder / name).write_bytes(data)
         total = sum(len(d) for d in files.values())
         print(f"{target}: {len(files)} seeds, {total} bytes")
+
+
+    shutil.rmtree(DICT, ignore_errors=True)
+    DICT.mkdir()
+    for target, folders in sorted(DICT_SOURCES.items()):
+        entries = literals(folders) + [n.encode() for n in EDGE_NUMBERS]
+        (DICT / (target + ".dict")).write_text(
+            "".join(dictionary_entry(e) + "\n" for e in entries), encoding="ascii")
+        print(f"{target}.dict: {len(entries)} entries")
 
 
 if __name__ == "__main__":
