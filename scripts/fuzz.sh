@@ -7,9 +7,10 @@
 #
 # Builds build-fuzz/ first (clang-16, -DQV_FUZZ=ON) unless QV_FUZZ_BUILD=0.
 # Settings (environment):
-#   QV_FUZZ_TIME=20       seconds per target
+#   QV_FUZZ_TIME=30       seconds per target
 #   QV_FUZZ_JOBS=nproc    targets run side by side
-#   QV_FUZZ_TIMEOUT=10    seconds one input may take
+#   QV_FUZZ_TIMEOUT=10    seconds one input may take (generous: the paragraph
+#                         passes are still quadratic on large inputs)
 #   QV_FUZZ_RSS=2048      MB of memory a target may use
 #   QV_FUZZ_SEED=         random seed (libFuzzer picks one when empty)
 #   QV_FUZZ_CHECKS=1      the targets also check their results (fuzz_support.h)
@@ -24,7 +25,7 @@ cd "$(dirname "$0")/.."
 root=$PWD
 build=build-fuzz
 
-fuzz_time=${QV_FUZZ_TIME:-20}
+fuzz_time=${QV_FUZZ_TIME:-30}
 jobs=${QV_FUZZ_JOBS:-$(nproc)}
 per_input=${QV_FUZZ_TIMEOUT:-10}
 rss=${QV_FUZZ_RSS:-2048}
