@@ -14,6 +14,7 @@
 #   QV_FUZZ_RSS=2048      MB of memory a target may use
 #   QV_FUZZ_SEED=         random seed (libFuzzer picks one when empty)
 #   QV_FUZZ_CHECKS=1      the targets also check their results (fuzz_support.h)
+#   QV_FUZZ_ARGS=         more libFuzzer flags, e.g. "-max_len=200000"
 #
 # Each target starts from its seeds (fuzz/corpus/TARGET/) and the inputs
 # earlier runs found (build-fuzz/fuzz-corpus/TARGET/, kept between runs),
@@ -64,6 +65,8 @@ run_one() {
   local extra=()
   [ -n "${QV_FUZZ_SEED:-}" ] && extra+=(-seed="$QV_FUZZ_SEED")
   [ -f "fuzz/dict/$target.dict" ] && extra+=(-dict="fuzz/dict/$target.dict")
+  read -r -a more <<<"${QV_FUZZ_ARGS:-}"
+  extra+=("${more[@]}")
   local status=0
   "$build/fuzz/$target" -max_total_time="$fuzz_time" -timeout="$per_input" \
     -rss_limit_mb="$rss" -print_final_stats=1 -artifact_prefix="$artifacts/" "${extra[@]}" \
