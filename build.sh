@@ -1,26 +1,38 @@
 #!/usr/bin/env bash
-# bash build.sh demo   install what is missing, build, run the tool on the sample reports
-# bash build.sh test   install what is missing, build, run every test
-# bash build.sh build  install what is missing and build
+# bash build.sh demo      install what is missing, build, run the tool on the sample reports
+# bash build.sh test      install what is missing, build, run every test; then the same suite
+#                         under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/)
+#                         and every fuzz target for a bounded time (build-fuzz/)
+# bash build.sh build     install what is missing and build
+# bash build.sh sanitize  install what is missing, the sanitizer suite alone
+# bash build.sh fuzz      install what is missing, the fuzz targets alone
 set -euo pipefail
 cd "$(dirname "$0")"
 
 bash scripts/install-deps.sh
 
 build=build
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j "$(nproc)"
+normal_build() {
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$build" -j "$(nproc)"
+}
 
 case "${1:-build}" in
   demo)
+    normal_build
     bash scripts/demo.sh "$build/qvformat"
     ;;
   test)
+    normal_build
     ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+    bash scripts/sanitized-tests.sh
+    bash scripts/fuzz.sh
     ;;
-  build) ;;
+  build) normal_build ;;
+  sanitize) bash scripts/sanitized-tests.sh ;;
+  fuzz) bash scripts/fuzz.sh ;;
   *)
-    echo "usage: bash build.sh [demo|test|build]" >&2
+    echo "usage: bash build.sh [demo|test|build|sanitize|fuzz]" >&2
     exit 2
     ;;
 esac

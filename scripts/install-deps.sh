@@ -9,6 +9,10 @@ packages=(
   libfreetype-dev libfontconfig-dev fonts-liberation
   libssl-dev openssl ca-certificates
   libwmf-bin
+  # The fuzz targets: clang with libFuzzer and the sanitizers' runtimes
+  # (clang 14 crashes on our "..."_cp literals), and llvm-symbolizer for
+  # readable reports.
+  clang-16 libclang-rt-16-dev llvm
 )
 
 missing=()

@@ -1,0 +1,37 @@
+// Fuzz target: the item-list page of any report, with the shipped settings
+// and data lists (read once, as a batch run reads them).
+#include <cstdint>
+#include <string>
+
+#include "fuzz/fuzz_support.h"
+#include "itemlist/item_list_page.h"
+#include "platform/error.h"
+
+namespace {
+
+struct PageScratch {
+  PageScratch() {
+    exe.Write("qvformat.ini", qv::fuzz::SourceFile("assets/qvformat.ini"));
+    exe.Write("item.txt", qv::fuzz::SourceFile("assets/item.txt"));
+    exe.Write("spell.txt", qv::fuzz::SourceFile("assets/spell.txt"));
+  }
+  qv::test::TempDir exe;      // the executable's directory
+  qv::test::TempDir reports;  // where the report and its page go
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static const PageScratch scratch;
+  static qv::fuzz::NullConsole console;
+  static qv::RunContext ctx{console, scratch.exe.path() + "/"};
+  static qv::PageSetupCache setup;
+
+  const std::string report = scratch.reports.Write("r_1.htm", qv::fuzz::AsText(data, size));
+  try {
+    qv::BuildItemListPage(ctx, setup, report);
+  } catch (const qv::Error&) {
+    // refused with a message: a finished run
+  }
+  return 0;
+}
