@@ -9,11 +9,11 @@
 # Settings (environment):
 #   QV_FUZZ_TIME=30       seconds per target
 #   QV_FUZZ_JOBS=nproc    targets run side by side
-#   QV_FUZZ_TIMEOUT=10    seconds one input may take (generous: the paragraph
-#                         passes are still quadratic on large inputs)
+#   QV_FUZZ_TIMEOUT=10    seconds one input may take
 #   QV_FUZZ_RSS=2048      MB of memory a target may use
 #   QV_FUZZ_SEED=         random seed (libFuzzer picks one when empty)
-#   QV_FUZZ_CHECKS=1      the targets also check their results (fuzz_support.h)
+#   QV_FUZZ_CHECKS=1      the targets also check their results (fuzz_support.h);
+#                         0 looks for crashes, reports, leaks and hangs only
 #   QV_FUZZ_ARGS=         more libFuzzer flags, e.g. "-max_len=200000"
 #
 # Each target starts from its seeds (fuzz/corpus/TARGET/) and the inputs
