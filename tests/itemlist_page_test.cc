@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "itemlist/item_list_page.h"
@@ -242,6 +244,36 @@ TEST(ItemListPage, PageThatCannotBeWrittenFailsWithoutLeftOvers) {
     ++files;
   }
   EXPECT_EQ(files, 2);  // the report and the directory in the page's way
+}
+
+// Whatever line a report was cut after, its page builds with the shipped
+// settings and data lists, and starts with the report's first line.
+TEST(ItemListPage, EveryTruncationOfTheSamplesBuildsAPage) {
+  const auto source = [](const std::string& path) {
+    std::ifstream in(std::string(QV_SOURCE_DIR) + "/" + path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+  };
+  TempDir exe, reports;
+  for (const char* file : {"qvformat.ini", "item.txt", "spell.txt"})
+    exe.Write(file, source(std::string("assets/") + file));
+  RecordingConsole console;
+  const std::string exeDir = exe.path() + "/";
+  RunContext ctx{console, exeDir};
+  PageSetupCache cache;
+  for (const char* name : {"1234_57.htm", "1234_58.htm", "1234_59.htm", "1234_60.htm"}) {
+    const std::string report = source(std::string("examples/") + name);
+    ASSERT_FALSE(report.empty()) << name;
+    const std::string firstLine = report.substr(0, report.find('\n') + 1);
+    for (std::size_t end = report.find('\n'); end != std::string::npos;
+         end = report.find('\n', end + 1)) {
+      reports.Write("t_1.htm", report.substr(0, end + 1));
+      BuildItemListPage(ctx, cache, reports.path() + "/t_1.htm");
+      ASSERT_EQ(reports.Read("tr1.htm").compare(0, firstLine.size(), firstLine), 0)
+          << name << " cut after byte " << end;
+    }
+  }
 }
 
 }  // namespace
