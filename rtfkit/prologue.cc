@@ -59,7 +59,10 @@ void WriteFooterTail(RtfWriter& out) {
   Lines(
       out,
       {
-          R"({\cs16\b\f6\fs20 {\field{\*\fldinst SYMBOL 149}}} {\field{\*\fldinst {\cs16\b\f6\fs20\ PAGE }}})",
+          // The bullet is the character itself and the page number carries its
+          // formatting outside the field and a result: readers other than Word
+          // show a SYMBOL field as an empty box and drop formatting inside a code.
+          R"({\cs16\b\f6\fs20 \'95} {\cs16\b\f6\fs20 {\field{\*\fldinst PAGE }{\fldrslt 1}}})",
           R"({\cs16\b\f6\fs20\ . oldal <\par }\pard \s15\brdrt\brdrs\brdrw15\brsp20)",
           R"(\par)",
           "}",
@@ -111,7 +114,9 @@ void WriteHeaderColumns(const PrologueInput& in, RtfWriter& out) {
                  R"(\pard)",
                  R"(\widctlpar\intbl)",
              });
-  out.Line(R"({\f11\fs23 \column )" + in.adventurerBlock + "}");
+  // No column break inside the cell: Word ignores one there, but other
+  // readers break to a new page and push the box off page 1.
+  out.Line(R"({\f11\fs23 )" + in.adventurerBlock + "}");
   Lines(out, {
                  R"(\cell)",
                  R"(\row)",
@@ -126,6 +131,9 @@ void WriteTitle(const std::string& reportTitle, RtfWriter& out) {
         {
             R"(\pard)",
             R"(\fi142\ri-1287\widctlpar)",
+            // A one-point paragraph after the box table keeps readers other than
+            // Word from starting the next section on a new page.
+            R"({\f11\fs2\par})",
             R"({\f11\fs23\sect})",
             R"(\sectd)",
             R"(\sbknone\linex0\headery709\footery907\endnhere)",

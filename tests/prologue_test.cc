@@ -99,6 +99,11 @@ TEST(PrologueTurnNumber, FooterShowsIt) {
   const auto lines = Prologue(in, &turn);
   EXPECT_EQ(turn, "345");
   EXPECT_EQ(Row(lines, 32), R"({\cs16\b\f6\fs20\lang1033 > 345. forduló })"_cp);
+  // "• 7. oldal <": the bullet as a character of the footer's font, the page
+  // number a field with its formatting outside and a result.
+  EXPECT_EQ(Row(lines, 33),
+            R"({\cs16\b\f6\fs20 \'95} {\cs16\b\f6\fs20 {\field{\*\fldinst PAGE }{\fldrslt 1}}})");
+  EXPECT_EQ(Row(lines, 34), R"({\cs16\b\f6\fs20\ . oldal <\par }\pard \s15\brdrt\brdrs\brdrw15\brsp20)");
 
   const auto empty = Prologue(PrologueInput{}, &turn);
   EXPECT_EQ(turn, "");
@@ -125,7 +130,7 @@ TEST(PrologueRows, FontTable) {
 
 TEST(PrologueRows, LiteralRowsWithEmptyInputs) {
   const auto lines = Prologue(PrologueInput{});
-  ASSERT_EQ(lines.size(), 100u + kBannerLines);
+  ASSERT_EQ(lines.size(), 101u + kBannerLines);
   EXPECT_EQ(Row(lines, 1), R"({\rtf1\ansi\ansicpg1250\uc1 \deff0\deflang1033\deflangfe1038)");
   EXPECT_EQ(Row(lines, 22), "");
   EXPECT_EQ(Row(lines, 23), R"(\paperw11906\paperh16838\margl851\margr849\margt851\margb993)");
@@ -138,12 +143,15 @@ TEST(PrologueRows, LiteralRowsWithEmptyInputs) {
   EXPECT_EQ(Row(lines, 57), R"({\f11\fs23 )");
   EXPECT_EQ(Row(lines, 58), R"(\column})");
   EXPECT_EQ(Row(lines, 71), R"(\cellx2552)");
-  EXPECT_EQ(Row(lines, 74), R"({\f11\fs23 \column })");
-  EXPECT_EQ(Row(lines, 94),
+  EXPECT_EQ(Row(lines, 74), R"({\f11\fs23 })");
+  EXPECT_EQ(Row(lines, 80), R"(\fi142\ri-1287\widctlpar)");
+  EXPECT_EQ(Row(lines, 81), R"({\f11\fs2\par})");
+  EXPECT_EQ(Row(lines, 82), R"({\f11\fs23\sect})");
+  EXPECT_EQ(Row(lines, 95),
             R"(\pvpara\phpg\posx11085\posy62\absh289\absw284\dxfrtext142\dfrmtxtx142\dfrmtxty0)");
-  EXPECT_EQ(Row(lines, 99), R"({\f5\fs36 })");
-  EXPECT_EQ(Row(lines, 100), R"(\par\pard {\f5\fs36\par})");
-  EXPECT_EQ(Row(lines, 101), R"(\pard \qj\widctlpar)");
+  EXPECT_EQ(Row(lines, 100), R"({\f5\fs36 })");
+  EXPECT_EQ(Row(lines, 101), R"(\par\pard {\f5\fs36\par})");
+  EXPECT_EQ(Row(lines, 102), R"(\pard \qj\widctlpar)");
 }
 
 TEST(PrologueRows, BlocksAndTitleAreInserted) {
@@ -158,14 +166,14 @@ TEST(PrologueRows, BlocksAndTitleAreInserted) {
   const auto lines = Prologue(in);
   // Row 57 spans three lines: both block lines and the empty rest after the
   // block's last line end; row 74 spans two.
-  ASSERT_EQ(lines.size(), 100u + kBannerLines + 2 + 1);
+  ASSERT_EQ(lines.size(), 101u + kBannerLines + 2 + 1);
   const std::size_t row57 = 57 - 1 + kAfterBanner;
   EXPECT_EQ(lines[row57], R"({\f11\fs23 Betáplálva: 2004\par )"_cp);
   EXPECT_EQ(lines[row57 + 1], R"(12. JÁTÉKHETED, 9. FORDULÓD\par )"_cp);
   EXPECT_EQ(lines[row57 + 2], "");
   EXPECT_EQ(lines[row57 + 3], R"(\column})");
   const std::size_t row74 = 74 - 1 + kAfterBanner + 2;
-  EXPECT_EQ(lines[row74], R"({\f11\fs23 \column KALANDOZÓ: Xy\par )"_cp);
+  EXPECT_EQ(lines[row74], R"({\f11\fs23 KALANDOZÓ: Xy\par )"_cp);
   EXPECT_EQ(lines[row74 + 1], "}");
   EXPECT_EQ(lines[lines.size() - 3], R"({\f5\fs36 XY KALANDJAI})"_cp);
   EXPECT_EQ(lines.back(), R"(\pard \qj\widctlpar)");

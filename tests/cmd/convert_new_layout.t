@@ -38,7 +38,7 @@ Befejezes ideje: TIME
 --- outhas ur1.rtf
 {\cs16\b\f6\fs20\lang1033 > 46. forduló }
 --- outhas ur1.rtf
-{\f11\fs23 \column KALANDOZÓ: Árny (1)\par 
+{\f11\fs23 KALANDOZÓ: Árny (1)\par 
 {\f11\fs16 Extra forduló: 1 db} 
 Extra forduló: 1 db\par 
 }

@@ -37,7 +37,7 @@ Befejezes ideje: TIME
 
 \column}
 --- outhas tr1.rtf
-{\f11\fs23 \column KALANDOZÓ: Árny (1)\par 
+{\f11\fs23 KALANDOZÓ: Árny (1)\par 
 SZÁMLA   : 5 Ft\par 
 }
 --- outhas tr1.rtf
