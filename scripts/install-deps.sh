@@ -8,7 +8,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libfreetype-dev libfontconfig-dev fonts-liberation
   libssl-dev openssl ca-certificates
-  libwmf-bin
+  # The reader checks: LibreOffice and poppler for the documents, libwmf with
+  # the URW fonts for the pictures, Chromium for the item-list pages.
+  libreoffice-writer poppler-utils libwmf-bin fonts-urw-base35 chromium python3
   # The fuzz targets: clang with libFuzzer and the sanitizers' runtimes
   # (clang 14 crashes on our "..."_cp literals), and llvm-symbolizer for
   # readable reports.

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Opens a document in LibreOffice, as a player without Word would: converts
+# it to PDF headless, then checks with pdftotext that page 1 and the whole
+# document hold the texts an expectation file lists, one per line:
+#   page1: TEXT       on page 1
+#   document: TEXT    anywhere
+# Line breaks and runs of blanks in the PDF's text count as one blank.
+#
+#   libreoffice.sh DOCUMENT.rtf EXPECTATIONS
+set -euo pipefail
+document=$1
+expectations=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# A profile of its own, so that runs side by side do not share one.
+if ! soffice -env:UserInstallation="file://$work/profile" --headless --convert-to pdf \
+  --outdir "$work" "$document" >"$work/log" 2>&1; then
+  echo "LibreOffice failed on $document:"
+  cat "$work/log"
+  exit 1
+fi
+pdf=$work/$(basename "${document%.*}").pdf
+if [ ! -s "$pdf" ]; then
+  echo "LibreOffice made no PDF of $document:"
+  cat "$work/log"
+  exit 1
+fi
+
+flat() { tr -s ' \n\f\t' '    ' <"$1"; }
+pdftotext -f 1 -l 1 "$pdf" "$work/page1.raw"
+pdftotext "$pdf" "$work/document.raw"
+flat "$work/page1.raw" >"$work/page1.txt"
+flat "$work/document.raw" >"$work/document.txt"
+echo "$(basename "$document"): $(pdfinfo "$pdf" | sed -n 's/^Pages: *//p') pages in LibreOffice"
+
+failed=0
+while IFS= read -r line; do
+  case $line in '' | '#'*) continue ;; esac
+  where=${line%%: *}
+  text=${line#*: }
+  if ! grep -qF -- "$text" "$work/$where.txt"; then
+    if [ "$where" = page1 ]; then echo "not on page 1: $text"; else echo "not in the document: $text"; fi
+    failed=1
+  fi
+done <"$expectations"
+if [ "$failed" -ne 0 ]; then
+  echo "---- page 1 as LibreOffice shows it ----"
+  cat "$work/page1.raw"
+fi
+exit "$failed"
