@@ -35,12 +35,18 @@ RtfWriter::~RtfWriter() {
 }
 
 void RtfWriter::Line(std::string_view text) {
-  buffer_.append(text);
-  buffer_ += "\r\n";
-  if (target_ != Target::kMemory && buffer_.size() >= kFlushSize) Flush();
+  Write(text);
+  Write("\r\n");
 }
 
 void RtfWriter::Write(std::string_view text) {
+  // A text larger than the buffer (a map picture) goes to the file straight
+  // after what is buffered, without a copy.
+  if (target_ == Target::kFile && file_ && text.size() >= kFlushSize) {
+    Flush();
+    file_->Write(text);
+    return;
+  }
   buffer_.append(text);
   if (target_ != Target::kMemory && buffer_.size() >= kFlushSize) Flush();
 }

@@ -29,7 +29,11 @@ std::string TrimLeadingBlanks(std::string_view text) {
 }
 
 bool HoldsLowered(std::string_view line, std::string_view pattern) {
-  return Contains(AsciiLowerCase(std::string(line)), pattern);
+  // Compares each byte lowered on the way, without a lowered copy of the line.
+  if (pattern.empty()) return false;
+  auto lowered = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  return std::search(line.begin(), line.end(), pattern.begin(), pattern.end(),
+                     [&](char a, char b) { return lowered(a) == b; }) != line.end();
 }
 
 std::string TextBefore(std::string_view text, std::string_view marker) {

@@ -85,20 +85,16 @@ class GapText {
   }
 
   std::size_t LeftSize() const { return left_.size(); }
-  bool AtEnd() const { return right_.empty(); }
 
-  // True when the pattern starts right after the gap.
-  bool PatternAtGap(std::string_view pattern) const {
-    if (right_.size() < pattern.size()) return false;
-    const char* top = right_.data() + right_.size() - 1;
-    for (std::size_t i = 0; i < pattern.size(); ++i)
-      if (top[-static_cast<std::ptrdiff_t>(i)] != pattern[i]) return false;
-    return true;
-  }
-
-  void Forward() {
-    left_.push_back(right_.back());
-    right_.pop_back();
+  // Moves the gap forward to the next start of the pattern, whose reverse
+  // is given; when none is left, to the end, and false.
+  bool ForwardTo(std::string_view reversedPattern) {
+    const std::size_t at = right_.rfind(reversedPattern);
+    const std::size_t n =
+        at == std::string::npos ? right_.size() : right_.size() - at - reversedPattern.size();
+    left_.append(right_.rbegin(), right_.rbegin() + static_cast<std::ptrdiff_t>(n));
+    right_.resize(right_.size() - n);
+    return at != std::string::npos;
   }
   void Back(std::size_t n) {
     for (; n > 0; --n) {
@@ -133,14 +129,9 @@ std::string ReplaceAll(std::string_view pattern, std::string_view replacement, s
 
   GapText gap(text);
   const std::size_t stepBack = pattern.size() - 1;
+  const std::string reversed(pattern.rbegin(), pattern.rend());
   // Moves the gap forward to the next occurrence; false when none is left.
-  auto scan = [&] {
-    while (!gap.PatternAtGap(pattern)) {
-      if (gap.AtEnd()) return false;
-      gap.Forward();
-    }
-    return true;
-  };
+  auto scan = [&] { return gap.ForwardTo(reversed); };
   auto back = [&] { gap.Back(std::min(stepBack, gap.LeftSize())); };
 
   while (scan()) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/error.h"
 
@@ -152,13 +153,24 @@ void CopyStretched(MonoBitmap& target, const PixelRect& to, const MonoBitmap& so
                 y1 = std::min<int64_t>(to.bottom, target.height());
   const int64_t x0 = std::max<int64_t>(to.left, 0),
                 x1 = std::min<int64_t>(to.right, target.width());
+  // The source column of every target column, -1 where it falls outside
+  // the source (such pixels are set).
+  std::vector<int64_t> sourceColumns(static_cast<std::size_t>(std::max<int64_t>(x1 - x0, 0)));
+  for (int64_t tx = x0; tx < x1; ++tx) {
+    const int64_t sx = from.left + (tx - to.left) * sw / tw;
+    sourceColumns[static_cast<std::size_t>(tx - x0)] = sx >= 0 && sx < source.width() ? sx : -1;
+  }
   for (int64_t ty = y0; ty < y1; ++ty) {
     const int64_t sy = from.top + (ty - to.top) * sh / th;
+    const bool rowInside = sy >= 0 && sy < source.height();
+    const uint8_t* sourceRow = rowInside ? source.Row(static_cast<int>(sy)) : nullptr;
+    uint8_t* targetRow = target.Row(static_cast<int>(ty));
     for (int64_t tx = x0; tx < x1; ++tx) {
-      const int64_t sx = from.left + (tx - to.left) * sw / tw;
-      const bool inside = sx >= 0 && sy >= 0 && sx < source.width() && sy < source.height();
-      target.Set(static_cast<int>(tx), static_cast<int>(ty),
-                 inside ? source.Get(static_cast<int>(sx), static_cast<int>(sy)) : true);
+      const int64_t sx = sourceColumns[static_cast<std::size_t>(tx - x0)];
+      const bool value =
+          sourceRow == nullptr || sx < 0 || ((sourceRow[sx >> 3] >> (7 - (sx & 7))) & 1);
+      const uint8_t mask = static_cast<uint8_t>(0x80u >> (tx & 7));
+      targetRow[tx >> 3] = value ? (targetRow[tx >> 3] | mask) : (targetRow[tx >> 3] & ~mask);
     }
   }
 }
