@@ -1,6 +1,6 @@
-// The map pictures of the item-list page: the BMP file and its data:
-// address, the applet's parameters as each layout holds them, the picture
-// line put after the applet, and a page built when a map cannot be drawn.
+// The map pictures of the item-list page: the BMP file in its data: address,
+// the applet's parameters as each layout holds them, the picture line put
+// after the applet, and maps that cannot be drawn.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,10 +12,7 @@
 #include "convert/maps/map_drawing.h"
 #include "convert/maps/map_section.h"
 #include "convert/maps/page_map.h"
-#include "itemlist/item_list_page.h"
 #include "itemlist/page_maps.h"
-#include "rtfkit/picture_metafile.h"
-#include "site/file_names.h"
 #include "tests/maps_support.h"
 #include "text/base64.h"
 #include "text/cp1250.h"
@@ -53,52 +50,36 @@ TEST(PageMapEncoding, Base64OfEveryTailLength) {
   EXPECT_EQ(Base64(Bytes("")), "");
   EXPECT_EQ(Base64(Bytes("f")), "Zg==");
   EXPECT_EQ(Base64(Bytes("fo")), "Zm8=");
-  EXPECT_EQ(Base64(Bytes("foo")), "Zm9v");
   EXPECT_EQ(Base64(Bytes("foobar")), "Zm9vYmFy");
   EXPECT_EQ(Base64(std::vector<uint8_t>{0xFF, 0xFE, 0x00, 0x3E}), "//4APg==");
 }
 
-// A 3 x 2 picture: 4 bytes a row, rows bottom-up, the leftmost pixel in
-// the high bit; a set bit is white (palette black, white).
-TEST(PageMapEncoding, BmpFileIsAFileHeaderBeforeThePictureDib) {
-  MonoBitmap picture(3, 2);
-  picture.Set(0, 0, true);  // top row: white, black, white
-  picture.Set(2, 0, true);
-  picture.Set(1, 1, true);  // bottom row: black, white, black
-  const std::vector<uint8_t> bmp = PictureBmpFile(picture);
-  ASSERT_EQ(bmp.size(), 14u + 40 + 8 + 2 * 4);
-  EXPECT_EQ(bmp[0], 'B');
-  EXPECT_EQ(bmp[1], 'M');
-  EXPECT_EQ(GetU32(bmp, 2), 70u);  // file size
-  EXPECT_EQ(GetU32(bmp, 6), 0u);   // reserved
-  EXPECT_EQ(GetU32(bmp, 10), 62u);  // pixel rows
-  EXPECT_EQ(GetU32(bmp, 14), 40u);
-  EXPECT_EQ(GetU32(bmp, 18), 3u);
-  EXPECT_EQ(GetU32(bmp, 22), 2u);  // positive: bottom-up
-  EXPECT_EQ(GetU16(bmp, 26), 1u);
-  EXPECT_EQ(GetU16(bmp, 28), 1u);
-  EXPECT_EQ(GetU32(bmp, 30), 0u);
-  EXPECT_EQ(GetU32(bmp, 34), 8u);
-  EXPECT_EQ(GetU32(bmp, 46), 2u);  // colours used
-  EXPECT_EQ(std::vector<uint8_t>(bmp.begin() + 54, bmp.end()),
-            (std::vector<uint8_t>{0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0x40, 0, 0, 0, 0xA0, 0, 0, 0}));
-}
-
-// The 0 x 0 map is the bare margins, 71 x 67 pixels: 12 bytes a row, a file
-// of 62 + 12 * 67 = 866 (0x362) bytes; "BM" and 0x62 are "Qk1i" in base64.
+// The 0 x 0 map is the bare margins, 71 x 67 pixels, white: 12 bytes a row,
+// a file of 14 + 40 + 8 + 12 * 67 = 866 (0x362) bytes. "BM" and 0x62 are
+// "Qk1i" in base64.
 TEST(PageMapEncoding, PictureLineOfTheSmallestMap) {
   const std::string line = MapImageLine(NewMapBitmap(MapFrame{}));
   EXPECT_EQ(line.rfind("<center><img src=\"data:image/bmp;base64,Qk1i", 0), 0u);
   const std::string tail("\" width=\"71\" height=\"67\" alt=\"Térkép\"></center>"_cp);
   ASSERT_GT(line.size(), tail.size());
   EXPECT_EQ(line.substr(line.size() - tail.size()), tail);
+
   const std::vector<uint8_t> bmp = BmpOfLine(line);
   ASSERT_EQ(bmp.size(), 866u);
-  EXPECT_EQ(GetU32(bmp, 2), 866u);
+  EXPECT_EQ(GetU32(bmp, 2), 866u);  // file size
+  EXPECT_EQ(GetU32(bmp, 6), 0u);    // reserved
+  EXPECT_EQ(GetU32(bmp, 10), 62u);  // where the rows start
+  EXPECT_EQ(GetU32(bmp, 14), 40u);  // the DIB's own header
   EXPECT_EQ(GetU32(bmp, 18), 71u);
-  EXPECT_EQ(GetU32(bmp, 22), 67u);
-  EXPECT_EQ(bmp[62], 0xFF);  // white margin
-  EXPECT_EQ(bmp[70], 0xFE);  // pixels 64..70 white, the padding clear
+  EXPECT_EQ(GetU32(bmp, 22), 67u);  // positive: bottom-up
+  EXPECT_EQ(GetU32(bmp, 26), 1u | 1u << 16);  // one plane, one bit
+  EXPECT_EQ(GetU32(bmp, 30), 0u);   // no compression
+  EXPECT_EQ(GetU32(bmp, 34), 804u);
+  EXPECT_EQ(GetU32(bmp, 46), 2u);   // colours used
+  EXPECT_EQ(GetU32(bmp, 54), 0x00000000u);  // black
+  EXPECT_EQ(GetU32(bmp, 58), 0x00FFFFFFu);  // white
+  EXPECT_EQ(bmp[62], 0xFF);
+  EXPECT_EQ(bmp[70], 0xFE);  // pixels 64 to 70 white, the padding clear
   EXPECT_EQ(bmp[71], 0x00);
 }
 
@@ -257,34 +238,6 @@ TEST(PageMapPictures, TooManyTilesAndThePageBudgetAreRefusedPerMap) {
             std::string::npos);
   EXPECT_NE(console.lines[1].find("Picture error: the maps in 'r_1.htm' would take more than 64 MB"),
             std::string::npos);
-}
-
-// The whole page: a report without a character sheet is copied with its
-// style line, and the picture follows its applet.
-TEST(PageMapPictures, PageBuiltWithAndWithoutThePicture) {
-  test::TempDir exe;
-  exe.Write("item.txt", "150 0 0 7 9 150 zsák\r\n"_cp);
-  exe.Write("spell.txt", "12 T 0 0 0 tűzpajzs\r\n"_cp);
-  test::TempDir reports;
-  test::RecordingConsole console;
-  RunContext ctx{console, exe.path() + "/"};
-  PageSetupCache cache;
-  const std::string report("<html>\r\n<applet>\r\n</applet>\r\nvége\r\n"_cp);
-  const std::string path = reports.Write("r_1.htm", report);
-  BuildItemListPage(ctx, cache, path, [](const std::vector<std::string>&) {
-    return std::string("<img>");
-  });
-  EXPECT_EQ(reports.Read(ItemListPageName("r_1.htm")),
-            "<html>\r\n<applet>\r\n</applet>\r\n<img>\r\nvége\r\n"_cp);
-  // The pictures cannot be drawn here: the page is the report as it was.
-  PageMapPictures maps(ctx, Layout::kRtfUj, path);
-  const std::string applet = "<html>\r\n<applet>\r\n<param name=koord value=\"1,1,0,0;\">\r\n"
-                             "</applet>\r\n";
-  reports.Write("r_1.htm", applet);
-  BuildItemListPage(ctx, cache, path,
-                    [&maps](const std::vector<std::string>& lines) { return maps(lines); });
-  EXPECT_EQ(reports.Read(ItemListPageName("r_1.htm")), applet);
-  EXPECT_EQ(console.lines.size(), 1u);
 }
 
 }  // namespace
