@@ -3,6 +3,7 @@
 #include "app/layout.h"
 #include "app/usage.h"
 #include "convert/driver.h"
+#include "convert/maps/page_map.h"
 #include "download/download_session.h"
 #include "itemlist/item_list_page.h"
 #include "platform/clock.h"
@@ -22,9 +23,12 @@ void ConvertOne(Session& session, const std::string& fileName) {
     rtfuj::ConvertReport(session.ctx, session.converters, fileName);
 }
 
+// The page's map applets get the pictures the document's maps get.
 void BuildPage(Session& session, const std::string& fileName) {
-  TurnReportLayout(fileName);  // refuses a file that is no turn report
-  BuildItemListPage(session.ctx, session.pages, fileName);
+  const Layout layout = TurnReportLayout(fileName);  // refuses a file that is no turn report
+  PageMapPictures maps(session.ctx, layout, fileName);
+  BuildItemListPage(session.ctx, session.pages, fileName,
+                    [&maps](const std::vector<std::string>& applet) { return maps(applet); });
 }
 
 // The download hands the report it stored to the item-list page of this

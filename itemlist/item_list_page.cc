@@ -132,7 +132,8 @@ void SecondPass(PageRun& run) {
 // The report is read several times: a pre-scan for the skill list, the
 // opening copy up to the sheet, a pass that collects spells and items
 // without writing, and from the sheet on the copy that places the tables.
-void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, const std::string& fileName) {
+void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, const std::string& fileName,
+                       const MapPictureMaker& maps) {
   const std::string pageName = ItemListPageName(fileName);
   if (pageName == fileName)
     throw Error("Name error", "the item-list page of '" + fileName +
@@ -149,6 +150,7 @@ void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, const std::string
 
   if (!OpeningCopy(run)) {
     // Without a character sheet the page is the report with its style line.
+    AddMapPictures(page, maps);
     page.Finish();
     return;
   }
@@ -169,6 +171,7 @@ void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, const std::string
   CopyUntil(run, {kThisTurn});
   if (run.CurrentHolds(kThisTurn)) WalkItemTable(run, WalkMode::kAnnotate, false);
   CopyUntil(run, {});
+  AddMapPictures(page, maps);
   page.Finish();
 }
 

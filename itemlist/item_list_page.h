@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "itemlist/page_maps.h"
 #include "itemlist/page_setup.h"
 #include "site/run_context.h"
 
@@ -11,7 +12,9 @@ namespace qv {
 // ItemListPageName): the report's own HTML with a style line, the watched
 // items and spells, the mind-skill tables, the item groups, and an
 // encyclopedia link and a weight/price note behind every item. The settings
-// and data files come from `setup`, read at its first page and kept.
-void BuildItemListPage(RunContext& ctx, PageSetupCache& setup, const std::string& fileName);
+// and data files come from `setup`, read at its first page and kept. Behind
+// every map applet goes the line `maps` makes for it (AddMapPictures).
+void BuildItemListPage(RunContext& ctx, PageSetupCache& setup, const std::string& fileName,
+                       const MapPictureMaker& maps = {});
 
 }  // namespace qv

@@ -9,7 +9,6 @@ namespace qv {
 namespace {
 
 constexpr uint32_t kInfoHeaderBytes = 40;
-constexpr uint32_t kPaletteBytes = 2 * 4;
 // Size and function words of every record.
 constexpr uint32_t kRecordHeadWords = 3;
 // Record parameters of StretchDIB before the bitmap: raster operation (2
@@ -72,8 +71,7 @@ void MetafileBuilder::SetStretchBltMode(int mode) {
 
 void MetafileBuilder::StretchDib(const MonoBitmap& bitmap, const std::array<Rgb, 2>& palette,
                                  const DibFields& fields, uint32_t rasterOp) {
-  const std::span<const uint8_t> rows = bitmap.DibRows();
-  const uint32_t dibBytes = kInfoHeaderBytes + kPaletteBytes + static_cast<uint32_t>(rows.size());
+  const uint32_t dibBytes = DibSize(bitmap);
   // Rows are padded to 4 bytes, so the bitmap always fills whole words.
   BeginRecord(kRecordHeadWords + kStretchDibParamWords + dibBytes / 2, wmf::kStretchDib);
   const uint16_t w = static_cast<uint16_t>(bitmap.width());
@@ -82,27 +80,44 @@ void MetafileBuilder::StretchDib(const MonoBitmap& bitmap, const std::array<Rgb,
   Word(wmf::kDibRgbColors);
   for (uint16_t p : {h, w, uint16_t{0}, uint16_t{0}}) Word(p);  // source
   for (uint16_t p : {h, w, uint16_t{0}, uint16_t{0}}) Word(p);  // destination
+  AppendDib(bytes_, bitmap, palette, fields);
+}
 
+uint32_t DibSize(const MonoBitmap& bitmap) {
+  return kDibHeaderBytes + static_cast<uint32_t>(bitmap.DibRows().size());
+}
+
+void AppendDib(std::vector<uint8_t>& out, const MonoBitmap& bitmap,
+               const std::array<Rgb, 2>& palette, const DibFields& fields) {
+  const std::span<const uint8_t> rows = bitmap.DibRows();
+  auto dword = [&out](uint32_t d) {
+    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<uint8_t>(d >> shift));
+  };
+  auto word = [&out](uint16_t w) {
+    out.push_back(static_cast<uint8_t>(w & 0xFF));
+    out.push_back(static_cast<uint8_t>(w >> 8));
+  };
+  out.reserve(out.size() + DibSize(bitmap));
   // BITMAPINFOHEADER; a positive height means bottom-up rows.
-  DWord(kInfoHeaderBytes);
-  DWord(static_cast<uint32_t>(bitmap.width()));
-  DWord(static_cast<uint32_t>(bitmap.height()));
-  Word(1);   // planes
-  Word(1);   // bits per pixel
-  DWord(0);  // BI_RGB, no compression
-  DWord(fields.sizeImage.value_or(static_cast<uint32_t>(rows.size())));
-  DWord(static_cast<uint32_t>(fields.xPixelsPerMeter));
-  DWord(static_cast<uint32_t>(fields.yPixelsPerMeter));
-  DWord(fields.colorsUsed);
-  DWord(fields.colorsImportant);
+  dword(kInfoHeaderBytes);
+  dword(static_cast<uint32_t>(bitmap.width()));
+  dword(static_cast<uint32_t>(bitmap.height()));
+  word(1);   // planes
+  word(1);   // bits per pixel
+  dword(0);  // BI_RGB, no compression
+  dword(fields.sizeImage.value_or(static_cast<uint32_t>(rows.size())));
+  dword(static_cast<uint32_t>(fields.xPixelsPerMeter));
+  dword(static_cast<uint32_t>(fields.yPixelsPerMeter));
+  dword(fields.colorsUsed);
+  dword(fields.colorsImportant);
   // RGBQUAD entries: blue, green, red, reserved.
   for (const Rgb& c : palette) {
-    bytes_.push_back(c.blue);
-    bytes_.push_back(c.green);
-    bytes_.push_back(c.red);
-    bytes_.push_back(0);
+    out.push_back(c.blue);
+    out.push_back(c.green);
+    out.push_back(c.red);
+    out.push_back(0);
   }
-  bytes_.insert(bytes_.end(), rows.begin(), rows.end());
+  out.insert(out.end(), rows.begin(), rows.end());
 }
 
 std::vector<uint8_t> MetafileBuilder::Finish() {

@@ -32,6 +32,19 @@ struct DibFields {
   uint32_t colorsImportant = 0;
 };
 
+// The information header and the two-entry colour table in front of a
+// one-bit DIB's pixel rows.
+inline constexpr uint32_t kDibHeaderBytes = 40 + 2 * 4;
+
+// The bytes of a one-bit DIB: kDibHeaderBytes plus the bitmap's rows.
+uint32_t DibSize(const MonoBitmap& bitmap);
+
+// Appends the packed DIB of the bitmap: information header, the two-entry
+// palette (index 0 first) and the rows bottom-up, as the StretchDIB record
+// and a BMP file both carry it.
+void AppendDib(std::vector<uint8_t>& out, const MonoBitmap& bitmap,
+               const std::array<Rgb, 2>& palette, const DibFields& fields);
+
 // Record function numbers of the 16-bit metafile format.
 namespace wmf {
 inline constexpr uint16_t kEof = 0x0000;

@@ -1,5 +1,6 @@
 // One-bit pictures as the document embeds them: a 16-bit Windows metafile
-// holding one StretchDIB record, written as lower-case hexadecimal lines.
+// holding one StretchDIB record, written as lower-case hexadecimal lines;
+// and the same picture as a BMP file, as the item-list page shows it.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +17,10 @@ namespace qv {
 // 3, one StretchDIB record of the whole picture, end record. Maps and item
 // banners take this form.
 std::vector<uint8_t> PictureMetafile(const MonoBitmap& bitmap);
+
+// The same picture as a BMP file: a 14-byte file header in front of the
+// DIB that the metafile's StretchDIB record carries.
+std::vector<uint8_t> PictureBmpFile(const MonoBitmap& bitmap);
 
 // Bytes as lower-case hexadecimal digits, 100 to a line (50 bytes); the lines
 // are joined by CR LF and the last one has no line end.

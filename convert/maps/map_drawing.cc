@@ -80,6 +80,16 @@ std::int64_t MapPictureBytes(const MapFrame& frame) {
   return (width + 31) / 32 * 4 * height;
 }
 
+void CheckPictureBudget(std::int64_t usedBytes, const MapFrame& frame,
+                        const std::string& reportName) {
+  if (usedBytes + MapPictureBytes(frame) <= kMaxDocumentPictureBytes) return;
+  throw Error("Picture error", "the maps in '" + reportName + "' would take more than " +
+                                   std::to_string(kMaxDocumentPictureBytes >> 20) +
+                                   " MB of picture data; the map of " +
+                                   std::to_string(frame.columns) + " x " +
+                                   std::to_string(frame.rows) + " tiles is refused");
+}
+
 MonoBitmap NewMapBitmap(const MapFrame& frame) {
   CheckMapFrame(frame, "");
   MonoBitmap map(kTilePitch * frame.columns + kExtraWidth, kTilePitch * frame.rows + kExtraHeight);

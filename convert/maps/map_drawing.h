@@ -43,6 +43,12 @@ void CheckMapFrame(const MapFrame& frame, const std::string& reportName);
 // The picture data of the frame's map picture: its padded pixel rows.
 std::int64_t MapPictureBytes(const MapFrame& frame);
 
+// Throws qv::Error ("Picture error") when the frame's picture would take the
+// picture data of one document (or page) past kMaxDocumentPictureBytes,
+// `usedBytes` being what its earlier maps took.
+void CheckPictureBudget(std::int64_t usedBytes, const MapFrame& frame,
+                        const std::string& reportName);
+
 // An all-white picture of 200 * columns + 71 by 200 * rows + 67 pixels;
 // throws like CheckMapFrame.
 MonoBitmap NewMapBitmap(const MapFrame& frame);

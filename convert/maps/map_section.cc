@@ -10,7 +10,6 @@
 #include "convert/maps/map_params.h"
 #include "convert/maps/picture_set.h"
 #include "convert/maps/rtf_picture.h"
-#include "platform/error.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
 #include "text/text.h"
@@ -51,12 +50,7 @@ bool DrawMap(ConverterRun& run) {
   const MapFrame frame = ParseMapFrame(frameText);
   CheckMapFrame(frame, run.report.name());
   const std::int64_t pictureBytes = MapPictureBytes(frame);
-  if (run.rtf.pictureBytes() + pictureBytes > kMaxDocumentPictureBytes)
-    throw Error("Picture error", "the maps in '" + run.report.name() + "' would take more than " +
-                                     std::to_string(kMaxDocumentPictureBytes >> 20) +
-                                     " MB of picture data; the map of " +
-                                     std::to_string(frame.columns) + " x " +
-                                     std::to_string(frame.rows) + " tiles is refused");
+  CheckPictureBudget(run.rtf.pictureBytes(), frame, run.report.name());
   const MapPictures pictures = LoadMapPictures(run.ctx.programDir);
   MonoBitmap map = NewMapBitmap(frame);
   const LabelFont font;

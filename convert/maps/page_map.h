@@ -1,0 +1,46 @@
+// The map pictures of one item-list page: each map applet of the report
+// drawn as the document draws it and shown as an inline BMP picture.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "convert/maps/label_font.h"
+#include "convert/maps/picture_set.h"
+#include "rtfkit/mono_bitmap.h"
+#include "site/run_context.h"
+#include "text/layout.h"
+
+namespace qv {
+
+// The line the page shows a map picture with: the picture as a BMP file in
+// a base64 data: address, at its size in pixels, centred.
+std::string MapImageLine(const MonoBitmap& map);
+
+// Made for one page; the pictures and the label font are loaded at its
+// first map and kept for the others.
+class PageMapPictures {
+ public:
+  PageMapPictures(RunContext& ctx, Layout layout, std::string reportName);
+
+  // The line to put after the applet whose lines are given, or empty when
+  // the applet has no frame parameter. A map that cannot be drawn (a
+  // picture file missing, a parameter that is not a number, a map too
+  // large, the page's maps past the picture budget) gives an empty text
+  // too, and a warning on the error stream: the page is built without it.
+  std::string operator()(const std::vector<std::string>& appletLines);
+
+ private:
+  std::string Draw(const std::vector<std::string>& appletLines);
+
+  RunContext& ctx_;
+  Layout layout_;
+  std::string reportName_;
+  std::int64_t pictureBytes_ = 0;  // what the page's maps so far take
+  std::optional<MapPictures> pictures_;
+  std::optional<LabelFont> font_;
+};
+
+}  // namespace qv

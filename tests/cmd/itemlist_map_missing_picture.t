@@ -1,0 +1,40 @@
+# Without the map pictures beside the tool the item-list page is built all
+# the same: the applet stays without a picture, a warning goes to standard
+# error, and the exit status is 0.
+--- args
+/t
+t_1.htm
+--- exefile picture/olvass.txt
+Ide kerülnek a térkép képei.
+--- exefile item.txt
+120 3 1 10 20 80 rozsdás tőr
+--- exefile spell.txt
+55 V 1 1 2 éjjellátás
+--- file t_1.htm
+<title>x
+</title>
+<P><center><h2>A TELEPORTÁLÁS PILLANATA ELŐTTI TÉRKÉPED</h2></center>
+<center><table><tr><td>
+<applet code="Terkep.class" width=271 height=267>
+<param name=koord value="1,1,10,8;">
+<param name=p1 value="0,0,5,0,1;">
+</applet>
+</td></tr></table></center>
+(10,8) Falu<br>
+--- stdout
+Indulas ideje: TIME
+Befejezes ideje: TIME
+--- stderr
+qvformat: the item-list page of 't_1.htm' shows a map without its picture: Picture error: cannot open picture/tenger.bmp in the program's directory: No such file or directory
+--- outfile tr1.htm
+<title>x
+</title>
+<P><center><h2>A TELEPORTÁLÁS PILLANATA ELŐTTI TÉRKÉPED</h2></center>
+<center><table><tr><td>
+<applet code="Terkep.class" width=271 height=267>
+<param name=koord value="1,1,10,8;">
+<param name=p1 value="0,0,5,0,1;">
+</applet>
+</td></tr></table></center>
+(10,8) Falu<br>
+--- exit 0

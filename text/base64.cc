@@ -1,0 +1,28 @@
+#include "text/base64.h"
+
+namespace qv {
+
+std::string Base64(std::span<const uint8_t> bytes) {
+  static constexpr char kDigits[] =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::string text;
+  text.reserve((bytes.size() + 2) / 3 * 4);
+  std::size_t i = 0;
+  for (; i + 3 <= bytes.size(); i += 3) {
+    const uint32_t group = uint32_t{bytes[i]} << 16 | uint32_t{bytes[i + 1]} << 8 | bytes[i + 2];
+    for (int shift = 18; shift >= 0; shift -= 6) text += kDigits[(group >> shift) & 0x3F];
+  }
+  // One or two bytes left: their digits, then "=" for each missing byte.
+  const std::size_t left = bytes.size() - i;
+  if (left > 0) {
+    uint32_t group = uint32_t{bytes[i]} << 16;
+    if (left == 2) group |= uint32_t{bytes[i + 1]} << 8;
+    text += kDigits[(group >> 18) & 0x3F];
+    text += kDigits[(group >> 12) & 0x3F];
+    text += left == 2 ? kDigits[(group >> 6) & 0x3F] : '=';
+    text += '=';
+  }
+  return text;
+}
+
+}  // namespace qv
