@@ -14,34 +14,23 @@ include(GNUInstallDirs)
 # directory, and this is a program's private directory.
 set(QV_INSTALL_DIR lib/qvformat)
 install(TARGETS qvformat DESTINATION ${QV_INSTALL_DIR})
-# Settings edited in place are never overwritten by a later install.
-install(CODE "
-  set(ini \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${QV_INSTALL_DIR}/qvformat.ini\")
-  if(NOT EXISTS \"\${ini}\")
-    file(INSTALL \"${PROJECT_SOURCE_DIR}/assets/qvformat.ini\"
-         DESTINATION \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${QV_INSTALL_DIR}\")
-  endif()
-")
-# Players may draw their own map pictures: an installed picture is never
-# replaced, only missing ones are added.
+# The settings, the sample lists (stand-ins for the game's real ones) and the
+# map pictures: each is installed only where there is none yet, so that files
+# edited in place are never overwritten by a later install. file(INSTALL)
+# puts DESTDIR in front of its destination itself; the check must add it.
+set(QV_KEPT_FILES qvformat.ini ${QV_DATA_FILES})
 foreach(picture IN LISTS QV_PICTURES)
-  install(CODE "
-    set(dir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${QV_INSTALL_DIR}/picture\")
-    if(NOT EXISTS \"\${dir}/${picture}\")
-      file(INSTALL \"${PROJECT_SOURCE_DIR}/assets/picture/${picture}\" DESTINATION \"\${dir}\")
-    endif()
-  ")
+  list(APPEND QV_KEPT_FILES picture/${picture})
 endforeach()
-# The samples stand in for the game's real lists, which a player puts beside
-# the executable: an installed list is never replaced.
-foreach(data IN LISTS QV_DATA_FILES)
-  install(CODE "
-    set(dir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${QV_INSTALL_DIR}\")
-    if(NOT EXISTS \"\${dir}/${data}\")
-      file(INSTALL \"${PROJECT_SOURCE_DIR}/assets/${data}\" DESTINATION \"\${dir}\")
+install(CODE "
+  foreach(file ${QV_KEPT_FILES})
+    set(target \"\${CMAKE_INSTALL_PREFIX}/${QV_INSTALL_DIR}/\${file}\")
+    if(NOT EXISTS \"\$ENV{DESTDIR}\${target}\")
+      get_filename_component(dir \"\${target}\" DIRECTORY)
+      file(INSTALL \"${PROJECT_SOURCE_DIR}/assets/\${file}\" DESTINATION \"\${dir}\")
     endif()
-  ")
-endforeach()
+  endforeach()
+")
 install(CODE "
   file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
   file(CREATE_LINK \"../${QV_INSTALL_DIR}/qvformat\"

@@ -93,4 +93,20 @@ printf '[FORMAT]\r\nKiemeles=sajat\r\n' >"$work/lista.ini"
 run -- /t "/ini=$work/lista.ini" 1234_57.htm
 has 1234r57.htm 'CLASS=sajat>0.90/11</SPAN>' "/ini= option"
 
+# A second install keeps the settings edited in place.
+printf '; edited\r\n' >>"$prefix/lib/qvformat/qvformat.ini"
+"$cmake" --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || fail "second install failed"
+tail -n 1 "$prefix/lib/qvformat/qvformat.ini" | grep -q '^; edited' || fail "the settings were overwritten"
+
+# DESTDIR stages the whole tree below it, once.
+stage=$work/stage
+DESTDIR=$stage "$cmake" --install "$build" --prefix /usr >"$work/install.log" 2>&1 ||
+  fail "install with DESTDIR failed"
+for f in usr/lib/qvformat/qvformat usr/lib/qvformat/qvformat.ini usr/lib/qvformat/item.txt \
+  usr/lib/qvformat/picture/tenger.bmp usr/share/man/man1/qvformat.1.gz; do
+  [ -f "$stage/$f" ] || fail "DESTDIR install lacks $f"
+done
+[ "$(readlink "$stage/usr/bin/qvformat")" = ../lib/qvformat/qvformat ] || fail "DESTDIR install lacks the link"
+[ ! -e "$stage$stage" ] || fail "DESTDIR install put files below DESTDIR twice"
+
 echo "installed into $prefix: layout, man page, document and page as expected"
