@@ -1,9 +1,8 @@
 #include "itemlist/data_files.h"
 
-#include <sys/stat.h>
-
 #include <cstdint>
 
+#include "site/user_dirs.h"
 #include "text/report_reader.h"
 
 namespace qv {
@@ -57,9 +56,7 @@ bool ParseSpellLine(std::string_view line, SpellRecord* spell) {
 
 std::string DataFilePath(const std::string& dir, const std::string& preferred,
                          const std::string& fallback) {
-  struct stat info;
-  if (::stat((dir + preferred).c_str(), &info) == 0) return dir + preferred;
-  return dir + fallback;
+  return FindDataFile(dir, {preferred, fallback});
 }
 
 ItemCatalog ReadItemFile(const std::string& path) {

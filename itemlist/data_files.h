@@ -1,5 +1,5 @@
-// The game's item and spell lists, read from text files beside the
-// executable. A line holds decimal numbers separated by blanks and then the
+// The game's item and spell lists, read from text files in the player's data
+// directory or beside the executable (DataFilePath). A line holds decimal numbers separated by blanks and then the
 // name: the rest of the line after the last number, with the blank in front.
 //
 //   item:  number, two unused integers, selling price, buying price,
@@ -58,7 +58,9 @@ class Catalog {
 using ItemCatalog = Catalog<ItemRecord>;
 using SpellCatalog = Catalog<SpellRecord>;
 
-// dir + preferred when that file exists, else dir + fallback.
+// The player's own data directory (site/user_dirs.h) + preferred or +
+// fallback, the first that exists; else dir + preferred when that exists,
+// else dir + fallback.
 std::string DataFilePath(const std::string& dir, const std::string& preferred,
                          const std::string& fallback);
 

@@ -22,8 +22,8 @@ struct PageSetup {
 };
 
 // Reads the settings file (PageSettingsPath of iniOption), the groups,
-// "item.txt" (else "items.txt") and "spell.txt" (else "spells.txt") from the
-// executable's directory. Throws qv::Error when a data file cannot be opened;
+// "item.txt" (else "items.txt") and "spell.txt" (else "spells.txt") as
+// DataFilePath finds them. Throws qv::Error when a data file cannot be opened;
 // a missing settings file gives the defaults.
 PageSetup LoadPageSetup(const RunContext& ctx, const std::string& iniOption);
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "platform/settings.h"
+#include "site/user_dirs.h"
 
 namespace qv {
 namespace {
@@ -14,7 +15,9 @@ std::string HostFromEnvironment() {
 
 }  // namespace
 
-std::string SettingsPath(const std::string& programDir) { return programDir + kSettingsFileName; }
+std::string SettingsPath(const std::string& programDir) {
+  return FindFile(UserConfigDir(), programDir, {kSettingsFileName});
+}
 
 std::string SiteDomain(const std::string& programDir) {
   return IniFile(SettingsPath(programDir)).ReadString("LETOLTES", "Szerver", kPlaceholderDomain);

@@ -6,7 +6,8 @@
 
 namespace qv {
 
-// The settings file beside the executable.
+// The settings file: the player's own (site/user_dirs.h) when there is one,
+// else the one beside the executable.
 inline constexpr char kSettingsFileName[] = "qvformat.ini";
 std::string SettingsPath(const std::string& programDir);
 

@@ -1,6 +1,7 @@
 #include "convert/maps/picture_set.h"
 
 #include "convert/maps/bmp_reader.h"
+#include "site/user_dirs.h"
 
 namespace qv {
 
@@ -14,7 +15,10 @@ namespace {
 
 MonoBitmap Load(const std::string& programDir, const char* file) {
   const std::string relative = std::string("picture/") + file;
-  return LoadBmp(programDir + relative, relative + " in the program's directory");
+  const std::string path = FindDataFile(programDir, {relative});
+  // A player's own picture is named by its whole path.
+  if (path != programDir + relative) return LoadBmp(path, path);
+  return LoadBmp(path, relative + " in the program's directory");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The sixteen pictures a map is drawn from, kept in picture/ beside the
-// program so that players can replace them.
+// program; a player's own in picture/ of the data directory replace them.
 #pragma once
 
 #include <string>
@@ -28,8 +28,9 @@ struct MapPictures {
 };
 
 // Loads the terrain tiles, the icon strip and the arrow strip, in that
-// order, from programDir + "picture/". A missing or unreadable picture
-// throws qv::Error.
+// order, from "picture/" in the player's data directory (site/user_dirs.h)
+// or else in programDir, each picture on its own. A missing or unreadable
+// picture throws qv::Error.
 MapPictures LoadMapPictures(const std::string& programDir);
 
 }  // namespace qv

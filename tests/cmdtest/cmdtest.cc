@@ -130,6 +130,11 @@ RunResult Run(const std::string& exe, const Case& c, const std::string& dir) {
     dup2(err, 2);
     std::vector<std::string> env = {"LC_ALL=C", "PATH=/usr/bin:/bin"};
     if (const char* home = std::getenv("HOME")) env.push_back(std::string("HOME=") + home);
+    // The tester's own qvformat.ini and data files stay out of the case: the
+    // per-user directories name a path that is never made.
+    const std::string noUserFiles = dir + ".no-user-files";
+    env.push_back("XDG_CONFIG_HOME=" + noUserFiles);
+    env.push_back("XDG_DATA_HOME=" + noUserFiles);
     env.insert(env.end(), c.env.begin(), c.env.end());
     std::vector<char*> argv{const_cast<char*>(exe.c_str())};
     for (const std::string& a : c.args) argv.push_back(const_cast<char*>(a.c_str()));

@@ -17,6 +17,8 @@ expected=$examples/expected/${report%.*}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# The tester's own qvformat.ini and data files stay out of the comparison.
+export XDG_CONFIG_HOME=$work/no-user-files XDG_DATA_HOME=$work/no-user-files
 mkdir "$work/run" "$work/got"
 cp "$examples/$report" "$work/run/"
 

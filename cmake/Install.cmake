@@ -1,0 +1,77 @@
+# Install rules and the Debian package.
+#
+#   cmake --install build --prefix /usr/local
+#   cpack --config build/CPackConfig.cmake     (qvformat_VERSION_ARCH.deb, prefix /usr)
+#
+# The tool finds its settings and data files beside the real path of the
+# executable (/proc/self/exe, links resolved), so the executable lives in a
+# directory of its own, lib/qvformat/, with qvformat.ini, item.txt, spell.txt
+# and picture/, and bin/ gets a link to it. A player's own files go to
+# ~/.config/qvformat/ and ~/.local/share/qvformat/ (site/user_dirs.h).
+include(GNUInstallDirs)
+
+# Not CMAKE_INSTALL_LIBDIR: under /usr that names the multiarch library
+# directory, and this is a program's private directory.
+set(QV_INSTALL_DIR lib/qvformat)
+install(TARGETS qvformat DESTINATION ${QV_INSTALL_DIR})
+# The settings, the sample lists (stand-ins for the game's real ones) and the
+# map pictures: each is installed only where there is none yet, so that files
+# edited in place are never overwritten by a later install. file(INSTALL)
+# puts DESTDIR in front of its destination itself; the check must add it.
+set(QV_KEPT_FILES qvformat.ini ${QV_DATA_FILES})
+foreach(picture IN LISTS QV_PICTURES)
+  list(APPEND QV_KEPT_FILES picture/${picture})
+endforeach()
+install(CODE "
+  foreach(file ${QV_KEPT_FILES})
+    set(target \"\${CMAKE_INSTALL_PREFIX}/${QV_INSTALL_DIR}/\${file}\")
+    if(NOT EXISTS \"\$ENV{DESTDIR}\${target}\")
+      get_filename_component(dir \"\${target}\" DIRECTORY)
+      file(INSTALL \"${PROJECT_SOURCE_DIR}/assets/\${file}\" DESTINATION \"\${dir}\")
+    endif()
+  endforeach()
+")
+install(CODE "
+  file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+  file(CREATE_LINK \"../${QV_INSTALL_DIR}/qvformat\"
+       \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/qvformat\" SYMBOLIC)
+")
+
+# The man page, compressed as Debian keeps them (gzip -n: the same bytes at
+# every build).
+set(QV_MAN_PAGE ${CMAKE_BINARY_DIR}/qvformat.1.gz)
+add_custom_command(
+  OUTPUT ${QV_MAN_PAGE}
+  COMMAND sh -c "gzip -9 -n -c \"$0\" >\"$1\"" ${PROJECT_SOURCE_DIR}/doc/qvformat.1 ${QV_MAN_PAGE}
+  DEPENDS ${PROJECT_SOURCE_DIR}/doc/qvformat.1
+  COMMENT "Compressing doc/qvformat.1"
+  VERBATIM)
+add_custom_target(qv_man_page ALL DEPENDS ${QV_MAN_PAGE})
+install(FILES ${QV_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_SOURCE_DIR}/doc/qvformat.bash-completion
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME qvformat)
+# The sample reports, to try the tool on (the man page's examples use them).
+file(GLOB QV_SAMPLE_REPORTS ${PROJECT_SOURCE_DIR}/examples/*.htm)
+install(FILES ${QV_SAMPLE_REPORTS} DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
+
+# The Debian package. Library dependencies come from dpkg-shlibdeps; the
+# font of the map labels is found through fontconfig at run time.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME qvformat)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_PACKAGE_CONTACT "qvformat developers <qvformat@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "turns play-by-mail game reports into RTF documents and item-list pages")
+set(CPACK_PACKAGE_DESCRIPTION
+    "qvformat rewrites the HTML turn reports (Windows-1250) of a Hungarian play-by-mail
+fantasy game into printable RTF documents with maps, builds annotated HTML item-list
+pages from them and downloads turns from the game's web site over HTTPS.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# The download needs the system's trusted authorities; xdg-open opens the page.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "ca-certificates, xdg-utils")
+set(CPACK_STRIP_FILES ON)
+include(CPack)

@@ -1,0 +1,149 @@
+#include "site/user_dirs.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <optional>
+
+#include "convert/maps/picture_set.h"
+#include "itemlist/data_files.h"
+#include "itemlist/page_settings.h"
+#include "platform/error.h"
+#include "site/site.h"
+#include "tests/maps_support.h"
+#include "tests/test_support.h"
+
+namespace qv {
+namespace {
+
+// Sets (or, given nullptr, unsets) an environment variable for the scope.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    if (value != nullptr)
+      setenv(name, value, 1);
+    else
+      unsetenv(name);
+  }
+  ~ScopedEnv() {
+    if (old_)
+      setenv(name_, old_->c_str(), 1);
+    else
+      unsetenv(name_);
+  }
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+TEST(UserDirs, XdgValueWinsThenHomeDefaultThenNone) {
+  EXPECT_EQ(UserDir("/x/conf", "/home/anna", ".config"), "/x/conf/qvformat/");
+  // Unset, empty or relative: the default under HOME.
+  EXPECT_EQ(UserDir(nullptr, "/home/anna", ".config"), "/home/anna/.config/qvformat/");
+  EXPECT_EQ(UserDir("", "/home/anna", ".local/share"), "/home/anna/.local/share/qvformat/");
+  EXPECT_EQ(UserDir("conf", "/home/anna", ".config"), "/home/anna/.config/qvformat/");
+  // No usable HOME either: no per-user directory.
+  EXPECT_EQ(UserDir(nullptr, nullptr, ".config"), "");
+  EXPECT_EQ(UserDir("conf", "anna", ".config"), "");
+  EXPECT_EQ(UserDir("", "", ".config"), "");
+
+  ScopedEnv home("HOME", "/home/anna");
+  ScopedEnv config("XDG_CONFIG_HOME", "relative/conf");
+  ScopedEnv data("XDG_DATA_HOME", "/d");
+  EXPECT_EQ(UserConfigDir(), "/home/anna/.config/qvformat/");
+  EXPECT_EQ(UserDataDir(), "/d/qvformat/");
+}
+
+// A program directory and a home with the per-user directories in it.
+class UserFiles : public ::testing::Test {
+ protected:
+  UserFiles()
+      : exe(program.path() + "/"),
+        config(home.path() + "/.config/qvformat/"),
+        data(home.path() + "/.local/share/qvformat/"),
+        homeEnv("HOME", home.path().c_str()),
+        configEnv("XDG_CONFIG_HOME", nullptr),
+        dataEnv("XDG_DATA_HOME", nullptr) {
+    for (const char* d : {"/.config", "/.config/qvformat", "/.local", "/.local/share",
+                          "/.local/share/qvformat", "/.local/share/qvformat/picture"})
+      mkdir((home.path() + d).c_str(), 0755);
+  }
+  test::TempDir program, home;
+  const std::string exe, config, data;
+  ScopedEnv homeEnv, configEnv, dataEnv;
+};
+
+TEST_F(UserFiles, SettingsOfThePlayerWinOverThoseBesideTheExecutable) {
+  EXPECT_EQ(SettingsPath(exe), exe + "qvformat.ini");
+  program.Write("qvformat.ini", "[LETOLTES]\r\nSzerver=program.example\r\n");
+  EXPECT_EQ(SettingsPath(exe), exe + "qvformat.ini");
+  EXPECT_EQ(SiteDomain(exe), "program.example");
+
+  home.Write(".config/qvformat/qvformat.ini", "[LETOLTES]\r\nSzerver=anna.example\r\n");
+  EXPECT_EQ(SettingsPath(exe), config + "qvformat.ini");
+  EXPECT_EQ(SiteDomain(exe), "anna.example");
+  EXPECT_EQ(PageSettingsPath("", exe), config + "qvformat.ini");
+  // "/ini=" still names the file, relative names beside the executable.
+  EXPECT_EQ(PageSettingsPath("/etc/x.ini", exe), "/etc/x.ini");
+  EXPECT_EQ(PageSettingsPath("x.ini", exe), exe + "x.ini");
+
+  // XDG_CONFIG_HOME moves the directory; a relative one is passed over.
+  test::TempDir other;
+  mkdir((other.path() + "/qvformat").c_str(), 0755);
+  other.Write("qvformat/qvformat.ini", "[LETOLTES]\r\nSzerver=other.example\r\n");
+  {
+    ScopedEnv moved("XDG_CONFIG_HOME", other.path().c_str());
+    EXPECT_EQ(SettingsPath(exe), other.path() + "/qvformat/qvformat.ini");
+  }
+  {
+    ScopedEnv relative("XDG_CONFIG_HOME", "qvformat-relative");
+    EXPECT_EQ(SettingsPath(exe), config + "qvformat.ini");
+  }
+  // Without HOME only the executable's directory is left.
+  ScopedEnv noHome("HOME", nullptr);
+  EXPECT_EQ(SettingsPath(exe), exe + "qvformat.ini");
+}
+
+TEST_F(UserFiles, DataListsAreLookedForInThePlayersDirectoryFirst) {
+  // Nothing anywhere: the fallback beside the executable, which the error names.
+  EXPECT_EQ(DataFilePath(exe, "item.txt", "items.txt"), exe + "items.txt");
+  program.Write("item.txt", "");
+  program.Write("spells.txt", "");
+  EXPECT_EQ(DataFilePath(exe, "item.txt", "items.txt"), exe + "item.txt");
+  // The player's file wins under either name.
+  home.Write(".local/share/qvformat/items.txt", "");
+  EXPECT_EQ(DataFilePath(exe, "item.txt", "items.txt"), data + "items.txt");
+  home.Write(".local/share/qvformat/item.txt", "");
+  EXPECT_EQ(DataFilePath(exe, "item.txt", "items.txt"), data + "item.txt");
+  EXPECT_EQ(DataFilePath(exe, "spell.txt", "spells.txt"), exe + "spells.txt");
+  // A settings file in the data directory is not looked at.
+  home.Write(".local/share/qvformat/qvformat.ini", "");
+  EXPECT_EQ(SettingsPath(exe), exe + "qvformat.ini");
+}
+
+TEST_F(UserFiles, EachPictureOfThePlayerReplacesOnlyItself) {
+  test::WriteTestPictures(program);
+  home.Write(".local/share/qvformat/picture/tenger.bmp",
+             test::AsString(test::MonoBmp(8, 4, [](int, int) { return true; })));
+  const MapPictures pictures = LoadMapPictures(exe);
+  EXPECT_EQ(pictures.terrain[0].width(), 8);
+  EXPECT_EQ(pictures.terrain[0].height(), 4);
+  EXPECT_EQ(pictures.terrain[1].width(), 200);
+
+  // A broken picture of the player's is named by its whole path.
+  home.Write(".local/share/qvformat/picture/ikonok.bmp", "");
+  try {
+    LoadMapPictures(exe);
+    FAIL();
+  } catch (const Error& e) {
+    EXPECT_NE(e.text().find(data + "picture/ikonok.bmp"), std::string::npos) << e.text();
+  }
+}
+
+}  // namespace
+}  // namespace qv
