@@ -9,11 +9,13 @@
 
 namespace qv {
 
+// The picture keeps its pixel size, but shrinks to the window's width when
+// the window is narrower (a map of a few tiles is already 1,000 pixels wide).
 std::string MapImageLine(const MonoBitmap& map) {
   return "<center><img src=\"data:image/bmp;base64," + Base64(PictureBmpFile(map)) +
          "\" width=\"" + std::to_string(map.width()) + "\" height=\"" +
          std::to_string(map.height()) + "\" alt=\"" + std::string("Térkép"_cp) +
-         "\"></center>";
+         "\" style=\"max-width: 100%; height: auto\"></center>";
 }
 
 PageMapPictures::PageMapPictures(RunContext& ctx, Layout layout, std::string reportName)
