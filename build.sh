@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # bash build.sh demo      install what is missing, build, run the tool on the sample reports
-# bash build.sh test      install what is missing, build, run every test; then the same suite
+# bash build.sh test      install what is missing, build, run every test; install the .deb,
+#                         use it as a player and remove it (scripts/check-deb.sh); then the same suite
 #                         under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/)
 #                         and every fuzz target for a bounded time (build-fuzz/)
 # bash build.sh build     install what is missing and build
@@ -25,6 +26,12 @@ case "${1:-build}" in
   test)
     normal_build
     ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+    # Installing a package needs root; elsewhere the install test (install.prefix) stands in.
+    if [ "$(id -u)" -eq 0 ]; then
+      bash scripts/check-deb.sh "$build"
+    else
+      echo "scripts/check-deb.sh skipped: not root"
+    fi
     bash scripts/sanitized-tests.sh
     bash scripts/fuzz.sh
     ;;

@@ -10,6 +10,8 @@ packages=(
   libssl-dev openssl ca-certificates
   # The reader checks: LibreOffice and poppler for the documents, libwmf with
   # the URW fonts for the pictures, Chromium for the item-list pages.
+  # The package check: cpack's library dependencies and the man page.
+  dpkg-dev man-db
   libreoffice-writer poppler-utils libwmf-bin fonts-urw-base35 chromium python3
   # The fuzz targets: clang with libFuzzer and the sanitizers' runtimes
   # (clang 14 crashes on our "..."_cp literals), and llvm-symbolizer for
