@@ -72,6 +72,21 @@ void MetafileBuilder::SetStretchBltMode(int mode) {
 
 void MetafileBuilder::StretchDib(const MonoBitmap& bitmap, const std::array<Rgb, 2>& palette,
                                  const DibFields& fields, uint32_t rasterOp) {
+  StretchDibHead(bitmap, palette, fields, rasterOp);
+  const std::span<const uint8_t> rows = bitmap.DibRows();
+  bytes_.insert(bytes_.end(), rows.begin(), rows.end());
+}
+
+void MetafileBuilder::StretchDibWithoutRows(const MonoBitmap& bitmap,
+                                            const std::array<Rgb, 2>& palette,
+                                            const DibFields& fields, uint32_t rasterOp) {
+  StretchDibHead(bitmap, palette, fields, rasterOp);
+  rowsPlace_ = bytes_.size();
+  leftOutBytes_ = bitmap.DibRows().size();
+}
+
+void MetafileBuilder::StretchDibHead(const MonoBitmap& bitmap, const std::array<Rgb, 2>& palette,
+                                     const DibFields& fields, uint32_t rasterOp) {
   const std::span<const uint8_t> rows = bitmap.DibRows();
   const uint32_t dibBytes = kInfoHeaderBytes + kPaletteBytes + static_cast<uint32_t>(rows.size());
   // Rows are padded to 4 bytes, so the bitmap always fills whole words.
@@ -102,14 +117,13 @@ void MetafileBuilder::StretchDib(const MonoBitmap& bitmap, const std::array<Rgb,
     bytes_.push_back(c.red);
     bytes_.push_back(0);
   }
-  bytes_.insert(bytes_.end(), rows.begin(), rows.end());
 }
 
 std::vector<uint8_t> MetafileBuilder::Finish() {
   Record(wmf::kEof, {});
   std::vector<uint8_t> body = std::move(bytes_);
   bytes_.clear();
-  const uint32_t totalWords = static_cast<uint32_t>(body.size() / 2);
+  const uint32_t totalWords = static_cast<uint32_t>((body.size() + leftOutBytes_) / 2);
   // Header: type 1 (memory), header size, version 3.0, total size, number of
   // objects, largest record, number of parameters (unused, 0).
   Word(1);

@@ -1,5 +1,5 @@
 // One-bit pictures as the document embeds them: a 16-bit Windows metafile
-// holding one StretchDIB record, written as lower-case hexadecimal lines.
+// holding one StretchDIB record, written as hexadecimal digits.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +16,20 @@ namespace qv {
 // 3, one StretchDIB record of the whole picture, end record. Maps and item
 // banners take this form.
 std::vector<uint8_t> PictureMetafile(const MonoBitmap& bitmap);
+
+// PictureMetafile's bytes before and after the picture's rows, which stay
+// in the bitmap: the metafile is head + bitmap.DibRows() + tail.
+struct MetafileAroundRows {
+  std::vector<uint8_t> head;
+  std::vector<uint8_t> tail;
+};
+MetafileAroundRows PictureMetafileAroundRows(const MonoBitmap& bitmap);
+
+enum class HexCase { kUpper, kLower };
+
+// Writes each byte as two hexadecimal digits from `out` on and returns
+// the end of what it wrote.
+char* PutHex(std::span<const uint8_t> bytes, char* out, HexCase letters);
 
 // Bytes as lower-case hexadecimal digits, 100 to a line (50 bytes); the lines
 // are joined by CR LF and the last one has no line end.
