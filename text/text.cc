@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstring>
 #include <utility>
 
 #include "text/cp1250.h"
@@ -75,6 +76,23 @@ std::string PadZeros(std::string text, int width) { return PadFront(std::move(te
 
 namespace {
 
+// Where the last occurrence of a non-empty pattern in the text starts, or
+// npos. std::string::rfind compares the pattern at every position; this
+// visits only the places where the pattern's first character stands.
+std::size_t LastOccurrence(std::string_view text, std::string_view pattern) {
+  if (pattern.size() > text.size()) return std::string_view::npos;
+  const char* data = text.data();
+  // Every start before `limit` is still to be tried.
+  for (std::size_t limit = text.size() - pattern.size() + 1; limit > 0;) {
+    const void* hit = ::memrchr(data, pattern[0], limit);
+    if (hit == nullptr) break;
+    const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(hit) - data);
+    if (std::memcmp(data + at + 1, pattern.data() + 1, pattern.size() - 1) == 0) return at;
+    limit = at;
+  }
+  return std::string_view::npos;
+}
+
 // The text split at a gap: `left_` holds the characters before the gap in
 // order, `right_` the characters after it in reverse, so that both sides of
 // the gap grow and shrink at the back of a string.
@@ -89,7 +107,7 @@ class GapText {
   // Moves the gap forward to the next start of the pattern, whose reverse
   // is given; when none is left, to the end, and false.
   bool ForwardTo(std::string_view reversedPattern) {
-    const std::size_t at = right_.rfind(reversedPattern);
+    const std::size_t at = LastOccurrence(right_, reversedPattern);
     const std::size_t n =
         at == std::string::npos ? right_.size() : right_.size() - at - reversedPattern.size();
     left_.append(right_.rbegin(), right_.rbegin() + static_cast<std::ptrdiff_t>(n));
