@@ -8,6 +8,7 @@
 #include "rtfkit/markup_scans.h"
 #include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
+#include "text/search.h"
 #include "text/text.h"
 
 // Every rewrite below is a literal text edit; later edits see the results of
@@ -79,7 +80,7 @@ void DropTrailingBoldEnd(const ParagraphContext& ctx, std::string& text) {
 // development points used.
 void DropBoldEndAfterUsedPoints(std::string& text) {
   if (!Contains(text, "Ebben a körben"_cp)) return;
-  const std::size_t last = text.rfind("pontot használtál fel, van még"_cp);
+  const std::size_t last = FindLast(text, "pontot használtál fel, van még"_cp);
   if (last == std::string::npos) return;
   const int first = static_cast<int>(last) + 1;
   constexpr std::string_view kStray = ".]</SPAN> </B>";
@@ -135,7 +136,7 @@ void NarrativeRtfUj(std::string& text) {
     std::string out;
     out.reserve(text.size());
     std::size_t from = 0;
-    for (std::size_t at; (at = lowered.find("<p>", from)) != std::string::npos;) {
+    for (std::size_t at; (at = FindFrom(lowered, "<p>", from)) != std::string::npos;) {
       out.append(text, from, at - from);
       from = at + 3;
       if (from >= text.size() || text[from] != '<') out += "<br><br>\r\n";

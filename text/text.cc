@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <cstring>
 #include <utility>
 
 #include "text/cp1250.h"
+#include "text/search.h"
 
 namespace qv {
 
@@ -16,7 +16,7 @@ namespace {}  // namespace
 
 int Find(std::string_view pattern, std::string_view text) {
   if (pattern.empty()) return 0;
-  const std::size_t at = text.find(pattern);
+  const std::size_t at = FindFrom(text, pattern);
   return at == std::string_view::npos ? 0 : static_cast<int>(at) + 1;
 }
 
@@ -76,23 +76,6 @@ std::string PadZeros(std::string text, int width) { return PadFront(std::move(te
 
 namespace {
 
-// Where the last occurrence of a non-empty pattern in the text starts, or
-// npos. std::string::rfind compares the pattern at every position; this
-// visits only the places where the pattern's first character stands.
-std::size_t LastOccurrence(std::string_view text, std::string_view pattern) {
-  if (pattern.size() > text.size()) return std::string_view::npos;
-  const char* data = text.data();
-  // Every start before `limit` is still to be tried.
-  for (std::size_t limit = text.size() - pattern.size() + 1; limit > 0;) {
-    const void* hit = ::memrchr(data, pattern[0], limit);
-    if (hit == nullptr) break;
-    const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(hit) - data);
-    if (std::memcmp(data + at + 1, pattern.data() + 1, pattern.size() - 1) == 0) return at;
-    limit = at;
-  }
-  return std::string_view::npos;
-}
-
 // The text split at a gap: `left_` holds the characters before the gap in
 // order, `right_` the characters after it in reverse, so that both sides of
 // the gap grow and shrink at the back of a string.
@@ -107,7 +90,7 @@ class GapText {
   // Moves the gap forward to the next start of the pattern, whose reverse
   // is given; when none is left, to the end, and false.
   bool ForwardTo(std::string_view reversedPattern) {
-    const std::size_t at = LastOccurrence(right_, reversedPattern);
+    const std::size_t at = FindLast(right_, reversedPattern);
     const std::size_t n =
         at == std::string::npos ? right_.size() : right_.size() - at - reversedPattern.size();
     left_.append(right_.rbegin(), right_.rbegin() + static_cast<std::ptrdiff_t>(n));
@@ -143,7 +126,7 @@ class GapText {
 // from position 1 would, and the whole run stays linear.
 std::string ReplaceAll(std::string_view pattern, std::string_view replacement, std::string text) {
   if (pattern.empty() || pattern == replacement) return text;
-  if (text.find(pattern) == std::string::npos) return text;
+  if (FindFrom(text, pattern) == std::string::npos) return text;
 
   GapText gap(text);
   const std::size_t stepBack = pattern.size() - 1;
@@ -166,7 +149,7 @@ int PosFrom(std::string_view pattern, std::string_view text, int start) {
   if (start > Length(text)) return 0;
   if (start < 1) start = 1;
   if (pattern.empty()) return 0;
-  const std::size_t at = text.find(pattern, static_cast<std::size_t>(start - 1));
+  const std::size_t at = FindFrom(text, pattern, static_cast<std::size_t>(start - 1));
   return at == std::string_view::npos ? 0 : static_cast<int>(at) + 1;
 }
 
@@ -237,6 +220,8 @@ std::string RemoveTags(std::string text) {
 
 std::string StripTags(std::string text) {
   std::string out = RemoveTags(std::move(text));
+  // Each entity starts with "&" and no replacement brings one in.
+  if (out.find('&') == std::string::npos) return out;
   out = ReplaceAll("&nbsp;", " ", std::move(out));
   out = ReplaceAll("&gt;", ">", std::move(out));
   out = ReplaceAll("&gt", ">", std::move(out));
