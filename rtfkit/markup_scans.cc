@@ -9,16 +9,18 @@
 namespace qv {
 
 std::string ReplaceOnePass(std::string_view pattern, std::string_view replacement,
-                           const std::string& text, bool anyCase) {
+                           std::string text, bool anyCase) {
   const std::string lowered = anyCase ? HungarianLowerCase(text) : std::string();
   const std::string& searched = anyCase ? lowered : text;
+  std::size_t at = FindFrom(searched, pattern);
+  if (at == std::string::npos) return text;  // nothing to copy
   std::string out;
   out.reserve(text.size());
   std::size_t from = 0;
-  for (std::size_t at; (at = FindFrom(searched, pattern, from)) != std::string::npos;
-       from = at + pattern.size()) {
+  for (; at != std::string::npos; at = FindFrom(searched, pattern, from)) {
     out.append(text, from, at - from);
     out += replacement;
+    from = at + pattern.size();
   }
   out.append(text, from, std::string::npos);
   return out;

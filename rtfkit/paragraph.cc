@@ -94,21 +94,23 @@ void NarrativeRtf(std::string& text) {
   // A literal "{" after a blank or a tag and a literal "}" before a blank or
   // a tag enclose an italic group; braces without a partner stay literal
   // braces only.
-  text = ReplaceOnePass(R"(; \{Lőfegyver fejlődés:)"_cp, R"(;\} \{Lőfegyver fejlődés:)"_cp, text);
-  text = ReplaceOnePass(R"( \{)", R"( {\i \{)", text);
-  text = ReplaceOnePass(R"(\}<)", R"(\} <)", text);
-  text = ReplaceOnePass(R"(>\{)", R"(> {\i \{)", text);
-  text = ReplaceOnePass(R"(\} )", R"(\}} )", text);
+  text = ReplaceOnePass(R"(; \{Lőfegyver fejlődés:)"_cp, R"(;\} \{Lőfegyver fejlődés:)"_cp,
+                        std::move(text));
+  text = ReplaceOnePass(R"( \{)", R"( {\i \{)", std::move(text));
+  text = ReplaceOnePass(R"(\}<)", R"(\} <)", std::move(text));
+  text = ReplaceOnePass(R"(>\{)", R"(> {\i \{)", std::move(text));
+  text = ReplaceOnePass(R"(\} )", R"(\}} )", std::move(text));
   text = PairLiteralBraceGroups(text);
 
   text = ReplaceAll("<BR> <P>", "", std::move(text));
   // The replacements hold no "<", so one pass sees every mark.
-  text = ReplaceOnePass("<br>", "\r\n\\par ", text, true);
-  text = ReplaceOnePass("<p class=csata>", "\r\n\\par ", text, true);
+  text = ReplaceOnePass("<br>", "\r\n\\par ", std::move(text), true);
+  text = ReplaceOnePass("<p class=csata>", "\r\n\\par ", std::move(text), true);
 
   // A break after the leading blank of each " (Továbbmész...)": it parts the
   // blank from the "(", so every phrase is taken once.
-  text = ReplaceOnePass(" (Továbbmész...)"_cp, " \r\n\\par\\par\r\n(Továbbmész...)"_cp, text);
+  text = ReplaceOnePass(" (Továbbmész...)"_cp, " \r\n\\par\\par\r\n(Továbbmész...)"_cp,
+                        std::move(text));
 
   TrimInsideParentheses(text);
   // The "<br>" lands after the "<br>" conversion above, so it gives no line
