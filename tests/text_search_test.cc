@@ -7,12 +7,28 @@
 namespace qv {
 namespace {
 
-// The searches give std::string's answers: first and last characters that
-// repeat, a pattern at either end, overlapping occurrences, a pattern longer
-// than the rest of the text, starts past the end.
+std::string Repeated(const std::string& piece, int times) {
+  std::string text;
+  for (int i = 0; i < times; ++i) text += piece;
+  return text;
+}
+
+// The searches give std::string's answers, on short texts and on texts long
+// enough for the search by the rarest character: first and last characters
+// that repeat, a pattern at either end, overlapping occurrences, a pattern
+// longer than the rest of the text, starts past the end.
 TEST(TextSearch, FindsWhatStdStringFinds) {
-  const std::string texts[] = {"",           "a",        "aaaa",          "abab abab",
-                               " \\{ \\} {", "<b>x</b> ", "xx<b><b>yy</b>", "( a ( ( b )"};
+  const std::string texts[] = {"",
+                               "a",
+                               "aaaa",
+                               "abab abab",
+                               " \\{ \\} {",
+                               "<b>x</b> ",
+                               "xx<b><b>yy</b>",
+                               "( a ( ( b )",
+                               Repeated("<b>x</b> ", 40) + "( a ( ( b ) \\{",
+                               "abab abab!" + Repeated("a", 300) + "ab",
+                               Repeated("( ", 200) + "yy</b> )"};
   const std::string patterns[] = {"a", "aa", "ab", "aba", "b a", " \\{", "<b>",
                                   "</b>", "( ", " )", "yy</b>", "x", "abab abab!"};
   for (const std::string& text : texts)
