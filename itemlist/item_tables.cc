@@ -108,8 +108,9 @@ void CountLine(Walk& w, std::string& line) {
 
 void WalkItemTable(PageRun& run, WalkMode mode, bool bank) {
   Walk w{run, mode == WalkMode::kAnnotate, bank};
+  std::string line;  // its storage serves every line
   while (!run.Eof() && !run.CurrentHolds("</table>")) {
-    std::string line = run.ReadLine();
+    line = run.ReadLine();
     if (Contains(line, "CLASS=tdb") && Contains(line, ">")) {
       CountLine(w, line);
     } else if (Contains(line, "[benn")) {

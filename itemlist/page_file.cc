@@ -15,6 +15,11 @@ void PageFile::Seek(std::int64_t offset) {
 }
 
 void PageFile::Write(std::string_view text) {
+  if (pos_ == text_.size()) {  // the usual case: writing at the end
+    text_.append(text);
+    pos_ += text.size();
+    return;
+  }
   const std::size_t over = std::min(text.size(), text_.size() - pos_);
   text_.replace(pos_, over, text.substr(0, over));
   text_.append(text.substr(over));

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "text/cp1250.h"
+#include "text/search.h"
 
 // Each pass copies the text into a new one and adds its groups on the way,
 // which gives the text that inserting them one by one would give.
@@ -61,7 +62,7 @@ std::string GroupAtPhrase(const std::string& text, std::string_view opening,
   std::string out;
   out.reserve(text.size());
   std::size_t from = 0;
-  for (std::size_t at; (at = text.find(phrase, from)) != std::string::npos;) {
+  for (std::size_t at; (at = FindFrom(text, phrase, from)) != std::string::npos;) {
     out.append(text, from, at - from);
     out += opening;
     from = CopyGroup(text, at, ')', out);
@@ -81,8 +82,8 @@ std::string GroupCombatPhrase(const std::string& text, std::string_view opening,
   std::string out;
   out.reserve(text.size());
   std::size_t copied = 0;  // text[0, copied) is in out
-  for (std::size_t at = text.find(phrase); at != std::string::npos;
-       at = text.find(phrase, at + 1)) {
+  for (std::size_t at = FindFrom(text, phrase); at != std::string::npos;
+       at = FindFrom(text, phrase, at + 1)) {
     if (at == 0) continue;
     std::size_t blank = at;
     while (blank > copied && text[blank - 1] != ' ') --blank;

@@ -3,21 +3,24 @@
 #include <cstddef>
 #include <vector>
 
+#include "text/search.h"
 #include "text/text.h"
 
 namespace qv {
 
 std::string ReplaceOnePass(std::string_view pattern, std::string_view replacement,
-                           const std::string& text, bool anyCase) {
+                           std::string text, bool anyCase) {
   const std::string lowered = anyCase ? HungarianLowerCase(text) : std::string();
   const std::string& searched = anyCase ? lowered : text;
+  std::size_t at = FindFrom(searched, pattern);
+  if (at == std::string::npos) return text;  // nothing to copy
   std::string out;
   out.reserve(text.size());
   std::size_t from = 0;
-  for (std::size_t at; (at = searched.find(pattern, from)) != std::string::npos;
-       from = at + pattern.size()) {
+  for (; at != std::string::npos; at = FindFrom(searched, pattern, from)) {
     out.append(text, from, at - from);
     out += replacement;
+    from = at + pattern.size();
   }
   out.append(text, from, std::string::npos);
   return out;
@@ -34,14 +37,14 @@ std::string PairTags(const std::string& text, std::string_view open, std::string
   const std::string lowered = HungarianLowerCase(text);
   std::vector<std::size_t> opens;
   std::vector<std::size_t> closes;
-  std::size_t next = lowered.find(close);
-  for (std::size_t at = lowered.find(open); at != std::string::npos && next != std::string::npos;
-       at = lowered.find(open, at + 1)) {
-    while (next != std::string::npos && next < at) next = lowered.find(close, next + 1);
+  std::size_t next = FindFrom(lowered, close);
+  for (std::size_t at = FindFrom(lowered, open); at != std::string::npos && next != std::string::npos;
+       at = FindFrom(lowered, open, at + 1)) {
+    while (next != std::string::npos && next < at) next = FindFrom(lowered, close, next + 1);
     if (next == std::string::npos) break;  // no later open tag has a partner either
     opens.push_back(at);
     closes.push_back(next);
-    next = lowered.find(close, next + 1);
+    next = FindFrom(lowered, close, next + 1);
   }
   if (opens.empty()) return text;
 
@@ -72,7 +75,7 @@ std::string PairTags(const std::string& text, std::string_view open, std::string
 std::string MoveBlankBeforeBold(const std::string& text) {
   constexpr std::string_view kOpening = R"({\b )";
   constexpr std::string_view kStart = R"({\b)";
-  if (text.find(kStart) == std::string::npos) return text;
+  if (FindFrom(text, kStart) == std::string::npos) return text;
 
   std::string chars;
   chars.reserve(text.size());

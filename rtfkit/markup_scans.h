@@ -14,7 +14,7 @@ namespace qv {
 // pattern. With anyCase the occurrences are found in a HungarianLowerCase
 // copy (pattern given in lower case) and replaced in the text itself.
 std::string ReplaceOnePass(std::string_view pattern, std::string_view replacement,
-                           const std::string& text, bool anyCase = false);
+                           std::string text, bool anyCase = false);
 
 // Turns each open tag (found in any case, left to right) into group and the
 // first close tag after it that no earlier open tag took into "}". An open

@@ -71,6 +71,21 @@ void MetafileBuilder::SetStretchBltMode(int mode) {
 
 void MetafileBuilder::StretchDib(const MonoBitmap& bitmap, const std::array<Rgb, 2>& palette,
                                  const DibFields& fields, uint32_t rasterOp) {
+  StretchDibHead(bitmap, palette, fields, rasterOp);
+  const std::span<const uint8_t> rows = bitmap.DibRows();
+  bytes_.insert(bytes_.end(), rows.begin(), rows.end());
+}
+
+void MetafileBuilder::StretchDibWithoutRows(const MonoBitmap& bitmap,
+                                            const std::array<Rgb, 2>& palette,
+                                            const DibFields& fields, uint32_t rasterOp) {
+  StretchDibHead(bitmap, palette, fields, rasterOp);
+  rowsPlace_ = bytes_.size();
+  leftOutBytes_ = bitmap.DibRows().size();
+}
+
+void MetafileBuilder::StretchDibHead(const MonoBitmap& bitmap, const std::array<Rgb, 2>& palette,
+                                     const DibFields& fields, uint32_t rasterOp) {
   const uint32_t dibBytes = DibSize(bitmap);
   // Rows are padded to 4 bytes, so the bitmap always fills whole words.
   BeginRecord(kRecordHeadWords + kStretchDibParamWords + dibBytes / 2, wmf::kStretchDib);
@@ -80,15 +95,15 @@ void MetafileBuilder::StretchDib(const MonoBitmap& bitmap, const std::array<Rgb,
   Word(wmf::kDibRgbColors);
   for (uint16_t p : {h, w, uint16_t{0}, uint16_t{0}}) Word(p);  // source
   for (uint16_t p : {h, w, uint16_t{0}, uint16_t{0}}) Word(p);  // destination
-  AppendDib(bytes_, bitmap, palette, fields);
+  AppendDibHeader(bytes_, bitmap, palette, fields);
 }
 
 uint32_t DibSize(const MonoBitmap& bitmap) {
   return kDibHeaderBytes + static_cast<uint32_t>(bitmap.DibRows().size());
 }
 
-void AppendDib(std::vector<uint8_t>& out, const MonoBitmap& bitmap,
-               const std::array<Rgb, 2>& palette, const DibFields& fields) {
+void AppendDibHeader(std::vector<uint8_t>& out, const MonoBitmap& bitmap,
+                     const std::array<Rgb, 2>& palette, const DibFields& fields) {
   const std::span<const uint8_t> rows = bitmap.DibRows();
   auto dword = [&out](uint32_t d) {
     for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<uint8_t>(d >> shift));
@@ -97,7 +112,6 @@ void AppendDib(std::vector<uint8_t>& out, const MonoBitmap& bitmap,
     out.push_back(static_cast<uint8_t>(w & 0xFF));
     out.push_back(static_cast<uint8_t>(w >> 8));
   };
-  out.reserve(out.size() + DibSize(bitmap));
   // BITMAPINFOHEADER; a positive height means bottom-up rows.
   dword(kInfoHeaderBytes);
   dword(static_cast<uint32_t>(bitmap.width()));
@@ -117,6 +131,13 @@ void AppendDib(std::vector<uint8_t>& out, const MonoBitmap& bitmap,
     out.push_back(c.red);
     out.push_back(0);
   }
+}
+
+void AppendDib(std::vector<uint8_t>& out, const MonoBitmap& bitmap,
+               const std::array<Rgb, 2>& palette, const DibFields& fields) {
+  out.reserve(out.size() + DibSize(bitmap));
+  AppendDibHeader(out, bitmap, palette, fields);
+  const std::span<const uint8_t> rows = bitmap.DibRows();
   out.insert(out.end(), rows.begin(), rows.end());
 }
 
@@ -124,7 +145,7 @@ std::vector<uint8_t> MetafileBuilder::Finish() {
   Record(wmf::kEof, {});
   std::vector<uint8_t> body = std::move(bytes_);
   bytes_.clear();
-  const uint32_t totalWords = static_cast<uint32_t>(body.size() / 2);
+  const uint32_t totalWords = static_cast<uint32_t>((body.size() + leftOutBytes_) / 2);
   // Header: type 1 (memory), header size, version 3.0, total size, number of
   // objects, largest record, number of parameters (unused, 0).
   Word(1);

@@ -39,6 +39,11 @@ inline constexpr uint32_t kDibHeaderBytes = 40 + 2 * 4;
 // The bytes of a one-bit DIB: kDibHeaderBytes plus the bitmap's rows.
 uint32_t DibSize(const MonoBitmap& bitmap);
 
+// Appends the DIB's information header and two-entry palette (index 0
+// first), without the rows.
+void AppendDibHeader(std::vector<uint8_t>& out, const MonoBitmap& bitmap,
+                     const std::array<Rgb, 2>& palette, const DibFields& fields);
+
 // Appends the packed DIB of the bitmap: information header, the two-entry
 // palette (index 0 first) and the rows bottom-up, as the StretchDIB record
 // and a BMP file both carry it.
@@ -79,6 +84,14 @@ class MetafileBuilder {
   void StretchDib(const MonoBitmap& bitmap, const std::array<Rgb, 2>& palette,
                   const DibFields& fields, uint32_t rasterOp = wmf::kSrcCopy);
 
+  // StretchDib with the bitmap's rows left out of the bytes, so that a large
+  // picture is not copied: the rows count in the record's and the
+  // metafile's sizes and belong at rowsPlace() of the finished bytes. At
+  // most one such record, the last but the end record.
+  void StretchDibWithoutRows(const MonoBitmap& bitmap, const std::array<Rgb, 2>& palette,
+                             const DibFields& fields, uint32_t rasterOp = wmf::kSrcCopy);
+  std::size_t rowsPlace() const { return rowsPlace_; }
+
   // The finished metafile; the builder is spent afterwards.
   std::vector<uint8_t> Finish();
 
@@ -88,8 +101,14 @@ class MetafileBuilder {
   void DWord(uint32_t d);
   void ColorRef(Rgb c);
 
+  // The StretchDIB record up to the bitmap's rows.
+  void StretchDibHead(const MonoBitmap& bitmap, const std::array<Rgb, 2>& palette,
+                      const DibFields& fields, uint32_t rasterOp);
+
   std::vector<uint8_t> bytes_;
   uint32_t largestRecord_ = 0;
+  std::size_t leftOutBytes_ = 0;  // rows counted but not held
+  std::size_t rowsPlace_ = 0;
 };
 
 }  // namespace qv

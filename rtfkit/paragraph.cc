@@ -8,6 +8,7 @@
 #include "rtfkit/markup_scans.h"
 #include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
+#include "text/search.h"
 #include "text/text.h"
 
 // Every rewrite below is a literal text edit; later edits see the results of
@@ -79,7 +80,7 @@ void DropTrailingBoldEnd(const ParagraphContext& ctx, std::string& text) {
 // development points used.
 void DropBoldEndAfterUsedPoints(std::string& text) {
   if (!Contains(text, "Ebben a körben"_cp)) return;
-  const std::size_t last = text.rfind("pontot használtál fel, van még"_cp);
+  const std::size_t last = FindLast(text, "pontot használtál fel, van még"_cp);
   if (last == std::string::npos) return;
   const int first = static_cast<int>(last) + 1;
   constexpr std::string_view kStray = ".]</SPAN> </B>";
@@ -93,21 +94,23 @@ void NarrativeRtf(std::string& text) {
   // A literal "{" after a blank or a tag and a literal "}" before a blank or
   // a tag enclose an italic group; braces without a partner stay literal
   // braces only.
-  text = ReplaceOnePass(R"(; \{Lőfegyver fejlődés:)"_cp, R"(;\} \{Lőfegyver fejlődés:)"_cp, text);
-  text = ReplaceOnePass(R"( \{)", R"( {\i \{)", text);
-  text = ReplaceOnePass(R"(\}<)", R"(\} <)", text);
-  text = ReplaceOnePass(R"(>\{)", R"(> {\i \{)", text);
-  text = ReplaceOnePass(R"(\} )", R"(\}} )", text);
+  text = ReplaceOnePass(R"(; \{Lőfegyver fejlődés:)"_cp, R"(;\} \{Lőfegyver fejlődés:)"_cp,
+                        std::move(text));
+  text = ReplaceOnePass(R"( \{)", R"( {\i \{)", std::move(text));
+  text = ReplaceOnePass(R"(\}<)", R"(\} <)", std::move(text));
+  text = ReplaceOnePass(R"(>\{)", R"(> {\i \{)", std::move(text));
+  text = ReplaceOnePass(R"(\} )", R"(\}} )", std::move(text));
   text = PairLiteralBraceGroups(text);
 
   text = ReplaceAll("<BR> <P>", "", std::move(text));
   // The replacements hold no "<", so one pass sees every mark.
-  text = ReplaceOnePass("<br>", "\r\n\\par ", text, true);
-  text = ReplaceOnePass("<p class=csata>", "\r\n\\par ", text, true);
+  text = ReplaceOnePass("<br>", "\r\n\\par ", std::move(text), true);
+  text = ReplaceOnePass("<p class=csata>", "\r\n\\par ", std::move(text), true);
 
   // A break after the leading blank of each " (Továbbmész...)": it parts the
   // blank from the "(", so every phrase is taken once.
-  text = ReplaceOnePass(" (Továbbmész...)"_cp, " \r\n\\par\\par\r\n(Továbbmész...)"_cp, text);
+  text = ReplaceOnePass(" (Továbbmész...)"_cp, " \r\n\\par\\par\r\n(Továbbmész...)"_cp,
+                        std::move(text));
 
   TrimInsideParentheses(text);
   // The "<br>" lands after the "<br>" conversion above, so it gives no line
@@ -135,7 +138,7 @@ void NarrativeRtfUj(std::string& text) {
     std::string out;
     out.reserve(text.size());
     std::size_t from = 0;
-    for (std::size_t at; (at = lowered.find("<p>", from)) != std::string::npos;) {
+    for (std::size_t at; (at = FindFrom(lowered, "<p>", from)) != std::string::npos;) {
       out.append(text, from, at - from);
       from = at + 3;
       if (from >= text.size() || text[from] != '<') out += "<br><br>\r\n";

@@ -1,5 +1,9 @@
 #include "rtfkit/picture_metafile.h"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
+
 #include "rtfkit/metafile.h"
 
 namespace qv {
@@ -14,9 +18,24 @@ DibFields PictureDibFields() {
   return fields;
 }
 
+// The two digits of every byte value, side by side.
+using HexPairs = std::array<char, 512>;
+
+constexpr HexPairs MakeHexPairs(const char (&digits)[17]) {
+  HexPairs pairs{};
+  for (int b = 0; b < 256; ++b) {
+    pairs[2 * b] = digits[b >> 4];
+    pairs[2 * b + 1] = digits[b & 0x0F];
+  }
+  return pairs;
+}
+
+constexpr HexPairs kUpperPairs = MakeHexPairs("0123456789ABCDEF");
+constexpr HexPairs kLowerPairs = MakeHexPairs("0123456789abcdef");
+
 }  // namespace
 
-std::vector<uint8_t> PictureMetafile(const MonoBitmap& bitmap) {
+MetafileAroundRows PictureMetafileAroundRows(const MonoBitmap& bitmap) {
   MetafileBuilder wmf;
   for (int i = 0; i < 2; ++i) {
     wmf.SetWindowOrg(0, 0);
@@ -25,8 +44,31 @@ std::vector<uint8_t> PictureMetafile(const MonoBitmap& bitmap) {
   wmf.SetTextColor(kBlack);
   wmf.SetBkColor(kWhite);
   wmf.SetStretchBltMode(3);
-  wmf.StretchDib(bitmap, kPalette, PictureDibFields());
-  return wmf.Finish();
+  wmf.StretchDibWithoutRows(bitmap, kPalette, PictureDibFields());
+  const std::size_t rowsPlace = wmf.rowsPlace();
+  std::vector<uint8_t> bytes = wmf.Finish();
+  const auto split = bytes.begin() + static_cast<std::ptrdiff_t>(rowsPlace);
+  return {std::vector<uint8_t>(bytes.begin(), split), std::vector<uint8_t>(split, bytes.end())};
+}
+
+std::vector<uint8_t> PictureMetafile(const MonoBitmap& bitmap) {
+  const MetafileAroundRows around = PictureMetafileAroundRows(bitmap);
+  const std::span<const uint8_t> rows = bitmap.DibRows();
+  std::vector<uint8_t> bytes;
+  bytes.reserve(around.head.size() + rows.size() + around.tail.size());
+  bytes.insert(bytes.end(), around.head.begin(), around.head.end());
+  bytes.insert(bytes.end(), rows.begin(), rows.end());
+  bytes.insert(bytes.end(), around.tail.begin(), around.tail.end());
+  return bytes;
+}
+
+char* PutHex(std::span<const uint8_t> bytes, char* out, HexCase letters) {
+  const char* pairs = (letters == HexCase::kUpper ? kUpperPairs : kLowerPairs).data();
+  for (const uint8_t b : bytes) {
+    std::memcpy(out, pairs + 2 * b, 2);
+    out += 2;
+  }
+  return out;
 }
 
 std::vector<uint8_t> PictureBmpFile(const MonoBitmap& bitmap) {
@@ -43,14 +85,17 @@ std::vector<uint8_t> PictureBmpFile(const MonoBitmap& bitmap) {
 }
 
 std::string HexLines(std::span<const uint8_t> bytes) {
-  static constexpr char kHex[] = "0123456789abcdef";
   constexpr std::size_t kBytesPerLine = 50;
-  std::string text;
-  text.reserve(bytes.size() * 2 + bytes.size() / kBytesPerLine * 2);
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (i > 0 && i % kBytesPerLine == 0) text += "\r\n";
-    text += kHex[bytes[i] >> 4];
-    text += kHex[bytes[i] & 0x0F];
+  const std::size_t lines = (bytes.size() + kBytesPerLine - 1) / kBytesPerLine;
+  std::string text(bytes.size() * 2 + (lines > 0 ? (lines - 1) * 2 : 0), '\0');
+  char* out = text.data();
+  for (std::size_t i = 0; i < bytes.size(); i += kBytesPerLine) {
+    if (i > 0) {
+      std::memcpy(out, "\r\n", 2);
+      out += 2;
+    }
+    out = PutHex(bytes.subspan(i, std::min(kBytesPerLine, bytes.size() - i)), out,
+                 HexCase::kLower);
   }
   return text;
 }

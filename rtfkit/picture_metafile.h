@@ -1,6 +1,6 @@
 // One-bit pictures as the document embeds them: a 16-bit Windows metafile
-// holding one StretchDIB record, written as lower-case hexadecimal lines;
-// and the same picture as a BMP file, as the item-list page shows it.
+// holding one StretchDIB record, written as hexadecimal digits; and the
+// same picture as a BMP file, as the item-list page shows it.
 #pragma once
 
 #include <cstdint>
@@ -21,6 +21,20 @@ std::vector<uint8_t> PictureMetafile(const MonoBitmap& bitmap);
 // The same picture as a BMP file: a 14-byte file header in front of the
 // DIB that the metafile's StretchDIB record carries.
 std::vector<uint8_t> PictureBmpFile(const MonoBitmap& bitmap);
+
+// PictureMetafile's bytes before and after the picture's rows, which stay
+// in the bitmap: the metafile is head + bitmap.DibRows() + tail.
+struct MetafileAroundRows {
+  std::vector<uint8_t> head;
+  std::vector<uint8_t> tail;
+};
+MetafileAroundRows PictureMetafileAroundRows(const MonoBitmap& bitmap);
+
+enum class HexCase { kUpper, kLower };
+
+// Writes each byte as two hexadecimal digits from `out` on and returns
+// the end of what it wrote.
+char* PutHex(std::span<const uint8_t> bytes, char* out, HexCase letters);
 
 // Bytes as lower-case hexadecimal digits, 100 to a line (50 bytes); the lines
 // are joined by CR LF and the last one has no line end.

@@ -90,6 +90,44 @@ TEST(MapPicture, UnscaledCopyKeepsEveryPixel) {
   }
 }
 
+// Stretched copies go a run of source columns at a time: widening and
+// narrowing, every bit offset, source rectangles reaching past the source
+// (white) and target rectangles clipped at the edges must give the nearest
+// source pixel below, one pixel at a time.
+TEST(MapPicture, StretchedCopyTakesTheNearestSourcePixelBelow) {
+  MonoBitmap source(29, 6);
+  for (int y = 0; y < 6; ++y)
+    for (int x = 0; x < 29; ++x) source.Set(x, y, (x * 3 + y * 5) % 7 < 3);
+  const PixelRect froms[] = {{0, 0, 29, 6}, {3, 1, 26, 5}, {20, -2, 35, 4}, {-4, 0, 9, 6}};
+  const int64_t widths[] = {1, 7, 23, 24, 31, 58};
+  for (const PixelRect& from : froms)
+    for (const int64_t w : widths)
+      for (int64_t dx = -5; dx <= 12; ++dx) {
+        MonoBitmap target(50, 9);
+        for (int y = 0; y < 9; ++y)
+          for (int x = 0; x < 50; ++x) target.Set(x, y, (x + 2 * y) % 3 == 0);
+        const MonoBitmap before = target;
+        const PixelRect to{dx, 1, dx + w, 8};
+        CopyStretched(target, to, source, from);
+        const int64_t sw = from.right - from.left, sh = from.bottom - from.top;
+        for (int y = 0; y < 9; ++y)
+          for (int x = 0; x < 50; ++x) {
+            bool expected = before.Get(x, y);
+            if (x >= to.left && x < to.right && y >= to.top && y < to.bottom) {
+              const int64_t sx = from.left + (x - to.left) * sw / w;
+              const int64_t sy = from.top + (y - to.top) * sh / 7;
+              expected = sx < 0 || sx >= 29 || sy < 0 || sy >= 6 ||
+                         source.Get(static_cast<int>(sx), static_cast<int>(sy));
+            }
+            ASSERT_EQ(target.Get(x, y), expected)
+                << "from " << from.left << "," << from.top << " width " << w << " offset " << dx
+                << " pixel " << x << "," << y;
+          }
+        // The padding of the target's rows stays clear.
+        ASSERT_EQ(target.Row(4)[6] & 0x3F, 0);
+      }
+}
+
 TEST_F(MapDrawing, TerrainTileIsDrawnWithItsCornerAtTheCellCorner) {
   // Row 1, column 2: the tile's corner at (68 + 400, 64 + 200).
   const MonoBitmap map = DrawOne({1, 2, 3, 0, 0});

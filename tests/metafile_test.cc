@@ -110,6 +110,28 @@ TEST(MetafileBuilder, SmallPictureLayout) {
   EXPECT_EQ(Slice(b, 122, 6), (std::vector<uint8_t>{3, 0, 0, 0, 0, 0}));
 }
 
+// The same picture with its rows left out: the sizes still count the 8
+// bytes of rows, which belong where the palette ends.
+TEST(MetafileBuilder, RowsLeftOutCountInTheSizes) {
+  MonoBitmap bm(3, 2);
+  bm.Set(1, 0, true);
+  MetafileBuilder wmf;
+  wmf.SetWindowOrg(0, 0);
+  wmf.SetWindowExt(3, 2);
+  DibFields fields;
+  fields.colorsUsed = 2;
+  wmf.StretchDibWithoutRows(bm, {kBlack, kWhite}, fields);
+  EXPECT_EQ(wmf.rowsPlace(), 114u);
+  const std::vector<uint8_t> b = wmf.Finish();
+  ASSERT_EQ(b.size(), 120u);
+  EXPECT_EQ(U32(b, 6), 64u);   // total words, rows included
+  EXPECT_EQ(U32(b, 12), 42u);  // the StretchDIB record, rows included
+  EXPECT_EQ(U32(b, 38), 42u);
+  EXPECT_EQ(U32(b, 86), 8u);
+  EXPECT_EQ(Slice(b, 106, 8), (std::vector<uint8_t>{0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0}));
+  EXPECT_EQ(Slice(b, 114, 6), (std::vector<uint8_t>{3, 0, 0, 0, 0, 0}));
+}
+
 TEST(MetafileBuilder, ColoursParametersAndHeaderFields) {
   MetafileBuilder wmf;
   wmf.SetWindowOrg(7, 9);

@@ -21,7 +21,10 @@ class ReportCursor {
 
   bool Eof() { return report.Eof(); }
   // Reads the next report line into currentLine and returns it.
-  const std::string& ReadLine() { return currentLine = report.ReadLine(); }
+  const std::string& ReadLine() {
+    report.ReadLine(currentLine);
+    return currentLine;
+  }
 
   bool CurrentHolds(std::string_view marker) const;
   bool HoldsAny(std::span<const std::string_view> markers) const;

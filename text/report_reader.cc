@@ -49,6 +49,12 @@ bool ReportReader::Eof() { return !Fill(); }
 
 std::string ReportReader::ReadLine() {
   std::string line;
+  ReadLine(line);
+  return line;
+}
+
+void ReportReader::ReadLine(std::string& line) {
+  line.clear();
   while (Fill()) {
     const char* start = buffer_.data() + begin_;
     const std::size_t available = end_ - begin_;
@@ -69,7 +75,6 @@ std::string ReportReader::ReadLine() {
     break;
   }
   if (line.size() > kMaxLineBytes) LineTooLong();
-  return line;
 }
 
 void ReportReader::LineTooLong() const {

@@ -35,6 +35,8 @@ class ReportReader {
   // Throws qv::Error naming the file when the line is longer than
   // kMaxLineBytes or the file cannot be read.
   std::string ReadLine();
+  // The same into `line`, whose storage is reused from line to line.
+  void ReadLine(std::string& line);
 
   std::int64_t TextFilePos() const;
   void TextFileSeek(std::int64_t offset);

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "text/cp1250.h"
+#include "text/search.h"
 
 namespace qv {
 
@@ -15,7 +16,7 @@ namespace {}  // namespace
 
 int Find(std::string_view pattern, std::string_view text) {
   if (pattern.empty()) return 0;
-  const std::size_t at = text.find(pattern);
+  const std::size_t at = FindFrom(text, pattern);
   return at == std::string_view::npos ? 0 : static_cast<int>(at) + 1;
 }
 
@@ -89,7 +90,7 @@ class GapText {
   // Moves the gap forward to the next start of the pattern, whose reverse
   // is given; when none is left, to the end, and false.
   bool ForwardTo(std::string_view reversedPattern) {
-    const std::size_t at = right_.rfind(reversedPattern);
+    const std::size_t at = FindLast(right_, reversedPattern);
     const std::size_t n =
         at == std::string::npos ? right_.size() : right_.size() - at - reversedPattern.size();
     left_.append(right_.rbegin(), right_.rbegin() + static_cast<std::ptrdiff_t>(n));
@@ -125,7 +126,7 @@ class GapText {
 // from position 1 would, and the whole run stays linear.
 std::string ReplaceAll(std::string_view pattern, std::string_view replacement, std::string text) {
   if (pattern.empty() || pattern == replacement) return text;
-  if (text.find(pattern) == std::string::npos) return text;
+  if (FindFrom(text, pattern) == std::string::npos) return text;
 
   GapText gap(text);
   const std::size_t stepBack = pattern.size() - 1;
@@ -148,7 +149,7 @@ int PosFrom(std::string_view pattern, std::string_view text, int start) {
   if (start > Length(text)) return 0;
   if (start < 1) start = 1;
   if (pattern.empty()) return 0;
-  const std::size_t at = text.find(pattern, static_cast<std::size_t>(start - 1));
+  const std::size_t at = FindFrom(text, pattern, static_cast<std::size_t>(start - 1));
   return at == std::string_view::npos ? 0 : static_cast<int>(at) + 1;
 }
 
@@ -219,6 +220,8 @@ std::string RemoveTags(std::string text) {
 
 std::string StripTags(std::string text) {
   std::string out = RemoveTags(std::move(text));
+  // Each entity starts with "&" and no replacement brings one in.
+  if (out.find('&') == std::string::npos) return out;
   out = ReplaceAll("&nbsp;", " ", std::move(out));
   out = ReplaceAll("&gt;", ">", std::move(out));
   out = ReplaceAll("&gt", ">", std::move(out));

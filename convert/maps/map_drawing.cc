@@ -35,32 +35,82 @@ constexpr IconPlace kIconPlaces[] = {
     {4, 2, 126, 20},     {2, 1, 20, 126}, {1, 0, 20, 20},
 };
 
-// Eight bits of a row from bit position `bit` on; bits past the row's
-// bytes read as zero.
+// Eight bits of a row from bit position `bit` on; bits before the row's
+// start or past its bytes read as zero.
 inline uint8_t Read8(const uint8_t* row, int64_t rowBytes, int64_t bit) {
   const int64_t byte = bit >> 3;
   const int shift = static_cast<int>(bit & 7);
-  const unsigned hi = row[byte];
-  const unsigned lo = shift != 0 && byte + 1 < rowBytes ? row[byte + 1] : 0;
+  const unsigned hi = byte >= 0 && byte < rowBytes ? row[byte] : 0;
+  const unsigned lo = shift != 0 && byte + 1 >= 0 && byte + 1 < rowBytes ? row[byte + 1] : 0;
   return static_cast<uint8_t>(((hi << 8 | lo) << shift) >> 8);
 }
 
-// Copies n bits of one row to another, at any bit positions.
+// The bits of target byte `byte` that `mask` selects take the source bits
+// `offset` positions further on.
+inline void MergeByte(uint8_t* to, int64_t byte, uint8_t mask, const uint8_t* from,
+                      int64_t fromBytes, int64_t offset) {
+  const uint8_t bits = Read8(from, fromBytes, 8 * byte + offset);
+  to[byte] = static_cast<uint8_t>((to[byte] & ~mask) | (bits & mask));
+}
+
+// Copies n bits of one row to another, at any bit positions, the source
+// bits lying inside the source row: the partial bytes at either end of the
+// target are merged through a mask, the whole bytes between them are
+// copied as they are when both sides share the bit position within a byte,
+// or each put together from two neighbouring source bytes.
 void CopyBits(uint8_t* to, int64_t toBit, const uint8_t* from, int64_t fromBytes, int64_t fromBit,
               int64_t n) {
-  auto bitAt = [](const uint8_t* row, int64_t b) { return (row[b >> 3] >> (7 - (b & 7))) & 1; };
-  auto put = [](uint8_t* row, int64_t b, int v) {
-    const uint8_t mask = static_cast<uint8_t>(0x80u >> (b & 7));
-    row[b >> 3] = v ? (row[b >> 3] | mask) : (row[b >> 3] & ~mask);
-  };
-  // Single bits up to a whole target byte, whole bytes, single bits again.
-  while (n > 0 && (toBit & 7) != 0) {
-    put(to, toBit++, bitAt(from, fromBit++));
-    --n;
+  if (n <= 0) return;
+  const int64_t offset = fromBit - toBit;
+  const int64_t first = toBit >> 3;
+  const int64_t last = (toBit + n - 1) >> 3;
+  const uint8_t headMask = static_cast<uint8_t>(0xFFu >> (toBit & 7));
+  const uint8_t tailMask = static_cast<uint8_t>(0xFF00u >> (((toBit + n - 1) & 7) + 1));
+  if (first == last) {
+    MergeByte(to, first, headMask & tailMask, from, fromBytes, offset);
+    return;
   }
-  for (; n >= 8; n -= 8, toBit += 8, fromBit += 8) to[toBit >> 3] = Read8(from, fromBytes, fromBit);
-  for (; n > 0; --n) put(to, toBit++, bitAt(from, fromBit++));
+  MergeByte(to, first, headMask, from, fromBytes, offset);
+  const int64_t whole = last - first - 1;
+  const int64_t sourceBit = 8 * (first + 1) + offset;
+  const uint8_t* source = from + (sourceBit >> 3);
+  uint8_t* target = to + first + 1;
+  const int shift = static_cast<int>(sourceBit & 7);
+  if (shift == 0) {
+    std::memcpy(target, source, static_cast<std::size_t>(whole));
+  } else {
+    // Every source bit read here comes before the last copied one, so both
+    // bytes lie inside the source row.
+    for (int64_t i = 0; i < whole; ++i)
+      target[i] = static_cast<uint8_t>(source[i] << shift | source[i + 1] >> (8 - shift));
+  }
+  MergeByte(to, last, tailMask, from, fromBytes, offset);
 }
+
+// Sets n bits of a row from bit position `bit` on (white).
+void SetBits(uint8_t* row, int64_t bit, int64_t n) {
+  if (n <= 0) return;
+  const int64_t first = bit >> 3;
+  const int64_t last = (bit + n - 1) >> 3;
+  const uint8_t headMask = static_cast<uint8_t>(0xFFu >> (bit & 7));
+  const uint8_t tailMask = static_cast<uint8_t>(0xFF00u >> (((bit + n - 1) & 7) + 1));
+  if (first == last) {
+    row[first] |= headMask & tailMask;
+    return;
+  }
+  row[first] |= headMask;
+  std::memset(row + first + 1, 0xFF, static_cast<std::size_t>(last - first - 1));
+  row[last] |= tailMask;
+}
+
+// A run of target columns whose source columns follow one another; a
+// source column of -1 stands for columns outside the source picture, which
+// are set.
+struct ColumnRun {
+  int64_t targetX;
+  int64_t sourceX;
+  int64_t length;
+};
 
 }  // namespace
 
@@ -163,24 +213,33 @@ void CopyStretched(MonoBitmap& target, const PixelRect& to, const MonoBitmap& so
                 y1 = std::min<int64_t>(to.bottom, target.height());
   const int64_t x0 = std::max<int64_t>(to.left, 0),
                 x1 = std::min<int64_t>(to.right, target.width());
-  // The source column of every target column, -1 where it falls outside
-  // the source (such pixels are set).
-  std::vector<int64_t> sourceColumns(static_cast<std::size_t>(std::max<int64_t>(x1 - x0, 0)));
+  // The target columns in runs that read consecutive source columns (or
+  // none): a stretch by a little more than 1 gives a few long runs, so each
+  // row is copied a run at a time.
+  std::vector<ColumnRun> runs;
   for (int64_t tx = x0; tx < x1; ++tx) {
-    const int64_t sx = from.left + (tx - to.left) * sw / tw;
-    sourceColumns[static_cast<std::size_t>(tx - x0)] = sx >= 0 && sx < source.width() ? sx : -1;
+    int64_t sx = from.left + (tx - to.left) * sw / tw;
+    if (sx < 0 || sx >= source.width()) sx = -1;
+    ColumnRun* run = runs.empty() ? nullptr : &runs.back();
+    if (run != nullptr && (sx < 0 ? run->sourceX < 0 : run->sourceX >= 0 &&
+                                                           sx == run->sourceX + run->length))
+      ++run->length;
+    else
+      runs.push_back({tx, sx, 1});
   }
   for (int64_t ty = y0; ty < y1; ++ty) {
     const int64_t sy = from.top + (ty - to.top) * sh / th;
-    const bool rowInside = sy >= 0 && sy < source.height();
-    const uint8_t* sourceRow = rowInside ? source.Row(static_cast<int>(sy)) : nullptr;
     uint8_t* targetRow = target.Row(static_cast<int>(ty));
-    for (int64_t tx = x0; tx < x1; ++tx) {
-      const int64_t sx = sourceColumns[static_cast<std::size_t>(tx - x0)];
-      const bool value =
-          sourceRow == nullptr || sx < 0 || ((sourceRow[sx >> 3] >> (7 - (sx & 7))) & 1);
-      const uint8_t mask = static_cast<uint8_t>(0x80u >> (tx & 7));
-      targetRow[tx >> 3] = value ? (targetRow[tx >> 3] | mask) : (targetRow[tx >> 3] & ~mask);
+    if (sy < 0 || sy >= source.height()) {
+      SetBits(targetRow, x0, x1 - x0);
+      continue;
+    }
+    const uint8_t* sourceRow = source.Row(static_cast<int>(sy));
+    for (const ColumnRun& run : runs) {
+      if (run.sourceX < 0)
+        SetBits(targetRow, run.targetX, run.length);
+      else
+        CopyBits(targetRow, run.targetX, sourceRow, source.rowBytes(), run.sourceX, run.length);
     }
   }
 }

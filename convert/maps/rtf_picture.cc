@@ -6,22 +6,24 @@
 namespace qv {
 
 std::string PictureGroup(const MonoBitmap& bitmap, std::string* dots) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  const std::vector<uint8_t> bytes = PictureMetafile(bitmap);
+  // The rows are encoded straight from the bitmap, between the metafile's
+  // records before and after them.
+  const MetafileAroundRows around = PictureMetafileAroundRows(bitmap);
+  const std::span<const uint8_t> rows = bitmap.DibRows();
+  const std::size_t metafileBytes = around.head.size() + rows.size() + around.tail.size();
   std::string text = "{\\pict\\wmetafile8\\picw" + std::to_string(8 * bitmap.width()) + "\\pich" +
                      std::to_string(8 * bitmap.height()) + " ";
   const std::size_t head = text.size();
-  text.resize(head + 2 * bytes.size() + 1);
+  text.resize(head + 2 * metafileBytes + 1);
   char* out = text.data() + head;
-  for (uint8_t b : bytes) {
-    *out++ = kHex[b >> 4];
-    *out++ = kHex[b & 0x0F];
-  }
+  out = PutHex(around.head, out, HexCase::kUpper);
+  out = PutHex(rows, out, HexCase::kUpper);
+  out = PutHex(around.tail, out, HexCase::kUpper);
   *out = '}';
 
   // A dot after every byte whose offset in the file (placeable header
   // included) is a multiple of a tenth of the file's size.
-  const std::size_t fileSize = kPlaceableHeaderBytes + bytes.size();
+  const std::size_t fileSize = kPlaceableHeaderBytes + metafileBytes;
   const std::size_t step = fileSize / 10;
   if (dots != nullptr && step > 0)
     for (std::size_t i = (kPlaceableHeaderBytes + step - 1) / step * step; i < fileSize; i += step)
