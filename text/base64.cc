@@ -5,12 +5,18 @@ namespace qv {
 std::string Base64(std::span<const uint8_t> bytes) {
   static constexpr char kDigits[] =
       "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-  std::string text;
-  text.reserve((bytes.size() + 2) / 3 * 4);
+  // Whole groups of three bytes are written straight into the sized text
+  // (a map picture runs to megabytes); the rest is appended.
+  std::string text((bytes.size() / 3) * 4, '\0');
+  char* out = text.data();
   std::size_t i = 0;
   for (; i + 3 <= bytes.size(); i += 3) {
     const uint32_t group = uint32_t{bytes[i]} << 16 | uint32_t{bytes[i + 1]} << 8 | bytes[i + 2];
-    for (int shift = 18; shift >= 0; shift -= 6) text += kDigits[(group >> shift) & 0x3F];
+    out[0] = kDigits[group >> 18];
+    out[1] = kDigits[(group >> 12) & 0x3F];
+    out[2] = kDigits[(group >> 6) & 0x3F];
+    out[3] = kDigits[group & 0x3F];
+    out += 4;
   }
   // One or two bytes left: their digits, then "=" for each missing byte.
   const std::size_t left = bytes.size() - i;
