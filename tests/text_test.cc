@@ -127,6 +127,21 @@ TEST(TextEdits, DeleteThroughAMarker) {
   EXPECT_EQ(TextBefore("123", "</TD>"), "");
 }
 
+TEST(TextEdits, HoldsLowered) {
+  // The pattern is given lowered; only ASCII letters of the line are lowered.
+  EXPECT_TRUE(HoldsLowered("<TR><TD CLASS=tdb> 1 </TD>", "<td class=tdb"));
+  EXPECT_TRUE(HoldsLowered("x</Table>", "</table>"));
+  EXPECT_TRUE(HoldsLowered("<<TD", "<td"));
+  EXPECT_TRUE(HoldsLowered("Összs"_cp, "Összs"_cp));
+  EXPECT_TRUE(HoldsLowered("AbC", "abc"));
+  EXPECT_FALSE(HoldsLowered("Összs"_cp, "összs"_cp));
+  EXPECT_FALSE(HoldsLowered("<T D><TD", "<td>"));
+  EXPECT_FALSE(HoldsLowered("<TD", "<TD"));
+  EXPECT_FALSE(HoldsLowered("<t", "<td"));
+  EXPECT_FALSE(HoldsLowered("", "<"));
+  EXPECT_FALSE(HoldsLowered("abc", ""));
+}
+
 TEST(TextEdits, EndsWithAndAsciiCase) {
   EXPECT_TRUE(EndsWith("abc", "bc"));
   EXPECT_TRUE(EndsWith("abc", "abc"));
@@ -186,6 +201,26 @@ TEST(TextReplaceAll, MatchesLiteralRuleOnRandomTexts) {
     ++compared;
   }
   EXPECT_GT(compared, 1000);
+}
+
+// Texts of 256 bytes and more are rewritten through the gap, shorter ones in
+// place; both follow the same rule.
+TEST(TextReplaceAll, MatchesLiteralRuleOnLongRandomTexts) {
+  std::mt19937 rng(77);
+  int compared = 0;
+  for (int i = 0; i < 300; ++i) {
+    const std::string p = RandomText(rng, "ab ", 3);
+    const std::string r = RandomText(rng, "ab ", 3);
+    if (p.empty() || r.find(p) != std::string::npos) continue;
+    const std::string text =
+        RandomText(rng, "ab ", 60) + std::string(250, 'c') + RandomText(rng, "ab ", 60);
+    std::string expected = text;
+    if (!NaiveReplaceAll(p, r, expected)) continue;
+    ASSERT_EQ(ReplaceAll(p, r, text), expected)
+        << "pattern '" << p << "' replacement '" << r << "' text '" << text << "'";
+    ++compared;
+  }
+  EXPECT_GT(compared, 50);
 }
 
 TEST(TextReplaceAll, LargeInputs) {

@@ -124,9 +124,35 @@ class GapText {
 // start fewer than len(pattern) characters before it, so stepping back that
 // far and scanning forward again finds the same first occurrence as a search
 // from position 1 would, and the whole run stays linear.
+namespace {
+
+// The same rounds edited in place: each edit moves the rest of the text, so
+// this is for short texts (report lines, table cells), where it saves the
+// gap's reversed copies.
+std::string ReplaceAllInPlace(std::string_view pattern, std::string_view replacement,
+                              std::string text, std::size_t p) {
+  const std::size_t stepBack = pattern.size() - 1;
+  auto backFrom = [&](std::size_t at) { return at > stepBack ? at - stepBack : 0; };
+  while (p != std::string::npos) {
+    text.insert(p, replacement);
+    // the occurrence just replaced still follows, so q exists
+    const std::size_t q = FindFrom(text, pattern, backFrom(p));
+    text.erase(q, pattern.size());
+    p = FindFrom(text, pattern, backFrom(q));
+  }
+  return text;
+}
+
+constexpr std::size_t kShortReplaceText = 256;
+
+}  // namespace
+
 std::string ReplaceAll(std::string_view pattern, std::string_view replacement, std::string text) {
   if (pattern.empty() || pattern == replacement) return text;
-  if (FindFrom(text, pattern) == std::string::npos) return text;
+  const std::size_t first = FindFrom(text, pattern);
+  if (first == std::string::npos) return text;
+  if (text.size() < kShortReplaceText)
+    return ReplaceAllInPlace(pattern, replacement, std::move(text), first);
 
   GapText gap(text);
   const std::size_t stepBack = pattern.size() - 1;
@@ -202,20 +228,21 @@ std::string NormalizeBlanks(std::string text) {
 
 std::string RemoveTags(std::string text) {
   // Removing a tag leaves no "<" or ">" before it, so the next tag is looked
-  // for only after the one removed.
-  std::string out;
-  out.reserve(text.size());
+  // for only after the one removed. The kept text is moved to the front in
+  // place; it never overtakes the part still to be read.
+  std::size_t kept = 0;
   std::size_t from = 0;
   for (;;) {
     const std::size_t open = text.find('<', from);
     const std::size_t close = text.find('>', from);
     if (open == std::string::npos || close == std::string::npos || close < open) break;
-    out.append(text, from, open - from);
+    std::char_traits<char>::move(text.data() + kept, text.data() + from, open - from);
+    kept += open - from;
     from = close + 1;
   }
   if (from == 0) return text;
-  out.append(text, from, std::string::npos);
-  return out;
+  text.erase(kept, from - kept);
+  return text;
 }
 
 std::string StripTags(std::string text) {
