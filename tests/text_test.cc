@@ -329,6 +329,31 @@ TEST(TextLowerCase, HungarianLetters) {
   EXPECT_EQ(HungarianLowerCase(std::string("ÄŠČÔ"_cp)), "ÄŠČÔ"_cp);
 }
 
+TEST(TextLowerCase, FindLoweredFromSearchesTheLoweredText) {
+  EXPECT_EQ(FindLoweredFrom("x<B>y<b>", "<b>"), 1u);
+  EXPECT_EQ(FindLoweredFrom("x<B>y<b>", "<b>", 2), 5u);
+  EXPECT_EQ(FindLoweredFrom("ÉS és"_cp, "és"_cp), 0u);
+  EXPECT_EQ(FindLoweredFrom("ÉS és"_cp, "és"_cp, 1), 3u);
+  EXPECT_EQ(FindLoweredFrom("<P CLASS=Csata>", "<p class=csata>"), 0u);
+  // A pattern with upper-case letters is never in a lowered text.
+  EXPECT_EQ(FindLoweredFrom("<B>", "<B>"), std::string_view::npos);
+  EXPECT_EQ(FindLoweredFrom("<b", "<b>"), std::string_view::npos);
+  EXPECT_EQ(FindLoweredFrom("<b>", ""), std::string_view::npos);
+  EXPECT_EQ(FindLoweredFrom("<b>", "<b>", 4), std::string_view::npos);
+
+  std::mt19937 rng(12);
+  const std::string_view alphabet = "aAbB<>/ Éé"_cp;
+  for (int i = 0; i < 3000; ++i) {
+    const std::string text = RandomText(rng, alphabet, 20);
+    const std::string pattern = HungarianLowerCase(RandomText(rng, alphabet, 3));
+    if (pattern.empty()) continue;
+    const std::size_t from = std::uniform_int_distribution<std::size_t>(0, 21)(rng);
+    ASSERT_EQ(FindLoweredFrom(text, pattern, from),
+              std::string_view(HungarianLowerCase(text)).find(pattern, from))
+        << "'" << text << "' '" << pattern << "' " << from;
+  }
+}
+
 TEST(TextLowerCase, OtherBytesStay) {
   const std::string_view upper = "AÁBCDEÉFGHIÍJKLMNOÓÖŐPQRSTUÚÜŰVWXYZ"_cp;
   for (int b = 0; b < 256; ++b) {

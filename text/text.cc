@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstring>
 #include <utility>
 
 #include "text/cp1250.h"
@@ -279,6 +280,34 @@ constexpr std::array<unsigned char, 256> kLowerTable = MakeLowerTable();
 std::string HungarianLowerCase(std::string text) {
   for (char& c : text) c = static_cast<char>(kLowerTable[static_cast<unsigned char>(c)]);
   return text;
+}
+
+std::size_t FindLoweredFrom(std::string_view text, std::string_view lowered, std::size_t from) {
+  const std::size_t n = lowered.size();
+  if (n == 0 || from > text.size() || n > text.size() - from) return std::string_view::npos;
+  auto lower = [](char c) { return static_cast<char>(kLowerTable[static_cast<unsigned char>(c)]); };
+  auto holdsAt = [&](std::size_t at) {
+    for (std::size_t i = 0; i < n; ++i)
+      if (lower(text[at + i]) != lowered[i]) return false;
+    return true;
+  };
+  const std::size_t end = text.size() - n + 1;  // starts up to here are tried
+  const char first = lowered.front();
+  if (kLowerAlphabet.find(first) != std::string_view::npos) {
+    for (; from < end; ++from)
+      if (holdsAt(from)) return from;
+    return std::string_view::npos;
+  }
+  // No other byte lowers to a first character outside the lower-case
+  // alphabet (the "<" of a tag), so its occurrences are the candidates.
+  while (from < end) {
+    const void* hit = std::memchr(text.data() + from, first, end - from);
+    if (hit == nullptr) break;
+    const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(hit) - text.data());
+    if (holdsAt(at)) return at;
+    from = at + 1;
+  }
+  return std::string_view::npos;
 }
 
 }  // namespace qv
