@@ -177,20 +177,24 @@ void NarrativeTail(const ParagraphContext& ctx, std::string& text, RtfWriter& ou
 // Line breaks inside words are written as they are and do not reset the
 // column.
 void WrapAndWrite(const std::string& text, int width, RtfWriter& out) {
+  // The words of a source line go out together, when the next one starts a
+  // new line.
+  const std::string_view all(text);
+  std::size_t lineStart = 0;
   int column = 1;
   for (std::size_t rest = 0; rest < text.size();) {
     const std::size_t blank = text.find(' ', rest);
     const std::size_t end = blank == std::string::npos ? text.size() : blank + 1;
     const std::string_view word(text.data() + rest, end - rest);
-    rest = end;
     if (Length(word) + column > width) {
-      out.Line("");
+      out.Line(all.substr(lineStart, rest - lineStart));
+      lineStart = rest;
       column = 1;
     }
-    out.Write(word);
+    rest = end;
     column += Length(word);
   }
-  out.Line("");
+  out.Line(all.substr(lineStart));
 }
 
 // WriteParagraph on text escaped already.
