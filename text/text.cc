@@ -77,44 +77,61 @@ std::string PadZeros(std::string text, int width) { return PadFront(std::move(te
 
 namespace {
 
-// The text split at a gap: `left_` holds the characters before the gap in
-// order, `right_` the characters after it in reverse, so that both sides of
-// the gap grow and shrink at the back of a string.
+// The text split at a gap: `left_` holds the characters before the gap;
+// after it come `front_` (the few characters that the edits put back or
+// inserted) and then the unread rest of the original text, `text_` from
+// `pos_` on, which is never copied until the gap passes it.
 class GapText {
  public:
-  explicit GapText(const std::string& text) : right_(text.rbegin(), text.rend()) {
-    left_.reserve(text.size());
-  }
+  explicit GapText(std::string_view text) : text_(text) { left_.reserve(text.size()); }
 
   std::size_t LeftSize() const { return left_.size(); }
 
-  // Moves the gap forward to the next start of the pattern, whose reverse
-  // is given; when none is left, to the end, and false.
-  bool ForwardTo(std::string_view reversedPattern) {
-    const std::size_t at = FindLast(right_, reversedPattern);
-    const std::size_t n =
-        at == std::string::npos ? right_.size() : right_.size() - at - reversedPattern.size();
-    left_.append(right_.rbegin(), right_.rbegin() + static_cast<std::ptrdiff_t>(n));
-    right_.resize(right_.size() - n);
+  // Moves the gap forward to the next start of the pattern; when none is
+  // left, to the end, and false.
+  bool ForwardTo(std::string_view pattern) {
+    if (!front_.empty()) {
+      // An occurrence that starts in `front_` may run on into the rest.
+      const std::size_t reach = std::min(pattern.size() - 1, text_.size() - pos_);
+      std::string window = front_;
+      window.append(text_.substr(pos_, reach));
+      const std::size_t at = window.find(pattern);
+      if (at != std::string::npos && at < front_.size()) {
+        left_.append(front_, 0, at);
+        front_.erase(0, at);
+        return true;
+      }
+      left_ += front_;
+      front_.clear();
+    }
+    const std::size_t at = FindFrom(text_, pattern, pos_);
+    const std::size_t to = at == std::string::npos ? text_.size() : at;
+    left_.append(text_.substr(pos_, to - pos_));
+    pos_ = to;
     return at != std::string::npos;
   }
   void Back(std::size_t n) {
-    for (; n > 0; --n) {
-      right_.push_back(left_.back());
-      left_.pop_back();
-    }
+    front_.insert(0, left_, left_.size() - n, n);
+    left_.resize(left_.size() - n);
   }
-  void InsertAtGap(std::string_view x) { right_.append(x.rbegin(), x.rend()); }
-  void DeleteAtGap(std::size_t n) { right_.resize(right_.size() - n); }
+  void InsertAtGap(std::string_view x) { front_.insert(0, x); }
+  void DeleteAtGap(std::size_t n) {
+    const std::size_t fromFront = std::min(n, front_.size());
+    front_.erase(0, fromFront);
+    pos_ += n - fromFront;
+  }
 
   std::string Take() {
-    left_.append(right_.rbegin(), right_.rend());
+    left_ += front_;
+    left_.append(text_.substr(pos_));
     return std::move(left_);
   }
 
  private:
   std::string left_;
-  std::string right_;
+  std::string front_;
+  std::string_view text_;
+  std::size_t pos_ = 0;
 };
 
 }  // namespace
@@ -157,9 +174,8 @@ std::string ReplaceAll(std::string_view pattern, std::string_view replacement, s
 
   GapText gap(text);
   const std::size_t stepBack = pattern.size() - 1;
-  const std::string reversed(pattern.rbegin(), pattern.rend());
   // Moves the gap forward to the next occurrence; false when none is left.
-  auto scan = [&] { return gap.ForwardTo(reversed); };
+  auto scan = [&] { return gap.ForwardTo(pattern); };
   auto back = [&] { gap.Back(std::min(stepBack, gap.LeftSize())); };
 
   while (scan()) {
