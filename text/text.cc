@@ -93,9 +93,9 @@ class GapText {
     if (!front_.empty()) {
       // An occurrence that starts in `front_` may run on into the rest.
       const std::size_t reach = std::min(pattern.size() - 1, text_.size() - pos_);
-      std::string window = front_;
-      window.append(text_.substr(pos_, reach));
-      const std::size_t at = window.find(pattern);
+      window_.assign(front_);
+      window_.append(text_.substr(pos_, reach));
+      const std::size_t at = window_.find(pattern);
       if (at != std::string::npos && at < front_.size()) {
         left_.append(front_, 0, at);
         front_.erase(0, at);
@@ -130,6 +130,7 @@ class GapText {
  private:
   std::string left_;
   std::string front_;
+  std::string window_;  // `front_` and the start of the rest, reused
   std::string_view text_;
   std::size_t pos_ = 0;
 };
