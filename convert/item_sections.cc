@@ -63,7 +63,17 @@ constexpr std::string_view kGroupHeadings[kItemBannerGroups] = {
 
 // A cell holding the report's text.
 std::string ItemCell(std::string_view text) {
-  return R"({\f11\fs17 )" + RtfEscape(text) + R"(}\cell)";
+  constexpr std::string_view kOpen = R"({\f11\fs17 )";
+  constexpr std::string_view kClose = R"(}\cell)";
+  std::string cell;
+  cell.reserve(kOpen.size() + text.size() + kClose.size());
+  cell += kOpen;
+  if (NeedsRtfEscape(text))
+    cell += RtfEscape(text);
+  else
+    cell += text;
+  cell += kClose;
+  return cell;
 }
 
 // The label may be the report's category heading.
@@ -123,8 +133,8 @@ void WriteItemTableRtf(ConverterRun& run) {
   RtfWriter& out = run.rtf;
   bool potions = false;
   int column = 0;
-  ForEachTableLine(run, IsTableEndRtf, [&](const std::string& current) {
-    const std::string line = current;  // the reads below replace the current line
+  // `line` is the current line: every use of it comes before the reads below.
+  ForEachTableLine(run, IsTableEndRtf, [&](const std::string& line) {
     if (HoldsLowered(line, "<td class=tdb")) ++column;
     if (!HoldsLowered(line, "<td")) return;
     if (Contains(line, kCategoryMarker)) {

@@ -10,14 +10,15 @@ namespace qv {
 
 std::string ReplaceOnePass(std::string_view pattern, std::string_view replacement,
                            std::string text, bool anyCase) {
-  const std::string lowered = anyCase ? HungarianLowerCase(text) : std::string();
-  const std::string& searched = anyCase ? lowered : text;
-  std::size_t at = FindFrom(searched, pattern);
+  auto find = [&](std::size_t from) {
+    return anyCase ? FindLoweredFrom(text, pattern, from) : FindFrom(text, pattern, from);
+  };
+  std::size_t at = find(0);
   if (at == std::string::npos) return text;  // nothing to copy
   std::string out;
   out.reserve(text.size());
   std::size_t from = 0;
-  for (; at != std::string::npos; at = FindFrom(searched, pattern, from)) {
+  for (; at != std::string::npos; at = find(from)) {
     out.append(text, from, at - from);
     out += replacement;
     from = at + pattern.size();
@@ -34,17 +35,17 @@ std::string ReplaceOnePass(std::string_view pattern, std::string_view replacemen
 // every tag is found where it stood.
 std::string PairTags(const std::string& text, std::string_view open, std::string_view close,
                      std::string_view group) {
-  const std::string lowered = HungarianLowerCase(text);
   std::vector<std::size_t> opens;
   std::vector<std::size_t> closes;
-  std::size_t next = FindFrom(lowered, close);
-  for (std::size_t at = FindFrom(lowered, open); at != std::string::npos && next != std::string::npos;
-       at = FindFrom(lowered, open, at + 1)) {
-    while (next != std::string::npos && next < at) next = FindFrom(lowered, close, next + 1);
+  std::size_t next = FindLoweredFrom(text, close);
+  for (std::size_t at = FindLoweredFrom(text, open);
+       at != std::string::npos && next != std::string::npos;
+       at = FindLoweredFrom(text, open, at + 1)) {
+    while (next != std::string::npos && next < at) next = FindLoweredFrom(text, close, next + 1);
     if (next == std::string::npos) break;  // no later open tag has a partner either
     opens.push_back(at);
     closes.push_back(next);
-    next = FindFrom(lowered, close, next + 1);
+    next = FindLoweredFrom(text, close, next + 1);
   }
   if (opens.empty()) return text;
 

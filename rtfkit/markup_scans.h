@@ -11,8 +11,9 @@ namespace qv {
 
 // Replaces every occurrence of pattern found left to right in the text as it
 // is now; a replacement is not searched again, so it may hold its own
-// pattern. With anyCase the occurrences are found in a HungarianLowerCase
-// copy (pattern given in lower case) and replaced in the text itself.
+// pattern. With anyCase the occurrences are those of the text lowered by
+// HungarianLowerCase (pattern given in lower case), replaced in the text
+// itself.
 std::string ReplaceOnePass(std::string_view pattern, std::string_view replacement,
                            std::string text, bool anyCase = false);
 

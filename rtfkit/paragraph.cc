@@ -66,13 +66,14 @@ void EndSpendableBoldRun(std::string& text) {
 // loses that bold end.
 void DropTrailingBoldEnd(const ParagraphContext& ctx, std::string& text) {
   if (ctx.commandLabel.empty()) return;
-  const std::string lowered = HungarianLowerCase(text);
   const int n = Length(text);
   constexpr std::string_view kBoldEnd = "</b>";
   const int k = Length(kBoldEnd);
-  if (EndsWith(lowered, kBoldEnd))
+  // The last k + 1 characters (all of a shorter text), lowered.
+  const std::string tail = HungarianLowerCase(Copy(text, n - k, k + 1));
+  if (EndsWith(tail, kBoldEnd))
     Delete(text, n - k + 1, k);
-  else if (n >= k + 1 && Copy(lowered, n - k, k) == kBoldEnd)
+  else if (n >= k + 1 && Copy(tail, 1, k) == kBoldEnd)
     Delete(text, n - k, k);
 }
 
@@ -134,11 +135,10 @@ void NarrativeRtfUj(std::string& text) {
   // Each "<p>" becomes a double break unless a tag follows it at once.
   // Neither edit can form a new "<p>", so one pass left to right sees them all.
   {
-    const std::string lowered = HungarianLowerCase(text);
     std::string out;
     out.reserve(text.size());
     std::size_t from = 0;
-    for (std::size_t at; (at = FindFrom(lowered, "<p>", from)) != std::string::npos;) {
+    for (std::size_t at; (at = FindLoweredFrom(text, "<p>", from)) != std::string::npos;) {
       out.append(text, from, at - from);
       from = at + 3;
       if (from >= text.size() || text[from] != '<') out += "<br><br>\r\n";
@@ -177,20 +177,24 @@ void NarrativeTail(const ParagraphContext& ctx, std::string& text, RtfWriter& ou
 // Line breaks inside words are written as they are and do not reset the
 // column.
 void WrapAndWrite(const std::string& text, int width, RtfWriter& out) {
+  // The words of a source line go out together, when the next one starts a
+  // new line.
+  const std::string_view all(text);
+  std::size_t lineStart = 0;
   int column = 1;
   for (std::size_t rest = 0; rest < text.size();) {
     const std::size_t blank = text.find(' ', rest);
     const std::size_t end = blank == std::string::npos ? text.size() : blank + 1;
     const std::string_view word(text.data() + rest, end - rest);
-    rest = end;
     if (Length(word) + column > width) {
-      out.Line("");
+      out.Line(all.substr(lineStart, rest - lineStart));
+      lineStart = rest;
       column = 1;
     }
-    out.Write(word);
+    rest = end;
     column += Length(word);
   }
-  out.Line("");
+  out.Line(all.substr(lineStart));
 }
 
 // WriteParagraph on text escaped already.

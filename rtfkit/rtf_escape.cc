@@ -17,11 +17,20 @@ bool NeedsRtfEscape(std::string_view text) {
 std::string RtfEscape(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (const char c : text) {
-    if (IsDropped(static_cast<unsigned char>(c))) continue;
-    if (IsEscaped(c)) out += '\\';
-    out += c;
+  // The bytes between two that are dropped or escaped go over as one run.
+  std::size_t from = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    const bool dropped = IsDropped(static_cast<unsigned char>(c));
+    if (!dropped && !IsEscaped(c)) continue;
+    out.append(text.substr(from, i - from));
+    if (!dropped) {
+      out += '\\';
+      out += c;
+    }
+    from = i + 1;
   }
+  out.append(text.substr(from));
   return out;
 }
 

@@ -42,6 +42,12 @@ TEST(ParagraphScans, TagPairsAsEditedOneByOne) {
   }
 }
 
+TEST(ParagraphScans, TagPairsThatStartUnlike) {
+  EXPECT_EQ(PairTags("a(b)c(d", "(", ")", "{"), "a{b}c(d");
+  EXPECT_EQ(PairTags(")(x)(y", "(", ")", "{"), "){x}(y");
+  EXPECT_EQ(PairTags("[B]x[/b]", "[b]", "[/b]", "{"), "{x}");
+}
+
 TEST(ParagraphScans, BlanksMoveBeforeBoldAsEditedOneByOne) {
   TokenSoup soup({R"({\b )", R"({\b)", "{", "\\", "b", " ", "  ", "x", R"(\b)", "}"}, 2);
   for (int i = 0; i < kRounds; ++i) {

@@ -35,6 +35,7 @@ TEST(RtfEscape, BracesAndBackslashesBecomeText) {
 TEST(RtfEscape, ControlBytesGoTabsAndLettersStay) {
   const std::string controls = std::string("a") + '\0' + "\x01\r\n\x1f" + "b\x7f" + "c";
   EXPECT_EQ(RtfEscape(controls), "abc");
+  EXPECT_EQ(RtfEscape("\x01{{ab}\x02"), R"(\{\{ab\})");
   EXPECT_TRUE(NeedsRtfEscape(std::string(1, '\0')));
   EXPECT_TRUE(NeedsRtfEscape("\x7f"));
   // Tabs, blanks and every byte from 128 up (the accented letters, the

@@ -127,6 +127,21 @@ TEST(TextEdits, DeleteThroughAMarker) {
   EXPECT_EQ(TextBefore("123", "</TD>"), "");
 }
 
+TEST(TextEdits, HoldsLowered) {
+  // The pattern is given lowered; only ASCII letters of the line are lowered.
+  EXPECT_TRUE(HoldsLowered("<TR><TD CLASS=tdb> 1 </TD>", "<td class=tdb"));
+  EXPECT_TRUE(HoldsLowered("x</Table>", "</table>"));
+  EXPECT_TRUE(HoldsLowered("<<TD", "<td"));
+  EXPECT_TRUE(HoldsLowered("Összs"_cp, "Összs"_cp));
+  EXPECT_TRUE(HoldsLowered("AbC", "abc"));
+  EXPECT_FALSE(HoldsLowered("Összs"_cp, "összs"_cp));
+  EXPECT_FALSE(HoldsLowered("<T D><TD", "<td>"));
+  EXPECT_FALSE(HoldsLowered("<TD", "<TD"));
+  EXPECT_FALSE(HoldsLowered("<t", "<td"));
+  EXPECT_FALSE(HoldsLowered("", "<"));
+  EXPECT_FALSE(HoldsLowered("abc", ""));
+}
+
 TEST(TextEdits, EndsWithAndAsciiCase) {
   EXPECT_TRUE(EndsWith("abc", "bc"));
   EXPECT_TRUE(EndsWith("abc", "abc"));
@@ -186,6 +201,26 @@ TEST(TextReplaceAll, MatchesLiteralRuleOnRandomTexts) {
     ++compared;
   }
   EXPECT_GT(compared, 1000);
+}
+
+// Texts of 256 bytes and more are rewritten through the gap, shorter ones in
+// place; both follow the same rule.
+TEST(TextReplaceAll, MatchesLiteralRuleOnLongRandomTexts) {
+  std::mt19937 rng(77);
+  int compared = 0;
+  for (int i = 0; i < 300; ++i) {
+    const std::string p = RandomText(rng, "ab ", 3);
+    const std::string r = RandomText(rng, "ab ", 3);
+    if (p.empty() || r.find(p) != std::string::npos) continue;
+    const std::string text =
+        RandomText(rng, "ab ", 60) + std::string(250, 'c') + RandomText(rng, "ab ", 60);
+    std::string expected = text;
+    if (!NaiveReplaceAll(p, r, expected)) continue;
+    ASSERT_EQ(ReplaceAll(p, r, text), expected)
+        << "pattern '" << p << "' replacement '" << r << "' text '" << text << "'";
+    ++compared;
+  }
+  EXPECT_GT(compared, 50);
 }
 
 TEST(TextReplaceAll, LargeInputs) {
@@ -292,6 +327,31 @@ TEST(TextLowerCase, HungarianLetters) {
   EXPECT_EQ(HungarianLowerCase("abc 123 </br>"), "abc 123 </br>");
   // Upper-case letters of other languages are not in the alphabet.
   EXPECT_EQ(HungarianLowerCase(std::string("ÄŠČÔ"_cp)), "ÄŠČÔ"_cp);
+}
+
+TEST(TextLowerCase, FindLoweredFromSearchesTheLoweredText) {
+  EXPECT_EQ(FindLoweredFrom("x<B>y<b>", "<b>"), 1u);
+  EXPECT_EQ(FindLoweredFrom("x<B>y<b>", "<b>", 2), 5u);
+  EXPECT_EQ(FindLoweredFrom("ÉS és"_cp, "és"_cp), 0u);
+  EXPECT_EQ(FindLoweredFrom("ÉS és"_cp, "és"_cp, 1), 3u);
+  EXPECT_EQ(FindLoweredFrom("<P CLASS=Csata>", "<p class=csata>"), 0u);
+  // A pattern with upper-case letters is never in a lowered text.
+  EXPECT_EQ(FindLoweredFrom("<B>", "<B>"), std::string_view::npos);
+  EXPECT_EQ(FindLoweredFrom("<b", "<b>"), std::string_view::npos);
+  EXPECT_EQ(FindLoweredFrom("<b>", ""), std::string_view::npos);
+  EXPECT_EQ(FindLoweredFrom("<b>", "<b>", 4), std::string_view::npos);
+
+  std::mt19937 rng(12);
+  const std::string_view alphabet = "aAbB<>/ Éé"_cp;
+  for (int i = 0; i < 3000; ++i) {
+    const std::string text = RandomText(rng, alphabet, 20);
+    const std::string pattern = HungarianLowerCase(RandomText(rng, alphabet, 3));
+    if (pattern.empty()) continue;
+    const std::size_t from = std::uniform_int_distribution<std::size_t>(0, 21)(rng);
+    ASSERT_EQ(FindLoweredFrom(text, pattern, from),
+              std::string_view(HungarianLowerCase(text)).find(pattern, from))
+        << "'" << text << "' '" << pattern << "' " << from;
+  }
 }
 
 TEST(TextLowerCase, OtherBytesStay) {

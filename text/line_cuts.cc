@@ -1,6 +1,7 @@
 #include "text/line_cuts.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "platform/settings.h"
 #include "text/text.h"
@@ -32,8 +33,23 @@ bool HoldsLowered(std::string_view line, std::string_view pattern) {
   // Compares each byte lowered on the way, without a lowered copy of the line.
   if (pattern.empty()) return false;
   auto lowered = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  return std::search(line.begin(), line.end(), pattern.begin(), pattern.end(),
-                     [&](char a, char b) { return lowered(a) == b; }) != line.end();
+  auto same = [&](char a, char b) { return lowered(a) == b; };
+  const char first = pattern.front();
+  if (first >= 'a' && first <= 'z')
+    return std::search(line.begin(), line.end(), pattern.begin(), pattern.end(), same) !=
+           line.end();
+  // Only the byte itself lowers to a first character that is no small
+  // letter ("<" of a tag), so the candidates are found with memchr.
+  const std::size_t n = pattern.size();
+  for (std::size_t at = 0; n <= line.size() - at;) {
+    const void* hit = std::memchr(line.data() + at, first, line.size() - n + 1 - at);
+    if (hit == nullptr) return false;
+    at = static_cast<std::size_t>(static_cast<const char*>(hit) - line.data());
+    if (std::equal(line.begin() + at + 1, line.begin() + at + n, pattern.begin() + 1, same))
+      return true;
+    ++at;
+  }
+  return false;
 }
 
 std::string TextBefore(std::string_view text, std::string_view marker) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstring>
 #include <utility>
 
 #include "text/cp1250.h"
@@ -76,44 +77,62 @@ std::string PadZeros(std::string text, int width) { return PadFront(std::move(te
 
 namespace {
 
-// The text split at a gap: `left_` holds the characters before the gap in
-// order, `right_` the characters after it in reverse, so that both sides of
-// the gap grow and shrink at the back of a string.
+// The text split at a gap: `left_` holds the characters before the gap;
+// after it come `front_` (the few characters that the edits put back or
+// inserted) and then the unread rest of the original text, `text_` from
+// `pos_` on, which is never copied until the gap passes it.
 class GapText {
  public:
-  explicit GapText(const std::string& text) : right_(text.rbegin(), text.rend()) {
-    left_.reserve(text.size());
-  }
+  explicit GapText(std::string_view text) : text_(text) { left_.reserve(text.size()); }
 
   std::size_t LeftSize() const { return left_.size(); }
 
-  // Moves the gap forward to the next start of the pattern, whose reverse
-  // is given; when none is left, to the end, and false.
-  bool ForwardTo(std::string_view reversedPattern) {
-    const std::size_t at = FindLast(right_, reversedPattern);
-    const std::size_t n =
-        at == std::string::npos ? right_.size() : right_.size() - at - reversedPattern.size();
-    left_.append(right_.rbegin(), right_.rbegin() + static_cast<std::ptrdiff_t>(n));
-    right_.resize(right_.size() - n);
+  // Moves the gap forward to the next start of the pattern; when none is
+  // left, to the end, and false.
+  bool ForwardTo(std::string_view pattern) {
+    if (!front_.empty()) {
+      // An occurrence that starts in `front_` may run on into the rest.
+      const std::size_t reach = std::min(pattern.size() - 1, text_.size() - pos_);
+      window_.assign(front_);
+      window_.append(text_.substr(pos_, reach));
+      const std::size_t at = window_.find(pattern);
+      if (at != std::string::npos && at < front_.size()) {
+        left_.append(front_, 0, at);
+        front_.erase(0, at);
+        return true;
+      }
+      left_ += front_;
+      front_.clear();
+    }
+    const std::size_t at = FindFrom(text_, pattern, pos_);
+    const std::size_t to = at == std::string::npos ? text_.size() : at;
+    left_.append(text_.substr(pos_, to - pos_));
+    pos_ = to;
     return at != std::string::npos;
   }
   void Back(std::size_t n) {
-    for (; n > 0; --n) {
-      right_.push_back(left_.back());
-      left_.pop_back();
-    }
+    front_.insert(0, left_, left_.size() - n, n);
+    left_.resize(left_.size() - n);
   }
-  void InsertAtGap(std::string_view x) { right_.append(x.rbegin(), x.rend()); }
-  void DeleteAtGap(std::size_t n) { right_.resize(right_.size() - n); }
+  void InsertAtGap(std::string_view x) { front_.insert(0, x); }
+  void DeleteAtGap(std::size_t n) {
+    const std::size_t fromFront = std::min(n, front_.size());
+    front_.erase(0, fromFront);
+    pos_ += n - fromFront;
+  }
 
   std::string Take() {
-    left_.append(right_.rbegin(), right_.rend());
+    left_ += front_;
+    left_.append(text_.substr(pos_));
     return std::move(left_);
   }
 
  private:
   std::string left_;
-  std::string right_;
+  std::string front_;
+  std::string window_;  // `front_` and the start of the rest, reused
+  std::string_view text_;
+  std::size_t pos_ = 0;
 };
 
 }  // namespace
@@ -124,15 +143,40 @@ class GapText {
 // start fewer than len(pattern) characters before it, so stepping back that
 // far and scanning forward again finds the same first occurrence as a search
 // from position 1 would, and the whole run stays linear.
+namespace {
+
+// The same rounds edited in place: each edit moves the rest of the text, so
+// this is for short texts (report lines, table cells), where it saves the
+// gap's reversed copies.
+std::string ReplaceAllInPlace(std::string_view pattern, std::string_view replacement,
+                              std::string text, std::size_t p) {
+  const std::size_t stepBack = pattern.size() - 1;
+  auto backFrom = [&](std::size_t at) { return at > stepBack ? at - stepBack : 0; };
+  while (p != std::string::npos) {
+    text.insert(p, replacement);
+    // the occurrence just replaced still follows, so q exists
+    const std::size_t q = FindFrom(text, pattern, backFrom(p));
+    text.erase(q, pattern.size());
+    p = FindFrom(text, pattern, backFrom(q));
+  }
+  return text;
+}
+
+constexpr std::size_t kShortReplaceText = 256;
+
+}  // namespace
+
 std::string ReplaceAll(std::string_view pattern, std::string_view replacement, std::string text) {
   if (pattern.empty() || pattern == replacement) return text;
-  if (FindFrom(text, pattern) == std::string::npos) return text;
+  const std::size_t first = FindFrom(text, pattern);
+  if (first == std::string::npos) return text;
+  if (text.size() < kShortReplaceText)
+    return ReplaceAllInPlace(pattern, replacement, std::move(text), first);
 
   GapText gap(text);
   const std::size_t stepBack = pattern.size() - 1;
-  const std::string reversed(pattern.rbegin(), pattern.rend());
   // Moves the gap forward to the next occurrence; false when none is left.
-  auto scan = [&] { return gap.ForwardTo(reversed); };
+  auto scan = [&] { return gap.ForwardTo(pattern); };
   auto back = [&] { gap.Back(std::min(stepBack, gap.LeftSize())); };
 
   while (scan()) {
@@ -202,20 +246,21 @@ std::string NormalizeBlanks(std::string text) {
 
 std::string RemoveTags(std::string text) {
   // Removing a tag leaves no "<" or ">" before it, so the next tag is looked
-  // for only after the one removed.
-  std::string out;
-  out.reserve(text.size());
+  // for only after the one removed. The kept text is moved to the front in
+  // place; it never overtakes the part still to be read.
+  std::size_t kept = 0;
   std::size_t from = 0;
   for (;;) {
     const std::size_t open = text.find('<', from);
     const std::size_t close = text.find('>', from);
     if (open == std::string::npos || close == std::string::npos || close < open) break;
-    out.append(text, from, open - from);
+    std::char_traits<char>::move(text.data() + kept, text.data() + from, open - from);
+    kept += open - from;
     from = close + 1;
   }
   if (from == 0) return text;
-  out.append(text, from, std::string::npos);
-  return out;
+  text.erase(kept, from - kept);
+  return text;
 }
 
 std::string StripTags(std::string text) {
@@ -252,6 +297,34 @@ constexpr std::array<unsigned char, 256> kLowerTable = MakeLowerTable();
 std::string HungarianLowerCase(std::string text) {
   for (char& c : text) c = static_cast<char>(kLowerTable[static_cast<unsigned char>(c)]);
   return text;
+}
+
+std::size_t FindLoweredFrom(std::string_view text, std::string_view lowered, std::size_t from) {
+  const std::size_t n = lowered.size();
+  if (n == 0 || from > text.size() || n > text.size() - from) return std::string_view::npos;
+  auto lower = [](char c) { return static_cast<char>(kLowerTable[static_cast<unsigned char>(c)]); };
+  auto holdsAt = [&](std::size_t at) {
+    for (std::size_t i = 0; i < n; ++i)
+      if (lower(text[at + i]) != lowered[i]) return false;
+    return true;
+  };
+  const std::size_t end = text.size() - n + 1;  // starts up to here are tried
+  const char first = lowered.front();
+  if (kLowerAlphabet.find(first) != std::string_view::npos) {
+    for (; from < end; ++from)
+      if (holdsAt(from)) return from;
+    return std::string_view::npos;
+  }
+  // No other byte lowers to a first character outside the lower-case
+  // alphabet (the "<" of a tag), so its occurrences are the candidates.
+  while (from < end) {
+    const void* hit = std::memchr(text.data() + from, first, end - from);
+    if (hit == nullptr) break;
+    const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(hit) - text.data());
+    if (holdsAt(at)) return at;
+    from = at + 1;
+  }
+  return std::string_view::npos;
 }
 
 }  // namespace qv

@@ -93,4 +93,10 @@ std::string StripTags(std::string text);
 // letters and ÁÉÍÓÖŐÚÜŰ in Windows-1250); every other byte stays.
 std::string HungarianLowerCase(std::string text);
 
+// Byte offset (0-based, npos when none) of the first place at or after
+// `from` where HungarianLowerCase(text) holds `lowered`, found without the
+// lowered copy. `lowered` is given lowered already; an empty one is never
+// found.
+std::size_t FindLoweredFrom(std::string_view text, std::string_view lowered, std::size_t from = 0);
+
 }  // namespace qv
