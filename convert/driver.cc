@@ -46,14 +46,15 @@ void ConvertOpeningStory(ConverterRun& run) {
   run.FlushNarrative();
 }
 
-void Convert(RunContext& ctx, Layout layout, const FormatSettings& settings,
-             const std::string& fileName) {
+void Convert(RunContext& ctx, ConverterSession& session, Layout layout,
+             const FormatSettings& settings, const std::string& fileName) {
   const std::string outName = RtfOutputName(fileName);
   ReportReader report(fileName);
   RtfWriter rtf = RtfWriter::ToFile(outName);
   MessagesAside aside(ctx.console, outName.empty());
 
   ConverterRun run(ctx, layout, settings, report, rtf);
+  run.mapResources = &session.mapResources;
   run.Console("");
   run.Console("RTF Fejlec keszites");
 
@@ -71,10 +72,10 @@ void Convert(RunContext& ctx, Layout layout, const FormatSettings& settings,
 }  // namespace
 
 namespace rtf {
-void ConvertReport(RunContext& ctx, ConverterSession&, const std::string& fileName) {
+void ConvertReport(RunContext& ctx, ConverterSession& session, const std::string& fileName) {
   // The older converter reads its settings afresh for every report.
   const FormatSettings settings = ReadFormatSettings(SettingsPath(ctx.programDir));
-  Convert(ctx, Layout::kRtf, settings, fileName);
+  Convert(ctx, session, Layout::kRtf, settings, fileName);
 }
 }  // namespace rtf
 
@@ -82,7 +83,7 @@ namespace rtfuj {
 void ConvertReport(RunContext& ctx, ConverterSession& session, const std::string& fileName) {
   std::optional<FormatSettings>& settings = session.rtfUjSettings;
   if (!settings) settings = ReadFormatSettings(SettingsPath(ctx.programDir));
-  Convert(ctx, Layout::kRtfUj, *settings, fileName);
+  Convert(ctx, session, Layout::kRtfUj, *settings, fileName);
 }
 }  // namespace rtfuj
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "convert/maps/map_resources.h"
 #include "convert/run_state.h"
 #include "site/run_context.h"
 
@@ -14,6 +15,9 @@ struct ConverterSession {
   // The newer converter reads its settings once and keeps them for the
   // whole process, also across a batch run.
   std::optional<FormatSettings> rtfUjSettings;
+  // Both converters keep the map pictures and the label font from the first
+  // map on.
+  MapResources mapResources;
 };
 
 namespace rtf {

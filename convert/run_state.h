@@ -28,6 +28,8 @@ struct FormatSettings {
 // since the font table takes the names as they are.
 FormatSettings ReadFormatSettings(const std::string& iniPath);
 
+class MapResources;
+
 struct ConverterRun : ReportCursor {
   ConverterRun(RunContext& ctx, Layout layout, const FormatSettings& settings, ReportReader& report,
                RtfWriter& rtf)
@@ -49,6 +51,9 @@ struct ConverterRun : ReportCursor {
   bool narrativeMode = false;
   std::string commandLabel;
   bool contactListWritten = false;
+  // The maps' pictures and font, kept by the driver across a batch; without
+  // them each map loads its own.
+  MapResources* mapResources = nullptr;
   int pictureCounter = 0;   // the pictures of this conversion, counted
   int lastBannerGroup = 0;  // the item banner group whose picture was written last
   // The command reference of the appendix, one entry a list line; every

@@ -1,5 +1,7 @@
 #include "rtfkit/mono_bitmap.h"
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "platform/error.h"
@@ -16,10 +18,27 @@ void CheckDimensions(int width, int height) {
 
 }  // namespace
 
-MonoBitmap::MonoBitmap(int width, int height)
+MonoBitmap::MonoBitmap(int width, int height) : MonoBitmap(width, height, Fill::kZeros) {}
+
+MonoBitmap::MonoBitmap(int width, int height, Fill fill)
     : width_(width), height_(height), rowBytes_(RowBytes(width)) {
   CheckDimensions(width, height);
-  bits_.assign(static_cast<std::size_t>(rowBytes_) * static_cast<std::size_t>(height), 0);
+  bits_ = PageBuffer(static_cast<std::size_t>(rowBytes_) * static_cast<std::size_t>(height),
+                     static_cast<uint8_t>(fill));
+}
+
+MonoBitmap MonoBitmap::AllOnes(int width, int height) {
+  // One pass fills everything; then only each row's padding is cleared.
+  MonoBitmap bitmap(width, height, Fill::kOnes);
+  const int fullBytes = width / 8;
+  const uint8_t lastByte = static_cast<uint8_t>(0xFF00u >> (width % 8));
+  for (int y = 0; y < height; ++y) {
+    uint8_t* row = bitmap.Row(y);
+    if (width % 8 != 0) row[fullBytes] = lastByte;
+    const int padFrom = fullBytes + (width % 8 != 0 ? 1 : 0);
+    std::fill(row + padFrom, row + bitmap.rowBytes_, uint8_t{0});
+  }
+  return bitmap;
 }
 
 MonoBitmap MonoBitmap::FromDibRows(int width, int height, std::span<const uint8_t> rows) {
@@ -27,7 +46,7 @@ MonoBitmap MonoBitmap::FromDibRows(int width, int height, std::span<const uint8_
   if (rows.size() != bitmap.bits_.size())
     throw Error("Picture error", "bitmap rows hold " + std::to_string(rows.size()) +
                                      " bytes instead of " + std::to_string(bitmap.bits_.size()));
-  bitmap.bits_.assign(rows.begin(), rows.end());
+  if (!rows.empty()) std::memcpy(bitmap.bits_.data(), rows.data(), rows.size());
   return bitmap;
 }
 

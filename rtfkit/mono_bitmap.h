@@ -4,7 +4,8 @@
 
 #include <cstdint>
 #include <span>
-#include <vector>
+
+#include "platform/page_buffer.h"
 
 namespace qv {
 
@@ -15,6 +16,8 @@ namespace qv {
 class MonoBitmap {
  public:
   MonoBitmap(int width, int height);
+  // Every pixel 1; the padding bits after each row's last pixel stay clear.
+  static MonoBitmap AllOnes(int width, int height);
   // Takes rows already in the stored layout; `rows` must hold
   // RowBytes(width) * height bytes.
   static MonoBitmap FromDibRows(int width, int height, std::span<const uint8_t> rows);
@@ -35,17 +38,20 @@ class MonoBitmap {
   uint8_t* Row(int y) { return bits_.data() + RowOffset(y); }
   const uint8_t* Row(int y) const { return bits_.data() + RowOffset(y); }
   // All rows, bottom row first.
-  std::span<const uint8_t> DibRows() const { return bits_; }
+  std::span<const uint8_t> DibRows() const { return bits_.bytes(); }
 
  private:
   std::size_t RowOffset(int y) const {
     return static_cast<std::size_t>(height_ - 1 - y) * static_cast<std::size_t>(rowBytes_);
   }
 
+  enum class Fill : uint8_t { kZeros = 0x00, kOnes = 0xFF };
+  MonoBitmap(int width, int height, Fill fill);
+
   int width_;
   int height_;
   int rowBytes_;
-  std::vector<uint8_t> bits_;
+  PageBuffer bits_;
 };
 
 }  // namespace qv

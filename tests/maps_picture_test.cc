@@ -43,6 +43,11 @@ TEST(MapPicture, SizeFollowsTheFrameAndStartsWhite) {
   // 671 pixels fill 83 bytes and 7 bits; the row's padding stays clear.
   EXPECT_EQ(map.rowBytes(), 84);
   EXPECT_EQ(map.Row(0)[83], 0xFE);
+  // Padding of whole bytes stays clear too: 33 pixels take 5 of 8 bytes.
+  const MonoBitmap ones = MonoBitmap::AllOnes(33, 2);
+  for (int y : {0, 1})
+    EXPECT_EQ(std::vector<uint8_t>(ones.Row(y), ones.Row(y) + 8),
+              (std::vector<uint8_t>{0xFF, 0xFF, 0xFF, 0xFF, 0x80, 0, 0, 0}));
 }
 
 // A frame has 0 to 100 tiles each way; the picture data of the largest is
@@ -444,12 +449,12 @@ TEST(MapRtfPicture, ProgressDotsCountTenthsOfTheFile) {
   EXPECT_EQ(dots, ".........");
 }
 
-TEST(MapRtfPicture, BitmapToRtfPictureCountsAndReports) {
+TEST(MapRtfPicture, WriteRtfPictureCountsAndReports) {
   test::MapHarness h(Layout::kRtf, "", /*pictures=*/false);
-  const std::string group = BitmapToRtfPicture(h.run, NewMapBitmap(kThreeByTwo));
+  WriteRtfPicture(h.run, NewMapBitmap(kThreeByTwo));
   EXPECT_EQ(h.run.pictureCounter, 1);
-  EXPECT_EQ(group, PictureGroup(NewMapBitmap(kThreeByTwo), nullptr));
-  BitmapToRtfPicture(h.run, NewMapBitmap({2, 1, 0, 0}));
+  EXPECT_EQ(h.run.rtf.Text(), PictureGroup(NewMapBitmap(kThreeByTwo), nullptr) + "\r\n");
+  WriteRtfPicture(h.run, NewMapBitmap({2, 1, 0, 0}));
   EXPECT_EQ(h.run.pictureCounter, 2);
   EXPECT_EQ(h.console.lines, (std::vector<std::string>{
                                  "      A Terkep merete: 671x467 pixel",

@@ -2,12 +2,15 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "convert/maps/map_drawing.h"
 #include "convert/maps/map_legend.h"
+#include "convert/maps/map_resources.h"
 #include "convert/maps/map_section.h"
 #include "convert/preamble.h"
 #include "platform/error.h"
@@ -344,6 +347,28 @@ TEST(MapSection, FailuresAreFatalAndLeaveNoDocument) {
     h.run.ReadLine();
     EXPECT_THROW(DrawMap(h.run), Error);
   }
+}
+
+// Pictures and font are loaded at the first map that needs them and kept
+// for the next ones (a batch converts hundreds of maps); a load that failed
+// is tried again; glyphs kept from an earlier label draw the same pixels.
+TEST(MapResources, KeptOnceLoadedAndTriedAgainAfterAFailure) {
+  test::TempDir dir;
+  const std::string programDir = dir.path() + "/";
+  MapResources resources;
+  EXPECT_THROW(resources.Pictures(programDir), Error);
+  test::WriteTestPictures(dir);
+  const MapPictures& pictures = resources.Pictures(programDir);
+  EXPECT_EQ(pictures.terrain.size(), 14u);
+  ASSERT_EQ(std::system(("rm -r '" + programDir + "picture'").c_str()), 0);
+  EXPECT_EQ(&resources.Pictures(programDir), &pictures);
+
+  const LabelFont& font = resources.Font();
+  EXPECT_EQ(&resources.Font(), &font);
+  MonoBitmap first(120, 60), again(120, 60);
+  font.DrawOpaque(first, 3, 2, "-1029");
+  font.DrawOpaque(again, 3, 2, "-1029");
+  EXPECT_TRUE(std::equal(first.DibRows().begin(), first.DibRows().end(), again.DibRows().begin()));
 }
 
 }  // namespace

@@ -103,17 +103,33 @@ LabelFont::~LabelFont() {
   FT_Done_FreeType(library_);
 }
 
-int LabelFont::LoadGlyph(char c) const {
+const LabelFont::Glyph& LabelFont::LoadGlyph(char c) const {
+  std::unique_ptr<Glyph>& kept = glyphs_[static_cast<unsigned char>(c)];
+  if (kept) return *kept;
   const FT_UInt index = FT_Get_Char_Index(face_, static_cast<unsigned char>(c));
   if (FT_Load_Glyph(face_, index, kLoadFlags) != 0 ||
       face_->glyph->bitmap.pixel_mode != FT_PIXEL_MODE_MONO)
     throw Error("Font error", std::string("cannot render the label character '") + c + "'");
-  return static_cast<int>((face_->glyph->advance.x + 32) >> 6);
+  const FT_GlyphSlot slot = face_->glyph;
+  const FT_Bitmap& bitmap = slot->bitmap;
+  auto glyph = std::make_unique<Glyph>();
+  glyph->advance = static_cast<int>((slot->advance.x + 32) >> 6);
+  glyph->left = slot->bitmap_left;
+  glyph->top = slot->bitmap_top;
+  glyph->width = static_cast<int>(bitmap.width);
+  glyph->rows = static_cast<int>(bitmap.rows);
+  glyph->pitch = (glyph->width + 7) / 8;
+  glyph->bits.resize(static_cast<std::size_t>(glyph->pitch) * bitmap.rows);
+  for (unsigned r = 0; r < bitmap.rows; ++r)
+    std::copy_n(bitmap.buffer + static_cast<long>(r) * bitmap.pitch, glyph->pitch,
+                glyph->bits.begin() + static_cast<long>(r) * glyph->pitch);
+  kept = std::move(glyph);
+  return *kept;
 }
 
 TextExtent LabelFont::Extent(std::string_view text) const {
   TextExtent e{0, ascent_ + descent_};
-  for (char c : text) e.width += LoadGlyph(c);
+  for (char c : text) e.width += LoadGlyph(c).advance;
   return e;
 }
 
@@ -127,22 +143,20 @@ void LabelFont::DrawOpaque(MonoBitmap& bitmap, int x, int y, std::string_view te
   const int baseline = y + ascent_;
   int pen = x;
   for (char c : text) {
-    const int advance = LoadGlyph(c);
-    const FT_GlyphSlot slot = face_->glyph;
-    const FT_Bitmap& glyph = slot->bitmap;
-    const int left = pen + slot->bitmap_left;
-    const int top = baseline - slot->bitmap_top;
-    for (unsigned r = 0; r < glyph.rows; ++r) {
-      const int py = top + static_cast<int>(r);
+    const Glyph& glyph = LoadGlyph(c);
+    const int left = pen + glyph.left;
+    const int top = baseline - glyph.top;
+    for (int r = 0; r < glyph.rows; ++r) {
+      const int py = top + r;
       if (py < 0 || py >= bitmap.height()) continue;
-      const unsigned char* bits = glyph.buffer + static_cast<long>(r) * glyph.pitch;
-      for (unsigned col = 0; col < glyph.width; ++col) {
-        const int px = left + static_cast<int>(col);
+      const unsigned char* bits = glyph.bits.data() + static_cast<long>(r) * glyph.pitch;
+      for (int col = 0; col < glyph.width; ++col) {
+        const int px = left + col;
         if (px >= 0 && px < bitmap.width() && ((bits[col >> 3] >> (7 - (col & 7))) & 1))
           bitmap.Set(px, py, false);
       }
     }
-    pen += advance;
+    pen += glyph.advance;
   }
 }
 

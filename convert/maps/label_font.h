@@ -4,8 +4,11 @@
 // identical Liberation Serif Bold.
 #pragma once
 
+#include <array>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "rtfkit/metafile.h"
 
@@ -41,14 +44,28 @@ class LabelFont {
   void DrawOpaque(MonoBitmap& bitmap, int x, int y, std::string_view text) const;
 
  private:
-  // Loads and renders the glyph of one character; returns its advance.
-  int LoadGlyph(char c) const;
+  // A character as rendered: its advance, where its bitmap stands from the
+  // pen and the baseline, and the bitmap's rows (one bit a pixel, `pitch`
+  // bytes a row).
+  struct Glyph {
+    int advance = 0;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int rows = 0;
+    int pitch = 0;
+    std::vector<unsigned char> bits;
+  };
+  // The glyph of one character, rendered at its first use and kept: the
+  // labels are a few digits over and over.
+  const Glyph& LoadGlyph(char c) const;
 
   FT_Library library_ = nullptr;
   FT_Face face_ = nullptr;
   std::string file_;
   int ascent_ = 0;
   int descent_ = 0;
+  mutable std::array<std::unique_ptr<Glyph>, 256> glyphs_;
 };
 
 }  // namespace qv

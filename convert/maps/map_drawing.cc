@@ -142,16 +142,9 @@ void CheckPictureBudget(std::int64_t usedBytes, const MapFrame& frame,
 
 MonoBitmap NewMapBitmap(const MapFrame& frame) {
   CheckMapFrame(frame, "");
-  MonoBitmap map(kTilePitch * frame.columns + kExtraWidth, kTilePitch * frame.rows + kExtraHeight);
   // White up to the last pixel of each row; the padding bits stay clear.
-  const int fullBytes = map.width() / 8;
-  const uint8_t tail = static_cast<uint8_t>(0xFF00u >> (map.width() % 8));
-  for (int y = 0; y < map.height(); ++y) {
-    uint8_t* row = map.Row(y);
-    std::memset(row, 0xFF, static_cast<std::size_t>(fullBytes));
-    if (map.width() % 8 != 0) row[fullBytes] = tail;
-  }
-  return map;
+  return MonoBitmap::AllOnes(kTilePitch * frame.columns + kExtraWidth,
+                             kTilePitch * frame.rows + kExtraHeight);
 }
 
 void DrawMapLabels(MonoBitmap& map, const MapFrame& frame, const LabelFont& font) {

@@ -8,6 +8,7 @@
 #include "convert/maps/map_drawing.h"
 #include "convert/maps/map_legend.h"
 #include "convert/maps/map_params.h"
+#include "convert/maps/map_resources.h"
 #include "convert/maps/picture_set.h"
 #include "convert/maps/rtf_picture.h"
 #include "text/cp1250.h"
@@ -51,10 +52,11 @@ bool DrawMap(ConverterRun& run) {
   CheckMapFrame(frame, run.report.name());
   const std::int64_t pictureBytes = MapPictureBytes(frame);
   CheckPictureBudget(run.rtf.pictureBytes(), frame, run.report.name());
-  const MapPictures pictures = LoadMapPictures(run.ctx.programDir);
+  MapResources ownResources;
+  MapResources& resources = run.mapResources != nullptr ? *run.mapResources : ownResources;
+  const MapPictures& pictures = resources.Pictures(run.ctx.programDir);
   MonoBitmap map = NewMapBitmap(frame);
-  const LabelFont font;
-  DrawMapLabels(map, frame, font);
+  DrawMapLabels(map, frame, resources.Font());
 
   if (run.layout == Layout::kRtf) {
     for (std::size_t i = 2; i < pieces.size(); ++i) {
@@ -68,7 +70,7 @@ bool DrawMap(ConverterRun& run) {
       if (run.CurrentHolds(kCellParam)) DrawMapCell(map, ParseMapCell(run.currentLine), pictures);
     }
   }
-  run.rtf.Line(BitmapToRtfPicture(run, map));
+  WriteRtfPicture(run, map);
   run.rtf.AddPictureBytes(pictureBytes);
   run.currentLine = frameText;
   return true;

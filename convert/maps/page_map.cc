@@ -37,9 +37,8 @@ std::string PageMapPictures::Draw(const std::vector<std::string>& appletLines) {
   const MapFrame frame = ParseMapFrame(params->frame);
   CheckMapFrame(frame, reportName_);
   CheckPictureBudget(pictureBytes_, frame, reportName_);
-  if (!pictures_) pictures_ = LoadMapPictures(ctx_.programDir);
-  if (!font_) font_.emplace();
-  const MonoBitmap map = DrawAppletMap(frame, params->cells, *pictures_, *font_);
+  const MapPictures& pictures = resources_.Pictures(ctx_.programDir);
+  const MonoBitmap map = DrawAppletMap(frame, params->cells, pictures, resources_.Font());
   pictureBytes_ += MapPictureBytes(frame);
   return MapImageLine(map);
 }

@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "convert/maps/label_font.h"
-#include "convert/maps/picture_set.h"
+#include "convert/maps/map_resources.h"
 #include "rtfkit/mono_bitmap.h"
 #include "site/run_context.h"
 #include "text/layout.h"
@@ -39,8 +38,7 @@ class PageMapPictures {
   Layout layout_;
   std::string reportName_;
   std::int64_t pictureBytes_ = 0;  // what the page's maps so far take
-  std::optional<MapPictures> pictures_;
-  std::optional<LabelFont> font_;
+  MapResources resources_;
 };
 
 }  // namespace qv

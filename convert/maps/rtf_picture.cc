@@ -1,44 +1,68 @@
 #include "convert/maps/rtf_picture.h"
 
+#include <algorithm>
+
 #include "convert/run_state.h"
 #include "rtfkit/picture_metafile.h"
 
 namespace qv {
+namespace {
 
-std::string PictureGroup(const MonoBitmap& bitmap, std::string* dots) {
+// Bytes encoded per piece: their digits fill one write buffer, so a map of
+// many megabytes never stands in memory as text.
+constexpr std::size_t kPieceBytes = 32 * 1024;
+
+}  // namespace
+
+void WritePictureGroup(const MonoBitmap& bitmap,
+                       const std::function<void(std::string_view)>& write) {
   // The rows are encoded straight from the bitmap, between the metafile's
   // records before and after them.
   const MetafileAroundRows around = PictureMetafileAroundRows(bitmap);
-  const std::span<const uint8_t> rows = bitmap.DibRows();
-  const std::size_t metafileBytes = around.head.size() + rows.size() + around.tail.size();
-  std::string text = "{\\pict\\wmetafile8\\picw" + std::to_string(8 * bitmap.width()) + "\\pich" +
-                     std::to_string(8 * bitmap.height()) + " ";
-  const std::size_t head = text.size();
-  text.resize(head + 2 * metafileBytes + 1);
-  char* out = text.data() + head;
-  out = PutHex(around.head, out, HexCase::kUpper);
-  out = PutHex(rows, out, HexCase::kUpper);
-  out = PutHex(around.tail, out, HexCase::kUpper);
-  *out = '}';
+  write("{\\pict\\wmetafile8\\picw" + std::to_string(8 * bitmap.width()) + "\\pich" +
+        std::to_string(8 * bitmap.height()) + " ");
+  std::string digits(2 * kPieceBytes, '\0');
+  const auto encode = [&](std::span<const uint8_t> bytes) {
+    for (std::size_t at = 0; at < bytes.size(); at += kPieceBytes) {
+      const auto piece = bytes.subspan(at, std::min(kPieceBytes, bytes.size() - at));
+      const char* end = PutHex(piece, digits.data(), HexCase::kUpper);
+      write(std::string_view(digits.data(), static_cast<std::size_t>(end - digits.data())));
+    }
+  };
+  encode(around.head);
+  encode(bitmap.DibRows());
+  encode(around.tail);
+  write("}");
+}
 
-  // A dot after every byte whose offset in the file (placeable header
-  // included) is a multiple of a tenth of the file's size.
-  const std::size_t fileSize = kPlaceableHeaderBytes + metafileBytes;
-  const std::size_t step = fileSize / 10;
-  if (dots != nullptr && step > 0)
-    for (std::size_t i = (kPlaceableHeaderBytes + step - 1) / step * step; i < fileSize; i += step)
-      *dots += '.';
+std::string PictureGroup(const MonoBitmap& bitmap, std::string* dots) {
+  std::string text;
+  WritePictureGroup(bitmap, [&text](std::string_view piece) { text.append(piece); });
+  if (dots != nullptr) *dots += PictureDots(bitmap);
   return text;
 }
 
-std::string BitmapToRtfPicture(ConverterRun& run, const MonoBitmap& bitmap) {
+std::string PictureDots(const MonoBitmap& bitmap) {
+  // A dot after every byte whose offset in the file (placeable header
+  // included) is a multiple of a tenth of the file's size.
+  const MetafileAroundRows around = PictureMetafileAroundRows(bitmap);
+  const std::size_t fileSize =
+      kPlaceableHeaderBytes + around.head.size() + bitmap.DibRows().size() + around.tail.size();
+  const std::size_t step = fileSize / 10;
+  std::string dots;
+  if (step > 0)
+    for (std::size_t i = (kPlaceableHeaderBytes + step - 1) / step * step; i < fileSize; i += step)
+      dots += '.';
+  return dots;
+}
+
+void WriteRtfPicture(ConverterRun& run, const MonoBitmap& bitmap) {
   ++run.pictureCounter;
   run.Console("      A Terkep merete: " + std::to_string(bitmap.width()) + "x" +
               std::to_string(bitmap.height()) + " pixel");
-  std::string dots;
-  std::string group = PictureGroup(bitmap, &dots);
-  run.Console("         Terkep Konvertalas -> RTF " + dots);
-  return group;
+  run.Console("         Terkep Konvertalas -> RTF " + PictureDots(bitmap));
+  WritePictureGroup(bitmap, [&run](std::string_view piece) { run.rtf.Write(piece); });
+  run.rtf.Write("\r\n");
 }
 
 }  // namespace qv

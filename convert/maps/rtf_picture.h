@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "rtfkit/metafile.h"
@@ -18,13 +20,20 @@ struct ConverterRun;
 inline constexpr std::size_t kPlaceableHeaderBytes = 22;
 
 // The picture group "{\pict\wmetafile8\picwW\pichH " + PictureMetafile bytes in
-// upper-case hex + "}", with W and H 8 times the picture's size in pixels.
-// `dots` gets one "." for every tenth of the metafile file that is encoded.
+// upper-case hex + "}", with W and H 8 times the picture's size in pixels,
+// handed to `write` in pieces of at most 64 KB.
+void WritePictureGroup(const MonoBitmap& bitmap,
+                       const std::function<void(std::string_view)>& write);
+
+// The whole picture group as one text; `dots` gets PictureDots.
 std::string PictureGroup(const MonoBitmap& bitmap, std::string* dots);
 
+// One "." for every tenth of the metafile file that is encoded.
+std::string PictureDots(const MonoBitmap& bitmap);
+
 // Raises the run's picture counter, prints the picture's size and the
-// encoding progress, and returns the picture group (the caller writes it as
-// one line).
-std::string BitmapToRtfPicture(ConverterRun& run, const MonoBitmap& bitmap);
+// encoding progress, and writes the picture group as one line of the
+// document.
+void WriteRtfPicture(ConverterRun& run, const MonoBitmap& bitmap);
 
 }  // namespace qv

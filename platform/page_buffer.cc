@@ -1,0 +1,46 @@
+#include "platform/page_buffer.h"
+
+#include <sys/mman.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+namespace qv {
+namespace {
+
+constexpr std::size_t kHugePage = 2u << 20;
+
+uint8_t* Allocate(std::size_t size) {
+  if (size == 0) return nullptr;
+  void* p = nullptr;
+  if (size >= kHugePage) {
+    const std::size_t rounded = (size + kHugePage - 1) / kHugePage * kHugePage;
+    p = std::aligned_alloc(kHugePage, rounded);
+    // Only advice: where huge pages are off, small pages serve as before.
+    if (p != nullptr) ::madvise(p, rounded, MADV_HUGEPAGE);
+  } else {
+    p = std::malloc(size);
+  }
+  if (p == nullptr) throw std::bad_alloc();
+  return static_cast<uint8_t*>(p);
+}
+
+}  // namespace
+
+void PageBuffer::Free::operator()(uint8_t* p) const { std::free(p); }
+
+PageBuffer::PageBuffer(std::size_t size, uint8_t fill) : bytes_(Allocate(size)), size_(size) {
+  if (size > 0) std::memset(bytes_.get(), fill, size);
+}
+
+PageBuffer::PageBuffer(const PageBuffer& other) : bytes_(Allocate(other.size_)), size_(other.size_) {
+  if (size_ > 0) std::memcpy(bytes_.get(), other.bytes_.get(), size_);
+}
+
+PageBuffer& PageBuffer::operator=(const PageBuffer& other) {
+  if (this != &other) *this = PageBuffer(other);
+  return *this;
+}
+
+}  // namespace qv
