@@ -12,6 +12,7 @@
 #include "platform/console.h"
 #include "platform/error.h"
 #include "platform/exe_dir.h"
+#include "platform/memory_reuse.h"
 #include "site/site.h"
 
 int main(int argc, char** argv) {
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
   // user's locale; numbers and case folding stay fixed.
   std::setlocale(LC_TIME, "");
   std::setlocale(LC_CTYPE, "");
+  qv::KeepFreedMemoryForReuse();
 
   qv::StdConsole console;
   try {

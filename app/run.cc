@@ -26,7 +26,7 @@ void ConvertOne(Session& session, const std::string& fileName) {
 // The page's map applets get the pictures the document's maps get.
 void BuildPage(Session& session, const std::string& fileName) {
   const Layout layout = TurnReportLayout(fileName);  // refuses a file that is no turn report
-  PageMapPictures maps(session.ctx, layout, fileName);
+  PageMapPictures maps(session.ctx, layout, fileName, session.converters.mapResources);
   BuildItemListPage(session.ctx, session.pages, fileName,
                     [&maps](const std::vector<std::string>& applet) { return maps(applet); });
 }

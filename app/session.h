@@ -19,7 +19,7 @@ struct Session {
 
   CommandLine args;
   RunContext ctx;
-  ConverterSession converters;  // the newer converter's settings, read once
+  ConverterSession converters;  // the newer converter's settings, read once; the maps' pictures
   PageSetupCache pages;         // the page's settings and data files, read once
 };
 

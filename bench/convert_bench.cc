@@ -30,6 +30,7 @@
 #include "app/session.h"
 #include "bench/report_maker.h"
 #include "convert/driver.h"
+#include "convert/maps/page_map.h"
 #include "itemlist/item_list_page.h"
 #include "platform/console.h"
 #include "platform/replacing_file.h"
@@ -203,11 +204,15 @@ void Convert(Layout layout, const std::string& path) {
     qv::rtfuj::ConvertReport(ctx, session, path);
 }
 
-void Page(const std::string& path) {
+// The page as the tool builds it, with the map pictures.
+void Page(Layout layout, const std::string& path) {
   QuietConsole console;
   qv::RunContext ctx{console, ProgramDir()};
   qv::PageSetupCache setup;
-  qv::BuildItemListPage(ctx, setup, path);
+  qv::MapResources resources;
+  qv::PageMapPictures maps(ctx, layout, path, resources);
+  qv::BuildItemListPage(ctx, setup, path,
+                        [&maps](const std::vector<std::string>& applet) { return maps(applet); });
 }
 
 const char* LayoutName(Layout layout) { return layout == Layout::kRtf ? "old" : "new"; }
@@ -242,7 +247,7 @@ void RegisterReportBenchmarks(Layout layout) {
   add(prefix + "/page/large1x", [=](benchmark::State& state) {
     const std::string path =
         WriteInput(prefix + "-page", SampleName(layout), LargeReport(layout, 1));
-    Measure(state, {path}, [&] { Page(path); });
+    Measure(state, {path}, [&] { Page(layout, path); });
   });
   for (const int times : {1, 2, 4}) {
     const std::size_t pairs = kBoldPairs * times;

@@ -2,11 +2,18 @@
 
 #include <algorithm>
 
+#include "platform/page_buffer.h"
+
 namespace qv {
 PageFile PageFile::Create(const std::string& name) {
   PageFile page;
   page.file_.emplace(name);
   return page;
+}
+
+void PageFile::Reserve(std::size_t bytes) {
+  text_.reserve(bytes);
+  AdviseHugePages(text_.data(), text_.capacity());
 }
 
 void PageFile::Seek(std::int64_t offset) {
@@ -31,10 +38,37 @@ void PageFile::Line(std::string_view text) {
   Write("\r\n");
 }
 
+void PageFile::InsertAtFinish(std::int64_t offset, std::string text) {
+  inserts_.emplace_back(offset < 0 ? 0 : static_cast<std::size_t>(offset), std::move(text));
+}
+
 void PageFile::Finish() {
   text_.resize(pos_);
-  if (!file_) return;
-  file_->Write(text_);
+  std::stable_sort(inserts_.begin(), inserts_.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  // The page in pieces: the text up to each insertion, then the insertion.
+  std::string joined;
+  auto put = [&](std::string_view piece) {
+    if (file_)
+      file_->Write(piece);
+    else
+      joined.append(piece);
+  };
+  const std::string_view page = text_;
+  std::size_t done = 0;
+  for (const auto& [offset, text] : inserts_) {
+    const std::size_t at = std::min(offset, page.size());
+    put(page.substr(done, at - done));
+    put(text);
+    done = at;
+  }
+  put(page.substr(done));
+  inserts_.clear();
+  if (!file_) {
+    text_ = std::move(joined);
+    pos_ = text_.size();
+    return;
+  }
   file_->Commit();
   file_.reset();
 }

@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "platform/replacing_file.h"
 
@@ -36,8 +38,19 @@ class PageFile {
   // text without a line end.
   void Write(std::string_view text);
 
+  // Room for a page of `bytes` without moving it as it grows; memory that is
+  // never written costs nothing.
+  void Reserve(std::size_t bytes);
+
   // The whole page as it stands, left-overs included until Finish().
   const std::string& Text() const { return text_; }
+
+  // Puts `text` into the finished page at `offset` (at most the page's end),
+  // in front of what stands there. Nothing moves now: positions keep
+  // counting the page without it, and Finish() writes it in, texts at the
+  // same offset in the order given. So a picture of megabytes is written
+  // straight from where it was made, never copied into the page.
+  void InsertAtFinish(std::int64_t offset, std::string text);
 
   // Ends the page at the current position, writes it and renames it into
   // place (a page kept in memory is only ended); throws qv::Error on failure.
@@ -47,6 +60,7 @@ class PageFile {
   std::optional<ReplacingFile> file_;
   std::string text_;
   std::size_t pos_ = 0;
+  std::vector<std::pair<std::size_t, std::string>> inserts_;
 };
 
 }  // namespace qv

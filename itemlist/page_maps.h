@@ -15,9 +15,10 @@ namespace qv {
 // line that closes it, returns the line to put after them; empty for none.
 using MapPictureMaker = std::function<std::string(const std::vector<std::string>& appletLines)>;
 
-// Puts the maker's line after every line of the page that closes an applet
-// ("</applet>", any case) opened on it or on an earlier line ("<applet",
-// any case); the applet's own lines stay as they are. An applet opened
+// Has the page's Finish() put the maker's line after every line of the page
+// that closes an applet ("</applet>", any case) opened on it or on an
+// earlier line ("<applet", any case); the applet's own lines stay as they
+// are. Call it after the page's last write. An applet opened
 // again before it is closed starts over from the later line; one never
 // closed gets nothing. Without a maker the page is left alone.
 void AddMapPictures(PageFile& page, const MapPictureMaker& maker);

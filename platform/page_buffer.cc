@@ -28,6 +28,13 @@ uint8_t* Allocate(std::size_t size) {
 
 }  // namespace
 
+void AdviseHugePages(void* data, std::size_t bytes) {
+  const auto begin = reinterpret_cast<std::uintptr_t>(data);
+  const std::uintptr_t first = (begin + kHugePage - 1) / kHugePage * kHugePage;
+  const std::uintptr_t last = (begin + bytes) / kHugePage * kHugePage;
+  if (last > first) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+}
+
 void PageBuffer::Free::operator()(uint8_t* p) const { std::free(p); }
 
 PageBuffer::PageBuffer(std::size_t size, uint8_t fill) : bytes_(Allocate(size)), size_(size) {

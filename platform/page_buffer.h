@@ -11,6 +11,10 @@
 
 namespace qv {
 
+// Marks the whole huge pages inside [data, data + bytes) for huge pages:
+// memory reserved for a text of megabytes that is about to be written.
+void AdviseHugePages(void* data, std::size_t bytes);
+
 class PageBuffer {
  public:
   PageBuffer() = default;

@@ -71,16 +71,22 @@ char* PutHex(std::span<const uint8_t> bytes, char* out, HexCase letters) {
   return out;
 }
 
-std::vector<uint8_t> PictureBmpFile(const MonoBitmap& bitmap) {
+std::vector<uint8_t> PictureBmpHead(const MonoBitmap& bitmap) {
   constexpr uint32_t kFileHeaderBytes = 14;
   const uint32_t fileSize = kFileHeaderBytes + DibSize(bitmap);
   const uint32_t rowsOffset = kFileHeaderBytes + kDibHeaderBytes;
   std::vector<uint8_t> bytes{'B', 'M'};
-  bytes.reserve(fileSize);
   // File size, two reserved words, offset of the pixel rows; little-endian.
   for (uint32_t d : {fileSize, uint32_t{0}, rowsOffset})
     for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<uint8_t>(d >> shift));
-  AppendDib(bytes, bitmap, kPalette, PictureDibFields());
+  AppendDibHeader(bytes, bitmap, kPalette, PictureDibFields());
+  return bytes;
+}
+
+std::vector<uint8_t> PictureBmpFile(const MonoBitmap& bitmap) {
+  std::vector<uint8_t> bytes = PictureBmpHead(bitmap);
+  const std::span<const uint8_t> rows = bitmap.DibRows();
+  bytes.insert(bytes.end(), rows.begin(), rows.end());
   return bytes;
 }
 

@@ -21,6 +21,9 @@ std::vector<uint8_t> PictureMetafile(const MonoBitmap& bitmap);
 // The same picture as a BMP file: a 14-byte file header in front of the
 // DIB that the metafile's StretchDIB record carries.
 std::vector<uint8_t> PictureBmpFile(const MonoBitmap& bitmap);
+// PictureBmpFile's bytes before the rows: the file header, the DIB's header
+// and palette. The file is this + bitmap.DibRows().
+std::vector<uint8_t> PictureBmpHead(const MonoBitmap& bitmap);
 
 // PictureMetafile's bytes before and after the picture's rows, which stay
 // in the bitmap: the metafile is head + bitmap.DibRows() + tail.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "convert/maps/map_drawing.h"
 #include "convert/maps/map_section.h"
 #include "convert/maps/page_map.h"
+#include "itemlist/page_file.h"
 #include "itemlist/page_maps.h"
 #include "tests/maps_support.h"
 #include "text/base64.h"
@@ -52,6 +54,45 @@ TEST(PageMapEncoding, Base64OfEveryTailLength) {
   EXPECT_EQ(Base64(Bytes("fo")), "Zm8=");
   EXPECT_EQ(Base64(Bytes("foobar")), "Zm9vYmFy");
   EXPECT_EQ(Base64(std::vector<uint8_t>{0xFF, 0xFE, 0x00, 0x3E}), "//4APg==");
+}
+
+// Texts of megabytes are encoded a block at a time: lengths around the
+// block's end round-trip; appending to a text of whole groups continues it.
+TEST(PageMapEncoding, Base64AcrossBlocksAndAppended) {
+  for (const std::size_t size : {3071u, 3072u, 3073u, 6146u, 100000u}) {
+    std::vector<uint8_t> bytes(size);
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(i * 7 + i / 256);
+    const std::string text = Base64(bytes);
+    EXPECT_EQ(text.size(), (size + 2) / 3 * 4) << size;
+    EXPECT_EQ(FromBase64(text), bytes) << size;
+    std::string joined = Base64(std::span(bytes).first(3000));
+    AppendBase64(std::span(bytes).subspan(3000), joined);
+    EXPECT_EQ(joined, text) << size;
+  }
+}
+
+// Texts put in at the page's end are written in by Finish(), in offset
+// order and, at one offset, in the order given; an offset past the end is
+// the end; the page's positions never counted them.
+TEST(PageFileInserts, WrittenInByFinishInOffsetOrder) {
+  PageFile page;
+  page.Line("one");
+  page.Line("two");
+  page.InsertAtFinish(10, "[end]");
+  page.InsertAtFinish(5, "[a]");
+  page.InsertAtFinish(5, "[b]");
+  page.InsertAtFinish(0, "[top]");
+  EXPECT_EQ(page.Position(), 10);
+  page.Finish();
+  EXPECT_EQ(page.Text(), "[top]one\r\n[a][b]two\r\n[end]");
+
+  test::TempDir dir;
+  PageFile file = PageFile::Create(dir.path() + "/p.htm");
+  file.Line("one");
+  file.InsertAtFinish(99, "[past]");
+  file.InsertAtFinish(3, "!");
+  file.Finish();
+  EXPECT_EQ(dir.Read("p.htm"), "one!\r\n[past]");
 }
 
 // The 0 x 0 map is the bare margins, 71 x 67 pixels, white: 12 bytes a row,
@@ -194,7 +235,8 @@ TEST(PageMapPictures, SamePictureAsTheDocument) {
       test::PictureGroupBytes(rtf.substr(at, rtf.find("\r\n", at) - at));
   const std::size_t dibAt = test::WmfRecords(wmf).at(7).at + 6 + 22;  // the StretchDIB's DIB
 
-  PageMapPictures maps(h.ctx, Layout::kRtfUj, "r_1.htm");
+  MapResources resources;
+  PageMapPictures maps(h.ctx, Layout::kRtfUj, "r_1.htm", resources);
   const std::string line = maps(NewLayoutApplet());
   EXPECT_NE(line.find("width=\"471\" height=\"267\""), std::string::npos);
   const std::vector<uint8_t> bmp = BmpOfLine(line);
@@ -206,7 +248,8 @@ TEST(PageMapPictures, AMapThatCannotBeDrawnGivesNoPictureAndAWarning) {
   test::TempDir dir;  // no pictures in it
   test::RecordingConsole console;
   RunContext ctx{console, dir.path() + "/"};
-  PageMapPictures maps(ctx, Layout::kRtfUj, "r_1.htm");
+  MapResources resources;
+  PageMapPictures maps(ctx, Layout::kRtfUj, "r_1.htm", resources);
   EXPECT_EQ(maps(NewLayoutApplet()), "");
   ASSERT_EQ(console.lines.size(), 1u);
   EXPECT_EQ(console.lines[0].rfind("ERR qvformat: the item-list page of 'r_1.htm' shows a map "
@@ -223,7 +266,8 @@ TEST(PageMapPictures, TooManyTilesAndThePageBudgetAreRefusedPerMap) {
   test::WriteTestPictures(dir);
   test::RecordingConsole console;
   RunContext ctx{console, dir.path() + "/"};
-  PageMapPictures maps(ctx, Layout::kRtf, "r_1.htm");
+  MapResources resources;
+  PageMapPictures maps(ctx, Layout::kRtf, "r_1.htm", resources);
   auto applet = [](const std::string& frame) {
     return std::vector<std::string>{"<CENTER> <APPLET> <PARAM NAME=koord VALUE=\"" + frame +
                                     ";\"> </APPLET> </CENTER>"};

@@ -3,6 +3,7 @@
 #include "convert/maps/applet_map.h"
 #include "convert/maps/map_drawing.h"
 #include "platform/error.h"
+#include "platform/page_buffer.h"
 #include "rtfkit/picture_metafile.h"
 #include "text/base64.h"
 #include "text/cp1250.h"
@@ -12,14 +13,27 @@ namespace qv {
 // The picture keeps its pixel size, but shrinks to the window's width when
 // the window is narrower (a map of a few tiles is already 1,000 pixels wide).
 std::string MapImageLine(const MonoBitmap& map) {
-  return "<center><img src=\"data:image/bmp;base64," + Base64(PictureBmpFile(map)) +
-         "\" width=\"" + std::to_string(map.width()) + "\" height=\"" +
-         std::to_string(map.height()) + "\" alt=\"" + std::string("Térkép"_cp) +
-         "\" style=\"max-width: 100%; height: auto\"></center>";
+  // The BMP file is encoded from its head and the bitmap's own rows: the
+  // head takes the first bytes of the rows up to a whole group of three, so
+  // the rest encodes on its own, without a copy of megabytes of rows.
+  std::vector<uint8_t> head = PictureBmpHead(map);
+  const std::span<const uint8_t> rows = map.DibRows();
+  const std::size_t take = std::min(rows.size(), (3 - head.size() % 3) % 3);
+  head.insert(head.end(), rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(take));
+  std::string line = "<center><img src=\"data:image/bmp;base64,";
+  line.reserve(line.size() + (head.size() + rows.size() + 2) / 3 * 4 + 128);
+  AdviseHugePages(line.data(), line.capacity());
+  AppendBase64(head, line);
+  AppendBase64(rows.subspan(take), line);
+  line += "\" width=\"" + std::to_string(map.width()) + "\" height=\"" +
+          std::to_string(map.height()) + "\" alt=\"" + std::string("Térkép"_cp) +
+          "\" style=\"max-width: 100%; height: auto\"></center>";
+  return line;
 }
 
-PageMapPictures::PageMapPictures(RunContext& ctx, Layout layout, std::string reportName)
-    : ctx_(ctx), layout_(layout), reportName_(std::move(reportName)) {}
+PageMapPictures::PageMapPictures(RunContext& ctx, Layout layout, std::string reportName,
+                                 MapResources& resources)
+    : ctx_(ctx), layout_(layout), reportName_(std::move(reportName)), resources_(resources) {}
 
 std::string PageMapPictures::operator()(const std::vector<std::string>& appletLines) {
   try {

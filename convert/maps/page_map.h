@@ -18,11 +18,12 @@ namespace qv {
 // a base64 data: address, at its size in pixels, centred.
 std::string MapImageLine(const MonoBitmap& map);
 
-// Made for one page; the pictures and the label font are loaded at its
-// first map and kept for the others.
+// Made for one page; the pictures and the label font come from `resources`,
+// which a run keeps for all its pages and documents.
 class PageMapPictures {
  public:
-  PageMapPictures(RunContext& ctx, Layout layout, std::string reportName);
+  PageMapPictures(RunContext& ctx, Layout layout, std::string reportName,
+                  MapResources& resources);
 
   // The line to put after the applet whose lines are given, or empty when
   // the applet has no frame parameter. A map that cannot be drawn (a
@@ -38,7 +39,7 @@ class PageMapPictures {
   Layout layout_;
   std::string reportName_;
   std::int64_t pictureBytes_ = 0;  // what the page's maps so far take
-  MapResources resources_;
+  MapResources& resources_;
 };
 
 }  // namespace qv
