@@ -33,6 +33,7 @@
 #include "convert/maps/page_map.h"
 #include "itemlist/item_list_page.h"
 #include "platform/console.h"
+#include "platform/memory_reuse.h"
 #include "platform/replacing_file.h"
 
 namespace {
@@ -294,6 +295,9 @@ void BM_CopyLarge(benchmark::State& state) {
 BENCHMARK(BM_CopyLarge)->Name("copy/large1x")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 const bool registered = [] {
+  // The tool's own process setting (app/main.cc), so that whole runs here
+  // use memory as the tool does.
+  qv::KeepFreedMemoryForReuse();
   RegisterReportBenchmarks(Layout::kRtf);
   RegisterReportBenchmarks(Layout::kRtfUj);
   return true;

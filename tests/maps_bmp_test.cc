@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "platform/error.h"
 #include "tests/maps_support.h"
 
@@ -51,6 +53,36 @@ TEST(MapBmp, OneBitPaletteDecidesWhichIndexIsWhite) {
       EXPECT_EQ(blackFirst.Get(x, y), (x + y) % 2 == 1) << x << "," << y;
       EXPECT_EQ(whiteFirst.Get(x, y), (x + y) % 2 == 0) << x << "," << y;
     }
+}
+
+// One-bit rows are taken whole: each of the four palettes (and a palette of
+// one entry, index 1 past it being black) gives the pixels its entries say,
+// and bits the file holds past the last pixel never reach the picture.
+TEST(MapBmp, OneBitRowsOfEveryPaletteAndNoBitsPastTheWidth) {
+  const Colour w{255, 255, 255}, b{0, 0, 0};
+  auto pattern = [](int x, int y) { return (x * 3 + y) % 5 < 2 ? 1 : 0; };
+  for (const std::vector<Colour>& palette : std::vector<std::vector<Colour>>{
+           {b, w}, {w, b}, {w, w}, {b, b}, {w}}) {
+    for (const bool topDown : {false, true}) {
+      std::vector<uint8_t> file = MakeBmp(9, 3, 1, palette, pattern, topDown);
+      // Set every bit of each 4-byte row after pixel 9.
+      const uint32_t rows = test::GetU32(file, 10);
+      for (int r = 0; r < 3; ++r) {
+        file[rows + 4 * r + 1] |= 0x7F;
+        file[rows + 4 * r + 2] = file[rows + 4 * r + 3] = 0xFF;
+      }
+      MonoBitmap expected(9, 3);
+      for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 9; ++x) {
+          const std::size_t index = static_cast<std::size_t>(pattern(x, y));
+          expected.Set(x, y, index < palette.size() && palette[index].r == 255);
+        }
+      const MonoBitmap got = DecodeBmp(file, "p");
+      EXPECT_TRUE(std::equal(got.DibRows().begin(), got.DibRows().end(),
+                             expected.DibRows().begin(), expected.DibRows().end()))
+          << palette.size() << " entries, first " << int{palette[0].r} << ", top-down " << topDown;
+    }
+  }
 }
 
 TEST(MapBmp, ColoursAreReducedByLuminance) {

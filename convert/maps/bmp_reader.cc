@@ -123,6 +123,29 @@ MonoBitmap DecodeBmp(std::span<const uint8_t> data, const std::string& name) {
   in.Need(pixelOffset, rowBytes * static_cast<uint64_t>(height));
 
   MonoBitmap out(static_cast<int>(width), static_cast<int>(height));
+  if (bits == 1) {
+    // One bit a pixel is the bitmap's own layout: whole rows are copied,
+    // inverted or filled by what the two palette entries are, and the bits
+    // past the last pixel cleared.
+    const bool dark0 = !palette[0], light1 = palette[1];
+    const uint8_t flip = dark0 ? 0x00 : 0xFF;  // palette entry 0 light: inverted
+    const int fullBytes = static_cast<int>(width / 8);
+    const int usedBytes = static_cast<int>((width + 7) / 8);
+    const uint8_t lastMask = static_cast<uint8_t>(0xFF00u >> (width % 8));
+    for (int y = 0; y < height; ++y) {
+      const int64_t stored = topDown ? y : height - 1 - y;
+      const uint8_t* row = in.At(pixelOffset + static_cast<uint64_t>(stored) * rowBytes);
+      uint8_t* to = out.Row(y);
+      for (int i = 0; i < usedBytes; ++i) {
+        if (dark0 == light1)  // one light and one dark entry
+          to[i] = static_cast<uint8_t>(row[i] ^ flip);
+        else
+          to[i] = light1 ? 0xFF : 0x00;  // both light, or both dark
+      }
+      if (usedBytes > fullBytes) to[fullBytes] &= lastMask;
+    }
+    return out;
+  }
   for (int y = 0; y < height; ++y) {
     const int64_t stored = topDown ? y : height - 1 - y;
     const uint8_t* row = in.At(pixelOffset + static_cast<uint64_t>(stored) * rowBytes);
