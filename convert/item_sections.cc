@@ -84,9 +84,18 @@ std::string LabelLine(std::string_view label) {
 // A mark between blanks closes up on both sides: " * ", then " + ", then
 // " > ".
 std::string CloseUpMarks(std::string text) {
-  text = ReplaceAll(" * ", "*", std::move(text));
-  text = ReplaceAll(" + ", "+", std::move(text));
-  return ReplaceAll(" > ", ">", std::move(text));
+  // Most cells hold no mark at all: one look for the three characters
+  // spares the three searches. Closing up blanks adds no mark character.
+  bool star = false, plus = false, greater = false;
+  for (const char c : text) {
+    star = star || c == '*';
+    plus = plus || c == '+';
+    greater = greater || c == '>';
+  }
+  if (star) text = ReplaceAll(" * ", "*", std::move(text));
+  if (plus) text = ReplaceAll(" + ", "+", std::move(text));
+  if (greater) text = ReplaceAll(" > ", ">", std::move(text));
+  return text;
 }
 
 // The section frame: the heading lines, the table, and the total weight found

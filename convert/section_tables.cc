@@ -1,5 +1,7 @@
 #include "convert/section_tables.h"
 
+#include <charconv>
+
 #include "text/text.h"
 
 namespace qv {
@@ -11,9 +13,15 @@ void WriteSectionHeading(RtfWriter& rtf, std::string_view title) {
 }
 
 void WriteRowOpener(RtfWriter& rtf, std::span<const int> edges, bool intbl) {
-  rtf.Line(R"(\trowd)");
-  for (int edge : edges) rtf.Line(R"(\cellx)" + std::to_string(edge));
-  if (intbl) rtf.Line(R"(\widctlpar\intbl)");
+  // Written as one piece: every item row of a table opens with it.
+  std::string opener = "\\trowd\r\n";
+  for (int edge : edges) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, edge).ptr;
+    ((opener += "\\cellx").append(digits, static_cast<std::size_t>(end - digits))) += "\r\n";
+  }
+  if (intbl) opener += "\\widctlpar\\intbl\r\n";
+  rtf.Write(opener);
 }
 
 std::string PlainLineText(std::string_view line) {

@@ -2,18 +2,12 @@
 
 #include <algorithm>
 
-#include "platform/page_buffer.h"
 
 namespace qv {
 PageFile PageFile::Create(const std::string& name) {
   PageFile page;
   page.file_.emplace(name);
   return page;
-}
-
-void PageFile::Reserve(std::size_t bytes) {
-  text_.reserve(bytes);
-  AdviseHugePages(text_.data(), text_.capacity());
 }
 
 void PageFile::Seek(std::int64_t offset) {

@@ -40,7 +40,7 @@ class PageFile {
 
   // Room for a page of `bytes` without moving it as it grows; memory that is
   // never written costs nothing.
-  void Reserve(std::size_t bytes);
+  void Reserve(std::size_t bytes) { text_.reserve(bytes); }
 
   // The whole page as it stands, left-overs included until Finish().
   const std::string& Text() const { return text_; }

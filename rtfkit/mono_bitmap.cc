@@ -23,8 +23,8 @@ MonoBitmap::MonoBitmap(int width, int height) : MonoBitmap(width, height, Fill::
 MonoBitmap::MonoBitmap(int width, int height, Fill fill)
     : width_(width), height_(height), rowBytes_(RowBytes(width)) {
   CheckDimensions(width, height);
-  bits_ = PageBuffer(static_cast<std::size_t>(rowBytes_) * static_cast<std::size_t>(height),
-                     static_cast<uint8_t>(fill));
+  bits_.assign(static_cast<std::size_t>(rowBytes_) * static_cast<std::size_t>(height),
+               static_cast<uint8_t>(fill));
 }
 
 MonoBitmap MonoBitmap::AllOnes(int width, int height) {

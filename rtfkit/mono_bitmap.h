@@ -4,8 +4,8 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
-#include "platform/page_buffer.h"
 
 namespace qv {
 
@@ -38,7 +38,7 @@ class MonoBitmap {
   uint8_t* Row(int y) { return bits_.data() + RowOffset(y); }
   const uint8_t* Row(int y) const { return bits_.data() + RowOffset(y); }
   // All rows, bottom row first.
-  std::span<const uint8_t> DibRows() const { return bits_.bytes(); }
+  std::span<const uint8_t> DibRows() const { return bits_; }
 
  private:
   std::size_t RowOffset(int y) const {
@@ -51,7 +51,7 @@ class MonoBitmap {
   int width_;
   int height_;
   int rowBytes_;
-  PageBuffer bits_;
+  std::vector<uint8_t> bits_;
 };
 
 }  // namespace qv

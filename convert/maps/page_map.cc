@@ -3,7 +3,6 @@
 #include "convert/maps/applet_map.h"
 #include "convert/maps/map_drawing.h"
 #include "platform/error.h"
-#include "platform/page_buffer.h"
 #include "rtfkit/picture_metafile.h"
 #include "text/base64.h"
 #include "text/cp1250.h"
@@ -22,7 +21,6 @@ std::string MapImageLine(const MonoBitmap& map) {
   head.insert(head.end(), rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(take));
   std::string line = "<center><img src=\"data:image/bmp;base64,";
   line.reserve(line.size() + (head.size() + rows.size() + 2) / 3 * 4 + 128);
-  AdviseHugePages(line.data(), line.capacity());
   AppendBase64(head, line);
   AppendBase64(rows.subspan(take), line);
   line += "\" width=\"" + std::to_string(map.width()) + "\" height=\"" +
