@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 
 #include "rtfkit/metafile.h"
@@ -64,8 +65,27 @@ std::vector<uint8_t> PictureMetafile(const MonoBitmap& bitmap) {
 
 char* PutHex(std::span<const uint8_t> bytes, char* out, HexCase letters) {
   const char* pairs = (letters == HexCase::kUpper ? kUpperPairs : kLowerPairs).data();
-  for (const uint8_t b : bytes) {
-    std::memcpy(out, pairs + 2 * b, 2);
+  // Four bytes at a time in one word: each byte spread over two, its high
+  // and low nibble side by side, then every nibble made a digit at once
+  // ("0" + n, and the gap from "9" to "A" or "a" where n is 10 or more).
+  const uint64_t letterGap = letters == HexCase::kUpper ? 'A' - '9' - 1 : 'a' - '9' - 1;
+  constexpr uint64_t kEachByte = 0x0101010101010101;
+  std::size_t i = 0;
+  for (; std::endian::native == std::endian::little && i + 4 <= bytes.size(); i += 4) {
+    uint32_t four;
+    std::memcpy(&four, bytes.data() + i, 4);
+    uint64_t spread = four;  // byte k of the four at byte 2k
+    spread = (spread | spread << 16) & 0x0000FFFF0000FFFF;
+    spread = (spread | spread << 8) & 0x00FF00FF00FF00FF;
+    const uint64_t nibbles =
+        (spread >> 4 & 0x000F000F000F000F) | (spread & 0x000F000F000F000F) << 8;
+    const uint64_t tens = (nibbles + 6 * kEachByte) >> 4 & kEachByte;
+    const uint64_t digits = nibbles + '0' * kEachByte + tens * letterGap;
+    std::memcpy(out, &digits, 8);
+    out += 8;
+  }
+  for (; i < bytes.size(); ++i) {
+    std::memcpy(out, pairs + 2 * bytes[i], 2);
     out += 2;
   }
   return out;

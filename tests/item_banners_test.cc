@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -88,6 +90,27 @@ MonoBitmap CommittedPbm(int group) {
   const std::vector<uint8_t> pbm{std::istreambuf_iterator<char>(file), {}};
   const Expected& e = kExpected[group - 1];
   return ReadPbm(pbm, e.width, e.height, name);
+}
+
+// Every byte value in both letter cases, in runs whose length leaves each
+// remainder of the four-byte steps.
+TEST(PutHexDigits, EveryByteInBothCases) {
+  std::vector<uint8_t> bytes(259);
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 37 + 11);
+  for (const HexCase letters : {HexCase::kUpper, HexCase::kLower}) {
+    for (const std::size_t n : {std::size_t{0}, std::size_t{1}, std::size_t{3}, std::size_t{4},
+                                std::size_t{7}, std::size_t{259}}) {
+      std::string expected;
+      char pair[3];
+      for (std::size_t i = 0; i < n; ++i) {
+        std::snprintf(pair, sizeof pair, letters == HexCase::kUpper ? "%02X" : "%02x", bytes[i]);
+        expected += pair;
+      }
+      std::string got(2 * n, '?');
+      EXPECT_EQ(PutHex(std::span(bytes).first(n), got.data(), letters), got.data() + 2 * n);
+      EXPECT_EQ(got, expected) << n;
+    }
+  }
 }
 
 TEST(ItemBanners, HexLinesOfOneHundredDigits) {
