@@ -232,12 +232,20 @@ std::string NormalizeBlanks(std::string text) {
   // A blank goes at the start, after a kept blank and after a CR LF; then a
   // trailing blank (at most one is left) goes too. Dropping only blanks never
   // joins a CR to an LF, so the CR LF test on the kept text is exact.
+  // The text between blanks is kept as it is, so it moves forward a run at
+  // a time; only at each blank is the kept text looked at.
+  char* const d = text.data();
+  const std::size_t n = text.size();
   std::size_t out = 0;
-  for (const char c : text) {
-    if (c == ' ' && (out == 0 || text[out - 1] == ' ' ||
-                     (out >= 2 && text[out - 2] == '\r' && text[out - 1] == '\n')))
-      continue;
-    text[out++] = c;
+  for (std::size_t i = 0; i < n;) {
+    const void* blank = std::memchr(d + i, ' ', n - i);
+    const std::size_t j = blank == nullptr ? n : static_cast<std::size_t>(static_cast<const char*>(blank) - d);
+    if (out != i) std::char_traits<char>::move(d + out, d + i, j - i);
+    out += j - i;
+    if (j == n) break;
+    if (!(out == 0 || d[out - 1] == ' ' || (out >= 2 && d[out - 2] == '\r' && d[out - 1] == '\n')))
+      d[out++] = ' ';
+    i = j + 1;
   }
   if (out > 0 && text[out - 1] == ' ') --out;
   text.resize(out);
