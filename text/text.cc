@@ -253,18 +253,24 @@ std::string NormalizeBlanks(std::string text) {
 }
 
 std::string RemoveTags(std::string text) {
-  // Removing a tag leaves no "<" or ">" before it, so the next tag is looked
-  // for only after the one removed. The kept text is moved to the front in
-  // place; it never overtakes the part still to be read.
+  // A tag runs from a "<" to the next ">"; a ">" met before any "<" ends the
+  // removing, as does a "<" that no ">" follows. Removing a tag leaves no
+  // "<" or ">" before it, so the next tag is looked for only after the one
+  // removed. The kept text is moved to the front in place; it never
+  // overtakes the part still to be read.
+  char* const d = text.data();
+  const std::size_t n = text.size();
   std::size_t kept = 0;
   std::size_t from = 0;
   for (;;) {
-    const std::size_t open = text.find('<', from);
-    const std::size_t close = text.find('>', from);
-    if (open == std::string::npos || close == std::string::npos || close < open) break;
-    std::char_traits<char>::move(text.data() + kept, text.data() + from, open - from);
+    std::size_t open = from;
+    while (open < n && d[open] != '<' && d[open] != '>') ++open;
+    if (open == n || d[open] == '>') break;
+    const void* close = std::memchr(d + open + 1, '>', n - open - 1);
+    if (close == nullptr) break;
+    std::char_traits<char>::move(d + kept, d + from, open - from);
     kept += open - from;
-    from = close + 1;
+    from = static_cast<std::size_t>(static_cast<const char*>(close) - d) + 1;
   }
   if (from == 0) return text;
   text.erase(kept, from - kept);
