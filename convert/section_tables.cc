@@ -25,7 +25,7 @@ void WriteRowOpener(RtfWriter& rtf, std::span<const int> edges, bool intbl) {
 }
 
 std::string PlainLineText(std::string_view line) {
-  return NormalizeBlanks(StripTags(std::string(line)));
+  return NormalizeBlanks(StripTagsOf(line));
 }
 
 }  // namespace qv

@@ -307,6 +307,7 @@ TEST(TextTags, RemovesTagsThenDecodes) {
 TEST(TextTags, LiteralGreaterThanStopsRemoval) {
   EXPECT_EQ(StripTags("a > b <i>c</i>"), "a > b <i>c</i>");
   EXPECT_EQ(StripTags("a<b>c>d<e>f"), "ac>d<e>f");
+  EXPECT_EQ(StripTagsOf("a<b>c>d<e>f&gt;"), "ac>d<e>f>");
 }
 
 TEST(TextTags, MatchesLiteralRuleOnRandomTexts) {
@@ -314,6 +315,7 @@ TEST(TextTags, MatchesLiteralRuleOnRandomTexts) {
   for (int i = 0; i < 3000; ++i) {
     const std::string text = RandomText(rng, "ab<<>>", 16);
     ASSERT_EQ(StripTags(text), NaiveStripTagsOnly(text)) << "'" << text << "'";
+    ASSERT_EQ(StripTagsOf(text), NaiveStripTagsOnly(text)) << "'" << text << "'";
   }
 }
 

@@ -252,15 +252,18 @@ std::string NormalizeBlanks(std::string text) {
   return text;
 }
 
-std::string RemoveTags(std::string text) {
-  // A tag runs from a "<" to the next ">"; a ">" met before any "<" ends the
-  // removing, as does a "<" that no ">" follows. Removing a tag leaves no
-  // "<" or ">" before it, so the next tag is looked for only after the one
-  // removed. The kept text is moved to the front in place; it never
-  // overtakes the part still to be read.
-  char* const d = text.data();
+namespace {
+
+// The tag rule of RemoveTags: hands `keep` each run of text outside the
+// removed tags, in order, the rest of the text last. A tag runs from a "<"
+// to the next ">"; a ">" met before any "<" ends the removing, as does a
+// "<" that no ">" follows. Removing a tag leaves no "<" or ">" before it,
+// so the next tag is looked for only after the one removed. Returns whether
+// any tag was removed.
+template <typename Keep>
+bool ForEachRunOutsideTags(std::string_view text, Keep keep) {
+  const char* const d = text.data();
   const std::size_t n = text.size();
-  std::size_t kept = 0;
   std::size_t from = 0;
   for (;;) {
     std::size_t open = from;
@@ -268,25 +271,46 @@ std::string RemoveTags(std::string text) {
     if (open == n || d[open] == '>') break;
     const void* close = std::memchr(d + open + 1, '>', n - open - 1);
     if (close == nullptr) break;
-    std::char_traits<char>::move(d + kept, d + from, open - from);
-    kept += open - from;
+    keep(text.substr(from, open - from));
     from = static_cast<std::size_t>(static_cast<const char*>(close) - d) + 1;
   }
-  if (from == 0) return text;
-  text.erase(kept, from - kept);
+  if (from == 0) return false;
+  keep(text.substr(from));
+  return true;
+}
+
+// The entities StripTags decodes.
+std::string DecodeTagEntities(std::string text) {
+  // Each entity starts with "&" and no replacement brings one in.
+  if (text.find('&') == std::string::npos) return text;
+  text = ReplaceAll("&nbsp;", " ", std::move(text));
+  text = ReplaceAll("&gt;", ">", std::move(text));
+  text = ReplaceAll("&gt", ">", std::move(text));
+  text = ReplaceAll("&lt;", "<", std::move(text));
+  return ReplaceAll("&lt", "<", std::move(text));
+}
+
+}  // namespace
+
+std::string RemoveTags(std::string text) {
+  // The kept runs move to the front in place; they never overtake the part
+  // still to be read.
+  std::size_t kept = 0;
+  const bool removed = ForEachRunOutsideTags(text, [&](std::string_view run) {
+    std::char_traits<char>::move(text.data() + kept, run.data(), run.size());
+    kept += run.size();
+  });
+  if (removed) text.resize(kept);
   return text;
 }
 
-std::string StripTags(std::string text) {
-  std::string out = RemoveTags(std::move(text));
-  // Each entity starts with "&" and no replacement brings one in.
-  if (out.find('&') == std::string::npos) return out;
-  out = ReplaceAll("&nbsp;", " ", std::move(out));
-  out = ReplaceAll("&gt;", ">", std::move(out));
-  out = ReplaceAll("&gt", ">", std::move(out));
-  out = ReplaceAll("&lt;", "<", std::move(out));
-  out = ReplaceAll("&lt", "<", std::move(out));
-  return out;
+std::string StripTags(std::string text) { return DecodeTagEntities(RemoveTags(std::move(text))); }
+
+std::string StripTagsOf(std::string_view text) {
+  std::string kept;
+  if (!ForEachRunOutsideTags(text, [&](std::string_view run) { kept.append(run); }))
+    kept.assign(text);
+  return DecodeTagEntities(std::move(kept));
 }
 
 namespace {

@@ -88,6 +88,9 @@ std::string RemoveTags(std::string text);
 // RemoveTags, then decodes "&nbsp;", "&gt;", "&gt", "&lt;", "&lt", in that
 // order.
 std::string StripTags(std::string text);
+// StripTags of a text that stays where it is: only what is kept is copied
+// (a report line's cell text, mostly short enough to need no allocation).
+std::string StripTagsOf(std::string_view text);
 
 // Lowers the 35 letters of the Hungarian upper-case alphabet (the ASCII
 // letters and ÁÉÍÓÖŐÚÜŰ in Windows-1250); every other byte stays.
