@@ -72,12 +72,16 @@ void ConvertLists(ConverterRun& run, std::span<const std::string_view> closing,
 void WriteTableRtf(ConverterRun& run) {
   RtfWriter& out = run.rtf;
   int column = 0;
+  bool rowOpen = false;
   ForEachTableLine(
       run, [](const std::string& line) { return HoldsLowered(line, "</table>"); },
       [&](const std::string& line) {
         if (HoldsLowered(line, "<td class=tdb")) ++column;
         if (!HoldsLowered(line, "<td")) return;
-        if (column == 1) WriteRowOpener(out, kListEdges, true);
+        if (column == 1) {
+          WriteRowOpener(out, kListEdges, true);
+          rowOpen = true;
+        }
         std::string text = PadLeft(PlainLineText(line), 5);
         run.ReadLine();  // the mark
         text += ' ';
@@ -86,9 +90,10 @@ void WriteTableRtf(ConverterRun& run) {
         if (column == 3) {
           out.Line(R"(\row)");
           column = 0;
+          rowOpen = false;
         }
       });
-  // A row the table ends in stays open, as in the other tables.
+  CloseOpenRow(out, rowOpen);
 }
 
 // --- Newer layout --------------------------------------------------------------

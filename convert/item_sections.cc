@@ -137,17 +137,20 @@ int GroupOfHeadingWords(std::string_view line) {
 }
 
 // Items three to a row, counted over the number cells; a potion row has the
-// potion and its effect. A row the table leaves open stays open.
+// potion and its effect. A row left open by a category heading or by the
+// table's end is closed there.
 void WriteItemTableRtf(ConverterRun& run) {
   RtfWriter& out = run.rtf;
   bool potions = false;
   int column = 0;
+  bool rowOpen = false;
   // `line` is the current line: every use of it comes before the reads below.
   ForEachTableLine(run, IsTableEndRtf, [&](const std::string& line) {
     if (HoldsLowered(line, "<td class=tdb")) ++column;
     if (!HoldsLowered(line, "<td")) return;
     if (Contains(line, kCategoryMarker)) {
       potions = Contains(line, "Löttyök"_cp);
+      CloseOpenRow(out, rowOpen);
       rtf::WriteItemCategory(run, PlainLineText(line));
       column = 0;
       return;
@@ -156,6 +159,7 @@ void WriteItemTableRtf(ConverterRun& run) {
       out.Line(ItemCell(PlainLineText(line)));
       out.Line(R"(\row)");
       column = 0;
+      rowOpen = false;
       return;
     }
     if (column == 1) {
@@ -163,6 +167,7 @@ void WriteItemTableRtf(ConverterRun& run) {
         WriteRowOpener(out, kPotionEdges, true);
       else
         WriteRowOpener(out, kItemEdges, true);
+      rowOpen = true;
     }
     // The number right-aligned, the mark between blanks (an empty mark
     // leaves one blank), the name.
@@ -176,8 +181,10 @@ void WriteItemTableRtf(ConverterRun& run) {
     if (column == 3) {
       out.Line(R"(\row)");
       column = 0;
+      rowOpen = false;
     }
   });
+  CloseOpenRow(out, rowOpen);
 }
 
 // The total weight beside its label, every other cell line a row of its own.

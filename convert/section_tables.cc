@@ -24,6 +24,11 @@ void WriteRowOpener(RtfWriter& rtf, std::span<const int> edges, bool intbl) {
   rtf.Write(opener);
 }
 
+void CloseOpenRow(RtfWriter& rtf, bool& rowOpen) {
+  if (rowOpen) rtf.Line(R"(\row)");
+  rowOpen = false;
+}
+
 std::string PlainLineText(std::string_view line) {
   return NormalizeBlanks(StripTagsOf(line));
 }

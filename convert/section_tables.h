@@ -27,6 +27,11 @@ void WriteRowOpener(RtfWriter& rtf, std::span<const int> edges, bool intbl);
 // The text of a report line without tags and with its blanks normalised.
 std::string PlainLineText(std::string_view line);
 
+// Ends a table row that is still open (fewer cells than the row has) with
+// "\row", as RTF ends every row: LibreOffice takes everything after a row
+// never ended, up to the next row, into its last cell.
+void CloseOpenRow(RtfWriter& rtf, bool& rowOpen);
+
 // The tables' reading loop: until the report ends or the current line is an
 // end line, read a line and hand it over unless it is an end line.
 template <typename IsEnd, typename Handle>

@@ -66,10 +66,10 @@ std::string ListIn(Layout v, int i) {
            std::string("|<TR>|<TD CLASS=tdb> 2 </TD>|<TD CLASS=teq>=</TD>|"
                        "<TD><A HREF=\"#t311\">gyógyfű</A> (#311)</TD>|</TR>|</table>"_cp));
 }
-// The older layout leaves the row open, the newer one fills it up.
+// The older layout ends the open row as it is, the newer one fills it up.
 std::string ListOut(Layout v, int i) {
   return Heading(kLists[i].second) + kRow + L(R"({\f11\fs17     2 gyógyfű (#311)}\cell)"_cp) +
-         (v == Layout::kRtfUj ? kFilled : "") + kPard;
+         (v == Layout::kRtfUj ? kFilled : L(R"(\row)")) + kPard;
 }
 
 TEST(ItemChanges, EveryListInOrderAnyOneMissingOrOnlyTheLast) {
@@ -123,8 +123,8 @@ TEST(ItemChanges, OlderLayoutFourItemsMakeTwoRowsWithoutTheMark) {
             Heading("Tárgyaid a bank széfjében "_cp) + kRow +
                 L(R"({\f11\fs17     1 vasvért (#410)}\cell|{\f11\fs17    12 gyógyfű (#311)}\cell|)"
                   R"({\f11\fs17 12345 ezüstpénz ($1)}\cell|\row)"_cp) +
-                // The row the table ends in stays open.
-                kRow + L(R"({\f11\fs17     2 fáklya}\cell)"_cp) + kPard);
+                // The row the table ends in is ended with its one cell.
+                kRow + L(R"({\f11\fs17     2 fáklya}\cell|\row)"_cp) + kPard);
 }
 
 TEST(ItemChanges, NewerLayoutCellsEndAtTheNextCountCellOrTheRowEnd) {

@@ -79,8 +79,8 @@ TEST(ItemSections, OlderLayoutBannersCellsPotionsAndWeight) {
   EXPECT_EQ(out, kHeading + Banner(1) + Label("Sisakok") + kThree +
                      // Four digits leave one blank; a mark between blanks closes up.
                      Cell(" 1234*vas sisak (#430)") +
-                     // The next heading of the group: no picture, and the open row stays open.
-                     kNoBanner + Label("Csizmák"_cp) + kThree +
+                     // The next heading ends the open row; it is of the same group: no picture.
+                     kRow + kNoBanner + Label("Csizmák"_cp) + kThree +
                      // An empty mark leaves one blank.
                      Cell(" 1234 csizma") + Cell("    2+x") + Cell("    3>y") + kRow + Banner(3) +
                      Label("Gyűrűk"_cp) +
@@ -89,8 +89,10 @@ TEST(ItemSections, OlderLayoutBannersCellsPotionsAndWeight) {
                      Banner(5) + Label("Löttyök és porok, tartóstul"_cp) + kTwo +
                      Cell("    2 ital") + Cell("10 ÉP"_cp) + kRow +
                      // A heading of no group writes nothing but ends the potions; the
-                     // armour picture comes back; the table ends inside a row.
-                     Banner(1) + Label("Övek és szíjak"_cp) + kThree + Cell("    1 öv"_cp) + kPard +
+                     // armour picture comes back; the table ends inside a row, which is
+                     // ended.
+                     Banner(1) + Label("Övek és szíjak"_cp) + kThree + Cell("    1 öv"_cp) + kRow +
+                     kPard +
                      L(R"(\trowd|\cellx2600|\cellx10200|\widctlpar\intbl)") + Cell("Összsúly:"_cp) +
                      Cell("12.50 kg") + kRow + kOne + Cell("Teher: nagy") + kRow + kPard);
   EXPECT_EQ(last, "</TABLE>");

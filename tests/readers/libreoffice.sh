@@ -4,7 +4,10 @@
 # document hold the texts an expectation file lists, one per line:
 #   page1: TEXT       on page 1
 #   document: TEXT    anywhere
-# Line breaks and runs of blanks in the PDF's text count as one blank.
+#   line: TEXT        anywhere, within one line (a heading squeezed into a
+#                     narrow table cell breaks into several)
+# For page1 and document, line breaks and runs of blanks in the PDF's text
+# count as one blank.
 #
 #   libreoffice.sh DOCUMENT.rtf EXPECTATIONS
 set -euo pipefail
@@ -32,6 +35,7 @@ pdftotext -f 1 -l 1 "$pdf" "$work/page1.raw"
 pdftotext "$pdf" "$work/document.raw"
 flat "$work/page1.raw" >"$work/page1.txt"
 flat "$work/document.raw" >"$work/document.txt"
+cp "$work/document.raw" "$work/line.txt"
 echo "$(basename "$document"): $(pdfinfo "$pdf" | sed -n 's/^Pages: *//p') pages in LibreOffice"
 
 failed=0
@@ -40,7 +44,11 @@ while IFS= read -r line; do
   where=${line%%: *}
   text=${line#*: }
   if ! grep -qF -- "$text" "$work/$where.txt"; then
-    if [ "$where" = page1 ]; then echo "not on page 1: $text"; else echo "not in the document: $text"; fi
+    case $where in
+      page1) echo "not on page 1: $text" ;;
+      line) echo "not on one line of the document: $text" ;;
+      *) echo "not in the document: $text" ;;
+    esac
     failed=1
   fi
 done <"$expectations"
