@@ -1,7 +1,6 @@
 #include "rtfkit/mono_bitmap.h"
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 
 #include "platform/error.h"
@@ -46,7 +45,7 @@ MonoBitmap MonoBitmap::FromDibRows(int width, int height, std::span<const uint8_
   if (rows.size() != bitmap.bits_.size())
     throw Error("Picture error", "bitmap rows hold " + std::to_string(rows.size()) +
                                      " bytes instead of " + std::to_string(bitmap.bits_.size()));
-  if (!rows.empty()) std::memcpy(bitmap.bits_.data(), rows.data(), rows.size());
+  bitmap.bits_.assign(rows.begin(), rows.end());
   return bitmap;
 }
 

@@ -6,7 +6,6 @@
 #include <span>
 #include <vector>
 
-
 namespace qv {
 
 // A one-bit image stored the way a device-independent bitmap holds it: rows
