@@ -84,17 +84,12 @@ std::string LabelLine(std::string_view label) {
 // A mark between blanks closes up on both sides: " * ", then " + ", then
 // " > ".
 std::string CloseUpMarks(std::string text) {
-  // Most cells hold no mark at all: one look for the three characters
-  // spares the three searches. Closing up blanks adds no mark character.
-  bool star = false, plus = false, greater = false;
-  for (const char c : text) {
-    star = star || c == '*';
-    plus = plus || c == '+';
-    greater = greater || c == '>';
-  }
-  if (star) text = ReplaceAll(" * ", "*", std::move(text));
-  if (plus) text = ReplaceAll(" + ", "+", std::move(text));
-  if (greater) text = ReplaceAll(" > ", ">", std::move(text));
+  // Most cells hold no mark at all: a look for each mark character spares
+  // its search. Closing up blanks adds no mark character.
+  auto holds = [&](char mark) { return text.find(mark) != std::string::npos; };
+  if (holds('*')) text = ReplaceAll(" * ", "*", std::move(text));
+  if (holds('+')) text = ReplaceAll(" + ", "+", std::move(text));
+  if (holds('>')) text = ReplaceAll(" > ", ">", std::move(text));
   return text;
 }
 
@@ -136,54 +131,103 @@ int GroupOfHeadingWords(std::string_view line) {
   return 0;
 }
 
+// What the item table asks of each line (HoldsLowered of "<td",
+// "<td class=tdb" and "</table>"), found in one look at each "<".
+struct ItemLineTags {
+  bool cell = false;
+  bool numberCell = false;
+  bool tableEnd = false;
+};
+
+ItemLineTags TagsOfItemLine(std::string_view line) {
+  // Only A to Z are lowered, as HoldsLowered lowers them.
+  auto follows = [&](std::size_t at, std::string_view lowered) {
+    if (line.size() - at < lowered.size()) return false;
+    for (std::size_t i = 0; i < lowered.size(); ++i) {
+      char c = line[at + i];
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+      if (c != lowered[i]) return false;
+    }
+    return true;
+  };
+  ItemLineTags tags;
+  for (std::size_t at = line.find('<'); at != std::string_view::npos; at = line.find('<', at + 1)) {
+    if (follows(at + 1, "td")) {
+      tags.cell = true;
+      tags.numberCell = tags.numberCell || follows(at + 3, " class=tdb");
+    }
+    tags.tableEnd = tags.tableEnd || follows(at + 1, "/table>");
+  }
+  return tags;
+}
+
+// An item cell written through a reused line buffer.
+void WriteItemCell(RtfWriter& out, std::string_view text, std::string& line) {
+  line.assign(R"({\f11\fs17 )");
+  AppendRtfEscaped(line, text);
+  line += R"(}\cell)";
+  out.Line(line);
+}
+
 // Items three to a row, counted over the number cells; a potion row has the
 // potion and its effect. A row left open by a category heading or by the
-// table's end is closed there.
+// table's end is closed there. The table's lines are read until the report
+// ends or a line holds "</table>"; that line is not handed on.
 void WriteItemTableRtf(ConverterRun& run) {
   RtfWriter& out = run.rtf;
+  const std::string itemRow = RowOpener(kItemEdges, true);
+  const std::string potionRow = RowOpener(kPotionEdges, true);
+  std::string cell, cellLine;  // reused from item to item
   bool potions = false;
   int column = 0;
   bool rowOpen = false;
-  // `line` is the current line: every use of it comes before the reads below.
-  ForEachTableLine(run, IsTableEndRtf, [&](const std::string& line) {
-    if (HoldsLowered(line, "<td class=tdb")) ++column;
-    if (!HoldsLowered(line, "<td")) return;
+  ItemLineTags tags = TagsOfItemLine(run.currentLine);
+  while (!run.Eof() && !tags.tableEnd) {
+    const std::string& line = run.ReadLine();
+    tags = TagsOfItemLine(line);
+    if (tags.tableEnd) break;
+    if (tags.numberCell) ++column;
+    if (!tags.cell) continue;
     if (Contains(line, kCategoryMarker)) {
       potions = Contains(line, "Löttyök"_cp);
       CloseOpenRow(out, rowOpen);
       rtf::WriteItemCategory(run, PlainLineText(line));
       column = 0;
-      return;
+      continue;
     }
     if (Contains(line, kWideCellMarker)) {
       out.Line(ItemCell(PlainLineText(line)));
       out.Line(R"(\row)");
       column = 0;
       rowOpen = false;
-      return;
+      continue;
     }
     if (column == 1) {
-      if (potions)
-        WriteRowOpener(out, kPotionEdges, true);
-      else
-        WriteRowOpener(out, kItemEdges, true);
+      out.Write(potions ? potionRow : itemRow);
       rowOpen = true;
     }
-    // The number right-aligned, the mark between blanks (an empty mark
-    // leaves one blank), the name.
-    std::string text = PadLeft(PlainLineText(line), 5);
-    std::string mark(" ");
-    mark += PlainLineText(run.ReadLine());
-    mark += ' ';
-    text += ReplaceAll("  ", " ", std::move(mark));
-    text += PlainLineText(run.ReadLine());
-    out.Line(ItemCell(CloseUpMarks(std::move(text))));
+    // The number right-aligned, the mark between blanks, the name. The
+    // mark's plain text has no blank at either end and never two together,
+    // so of " " + mark + " " with "  " made " " only an empty mark leaves
+    // one blank.
+    cell.clear();
+    AppendPlainText(cell, line);
+    if (cell.size() < 5) cell.insert(0, 5 - cell.size(), ' ');
+    cell += ' ';
+    const std::size_t markStart = cell.size();
+    AppendPlainText(cell, run.ReadLine());
+    if (cell.size() > markStart) cell += ' ';
+    AppendPlainText(cell, run.ReadLine());
+    cell = CloseUpMarks(std::move(cell));
+    WriteItemCell(out, cell, cellLine);
     if (column == 3) {
       out.Line(R"(\row)");
       column = 0;
       rowOpen = false;
     }
-  });
+    // The name line decides whether the table goes on.
+    tags = TagsOfItemLine(run.currentLine);
+  }
   CloseOpenRow(out, rowOpen);
 }
 
@@ -217,9 +261,14 @@ bool IsTableEndRtfUj(const std::string& line) { return Contains(line, kTableEndR
 
 // Blanks in front of the cell until its first word fills five characters; a
 // cell without a blank gets six.
-std::string AlignFirstWord(const std::string& cell) {
+void AlignFirstWordInPlace(std::string& cell) {
   const int blank = CharPosFrom(cell, ' ', 1);
-  return std::string(static_cast<std::size_t>(std::max(0, 6 - blank)), ' ') + cell;
+  cell.insert(0, static_cast<std::size_t>(std::max(0, 6 - blank)), ' ');
+}
+
+std::string AlignFirstWord(std::string cell) {
+  AlignFirstWordInPlace(cell);
+  return cell;
 }
 
 // A potion and its effect, each a cell of a two-column row.
@@ -298,6 +347,7 @@ namespace rtfuj {
 void WriteItemRow(RtfWriter& out, std::string line, const ItemRowStyle& style) {
   WriteRowOpener(out, kItemEdges, true);
   FrontCuts rest(std::move(line));
+  std::string plain, cellLine;  // reused from cell to cell
   int count = 0;
   while (!rest.Empty()) {
     ++count;
@@ -312,10 +362,16 @@ void WriteItemRow(RtfWriter& out, std::string line, const ItemRowStyle& style) {
     }
     int end = rest.Find(kNextItem);
     if (end == 0) end = rest.Find(kRowEnd);
-    std::string cell(rest.Before(end));
+    const std::string_view cell = rest.Before(end);
+    plain.clear();
     // A leading ">" would stop the tag removal; as an entity it stays text.
-    if (cell.starts_with('>')) cell.replace(0, 1, "&gt;");
-    out.Line(ItemCell(CloseUpMarks(AlignFirstWord(PlainLineText(cell)))));
+    if (cell.starts_with('>'))
+      AppendPlainText(plain, "&gt;" + std::string(cell.substr(1)));
+    else
+      AppendPlainText(plain, cell);
+    AlignFirstWordInPlace(plain);
+    plain = CloseUpMarks(std::move(plain));
+    WriteItemCell(out, plain, cellLine);
     rest.Drop(end + kCellEndLength - 1);
     if (!rest.Holds("<TD")) rest.Clear();
   }

@@ -23,6 +23,8 @@ void WriteSectionHeading(RtfWriter& rtf, std::string_view title);
 // "\trowd", one "\cellxN" line per right edge, then "\widctlpar\intbl" when
 // `intbl`.
 void WriteRowOpener(RtfWriter& rtf, std::span<const int> edges, bool intbl);
+// The same opener as text, for a table that writes it for every row.
+std::string RowOpener(std::span<const int> edges, bool intbl);
 
 // The text of a report line without tags and with its blanks normalised.
 std::string PlainLineText(std::string_view line);

@@ -10,6 +10,8 @@ namespace qv {
 // opens, closes or commands anything; control bytes (below 32 but the tab,
 // and 127) dropped. Every other byte, Windows-1250 letters included, stays.
 std::string RtfEscape(std::string_view text);
+// Appends RtfEscape(text) to `out`.
+void AppendRtfEscaped(std::string& out, std::string_view text);
 
 // True when RtfEscape would change the text.
 bool NeedsRtfEscape(std::string_view text);

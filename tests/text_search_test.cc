@@ -28,9 +28,11 @@ TEST(TextSearch, FindsWhatStdStringFinds) {
                                "( a ( ( b )",
                                Repeated("<b>x</b> ", 40) + "( a ( ( b ) \\{",
                                "abab abab!" + Repeated("a", 300) + "ab",
-                               Repeated("( ", 200) + "yy</b> )"};
+                               Repeated("( ", 200) + "yy</b> )",
+                               "  * * x *  W=3> ab\xE1 ab\xE1"};
   const std::string patterns[] = {"a", "aa", "ab", "aba", "b a", " \\{", "<b>",
-                                  "</b>", "( ", " )", "yy</b>", "x", "abab abab!"};
+                                  "</b>", "( ", " )", "yy</b>", "x", "abab abab!",
+                                  " * ", "W=3>", "ab\xE1"};
   for (const std::string& text : texts)
     for (const std::string& pattern : patterns) {
       for (std::size_t from = 0; from <= text.size() + 1; ++from)

@@ -319,6 +319,21 @@ TEST(TextTags, MatchesLiteralRuleOnRandomTexts) {
   }
 }
 
+// The one-pass plain text of a line is the tag removal, the entities and the
+// blank rule in that order, appended after what the buffer holds.
+TEST(TextTags, AppendPlainTextIsStripThenNormalize) {
+  std::string out = "x ";
+  AppendPlainText(out, "<td> a &nbsp; <b>b</b>&gt; c </td>");
+  EXPECT_EQ(out, "x a b> c");
+  std::mt19937 rng(31);
+  for (int i = 0; i < 5000; ++i) {
+    const std::string text = RandomText(rng, "a  <>&\r\n", 16) + (i % 7 == 0 ? "&nbsp;" : "");
+    std::string appended = "ab ";
+    AppendPlainText(appended, text);
+    ASSERT_EQ(appended, "ab " + NormalizeBlanks(StripTagsOf(text))) << "'" << text << "'";
+  }
+}
+
 // --- Hungarian lower case ---------------------------------------------------------
 
 TEST(TextLowerCase, HungarianLetters) {

@@ -313,6 +313,43 @@ std::string StripTagsOf(std::string_view text) {
   return DecodeTagEntities(std::move(kept));
 }
 
+void AppendPlainText(std::string& out, std::string_view text) {
+  // A decoded "&nbsp;" is a blank to normalise, so a text with an entity
+  // goes step by step.
+  if (text.find('&') != std::string_view::npos) {
+    out += NormalizeBlanks(StripTagsOf(text));
+    return;
+  }
+  // Otherwise one pass removes the tags by the rule of RemoveTags and
+  // judges each blank by what was kept before it, as NormalizeBlanks does.
+  const std::size_t base = out.size();
+  out.resize(base + text.size());
+  char* const d = out.data() + base;
+  const char* const s = text.data();
+  const std::size_t len = text.size();
+  std::size_t n = 0;
+  bool removing = true;
+  for (std::size_t i = 0; i < len; ++i) {
+    const char c = s[i];
+    if (removing && c == '<') {
+      const void* close = std::memchr(s + i + 1, '>', len - i - 1);
+      if (close != nullptr) {
+        i = static_cast<std::size_t>(static_cast<const char*>(close) - s);
+        continue;
+      }
+      removing = false;
+    } else if (c == '>') {
+      removing = false;
+    } else if (c == ' ' &&
+               (n == 0 || d[n - 1] == ' ' || (n >= 2 && d[n - 2] == '\r' && d[n - 1] == '\n'))) {
+      continue;
+    }
+    d[n++] = c;
+  }
+  if (n > 0 && d[n - 1] == ' ') --n;
+  out.resize(base + n);
+}
+
 namespace {
 
 constexpr std::string_view kUpperAlphabet = "AÁBCDEÉFGHIÍJKLMNOÓÖŐPQRSTUÚÜŰVWXYZ"_cp;

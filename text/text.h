@@ -91,6 +91,10 @@ std::string StripTags(std::string text);
 // StripTags of a text that stays where it is: only what is kept is copied
 // (a report line's cell text, mostly short enough to need no allocation).
 std::string StripTagsOf(std::string_view text);
+// Appends NormalizeBlanks(StripTagsOf(text)) to `out`: a report line's
+// plain text, made in one pass when the line holds no entity. `text` must
+// not lie in `out`.
+void AppendPlainText(std::string& out, std::string_view text);
 
 // Lowers the 35 letters of the Hungarian upper-case alphabet (the ASCII
 // letters and ÁÉÍÓÖŐÚÜŰ in Windows-1250); every other byte stays.
