@@ -70,7 +70,8 @@ pages from them and downloads turns from the game's web site over HTTPS.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# libssl is loaded only for a download, so dpkg-shlibdeps cannot see it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libssl3")
 # The download needs the system's trusted authorities; xdg-open opens the page.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "ca-certificates, xdg-utils")
 set(CPACK_STRIP_FILES ON)

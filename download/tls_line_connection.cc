@@ -4,9 +4,6 @@
 #include <fcntl.h>
 #include <netdb.h>
 #include <netinet/in.h>
-#include <openssl/err.h>
-#include <openssl/ssl.h>
-#include <openssl/x509v3.h>
 #include <poll.h>
 #include <pthread.h>
 #include <signal.h>
@@ -18,6 +15,7 @@
 #include <chrono>
 #include <cstring>
 
+#include "download/openssl_api.h"
 #include "platform/error.h"
 
 namespace qv {
@@ -32,13 +30,15 @@ int MillisecondsSince(Clock::time_point start) {
       std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
 }
 
+const OpenSslApi& Ssl() { return OpenSslApi::Get(); }
+
 [[noreturn]] void ThrowSocketError(const std::string& text) { throw Error("Socket error", text); }
 [[noreturn]] void ThrowTlsError(const std::string& text) { throw Error("TLS error", text); }
 
 std::string OpenSslReason() {
-  const unsigned long e = ERR_peek_last_error();
+  const unsigned long e = Ssl().ERR_peek_last_error();
   if (e == 0) return "";
-  const char* reason = ERR_reason_error_string(e);
+  const char* reason = Ssl().ERR_reason_error_string(e);
   return reason != nullptr ? reason : "error " + std::to_string(e);
 }
 
@@ -90,23 +90,23 @@ bool IsNetworkReset(int error) {
 
 TlsLineConnection::TlsLineConnection(std::string host, std::uint16_t port, TlsOptions options)
     : host_(std::move(host)), port_(port), options_(std::move(options)) {
-  ctx_ = SSL_CTX_new(TLS_client_method());
+  ctx_ = Ssl().SSL_CTX_new(Ssl().TLS_client_method());
   if (ctx_ == nullptr) ThrowTlsError("cannot set up TLS: " + OpenSslReason());
-  SSL_CTX_set_min_proto_version(ctx_, TLS1_2_VERSION);
-  SSL_CTX_set_max_proto_version(ctx_, TLS1_2_VERSION);
+  Ssl().SSL_CTX_ctrl(ctx_, SSL_CTRL_SET_MIN_PROTO_VERSION, TLS1_2_VERSION, nullptr);
+  Ssl().SSL_CTX_ctrl(ctx_, SSL_CTRL_SET_MAX_PROTO_VERSION, TLS1_2_VERSION, nullptr);
 #ifdef SSL_OP_IGNORE_UNEXPECTED_EOF
   // A server that just drops the TCP connection has closed it, as far as a
   // download is concerned.
-  SSL_CTX_set_options(ctx_, SSL_OP_IGNORE_UNEXPECTED_EOF);
+  Ssl().SSL_CTX_set_options(ctx_, SSL_OP_IGNORE_UNEXPECTED_EOF);
 #endif
-  SSL_CTX_set_verify(ctx_, SSL_VERIFY_PEER, nullptr);
+  Ssl().SSL_CTX_set_verify(ctx_, SSL_VERIFY_PEER, nullptr);
   const int loaded = options_.caFile.empty()
-                         ? SSL_CTX_set_default_verify_paths(ctx_)
-                         : SSL_CTX_load_verify_locations(ctx_, options_.caFile.c_str(), nullptr);
+                         ? Ssl().SSL_CTX_set_default_verify_paths(ctx_)
+                         : Ssl().SSL_CTX_load_verify_locations(ctx_, options_.caFile.c_str(), nullptr);
   if (loaded != 1) {
     const std::string reason = OpenSslReason();
-    SSL_CTX_free(ctx_);
-    ERR_clear_error();
+    Ssl().SSL_CTX_free(ctx_);
+    Ssl().ERR_clear_error();
     ThrowTlsError("cannot load the trusted certificates" +
                   (options_.caFile.empty() ? std::string() : " '" + options_.caFile + "'") + ": " +
                   reason);
@@ -115,7 +115,7 @@ TlsLineConnection::TlsLineConnection(std::string host, std::uint16_t port, TlsOp
 
 TlsLineConnection::~TlsLineConnection() {
   Close();
-  SSL_CTX_free(ctx_);
+  Ssl().SSL_CTX_free(ctx_);
 }
 
 void TlsLineConnection::Connect() {
@@ -157,19 +157,20 @@ void TlsLineConnection::Connect() {
     throw Error("Network error", "cannot connect to " + host_ + " port " + service + ": " +
                                      std::strerror(lastError));
 
-  ssl_ = SSL_new(ctx_);
-  if (ssl_ == nullptr || SSL_set_fd(ssl_, fd_) != 1) {
+  ssl_ = Ssl().SSL_new(ctx_);
+  if (ssl_ == nullptr || Ssl().SSL_set_fd(ssl_, fd_) != 1) {
     Disconnect();
     ThrowTlsError("cannot set up TLS: " + OpenSslReason());
   }
   // Server name indication is for names only; the certificate must name
   // the host (or hold the address it was reached at).
   if (IsIpAddress(host_)) {
-    X509_VERIFY_PARAM_set1_ip_asc(SSL_get0_param(ssl_), host_.c_str());
+    Ssl().X509_VERIFY_PARAM_set1_ip_asc(Ssl().SSL_get0_param(ssl_), host_.c_str());
   } else {
-    SSL_set_tlsext_host_name(ssl_, host_.c_str());
-    SSL_set_hostflags(ssl_, X509_CHECK_FLAG_NO_PARTIAL_WILDCARDS);
-    SSL_set1_host(ssl_, host_.c_str());
+    Ssl().SSL_ctrl(ssl_, SSL_CTRL_SET_TLSEXT_HOSTNAME, TLSEXT_NAMETYPE_host_name,
+                   const_cast<char*>(host_.c_str()));  // SSL_set_tlsext_host_name
+    Ssl().SSL_set_hostflags(ssl_, X509_CHECK_FLAG_NO_PARTIAL_WILDCARDS);
+    Ssl().SSL_set1_host(ssl_, host_.c_str());
   }
 
   int result;
@@ -177,11 +178,11 @@ void TlsLineConnection::Connect() {
   int savedErrno;
   {
     SigpipeHold hold;
-    ERR_clear_error();
+    Ssl().ERR_clear_error();
     errno = 0;
-    result = SSL_connect(ssl_);
+    result = Ssl().SSL_connect(ssl_);
     savedErrno = errno;
-    sslError = SSL_get_error(ssl_, result);
+    sslError = Ssl().SSL_get_error(ssl_, result);
   }
   if (result != 1) FailHandshake(sslError, savedErrno);
 
@@ -191,10 +192,10 @@ void TlsLineConnection::Connect() {
 
 void TlsLineConnection::FailHandshake(int sslError, int savedErrno) {
   std::string text = "Error connecting with SSL. ";
-  const long verified = SSL_get_verify_result(ssl_);
+  const long verified = Ssl().SSL_get_verify_result(ssl_);
   if (verified != X509_V_OK) {
     text += "The certificate of " + host_ +
-            " was refused: " + X509_verify_cert_error_string(verified) +
+            " was refused: " + Ssl().X509_verify_cert_error_string(verified) +
             " (trusted certificates come from the system's store, or from SSL_CERT_FILE or "
             "SSL_CERT_DIR)";
   } else {
@@ -226,11 +227,11 @@ TlsLineConnection::Receive TlsLineConnection::ReadChunk(bool wait) {
   int savedErrno;
   {
     SigpipeHold hold;
-    ERR_clear_error();
+    Ssl().ERR_clear_error();
     errno = 0;
-    n = SSL_read(ssl_, chunk_, static_cast<int>(kChunkSize));
+    n = Ssl().SSL_read(ssl_, chunk_, static_cast<int>(kChunkSize));
     savedErrno = errno;
-    sslError = SSL_get_error(ssl_, n);
+    sslError = Ssl().SSL_get_error(ssl_, n);
   }
   if (!wait) fcntl(fd_, F_SETFL, flags);
 
@@ -253,7 +254,7 @@ TlsLineConnection::Receive TlsLineConnection::ReadChunk(bool wait) {
       ThrowSocketError(std::strerror(savedErrno));
     default: {
       broken_ = true;
-      const unsigned long e = ERR_peek_last_error();
+      const unsigned long e = Ssl().ERR_peek_last_error();
 #ifdef SSL_R_UNEXPECTED_EOF_WHILE_READING
       if (ERR_GET_REASON(e) == SSL_R_UNEXPECTED_EOF_WHILE_READING) return Receive::kClosed;
 #endif
@@ -274,7 +275,7 @@ TlsLineConnection::Receive TlsLineConnection::ReceiveOnce(int waitMs) {
   for (;;) {
     // Bytes OpenSSL already holds can be read without asking the socket;
     // after a read that wanted more, only the socket can bring it.
-    if (polled || SSL_has_pending(ssl_) == 0) {
+    if (polled || Ssl().SSL_has_pending(ssl_) == 0) {
       pollfd p{fd_, POLLIN, 0};
       const int left = std::max(0, waitMs - MillisecondsSince(start));
       const int ready = poll(&p, 1, left);
@@ -309,11 +310,11 @@ void TlsLineConnection::WriteLine(const std::string& text) {
   int savedErrno;
   {
     SigpipeHold hold;
-    ERR_clear_error();
+    Ssl().ERR_clear_error();
     errno = 0;
-    n = SSL_write(ssl_, bytes.data(), static_cast<int>(bytes.size()));
+    n = Ssl().SSL_write(ssl_, bytes.data(), static_cast<int>(bytes.size()));
     savedErrno = errno;
-    sslError = SSL_get_error(ssl_, n);
+    sslError = Ssl().SSL_get_error(ssl_, n);
   }
   if (n > 0) return;
   if (sslError == SSL_ERROR_WANT_WRITE || sslError == SSL_ERROR_WANT_READ)
@@ -391,7 +392,7 @@ std::string TlsLineConnection::ReadAll() {
 bool TlsLineConnection::WaitForInput(int timeoutMs) {
   if (closed_ || ssl_ == nullptr) return true;
   if (!buffer_.Empty() && buffer_.Find('\n') != ReceiveBuffer::kNotFound) return true;
-  if (SSL_pending(ssl_) > 0) return true;
+  if (Ssl().SSL_pending(ssl_) > 0) return true;
   pollfd p{fd_, POLLIN, 0};
   const Clock::time_point start = Clock::now();
   for (;;) {
@@ -411,9 +412,9 @@ void TlsLineConnection::Disconnect() {
   if (ssl_ != nullptr) {
     if (!broken_) {
       SigpipeHold hold;
-      SSL_shutdown(ssl_);  // sends our close; the server's is not waited for
+      Ssl().SSL_shutdown(ssl_);  // sends our close; the server's is not waited for
     }
-    SSL_free(ssl_);
+    Ssl().SSL_free(ssl_);
     ssl_ = nullptr;
   }
   if (fd_ >= 0) {
@@ -421,7 +422,7 @@ void TlsLineConnection::Disconnect() {
     fd_ = -1;
   }
   broken_ = false;
-  ERR_clear_error();
+  Ssl().ERR_clear_error();
 }
 
 }  // namespace qv

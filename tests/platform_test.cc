@@ -14,6 +14,7 @@
 #include "platform/encoding.h"
 #include "platform/error.h"
 #include "platform/exe_dir.h"
+#include "platform/shared_library.h"
 #include "text/cp1250.h"
 
 namespace {
@@ -39,6 +40,29 @@ TEST(BigBlocks, MegabyteBlocksOnHugePageBoundaries) {
   std::size_t wrong = 0;
   for (std::size_t k = 0; k < grown.size(); ++k) wrong += grown[k] != static_cast<char>('0' + k % 10);
   EXPECT_EQ(wrong, 0u);
+}
+
+// A library loaded on demand: its functions are found and called; a missing
+// library or symbol is an error of the caller's kind that names it.
+TEST(SharedLibrary, LoadsOnDemandAndNamesWhatIsMissing) {
+  const SharedLibrary libc = SharedLibrary::Load("libc.so.6", "Test error");
+  std::size_t (*length)(const char*) = nullptr;
+  libc.Bind("strlen", length);
+  EXPECT_EQ(length("four"), 4u);
+  try {
+    libc.Symbol("qv_no_such_function");
+    FAIL() << "a missing symbol was found";
+  } catch (const Error& e) {
+    EXPECT_EQ(e.kind(), "Test error");
+    EXPECT_NE(e.text().find("libc.so.6 has no qv_no_such_function"), std::string::npos) << e.text();
+  }
+  try {
+    SharedLibrary::Load("libqv-no-such-library.so.9", "TLS error");
+    FAIL() << "a missing library was loaded";
+  } catch (const Error& e) {
+    EXPECT_EQ(e.kind(), "TLS error");
+    EXPECT_NE(e.text().find("cannot load libqv-no-such-library.so.9"), std::string::npos) << e.text();
+  }
 }
 
 TEST(TimeText, TwentyFourHourFormatHasNoLeadingZero) {
