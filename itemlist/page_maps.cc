@@ -13,6 +13,15 @@ void AddMapPictures(PageFile& page, const MapPictureMaker& maker) {
   std::vector<std::string> applet;
   bool open = false;
   for (std::size_t start = 0; start < text.size();) {
+    if (!open) {
+      // Outside an applet only a line holding "<applet" matters: the page
+      // is searched for the next one, and its line taken from its start.
+      // An ASCII pattern is found lowered alike by both lowerings.
+      const std::size_t applet = FindLoweredFrom(text, "<applet", start);
+      if (applet == std::string_view::npos) break;
+      const std::size_t lineBreak = text.rfind("\r\n", applet);
+      if (lineBreak != std::string_view::npos && lineBreak + 2 > start) start = lineBreak + 2;
+    }
     const std::size_t lineEnd = text.find("\r\n", start);
     const std::size_t next = lineEnd == std::string_view::npos ? text.size() : lineEnd + 2;
     const std::string_view line = text.substr(start, next - start);
