@@ -1,5 +1,9 @@
 #include "rtfkit/picture_metafile.h"
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -71,6 +75,27 @@ char* PutHex(std::span<const uint8_t> bytes, char* out, HexCase letters) {
   const uint64_t letterGap = letters == HexCase::kUpper ? 'A' - '9' - 1 : 'a' - '9' - 1;
   constexpr uint64_t kEachByte = 0x0101010101010101;
   std::size_t i = 0;
+#ifdef __SSE2__
+  // Sixteen bytes at a time where the processor has SSE2 (every x86-64):
+  // the high and low nibbles interleaved, then made digits as above, with a
+  // comparison choosing where the letter gap goes.
+  const __m128i lowNibble = _mm_set1_epi8(0x0F);
+  const __m128i nine = _mm_set1_epi8(9);
+  const __m128i zero = _mm_set1_epi8('0');
+  const __m128i gap = _mm_set1_epi8(static_cast<char>(letterGap));
+  auto digitsOf = [&](__m128i nibbles) {
+    const __m128i letters = _mm_and_si128(_mm_cmpgt_epi8(nibbles, nine), gap);
+    return _mm_add_epi8(_mm_add_epi8(nibbles, zero), letters);
+  };
+  for (; i + 16 <= bytes.size(); i += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + i));
+    const __m128i high = _mm_and_si128(_mm_srli_epi16(v, 4), lowNibble);
+    const __m128i low = _mm_and_si128(v, lowNibble);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), digitsOf(_mm_unpacklo_epi8(high, low)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 16), digitsOf(_mm_unpackhi_epi8(high, low)));
+    out += 32;
+  }
+#endif
   for (; std::endian::native == std::endian::little && i + 4 <= bytes.size(); i += 4) {
     uint32_t four;
     std::memcpy(&four, bytes.data() + i, 4);

@@ -93,13 +93,13 @@ MonoBitmap CommittedPbm(int group) {
 }
 
 // Every byte value in both letter cases, in runs whose length leaves each
-// remainder of the four-byte steps.
+// remainder of the sixteen- and four-byte steps.
 TEST(PutHexDigits, EveryByteInBothCases) {
   std::vector<uint8_t> bytes(259);
   for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 37 + 11);
   for (const HexCase letters : {HexCase::kUpper, HexCase::kLower}) {
-    for (const std::size_t n : {std::size_t{0}, std::size_t{1}, std::size_t{3}, std::size_t{4},
-                                std::size_t{7}, std::size_t{259}}) {
+    // Lengths that end in each of the 16-, 4- and 1-byte steps.
+    for (const std::size_t n : {0, 1, 3, 4, 7, 16, 20, 35, 259}) {
       std::string expected;
       char pair[3];
       for (std::size_t i = 0; i < n; ++i) {
