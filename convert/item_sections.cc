@@ -151,7 +151,9 @@ ItemLineTags TagsOfItemLine(std::string_view line) {
     return true;
   };
   ItemLineTags tags;
-  for (std::size_t at = line.find('<'); at != std::string_view::npos; at = line.find('<', at + 1)) {
+  // The lines are short: each byte is looked at in place.
+  for (std::size_t at = 0; at < line.size(); ++at) {
+    if (line[at] != '<') continue;
     if (follows(at + 1, "td")) {
       tags.cell = true;
       tags.numberCell = tags.numberCell || follows(at + 3, " class=tdb");

@@ -314,14 +314,11 @@ std::string StripTagsOf(std::string_view text) {
 }
 
 void AppendPlainText(std::string& out, std::string_view text) {
-  // A decoded "&nbsp;" is a blank to normalise, so a text with an entity
-  // goes step by step.
-  if (text.find('&') != std::string_view::npos) {
-    out += NormalizeBlanks(StripTagsOf(text));
-    return;
-  }
-  // Otherwise one pass removes the tags by the rule of RemoveTags and
-  // judges each blank by what was kept before it, as NormalizeBlanks does.
+  // One pass removes the tags by the rule of RemoveTags and judges each
+  // blank by what was kept before it, as NormalizeBlanks does. A decoded
+  // "&nbsp;" would be a blank to normalise, so a text with an entity goes
+  // step by step instead. Report lines are short: the bytes are looked at
+  // in place, without a library call per tag.
   const std::size_t base = out.size();
   out.resize(base + text.size());
   char* const d = out.data() + base;
@@ -331,10 +328,17 @@ void AppendPlainText(std::string& out, std::string_view text) {
   bool removing = true;
   for (std::size_t i = 0; i < len; ++i) {
     const char c = s[i];
+    if (c == '&') {
+      out.resize(base);
+      out += NormalizeBlanks(StripTagsOf(text));
+      return;
+    }
     if (removing && c == '<') {
-      const void* close = std::memchr(s + i + 1, '>', len - i - 1);
-      if (close != nullptr) {
-        i = static_cast<std::size_t>(static_cast<const char*>(close) - s);
+      std::size_t close = i + 1;
+      while (close < len && s[close] != '>') ++close;
+      if (close < len) {
+        // An "&" inside a removed tag is gone with it, as in StripTagsOf.
+        i = close;
         continue;
       }
       removing = false;
