@@ -396,10 +396,19 @@ std::size_t FindLoweredFrom(std::string_view text, std::string_view lowered, std
   }
   // No other byte lowers to a first character outside the lower-case
   // alphabet (the "<" of a tag), so its occurrences are the candidates.
+  // Tags often stand a few bytes apart: the next bytes are looked at in
+  // place before memchr is called for a longer stretch.
+  constexpr std::size_t kNear = 16;
   while (from < end) {
-    const void* hit = std::memchr(text.data() + from, first, end - from);
-    if (hit == nullptr) break;
-    const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(hit) - text.data());
+    std::size_t at = from;
+    const std::size_t near = std::min(end, from + kNear);
+    while (at < near && text[at] != first) ++at;
+    if (at == near) {
+      if (near == end) break;
+      const void* hit = std::memchr(text.data() + near, first, end - near);
+      if (hit == nullptr) break;
+      at = static_cast<std::size_t>(static_cast<const char*>(hit) - text.data());
+    }
     if (holdsAt(at)) return at;
     from = at + 1;
   }
