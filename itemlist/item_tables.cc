@@ -88,20 +88,48 @@ void HandleItemLine(Walk& w, std::string& line, bool contained) {
   }
 }
 
-void CountLine(Walk& w, std::string& line) {
+// Returns whether it read the item's lines after the count line.
+bool CountLine(Walk& w, std::string& line) {
   w.runeLimit = 0;
   if (Contains(line, "&ge;")) {
     w.runeLimit = IntegerOrZero(TextBefore(CellText(line), "&"));
     line = RemoveEvery(line, std::to_string(w.runeLimit) + "&ge;");
   }
   w.count = IntegerOrZero(CellText(line));
-  if (w.count <= 0) return;
+  if (w.count <= 0) return false;
   // The count cell, the cell between, then the item line.
   if (w.annotate) w.run.WriteLine(line);
   line = w.run.ReadLine();
   if (w.annotate) w.run.WriteLine(line);
   line = w.run.ReadLine();
   HandleItemLine(w, line, false);
+  return true;
+}
+
+// What the walk asks of each line it reads, found in one pass over the
+// line: whether it holds "CLASS=tdb", a ">", "[benn" and "</table>".
+struct ItemLineMarks {
+  bool tableEnd = false;
+  bool countCell = false;
+  bool tagEnd = false;
+  bool contained = false;
+};
+
+ItemLineMarks MarksOf(std::string_view line) {
+  auto holdsAt = [&](std::size_t at, std::string_view marker) {
+    return line.compare(at, marker.size(), marker) == 0;
+  };
+  ItemLineMarks marks;
+  for (std::size_t at = 0; at < line.size(); ++at) {
+    switch (line[at]) {
+      case '>': marks.tagEnd = true; break;
+      case '<': marks.tableEnd = marks.tableEnd || holdsAt(at, "</table>"); break;
+      case 'C': marks.countCell = marks.countCell || holdsAt(at, "CLASS=tdb"); break;
+      case '[': marks.contained = marks.contained || holdsAt(at, "[benn"); break;
+      default: break;
+    }
+  }
+  return marks;
 }
 
 }  // namespace
@@ -109,11 +137,15 @@ void CountLine(Walk& w, std::string& line) {
 void WalkItemTable(PageRun& run, WalkMode mode, bool bank) {
   Walk w{run, mode == WalkMode::kAnnotate, bank};
   std::string line;  // its storage serves every line
-  while (!run.Eof() && !run.CurrentHolds("</table>")) {
+  // Whether the current line (the last one read) holds "</table>".
+  bool tableEnd = run.CurrentHolds("</table>");
+  while (!run.Eof() && !tableEnd) {
     line = run.ReadLine();
-    if (Contains(line, "CLASS=tdb") && Contains(line, ">")) {
-      CountLine(w, line);
-    } else if (Contains(line, "[benn")) {
+    const ItemLineMarks marks = MarksOf(line);
+    tableEnd = marks.tableEnd;
+    if (marks.countCell && marks.tagEnd) {
+      if (CountLine(w, line)) tableEnd = run.CurrentHolds("</table>");
+    } else if (marks.contained) {
       w.count = ContainedCount(line);
       HandleItemLine(w, line, true);
     }
