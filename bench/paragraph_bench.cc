@@ -39,7 +39,7 @@ void RunNarrative(benchmark::State& state, qv::Layout layout, const std::string&
   state.SetComplexityN(static_cast<std::int64_t>(line.size()));
 }
 
-// The narrative of the issue: bold pairs between non-breaking spaces.
+// A story line of bold pairs between non-breaking spaces.
 void BM_BoldPairs(benchmark::State& state) {
   RunNarrative(state, qv::Layout::kRtf, Repeat("&nbsp;<b>x</b> ", state.range(0)));
 }

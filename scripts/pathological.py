@@ -9,8 +9,8 @@ the batch case runs /k and /t /k. The table shows the input's size, the exit
 status, the wall time, the peak memory (maximum resident set) and the output's
 size; a document also says whether its braces are balanced. A run that passes
 the time-out is killed and shown as "timeout". Nothing here passes or fails:
-the figures are for reading (and for the robustness issue's notes), not a
-timed test. The peak memory needs GNU time (/usr/bin/time, Debian: time).
+the figures are for reading, not a timed test. The peak memory needs GNU time
+(/usr/bin/time, Debian: time).
 
 Cases:
   one_line_50mb        a 50 MB report without a line end (the older sample, joined, repeated)
