@@ -164,6 +164,49 @@ TEST(ItemListPage, TurnStartAndThisTurnTablesAreAnnotatedToo) {
           annotated + std::string("EBBEN A FORDULÓBAN\r\n"_cp) + annotated);
 }
 
+// NUL and the other control bytes (but the tab) never reach the page, as
+// they never reach the document: not in copied lines, not in the names
+// that the tables cut from them.
+TEST(ItemListPage, ControlBytesOfTheReportAreDropped) {
+  Page p("[FORMAT_TARGYCSOPORT]\r\nCsoportokSzama=1\r\n[CSOPORT1]\r\nNev=G\r\nSzam=150\r\n");
+  const std::string page = p.Build(
+      "<html>\0\r\nKAR\x1b"
+      "AKTERLAP\r\nNÁLAD LÉVŐ TÁRGYAK\r\n<TD CLASS=tdb> 1 </TD>\r\n=\r\n"
+      "<TD><A HREF=a CLASS=enc0>zs\0ák\x01</A> (#150)</TD>\r\n</table>\r\nvé\x7fge\tvég\r\n"_cp);
+  EXPECT_EQ(page,
+            Lines({"<html>",
+                   "KARAKTERLAP",
+                   "<TABLE>",
+                   "<TR CLASS=tfej>",
+                   "<TD COLSPAN=9>TÁRGYCSOPORTOK</TD>"_cp,
+                   "</TR>",
+                   "<TR CLASS=tfej2>",
+                   "<TD COLSPAN=9> G</TD>",
+                   "</TR>",
+                   "<TR>",
+                   "<TD CLASS=tdb> 1 </TD>",
+                   "<TD CLASS=teq> </TD>",
+                   "<TD> <A HREF=a CLASS=enc0>zsák</A> (#150) </TD>"_cp,
+                   "<TD CLASS=tdb></TD>",
+                   "<TD CLASS=teq></TD>",
+                   "<TD></TD>",
+                   "<TD CLASS=tdb></TD>",
+                   "<TD CLASS=teq></TD>",
+                   "<TD></TD>",
+                   "</TR>",
+                   "</TABLE>",
+                   "<P>",
+                   "NÁLAD LÉVŐ TÁRGYAK"_cp,
+                   "<TD CLASS=tdb> 1 </TD>",
+                   "=",
+                   "<TD><A HREF=a CLASS=enc0>zsák</A> (<A HREF='http://www.h.example/weblumen/"
+                   "targy_enc.php?f=tenc&ssz=150.htm' TARGET=lumentargyenc CLASS=enc0>#150</A>) "
+                   "[<SPAN TITLE=\"Súly: 1.50 kg, Eladási ár: 7 ap, Vételi ár: 9 ap\" "
+                   "CLASS=vpkap>1.50/7</SPAN>]</TD>"_cp,
+                   "</table>",
+                   "vége\tvég"_cp}));
+}
+
 TEST(ItemListPage, WithoutStyleEndTagNoStyleLine) {
   Page p("");
   EXPECT_EQ(p.Build("<style>\r\nKARAKTERLAP\r\nx\r\n"), "<style>\r\nKARAKTERLAP\r\nx\r\n");
