@@ -13,6 +13,7 @@
 #include "itemlist/page_file.h"
 #include "itemlist/page_setup.h"
 #include "platform/console.h"
+#include "text/layout.h"
 #include "text/line_cuts.h"
 #include "text/report_cursor.h"
 
@@ -49,8 +50,9 @@ struct MindSkill {
 // control bytes a page must not carry (as a document drops them), so every
 // line the page copies, cuts names from or tests for markers is clean.
 struct PageRun : private ReportCursor {
-  PageRun(const PageSetup& setup, ReportReader& report, PageFile& page, Console& console)
-      : ReportCursor(report), setup(setup), page(page), console(console) {}
+  PageRun(const PageSetup& setup, ReportReader& report, PageFile& page, Console& console,
+          Layout layout = Layout::kRtf)
+      : ReportCursor(report), setup(setup), page(page), console(console), layout(layout) {}
 
   using ReportCursor::CurrentHolds;
   using ReportCursor::currentLine;
@@ -74,6 +76,7 @@ struct PageRun : private ReportCursor {
   const PageSetup& setup;
   PageFile& page;
   Console& console;
+  Layout layout;  // decides how the item tables and active spells are read
 
   std::vector<FoundItem> items;  // in the order first seen
   std::vector<ActiveSpell> spells;
