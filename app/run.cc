@@ -27,7 +27,7 @@ void ConvertOne(Session& session, const std::string& fileName) {
 void BuildPage(Session& session, const std::string& fileName) {
   const Layout layout = TurnReportLayout(fileName);  // refuses a file that is no turn report
   PageMapPictures maps(session.ctx, layout, fileName, session.converters.mapResources);
-  BuildItemListPage(session.ctx, session.pages, fileName,
+  BuildItemListPage(session.ctx, session.pages, fileName, layout,
                     [&maps](const std::vector<std::string>& applet) { return maps(applet); });
 }
 

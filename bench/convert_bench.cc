@@ -212,7 +212,7 @@ void Page(Layout layout, const std::string& path) {
   qv::PageSetupCache setup;
   qv::MapResources resources;
   qv::PageMapPictures maps(ctx, layout, path, resources);
-  qv::BuildItemListPage(ctx, setup, path,
+  qv::BuildItemListPage(ctx, setup, path, layout,
                         [&maps](const std::vector<std::string>& applet) { return maps(applet); });
 }
 

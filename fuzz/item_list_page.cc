@@ -1,5 +1,6 @@
-// Fuzz target: the item-list page of any report, with the shipped settings
-// and data lists (read once, as a batch run reads them).
+// Fuzz target: the item-list page of any report, read as either layout,
+// with the shipped settings and data lists (read once, as a batch run reads
+// them).
 #include <cstdint>
 #include <string>
 
@@ -28,10 +29,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static qv::PageSetupCache setup;
 
   const std::string report = scratch.reports.Write("r_1.htm", qv::fuzz::AsText(data, size));
-  try {
-    qv::BuildItemListPage(ctx, setup, report);
-  } catch (const qv::Error&) {
-    // refused with a message: a finished run
+  // Each input is read as either layout: their item tables and active
+  // spells are read differently.
+  for (const qv::Layout layout : {qv::Layout::kRtf, qv::Layout::kRtfUj}) {
+    try {
+      qv::BuildItemListPage(ctx, setup, report, layout);
+    } catch (const qv::Error&) {
+      // refused with a message: a finished run
+    }
   }
   return 0;
 }

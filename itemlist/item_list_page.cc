@@ -63,12 +63,29 @@ bool OpeningCopy(PageRun& run) {
   return false;
 }
 
+// The spell a cell names: its number from "(#number)", its name the text
+// before that, tags removed.
+void AddActiveSpell(PageRun& run, std::string_view cell) {
+  run.spells.push_back(ActiveSpell{IntegerOrZero(NumberAfter(cell, "(#")),
+                                   TextBefore(TrimBlanks(RemoveTags(std::string(cell))), "(#")});
+}
+
+// The older layout gives each cell a line of its own; the newer puts a whole
+// row on a line, two spells to a row, each cell opened by "<TD".
 void CollectActiveSpells(PageRun& run) {
   while (!run.Eof() && !Contains(AsciiUpperCase(run.currentLine), "</TABLE>")) {
     const std::string& line = run.ReadLine();
-    if (!Contains(AsciiUpperCase(line), "<TD>") || !Contains(line, "(#")) continue;
-    run.spells.push_back(ActiveSpell{IntegerOrZero(NumberAfter(line, "(#")),
-                                     TextBefore(TrimBlanks(RemoveTags(line)), "(#")});
+    if (run.layout == Layout::kRtf) {
+      if (Contains(AsciiUpperCase(line), "<TD>") && Contains(line, "(#")) AddActiveSpell(run, line);
+      continue;
+    }
+    const std::string_view row = line;
+    for (std::size_t at = row.find("<TD"); at != std::string_view::npos;) {
+      const std::size_t next = row.find("<TD", at + 1);
+      const std::string_view cell = row.substr(at, next - at);
+      if (Contains(cell, "(#")) AddActiveSpell(run, cell);
+      at = next;
+    }
   }
 }
 
@@ -129,13 +146,25 @@ void SecondPass(PageRun& run) {
   CopyUntil(run, {kItems});
 }
 
+// The group tables went back over the last lines before the item table's
+// title and left them to be read again. The older layout's title is the
+// table's third line, so its walk may read them as part of the table; the
+// newer layout's title line opens the table, and the lines before it may end
+// another table, which would end the walk before it began. They are copied
+// again up to and including the title line, and the walk starts behind it.
+void CopyAgainThroughItemsTitle(PageRun& run) {
+  do {
+    run.WriteLine(run.ReadLine());
+  } while (!run.Eof() && !run.CurrentHolds(kItems));
+}
+
 }  // namespace
 
 // The report is read several times: a pre-scan for the skill list, the
 // opening copy up to the sheet, a pass that collects spells and items
 // without writing, and from the sheet on the copy that places the tables.
 void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, const std::string& fileName,
-                       const MapPictureMaker& maps) {
+                       Layout layout, const MapPictureMaker& maps) {
   const std::string pageName = ItemListPageName(fileName);
   if (pageName == fileName)
     throw Error("Name error", "the item-list page of '" + fileName +
@@ -144,7 +173,7 @@ void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, const std::string
   const PageSetup& setup = cache.Get(ctx);
   ReportReader report(fileName);
   PageFile page;  // created once the skill list is known
-  PageRun run(setup, report, page, ctx.console);
+  PageRun run(setup, report, page, ctx.console, layout);
 
   PreScanSkills(run);
   report.TextFileSeek(0);
@@ -169,7 +198,10 @@ void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, const std::string
     WriteWatchedTable(run);
 
   SecondPass(run);
-  if (run.CurrentHolds(kItems)) WalkItemTable(run, WalkMode::kAnnotate, false);
+  if (run.CurrentHolds(kItems)) {
+    if (layout == Layout::kRtfUj) CopyAgainThroughItemsTitle(run);
+    WalkItemTable(run, WalkMode::kAnnotate, false);
+  }
   CopyUntil(run, {kBank, kTurnStart, kThisTurn});
   if (run.CurrentHolds(kBank)) WalkItemTable(run, WalkMode::kAnnotate, true);
   CopyUntil(run, {kTurnStart, kThisTurn});

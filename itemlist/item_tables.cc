@@ -1,5 +1,8 @@
 #include "itemlist/item_tables.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
 #include "text/text.h"
@@ -88,14 +91,21 @@ void HandleItemLine(Walk& w, std::string& line, bool contained) {
   }
 }
 
+// A count cell, from the ">" that opens its text on: a rune limit in front
+// of the count ("3&ge; 5") is taken and removed from the cell; the count is
+// what is left.
+void CountCell(Walk& w, std::string& cell) {
+  w.runeLimit = 0;
+  if (Contains(cell, "&ge;")) {
+    w.runeLimit = IntegerOrZero(TextBefore(CellText(cell), "&"));
+    cell = RemoveEvery(cell, std::to_string(w.runeLimit) + "&ge;");
+  }
+  w.count = IntegerOrZero(CellText(cell));
+}
+
 // Returns whether it read the item's lines after the count line.
 bool CountLine(Walk& w, std::string& line) {
-  w.runeLimit = 0;
-  if (Contains(line, "&ge;")) {
-    w.runeLimit = IntegerOrZero(TextBefore(CellText(line), "&"));
-    line = RemoveEvery(line, std::to_string(w.runeLimit) + "&ge;");
-  }
-  w.count = IntegerOrZero(CellText(line));
+  CountCell(w, line);
   if (w.count <= 0) return false;
   // The count cell, the cell between, then the item line.
   if (w.annotate) w.run.WriteLine(line);
@@ -132,10 +142,10 @@ ItemLineMarks MarksOf(std::string_view line) {
   return marks;
 }
 
-}  // namespace
-
-void WalkItemTable(PageRun& run, WalkMode mode, bool bank) {
-  Walk w{run, mode == WalkMode::kAnnotate, bank};
+// The older layout: an item is three lines (count, mark, name), the table
+// ends at a line holding "</table>".
+void WalkLinesOfItems(Walk& w) {
+  PageRun& run = w.run;
   std::string line;  // its storage serves every line
   // Whether the current line (the last one read) holds "</table>".
   bool tableEnd = run.CurrentHolds("</table>");
@@ -151,6 +161,81 @@ void WalkItemTable(PageRun& run, WalkMode mode, bool bank) {
     }
     if (w.annotate) run.WriteLine(line);
   }
+}
+
+// --- Newer layout: a table row on each line, several items to a row ---------
+
+// An item's count cell opens with this; its mark and name cells follow.
+constexpr std::string_view kCountCell = "WIDTH=30>";
+// A potion's effect, beside the potion in the row.
+constexpr std::string_view kEffectCell = "COLSPAN=6>";
+constexpr std::string_view kTableEndUj = "</TABLE></TD></TR></TABLE>";
+
+// Every item of a row line: its count cell is read as a count line is, and
+// the rest of the item (its mark and name cells) as an item line, so the
+// link and the note stay inside the item's own name cell. An item ends at
+// the marker of the next count cell or of an effect cell, or at the row's
+// end. The row's other cells and the text between the items stay as they
+// are.
+void ItemRow(Walk& w, std::string& row) {
+  constexpr std::size_t npos = std::string::npos;
+  std::string written;   // the row as the page gets it (annotate mode)
+  std::size_t done = 0;  // the row is written up to here
+  std::string count, rest;
+  // Both searches only move forward: a row of many items is read in one go.
+  std::size_t effect = row.find(kEffectCell);
+  for (std::size_t at = row.find(kCountCell); at != npos;) {
+    const std::size_t start = at + kCountCell.size() - 1;  // the count cell's ">"
+    const std::size_t next = row.find(kCountCell, start + 1);
+    if (effect != npos && effect <= start) effect = row.find(kEffectCell, start + 1);
+    const std::size_t end = std::min({next, effect, row.size()});
+    const std::string_view item = std::string_view(row).substr(start, end - start);
+    const std::size_t cellEnd = std::min(item.find('<'), item.size());
+    count.assign(item.substr(0, cellEnd));
+    rest.assign(item.substr(cellEnd));
+    CountCell(w, count);
+    if (w.count > 0) HandleItemLine(w, rest, false);
+    if (w.annotate) {
+      written.append(row, done, start - done);
+      written += count;
+      written += rest;
+    }
+    done = end;
+    at = next;
+  }
+  if (!w.annotate || done == 0) return;
+  written.append(row, done);
+  row = std::move(written);
+}
+
+// The newer layout: every line is a table row, the table ends at a line
+// holding "</TABLE></TD></TR></TABLE>". A row without count cells that
+// holds "[benn" is a contained item, read as in the older layout.
+void WalkRowsOfItems(Walk& w) {
+  PageRun& run = w.run;
+  std::string line;  // its storage serves every line
+  bool tableEnd = run.CurrentHolds(kTableEndUj);
+  while (!run.Eof() && !tableEnd) {
+    line = run.ReadLine();
+    tableEnd = Contains(line, kTableEndUj);
+    if (Contains(line, kCountCell)) {
+      ItemRow(w, line);
+    } else if (Contains(line, "[benn")) {
+      w.count = ContainedCount(line);
+      HandleItemLine(w, line, true);
+    }
+    if (w.annotate) run.WriteLine(line);
+  }
+}
+
+}  // namespace
+
+void WalkItemTable(PageRun& run, WalkMode mode, bool bank) {
+  Walk w{run, mode == WalkMode::kAnnotate, bank};
+  if (run.layout == Layout::kRtf)
+    WalkLinesOfItems(w);
+  else
+    WalkRowsOfItems(w);
 }
 
 std::string ItemAnchor(const PageSettings& settings, int number, int runeLimit, bool coloured) {

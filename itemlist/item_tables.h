@@ -15,8 +15,10 @@ namespace qv {
 enum class WalkMode { kCollect, kAnnotate };
 
 // Walks from the line after the current one up to and including the first
-// line that holds "</table>" (tested on the current line before each read).
-// A bank walk also counts the items as lying in the bank.
+// line that ends the table (tested on the current line before each read):
+// one that holds "</table>" in the older layout, "</TABLE></TD></TR></TABLE>"
+// in the newer one (run.layout). A bank walk also counts the items as lying
+// in the bank.
 void WalkItemTable(PageRun& run, WalkMode mode, bool bank);
 
 // The opening anchor that replaces an item's "#number": a rune limit above

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -12,6 +13,8 @@
 #include "itemlist/page_file.h"
 #include "itemlist/page_setup.h"
 #include "platform/console.h"
+#include "text/layout.h"
+#include "text/line_cuts.h"
 #include "text/report_cursor.h"
 
 namespace qv {
@@ -43,13 +46,37 @@ struct MindSkill {
   bool usable = false;
 };
 
-struct PageRun : ReportCursor {
-  PageRun(const PageSetup& setup, ReportReader& report, PageFile& page, Console& console)
-      : ReportCursor(report), setup(setup), page(page), console(console) {}
+// The report is read only through ReadLine and ReadUntilAny, which drop the
+// control bytes a page must not carry (as a document drops them), so every
+// line the page copies, cuts names from or tests for markers is clean.
+struct PageRun : private ReportCursor {
+  PageRun(const PageSetup& setup, ReportReader& report, PageFile& page, Console& console,
+          Layout layout = Layout::kRtf)
+      : ReportCursor(report), setup(setup), page(page), console(console), layout(layout) {}
+
+  using ReportCursor::CurrentHolds;
+  using ReportCursor::currentLine;
+  using ReportCursor::Eof;
+  using ReportCursor::HoldsAny;
+  using ReportCursor::report;
+
+  // Reads the next report line, without its control bytes, into
+  // currentLine and returns it.
+  const std::string& ReadLine() {
+    ReportCursor::ReadLine();
+    DropControlBytes(currentLine);
+    return currentLine;
+  }
+  // Reads on until currentLine holds one of the markers (or the report
+  // ends); a line that already holds one is not passed over.
+  void ReadUntilAny(std::initializer_list<std::string_view> markers) {
+    while (!Eof() && !HoldsAny(markers)) ReadLine();
+  }
 
   const PageSetup& setup;
   PageFile& page;
   Console& console;
+  Layout layout;  // decides how the item tables and active spells are read
 
   std::vector<FoundItem> items;  // in the order first seen
   std::vector<ActiveSpell> spells;

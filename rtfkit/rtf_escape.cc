@@ -2,10 +2,12 @@
 
 #include <array>
 
+#include "text/line_cuts.h"
+
 namespace qv {
 namespace {
 
-constexpr bool IsDropped(unsigned char c) { return (c < 32 && c != '\t') || c == 127; }
+constexpr bool IsDropped(unsigned char c) { return IsDroppedControl(c); }
 constexpr bool IsEscaped(char c) { return c == '\\' || c == '{' || c == '}'; }
 
 // The bytes RtfEscape changes, looked up byte by byte in one table.

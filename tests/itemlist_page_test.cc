@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "itemlist/item_list_page.h"
 #include "itemlist/page_file.h"
@@ -29,6 +30,8 @@ const std::string kStyle =
 
 const std::string kTenBlanks = "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;";
 
+std::string S(std::string_view text) { return std::string(text); }
+
 std::string Lines(std::initializer_list<std::string_view> lines) {
   std::string text;
   for (std::string_view l : lines) (text += l) += "\r\n";
@@ -43,9 +46,10 @@ struct Page {
     exe.Write("item.txt", "150 0 0 7 9 150 zsák\r\n311 0 0 5 10 10 fű\r\n"_cp);
     exe.Write("spell.txt", "12 T 0 0 0 tűzpajzs\r\n"_cp);
   }
-  std::string Build(std::string_view report, const std::string& name = "r_1.htm") {
+  std::string Build(std::string_view report, const std::string& name = "r_1.htm",
+                    Layout layout = Layout::kRtf) {
     reports.Write(name, report);
-    BuildItemListPage(ctx, cache, reports.path() + "/" + name);
+    BuildItemListPage(ctx, cache, reports.path() + "/" + name, layout);
     return reports.Read(ItemListPageName(name));
   }
   TempDir exe;
@@ -164,6 +168,29 @@ TEST(ItemListPage, TurnStartAndThisTurnTablesAreAnnotatedToo) {
           annotated + std::string("EBBEN A FORDULÓBAN\r\n"_cp) + annotated);
 }
 
+// NUL and the other control bytes (but the tab) never reach the page, as
+// they never reach the document: not in copied lines, not in the names the
+// group table cuts from them, whichever the layout.
+TEST(ItemListPage, ControlBytesOfTheReportAreDropped) {
+  Page p("[FORMAT_TARGYCSOPORT]\r\nCsoportokSzama=1\r\n[CSOPORT1]\r\nNev=G\r\nSzam=150\r\n");
+  const std::string item = S("<A HREF=a CLASS=enc0>zs\0ák\x01</A> (#150)"_cp);
+  const std::pair<Layout, std::string> tables[] = {
+      {Layout::kRtf, "<TD CLASS=tdb> 1 </TD>\r\n=\r\n<TD>" + item + "</TD>\r\n</table>"},
+      {Layout::kRtfUj,
+       R"(<TR><TD ALIGN=RIGHT CLASS="t1" WIDTH=30>1</TD> <TD CLASS="t1">)" + item + "</TD></TR>"}};
+  for (const auto& [layout, table] : tables) {
+    const std::string page = p.Build(S("<html>\0\r\nKAR\x1b"
+                                       "AKTERLAP\r\nNÁLAD LÉVŐ TÁRGYAK\r\n"_cp) +
+                                         table + S("\r\nvé\x7fge\tvég\r\n"_cp),
+                                     "r_1.htm", layout);
+    EXPECT_EQ(page.find_first_of(std::string("\0\x01\x1b\x7f", 4)), std::string::npos);
+    EXPECT_EQ(page.substr(0, 21), "<html>\r\nKARAKTERLAP\r\n");
+    EXPECT_NE(page.find(S("<TD> <A HREF=a CLASS=enc0>zsák</A> (#150) </TD>"_cp)), std::string::npos);
+    EXPECT_NE(page.find(S("<A HREF=a CLASS=enc0>zsák</A> (<A HREF="_cp)), std::string::npos);
+    EXPECT_TRUE(page.ends_with(S("vége\tvég\r\n"_cp)));
+  }
+}
+
 TEST(ItemListPage, WithoutStyleEndTagNoStyleLine) {
   Page p("");
   EXPECT_EQ(p.Build("<style>\r\nKARAKTERLAP\r\nx\r\n"), "<style>\r\nKARAKTERLAP\r\nx\r\n");
@@ -216,7 +243,8 @@ TEST(ItemListPage, SettingsAndDataFilesAreReadOnceAcrossCalls) {
 TEST(ItemListPage, ReportNameWithoutUnderscoreIsRefused) {
   Page p("");
   p.reports.Write("fordulo.htm", "KARAKTERLAP\r\n");
-  EXPECT_THROW(BuildItemListPage(p.ctx, p.cache, p.reports.path() + "/fordulo.htm"), Error);
+  EXPECT_THROW(BuildItemListPage(p.ctx, p.cache, p.reports.path() + "/fordulo.htm", Layout::kRtf),
+               Error);
   EXPECT_EQ(p.reports.Read("fordulo.htm"), "KARAKTERLAP\r\n");
   EXPECT_FALSE(p.cache.loaded());
 }
@@ -237,7 +265,8 @@ TEST(ItemListPage, PageThatCannotBeWrittenFailsWithoutLeftOvers) {
   Page p("");
   ASSERT_EQ(::mkdir((p.reports.path() + "/xr1.htm").c_str(), 0755), 0);
   p.reports.Write("x_1.htm", "a\r\n");
-  EXPECT_THROW(BuildItemListPage(p.ctx, p.cache, p.reports.path() + "/x_1.htm"), Error);
+  EXPECT_THROW(BuildItemListPage(p.ctx, p.cache, p.reports.path() + "/x_1.htm", Layout::kRtf),
+               Error);
   int files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(p.reports.path())) {
     (void)entry;
@@ -262,14 +291,16 @@ TEST(ItemListPage, EveryTruncationOfTheSamplesBuildsAPage) {
   const std::string exeDir = exe.path() + "/";
   RunContext ctx{console, exeDir};
   PageSetupCache cache;
-  for (const char* name : {"1234_57.htm", "1234_58.htm", "1234_59.htm", "1234_60.htm"}) {
+  for (const auto& [name, layout] :
+       {std::pair{"1234_57.htm", Layout::kRtf}, std::pair{"1234_58.htm", Layout::kRtfUj},
+        std::pair{"1234_59.htm", Layout::kRtf}, std::pair{"1234_60.htm", Layout::kRtfUj}}) {
     const std::string report = source(std::string("examples/") + name);
     ASSERT_FALSE(report.empty()) << name;
     const std::string firstLine = report.substr(0, report.find('\n') + 1);
     for (std::size_t end = report.find('\n'); end != std::string::npos;
          end = report.find('\n', end + 1)) {
       reports.Write("t_1.htm", report.substr(0, end + 1));
-      BuildItemListPage(ctx, cache, reports.path() + "/t_1.htm");
+      BuildItemListPage(ctx, cache, reports.path() + "/t_1.htm", layout);
       ASSERT_EQ(reports.Read("tr1.htm").compare(0, firstLine.size(), firstLine), 0)
           << name << " cut after byte " << end;
     }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "itemlist/item_tables.h"
 #include "tests/test_support.h"
@@ -32,8 +34,10 @@ PageSettings NoteSettings(std::string noteClass) {
 
 // A walk over report text, writing the page into memory.
 struct Walker {
-  explicit Walker(std::string_view report)
-      : path(dir.Write("r_1.htm", report)), reader(path), run(setup, reader, page, console) {
+  explicit Walker(std::string_view report, Layout layout = Layout::kRtf)
+      : path(dir.Write("r_1.htm", report)),
+        reader(path),
+        run(setup, reader, page, console, layout) {
     PageSettings& s = setup.settings;
     s.noteClass = "vpkap";
     s.itemLink = "http://e.example/t.php?";
@@ -194,6 +198,89 @@ TEST(ItemListTables, CountsAddUpPastThirtyTwoBits) {
   EXPECT_EQ(w.run.items[0].count, 4294967294);
   EXPECT_EQ(w.run.items[0].bankCount, 2147483647);
   EXPECT_EQ(w.run.items[1].count, -4294967296);
+}
+
+// --- Newer layout: a table row on each line, several items to a row --------
+
+std::string S(std::string_view text) { return std::string(text); }
+std::string Count(std::string_view n) {
+  return R"(<TD ALIGN=RIGHT CLASS="t1" WIDTH=30>)" + S(n) + "</TD>";
+}
+std::string Cell(std::string_view text) { return R"( <TD CLASS="t1">)" + S(text) + "</TD>"; }
+
+// Each rule of the row reader, walked to annotate (140 watched) and to
+// collect ("number name count link bank;" per item). Every table ends at its
+// end line, before a row that the walk must not reach.
+TEST(ItemListTables, NewerLayoutRowsGiveEachItemItsLinkAndNoteInItsOwnCell) {
+  const std::string bag = S("<A HREF=a CLASS=enc0>bőrzsák</A> (#150)"_cp);
+  const std::string bagLinked = S("<A HREF=a CLASS=enc0>bőrzsák</A> ("_cp) + kLink150 + "#150</A>)";
+  const std::string arrows = S("<A HREF=b CLASS=enc0>nyíl</A> ("_cp);
+  const std::string link140 =
+      "<A HREF='http://e.example/t.php?f=tenc&ssz=140.htm' TARGET=lumentargyenc CLASS=enc0";
+  const std::string note140 =
+      S(" [<SPAN TITLE=\"Súly: 0.05 kg, Eladási ár: 1 ap, Vételi ár: 2 ap\" CLASS=vpkap>"_cp);
+  const std::string potion = R"( <TD CLASS="t1" COLSPAN=6>Mint a (#150).</TD></TR>)";
+  const std::string contained = S(R"(<TR><TD COLSPAN=3></TD><TD CLASS="t1" COLSPAN=6>[benne 4 )") +
+                                S("<A HREF=d CLASS=enc0kf>nyíl</A> ("_cp);
+  const std::string heading = R"(<TR><TD CLASS="c3" COLSPAN=9>Eszközök (#150)</TD></TR>)";
+  struct Case {
+    const char* rule;
+    bool bank;
+    std::string row, annotated, collected;
+  } cases[] = {
+      {"one item, with a mark", false, "<TR>" + Count("3") + Cell("*") + Cell(bag) + "</TR>",
+       "<TR>" + Count("3") + Cell("*") + Cell(bagLinked + kNote150x3) + "</TR>",
+       S("150 bőrzsák 3 <A HREF=a CLASS=enc0> 0;"_cp)},
+      {"two items without mark cells, in the bank", true,
+       "<TR>" + Count("2") + Cell(arrows + "#140)") + " " + Count("5") + Cell("ezüst ($1)"_cp) +
+           "</TR>",
+       "<TR>" + Count("2") +
+           Cell(arrows + link140 + " style=\"color: #C43157\">#140</A>)" + note140 +
+                "0.10/2</SPAN>]") +
+           " " + Count("5") +
+           Cell("ezüst (<A HREF='http://e.example/t.php?f=tenc&ssz=1.htm' TARGET=lumentargyenc "
+                "CLASS=enc0>$1</A>) [<SPAN TITLE=\"Súly: 0.01 kg, Eladási ár: 3 ap, Vételi ár: 4 "
+                "ap\" CLASS=vpkap>0.05/15</SPAN>]"_cp) +
+           "</TR>",
+       S("140 nyíl 2 <A HREF=b CLASS=enc0> 2;1  5  5;"_cp)},
+      {"three items; a missing count leaves its item as it stands", false,
+       "<TR>" + Count("1") + Cell("") + Cell(bag) + " " + Count("") + Cell("*") +
+           Cell(arrows + "#140)") + " " + Count("1") + Cell("") + Cell("(#999)") + "</TR>",
+       "<TR>" + Count("1") + Cell("") +
+           Cell(bagLinked + S(" [<SPAN TITLE=\"Súly: 1.50 kg, Eladási ár: 7 ap, Vételi ár: 9 ap\" "
+                              "CLASS=vpkap>1.50/7</SPAN>]"_cp)) +
+           " " + Count("") + Cell("*") + Cell(arrows + "#140)") + " " + Count("1") + Cell("") +
+           Cell("(<A HREF='http://e.example/t.php?f=tenc&ssz=999.htm' TARGET=lumentargyenc "
+                "CLASS=enc0>#999</A>)") +
+           "</TR>",
+       S("150 bőrzsák 1 <A HREF=a CLASS=enc0> 0;999  1  0;"_cp)},
+      {"a potion's effect cell is no part of the potion", false,
+       "<TR>" + Count("2") + Cell("") + Cell("ital") + potion,
+       "<TR>" + Count("2") + Cell("") + Cell("ital") + potion, ""},
+      {"a contained item is never coloured; a heading is copied", false,
+       heading + "\r\n" + contained + "#140)]</TD></TR>",
+       heading + "\r\n" + contained + link140 + ">#140</A>)" + note140 +
+           "0.20/4</SPAN>]]</TD></TR>",
+       S("140 nyíl 4 <A HREF=d CLASS=enc0kf> 0;"_cp)},
+  };
+  const std::string end = "</TABLE></TD></TR></TABLE>";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.rule);
+    const std::string report =
+        c.row + "\r\n" + end + "\r\n<TR>" + Count("1") + Cell(bag) + "</TR>\r\n";
+    Walker annotate(report, Layout::kRtfUj);
+    annotate.run.watchedItems.insert(140);
+    WalkItemTable(annotate.run, WalkMode::kAnnotate, c.bank);
+    EXPECT_EQ(annotate.page.Text(), c.annotated + "\r\n" + end + "\r\n");
+    EXPECT_EQ(annotate.run.currentLine, end);
+    Walker collect(report, Layout::kRtfUj);
+    WalkItemTable(collect.run, WalkMode::kCollect, c.bank);
+    std::string collected;
+    for (const FoundItem& i : collect.run.items)
+      collected += std::to_string(i.number) + " " + i.name + " " + std::to_string(i.count) + " " +
+                   i.link + " " + std::to_string(i.bankCount) + ";";
+    EXPECT_EQ(collected, c.collected);
+  }
 }
 
 TEST(ItemListTables, WalkThatStartsOnTheTableEndReadsNothing) {

@@ -91,4 +91,12 @@ std::string NumberAfter(std::string_view line, std::string_view open) {
 
 int IntegerOrZero(const std::string& text) { return IntegerOr(text, 0); }
 
+void DropControlBytes(std::string& text) {
+  auto dropped = [](char c) { return IsDroppedControl(static_cast<unsigned char>(c)); };
+  // Report lines almost never hold one: the look costs a pass, no copy.
+  const auto first = std::find_if(text.begin(), text.end(), dropped);
+  if (first == text.end()) return;
+  text.erase(std::remove_if(first, text.end(), dropped), text.end());
+}
+
 }  // namespace qv

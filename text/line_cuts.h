@@ -45,4 +45,12 @@ std::string NumberAfter(std::string_view line, std::string_view open);
 // 0 when it is not a number.
 int IntegerOrZero(const std::string& text);
 
+// The bytes report text loses on its way into a document or a page: the
+// control characters below 32 but the tab, and DEL (127). A NUL or an escape
+// byte in a report is never meant as text, and a reader may stop at it.
+constexpr bool IsDroppedControl(unsigned char c) { return (c < 32 && c != '\t') || c == 127; }
+
+// Removes every IsDroppedControl byte from text.
+void DropControlBytes(std::string& text);
+
 }  // namespace qv
