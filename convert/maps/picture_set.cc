@@ -1,7 +1,7 @@
 #include "convert/maps/picture_set.h"
 
 #include "convert/maps/bmp_reader.h"
-#include "site/user_dirs.h"
+#include "platform/user_dirs.h"
 
 namespace qv {
 

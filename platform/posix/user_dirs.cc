@@ -1,4 +1,4 @@
-#include "site/user_dirs.h"
+#include "platform/user_dirs.h"
 
 #include <sys/stat.h>
 
