@@ -4,9 +4,10 @@
 #include <cstddef>
 #include <span>
 
+#include "graphics/pbm_image.h"
+#include "graphics/picture_metafile.h"
 #include "platform/error.h"
-#include "rtfkit/pbm_image.h"
-#include "rtfkit/picture_metafile.h"
+#include "text/hex_digits.h"
 
 // assets/item_banner_1.pbm to item_banner_6.pbm, compiled in by qv_embed_file
 // (cmake/EmbedFile.cmake).

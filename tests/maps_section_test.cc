@@ -13,8 +13,8 @@
 #include "convert/maps/map_resources.h"
 #include "convert/maps/map_section.h"
 #include "convert/preamble.h"
+#include "graphics/metafile.h"
 #include "platform/error.h"
-#include "rtfkit/metafile.h"
 #include "tests/maps_support.h"
 #include "text/cp1250.h"
 

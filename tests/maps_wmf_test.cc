@@ -10,11 +10,10 @@
 #include <vector>
 
 #include "convert/maps/label_font.h"
-#include "rtfkit/picture_metafile.h"
 #include "convert/maps/map_drawing.h"
 #include "convert/maps/picture_set.h"
 #include "convert/maps/rtf_picture.h"
-#include "rtfkit/picture_metafile.h"
+#include "graphics/picture_metafile.h"
 #include "tests/maps_support.h"
 
 namespace qv {

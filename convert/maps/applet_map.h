@@ -10,7 +10,7 @@
 #include "convert/maps/label_font.h"
 #include "convert/maps/map_params.h"
 #include "convert/maps/picture_set.h"
-#include "rtfkit/metafile.h"
+#include "graphics/metafile.h"
 #include "text/layout.h"
 
 namespace qv {

@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "rtfkit/metafile.h"
+#include "graphics/metafile.h"
 
 namespace qv {
 

@@ -8,7 +8,7 @@
 #include "convert/maps/label_font.h"
 #include "convert/maps/map_params.h"
 #include "convert/maps/picture_set.h"
-#include "rtfkit/metafile.h"
+#include "graphics/metafile.h"
 
 namespace qv {
 

@@ -2,8 +2,8 @@
 
 #include "convert/maps/applet_map.h"
 #include "convert/maps/map_drawing.h"
+#include "graphics/picture_metafile.h"
 #include "platform/error.h"
-#include "rtfkit/picture_metafile.h"
 #include "text/base64.h"
 #include "text/cp1250.h"
 

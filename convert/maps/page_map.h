@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "convert/maps/map_resources.h"
-#include "rtfkit/mono_bitmap.h"
+#include "graphics/mono_bitmap.h"
 #include "site/run_context.h"
 #include "text/layout.h"
 

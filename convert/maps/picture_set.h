@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "rtfkit/metafile.h"
+#include "graphics/metafile.h"
 
 namespace qv {
 

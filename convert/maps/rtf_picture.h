@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "rtfkit/metafile.h"
+#include "graphics/metafile.h"
 
 namespace qv {
 

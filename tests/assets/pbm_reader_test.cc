@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "graphics/metafile.h"
+#include "graphics/pbm_image.h"
 #include "platform/error.h"
 #include "rtfkit/banner_picture.h"
-#include "rtfkit/metafile.h"
-#include "rtfkit/pbm_image.h"
 
 namespace qv {
 namespace {

@@ -1,4 +1,4 @@
-#include "rtfkit/mono_bitmap.h"
+#include "graphics/mono_bitmap.h"
 
 #include <algorithm>
 #include <string>

@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "rtfkit/mono_bitmap.h"
+#include "graphics/mono_bitmap.h"
 
 namespace qv {
 

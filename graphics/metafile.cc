@@ -1,4 +1,4 @@
-#include "rtfkit/metafile.h"
+#include "graphics/metafile.h"
 
 #include <algorithm>
 #include <string>

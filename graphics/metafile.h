@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-#include "rtfkit/mono_bitmap.h"
+#include "graphics/mono_bitmap.h"
 
 namespace qv {
 

@@ -1,4 +1,4 @@
-#include "rtfkit/pbm_image.h"
+#include "graphics/pbm_image.h"
 
 #include <algorithm>
 #include <string>

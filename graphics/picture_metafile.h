@@ -1,14 +1,13 @@
 // One-bit pictures as the document embeds them: a 16-bit Windows metafile
-// holding one StretchDIB record, written as hexadecimal digits; and the
-// same picture as a BMP file, as the item-list page shows it.
+// holding one StretchDIB record; and the same picture as a BMP file, as the
+// item-list page shows it.
 #pragma once
 
 #include <cstdint>
 #include <span>
-#include <string>
 #include <vector>
 
-#include "rtfkit/mono_bitmap.h"
+#include "graphics/mono_bitmap.h"
 
 namespace qv {
 
@@ -32,15 +31,5 @@ struct MetafileAroundRows {
   std::vector<uint8_t> tail;
 };
 MetafileAroundRows PictureMetafileAroundRows(const MonoBitmap& bitmap);
-
-enum class HexCase { kUpper, kLower };
-
-// Writes each byte as two hexadecimal digits from `out` on and returns
-// the end of what it wrote.
-char* PutHex(std::span<const uint8_t> bytes, char* out, HexCase letters);
-
-// Bytes as lower-case hexadecimal digits, 100 to a line (50 bytes); the lines
-// are joined by CR LF and the last one has no line end.
-std::string HexLines(std::span<const uint8_t> bytes);
 
 }  // namespace qv
