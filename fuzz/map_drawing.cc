@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "convert/maps/label_font.h"
-#include "convert/maps/map_drawing.h"
-#include "convert/maps/map_params.h"
-#include "convert/maps/picture_set.h"
 #include "convert/maps/rtf_picture.h"
 #include "fuzz/fuzz_support.h"
+#include "graphics/label_font.h"
+#include "graphics/map_drawing.h"
+#include "graphics/map_params.h"
+#include "graphics/picture_set.h"
 #include "platform/error.h"
 #include "tests/maps_support.h"
 #include "text/line_cuts.h"

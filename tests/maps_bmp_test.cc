@@ -1,4 +1,4 @@
-#include "convert/maps/bmp_reader.h"
+#include "graphics/bmp_reader.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

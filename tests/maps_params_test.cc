@@ -1,4 +1,4 @@
-#include "convert/maps/map_params.h"
+#include "graphics/map_params.h"
 
 #include <gtest/gtest.h>
 

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "convert/maps/map_drawing.h"
 #include "convert/maps/map_legend.h"
-#include "convert/maps/map_resources.h"
 #include "convert/maps/map_section.h"
 #include "convert/preamble.h"
+#include "graphics/map_drawing.h"
+#include "graphics/map_resources.h"
 #include "graphics/metafile.h"
 #include "platform/error.h"
 #include "tests/maps_support.h"

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "convert/maps/label_font.h"
-#include "convert/maps/map_drawing.h"
-#include "convert/maps/picture_set.h"
 #include "convert/maps/rtf_picture.h"
+#include "graphics/label_font.h"
+#include "graphics/map_drawing.h"
 #include "graphics/picture_metafile.h"
+#include "graphics/picture_set.h"
 #include "tests/maps_support.h"
 
 namespace qv {

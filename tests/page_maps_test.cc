@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "convert/maps/applet_map.h"
-#include "convert/maps/map_drawing.h"
 #include "convert/maps/map_section.h"
 #include "convert/maps/page_map.h"
+#include "graphics/applet_map.h"
+#include "graphics/map_drawing.h"
 #include "itemlist/page_file.h"
 #include "itemlist/page_maps.h"
 #include "tests/maps_support.h"

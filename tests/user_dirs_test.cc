@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "convert/maps/picture_set.h"
+#include "graphics/picture_set.h"
 #include "itemlist/data_files.h"
 #include "itemlist/page_settings.h"
 #include "platform/error.h"

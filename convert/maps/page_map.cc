@@ -1,7 +1,7 @@
 #include "convert/maps/page_map.h"
 
-#include "convert/maps/applet_map.h"
-#include "convert/maps/map_drawing.h"
+#include "graphics/applet_map.h"
+#include "graphics/map_drawing.h"
 #include "graphics/picture_metafile.h"
 #include "platform/error.h"
 #include "text/base64.h"

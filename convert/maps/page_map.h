@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "convert/maps/map_resources.h"
+#include "graphics/map_resources.h"
 #include "graphics/mono_bitmap.h"
 #include "site/run_context.h"
 #include "text/layout.h"

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 
-#include "convert/maps/label_font.h"
-#include "convert/maps/map_params.h"
-#include "convert/maps/picture_set.h"
-#include "graphics/metafile.h"
+#include "graphics/label_font.h"
+#include "graphics/map_params.h"
+#include "graphics/mono_bitmap.h"
+#include "graphics/picture_set.h"
 
 namespace qv {
 

@@ -1,16 +1,16 @@
 // A map applet taken as a whole: its parameters picked out of the applet's
 // lines and drawn as one picture, for the item-list page. The document's map
-// sections read the same parameters as they go (map_section.h).
+// sections read the same parameters as they go (convert/maps/map_section.h).
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "convert/maps/label_font.h"
-#include "convert/maps/map_params.h"
-#include "convert/maps/picture_set.h"
-#include "graphics/metafile.h"
+#include "graphics/label_font.h"
+#include "graphics/map_params.h"
+#include "graphics/mono_bitmap.h"
+#include "graphics/picture_set.h"
 #include "text/layout.h"
 
 namespace qv {

@@ -1,4 +1,4 @@
-#include "convert/maps/label_font.h"
+#include "graphics/label_font.h"
 
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>

@@ -1,6 +1,6 @@
-#include "convert/maps/applet_map.h"
+#include "graphics/applet_map.h"
 
-#include "convert/maps/map_drawing.h"
+#include "graphics/map_drawing.h"
 #include "text/line_cuts.h"
 #include "text/text.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "graphics/metafile.h"
+#include "graphics/mono_bitmap.h"
 
 namespace qv {
 

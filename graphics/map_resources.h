@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "convert/maps/label_font.h"
-#include "convert/maps/picture_set.h"
+#include "graphics/label_font.h"
+#include "graphics/picture_set.h"
 
 namespace qv {
 

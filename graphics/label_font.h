@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "graphics/metafile.h"
+#include "graphics/mono_bitmap.h"
 
 typedef struct FT_LibraryRec_* FT_Library;
 typedef struct FT_FaceRec_* FT_Face;

@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "graphics/metafile.h"
+#include "graphics/mono_bitmap.h"
 
 namespace qv {
 

@@ -1,6 +1,6 @@
-#include "convert/maps/picture_set.h"
+#include "graphics/picture_set.h"
 
-#include "convert/maps/bmp_reader.h"
+#include "graphics/bmp_reader.h"
 #include "platform/user_dirs.h"
 
 namespace qv {

@@ -1,4 +1,4 @@
-#include "convert/maps/map_resources.h"
+#include "graphics/map_resources.h"
 
 namespace qv {
 

@@ -1,4 +1,4 @@
-#include "convert/maps/map_drawing.h"
+#include "graphics/map_drawing.h"
 
 #include <algorithm>
 #include <bit>
