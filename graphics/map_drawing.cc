@@ -205,14 +205,14 @@ MonoBitmap NewMapBitmap(const MapFrame& frame) {
 void DrawMapLabels(MonoBitmap& map, const MapFrame& frame, const LabelFont& font) {
   for (int i = 0; i < frame.columns; ++i) {
     const std::string text = std::to_string(int64_t{frame.firstColumn} + i);
-    const TextExtent e = font.Extent(text);
-    font.DrawOpaque(map, kGridLeft + kTilePitch * i + (203 - e.width) / 2, kGridTop - e.height,
-                    text);
+    const TextExtent e = LabelExtent(font, text);
+    DrawLabel(map, font, kGridLeft + kTilePitch * i + (203 - e.width) / 2, kGridTop - e.height,
+              text);
   }
   for (int j = 0; j < frame.rows; ++j) {
     const std::string text = std::to_string(int64_t{frame.firstRow} + j);
-    const TextExtent e = font.Extent(text);
-    font.DrawOpaque(map, 60 - e.width, kGridTop + kTilePitch * j + (203 - e.height) / 2, text);
+    const TextExtent e = LabelExtent(font, text);
+    DrawLabel(map, font, 60 - e.width, kGridTop + kTilePitch * j + (203 - e.height) / 2, text);
   }
 }
 

@@ -8,7 +8,7 @@ const MapPictures& MapResources::Pictures(const std::string& programDir) {
 }
 
 const LabelFont& MapResources::Font() {
-  if (!font_) font_.emplace();
+  if (!font_) font_ = OpenMapLabelFont();
   return *font_;
 }
 

@@ -3,6 +3,7 @@
 // the first map and kept for the others, also across the reports of a batch.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -21,7 +22,7 @@ class MapResources {
 
  private:
   std::optional<MapPictures> pictures_;
-  std::optional<LabelFont> font_;
+  std::unique_ptr<LabelFont> font_;
 };
 
 }  // namespace qv

@@ -262,14 +262,14 @@ TEST_F(MapDrawing, MissingPictureIsFatalAndNamed) {
 // em: digits are half an em wide; the height is the Windows ascent 1825 and
 // descent 443 of 2048 units, each rounded: 36 + 9.
 TEST(MapLabels, ExtentIsAdvanceWidthsByAscentPlusDescent) {
-  const LabelFont font;
-  EXPECT_EQ(font.ascent(), 36);
-  EXPECT_EQ(font.descent(), 9);
-  EXPECT_EQ(font.Extent("8").width, 20);
-  EXPECT_EQ(font.Extent("10").width, 40);
-  EXPECT_EQ(font.Extent("-12").width, font.Extent("-").width + 40);
-  EXPECT_EQ(font.Extent("10").height, 45);
-  EXPECT_EQ(font.Extent("").width, 0);
+  const auto font = OpenMapLabelFont();
+  EXPECT_EQ(font->Ascent(), 36);
+  EXPECT_EQ(font->Descent(), 9);
+  EXPECT_EQ(LabelExtent(*font, "8").width, 20);
+  EXPECT_EQ(LabelExtent(*font, "10").width, 40);
+  EXPECT_EQ(LabelExtent(*font, "-12").width, LabelExtent(*font, "-").width + 40);
+  EXPECT_EQ(LabelExtent(*font, "10").height, 45);
+  EXPECT_EQ(LabelExtent(*font, "").width, 0);
 }
 
 struct Ink {
@@ -291,9 +291,9 @@ Ink InkIn(const MonoBitmap& map, int x0, int y0, int x1, int y1) {
 }
 
 TEST(MapLabels, ColumnNumbersStandCentredAboveTheirColumns) {
-  const LabelFont font;
+  const auto font = OpenMapLabelFont();
   MonoBitmap map = NewMapBitmap({3, 2, 10, 8});
-  DrawMapLabels(map, {3, 2, 10, 8}, font);
+  DrawMapLabels(map, {3, 2, 10, 8}, *font);
   // "10": x = 68 + (203 - 40) / 2 = 149, y = 64 - 45 = 19; its box is
   // 40 x 45 and the digits stand on the baseline at 19 + 36.
   const Ink ten = InkIn(map, 68, 0, 268, 64);
@@ -313,10 +313,10 @@ TEST(MapLabels, ColumnNumbersStandCentredAboveTheirColumns) {
 }
 
 TEST(MapLabels, RowNumbersEndEightPixelsLeftOfTheGrid) {
-  const LabelFont font;
+  const auto font = OpenMapLabelFont();
   const MapFrame frame{1, 3, 0, 9};  // rows "9", "10", "11"
   MonoBitmap map = NewMapBitmap(frame);
-  DrawMapLabels(map, frame, font);
+  DrawMapLabels(map, frame, *font);
   EXPECT_FALSE(InkIn(map, 60, 64, 271, 667).any());
   std::vector<Ink> rows;
   for (int j = 0; j < 3; ++j) {
@@ -338,21 +338,21 @@ TEST(MapLabels, RowNumbersEndEightPixelsLeftOfTheGrid) {
 }
 
 TEST(MapLabels, NoLabelsForAnEmptyDirection) {
-  const LabelFont font;
+  const auto font = OpenMapLabelFont();
   MonoBitmap noColumns = NewMapBitmap({0, 1, 5, 5});
-  DrawMapLabels(noColumns, {0, 1, 5, 5}, font);
+  DrawMapLabels(noColumns, {0, 1, 5, 5}, *font);
   EXPECT_FALSE(InkIn(noColumns, 0, 0, 71, 64).any());
   EXPECT_TRUE(InkIn(noColumns, 0, 64, 60, 267).any());
   MonoBitmap noRows = NewMapBitmap({1, 0, 5, 5});
-  DrawMapLabels(noRows, {1, 0, 5, 5}, font);
+  DrawMapLabels(noRows, {1, 0, 5, 5}, *font);
   EXPECT_TRUE(InkIn(noRows, 68, 0, 271, 64).any());
   EXPECT_FALSE(InkIn(noRows, 0, 64, 68, 67).any());
 }
 
 TEST(MapLabels, LabelBoxIsOpaqueWhite) {
-  const LabelFont font;
+  const auto font = OpenMapLabelFont();
   MonoBitmap map(100, 60);  // all black
-  font.DrawOpaque(map, 10, 5, "10");
+  DrawLabel(map, *font, 10, 5, "10");
   // The 40 x 45 box is white where the digits leave it, black around it.
   EXPECT_TRUE(map.Get(10, 5));
   EXPECT_TRUE(map.Get(49, 49));
@@ -361,8 +361,8 @@ TEST(MapLabels, LabelBoxIsOpaqueWhite) {
   EXPECT_FALSE(map.Get(20, 50));
   EXPECT_TRUE(InkIn(map, 10, 5, 50, 50).any());
   // Drawing past the picture's edges is clipped.
-  font.DrawOpaque(map, -30, -20, "-123");
-  font.DrawOpaque(map, 90, 50, "456");
+  DrawLabel(map, *font, -30, -20, "-123");
+  DrawLabel(map, *font, 90, 50, "456");
 }
 
 // --- The picture group ---------------------------------------------------------

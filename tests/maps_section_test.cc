@@ -366,8 +366,8 @@ TEST(MapResources, KeptOnceLoadedAndTriedAgainAfterAFailure) {
   const LabelFont& font = resources.Font();
   EXPECT_EQ(&resources.Font(), &font);
   MonoBitmap first(120, 60), again(120, 60);
-  font.DrawOpaque(first, 3, 2, "-1029");
-  font.DrawOpaque(again, 3, 2, "-1029");
+  DrawLabel(first, font, 3, 2, "-1029");
+  DrawLabel(again, font, 3, 2, "-1029");
   EXPECT_TRUE(std::equal(first.DibRows().begin(), first.DibRows().end(), again.DibRows().begin()));
 }
 

@@ -75,8 +75,8 @@ TEST(MapLibwmf, RendersOurMetafileAsOurBitmap) {
       << "wmf2eps is missing: install Debian's libwmf-bin (scripts/install-deps.sh)";
   const MapFrame frame{3, 2, 98, -1};
   MonoBitmap map = NewMapBitmap(frame);
-  const LabelFont font;
-  DrawMapLabels(map, frame, font);
+  const auto font = OpenMapLabelFont();
+  DrawMapLabels(map, frame, *font);
   const MapPictures pictures = LoadMapPictures(kAssets);
   const MapCell cells[] = {{0, 0, 1, 4, 1025}, {0, 1, 6, 0, 5},   {0, 2, 11, 0, 0},
                            {1, 0, 8, 2, 48},   {1, 1, 9, 9, 300}, {1, 2, 13, 5, 2}};
