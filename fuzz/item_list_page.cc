@@ -1,8 +1,11 @@
 // Fuzz target: the item-list page of any report, with the shipped settings
-// and data lists (read once, as a batch run reads them).
+// and data lists (read once, as a batch run reads them). The map applets are
+// read in the layout the tool finds; without pictures beside the executable
+// their maps end in a warning before anything is drawn.
 #include <cstdint>
 #include <string>
 
+#include "app/layout.h"
 #include "fuzz/fuzz_support.h"
 #include "itemlist/item_list_page.h"
 #include "platform/error.h"
@@ -29,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const std::string report = scratch.reports.Write("r_1.htm", qv::fuzz::AsText(data, size));
   try {
-    qv::BuildItemListPage(ctx, setup, report);
+    qv::BuildItemListPage(ctx, setup, report, qv::DetectLayout(report));
   } catch (const qv::Error&) {
     // refused with a message: a finished run
   }

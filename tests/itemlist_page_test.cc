@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "app/layout.h"
 #include "itemlist/item_list_page.h"
 #include "itemlist/page_file.h"
 #include "platform/error.h"
@@ -45,7 +46,7 @@ struct Page {
   }
   std::string Build(std::string_view report, const std::string& name = "r_1.htm") {
     reports.Write(name, report);
-    BuildItemListPage(ctx, cache, reports.path() + "/" + name);
+    BuildItemListPage(ctx, cache, reports.path() + "/" + name, Layout::kRtfUj);
     return reports.Read(ItemListPageName(name));
   }
   TempDir exe;
@@ -216,7 +217,8 @@ TEST(ItemListPage, SettingsAndDataFilesAreReadOnceAcrossCalls) {
 TEST(ItemListPage, ReportNameWithoutUnderscoreIsRefused) {
   Page p("");
   p.reports.Write("fordulo.htm", "KARAKTERLAP\r\n");
-  EXPECT_THROW(BuildItemListPage(p.ctx, p.cache, p.reports.path() + "/fordulo.htm"), Error);
+  EXPECT_THROW(
+      BuildItemListPage(p.ctx, p.cache, p.reports.path() + "/fordulo.htm", Layout::kRtfUj), Error);
   EXPECT_EQ(p.reports.Read("fordulo.htm"), "KARAKTERLAP\r\n");
   EXPECT_FALSE(p.cache.loaded());
 }
@@ -237,7 +239,8 @@ TEST(ItemListPage, PageThatCannotBeWrittenFailsWithoutLeftOvers) {
   Page p("");
   ASSERT_EQ(::mkdir((p.reports.path() + "/xr1.htm").c_str(), 0755), 0);
   p.reports.Write("x_1.htm", "a\r\n");
-  EXPECT_THROW(BuildItemListPage(p.ctx, p.cache, p.reports.path() + "/x_1.htm"), Error);
+  EXPECT_THROW(BuildItemListPage(p.ctx, p.cache, p.reports.path() + "/x_1.htm", Layout::kRtfUj),
+               Error);
   int files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(p.reports.path())) {
     (void)entry;
@@ -268,8 +271,8 @@ TEST(ItemListPage, EveryTruncationOfTheSamplesBuildsAPage) {
     const std::string firstLine = report.substr(0, report.find('\n') + 1);
     for (std::size_t end = report.find('\n'); end != std::string::npos;
          end = report.find('\n', end + 1)) {
-      reports.Write("t_1.htm", report.substr(0, end + 1));
-      BuildItemListPage(ctx, cache, reports.path() + "/t_1.htm");
+      const std::string path = reports.Write("t_1.htm", report.substr(0, end + 1));
+      BuildItemListPage(ctx, cache, path, DetectLayout(path));
       ASSERT_EQ(reports.Read("tr1.htm").compare(0, firstLine.size(), firstLine), 0)
           << name << " cut after byte " << end;
     }

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "convert/maps/map_section.h"
-#include "convert/maps/page_map.h"
 #include "graphics/applet_map.h"
 #include "graphics/map_drawing.h"
 #include "itemlist/page_file.h"
@@ -155,59 +154,78 @@ TEST(AppletParams, NewerLayoutTakesLinesAsWrittenUpToTheTableEnd) {
 
 // --- The picture line after the applet ----------------------------------------
 
-std::string PageWithPictures(const std::string& text, const MapPictureMaker& maker) {
-  PageFile page;
-  page.Write(text);
-  AddMapPictures(page, maker);
-  page.Finish();
-  return page.Text();
-}
+// A page's text with the map pictures put in; the programme's directory holds
+// the test pictures.
+struct PictureRun {
+  std::string Page(const std::string& text, Layout layout = Layout::kRtfUj) {
+    PageFile page;
+    page.Write(text);
+    AddMapPictures(page, ctx, layout, "r_1.htm", resources);
+    page.Finish();
+    return page.Text();
+  }
+  // The page's lines (without their CR LF) and the picture's width in a
+  // picture line, 0 in any other.
+  static std::vector<std::string> Lines(const std::string& page) {
+    std::vector<std::string> lines;
+    for (std::size_t at = 0, end; at < page.size(); at = end + 2) {
+      end = std::min(page.find("\r\n", at), page.size());
+      lines.push_back(page.substr(at, end - at));
+    }
+    return lines;
+  }
+  static int PictureWidth(const std::string& line) {
+    if (line.rfind("<center><img src=\"data:image/bmp;base64,", 0) != 0) return 0;
+    const std::size_t at = line.find("width=\"") + 7;
+    return std::stoi(line.substr(at));
+  }
 
+  test::TempDir dir;
+  bool written = (test::WriteTestPictures(dir), true);
+  test::RecordingConsole console;
+  RunContext ctx{console, dir.path() + "/"};
+  MapResources resources;
+};
+
+// A 1 x 1 map is 271 pixels wide, a 2 x 1 map 471.
 TEST(PagePictureLines, GoAfterTheClosingLineAndKeepTheAppletAsItWas) {
-  std::vector<std::vector<std::string>> seen;
-  auto maker = [&seen](const std::vector<std::string>& applet) {
-    seen.push_back(applet);
-    return "PIC" + std::to_string(seen.size());
-  };
-  const std::string page = PageWithPictures(
-      "a\r\n<td><Applet code=x>\r\n<param name=koord value=\"1\">\r\n</APPLET></td>\r\nb\r\n"
-      "<APPLET> <PARAM> </applet> </CENTER>\r\nc\r\n",
-      maker);
-  EXPECT_EQ(page,
-            "a\r\n<td><Applet code=x>\r\n<param name=koord value=\"1\">\r\n</APPLET></td>\r\n"
-            "PIC1\r\nb\r\n<APPLET> <PARAM> </applet> </CENTER>\r\nPIC2\r\nc\r\n");
-  ASSERT_EQ(seen.size(), 2u);
-  EXPECT_EQ(seen[0], (std::vector<std::string>{"<td><Applet code=x>",
-                                               "<param name=koord value=\"1\">", "</APPLET></td>"}));
-  EXPECT_EQ(seen[1], (std::vector<std::string>{"<APPLET> <PARAM> </applet> </CENTER>"}));
+  PictureRun run;
+  const std::string page = run.Page(
+      "a\r\n<td><Applet code=x>\r\n<param name=koord value=\"1,1,0,0;\">\r\n</APPLET></td>\r\n"
+      "b\r\n<APPLET> <param name=koord value=\"2,1,0,0;\"> </applet> </CENTER>\r\nc\r\n");
+  const std::vector<std::string> lines = PictureRun::Lines(page);
+  ASSERT_EQ(lines.size(), 9u);
+  EXPECT_EQ(lines[3], "</APPLET></td>");
+  EXPECT_EQ(PictureRun::PictureWidth(lines[4]), 271);
+  EXPECT_EQ(lines[5], "b");
+  EXPECT_EQ(lines[6], "<APPLET> <param name=koord value=\"2,1,0,0;\"> </applet> </CENTER>");
+  EXPECT_EQ(PictureRun::PictureWidth(lines[7]), 471);
+  EXPECT_EQ(lines[8], "c");
+  EXPECT_TRUE(run.console.lines.empty());
 }
 
-TEST(PagePictureLines, NothingWithoutAClosedAppletOrAPicture) {
-  int calls = 0;
-  auto maker = [&calls](const std::vector<std::string>&) {
-    ++calls;
-    return std::string();
-  };
+TEST(PagePictureLines, NothingWithoutAClosedAppletOrAFrame) {
+  PictureRun run;
   // No applet, an applet never closed, a closing tag with none open.
-  const std::string plain = "x\r\n</applet>\r\n<applet>\r\n<param>\r\n";
-  EXPECT_EQ(PageWithPictures(plain, maker), plain);
-  EXPECT_EQ(calls, 0);
-  // A picture the maker cannot give, and no maker at all.
-  const std::string applet = "<applet>\r\n</applet>\r\n";
-  EXPECT_EQ(PageWithPictures(applet, maker), applet);
-  EXPECT_EQ(calls, 1);
-  EXPECT_EQ(PageWithPictures(applet, MapPictureMaker()), applet);
+  const std::string plain =
+      "x\r\n</applet>\r\n<applet>\r\n<param name=koord value=\"1,1,0,0;\">\r\n";
+  EXPECT_EQ(run.Page(plain), plain);
+  // An applet without a frame parameter.
+  const std::string applet = "<applet>\r\n<param name=p1 value=\"0,0,5,0,0;\">\r\n</applet>\r\n";
+  EXPECT_EQ(run.Page(applet), applet);
+  EXPECT_TRUE(run.console.lines.empty());
 }
 
 TEST(PagePictureLines, AnAppletOpenedAgainStartsOverAndALastLineGetsItsEnd) {
-  std::vector<std::string> seen;
-  auto maker = [&seen](const std::vector<std::string>& applet) {
-    seen = applet;
-    return std::string("PIC");
-  };
-  EXPECT_EQ(PageWithPictures("<applet a>\r\n<applet b>\r\n</applet>", maker),
-            "<applet a>\r\n<applet b>\r\n</applet>\r\nPIC\r\n");
-  EXPECT_EQ(seen, (std::vector<std::string>{"<applet b>", "</applet>"}));
+  PictureRun run;
+  const std::string page =
+      run.Page("<applet a>\r\n<param name=koord value=\"2,1,0,0;\">\r\n<applet b>\r\n"
+               "<param name=koord value=\"1,1,0,0;\">\r\n</applet>");
+  const std::vector<std::string> lines = PictureRun::Lines(page);
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(lines[4], "</applet>");
+  EXPECT_EQ(PictureRun::PictureWidth(lines[5]), 271);  // the later frame
+  EXPECT_EQ(page.substr(page.size() - 2), "\r\n");
 }
 
 // --- Maps drawn for a page ----------------------------------------------------
@@ -216,14 +234,15 @@ const char* const kNewLayoutApplet[] = {
     "<applet code=\"Terkep.class\" width=471 height=267>", "<param name=koord value=\"2,1,10,8;\">",
     "<param name=p1 value=\"0,0,5,3,1;\">", "<param name=p2 value=\"0,1,7,0,2;\">", "</applet>"};
 
-std::vector<std::string> NewLayoutApplet() {
-  return {std::begin(kNewLayoutApplet), std::end(kNewLayoutApplet)};
+std::string NewLayoutApplet() {
+  std::string text;
+  for (const char* line : kNewLayoutApplet) (text += line) += "\r\n";
+  return text;
 }
 
 // The page shows the very DIB the document's metafile carries.
 TEST(PageMapPictures, SamePictureAsTheDocument) {
-  std::string report = "<h2>map</h2>\r\n";
-  for (const char* line : kNewLayoutApplet) (report += line) += "\r\n";
+  std::string report = "<h2>map</h2>\r\n" + NewLayoutApplet();
   report += "</td></tr></table></center>\r\n(10,8) Falu<br>\r\n";
   test::MapHarness h(Layout::kRtfUj, report);
   h.run.ReadLine();
@@ -235,9 +254,10 @@ TEST(PageMapPictures, SamePictureAsTheDocument) {
       test::PictureGroupBytes(rtf.substr(at, rtf.find("\r\n", at) - at));
   const std::size_t dibAt = test::WmfRecords(wmf).at(7).at + 6 + 22;  // the StretchDIB's DIB
 
-  MapResources resources;
-  PageMapPictures maps(h.ctx, Layout::kRtfUj, "r_1.htm", resources);
-  const std::string line = maps(NewLayoutApplet());
+  PictureRun run;
+  const std::vector<std::string> lines = PictureRun::Lines(run.Page(NewLayoutApplet()));
+  ASSERT_EQ(lines.size(), 6u);
+  const std::string& line = lines[5];
   EXPECT_NE(line.find("width=\"471\" height=\"267\""), std::string::npos);
   const std::vector<uint8_t> bmp = BmpOfLine(line);
   ASSERT_EQ(bmp.size(), 14 + 40 + 8 + std::size_t{60} * 267);
@@ -249,39 +269,41 @@ TEST(PageMapPictures, AMapThatCannotBeDrawnGivesNoPictureAndAWarning) {
   test::RecordingConsole console;
   RunContext ctx{console, dir.path() + "/"};
   MapResources resources;
-  PageMapPictures maps(ctx, Layout::kRtfUj, "r_1.htm", resources);
-  EXPECT_EQ(maps(NewLayoutApplet()), "");
+  PageFile page;
+  page.Write(NewLayoutApplet());
+  AddMapPictures(page, ctx, Layout::kRtfUj, "r_1.htm", resources);
+  page.Finish();
+  EXPECT_EQ(page.Text(), NewLayoutApplet());
   ASSERT_EQ(console.lines.size(), 1u);
   EXPECT_EQ(console.lines[0].rfind("ERR qvformat: the item-list page of 'r_1.htm' shows a map "
                                    "without its picture: Picture error: cannot open picture/",
                                    0),
             0u);
-  // No frame parameter: nothing to draw and nothing to say.
-  EXPECT_EQ(maps({"<applet>", "</applet>"}), "");
-  EXPECT_EQ(console.lines.size(), 1u);
 }
 
+// The picture budget counts the maps of one page; the next page starts anew.
 TEST(PageMapPictures, TooManyTilesAndThePageBudgetAreRefusedPerMap) {
-  test::TempDir dir;
-  test::WriteTestPictures(dir);
-  test::RecordingConsole console;
-  RunContext ctx{console, dir.path() + "/"};
-  MapResources resources;
-  PageMapPictures maps(ctx, Layout::kRtf, "r_1.htm", resources);
+  PictureRun run;
   auto applet = [](const std::string& frame) {
-    return std::vector<std::string>{"<CENTER> <APPLET> <PARAM NAME=koord VALUE=\"" + frame +
-                                    ";\"> </APPLET> </CENTER>"};
+    return "<CENTER> <APPLET> <PARAM NAME=koord VALUE=\"" + frame + ";\"> </APPLET> </CENTER>\r\n";
   };
-  EXPECT_EQ(maps(applet("101,1,0,0")), "");
   // 48 MB of picture data fits the 64 MB of a page once, not twice.
-  EXPECT_NE(maps(applet("100,100,0,0")), "");
-  EXPECT_EQ(maps(applet("100,100,0,0")), "");
-  EXPECT_NE(maps(applet("1,1,0,0")), "");
-  ASSERT_EQ(console.lines.size(), 2u);
-  EXPECT_NE(console.lines[0].find("Map error: the map in 'r_1.htm' has 101 x 1 tiles"),
+  const std::vector<std::string> lines = PictureRun::Lines(
+      run.Page(applet("101,1,0,0") + applet("100,100,0,0") + applet("100,100,0,0") +
+                   applet("1,1,0,0"),
+               Layout::kRtf));
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(PictureRun::PictureWidth(lines[2]), 20071);
+  EXPECT_EQ(PictureRun::PictureWidth(lines[5]), 271);
+  ASSERT_EQ(run.console.lines.size(), 2u);
+  EXPECT_NE(run.console.lines[0].find("Map error: the map in 'r_1.htm' has 101 x 1 tiles"),
             std::string::npos);
-  EXPECT_NE(console.lines[1].find("Picture error: the maps in 'r_1.htm' would take more than 64 MB"),
-            std::string::npos);
+  EXPECT_NE(
+      run.console.lines[1].find("Picture error: the maps in 'r_1.htm' would take more than 64 MB"),
+      std::string::npos);
+  EXPECT_EQ(PictureRun::PictureWidth(PictureRun::Lines(run.Page(applet("100,100,0,0"),
+                                                                Layout::kRtf))[1]),
+            20071);
 }
 
 }  // namespace
