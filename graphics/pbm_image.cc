@@ -89,4 +89,20 @@ MonoBitmap ReadPbm(std::span<const uint8_t> pbm, int width, int height, const st
   return bitmap;
 }
 
+std::vector<uint8_t> PbmFile(const MonoBitmap& bitmap) {
+  const std::string header =
+      "P4\n" + std::to_string(bitmap.width()) + " " + std::to_string(bitmap.height()) + "\n";
+  const std::size_t rowBytes = static_cast<std::size_t>((bitmap.width() + 7) / 8);
+  std::vector<uint8_t> bytes(header.begin(), header.end());
+  bytes.reserve(bytes.size() + rowBytes * static_cast<std::size_t>(bitmap.height()));
+  // The bits past the last pixel of a row are written clear.
+  const uint8_t lastMask =
+      static_cast<uint8_t>(0xFF00u >> (bitmap.width() % 8 == 0 ? 8 : bitmap.width() % 8));
+  for (int y = 0; y < bitmap.height(); ++y) {
+    bytes.insert(bytes.end(), bitmap.Row(y), bitmap.Row(y) + rowBytes);
+    bytes.back() &= lastMask;
+  }
+  return bytes;
+}
+
 }  // namespace qv

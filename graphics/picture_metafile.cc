@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "graphics/bmp_writer.h"
 #include "graphics/metafile.h"
 
 namespace qv {
@@ -46,22 +47,11 @@ std::vector<uint8_t> PictureMetafile(const MonoBitmap& bitmap) {
 }
 
 std::vector<uint8_t> PictureBmpHead(const MonoBitmap& bitmap) {
-  constexpr uint32_t kFileHeaderBytes = 14;
-  const uint32_t fileSize = kFileHeaderBytes + DibSize(bitmap);
-  const uint32_t rowsOffset = kFileHeaderBytes + kDibHeaderBytes;
-  std::vector<uint8_t> bytes{'B', 'M'};
-  // File size, two reserved words, offset of the pixel rows; little-endian.
-  for (uint32_t d : {fileSize, uint32_t{0}, rowsOffset})
-    for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<uint8_t>(d >> shift));
-  AppendDibHeader(bytes, bitmap, kPalette, PictureDibFields());
-  return bytes;
+  return BmpFileHead(bitmap, kPalette, PictureDibFields());
 }
 
 std::vector<uint8_t> PictureBmpFile(const MonoBitmap& bitmap) {
-  std::vector<uint8_t> bytes = PictureBmpHead(bitmap);
-  const std::span<const uint8_t> rows = bitmap.DibRows();
-  bytes.insert(bytes.end(), rows.begin(), rows.end());
-  return bytes;
+  return BmpFile(bitmap, kPalette, PictureDibFields());
 }
 
 }  // namespace qv
