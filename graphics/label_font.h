@@ -66,8 +66,7 @@ std::unique_ptr<LabelFont> OpenMapLabelFont();
 // itself, bold or regular, at `pixelHeight` pixels an em, kerned. Throws
 // qv::Error ("Font error") unless that family in that weight is installed: a
 // stand-in would draw other pixels.
-std::unique_ptr<LabelFont> OpenDrawingFont(const std::string& family, bool bold,
-                                           int pixelHeight);
+std::unique_ptr<LabelFont> OpenDrawingFont(const std::string& family, bool bold, int pixelHeight);
 
 // Calls visit(glyph, left, top) for each character of the text in turn, with
 // where the glyph's image goes from the pen's start on the baseline (y grows

@@ -34,15 +34,25 @@ struct Rendering {
 
 // The map labels: hinted outlines, rendered one bit deep. The classic
 // TrueType interpreter is pinned: FreeType's default one hints differently.
-constexpr Rendering kMapLabels{"the map label font", TT_INTERPRETER_VERSION_35, false,
-                               FT_LOAD_TARGET_MONO | FT_LOAD_RENDER | FT_LOAD_NO_AUTOHINT |
-                                   FT_LOAD_NO_BITMAP,
-                               true, false};
+constexpr Rendering kMapLabels{
+    .name = "the map label font",
+    .interpreter = TT_INTERPRETER_VERSION_35,
+    .interpreterRequired = false,
+    .loadFlags = FT_LOAD_TARGET_MONO | FT_LOAD_RENDER | FT_LOAD_NO_AUTOHINT | FT_LOAD_NO_BITMAP,
+    .roundAdvance = true,
+    .kerning = false,
+};
 
 // The pictures of assets/: the hinting that drew the committed files,
 // whatever FREETYPE_PROPERTIES says.
-constexpr Rendering kDrawings{"the font", TT_INTERPRETER_VERSION_40, true,
-                              FT_LOAD_RENDER | FT_LOAD_TARGET_MONO, false, true};
+constexpr Rendering kDrawings{
+    .name = "the font",
+    .interpreter = TT_INTERPRETER_VERSION_40,
+    .interpreterRequired = true,
+    .loadFlags = FT_LOAD_RENDER | FT_LOAD_TARGET_MONO,
+    .roundAdvance = false,
+    .kerning = true,
+};
 
 // Families that have the metrics of Times New Roman.
 bool TimesCompatible(const std::string& family) {
@@ -186,8 +196,8 @@ class FreeTypeFont : public LabelFont {
     const FT_GlyphSlot slot = face_->glyph;
     const FT_Bitmap& bitmap = slot->bitmap;
     Glyph glyph;
-    glyph.advance = static_cast<int>(
-        rendering_.roundAdvance ? (slot->advance.x + 32) >> 6 : slot->advance.x >> 6);
+    glyph.advance = static_cast<int>(rendering_.roundAdvance ? (slot->advance.x + 32) >> 6
+                                                             : slot->advance.x >> 6);
     glyph.left = slot->bitmap_left;
     glyph.top = slot->bitmap_top;
     glyph.width = static_cast<int>(bitmap.width);
@@ -228,8 +238,7 @@ std::unique_ptr<LabelFont> OpenMapLabelFont() {
   return std::make_unique<FreeTypeFont>(FindLabelFile(), kLabelCharacterHeight, kMapLabels);
 }
 
-std::unique_ptr<LabelFont> OpenDrawingFont(const std::string& family, bool bold,
-                                           int pixelHeight) {
+std::unique_ptr<LabelFont> OpenDrawingFont(const std::string& family, bool bold, int pixelHeight) {
   return std::make_unique<FreeTypeFont>(FindFamilyFile(family, bold), pixelHeight, kDrawings);
 }
 

@@ -49,4 +49,12 @@ MonoBitmap MonoBitmap::FromDibRows(int width, int height, std::span<const uint8_
   return bitmap;
 }
 
+MonoBitmap Inverted(const MonoBitmap& bitmap) {
+  // Every pixel set, the padding clear; then the set pixels cleared.
+  MonoBitmap inverted = MonoBitmap::AllOnes(bitmap.width(), bitmap.height());
+  const std::span<const uint8_t> rows = bitmap.DibRows();
+  for (std::size_t i = 0; i < rows.size(); ++i) inverted.bits_[i] &= static_cast<uint8_t>(~rows[i]);
+  return inverted;
+}
+
 }  // namespace qv

@@ -44,6 +44,8 @@ class MonoBitmap {
     return static_cast<std::size_t>(height_ - 1 - y) * static_cast<std::size_t>(rowBytes_);
   }
 
+  friend MonoBitmap Inverted(const MonoBitmap& bitmap);
+
   enum class Fill : uint8_t { kZeros = 0x00, kOnes = 0xFF };
   MonoBitmap(int width, int height, Fill fill);
 
@@ -52,5 +54,9 @@ class MonoBitmap {
   int rowBytes_;
   std::vector<uint8_t> bits_;
 };
+
+// Every pixel flipped; the padding bits after each row's last pixel stay
+// clear.
+MonoBitmap Inverted(const MonoBitmap& bitmap);
 
 }  // namespace qv
