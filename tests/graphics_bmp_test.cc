@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "graphics/bmp_writer.h"
 #include "platform/error.h"
 #include "tests/maps_support.h"
 
@@ -181,6 +182,30 @@ TEST(MapBmp, BitFieldPixelsUseTheirMasks) {
   const MonoBitmap bm = DecodeBmp(b, "e");
   EXPECT_TRUE(bm.Get(0, 0));
   EXPECT_FALSE(bm.Get(1, 0));
+}
+
+// A written one-bit file decodes to the same pixels with either palette
+// order; its header says 14 + 40 + 8 bytes come before the rows.
+TEST(MapBmp, WrittenFilesDecodeToTheirPixels) {
+  MonoBitmap bm(35, 3);
+  bm.Set(0, 0, true);
+  bm.Set(34, 2, true);
+  DibFields fields;
+  fields.xPixelsPerMeter = fields.yPixelsPerMeter = 3780;
+  const std::vector<uint8_t> whiteOnBlack = BmpFile(bm, {kBlack, kWhite}, fields);
+  ASSERT_EQ(whiteOnBlack.size(), 14u + 40 + 8 + 3 * 8);
+  EXPECT_EQ(test::GetU32(whiteOnBlack, 2), whiteOnBlack.size());
+  EXPECT_EQ(test::GetU32(whiteOnBlack, 10), 62u);
+  EXPECT_EQ(test::GetU32(whiteOnBlack, 38), 3780u);
+  EXPECT_EQ(BmpFileHead(bm, {kBlack, kWhite}, fields),
+            std::vector<uint8_t>(whiteOnBlack.begin(), whiteOnBlack.begin() + 62));
+  const MonoBitmap white = DecodeBmp(whiteOnBlack, "w.bmp");
+  const MonoBitmap black = DecodeBmp(BmpFile(bm, {kWhite, kBlack}, fields), "b.bmp");
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 35; ++x) {
+      EXPECT_EQ(white.Get(x, y), bm.Get(x, y)) << x << "," << y;
+      EXPECT_EQ(black.Get(x, y), !bm.Get(x, y)) << x << "," << y;
+    }
 }
 
 TEST(MapBmp, LoadNamesTheFileItCannotOpen) {

@@ -49,6 +49,16 @@ TEST(MetafileBitmap, RowSizesRoundUpToFourBytes) {
   EXPECT_EQ(wide.Row(2), wide.DibRows().data());
 }
 
+// Inverted flips the pixels and keeps the padding clear, even where the
+// picture had padding bits set.
+TEST(MetafileBitmap, InvertedFlipsPixelsNotPadding) {
+  const MonoBitmap bm = MonoBitmap::FromDibRows(3, 2, std::vector<uint8_t>{0x8F, 0, 0, 1,  //
+                                                                          0x20, 0, 0, 0});
+  const MonoBitmap inverted = Inverted(bm);
+  EXPECT_EQ(std::vector<uint8_t>(inverted.DibRows().begin(), inverted.DibRows().end()),
+            (std::vector<uint8_t>{0x60, 0, 0, 0, 0xC0, 0, 0, 0}));
+}
+
 TEST(MetafileBitmap, FromDibRowsKeepsTheLayoutAndChecksTheSize) {
   const std::vector<uint8_t> rows{0x80, 0, 0, 0, 0, 0, 0, 0};
   const MonoBitmap bm = MonoBitmap::FromDibRows(3, 2, rows);

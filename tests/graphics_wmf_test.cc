@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "convert/maps/rtf_picture.h"
 #include "graphics/label_font.h"
 #include "graphics/map_drawing.h"
 #include "graphics/picture_metafile.h"
