@@ -3,7 +3,6 @@
 #include "app/layout.h"
 #include "app/usage.h"
 #include "convert/driver.h"
-#include "convert/maps/page_map.h"
 #include "download/download_session.h"
 #include "itemlist/item_list_page.h"
 #include "platform/clock.h"
@@ -23,12 +22,11 @@ void ConvertOne(Session& session, const std::string& fileName) {
     rtfuj::ConvertReport(session.ctx, session.converters, fileName);
 }
 
-// The page's map applets get the pictures the document's maps get.
+// The page's map applets are read as the report's layout holds them;
+// TurnReportLayout refuses a file that is no turn report before the page is
+// begun.
 void BuildPage(Session& session, const std::string& fileName) {
-  const Layout layout = TurnReportLayout(fileName);  // refuses a file that is no turn report
-  PageMapPictures maps(session.ctx, layout, fileName, session.converters.mapResources);
-  BuildItemListPage(session.ctx, session.pages, fileName, layout,
-                    [&maps](const std::vector<std::string>& applet) { return maps(applet); });
+  BuildItemListPage(session.ctx, session.pages, fileName, TurnReportLayout(fileName));
 }
 
 // The download hands the report it stored to the item-list page of this

@@ -20,7 +20,7 @@ struct Session {
   CommandLine args;
   RunContext ctx;
   ConverterSession converters;  // the newer converter's settings, read once; the maps' pictures
-  PageSetupCache pages;         // the page's settings and data files, read once
+  PageSetupCache pages;         // the page's settings and data files, read once; its maps' pictures
 };
 
 }  // namespace qv

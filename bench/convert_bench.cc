@@ -30,7 +30,6 @@
 #include "app/session.h"
 #include "bench/report_maker.h"
 #include "convert/driver.h"
-#include "convert/maps/page_map.h"
 #include "itemlist/item_list_page.h"
 #include "platform/console.h"
 #include "platform/memory_reuse.h"
@@ -210,10 +209,7 @@ void Page(Layout layout, const std::string& path) {
   QuietConsole console;
   qv::RunContext ctx{console, ProgramDir()};
   qv::PageSetupCache setup;
-  qv::MapResources resources;
-  qv::PageMapPictures maps(ctx, layout, path, resources);
-  qv::BuildItemListPage(ctx, setup, path, layout,
-                        [&maps](const std::vector<std::string>& applet) { return maps(applet); });
+  qv::BuildItemListPage(ctx, setup, path, layout);
 }
 
 const char* LayoutName(Layout layout) { return layout == Layout::kRtf ? "old" : "new"; }

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "convert/maps/label_font.h"
-#include "convert/maps/map_drawing.h"
-#include "convert/maps/picture_set.h"
 #include "convert/maps/rtf_picture.h"
+#include "graphics/label_font.h"
+#include "graphics/map_drawing.h"
+#include "graphics/picture_set.h"
 
 namespace {
 
@@ -45,8 +45,8 @@ int64_t Pixels(int n) { return (200LL * n + 71) * (200LL * n + 67); }
 
 void BM_DrawMap(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  const qv::LabelFont font;
-  for (auto _ : state) benchmark::DoNotOptimize(DrawSquareMap(n, font));
+  const auto font = qv::OpenMapLabelFont();
+  for (auto _ : state) benchmark::DoNotOptimize(DrawSquareMap(n, *font));
   state.SetComplexityN(Pixels(n));
   state.counters["pixels"] = static_cast<double>(Pixels(n));
 }
@@ -59,8 +59,8 @@ BENCHMARK(BM_DrawMap)
 
 void BM_PictureGroup(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  const qv::LabelFont font;
-  const qv::MonoBitmap map = DrawSquareMap(n, font);
+  const auto font = qv::OpenMapLabelFont();
+  const qv::MonoBitmap map = DrawSquareMap(n, *font);
   for (auto _ : state) {
     std::string dots;
     benchmark::DoNotOptimize(qv::PictureGroup(map, &dots));

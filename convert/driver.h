@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "convert/maps/map_resources.h"
 #include "convert/run_state.h"
+#include "graphics/map_resources.h"
 #include "site/run_context.h"
 
 namespace qv {

@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <span>
 
-#include "convert/maps/bmp_reader.h"
 #include "fuzz/fuzz_support.h"
+#include "graphics/bmp_reader.h"
 #include "platform/error.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

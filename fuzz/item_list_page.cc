@@ -1,6 +1,7 @@
 // Fuzz target: the item-list page of any report, read as either layout,
 // with the shipped settings and data lists (read once, as a batch run reads
-// them).
+// them). Without pictures beside the executable the maps end in a warning
+// before anything is drawn.
 #include <cstdint>
 #include <string>
 

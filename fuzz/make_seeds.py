@@ -30,7 +30,7 @@ DICT_SOURCES = {
     "convert_old_layout": ["convert", "text", "site"],
     "convert_new_layout": ["convert", "text", "site"],
     "item_list_page": ["itemlist", "text", "site"],
-    "map_drawing": ["convert/maps"],
+    "map_drawing": ["graphics", "convert/maps"],
     "settings": ["platform", "convert", "itemlist", "site"],
     "data_files": ["itemlist"],
     "turn_resolution": ["download"],
@@ -146,6 +146,17 @@ def line_script(*steps):
     return bytes(out)
 
 
+def char_prefix(source, i):
+    """Whether the quote at i follows the prefix of a character literal
+    (u8'x', u'x', U'x', L'x')."""
+    for p in ("u8", "u", "U", "L"):
+        start = i - len(p)
+        if start >= 0 and source.startswith(p, start) and not (
+                start > 0 and (source[start - 1].isalnum() or source[start - 1] == "_")):
+            return True
+    return False
+
+
 def cpp_literals(source):
     """The ordinary string literals of C++ source as (text, is_cp): comments,
     character literals and raw strings are passed over; escapes are undone."""
@@ -163,7 +174,7 @@ def cpp_literals(source):
             open_paren = source.index("(", i)
             close = ")" + source[i + 2:open_paren] + '"'
             i = source.index(close, open_paren) + len(close)
-        elif c == "'" and source[i - 1].isalnum():
+        elif c == "'" and source[i - 1].isalnum() and not char_prefix(source, i):
             i += 1  # a digit separator
         elif c in "\"'":
             j = i + 1

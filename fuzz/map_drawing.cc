@@ -5,15 +5,16 @@
 // line), otherwise the cells follow one per line up to "</table></center>",
 // as in the newer layout. The test pictures stand in for the tiles.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "convert/maps/label_font.h"
-#include "convert/maps/map_drawing.h"
-#include "convert/maps/map_params.h"
-#include "convert/maps/picture_set.h"
 #include "convert/maps/rtf_picture.h"
 #include "fuzz/fuzz_support.h"
+#include "graphics/label_font.h"
+#include "graphics/map_drawing.h"
+#include "graphics/map_params.h"
+#include "graphics/picture_set.h"
 #include "platform/error.h"
 #include "tests/maps_support.h"
 #include "text/line_cuts.h"
@@ -33,7 +34,7 @@ struct MapScratch {
   }
   qv::test::TempDir dir;
   qv::MapPictures pictures;
-  qv::LabelFont font;
+  std::unique_ptr<qv::LabelFont> font = qv::OpenMapLabelFont();
 };
 
 void DrawCell(qv::MonoBitmap& map, const std::string& param, const MapScratch& scratch) {
@@ -59,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const qv::MapFrame frame = qv::ParseMapFrame(frameText);
     qv::MonoBitmap map = qv::NewMapBitmap(frame);
-    qv::DrawMapLabels(map, frame, scratch.font);
+    qv::DrawMapLabels(map, frame, *scratch.font);
     if (older) {
       for (std::size_t i = 2; i < pieces.size(); ++i) {
         const std::string lower = qv::AsciiLowerCase(pieces[i]);

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "site/user_dirs.h"
+#include "platform/user_dirs.h"
 #include "text/report_reader.h"
 
 namespace qv {

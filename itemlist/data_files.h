@@ -58,7 +58,7 @@ class Catalog {
 using ItemCatalog = Catalog<ItemRecord>;
 using SpellCatalog = Catalog<SpellRecord>;
 
-// The player's own data directory (site/user_dirs.h) + preferred or +
+// The player's own data directory (platform/user_dirs.h) + preferred or +
 // fallback, the first that exists; else dir + preferred when that exists,
 // else dir + fallback.
 std::string DataFilePath(const std::string& dir, const std::string& preferred,

@@ -9,6 +9,7 @@
 #include "itemlist/group_tables.h"
 #include "itemlist/item_tables.h"
 #include "itemlist/mind_skills.h"
+#include "itemlist/page_maps.h"
 #include "itemlist/page_run.h"
 #include "platform/error.h"
 #include "site/file_names.h"
@@ -164,7 +165,7 @@ void CopyAgainThroughItemsTitle(PageRun& run) {
 // opening copy up to the sheet, a pass that collects spells and items
 // without writing, and from the sheet on the copy that places the tables.
 void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, const std::string& fileName,
-                       Layout layout, const MapPictureMaker& maps) {
+                       Layout layout) {
   const std::string pageName = ItemListPageName(fileName);
   if (pageName == fileName)
     throw Error("Name error", "the item-list page of '" + fileName +
@@ -185,7 +186,7 @@ void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, const std::string
 
   if (!OpeningCopy(run)) {
     // Without a character sheet the page is the report with its style line.
-    AddMapPictures(page, maps);
+    AddMapPictures(page, ctx, layout, fileName, cache.maps());
     page.Finish();
     return;
   }
@@ -209,7 +210,7 @@ void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, const std::string
   CopyUntil(run, {kThisTurn});
   if (run.CurrentHolds(kThisTurn)) WalkItemTable(run, WalkMode::kAnnotate, false);
   CopyUntil(run, {});
-  AddMapPictures(page, maps);
+  AddMapPictures(page, ctx, layout, fileName, cache.maps());
   page.Finish();
 }
 

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "itemlist/page_maps.h"
 #include "itemlist/page_setup.h"
 #include "site/run_context.h"
 #include "text/layout.h"
@@ -14,10 +13,11 @@ namespace qv {
 // items and spells, the mind-skill tables, the item groups, and an
 // encyclopedia link and a weight/price note behind every item. The settings
 // and data files come from `setup`, read at its first page and kept. Behind
-// every map applet goes the line `maps` makes for it (AddMapPictures). The
-// report's layout (DetectLayout's choice) decides how its item tables and
-// active spells are read.
+// every map applet goes the map's picture, drawn with the pictures and the
+// font that `setup` keeps (AddMapPictures). The report's `layout`
+// (DetectLayout's choice) decides how its item tables, active spells and map
+// parameters are read.
 void BuildItemListPage(RunContext& ctx, PageSetupCache& setup, const std::string& fileName,
-                       Layout layout, const MapPictureMaker& maps = {});
+                       Layout layout);
 
 }  // namespace qv

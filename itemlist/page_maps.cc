@@ -1,14 +1,84 @@
 #include "itemlist/page_maps.h"
 
+#include <cstdint>
+#include <optional>
 #include <string_view>
+#include <vector>
 
+#include "graphics/applet_map.h"
+#include "graphics/map_drawing.h"
+#include "graphics/picture_metafile.h"
+#include "platform/error.h"
+#include "text/base64.h"
+#include "text/cp1250.h"
 #include "text/line_cuts.h"
 #include "text/text.h"
 
 namespace qv {
+namespace {
 
-void AddMapPictures(PageFile& page, const MapPictureMaker& maker) {
-  if (!maker) return;
+// Draws the maps of one page, each against the page's picture budget.
+class PageMaps {
+ public:
+  PageMaps(RunContext& ctx, Layout layout, const std::string& reportName, MapResources& resources)
+      : ctx_(ctx), layout_(layout), reportName_(reportName), resources_(resources) {}
+
+  // The line to put after the applet whose lines are given, or empty.
+  std::string LineFor(const std::vector<std::string>& appletLines) {
+    try {
+      return Draw(appletLines);
+    } catch (const Error& e) {
+      ctx_.console.ErrorLine("qvformat: the item-list page of '" + reportName_ +
+                             "' shows a map without its picture: " + e.kind() + ": " + e.text());
+      return "";
+    }
+  }
+
+ private:
+  std::string Draw(const std::vector<std::string>& appletLines) {
+    const std::optional<AppletParams> params = ReadAppletParams(appletLines, layout_);
+    if (!params) return "";
+    const MapFrame frame = ParseMapFrame(params->frame);
+    CheckMapFrame(frame, reportName_);
+    CheckPictureBudget(pictureBytes_, frame, reportName_);
+    const MapPictures& pictures = resources_.Pictures(ctx_.programDir);
+    const MonoBitmap map = DrawAppletMap(frame, params->cells, pictures, resources_.Font());
+    pictureBytes_ += MapPictureBytes(frame);
+    return MapImageLine(map);
+  }
+
+  RunContext& ctx_;
+  Layout layout_;
+  const std::string& reportName_;
+  MapResources& resources_;
+  std::int64_t pictureBytes_ = 0;  // what the page's maps so far take
+};
+
+}  // namespace
+
+// The picture keeps its pixel size, but shrinks to the window's width when
+// the window is narrower (a map of a few tiles is already 1,000 pixels wide).
+std::string MapImageLine(const MonoBitmap& map) {
+  // The BMP file is encoded from its head and the bitmap's own rows: the
+  // head takes the first bytes of the rows up to a whole group of three, so
+  // the rest encodes on its own, without a copy of megabytes of rows.
+  std::vector<uint8_t> head = PictureBmpHead(map);
+  const std::span<const uint8_t> rows = map.DibRows();
+  const std::size_t take = std::min(rows.size(), (3 - head.size() % 3) % 3);
+  head.insert(head.end(), rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(take));
+  std::string line = "<center><img src=\"data:image/bmp;base64,";
+  line.reserve(line.size() + (head.size() + rows.size() + 2) / 3 * 4 + 128);
+  AppendBase64(head, line);
+  AppendBase64(rows.subspan(take), line);
+  line += "\" width=\"" + std::to_string(map.width()) + "\" height=\"" +
+          std::to_string(map.height()) + "\" alt=\"" + std::string("Térkép"_cp) +
+          "\" style=\"max-width: 100%; height: auto\"></center>";
+  return line;
+}
+
+void AddMapPictures(PageFile& page, RunContext& ctx, Layout layout, const std::string& reportName,
+                    MapResources& resources) {
+  PageMaps maps(ctx, layout, reportName, resources);
   const std::string_view text = std::string_view(page.Text()).substr(0, page.Position());
   std::vector<std::string> applet;
   bool open = false;
@@ -34,7 +104,7 @@ void AddMapPictures(PageFile& page, const MapPictureMaker& maker) {
     applet.emplace_back(line.substr(0, line.size() - (EndsWith(line, "\r\n") ? 2 : 0)));
     if (!HoldsLowered(line, "</applet>")) continue;
     open = false;
-    std::string picture = maker(applet);
+    std::string picture = maps.LineFor(applet);
     applet.clear();
     if (picture.empty()) continue;
     // A page whose last line has no line end gets one before the picture.

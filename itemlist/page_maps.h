@@ -1,26 +1,35 @@
-// Pictures behind the report's map applets, which browsers no longer run.
-// The page cannot draw a map itself (the drawing belongs to the converter),
-// so whoever builds the page hands in a maker for the picture's markup.
+// Pictures behind the report's map applets, which browsers no longer run:
+// each applet's map drawn as the document draws it and shown after the
+// applet as an inline BMP picture.
 #pragma once
 
-#include <functional>
 #include <string>
-#include <vector>
 
+#include "graphics/map_resources.h"
+#include "graphics/mono_bitmap.h"
 #include "itemlist/page_file.h"
+#include "site/run_context.h"
+#include "text/layout.h"
 
 namespace qv {
 
-// Given the page lines of one applet, from the line that opens it to the
-// line that closes it, returns the line to put after them; empty for none.
-using MapPictureMaker = std::function<std::string(const std::vector<std::string>& appletLines)>;
+// The line the page shows a map picture with: the picture as a BMP file in
+// a base64 data: address, at its size in pixels, centred.
+std::string MapImageLine(const MonoBitmap& map);
 
-// Has the page's Finish() put the maker's line after every line of the page
-// that closes an applet ("</applet>", any case) opened on it or on an
-// earlier line ("<applet", any case); the applet's own lines stay as they
-// are. Call it after the page's last write. An applet opened
-// again before it is closed starts over from the later line; one never
-// closed gets nothing. Without a maker the page is left alone.
-void AddMapPictures(PageFile& page, const MapPictureMaker& maker);
+// Has the page's Finish() put the picture line of the map after every line
+// of the page that closes an applet ("</applet>", any case) opened on it or
+// on an earlier line ("<applet", any case); the applet's own lines stay as
+// they are. Call it after the page's last write. An applet opened again
+// before it is closed starts over from the later line; one never closed
+// gets nothing, nor does one without a frame parameter. The parameters are
+// read as the report's `layout` holds them (ReadAppletParams); the pictures
+// and the label font come from `resources`, which a run keeps for all its
+// pages. A map that cannot be drawn (a picture file missing, a parameter
+// that is not a number, a map too large, the page's maps past the picture
+// budget) gets no picture but a warning on the error stream naming
+// `reportName`: the page is built without it.
+void AddMapPictures(PageFile& page, RunContext& ctx, Layout layout, const std::string& reportName,
+                    MapResources& resources);
 
 }  // namespace qv

@@ -1,11 +1,13 @@
 // What every item-list page of one run shares: the settings, the item
-// groups, the item and spell lists and the executable's directory.
+// groups, the item and spell lists, the executable's directory, and the
+// pictures and the font the maps are drawn with.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "graphics/map_resources.h"
 #include "itemlist/data_files.h"
 #include "itemlist/page_settings.h"
 #include "site/run_context.h"
@@ -28,16 +30,19 @@ struct PageSetup {
 PageSetup LoadPageSetup(const RunContext& ctx, const std::string& iniOption);
 
 // Loads the setup on the first Get() and hands out the same one afterwards:
-// one run builds every page (a batch run too) with one set.
+// one run builds every page (a batch run too) with one set. The maps'
+// pictures and font are loaded at the first map and kept alike.
 class PageSetupCache {
  public:
   explicit PageSetupCache(std::string iniOption = "") : iniOption_(std::move(iniOption)) {}
   const PageSetup& Get(const RunContext& ctx);
   bool loaded() const { return setup_.has_value(); }
+  MapResources& maps() { return maps_; }
 
  private:
   std::string iniOption_;  // the "/ini=" value, empty without one
   std::optional<PageSetup> setup_;
+  MapResources maps_;
 };
 
 }  // namespace qv

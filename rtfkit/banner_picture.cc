@@ -3,10 +3,11 @@
 #include <span>
 #include <string>
 
-#include "rtfkit/metafile.h"
-#include "rtfkit/pbm_image.h"
-#include "rtfkit/picture_metafile.h"
+#include "graphics/metafile.h"
+#include "graphics/pbm_image.h"
+#include "graphics/picture_metafile.h"
 #include "rtfkit/prologue.h"
+#include "text/hex_digits.h"
 
 // assets/banner.pbm, compiled in by qv_embed_file (cmake/EmbedFile.cmake).
 extern const unsigned char qv_banner_pbm[];

@@ -4,9 +4,10 @@
 #include <cstddef>
 #include <span>
 
+#include "graphics/pbm_image.h"
+#include "graphics/picture_metafile.h"
 #include "platform/error.h"
-#include "rtfkit/pbm_image.h"
-#include "rtfkit/picture_metafile.h"
+#include "text/hex_digits.h"
 
 // assets/item_banner_1.pbm to item_banner_6.pbm, compiled in by qv_embed_file
 // (cmake/EmbedFile.cmake).
@@ -43,13 +44,8 @@ void CheckGroup(int group) {
 MonoBitmap Load(int group) {
   const ItemBannerSize size = kItemBannerSizes[group - 1];
   const EmbeddedPbm& pbm = kPbms[group - 1];
-  const MonoBitmap black =
-      ReadPbm(std::span<const uint8_t>(pbm.bytes, pbm.size), size.width, size.height,
-              "the compiled-in assets/item_banner_" + std::to_string(group) + ".pbm");
-  MonoBitmap bitmap(size.width, size.height);
-  for (int y = 0; y < size.height; ++y)
-    for (int x = 0; x < size.width; ++x) bitmap.Set(x, y, !black.Get(x, y));
-  return bitmap;
+  return Inverted(ReadPbm(std::span<const uint8_t>(pbm.bytes, pbm.size), size.width, size.height,
+                          "the compiled-in assets/item_banner_" + std::to_string(group) + ".pbm"));
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "rtfkit/mono_bitmap.h"
+#include "graphics/mono_bitmap.h"
 
 namespace qv {
 

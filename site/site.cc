@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "platform/settings.h"
-#include "site/user_dirs.h"
+#include "platform/user_dirs.h"
 
 namespace qv {
 namespace {

@@ -6,7 +6,7 @@
 
 namespace qv {
 
-// The settings file: the player's own (site/user_dirs.h) when there is one,
+// The settings file: the player's own (platform/user_dirs.h) when there is one,
 // else the one beside the executable.
 inline constexpr char kSettingsFileName[] = "qvformat.ini";
 std::string SettingsPath(const std::string& programDir);

@@ -4,17 +4,17 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "graphics/pbm_image.h"
+#include "graphics/picture_metafile.h"
 #include "platform/error.h"
-#include "rtfkit/pbm_image.h"
-#include "rtfkit/picture_metafile.h"
 #include "tests/maps_support.h"
+#include "text/hex_digits.h"
 
 namespace qv {
 namespace {
@@ -90,27 +90,6 @@ MonoBitmap CommittedPbm(int group) {
   const std::vector<uint8_t> pbm{std::istreambuf_iterator<char>(file), {}};
   const Expected& e = kExpected[group - 1];
   return ReadPbm(pbm, e.width, e.height, name);
-}
-
-// Every byte value in both letter cases, in runs whose length leaves each
-// remainder of the sixteen- and four-byte steps.
-TEST(PutHexDigits, EveryByteInBothCases) {
-  std::vector<uint8_t> bytes(259);
-  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 37 + 11);
-  for (const HexCase letters : {HexCase::kUpper, HexCase::kLower}) {
-    // Lengths that end in each of the 16-, 4- and 1-byte steps.
-    for (const std::size_t n : {0, 1, 3, 4, 7, 16, 20, 35, 259}) {
-      std::string expected;
-      char pair[3];
-      for (std::size_t i = 0; i < n; ++i) {
-        std::snprintf(pair, sizeof pair, letters == HexCase::kUpper ? "%02X" : "%02x", bytes[i]);
-        expected += pair;
-      }
-      std::string got(2 * n, '?');
-      EXPECT_EQ(PutHex(std::span(bytes).first(n), got.data(), letters), got.data() + 2 * n);
-      EXPECT_EQ(got, expected) << n;
-    }
-  }
 }
 
 TEST(ItemBanners, HexLinesOfOneHundredDigits) {

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "convert/maps/map_drawing.h"
 #include "convert/maps/map_legend.h"
-#include "convert/maps/map_resources.h"
 #include "convert/maps/map_section.h"
 #include "convert/preamble.h"
+#include "graphics/map_drawing.h"
+#include "graphics/map_resources.h"
+#include "graphics/metafile.h"
 #include "platform/error.h"
-#include "rtfkit/metafile.h"
 #include "tests/maps_support.h"
 #include "text/cp1250.h"
 
@@ -366,8 +366,8 @@ TEST(MapResources, KeptOnceLoadedAndTriedAgainAfterAFailure) {
   const LabelFont& font = resources.Font();
   EXPECT_EQ(&resources.Font(), &font);
   MonoBitmap first(120, 60), again(120, 60);
-  font.DrawOpaque(first, 3, 2, "-1029");
-  font.DrawOpaque(again, 3, 2, "-1029");
+  DrawLabel(first, font, 3, 2, "-1029");
+  DrawLabel(again, font, 3, 2, "-1029");
   EXPECT_TRUE(std::equal(first.DibRows().begin(), first.DibRows().end(), again.DibRows().begin()));
 }
 

@@ -3,10 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <random>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "text/cp1250.h"
+#include "text/hex_digits.h"
 
 namespace qv {
 namespace {
@@ -51,6 +55,29 @@ std::string RandomText(std::mt19937& rng, std::string_view alphabet, int maxLeng
   for (char& c : s)
     c = alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() - 1)(rng)];
   return s;
+}
+
+// --- Hexadecimal digits ----------------------------------------------------------
+
+// Every byte value in both letter cases, in runs whose length leaves each
+// remainder of the sixteen- and four-byte steps.
+TEST(PutHexDigits, EveryByteInBothCases) {
+  std::vector<uint8_t> bytes(259);
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 37 + 11);
+  for (const HexCase letters : {HexCase::kUpper, HexCase::kLower}) {
+    // Lengths that end in each of the 16-, 4- and 1-byte steps.
+    for (const std::size_t n : {0, 1, 3, 4, 7, 16, 20, 35, 259}) {
+      std::string expected;
+      char pair[3];
+      for (std::size_t i = 0; i < n; ++i) {
+        std::snprintf(pair, sizeof pair, letters == HexCase::kUpper ? "%02X" : "%02x", bytes[i]);
+        expected += pair;
+      }
+      std::string got(2 * n, '?');
+      EXPECT_EQ(PutHex(std::span(bytes).first(n), got.data(), letters), got.data() + 2 * n);
+      EXPECT_EQ(got, expected) << n;
+    }
+  }
 }
 
 // --- Basic edits -------------------------------------------------------------

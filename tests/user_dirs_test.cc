@@ -1,4 +1,4 @@
-#include "site/user_dirs.h"
+#include "platform/user_dirs.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "convert/maps/picture_set.h"
+#include "graphics/picture_set.h"
 #include "itemlist/data_files.h"
 #include "itemlist/page_settings.h"
 #include "platform/error.h"

@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "convert/maps/label_font.h"
-#include "convert/maps/map_drawing.h"
 #include "convert/maps/map_legend.h"
-#include "convert/maps/map_params.h"
-#include "convert/maps/map_resources.h"
-#include "convert/maps/picture_set.h"
 #include "convert/maps/rtf_picture.h"
+#include "graphics/label_font.h"
+#include "graphics/map_drawing.h"
+#include "graphics/map_params.h"
+#include "graphics/map_resources.h"
+#include "graphics/picture_set.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
 #include "text/text.h"

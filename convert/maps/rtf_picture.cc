@@ -3,7 +3,8 @@
 #include <algorithm>
 
 #include "convert/run_state.h"
-#include "rtfkit/picture_metafile.h"
+#include "graphics/picture_metafile.h"
+#include "text/hex_digits.h"
 
 namespace qv {
 namespace {

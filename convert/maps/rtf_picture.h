@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "rtfkit/metafile.h"
+#include "graphics/mono_bitmap.h"
 
 namespace qv {
 

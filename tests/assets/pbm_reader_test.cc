@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "graphics/metafile.h"
+#include "graphics/pbm_image.h"
 #include "platform/error.h"
 #include "rtfkit/banner_picture.h"
-#include "rtfkit/metafile.h"
-#include "rtfkit/pbm_image.h"
 
 namespace qv {
 namespace {
@@ -32,6 +32,18 @@ TEST(PbmReader, RowsTurnBottomUpAndPadToFourBytes) {
   EXPECT_TRUE(bm.Get(9, 0));
   EXPECT_TRUE(bm.Get(7, 2));
   EXPECT_FALSE(bm.Get(2, 0));
+}
+
+// The writer's file is read back as it was; the bits after a row's last
+// pixel are written clear, whatever the bitmap holds there.
+TEST(PbmReader, WrittenFileReadsBack) {
+  MonoBitmap bm = MonoBitmap::FromDibRows(10, 2, std::vector<uint8_t>{0x81, 0x3F, 0, 0,  //
+                                                                      0xC0, 0x40, 0, 0});
+  const std::vector<uint8_t> pbm = PbmFile(bm);
+  EXPECT_EQ(pbm, Bytes(std::string("P4\n10 2\n\xC0\x40\x81\x00", 12)));
+  const MonoBitmap back = ReadPbm(pbm, 10, 2, "written.pbm");
+  EXPECT_EQ(std::vector<uint8_t>(back.DibRows().begin(), back.DibRows().end()),
+            (std::vector<uint8_t>{0x81, 0x00, 0, 0, 0xC0, 0x40, 0, 0}));
 }
 
 TEST(PbmReader, AnythingButTheExpectedImageStops) {

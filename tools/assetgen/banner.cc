@@ -2,11 +2,11 @@
 
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <numbers>
 #include <stdexcept>
 #include <string_view>
 
-#include "mono_font.h"
 #include "rtfkit/banner_picture.h"
 
 namespace assetgen {
@@ -106,22 +106,22 @@ Canvas DrawBanner() {
 
   // The largest size whose ink, accent included, fits between the inner
   // rules with some clearance; the text is centred in that space.
-  MonoFont font("Liberation Serif:bold");
   constexpr int kSpaceTop = kInnerTop + 1 + kTextClearance;
   constexpr int kSpaceBottom = kInnerBottom - kTextClearance;
+  std::unique_ptr<qv::LabelFont> font;
   InkBox ink;
   for (int size = 120;; --size) {
     if (size < 20) throw std::runtime_error("the title does not fit the banner");
-    font.SetPixelSize(size);
-    ink = font.Measure(kTitle, kTracking);
+    font = qv::OpenDrawingFont("Liberation Serif", true, size);
+    ink = qv::MeasureInk(*font, kTitle, kTracking);
     if (ink.height() <= kSpaceBottom - kSpaceTop) break;
   }
   const int baseline = (kSpaceTop + kSpaceBottom - ink.height()) / 2 - ink.top;
   const int textLeft = (qv::kBannerWidth - ink.width()) / 2 - ink.left;
-  font.Draw(c, textLeft, baseline, kTitle, kTracking, kInk);
+  c.Text(*font, textLeft, baseline, kTitle, kTracking, kInk);
 
   // The side ornaments line up with the middle of the capitals.
-  const InkBox caps = font.Measure(kCapsOnly, kTracking);
+  const InkBox caps = qv::MeasureInk(*font, kCapsOnly, kTracking);
   DrawSideOrnaments(c, ink, textLeft, baseline + (caps.top + caps.bottom) / 2);
   return c;
 }

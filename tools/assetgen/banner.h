@@ -2,7 +2,7 @@
 // black capitals on a white band between ornamented rules.
 #pragma once
 
-#include "canvas.h"
+#include "drawing.h"
 
 namespace assetgen {
 

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "picture_files.h"
 #include "rtfkit/item_banners.h"
 #include "sketch.h"
 
@@ -507,7 +508,7 @@ Canvas DrawItemBanner(int group) {
 
 void WriteItemBanners(const std::string& directory) {
   for (int group = 1; group <= qv::kItemBannerGroups; ++group)
-    DrawItemBanner(group).WritePbm(directory + "/item_banner_" + std::to_string(group) + ".pbm");
+    WritePbm(DrawItemBanner(group), directory + "/item_banner_" + std::to_string(group) + ".pbm");
 }
 
 }  // namespace assetgen

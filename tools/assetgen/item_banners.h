@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "canvas.h"
+#include "drawing.h"
 
 namespace assetgen {
 

@@ -15,6 +15,7 @@
 #include "banner.h"
 #include "item_banners.h"
 #include "map_pictures.h"
+#include "picture_files.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ int main(int argc, char** argv) {
   const std::string output = argv[2];
   try {
     if (command == "banner-pbm") {
-      assetgen::DrawBanner().WritePbm(output);
+      assetgen::WritePbm(assetgen::DrawBanner(), output);
     } else if (command == "pictures") {
       assetgen::WriteMapPictures(output);
     } else if (command == "item-banners") {

@@ -5,8 +5,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "bmp_file.h"
 #include "paths.h"
+#include "picture_files.h"
 
 namespace assetgen {
 namespace {
@@ -400,11 +400,6 @@ void Warning(Canvas& c, double cx, double cy) {
              static_cast<int>(cy + 12), kInk);
 }
 
-const char* const kTerrainNames[kTerrainTiles] = {
-    "tenger", "tengerpart", "kiegett", "fkiegett", "siksag",  "varos",  "rerdo",
-    "serdo",  "dombsag",    "ahegy",   "mhegy",    "sivatag", "mocsar", "bozot",
-};
-
 }  // namespace
 
 Canvas DrawTerrainTile(int terrain) {
@@ -442,9 +437,9 @@ void WriteMapPictures(const std::string& directory) {
   const std::string dir =
       directory.empty() || directory.back() == '/' ? directory : directory + "/";
   for (int t = 1; t <= kTerrainTiles; ++t)
-    WriteMonoBmp(DrawTerrainTile(t), dir + kTerrainNames[t - 1] + ".bmp");
-  WriteMonoBmp(DrawIconStrip(), dir + "ikonok.bmp");
-  WriteMonoBmp(DrawArrowStrip(), dir + "nyilak.bmp");
+    WriteMonoBmp(DrawTerrainTile(t), dir + qv::kTerrainFiles[t - 1]);
+  WriteMonoBmp(DrawIconStrip(), dir + qv::kIconFile);
+  WriteMonoBmp(DrawArrowStrip(), dir + qv::kArrowFile);
 }
 
 }  // namespace assetgen

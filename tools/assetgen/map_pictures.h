@@ -5,12 +5,13 @@
 
 #include <string>
 
-#include "canvas.h"
+#include "drawing.h"
+#include "graphics/picture_set.h"
 
 namespace assetgen {
 
 inline constexpr int kTileSize = 200;
-inline constexpr int kTerrainTiles = 14;
+inline constexpr int kTerrainTiles = qv::kTerrainCount;
 
 // Terrain 1 to 14: sea, coast, burnt land, burnt forest, plain, town,
 // sparse forest, dense forest, hills, low mountains, high mountains,

@@ -6,7 +6,7 @@
 #include <numbers>
 #include <vector>
 
-#include "canvas.h"
+#include "drawing.h"
 
 namespace assetgen {
 

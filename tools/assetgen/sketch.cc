@@ -14,7 +14,7 @@ Path Sketch::OnCanvas(const Path& path) const {
   return points;
 }
 
-void Sketch::Stamp(PointF c, double radius, uint8_t value) {
+void Sketch::Stamp(PointF c, double radius, Tone value) {
   const double rx = radius / aspect_;
   const int x0 = static_cast<int>(std::floor(c.x - rx));
   const int x1 = static_cast<int>(std::ceil(c.x + rx));
@@ -33,11 +33,11 @@ Canvas Sketch::Inside(const Path& outline) const {
   return inside;
 }
 
-void Sketch::Fill(const Path& outline, uint8_t value) {
+void Sketch::Fill(const Path& outline, Tone value) {
   canvas_.FillPolygon(OnCanvas(outline), value);
 }
 
-void Sketch::Line(const Path& path, double pen, uint8_t value) {
+void Sketch::Line(const Path& path, double pen, Tone value) {
   const double radius = pen / 2;
   for (std::size_t i = 0; i < path.size(); ++i) {
     Stamp(OnCanvas(path[i]), radius, value);
@@ -50,7 +50,7 @@ void Sketch::Line(const Path& path, double pen, uint8_t value) {
   }
 }
 
-void Sketch::Outline(const Path& outline, double pen, uint8_t value) {
+void Sketch::Outline(const Path& outline, double pen, Tone value) {
   if (outline.empty()) return;
   Path closed = outline;
   closed.push_back(outline.front());
@@ -62,11 +62,11 @@ void Sketch::Solid(const Path& outline, double pen) {
   Outline(outline, pen);
 }
 
-void Sketch::Dot(PointF centre, double radius, uint8_t value) {
+void Sketch::Dot(PointF centre, double radius, Tone value) {
   Stamp(OnCanvas(centre), radius, value);
 }
 
-void Sketch::Hatch(const Path& outline, const Hatching& hatching, const Path& clip, uint8_t value) {
+void Sketch::Hatch(const Path& outline, const Hatching& hatching, const Path& clip, Tone value) {
   const Canvas inside = Inside(outline);
   const Canvas clipped = clip.empty() ? inside : Inside(clip);
   const double a = hatching.degrees * kPi / 180, sine = std::sin(a), cosine = std::cos(a);

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "canvas.h"
+#include "drawing.h"
 #include "paths.h"
 
 namespace assetgen {
@@ -32,18 +32,18 @@ class Sketch {
   const Canvas& canvas() const { return canvas_; }
 
   // The inside of a closed outline (even-odd rule).
-  void Fill(const Path& outline, uint8_t value = kInk);
+  void Fill(const Path& outline, Tone value = kInk);
   // A round pen `pen` units wide dragged along the path.
-  void Line(const Path& path, double pen, uint8_t value = kInk);
+  void Line(const Path& path, double pen, Tone value = kInk);
   // The outline drawn closed.
-  void Outline(const Path& outline, double pen, uint8_t value = kInk);
+  void Outline(const Path& outline, double pen, Tone value = kInk);
   // White inside a black outline: a thing that hides what lies behind it.
   void Solid(const Path& outline, double pen);
-  void Dot(PointF centre, double radius, uint8_t value = kInk);
+  void Dot(PointF centre, double radius, Tone value = kInk);
   // Parallel lines inside the outline and, when `clip` is not empty, also
   // inside `clip`.
   void Hatch(const Path& outline, const Hatching& hatching, const Path& clip = {},
-             uint8_t value = kInk);
+             Tone value = kInk);
   // Dots of `radius` about `spacing` apart inside the outline: one a square
   // of a grid, moved within it by an amount drawn from `seed`.
   void Stipple(const Path& outline, double spacing, double radius, uint32_t seed);
@@ -52,7 +52,7 @@ class Sketch {
   PointF OnCanvas(PointF p) const { return {p.x / aspect_, p.y}; }
   Path OnCanvas(const Path& path) const;
   // The pixels whose centre lies within `radius` units of the canvas point c.
-  void Stamp(PointF c, double radius, uint8_t value);
+  void Stamp(PointF c, double radius, Tone value);
   // A canvas on which the outline's inside is ink.
   Canvas Inside(const Path& outline) const;
 

@@ -1,0 +1,78 @@
+#include "graphics/label_font.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "platform/encoding.h"
+
+namespace qv {
+namespace {
+
+// The characters of Windows-1250 text; a byte the set leaves unused reads
+// as "?".
+std::u32string FromCp1250(std::string_view text) {
+  std::u32string chars;
+  chars.reserve(text.size());
+  for (const char byte : text) {
+    const auto b = static_cast<unsigned char>(byte);
+    const char32_t c = b < 0x80 ? b : kCp1250HighHalf[b - 0x80];
+    chars.push_back(c != 0 ? c : U'?');
+  }
+  return chars;
+}
+
+}  // namespace
+
+int LayOutText(const LabelFont& font, std::u32string_view text, int tracking,
+               const std::function<void(const Glyph&, int left, int top)>& visit) {
+  int pen = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (i > 0) pen += font.Kerning(text[i - 1], text[i]);
+    const Glyph& glyph = font.GlyphOf(text[i]);
+    visit(glyph, pen + glyph.left, -glyph.top);
+    pen += glyph.advance;
+    if (i + 1 < text.size()) pen += tracking;
+  }
+  return pen;
+}
+
+InkBox MeasureInk(const LabelFont& font, std::u32string_view text, int tracking) {
+  InkBox box{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+  LayOutText(font, text, tracking, [&box](const Glyph& glyph, int left, int top) {
+    if (glyph.width == 0 || glyph.rows == 0) return;
+    box.left = std::min(box.left, left);
+    box.top = std::min(box.top, top);
+    box.right = std::max(box.right, left + glyph.width);
+    box.bottom = std::max(box.bottom, top + glyph.rows);
+  });
+  return box.left == INT_MAX ? InkBox{} : box;
+}
+
+TextExtent LabelExtent(const LabelFont& font, std::string_view text) {
+  const int width = LayOutText(font, FromCp1250(text), 0, [](const Glyph&, int, int) {});
+  return {width, font.Ascent() + font.Descent()};
+}
+
+void DrawLabel(MonoBitmap& bitmap, const LabelFont& font, int x, int y, std::string_view text) {
+  const std::u32string chars = FromCp1250(text);
+  const int width = LayOutText(font, chars, 0, [](const Glyph&, int, int) {});
+  const int height = font.Ascent() + font.Descent();
+  const int x0 = std::max(x, 0), x1 = std::min(x + width, bitmap.width());
+  const int y0 = std::max(y, 0), y1 = std::min(y + height, bitmap.height());
+  for (int row = y0; row < y1; ++row)
+    for (int col = x0; col < x1; ++col) bitmap.Set(col, row, true);
+
+  const int baseline = y + font.Ascent();
+  LayOutText(font, chars, 0, [&](const Glyph& glyph, int left, int top) {
+    for (int r = 0; r < glyph.rows; ++r) {
+      const int py = baseline + top + r;
+      if (py < 0 || py >= bitmap.height()) continue;
+      for (int col = 0; col < glyph.width; ++col) {
+        const int px = x + left + col;
+        if (px >= 0 && px < bitmap.width() && glyph.Ink(col, r)) bitmap.Set(px, py, false);
+      }
+    }
+  });
+}
+
+}  // namespace qv

@@ -1,0 +1,245 @@
+// The label font through FreeType, the font file found by fontconfig.
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_DRIVER_H
+#include FT_MODULE_H
+#include FT_TRUETYPE_TABLES_H
+
+#include <algorithm>
+#include <cstdio>
+#include <unordered_map>
+
+#include "graphics/label_font.h"
+#include "platform/error.h"
+
+namespace qv {
+namespace {
+
+constexpr const char* kMissingFont =
+    "the map label font \"Times New Roman\" bold is not installed; on Debian it is "
+    "Liberation Serif Bold from the package fonts-liberation";
+
+// How glyphs are hinted, rendered and placed. Hinting decides both the
+// glyph shapes and the advance widths, so each use keeps the one its
+// pictures were drawn with.
+struct Rendering {
+  const char* name;          // how messages call the font
+  FT_UInt interpreter;       // the TrueType hinting interpreter
+  bool interpreterRequired;  // a FreeType without it is refused
+  FT_Int32 loadFlags;
+  bool roundAdvance;  // else the advance is cut to whole pixels
+  bool kerning;
+};
+
+// The map labels: hinted outlines, rendered one bit deep. The classic
+// TrueType interpreter is pinned: FreeType's default one hints differently.
+constexpr Rendering kMapLabels{
+    .name = "the map label font",
+    .interpreter = TT_INTERPRETER_VERSION_35,
+    .interpreterRequired = false,
+    .loadFlags = FT_LOAD_TARGET_MONO | FT_LOAD_RENDER | FT_LOAD_NO_AUTOHINT | FT_LOAD_NO_BITMAP,
+    .roundAdvance = true,
+    .kerning = false,
+};
+
+// The pictures of assets/: the hinting that drew the committed files,
+// whatever FREETYPE_PROPERTIES says.
+constexpr Rendering kDrawings{
+    .name = "the font",
+    .interpreter = TT_INTERPRETER_VERSION_40,
+    .interpreterRequired = true,
+    .loadFlags = FT_LOAD_RENDER | FT_LOAD_TARGET_MONO,
+    .roundAdvance = false,
+    .kerning = true,
+};
+
+// Families that have the metrics of Times New Roman.
+bool TimesCompatible(const std::string& family) {
+  return family == "Times New Roman" || family == "Liberation Serif";
+}
+
+void StartFontconfig() {
+  if (!FcInit()) throw Error("Font error", "fontconfig cannot start");
+}
+
+// The font file fontconfig picks for `family` in bold, or "" when the match
+// is not a bold face of a Times-compatible family: any other font would move
+// every label.
+std::string MatchLabelFile(const char* family) {
+  FcPattern* pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
+  FcPatternAddInteger(pattern, FC_WEIGHT, FC_WEIGHT_BOLD);
+  FcPatternAddInteger(pattern, FC_SLANT, FC_SLANT_ROMAN);
+  FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  FcResult result = FcResultNoMatch;
+  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+  FcPatternDestroy(pattern);
+  if (match == nullptr) return std::string();
+
+  bool compatible = false;
+  FcChar8* value = nullptr;
+  for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &value) == FcResultMatch; ++i)
+    compatible = compatible || TimesCompatible(reinterpret_cast<const char*>(value));
+  int weight = 0;
+  const bool bold = FcPatternGetInteger(match, FC_WEIGHT, 0, &weight) == FcResultMatch &&
+                    weight >= FC_WEIGHT_BOLD;
+  std::string file;
+  if (compatible && bold && FcPatternGetString(match, FC_FILE, 0, &value) == FcResultMatch)
+    file = reinterpret_cast<const char*>(value);
+  FcPatternDestroy(match);
+  return file;
+}
+
+// "Times New Roman" bold as the system resolves it; Liberation Serif Bold
+// asked for by name where no alias leads there.
+std::string FindLabelFile() {
+  StartFontconfig();
+  for (const char* family : {"Times New Roman", "Liberation Serif"}) {
+    std::string file = MatchLabelFile(family);
+    if (!file.empty()) return file;
+  }
+  throw Error("Font error", kMissingFont);
+}
+
+// The file of `family` in the weight asked for; only that family in that
+// weight will do.
+std::string FindFamilyFile(const std::string& family, bool bold) {
+  StartFontconfig();
+  const int weight = bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR;
+  const std::string asked = family + (bold ? ":bold" : "");
+  FcPattern* pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+  FcPatternAddInteger(pattern, FC_WEIGHT, weight);
+  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  FcResult result = FcResultNoMatch;
+  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+  FcPatternDestroy(pattern);
+  if (match == nullptr) throw Error("Font error", "no font matches " + asked);
+
+  FcChar8* value = nullptr;
+  std::string file;
+  if (FcPatternGetString(match, FC_FILE, 0, &value) == FcResultMatch)
+    file = reinterpret_cast<const char*>(value);
+  bool sameFamily = false;
+  for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &value) == FcResultMatch; ++i)
+    sameFamily = sameFamily || family == reinterpret_cast<const char*>(value);
+  int matchWeight = -1;
+  FcPatternGetInteger(match, FC_WEIGHT, 0, &matchWeight);
+  FcPatternDestroy(match);
+  if (file.empty() || !sameFamily || matchWeight != weight)
+    throw Error("Font error", "the font " + asked + " is not installed (the nearest is " +
+                                  (file.empty() ? "none" : file) + ")");
+  return file;
+}
+
+int ScaleRounded(long fontUnits, int pixelHeight, int unitsPerEm) {
+  return static_cast<int>((fontUnits * pixelHeight + unitsPerEm / 2) / unitsPerEm);
+}
+
+std::string CharacterName(char32_t c) {
+  if (c >= 0x20 && c < 0x7F) return std::string("'") + static_cast<char>(c) + "'";
+  char name[16];
+  std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(c));
+  return name;
+}
+
+class FreeTypeFont : public LabelFont {
+ public:
+  FreeTypeFont(std::string file, int pixelHeight, const Rendering& rendering)
+      : file_(std::move(file)), rendering_(rendering) {
+    if (FT_Init_FreeType(&library_) != 0) throw Error("Font error", "FreeType cannot start");
+    FT_UInt interpreter = rendering_.interpreter;
+    if (FT_Property_Set(library_, "truetype", "interpreter-version", &interpreter) != 0 &&
+        rendering_.interpreterRequired) {
+      FT_Done_FreeType(library_);
+      throw Error("Font error", "FreeType lacks the TrueType hinting the pictures are drawn with");
+    }
+    if (FT_New_Face(library_, file_.c_str(), 0, &face_) != 0 ||
+        FT_Set_Pixel_Sizes(face_, 0, static_cast<FT_UInt>(pixelHeight)) != 0) {
+      if (face_ != nullptr) FT_Done_Face(face_);
+      FT_Done_FreeType(library_);
+      throw Error("Font error", std::string("cannot load ") + rendering_.name + " " + file_);
+    }
+    // The text height is the font's Windows ascent plus descent, each
+    // rounded on its own.
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face_, FT_SFNT_OS2));
+    if (os2 != nullptr && os2->version != 0xFFFF && face_->units_per_EM != 0) {
+      ascent_ = ScaleRounded(os2->usWinAscent, pixelHeight, face_->units_per_EM);
+      descent_ = ScaleRounded(os2->usWinDescent, pixelHeight, face_->units_per_EM);
+    } else {
+      ascent_ = static_cast<int>((face_->size->metrics.ascender + 32) >> 6);
+      descent_ = static_cast<int>((-face_->size->metrics.descender + 32) >> 6);
+    }
+  }
+
+  ~FreeTypeFont() override {
+    FT_Done_Face(face_);
+    FT_Done_FreeType(library_);
+  }
+  FreeTypeFont(const FreeTypeFont&) = delete;
+  FreeTypeFont& operator=(const FreeTypeFont&) = delete;
+
+  int Ascent() const override { return ascent_; }
+  int Descent() const override { return descent_; }
+
+  const Glyph& GlyphOf(char32_t c) const override {
+    const auto kept = glyphs_.find(c);
+    if (kept != glyphs_.end()) return kept->second;
+    const FT_UInt index = FT_Get_Char_Index(face_, c);
+    if (FT_Load_Glyph(face_, index, rendering_.loadFlags) != 0 ||
+        face_->glyph->bitmap.pixel_mode != FT_PIXEL_MODE_MONO)
+      throw Error("Font error", "cannot render the label character " + CharacterName(c));
+    const FT_GlyphSlot slot = face_->glyph;
+    const FT_Bitmap& bitmap = slot->bitmap;
+    Glyph glyph;
+    glyph.advance = static_cast<int>(rendering_.roundAdvance ? (slot->advance.x + 32) >> 6
+                                                             : slot->advance.x >> 6);
+    glyph.left = slot->bitmap_left;
+    glyph.top = slot->bitmap_top;
+    glyph.width = static_cast<int>(bitmap.width);
+    glyph.rows = static_cast<int>(bitmap.rows);
+    const int pitch = (glyph.width + 7) / 8;
+    glyph.bits.resize(static_cast<std::size_t>(pitch) * bitmap.rows);
+    for (unsigned r = 0; r < bitmap.rows; ++r)
+      std::copy_n(bitmap.buffer + static_cast<long>(r) * bitmap.pitch, pitch,
+                  glyph.bits.begin() + static_cast<long>(r) * pitch);
+    return glyphs_.emplace(c, std::move(glyph)).first->second;
+  }
+
+  int Kerning(char32_t left, char32_t right) const override {
+    if (!rendering_.kerning || !FT_HAS_KERNING(face_)) return 0;
+    const FT_UInt first = FT_Get_Char_Index(face_, left);
+    const FT_UInt second = FT_Get_Char_Index(face_, right);
+    FT_Vector kern;
+    if (first == 0 || second == 0 ||
+        FT_Get_Kerning(face_, first, second, FT_KERNING_DEFAULT, &kern) != 0)
+      return 0;
+    return static_cast<int>(kern.x >> 6);
+  }
+
+ private:
+  FT_Library library_ = nullptr;
+  FT_Face face_ = nullptr;
+  std::string file_;
+  Rendering rendering_;
+  int ascent_ = 0;
+  int descent_ = 0;
+  // Node-based: a glyph handed out stays where it is as others are added.
+  mutable std::unordered_map<char32_t, Glyph> glyphs_;
+};
+
+}  // namespace
+
+std::unique_ptr<LabelFont> OpenMapLabelFont() {
+  return std::make_unique<FreeTypeFont>(FindLabelFile(), kLabelCharacterHeight, kMapLabels);
+}
+
+std::unique_ptr<LabelFont> OpenDrawingFont(const std::string& family, bool bold, int pixelHeight) {
+  return std::make_unique<FreeTypeFont>(FindFamilyFile(family, bold), pixelHeight, kDrawings);
+}
+
+}  // namespace qv

@@ -1,0 +1,301 @@
+#include "graphics/map_drawing.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/error.h"
+
+namespace qv {
+namespace {
+
+// Arrow cells are 48 pixels apart and copied from 47 x 47 pixels; icon
+// cells are 56 apart and copied from 55 x 56 pixels. Both are stretched
+// onto their destination squares.
+constexpr int kArrowPitch = 48;
+constexpr int kArrowSource = 47;
+constexpr int kArrowOffsetX = 77;  // centre of the cell: 145 - 68
+constexpr int kArrowOffsetY = 77;  // 141 - 64
+constexpr int kIconPitch = 56;
+constexpr int kIconSourceWidth = 55;
+
+struct IconPlace {
+  int value;
+  int cell;  // -1: this value has no icon
+  int x;
+  int y;
+};
+
+// The icon mask taken apart from the highest value down; icons that share
+// a place are drawn in this order, so the later one shows.
+constexpr IconPlace kIconPlaces[] = {
+    {1024, 7, 126, 126}, {512, -1, 0, 0}, {256, -1, 0, 0}, {128, 6, 126, 126},
+    {64, 5, 126, 126},   {32, -1, 0, 0},  {16, 4, 20, 20}, {8, 3, 126, 20},
+    {4, 2, 126, 20},     {2, 1, 20, 126}, {1, 0, 20, 20},
+};
+
+// Eight bits of a row from bit position `bit` on, bits before the row's
+// start or past its bytes reading as zero; where they lie is worked out
+// once for a copy that takes the same bits of many rows.
+class Read8At {
+ public:
+  Read8At(int64_t rowBytes, int64_t bit)
+      : byte_(bit >> 3),
+        shift_(static_cast<int>(bit & 7)),
+        hiInside_(byte_ >= 0 && byte_ < rowBytes),
+        loInside_(shift_ != 0 && byte_ + 1 >= 0 && byte_ + 1 < rowBytes) {}
+
+  uint8_t operator()(const uint8_t* row) const {
+    const unsigned hi = hiInside_ ? row[byte_] : 0;
+    const unsigned lo = loInside_ ? row[byte_ + 1] : 0;
+    return static_cast<uint8_t>(((hi << 8 | lo) << shift_) >> 8);
+  }
+
+ private:
+  int64_t byte_;
+  int shift_;
+  bool hiInside_;
+  bool loInside_;
+};
+
+// Eight bytes of a row as one word, the first byte on top, and back.
+uint64_t LoadBigEndian(const uint8_t* at) {
+  uint64_t word;
+  std::memcpy(&word, at, 8);
+  return std::endian::native == std::endian::little ? __builtin_bswap64(word) : word;
+}
+
+void StoreBigEndian(uint8_t* at, uint64_t word) {
+  if (std::endian::native == std::endian::little) word = __builtin_bswap64(word);
+  std::memcpy(at, &word, 8);
+}
+
+// A copy of n bits from one row to another, at any bit positions, the
+// source bits lying inside the source row, set up once and applied to as
+// many pairs of rows as take the same bits (every row of a tile): the
+// partial bytes at either end of the target are merged through a mask, the
+// whole bytes between them are copied as they are when both sides share
+// the bit position within a byte, or each put together from two
+// neighbouring source bytes.
+class RowBitCopy {
+ public:
+  RowBitCopy(int64_t toBit, int64_t fromBytes, int64_t fromBit, int64_t n)
+      : n_(n),
+        first_(toBit >> 3),
+        last_((toBit + n - 1) >> 3),
+        headMask_(static_cast<uint8_t>(0xFFu >> (toBit & 7))),
+        tailMask_(static_cast<uint8_t>(0xFF00u >> (((toBit + n - 1) & 7) + 1))),
+        head_(fromBytes, 8 * first_ + (fromBit - toBit)),
+        tail_(fromBytes, 8 * last_ + (fromBit - toBit)) {
+    const int64_t sourceBit = 8 * (first_ + 1) + (fromBit - toBit);
+    sourceByte_ = sourceBit >> 3;
+    shift_ = static_cast<int>(sourceBit & 7);
+    whole_ = last_ - first_ - 1;
+  }
+
+  void Apply(uint8_t* to, const uint8_t* from) const {
+    if (n_ <= 0) return;
+    if (first_ == last_) {
+      Merge(to + first_, headMask_ & tailMask_, head_(from));
+      return;
+    }
+    Merge(to + first_, headMask_, head_(from));
+    const uint8_t* source = from + sourceByte_;
+    uint8_t* target = to + first_ + 1;
+    if (shift_ == 0) {
+      std::memcpy(target, source, static_cast<std::size_t>(whole_));
+    } else {
+      // Every source bit read here comes before the last copied one, so both
+      // bytes lie inside the source row. Eight bytes at a time: the source's
+      // bytes i to i + 7 as one big-endian word, shifted, and the top of byte
+      // i + 8 below them.
+      const int shift = shift_;
+      int64_t i = 0;
+      for (; i + 8 <= whole_; i += 8) {
+        const uint64_t word =
+            LoadBigEndian(source + i) << shift | uint64_t{source[i + 8]} >> (8 - shift);
+        StoreBigEndian(target + i, word);
+      }
+      for (; i < whole_; ++i)
+        target[i] = static_cast<uint8_t>(source[i] << shift | source[i + 1] >> (8 - shift));
+    }
+    Merge(to + last_, tailMask_, tail_(from));
+  }
+
+ private:
+  // The bits of the target byte that `mask` selects take `bits`.
+  static void Merge(uint8_t* byte, uint8_t mask, uint8_t bits) {
+    *byte = static_cast<uint8_t>((*byte & ~mask) | (bits & mask));
+  }
+
+  int64_t n_;
+  int64_t first_;
+  int64_t last_;
+  uint8_t headMask_;
+  uint8_t tailMask_;
+  Read8At head_;
+  Read8At tail_;
+  int64_t sourceByte_ = 0;
+  int shift_ = 0;
+  int64_t whole_ = 0;
+};
+
+// Sets n bits of a row from bit position `bit` on (white).
+void SetBits(uint8_t* row, int64_t bit, int64_t n) {
+  if (n <= 0) return;
+  const int64_t first = bit >> 3;
+  const int64_t last = (bit + n - 1) >> 3;
+  const uint8_t headMask = static_cast<uint8_t>(0xFFu >> (bit & 7));
+  const uint8_t tailMask = static_cast<uint8_t>(0xFF00u >> (((bit + n - 1) & 7) + 1));
+  if (first == last) {
+    row[first] |= headMask & tailMask;
+    return;
+  }
+  row[first] |= headMask;
+  std::memset(row + first + 1, 0xFF, static_cast<std::size_t>(last - first - 1));
+  row[last] |= tailMask;
+}
+
+// A run of target columns whose source columns follow one another; a
+// source column of -1 stands for columns outside the source picture, which
+// are set.
+struct ColumnRun {
+  int64_t targetX;
+  int64_t sourceX;
+  int64_t length;
+};
+
+}  // namespace
+
+void CheckMapFrame(const MapFrame& frame, const std::string& reportName) {
+  if (frame.columns >= 0 && frame.rows >= 0 && frame.columns <= kMaxMapTiles &&
+      frame.rows <= kMaxMapTiles)
+    return;
+  const std::string where = reportName.empty() ? "" : " in '" + reportName + "'";
+  throw Error("Map error", "the map" + where + " has " + std::to_string(frame.columns) + " x " +
+                               std::to_string(frame.rows) + " tiles; a map has 0 to " +
+                               std::to_string(kMaxMapTiles) + " tiles each way");
+}
+
+std::int64_t MapPictureBytes(const MapFrame& frame) {
+  const int64_t width = int64_t{kTilePitch} * frame.columns + kExtraWidth;
+  const int64_t height = int64_t{kTilePitch} * frame.rows + kExtraHeight;
+  return (width + 31) / 32 * 4 * height;
+}
+
+void CheckPictureBudget(std::int64_t usedBytes, const MapFrame& frame,
+                        const std::string& reportName) {
+  if (usedBytes + MapPictureBytes(frame) <= kMaxDocumentPictureBytes) return;
+  throw Error("Picture error", "the maps in '" + reportName + "' would take more than " +
+                                   std::to_string(kMaxDocumentPictureBytes >> 20) +
+                                   " MB of picture data; the map of " +
+                                   std::to_string(frame.columns) + " x " +
+                                   std::to_string(frame.rows) + " tiles is refused");
+}
+
+MonoBitmap NewMapBitmap(const MapFrame& frame) {
+  CheckMapFrame(frame, "");
+  // White up to the last pixel of each row; the padding bits stay clear.
+  return MonoBitmap::AllOnes(kTilePitch * frame.columns + kExtraWidth,
+                             kTilePitch * frame.rows + kExtraHeight);
+}
+
+void DrawMapLabels(MonoBitmap& map, const MapFrame& frame, const LabelFont& font) {
+  for (int i = 0; i < frame.columns; ++i) {
+    const std::string text = std::to_string(int64_t{frame.firstColumn} + i);
+    const TextExtent e = LabelExtent(font, text);
+    DrawLabel(map, font, kGridLeft + kTilePitch * i + (203 - e.width) / 2, kGridTop - e.height,
+              text);
+  }
+  for (int j = 0; j < frame.rows; ++j) {
+    const std::string text = std::to_string(int64_t{frame.firstRow} + j);
+    const TextExtent e = LabelExtent(font, text);
+    DrawLabel(map, font, 60 - e.width, kGridTop + kTilePitch * j + (203 - e.height) / 2, text);
+  }
+}
+
+void DrawMapCell(MonoBitmap& map, const MapCell& cell, const MapPictures& pictures) {
+  const int64_t left = kGridLeft + int64_t{kTilePitch} * cell.column;
+  const int64_t top = kGridTop + int64_t{kTilePitch} * cell.row;
+  if (const MonoBitmap* tile = pictures.Terrain(cell.terrain)) CopyUnscaled(map, left, top, *tile);
+
+  if (cell.arrow >= 1 && cell.arrow <= 9) {
+    const int64_t sx = int64_t{kArrowPitch} * (cell.arrow - 1);
+    const int64_t dx = left + kArrowOffsetX, dy = top + kArrowOffsetY;
+    CopyStretched(map, {dx, dy, dx + kArrowPitch, dy + kArrowPitch}, pictures.arrows,
+                  {sx, 0, sx + kArrowSource, kArrowSource});
+  }
+
+  int mask = cell.icons;
+  if (mask < 1) return;
+  for (const IconPlace& place : kIconPlaces) {
+    if (mask < place.value) continue;
+    mask -= place.value;
+    if (place.cell < 0) continue;
+    const int64_t sx = int64_t{kIconPitch} * place.cell;
+    const int64_t dx = left + place.x, dy = top + place.y;
+    CopyStretched(map, {dx, dy, dx + kIconPitch, dy + kIconPitch}, pictures.icons,
+                  {sx, 0, sx + kIconSourceWidth, kIconPitch});
+  }
+}
+
+void CopyUnscaled(MonoBitmap& target, int64_t x, int64_t y, const MonoBitmap& source) {
+  const int64_t x0 = std::max<int64_t>(x, 0);
+  const int64_t x1 = std::min<int64_t>(x + source.width(), target.width());
+  const int64_t y0 = std::max<int64_t>(y, 0);
+  const int64_t y1 = std::min<int64_t>(y + source.height(), target.height());
+  if (x0 >= x1 || y0 >= y1) return;
+  const RowBitCopy copy(x0, source.rowBytes(), x0 - x, x1 - x0);
+  for (int64_t ty = y0; ty < y1; ++ty)
+    copy.Apply(target.Row(static_cast<int>(ty)), source.Row(static_cast<int>(ty - y)));
+}
+
+void CopyStretched(MonoBitmap& target, const PixelRect& to, const MonoBitmap& source,
+                   const PixelRect& from) {
+  const int64_t tw = to.right - to.left, th = to.bottom - to.top;
+  const int64_t sw = from.right - from.left, sh = from.bottom - from.top;
+  if (tw <= 0 || th <= 0 || sw <= 0 || sh <= 0) return;
+  const int64_t y0 = std::max<int64_t>(to.top, 0),
+                y1 = std::min<int64_t>(to.bottom, target.height());
+  const int64_t x0 = std::max<int64_t>(to.left, 0),
+                x1 = std::min<int64_t>(to.right, target.width());
+  // The target columns in runs that read consecutive source columns (or
+  // none): a stretch by a little more than 1 gives a few long runs, so each
+  // row is copied a run at a time.
+  std::vector<ColumnRun> runs;
+  for (int64_t tx = x0; tx < x1; ++tx) {
+    int64_t sx = from.left + (tx - to.left) * sw / tw;
+    if (sx < 0 || sx >= source.width()) sx = -1;
+    ColumnRun* run = runs.empty() ? nullptr : &runs.back();
+    if (run != nullptr && (sx < 0 ? run->sourceX < 0 : run->sourceX >= 0 &&
+                                                           sx == run->sourceX + run->length))
+      ++run->length;
+    else
+      runs.push_back({tx, sx, 1});
+  }
+  // Each run takes the same bits of every source row.
+  std::vector<RowBitCopy> copies;
+  copies.reserve(runs.size());
+  for (const ColumnRun& run : runs)
+    copies.emplace_back(run.targetX, source.rowBytes(), std::max<int64_t>(run.sourceX, 0),
+                        run.sourceX < 0 ? 0 : run.length);
+  for (int64_t ty = y0; ty < y1; ++ty) {
+    const int64_t sy = from.top + (ty - to.top) * sh / th;
+    uint8_t* targetRow = target.Row(static_cast<int>(ty));
+    if (sy < 0 || sy >= source.height()) {
+      SetBits(targetRow, x0, x1 - x0);
+      continue;
+    }
+    const uint8_t* sourceRow = source.Row(static_cast<int>(sy));
+    for (std::size_t r = 0; r < runs.size(); ++r) {
+      if (runs[r].sourceX < 0)
+        SetBits(targetRow, runs[r].targetX, runs[r].length);
+      else
+        copies[r].Apply(targetRow, sourceRow);
+    }
+  }
+}
+
+}  // namespace qv

@@ -1,0 +1,71 @@
+// Drawing a map picture: the grid of terrain tiles with arrows and icons,
+// and the row and column numbers around it. A set bit is white.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "graphics/label_font.h"
+#include "graphics/map_params.h"
+#include "graphics/mono_bitmap.h"
+#include "graphics/picture_set.h"
+
+namespace qv {
+
+// The grid's pitch, its top-left corner and the margins around it.
+inline constexpr int kTilePitch = 200;
+inline constexpr int kGridLeft = 68;
+inline constexpr int kGridTop = 64;
+inline constexpr int kExtraWidth = 71;   // label strip left, 3 pixels right
+inline constexpr int kExtraHeight = 67;  // label strip on top, 3 pixels below
+
+// The most tiles a map has each way. The reports' maps show a few tiles
+// around the character (3 x 3, 4 x 3); a hundred each way still draws in a
+// second, as a picture of 20071 x 20067 pixels (48 MB of picture data).
+inline constexpr int kMaxMapTiles = 100;
+
+// The most picture data of maps one document carries: a map of the largest
+// size and some small ones, but not eight large ones.
+inline constexpr std::int64_t kMaxDocumentPictureBytes = std::int64_t{64} << 20;
+
+// A rectangle, right and bottom exclusive.
+struct PixelRect {
+  int64_t left = 0;
+  int64_t top = 0;
+  int64_t right = 0;
+  int64_t bottom = 0;
+};
+
+// Throws qv::Error ("Map error", naming reportName when it is not empty)
+// unless the frame has 0 to kMaxMapTiles columns and rows.
+void CheckMapFrame(const MapFrame& frame, const std::string& reportName);
+
+// The picture data of the frame's map picture: its padded pixel rows.
+std::int64_t MapPictureBytes(const MapFrame& frame);
+
+// Throws qv::Error ("Picture error") when the frame's picture would take the
+// picture data of one document (or page) past kMaxDocumentPictureBytes,
+// `usedBytes` being what its earlier maps took.
+void CheckPictureBudget(std::int64_t usedBytes, const MapFrame& frame,
+                        const std::string& reportName);
+
+// An all-white picture of 200 * columns + 71 by 200 * rows + 67 pixels;
+// throws like CheckMapFrame.
+MonoBitmap NewMapBitmap(const MapFrame& frame);
+
+// The column numbers above the grid and the row numbers left of it.
+void DrawMapLabels(MonoBitmap& map, const MapFrame& frame, const LabelFont& font);
+
+// The cell's tile, its arrow and its icons.
+void DrawMapCell(MonoBitmap& map, const MapCell& cell, const MapPictures& pictures);
+
+// Copies all of `source` with its top-left corner at (x, y).
+void CopyUnscaled(MonoBitmap& target, int64_t x, int64_t y, const MonoBitmap& source);
+
+// Copies the source rectangle onto the target rectangle, each target pixel
+// taking the source pixel at the same relative position (nearest below);
+// source pixels outside the source picture read as white.
+void CopyStretched(MonoBitmap& target, const PixelRect& to, const MonoBitmap& source,
+                   const PixelRect& from);
+
+}  // namespace qv

@@ -1,0 +1,68 @@
+#include "graphics/map_params.h"
+
+#include "platform/error.h"
+#include "platform/settings.h"
+#include "text/line_cuts.h"
+#include "text/text.h"
+
+namespace qv {
+namespace {
+
+// Reads the parameter's fields one literal edit at a time: a field runs up
+// to its terminator, which is removed with it.
+class FieldReader {
+ public:
+  FieldReader(const std::string& param, std::string_view opening) : param_(param), rest_(param) {
+    DeleteThrough(rest_, opening);
+  }
+
+  int Next(char terminator, const char* name) {
+    const int p = CharPosFrom(rest_, terminator, 1);
+    const std::string field = Copy(rest_, 1, p - 1);
+    Delete(rest_, 1, p);
+    int value = 0;
+    if (p == 0 || !ParseInteger(field, &value))
+      throw Error("Map error", std::string("the map parameter field '") + name +
+                                   "' is not a number: '" + field + "' in " + param_);
+    return value;
+  }
+
+ private:
+  const std::string& param_;
+  std::string rest_;
+};
+
+}  // namespace
+
+MapFrame ParseMapFrame(const std::string& param) {
+  FieldReader f(param, "\"");
+  MapFrame frame;
+  frame.columns = f.Next(',', "columns");
+  frame.rows = f.Next(',', "rows");
+  frame.firstColumn = f.Next(',', "first column");
+  frame.firstRow = f.Next(';', "first row");
+  return frame;
+}
+
+MapCell ParseMapCell(const std::string& param) {
+  FieldReader f(param, "=\"");
+  MapCell cell;
+  cell.row = f.Next(',', "row");
+  cell.column = f.Next(',', "column");
+  cell.terrain = f.Next(',', "terrain");
+  cell.arrow = f.Next(',', "arrow");
+  cell.icons = f.Next(';', "icons");
+  return cell;
+}
+
+std::vector<std::string> SplitAppletLine(const std::string& line) {
+  const std::string marked = ReplaceAll("> <", ">@<", line) + "@";
+  std::vector<std::string> pieces;
+  std::size_t start = 0;
+  for (std::size_t at = marked.find('@'); at != std::string::npos;
+       start = at + 1, at = marked.find('@', start))
+    pieces.push_back(marked.substr(start, at - start));
+  return pieces;
+}
+
+}  // namespace qv

@@ -1,0 +1,15 @@
+#include "graphics/map_resources.h"
+
+namespace qv {
+
+const MapPictures& MapResources::Pictures(const std::string& programDir) {
+  if (!pictures_) pictures_ = LoadMapPictures(programDir);
+  return *pictures_;
+}
+
+const LabelFont& MapResources::Font() {
+  if (!font_) font_ = OpenMapLabelFont();
+  return *font_;
+}
+
+}  // namespace qv

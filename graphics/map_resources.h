@@ -1,0 +1,28 @@
+// What every map is drawn with: the sixteen pictures and the label font.
+// Loading them costs more than drawing a small map, so they are loaded at
+// the first map and kept for the others, also across the reports of a batch.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "graphics/label_font.h"
+#include "graphics/picture_set.h"
+
+namespace qv {
+
+class MapResources {
+ public:
+  // The pictures from picture/ (LoadMapPictures); a load that fails throws
+  // and is tried again at the next map.
+  const MapPictures& Pictures(const std::string& programDir);
+  // The label font; a font that cannot be opened throws, as above.
+  const LabelFont& Font();
+
+ private:
+  std::optional<MapPictures> pictures_;
+  std::unique_ptr<LabelFont> font_;
+};
+
+}  // namespace qv

@@ -1,0 +1,35 @@
+#include "graphics/picture_set.h"
+
+#include "graphics/bmp_reader.h"
+#include "platform/user_dirs.h"
+
+namespace qv {
+
+const char* const kTerrainFiles[kTerrainCount] = {
+    "tenger.bmp", "tengerpart.bmp", "kiegett.bmp", "fkiegett.bmp", "siksag.bmp",
+    "varos.bmp",  "rerdo.bmp",      "serdo.bmp",   "dombsag.bmp",  "ahegy.bmp",
+    "mhegy.bmp",  "sivatag.bmp",    "mocsar.bmp",  "bozot.bmp",
+};
+
+namespace {
+
+MonoBitmap Load(const std::string& programDir, const char* file) {
+  const std::string relative = std::string("picture/") + file;
+  const std::string path = FindDataFile(programDir, {relative});
+  // A player's own picture is named by its whole path.
+  if (path != programDir + relative) return LoadBmp(path, path);
+  return LoadBmp(path, relative + " in the program's directory");
+}
+
+}  // namespace
+
+MapPictures LoadMapPictures(const std::string& programDir) {
+  std::vector<MonoBitmap> terrain;
+  terrain.reserve(kTerrainCount);
+  for (const char* file : kTerrainFiles) terrain.push_back(Load(programDir, file));
+  MonoBitmap icons = Load(programDir, kIconFile);
+  MonoBitmap arrows = Load(programDir, kArrowFile);
+  return MapPictures{std::move(terrain), std::move(icons), std::move(arrows)};
+}
+
+}  // namespace qv

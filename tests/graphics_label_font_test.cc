@@ -1,0 +1,127 @@
+// The text layout every label font backend shares, checked with a font of
+// made-up glyphs: pen, kerning and tracking, the ink box, labels drawn
+// opaque with their ink wherever it falls, and the label text's characters.
+#include "graphics/label_font.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/error.h"
+
+namespace qv {
+namespace {
+
+// "A": two rows of ink above the baseline, right of the pen. "B": one
+// column that starts left of the pen and reaches below the baseline. Any
+// other character: an advance of 3 without ink. "AB" is kerned by -1.
+class MadeUpFont : public LabelFont {
+ public:
+  MadeUpFont() {
+    glyphs_[U'A'] = Glyph{5, 1, 3, 2, 2, {0b11000000, 0b01000000}};
+    glyphs_[U'B'] = Glyph{4, -1, 1, 1, 3, {0x80, 0x80, 0x80}};
+  }
+  int Ascent() const override { return 3; }
+  int Descent() const override { return 1; }
+  const Glyph& GlyphOf(char32_t c) const override {
+    asked.push_back(c);
+    const auto found = glyphs_.find(c);
+    return found != glyphs_.end() ? found->second : blank_;
+  }
+  int Kerning(char32_t left, char32_t right) const override {
+    return left == U'A' && right == U'B' ? -1 : 0;
+  }
+  mutable std::u32string asked;
+
+ private:
+  std::map<char32_t, Glyph> glyphs_;
+  Glyph blank_{3, 0, 0, 0, 0, {}};
+};
+
+// The picture as rows of "#" (black, a clear bit) and "." (white).
+std::vector<std::string> Picture(const MonoBitmap& bitmap) {
+  std::vector<std::string> rows;
+  for (int y = 0; y < bitmap.height(); ++y) {
+    std::string row;
+    for (int x = 0; x < bitmap.width(); ++x) row += bitmap.Get(x, y) ? '.' : '#';
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+// "A" at pen 0, the pen at 5 + 2 (tracking) - 1 (kerning) = 6 for "B",
+// which ends at 10 with no tracking after it.
+TEST(LabelLayout, PenMovesByAdvanceKerningAndTracking) {
+  const MadeUpFont font;
+  std::vector<std::vector<int>> visits;
+  EXPECT_EQ(LayOutText(font, U"AB", 2,
+                       [&](const Glyph& g, int left, int top) {
+                         visits.push_back({g.advance, left, top});
+                       }),
+            10);
+  EXPECT_EQ(visits, (std::vector<std::vector<int>>{{5, 1, -3}, {4, 5, -1}}));
+  // The ink of "A" spans x 1..3, y -3..-1; that of "B" x 5..6, y -1..2.
+  const InkBox ink = MeasureInk(font, U"AB", 2);
+  EXPECT_EQ(std::vector<int>({ink.left, ink.top, ink.right, ink.bottom}),
+            std::vector<int>({1, -3, 6, 2}));
+  EXPECT_EQ(ink.width(), 5);
+  EXPECT_EQ(ink.height(), 5);
+  const InkBox none = MeasureInk(font, U" x", 2);
+  EXPECT_EQ(std::vector<int>({none.left, none.top, none.right, none.bottom}),
+            std::vector<int>({0, 0, 0, 0}));
+  EXPECT_EQ(LayOutText(font, U"", 2, [](const Glyph&, int, int) { FAIL(); }), 0);
+}
+
+// The extent of "AB" is 5 - 1 + 4 = 8 by 3 + 1; at (2, 1) its box is
+// x 2..9, y 1..4 and the baseline y = 4. The tail of "B" at y = 5 lies
+// below the box and is drawn all the same.
+TEST(LabelLayout, LabelBoxWhiteThenTheInkWhereverItFalls) {
+  const MadeUpFont font;
+  EXPECT_EQ(LabelExtent(font, "AB").width, 8);
+  EXPECT_EQ(LabelExtent(font, "AB").height, 4);
+
+  MonoBitmap black(12, 7);
+  DrawLabel(black, font, 2, 1, "AB");
+  EXPECT_EQ(Picture(black), (std::vector<std::string>{
+                                "############",
+                                "##.##.....##",
+                                "##..#.....##",
+                                "##...#....##",
+                                "##...#....##",
+                                "############",
+                                "############",
+                            }));
+  MonoBitmap white = MonoBitmap::AllOnes(12, 7);
+  DrawLabel(white, font, 2, 1, "AB");
+  EXPECT_EQ(Picture(white)[5], ".....#......");
+  // Past every edge: clipped.
+  DrawLabel(white, font, -4, -3, "ABAB");
+  DrawLabel(white, font, 9, 5, "ABAB");
+}
+
+// Label texts are the tool's Windows-1250 bytes: "ő" is U+0151, and a byte
+// the set leaves unused asks for "?".
+TEST(LabelLayout, LabelTextIsReadAsWindows1250) {
+  const MadeUpFont font;
+  EXPECT_EQ(LabelExtent(font, "1\xF5\x81").width, 9);
+  EXPECT_EQ(font.asked, U"1\u0151?");
+}
+
+TEST(LabelFonts, ADrawingFontIsThatFamilyOrNone) {
+  try {
+    OpenDrawingFont("No Such Family Anywhere", true, 20);
+    FAIL();
+  } catch (const Error& e) {
+    EXPECT_EQ(e.kind(), "Font error");
+    EXPECT_NE(e.text().find("No Such Family Anywhere:bold is not installed"), std::string::npos)
+        << e.text();
+  }
+  // The pictures of assets/ are drawn with Liberation Serif Bold.
+  const auto font = OpenDrawingFont("Liberation Serif", true, 40);
+  EXPECT_GT(MeasureInk(*font, U"ZORDON", 0).width(), 0);
+}
+
+}  // namespace
+}  // namespace qv

@@ -1,0 +1,279 @@
+// The map pictures of the item-list page: the BMP file in its data: address,
+// the picture line put after the applet, and maps that cannot be drawn.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "convert/maps/map_section.h"
+#include "graphics/map_drawing.h"
+#include "itemlist/page_file.h"
+#include "itemlist/page_maps.h"
+#include "tests/maps_support.h"
+#include "text/base64.h"
+#include "text/cp1250.h"
+
+namespace qv {
+namespace {
+
+using test::GetU16;
+using test::GetU32;
+
+std::vector<uint8_t> Bytes(std::string_view s) { return {s.begin(), s.end()}; }
+
+std::vector<uint8_t> FromBase64(std::string_view text) {
+  static const std::string kDigits =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::vector<uint8_t> out;
+  uint32_t bits = 0;
+  int count = 0;
+  for (char c : text) {
+    if (c == '=') break;
+    bits = bits << 6 | static_cast<uint32_t>(kDigits.find(c));
+    if ((count += 6) >= 8) out.push_back(static_cast<uint8_t>(bits >> (count -= 8)));
+  }
+  return out;
+}
+
+// The BMP file of a picture line, decoded from its data: address.
+std::vector<uint8_t> BmpOfLine(const std::string& line) {
+  const std::string open = "data:image/bmp;base64,";
+  const std::size_t from = line.find(open) + open.size();
+  return FromBase64(line.substr(from, line.find('"', from) - from));
+}
+
+TEST(PageMapEncoding, Base64OfEveryTailLength) {
+  EXPECT_EQ(Base64(Bytes("")), "");
+  EXPECT_EQ(Base64(Bytes("f")), "Zg==");
+  EXPECT_EQ(Base64(Bytes("fo")), "Zm8=");
+  EXPECT_EQ(Base64(Bytes("foobar")), "Zm9vYmFy");
+  EXPECT_EQ(Base64(std::vector<uint8_t>{0xFF, 0xFE, 0x00, 0x3E}), "//4APg==");
+}
+
+// Texts of megabytes are encoded a block at a time: lengths around the
+// block's end round-trip; appending to a text of whole groups continues it.
+TEST(PageMapEncoding, Base64AcrossBlocksAndAppended) {
+  for (const std::size_t size : {3071u, 3072u, 3073u, 6146u, 100000u}) {
+    std::vector<uint8_t> bytes(size);
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(i * 7 + i / 256);
+    const std::string text = Base64(bytes);
+    EXPECT_EQ(text.size(), (size + 2) / 3 * 4) << size;
+    EXPECT_EQ(FromBase64(text), bytes) << size;
+    std::string joined = Base64(std::span(bytes).first(3000));
+    AppendBase64(std::span(bytes).subspan(3000), joined);
+    EXPECT_EQ(joined, text) << size;
+  }
+}
+
+// Texts put in at the page's end are written in by Finish(), in offset
+// order and, at one offset, in the order given; an offset past the end is
+// the end; the page's positions never counted them.
+TEST(PageFileInserts, WrittenInByFinishInOffsetOrder) {
+  PageFile page;
+  page.Line("one");
+  page.Line("two");
+  page.InsertAtFinish(10, "[end]");
+  page.InsertAtFinish(5, "[a]");
+  page.InsertAtFinish(5, "[b]");
+  page.InsertAtFinish(0, "[top]");
+  EXPECT_EQ(page.Position(), 10);
+  page.Finish();
+  EXPECT_EQ(page.Text(), "[top]one\r\n[a][b]two\r\n[end]");
+
+  test::TempDir dir;
+  PageFile file = PageFile::Create(dir.path() + "/p.htm");
+  file.Line("one");
+  file.InsertAtFinish(99, "[past]");
+  file.InsertAtFinish(3, "!");
+  file.Finish();
+  EXPECT_EQ(dir.Read("p.htm"), "one!\r\n[past]");
+}
+
+// The 0 x 0 map is the bare margins, 71 x 67 pixels, white: 12 bytes a row,
+// a file of 14 + 40 + 8 + 12 * 67 = 866 (0x362) bytes. "BM" and 0x62 are
+// "Qk1i" in base64.
+TEST(PageMapEncoding, PictureLineOfTheSmallestMap) {
+  const std::string line = MapImageLine(NewMapBitmap(MapFrame{}));
+  EXPECT_EQ(line.rfind("<center><img src=\"data:image/bmp;base64,Qk1i", 0), 0u);
+  const std::string tail("\" width=\"71\" height=\"67\" alt=\"Térkép\" style=\"max-width: 100%; height: auto\"></center>"_cp);
+  ASSERT_GT(line.size(), tail.size());
+  EXPECT_EQ(line.substr(line.size() - tail.size()), tail);
+
+  const std::vector<uint8_t> bmp = BmpOfLine(line);
+  ASSERT_EQ(bmp.size(), 866u);
+  EXPECT_EQ(GetU32(bmp, 2), 866u);  // file size
+  EXPECT_EQ(GetU32(bmp, 6), 0u);    // reserved
+  EXPECT_EQ(GetU32(bmp, 10), 62u);  // where the rows start
+  EXPECT_EQ(GetU32(bmp, 14), 40u);  // the DIB's own header
+  EXPECT_EQ(GetU32(bmp, 18), 71u);
+  EXPECT_EQ(GetU32(bmp, 22), 67u);  // positive: bottom-up
+  EXPECT_EQ(GetU32(bmp, 26), 1u | 1u << 16);  // one plane, one bit
+  EXPECT_EQ(GetU32(bmp, 30), 0u);   // no compression
+  EXPECT_EQ(GetU32(bmp, 34), 804u);
+  EXPECT_EQ(GetU32(bmp, 46), 2u);   // colours used
+  EXPECT_EQ(GetU32(bmp, 54), 0x00000000u);  // black
+  EXPECT_EQ(GetU32(bmp, 58), 0x00FFFFFFu);  // white
+  EXPECT_EQ(bmp[62], 0xFF);
+  EXPECT_EQ(bmp[70], 0xFE);  // pixels 64 to 70 white, the padding clear
+  EXPECT_EQ(bmp[71], 0x00);
+}
+
+// --- The picture line after the applet ----------------------------------------
+
+// A page's text with the map pictures put in; the programme's directory holds
+// the test pictures.
+struct PictureRun {
+  std::string Page(const std::string& text, Layout layout = Layout::kRtfUj) {
+    PageFile page;
+    page.Write(text);
+    AddMapPictures(page, ctx, layout, "r_1.htm", resources);
+    page.Finish();
+    return page.Text();
+  }
+  // The page's lines (without their CR LF) and the picture's width in a
+  // picture line, 0 in any other.
+  static std::vector<std::string> Lines(const std::string& page) {
+    std::vector<std::string> lines;
+    for (std::size_t at = 0, end; at < page.size(); at = end + 2) {
+      end = std::min(page.find("\r\n", at), page.size());
+      lines.push_back(page.substr(at, end - at));
+    }
+    return lines;
+  }
+  static int PictureWidth(const std::string& line) {
+    if (line.rfind("<center><img src=\"data:image/bmp;base64,", 0) != 0) return 0;
+    const std::size_t at = line.find("width=\"") + 7;
+    return std::stoi(line.substr(at));
+  }
+
+  test::TempDir dir;
+  bool written = (test::WriteTestPictures(dir), true);
+  test::RecordingConsole console;
+  RunContext ctx{console, dir.path() + "/"};
+  MapResources resources;
+};
+
+// A 1 x 1 map is 271 pixels wide, a 2 x 1 map 471.
+TEST(PagePictureLines, GoAfterTheClosingLineAndKeepTheAppletAsItWas) {
+  PictureRun run;
+  const std::string page = run.Page(
+      "a\r\n<td><Applet code=x>\r\n<param name=koord value=\"1,1,0,0;\">\r\n</APPLET></td>\r\n"
+      "b\r\n<APPLET> <param name=koord value=\"2,1,0,0;\"> </applet> </CENTER>\r\nc\r\n");
+  const std::vector<std::string> lines = PictureRun::Lines(page);
+  ASSERT_EQ(lines.size(), 9u);
+  EXPECT_EQ(lines[3], "</APPLET></td>");
+  EXPECT_EQ(PictureRun::PictureWidth(lines[4]), 271);
+  EXPECT_EQ(lines[5], "b");
+  EXPECT_EQ(lines[6], "<APPLET> <param name=koord value=\"2,1,0,0;\"> </applet> </CENTER>");
+  EXPECT_EQ(PictureRun::PictureWidth(lines[7]), 471);
+  EXPECT_EQ(lines[8], "c");
+  EXPECT_TRUE(run.console.lines.empty());
+}
+
+TEST(PagePictureLines, NothingWithoutAClosedAppletOrAFrame) {
+  PictureRun run;
+  // No applet, an applet never closed, a closing tag with none open.
+  const std::string plain =
+      "x\r\n</applet>\r\n<applet>\r\n<param name=koord value=\"1,1,0,0;\">\r\n";
+  EXPECT_EQ(run.Page(plain), plain);
+  // An applet without a frame parameter.
+  const std::string applet = "<applet>\r\n<param name=p1 value=\"0,0,5,0,0;\">\r\n</applet>\r\n";
+  EXPECT_EQ(run.Page(applet), applet);
+  EXPECT_TRUE(run.console.lines.empty());
+}
+
+TEST(PagePictureLines, AnAppletOpenedAgainStartsOverAndALastLineGetsItsEnd) {
+  PictureRun run;
+  const std::string page =
+      run.Page("<applet a>\r\n<param name=koord value=\"2,1,0,0;\">\r\n<applet b>\r\n"
+               "<param name=koord value=\"1,1,0,0;\">\r\n</applet>");
+  const std::vector<std::string> lines = PictureRun::Lines(page);
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(lines[4], "</applet>");
+  EXPECT_EQ(PictureRun::PictureWidth(lines[5]), 271);  // the later frame
+  EXPECT_EQ(page.substr(page.size() - 2), "\r\n");
+}
+
+// --- Maps drawn for a page ----------------------------------------------------
+
+const char* const kNewLayoutApplet[] = {
+    "<applet code=\"Terkep.class\" width=471 height=267>", "<param name=koord value=\"2,1,10,8;\">",
+    "<param name=p1 value=\"0,0,5,3,1;\">", "<param name=p2 value=\"0,1,7,0,2;\">", "</applet>"};
+
+std::string NewLayoutApplet() {
+  std::string text;
+  for (const char* line : kNewLayoutApplet) (text += line) += "\r\n";
+  return text;
+}
+
+// The page shows the very DIB the document's metafile carries.
+TEST(PageMapPictures, SamePictureAsTheDocument) {
+  std::string report = "<h2>map</h2>\r\n" + NewLayoutApplet();
+  report += "</td></tr></table></center>\r\n(10,8) Falu<br>\r\n";
+  test::MapHarness h(Layout::kRtfUj, report);
+  h.run.ReadLine();
+  ASSERT_TRUE(DrawMap(h.run));
+  const std::string& rtf = h.out.Text();
+  const std::size_t at = rtf.find("{\\pict");
+  ASSERT_NE(at, std::string::npos);
+  const std::vector<uint8_t> wmf =
+      test::PictureGroupBytes(rtf.substr(at, rtf.find("\r\n", at) - at));
+  const std::size_t dibAt = test::WmfRecords(wmf).at(7).at + 6 + 22;  // the StretchDIB's DIB
+
+  PictureRun run;
+  const std::vector<std::string> lines = PictureRun::Lines(run.Page(NewLayoutApplet()));
+  ASSERT_EQ(lines.size(), 6u);
+  const std::string& line = lines[5];
+  EXPECT_NE(line.find("width=\"471\" height=\"267\""), std::string::npos);
+  const std::vector<uint8_t> bmp = BmpOfLine(line);
+  ASSERT_EQ(bmp.size(), 14 + 40 + 8 + std::size_t{60} * 267);
+  EXPECT_TRUE(std::equal(bmp.begin() + 14, bmp.end(), wmf.begin() + dibAt));
+}
+
+TEST(PageMapPictures, AMapThatCannotBeDrawnGivesNoPictureAndAWarning) {
+  test::TempDir dir;  // no pictures in it
+  test::RecordingConsole console;
+  RunContext ctx{console, dir.path() + "/"};
+  MapResources resources;
+  PageFile page;
+  page.Write(NewLayoutApplet());
+  AddMapPictures(page, ctx, Layout::kRtfUj, "r_1.htm", resources);
+  page.Finish();
+  EXPECT_EQ(page.Text(), NewLayoutApplet());
+  ASSERT_EQ(console.lines.size(), 1u);
+  EXPECT_EQ(console.lines[0].rfind("ERR qvformat: the item-list page of 'r_1.htm' shows a map "
+                                   "without its picture: Picture error: cannot open picture/",
+                                   0),
+            0u);
+}
+
+// The picture budget counts the maps of one page; the next page starts anew.
+TEST(PageMapPictures, TooManyTilesAndThePageBudgetAreRefusedPerMap) {
+  PictureRun run;
+  auto applet = [](const std::string& frame) {
+    return "<CENTER> <APPLET> <PARAM NAME=koord VALUE=\"" + frame + ";\"> </APPLET> </CENTER>\r\n";
+  };
+  // 48 MB of picture data fits the 64 MB of a page once, not twice.
+  const std::vector<std::string> lines = PictureRun::Lines(
+      run.Page(applet("101,1,0,0") + applet("100,100,0,0") + applet("100,100,0,0") +
+                   applet("1,1,0,0"),
+               Layout::kRtf));
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(PictureRun::PictureWidth(lines[2]), 20071);
+  EXPECT_EQ(PictureRun::PictureWidth(lines[5]), 271);
+  ASSERT_EQ(run.console.lines.size(), 2u);
+  EXPECT_NE(run.console.lines[0].find("Map error: the map in 'r_1.htm' has 101 x 1 tiles"),
+            std::string::npos);
+  EXPECT_NE(
+      run.console.lines[1].find("Picture error: the maps in 'r_1.htm' would take more than 64 MB"),
+      std::string::npos);
+  EXPECT_EQ(PictureRun::PictureWidth(PictureRun::Lines(run.Page(applet("100,100,0,0"),
+                                                                Layout::kRtf))[1]),
+            20071);
+}
+
+}  // namespace
+}  // namespace qv
