@@ -70,30 +70,25 @@ void ConvertLists(ConverterRun& run, std::span<const std::string_view> closing,
 // count lines ("<td class=tdb") are counted, and any other cell line is taken
 // as an item's first line too. The mark is left out.
 void WriteTableRtf(ConverterRun& run) {
-  RtfWriter& out = run.rtf;
+  TableRows rows(run.rtf);
   int column = 0;
-  bool rowOpen = false;
   ForEachTableLine(
       run, [](const std::string& line) { return HoldsLowered(line, "</table>"); },
       [&](const std::string& line) {
         if (HoldsLowered(line, "<td class=tdb")) ++column;
         if (!HoldsLowered(line, "<td")) return;
-        if (column == 1) {
-          WriteRowOpener(out, kListEdges, true);
-          rowOpen = true;
-        }
+        if (column == 1) rows.Start(kListEdges, true);
         std::string text = PadLeft(PlainLineText(line), 5);
         run.ReadLine();  // the mark
         text += ' ';
         text += PlainLineText(run.ReadLine());
-        out.Line(Cell(text));
+        rows.Cell(Cell(text));
         if (column == 3) {
-          out.Line(R"(\row)");
+          rows.End();
           column = 0;
-          rowOpen = false;
         }
       });
-  CloseOpenRow(out, rowOpen);
+  rows.End();
 }
 
 // --- Newer layout --------------------------------------------------------------

@@ -118,7 +118,7 @@ TEST(ClosingSections, StepMapOfEitherLayout) {
   EXPECT_EQ(Harness(Layout::kRtfUj, L("E KÖRBEN TETT LÉPÉSEID TÉRKÉPE|x"_cp)).Close(), "}\r\n");
 }
 
-TEST(AppendixRtf, TenMonstersGiveAnExtraRowAndItemCells) {
+TEST(AppendixRtf, TenMonstersGiveTwoFullRowsAndItemCells) {
   std::string cells;
   for (int i = 1; i <= 10; ++i) cells += "<TD>m" + std::to_string(i) + "</TD>|";
   Harness h(Layout::kRtf,
@@ -129,11 +129,12 @@ TEST(AppendixRtf, TenMonstersGiveAnExtraRowAndItemCells) {
   for (int i = 1; i <= 10; ++i)
     rows += (i % 5 == 1 ? kFive : "") + L(R"({\f11\fs12  m)" + std::to_string(i) + R"(}\cell)") +
             (i % 5 == 0 ? L(R"(\row)") : "");
-  // The second line after the title is passed over unseen. An item line with
-  // "$" gets one blank less; once counting, every line writes a cell, and
-  // one read while the count is 1 opens a row again.
-  EXPECT_EQ(h.Close(), kAppendix + kMonsters + rows + L(R"(\row|\pard)") + kItems + kFive +
-                           L(R"({\f11\fs12  120 tőr}\cell)"_cp) + kFive +
+  // The second line after the title is passed over unseen; the table ends on
+  // a full row, which wants no further "\row". An item line with "$" gets
+  // one blank less; once counting, every line writes a cell, and one read
+  // while the count is 1 opens a row again, ending the one before.
+  EXPECT_EQ(h.Close(), kAppendix + kMonsters + rows + L(R"(\pard)") + kItems + kFive +
+                           L(R"({\f11\fs12  120 tőr}\cell|\row)"_cp) + kFive +
                            L(R"({\f11\fs12  (2 db)}\cell|{\f11\fs12 $1 pénz}\cell|)"
                              R"({\f11\fs12  }\cell|\row|\pard|})"_cp));
   EXPECT_EQ(h.console.lines, (std::vector<std::string>{"Referencia...", "   Szornyek...",

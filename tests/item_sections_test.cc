@@ -92,10 +92,33 @@ TEST(ItemSections, OlderLayoutBannersCellsPotionsAndWeight) {
                      // armour picture comes back; the table ends inside a row, which is
                      // ended.
                      Banner(1) + Label("Övek és szíjak"_cp) + kThree + Cell("    1 öv"_cp) + kRow +
-                     kPard +
-                     L(R"(\trowd|\cellx2600|\cellx10200|\widctlpar\intbl)") + Cell("Összsúly:"_cp) +
-                     Cell("12.50 kg") + kRow + kOne + Cell("Teher: nagy") + kRow + kPard);
+                     kPard + L(R"(\trowd|\cellx2600|\cellx10200|\widctlpar\intbl)") +
+                     Cell("Összsúly:"_cp) + Cell("12.50 kg") + kRow + kOne + Cell("Teher: nagy") +
+                     kRow + kPard);
   EXPECT_EQ(last, "</TABLE>");
+}
+
+// The row rule's edges in the older layout: a note after a full row gets a
+// row of its own, and a third potion, which its row has no edge for, goes on
+// in a row of its own that the third cell then ends.
+TEST(ItemSections, OlderLayoutNoteAfterAFullRowAndSurplusPotions) {
+  auto item = [](std::string_view number, std::string_view name) {
+    return "<TD CLASS=tdb>" + S(number) + "</TD>|<TD CLASS=teq></TD>|<TD>" + S(name) + "</TD>|";
+  };
+  const std::string out =
+      Convert(Layout::kRtf,
+              L(S("<TD COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK</TD>|"
+                  "<TR CLASS=tfej2><TD COLSPAN=9>Eszközök, használati tárgyak</TD></TR>|"_cp) +
+                item("1", "térkép"_cp) + item("1", "zsák"_cp) + item("1", "kötél"_cp) +
+                S("<TR><TD></TD><TD></TD><TD></TD><TD COLSPAN=6>[benne 3 fű]</TD></TR>|"
+                  "<TR CLASS=tfej2><TD COLSPAN=9>Löttyök és porok, tartóstul</TD></TR>|"_cp) +
+                item("1", "a") + item("2", "b") + item("3", "c") + item("4", "d") + "</table>"));
+  EXPECT_EQ(out, kHeading + Banner(4) + Label("Eszközök, használati tárgyak"_cp) + kThree +
+                     Cell("    1 térkép"_cp) + Cell("    1 zsák"_cp) + Cell("    1 kötél"_cp) +
+                     kRow + kThree + Cell("[benne 3 fű]"_cp) + kRow + Banner(5) +
+                     Label("Löttyök és porok, tartóstul"_cp) + kTwo + Cell("    1 a") +
+                     Cell("    2 b") + kRow + kTwo + Cell("    3 c") + kRow + kTwo +
+                     Cell("    4 d") + kRow + kPard);
 }
 
 std::string ItemUj(std::string_view number, std::string_view mark, std::string_view name) {
@@ -147,12 +170,17 @@ TEST(ItemSections, MissingSectionOrWeightLineAndLongLines) {
               kHeading + kPard);
   }
   // 50 000 unended cells of twelve characters on one line: cut in linear
-  // time, each cell a search through the whole rest would take minutes.
+  // time, each cell a search through the whole rest would take minutes. The
+  // cells go on three to a row.
   std::string cells;
   for (int i = 0; i < 200000; ++i) cells += "<TD";
   const std::string out =
       Convert(Layout::kRtfUj, L(S("<TD COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK</TD>|"_cp) + cells));
-  EXPECT_EQ(Find(R"(\row)", out), Length(kHeading + kThree) + 50000 * Length(Cell("      ")) + 1);
+  const std::string row = kThree + Cell("      ") + Cell("      ") + Cell("      ") + kRow;
+  EXPECT_EQ(Find(row + row, out), Length(kHeading) + 1);
+  // 50 000 = 3 * 16 666 + 2: the last row is filled up with an empty cell.
+  EXPECT_EQ(Length(out), Length(kHeading) + 16666 * Length(row) + Length(kThree) +
+                             2 * Length(Cell("      ")) + Length(Cell("")) + Length(kRow + kPard));
 }
 
 // --- In the section walk ------------------------------------------------------------

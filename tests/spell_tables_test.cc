@@ -70,24 +70,26 @@ TEST(SpellTablesRtf, SpellCellsCountAcrossReportRowsAndStupidityPrice) {
           // Three cells from two report rows; the row end lines are passed over.
           L(R"({\fs18 Pajzs (#12, 3)}\cell|{\fs18 Golyó (#14, 5)}\cell|{\fs18 Láng}\cell|\row)"_cp) +
           kThree +
-          // A full-width row leaves the row before it open. The price of
+          // A full-width row ends the short row before it. The price of
           // stupidity starts a paragraph in its cell; without "COLSPAN=3>"
           // it is dropped.
-          L(R"({\fs18 Hamu}\cell|\trowd|\cellx10200|\widctlpar\intbl|{\fs18\b\par Butaság ára: 2 pont}\cell|\row|\pard)"_cp));
+          L(R"({\fs18 Hamu}\cell|\row|\trowd|\cellx10200|\widctlpar\intbl|{\fs18\b\par Butaság ára: 2 pont}\cell|\row|\pard)"_cp));
   EXPECT_EQ(h.run.currentLine, "</table>");
 }
 
-TEST(SpellTablesRtf, EffectsRowCutShortByARowEndStaysOpen) {
+TEST(SpellTablesRtf, EffectsRowCutShortByARowEndIsEndedBeforeTheNext) {
   Harness h(Layout::kRtf,
             L("<TD COLSPAN=4>JELENLEG RAJTAD LEVŐ</TD>|<TR>|<TD>Pajzs (#12)</TD>|<TD>3 kör</TD>|"
               "</tr>|<TD>A</TD>|<TD>B</TD>|<TD>C</TD>|<TD>D</TD>|<TD>E</TD>|</TABLE>"_cp));
   EXPECT_EQ(Convert(h, rtf::WriteCurrentEffects),
             Heading("Jelenleg rajtad levő aktív varázslatok és pszi hatások "_cp) + kFour +
                 L(R"({\fs18 Pajzs (#12)}\cell|{\fs18 3 kör}\cell)"_cp) +
-                // "</tr>" starts the count afresh: a new opener, no "\row" before it.
-                kFour + L(R"({\fs18 A}\cell|{\fs18 B}\cell|{\fs18 C}\cell|{\fs18 D}\cell|\row)") +
-                // The table ends inside a row, which stays open.
-                kFour + L(R"({\fs18 E}\cell|\pard)"));
+                // "</tr>" starts the count afresh: the short row is ended
+                // before the next opener.
+                L(R"(\row)") + kFour +
+                L(R"({\fs18 A}\cell|{\fs18 B}\cell|{\fs18 C}\cell|{\fs18 D}\cell|\row)") +
+                // The table ends inside a row, which is ended before "\pard".
+                kFour + L(R"({\fs18 E}\cell|\row|\pard)"));
 }
 
 TEST(SpellTablesRtf, AttackDefenceSubHeadingsFollowTheirReportRows) {
