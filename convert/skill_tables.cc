@@ -106,9 +106,11 @@ std::string CellRtf(std::string_view cell) {
 
 // Four cells a row in the small fixed-pitch font; the last row is filled up.
 // A skill list ends with the last cell after which a colon remains, so a
-// closing remark is not written.
-void LayOut(ConverterRun& run, CellTable table, const std::string& cells) {
+// closing remark is not written. A report cut off inside a row leaves the
+// text of its last cell without a cell end: it is a whole cell all the same.
+void LayOut(ConverterRun& run, CellTable table, std::string cells) {
   const bool skills = table != CellTable::kDevelopmentPoints;
+  if (!cells.empty() && !EndsWith(cells, kCellEnd)) cells += kCellEnd;
   const std::size_t lastColon = cells.rfind(':');
   std::string_view rest(cells);
   TableRows rows(run.rtf);

@@ -12,6 +12,7 @@
 #include "convert/sections.h"
 #include "rtfkit/item_banners.h"
 #include "tests/maps_support.h"
+#include "tests/support/rtf_structure.h"
 #include "text/cp1250.h"
 #include "text/text.h"
 
@@ -192,20 +193,6 @@ std::string Sample(const std::string& name) {
   return s.str();
 }
 
-// Counts "{" and "}" that are not escaped; -1 when a "}" closes nothing.
-int BraceBalance(const std::string& rtf) {
-  int depth = 0;
-  for (std::size_t i = 0; i < rtf.size(); ++i) {
-    if (rtf[i] == '\\')
-      ++i;
-    else if (rtf[i] == '{')
-      ++depth;
-    else if (rtf[i] == '}' && --depth < 0)
-      return -1;
-  }
-  return depth;
-}
-
 // Walks the branch and finishes the document as a conversion does, the
 // prologue's "{" put in front.
 std::string Walk(Layout v, const std::string& report) {
@@ -238,7 +225,7 @@ TEST(ItemSections, SamplesInTheWalkCutAfterEveryLine) {
     for (std::size_t end = report.find("\r\n", items); end < stop;
          end = report.find("\r\n", end + 2)) {
       const std::string cut = Walk(v, report.substr(0, end + 2));
-      ASSERT_EQ(BraceBalance(cut), 0) << name << " cut at " << end;
+      ASSERT_EQ(test::RtfStructureFaults(cut), "") << name << " cut at " << end;
       ASSERT_TRUE(EndsWith(cut, "}\r\n")) << name << " cut at " << end;
     }
   }

@@ -11,6 +11,7 @@
 #include "convert/sections.h"
 #include "convert/spell_tables.h"
 #include "tests/maps_support.h"
+#include "tests/support/rtf_structure.h"
 #include "text/cp1250.h"
 #include "text/text.h"
 
@@ -231,23 +232,9 @@ TEST(SpellTablesRtfUj, MonstersAndQuestsTakeEveryLine) {
 
 // --- In the section walk ------------------------------------------------------------
 
-// Counts "{" and "}" that are not escaped; -1 when a "}" closes nothing.
-int BraceBalance(const std::string& rtf) {
-  int depth = 0;
-  for (std::size_t i = 0; i < rtf.size(); ++i) {
-    if (rtf[i] == '\\')
-      ++i;
-    else if (rtf[i] == '{')
-      ++depth;
-    else if (rtf[i] == '}' && --depth < 0)
-      return -1;
-  }
-  return depth;
-}
-
-// The braces of a document without its prologue balance once the
-// prologue's opening "{" is put back.
-bool BalancedBody(const std::string& body) { return BraceBalance("{" + body) == 0; }
+// What is wrong with a document without its prologue once the prologue's
+// opening "{" is put back; "" when nothing.
+std::string BodyFaults(const std::string& body) { return test::RtfStructureFaults("{" + body); }
 
 // Walks the branch and finishes the document the way a conversion does.
 std::string Walk(Layout v, const std::string& report) {
@@ -299,7 +286,7 @@ TEST(SpellTablesWalk, MissingEmptyAndLayoutOwnSections) {
       << old;
   EXPECT_FALSE(Contains(old, "Varázslataid"_cp));
   EXPECT_TRUE(EndsWith(old, "}\r\n"));
-  EXPECT_TRUE(BalancedBody(old));
+  EXPECT_EQ(BodyFaults(old), "");
 
   // The newer layout has no deeds and no mind skills.
   const std::string newer =
@@ -342,7 +329,7 @@ TEST(SpellTablesWalk, SamplesCarryEverySectionAndStayBalancedWhereverTheyEnd) {
     for (std::size_t end = sections.find("\r\n"); end != std::string::npos;
          end = sections.find("\r\n", end + 2)) {
       const std::string cut = Walk(s.variant, start + sections.substr(0, end + 2));
-      ASSERT_TRUE(BalancedBody(cut)) << s.name << " cut at " << end;
+      ASSERT_EQ(BodyFaults(cut), "") << s.name << " cut at " << end;
       ASSERT_TRUE(EndsWith(cut, "}\r\n")) << s.name << " cut at " << end;
     }
   }
