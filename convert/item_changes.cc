@@ -45,6 +45,20 @@ constexpr std::string_view kBlankCell = R"({\f11\fs17  }\cell)";
 // A cell holding the report's text.
 std::string Cell(std::string_view text) { return R"({\f11\fs17 )" + RtfEscape(text) + R"(}\cell)"; }
 
+}  // namespace
+
+std::vector<std::string_view> MarkersAfterItems(Layout layout) {
+  std::vector<std::string_view> markers;
+  for (const ChangeList& list : kLists) markers.push_back(list.marker);
+  if (layout == Layout::kRtf)
+    markers.insert(markers.end(), std::begin(kClosingRtf), std::end(kClosingRtf));
+  else
+    markers.insert(markers.end(), std::begin(kClosingRtfUj), std::end(kClosingRtfUj));
+  return markers;
+}
+
+namespace {
+
 // Each list in turn: reads on to its marker, or to the marker of a later list
 // or closing section, and writes the list only when its own marker was
 // found. The next search starts on the line where this one stopped.

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "convert/item_changes.h"
 #include "convert/section_tables.h"
 #include "rtfkit/item_banners.h"
 #include "rtfkit/rtf_escape.h"
@@ -94,15 +95,18 @@ std::string CloseUpMarks(std::string text) {
 }
 
 // The section frame: the heading lines, the table, and the total weight found
-// after it.
+// after it. Both searches stop at the sections after the items as well.
 template <typename Table, typename Weight>
 void ConvertItemsWith(ConverterRun& run, Table table, Weight weight) {
-  run.ReadUntilAny({kItemsMarker});
+  std::vector<std::string_view> stops = MarkersAfterItems(run.layout);
+  stops.insert(stops.begin(), kItemsMarker);
+  run.ReadUntilAny(stops);
   if (!run.CurrentHolds(kItemsMarker)) return;
   WriteSectionHeading(run.rtf, kItemsTitle);
   table(run);
   run.rtf.Line(R"(\pard)");
-  run.ReadUntilAny({kWeightMarker});
+  stops.front() = kWeightMarker;
+  run.ReadUntilAny(stops);
   if (!run.CurrentHolds(kWeightMarker)) return;
   weight(run);
   run.rtf.Line(R"(\pard)");

@@ -231,5 +231,59 @@ TEST(ItemSections, SamplesInTheWalkCutAfterEveryLine) {
   }
 }
 
+// A character who carries nothing has no item table, and a report may lack
+// the weight line: the searches stop at the bank safe, so the lists, the
+// step map, the message, the world changes and the appendix all stay.
+TEST(ItemSections, ReportWithoutItemsOrWeightKeepsEverythingAfter) {
+  const std::string_view weight = "Összsúly:"_cp;
+  const std::string_view bank = "TÁRGYAID A BANK SZÉFJÉBEN"_cp;
+  const std::string_view listTitles[] = {
+      "Tárgyaid a bank széfjében"_cp, "A forduló elején még megvolt..."_cp,
+      "Az előző fordulóban még megvolt..."_cp, "Ebben a fordulóban került hozzád..."_cp};
+  for (const auto& [name, v] :
+       {std::pair{"1234_57.htm", Layout::kRtf}, std::pair{"1234_58.htm", Layout::kRtfUj}}) {
+    const std::string report = Sample(name);
+    auto lineStart = [&](std::string_view marker) {
+      return report.rfind("\r\n", report.find(marker)) + 2;
+    };
+    // Without the item table (the weight table stays), without the weight
+    // table (the item table stays), and without every section from the
+    // spells to the items (the search for each one stops at the bank safe).
+    const std::size_t spells = lineStart("VARÁZSLATAID"_cp);
+    const std::size_t items = lineStart("NÁLAD LÉVŐ TÁRGYAK"_cp);
+    const std::size_t total = lineStart(weight);
+    const std::size_t lists = lineStart(bank);
+    for (const auto& [from, to, itemsKept] :
+         {std::tuple{items, total, false}, std::tuple{total, lists, true},
+          std::tuple{spells, total, false}}) {
+      test::MapHarness h(v, report.substr(0, from) + report.substr(to), /*pictures=*/true);
+      h.run.ReadLine();
+      WalkSections(h.run);
+      ConvertClosingSections(h.run);
+      const std::string out = h.out.Text();
+      EXPECT_EQ(Contains(out, kHeading), itemsKept) << name;
+      EXPECT_FALSE(Contains(out, weight)) << name;
+      int at = 0;
+      for (std::string_view title : listTitles) {
+        const int p = PosFrom(S(R"({\f11\fs19 )") + S(title), out, at + 1);
+        EXPECT_GT(p, at) << name << ": " << title;
+        at = p;
+      }
+      for (std::string_view closing :
+           {"{\\f5\\fs36\\qc\\keep\\keepn E KÖRBEN TETT LÉPÉSEID TÉRKÉPE"_cp,
+            "ÜZENET A JÁTÉKVEZETŐTŐL{"_cp, "VÁLTOZÁSOK A ZORDON VIDÉKEN{"_cp,
+            "ZORDON VIDÉK REFERENCIA }"_cp, "Utasítás\\cell"_cp}) {
+        // The newer layout has no message and no world changes.
+        const bool olderOnly = closing.starts_with("ÜZENET"_cp) || closing.starts_with("VÁL"_cp);
+        if (v == Layout::kRtfUj && olderOnly) continue;
+        const int p = PosFrom(closing, out, at + 1);
+        EXPECT_GT(p, at) << name << ": " << closing;
+        at = p;
+      }
+      EXPECT_EQ(test::RtfStructureFaults("{" + out), "") << name;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace qv
