@@ -30,8 +30,9 @@ constexpr int kItemEdges[] = {3400, 6800, 10200};
 constexpr int kPotionEdges[] = {3400, 10200};
 constexpr int kTotalWeightEdges[] = {2600, 10200};
 
-// The paragraph a banner and its label stand in.
-constexpr std::string_view kBannerParagraph = R"(\pard \qj\sb120\sa60\widctlpar\tqc\tx5103 )";
+// The paragraph a banner and its label stand in, kept with the category's
+// first row.
+constexpr std::string_view kBannerParagraph = R"(\pard \qj\sb120\sa60\keepn\widctlpar\tqc\tx5103 )";
 
 // The heading words of each banner group as the older layout's category
 // headings hold them, and the one heading of each group in the newer layout.

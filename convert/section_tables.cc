@@ -6,7 +6,8 @@ namespace qv {
 
 void WriteSectionHeading(RtfWriter& rtf, std::string_view title) {
   rtf.Line(R"(\pard \ql\widctlpar {\f11\fs19 \par})");
-  rtf.Line(R"(\pard {\sa120\ql\widctlpar\brdrb\brdrdb\brdrw15\brsp20 {\f11\fs19 )" +
+  // The title keeps with the table's first row at a page foot.
+  rtf.Line(R"(\pard {\sa120\ql\keepn\widctlpar\brdrb\brdrdb\brdrw15\brsp20 {\f11\fs19 )" +
            std::string(title) + R"(\par}})");
 }
 

@@ -18,7 +18,8 @@ namespace qv {
 inline constexpr int kFullWidthEdges[] = {10200};
 
 // The blank line and the double-ruled title line that open a section; the
-// title goes in as given (with any trailing blank of its own).
+// title goes in as given (with any trailing blank of its own) and is kept
+// with what follows it.
 void WriteSectionHeading(RtfWriter& rtf, std::string_view title);
 
 // The text of a report line without tags and with its blanks normalised.

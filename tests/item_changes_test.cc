@@ -36,7 +36,7 @@ std::string Convert(Layout v, const std::string& report, std::string* stoppedAt 
 
 std::string Heading(std::string_view title) {
   return L(
-      R"(\pard \ql\widctlpar {\f11\fs19 \par}|\pard {\sa120\ql\widctlpar\brdrb\brdrdb\brdrw15\brsp20 {\f11\fs19 )" +
+      R"(\pard \ql\widctlpar {\f11\fs19 \par}|\pard {\sa120\ql\keepn\widctlpar\brdrb\brdrdb\brdrw15\brsp20 {\f11\fs19 )" +
       std::string(title) + R"(\par}})");
 }
 

@@ -35,13 +35,13 @@ std::string Convert(Layout v, const std::string& report, std::string* last = nul
 }
 
 const std::string kHeading = L(
-    R"(\pard \ql\widctlpar {\f11\fs19 \par}|\pard {\sa120\ql\widctlpar\brdrb\brdrdb\brdrw15\brsp20 {\f11\fs19 Tárgyaid (*-gal jelöltek bekészítve, zárójelben tárgy sorszáma) \par}})"_cp);
+    R"(\pard \ql\widctlpar {\f11\fs19 \par}|\pard {\sa120\ql\keepn\widctlpar\brdrb\brdrdb\brdrw15\brsp20 {\f11\fs19 Tárgyaid (*-gal jelöltek bekészítve, zárójelben tárgy sorszáma) \par}})"_cp);
 const std::string kThree = L(R"(\trowd|\cellx3400|\cellx6800|\cellx10200|\widctlpar\intbl)");
 const std::string kTwo = L(R"(\trowd|\cellx3400|\cellx10200|\widctlpar\intbl)");
 const std::string kOne = L(R"(\trowd|\cellx10200|\widctlpar\intbl)");
 const std::string kRow = L(R"(\row)");
 const std::string kPard = L(R"(\pard)");
-const std::string kParagraph = R"(\pard \qj\sb120\sa60\widctlpar\tqc\tx5103 )";
+const std::string kParagraph = R"(\pard \qj\sb120\sa60\keepn\widctlpar\tqc\tx5103 )";
 const std::string kEndUj = "</TABLE></TD></TR></TABLE>";
 
 std::string Cell(std::string_view text) { return L(R"({\f11\fs17 )" + S(text) + R"(}\cell)"); }

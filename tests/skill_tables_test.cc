@@ -32,9 +32,10 @@ std::string Lines(std::vector<std::string> lines) {
 }
 
 std::string Heading(std::string_view title) {
-  return Lines({"\\pard \\ql\\widctlpar {\\f11\\fs19 \\par}",
-                "\\pard {\\sa120\\ql\\widctlpar\\brdrb\\brdrdb\\brdrw15\\brsp20 {\\f11\\fs19 " +
-                    S(title) + "\\par}}"});
+  return Lines(
+      {"\\pard \\ql\\widctlpar {\\f11\\fs19 \\par}",
+       "\\pard {\\sa120\\ql\\keepn\\widctlpar\\brdrb\\brdrdb\\brdrw15\\brsp20 {\\f11\\fs19 " +
+           S(title) + "\\par}}"});
 }
 
 const std::string kFour =
