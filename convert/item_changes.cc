@@ -85,13 +85,15 @@ void ConvertLists(ConverterRun& run, std::span<const std::string_view> closing,
 // as an item's first line too. The mark is left out.
 void WriteTableRtf(ConverterRun& run) {
   TableRows rows(run.rtf);
+  // A cell line before the first count line still gets a row.
+  rows.Use(RowOpener(kListEdges, true), static_cast<int>(std::size(kListEdges)));
   int column = 0;
   ForEachTableLine(
       run, [](const std::string& line) { return HoldsLowered(line, "</table>"); },
       [&](const std::string& line) {
         if (HoldsLowered(line, "<td class=tdb")) ++column;
         if (!HoldsLowered(line, "<td")) return;
-        if (column == 1) rows.Start(kListEdges, true);
+        if (column == 1) rows.Start();
         std::string text = PadLeft(PlainLineText(line), 5);
         run.ReadLine();  // the mark
         text += ' ';

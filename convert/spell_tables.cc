@@ -125,7 +125,8 @@ void WriteSpells(ConverterRun& run) {
       return;
     }
     if (Contains(line, kStupidityPrice) || column == 0 || !cellLine) return;
-    if (column == 1) rows.Start(kSpellEdges, true);
+    // A spell after a skipped one (the price of stupidity) may find no row.
+    if (column == 1 || rows.cells() == 0) rows.Start(kSpellEdges, true);
     rows.Cell(Cell(PlainLineText(line)));
     if (column == 3) {
       rows.End();

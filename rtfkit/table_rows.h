@@ -43,7 +43,8 @@ class TableRows {
 
   // Writes one cell as a line: `line` is its text (lines, the last one
   // holding the "\cell" that ends it). A cell that finds no row open, or
-  // its row full, starts a row with the current opener first.
+  // its row full, starts a row with the current opener first; a table gives
+  // an opener (Start or Use) before its first cell.
   void Cell(std::string_view line);
 
   // Ends the open row with "\row" when it holds a cell.

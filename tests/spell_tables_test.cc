@@ -76,6 +76,13 @@ TEST(SpellTablesRtf, SpellCellsCountAcrossReportRowsAndStupidityPrice) {
           // it is dropped.
           L(R"({\fs18 Hamu}\cell|\row|\trowd|\cellx10200|\widctlpar\intbl|{\fs18\b\par Butaság ára: 2 pont}\cell|\row|\pard)"_cp));
   EXPECT_EQ(h.run.currentLine, "</table>");
+
+  // A dropped price line still counts: the spell after it starts its row.
+  Harness p(Layout::kRtf,
+            L("<TD COLSPAN=3>VARÁZSLATAID</TD>|<TD>Butaság ára: 1</TD>|<TD>Fény</TD>|</table>"_cp));
+  EXPECT_EQ(Convert(p, rtf::WriteSpells),
+            Heading("Varázslataid és pszí képességeid (#sorszám, hány pontba kerül) "_cp) + kThree +
+                L(R"({\fs18 Fény}\cell|\row|\pard)"_cp));
 }
 
 TEST(SpellTablesRtf, EffectsRowCutShortByARowEndIsEndedBeforeTheNext) {
