@@ -6,6 +6,13 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
+
+#include "bench/report_maker.h"
+#include "convert/driver.h"
+#include "tests/maps_support.h"
+#include "tests/test_support.h"
+#include "text/report_reader.h"
 
 namespace qv {
 namespace {
@@ -55,6 +62,31 @@ TEST(RtfStructure, GoldenDocumentsAreSound) {
     EXPECT_EQ(RtfStructureFaults(ReadFile(entry.path())), "") << entry.path();
   }
   EXPECT_EQ(documents, 4);
+}
+
+// The reports the benchmarks convert (bench/report_maker.h): a typical one
+// and one of thousands of item rows with a 40 x 40 map, in both layouts.
+TEST(RtfStructure, BenchmarkReportsConvertToSoundDocuments) {
+  test::TempDir dir;
+  test::WriteTestPictures(dir);
+  test::RecordingConsole console;
+  RunContext ctx{console, dir.path() + "/"};
+  ConverterSession session;
+  const FormatSettings settings;
+  for (const auto& [layout, name] :
+       {std::pair{Layout::kRtf, "1234_57.htm"}, std::pair{Layout::kRtfUj, "1234_58.htm"}}) {
+    const std::string sample = qvbench::SampleReport(name);
+    for (const auto& [bytes, mapSide] :
+         {std::pair{std::size_t{300} << 10, 0}, std::pair{std::size_t{5} << 20, 40}}) {
+      const std::string report =
+          dir.Write("r_1.htm", qvbench::MakeReport(sample, layout, bytes, mapSide));
+      ReportReader reader(report);
+      RtfWriter out = RtfWriter::InMemory();
+      ConvertReportInto(ctx, session, layout, settings, reader, out);
+      EXPECT_GT(out.Text().size(), bytes / 2) << name;
+      EXPECT_EQ(test::RtfStructureFaults(out.Text()), "") << name << ", " << bytes << " bytes";
+    }
+  }
 }
 
 }  // namespace
