@@ -42,7 +42,8 @@ flat "$work/page1.raw" >"$work/page1.txt"
 flat "$work/document.raw" >"$work/document.txt"
 cp "$work/document.raw" "$work/line.txt"
 pdftotext -layout "$pdf" "$work/layout.raw"
-sed -e 's/^ *//' -e 's/ *$//' "$work/layout.raw" >"$work/alone.txt"
+# A page's first line starts with a form feed.
+tr '\f' '\n' <"$work/layout.raw" | sed -e 's/^ *//' -e 's/ *$//' >"$work/alone.txt"
 echo "$(basename "$document"): $(pdfinfo "$pdf" | sed -n 's/^Pages: *//p') pages in LibreOffice"
 
 failed=0
