@@ -34,6 +34,8 @@
 #include "platform/console.h"
 #include "platform/memory_reuse.h"
 #include "platform/replacing_file.h"
+#include "site/file_names.h"
+#include "tests/support/rtf_structure.h"
 
 namespace {
 
@@ -214,6 +216,17 @@ void Page(Layout layout, const std::string& path) {
 
 const char* LayoutName(Layout layout) { return layout == Layout::kRtf ? "old" : "new"; }
 
+// The document a conversion of `path` wrote must be sound (the structural
+// check of the tests); a benchmark whose document is not reports an error.
+void CheckDocument(benchmark::State& state, const std::string& path) {
+  std::ifstream in(qv::RtfOutputName(path), std::ios::binary);
+  const std::string document((std::istreambuf_iterator<char>(in)),
+                             std::istreambuf_iterator<char>());
+  const std::string faults = qv::test::RtfStructureFaults(document);
+  if (document.empty()) state.SkipWithError("no document written");
+  if (!faults.empty()) state.SkipWithError(("the document is not sound: " + faults).c_str());
+}
+
 std::string LargeReport(Layout layout, int times) {
   return qvbench::MakeReport(qvbench::SampleReport(SampleName(layout)), layout,
                              kLargeBytes * times, kLargeMapSide);
@@ -232,6 +245,7 @@ void RegisterReportBenchmarks(Layout layout) {
     const std::string path = WriteInput(prefix + "-typical", SampleName(layout),
                                         qvbench::MakeReport(sample, layout, kTypicalBytes, 0));
     Measure(state, {path}, [&] { Convert(layout, path); });
+    CheckDocument(state, path);
   });
   for (const int times : {1, 2, 4}) {
     const std::string size = "large" + std::to_string(times) + "x";
@@ -239,6 +253,7 @@ void RegisterReportBenchmarks(Layout layout) {
       const std::string path = WriteInput(prefix + "-" + size, SampleName(layout),
                                           LargeReport(layout, times));
       Measure(state, {path}, [&] { Convert(layout, path); });
+      CheckDocument(state, path);
     });
   }
   add(prefix + "/page/large1x", [=](benchmark::State& state) {
@@ -253,6 +268,7 @@ void RegisterReportBenchmarks(Layout layout) {
                                           SampleName(layout),
                                           qvbench::WithBoldPairs(sample, layout, pairs));
       Measure(state, {path}, [&] { Convert(layout, path); });
+      CheckDocument(state, path);
     });
   }
 }

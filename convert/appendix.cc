@@ -26,29 +26,29 @@ void WriteTableHeading(ConverterRun& run, AppendixTable table) {
 
 // Older layout: one entry a line. Lines are counted from the first cell
 // line on; a line without a cell still writes a cell, and every line while
-// the count is 1 opens a row.
+// the count is 1 opens a row. A row is ended when a new one opens, when its
+// fifth counted cell is written and at the table's end; cells beyond five
+// go on in a new row.
 void WriteCellsRtf(ConverterRun& run, AppendixTable table) {
+  TableRows rows(run.rtf);
   int count = 0;
   ForEachTableLine(
       run, [](const std::string& line) { return HoldsLowered(line, "</table>"); },
       [&](const std::string& line) {
         if (HoldsLowered(line, "<td")) ++count;
         if (count == 0) return;
-        if (count == 1) WriteRowOpener(run.rtf, kFiveColumnEdges, true);
+        if (count == 1) rows.Start(kFiveColumnEdges, true);
         // Money lines ("$") get one blank less.
         const bool money = table == AppendixTable::kItems && Contains(line, "$");
-        run.rtf.Line((money ? R"({\f11\fs12 )" : R"({\f11\fs12  )") +
-                     RtfEscape(PlainLineText(line)) + R"(}\cell)");
+        rows.Cell((money ? R"({\f11\fs12 )" : R"({\f11\fs12  )") + RtfEscape(PlainLineText(line)) +
+                  R"(}\cell)");
         if (count == 5) {
-          run.rtf.Line(R"(\row)");
+          rows.End();
           count = 0;
         }
       });
-  // A full row resets the count, so it is below 5 here: the open row is
-  // closed, and after a full row an empty one follows. The line that ends
-  // the table is not counted even when it holds a cell, so that a fifth
-  // cell there cannot leave the row unclosed.
-  run.rtf.Line(R"(\row)");
+  // The line that ends the table is not counted even when it holds a cell.
+  rows.End();
   run.rtf.Line(R"(\pard)");
 }
 
@@ -60,15 +60,16 @@ void WriteCellsRtfUj(const std::string& text, RtfWriter& rtf) {
   // The text is normalised, and so is every rest of it but for one leading
   // blank; dropping that blank is what normalising the rest again does.
   std::string_view rest = text;
+  TableRows rows(rtf);
   int count = 0;
   while (!rest.empty()) {
-    if (count == 0) WriteRowOpener(rtf, kFiveColumnEdges, true);
+    if (count == 0) rows.Start(kFiveColumnEdges, true);
     ++count;
     std::string entry(rest.substr(0, static_cast<std::size_t>(Find(")", rest))));
     if (entry.empty() || entry.front() != '$') entry = " " + entry;
-    rtf.Line(R"({\f11\fs12 )" + RtfEscape(entry) + R"(\cell})");
+    rows.Cell(R"({\f11\fs12 )" + RtfEscape(entry) + R"(\cell})");
     if (count == 5) {
-      rtf.Line(R"(\row)");
+      rows.End();
       count = 0;
     }
     rest.remove_prefix(std::min(entry.size(), rest.size()));
@@ -76,8 +77,8 @@ void WriteCellsRtfUj(const std::string& text, RtfWriter& rtf) {
     if (Find(")", rest) == 0) rest = {};
   }
   if (count > 0) {
-    for (; count < 5; ++count) rtf.Line(R"(\cell)");
-    rtf.Line(R"(\row)");
+    for (; count < 5; ++count) rows.Cell(R"(\cell)");
+    rows.End();
   }
   rtf.Line(R"(\pard)");
 }

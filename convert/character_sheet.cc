@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "rtfkit/rtf_escape.h"
+#include "rtfkit/table_rows.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
 #include "text/text.h"
@@ -44,9 +45,12 @@ constexpr std::string_view kBottomOpener[] = {
     R"(\cellx10200)", R"(\keep\keepn\widctlpar\intbl)"};
 // clang-format on
 
+// Starts a row of the table with one of the openers above.
 template <std::size_t N>
-void WriteOpener(ConverterRun& run, const std::string_view (&lines)[N]) {
-  for (std::string_view line : lines) run.rtf.Line(line);
+void StartRow(TableRows& rows, const std::string_view (&lines)[N]) {
+  std::string opener;
+  for (std::string_view line : lines) (opener += line) += "\r\n";
+  rows.Start(opener, 4);
 }
 
 // The introduction runs from the line after the heading through the line
@@ -88,7 +92,7 @@ bool AtTable(const std::string& line) { return Contains(AsciiLowerCase(line), "<
 // One attribute row: four label and value line pairs, then the two lines
 // that close this row and open the next. The label loses its colon and is
 // filled to nine characters, so the colons line up.
-void WriteRow(ConverterRun& run) {
+void WriteRow(ConverterRun& run, TableRows& rows) {
   for (int cell = 0; cell < 4; ++cell) {
     run.ReadLine();
     std::string label = TrimBlanksAndControls(HungarianLowerCase(StripTags(run.currentLine)));
@@ -97,9 +101,9 @@ void WriteRow(ConverterRun& run) {
     const bool unfilled = label == "pénz"_cp || label == "jellem" || label == "életkor"_cp;
     const std::string start = (unfilled ? label : PadRight(label, 9)) + ": ";
     run.ReadLine();
-    run.rtf.Line(RtfEscape(start + TrimBlanksAndControls(StripTags(run.currentLine))) + R"(\cell)");
+    rows.Cell(RtfEscape(start + TrimBlanksAndControls(StripTags(run.currentLine))) + R"(\cell)");
   }
-  run.rtf.Line(R"(\row)");
+  rows.End();
   run.ReadLine();
   run.ReadLine();
 }
@@ -111,25 +115,26 @@ void WriteCharacterSheet(ConverterRun& run) {
   run.rtf.Line(R"(\par\par {\f5\fs36\qc\keep\keepn KARAKTERLAP{\f5\fs20\par\par}})");
   WriteIntroduction(run, AtTable);
 
-  WriteOpener(run, kTopOpener);
+  TableRows rows(run.rtf);
+  StartRow(rows, kTopOpener);
   run.ReadLine();
-  WriteRow(run);
+  WriteRow(run, rows);
   for (int row = 2; row <= 5; ++row) {
-    WriteOpener(run, kMiddleOpener);
-    WriteRow(run);
+    StartRow(rows, kMiddleOpener);
+    WriteRow(run, rows);
   }
 
   // A sixth row only when the line ahead starts one; the line is read again
   // either way.
-  WriteOpener(run, kBottomOpener);
+  StartRow(rows, kBottomOpener);
   const std::int64_t mark = run.report.TextFilePos();
   run.ReadLine();
   run.report.TextFileSeek(mark);
   if (run.CurrentHolds("Tudatpont") || run.CurrentHolds("Vérpont"_cp)) {
-    WriteRow(run);
+    WriteRow(run, rows);
   } else {
-    for (int cell = 0; cell < 4; ++cell) run.rtf.Line(R"(\cell)");
-    run.rtf.Line(R"(\row)");
+    for (int cell = 0; cell < 4; ++cell) rows.Cell(R"(\cell)");
+    rows.End();
   }
 
   WriteClosingText(run, AtTable);
@@ -178,18 +183,18 @@ void AlignColon(std::string& cell) {
 
 // Rows 2 to 5: colons aligned in the first two cells; a few long labels and
 // values are shortened to fit their column.
-void WriteRow(ConverterRun& run) {
+void WriteRow(ConverterRun& run, TableRows& rows) {
   std::string line = ReadRowLine(run);
-  WriteOpener(run, kMiddleOpener);
+  StartRow(rows, kMiddleOpener);
 
   std::string cell = NextCell(line, false);
   AlignColon(cell);
-  run.rtf.Line(cell);
+  rows.Cell(cell);
 
   cell = NextCell(line, false);
   if (const int p = Find("varázspont:"_cp, cell); p > 0) Delete(cell, p + 7, 2);
   AlignColon(cell);
-  run.rtf.Line(cell);
+  rows.Cell(cell);
 
   cell = NextCell(line, false);
   if (const int p = Find("aggresszió:"_cp, cell); p > 0) Delete(cell, p + 1, 1);
@@ -197,26 +202,26 @@ void WriteRow(ConverterRun& run) {
     const int paren = Find("(", cell);
     if (paren > 1 && cell[static_cast<std::size_t>(paren - 2)] == ' ') Delete(cell, paren - 1, 1);
   }
-  run.rtf.Line(cell);
+  rows.Cell(cell);
 
   cell = NextCell(line, true);
   if (Contains(cell, "tul.") || Contains(cell, "kép."_cp)) {
     if (const int p = Find(". ", cell); p > 0) Delete(cell, p + 1, 1);
   }
-  run.rtf.Line(cell);
-  run.rtf.Line(R"(\row)");
+  rows.Cell(cell);
+  rows.End();
 }
 
 // The bottom row: four named pairs, each in its place; a pair whose name is
 // missing leaves its cell empty.
-void WriteBottomRow(ConverterRun& run) {
+void WriteBottomRow(ConverterRun& run, TableRows& rows) {
   std::string line = ReadRowLine(run);
-  WriteOpener(run, kBottomOpener);
+  StartRow(rows, kBottomOpener);
   for (std::string_view name : {"Tudatpont"_cp, "Pszi pont"_cp, "Halhatatlanság"_cp, "EFejl"_cp}) {
     DeleteThrough(line, kCell);
     if (!Contains(line, name)) {
       DeleteThrough(line, kCell);
-      run.rtf.Line(R"(\cell)");
+      rows.Cell(R"(\cell)");
       continue;
     }
     const std::string start = Copy(line, 1, Find(":", line)) + " ";
@@ -227,9 +232,9 @@ void WriteBottomRow(ConverterRun& run) {
       if (const int p = Find(" %", cell); p > 0) Delete(cell, p, 1);
     }
     if (efejl) cell = ReplaceAll(" tu", " TU", ReplaceAll("efejl", "EFejl", cell));
-    run.rtf.Line(cell);
+    rows.Cell(cell);
   }
-  run.rtf.Line(R"(\row)");
+  rows.End();
 }
 
 }  // namespace
@@ -241,16 +246,17 @@ void WriteCharacterSheet(ConverterRun& run) {
 
   // The first row: colons aligned in the first two cells only.
   std::string line = ReadRowLine(run);
-  WriteOpener(run, kTopOpener);
+  TableRows rows(run.rtf);
+  StartRow(rows, kTopOpener);
   for (int cell = 1; cell <= 4; ++cell) {
     std::string text = NextCell(line, cell == 4);
     if (cell <= 2) AlignColon(text);
-    run.rtf.Line(text);
+    rows.Cell(text);
   }
-  run.rtf.Line(R"(\row)");
+  rows.End();
 
-  for (int row = 2; row <= 5; ++row) WriteRow(run);
-  WriteBottomRow(run);
+  for (int row = 2; row <= 5; ++row) WriteRow(run, rows);
+  WriteBottomRow(run, rows);
   WriteClosingText(run, AtTable);
 }
 

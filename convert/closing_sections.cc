@@ -22,6 +22,8 @@ void WriteTextSection(ConverterRun& run, std::string_view title, std::string_vie
                       bool toCopyright) {
   run.rtf.Line(R"(\pard \ql\widctlpar {\f11\fs19 \par})");
   run.rtf.Line(R"(\pard {\f5\fs36\qc\keep\keepn )" + std::string(title) + R"({\f5\fs20\par\par}})");
+  TableRows rows(run.rtf);
+  const std::string opener = RowOpener(kFullWidthEdges, false) + "\\widctlpar\\intbl\\qj\r\n";
   ForEachTableLine(
       run,
       [toCopyright](const std::string& line) {
@@ -30,10 +32,9 @@ void WriteTextSection(ConverterRun& run, std::string_view title, std::string_vie
       [&](const std::string& line) {
         const std::string text = PlainLineText(line);
         if (Length(text) < 3) return;
-        WriteRowOpener(run.rtf, kFullWidthEdges, false);
-        run.rtf.Line(R"(\widctlpar\intbl\qj)");
-        run.rtf.Line(std::string(cellOpen) + RtfEscape(text) + R"(}\cell)");
-        run.rtf.Line(R"(\row)");
+        rows.Start(opener, 1);
+        rows.Cell(std::string(cellOpen) + RtfEscape(text) + R"(}\cell)");
+        rows.End();
       });
   run.rtf.Line(R"(\pard)");
 }

@@ -49,15 +49,19 @@ std::string RewriteListLine(Layout layout, std::string line) {
   return line;
 }
 
+// The column titles over both command columns, ruled below.
 void WriteHeaderRow(RtfWriter& rtf) {
+  std::string opener;
   for (std::string_view line :
        {R"(\trowd)", R"(\clvertalt\clbrdrb\brdrs\brdrw10)", R"(\cellx5000)", R"(\cellx5200)",
         R"(\clvertalt\clbrdrb\brdrs\brdrw10)", R"(\cellx10200)", R"(\widctlpar\intbl)"})
-    rtf.Line(line);
-  rtf.Line(kColumnTitle);
-  rtf.Line(kEmptyCell);
-  rtf.Line(kColumnTitle);
-  rtf.Line(R"(\row)");
+    (opener += line) += "\r\n";
+  TableRows rows(rtf);
+  rows.Start(opener, 3);
+  rows.Cell(kColumnTitle);
+  rows.Cell(kEmptyCell);
+  rows.Cell(kColumnTitle);
+  rows.End();
 }
 
 // A cell holding a list line of the report.
@@ -69,13 +73,14 @@ std::string Cell(std::string_view entry) {
 // An empty list writes no row.
 void WriteColumns(RtfWriter& rtf, const std::vector<std::string>& entries) {
   const std::size_t n = entries.size();
+  TableRows rows(rtf);
   for (std::size_t r = 0; n > 0 && r <= n / 2; ++r) {
-    WriteRowOpener(rtf, kColumnEdges, true);
-    rtf.Line(Cell(entries[r]));
-    rtf.Line(kEmptyCell);
+    rows.Start(kColumnEdges, true);
+    rows.Cell(Cell(entries[r]));
+    rows.Cell(kEmptyCell);
     const std::size_t right = n / 2 + 1 + r;
-    rtf.Line(right < n ? Cell(entries[right]) : std::string(kEmptyCell));
-    rtf.Line(R"(\row)");
+    rows.Cell(right < n ? Cell(entries[right]) : std::string(kEmptyCell));
+    rows.End();
   }
   rtf.Line(R"(\pard)");
 }

@@ -52,7 +52,13 @@ void Convert(RunContext& ctx, ConverterSession& session, Layout layout,
   ReportReader report(fileName);
   RtfWriter rtf = RtfWriter::ToFile(outName);
   MessagesAside aside(ctx.console, outName.empty());
+  ConvertReportInto(ctx, session, layout, settings, report, rtf);
+}
 
+}  // namespace
+
+void ConvertReportInto(RunContext& ctx, ConverterSession& session, Layout layout,
+                       const FormatSettings& settings, ReportReader& report, RtfWriter& rtf) {
   ConverterRun run(ctx, layout, settings, report, rtf);
   run.mapResources = &session.mapResources;
   run.Console("");
@@ -68,8 +74,6 @@ void Convert(RunContext& ctx, ConverterSession& session, Layout layout,
   WalkSections(run);
   ConvertClosingSections(run);
 }
-
-}  // namespace
 
 namespace rtf {
 void ConvertReport(RunContext& ctx, ConverterSession& session, const std::string& fileName) {

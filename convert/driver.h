@@ -6,7 +6,10 @@
 
 #include "convert/run_state.h"
 #include "graphics/map_resources.h"
+#include "rtfkit/rtf_writer.h"
 #include "site/run_context.h"
+#include "text/layout.h"
+#include "text/report_reader.h"
 
 namespace qv {
 
@@ -19,6 +22,12 @@ struct ConverterSession {
   // map on.
   MapResources mapResources;
 };
+
+// The whole conversion of an open report into `out` with the given settings
+// and layout: what ConvertReport does once it has read the settings and
+// opened both files. The fuzz targets convert into memory through it.
+void ConvertReportInto(RunContext& ctx, ConverterSession& session, Layout layout,
+                       const FormatSettings& settings, ReportReader& report, RtfWriter& out);
 
 namespace rtf {
 // Converts one report of the older layout into an RTF document.

@@ -45,6 +45,20 @@ constexpr std::string_view kBlankCell = R"({\f11\fs17  }\cell)";
 // A cell holding the report's text.
 std::string Cell(std::string_view text) { return R"({\f11\fs17 )" + RtfEscape(text) + R"(}\cell)"; }
 
+}  // namespace
+
+std::vector<std::string_view> MarkersAfterItems(Layout layout) {
+  std::vector<std::string_view> markers;
+  for (const ChangeList& list : kLists) markers.push_back(list.marker);
+  if (layout == Layout::kRtf)
+    markers.insert(markers.end(), std::begin(kClosingRtf), std::end(kClosingRtf));
+  else
+    markers.insert(markers.end(), std::begin(kClosingRtfUj), std::end(kClosingRtfUj));
+  return markers;
+}
+
+namespace {
+
 // Each list in turn: reads on to its marker, or to the marker of a later list
 // or closing section, and writes the list only when its own marker was
 // found. The next search starts on the line where this one stopped.
@@ -70,30 +84,27 @@ void ConvertLists(ConverterRun& run, std::span<const std::string_view> closing,
 // count lines ("<td class=tdb") are counted, and any other cell line is taken
 // as an item's first line too. The mark is left out.
 void WriteTableRtf(ConverterRun& run) {
-  RtfWriter& out = run.rtf;
+  TableRows rows(run.rtf);
+  // A cell line before the first count line still gets a row.
+  rows.Use(RowOpener(kListEdges, true), static_cast<int>(std::size(kListEdges)));
   int column = 0;
-  bool rowOpen = false;
   ForEachTableLine(
       run, [](const std::string& line) { return HoldsLowered(line, "</table>"); },
       [&](const std::string& line) {
         if (HoldsLowered(line, "<td class=tdb")) ++column;
         if (!HoldsLowered(line, "<td")) return;
-        if (column == 1) {
-          WriteRowOpener(out, kListEdges, true);
-          rowOpen = true;
-        }
+        if (column == 1) rows.Start();
         std::string text = PadLeft(PlainLineText(line), 5);
         run.ReadLine();  // the mark
         text += ' ';
         text += PlainLineText(run.ReadLine());
-        out.Line(Cell(text));
+        rows.Cell(Cell(text));
         if (column == 3) {
-          out.Line(R"(\row)");
+          rows.End();
           column = 0;
-          rowOpen = false;
         }
       });
-  CloseOpenRow(out, rowOpen);
+  rows.End();
 }
 
 // --- Newer layout --------------------------------------------------------------

@@ -6,9 +6,19 @@
 // search stopping at the marker of anything that follows the list.
 #pragma once
 
+#include <string_view>
+#include <vector>
+
 #include "convert/run_state.h"
+#include "text/layout.h"
 
 namespace qv {
+
+// The markers of what follows the carried items, in report order: the four
+// lists, then the closing sections and the copyright line of the layout.
+// Every section search before them stops at these too, so that a report
+// without carried items (or without a weight line) keeps what follows.
+std::vector<std::string_view> MarkersAfterItems(Layout layout);
 
 // The older layout: one table cell a line, tables end at "</table>".
 namespace rtf {

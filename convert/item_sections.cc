@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "convert/item_changes.h"
 #include "convert/section_tables.h"
 #include "rtfkit/item_banners.h"
 #include "rtfkit/rtf_escape.h"
@@ -29,8 +30,9 @@ constexpr int kItemEdges[] = {3400, 6800, 10200};
 constexpr int kPotionEdges[] = {3400, 10200};
 constexpr int kTotalWeightEdges[] = {2600, 10200};
 
-// The paragraph a banner and its label stand in.
-constexpr std::string_view kBannerParagraph = R"(\pard \qj\sb120\sa60\widctlpar\tqc\tx5103 )";
+// The paragraph a banner and its label stand in, kept with the category's
+// first row.
+constexpr std::string_view kBannerParagraph = R"(\pard \qj\sb120\sa60\keepn\widctlpar\tqc\tx5103 )";
 
 // The heading words of each banner group as the older layout's category
 // headings hold them, and the one heading of each group in the newer layout.
@@ -94,15 +96,18 @@ std::string CloseUpMarks(std::string text) {
 }
 
 // The section frame: the heading lines, the table, and the total weight found
-// after it.
+// after it. Both searches stop at the sections after the items as well.
 template <typename Table, typename Weight>
 void ConvertItemsWith(ConverterRun& run, Table table, Weight weight) {
-  run.ReadUntilAny({kItemsMarker});
+  std::vector<std::string_view> stops = MarkersAfterItems(run.layout);
+  stops.insert(stops.begin(), kItemsMarker);
+  run.ReadUntilAny(stops);
   if (!run.CurrentHolds(kItemsMarker)) return;
   WriteSectionHeading(run.rtf, kItemsTitle);
   table(run);
   run.rtf.Line(R"(\pard)");
-  run.ReadUntilAny({kWeightMarker});
+  stops.front() = kWeightMarker;
+  run.ReadUntilAny(stops);
   if (!run.CurrentHolds(kWeightMarker)) return;
   weight(run);
   run.rtf.Line(R"(\pard)");
@@ -164,17 +169,19 @@ ItemLineTags TagsOfItemLine(std::string_view line) {
 }
 
 // An item cell written through a reused line buffer.
-void WriteItemCell(RtfWriter& out, std::string_view text, std::string& line) {
+void WriteItemCell(TableRows& rows, std::string_view text, std::string& line) {
   line.assign(R"({\f11\fs17 )");
   AppendRtfEscaped(line, text);
   line += R"(}\cell)";
-  out.Line(line);
+  rows.Cell(line);
 }
 
 // Items three to a row, counted over the number cells; a potion row has the
-// potion and its effect. A row left open by a category heading or by the
-// table's end is closed there. The table's lines are read until the report
-// ends or a line holds "</table>"; that line is not handed on.
+// potion and its effect (a third potion goes on in a row of its own). A row
+// left open by a category heading or by the table's end is ended there, and
+// a note after a full row gets a row of the table's columns. The table's
+// lines are read until the report ends or a line holds "</table>"; that line
+// is not handed on.
 void WriteItemTableRtf(ConverterRun& run) {
   RtfWriter& out = run.rtf;
   const std::string itemRow = RowOpener(kItemEdges, true);
@@ -182,7 +189,8 @@ void WriteItemTableRtf(ConverterRun& run) {
   std::string cell, cellLine;  // reused from item to item
   bool potions = false;
   int column = 0;
-  bool rowOpen = false;
+  TableRows rows(out);
+  rows.Use(itemRow, static_cast<int>(std::size(kItemEdges)));
   ItemLineTags tags = TagsOfItemLine(run.currentLine);
   while (!run.Eof() && !tags.tableEnd) {
     const std::string& line = run.ReadLine();
@@ -192,22 +200,22 @@ void WriteItemTableRtf(ConverterRun& run) {
     if (!tags.cell) continue;
     if (Contains(line, kCategoryMarker)) {
       potions = Contains(line, "Löttyök"_cp);
-      CloseOpenRow(out, rowOpen);
+      rows.End();
+      if (potions)
+        rows.Use(potionRow, static_cast<int>(std::size(kPotionEdges)));
+      else
+        rows.Use(itemRow, static_cast<int>(std::size(kItemEdges)));
       rtf::WriteItemCategory(run, PlainLineText(line));
       column = 0;
       continue;
     }
     if (Contains(line, kWideCellMarker)) {
-      out.Line(ItemCell(PlainLineText(line)));
-      out.Line(R"(\row)");
+      rows.Cell(ItemCell(PlainLineText(line)));
+      rows.End();
       column = 0;
-      rowOpen = false;
       continue;
     }
-    if (column == 1) {
-      out.Write(potions ? potionRow : itemRow);
-      rowOpen = true;
-    }
+    if (column == 1) rows.Start();
     // The number right-aligned, the mark between blanks, the name. The
     // mark's plain text has no blank at either end and never two together,
     // so of " " + mark + " " with "  " made " " only an empty mark leaves
@@ -221,32 +229,31 @@ void WriteItemTableRtf(ConverterRun& run) {
     if (cell.size() > markStart) cell += ' ';
     AppendPlainText(cell, run.ReadLine());
     cell = CloseUpMarks(std::move(cell));
-    WriteItemCell(out, cell, cellLine);
+    WriteItemCell(rows, cell, cellLine);
     if (column == 3) {
-      out.Line(R"(\row)");
+      rows.End();
       column = 0;
-      rowOpen = false;
     }
     // The name line decides whether the table goes on.
     tags = TagsOfItemLine(run.currentLine);
   }
-  CloseOpenRow(out, rowOpen);
+  rows.End();
 }
 
 // The total weight beside its label, every other cell line a row of its own.
 void WriteTotalWeightRtf(ConverterRun& run) {
-  RtfWriter& out = run.rtf;
+  TableRows rows(run.rtf);
   ForEachLineFromHere(run, IsTableEndRtf, [&](const std::string& current) {
     if (!HoldsLowered(current, "<td")) return;
     const bool total = Contains(current, "Összs"_cp);
     const std::string first = PlainLineText(current);
     if (total)
-      WriteRowOpener(out, kTotalWeightEdges, true);
+      rows.Start(kTotalWeightEdges, true);
     else
-      WriteRowOpener(out, kFullWidthEdges, true);
-    out.Line(ItemCell(first));
-    if (total) out.Line(ItemCell(PlainLineText(run.ReadLine())));
-    out.Line(R"(\row)");
+      rows.Start(kFullWidthEdges, true);
+    rows.Cell(ItemCell(first));
+    if (total) rows.Cell(ItemCell(PlainLineText(run.ReadLine())));
+    rows.End();
   });
 }
 
@@ -275,7 +282,8 @@ std::string AlignFirstWord(std::string cell) {
 
 // A potion and its effect, each a cell of a two-column row.
 void WritePotionRow(RtfWriter& out, std::string line) {
-  WriteRowOpener(out, kPotionEdges, true);
+  TableRows rows(out);
+  rows.Start(kPotionEdges, true);
   FrontCuts rest(std::move(line));
   while (!rest.Empty()) {
     rest.DropThrough(rest.Holds(kNumberCell) ? kNumberCell : kWideCellMarker);
@@ -289,10 +297,10 @@ void WritePotionRow(RtfWriter& out, std::string line) {
       cell = PlainLineText(rest.Before(end));
       rest.Drop(end + kCellEndLength - 1);
     }
-    out.Line(ItemCell(CloseUpMarks(std::move(cell))));
+    rows.Cell(ItemCell(CloseUpMarks(std::move(cell))));
     if (!rest.Holds("<TD")) rest.Clear();
   }
-  out.Line(R"(\row)");
+  rows.End();
 }
 
 void WriteItemTableRtfUj(ConverterRun& run) {
@@ -309,11 +317,11 @@ void WriteItemTableRtfUj(ConverterRun& run) {
 // Every line a row across the page. The weight's unit and the load text
 // after it run together once the cells are gone, so they are set apart.
 void WriteTotalWeightRtfUj(ConverterRun& run) {
-  RtfWriter& out = run.rtf;
+  TableRows rows(run.rtf);
   ForEachLineFromHere(run, IsTableEndRtfUj, [&](const std::string& line) {
-    WriteRowOpener(out, kFullWidthEdges, true);
-    out.Line(ItemCell(ReplaceAll("kgMegterh", "kg       Megterh", PlainLineText(line))));
-    out.Line(R"(\row)");
+    rows.Start(kFullWidthEdges, true);
+    rows.Cell(ItemCell(ReplaceAll("kgMegterh", "kg       Megterh", PlainLineText(line))));
+    rows.End();
   });
 }
 
@@ -347,7 +355,8 @@ void WriteItemCategory(ConverterRun& run, std::string_view label) {
 namespace rtfuj {
 
 void WriteItemRow(RtfWriter& out, std::string line, const ItemRowStyle& style) {
-  WriteRowOpener(out, kItemEdges, true);
+  TableRows rows(out);
+  rows.Start(kItemEdges, true);
   FrontCuts rest(std::move(line));
   std::string plain, cellLine;  // reused from cell to cell
   int count = 0;
@@ -373,12 +382,13 @@ void WriteItemRow(RtfWriter& out, std::string line, const ItemRowStyle& style) {
       AppendPlainText(plain, cell);
     AlignFirstWordInPlace(plain);
     plain = CloseUpMarks(std::move(plain));
-    WriteItemCell(out, plain, cellLine);
+    WriteItemCell(rows, plain, cellLine);
     rest.Drop(end + kCellEndLength - 1);
     if (!rest.Holds("<TD")) rest.Clear();
   }
-  for (; count < 3; ++count) out.Line(style.filler);
-  out.Line(R"(\row)");
+  // More than three items went on in a new row, which is filled up too.
+  while (rows.cells() < 3) rows.Cell(style.filler);
+  rows.End();
 }
 
 }  // namespace rtfuj

@@ -1,7 +1,8 @@
 // The items the character carries: a table of three columns under category
 // headings, each group of categories under its banner picture, followed by
-// the total weight. The section is looked for from the current line on; it
-// leaves the current line on the line that ended the weight table.
+// the total weight. The section and its weight line are looked for from the
+// current line on, up to the sections that follow the items; it leaves the
+// current line on the line that ended the weight table.
 #pragma once
 
 #include <string_view>

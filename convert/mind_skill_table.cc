@@ -22,33 +22,35 @@ constexpr int kInTree = -1;
 void WriteMindSkills(ConverterRun& run) {
   RtfWriter& out = run.rtf;
   WriteSectionHeading(out, "KT-d eddig kifejlesztett képességei:"_cp);
+  TableRows rows(out);
+  const std::string treeRow = RowOpener(kFullWidthEdges, false) + "\\widctlpar\\intbl\r\n";
   int column = 0;
   ForEachTableLine(
       run, [](const std::string& line) { return HoldsLowered(line, "</td>"); },
       [&](const std::string& line) {
         if (column >= 0) ++column;
-        if (column == 1) WriteRowOpener(out, kSkillEdges, true);
+        if (column == 1) rows.Start(kSkillEdges, true);
         if (Contains(line, "Tudati képességfa:"_cp)) {
           // The tree's title closes the skill row, its own column included.
           if (column >= 1 && column <= 4)
-            for (int c = column; c <= 4; ++c) out.Line(R"(\cell)");
-          if (column >= 0) out.Line(R"(\row)");
+            for (int c = column; c <= 4; ++c) rows.Cell(R"(\cell)");
+          rows.End();
           out.Line(R"(\pard)");
           WriteSectionHeading(out, "Tudati képességfa:"_cp);
           column = kInTree;
         } else if (column >= 0) {
-          out.Line(R"({\fs18 )" + RtfEscape(PlainLineText(line)) + R"(}\cell)");
+          rows.Cell(R"({\fs18 )" + RtfEscape(PlainLineText(line)) + R"(}\cell)");
           if (column == 4) {
-            out.Line(R"(\row)");
+            rows.End();
             column = 0;
           }
         } else {
-          WriteRowOpener(out, kFullWidthEdges, false);
-          out.Line(R"(\widctlpar\intbl)");
-          out.Line(R"({\fs18 )" + RtfEscape(PlainLineText(line)) + R"(}\cell)");
-          out.Line(R"(\row)");
+          rows.Start(treeRow, 1);
+          rows.Cell(R"({\fs18 )" + RtfEscape(PlainLineText(line)) + R"(}\cell)");
+          rows.End();
         }
       });
+  rows.End();
   out.Line(R"(\pard)");
 }
 

@@ -2,6 +2,7 @@
 
 #include "convert/maps/map_section.h"
 #include "rtfkit/rtf_escape.h"
+#include "rtfkit/table_rows.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
 #include "text/text.h"
@@ -68,16 +69,14 @@ void ConvertOrderRow(ConverterRun& run) {
   run.Console("Parancs: " + PadRight(row.name, 20) + " " +
               ConsoleOrderText(run.layout, row.rest, orderText));
 
-  RtfWriter& out = run.rtf;
-  out.Line(R"(\par\trowd)");
-  out.Line(R"(\cellx2000)");
-  out.Line(R"(\cellx10200)");
-  out.Line(R"(\keep\keepn\widctlpar\intbl)");
-  out.Line(R"({\fs20\f4\b )" + RtfEscape(row.name) + R"(}\cell)");
-  out.Line(R"(\keep\keepn\widctlpar\intbl)");
-  out.Line(R"({\fs20\f4\b )" + RtfEscape(orderText) + R"(}\cell)");
-  out.Line(R"(\row)");
-  out.Line(R"(\pard)");
+  // The order's name and text, each kept with the next paragraph.
+  constexpr std::string_view kKept = "\\keep\\keepn\\widctlpar\\intbl\r\n";
+  TableRows rows(run.rtf);
+  rows.Start("\\par\\trowd\r\n\\cellx2000\r\n\\cellx10200\r\n", 2);
+  rows.Cell(std::string(kKept) + R"({\fs20\f4\b )" + RtfEscape(row.name) + R"(}\cell)");
+  rows.Cell(std::string(kKept) + R"({\fs20\f4\b )" + RtfEscape(orderText) + R"(}\cell)");
+  rows.End();
+  run.rtf.Line(R"(\pard)");
 }
 
 const std::string kContactHeading = std::string("********** ") + std::string("Nekik írhatsz: "_cp) +

@@ -94,11 +94,15 @@ std::vector<Section> BranchSections(Layout layout) {
                       {"EGYÉB ISMERETEK"_cp},
                       old ? rtf::WriteOtherSkills : rtfuj::WriteOtherSkills});
   const Markers later = LaterMarkers(layout);
-  // The items search stops only at its own marker, which is also the last of
-  // the later markers, so one rule serves every section from here on.
-  for (std::size_t i = 0; i < later.size(); ++i)
-    sections.push_back(
-        {{later[i]}, Markers(later.begin() + i, later.end()), LaterConverter(layout, later[i])});
+  // Each search from here on stops at its own marker, the later ones and
+  // those of the sections after the items, so that a report without some
+  // of them, the carried items included, keeps what follows.
+  const Markers afterItems = MarkersAfterItems(layout);
+  for (std::size_t i = 0; i < later.size(); ++i) {
+    Markers stops(later.begin() + i, later.end());
+    stops.insert(stops.end(), afterItems.begin(), afterItems.end());
+    sections.push_back({{later[i]}, std::move(stops), LaterConverter(layout, later[i])});
+  }
   return sections;
 }
 

@@ -28,16 +28,7 @@ bool AtTableEnd(Layout v, const std::string& line) {
   return Contains(line, kTableEndRtfUj);
 }
 
-void WriteFourColumnOpener(ConverterRun& run) {
-  for (std::string_view line :
-       {R"(\trowd)", R"(\cellx2550)", R"(\cellx5100)", R"(\cellx7650)", R"(\cellx10200)"})
-    run.rtf.Line(line);
-}
-
-void WriteOneColumnOpener(ConverterRun& run) {
-  run.rtf.Line(R"(\trowd)");
-  run.rtf.Line(R"(\cellx10200)");
-}
+constexpr int kFourColumnEdges[] = {2550, 5100, 7650, 10200};
 
 struct CollectedTable {
   std::string text;                    // the table's lines, each after a blank
@@ -115,29 +106,28 @@ std::string CellRtf(std::string_view cell) {
 
 // Four cells a row in the small fixed-pitch font; the last row is filled up.
 // A skill list ends with the last cell after which a colon remains, so a
-// closing remark is not written.
-void LayOut(ConverterRun& run, CellTable table, const std::string& cells) {
+// closing remark is not written. A report cut off inside a row leaves the
+// text of its last cell without a cell end: it is a whole cell all the same.
+void LayOut(ConverterRun& run, CellTable table, std::string cells) {
   const bool skills = table != CellTable::kDevelopmentPoints;
+  if (!cells.empty() && !EndsWith(cells, kCellEnd)) cells += kCellEnd;
   const std::size_t lastColon = cells.rfind(':');
   std::string_view rest(cells);
-  int column = 0;
+  TableRows rows(run.rtf);
+  rows.Use(RowOpener(kFourColumnEdges, false), 4);
   while (!rest.empty()) {
-    if (column == 0) WriteFourColumnOpener(run);
     std::string cell(DeleteThrough(rest, kCellEnd));
     DropNumberPrefix(cell);
-    run.rtf.Line(R"(\widctlpar\intbl {\f11\fs15 )" + CellRtf(cell) + "}");
-    if (++column == 4) {
-      run.rtf.Line(R"(\row)");
-      column = 0;
-    }
+    rows.Cell(R"(\widctlpar\intbl {\f11\fs15 )" + CellRtf(cell) + "}");
+    if (rows.cells() == 4) rows.End();
     const std::size_t restAt = cells.size() - rest.size();
     if (skills && (lastColon == std::string::npos || lastColon < restAt)) rest = {};
   }
-  if (column > 0) {
+  if (rows.cells() > 0) {
     const std::string_view filler =
         skills ? R"(\widctlpar\intbl {\f11\fs15 \cell })" : R"(\widctlpar\intbl \cell)";
-    for (; column < 4; ++column) run.rtf.Line(filler);
-    run.rtf.Line(R"(\row)");
+    while (rows.cells() < 4) rows.Cell(filler);
+    rows.End();
   }
   run.rtf.Line(R"(\pard)");
   run.rtf.Line("");
@@ -149,10 +139,10 @@ void WriteSummary(ConverterRun& run, Layout v, std::string summary) {
     DeleteThrough(summary, R"( COLSPAN=4 CLASS="t1">)");
     summary = TextBefore(summary, "</TD></TR>");
   }
-  WriteOneColumnOpener(run);
-  run.rtf.Line(R"(\intbl {\f11\fs15 )" + RtfEscape(NormalizeBlanks(StripTags(summary))) +
-               R"(}\cell)");
-  run.rtf.Line(R"(\row)");
+  TableRows rows(run.rtf);
+  rows.Start(kFullWidthEdges, false);
+  rows.Cell(R"(\intbl {\f11\fs15 )" + RtfEscape(NormalizeBlanks(StripTags(summary))) + R"(}\cell)");
+  rows.End();
 }
 
 void WriteCellTable(ConverterRun& run, Layout v, CellTable table, std::string_view title) {
@@ -166,17 +156,19 @@ void WriteCellTable(ConverterRun& run, Layout v, CellTable table, std::string_vi
 // the table. The older layout writes no cell for a line without text.
 void WriteSwitchLines(ConverterRun& run, Layout v) {
   run.rtf.Line(R"(\par)");
+  TableRows rows(run.rtf);
+  const std::string opener = RowOpener(kFullWidthEdges, false) + "\\widctlpar\\intbl\\qj\r\n";
   while (!run.Eof() && !AtTableEnd(v, run.currentLine)) {
-    WriteOneColumnOpener(run);
-    run.rtf.Line(R"(\widctlpar\intbl\qj)");
+    rows.Start(opener, 1);
     const std::string line = ReplaceAll(" -", "-", ReplaceAll(" .", ".", run.currentLine));
     const std::string text = NormalizeBlanks(StripTags(line));
     if (!text.empty() || v == Layout::kRtfUj) {
-      run.rtf.Line(R"({\f11\fs15 )" + RtfEscape(text) + R"(}\cell)");
-      run.rtf.Line(R"(\row)");
+      rows.Cell(R"({\f11\fs15 )" + RtfEscape(text) + R"(}\cell)");
+      rows.End();
     }
     run.ReadLine();
   }
+  rows.End();
   run.rtf.Line(R"(\pard)");
 }
 
@@ -184,13 +176,13 @@ std::string TidyParentheses(const std::string& line) {
   return ReplaceAll(")(", ") (", ReplaceAll(" )", ")", line));
 }
 
-// The rows of the conditional commands; text is the report's.
-void WriteHeadingRow(ConverterRun& run, const std::string& text) {
-  run.rtf.Line(R"(\widctlpar\intbl {\b\fs18 )" + RtfEscape(text) + R"(}\cell)");
+// The cells of the conditional commands; text is the report's.
+std::string HeadingCell(const std::string& text) {
+  return R"(\widctlpar\intbl {\b\fs18 )" + RtfEscape(text) + R"(}\cell)";
 }
 
-void WriteCommandRow(ConverterRun& run, const std::string& text) {
-  run.rtf.Line(R"(\widctlpar\intbl\qj {\fs18 )" + RtfEscape(text) + R"(}\cell)");
+std::string CommandCell(const std::string& text) {
+  return R"(\widctlpar\intbl\qj {\fs18 )" + RtfEscape(text) + R"(}\cell)";
 }
 
 constexpr std::string_view kCommandsTitle = "Feltételes parancsok "_cp;
@@ -217,20 +209,21 @@ void WriteDevelopmentPoints(ConverterRun& run) {
 // rows without text are dropped.
 void WriteConditionalCommands(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kCommandsTitle);
+  TableRows rows(run.rtf);
   while (!run.Eof() && !AtTableEnd(Layout::kRtf, run.currentLine)) {
     run.ReadLine();
     if (AtTableEnd(Layout::kRtf, run.currentLine)) break;
     const bool heading = run.CurrentHolds(" CLASS=tfej2");
     if (NormalizeBlanks(StripTags(run.currentLine)).empty() && !heading) continue;
-    WriteOneColumnOpener(run);
+    rows.Start(kFullWidthEdges, false);
     if (heading) {
       run.ReadLine();
-      WriteHeadingRow(run, NormalizeBlanks(StripTags(run.currentLine)));
+      rows.Cell(HeadingCell(NormalizeBlanks(StripTags(run.currentLine))));
     } else {
       const std::string text = NormalizeBlanks(StripTags(TidyParentheses(run.currentLine)));
-      if (!text.empty()) WriteCommandRow(run, text);
+      if (!text.empty()) rows.Cell(CommandCell(text));
     }
-    run.rtf.Line(R"(\row)");
+    rows.End();
   }
   run.rtf.Line(R"(\pard)");
 }
@@ -257,19 +250,20 @@ void WriteDevelopmentPoints(ConverterRun& run) {
 // text keeps its tags.
 void WriteConditionalCommands(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kCommandsTitle);
+  TableRows rows(run.rtf);
   while (!run.Eof() && !AtTableEnd(Layout::kRtfUj, run.currentLine)) {
     run.ReadLine();
     if (AtTableEnd(Layout::kRtfUj, run.currentLine)) break;
-    WriteOneColumnOpener(run);
+    rows.Start(kFullWidthEdges, false);
     std::string line = run.currentLine;
     if (Contains(line, R"( CLASS="c3")")) {
       DeleteThrough(line, R"(CLASS="c3">)");
-      WriteHeadingRow(run, NormalizeBlanks(TextBefore(line, "</TD>")));
+      rows.Cell(HeadingCell(NormalizeBlanks(TextBefore(line, "</TD>"))));
     } else {
       DeleteThrough(line, kCellRtfUj);
-      WriteCommandRow(run, NormalizeBlanks(TextBefore(TidyParentheses(line), "</TD>")));
+      rows.Cell(CommandCell(NormalizeBlanks(TextBefore(TidyParentheses(line), "</TD>"))));
     }
-    run.rtf.Line(R"(\row)");
+    rows.End();
   }
   run.rtf.Line(R"(\pard)");
 }

@@ -31,31 +31,32 @@ constexpr int kAttackDefenceEdges[] = {2250, 2650, 4900, 5300, 7550, 7950, 10200
 std::string Cell(std::string_view text) { return R"({\fs18 )" + RtfEscape(text) + R"(}\cell)"; }
 
 // One report line as a row of its own across the page.
-void WriteFullWidthRow(RtfWriter& rtf, std::string_view paragraph, std::string_view text) {
-  WriteRowOpener(rtf, kFullWidthEdges, false);
-  rtf.Line(paragraph);
-  rtf.Line(Cell(text));
-  rtf.Line(R"(\row)");
+void WriteFullWidthRow(TableRows& rows, std::string_view paragraph, std::string_view text) {
+  rows.Start(RowOpener(kFullWidthEdges, false) + std::string(paragraph) + "\r\n", 1);
+  rows.Cell(Cell(text));
+  rows.End();
 }
 
 // --- Older layout ------------------------------------------------------------
 
 bool IsTdLine(std::string_view line) { return HoldsLowered(line, "<td"); }
 
-// Hands every line of the table to `handle`, then ends the table. A row the
-// table ends in stays open; readers close it at "\pard".
+// Hands every line of the table to `handle`, then ends the table: a row the
+// table ends in is ended too.
 template <typename Handle>
-void ReadTableRtf(ConverterRun& run, Handle handle) {
+void ReadTableRtf(ConverterRun& run, TableRows& rows, Handle handle) {
   ForEachTableLine(
       run, [](const std::string& line) { return HoldsLowered(line, "</table>"); }, handle);
+  rows.End();
   run.rtf.Line(R"(\pard)");
 }
 
 // The monsters, quests and deeds: every cell line is a full-width row.
 void WriteOneColumnRtf(ConverterRun& run, std::string_view title, std::string_view paragraph) {
   WriteSectionHeading(run.rtf, title);
-  ReadTableRtf(run, [&](const std::string& line) {
-    if (IsTdLine(line)) WriteFullWidthRow(run.rtf, paragraph, PlainLineText(line));
+  TableRows rows(run.rtf);
+  ReadTableRtf(run, rows, [&](const std::string& line) {
+    if (IsTdLine(line)) WriteFullWidthRow(rows, paragraph, PlainLineText(line));
   });
 }
 
@@ -65,40 +66,34 @@ constexpr std::string_view kTableEndRtfUj = "</TABLE></TD></TR></TABLE>";
 constexpr std::string_view kCellRtfUj = R"(<TD CLASS="t1">)";
 
 template <typename Handle>
-void ReadTableRtfUj(ConverterRun& run, Handle handle) {
+void ReadTableRtfUj(ConverterRun& run, TableRows& rows, Handle handle) {
   ForEachTableLine(
       run, [](const std::string& line) { return Contains(line, kTableEndRtfUj); }, handle);
+  rows.End();
   run.rtf.Line(R"(\pard)");
 }
 
 // Cuts a line of cells into a row of edges.size() columns; a row short of
 // cells is filled with empty ones. A line that holds more cells than the
-// table has columns goes on in a new row instead of overfilling this one,
-// since readers drop the cells beyond a row's last edge.
-void WriteCutRow(RtfWriter& rtf, std::string line, std::span<const int> edges) {
+// table has columns goes on in a new row (TableRows).
+void WriteCutRow(TableRows& rows, std::string line, std::span<const int> edges) {
   const int columns = static_cast<int>(edges.size());
-  WriteRowOpener(rtf, edges, true);
-  int column = 0;
+  rows.Start(edges, true);
   while (!line.empty()) {
-    if (column == columns) {
-      rtf.Line(R"(\row)");
-      WriteRowOpener(rtf, edges, true);
-      column = 0;
-    }
-    ++column;
     DeleteThrough(line, kCellRtfUj);
-    rtf.Line(Cell(StripTags(TextBefore(line, "</TD>"))));
+    rows.Cell(Cell(StripTags(TextBefore(line, "</TD>"))));
     DeleteThrough(line, "</TD>");
     if (!Contains(line, kCellRtfUj)) line.clear();
   }
-  for (; column < columns; ++column) rtf.Line(R"(\cell)");
-  rtf.Line(R"(\row)");
+  while (rows.cells() < columns) rows.Cell(R"(\cell)");
+  rows.End();
 }
 
 void WriteOneColumnRtfUj(ConverterRun& run, std::string_view title, std::string_view paragraph) {
   WriteSectionHeading(run.rtf, title);
-  ReadTableRtfUj(run, [&](const std::string& line) {
-    WriteFullWidthRow(run.rtf, paragraph, PlainLineText(line));
+  TableRows rows(run.rtf);
+  ReadTableRtfUj(run, rows, [&](const std::string& line) {
+    WriteFullWidthRow(rows, paragraph, PlainLineText(line));
   });
 }
 
@@ -107,32 +102,34 @@ void WriteOneColumnRtfUj(ConverterRun& run, std::string_view title, std::string_
 namespace rtf {
 
 // Three spells a row; a row may take its cells from several report rows,
-// since only cell lines are counted. Group headings span the row.
+// since only cell lines are counted. Group headings span the row; the row of
+// spells before one is ended there.
 void WriteSpells(ConverterRun& run) {
-  RtfWriter& out = run.rtf;
-  WriteSectionHeading(out, kSpellsTitle);
+  WriteSectionHeading(run.rtf, kSpellsTitle);
+  TableRows rows(run.rtf);
   int column = 0;
-  ReadTableRtf(run, [&](const std::string& line) {
+  ReadTableRtf(run, rows, [&](const std::string& line) {
     const bool cellLine = IsTdLine(line);
     if (cellLine) ++column;
     if (Contains(line, "COLSPAN=3>")) {
-      WriteRowOpener(out, kFullWidthEdges, false);
       if (!Contains(line, kStupidityPrice)) {
-        out.Line(R"(\intbl {\b\fs18 )" + RtfEscape(PlainLineText(line)) + R"(}\cell)");
+        rows.Start(kFullWidthEdges, false);
+        rows.Cell(R"(\intbl {\b\fs18 )" + RtfEscape(PlainLineText(line)) + R"(}\cell)");
       } else {
         // The price of stupidity starts a paragraph of its own in its cell.
-        out.Line(R"(\widctlpar\intbl)");
-        out.Line(R"({\fs18\b\par )" + RtfEscape(PlainLineText(line)) + R"(}\cell)");
+        rows.Start(RowOpener(kFullWidthEdges, false) + "\\widctlpar\\intbl\r\n", 1);
+        rows.Cell(R"({\fs18\b\par )" + RtfEscape(PlainLineText(line)) + R"(}\cell)");
       }
-      out.Line(R"(\row)");
+      rows.End();
       column = 0;
       return;
     }
     if (Contains(line, kStupidityPrice) || column == 0 || !cellLine) return;
-    if (column == 1) WriteRowOpener(out, kSpellEdges, true);
-    out.Line(Cell(PlainLineText(line)));
+    // A spell after a skipped one (the price of stupidity) may find no row.
+    if (column == 1 || rows.cells() == 0) rows.Start(kSpellEdges, true);
+    rows.Cell(Cell(PlainLineText(line)));
     if (column == 3) {
-      out.Line(R"(\row)");
+      rows.End();
       column = 0;
     }
   });
@@ -141,19 +138,19 @@ void WriteSpells(ConverterRun& run) {
 // Four cells a row, counted over consecutive cell lines only: any other line
 // (a row end) starts the count afresh.
 void WriteCurrentEffects(ConverterRun& run) {
-  RtfWriter& out = run.rtf;
-  WriteSectionHeading(out, kEffectsTitle);
+  WriteSectionHeading(run.rtf, kEffectsTitle);
+  TableRows rows(run.rtf);
   int column = 0;
-  ReadTableRtf(run, [&](const std::string& line) {
+  ReadTableRtf(run, rows, [&](const std::string& line) {
     if (!IsTdLine(line)) {
       column = 0;
       return;
     }
     ++column;
-    if (column == 1) WriteRowOpener(out, kEffectEdges, true);
-    out.Line(Cell(PlainLineText(line)));
+    if (column == 1) rows.Start(kEffectEdges, true);
+    rows.Cell(Cell(PlainLineText(line)));
     if (column == 4) {
-      out.Line(R"(\row)");
+      rows.End();
       column = 0;
     }
   });
@@ -162,11 +159,11 @@ void WriteCurrentEffects(ConverterRun& run) {
 // Seven cells a row; a cell spanning the table is a row of its own, bold
 // when its report row is a sub-heading ("tfej2").
 void WriteAttackDefenceSpells(ConverterRun& run) {
-  RtfWriter& out = run.rtf;
-  WriteSectionHeading(out, kAttackDefenceTitle);
+  WriteSectionHeading(run.rtf, kAttackDefenceTitle);
+  TableRows rows(run.rtf);
   int column = 0;
   bool heading = false;
-  ReadTableRtf(run, [&](const std::string& line) {
+  ReadTableRtf(run, rows, [&](const std::string& line) {
     if (HoldsLowered(line, "<tr class=tfej2"))
       heading = true;
     else if (HoldsLowered(line, "<tr"))
@@ -174,17 +171,17 @@ void WriteAttackDefenceSpells(ConverterRun& run) {
     if (!IsTdLine(line)) return;
     ++column;
     if (Contains(line, "COLSPAN=7>")) {
-      WriteRowOpener(out, kFullWidthEdges, false);
-      out.Line((heading ? R"(\widctlpar\intbl {\b\f4\fs17 )" : R"(\widctlpar\intbl {\f4\fs17 )") +
-               RtfEscape(PlainLineText(line)) + R"(}\cell)");
-      out.Line(R"(\row)");
+      rows.Start(kFullWidthEdges, false);
+      rows.Cell((heading ? R"(\widctlpar\intbl {\b\f4\fs17 )" : R"(\widctlpar\intbl {\f4\fs17 )") +
+                RtfEscape(PlainLineText(line)) + R"(}\cell)");
+      rows.End();
       column = 0;
       return;
     }
-    if (column == 1) WriteRowOpener(out, kAttackDefenceEdges, true);
-    out.Line(Cell(PlainLineText(line)));
+    if (column == 1) rows.Start(kAttackDefenceEdges, true);
+    rows.Cell(Cell(PlainLineText(line)));
     if (column == 7) {
-      out.Line(R"(\row)");
+      rows.End();
       column = 0;
     }
   });
@@ -209,53 +206,55 @@ namespace rtfuj {
 // Every line is a row of three spells; a group heading may carry the
 // group's first row behind it.
 void WriteSpells(ConverterRun& run) {
-  RtfWriter& out = run.rtf;
-  WriteSectionHeading(out, kSpellsTitle);
-  ReadTableRtfUj(run, [&](std::string line) {
+  WriteSectionHeading(run.rtf, kSpellsTitle);
+  TableRows rows(run.rtf);
+  ReadTableRtfUj(run, rows, [&](std::string line) {
     if (Contains(line, R"(CLASS="c3" COLSPAN=3>)")) {
-      WriteRowOpener(out, kFullWidthEdges, false);
       if (!Contains(line, kStupidityPrice)) {
+        rows.Start(kFullWidthEdges, false);
         DeleteThrough(line, R"(<TD CLASS="c3" COLSPAN=3>)");
-        out.Line(R"(\intbl {\b\fs18 )" + RtfEscape(StripTags(TextBefore(line, "</TD></TR>"))) +
-                 R"(}\cell)");
-        out.Line(R"(\row)");
+        rows.Cell(R"(\intbl {\b\fs18 )" + RtfEscape(StripTags(TextBefore(line, "</TD></TR>"))) +
+                  R"(}\cell)");
+        rows.End();
         DeleteThrough(line, "</TD></TR>");
         Delete(line, 1, 1);
-        WriteCutRow(out, line, kSpellEdges);
+        WriteCutRow(rows, line, kSpellEdges);
       } else {
-        out.Line(R"(\widctlpar\intbl)");
+        rows.Start(RowOpener(kFullWidthEdges, false) + "\\widctlpar\\intbl\r\n", 1);
         DeleteThrough(line, R"(<TD COLSPAN=3 CLASS="c3">)");
-        out.Line(R"({\fs18\b\par )" +
-                 RtfEscape(NormalizeBlanks(StripTags(TextBefore(line, "</TD></TR>")))) +
-                 R"(}\cell)");
-        out.Line(R"(\row)");
+        rows.Cell(R"({\fs18\b\par )" +
+                  RtfEscape(NormalizeBlanks(StripTags(TextBefore(line, "</TD></TR>")))) +
+                  R"(}\cell)");
+        rows.End();
       }
     } else if (!Contains(line, kStupidityPrice)) {
-      WriteCutRow(out, line, kSpellEdges);
+      WriteCutRow(rows, line, kSpellEdges);
     }
   });
 }
 
 void WriteCurrentEffects(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kEffectsTitle);
-  ReadTableRtfUj(run, [&](const std::string& line) { WriteCutRow(run.rtf, line, kEffectEdges); });
+  TableRows rows(run.rtf);
+  ReadTableRtfUj(run, rows,
+                 [&](const std::string& line) { WriteCutRow(rows, line, kEffectEdges); });
 }
 
 void WriteAttackDefenceSpells(ConverterRun& run) {
-  RtfWriter& out = run.rtf;
-  WriteSectionHeading(out, kAttackDefenceTitle);
-  ReadTableRtfUj(run, [&](std::string line) {
+  WriteSectionHeading(run.rtf, kAttackDefenceTitle);
+  TableRows rows(run.rtf);
+  ReadTableRtfUj(run, rows, [&](std::string line) {
     if (!Contains(line, "COLSPAN=7>")) {
-      WriteCutRow(out, line, kAttackDefenceEdges);
+      WriteCutRow(rows, line, kAttackDefenceEdges);
       return;
     }
-    WriteRowOpener(out, kFullWidthEdges, false);
+    rows.Start(kFullWidthEdges, false);
     // A sub-heading cell has the class "c3"; its text keeps its tags.
     const bool heading = Contains(line, R"(c3" COLSPAN=7)");
     DeleteThrough(line, "COLSPAN=7>");
-    out.Line((heading ? R"(\widctlpar\intbl {\b\f4\fs17 )" : R"(\widctlpar\intbl {\f4\fs17 )") +
-             RtfEscape(TextBefore(line, "</TD>")) + R"(}\cell)");
-    out.Line(R"(\row)");
+    rows.Cell((heading ? R"(\widctlpar\intbl {\b\f4\fs17 )" : R"(\widctlpar\intbl {\f4\fs17 )") +
+              RtfEscape(TextBefore(line, "</TD>")) + R"(}\cell)");
+    rows.End();
   });
 }
 

@@ -10,7 +10,7 @@ set(QV_FUZZ_TARGETS
 # given, seeing the whole tree as the tests do.
 function(qv_fuzz_executable exe name)
   add_executable(${exe} ${PROJECT_SOURCE_DIR}/fuzz/${name}.cc ${ARGN})
-  target_link_libraries(${exe} PRIVATE qv_app)
+  target_link_libraries(${exe} PRIVATE qv_app qv_test_support)
   target_include_directories(${exe} PRIVATE ${PROJECT_SOURCE_DIR})
   target_compile_definitions(${exe} PRIVATE QV_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
 endfunction()

@@ -1,53 +1,98 @@
-// The converter of one layout on a report made of the input: written into a
-// scratch directory that holds the test map pictures and the shipped
-// settings, converted, and the document checked when checks are on.
+// The converter of one layout on a report made of the input, converted into
+// memory, and the document checked when checks are on: closed, and sound by
+// the structural check of the tests (no row left open, no stray "\row", no
+// row with more cells than edges, braces balanced).
+//
+// What does not change from input to input is made once per process: the
+// program directory with the test map pictures and the shipped settings,
+// the settings read from it, and the session, which keeps the map pictures
+// and the label font from the first map on. The converter reads its report
+// from a file: the input goes into a file in memory (memfd), not to disk.
 #pragma once
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 #include "convert/driver.h"
 #include "fuzz/fuzz_support.h"
 #include "platform/error.h"
+#include "rtfkit/rtf_writer.h"
 #include "site/run_context.h"
+#include "site/site.h"
 #include "tests/maps_support.h"
+#include "tests/support/rtf_structure.h"
+#include "text/report_reader.h"
 #include "text/text.h"
 
 namespace qv::fuzz {
 
 enum class ReportLayout { kOlder, kNewer };
 
-// The program directory of the converter runs.
+// The program directory of the converter runs and what is read from it.
 struct ConvertScratch {
   ConvertScratch() {
     test::WriteTestPictures(dir);
     dir.Write("qvformat.ini", SourceFile("assets/qvformat.ini"));
+    settings = ReadFormatSettings(SettingsPath(dir.path() + "/"));
   }
   test::TempDir dir;
+  FormatSettings settings;
+};
+
+// A file in memory that holds one input at a time, named by its
+// /proc/self/fd path.
+class MemoryFile {
+ public:
+  MemoryFile() : fd_(memfd_create("report", MFD_CLOEXEC)) {
+    if (fd_ < 0) std::abort();
+  }
+  ~MemoryFile() { close(fd_); }
+
+  // Makes the file hold exactly the bytes and returns its name.
+  std::string Hold(const uint8_t* data, std::size_t size) {
+    if (ftruncate(fd_, 0) != 0) std::abort();
+    for (std::size_t done = 0; done < size;) {
+      const ssize_t n = pwrite(fd_, data + done, size - done, static_cast<off_t>(done));
+      if (n <= 0) std::abort();
+      done += static_cast<std::size_t>(n);
+    }
+    return "/proc/self/fd/" + std::to_string(fd_);
+  }
+
+ private:
+  int fd_;
 };
 
 inline int ConvertInput(ReportLayout layout, const uint8_t* data, std::size_t size) {
   static const ConvertScratch scratch;
-  const test::TempDir& dir = scratch.dir;
   static NullConsole console;
-  static RunContext ctx{console, dir.path() + "/"};
+  static RunContext ctx{console, scratch.dir.path() + "/"};
+  static ConverterSession session;
+  static MemoryFile input;
+  static std::string storage;  // the documents' bytes, reused from input to input
 
-  const std::string report = dir.Write("r_1.htm", AsText(data, size));
-  const std::string document = dir.path() + "/rr1.rtf";
-  std::remove(document.c_str());
-  ConverterSession session;
+  const std::string report = input.Hold(data, size);
+  RtfWriter rtf = RtfWriter::InMemory(std::move(storage));
+  struct GiveBack {
+    RtfWriter& rtf;
+    ~GiveBack() { storage = rtf.TakeText(); }
+  } giveBack{rtf};
   try {
-    if (layout == ReportLayout::kOlder)
-      rtf::ConvertReport(ctx, session, report);
-    else
-      rtfuj::ConvertReport(ctx, session, report);
+    ReportReader reader(report);
+    ConvertReportInto(ctx, session, layout == ReportLayout::kOlder ? Layout::kRtf : Layout::kRtfUj,
+                      scratch.settings, reader, rtf);
   } catch (const Error&) {
     return 0;  // refused with a message: a finished run
   }
   if (ResultChecksOn()) {
-    const std::string rtf = ReadWhole(document);
-    if (BraceBalance(rtf) != 0) CheckFailed("the document's braces are not balanced");
-    if (!EndsWith(rtf, "}\r\n")) CheckFailed("the document is not closed");
+    const std::string& document = rtf.Text();
+    if (!EndsWith(document, "}\r\n")) CheckFailed("the document is not closed");
+    const std::string faults = test::RtfStructureFaults(document);
+    if (!faults.empty()) CheckFailed("the document is not sound:\n" + faults);
   }
   return 0;
 }

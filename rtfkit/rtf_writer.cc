@@ -26,6 +26,13 @@ RtfWriter RtfWriter::ToFile(const std::string& fileName) {
 
 RtfWriter RtfWriter::InMemory() { return RtfWriter("memory", Target::kMemory); }
 
+RtfWriter RtfWriter::InMemory(std::string storage) {
+  RtfWriter w("memory", Target::kMemory);
+  storage.clear();
+  w.buffer_ = std::move(storage);
+  return w;
+}
+
 RtfWriter::~RtfWriter() {
   if (target_ != Target::kStandardOutput || closed_) return;
   try {

@@ -20,6 +20,10 @@ class RtfWriter {
   static RtfWriter ToFile(const std::string& fileName);
   // Collects the document in memory (Text() returns it).
   static RtfWriter InMemory();
+  // The same in the storage of `storage`, whose bytes are dropped: a caller
+  // that writes many documents one after the other hands the storage on
+  // with TakeText().
+  static RtfWriter InMemory(std::string storage);
 
   RtfWriter(RtfWriter&& other) noexcept = default;
   RtfWriter& operator=(RtfWriter&&) = delete;
@@ -36,6 +40,8 @@ class RtfWriter {
 
   // The whole document written so far (in-memory writers only).
   const std::string& Text() const { return buffer_; }
+  // The same, handed over; the writer is left empty.
+  std::string TakeText() { return std::move(buffer_); }
   const std::string& name() const { return name_; }
 
   // Bytes of picture data embedded so far, as counted by the sections that

@@ -12,6 +12,7 @@
 #include "convert/sections.h"
 #include "rtfkit/item_banners.h"
 #include "tests/maps_support.h"
+#include "tests/support/rtf_structure.h"
 #include "text/cp1250.h"
 #include "text/text.h"
 
@@ -34,13 +35,13 @@ std::string Convert(Layout v, const std::string& report, std::string* last = nul
 }
 
 const std::string kHeading = L(
-    R"(\pard \ql\widctlpar {\f11\fs19 \par}|\pard {\sa120\ql\widctlpar\brdrb\brdrdb\brdrw15\brsp20 {\f11\fs19 Tárgyaid (*-gal jelöltek bekészítve, zárójelben tárgy sorszáma) \par}})"_cp);
+    R"(\pard \ql\widctlpar {\f11\fs19 \par}|\pard {\sa120\ql\keepn\widctlpar\brdrb\brdrdb\brdrw15\brsp20 {\f11\fs19 Tárgyaid (*-gal jelöltek bekészítve, zárójelben tárgy sorszáma) \par}})"_cp);
 const std::string kThree = L(R"(\trowd|\cellx3400|\cellx6800|\cellx10200|\widctlpar\intbl)");
 const std::string kTwo = L(R"(\trowd|\cellx3400|\cellx10200|\widctlpar\intbl)");
 const std::string kOne = L(R"(\trowd|\cellx10200|\widctlpar\intbl)");
 const std::string kRow = L(R"(\row)");
 const std::string kPard = L(R"(\pard)");
-const std::string kParagraph = R"(\pard \qj\sb120\sa60\widctlpar\tqc\tx5103 )";
+const std::string kParagraph = R"(\pard \qj\sb120\sa60\keepn\widctlpar\tqc\tx5103 )";
 const std::string kEndUj = "</TABLE></TD></TR></TABLE>";
 
 std::string Cell(std::string_view text) { return L(R"({\f11\fs17 )" + S(text) + R"(}\cell)"); }
@@ -92,10 +93,33 @@ TEST(ItemSections, OlderLayoutBannersCellsPotionsAndWeight) {
                      // armour picture comes back; the table ends inside a row, which is
                      // ended.
                      Banner(1) + Label("Övek és szíjak"_cp) + kThree + Cell("    1 öv"_cp) + kRow +
-                     kPard +
-                     L(R"(\trowd|\cellx2600|\cellx10200|\widctlpar\intbl)") + Cell("Összsúly:"_cp) +
-                     Cell("12.50 kg") + kRow + kOne + Cell("Teher: nagy") + kRow + kPard);
+                     kPard + L(R"(\trowd|\cellx2600|\cellx10200|\widctlpar\intbl)") +
+                     Cell("Összsúly:"_cp) + Cell("12.50 kg") + kRow + kOne + Cell("Teher: nagy") +
+                     kRow + kPard);
   EXPECT_EQ(last, "</TABLE>");
+}
+
+// The row rule's edges in the older layout: a note after a full row gets a
+// row of its own, and a third potion, which its row has no edge for, goes on
+// in a row of its own that the third cell then ends.
+TEST(ItemSections, OlderLayoutNoteAfterAFullRowAndSurplusPotions) {
+  auto item = [](std::string_view number, std::string_view name) {
+    return "<TD CLASS=tdb>" + S(number) + "</TD>|<TD CLASS=teq></TD>|<TD>" + S(name) + "</TD>|";
+  };
+  const std::string out =
+      Convert(Layout::kRtf,
+              L(S("<TD COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK</TD>|"
+                  "<TR CLASS=tfej2><TD COLSPAN=9>Eszközök, használati tárgyak</TD></TR>|"_cp) +
+                item("1", "térkép"_cp) + item("1", "zsák"_cp) + item("1", "kötél"_cp) +
+                S("<TR><TD></TD><TD></TD><TD></TD><TD COLSPAN=6>[benne 3 fű]</TD></TR>|"
+                  "<TR CLASS=tfej2><TD COLSPAN=9>Löttyök és porok, tartóstul</TD></TR>|"_cp) +
+                item("1", "a") + item("2", "b") + item("3", "c") + item("4", "d") + "</table>"));
+  EXPECT_EQ(out, kHeading + Banner(4) + Label("Eszközök, használati tárgyak"_cp) + kThree +
+                     Cell("    1 térkép"_cp) + Cell("    1 zsák"_cp) + Cell("    1 kötél"_cp) +
+                     kRow + kThree + Cell("[benne 3 fű]"_cp) + kRow + Banner(5) +
+                     Label("Löttyök és porok, tartóstul"_cp) + kTwo + Cell("    1 a") +
+                     Cell("    2 b") + kRow + kTwo + Cell("    3 c") + kRow + kTwo +
+                     Cell("    4 d") + kRow + kPard);
 }
 
 std::string ItemUj(std::string_view number, std::string_view mark, std::string_view name) {
@@ -147,12 +171,17 @@ TEST(ItemSections, MissingSectionOrWeightLineAndLongLines) {
               kHeading + kPard);
   }
   // 50 000 unended cells of twelve characters on one line: cut in linear
-  // time, each cell a search through the whole rest would take minutes.
+  // time, each cell a search through the whole rest would take minutes. The
+  // cells go on three to a row.
   std::string cells;
   for (int i = 0; i < 200000; ++i) cells += "<TD";
   const std::string out =
       Convert(Layout::kRtfUj, L(S("<TD COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK</TD>|"_cp) + cells));
-  EXPECT_EQ(Find(R"(\row)", out), Length(kHeading + kThree) + 50000 * Length(Cell("      ")) + 1);
+  const std::string row = kThree + Cell("      ") + Cell("      ") + Cell("      ") + kRow;
+  EXPECT_EQ(Find(row + row, out), Length(kHeading) + 1);
+  // 50 000 = 3 * 16 666 + 2: the last row is filled up with an empty cell.
+  EXPECT_EQ(Length(out), Length(kHeading) + 16666 * Length(row) + Length(kThree) +
+                             2 * Length(Cell("      ")) + Length(Cell("")) + Length(kRow + kPard));
 }
 
 // --- In the section walk ------------------------------------------------------------
@@ -162,20 +191,6 @@ std::string Sample(const std::string& name) {
   std::ostringstream s;
   s << in.rdbuf();
   return s.str();
-}
-
-// Counts "{" and "}" that are not escaped; -1 when a "}" closes nothing.
-int BraceBalance(const std::string& rtf) {
-  int depth = 0;
-  for (std::size_t i = 0; i < rtf.size(); ++i) {
-    if (rtf[i] == '\\')
-      ++i;
-    else if (rtf[i] == '{')
-      ++depth;
-    else if (rtf[i] == '}' && --depth < 0)
-      return -1;
-  }
-  return depth;
 }
 
 // Walks the branch and finishes the document as a conversion does, the
@@ -210,8 +225,62 @@ TEST(ItemSections, SamplesInTheWalkCutAfterEveryLine) {
     for (std::size_t end = report.find("\r\n", items); end < stop;
          end = report.find("\r\n", end + 2)) {
       const std::string cut = Walk(v, report.substr(0, end + 2));
-      ASSERT_EQ(BraceBalance(cut), 0) << name << " cut at " << end;
+      ASSERT_EQ(test::RtfStructureFaults(cut), "") << name << " cut at " << end;
       ASSERT_TRUE(EndsWith(cut, "}\r\n")) << name << " cut at " << end;
+    }
+  }
+}
+
+// A character who carries nothing has no item table, and a report may lack
+// the weight line: the searches stop at the bank safe, so the lists, the
+// step map, the message, the world changes and the appendix all stay.
+TEST(ItemSections, ReportWithoutItemsOrWeightKeepsEverythingAfter) {
+  const std::string_view weight = "Összsúly:"_cp;
+  const std::string_view bank = "TÁRGYAID A BANK SZÉFJÉBEN"_cp;
+  const std::string_view listTitles[] = {
+      "Tárgyaid a bank széfjében"_cp, "A forduló elején még megvolt..."_cp,
+      "Az előző fordulóban még megvolt..."_cp, "Ebben a fordulóban került hozzád..."_cp};
+  for (const auto& [name, v] :
+       {std::pair{"1234_57.htm", Layout::kRtf}, std::pair{"1234_58.htm", Layout::kRtfUj}}) {
+    const std::string report = Sample(name);
+    auto lineStart = [&](std::string_view marker) {
+      return report.rfind("\r\n", report.find(marker)) + 2;
+    };
+    // Without the item table (the weight table stays), without the weight
+    // table (the item table stays), and without every section from the
+    // spells to the items (the search for each one stops at the bank safe).
+    const std::size_t spells = lineStart("VARÁZSLATAID"_cp);
+    const std::size_t items = lineStart("NÁLAD LÉVŐ TÁRGYAK"_cp);
+    const std::size_t total = lineStart(weight);
+    const std::size_t lists = lineStart(bank);
+    for (const auto& [from, to, itemsKept] :
+         {std::tuple{items, total, false}, std::tuple{total, lists, true},
+          std::tuple{spells, total, false}}) {
+      test::MapHarness h(v, report.substr(0, from) + report.substr(to), /*pictures=*/true);
+      h.run.ReadLine();
+      WalkSections(h.run);
+      ConvertClosingSections(h.run);
+      const std::string out = h.out.Text();
+      EXPECT_EQ(Contains(out, kHeading), itemsKept) << name;
+      EXPECT_FALSE(Contains(out, weight)) << name;
+      int at = 0;
+      for (std::string_view title : listTitles) {
+        const int p = PosFrom(S(R"({\f11\fs19 )") + S(title), out, at + 1);
+        EXPECT_GT(p, at) << name << ": " << title;
+        at = p;
+      }
+      for (std::string_view closing :
+           {"{\\f5\\fs36\\qc\\keep\\keepn E KÖRBEN TETT LÉPÉSEID TÉRKÉPE"_cp,
+            "ÜZENET A JÁTÉKVEZETŐTŐL{"_cp, "VÁLTOZÁSOK A ZORDON VIDÉKEN{"_cp,
+            "ZORDON VIDÉK REFERENCIA }"_cp, "Utasítás\\cell"_cp}) {
+        // The newer layout has no message and no world changes.
+        const bool olderOnly = closing.starts_with("ÜZENET"_cp) || closing.starts_with("VÁL"_cp);
+        if (v == Layout::kRtfUj && olderOnly) continue;
+        const int p = PosFrom(closing, out, at + 1);
+        EXPECT_GT(p, at) << name << ": " << closing;
+        at = p;
+      }
+      EXPECT_EQ(test::RtfStructureFaults("{" + out), "") << name;
     }
   }
 }

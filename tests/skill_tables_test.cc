@@ -8,6 +8,7 @@
 #include "convert/closing_sections.h"
 #include "convert/sections.h"
 #include "tests/maps_support.h"
+#include "tests/support/rtf_structure.h"
 #include "text/cp1250.h"
 
 namespace qv {
@@ -31,9 +32,10 @@ std::string Lines(std::vector<std::string> lines) {
 }
 
 std::string Heading(std::string_view title) {
-  return Lines({"\\pard \\ql\\widctlpar {\\f11\\fs19 \\par}",
-                "\\pard {\\sa120\\ql\\widctlpar\\brdrb\\brdrdb\\brdrw15\\brsp20 {\\f11\\fs19 " +
-                    S(title) + "\\par}}"});
+  return Lines(
+      {"\\pard \\ql\\widctlpar {\\f11\\fs19 \\par}",
+       "\\pard {\\sa120\\ql\\keepn\\widctlpar\\brdrb\\brdrdb\\brdrw15\\brsp20 {\\f11\\fs19 " +
+           S(title) + "\\par}}"});
 }
 
 const std::string kFour =
@@ -60,6 +62,17 @@ TEST(SkillTables, CombatSkillsFiveCellsPrefixesAndAClosingRemark) {
       Heading("Harci ismeretek (szint)") + kFour +
           Lines({Cell("kard: 12"), Cell("íj: 8 "_cp), Cell("pajzs: 5"), Cell("10)"), "\\row"}) +
           kFour + Lines({Cell("tőr: 2"_cp), kFiller, kFiller, kFiller, "\\row", "\\pard", ""}));
+}
+
+// A report that ends right after a skill's first cell: what was read is a
+// whole cell of a row that is filled up and ended, not pieces of it.
+TEST(SkillTables, ReportCutOffInsideARowGivesWholeCells) {
+  const std::string out = Convert(
+      Layout::kRtf, rtf::WriteCombatSkills,
+      S("HARCI ISMERETEK</TD>\r\n</TR>\r\n<TR><TD>1. kardforgatás:</TD> <TD> 13</TD>\r\n"_cp));
+  EXPECT_EQ(out, Heading("Harci ismeretek (szint)") + kFour +
+                     Lines({Cell("kardforgatás: 13"_cp), kFiller, kFiller, kFiller, "\\row",
+                            "\\pard", ""}));
 }
 
 TEST(SkillTables, CellsAreEscapedAfterTheNumberIsCut) {
@@ -105,20 +118,6 @@ TEST(SkillTables, ConditionalCommandsWithAGroupHeading) {
           Lines({S("\\widctlpar\\intbl {\\b\\fs18 Ha megtámadnak}\\cell"_cp), "\\row"}) + kOne +
           Lines({S("\\widctlpar\\intbl\\qj {\\fs18 1. Ork (vagy goblin) (bárhol)}\\cell"_cp),
                  "\\row", "\\pard"}));
-}
-
-// Counts "{" and "}" that are not escaped; -1 when one closes too early.
-int BraceBalance(const std::string& rtf) {
-  int depth = 0;
-  for (std::size_t i = 0; i < rtf.size() && depth >= 0; ++i) {
-    if (rtf[i] == '\\')
-      ++i;
-    else if (rtf[i] == '{')
-      ++depth;
-    else if (rtf[i] == '}')
-      --depth;
-  }
-  return depth;
 }
 
 // The walk from the character sheet on and the document end, behind an
@@ -167,7 +166,7 @@ TEST(SkillTables, ReportsCutOffAnywhereEndClosedAndBalanced) {
     for (std::size_t at = report.find("\r\n"); at != std::string::npos;
          at = report.find("\r\n", at + 1)) {
       const std::string out = Walk(v, report.substr(0, at + 2));
-      ASSERT_EQ(BraceBalance(out), 0) << report.substr(0, at);
+      ASSERT_EQ(test::RtfStructureFaults(out), "") << report.substr(0, at);
       ASSERT_TRUE(out.ends_with("}\r\n")) << report.substr(0, at);
     }
   }

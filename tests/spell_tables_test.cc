@@ -11,6 +11,7 @@
 #include "convert/sections.h"
 #include "convert/spell_tables.h"
 #include "tests/maps_support.h"
+#include "tests/support/rtf_structure.h"
 #include "text/cp1250.h"
 #include "text/text.h"
 
@@ -44,7 +45,7 @@ std::string Convert(Harness& h, Section section) {
 // The blank line and the title line of a section.
 std::string Heading(std::string_view title) {
   return L(
-      R"(\pard \ql\widctlpar {\f11\fs19 \par}|\pard {\sa120\ql\widctlpar\brdrb\brdrdb\brdrw15\brsp20 {\f11\fs19 )" +
+      R"(\pard \ql\widctlpar {\f11\fs19 \par}|\pard {\sa120\ql\keepn\widctlpar\brdrb\brdrdb\brdrw15\brsp20 {\f11\fs19 )" +
       std::string(title) + R"(\par}})");
 }
 
@@ -70,24 +71,33 @@ TEST(SpellTablesRtf, SpellCellsCountAcrossReportRowsAndStupidityPrice) {
           // Three cells from two report rows; the row end lines are passed over.
           L(R"({\fs18 Pajzs (#12, 3)}\cell|{\fs18 Golyó (#14, 5)}\cell|{\fs18 Láng}\cell|\row)"_cp) +
           kThree +
-          // A full-width row leaves the row before it open. The price of
+          // A full-width row ends the short row before it. The price of
           // stupidity starts a paragraph in its cell; without "COLSPAN=3>"
           // it is dropped.
-          L(R"({\fs18 Hamu}\cell|\trowd|\cellx10200|\widctlpar\intbl|{\fs18\b\par Butaság ára: 2 pont}\cell|\row|\pard)"_cp));
+          L(R"({\fs18 Hamu}\cell|\row|\trowd|\cellx10200|\widctlpar\intbl|{\fs18\b\par Butaság ára: 2 pont}\cell|\row|\pard)"_cp));
   EXPECT_EQ(h.run.currentLine, "</table>");
+
+  // A dropped price line still counts: the spell after it starts its row.
+  Harness p(Layout::kRtf,
+            L("<TD COLSPAN=3>VARÁZSLATAID</TD>|<TD>Butaság ára: 1</TD>|<TD>Fény</TD>|</table>"_cp));
+  EXPECT_EQ(Convert(p, rtf::WriteSpells),
+            Heading("Varázslataid és pszí képességeid (#sorszám, hány pontba kerül) "_cp) + kThree +
+                L(R"({\fs18 Fény}\cell|\row|\pard)"_cp));
 }
 
-TEST(SpellTablesRtf, EffectsRowCutShortByARowEndStaysOpen) {
+TEST(SpellTablesRtf, EffectsRowCutShortByARowEndIsEndedBeforeTheNext) {
   Harness h(Layout::kRtf,
             L("<TD COLSPAN=4>JELENLEG RAJTAD LEVŐ</TD>|<TR>|<TD>Pajzs (#12)</TD>|<TD>3 kör</TD>|"
               "</tr>|<TD>A</TD>|<TD>B</TD>|<TD>C</TD>|<TD>D</TD>|<TD>E</TD>|</TABLE>"_cp));
   EXPECT_EQ(Convert(h, rtf::WriteCurrentEffects),
             Heading("Jelenleg rajtad levő aktív varázslatok és pszi hatások "_cp) + kFour +
                 L(R"({\fs18 Pajzs (#12)}\cell|{\fs18 3 kör}\cell)"_cp) +
-                // "</tr>" starts the count afresh: a new opener, no "\row" before it.
-                kFour + L(R"({\fs18 A}\cell|{\fs18 B}\cell|{\fs18 C}\cell|{\fs18 D}\cell|\row)") +
-                // The table ends inside a row, which stays open.
-                kFour + L(R"({\fs18 E}\cell|\pard)"));
+                // "</tr>" starts the count afresh: the short row is ended
+                // before the next opener.
+                L(R"(\row)") + kFour +
+                L(R"({\fs18 A}\cell|{\fs18 B}\cell|{\fs18 C}\cell|{\fs18 D}\cell|\row)") +
+                // The table ends inside a row, which is ended before "\pard".
+                kFour + L(R"({\fs18 E}\cell|\row|\pard)"));
 }
 
 TEST(SpellTablesRtf, AttackDefenceSubHeadingsFollowTheirReportRows) {
@@ -229,23 +239,9 @@ TEST(SpellTablesRtfUj, MonstersAndQuestsTakeEveryLine) {
 
 // --- In the section walk ------------------------------------------------------------
 
-// Counts "{" and "}" that are not escaped; -1 when a "}" closes nothing.
-int BraceBalance(const std::string& rtf) {
-  int depth = 0;
-  for (std::size_t i = 0; i < rtf.size(); ++i) {
-    if (rtf[i] == '\\')
-      ++i;
-    else if (rtf[i] == '{')
-      ++depth;
-    else if (rtf[i] == '}' && --depth < 0)
-      return -1;
-  }
-  return depth;
-}
-
-// The braces of a document without its prologue balance once the
-// prologue's opening "{" is put back.
-bool BalancedBody(const std::string& body) { return BraceBalance("{" + body) == 0; }
+// What is wrong with a document without its prologue once the prologue's
+// opening "{" is put back; "" when nothing.
+std::string BodyFaults(const std::string& body) { return test::RtfStructureFaults("{" + body); }
 
 // Walks the branch and finishes the document the way a conversion does.
 std::string Walk(Layout v, const std::string& report) {
@@ -297,7 +293,7 @@ TEST(SpellTablesWalk, MissingEmptyAndLayoutOwnSections) {
       << old;
   EXPECT_FALSE(Contains(old, "Varázslataid"_cp));
   EXPECT_TRUE(EndsWith(old, "}\r\n"));
-  EXPECT_TRUE(BalancedBody(old));
+  EXPECT_EQ(BodyFaults(old), "");
 
   // The newer layout has no deeds and no mind skills.
   const std::string newer =
@@ -340,7 +336,7 @@ TEST(SpellTablesWalk, SamplesCarryEverySectionAndStayBalancedWhereverTheyEnd) {
     for (std::size_t end = sections.find("\r\n"); end != std::string::npos;
          end = sections.find("\r\n", end + 2)) {
       const std::string cut = Walk(s.variant, start + sections.substr(0, end + 2));
-      ASSERT_TRUE(BalancedBody(cut)) << s.name << " cut at " << end;
+      ASSERT_EQ(BodyFaults(cut), "") << s.name << " cut at " << end;
       ASSERT_TRUE(EndsWith(cut, "}\r\n")) << s.name << " cut at " << end;
     }
   }

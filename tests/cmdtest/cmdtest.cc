@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "tests/cmdtest/case_file.h"
+#include "tests/support/rtf_structure.h"
 
 namespace {
 
@@ -107,6 +108,20 @@ void RemoveTree(const std::string& path) {
   } else {
     unlink(path.c_str());
   }
+}
+
+// The names in a directory, sorted, without "." and "..".
+std::vector<std::string> ListDirectory(const std::string& dir) {
+  std::vector<std::string> names;
+  if (DIR* d = opendir(dir.c_str())) {
+    while (dirent* e = readdir(d)) {
+      const std::string n = e->d_name;
+      if (n != "." && n != "..") names.push_back(n);
+    }
+    closedir(d);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 struct RunResult {
@@ -217,16 +232,17 @@ std::string Check(const std::string& realExe, const Case& c) {
         problems += "  file " + f.name + " lacks\n" + Visible(f.content) + "\n";
       }
     }
+    // Every document the run wrote is sound, whatever else the case asks.
+    for (const std::string& name : ListDirectory(dir)) {
+      struct stat st;
+      if (name.size() < 4 || name.compare(name.size() - 4, 4, ".rtf") != 0 ||
+          lstat((dir + "/" + name).c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        continue;
+      const std::string faults = qv::test::RtfStructureFaults(ReadAll(dir + "/" + name));
+      if (!faults.empty()) problems += "  document " + name + " is not sound:\n" + faults;
+    }
     if (c.checkListing) {
-      std::vector<std::string> names;
-      if (DIR* d = opendir(dir.c_str())) {
-        while (dirent* e = readdir(d)) {
-          const std::string n = e->d_name;
-          if (n != "." && n != "..") names.push_back(n);
-        }
-        closedir(d);
-      }
-      std::sort(names.begin(), names.end());
+      const std::vector<std::string> names = ListDirectory(dir);
       std::string expected, actual;
       for (const auto& n : c.listing) expected += n + "\n";
       for (const auto& n : names) actual += n + "\n";
