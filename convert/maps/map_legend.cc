@@ -1,6 +1,7 @@
 #include "convert/maps/map_legend.h"
 
 #include "rtfkit/rtf_escape.h"
+#include "rtfkit/table_rows.h"
 #include "text/text.h"
 
 namespace qv {
@@ -21,9 +22,15 @@ std::string_view MapLegendEnd(Layout layout) {
 }
 
 void WriteMapLegend(ConverterRun& run, std::string_view endMarker) {
+  constexpr std::string_view kEntryRow =
+      "\\trowd\r\n\\cellx800\r\n\\cellx10200\r\n\\ql\\keep\\keepn\\widctlpar\\intbl\r\n";
+  constexpr std::string_view kTextCell = "\\ql\\keep\\keepn\\widctlpar\\intbl\\qj\r\n";
   RtfWriter& out = run.rtf;
+  TableRows rows(out);
   out.Line(R"(\par\par)");
   out.Line(R"(\trowd)");
+  // The open entry's text cell: a place's lines until the next place starts.
+  std::string text;
   bool entryOpen = false;
   while (!run.Eof() && !run.CurrentHolds(endMarker)) {
     run.ReadLine();
@@ -31,32 +38,30 @@ void WriteMapLegend(ConverterRun& run, std::string_view endMarker) {
     if (line.empty() || Contains(line, endMarker)) continue;
     line = StripTags(line);
     if (StartsWithCoordinates(line)) {
-      if (entryOpen) {
-        out.Line(R"(\cell)");
-        out.Line(R"(\row)");
-      }
+      if (entryOpen) rows.Cell(text + R"(\cell)");
       entryOpen = true;
-      out.Line(R"(\trowd)");
-      out.Line(R"(\cellx800)");
-      out.Line(R"(\cellx10200)");
-      out.Line(R"(\ql\keep\keepn\widctlpar\intbl)");
+      rows.Start(kEntryRow, 2);
       // The pair with its blank; without ") " this is the first character.
       const int end = Find(") ", line) + 1;
-      out.Line(RtfEscape(Copy(line, 1, end)));
+      rows.Cell(RtfEscape(Copy(line, 1, end)) + "\r\n\\cell");
       Delete(line, 1, end);
-      out.Line(R"(\cell)");
-      out.Line(R"(\ql\keep\keepn\widctlpar\intbl\qj)");
+      text = kTextCell;
     }
-    out.Line(RtfEscape(line) + " ");
+    if (entryOpen) {
+      (text += RtfEscape(line)) += " \r\n";
+    } else {
+      out.Line(RtfEscape(line) + " ");  // text before the first place
+    }
   }
-  if (!entryOpen) {
-    out.Line(R"(\cellx800)");
-    out.Line(R"(\cellx10200)");
-    out.Line(R"(\ql\keep\keepn\widctlpar\intbl\cell)");
-    out.Line(R"(\ql\keep\keepn\widctlpar\intbl)");
+  if (entryOpen) {
+    rows.Cell(text + R"(\cell)");
+  } else {
+    // No place: one empty row under the "\trowd" above.
+    rows.Start("\\cellx800\r\n\\cellx10200\r\n", 2);
+    rows.Cell(R"(\ql\keep\keepn\widctlpar\intbl\cell)");
+    rows.Cell("\\ql\\keep\\keepn\\widctlpar\\intbl\r\n\\cell");
   }
-  out.Line(R"(\cell)");
-  out.Line(R"(\row)");
+  rows.End();
   out.Line(R"(\pard\par)");
 }
 
