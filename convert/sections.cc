@@ -83,26 +83,32 @@ std::vector<Section> BranchSections(Layout layout) {
                                            "Feltételes lőfegyver használat:"_cp,
                                            "Óvatosság (labirintusokban):"_cp};
   const bool old = layout == Layout::kRtf;
+  const Markers later = LaterMarkers(layout);
+  // Every search stops at its own marker, those of the sections after it
+  // and those of the sections after the items, so that a report without
+  // some of them (a character who carries nothing, say) keeps what follows.
+  const Markers afterItems = MarkersAfterItems(layout);
+  auto stopsFrom = [&](Markers stops, std::size_t firstLater) {
+    stops.insert(stops.end(), later.begin() + firstLater, later.end());
+    stops.insert(stops.end(), afterItems.begin(), afterItems.end());
+    return stops;
+  };
   std::vector<Section> sections;
   sections.push_back({{"HARCI ISMERETEK"_cp},
-                      {"HARCI ISMERETEK"_cp},
+                      stopsFrom({"HARCI ISMERETEK"_cp, weaponSwitch[0], weaponSwitch[1],
+                                 weaponSwitch[2], "EGYÉB ISMERETEK"_cp},
+                                0),
                       old ? rtf::WriteCombatSkills : rtfuj::WriteCombatSkills});
   sections.push_back({{weaponSwitch[0], weaponSwitch[1], weaponSwitch[2]},
-                      {weaponSwitch[0], weaponSwitch[1], weaponSwitch[2], "EGYÉB ISMERETEK"_cp},
+                      stopsFrom({weaponSwitch[0], weaponSwitch[1], weaponSwitch[2],
+                                 "EGYÉB ISMERETEK"_cp},
+                                0),
                       old ? rtf::WriteConditionalSwitches : rtfuj::WriteConditionalSwitches});
   sections.push_back({{"EGYÉB ISMERETEK"_cp},
-                      {"EGYÉB ISMERETEK"_cp},
+                      stopsFrom({"EGYÉB ISMERETEK"_cp}, 0),
                       old ? rtf::WriteOtherSkills : rtfuj::WriteOtherSkills});
-  const Markers later = LaterMarkers(layout);
-  // Each search from here on stops at its own marker, the later ones and
-  // those of the sections after the items, so that a report without some
-  // of them, the carried items included, keeps what follows.
-  const Markers afterItems = MarkersAfterItems(layout);
-  for (std::size_t i = 0; i < later.size(); ++i) {
-    Markers stops(later.begin() + i, later.end());
-    stops.insert(stops.end(), afterItems.begin(), afterItems.end());
-    sections.push_back({{later[i]}, std::move(stops), LaterConverter(layout, later[i])});
-  }
+  for (std::size_t i = 0; i < later.size(); ++i)
+    sections.push_back({{later[i]}, stopsFrom({}, i), LaterConverter(layout, later[i])});
   return sections;
 }
 

@@ -10,6 +10,7 @@
 #include "tests/maps_support.h"
 #include "tests/support/rtf_structure.h"
 #include "text/cp1250.h"
+#include "text/text.h"
 
 namespace qv {
 namespace {
@@ -175,12 +176,16 @@ TEST(SkillTables, ReportsCutOffAnywhereEndClosedAndBalanced) {
 TEST(SkillTables, MissingOrEmptySections) {
   const std::string sheet =
       "KARAKTERLAP\r\n\r\n<TABLE>\r\n" + std::string(60, '\n') + "<TABLE>\r\n";
-  // An empty table writes its heading only; without "EGYÉB ISMERETEK" its
-  // search runs to the end, so the development points are not found.
-  const std::string out =
-      Walk(Layout::kRtf, sheet + "HARCI ISMERETEK</TABLE>\r\n" +
-                             S("FEJLESZTÉSI PONTOK\r\n<TD>A: 1</TD></TABLE>\r\n"_cp));
-  EXPECT_TRUE(out.ends_with(Heading("Harci ismeretek (szint)") + "}\r\n"));
+  // An empty table writes its heading only; a report without "EGYÉB
+  // ISMERETEK" (or without "HARCI ISMERETEK") still has its development
+  // points found.
+  for (const std::string combat : {"HARCI ISMERETEK</TABLE>\r\n", ""}) {
+    const std::string out =
+        Walk(Layout::kRtf, sheet + combat +
+                               S("FEJLESZTÉSI PONTOK\r\n<TD>A: 1</TD></TABLE>\r\n"_cp));
+    EXPECT_EQ(Contains(out, Heading("Harci ismeretek (szint)")), !combat.empty());
+    EXPECT_TRUE(Contains(out, Heading("Fejlesztési pontok"_cp))) << combat;
+  }
 }
 
 }  // namespace
