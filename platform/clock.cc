@@ -1,12 +1,6 @@
 #include "platform/clock.h"
 
-#include <langinfo.h>
-
 #include <cstring>
-#include <ctime>
-
-#include "platform/encoding.h"
-#include "platform/error.h"
 
 namespace qv {
 namespace {
@@ -39,11 +33,6 @@ std::string AsciiLower(std::string s) {
   for (char& c : s)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return s;
-}
-
-// Designators come in the locale's character set; console text is Windows-1250.
-std::string DesignatorText(const char* localeText) {
-  return LocaleTextToCp1250(localeText != nullptr ? localeText : "");
 }
 
 std::string TwoDigits(int n) {
@@ -97,17 +86,6 @@ TimePattern PatternFromFormat(const std::string& strftimeFormat, const std::stri
   return pattern;
 }
 
-TimePattern LocaleTimePattern() {
-  std::string format = nl_langinfo(T_FMT);
-  if (format.find("%r") != std::string::npos) {
-    const std::string ampm = nl_langinfo(T_FMT_AMPM);
-    if (!ampm.empty()) format = ampm;  // else "%r" itself stands for the 12-hour clock
-  }
-  if (format.empty()) format = "%H:%M:%S";
-  return PatternFromFormat(format, DesignatorText(nl_langinfo(AM_STR)),
-                           DesignatorText(nl_langinfo(PM_STR)));
-}
-
 std::string FormatTimeOfDay(int hour, int minute, int second, const TimePattern& pattern) {
   int shownHour = hour;
   if (pattern.twelveHour) {
@@ -122,13 +100,6 @@ std::string FormatTimeOfDay(int hour, int minute, int second, const TimePattern&
   const std::string& designator = hour < 12 ? pattern.am : pattern.pm;
   if (designator.empty()) return time;
   return pattern.designatorFirst ? designator + " " + time : time + " " + designator;
-}
-
-std::string TimeText() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return FormatTimeOfDay(local.tm_hour, local.tm_min, local.tm_sec, LocaleTimePattern());
 }
 
 }  // namespace qv
