@@ -1,6 +1,7 @@
 #include "platform/clock.h"
 
 #include <cstring>
+#include <vector>
 
 namespace qv {
 namespace {
@@ -82,6 +83,59 @@ TimePattern PatternFromFormat(const std::string& strftimeFormat, const std::stri
     pattern.designatorFirst = designatorBefore;
     pattern.am = lowerDesignator ? AsciiLower(am) : am;
     pattern.pm = lowerDesignator ? AsciiLower(pm) : pm;
+  }
+  return pattern;
+}
+
+TimePattern PatternFromWindowsFormat(const std::string& picture, const std::string& am,
+                                     const std::string& pm) {
+  // The picture as tokens: a run of one of the letters h H m s t, or
+  // literal text (quotes removed).
+  struct Token {
+    char letter = 0;  // 0 for literal text
+    std::size_t count = 0;
+    std::string text;
+  };
+  std::vector<Token> tokens;
+  for (std::size_t i = 0; i < picture.size();) {
+    const char c = picture[i];
+    if (std::strchr("hHmst", c) != nullptr) {
+      std::size_t j = i;
+      while (j < picture.size() && picture[j] == c) ++j;
+      tokens.push_back({c, j - i, ""});
+      i = j;
+      continue;
+    }
+    if (tokens.empty() || tokens.back().letter != 0) tokens.push_back({});
+    if (c == '\'') {
+      const std::size_t close = picture.find('\'', i + 1);
+      const std::size_t end = close == std::string::npos ? picture.size() : close;
+      tokens.back().text += picture.substr(i + 1, end - i - 1);
+      i = end + 1;
+    } else {
+      tokens.back().text += c;
+      ++i;
+    }
+  }
+
+  TimePattern pattern;
+  std::size_t hour = tokens.size();
+  for (std::size_t k = 0; k < tokens.size() && hour == tokens.size(); ++k)
+    if (tokens[k].letter == 'h' || tokens[k].letter == 'H') hour = k;
+  if (hour == tokens.size()) return pattern;  // no hour at all: H:MM:SS
+  pattern.twelveHour = tokens[hour].letter == 'h';
+  pattern.leadingZero = tokens[hour].count >= 2;
+  if (hour + 2 < tokens.size() && tokens[hour + 1].letter == 0 && tokens[hour + 2].letter != 0)
+    pattern.separator = tokens[hour + 1].text;
+
+  if (!pattern.twelveHour) return pattern;
+  for (std::size_t k = 0; k < tokens.size(); ++k) {
+    if (tokens[k].letter != 't') continue;
+    pattern.designatorFirst = k < hour;
+    const bool whole = tokens[k].count >= 2;
+    pattern.am = whole ? am : am.substr(0, 1);
+    pattern.pm = whole ? pm : pm.substr(0, 1);
+    break;
   }
   return pattern;
 }

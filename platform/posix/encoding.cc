@@ -28,12 +28,6 @@ class IconvHandle {
   iconv_t cd_;
 };
 
-bool IsAscii(const std::string& text) {
-  for (const char ch : text)
-    if (static_cast<unsigned char>(ch) >= 0x80) return false;
-  return true;
-}
-
 }  // namespace
 
 std::string Transcode(const std::string& text, const char* from, const char* to) {
@@ -85,24 +79,6 @@ std::string Cp1250ToUtf8(const std::string& text) {
 
 std::string Utf8ToCp1250(const std::string& text) {
   return Transcode(text, "UTF-8", "WINDOWS-1250");
-}
-
-std::string LocaleTextToCp1250(const std::string& text, const std::string& charset) {
-  std::string set = charset;
-  for (char& c : set)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  if (IsAscii(text) || set.empty() || set == "ANSI_X3.4-1968" || set == "ASCII" ||
-      set == "US-ASCII" || set == "CP1250" || set == "WINDOWS-1250")
-    return text;
-  try {
-    return Transcode(text, charset.c_str(), "WINDOWS-1250");
-  } catch (const Error&) {
-    return text;
-  }
-}
-
-std::string LocaleTextToCp1250(const std::string& text) {
-  return LocaleTextToCp1250(text, LocaleCharset());
 }
 
 std::string LocaleCharset() {
