@@ -9,6 +9,7 @@
 
 #include "app/run.h"
 #include "app/usage.h"
+#include "platform/arguments.h"
 #include "platform/console.h"
 #include "platform/error.h"
 #include "platform/exe_dir.h"
@@ -24,7 +25,7 @@ int main(int argc, char** argv) {
 
   qv::StdConsole console;
   try {
-    std::vector<std::string> params(argv + 1, argv + argc);
+    std::vector<std::string> params = qv::ProgramArguments(argc, argv);
     const std::string programDir = qv::ExecutableDir();
 
     if (params.size() == 1 && (params[0] == "--help" || params[0] == "-h")) {

@@ -6,28 +6,20 @@
 // TLS 1.2 only, the library's default ciphers, the host name sent as server
 // name indication (not for IP addresses). The server's certificate must be
 // signed by a trusted authority and name the host: the system's trust store
-// (SSL_CERT_FILE and SSL_CERT_DIR honoured) or the caFile given. Blocking
-// socket with receive and send limits.
+// or the caFile given (tls_stream.h). Blocking socket with receive and send
+// limits.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "download/line_encoding.h"
 #include "download/receive_buffer.h"
-
-typedef struct ssl_st SSL;
-typedef struct ssl_ctx_st SSL_CTX;
+#include "download/tls_stream.h"
 
 namespace qv {
-
-struct TlsOptions {
-  // Certificates to trust instead of the system's store (tests, mirrors).
-  std::string caFile;
-  // How long one blocking receive or send may wait.
-  int socketTimeoutMs = 30000;
-};
 
 class TlsLineConnection {
  public:
@@ -86,30 +78,25 @@ class TlsLineConnection {
   bool WaitForInput(int timeoutMs);
 
  private:
-  enum class Receive { kData, kNothing, kClosed, kReset };
+  using Receive = TlsStream::Receive;
 
   static constexpr std::size_t kChunkSize = 16384;
 
   // One receive into chunk_: waits at most waitMs (below 0: within the
   // socket limit, "Read timed out." when it passes).
   Receive ReceiveOnce(int waitMs);
-  // One SSL_read into chunk_; kNothing when it would have to wait (a
-  // non-waiting read) or the socket limit passed (a waiting one).
+  // One receive of the stream into chunk_; kNothing when it would have to
+  // wait (a non-waiting read) or the socket limit passed (a waiting one).
   Receive ReadChunk(bool wait);
-  void Disconnect();
-  [[noreturn]] void FailHandshake(int sslError, int savedErrno);
   void RequireOpened() const;
 
   std::string host_;
   std::uint16_t port_;
   TlsOptions options_;
   TextEncoding encoding_ = TextEncoding::kEightBit;
-  SSL_CTX* ctx_ = nullptr;
-  SSL* ssl_ = nullptr;
-  int fd_ = -1;
+  std::unique_ptr<TlsStream> stream_;
   bool everConnected_ = false;
   bool closed_ = false;
-  bool broken_ = false;  // a fatal TLS or socket error: no orderly shutdown
   ReceiveBuffer buffer_;
   char chunk_[kChunkSize];
   std::size_t chunkSize_ = 0;

@@ -1,12 +1,7 @@
 #include "platform/clock.h"
 
-#include <langinfo.h>
-
 #include <cstring>
-#include <ctime>
-
-#include "platform/encoding.h"
-#include "platform/error.h"
+#include <vector>
 
 namespace qv {
 namespace {
@@ -39,11 +34,6 @@ std::string AsciiLower(std::string s) {
   for (char& c : s)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return s;
-}
-
-// Designators come in the locale's character set; console text is Windows-1250.
-std::string DesignatorText(const char* localeText) {
-  return LocaleTextToCp1250(localeText != nullptr ? localeText : "");
 }
 
 std::string TwoDigits(int n) {
@@ -97,15 +87,57 @@ TimePattern PatternFromFormat(const std::string& strftimeFormat, const std::stri
   return pattern;
 }
 
-TimePattern LocaleTimePattern() {
-  std::string format = nl_langinfo(T_FMT);
-  if (format.find("%r") != std::string::npos) {
-    const std::string ampm = nl_langinfo(T_FMT_AMPM);
-    if (!ampm.empty()) format = ampm;  // else "%r" itself stands for the 12-hour clock
+TimePattern PatternFromWindowsFormat(const std::string& picture, const std::string& am,
+                                     const std::string& pm) {
+  // The picture as tokens: a run of one of the letters h H m s t, or
+  // literal text (quotes removed).
+  struct Token {
+    char letter = 0;  // 0 for literal text
+    std::size_t count = 0;
+    std::string text;
+  };
+  std::vector<Token> tokens;
+  for (std::size_t i = 0; i < picture.size();) {
+    const char c = picture[i];
+    if (std::strchr("hHmst", c) != nullptr) {
+      std::size_t j = i;
+      while (j < picture.size() && picture[j] == c) ++j;
+      tokens.push_back({c, j - i, ""});
+      i = j;
+      continue;
+    }
+    if (tokens.empty() || tokens.back().letter != 0) tokens.push_back({});
+    if (c == '\'') {
+      const std::size_t close = picture.find('\'', i + 1);
+      const std::size_t end = close == std::string::npos ? picture.size() : close;
+      tokens.back().text += picture.substr(i + 1, end - i - 1);
+      i = end + 1;
+    } else {
+      tokens.back().text += c;
+      ++i;
+    }
   }
-  if (format.empty()) format = "%H:%M:%S";
-  return PatternFromFormat(format, DesignatorText(nl_langinfo(AM_STR)),
-                           DesignatorText(nl_langinfo(PM_STR)));
+
+  TimePattern pattern;
+  std::size_t hour = tokens.size();
+  for (std::size_t k = 0; k < tokens.size() && hour == tokens.size(); ++k)
+    if (tokens[k].letter == 'h' || tokens[k].letter == 'H') hour = k;
+  if (hour == tokens.size()) return pattern;  // no hour at all: H:MM:SS
+  pattern.twelveHour = tokens[hour].letter == 'h';
+  pattern.leadingZero = tokens[hour].count >= 2;
+  if (hour + 2 < tokens.size() && tokens[hour + 1].letter == 0 && tokens[hour + 2].letter != 0)
+    pattern.separator = tokens[hour + 1].text;
+
+  if (!pattern.twelveHour) return pattern;
+  for (std::size_t k = 0; k < tokens.size(); ++k) {
+    if (tokens[k].letter != 't') continue;
+    pattern.designatorFirst = k < hour;
+    const bool whole = tokens[k].count >= 2;
+    pattern.am = whole ? am : am.substr(0, 1);
+    pattern.pm = whole ? pm : pm.substr(0, 1);
+    break;
+  }
+  return pattern;
 }
 
 std::string FormatTimeOfDay(int hour, int minute, int second, const TimePattern& pattern) {
@@ -122,13 +154,6 @@ std::string FormatTimeOfDay(int hour, int minute, int second, const TimePattern&
   const std::string& designator = hour < 12 ? pattern.am : pattern.pm;
   if (designator.empty()) return time;
   return pattern.designatorFirst ? designator + " " + time : time + " " + designator;
-}
-
-std::string TimeText() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return FormatTimeOfDay(local.tm_hour, local.tm_min, local.tm_sec, LocaleTimePattern());
 }
 
 }  // namespace qv

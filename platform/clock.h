@@ -20,7 +20,14 @@ struct TimePattern {
 TimePattern PatternFromFormat(const std::string& strftimeFormat, const std::string& am,
                               const std::string& pm);
 
-// The pattern of the current LC_TIME locale.
+// Derives the pattern from a Windows time picture (LOCALE_STIMEFORMAT:
+// "H:mm:ss", "h:mm:ss tt", "tt hh:mm:ss", literal text in single quotes) and
+// the AM/PM designators; "t" shows a designator's first character only.
+TimePattern PatternFromWindowsFormat(const std::string& picture, const std::string& am,
+                                     const std::string& pm);
+
+// The pattern of the user's locale: LC_TIME on POSIX systems, the user's
+// long time format on Windows.
 TimePattern LocaleTimePattern();
 
 // hour 0..23.

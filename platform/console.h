@@ -24,10 +24,11 @@ class Console {
 };
 
 // The process's standard output and error. Bytes are written unchanged,
-// except on a terminal whose locale uses UTF-8: there the tool's Windows-1250
-// texts are transcoded so that accented letters read correctly (file names
-// and error lines are already in the locale's set). Piped or redirected
-// output is never transcoded.
+// except on a terminal that would show them wrongly: there the tool's
+// Windows-1250 texts are converted so that accented letters read correctly
+// (on POSIX systems a terminal whose locale uses UTF-8; file names and
+// error lines are already in the locale's set there). Piped or redirected
+// output is never converted.
 class StdConsole : public Console {
  public:
   StdConsole();
@@ -38,12 +39,13 @@ class StdConsole : public Console {
   bool MessagesToErrorStream() const override { return messagesToError_; }
 
  private:
-  // Writes text (transcoded when asked) and the locale text behind it.
-  void Write(std::FILE* stream, bool transcode, const std::string& text,
+  // Writes text (converted for the terminal when asked) and the locale
+  // text behind it, then the line end.
+  void Write(std::FILE* stream, bool terminal, const std::string& text,
              const std::string& localeText = "");
 
-  bool outUtf8_ = false;
-  bool errUtf8_ = false;
+  bool outTerminal_ = false;  // standard output shows converted text
+  bool errTerminal_ = false;
   bool messagesToError_ = false;
 };
 

@@ -1,33 +1,11 @@
 #include "platform/encoding.h"
 
-#include <iconv.h>
-#include <langinfo.h>
-
-#include <strings.h>
 #include <array>
-#include <cerrno>
-#include <cstring>
 
 #include "platform/error.h"
 
 namespace qv {
 namespace {
-
-class IconvHandle {
- public:
-  IconvHandle(const char* from, const char* to) : cd_(iconv_open(to, from)) {
-    if (cd_ == reinterpret_cast<iconv_t>(-1))
-      throw Error("Charset error", std::string("cannot convert from ") + from + " to " + to + ": " +
-                                       std::strerror(errno));
-  }
-  ~IconvHandle() { iconv_close(cd_); }
-  IconvHandle(const IconvHandle&) = delete;
-  IconvHandle& operator=(const IconvHandle&) = delete;
-  iconv_t get() const { return cd_; }
-
- private:
-  iconv_t cd_;
-};
 
 // Byte tables between Windows-1250 and Latin-1, built from the code points.
 struct Latin1Tables {
@@ -67,65 +45,57 @@ bool IsAscii(const std::string& text) {
   return true;
 }
 
-}  // namespace
+// Windows-1250 to UTF-16 and back. A byte Windows-1250 leaves unused
+// stands for the control character of the same number, as in Windows'
+// tables, so every byte string makes the round trip.
+struct Utf16Tables {
+  char16_t fromCp1250[256];
+  std::array<unsigned char, 0x10000> toCp1250{};  // 0: no byte (but 0 for U+0000)
 
-std::string Transcode(const std::string& text, const char* from, const char* to) {
-  IconvHandle cd(from, to);
-  const bool utf8Input = IsUtf8Charset(from);
-
-  std::string out;
-  out.resize(text.size() * 2 + 16);
-  std::size_t used = 0;
-  char* in = const_cast<char*>(text.data());
-  std::size_t inLeft = text.size();
-
-  bool flushed = false;
-  while (!flushed) {
-    char* outPtr = out.data() + used;
-    std::size_t outLeft = out.size() - used;
-    // Once the text is used up, a null input flushes any pending shift state.
-    const bool flushing = inLeft == 0;
-    const std::size_t rc = flushing ? iconv(cd.get(), nullptr, nullptr, &outPtr, &outLeft)
-                                    : iconv(cd.get(), &in, &inLeft, &outPtr, &outLeft);
-    used = static_cast<std::size_t>(outPtr - out.data());
-    if (rc != static_cast<std::size_t>(-1)) {
-      flushed = flushing;
-    } else if (errno == E2BIG) {
-      out.resize(out.size() * 2);
-    } else if (!flushing && (errno == EILSEQ || errno == EINVAL)) {
-      // Unconvertible or cut-off input: one "?" and go on behind the byte
-      // (behind the whole UTF-8 sequence, so that one character gives one "?").
-      if (used == out.size()) out.resize(out.size() * 2);
-      out[used++] = '?';
-      ++in;
-      --inLeft;
-      while (utf8Input && inLeft > 0 && (static_cast<unsigned char>(*in) & 0xC0) == 0x80) {
-        ++in;
-        --inLeft;
-      }
-    } else {
-      throw Error("Charset error", std::string("conversion from ") + from + " to " + to +
-                                       " failed: " + std::strerror(errno));
+  Utf16Tables() {
+    for (int b = 0; b < 256; ++b) {
+      fromCp1250[b] = Cp1250ToUtf16Unit(static_cast<unsigned char>(b));
+      toCp1250[fromCp1250[b]] = static_cast<unsigned char>(b);
     }
   }
-  out.resize(used);
+};
+
+const Utf16Tables& Utf16() {
+  static const Utf16Tables tables;
+  return tables;
+}
+
+}  // namespace
+
+std::u16string Cp1250ToUtf16(std::string_view text) {
+  const Utf16Tables& t = Utf16();
+  std::u16string out(text.size(), u'\0');
+  for (std::size_t i = 0; i < text.size(); ++i)
+    out[i] = t.fromCp1250[static_cast<unsigned char>(text[i])];
   return out;
 }
 
-std::string Cp1250ToUtf8(const std::string& text) {
-  return Transcode(text, "WINDOWS-1250", "UTF-8");
-}
-
-std::string Utf8ToCp1250(const std::string& text) {
-  return Transcode(text, "UTF-8", "WINDOWS-1250");
-}
-
-std::string Cp1250ToLatin1(const std::string& text) { return MapBytes(text, Latin1().fromCp1250); }
-
-std::string Latin1ToCp1250(const std::string& bytes) { return MapBytes(bytes, Latin1().toCp1250); }
-
-bool IsUtf8Charset(const std::string& charset) {
-  return strcasecmp(charset.c_str(), "UTF-8") == 0 || strcasecmp(charset.c_str(), "UTF8") == 0;
+bool Utf16ToCp1250(std::u16string_view text, std::string* out) {
+  const Utf16Tables& t = Utf16();
+  out->assign(text.size(), '\0');
+  std::size_t n = 0;
+  bool whole = true;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t unit = text[i];
+    const unsigned char byte = t.toCp1250[unit];
+    if (byte != 0 || unit == 0) {
+      (*out)[n++] = static_cast<char>(byte);
+      continue;
+    }
+    whole = false;
+    (*out)[n++] = '?';
+    // A surrogate pair is one character: one "?".
+    if (unit >= 0xD800 && unit < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+        text[i + 1] < 0xE000)
+      ++i;
+  }
+  out->resize(n);
+  return whole;
 }
 
 std::string LocaleTextToCp1250(const std::string& text, const std::string& charset) {
@@ -146,9 +116,15 @@ std::string LocaleTextToCp1250(const std::string& text) {
   return LocaleTextToCp1250(text, LocaleCharset());
 }
 
-std::string LocaleCharset() {
-  const char* name = nl_langinfo(CODESET);
-  return name != nullptr ? name : "";
+std::string Cp1250ToLatin1(const std::string& text) { return MapBytes(text, Latin1().fromCp1250); }
+
+std::string Latin1ToCp1250(const std::string& bytes) { return MapBytes(bytes, Latin1().toCp1250); }
+
+bool IsUtf8Charset(const std::string& charset) {
+  std::string upper = charset;
+  for (char& c : upper)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return upper == "UTF-8" || upper == "UTF8";
 }
 
 }  // namespace qv

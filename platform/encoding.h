@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace qv {
 
@@ -28,7 +29,8 @@ inline constexpr char32_t kCp1250HighHalf[128] = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,  // F8
 };
 
-// Converts text between character sets with iconv. Bytes that cannot be
+// Converts text between character sets (iconv on POSIX systems; on
+// Windows UTF-8 and Windows-1250 only). Bytes that cannot be
 // converted become "?". Throws qv::Error when a set is unknown.
 std::string Transcode(const std::string& text, const char* from, const char* to);
 
@@ -42,7 +44,21 @@ std::string Utf8ToCp1250(const std::string& text);
 std::string Cp1250ToLatin1(const std::string& text);
 std::string Latin1ToCp1250(const std::string& bytes);
 
-// The character set of the current LC_CTYPE locale (nl_langinfo(CODESET)).
+// Windows-1250 as UTF-16, for the system's wide-character calls. A byte
+// that Windows-1250 leaves unused stands for the control character of the
+// same number (as Windows' own tables have it), so every text converts.
+std::u16string Cp1250ToUtf16(std::string_view text);
+inline constexpr char16_t Cp1250ToUtf16Unit(unsigned char byte) {
+  if (byte < 0x80 || kCp1250HighHalf[byte - 0x80] == 0) return byte;
+  return static_cast<char16_t>(kCp1250HighHalf[byte - 0x80]);
+}
+// UTF-16 as Windows-1250 into *out; false when a character has no byte
+// there (it becomes "?", a surrogate pair one "?").
+bool Utf16ToCp1250(std::u16string_view text, std::string* out);
+
+// The character set of the current LC_CTYPE locale (nl_langinfo(CODESET));
+// on Windows the tool's own set, WINDOWS-1250, since the command line and
+// file names reach the tool converted to it.
 std::string LocaleCharset();
 bool IsUtf8Charset(const std::string& charset);
 

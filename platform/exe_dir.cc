@@ -1,31 +1,14 @@
 #include "platform/exe_dir.h"
 
-#include <unistd.h>
-
-#include <cerrno>
-#include <vector>
-
-#include "platform/error.h"
-
 namespace qv {
-
-std::string ExecutableDir() {
-  const char* link = "/proc/self/exe";
-  std::vector<char> buffer(256);
-  for (;;) {
-    const ssize_t n = readlink(link, buffer.data(), buffer.size());
-    if (n < 0) ThrowFileError("read", link, errno);
-    if (static_cast<std::size_t>(n) < buffer.size()) {
-      std::string path(buffer.data(), static_cast<std::size_t>(n));
-      return path.substr(0, path.rfind('/') + 1);
-    }
-    buffer.resize(buffer.size() * 2);  // the target may have been cut short
-  }
-}
 
 std::string ResolveBesideExecutable(const std::string& name, const std::string& exeDir) {
   // Settings names written for Windows ("C:\...") are taken as they are too.
   if (name.starts_with('/') || name.find(":\\") != std::string::npos) return name;
+#ifdef _WIN32
+  // There also "\\server\share\..." and "C:/...".
+  if (name.starts_with('\\') || name.find(":/") != std::string::npos) return name;
+#endif
   return exeDir + name;
 }
 

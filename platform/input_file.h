@@ -3,6 +3,7 @@
 // be read forever (or, for a pipe without a writer, never opened).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -19,9 +20,22 @@ struct InputProblem {
 };
 
 // Opens path for reading when it names a regular file; returns the file
-// descriptor (to be closed by the caller), or -1 with *problem filled in.
+// descriptor (to be closed with CloseFile), or -1 with *problem filled in.
 // A pipe is opened without waiting for a writer, and then refused.
 int OpenRegularFile(const std::string& path, InputProblem* problem);
+
+// Reads up to size bytes of an open file at its current position: the
+// number read, 0 at the end, or -1 with errno set.
+std::int64_t ReadFileBytes(int fd, char* buffer, std::size_t size);
+
+// Moves an open file's position to offset bytes from its start; false with
+// errno set.
+bool SeekFile(int fd, std::int64_t offset);
+
+// The size of an open file in bytes, or -1 with errno set.
+std::int64_t OpenFileSize(int fd);
+
+void CloseFile(int fd);
 
 // Reads the whole regular file at path into *bytes, at most maxBytes; false
 // with *problem filled in when it cannot be opened or read, or is larger.

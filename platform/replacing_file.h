@@ -1,12 +1,11 @@
 // A file written under a hidden temporary name beside its final name and
 // renamed into place by Commit(): a run that fails leaves no empty or
 // partial file behind, and an earlier file of the same name survives it.
-// A run ended by SIGINT, SIGTERM, SIGHUP or SIGQUIT removes its temporary
-// files too: the first ReplacingFile installs a handler that unlinks them
-// and then ends the process by the same signal (signals the process ignores
-// stay ignored).
+// A run ended from outside (Ctrl-C, kill, a closed terminal) removes its
+// temporary files too (platform/interrupt.h).
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -26,17 +25,24 @@ class ReplacingFile {
 
   // Appends bytes; throws qv::Error when they cannot be written.
   void Write(std::string_view bytes);
-  // Closes the file and gives it its name; throws qv::Error on failure.
+  // Closes the file and gives it its name, replacing an earlier file of
+  // that name in one step; throws qv::Error on failure, and the earlier
+  // file stays as it was.
   void Commit();
 
-  const std::string& name() const { return name_; }
-  const std::string& tempName() const { return tempName_; }
+  const std::string& name() const;
+  const std::string& tempName() const;
 
  private:
-  std::string name_;
-  std::string tempName_;
-  int fd_ = -1;
-  int slot_ = -1;  // the temporary file's place in the signal handler's list
+  struct Impl;  // the open file: platform/<system>/replacing_file.cc
+  std::unique_ptr<Impl> impl_;
 };
+
+// The temporary name of attempt number `attempt` (0, 1, ...) for the file
+// `name` written by process `processId`: "dir/.name.tmp<pid>" and then
+// "dir/.name.tmp<pid>-<attempt>". Hidden, beside the file, and with no "_"
+// and no ".htm" at its end, so neither a batch run nor a browser takes one
+// that a killed run left behind.
+std::string TemporaryFileName(const std::string& name, unsigned long processId, int attempt);
 
 }  // namespace qv

@@ -17,6 +17,9 @@ packages=(
   # (clang 14 crashes on our "..."_cp literals), and llvm-symbolizer for
   # readable reports.
   clang-16 libclang-rt-16-dev llvm
+  # The Windows build: the MinGW-w64 cross compiler, Wine to run its tests
+  # and the tool, NSIS for the installer.
+  g++-mingw-w64-x86-64-posix wine wine64 nsis
 )
 
 missing=()

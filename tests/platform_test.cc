@@ -1,20 +1,18 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cstdint>
-#include <cstdio>
-#include <fstream>
-#include <regex>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "platform/clock.h"
+#include "platform/desktop_open.h"
 #include "platform/dir_listing.h"
 #include "platform/encoding.h"
 #include "platform/error.h"
 #include "platform/exe_dir.h"
-#include "platform/shared_library.h"
+#include "platform/replacing_file.h"
+#include "tests/test_support.h"
 #include "text/cp1250.h"
 
 namespace {
@@ -22,48 +20,6 @@ namespace {
 using namespace qv;
 
 // --- Time text -------------------------------------------------------------
-
-// Blocks of 4 MB or more start on a 2 MB boundary (where the huge pages
-// go), smaller ones anywhere; both hold what is written, and a growing
-// text passes the limit without losing a byte. Sanitizer builds keep their
-// own operator new.
-TEST(BigBlocks, MegabyteBlocksOnHugePageBoundaries) {
-  std::vector<char> big(std::size_t{5} << 20, 'x');
-  std::vector<char> small(4096, 'y');
-#if !defined(__SANITIZE_ADDRESS__)
-  EXPECT_EQ(reinterpret_cast<std::uintptr_t>(big.data()) % (std::size_t{2} << 20), 0u);
-#endif
-  EXPECT_EQ(big.back(), 'x');
-  EXPECT_EQ(small.front(), 'y');
-  std::string grown;
-  while (grown.size() < (std::size_t{9} << 20)) grown += static_cast<char>('0' + grown.size() % 10);
-  std::size_t wrong = 0;
-  for (std::size_t k = 0; k < grown.size(); ++k) wrong += grown[k] != static_cast<char>('0' + k % 10);
-  EXPECT_EQ(wrong, 0u);
-}
-
-// A library loaded on demand: its functions are found and called; a missing
-// library or symbol is an error of the caller's kind that names it.
-TEST(SharedLibrary, LoadsOnDemandAndNamesWhatIsMissing) {
-  const SharedLibrary libc = SharedLibrary::Load("libc.so.6", "Test error");
-  std::size_t (*length)(const char*) = nullptr;
-  libc.Bind("strlen", length);
-  EXPECT_EQ(length("four"), 4u);
-  try {
-    libc.Symbol("qv_no_such_function");
-    FAIL() << "a missing symbol was found";
-  } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), "Test error");
-    EXPECT_NE(e.text().find("libc.so.6 has no qv_no_such_function"), std::string::npos) << e.text();
-  }
-  try {
-    SharedLibrary::Load("libqv-no-such-library.so.9", "TLS error");
-    FAIL() << "a missing library was loaded";
-  } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), "TLS error");
-    EXPECT_NE(e.text().find("cannot load libqv-no-such-library.so.9"), std::string::npos) << e.text();
-  }
-}
 
 TEST(TimeText, TwentyFourHourFormatHasNoLeadingZero) {
   const TimePattern p = PatternFromFormat("%H:%M:%S", "AM", "PM");
@@ -105,35 +61,37 @@ TEST(TimeText, EmptyDesignatorsPrintNone) {
   EXPECT_EQ(FormatTimeOfDay(15, 5, 7, p), "03:05:07");
 }
 
-TEST(TimeText, CurrentTimeInTheCLocale) {
-  // The test process runs in the C locale: "%H:%M:%S".
-  EXPECT_TRUE(std::regex_match(TimeText(), std::regex("[12]?[0-9]:[0-5][0-9]:[0-6][0-9]")))
-      << TimeText();
+// Windows writes the user's time format as a picture: H/HH a 24-hour and
+// h/hh a 12-hour clock (doubled: leading zero), tt the designator and t its
+// first letter, literal text in quotes; the text behind the hour separates
+// all three numbers.
+TEST(TimeText, WindowsPictures) {
+  const auto time = [](const char* picture, int hour) {
+    return FormatTimeOfDay(hour, 5, 7, PatternFromWindowsFormat(picture, "de.", "du."));
+  };
+  EXPECT_EQ(time("H:mm:ss", 9), "9:05:07");
+  EXPECT_EQ(time("HH:mm:ss", 9), "09:05:07");
+  EXPECT_EQ(time("H:mm:ss tt", 21), "21:05:07");  // no designator on a 24-hour clock
+  EXPECT_EQ(time("h:mm:ss tt", 0), "12:05:07 de.");
+  EXPECT_EQ(time("h:mm:ss tt", 15), "3:05:07 du.");
+  EXPECT_EQ(time("tt hh:mm:ss", 9), "de. 09:05:07");
+  EXPECT_EQ(time("hh.mm.ss t", 13), "01.05.07 d");
+  EXPECT_EQ(time("HH'h'mm'm'ss", 9), "09h05h07");
+  EXPECT_EQ(time("mm:ss", 9), "9:05:07");  // no hour: the default
 }
 
 // --- Directory listing -----------------------------------------------------
 
 class DirListingTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char dir[] = "/tmp/qvdir_XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    dir_ = dir;
-  }
-  void TearDown() override {
-    for (const std::string& name : created_) std::remove((dir_ + "/" + name).c_str());
-    rmdir(dir_.c_str());
-  }
-  void File(const std::string& name) {
-    std::ofstream(dir_ + "/" + name) << "x";
-    created_.insert(created_.begin(), name);
-  }
+  // Names are the tool's text (Windows-1250): made through the platform's
+  // own file calls, so that they mean the same on every system.
+  void File(const std::string& name) { ReplacingFile(dir_ + "/" + name).Commit(); }
   void Dir(const std::string& name) {
-    ASSERT_EQ(mkdir((dir_ + "/" + name).c_str(), 0700), 0);
-    created_.insert(created_.begin(), name);
+    ASSERT_TRUE(std::filesystem::create_directory(dir_ + "/" + name));
   }
-  std::string dir_;
-  std::vector<std::string> created_;  // newest first, so subdirectories empty first
+  test::TempDir temp_;
+  const std::string dir_ = temp_.path();
 };
 
 TEST_F(DirListingTest, AllEntriesInByteOrder) {
@@ -157,23 +115,6 @@ TEST_F(DirListingTest, EmptyDirectoryAndMissingDirectory) {
 
 // --- Executable directory --------------------------------------------------
 
-TEST(ExeDir, DirectoryHoldsTheRunningExecutable) {
-  const std::string dir = ExecutableDir();
-  ASSERT_FALSE(dir.empty());
-  EXPECT_EQ(dir.front(), '/');
-  EXPECT_EQ(dir.back(), '/');
-  struct stat self {};
-  ASSERT_EQ(stat("/proc/self/exe", &self), 0);
-  bool found = false;
-  for (const std::string& name : ListDirectory(dir)) {
-    struct stat entry {};
-    if (stat((dir + name).c_str(), &entry) == 0 && entry.st_ino == self.st_ino &&
-        entry.st_dev == self.st_dev)
-      found = true;
-  }
-  EXPECT_TRUE(found);
-}
-
 TEST(ExeDir, ResolveBesideExecutable) {
   const std::string exe = "/opt/qv/";
   EXPECT_EQ(ResolveBesideExecutable("q.ini", exe), "/opt/qv/q.ini");
@@ -181,9 +122,8 @@ TEST(ExeDir, ResolveBesideExecutable) {
   EXPECT_EQ(ResolveBesideExecutable("/etc/q.ini", exe), "/etc/q.ini");
   EXPECT_EQ(ResolveBesideExecutable("C:\\qv\\q.ini", exe), "C:\\qv\\q.ini");
   EXPECT_EQ(ResolveBesideExecutable("x\\d:\\q.ini", exe), "x\\d:\\q.ini");
-  // A colon alone or a backslash alone does not make a name absolute.
+  // A colon alone does not make a name absolute.
   EXPECT_EQ(ResolveBesideExecutable("c:q.ini", exe), "/opt/qv/c:q.ini");
-  EXPECT_EQ(ResolveBesideExecutable("\\q.ini", exe), "/opt/qv/\\q.ini");
 }
 
 // --- Character sets --------------------------------------------------------
@@ -220,6 +160,24 @@ TEST(Charset, LongTextGrowsTheBuffer) {
   EXPECT_EQ(Utf8ToCp1250(utf8), cp);
 }
 
+// The wide-character calls get UTF-16: every byte converts and comes back,
+// the five bytes Windows-1250 leaves unused as the control characters of the
+// same number; a character without a byte is "?" and reported.
+TEST(Charset, Utf16RoundTripAndWhatHasNoByte) {
+  std::string all;
+  for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+  const std::u16string wide = Cp1250ToUtf16(all);
+  ASSERT_EQ(wide.size(), 256u);
+  EXPECT_EQ(wide[0xF5], u'\u0151');  // ő
+  EXPECT_EQ(wide[0x80], u'\u20AC');  // €
+  EXPECT_EQ(wide[0x81], u'\u0081');
+  std::string back;
+  EXPECT_TRUE(Utf16ToCp1250(wide, &back));
+  EXPECT_EQ(back, all);
+  EXPECT_FALSE(Utf16ToCp1250(u"\u0416x\U0001F600y", &back));  // Cyrillic zhe, an emoji
+  EXPECT_EQ(back, "?x?y");
+}
+
 TEST(Charset, UnknownCharsetThrows) {
   try {
     Transcode("x", "NO-SUCH-CHARSET", "UTF-8");
@@ -227,6 +185,17 @@ TEST(Charset, UnknownCharsetThrows) {
   } catch (const Error& e) {
     EXPECT_EQ(e.kind(), "Charset error");
   }
+}
+
+// --- Opening on the desktop -------------------------------------------------
+
+// QVFORMAT_NO_OPEN keeps tests and scripts from opening anything; the line
+// still names the file.
+TEST(DesktopOpen, NotOpenedWhenAskedNotTo) {
+  test::ScopedEnv noOpen("QVFORMAT_NO_OPEN", "1");
+  test::RecordingConsole console;
+  OpenOnDesktop("1234r57.htm", console);
+  EXPECT_EQ(console.lines, std::vector<std::string>{"Nyisd meg: 1234r57.htm"});
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // Small helpers shared by the unit tests.
 #pragma once
 
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -40,9 +42,57 @@ inline int BraceBalance(std::string_view rtf) {
   return depth;
 }
 
-// A fresh directory under /tmp, removed with everything in it.
+// Sets an environment variable (nullptr: removes it) and puts back the
+// earlier value when it goes.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value) : name_(name) {
+    const char* before = std::getenv(name);
+    had_ = before != nullptr;
+    if (had_) before_ = before;
+    Set(value);
+  }
+  ~ScopedEnv() { Set(had_ ? before_.c_str() : nullptr); }
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  void Set(const char* value) {
+#ifdef _WIN32
+    _putenv_s(name_.c_str(), value != nullptr ? value : "");  // "" removes it there
+#else
+    if (value != nullptr)
+      setenv(name_.c_str(), value, 1);
+    else
+      unsetenv(name_.c_str());
+#endif
+  }
+  std::string name_;
+  bool had_ = false;
+  std::string before_;
+};
+
+// A fresh directory in the system's temporary folder (/tmp), removed with
+// everything in it.
 class TempDir {
  public:
+#ifdef _WIN32
+  TempDir() {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path base = fs::temp_directory_path(error);
+    // A name of the clock's ticks, tried until one is free.
+    auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
+    for (int attempt = 0; attempt < 100 && path_.empty() && !error; ++attempt) {
+      const fs::path dir = base / ("qvtest." + std::to_string(tick++ % 1000000007));
+      if (fs::create_directory(dir, error)) path_ = dir.string();
+    }
+  }
+  ~TempDir() {
+    std::error_code error;
+    if (!path_.empty()) std::filesystem::remove_all(path_, error);
+  }
+#else
   TempDir() {
     char templ[] = "/tmp/qvtest.XXXXXX";
     if (mkdtemp(templ) != nullptr) path_ = templ;
@@ -50,6 +100,7 @@ class TempDir {
   ~TempDir() {
     if (!path_.empty()) std::system(("rm -rf '" + path_ + "'").c_str());
   }
+#endif
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
 

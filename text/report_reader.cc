@@ -1,7 +1,5 @@
 #include "text/report_reader.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 
@@ -24,7 +22,7 @@ ReportReader::ReportReader(const std::string& fileName) : name_(fileName) {
 }
 
 ReportReader::~ReportReader() {
-  if (fd_ >= 0) ::close(fd_);
+  if (fd_ >= 0) CloseFile(fd_);
 }
 
 bool ReportReader::Fill() {
@@ -32,10 +30,7 @@ bool ReportReader::Fill() {
   if (atEnd_) return false;
   bufferStart_ += static_cast<std::int64_t>(end_);
   begin_ = end_ = 0;
-  ssize_t got;
-  do {
-    got = ::read(fd_, buffer_.data(), buffer_.size());
-  } while (got < 0 && errno == EINTR);
+  const std::int64_t got = ReadFileBytes(fd_, buffer_.data(), buffer_.size());
   if (got < 0) ThrowFileError("read", name_, errno);
   if (got == 0) {
     atEnd_ = true;
@@ -87,7 +82,7 @@ std::int64_t ReportReader::TextFilePos() const {
 }
 
 void ReportReader::TextFileSeek(std::int64_t offset) {
-  if (::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) < 0) ThrowFileError("seek", name_, errno);
+  if (!SeekFile(fd_, offset)) ThrowFileError("seek", name_, errno);
   bufferStart_ = offset;
   begin_ = end_ = 0;
   atEnd_ = false;

@@ -63,13 +63,25 @@ std::size_t FindFrom(std::string_view text, std::string_view pattern, std::size_
   return std::string_view::npos;
 }
 
+// The last byte c among the first n at data, or nullptr: memrchr where the
+// C library has it (glibc), a plain backward scan elsewhere.
+static const void* LastByte(const char* data, char c, std::size_t n) {
+#ifdef __GLIBC__
+  return ::memrchr(data, c, n);
+#else
+  for (std::size_t i = n; i > 0; --i)
+    if (data[i - 1] == c) return data + i - 1;
+  return nullptr;
+#endif
+}
+
 std::size_t FindLast(std::string_view text, std::string_view pattern) {
   if (pattern.empty() || pattern.size() > text.size()) return std::string_view::npos;
   const char* data = text.data();
   const std::size_t anchor = AnchorOf(pattern);
   // Every start before `limit` is still to be tried.
   for (std::size_t limit = text.size() - pattern.size() + 1; limit > 0;) {
-    const void* hit = ::memrchr(data + anchor, pattern[anchor], limit);
+    const void* hit = LastByte(data + anchor, pattern[anchor], limit);
     if (hit == nullptr) break;
     const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(hit) - data) - anchor;
     if (Matches(data + at, pattern)) return at;

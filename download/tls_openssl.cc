@@ -1,0 +1,343 @@
+// The TLS stream on OpenSSL (libssl loaded when a download first connects,
+// openssl_api.h) and the POSIX system's blocking sockets.
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <pthread.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "download/openssl_api.h"
+#include "download/tls_stream.h"
+
+namespace qv {
+namespace {
+
+const OpenSslApi& Ssl() { return OpenSslApi::Get(); }
+
+[[noreturn]] void ThrowSocketError(NetFault fault, const std::string& text) {
+  throw NetError(fault, "Socket error", text);
+}
+[[noreturn]] void ThrowTlsError(NetFault fault, const std::string& text) {
+  throw NetError(fault, "TLS error", text);
+}
+
+std::string OpenSslReason() {
+  const unsigned long e = Ssl().ERR_peek_last_error();
+  if (e == 0) return "";
+  const char* reason = Ssl().ERR_reason_error_string(e);
+  return reason != nullptr ? reason : "error " + std::to_string(e);
+}
+
+bool IsIpAddress(const std::string& host) {
+  unsigned char address[sizeof(in6_addr)];
+  return inet_pton(AF_INET, host.c_str(), address) == 1 ||
+         inet_pton(AF_INET6, host.c_str(), address) == 1;
+}
+
+// Writing to a connection the server has dropped raises SIGPIPE, which would
+// end the process. The signal is held back while OpenSSL works on the socket
+// and a SIGPIPE raised meanwhile is taken away; the failed write then reports
+// EPIPE like any other error.
+class SigpipeHold {
+ public:
+  SigpipeHold() {
+    sigemptyset(&pipe_);
+    sigaddset(&pipe_, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipe_, &previous_);
+    sigset_t pending;
+    sigpending(&pending);
+    wasPending_ = sigismember(&pending, SIGPIPE) == 1;
+  }
+  ~SigpipeHold() {
+    if (!wasPending_) {
+      sigset_t pending;
+      sigpending(&pending);
+      if (sigismember(&pending, SIGPIPE) == 1) {
+        const timespec none{0, 0};
+        sigtimedwait(&pipe_, nullptr, &none);
+      }
+    }
+    pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+  }
+  SigpipeHold(const SigpipeHold&) = delete;
+  SigpipeHold& operator=(const SigpipeHold&) = delete;
+
+ private:
+  sigset_t pipe_;
+  sigset_t previous_;
+  bool wasPending_ = false;
+};
+
+bool IsNetworkReset(int error) {
+  return error == ECONNRESET || error == ECONNABORTED || error == ESHUTDOWN || error == EPIPE;
+}
+
+class OpenSslStream : public TlsStream {
+ public:
+  explicit OpenSslStream(const TlsOptions& options);
+  ~OpenSslStream() override;
+
+  void Connect(const std::string& host, std::uint16_t port) override;
+  bool IsOpen() const override { return ssl_ != nullptr; }
+  Receive ReceiveChunk(char* buffer, std::size_t capacity, bool wait,
+                       std::size_t* received) override;
+  bool HoldsReceivedBytes() override { return ssl_ != nullptr && Ssl().SSL_has_pending(ssl_) != 0; }
+  bool HoldsDecryptedBytes() override { return ssl_ != nullptr && Ssl().SSL_pending(ssl_) > 0; }
+  bool WaitReadable(int timeoutMs) override;
+  void Send(std::string_view bytes) override;
+  void Close() noexcept override;
+
+ private:
+  [[noreturn]] void FailHandshake(int sslError, int savedErrno);
+
+  TlsOptions options_;
+  std::string host_;
+  std::uint16_t port_ = 0;
+  SSL_CTX* ctx_ = nullptr;
+  SSL* ssl_ = nullptr;
+  int fd_ = -1;
+  bool broken_ = false;  // a fatal TLS or socket error: no orderly shutdown
+};
+
+OpenSslStream::OpenSslStream(const TlsOptions& options) : options_(options) {
+  ctx_ = Ssl().SSL_CTX_new(Ssl().TLS_client_method());
+  if (ctx_ == nullptr) ThrowTlsError(NetFault::kOther, "cannot set up TLS: " + OpenSslReason());
+  Ssl().SSL_CTX_ctrl(ctx_, SSL_CTRL_SET_MIN_PROTO_VERSION, TLS1_2_VERSION, nullptr);
+  Ssl().SSL_CTX_ctrl(ctx_, SSL_CTRL_SET_MAX_PROTO_VERSION, TLS1_2_VERSION, nullptr);
+#ifdef SSL_OP_IGNORE_UNEXPECTED_EOF
+  // A server that just drops the TCP connection has closed it, as far as a
+  // download is concerned.
+  Ssl().SSL_CTX_set_options(ctx_, SSL_OP_IGNORE_UNEXPECTED_EOF);
+#endif
+  Ssl().SSL_CTX_set_verify(ctx_, SSL_VERIFY_PEER, nullptr);
+  // Without a file of its own the library's defaults apply, which honour
+  // SSL_CERT_FILE and SSL_CERT_DIR.
+  const int loaded = options_.caFile.empty()
+                         ? Ssl().SSL_CTX_set_default_verify_paths(ctx_)
+                         : Ssl().SSL_CTX_load_verify_locations(ctx_, options_.caFile.c_str(), nullptr);
+  if (loaded != 1) {
+    const std::string reason = OpenSslReason();
+    Ssl().SSL_CTX_free(ctx_);
+    Ssl().ERR_clear_error();
+    ThrowTlsError(NetFault::kCaFile,
+                  "cannot load the trusted certificates" +
+                      (options_.caFile.empty() ? std::string() : " '" + options_.caFile + "'") +
+                      ": " + reason);
+  }
+}
+
+OpenSslStream::~OpenSslStream() {
+  Close();
+  Ssl().SSL_CTX_free(ctx_);
+}
+
+void OpenSslStream::Connect(const std::string& host, std::uint16_t port) {
+  Close();
+  host_ = host;
+  port_ = port;
+
+  addrinfo hints{};
+  hints.ai_family = AF_UNSPEC;
+  hints.ai_socktype = SOCK_STREAM;
+  addrinfo* addresses = nullptr;
+  const std::string service = std::to_string(port_);
+  const int rc = getaddrinfo(host_.c_str(), service.c_str(), &hints, &addresses);
+  if (rc != 0)
+    throw NetError(NetFault::kResolve, "Network error",
+                   "cannot resolve " + host_ + ": " +
+                       (rc == EAI_SYSTEM ? std::strerror(errno) : gai_strerror(rc)));
+
+  const timeval limit{options_.socketTimeoutMs / 1000, (options_.socketTimeoutMs % 1000) * 1000};
+  int lastError = 0;
+  for (addrinfo* a = addresses; a != nullptr && fd_ < 0; a = a->ai_next) {
+    const int fd = socket(a->ai_family, a->ai_socktype | SOCK_CLOEXEC, a->ai_protocol);
+    if (fd < 0) {
+      lastError = errno;
+      continue;
+    }
+    setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+    setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
+    if (::connect(fd, a->ai_addr, a->ai_addrlen) == 0) {
+      fd_ = fd;
+    } else {
+      // With a send limit set, a connect that runs out of time says
+      // "in progress"; the user is better served by "timed out".
+      lastError = errno == EINPROGRESS ? ETIMEDOUT : errno;
+      ::close(fd);
+    }
+  }
+  freeaddrinfo(addresses);
+  if (fd_ < 0)
+    throw NetError(NetFault::kConnect, "Network error",
+                   "cannot connect to " + host_ + " port " + service + ": " +
+                       std::strerror(lastError));
+
+  ssl_ = Ssl().SSL_new(ctx_);
+  if (ssl_ == nullptr || Ssl().SSL_set_fd(ssl_, fd_) != 1) {
+    Close();
+    ThrowTlsError(NetFault::kOther, "cannot set up TLS: " + OpenSslReason());
+  }
+  // Server name indication is for names only; the certificate must name
+  // the host (or hold the address it was reached at).
+  if (IsIpAddress(host_)) {
+    Ssl().X509_VERIFY_PARAM_set1_ip_asc(Ssl().SSL_get0_param(ssl_), host_.c_str());
+  } else {
+    Ssl().SSL_ctrl(ssl_, SSL_CTRL_SET_TLSEXT_HOSTNAME, TLSEXT_NAMETYPE_host_name,
+                   const_cast<char*>(host_.c_str()));  // SSL_set_tlsext_host_name
+    Ssl().SSL_set_hostflags(ssl_, X509_CHECK_FLAG_NO_PARTIAL_WILDCARDS);
+    Ssl().SSL_set1_host(ssl_, host_.c_str());
+  }
+
+  int result;
+  int sslError;
+  int savedErrno;
+  {
+    SigpipeHold hold;
+    Ssl().ERR_clear_error();
+    errno = 0;
+    result = Ssl().SSL_connect(ssl_);
+    savedErrno = errno;
+    sslError = Ssl().SSL_get_error(ssl_, result);
+  }
+  if (result != 1) FailHandshake(sslError, savedErrno);
+}
+
+void OpenSslStream::FailHandshake(int sslError, int savedErrno) {
+  std::string text = "Error connecting with SSL. ";
+  NetFault fault = NetFault::kHandshake;
+  const long verified = Ssl().SSL_get_verify_result(ssl_);
+  if (verified != X509_V_OK) {
+    fault = verified == X509_V_ERR_HOSTNAME_MISMATCH || verified == X509_V_ERR_IP_ADDRESS_MISMATCH
+                ? NetFault::kNameMismatch
+                : NetFault::kUntrusted;
+    text += "The certificate of " + host_ +
+            " was refused: " + Ssl().X509_verify_cert_error_string(verified) +
+            " (trusted certificates come from the system's store, or from SSL_CERT_FILE or "
+            "SSL_CERT_DIR)";
+  } else {
+    std::string detail = OpenSslReason();
+    if (detail.empty())
+      detail = (sslError == SSL_ERROR_WANT_READ || sslError == SSL_ERROR_WANT_WRITE)
+                   ? "the server did not answer in time"
+               : savedErrno != 0 ? std::strerror(savedErrno)
+                                 : "the server ended the connection";
+    text += "The handshake with " + host_ + " port " + std::to_string(port_) + " failed: " + detail;
+  }
+  broken_ = true;
+  Close();
+  ThrowTlsError(fault, text);
+}
+
+TlsStream::Receive OpenSslStream::ReceiveChunk(char* buffer, std::size_t capacity, bool wait,
+                                                std::size_t* received) {
+  int flags = 0;
+  if (!wait) {
+    flags = fcntl(fd_, F_GETFL);
+    fcntl(fd_, F_SETFL, flags | O_NONBLOCK);
+  }
+  int n;
+  int sslError;
+  int savedErrno;
+  {
+    SigpipeHold hold;
+    Ssl().ERR_clear_error();
+    errno = 0;
+    n = Ssl().SSL_read(ssl_, buffer, static_cast<int>(capacity));
+    savedErrno = errno;
+    sslError = Ssl().SSL_get_error(ssl_, n);
+  }
+  if (!wait) fcntl(fd_, F_SETFL, flags);
+
+  *received = 0;
+  if (n > 0) {
+    *received = static_cast<std::size_t>(n);
+    return Receive::kData;
+  }
+  switch (sslError) {
+    case SSL_ERROR_ZERO_RETURN: return Receive::kClosed;
+    case SSL_ERROR_WANT_READ:
+    case SSL_ERROR_WANT_WRITE:
+      // Non-waiting: nothing there yet. Waiting: the socket limit passed
+      // (EAGAIN); it is not retried.
+      return Receive::kNothing;
+    case SSL_ERROR_SYSCALL:
+      broken_ = true;
+      if (savedErrno == 0) return Receive::kClosed;  // TCP closed without TLS close
+      if (IsNetworkReset(savedErrno)) return Receive::kReset;
+      ThrowSocketError(NetFault::kOther, std::strerror(savedErrno));
+    default: {
+      broken_ = true;
+      const unsigned long e = Ssl().ERR_peek_last_error();
+#ifdef SSL_R_UNEXPECTED_EOF_WHILE_READING
+      if (ERR_GET_REASON(e) == SSL_R_UNEXPECTED_EOF_WHILE_READING) return Receive::kClosed;
+#endif
+      (void)e;
+      ThrowTlsError(NetFault::kOther, "receive failed: " + OpenSslReason());
+    }
+  }
+}
+
+bool OpenSslStream::WaitReadable(int timeoutMs) {
+  pollfd p{fd_, POLLIN, 0};
+  for (;;) {
+    const int ready = poll(&p, 1, timeoutMs);
+    if (ready >= 0) return ready > 0;
+    if (errno != EINTR) return true;  // let the next read report it
+  }
+}
+
+void OpenSslStream::Send(std::string_view bytes) {
+  int n;
+  int sslError;
+  int savedErrno;
+  {
+    SigpipeHold hold;
+    Ssl().ERR_clear_error();
+    errno = 0;
+    n = Ssl().SSL_write(ssl_, bytes.data(), static_cast<int>(bytes.size()));
+    savedErrno = errno;
+    sslError = Ssl().SSL_get_error(ssl_, n);
+  }
+  if (n > 0) return;
+  if (sslError == SSL_ERROR_WANT_WRITE || sslError == SSL_ERROR_WANT_READ)
+    ThrowSocketError(NetFault::kTimeout, "Write timed out.");
+  broken_ = true;
+  if (sslError == SSL_ERROR_SYSCALL)
+    ThrowSocketError(IsNetworkReset(savedErrno) ? NetFault::kReset : NetFault::kOther,
+                     savedErrno != 0 ? std::strerror(savedErrno) : "Connection Closed Gracefully.");
+  ThrowTlsError(NetFault::kOther, "send failed: " + OpenSslReason());
+}
+
+void OpenSslStream::Close() noexcept {
+  if (ssl_ != nullptr) {
+    if (!broken_) {
+      SigpipeHold hold;
+      Ssl().SSL_shutdown(ssl_);  // sends our close; the server's is not waited for
+    }
+    Ssl().SSL_free(ssl_);
+    ssl_ = nullptr;
+  }
+  if (fd_ >= 0) {
+    ::close(fd_);
+    fd_ = -1;
+  }
+  broken_ = false;
+  // Only once the library is loaded: a stream that never was has nothing
+  // to clear.
+  if (ctx_ != nullptr) Ssl().ERR_clear_error();
+}
+
+}  // namespace
+
+std::unique_ptr<TlsStream> MakeTlsStream(const TlsOptions& options) {
+  return std::make_unique<OpenSslStream>(options);
+}
+
+}  // namespace qv

@@ -1,0 +1,92 @@
+// One TLS client connection over TCP: the ground the line connection
+// (tls_line_connection.h) stands on. One backend per TLS library, picked by
+// CMake (QV_TLS): OpenSSL on POSIX systems (tls_openssl.cc), Schannel on
+// Windows (tls_schannel.cc). Both keep one rule: TLS 1.2 only; the server's
+// certificate must come from a trusted authority and name the host; the
+// trusted authorities are the system's, or the certificates of a PEM file
+// (TlsOptions::caFile, else SSL_CERT_FILE) in their place; no opt-out.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/error.h"
+
+namespace qv {
+
+// What went wrong, for callers that act on it; the text is for people.
+enum class NetFault {
+  kResolve,       // the host name is unknown
+  kConnect,       // TCP: refused, unreachable, timed out
+  kHandshake,     // TLS: no common protocol, the server broke off
+  kUntrusted,     // the certificate chain ends at no trusted authority
+  kNameMismatch,  // the certificate is for another host
+  kCaFile,        // the trusted certificates cannot be loaded
+  kTimeout,       // a receive or send passed the socket limit
+  kReset,         // the network reset or aborted the connection
+  kOther,
+};
+
+class NetError : public Error {
+ public:
+  NetError(NetFault fault, std::string kind, const std::string& text)
+      : Error(std::move(kind), text), fault_(fault) {}
+  NetFault fault() const { return fault_; }
+
+ private:
+  NetFault fault_;
+};
+
+struct TlsOptions {
+  // Certificates to trust instead of the system's store (tests, mirrors);
+  // empty: SSL_CERT_FILE when set, else the system's store.
+  std::string caFile;
+  // How long one blocking receive or send may wait.
+  int socketTimeoutMs = 30000;
+};
+
+class TlsStream {
+ public:
+  enum class Receive { kData, kNothing, kClosed, kReset };
+
+  virtual ~TlsStream() = default;
+
+  // Resolves the host, opens TCP and runs the handshake with the
+  // certificate checks. Throws NetError ("TLS error", "Error connecting
+  // with SSL. ..." for the handshake and the certificate; "Network error"
+  // with the system's text for name resolution and TCP).
+  virtual void Connect(const std::string& host, std::uint16_t port) = 0;
+  virtual bool IsOpen() const = 0;
+
+  // One receive of at most capacity bytes into buffer. Not waiting:
+  // kNothing when nothing can be read at once. Waiting: within the socket
+  // limit, kNothing when it passed. kClosed: the server closed (TLS close or
+  // just TCP); kReset: the network reset or aborted the connection. Other
+  // failures throw ("Socket error" with the system's text, "TLS error").
+  virtual Receive ReceiveChunk(char* buffer, std::size_t capacity, bool wait,
+                               std::size_t* received) = 0;
+  // Bytes of the server already held (received, perhaps not a whole TLS
+  // record yet), and decrypted bytes ready to be handed out.
+  virtual bool HoldsReceivedBytes() = 0;
+  virtual bool HoldsDecryptedBytes() = 0;
+  // Waits at most timeoutMs until the socket has something to read (or an
+  // error to report); false when the time passed.
+  virtual bool WaitReadable(int timeoutMs) = 0;
+
+  // Sends all bytes at once or throws ("Write timed out.", the system's
+  // text, "TLS error: send failed: ...").
+  virtual void Send(std::string_view bytes) = 0;
+
+  // Sends the TLS close unless the connection broke, then closes the
+  // socket. Harmless when already down.
+  virtual void Close() noexcept = 0;
+};
+
+// No network activity yet. Throws NetError (kCaFile) when the trusted
+// certificates cannot be loaded, "TLS error" when the library cannot be set up.
+std::unique_ptr<TlsStream> MakeTlsStream(const TlsOptions& options);
+
+}  // namespace qv

@@ -1,0 +1,62 @@
+#include "platform/input_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace qv {
+namespace {
+
+InputProblem SystemProblem(const char* operation, int err) {
+  return InputProblem{operation, err, std::strerror(err)};
+}
+
+}  // namespace
+
+int OpenRegularFile(const std::string& path, InputProblem* problem) {
+  // O_NONBLOCK: opening a pipe must not wait for a writer.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) {
+    *problem = SystemProblem("open", errno);
+    return -1;
+  }
+  struct stat info;
+  InputProblem found;
+  if (::fstat(fd, &info) != 0)
+    found = SystemProblem("open", errno);
+  else if (S_ISDIR(info.st_mode))
+    found = SystemProblem("open", EISDIR);
+  else if (!S_ISREG(info.st_mode))
+    found = InputProblem{"open", 0, "not a regular file"};
+  else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
+    found = SystemProblem("open", errno);
+  else
+    return fd;
+  ::close(fd);
+  *problem = found;
+  return -1;
+}
+
+std::int64_t ReadFileBytes(int fd, char* buffer, std::size_t size) {
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, size);
+    if (n >= 0 || errno != EINTR) return n;
+  }
+}
+
+bool SeekFile(int fd, std::int64_t offset) {
+  return ::lseek(fd, static_cast<off_t>(offset), SEEK_SET) >= 0;
+}
+
+std::int64_t OpenFileSize(int fd) {
+  struct stat info;
+  if (::fstat(fd, &info) != 0) return -1;
+  return info.st_size;
+}
+
+void CloseFile(int fd) { ::close(fd); }
+
+}  // namespace qv

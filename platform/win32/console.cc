@@ -1,0 +1,48 @@
+#include "platform/console.h"
+
+#include <fcntl.h>
+#include <io.h>
+
+#include "platform/win32/wide.h"
+
+namespace qv {
+namespace {
+
+// A console window rather than a file or pipe.
+bool IsConsole(std::FILE* stream) {
+  DWORD mode = 0;
+  const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+  return handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode) != 0;
+}
+
+}  // namespace
+
+StdConsole::StdConsole() {
+  // The same bytes as on every system: no "\n" turned into "\r\n" (the
+  // tool writes its own CR LF). Documents written to standard output go
+  // through the same descriptor.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+  outTerminal_ = IsConsole(stdout);
+  errTerminal_ = IsConsole(stderr);
+}
+
+void StdConsole::Write(std::FILE* stream, bool terminal, const std::string& text,
+                       const std::string& localeText) {
+  // Names and system messages reach the tool as Windows-1250 too.
+  std::string line = text + localeText + "\r\n";
+  if (terminal) {
+    // Shown with its accents whatever the console's code page.
+    const std::wstring wide = win32::Wide(line);
+    const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    DWORD written = 0;
+    if (WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr))
+      return;
+  }
+  std::fwrite(line.data(), 1, line.size(), stream);
+  // Flushed per line: stdout and stderr lines keep their order, and nothing
+  // is lost when the run ends with an error.
+  std::fflush(stream);
+}
+
+}  // namespace qv

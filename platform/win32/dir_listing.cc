@@ -1,0 +1,41 @@
+#include "platform/dir_listing.h"
+
+#include <algorithm>
+
+#include "platform/win32/wide.h"
+
+namespace qv {
+
+std::vector<std::string> ListDirectory(const std::string& dir) {
+  std::string pattern = dir;
+  if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != '/') pattern += '\\';
+  pattern += '*';
+  WIN32_FIND_DATAW entry;
+  const HANDLE find = FindFirstFileExW(win32::Wide(pattern).c_str(), FindExInfoStandard, &entry,
+                                       FindExSearchNameMatch, nullptr, 0);
+  std::vector<std::string> names;
+  if (find == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    // The root of a drive has no "." entry: an empty one finds nothing.
+    if (error == ERROR_FILE_NOT_FOUND) return names;
+    win32::ThrowFileError("list directory", dir, error);
+  }
+  DWORD error = ERROR_NO_MORE_FILES;
+  for (bool more = true; more; more = FindNextFileW(find, &entry) || (error = GetLastError(), false)) {
+    const std::wstring longName = entry.cFileName;
+    if (longName == L"." || longName == L"..") continue;
+    std::string name;
+    // A name that Windows-1250 cannot hold is taken by its short name
+    // (8.3, plain ASCII) where the volume keeps one; otherwise it is listed
+    // with "?" and fails when it is opened, naming it.
+    if (!win32::Narrow(longName.data(), longName.size(), &name) && entry.cAlternateFileName[0] != 0)
+      name = win32::Narrow(entry.cAlternateFileName);
+    names.push_back(std::move(name));
+  }
+  FindClose(find);
+  if (error != ERROR_NO_MORE_FILES) win32::ThrowFileError("list directory", dir, error);
+  std::sort(names.begin(), names.end());  // byte order, as on every system
+  return names;
+}
+
+}  // namespace qv

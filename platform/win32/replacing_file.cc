@@ -1,0 +1,97 @@
+#include "platform/replacing_file.h"
+
+#include "platform/error.h"
+#include "platform/interrupt.h"
+#include "platform/win32/wide.h"
+
+namespace qv {
+
+struct ReplacingFile::Impl {
+  std::string name;
+  std::string tempName;
+  HANDLE file = INVALID_HANDLE_VALUE;
+  int slot = -1;  // the temporary file's place in the interrupt cleanup
+};
+
+ReplacingFile::ReplacingFile(std::string name) : impl_(std::make_unique<Impl>()) {
+  Impl& f = *impl_;
+  f.name = std::move(name);
+  InstallInterruptCleanup();
+  for (int attempt = 0;; ++attempt) {
+    f.tempName = TemporaryFileName(f.name, GetCurrentProcessId(), attempt);
+    DWORD error = 0;
+    {
+      InterruptsHeld held;
+      // Shared for deleting: the Ctrl-C handler removes the file while it
+      // is still open here.
+      f.file = CreateFileW(win32::Wide(f.tempName).c_str(), GENERIC_WRITE,
+                           FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+      if (f.file != INVALID_HANDLE_VALUE)
+        f.slot = RegisterTemporaryFile(f.tempName);
+      else
+        error = GetLastError();
+    }
+    if (f.file != INVALID_HANDLE_VALUE) return;
+    // A left-over of an earlier run that had the same process id.
+    if ((error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) || attempt >= 100) {
+      f.tempName.clear();
+      win32::ThrowFileError("create", f.name, error);
+    }
+  }
+}
+
+ReplacingFile::~ReplacingFile() {
+  if (!impl_) return;
+  Impl& f = *impl_;
+  if (f.file != INVALID_HANDLE_VALUE) CloseHandle(f.file);
+  if (f.tempName.empty()) return;
+  InterruptsHeld held;
+  DeleteFileW(win32::Wide(f.tempName).c_str());
+  UnregisterTemporaryFile(f.slot);
+}
+
+ReplacingFile::ReplacingFile(ReplacingFile&& other) noexcept = default;
+
+ReplacingFile& ReplacingFile::operator=(ReplacingFile&& other) noexcept {
+  // The file given up here is removed when `other` goes.
+  std::swap(impl_, other.impl_);
+  return *this;
+}
+
+const std::string& ReplacingFile::name() const { return impl_->name; }
+const std::string& ReplacingFile::tempName() const { return impl_->tempName; }
+
+void ReplacingFile::Write(std::string_view bytes) {
+  Impl& f = *impl_;
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+    DWORD written = 0;
+    if (!WriteFile(f.file, bytes.data() + done, chunk, &written, nullptr))
+      win32::ThrowFileError("write", f.name, GetLastError());
+    done += written;
+  }
+}
+
+void ReplacingFile::Commit() {
+  Impl& f = *impl_;
+  const HANDLE file = f.file;
+  f.file = INVALID_HANDLE_VALUE;
+  if (!CloseHandle(file)) win32::ThrowFileError("write", f.name, GetLastError());
+  {
+    InterruptsHeld held;
+    // One step, never a moment without the file: an earlier file of the
+    // name is replaced, or (held open by another program) kept.
+    if (!MoveFileExW(win32::Wide(f.tempName).c_str(), win32::Wide(f.name).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      const DWORD error = GetLastError();
+      win32::ThrowFileError("write", f.name, error);  // the destructor removes the temporary file
+    }
+    UnregisterTemporaryFile(f.slot);
+    f.slot = -1;
+  }
+  f.tempName.clear();
+}
+
+}  // namespace qv

@@ -1,0 +1,77 @@
+#include "platform/win32/wide.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/encoding.h"
+#include "platform/error.h"
+
+namespace qv::win32 {
+
+std::wstring Wide(const std::string& text) {
+  const std::u16string wide = Cp1250ToUtf16(text);
+  return std::wstring(wide.begin(), wide.end());
+}
+
+bool Narrow(const wchar_t* text, std::size_t size, std::string* out) {
+  return Utf16ToCp1250(std::u16string_view(reinterpret_cast<const char16_t*>(text), size), out);
+}
+
+std::string Narrow(const std::wstring& text) {
+  std::string out;
+  Narrow(text.data(), text.size(), &out);
+  return out;
+}
+
+int ErrnoOf(DWORD error) {
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME: return ENOENT;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_WRITE_PROTECT: return EACCES;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS: return EEXIST;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return ENOSPC;
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME: return EINVAL;
+    case ERROR_DIRECTORY: return ENOTDIR;
+    case ERROR_FILENAME_EXCED_RANGE: return ENAMETOOLONG;
+    case ERROR_NOT_ENOUGH_MEMORY:
+    case ERROR_OUTOFMEMORY: return ENOMEM;
+    case ERROR_TOO_MANY_OPEN_FILES: return EMFILE;
+    default: return 0;
+  }
+}
+
+std::string ErrorText(DWORD error) {
+  if (const int e = ErrnoOf(error)) {
+    std::string text = std::strerror(e);
+    // A file another program holds open reads better named as such.
+    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION)
+      text += " (the file is in use by another program)";
+    return text;
+  }
+  wchar_t* message = nullptr;
+  const DWORD n = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, error, 0, reinterpret_cast<wchar_t*>(&message), 0, nullptr);
+  std::string text;
+  if (n > 0) Narrow(message, n, &text);
+  if (message != nullptr) LocalFree(message);
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' ||
+                           text.back() == '.'))
+    text.pop_back();
+  return text.empty() ? "system error " + std::to_string(error) : text;
+}
+
+void ThrowFileError(const std::string& what, const std::string& name, DWORD error) {
+  ThrowFileProblem(what, name, ErrorText(error));
+}
+
+}  // namespace qv::win32

@@ -1,0 +1,102 @@
+// Platform services of POSIX systems only: the operator new for blocks of
+// megabytes, libraries loaded on demand, the C locale's time, /proc.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdint>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/dir_listing.h"
+#include "platform/error.h"
+#include "platform/exe_dir.h"
+#include "platform/input_file.h"
+#include "platform/shared_library.h"
+#include "tests/test_support.h"
+
+namespace {
+
+using namespace qv;
+
+// Blocks of 4 MB or more start on a 2 MB boundary (where the huge pages
+// go), smaller ones anywhere; both hold what is written, and a growing
+// text passes the limit without losing a byte. Sanitizer builds keep their
+// own operator new.
+TEST(BigBlocks, MegabyteBlocksOnHugePageBoundaries) {
+  std::vector<char> big(std::size_t{5} << 20, 'x');
+  std::vector<char> small(4096, 'y');
+#if !defined(__SANITIZE_ADDRESS__)
+  EXPECT_EQ(reinterpret_cast<std::uintptr_t>(big.data()) % (std::size_t{2} << 20), 0u);
+#endif
+  EXPECT_EQ(big.back(), 'x');
+  EXPECT_EQ(small.front(), 'y');
+  std::string grown;
+  while (grown.size() < (std::size_t{9} << 20)) grown += static_cast<char>('0' + grown.size() % 10);
+  std::size_t wrong = 0;
+  for (std::size_t k = 0; k < grown.size(); ++k) wrong += grown[k] != static_cast<char>('0' + k % 10);
+  EXPECT_EQ(wrong, 0u);
+}
+
+// A library loaded on demand: its functions are found and called; a missing
+// library or symbol is an error of the caller's kind that names it.
+TEST(SharedLibrary, LoadsOnDemandAndNamesWhatIsMissing) {
+  const SharedLibrary libc = SharedLibrary::Load("libc.so.6", "Test error");
+  std::size_t (*length)(const char*) = nullptr;
+  libc.Bind("strlen", length);
+  EXPECT_EQ(length("four"), 4u);
+  try {
+    libc.Symbol("qv_no_such_function");
+    FAIL() << "a missing symbol was found";
+  } catch (const Error& e) {
+    EXPECT_EQ(e.kind(), "Test error");
+    EXPECT_NE(e.text().find("libc.so.6 has no qv_no_such_function"), std::string::npos) << e.text();
+  }
+  try {
+    SharedLibrary::Load("libqv-no-such-library.so.9", "TLS error");
+    FAIL() << "a missing library was loaded";
+  } catch (const Error& e) {
+    EXPECT_EQ(e.kind(), "TLS error");
+    EXPECT_NE(e.text().find("cannot load libqv-no-such-library.so.9"), std::string::npos) << e.text();
+  }
+}
+
+TEST(TimeText, CurrentTimeInTheCLocale) {
+  // The test process runs in the C locale: "%H:%M:%S".
+  EXPECT_TRUE(std::regex_match(TimeText(), std::regex("[12]?[0-9]:[0-5][0-9]:[0-6][0-9]")))
+      << TimeText();
+}
+
+TEST(ExeDir, DirectoryHoldsTheRunningExecutable) {
+  const std::string dir = ExecutableDir();
+  ASSERT_FALSE(dir.empty());
+  EXPECT_EQ(dir.front(), '/');
+  EXPECT_EQ(dir.back(), '/');
+  struct stat self {};
+  ASSERT_EQ(stat("/proc/self/exe", &self), 0);
+  bool found = false;
+  for (const std::string& name : ListDirectory(dir)) {
+    struct stat entry {};
+    if (stat((dir + name).c_str(), &entry) == 0 && entry.st_ino == self.st_ino &&
+        entry.st_dev == self.st_dev)
+      found = true;
+  }
+  EXPECT_TRUE(found);
+}
+
+// A pipe without a writer would block the run, a device feed it forever.
+TEST(InputFile, PipesAreRefusedWithoutWaiting) {
+  test::TempDir dir;
+  const std::string fifo = dir.path() + "/fifo_1.htm";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  InputProblem problem;
+  EXPECT_EQ(OpenRegularFile(fifo, &problem), -1);
+  EXPECT_EQ(problem.reason, "not a regular file");
+}
+
+TEST(ExeDir, BackslashAloneIsNoRoot) {
+  EXPECT_EQ(ResolveBesideExecutable("\\q.ini", "/opt/qv/"), "/opt/qv/\\q.ini");
+}
+
+}  // namespace

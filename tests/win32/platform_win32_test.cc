@@ -1,0 +1,100 @@
+// Platform services on Windows: names that are Windows-1250 text on the tool's
+// side and UTF-16 on the system's, a document another program holds open,
+// the bytes on a pipe, the command line. (Ctrl-C: interrupt_test.sh.)
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/dir_listing.h"
+#include "platform/error.h"
+#include "platform/input_file.h"
+#include "platform/replacing_file.h"
+#include "tests/test_support.h"
+#include "tests/win32/probe_process.h"
+#include "text/cp1250.h"
+
+namespace qv {
+namespace {
+
+std::wstring WideOf(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
+
+// "Őrző_57.htm" is written, listed and read under its own name on any
+// Windows language: on disk it is the UTF-16 name, to the tool the
+// Windows-1250 bytes.
+TEST(WindowsNames, HungarianNamesRoundTrip) {
+  test::TempDir dir;
+  const std::string name = std::string("\xD5rz\xF5_57.htm");
+  ReplacingFile file(dir.path() + "\\" + name);
+  file.Write("<html>");
+  file.Commit();
+  EXPECT_NE(GetFileAttributesW((WideOf(dir.path()) + L"\\\u0150rz\u0151_57.htm").c_str()),
+            INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(ListDirectory(dir.path()), std::vector<std::string>{name});
+  std::string bytes;
+  InputProblem problem;
+  ASSERT_TRUE(ReadRegularFile(dir.path() + "\\" + name, 100, &bytes, &problem)) << problem.reason;
+  EXPECT_EQ(bytes, "<html>");
+  // A name Windows-1250 cannot hold is listed by its short name where the
+  // volume keeps one, else with "?" (and then fails when opened).
+  HANDLE other = CreateFileW((WideOf(dir.path()) + L"\\\u0416_58.htm").c_str(), GENERIC_WRITE, 0,
+                             nullptr, CREATE_NEW, 0, nullptr);
+  ASSERT_NE(other, INVALID_HANDLE_VALUE);
+  CloseHandle(other);
+  const std::vector<std::string> names = ListDirectory(dir.path());
+  ASSERT_EQ(names.size(), 2u);
+  EXPECT_NE(names[0], name);
+  EXPECT_EQ(names[0].find('\x16'), std::string::npos);
+}
+
+// A document open in another program (no sharing for deletion, as word
+// processors open theirs) cannot be replaced: the commit fails naming it,
+// the document keeps its bytes, and no temporary file stays behind.
+TEST(WindowsReplacingFile, DocumentHeldOpenIsKept) {
+  test::TempDir dir;
+  dir.Write("1234r57.rtf", "the earlier document");
+  const std::wstring target = WideOf(dir.path()) + L"\\1234r57.rtf";
+  HANDLE held = CreateFileW(target.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  try {
+    ReplacingFile file(dir.path() + "\\1234r57.rtf");
+    file.Write("a new document");
+    file.Commit();
+    ADD_FAILURE() << "replaced a document held open";
+  } catch (const Error& e) {
+    EXPECT_NE(e.text().find("cannot write '"), std::string::npos) << e.text();
+    EXPECT_NE(e.text().find("1234r57.rtf"), std::string::npos) << e.text();
+  }
+  CloseHandle(held);
+  EXPECT_EQ(dir.Read("1234r57.rtf"), "the earlier document");
+  EXPECT_EQ(ListDirectory(dir.path()), std::vector<std::string>{"1234r57.rtf"});
+}
+
+// Standard output and error carry the same bytes as on Linux when they are
+// not a console: Windows-1250, CR LF, never "\r\r\n".
+TEST(WindowsConsole, PipeGetsTheBytesUnchanged) {
+  const test::ProbeResult r = test::RunProbe(L"console");
+  EXPECT_EQ(r.exitCode, 0u);
+  EXPECT_EQ(r.out, "Indul\xE1s ideje: 9:05:07\r\nNyisd meg: \xD5rz\xF5_57.htm\r\n\r\n");
+  EXPECT_EQ(r.err, "qvformat: I/O error: cannot open 'x\xFB.htm': No such file or directory\r\n");
+}
+
+// The command line is read as UTF-16: Hungarian names arrive as
+// Windows-1250 whatever the system's code page; a parameter Windows-1250
+// cannot hold is refused by name before anything is done.
+TEST(WindowsCommandLine, ReadAsUtf16) {
+  test::ProbeResult r = test::RunProbe(L"args \u0150rz\u0151_57.htm \"/user=T\u00FCnde \u0170\" /k");
+  EXPECT_EQ(r.exitCode, 0u) << r.err;
+  EXPECT_EQ(r.out, "\xD5rz\xF5_57.htm\r\n/user=T\xFCnde \xDB\r\n/k\r\n");
+  r = test::RunProbe(L"args a.htm \u0416_57.htm");
+  EXPECT_EQ(r.exitCode, 1u);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err,
+            "qvformat: Command line error: the parameter '?_57.htm' holds a character that "
+            "Windows-1250 cannot hold (shown as \"?\")\r\n");
+}
+
+}  // namespace
+}  // namespace qv

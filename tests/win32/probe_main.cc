@@ -1,0 +1,44 @@
+// qv_probe: platform services in a process of their own, for the Windows
+// tests that need one (what reaches a pipe, the command line as the system
+// gives it, Ctrl-C).
+//
+//   qv_probe args PARAMETERS...  one line per parameter, as ProgramArguments gives them
+//   qv_probe console             the tool's lines on standard output and error
+//   qv_probe hold NAME           writes NAME through a ReplacingFile, says "ready", waits
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/arguments.h"
+#include "platform/console.h"
+#include "platform/error.h"
+#include "platform/replacing_file.h"
+
+int main(int argc, char** argv) {
+  qv::StdConsole console;
+  try {
+    const std::vector<std::string> params = qv::ProgramArguments(argc, argv);
+    const std::string mode = params.empty() ? "" : params[0];
+    if (mode == "args") {
+      for (std::size_t i = 1; i < params.size(); ++i) console.Line(params[i]);
+    } else if (mode == "console") {
+      console.Line("Indul\xE1s ideje: 9:05:07");
+      console.LineWithName("Nyisd meg: ", "\xD5rz\xF5_57.htm");
+      console.ErrorLine("qvformat: I/O error: cannot open 'x\xFB.htm': No such file or directory");
+      console.Line("");
+    } else if (mode == "hold" && params.size() == 2) {
+      qv::ReplacingFile file(params[1]);
+      file.Write("half a docu");
+      console.Line("ready");
+      for (;;) Sleep(1000);
+    } else {
+      console.ErrorLine("qv_probe: unknown mode");
+      return 2;
+    }
+    return 0;
+  } catch (const qv::Error& e) {
+    console.ErrorLine("qvformat: " + e.kind() + ": " + e.text());
+  }
+  return 1;
+}
