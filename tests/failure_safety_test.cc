@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "platform/dir_listing.h"
-#include "tests/test_support.h"
+#include "tests/support/scratch_dir.h"
 
 namespace qv {
 namespace {
