@@ -31,11 +31,13 @@
 #include "bench/report_maker.h"
 #include "convert/driver.h"
 #include "itemlist/item_list_page.h"
-#include "platform/console.h"
 #include "platform/memory_reuse.h"
 #include "platform/replacing_file.h"
 #include "site/file_names.h"
+#include "tests/support/consoles.h"
+#include "tests/support/files.h"
 #include "tests/support/rtf_structure.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
@@ -48,27 +50,10 @@ constexpr int kLargeMapSide = 40;
 constexpr std::size_t kBoldPairs = 300000;
 constexpr int kBatchReports = 500;
 
-class QuietConsole : public qv::Console {
- public:
-  void Line(const std::string&) override {}
-  void ErrorLine(const std::string&) override {}
-  void SetMessagesToErrorStream(bool on) override { toError_ = on; }
-  bool MessagesToErrorStream() const override { return toError_; }
-
- private:
-  bool toError_ = false;
-};
-
-// A fresh directory under /tmp, removed with everything in it at exit.
+// A scratch folder, removed with everything in it at exit.
 const std::string& WorkDir() {
-  static const std::string dir = [] {
-    char pattern[] = "/tmp/qvbenchXXXXXX";
-    if (::mkdtemp(pattern) == nullptr) std::abort();
-    static const std::string made = pattern;
-    std::atexit([] { std::filesystem::remove_all(made); });
-    return made;
-  }();
-  return dir;
+  static const qv::test::TempDir dir;
+  return dir.path();
 }
 
 std::string WriteInput(const std::string& subdir, const std::string& name,
@@ -197,7 +182,7 @@ std::string SampleName(Layout layout) {
 }
 
 void Convert(Layout layout, const std::string& path) {
-  QuietConsole console;
+  qv::test::SilentConsole console;
   qv::RunContext ctx{console, ProgramDir()};
   qv::ConverterSession session;
   if (layout == Layout::kRtf)
@@ -208,7 +193,7 @@ void Convert(Layout layout, const std::string& path) {
 
 // The page as the tool builds it, with the map pictures.
 void Page(Layout layout, const std::string& path) {
-  QuietConsole console;
+  qv::test::SilentConsole console;
   qv::RunContext ctx{console, ProgramDir()};
   qv::PageSetupCache setup;
   qv::BuildItemListPage(ctx, setup, path, layout);
@@ -219,21 +204,19 @@ const char* LayoutName(Layout layout) { return layout == Layout::kRtf ? "old" : 
 // The document a conversion of `path` wrote must be sound (the structural
 // check of the tests); a benchmark whose document is not reports an error.
 void CheckDocument(benchmark::State& state, const std::string& path) {
-  std::ifstream in(qv::RtfOutputName(path), std::ios::binary);
-  const std::string document((std::istreambuf_iterator<char>(in)),
-                             std::istreambuf_iterator<char>());
+  const std::string document = qv::test::ReadFile(qv::RtfOutputName(path));
   const std::string faults = qv::test::RtfStructureFaults(document);
   if (document.empty()) state.SkipWithError("no document written");
   if (!faults.empty()) state.SkipWithError(("the document is not sound: " + faults).c_str());
 }
 
 std::string LargeReport(Layout layout, int times) {
-  return qvbench::MakeReport(qvbench::SampleReport(SampleName(layout)), layout,
+  return qvbench::MakeReport(qv::test::SampleReport(SampleName(layout)), layout,
                              kLargeBytes * times, kLargeMapSide);
 }
 
 void RegisterReportBenchmarks(Layout layout) {
-  const std::string sample = qvbench::SampleReport(SampleName(layout));
+  const std::string sample = qv::test::SampleReport(SampleName(layout));
   const std::string prefix = LayoutName(layout);
   auto add = [](const std::string& name, auto fn) {
     return benchmark::RegisterBenchmark(name.c_str(), fn)
@@ -280,13 +263,13 @@ void BM_Batch(benchmark::State& state) {
   for (int i = 0; i < kBatchReports; ++i) {
     char name[32];
     std::snprintf(name, sizeof name, "1234_%03d.htm", i);
-    inputs.push_back(WriteInput("batch", name, qvbench::SampleReport(samples[i % 4])));
+    inputs.push_back(WriteInput("batch", name, qv::test::SampleReport(samples[i % 4])));
   }
   const double copy = CopySeconds(inputs);
   for (const std::string& path : inputs) std::filesystem::remove(path + ".copy");
   const std::filesystem::path before = std::filesystem::current_path();
   std::filesystem::current_path(WorkDir() + "/batch");
-  QuietConsole console;
+  qv::test::SilentConsole console;
   const auto start = Clock::now();
   for (auto _ : state) {
     qv::Session session(qv::CommandLine({"/k"}), console, ProgramDir());

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "bench/report_maker.h"
+#include "tests/support/files.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ int main(int argc, char** argv) {
     const bool old = layout == qv::Layout::kRtf;
     const std::string name = old ? "1234_57.htm" : "1234_58.htm";
     const std::string prefix = root + (old ? "/old-" : "/new-");
-    const std::string sample = qvbench::SampleReport(name);
+    const std::string sample = qv::test::SampleReport(name);
     for (const int times : {1, 2, 4}) {
       const std::string size = std::to_string(times) + "x";
       Write(prefix + "large" + size, name,

@@ -1,32 +1,17 @@
 #include "bench/report_maker.h"
 
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <vector>
 
+#include "tests/support/lines.h"
 #include "text/cp1250.h"
 
 namespace qvbench {
 namespace {
 
 using qv::operator""_cp;
-
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end = text.find("\r\n"); end != std::string::npos;
-       start = end + 2, end = text.find("\r\n", start))
-    lines.push_back(text.substr(start, end - start));
-  if (start < text.size()) lines.push_back(text.substr(start));
-  return lines;
-}
-
-std::string JoinLines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
+using qv::test::Lines;
+using qv::test::SplitLines;
 
 std::size_t FindLine(const std::vector<std::string>& lines, std::string_view what,
                      std::size_t from = 0) {
@@ -118,12 +103,12 @@ std::string MakeReport(const std::string& sample, qv::Layout layout, std::size_t
   std::string row;
   for (std::size_t i = first; i <= last; ++i) row += lines[i] + "\r\n";
   if (row.find("(#") == std::string::npos) throw std::runtime_error("item row without numbers");
-  std::size_t size = JoinLines(lines).size();
+  std::size_t size = Lines(lines).size();
   std::string added;
   for (int next = 10000; size + added.size() < targetBytes; next += 10)
     added += Renumber(Renumber(row, "#t", next), "(#", next);
   lines.insert(lines.begin() + last + 1, added.substr(0, added.size() - 2));
-  return JoinLines(lines);
+  return Lines(lines);
 }
 
 std::string WithBoldPairs(const std::string& sample, qv::Layout layout, std::size_t pairs) {
@@ -135,15 +120,7 @@ std::string WithBoldPairs(const std::string& sample, qv::Layout layout, std::siz
   line.reserve(pairs * 9);
   for (std::size_t i = 0; i < pairs; ++i) line += "<b>x</b> ";
   lines.insert(lines.begin() + table, line);
-  return JoinLines(lines);
-}
-
-std::string SampleReport(const std::string& name) {
-  std::ifstream in(std::string(QV_EXAMPLES_DIR) + "/" + name, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read sample " + name);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
+  return Lines(lines);
 }
 
 }  // namespace qvbench

@@ -20,7 +20,4 @@ std::string MakeReport(const std::string& sample, qv::Layout layout, std::size_t
 // in front of its first order table.
 std::string WithBoldPairs(const std::string& sample, qv::Layout layout, std::size_t pairs);
 
-// The bytes of a sample report of examples/ ("1234_57.htm").
-std::string SampleReport(const std::string& name);
-
 }  // namespace qvbench

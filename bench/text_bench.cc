@@ -1,13 +1,10 @@
 // Timings of the text helpers and the report reader on inputs far larger than
 // a report paragraph, to keep them linear.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "tests/support/scratch_dir.h"
 #include "text/cp1250.h"
 #include "text/report_reader.h"
 #include "text/text.h"
@@ -58,15 +55,10 @@ BENCHMARK(BM_TextOp<qv::HungarianLowerCase>)
     ->Unit(benchmark::kMillisecond);
 
 void BM_ReportReaderLines(benchmark::State& state) {
-  char pattern[] = "/tmp/qvbenchXXXXXX";
-  if (::mkdtemp(pattern) == nullptr) {
-    state.SkipWithError("mkdtemp failed");
-    return;
-  }
-  const std::string name = std::string(pattern) + "/report.htm";
+  const qv::test::TempDir dir;
   const std::string bytes =
       Repeat(std::string("<tr><td>Varázskard</td><td>12</td><td>3,5</td></tr>\r\n"_cp), 10000000);
-  std::ofstream(name, std::ios::binary) << bytes;
+  const std::string name = dir.Write("report.htm", bytes);
   for (auto _ : state) {
     qv::ReportReader reader(name);
     std::size_t lines = 0;
@@ -77,7 +69,6 @@ void BM_ReportReaderLines(benchmark::State& state) {
     benchmark::DoNotOptimize(lines);
   }
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
-  std::filesystem::remove_all(pattern);
 }
 BENCHMARK(BM_ReportReaderLines)->Unit(benchmark::kMillisecond);
 

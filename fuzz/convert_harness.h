@@ -23,8 +23,11 @@
 #include "rtfkit/rtf_writer.h"
 #include "site/run_context.h"
 #include "site/site.h"
-#include "tests/maps_support.h"
+#include "tests/support/consoles.h"
+#include "tests/support/files.h"
 #include "tests/support/rtf_structure.h"
+#include "tests/support/scratch_dir.h"
+#include "tests/support/test_pictures.h"
 #include "text/report_reader.h"
 #include "text/text.h"
 
@@ -36,7 +39,7 @@ enum class ReportLayout { kOlder, kNewer };
 struct ConvertScratch {
   ConvertScratch() {
     test::WriteTestPictures(dir);
-    dir.Write("qvformat.ini", SourceFile("assets/qvformat.ini"));
+    dir.Write("qvformat.ini", test::SourceFile("assets/qvformat.ini"));
     settings = ReadFormatSettings(SettingsPath(dir.path() + "/"));
   }
   test::TempDir dir;
@@ -69,7 +72,7 @@ class MemoryFile {
 
 inline int ConvertInput(ReportLayout layout, const uint8_t* data, std::size_t size) {
   static const ConvertScratch scratch;
-  static NullConsole console;
+  static test::SilentConsole console;
   static RunContext ctx{console, scratch.dir.path() + "/"};
   static ConverterSession session;
   static MemoryFile input;

@@ -6,6 +6,7 @@
 #include "fuzz/fuzz_support.h"
 #include "itemlist/data_files.h"
 #include "platform/error.h"
+#include "tests/support/scratch_dir.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const qv::test::TempDir dir;

@@ -8,14 +8,17 @@
 #include "fuzz/fuzz_support.h"
 #include "itemlist/item_list_page.h"
 #include "platform/error.h"
+#include "tests/support/consoles.h"
+#include "tests/support/files.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
 struct PageScratch {
   PageScratch() {
-    exe.Write("qvformat.ini", qv::fuzz::SourceFile("assets/qvformat.ini"));
-    exe.Write("item.txt", qv::fuzz::SourceFile("assets/item.txt"));
-    exe.Write("spell.txt", qv::fuzz::SourceFile("assets/spell.txt"));
+    exe.Write("qvformat.ini", qv::test::SourceFile("assets/qvformat.ini"));
+    exe.Write("item.txt", qv::test::SourceFile("assets/item.txt"));
+    exe.Write("spell.txt", qv::test::SourceFile("assets/spell.txt"));
   }
   qv::test::TempDir exe;      // the executable's directory
   qv::test::TempDir reports;  // where the report and its page go
@@ -25,7 +28,7 @@ struct PageScratch {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const PageScratch scratch;
-  static qv::fuzz::NullConsole console;
+  static qv::test::SilentConsole console;
   static qv::RunContext ctx{console, scratch.exe.path() + "/"};
   static qv::PageSetupCache setup;
 

@@ -16,7 +16,8 @@
 #include "graphics/map_params.h"
 #include "graphics/picture_set.h"
 #include "platform/error.h"
-#include "tests/maps_support.h"
+#include "tests/support/scratch_dir.h"
+#include "tests/support/test_pictures.h"
 #include "text/line_cuts.h"
 #include "text/text.h"
 
@@ -45,7 +46,7 @@ void DrawCell(qv::MonoBitmap& map, const std::string& param, const MapScratch& s
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const MapScratch scratch;
-  const std::vector<std::string> lines = qv::fuzz::SplitLines(qv::fuzz::AsText(data, size));
+  const std::vector<std::string> lines = qv::fuzz::InputLines(qv::fuzz::AsText(data, size));
   std::size_t at = 0;
   while (at < lines.size() && !qv::HoldsLowered(lines[at], "<param name=koord")) ++at;
   if (at == lines.size()) return 0;

@@ -16,6 +16,8 @@
 #include "rtfkit/prologue.h"
 #include "rtfkit/rtf_writer.h"
 #include "site/site.h"
+#include "tests/support/rtf_braces.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
@@ -39,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   try {
     const qv::IniFile ini(path);
     std::string section;
-    const std::vector<std::string> lines = qv::fuzz::SplitLines(text);
+    const std::vector<std::string> lines = qv::fuzz::InputLines(text);
     for (std::size_t i = 0; i < lines.size() && i < kLinesAsked; ++i) {
       const std::string& line = lines[i];
       const std::size_t equals = line.find('=');
@@ -62,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Font names from the file leave the prologue's groups as the default
     // fonts do.
     if (qv::fuzz::ResultChecksOn() &&
-        qv::fuzz::BraceBalance(prologue) != qv::fuzz::BraceBalance(PrologueOf(qv::PrologueFonts{})))
+        qv::test::BraceBalance(prologue) != qv::test::BraceBalance(PrologueOf(qv::PrologueFonts{})))
       qv::fuzz::CheckFailed("the font names unbalance the prologue");
   } catch (const qv::Error&) {
     // refused with a message

@@ -11,7 +11,7 @@
 #include "fuzz/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::vector<std::string> lines = qv::fuzz::SplitLines(qv::fuzz::AsText(data, size));
+  const std::vector<std::string> lines = qv::fuzz::InputLines(qv::fuzz::AsText(data, size));
   if (lines.size() < 2) return 0;
   qv::TurnResolution resolution(lines[0], lines[1]);
   std::size_t longest = lines[1].size();

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/maps_support.h"
+#include "tests/support/converter_harness.h"
+#include "tests/support/lines.h"
 #include "text/cp1250.h"
 
 namespace qv {
@@ -16,16 +17,14 @@ using Lines = std::vector<std::string>;
 std::string S(std::string_view text) { return std::string(text); }
 
 // Converts the sheet of a report whose first line is the marker line.
-struct Sheet : test::MapHarness {
-  Sheet(Layout v, const std::string& report) : MapHarness(v, report, /*pictures=*/false) {
+struct Sheet : test::ConverterHarness {
+  Sheet(Layout v, const std::string& report) : ConverterHarness(v, report, /*pictures=*/false) {
     run.ReadLine();
     if (v == Layout::kRtf)
       rtf::WriteCharacterSheet(run);
     else
       rtfuj::WriteCharacterSheet(run);
-    for (std::size_t at = 0, end; (end = out.Text().find("\r\n", at)) != std::string::npos;
-         at = end + 2)
-      written.push_back(out.Text().substr(at, end - at));
+    written = test::SplitLines(out.Text());
   }
   // n lines from the first that begins with `start`, or the last n lines.
   Lines At(std::string_view start, std::size_t n) const {

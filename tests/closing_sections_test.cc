@@ -2,16 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "convert/appendix.h"
 #include "convert/command_list.h"
-#include "tests/maps_support.h"
+#include "tests/support/converter_harness.h"
+#include "tests/support/files.h"
+#include "tests/support/lines.h"
 #include "tests/support/rtf_structure.h"
 #include "text/cp1250.h"
 #include "text/text.h"
@@ -20,13 +20,11 @@ namespace qv {
 namespace {
 
 // Lines given as one text with "|" between them, each ended by CR LF.
-std::string L(std::string_view lines) {
-  return ReplaceAll("|", "\r\n", std::string(lines)) + "\r\n";
-}
+const auto L = test::BarLines;
 
-struct Harness : test::MapHarness {
+struct Harness : test::ConverterHarness {
   Harness(Layout v, std::string_view report, bool pictures = false)
-      : MapHarness(v, report, pictures) {
+      : ConverterHarness(v, report, pictures) {
     run.characterName = "Árny"_cp;
     run.turnNumber = "57";
   }
@@ -222,12 +220,10 @@ TEST(ClosingSectionsSamples, EverySectionInOrderAndClosedWhereverTheReportEnds) 
             "1234_58.htm", Layout::kRtfUj, "E körben tett lépéseid térképe"_cp,
             std::vector<std::string_view>{map, R"(\pict)", appendix, "Szörnyek\\par"_cp,
                                           "Tárgyak\\par"_cp, "Utasítás\\cell"_cp, "PPS  PP"}}}) {
-    std::ifstream in(std::string(QV_SOURCE_DIR) + "/examples/" + name, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    const std::size_t at = s.str().find(from);
+    const std::string report = test::SampleReport(name);
+    const std::size_t at = report.find(from);
     ASSERT_NE(at, std::string::npos) << name;
-    const std::string tail = s.str().substr(s.str().rfind("\r\n", at) + 2);
+    const std::string tail = report.substr(report.rfind("\r\n", at) + 2);
     const std::string out = Harness(layout, tail, true).Close();
     int found = 0;
     for (std::string_view part : parts) {

@@ -10,7 +10,8 @@
 #include "app/run.h"
 #include "platform/error.h"
 #include "site/turn_report.h"
-#include "tests/test_support.h"
+#include "tests/support/consoles.h"
+#include "tests/support/scratch_dir.h"
 
 namespace qv {
 namespace {

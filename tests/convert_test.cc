@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,9 +10,12 @@
 #include "convert/preamble.h"
 #include "convert/run_state.h"
 #include "site/file_names.h"
-#include "tests/maps_support.h"
+#include "tests/support/consoles.h"
+#include "tests/support/converter_harness.h"
+#include "tests/support/files.h"
 #include "tests/support/rtf_structure.h"
-#include "tests/test_support.h"
+#include "tests/support/scratch_dir.h"
+#include "tests/support/test_pictures.h"
 #include "text/cp1250.h"
 #include "text/text.h"
 
@@ -25,9 +26,9 @@ using test::RecordingConsole;
 using test::TempDir;
 
 // A conversion run over report text, writing into memory.
-struct Harness : test::MapHarness {
+struct Harness : test::ConverterHarness {
   Harness(Layout layout, std::string_view report)
-      : MapHarness(layout, report, /*pictures=*/false) {}
+      : ConverterHarness(layout, report, /*pictures=*/false) {}
 };
 
 TEST(RtfOutputName, UnderscoresBecomeRAndHtmBecomesRtf) {
@@ -202,16 +203,10 @@ TEST(SampleReports, ConvertWithBalancedBracesUnderEverySetting) {
     TempDir dir;
     // The samples carry a map of the turn's steps.
     test::WriteTestPictures(dir);
-    std::ifstream in(std::string(QV_SOURCE_DIR) + "/examples/" + name, std::ios::binary);
-    std::ostringstream report;
-    report << in.rdbuf();
-    ASSERT_FALSE(report.str().empty()) << name;
-    dir.Write(name, report.str());
-
-    std::ifstream ini(std::string(QV_SOURCE_DIR) + "/assets/qvformat.ini", std::ios::binary);
-    std::ostringstream settings;
-    settings << ini.rdbuf();
-    dir.Write("qvformat.ini", settings.str());
+    const std::string report = test::SampleReport(name);
+    ASSERT_FALSE(report.empty()) << name;
+    dir.Write(name, report);
+    dir.Write("qvformat.ini", test::SourceFile("assets/qvformat.ini"));
 
     RecordingConsole console;
     RunContext ctx{console, dir.path() + "/"};
@@ -235,10 +230,7 @@ TEST(SampleReports, ConvertWithBalancedBracesUnderEverySetting) {
 // balanced and the last "}" written.
 TEST(SampleReports, EveryTruncationConvertsToAClosedDocument) {
   for (const char* name : {"1234_57.htm", "1234_58.htm", "1234_59.htm", "1234_60.htm"}) {
-    std::ifstream in(std::string(QV_SOURCE_DIR) + "/examples/" + name, std::ios::binary);
-    std::ostringstream read;
-    read << in.rdbuf();
-    const std::string report = read.str();
+    const std::string report = test::SampleReport(name);
     const Layout layout = std::string(name) == "1234_57.htm" || std::string(name) == "1234_59.htm"
                               ? Layout::kRtf
                               : Layout::kRtfUj;

@@ -11,7 +11,8 @@
 #include <thread>
 
 #include "platform/desktop_open.h"
-#include "tests/test_support.h"
+#include "tests/support/consoles.h"
+#include "tests/support/scratch_dir.h"
 
 namespace qv {
 namespace {

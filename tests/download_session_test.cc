@@ -21,7 +21,8 @@
 #include "platform/error.h"
 #include "site/site.h"
 #include "tests/download_test_server.h"
-#include "tests/test_support.h"
+#include "tests/support/consoles.h"
+#include "tests/support/scratch_dir.h"
 #include "text/cp1250.h"
 
 namespace qv {

@@ -17,7 +17,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "tests/test_support.h"
+#include "tests/support/scratch_dir.h"
 
 namespace qv::test {
 namespace {

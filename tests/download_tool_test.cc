@@ -12,7 +12,7 @@
 
 #include "platform/dir_listing.h"
 #include "tests/download_test_server.h"
-#include "tests/test_support.h"
+#include "tests/support/scratch_dir.h"
 
 namespace qv {
 namespace {

@@ -13,99 +13,46 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/dir_listing.h"
-#include "tests/test_support.h"
+#include "tests/support/scratch_dir.h"
+#include "tests/support/tool_run.h"
 
 namespace qv {
 namespace {
 
 using Strings = std::vector<std::string>;
-
-constexpr int kCannotPrepare = 125;  // the child could not set up the case
-
-struct Outcome {
-  int exit = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Slurp(int fd) {
-  std::string text;
-  char buffer[4096];
-  lseek(fd, 0, SEEK_SET);
-  for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;) text.append(buffer, n);
-  close(fd);
-  return text;
-}
+using Outcome = test::ToolOutcome;
+using test::kCannotPrepare;
 
 // The tool in a directory of its own (it looks for its data files there),
 // with the shipped pictures and, when asked, the two data files.
 class InstalledTool {
  public:
-  explicit InstalledTool(bool dataFiles) {
-    chmod(bin_.path().c_str(), 0755);  // another user may run it
-    exe_ = bin_.path() + "/qvformat";
-    if (link(QV_TOOL_PATH, exe_.c_str()) != 0)
-      std::system(("cp '" + std::string(QV_TOOL_PATH) + "' '" + exe_ + "'").c_str());
-    const std::string built = std::string(QV_TOOL_PATH);
-    symlink((built.substr(0, built.rfind('/')) + "/picture").c_str(),
-            (bin_.path() + "/picture").c_str());
+  explicit InstalledTool(bool dataFiles) : copy_(QV_TOOL_PATH) {
+    copy_.LinkBuiltPictures();
     if (dataFiles) {
-      bin_.Write("item.txt", "5 0 0 1 2 100 kard\r\n");
-      bin_.Write("spell.txt", "");
+      copy_.folder().Write("item.txt", "5 0 0 1 2 100 kard\r\n");
+      copy_.folder().Write("spell.txt", "");
     }
   }
-  const std::string& exe() const { return exe_; }
-  const std::string& dir() const { return bin_.path(); }
+  const std::string& dir() const { return copy_.folder().path(); }
 
   // Runs the tool in dir; inChild runs in the child before the tool starts
   // and returns false when it cannot set the case up. Standard output goes
   // to stdoutFile when one is named.
   Outcome Run(const std::string& dir, const Strings& args,
-              const std::function<bool()>& inChild = {}, const char* stdoutFile = nullptr) const {
-    char outName[] = "/tmp/qvfsout.XXXXXX";
-    char errName[] = "/tmp/qvfserr.XXXXXX";
-    const int out = stdoutFile ? open(stdoutFile, O_WRONLY) : mkstemp(outName);
-    const int err = mkstemp(errName);
-    if (!stdoutFile) unlink(outName);
-    unlink(errName);
-    std::vector<std::string> argStore = {exe_};
-    argStore.insert(argStore.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& a : argStore) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    std::string locale = "LC_ALL=C";
-    char* envp[] = {locale.data(), nullptr};
-
-    const pid_t child = fork();
-    if (child == 0) {
-      if (chdir(dir.c_str()) != 0) _exit(126);
-      if (inChild && !inChild()) _exit(kCannotPrepare);
-      dup2(out, 1);
-      dup2(err, 2);
-      execve(exe_.c_str(), argv.data(), envp);
-      _exit(127);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    Outcome o;
-    o.exit = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    o.out = stdoutFile ? (close(out), std::string()) : Slurp(out);
-    o.err = Slurp(err);
-    return o;
+              const std::function<bool()>& inChild = {}, const char* stdoutFile = "") const {
+    return copy_.Run({args, {"LC_ALL=C"}, dir, stdoutFile, inChild});
   }
 
  private:
-  test::TempDir bin_;
-  std::string exe_;
+  test::ToolCopy copy_;
 };
 
 const std::string kEarlierDocument = "{\\rtf1 earlier document}\r\n";

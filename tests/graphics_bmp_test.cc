@@ -8,7 +8,9 @@
 
 #include "graphics/bmp_writer.h"
 #include "platform/error.h"
-#include "tests/maps_support.h"
+#include "tests/support/bmp_files.h"
+#include "tests/support/bytes.h"
+#include "tests/support/scratch_dir.h"
 
 namespace qv {
 namespace {

@@ -9,7 +9,8 @@
 #include "graphics/map_drawing.h"
 #include "graphics/picture_set.h"
 #include "platform/error.h"
-#include "tests/maps_support.h"
+#include "tests/support/scratch_dir.h"
+#include "tests/support/test_pictures.h"
 
 namespace qv {
 namespace {

@@ -6,17 +6,13 @@
 #include <vector>
 
 #include "platform/error.h"
+#include "tests/support/bytes.h"
 
 namespace qv {
 namespace {
 
-uint16_t U16(const std::vector<uint8_t>& b, std::size_t at) {
-  return static_cast<uint16_t>(b.at(at) | (b.at(at + 1) << 8));
-}
-
-uint32_t U32(const std::vector<uint8_t>& b, std::size_t at) {
-  return U16(b, at) | (uint32_t{U16(b, at + 2)} << 16);
-}
+using test::GetU16;
+using test::GetU32;
 
 std::vector<uint8_t> Slice(const std::vector<uint8_t>& b, std::size_t at, std::size_t n) {
   return std::vector<uint8_t>(b.begin() + static_cast<long>(at),
@@ -85,35 +81,35 @@ TEST(MetafileBuilder, SmallPictureLayout) {
   // 9 header words, two 5-word records, StretchDIB of 3 + 11 + 56 / 2 = 42
   // words, end record of 3 words.
   ASSERT_EQ(b.size(), 128u);
-  EXPECT_EQ(U16(b, 0), 1);
-  EXPECT_EQ(U16(b, 2), 9);
-  EXPECT_EQ(U16(b, 4), 0x0300);
-  EXPECT_EQ(U32(b, 6), 64u);
-  EXPECT_EQ(U16(b, 10), 0);
-  EXPECT_EQ(U32(b, 12), 42u);
-  EXPECT_EQ(U16(b, 16), 0);
+  EXPECT_EQ(GetU16(b, 0), 1);
+  EXPECT_EQ(GetU16(b, 2), 9);
+  EXPECT_EQ(GetU16(b, 4), 0x0300);
+  EXPECT_EQ(GetU32(b, 6), 64u);
+  EXPECT_EQ(GetU16(b, 10), 0);
+  EXPECT_EQ(GetU32(b, 12), 42u);
+  EXPECT_EQ(GetU16(b, 16), 0);
 
-  EXPECT_EQ(U32(b, 28), 5u);
-  EXPECT_EQ(U16(b, 32), 0x020C);
-  EXPECT_EQ(U16(b, 34), 2);  // height first
-  EXPECT_EQ(U16(b, 36), 3);
+  EXPECT_EQ(GetU32(b, 28), 5u);
+  EXPECT_EQ(GetU16(b, 32), 0x020C);
+  EXPECT_EQ(GetU16(b, 34), 2);  // height first
+  EXPECT_EQ(GetU16(b, 36), 3);
 
-  EXPECT_EQ(U32(b, 38), 42u);
-  EXPECT_EQ(U16(b, 42), 0x0F43);
-  EXPECT_EQ(U32(b, 44), 0x00CC0020u);
-  EXPECT_EQ(U16(b, 48), 0);  // DIB_RGB_COLORS
+  EXPECT_EQ(GetU32(b, 38), 42u);
+  EXPECT_EQ(GetU16(b, 42), 0x0F43);
+  EXPECT_EQ(GetU32(b, 44), 0x00CC0020u);
+  EXPECT_EQ(GetU16(b, 48), 0);  // DIB_RGB_COLORS
   const uint16_t rects[8] = {2, 3, 0, 0, 2, 3, 0, 0};
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(U16(b, 50 + 2 * i), rects[i]) << i;
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(GetU16(b, 50 + 2 * i), rects[i]) << i;
 
-  EXPECT_EQ(U32(b, 66), 40u);
-  EXPECT_EQ(U32(b, 70), 3u);
-  EXPECT_EQ(U32(b, 74), 2u);
-  EXPECT_EQ(U16(b, 78), 1);
-  EXPECT_EQ(U16(b, 80), 1);
-  EXPECT_EQ(U32(b, 82), 0u);
-  EXPECT_EQ(U32(b, 86), 8u);  // size of the rows by default
-  EXPECT_EQ(U32(b, 98), 2u);
-  EXPECT_EQ(U32(b, 102), 0u);
+  EXPECT_EQ(GetU32(b, 66), 40u);
+  EXPECT_EQ(GetU32(b, 70), 3u);
+  EXPECT_EQ(GetU32(b, 74), 2u);
+  EXPECT_EQ(GetU16(b, 78), 1);
+  EXPECT_EQ(GetU16(b, 80), 1);
+  EXPECT_EQ(GetU32(b, 82), 0u);
+  EXPECT_EQ(GetU32(b, 86), 8u);  // size of the rows by default
+  EXPECT_EQ(GetU32(b, 98), 2u);
+  EXPECT_EQ(GetU32(b, 102), 0u);
   EXPECT_EQ(Slice(b, 106, 8), (std::vector<uint8_t>{0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0}));
   // Bottom row, then the top row with its black pixel; rows padded to 4 bytes.
   EXPECT_EQ(Slice(b, 114, 8), (std::vector<uint8_t>{0, 0, 0, 0, 0x40, 0, 0, 0}));
@@ -134,10 +130,10 @@ TEST(MetafileBuilder, RowsLeftOutCountInTheSizes) {
   EXPECT_EQ(wmf.rowsPlace(), 114u);
   const std::vector<uint8_t> b = wmf.Finish();
   ASSERT_EQ(b.size(), 120u);
-  EXPECT_EQ(U32(b, 6), 64u);   // total words, rows included
-  EXPECT_EQ(U32(b, 12), 42u);  // the StretchDIB record, rows included
-  EXPECT_EQ(U32(b, 38), 42u);
-  EXPECT_EQ(U32(b, 86), 8u);
+  EXPECT_EQ(GetU32(b, 6), 64u);   // total words, rows included
+  EXPECT_EQ(GetU32(b, 12), 42u);  // the StretchDIB record, rows included
+  EXPECT_EQ(GetU32(b, 38), 42u);
+  EXPECT_EQ(GetU32(b, 86), 8u);
   EXPECT_EQ(Slice(b, 106, 8), (std::vector<uint8_t>{0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0}));
   EXPECT_EQ(Slice(b, 114, 6), (std::vector<uint8_t>{3, 0, 0, 0, 0, 0}));
 }
@@ -158,46 +154,46 @@ TEST(MetafileBuilder, ColoursParametersAndHeaderFields) {
   const std::vector<uint8_t> b = wmf.Finish();
 
   std::size_t at = 18;
-  EXPECT_EQ(U16(b, at + 4), 0x020B);
-  EXPECT_EQ(U16(b, at + 6), 9);  // y before x
-  EXPECT_EQ(U16(b, at + 8), 7);
+  EXPECT_EQ(GetU16(b, at + 4), 0x020B);
+  EXPECT_EQ(GetU16(b, at + 6), 9);  // y before x
+  EXPECT_EQ(GetU16(b, at + 8), 7);
   at += 10;
-  EXPECT_EQ(U16(b, at + 4), 0x0209);
+  EXPECT_EQ(GetU16(b, at + 4), 0x0209);
   EXPECT_EQ(Slice(b, at + 6, 4), (std::vector<uint8_t>{0x11, 0x22, 0x33, 0}));
   at += 10;
-  EXPECT_EQ(U16(b, at + 4), 0x0201);
+  EXPECT_EQ(GetU16(b, at + 4), 0x0201);
   EXPECT_EQ(Slice(b, at + 6, 4), (std::vector<uint8_t>{0xFF, 0xFF, 0xFF, 0}));
   at += 10;
-  EXPECT_EQ(U32(b, at), 4u);
-  EXPECT_EQ(U16(b, at + 4), 0x0107);
-  EXPECT_EQ(U16(b, at + 6), 3);
+  EXPECT_EQ(GetU32(b, at), 4u);
+  EXPECT_EQ(GetU16(b, at + 4), 0x0107);
+  EXPECT_EQ(GetU16(b, at + 6), 3);
   at += 8;
-  EXPECT_EQ(U32(b, at), 6u);
-  EXPECT_EQ(U16(b, at + 4), 0x0123);
-  EXPECT_EQ(U16(b, at + 6), 0xABCD);
+  EXPECT_EQ(GetU32(b, at), 6u);
+  EXPECT_EQ(GetU16(b, at + 4), 0x0123);
+  EXPECT_EQ(GetU16(b, at + 6), 0xABCD);
   at += 12;
   // StretchDIB of a 1 x 1 bitmap: 14 + (40 + 8 + 4) / 2 = 40 words.
-  EXPECT_EQ(U32(b, at), 40u);
-  EXPECT_EQ(U32(b, at + 6), 0x00330008u);
+  EXPECT_EQ(GetU32(b, at), 40u);
+  EXPECT_EQ(GetU32(b, at + 6), 0x00330008u);
   const std::size_t dib = at + 28;
-  EXPECT_EQ(U32(b, dib + 20), 0u);
-  EXPECT_EQ(U32(b, dib + 24), 11808u);
-  EXPECT_EQ(U32(b, dib + 28), 2835u);
-  EXPECT_EQ(U32(b, dib + 32), 0u);
-  EXPECT_EQ(U32(b, dib + 36), 1u);
+  EXPECT_EQ(GetU32(b, dib + 20), 0u);
+  EXPECT_EQ(GetU32(b, dib + 24), 11808u);
+  EXPECT_EQ(GetU32(b, dib + 28), 2835u);
+  EXPECT_EQ(GetU32(b, dib + 32), 0u);
+  EXPECT_EQ(GetU32(b, dib + 36), 1u);
   EXPECT_EQ(Slice(b, dib + 40, 8), (std::vector<uint8_t>{3, 2, 1, 0, 6, 5, 4, 0}));
   at += 80;
-  EXPECT_EQ(U32(b, at), 3u);
+  EXPECT_EQ(GetU32(b, at), 3u);
   EXPECT_EQ(b.size(), at + 6);
-  EXPECT_EQ(U32(b, 6), b.size() / 2);
-  EXPECT_EQ(U32(b, 12), 40u);
+  EXPECT_EQ(GetU32(b, 6), b.size() / 2);
+  EXPECT_EQ(GetU32(b, 12), 40u);
 }
 
 TEST(MetafileBuilder, EmptyMetafileHoldsOnlyHeaderAndEnd) {
   const std::vector<uint8_t> b = MetafileBuilder().Finish();
   ASSERT_EQ(b.size(), 24u);
-  EXPECT_EQ(U32(b, 6), 12u);
-  EXPECT_EQ(U32(b, 12), 3u);
+  EXPECT_EQ(GetU32(b, 6), 12u);
+  EXPECT_EQ(GetU32(b, 12), 3u);
 }
 
 }  // namespace

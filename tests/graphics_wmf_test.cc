@@ -13,7 +13,8 @@
 #include "graphics/map_drawing.h"
 #include "graphics/picture_metafile.h"
 #include "graphics/picture_set.h"
-#include "tests/maps_support.h"
+#include "tests/support/bytes.h"
+#include "tests/support/scratch_dir.h"
 
 namespace qv {
 namespace {

@@ -13,7 +13,9 @@
 #include "graphics/pbm_image.h"
 #include "graphics/picture_metafile.h"
 #include "platform/error.h"
-#include "tests/maps_support.h"
+#include "tests/support/bytes.h"
+#include "tests/support/lines.h"
+#include "tests/support/metafile_records.h"
 #include "text/hex_digits.h"
 
 namespace qv {
@@ -58,15 +60,6 @@ constexpr Expected kExpected[kItemBannerGroups] = {
 constexpr std::size_t kDib = 18 + 2 * (6 * 5 + 4) + 2 * 14;
 constexpr std::size_t kPixels = kDib + 40 + 8;
 
-std::vector<std::string> SplitCrLf(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-    lines.push_back(text.substr(start, end - start));
-  lines.push_back(text.substr(start));
-  return lines;
-}
-
 // The bytes of lower-case hexadecimal text; fails the test on any other
 // character.
 std::vector<uint8_t> HexBytes(const std::string& hex) {
@@ -97,10 +90,11 @@ TEST(ItemBanners, HexLinesOfOneHundredDigits) {
     SCOPED_TRACE(g);
     const Expected& e = kExpected[g - 1];
     const std::string& text = ItemBannerHex(g);
-    const std::vector<std::string> lines = SplitCrLf(text);
+    const std::vector<std::string> lines = test::SplitLines(text);
+    EXPECT_FALSE(text.ends_with("\r\n"));  // no line end after the last line
     ASSERT_EQ(lines.size(), e.hexLines);
     for (std::size_t i = 0; i + 1 < lines.size(); ++i) ASSERT_EQ(lines[i].size(), 100u) << i;
-    EXPECT_EQ(lines.back().size(), e.lastLineDigits);  // and no line end after it
+    EXPECT_EQ(lines.back().size(), e.lastLineDigits);
     std::string hex;
     for (const std::string& line : lines) hex += line;
     EXPECT_EQ(HexBytes(hex), PictureMetafile(ItemBannerBitmap(g)));

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -12,7 +10,9 @@
 
 #include "convert/closing_sections.h"
 #include "convert/sections.h"
-#include "tests/maps_support.h"
+#include "tests/support/converter_harness.h"
+#include "tests/support/files.h"
+#include "tests/support/lines.h"
 #include "tests/support/rtf_structure.h"
 #include "text/cp1250.h"
 #include "text/text.h"
@@ -21,23 +21,16 @@ namespace qv {
 namespace {
 
 // Lines given as one text with "|" between them, each ended by CR LF.
-std::string L(std::string_view lines) {
-  return ReplaceAll("|", "\r\n", std::string(lines)) + "\r\n";
-}
+const auto L = test::BarLines;
+using test::SectionHeading;
 
 // The lists converted from the report's first line on; `stoppedAt` gets the
 // line the searches ended on.
 std::string Convert(Layout v, const std::string& report, std::string* stoppedAt = nullptr) {
-  test::MapHarness h(v, report, /*pictures=*/false);
+  test::ConverterHarness h(v, report, /*pictures=*/false);
   (v == Layout::kRtf ? rtf::ConvertItemChanges : rtfuj::ConvertItemChanges)(h.run);
   if (stoppedAt != nullptr) *stoppedAt = h.run.currentLine;
   return h.out.Text();
-}
-
-std::string Heading(std::string_view title) {
-  return L(
-      R"(\pard \ql\widctlpar {\f11\fs19 \par}|\pard {\sa120\ql\keepn\widctlpar\brdrb\brdrdb\brdrw15\brsp20 {\f11\fs19 )" +
-      std::string(title) + R"(\par}})");
 }
 
 const std::string kRow = L(R"(\trowd|\cellx3400|\cellx6800|\cellx10200|\widctlpar\intbl)");
@@ -69,7 +62,8 @@ std::string ListIn(Layout v, int i) {
 }
 // The older layout ends the open row as it is, the newer one fills it up.
 std::string ListOut(Layout v, int i) {
-  return Heading(kLists[i].second) + kRow + L(R"({\f11\fs17     2 gyógyfű (#311)}\cell)"_cp) +
+  return SectionHeading(kLists[i].second) + kRow +
+         L(R"({\f11\fs17     2 gyógyfű (#311)}\cell)"_cp) +
          (v == Layout::kRtfUj ? kFilled : L(R"(\row)")) + kPard;
 }
 
@@ -121,7 +115,7 @@ TEST(ItemChanges, OlderLayoutFourItemsMakeTwoRowsWithoutTheMark) {
       "<TD>ezüstpénz ($1)</TD>|</TR>|<TR>|<TD CLASS=tdb> 2 </TD>|<TD>=</TD>|<TD>fáklya</TD>|"
       "</TR>|</TABLE>|<TD CLASS=tdb> 9 </TD>"_cp);
   EXPECT_EQ(Convert(Layout::kRtf, report),
-            Heading("Tárgyaid a bank széfjében "_cp) + kRow +
+            SectionHeading("Tárgyaid a bank széfjében "_cp) + kRow +
                 L(R"({\f11\fs17     1 vasvért (#410)}\cell|{\f11\fs17    12 gyógyfű (#311)}\cell|)"
                   R"({\f11\fs17 12345 ezüstpénz ($1)}\cell|\row)"_cp) +
                 // The row the table ends in is ended with its one cell.
@@ -137,7 +131,7 @@ TEST(ItemChanges, NewerLayoutCellsEndAtTheNextCountCellOrTheRowEnd) {
         Item("2", "a") + "  " + Item("3", "b") +
         R"(</TR>|<TR><TD ALIGN=RIGHT CLASS="t1" WIDTH=30>7</TD></TR>|)" + kEndRtfUj + "|<TR>");
   EXPECT_EQ(Convert(Layout::kRtfUj, report),
-            Heading("A forduló elején még megvolt... "_cp) + kRow +
+            SectionHeading("A forduló elején még megvolt... "_cp) + kRow +
                 L(R"({\f11\fs17     1 vasvért (#410)}\cell|{\f11\fs17  1234 gyógyfű (#311)}\cell|)"
                   R"({\f11\fs17 12345 x*y+z>w}\cell|\row)"_cp) +
                 // A leading ">" is kept as text, and the tags after it go.
@@ -151,15 +145,12 @@ TEST(ItemChanges, NewerLayoutCellsEndAtTheNextCountCellOrTheRowEnd) {
 TEST(ItemChanges, SamplesCarryEveryListAndStayClosedWhereverTheyAreCut) {
   for (const auto& [name, v] :
        {std::pair{"1234_57.htm", Layout::kRtf}, std::pair{"1234_58.htm", Layout::kRtfUj}}) {
-    std::ifstream in(std::string(QV_SOURCE_DIR) + "/examples/" + name, std::ios::binary);
-    std::ostringstream read;
-    read << in.rdbuf();
-    const std::string report = read.str();
+    const std::string report = test::SampleReport(name);
     const std::size_t sheet = report.rfind("\r\n", report.find("KARAKTERLAP")) + 2;
     const std::size_t lists = report.find(kLists[0].first);
     ASSERT_TRUE(sheet < lists && lists != std::string::npos) << name;
     auto walk = [v](const std::string& part) {
-      test::MapHarness h(v, part, /*pictures=*/true);
+      test::ConverterHarness h(v, part, /*pictures=*/true);
       WalkSections(h.run);
       ConvertClosingSections(h.run);
       return h.out.Text();
@@ -167,7 +158,7 @@ TEST(ItemChanges, SamplesCarryEveryListAndStayClosedWhereverTheyAreCut) {
     const std::string whole = walk(report.substr(sheet));
     std::size_t at = 0;
     for (const auto& list : kLists)
-      EXPECT_NE(at = whole.find(Heading(list.second), at), std::string::npos) << name;
+      EXPECT_NE(at = whole.find(SectionHeading(list.second), at), std::string::npos) << name;
     for (std::size_t end = report.rfind("\r\n", lists); end != std::string::npos;
          end = report.find("\r\n", end + 2)) {
       const std::string cut = walk(report.substr(sheet, end + 2 - sheet));

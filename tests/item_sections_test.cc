@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -11,7 +9,9 @@
 #include "convert/closing_sections.h"
 #include "convert/sections.h"
 #include "rtfkit/item_banners.h"
-#include "tests/maps_support.h"
+#include "tests/support/converter_harness.h"
+#include "tests/support/files.h"
+#include "tests/support/lines.h"
 #include "tests/support/rtf_structure.h"
 #include "text/cp1250.h"
 #include "text/text.h"
@@ -22,20 +22,20 @@ namespace {
 std::string S(std::string_view text) { return std::string(text); }
 
 // Lines given as one text with "|" between them, each ended by CR LF.
-std::string L(std::string_view lines) { return ReplaceAll("|", "\r\n", S(lines)) + "\r\n"; }
+const auto L = test::BarLines;
 
 // What the section writes for a report whose first line holds its marker;
 // `last` gets the current line it stops on.
 std::string Convert(Layout v, const std::string& report, std::string* last = nullptr) {
-  test::MapHarness h(v, report, /*pictures=*/false);
+  test::ConverterHarness h(v, report, /*pictures=*/false);
   h.run.ReadLine();
   (v == Layout::kRtf ? rtf::ConvertItems : rtfuj::ConvertItems)(h.run);
   if (last) *last = h.run.currentLine;
   return h.out.Text();
 }
 
-const std::string kHeading = L(
-    R"(\pard \ql\widctlpar {\f11\fs19 \par}|\pard {\sa120\ql\keepn\widctlpar\brdrb\brdrdb\brdrw15\brsp20 {\f11\fs19 Tárgyaid (*-gal jelöltek bekészítve, zárójelben tárgy sorszáma) \par}})"_cp);
+const std::string kHeading =
+    test::SectionHeading("Tárgyaid (*-gal jelöltek bekészítve, zárójelben tárgy sorszáma) "_cp);
 const std::string kThree = L(R"(\trowd|\cellx3400|\cellx6800|\cellx10200|\widctlpar\intbl)");
 const std::string kTwo = L(R"(\trowd|\cellx3400|\cellx10200|\widctlpar\intbl)");
 const std::string kOne = L(R"(\trowd|\cellx10200|\widctlpar\intbl)");
@@ -186,17 +186,10 @@ TEST(ItemSections, MissingSectionOrWeightLineAndLongLines) {
 
 // --- In the section walk ------------------------------------------------------------
 
-std::string Sample(const std::string& name) {
-  std::ifstream in(std::string(QV_SOURCE_DIR) + "/examples/" + name, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 // Walks the branch and finishes the document as a conversion does, the
 // prologue's "{" put in front.
 std::string Walk(Layout v, const std::string& report) {
-  test::MapHarness h(v, report, /*pictures=*/false);
+  test::ConverterHarness h(v, report, /*pictures=*/false);
   h.run.ReadLine();
   WalkSections(h.run);
   ConvertClosingSections(h.run);
@@ -208,7 +201,7 @@ TEST(ItemSections, SamplesInTheWalkCutAfterEveryLine) {
        {std::tuple{"1234_57.htm", Layout::kRtf, 8, "</table>"},
         std::tuple{"1234_58.htm", Layout::kRtfUj, 6, "</TABLE></TD></TR></TABLE>"}}) {
     // The report up to the end of its weight table.
-    const std::string report = Sample(name);
+    const std::string report = test::SampleReport(name);
     const std::size_t items = report.find("NÁLAD LÉVŐ TÁRGYAK"_cp);
     const std::size_t weight = report.find("Összsúly:"_cp, items);
     ASSERT_NE(weight, std::string::npos) << name;
@@ -242,7 +235,7 @@ TEST(ItemSections, ReportWithoutItemsOrWeightKeepsEverythingAfter) {
       "Az előző fordulóban még megvolt..."_cp, "Ebben a fordulóban került hozzád..."_cp};
   for (const auto& [name, v] :
        {std::pair{"1234_57.htm", Layout::kRtf}, std::pair{"1234_58.htm", Layout::kRtfUj}}) {
-    const std::string report = Sample(name);
+    const std::string report = test::SampleReport(name);
     auto lineStart = [&](std::string_view marker) {
       return report.rfind("\r\n", report.find(marker)) + 2;
     };
@@ -256,7 +249,7 @@ TEST(ItemSections, ReportWithoutItemsOrWeightKeepsEverythingAfter) {
     for (const auto& [from, to, itemsKept] :
          {std::tuple{items, total, false}, std::tuple{total, lists, true},
           std::tuple{spells, total, false}}) {
-      test::MapHarness h(v, report.substr(0, from) + report.substr(to), /*pictures=*/true);
+      test::ConverterHarness h(v, report.substr(0, from) + report.substr(to), /*pictures=*/true);
       h.run.ReadLine();
       WalkSections(h.run);
       ConvertClosingSections(h.run);

@@ -4,35 +4,21 @@
 #include <string>
 
 #include "itemlist/group_tables.h"
-#include "tests/test_support.h"
+#include "tests/support/lines.h"
+#include "tests/support/page_harness.h"
 #include "text/cp1250.h"
 
 namespace qv {
 namespace {
 
-using test::RecordingConsole;
-using test::TempDir;
+using test::Lines;
 
 // A page run over an empty report, writing into memory.
-struct Tables {
-  Tables() : path(dir.Write("r_1.htm", "")), reader(path), run(setup, reader, page, console) {}
+struct Tables : test::PageHarness {
   void Item(int number, int count, int bank, const std::string& link, std::string_view name) {
     run.AddItem(FoundItem{number, std::string(name), count, link, bank});
   }
-  TempDir dir;
-  PageSetup setup;
-  RecordingConsole console;
-  std::string path;
-  ReportReader reader;
-  PageFile page;
-  PageRun run;
 };
-
-std::string Lines(std::initializer_list<std::string_view> lines) {
-  std::string text;
-  for (std::string_view l : lines) (text += l) += "\r\n";
-  return text;
-}
 
 TEST(ItemListGroups, RowsOfThreeFilledUpAndEmptyGroupsSaySo) {
   Tables t;

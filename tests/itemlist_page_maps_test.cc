@@ -12,17 +12,23 @@
 #include "graphics/map_drawing.h"
 #include "itemlist/page_file.h"
 #include "itemlist/page_maps.h"
-#include "tests/maps_support.h"
+#include "tests/support/bytes.h"
+#include "tests/support/consoles.h"
+#include "tests/support/converter_harness.h"
+#include "tests/support/lines.h"
+#include "tests/support/metafile_records.h"
+#include "tests/support/scratch_dir.h"
+#include "tests/support/test_pictures.h"
 #include "text/base64.h"
 #include "text/cp1250.h"
 
 namespace qv {
 namespace {
 
+using test::Bytes;
 using test::GetU16;
 using test::GetU32;
-
-std::vector<uint8_t> Bytes(std::string_view s) { return {s.begin(), s.end()}; }
+using test::SplitLines;
 
 std::vector<uint8_t> FromBase64(std::string_view text) {
   static const std::string kDigits =
@@ -133,16 +139,7 @@ struct PictureRun {
     page.Finish();
     return page.Text();
   }
-  // The page's lines (without their CR LF) and the picture's width in a
-  // picture line, 0 in any other.
-  static std::vector<std::string> Lines(const std::string& page) {
-    std::vector<std::string> lines;
-    for (std::size_t at = 0, end; at < page.size(); at = end + 2) {
-      end = std::min(page.find("\r\n", at), page.size());
-      lines.push_back(page.substr(at, end - at));
-    }
-    return lines;
-  }
+  // The picture's width in a picture line, 0 in any other.
   static int PictureWidth(const std::string& line) {
     if (line.rfind("<center><img src=\"data:image/bmp;base64,", 0) != 0) return 0;
     const std::size_t at = line.find("width=\"") + 7;
@@ -162,7 +159,7 @@ TEST(PagePictureLines, GoAfterTheClosingLineAndKeepTheAppletAsItWas) {
   const std::string page = run.Page(
       "a\r\n<td><Applet code=x>\r\n<param name=koord value=\"1,1,0,0;\">\r\n</APPLET></td>\r\n"
       "b\r\n<APPLET> <param name=koord value=\"2,1,0,0;\"> </applet> </CENTER>\r\nc\r\n");
-  const std::vector<std::string> lines = PictureRun::Lines(page);
+  const std::vector<std::string> lines = SplitLines(page);
   ASSERT_EQ(lines.size(), 9u);
   EXPECT_EQ(lines[3], "</APPLET></td>");
   EXPECT_EQ(PictureRun::PictureWidth(lines[4]), 271);
@@ -190,7 +187,7 @@ TEST(PagePictureLines, AnAppletOpenedAgainStartsOverAndALastLineGetsItsEnd) {
   const std::string page =
       run.Page("<applet a>\r\n<param name=koord value=\"2,1,0,0;\">\r\n<applet b>\r\n"
                "<param name=koord value=\"1,1,0,0;\">\r\n</applet>");
-  const std::vector<std::string> lines = PictureRun::Lines(page);
+  const std::vector<std::string> lines = SplitLines(page);
   ASSERT_EQ(lines.size(), 6u);
   EXPECT_EQ(lines[4], "</applet>");
   EXPECT_EQ(PictureRun::PictureWidth(lines[5]), 271);  // the later frame
@@ -213,7 +210,7 @@ std::string NewLayoutApplet() {
 TEST(PageMapPictures, SamePictureAsTheDocument) {
   std::string report = "<h2>map</h2>\r\n" + NewLayoutApplet();
   report += "</td></tr></table></center>\r\n(10,8) Falu<br>\r\n";
-  test::MapHarness h(Layout::kRtfUj, report);
+  test::ConverterHarness h(Layout::kRtfUj, report);
   h.run.ReadLine();
   ASSERT_TRUE(DrawMap(h.run));
   const std::string& rtf = h.out.Text();
@@ -224,7 +221,7 @@ TEST(PageMapPictures, SamePictureAsTheDocument) {
   const std::size_t dibAt = test::WmfRecords(wmf).at(7).at + 6 + 22;  // the StretchDIB's DIB
 
   PictureRun run;
-  const std::vector<std::string> lines = PictureRun::Lines(run.Page(NewLayoutApplet()));
+  const std::vector<std::string> lines = SplitLines(run.Page(NewLayoutApplet()));
   ASSERT_EQ(lines.size(), 6u);
   const std::string& line = lines[5];
   EXPECT_NE(line.find("width=\"471\" height=\"267\""), std::string::npos);
@@ -257,10 +254,9 @@ TEST(PageMapPictures, TooManyTilesAndThePageBudgetAreRefusedPerMap) {
     return "<CENTER> <APPLET> <PARAM NAME=koord VALUE=\"" + frame + ";\"> </APPLET> </CENTER>\r\n";
   };
   // 48 MB of picture data fits the 64 MB of a page once, not twice.
-  const std::vector<std::string> lines = PictureRun::Lines(
-      run.Page(applet("101,1,0,0") + applet("100,100,0,0") + applet("100,100,0,0") +
-                   applet("1,1,0,0"),
-               Layout::kRtf));
+  const std::vector<std::string> lines = SplitLines(run.Page(
+      applet("101,1,0,0") + applet("100,100,0,0") + applet("100,100,0,0") + applet("1,1,0,0"),
+      Layout::kRtf));
   ASSERT_EQ(lines.size(), 6u);
   EXPECT_EQ(PictureRun::PictureWidth(lines[2]), 20071);
   EXPECT_EQ(PictureRun::PictureWidth(lines[5]), 271);
@@ -270,8 +266,7 @@ TEST(PageMapPictures, TooManyTilesAndThePageBudgetAreRefusedPerMap) {
   EXPECT_NE(
       run.console.lines[1].find("Picture error: the maps in 'r_1.htm' would take more than 64 MB"),
       std::string::npos);
-  EXPECT_EQ(PictureRun::PictureWidth(PictureRun::Lines(run.Page(applet("100,100,0,0"),
-                                                                Layout::kRtf))[1]),
+  EXPECT_EQ(PictureRun::PictureWidth(SplitLines(run.Page(applet("100,100,0,0"), Layout::kRtf))[1]),
             20071);
 }
 

@@ -5,8 +5,6 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <utility>
 
@@ -14,11 +12,16 @@
 #include "itemlist/page_file.h"
 #include "platform/error.h"
 #include "site/file_names.h"
-#include "tests/test_support.h"
+#include "tests/support/consoles.h"
+#include "tests/support/files.h"
+#include "tests/support/lines.h"
+#include "tests/support/scratch_dir.h"
 #include "text/cp1250.h"
 
 namespace qv {
 namespace {
+
+using test::Lines;
 
 using test::RecordingConsole;
 using test::TempDir;
@@ -31,12 +34,6 @@ const std::string kStyle =
 const std::string kTenBlanks = "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;";
 
 std::string S(std::string_view text) { return std::string(text); }
-
-std::string Lines(std::initializer_list<std::string_view> lines) {
-  std::string text;
-  for (std::string_view l : lines) (text += l) += "\r\n";
-  return text;
-}
 
 // An executable directory with settings and data files, and a report
 // directory beside it.
@@ -278,15 +275,9 @@ TEST(ItemListPage, PageThatCannotBeWrittenFailsWithoutLeftOvers) {
 // Whatever line a report was cut after, its page builds with the shipped
 // settings and data lists, and starts with the report's first line.
 TEST(ItemListPage, EveryTruncationOfTheSamplesBuildsAPage) {
-  const auto source = [](const std::string& path) {
-    std::ifstream in(std::string(QV_SOURCE_DIR) + "/" + path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-  };
   TempDir exe, reports;
   for (const char* file : {"qvformat.ini", "item.txt", "spell.txt"})
-    exe.Write(file, source(std::string("assets/") + file));
+    exe.Write(file, test::SourceFile(std::string("assets/") + file));
   RecordingConsole console;
   const std::string exeDir = exe.path() + "/";
   RunContext ctx{console, exeDir};
@@ -294,7 +285,7 @@ TEST(ItemListPage, EveryTruncationOfTheSamplesBuildsAPage) {
   for (const auto& [name, layout] :
        {std::pair{"1234_57.htm", Layout::kRtf}, std::pair{"1234_58.htm", Layout::kRtfUj},
         std::pair{"1234_59.htm", Layout::kRtf}, std::pair{"1234_60.htm", Layout::kRtfUj}}) {
-    const std::string report = source(std::string("examples/") + name);
+    const std::string report = test::SampleReport(name);
     ASSERT_FALSE(report.empty()) << name;
     const std::string firstLine = report.substr(0, report.find('\n') + 1);
     for (std::size_t end = report.find('\n'); end != std::string::npos;

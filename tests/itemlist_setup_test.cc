@@ -6,7 +6,8 @@
 #include "app/command_line.h"
 #include "itemlist/page_setup.h"
 #include "platform/error.h"
-#include "tests/test_support.h"
+#include "tests/support/consoles.h"
+#include "tests/support/scratch_dir.h"
 #include "text/cp1250.h"
 
 namespace qv {

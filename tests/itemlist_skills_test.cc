@@ -7,37 +7,18 @@
 #include <vector>
 
 #include "itemlist/mind_skills.h"
-#include "tests/test_support.h"
+#include "tests/support/lines.h"
+#include "tests/support/page_harness.h"
 #include "text/cp1250.h"
 
 namespace qv {
 namespace {
 
-using test::RecordingConsole;
-using test::TempDir;
-
-struct Skills {
-  explicit Skills(std::string_view report = "")
-      : path(dir.Write("r_1.htm", report)), reader(path), run(setup, reader, page, console) {
+struct Skills : test::PageHarness {
+  explicit Skills(std::string_view report = "") : PageHarness(report) {
     setup.encyclopediaHost = "www.h.example";
   }
-  std::vector<std::string> PageLines() const {
-    std::vector<std::string> lines;
-    const std::string& text = page.Text();
-    for (std::size_t from = 0; from < text.size();) {
-      const std::size_t end = text.find("\r\n", from);
-      lines.push_back(text.substr(from, end - from));
-      from = end + 2;
-    }
-    return lines;
-  }
-  TempDir dir;
-  PageSetup setup;
-  RecordingConsole console;
-  std::string path;
-  ReportReader reader;
-  PageFile page;
-  PageRun run;
+  std::vector<std::string> PageLines() const { return test::SplitLines(page.Text()); }
 };
 
 MindSkill Skill(int number, std::string name, int d = 0, int n = 0, int k = 0, bool ok = false) {

@@ -7,14 +7,11 @@
 #include <vector>
 
 #include "itemlist/item_tables.h"
-#include "tests/test_support.h"
+#include "tests/support/page_harness.h"
 #include "text/cp1250.h"
 
 namespace qv {
 namespace {
-
-using test::RecordingConsole;
-using test::TempDir;
 
 ItemRecord Item(int number, int sell, int buy, int weight, std::string name) {
   ItemRecord r;
@@ -33,11 +30,9 @@ PageSettings NoteSettings(std::string noteClass) {
 }
 
 // A walk over report text, writing the page into memory.
-struct Walker {
+struct Walker : test::PageHarness {
   explicit Walker(std::string_view report, Layout layout = Layout::kRtf)
-      : path(dir.Write("r_1.htm", report)),
-        reader(path),
-        run(setup, reader, page, console, layout) {
+      : PageHarness(report, layout) {
     PageSettings& s = setup.settings;
     s.noteClass = "vpkap";
     s.itemLink = "http://e.example/t.php?";
@@ -47,13 +42,6 @@ struct Walker {
     setup.items.Add(Item(140, 1, 2, 5, " nyíl"));
     setup.items.Add(Item(1, 3, 4, 1, " ezüst"));
   }
-  TempDir dir;
-  PageSetup setup;
-  RecordingConsole console;
-  std::string path;
-  ReportReader reader;
-  PageFile page;
-  PageRun run;
 };
 
 const std::string kLink150 =

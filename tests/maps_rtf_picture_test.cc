@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "graphics/map_drawing.h"
-#include "tests/maps_support.h"
+#include "tests/support/bytes.h"
+#include "tests/support/converter_harness.h"
+#include "tests/support/metafile_records.h"
 
 namespace qv {
 namespace {
@@ -103,7 +105,7 @@ TEST(MapRtfPicture, ProgressDotsCountTenthsOfTheFile) {
 }
 
 TEST(MapRtfPicture, WriteRtfPictureCountsAndReports) {
-  test::MapHarness h(Layout::kRtf, "", /*pictures=*/false);
+  test::ConverterHarness h(Layout::kRtf, "", /*pictures=*/false);
   WriteRtfPicture(h.run, NewMapBitmap(kThreeByTwo));
   EXPECT_EQ(h.run.pictureCounter, 1);
   EXPECT_EQ(h.run.rtf.Text(), PictureGroup(NewMapBitmap(kThreeByTwo), nullptr) + "\r\n");

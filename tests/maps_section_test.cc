@@ -3,7 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cstdlib>
+#include <filesystem>
 #include <span>
 #include <string>
 #include <vector>
@@ -15,27 +15,26 @@
 #include "graphics/map_resources.h"
 #include "graphics/metafile.h"
 #include "platform/error.h"
-#include "tests/maps_support.h"
+#include "tests/support/converter_harness.h"
+#include "tests/support/lines.h"
+#include "tests/support/metafile_records.h"
+#include "tests/support/scratch_dir.h"
+#include "tests/support/test_pictures.h"
 #include "text/cp1250.h"
 
 namespace qv {
 namespace {
 
-using test::MapHarness;
-
-std::string Lines(std::initializer_list<std::string_view> lines) {
-  std::string text;
-  for (std::string_view l : lines) text += std::string(l) + "\r\n";
-  return text;
-}
+using test::ConverterHarness;
+using test::Lines;
 
 // --- Legend -----------------------------------------------------------------
 
 TEST(MapLegend, EachCoordinatePairOpensATwoCellRow) {
-  MapHarness h(Layout::kRtf,
-               Lines({"(10,8) Tükörtó <b>partja</b>"_cp, "  csendes   víz"_cp, "", "(11,8)  Falu",
-                      "<P>", "(12,8) Nem"}),
-               false);
+  ConverterHarness h(Layout::kRtf,
+                     Lines({"(10,8) Tükörtó <b>partja</b>"_cp, "  csendes   víz"_cp, "",
+                            "(11,8)  Falu", "<P>", "(12,8) Nem"}),
+                     false);
   h.run.currentLine = R"(<PARAM NAME=koord VALUE="3,2,10,8;">)";
   WriteMapLegend(h.run, "<P>");
   EXPECT_EQ(h.out.Text(), Lines({
@@ -68,7 +67,7 @@ TEST(MapLegend, EachCoordinatePairOpensATwoCellRow) {
 }
 
 TEST(MapLegend, WithoutEntriesTheTableIsWrittenEmpty) {
-  MapHarness h(Layout::kRtfUj, Lines({"<! end of map>", "(1,1) x"}), false);
+  ConverterHarness h(Layout::kRtfUj, Lines({"<! end of map>", "(1,1) x"}), false);
   WriteMapLegend(h.run, MapLegendEnd(Layout::kRtfUj));
   EXPECT_EQ(h.out.Text(), Lines({
                               R"(\par\par)",
@@ -87,7 +86,7 @@ TEST(MapLegend, LinesThatAreNoEntriesAreWrittenAsText) {
   // Text before the first entry, a parenthesis without a comma before its
   // ")", and an entry whose pair has no blank after it (the pair is then
   // cut after its first character).
-  MapHarness h(Layout::kRtf, Lines({"Jelek:", "(a) (1,2) b", "(3,4)"}), false);
+  ConverterHarness h(Layout::kRtf, Lines({"Jelek:", "(a) (1,2) b", "(3,4)"}), false);
   WriteMapLegend(h.run, "<P>");
   const std::string text = h.out.Text();
   EXPECT_EQ(
@@ -114,7 +113,7 @@ const std::string kOldTeleport = Lines(
      "(10,8) Tenger", "<P>", "KARAKTERLAP"});
 
 TEST(MapSection, OldLayoutTeleportMapInThePreamble) {
-  MapHarness h(Layout::kRtf, kOldTeleport);
+  ConverterHarness h(Layout::kRtf, kOldTeleport);
   h.run.ReadLine();
   ConvertPreamble(h.run);
   const std::string text = h.out.Text();
@@ -162,8 +161,8 @@ TEST(MapSection, OldLayoutTeleportMapInThePreamble) {
 }
 
 TEST(MapSection, OldLayoutJourneyMapHasItsOwnTitle) {
-  MapHarness h(Layout::kRtf, Lines({"UTAZÁS MEGKEZDÉSE ELŐTTI TÉRKÉPED"_cp, "(1,1) Falu", "<P>"}),
-               false);
+  ConverterHarness h(Layout::kRtf,
+                     Lines({"UTAZÁS MEGKEZDÉSE ELŐTTI TÉRKÉPED"_cp, "(1,1) Falu", "<P>"}), false);
   h.run.ReadLine();
   ConvertPreamble(h.run);
   EXPECT_NE(
@@ -181,7 +180,7 @@ TEST(MapSection, OldLayoutJourneyMapHasItsOwnTitle) {
 }
 
 TEST(MapSection, NewLayoutKnowsNoJourneyMap) {
-  MapHarness h(Layout::kRtfUj, Lines({"UTAZÁS MEGKEZDÉSE ELŐTTI TÉRKÉPED"_cp}), false);
+  ConverterHarness h(Layout::kRtfUj, Lines({"UTAZÁS MEGKEZDÉSE ELŐTTI TÉRKÉPED"_cp}), false);
   h.run.ReadLine();
   ConvertPreamble(h.run);
   EXPECT_EQ(h.out.Text().find("\\f5\\fs36"), std::string::npos);
@@ -204,7 +203,7 @@ const std::string kNewTeleport = Lines({
 });
 
 TEST(MapSection, NewLayoutReadsOneParameterALine) {
-  MapHarness h(Layout::kRtfUj, kNewTeleport);
+  ConverterHarness h(Layout::kRtfUj, kNewTeleport);
   h.run.ReadLine();
   WriteJourneyMapSection(h.run);
   const std::string text = h.out.Text();
@@ -228,7 +227,7 @@ TEST(MapSection, NewLayoutReadsOneParameterALine) {
 
 TEST(MapSection, DrawMapLeavesTheFrameParameterAsTheCurrentLine) {
   {
-    MapHarness h(Layout::kRtfUj, kNewTeleport);
+    ConverterHarness h(Layout::kRtfUj, kNewTeleport);
     h.run.ReadLine();
     ASSERT_TRUE(DrawMap(h.run));
     EXPECT_EQ(h.run.currentLine, R"(<param name=koord value="2,1,5,7;">)");
@@ -236,7 +235,7 @@ TEST(MapSection, DrawMapLeavesTheFrameParameterAsTheCurrentLine) {
     EXPECT_EQ(h.run.currentLine, R"(<param name=p4 value="0,1,8,0,0;">)");
   }
   {
-    MapHarness h(Layout::kRtf, kOldTeleport);
+    ConverterHarness h(Layout::kRtf, kOldTeleport);
     h.run.ReadUntilAny({"TERKEP", "<P><CENTER>"});
     ASSERT_TRUE(DrawMap(h.run));
     EXPECT_EQ(h.run.currentLine, R"(<PARAM NAME=KOORD VALUE="3,2,10,8;">)");
@@ -248,21 +247,22 @@ TEST(MapSection, DrawMapLeavesTheFrameParameterAsTheCurrentLine) {
 TEST(MapSection, FrameParameterIsLookedForFromTheNextLine) {
   // On the title line itself it does not count; the new layout compares
   // the name as written.
-  MapHarness old(Layout::kRtf,
-                 Lines({R"(TÉRKÉPED <param name=koord value="1,1,0,0;">)"_cp, "nincs"}), false);
+  ConverterHarness old(
+      Layout::kRtf, Lines({R"(TÉRKÉPED <param name=koord value="1,1,0,0;">)"_cp, "nincs"}), false);
   old.run.ReadLine();
   EXPECT_FALSE(DrawMap(old.run));
   EXPECT_TRUE(old.run.Eof());
-  MapHarness uj(Layout::kRtfUj, Lines({"title", R"(<PARAM NAME=koord value="1,1,0,0;">)"}), false);
+  ConverterHarness uj(Layout::kRtfUj, Lines({"title", R"(<PARAM NAME=koord value="1,1,0,0;">)"}),
+                      false);
   uj.run.ReadLine();
   EXPECT_FALSE(DrawMap(uj.run));
   EXPECT_EQ(uj.out.Text(), "");
 }
 
 TEST(MapSection, StepMapSection) {
-  MapHarness h(Layout::kRtfUj,
-               Lines({"E körben tett lépéseid térképe"_cp, R"(<param name=koord value="1,1,3,4;">)",
-                      "</table></center>", "(3,4) Itt", "<! end of map>"}));
+  ConverterHarness h(Layout::kRtfUj, Lines({"E körben tett lépéseid térképe"_cp,
+                                            R"(<param name=koord value="1,1,3,4;">)",
+                                            "</table></center>", "(3,4) Itt", "<! end of map>"}));
   h.run.ReadLine();
   WriteStepMapSection(h.run);
   const std::string text = h.out.Text();
@@ -283,7 +283,7 @@ TEST(MapSection, PicturesAreCountedOverTheConversion) {
   const std::string map =
       Lines({"A TELEPORTÁLÁS PILLANATA ELŐTTI TÉRKÉPED"_cp,
              R"(<P> <APPLET> <PARAM NAME=koord VALUE="1,1,0,0;"> </APPLET>)", "<P>"});
-  MapHarness h(Layout::kRtf, map + map + "KARAKTERLAP\r\n");
+  ConverterHarness h(Layout::kRtf, map + map + "KARAKTERLAP\r\n");
   h.run.ReadLine();
   ConvertPreamble(h.run);
   EXPECT_EQ(h.run.pictureCounter, 2);
@@ -292,9 +292,9 @@ TEST(MapSection, PicturesAreCountedOverTheConversion) {
 // The maps of a document carry at most 64 MB of picture data: a map that
 // fills the budget exactly is drawn, the next one is refused before it is.
 TEST(MapSection, PictureDataOfADocumentIsBudgeted) {
-  MapHarness h(Layout::kRtfUj,
-               Lines({"x", R"(<param name=koord value="1,1,0,0;">)", "</table></center>",
-                      R"(<param name=koord value="0,0,0,0;">)"}));
+  ConverterHarness h(Layout::kRtfUj,
+                     Lines({"x", R"(<param name=koord value="1,1,0,0;">)", "</table></center>",
+                            R"(<param name=koord value="0,0,0,0;">)"}));
   const std::int64_t oneByOne = 36 * 267;  // 271 pixels in 36 bytes, 267 rows
   h.out.AddPictureBytes(kMaxDocumentPictureBytes - oneByOne);
   h.run.ReadLine();
@@ -316,7 +316,7 @@ TEST(MapSection, PictureDataOfADocumentIsBudgeted) {
 TEST(MapSection, FailuresAreFatalAndLeaveNoDocument) {
   {
     // A missing picture: the unfinished document is removed.
-    MapHarness h(Layout::kRtf, kOldTeleport, /*pictures=*/false, "xr1.rtf");
+    ConverterHarness h(Layout::kRtf, kOldTeleport, /*pictures=*/false, "xr1.rtf");
     h.run.ReadLine();
     try {
       ConvertPreamble(h.run);
@@ -332,7 +332,7 @@ TEST(MapSection, FailuresAreFatalAndLeaveNoDocument) {
   }
   {
     // A cell field that is not a number, in memory: nothing to remove.
-    MapHarness h(
+    ConverterHarness h(
         Layout::kRtf,
         Lines(
             {"x",
@@ -343,7 +343,7 @@ TEST(MapSection, FailuresAreFatalAndLeaveNoDocument) {
   }
   {
     // A frame too large for a picture.
-    MapHarness h(Layout::kRtfUj, Lines({"x", R"(<param name=koord value="200,1,0,0;">)"}));
+    ConverterHarness h(Layout::kRtfUj, Lines({"x", R"(<param name=koord value="200,1,0,0;">)"}));
     h.run.ReadLine();
     EXPECT_THROW(DrawMap(h.run), Error);
   }
@@ -360,7 +360,7 @@ TEST(MapResources, KeptOnceLoadedAndTriedAgainAfterAFailure) {
   test::WriteTestPictures(dir);
   const MapPictures& pictures = resources.Pictures(programDir);
   EXPECT_EQ(pictures.terrain.size(), 14u);
-  ASSERT_EQ(std::system(("rm -r '" + programDir + "picture'").c_str()), 0);
+  ASSERT_GT(std::filesystem::remove_all(programDir + "picture"), 0u);
   EXPECT_EQ(&resources.Pictures(programDir), &pictures);
 
   const LabelFont& font = resources.Font();

@@ -12,14 +12,16 @@
 #include "rtfkit/markup_scans.h"
 #include "rtfkit/paragraph.h"
 #include "tests/paragraph_reference.h"
-#include "tests/rtf_check.h"
-#include "tests/token_soup.h"
+#include "tests/support/lines.h"
+#include "tests/support/rtf_words.h"
+#include "tests/support/token_soup.h"
 #include "text/cp1250.h"
 
 namespace qv {
 namespace {
 
 namespace ref = test::reference;
+using test::Repeated;
 using test::TokenSoup;
 
 constexpr int kRounds = 4000;
@@ -251,13 +253,6 @@ TEST(ParagraphScans, WriterAsEditedOneByOneForEveryEmphasis) {
 
 // --- Lines of megabytes ---------------------------------------------------------
 
-std::string Repeat(std::string_view unit, std::size_t count) {
-  std::string s;
-  s.reserve(unit.size() * count);
-  for (std::size_t i = 0; i < count; ++i) s += unit;
-  return s;
-}
-
 // Each line takes a fraction of a second in a release build; edited one by
 // one, the first took minutes. The bound only catches a pass gone quadratic
 // again, loaded machine and sanitizers included.
@@ -267,15 +262,15 @@ TEST(ParagraphScans, LinesOfMegabytes) {
     std::string text;
   };
   const Line lines[] = {
-      {Layout::kRtf, Repeat("&nbsp;<b>x</b> ", 300000)},
-      {Layout::kRtf, Repeat("<b>", 1000000)},
-      {Layout::kRtf, Repeat("&nbsp;", 1000000)},
-      {Layout::kRtf, Repeat("<b>&nbsp;", 200000) + Repeat("</b>", 200000)},
+      {Layout::kRtf, Repeated("&nbsp;<b>x</b> ", 300000)},
+      {Layout::kRtf, Repeated("<b>", 1000000)},
+      {Layout::kRtf, Repeated("&nbsp;", 1000000)},
+      {Layout::kRtf, Repeated("<b>&nbsp;", 200000) + Repeated("</b>", 200000)},
       {Layout::kRtf,
-       Repeat("(1) [+1] (Feltételes x) (ld. enc.) 7 életpontot sebeztél. "_cp, 50000)},
-      {Layout::kRtf, Repeat("(1 [+1 (Feltételes (ld. enc. 7 életpontot vesztettél."_cp, 50000)},
-      {Layout::kRtf, Repeat("x (Továbbmész...)<br>{a} "_cp, 100000)},
-      {Layout::kRtfUj, Repeat(" (+1) (+2 <p>x", 200000)},
+       Repeated("(1) [+1] (Feltételes x) (ld. enc.) 7 életpontot sebeztél. "_cp, 50000)},
+      {Layout::kRtf, Repeated("(1 [+1 (Feltételes (ld. enc. 7 életpontot vesztettél."_cp, 50000)},
+      {Layout::kRtf, Repeated("x (Továbbmész...)<br>{a} "_cp, 100000)},
+      {Layout::kRtfUj, Repeated(" (+1) (+2 <p>x", 200000)},
   };
   ParagraphContext ctx;
   ctx.narrativeMode = true;

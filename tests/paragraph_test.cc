@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "tests/rtf_check.h"
-#include "tests/token_soup.h"
+#include "tests/support/rtf_words.h"
+#include "tests/support/token_soup.h"
 #include "text/cp1250.h"
 
 namespace qv {

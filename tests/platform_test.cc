@@ -12,7 +12,9 @@
 #include "platform/error.h"
 #include "platform/exe_dir.h"
 #include "platform/replacing_file.h"
-#include "tests/test_support.h"
+#include "tests/support/consoles.h"
+#include "tests/support/scoped_env.h"
+#include "tests/support/scratch_dir.h"
 #include "text/cp1250.h"
 
 namespace {

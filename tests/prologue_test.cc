@@ -7,37 +7,32 @@
 #include <vector>
 
 #include "rtfkit/banner_picture.h"
+#include "tests/support/bytes.h"
+#include "tests/support/lines.h"
 #include "text/cp1250.h"
 
 namespace qv {
 namespace {
+
+using test::GetU16;
+using test::GetU32;
 
 constexpr int kBannerLines = 692;
 // Rows 50 and later sit this many lines further down when the header and
 // adventurer blocks are single lines.
 constexpr int kAfterBanner = kBannerLines - 1;
 
-// The lines of a text whose every line ends with CR LF.
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t end = text.find("\r\n", start);
-    if (end == std::string::npos) {
-      ADD_FAILURE() << "text does not end with CR LF";
-      break;
-    }
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
+// The lines of what was written; every line must end with CR LF.
+std::vector<std::string> WrittenLines(const std::string& text) {
+  EXPECT_TRUE(text.ends_with("\r\n")) << "text does not end with CR LF";
+  return test::SplitLines(text);
 }
 
 std::vector<std::string> Prologue(const PrologueInput& in, std::string* turn = nullptr) {
   RtfWriter out = RtfWriter::InMemory();
   const std::string t = WritePrologue(in, out);
   if (turn != nullptr) *turn = t;
-  return Lines(out.Text());
+  return WrittenLines(out.Text());
 }
 
 // Row n of the prologue (1-based), for single-line header blocks.
@@ -48,21 +43,13 @@ const std::string& Row(const std::vector<std::string>& lines, int n) {
 std::vector<std::string> BannerLines() {
   RtfWriter out = RtfWriter::InMemory();
   WriteBannerPicture(out);
-  return Lines(out.Text());
+  return WrittenLines(out.Text());
 }
 
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   return -1;
-}
-
-uint32_t U16(const std::vector<uint8_t>& b, std::size_t at) {
-  return b.at(at) | (uint32_t{b.at(at + 1)} << 8);
-}
-
-uint32_t U32(const std::vector<uint8_t>& b, std::size_t at) {
-  return U16(b, at) | (U16(b, at + 2) << 16);
 }
 
 // --- Turn number -------------------------------------------------------------
@@ -227,13 +214,13 @@ TEST(PrologueBanner, MetafileReadBack) {
   EXPECT_EQ(b, BannerMetafile());
 
   // Header.
-  EXPECT_EQ(U16(b, 0), 1u);
-  EXPECT_EQ(U16(b, 2), 9u);
-  EXPECT_EQ(U16(b, 4), 0x0300u);
-  EXPECT_EQ(U32(b, 6), 17066u);
-  EXPECT_EQ(U16(b, 10), 0u);
-  EXPECT_EQ(U32(b, 12), 17030u);
-  EXPECT_EQ(U16(b, 16), 0u);
+  EXPECT_EQ(GetU16(b, 0), 1u);
+  EXPECT_EQ(GetU16(b, 2), 9u);
+  EXPECT_EQ(GetU16(b, 4), 0x0300u);
+  EXPECT_EQ(GetU32(b, 6), 17066u);
+  EXPECT_EQ(GetU16(b, 10), 0u);
+  EXPECT_EQ(GetU32(b, 12), 17030u);
+  EXPECT_EQ(GetU16(b, 16), 0u);
 
   // Records: size in words, function, parameters.
   struct Expected {
@@ -250,27 +237,27 @@ TEST(PrologueBanner, MetafileReadBack) {
   std::size_t at = 18;
   for (const Expected& r : records) {
     ASSERT_LT(at, b.size());
-    EXPECT_EQ(U32(b, at), r.words) << at;
-    EXPECT_EQ(U16(b, at + 4), r.function) << at;
+    EXPECT_EQ(GetU32(b, at), r.words) << at;
+    EXPECT_EQ(GetU16(b, at + 4), r.function) << at;
     for (std::size_t k = 0; k < r.params.size(); ++k)
-      EXPECT_EQ(U16(b, at + 6 + 2 * k), r.params[k]) << at << " parameter " << k;
+      EXPECT_EQ(GetU16(b, at + 6 + 2 * k), r.params[k]) << at << " parameter " << k;
     at += 2 * r.words;
   }
   EXPECT_EQ(at, b.size());
 
   // The bitmap after StretchDIB's 14 words.
   const std::size_t dib = 66 + 28;
-  EXPECT_EQ(U32(b, dib), 40u);
-  EXPECT_EQ(U32(b, dib + 4), 2280u);
-  EXPECT_EQ(U32(b, dib + 8), 118u);
-  EXPECT_EQ(U16(b, dib + 12), 1u);
-  EXPECT_EQ(U16(b, dib + 14), 1u);
-  EXPECT_EQ(U32(b, dib + 16), 0u);
-  EXPECT_EQ(U32(b, dib + 20), 33984u);
-  EXPECT_EQ(U32(b, dib + 24), 11808u);
-  EXPECT_EQ(U32(b, dib + 28), 11808u);
-  EXPECT_EQ(U32(b, dib + 32), 0u);
-  EXPECT_EQ(U32(b, dib + 36), 0u);
+  EXPECT_EQ(GetU32(b, dib), 40u);
+  EXPECT_EQ(GetU32(b, dib + 4), 2280u);
+  EXPECT_EQ(GetU32(b, dib + 8), 118u);
+  EXPECT_EQ(GetU16(b, dib + 12), 1u);
+  EXPECT_EQ(GetU16(b, dib + 14), 1u);
+  EXPECT_EQ(GetU32(b, dib + 16), 0u);
+  EXPECT_EQ(GetU32(b, dib + 20), 33984u);
+  EXPECT_EQ(GetU32(b, dib + 24), 11808u);
+  EXPECT_EQ(GetU32(b, dib + 28), 11808u);
+  EXPECT_EQ(GetU32(b, dib + 32), 0u);
+  EXPECT_EQ(GetU32(b, dib + 36), 0u);
   // Palette: index 0 white, index 1 black.
   const std::vector<uint8_t> palette(b.begin() + dib + 40, b.begin() + dib + 48);
   EXPECT_EQ(palette, (std::vector<uint8_t>{0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0}));

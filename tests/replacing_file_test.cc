@@ -4,7 +4,7 @@
 
 #include "platform/dir_listing.h"
 #include "platform/error.h"
-#include "tests/test_support.h"
+#include "tests/support/scratch_dir.h"
 
 namespace qv {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/error.h"
-#include "tests/test_support.h"
+#include "tests/support/scratch_dir.h"
 
 namespace qv {
 namespace {
@@ -17,11 +17,7 @@ class ReportReaderTest : public ::testing::Test {
  protected:
   test::TempDir temp_;
 
-  std::string Write(const std::string& bytes) {
-    const std::string name = dir_ + "/report.htm";
-    std::ofstream(name, std::ios::binary) << bytes;
-    return name;
-  }
+  std::string Write(const std::string& bytes) { return temp_.Write("report.htm", bytes); }
 
   std::vector<std::string> ReadAll(const std::string& bytes) {
     ReportReader reader(Write(bytes));

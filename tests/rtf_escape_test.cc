@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,8 +9,11 @@
 #include "convert/driver.h"
 #include "convert/run_state.h"
 #include "platform/error.h"
-#include "tests/maps_support.h"
-#include "tests/test_support.h"
+#include "tests/support/consoles.h"
+#include "tests/support/files.h"
+#include "tests/support/rtf_braces.h"
+#include "tests/support/scratch_dir.h"
+#include "tests/support/test_pictures.h"
 #include "text/cp1250.h"
 #include "text/text.h"
 
@@ -60,13 +61,6 @@ struct Edit {
   std::string_view from, to;
 };
 
-std::string ReadSample(const std::string& name) {
-  std::ifstream in(std::string(QV_SOURCE_DIR) + "/examples/" + name, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 int Count(std::string_view text, std::string_view part) {
   int n = 0;
   for (std::size_t at = text.find(part); at != std::string_view::npos;
@@ -79,7 +73,7 @@ int Count(std::string_view text, std::string_view part) {
 // in the sample) and returns the document.
 std::string ConvertEdited(const std::string& sample, Layout layout,
                           const std::vector<Edit>& edits) {
-  std::string report = ReadSample(sample);
+  std::string report = test::SampleReport(sample);
   for (const Edit& e : edits) {
     EXPECT_EQ(Count(report, e.from), 1) << e.from;
     const std::size_t at = report.find(e.from);

@@ -1,17 +1,17 @@
-#include "tests/support/rtf_structure.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <utility>
 
 #include "bench/report_maker.h"
 #include "convert/driver.h"
-#include "tests/maps_support.h"
-#include "tests/test_support.h"
+#include "tests/support/consoles.h"
+#include "tests/support/files.h"
+#include "tests/support/rtf_structure.h"
+#include "tests/support/scratch_dir.h"
+#include "tests/support/test_pictures.h"
 #include "text/report_reader.h"
 
 namespace qv {
@@ -45,13 +45,6 @@ TEST(RtfStructure, FindsOpenRowsStrayRowEndsSurplusCellsAndBraces) {
   EXPECT_EQ(RtfStructureFaults("{\\rtf1 }}"), "line 1: a } that closes no group\n");
 }
 
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 // The committed documents of the samples are as sound as every other.
 TEST(RtfStructure, GoldenDocumentsAreSound) {
   int documents = 0;
@@ -59,7 +52,7 @@ TEST(RtfStructure, GoldenDocumentsAreSound) {
            std::filesystem::path(QV_SOURCE_DIR) / "examples" / "expected")) {
     if (entry.path().extension() != ".rtf") continue;
     ++documents;
-    EXPECT_EQ(RtfStructureFaults(ReadFile(entry.path())), "") << entry.path();
+    EXPECT_EQ(RtfStructureFaults(test::ReadFile(entry.path().string())), "") << entry.path();
   }
   EXPECT_EQ(documents, 4);
 }
@@ -75,7 +68,7 @@ TEST(RtfStructure, BenchmarkReportsConvertToSoundDocuments) {
   const FormatSettings settings;
   for (const auto& [layout, name] :
        {std::pair{Layout::kRtf, "1234_57.htm"}, std::pair{Layout::kRtfUj, "1234_58.htm"}}) {
-    const std::string sample = qvbench::SampleReport(name);
+    const std::string sample = test::SampleReport(name);
     for (const auto& [bytes, mapSide] :
          {std::pair{std::size_t{300} << 10, 0}, std::pair{std::size_t{5} << 20, 40}}) {
       const std::string report =

@@ -5,11 +5,11 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
 #include <fstream>
 #include <string>
 
 #include "platform/error.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
@@ -68,21 +68,9 @@ TEST(NumberRule, HexadecimalWrapsTo32Bits) {
 
 class IniFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char dir[] = "/tmp/qvini_XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    dir_ = dir;
-  }
-  void TearDown() override {
-    std::remove((dir_ + "/q.ini").c_str());
-    rmdir(dir_.c_str());
-  }
-  IniFile Make(const std::string& content) {
-    const std::string path = dir_ + "/q.ini";
-    std::ofstream(path, std::ios::binary) << content;
-    return IniFile(path);
-  }
-  std::string dir_;
+  IniFile Make(const std::string& content) { return IniFile(temp_.Write("q.ini", content)); }
+  qv::test::TempDir temp_;
+  const std::string dir_ = temp_.path();
 };
 
 TEST_F(IniFileTest, CaseBlindNamesAndTrimming) {

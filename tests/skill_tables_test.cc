@@ -7,7 +7,8 @@
 
 #include "convert/closing_sections.h"
 #include "convert/sections.h"
-#include "tests/maps_support.h"
+#include "tests/support/converter_harness.h"
+#include "tests/support/lines.h"
 #include "tests/support/rtf_structure.h"
 #include "text/cp1250.h"
 #include "text/text.h"
@@ -15,28 +16,17 @@
 namespace qv {
 namespace {
 
+using test::Lines;
+using test::SectionHeading;
+
 std::string S(std::string_view text) { return std::string(text); }
 
 // What a section writes for a report whose first line is its marker line.
 std::string Convert(Layout v, void (*section)(ConverterRun&), const std::string& report) {
-  test::MapHarness h(v, report, /*pictures=*/false);
+  test::ConverterHarness h(v, report, /*pictures=*/false);
   h.run.ReadLine();
   section(h.run);
   return h.out.Text();
-}
-
-// Each item followed by CR LF.
-std::string Lines(std::vector<std::string> lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
-
-std::string Heading(std::string_view title) {
-  return Lines(
-      {"\\pard \\ql\\widctlpar {\\f11\\fs19 \\par}",
-       "\\pard {\\sa120\\ql\\keepn\\widctlpar\\brdrb\\brdrdb\\brdrw15\\brsp20 {\\f11\\fs19 " +
-           S(title) + "\\par}}"});
 }
 
 const std::string kFour =
@@ -60,7 +50,7 @@ TEST(SkillTables, CombatSkillsFiveCellsPrefixesAndAClosingRemark) {
   // in; the remark after the last cell with a colon is not written.
   EXPECT_EQ(
       out,
-      Heading("Harci ismeretek (szint)") + kFour +
+      SectionHeading("Harci ismeretek (szint)") + kFour +
           Lines({Cell("kard: 12"), Cell("íj: 8 "_cp), Cell("pajzs: 5"), Cell("10)"), "\\row"}) +
           kFour + Lines({Cell("tőr: 2"_cp), kFiller, kFiller, kFiller, "\\row", "\\pard", ""}));
 }
@@ -71,7 +61,7 @@ TEST(SkillTables, ReportCutOffInsideARowGivesWholeCells) {
   const std::string out = Convert(
       Layout::kRtf, rtf::WriteCombatSkills,
       S("HARCI ISMERETEK</TD>\r\n</TR>\r\n<TR><TD>1. kardforgatás:</TD> <TD> 13</TD>\r\n"_cp));
-  EXPECT_EQ(out, Heading("Harci ismeretek (szint)") + kFour +
+  EXPECT_EQ(out, SectionHeading("Harci ismeretek (szint)") + kFour +
                      Lines({Cell("kardforgatás: 13"_cp), kFiller, kFiller, kFiller, "\\row",
                             "\\pard", ""}));
 }
@@ -83,7 +73,7 @@ TEST(SkillTables, CellsAreEscapedAfterTheNumberIsCut) {
                 "<TD>íj\\:</TD> <TD> 8}</TD></TR>\r\n</TABLE>\r\n"_cp));
   // The "{" is the character after the full stop and goes with the number;
   // what is left is escaped, so no brace stands alone.
-  EXPECT_EQ(out, Heading("Harci ismeretek (szint)") + kFour +
+  EXPECT_EQ(out, SectionHeading("Harci ismeretek (szint)") + kFour +
                      Lines({Cell(R"(kard\}: 12)"), Cell(R"(íj\\: 8\})"_cp), kFiller, kFiller,
                             "\\row", "\\pard", ""}));
 }
@@ -94,7 +84,7 @@ TEST(SkillTables, OtherSkillsDropOnlyTheFirstEmptyCellAndAFullStopKeepsTheCellEn
               S("EGYÉB ISMERETEK\r\n<TR><TD>úszás:</TD> <TD> 3</TD> <TD></TD><TD></TD> "
                 "<TD></TD><TD></TD></TR>\r\n"
                 "<TR><TD>lopakodás:</TD> <TD> mester.</TD></TR>\r\n</table>\r\n"_cp));
-  EXPECT_EQ(out, Heading("Egyéb ismeretek (szint)"_cp) + kFour +
+  EXPECT_EQ(out, SectionHeading("Egyéb ismeretek (szint)"_cp) + kFour +
                      Lines({Cell("úszás: 3 "_cp), Cell(""), Cell(""), Cell(""), "\\row"}) + kFour +
                      Lines({Cell(""), kFiller, kFiller, kFiller, "\\row", "\\pard", ""}));
 }
@@ -105,7 +95,7 @@ TEST(SkillTables, DevelopmentPointsWithOnlyTheSummary) {
   EXPECT_EQ(Convert(Layout::kRtf, rtf::WriteDevelopmentPoints,
                     S("FEJLESZTÉSI PONTOK\r\n<TR><TD COLSPAN=4>Nincs   <B>pontod</B>.</TD></TR>\r\n"
                       "</TABLE>\r\n<TABLE>\r\n"_cp)),
-            Heading("Fejlesztési pontok"_cp) + kOne +
+            SectionHeading("Fejlesztési pontok"_cp) + kOne +
                 Lines({"\\intbl {\\f11\\fs15 Nincs pontod.}\\cell", "\\row"}));
 }
 
@@ -115,7 +105,7 @@ TEST(SkillTables, ConditionalCommandsWithAGroupHeading) {
       Convert(Layout::kRtf, rtf::WriteConditionalCommands,
               S("FELTÉTELES PARANCSOK\r\n<TR CLASS=tfej2>\r\n<TD>Ha <B>megtámadnak</B></TD>\r\n"
                 "<TR><TD>1. Ork (vagy goblin )(bárhol)</TD></TR>\r\n<TR></TR>\r\n</TABLE>\r\n"_cp)),
-      Heading("Feltételes parancsok "_cp) + kOne +
+      SectionHeading("Feltételes parancsok "_cp) + kOne +
           Lines({S("\\widctlpar\\intbl {\\b\\fs18 Ha megtámadnak}\\cell"_cp), "\\row"}) + kOne +
           Lines({S("\\widctlpar\\intbl\\qj {\\fs18 1. Ork (vagy goblin) (bárhol)}\\cell"_cp),
                  "\\row", "\\pard"}));
@@ -124,7 +114,7 @@ TEST(SkillTables, ConditionalCommandsWithAGroupHeading) {
 // The walk from the character sheet on and the document end, behind an
 // opening brace that stands in for the prologue.
 std::string Walk(Layout v, const std::string& report) {
-  test::MapHarness h(v, report, /*pictures=*/false);
+  test::ConverterHarness h(v, report, /*pictures=*/false);
   h.out.Line("{\\rtf1");
   WalkSections(h.run);
   ConvertClosingSections(h.run);
@@ -183,8 +173,8 @@ TEST(SkillTables, MissingOrEmptySections) {
     const std::string out =
         Walk(Layout::kRtf, sheet + combat +
                                S("FEJLESZTÉSI PONTOK\r\n<TD>A: 1</TD></TABLE>\r\n"_cp));
-    EXPECT_EQ(Contains(out, Heading("Harci ismeretek (szint)")), !combat.empty());
-    EXPECT_TRUE(Contains(out, Heading("Fejlesztési pontok"_cp))) << combat;
+    EXPECT_EQ(Contains(out, SectionHeading("Harci ismeretek (szint)")), !combat.empty());
+    EXPECT_TRUE(Contains(out, SectionHeading("Fejlesztési pontok"_cp))) << combat;
   }
 }
 

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <initializer_list>
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -10,7 +8,9 @@
 #include "convert/mind_skill_table.h"
 #include "convert/sections.h"
 #include "convert/spell_tables.h"
-#include "tests/maps_support.h"
+#include "tests/support/converter_harness.h"
+#include "tests/support/files.h"
+#include "tests/support/lines.h"
 #include "tests/support/rtf_structure.h"
 #include "text/cp1250.h"
 #include "text/text.h"
@@ -27,12 +27,11 @@ struct OneColumn {
 };
 
 // Lines given as one text with "|" between them, each ended by CR LF.
-std::string L(std::string_view lines) {
-  return ReplaceAll("|", "\r\n", std::string(lines)) + "\r\n";
-}
+const auto L = test::BarLines;
+using test::SectionHeading;
 
-struct Harness : test::MapHarness {
-  Harness(Layout v, std::string_view report) : MapHarness(v, report, /*pictures=*/false) {}
+struct Harness : test::ConverterHarness {
+  Harness(Layout v, std::string_view report) : ConverterHarness(v, report, /*pictures=*/false) {}
 };
 
 // Runs a section on a report whose first line holds its marker.
@@ -40,13 +39,6 @@ std::string Convert(Harness& h, Section section) {
   h.run.ReadLine();
   section(h.run);
   return h.out.Text();
-}
-
-// The blank line and the title line of a section.
-std::string Heading(std::string_view title) {
-  return L(
-      R"(\pard \ql\widctlpar {\f11\fs19 \par}|\pard {\sa120\ql\keepn\widctlpar\brdrb\brdrdb\brdrw15\brsp20 {\f11\fs19 )" +
-      std::string(title) + R"(\par}})");
 }
 
 const std::string kThree = L(R"(\trowd|\cellx3400|\cellx6800|\cellx10200|\widctlpar\intbl)");
@@ -66,7 +58,7 @@ TEST(SpellTablesRtf, SpellCellsCountAcrossReportRowsAndStupidityPrice) {
               "<TD>Butaság ára: 1</TD>|</table>|<TD>x</TD>"_cp));
   EXPECT_EQ(
       Convert(h, rtf::WriteSpells),
-      Heading("Varázslataid és pszí képességeid (#sorszám, hány pontba kerül) "_cp) +
+      SectionHeading("Varázslataid és pszí képességeid (#sorszám, hány pontba kerül) "_cp) +
           L(R"(\trowd|\cellx10200|\intbl {\b\fs18 Tűz}\cell|\row)"_cp) + kThree +
           // Three cells from two report rows; the row end lines are passed over.
           L(R"({\fs18 Pajzs (#12, 3)}\cell|{\fs18 Golyó (#14, 5)}\cell|{\fs18 Láng}\cell|\row)"_cp) +
@@ -81,8 +73,8 @@ TEST(SpellTablesRtf, SpellCellsCountAcrossReportRowsAndStupidityPrice) {
   Harness p(Layout::kRtf,
             L("<TD COLSPAN=3>VARÁZSLATAID</TD>|<TD>Butaság ára: 1</TD>|<TD>Fény</TD>|</table>"_cp));
   EXPECT_EQ(Convert(p, rtf::WriteSpells),
-            Heading("Varázslataid és pszí képességeid (#sorszám, hány pontba kerül) "_cp) + kThree +
-                L(R"({\fs18 Fény}\cell|\row|\pard)"_cp));
+            SectionHeading("Varázslataid és pszí képességeid (#sorszám, hány pontba kerül) "_cp) +
+                kThree + L(R"({\fs18 Fény}\cell|\row|\pard)"_cp));
 }
 
 TEST(SpellTablesRtf, EffectsRowCutShortByARowEndIsEndedBeforeTheNext) {
@@ -90,7 +82,7 @@ TEST(SpellTablesRtf, EffectsRowCutShortByARowEndIsEndedBeforeTheNext) {
             L("<TD COLSPAN=4>JELENLEG RAJTAD LEVŐ</TD>|<TR>|<TD>Pajzs (#12)</TD>|<TD>3 kör</TD>|"
               "</tr>|<TD>A</TD>|<TD>B</TD>|<TD>C</TD>|<TD>D</TD>|<TD>E</TD>|</TABLE>"_cp));
   EXPECT_EQ(Convert(h, rtf::WriteCurrentEffects),
-            Heading("Jelenleg rajtad levő aktív varázslatok és pszi hatások "_cp) + kFour +
+            SectionHeading("Jelenleg rajtad levő aktív varázslatok és pszi hatások "_cp) + kFour +
                 L(R"({\fs18 Pajzs (#12)}\cell|{\fs18 3 kör}\cell)"_cp) +
                 // "</tr>" starts the count afresh: the short row is ended
                 // before the next opener.
@@ -109,7 +101,7 @@ TEST(SpellTablesRtf, AttackDefenceSubHeadingsFollowTheirReportRows) {
               "<TR><TD COLSPAN=7>Szinttel <I>nő</I>.</TD></TR>|</TABLE>"_cp));
   EXPECT_EQ(
       Convert(h, rtf::WriteAttackDefenceSpells),
-      Heading("Támadó és védekező varázslatok listája "_cp) +
+      SectionHeading("Támadó és védekező varázslatok listája "_cp) +
           L(R"(\trowd|\cellx10200|\widctlpar\intbl {\b\f4\fs17 Támadó}\cell|\row)"_cp) + kSeven +
           L(R"({\fs18 Golyó}\cell|{\fs18 5}\cell|{\fs18 Villám}\cell|{\fs18 7}\cell|{\fs18 Jég}\cell|{\fs18 3}\cell|{\fs18 -}\cell|\row|)"
             // The sub-heading row was opened on the line before its cell.
@@ -126,15 +118,15 @@ TEST(SpellTablesRtf, MonstersQuestsAndDeedsAreACellLineARow) {
         OneColumn{rtf::WriteHeroicDeeds, "Hőstetteid "_cp, R"(\widctlpar\intbl\qj)"}}) {
     Harness h(Layout::kRtf, table);
     const std::string row = L(R"(\trowd|\cellx10200|)" + std::string(c.paragraph));
-    EXPECT_EQ(Convert(h, c.section), Heading(c.title) + row +
+    EXPECT_EQ(Convert(h, c.section), SectionHeading(c.title) + row +
                                          L(R"({\fs18 Troll (#301)}\cell|\row)") + row +
                                          L(R"({\fs18 }\cell|\row|\pard)"))
         << c.title;
   }
 }
 
-const std::string kMindSkills = Heading("KT-d eddig kifejlesztett képességei:"_cp);
-const std::string kTree = L(R"(\pard)") + Heading("Tudati képességfa:"_cp);
+const std::string kMindSkills = SectionHeading("KT-d eddig kifejlesztett képességei:"_cp);
+const std::string kTree = L(R"(\pard)") + SectionHeading("Tudati képességfa:"_cp);
 
 TEST(MindSkillsRtf, SixSkillsThenATwoLineTree) {
   Harness h(
@@ -177,7 +169,7 @@ TEST(SpellTablesRtfUj, HeadingLineCarriesTheGroupsFirstRow) {
         kEndRtfUj));
   EXPECT_EQ(
       Convert(h, rtfuj::WriteSpells),
-      Heading("Varázslataid és pszí képességeid (#sorszám, hány pontba kerül) "_cp) +
+      SectionHeading("Varázslataid és pszí képességeid (#sorszám, hány pontba kerül) "_cp) +
           // Tags go, blanks stay.
           L(R"(\trowd|\cellx10200|\intbl {\b\fs18 Tűz  mágia}\cell|\row)"_cp) + kThree +
           L(R"({\fs18 Pajzs  (#12, 3)}\cell|{\fs18 Láng}\cell|{\fs18 Hamu}\cell|\row)"_cp) +
@@ -200,7 +192,7 @@ TEST(SpellTablesRtfUj, AttackDefenceFiveCellRowAndFullWidthRows) {
         kEndRtfUj));
   EXPECT_EQ(
       Convert(h, rtfuj::WriteAttackDefenceSpells),
-      Heading("Támadó és védekező varázslatok listája "_cp) +
+      SectionHeading("Támadó és védekező varázslatok listája "_cp) +
           // A full-width text is taken as it stands, tags and all.
           L(R"(\trowd|\cellx10200|\widctlpar\intbl {\b\f4\fs17 Támadó <B>x</B>}\cell|\row)"_cp) +
           kSeven +
@@ -213,7 +205,7 @@ TEST(SpellTablesRtfUj, EffectsLinesAreRowsAndSurplusCellsStartANewRow) {
                               Cells({"Éj (#55)"_cp, " 2  kör"_cp}) + "<TD></TD></TR>|<TR>" +
                               Cells({"A", "B", "C"}) + "</TR><TR>" + Cells({"D", "E"}) + "</TR>|"));
   EXPECT_EQ(Convert(h, rtfuj::WriteCurrentEffects),
-            Heading("Jelenleg rajtad levő aktív varázslatok és pszi hatások "_cp) + kFour +
+            SectionHeading("Jelenleg rajtad levő aktív varázslatok és pszi hatások "_cp) + kFour +
                 L(R"({\fs18 Éj (#55)}\cell|{\fs18  2  kör}\cell|\cell|\cell|\row)"_cp) +
                 // Several report rows on a line fill a row, and the rest goes on.
                 kFour + L(R"({\fs18 A}\cell|{\fs18 B}\cell|{\fs18 C}\cell|{\fs18 D}\cell|\row)") +
@@ -230,7 +222,7 @@ TEST(SpellTablesRtfUj, MonstersAndQuestsTakeEveryLine) {
         OneColumn{rtfuj::WriteDivineQuests, "Isteni küldetéseid "_cp, R"(\widctlpar\intbl\ql)"}}) {
     Harness h(Layout::kRtfUj, report);
     const std::string row = L(R"(\trowd|\cellx10200|)" + std::string(c.paragraph));
-    EXPECT_EQ(Convert(h, c.section), Heading(c.title) + row +
+    EXPECT_EQ(Convert(h, c.section), SectionHeading(c.title) + row +
                                          L(R"({\fs18 Troll (#301)}\cell|\row)") + row +
                                          L(R"({\fs18 }\cell|\row|\pard)"))
         << c.title;
@@ -252,17 +244,10 @@ std::string Walk(Layout v, const std::string& report) {
   return h.out.Text();
 }
 
-std::string Sample(const std::string& name) {
-  std::ifstream in(std::string(QV_SOURCE_DIR) + "/examples/" + name, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 // The sample report's branch up to its spell sections: the character sheet
 // and the skill tables, whole lines.
 std::string BranchStart(const std::string& name) {
-  const std::string report = Sample(name);
+  const std::string report = test::SampleReport(name);
   const std::size_t sheet = report.find("KARAKTERLAP");
   const std::size_t spells = report.find("VARÁZSLATAID"_cp);
   if (sheet == std::string::npos || spells == std::string::npos || spells < sheet) return "";
@@ -273,7 +258,7 @@ std::string BranchStart(const std::string& name) {
 
 // The sample report's spell sections.
 std::string SampleSections(const std::string& name) {
-  const std::string report = Sample(name);
+  const std::string report = test::SampleReport(name);
   const std::size_t first = report.find("VARÁZSLATAID"_cp);
   const std::size_t items = report.find("NÁLAD LÉVŐ TÁRGYAK"_cp);
   if (first == std::string::npos || items == std::string::npos || items < first) return "";
@@ -288,8 +273,9 @@ TEST(SpellTablesWalk, MissingEmptyAndLayoutOwnSections) {
   const std::string old =
       Walk(Layout::kRtf, BranchStart("1234_57.htm") + L("<TD COLSPAN=7>TÁMADÓ ÉS</TD>|</TABLE>|"
                                                         "<TD>ELFOGOTT SZÖRNYEID</TD>|</TABLE>"_cp));
-  EXPECT_TRUE(Contains(old, Heading("Támadó és védekező varázslatok listája "_cp) + L(R"(\pard)") +
-                                Heading("Elfogott szörnyeid "_cp) + L(R"(\pard)")))
+  EXPECT_TRUE(Contains(old, SectionHeading("Támadó és védekező varázslatok listája "_cp) +
+                                L(R"(\pard)") + SectionHeading("Elfogott szörnyeid "_cp) +
+                                L(R"(\pard)")))
       << old;
   EXPECT_FALSE(Contains(old, "Varázslataid"_cp));
   EXPECT_TRUE(EndsWith(old, "}\r\n"));
@@ -302,7 +288,7 @@ TEST(SpellTablesWalk, MissingEmptyAndLayoutOwnSections) {
                L(std::string("<TD>HŐSTETTEID</TD>|</TABLE>|KT-d eddig kifejlesztett képességei:<|"
                              "</td>|<TD COLSPAN=4>ISTENI KÜLDETÉSEID</TD>|"_cp) +
                  kEndRtfUj));
-  EXPECT_TRUE(Contains(newer, Heading("Isteni küldetéseid "_cp) + L(R"(\pard)"))) << newer;
+  EXPECT_TRUE(Contains(newer, SectionHeading("Isteni küldetéseid "_cp) + L(R"(\pard)"))) << newer;
   EXPECT_FALSE(Contains(newer, "Hőstetteid"_cp));
   EXPECT_FALSE(Contains(newer, "KT-d"));
 }

@@ -4,14 +4,12 @@
 
 #include <string>
 
+#include "tests/support/lines.h"
+
 namespace qv {
 namespace {
 
-std::string Repeated(const std::string& piece, int times) {
-  std::string text;
-  for (int i = 0; i < times; ++i) text += piece;
-  return text;
-}
+using test::Repeated;
 
 // The searches give std::string's answers, on short texts and on texts long
 // enough for the search by the rarest character: first and last characters

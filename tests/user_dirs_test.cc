@@ -3,43 +3,21 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cstdlib>
-#include <optional>
-
 #include "graphics/picture_set.h"
 #include "itemlist/data_files.h"
 #include "itemlist/page_settings.h"
 #include "platform/error.h"
 #include "site/site.h"
-#include "tests/maps_support.h"
-#include "tests/test_support.h"
+#include "tests/support/bmp_files.h"
+#include "tests/support/bytes.h"
+#include "tests/support/scoped_env.h"
+#include "tests/support/scratch_dir.h"
+#include "tests/support/test_pictures.h"
 
 namespace qv {
 namespace {
 
-// Sets (or, given nullptr, unsets) an environment variable for the scope.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value != nullptr)
-      setenv(name, value, 1);
-    else
-      unsetenv(name);
-  }
-  ~ScopedEnv() {
-    if (old_)
-      setenv(name_, old_->c_str(), 1);
-    else
-      unsetenv(name_);
-  }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
+using test::ScopedEnv;
 
 TEST(UserDirs, XdgValueWinsThenHomeDefaultThenNone) {
   EXPECT_EQ(UserDir("/x/conf", "/home/anna", ".config"), "/x/conf/qvformat/");
@@ -94,7 +72,6 @@ TEST_F(UserFiles, SettingsOfThePlayerWinOverThoseBesideTheExecutable) {
 
   // XDG_CONFIG_HOME moves the directory; a relative one is passed over.
   test::TempDir other;
-  mkdir((other.path() + "/qvformat").c_str(), 0755);
   other.Write("qvformat/qvformat.ini", "[LETOLTES]\r\nSzerver=other.example\r\n");
   {
     ScopedEnv moved("XDG_CONFIG_HOME", other.path().c_str());

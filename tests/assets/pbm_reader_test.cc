@@ -9,11 +9,12 @@
 #include "graphics/pbm_image.h"
 #include "platform/error.h"
 #include "rtfkit/banner_picture.h"
+#include "tests/support/bytes.h"
 
 namespace qv {
 namespace {
 
-std::vector<uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
+using test::Bytes;
 
 MonoBitmap Read(const std::string& pbm, int width, int height) {
   return ReadPbm(Bytes(pbm), width, height, "test.pbm");

@@ -3,15 +3,7 @@
 # blank paragraph), the narrative between them, and the document end.
 --- args
 t_1.htm
---- file t_1.htm
-<title>x</title>
-<TD><B>Betáplálva:</B> 2026.<BR>
-3. JÁTÉKHETED, 45. FORDULÓD<BR>
-</TD>
-<TD>KALANDOZÓ: Árny (1)<BR>
-SZÁMLA : 5 Ft
-</TD>
-<H1>ÁRNY  KALANDJAI</H1>
+--- file t_1.htm from old_layout_header
 <P>
 Első <b>nap</b>.
 <TABLE CLASS=par><TR><TD WIDTH=150>MOZGÁS</TD><TD>Észak felé.</TD></TR></TABLE>

@@ -4,17 +4,7 @@
 # tenth multiple is past the last offset: nine dots.
 --- args
 u_1.htm
---- file u_1.htm
-<title>
-x
-</title>
-<TD><B>Betáplálva:</B> 2026.<BR>
-3. JÁTÉKHETED, 46. FORDULÓD<BR>
-</TD><TD CLASS="t1" VALIGN=TOP>KALANDOZÓ: Árny (1)<BR>
-Extra forduló: 1 db</TD>
-</TD></TR></TABLE>
-<P><center><h2>ÁRNY  KALANDJAI
-</h2></center>
+--- file u_1.htm from new_layout_header
 <P>
 Első nap.
 <TABLE CELLPADDING=0 CELLSPACING=0><TR><TD CLASS="p" WIDTH=170>TELEPORT</TD><TD CLASS="p"> El.</TD></TR></TABLE>

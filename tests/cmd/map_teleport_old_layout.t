@@ -4,19 +4,7 @@
 # and the legend. The run leaves no temporary metafile behind.
 --- args
 t_1.htm
---- file t_1.htm
-<title>x</title>
-<TD><B>Betáplálva:</B> 2026.<BR>
-3. JÁTÉKHETED, 45. FORDULÓD<BR>
-</TD>
-<TD>KALANDOZÓ: Árny (1)<BR>
-SZÁMLA : 5 Ft
-</TD>
-<H1>ÁRNY  KALANDJAI</H1>
-<P>
-Első nap.
-<TABLE CLASS=par><TR><TD WIDTH=150>TELEPORT</TD><TD>El.</TD></TR></TABLE>
-Köd.
+--- file t_1.htm from old_layout_header old_layout_teleport
 <P><B>A TELEPORTÁLÁS PILLANATA ELŐTTI TÉRKÉPED</B>
 <CENTER> <APPLET CODE="Terkep.class" WIDTH=671 HEIGHT=467> <PARAM NAME=koord VALUE="3,2,10,8;"> <PARAM NAME=p1 VALUE="0,0,5,0,1;"> </APPLET> </CENTER>
 (10,8) Falu<BR>

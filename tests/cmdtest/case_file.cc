@@ -1,5 +1,6 @@
 #include "tests/cmdtest/case_file.h"
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -27,6 +28,22 @@ std::string Join(const std::vector<std::string>& lines, const std::string& eol, 
   return qv::Utf8ToCp1250(out);
 }
 
+// The lines of a shared fixture, tests/cmd/fixtures/NAME beside the case
+// file.
+std::vector<std::string> FixtureLines(const std::string& casePath, const std::string& name) {
+  if (name.find('/') != std::string::npos)
+    throw std::runtime_error(casePath + ": fixture names hold no '/': " + name);
+  const std::string path = std::filesystem::path(casePath).parent_path() / "fixtures" / name;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error(casePath + ": cannot read fixture " + path);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
 }  // namespace
 
 Case ReadCase(const std::string& path) {
@@ -43,49 +60,58 @@ Case ReadCase(const std::string& path) {
     const std::string& kind = header[0];
     const std::string name = header.size() > 1 ? header[1] : "";
     bool lf = false, noeol = false, tail = false;
-    // Flags follow the name; "--- stdout tail" has no name.
+    // Flags follow the name ("--- stdout tail" has none); "from" takes the
+    // rest of the line: fixtures whose lines come before the section's own.
+    std::vector<std::string> lines;
     for (std::size_t i = kind == "stdout" ? 1 : 2; i < header.size(); ++i) {
-      if (header[i] == "lf")
+      if (header[i] == "lf") {
         lf = true;
-      else if (header[i] == "tail")
+      } else if (header[i] == "tail") {
         tail = true;
-      else if (header[i] == "noeol")
+      } else if (header[i] == "noeol") {
         noeol = true;
-      else
+      } else if (header[i] == "from" && i + 1 < header.size()) {
+        while (++i < header.size()) {
+          const std::vector<std::string> fixture = FixtureLines(path, header[i]);
+          lines.insert(lines.end(), fixture.begin(), fixture.end());
+        }
+      } else {
         throw std::runtime_error(path + ": unknown flag " + header[i]);
+      }
     }
+    lines.insert(lines.end(), body.begin(), body.end());
     const std::string eol = lf ? "\n" : "\r\n";
     if (kind == "args") {
-      for (const std::string& l : body) c.args.push_back(qv::Utf8ToCp1250(l));
+      for (const std::string& l : lines) c.args.push_back(qv::Utf8ToCp1250(l));
     } else if (kind == "env") {
-      for (const std::string& l : body) c.env.push_back(l);
+      for (const std::string& l : lines) c.env.push_back(l);
     } else if (kind == "file" && !name.empty()) {
-      c.inputs.push_back({name, Join(body, eol, noeol), false});
+      c.inputs.push_back({name, Join(lines, eol, noeol), false});
     } else if (kind == "exefile" && !name.empty()) {
-      c.exeFiles.push_back({name, Join(body, eol, noeol), false});
+      c.exeFiles.push_back({name, Join(lines, eol, noeol), false});
     } else if (kind == "dir" && !name.empty()) {
       c.inputs.push_back({name, "", true});
     } else if (kind == "exedir" && !name.empty()) {
       c.exeFiles.push_back({name, "", true});
     } else if (kind == "fifo" && !name.empty()) {
       c.inputs.push_back({name, "", false, FileSpec::Match::kWhole, FileSpec::Special::kFifo});
-    } else if ((kind == "link" || kind == "exelink") && !name.empty() && body.size() == 1) {
+    } else if ((kind == "link" || kind == "exelink") && !name.empty() && lines.size() == 1) {
       (kind == "link" ? c.inputs : c.exeFiles)
-          .push_back({name, body[0], false, FileSpec::Match::kWhole, FileSpec::Special::kSymlink});
+          .push_back({name, lines[0], false, FileSpec::Match::kWhole, FileSpec::Special::kSymlink});
     } else if (kind == "stdout") {
-      c.expectedStdout = Join(body, eol, noeol);
+      c.expectedStdout = Join(lines, eol, noeol);
       c.stdoutTail = tail;
     } else if (kind == "stderr") {
-      c.expectedStderr = Join(body, eol, noeol);
+      c.expectedStderr = Join(lines, eol, noeol);
     } else if (kind == "outfile" && !name.empty()) {
-      c.outputs.push_back({name, Join(body, eol, noeol), false, FileSpec::Match::kWhole});
+      c.outputs.push_back({name, Join(lines, eol, noeol), false, FileSpec::Match::kWhole});
     } else if (kind == "outtail" && !name.empty()) {
-      c.outputs.push_back({name, Join(body, eol, noeol), false, FileSpec::Match::kTail});
+      c.outputs.push_back({name, Join(lines, eol, noeol), false, FileSpec::Match::kTail});
     } else if (kind == "outhas" && !name.empty()) {
-      c.outputs.push_back({name, Join(body, eol, noeol), false, FileSpec::Match::kPart});
+      c.outputs.push_back({name, Join(lines, eol, noeol), false, FileSpec::Match::kPart});
     } else if (kind == "listing") {
       c.checkListing = true;
-      for (const std::string& l : body)
+      for (const std::string& l : lines)
         if (!l.empty()) c.listing.push_back(qv::Utf8ToCp1250(l));
     } else if (kind == "nofile" && !name.empty()) {
       c.absent.push_back(name);

@@ -30,7 +30,16 @@
 //   --- exit N          expected exit status (default 0)
 //
 // Every line up to the next section line belongs to the section, blank
-// lines included. In the streams, the time behind "Indulas ideje: " and "Befejezes ideje: "
+// lines included. A section line may end with "from NAME...": the lines of
+// the files fixtures/NAME beside the case file (UTF-8, LF line ends, shared
+// by the cases that need the same report header) come first, in the order
+// named, then the section's own lines; flags go before "from":
+//
+//   --- file t_1.htm from old_layout_header
+//   <P>
+//   Köd.
+//
+// In the streams, the time behind "Indulas ideje: " and "Befejezes ideje: "
 // is written TIME, and the directory of the tool's executable EXEDIR.
 #pragma once
 

@@ -2,36 +2,29 @@
 // Each case runs the tool in a fresh temporary directory; the runner prints
 // what differs and closes with "N passed, N failed".
 
-#include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "tests/cmdtest/case_file.h"
+#include "tests/support/files.h"
 #include "tests/support/rtf_structure.h"
+#include "tests/support/scratch_dir.h"
+#include "tests/support/tool_run.h"
 
 namespace {
 
 using cmdtest::Case;
 
-std::string ReadAll(const std::string& path, bool* exists = nullptr) {
-  std::ifstream in(path, std::ios::binary);
-  if (exists) *exists = static_cast<bool>(in);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+namespace fs = std::filesystem;
 
 void WriteAll(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary);
@@ -56,16 +49,17 @@ std::string MaskExeDir(std::string text, const std::string& binDir) {
 // Creates a case's file, directory, pipe or link at path.
 void MakeEntry(const std::string& path, const cmdtest::FileSpec& f) {
   using Special = cmdtest::FileSpec::Special;
+  std::error_code error;
   bool ok = true;
   if (f.directory)
-    ok = mkdir(path.c_str(), 0755) == 0;
+    ok = fs::create_directory(path, error);
   else if (f.special == Special::kFifo)
     ok = mkfifo(path.c_str(), 0600) == 0;
   else if (f.special == Special::kSymlink)
-    ok = symlink(f.content.c_str(), path.c_str()) == 0;
+    fs::create_symlink(f.content, path, error);
   else
     WriteAll(path, f.content);
-  if (!ok) throw std::runtime_error("cannot create " + path);
+  if (!ok || error) throw std::runtime_error("cannot create " + path);
 }
 
 // Shows bytes readably: line ends as \r\n, other control bytes as \xNN.
@@ -86,122 +80,52 @@ std::string Visible(const std::string& s) {
   return out;
 }
 
-std::string MakeTempDir() {
-  const char* base = std::getenv("TMPDIR");
-  std::string templ = std::string(base && *base ? base : "/tmp") + "/qvcmd.XXXXXX";
-  if (!mkdtemp(templ.data())) throw std::runtime_error("mkdtemp failed");
-  return templ;
-}
-
-void RemoveTree(const std::string& path) {
-  struct stat st;
-  if (lstat(path.c_str(), &st) != 0) return;
-  if (S_ISDIR(st.st_mode)) {
-    if (DIR* d = opendir(path.c_str())) {
-      while (dirent* e = readdir(d)) {
-        const std::string n = e->d_name;
-        if (n != "." && n != "..") RemoveTree(path + "/" + n);
-      }
-      closedir(d);
-    }
-    rmdir(path.c_str());
-  } else {
-    unlink(path.c_str());
-  }
-}
-
 // The names in a directory, sorted, without "." and "..".
-std::vector<std::string> ListDirectory(const std::string& dir) {
+std::vector<std::string> Names(const std::string& dir) {
   std::vector<std::string> names;
-  if (DIR* d = opendir(dir.c_str())) {
-    while (dirent* e = readdir(d)) {
-      const std::string n = e->d_name;
-      if (n != "." && n != "..") names.push_back(n);
-    }
-    closedir(d);
-  }
+  std::error_code error;
+  for (const fs::directory_entry& e : fs::directory_iterator(dir, error))
+    names.push_back(e.path().filename().string());
   std::sort(names.begin(), names.end());
   return names;
 }
 
-struct RunResult {
-  std::string out, err;
-  int exit = -1;
-};
-
-RunResult Run(const std::string& exe, const Case& c, const std::string& dir) {
-  const std::string outPath = dir + ".stdout";
-  const std::string errPath = dir + ".stderr";
-  const pid_t pid = fork();
-  if (pid < 0) throw std::runtime_error("fork failed");
-  if (pid == 0) {
-    if (chdir(dir.c_str()) != 0) _exit(127);
-    const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const int null = open("/dev/null", O_RDONLY);
-    if (out < 0 || err < 0 || null < 0) _exit(127);
-    dup2(null, 0);
-    dup2(out, 1);
-    dup2(err, 2);
-    std::vector<std::string> env = {"LC_ALL=C", "PATH=/usr/bin:/bin"};
-    if (const char* home = std::getenv("HOME")) env.push_back(std::string("HOME=") + home);
-    // The tester's own qvformat.ini and data files stay out of the case: the
-    // per-user directories name a path that is never made.
-    const std::string noUserFiles = dir + ".no-user-files";
-    env.push_back("XDG_CONFIG_HOME=" + noUserFiles);
-    env.push_back("XDG_DATA_HOME=" + noUserFiles);
-    env.insert(env.end(), c.env.begin(), c.env.end());
-    std::vector<char*> argv{const_cast<char*>(exe.c_str())};
-    for (const std::string& a : c.args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    std::vector<char*> envp;
-    for (std::string& e : env) envp.push_back(e.data());
-    envp.push_back(nullptr);
-    execve(exe.c_str(), argv.data(), envp.data());
-    _exit(127);
-  }
-  int status = 0;
-  waitpid(pid, &status, 0);
-  RunResult r;
-  r.exit = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  r.out = ReadAll(outPath);
-  r.err = ReadAll(errPath);
-  unlink(outPath.c_str());
-  unlink(errPath.c_str());
-  return r;
+bool Exists(const std::string& path) {
+  std::error_code error;
+  return fs::exists(fs::symlink_status(path, error));
 }
 
-// Places the tool in a directory of its own, with the case's files beside
-// it: the tool looks for its settings and data files there.
-std::string InstallTool(const std::string& exe, const Case& c, const std::string& binDir) {
-  const std::string copy = binDir + "/qvformat";
-  if (link(exe.c_str(), copy.c_str()) != 0) {
-    WriteAll(copy, ReadAll(exe));
-    chmod(copy.c_str(), 0755);
-  }
+// Runs the case in dir, the tool from a folder of its own with the case's
+// files beside it (the tool looks for its settings and data files there).
+qv::test::ToolOutcome Run(const qv::test::ToolCopy& tool, const Case& c, const std::string& dir) {
   for (const auto& f : c.exeFiles) {
-    // A name like picture/x.bmp gets its directory.
-    const std::size_t slash = f.name.rfind('/');
-    if (slash != std::string::npos) mkdir((binDir + "/" + f.name.substr(0, slash)).c_str(), 0755);
-    MakeEntry(binDir + "/" + f.name, f);
+    const std::string path = tool.folder().path() + "/" + f.name;
+    fs::create_directories(fs::path(path).parent_path());  // for picture/x.bmp
+    MakeEntry(path, f);
   }
   // The shipped pictures come along unless the case brings its own.
-  const std::string pictures = exe.substr(0, exe.rfind('/')) + "/picture";
-  struct stat st;
-  if (stat(pictures.c_str(), &st) == 0 && stat((binDir + "/picture").c_str(), &st) != 0)
-    symlink(pictures.c_str(), (binDir + "/picture").c_str());
-  return copy;
+  tool.LinkBuiltPictures();
+  std::vector<std::string> env = {"LC_ALL=C", "PATH=/usr/bin:/bin"};
+  if (const char* home = std::getenv("HOME")) env.push_back(std::string("HOME=") + home);
+  // The tester's own qvformat.ini and data files stay out of the case: the
+  // per-user directories name a path that is never made.
+  const std::string noUserFiles = dir + ".no-user-files";
+  env.push_back("XDG_CONFIG_HOME=" + noUserFiles);
+  env.push_back("XDG_DATA_HOME=" + noUserFiles);
+  env.insert(env.end(), c.env.begin(), c.env.end());
+  return tool.Run({c.args, env, dir, "", {}});
 }
 
 // Runs one case; returns the description of every difference (empty: passed).
 std::string Check(const std::string& realExe, const Case& c) {
-  const std::string dir = MakeTempDir();
-  const std::string binDir = MakeTempDir();
+  const qv::test::TempDir scratch;
+  const std::string& dir = scratch.path();
   std::string problems;
   try {
-    const std::string exe = InstallTool(realExe, c, binDir);
+    const qv::test::ToolCopy tool(realExe);
     for (const auto& f : c.inputs) MakeEntry(dir + "/" + f.name, f);
-    const RunResult r = Run(exe, c, dir);
+    const qv::test::ToolOutcome r = Run(tool, c, dir);
+    const std::string& binDir = tool.folder().path();
     auto compare = [&](const std::string& what, const std::string& expected,
                        const std::string& actual) {
       if (expected == actual) return;
@@ -219,9 +143,9 @@ std::string Check(const std::string& realExe, const Case& c) {
       problems += "  exit status " + std::to_string(r.exit) + ", expected " +
                   std::to_string(c.expectedExit) + "\n";
     for (const auto& f : c.outputs) {
-      bool exists = false;
-      const std::string actual = ReadAll(dir + "/" + f.name, &exists);
-      if (!exists) {
+      const std::string path = dir + "/" + f.name;
+      const std::string actual = qv::test::ReadFile(path);
+      if (!fs::exists(path)) {
         problems += "  file " + f.name + " was not written\n";
       } else if (f.match == cmdtest::FileSpec::Match::kWhole) {
         compare("file " + f.name, f.content, actual);
@@ -233,45 +157,31 @@ std::string Check(const std::string& realExe, const Case& c) {
       }
     }
     // Every document the run wrote is sound, whatever else the case asks.
-    for (const std::string& name : ListDirectory(dir)) {
-      struct stat st;
-      if (name.size() < 4 || name.compare(name.size() - 4, 4, ".rtf") != 0 ||
-          lstat((dir + "/" + name).c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-        continue;
-      const std::string faults = qv::test::RtfStructureFaults(ReadAll(dir + "/" + name));
+    for (const std::string& name : Names(dir)) {
+      const std::string path = dir + "/" + name;
+      if (!name.ends_with(".rtf") || !fs::is_regular_file(fs::symlink_status(path))) continue;
+      const std::string faults = qv::test::RtfStructureFaults(qv::test::ReadFile(path));
       if (!faults.empty()) problems += "  document " + name + " is not sound:\n" + faults;
     }
     if (c.checkListing) {
-      const std::vector<std::string> names = ListDirectory(dir);
       std::string expected, actual;
       for (const auto& n : c.listing) expected += n + "\n";
-      for (const auto& n : names) actual += n + "\n";
+      for (const auto& n : Names(dir)) actual += n + "\n";
       compare("listing", expected, actual);
     }
-    for (const auto& name : c.absent) {
-      struct stat st;
-      if (lstat((dir + "/" + name).c_str(), &st) == 0) problems += "  file " + name + " exists\n";
-    }
+    for (const auto& name : c.absent)
+      if (Exists(dir + "/" + name)) problems += "  file " + name + " exists\n";
   } catch (const std::exception& e) {
     problems += std::string("  ") + e.what() + "\n";
   }
-  RemoveTree(dir);
-  RemoveTree(binDir);
   return problems;
 }
 
 std::vector<std::string> CaseFiles(const std::string& path) {
   std::vector<std::string> files;
-  struct stat st;
-  if (stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-    if (DIR* d = opendir(path.c_str())) {
-      while (dirent* e = readdir(d)) {
-        const std::string n = e->d_name;
-        if (n.size() > 2 && n.compare(n.size() - 2, 2, ".t") == 0) files.push_back(path + "/" + n);
-      }
-      closedir(d);
-    }
-    std::sort(files.begin(), files.end());
+  if (fs::is_directory(path)) {
+    for (const std::string& name : Names(path))
+      if (name.size() > 2 && name.ends_with(".t")) files.push_back(path + "/" + name);
   } else {
     files.push_back(path);
   }
@@ -286,13 +196,12 @@ int main(int argc, char** argv) {
     return 2;
   }
   // The tool runs in another directory, so its path must not be relative.
-  char* resolved = realpath(argv[1], nullptr);
-  if (!resolved) {
+  std::error_code error;
+  const std::string exe = fs::canonical(argv[1], error).string();
+  if (error) {
     std::cerr << "cmdtest: no such program: " << argv[1] << "\n";
     return 2;
   }
-  const std::string exe = resolved;
-  std::free(resolved);
   int passed = 0, failed = 0;
   for (int i = 2; i < argc; ++i) {
     for (const std::string& file : CaseFiles(argv[i])) {

@@ -14,7 +14,7 @@
 #include "platform/exe_dir.h"
 #include "platform/input_file.h"
 #include "platform/shared_library.h"
-#include "tests/test_support.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "platform/dir_listing.h"
 #include "platform/replacing_file.h"
-#include "tests/test_support.h"
+#include "tests/support/scratch_dir.h"
 
 namespace qv {
 namespace {

@@ -11,7 +11,7 @@
 #include "platform/error.h"
 #include "platform/input_file.h"
 #include "platform/replacing_file.h"
-#include "tests/test_support.h"
+#include "tests/support/scratch_dir.h"
 #include "tests/win32/probe_process.h"
 #include "text/cp1250.h"
 

@@ -1,5 +1,5 @@
-// Checks of the RTF that a test got: braces balanced, and only the control
-// words and symbols that the tool itself writes.
+// Checks of a piece of RTF that a test got: braces balanced, and only the
+// control words and symbols that the tool itself writes there.
 #pragma once
 
 #include <cctype>
@@ -47,7 +47,7 @@ inline std::string RtfFault(std::string_view rtf, const std::set<std::string>& w
   return "";
 }
 
-// The control words of a paragraph.
+// The same with the control words of a paragraph.
 inline std::string ParagraphFault(std::string_view rtf) {
   return RtfFault(rtf, {"qj", "b", "i", "par"});
 }
