@@ -1,0 +1,52 @@
+#include "platform/terminal_input.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/win32/wide.h"
+
+namespace qv {
+
+bool InputIsTerminal() {
+  DWORD mode = 0;
+  return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
+}
+
+std::string ReadHiddenLine(const std::string& prompt) {
+  const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+  DWORD before = 0;
+  const bool console = GetConsoleMode(input, &before) != 0;
+  // Echo goes off before the prompt shows: nothing typed after it is seen.
+  if (console)
+    SetConsoleMode(input, (before | ENABLE_LINE_INPUT | ENABLE_PROCESSED_INPUT) & ~ENABLE_ECHO_INPUT);
+  std::fputs(prompt.c_str(), stderr);
+  std::fflush(stderr);
+  if (!console) {  // bytes of a file or pipe, taken as the tool's text
+    std::string line;
+    for (int c = std::getchar(); c != EOF && c != '\n'; c = std::getchar())
+      line += static_cast<char>(c);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line;
+  }
+  std::wstring typed;
+  {
+    wchar_t buffer[256];
+    DWORD n = 0;
+    while (ReadConsoleW(input, buffer, 256, &n, nullptr) && n > 0) {
+      typed.append(buffer, n);
+      if (typed.back() == L'\n') break;
+    }
+    SetConsoleMode(input, before);
+    std::fputs("\r\n", stderr);  // the Enter was not shown
+  }
+  while (!typed.empty() && (typed.back() == L'\n' || typed.back() == L'\r')) typed.pop_back();
+  return win32::Narrow(typed);
+}
+
+std::string EnvironmentText(const char* name) {
+  const std::string narrow = name;
+  const wchar_t* value = _wgetenv(std::wstring(narrow.begin(), narrow.end()).c_str());
+  return value != nullptr ? win32::Narrow(value) : "";
+}
+
+}  // namespace qv
