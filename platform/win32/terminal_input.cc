@@ -6,6 +6,23 @@
 #include "platform/win32/wide.h"
 
 namespace qv {
+namespace {
+
+// The prompt in one piece: on a console as wide text, with its accents.
+void ShowPrompt(const std::string& prompt) {
+  const HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
+  DWORD mode = 0;
+  if (GetConsoleMode(error, &mode)) {
+    const std::wstring wide = win32::Wide(prompt);
+    DWORD written = 0;
+    WriteConsoleW(error, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+  } else {
+    std::fwrite(prompt.data(), 1, prompt.size(), stderr);
+    std::fflush(stderr);
+  }
+}
+
+}  // namespace
 
 bool InputIsTerminal() {
   DWORD mode = 0;
@@ -19,8 +36,7 @@ std::string ReadHiddenLine(const std::string& prompt) {
   // Echo goes off before the prompt shows: nothing typed after it is seen.
   if (console)
     SetConsoleMode(input, (before | ENABLE_LINE_INPUT | ENABLE_PROCESSED_INPUT) & ~ENABLE_ECHO_INPUT);
-  std::fputs(prompt.c_str(), stderr);
-  std::fflush(stderr);
+  ShowPrompt(prompt);
   if (!console) {  // bytes of a file or pipe, taken as the tool's text
     std::string line;
     for (int c = std::getchar(); c != EOF && c != '\n'; c = std::getchar())
@@ -37,7 +53,7 @@ std::string ReadHiddenLine(const std::string& prompt) {
       if (typed.back() == L'\n') break;
     }
     SetConsoleMode(input, before);
-    std::fputs("\r\n", stderr);  // the Enter was not shown
+    ShowPrompt("\r\n");  // the Enter was not shown
   }
   while (!typed.empty() && (typed.back() == L'\n' || typed.back() == L'\r')) typed.pop_back();
   return win32::Narrow(typed);
