@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "platform/desktop_open.h"
 #include "platform/dir_listing.h"
+#include "platform/environment.h"
 #include "platform/terminal_input.h"
 #include "site/file_names.h"
 #include "site/site.h"

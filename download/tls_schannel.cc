@@ -13,10 +13,11 @@
 #include <security.h>
 
 #include <algorithm>
-#include <cstdlib>
+#include <cstdio>
 #include <cstring>
 
 #include "download/tls_stream.h"
+#include "platform/environment.h"
 #include "platform/input_file.h"
 #include "platform/win32/wide.h"
 
@@ -192,11 +193,8 @@ class SchannelStream : public TlsStream {
 
 SchannelStream::SchannelStream(const TlsOptions& options) : options_(options) {
   StartWinsockOnce();
-  std::string file = options_.caFile;
-  if (file.empty()) {
-    const char* fromEnvironment = std::getenv("SSL_CERT_FILE");
-    if (fromEnvironment != nullptr) file = fromEnvironment;
-  }
+  const std::string file =
+      options_.caFile.empty() ? EnvironmentText("SSL_CERT_FILE") : options_.caFile;
   if (!file.empty()) LoadTrustedCertificates(file);
 
   SCHANNEL_CRED settings{};

@@ -1,4 +1,4 @@
-// Asking the user for a secret on the terminal, and the environment's text.
+// Asking the user for a secret on the terminal.
 #pragma once
 
 #include <string>
@@ -14,9 +14,5 @@ bool InputIsTerminal();
 // locale's character set, as a command-line value is. Empty at the end of
 // input.
 std::string ReadHiddenLine(const std::string& prompt);
-
-// An environment variable's value ("" when it is not set), in the same
-// character set as command-line values.
-std::string EnvironmentText(const char* name);
 
 }  // namespace qv

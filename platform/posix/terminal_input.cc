@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace qv {
 
@@ -28,11 +27,6 @@ std::string ReadHiddenLine(const std::string& prompt) {
   if (terminal) tcsetattr(STDIN_FILENO, TCSAFLUSH, &before);
   if (!line.empty() && line.back() == '\r') line.pop_back();
   return line;
-}
-
-std::string EnvironmentText(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr ? value : "";
 }
 
 }  // namespace qv

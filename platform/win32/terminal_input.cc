@@ -1,7 +1,6 @@
 #include "platform/terminal_input.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "platform/win32/wide.h"
 
@@ -57,12 +56,6 @@ std::string ReadHiddenLine(const std::string& prompt) {
   }
   while (!typed.empty() && (typed.back() == L'\n' || typed.back() == L'\r')) typed.pop_back();
   return win32::Narrow(typed);
-}
-
-std::string EnvironmentText(const char* name) {
-  const std::string narrow = name;
-  const wchar_t* value = _wgetenv(std::wstring(narrow.begin(), narrow.end()).c_str());
-  return value != nullptr ? win32::Narrow(value) : "";
 }
 
 }  // namespace qv
