@@ -8,6 +8,8 @@
 #include "platform/clock.h"
 #include "platform/desktop_open.h"
 #include "platform/dir_listing.h"
+#include "platform/environment.h"
+#include "platform/terminal_input.h"
 #include "site/file_names.h"
 #include "site/site.h"
 #include "text/text.h"
@@ -35,6 +37,11 @@ void Download(Session& session) {
   DownloadSteps steps;
   steps.site = [&session] { return ConfiguredSite(session.ctx.programDir); };
   steps.buildPage = [&session](const std::string& report) { BuildPage(session, report); };
+  steps.password = [](bool mayAsk) {
+    std::string password = EnvironmentText("QVFORMAT_PASSWORD");
+    if (password.empty() && mayAsk && InputIsTerminal()) password = ReadHiddenLine("Jelszo: ");
+    return password;
+  };
   steps.open = OpenOnDesktop;
   DownloadTurn(session.ctx, DownloadOptionsFrom(session.args), steps);
 }

@@ -19,12 +19,25 @@ if [ ! -f "$prefix/.qv-ready" ]; then
   (
     flock 9
     if [ ! -f "$prefix/.qv-ready" ]; then
-      wineboot -i >/dev/null 2>&1
+      wineboot -i </dev/null >/dev/null 2>&1 9>&-
       wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' \
-        /d 'Liberation Serif' /f >/dev/null 2>&1
+        /d 'Liberation Serif' /f </dev/null >/dev/null 2>&1 9>&-
       wineserver -w
       touch "$prefix/.qv-ready"
     fi
   ) 9>"$prefix.lock"
 fi
+# One Wine server for the whole test run, kept two minutes after its last
+# program: a program that starts while a server shuts down fails ("wine
+# client error"). Wine's own services start with the server's first program
+# and live as long as the server: a first program of our own, with no
+# output streams, starts them, so that they hold no test's output open.
+# (When a server runs already, "wineserver -p" quits at once.)
+# Neither may keep the lock's descriptor either.
+(
+  flock 9
+  if wineserver -p120 </dev/null >/dev/null 2>&1 9>&-; then
+    wine cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
+  fi
+) 9>"$prefix.lock"
 exec wine "$@"

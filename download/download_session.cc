@@ -77,6 +77,10 @@ void DownloadTurn(RunContext& ctx, const DownloadOptions& options, const Downloa
   std::string password = options.password;
   const std::string& kar = options.character;
   const std::string& turn = options.turn;
+  // A password on the command line stays in the shell's history and in
+  // every process list: it may come from elsewhere.
+  if (password.empty() && !user.empty() && steps.password)
+    password = steps.password(!kar.empty() && !turn.empty());
   const char* missing = user.empty()       ? "Nem adtal meg felhasznalot!"
                         : password.empty() ? "Nem adtal meg jelszot!"
                         : kar.empty()      ? "Nem adtal meg karakterszamot!"

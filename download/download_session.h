@@ -34,6 +34,12 @@ struct DownloadOptions {
 // What a download hands on to the rest of the tool.
 struct DownloadSteps {
   std::function<DownloadSite()> site;                      // asked after the option checks
+  // The password when /pass= is missing (in the command line's character
+  // set, "" for none): QVFORMAT_PASSWORD, else, when mayAsk, asked for on
+  // the terminal. mayAsk is true once the user name, the character and
+  // the turn are known, so that nobody types a password for a run that
+  // stops anyway. Unset: none.
+  std::function<std::string(bool mayAsk)> password;
   std::function<void(const std::string&)> buildPage;       // the item-list page of a report
   std::function<void(const std::string&, Console&)> open;  // shows a file on the desktop
 };

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <functional>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -305,6 +306,7 @@ class DownloadSession : public ::testing::Test {
       site.tls.socketTimeoutMs = timeoutMs;
       return site;
     };
+    steps.password = password_;
     steps.buildPage = [&](const std::string& name) { pages_.push_back(name); };
     steps.open = [&](const std::string& name, Console&) { opened_.push_back(name); };
     DownloadTurn(ctx, DownloadOptionsFrom(CommandLine(std::move(params))), steps);
@@ -320,6 +322,7 @@ class DownloadSession : public ::testing::Test {
   test::TempDir dir_;
   std::string previous_;
   test::RecordingConsole console_;
+  std::function<std::string(bool)> password_;  // without "/pass=": none
   std::vector<std::string> pages_;
   std::vector<std::string> opened_;
 };
@@ -476,6 +479,30 @@ TEST_F(DownloadSession, MissingOptionsSendNothing) {
   }
   EXPECT_TRUE(server.Connections().empty());
   EXPECT_TRUE(Files().empty());
+}
+
+// Without "/pass=" the password is asked for elsewhere, and may be typed
+// only when the run can go on with it; a user name comes first.
+TEST_F(DownloadSession, PasswordFromElsewhere) {
+  std::vector<bool> asked;
+  std::string given;
+  password_ = [&](bool mayAsk) {
+    asked.push_back(mayAsk);
+    return given;
+  };
+  TlsTestServer server({Reply(kSessionAnswer)});
+  const auto run = [&](std::vector<std::string> params) {
+    console_.lines.clear();
+    Download(std::move(params), server.port());
+    return console_.lines.at(1);
+  };
+  EXPECT_EQ(run({"/o", "/kar=1", "/ford=2"}), "Nem adtal meg felhasznalot!");
+  EXPECT_EQ(run({"/o", "/user=u", "/kar=1"}), "Nem adtal meg jelszot!");
+  given = "p";  // from the environment
+  EXPECT_EQ(run({"/o", "/user=u", "/kar=1"}), "Nem adtal meg fordulo szamot!");
+  EXPECT_EQ(run({"/o", "/user=u", "/pass=q", "/kar=1"}), "Nem adtal meg fordulo szamot!");
+  EXPECT_EQ(asked, (std::vector<bool>{false, false}));
+  EXPECT_TRUE(server.Connections().empty());
 }
 
 TEST_F(DownloadSession, UnsafeValuesAreRefusedBeforeAnythingIsWritten) {

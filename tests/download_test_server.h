@@ -1,17 +1,22 @@
 // A scripted TLS server on 127.0.0.1 for the download tests, and the
 // throw-away certificates it uses (made with the openssl tool on first use).
+// On POSIX systems the server is a thread speaking OpenSSL
+// (posix/download_test_server.cc); the Windows tests, run under Wine, start
+// the same server as a native program of the build host
+// (win32/download_test_server.cc), so that the client under test is the
+// Windows one alone.
 #pragma once
 
-#include <atomic>
 #include <cstdint>
-#include <mutex>
+#include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
-typedef struct ssl_ctx_st SSL_CTX;
-
 namespace qv::test {
+
+// Protocol versions as the server reports them.
+constexpr int kTls12 = 0x0303;
+constexpr int kTls13 = 0x0304;
 
 struct TestCertificates {
   bool ok = false;
@@ -23,6 +28,13 @@ struct TestCertificates {
 
 // Made once per process in a directory removed at exit.
 const TestCertificates& Certificates();
+
+// Makes the certificates in dir with the openssl tool (POSIX systems): keys
+// on the P-256 curve, quick to make, or RSA keys for Wine, whose check of
+// ECDSA signatures fails the one in a hundred whose r or s is shorter than
+// 32 bytes.
+enum class TestKeys { kEc, kRsa };
+TestCertificates MakeCertificates(const std::string& dir, TestKeys keys);
 
 // What the server does on one connection, in order: waits for a complete
 // request (unless waitForRequest is false), sends the chunks (one TLS record
@@ -46,7 +58,7 @@ class TlsTestServer {
   struct Options {
     std::string certFile;  // default: the localhost certificate
     std::string keyFile;
-    int minVersion = 0;  // 0: the library's default
+    int minVersion = 0;  // 0: the library's default; else kTls12, kTls13
     int maxVersion = 0;
   };
 
@@ -75,24 +87,16 @@ class TlsTestServer {
   std::vector<Seen> Connections();
 
  private:
-  void Serve();
-  void ServeOne(int fd, const ScriptedReply& reply);
-  // 1 when fd is readable within ms, 0 on time-out, -1 when told to stop.
-  int WaitFor(int fd, int ms);
-
-  std::vector<ScriptedReply> replies_;
-  SSL_CTX* ctx_ = nullptr;
-  int listenFd_ = -1;
-  int wake_[2] = {-1, -1};
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
   std::uint16_t port_ = 0;
-  std::thread thread_;
-  std::mutex mutex_;
-  std::vector<Seen> seen_;
-  bool finished_ = false;
 };
 
+// A TCP port on 127.0.0.1 that was free a moment ago (nothing listens).
+std::uint16_t UnusedPort();
+
 // Runs a program with exactly the given environment in directory dir, its
-// output streams caught; kills it after timeoutMs.
+// output streams caught; kills it after timeoutMs. (POSIX systems.)
 struct ProgramResult {
   int exitStatus = -1;  // -1: killed or not started
   std::string out;

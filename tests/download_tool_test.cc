@@ -43,11 +43,12 @@ class DownloadTool : public ::testing::Test {
   void SetUp() override { ASSERT_TRUE(Certificates().ok) << "the openssl tool failed"; }
 
   test::ProgramResult Run(const std::vector<std::string>& args, std::uint16_t port,
-                          const std::string& caFile) {
+                          const std::string& caFile, const std::string& program = QV_TOOL_PATH,
+                          const std::string& moreEnv = "LC_ALL=C") {
     const std::vector<std::string> env = {
-        "LC_ALL=C", "PATH=/usr/bin:/bin", "QVFORMAT_HOST=localhost",
+        moreEnv, "PATH=/usr/bin:/bin", "QVFORMAT_HOST=localhost",
         "QVFORMAT_PORT=" + std::to_string(port), "SSL_CERT_FILE=" + caFile};
-    test::ProgramResult r = test::RunProgram(QV_TOOL_PATH, args, env, dir_.path(), 60000);
+    test::ProgramResult r = test::RunProgram(program, args, env, dir_.path(), 60000);
     // The clock is not part of what is checked.
     r.out = std::regex_replace(r.out, std::regex("ideje: [^\r]*"), "ideje: TIME");
     return r;
@@ -165,6 +166,37 @@ TEST_F(DownloadTool, InterruptedDownloadLeavesNoTemporaryFile) {
   EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << status;
   EXPECT_EQ(ListDirectory(dir_.path()), std::vector<std::string>{"1234_57.htm"});
   EXPECT_EQ(dir_.Read("1234_57.htm"), "earlier report\r\n");
+}
+
+// The login body the server got on the second connection.
+std::string LoginBody(TlsTestServer& server) {
+  const auto seen = server.Connections();
+  if (seen.size() < 2) return "";
+  const std::string& request = seen[1].request;
+  return request.substr(request.find("\r\n\r\n") + 4);
+}
+
+// Without "/pass=" the password comes from QVFORMAT_PASSWORD, or is asked
+// for on a terminal without being shown; it is sent as one typed there.
+TEST_F(DownloadTool, PasswordFromTheEnvironmentOrTheTerminal) {
+  {
+    TlsTestServer server({Reply(kSession), Reply(kLogin), Reply(kTurn), Reply(kOnline)});
+    const auto r = Run({"/o", "/user=Anna", "/kar=1234", "/ford=57", "/letolt"}, server.port(),
+                       Certificates().caFile, QV_TOOL_PATH, "QVFORMAT_PASSWORD=t&tok");
+    EXPECT_EQ(r.exitStatus, 0) << r.err;
+    EXPECT_EQ(LoginBody(server), "login=login&SZLA=Anna&PSW=t%26tok\r\n\r\n");
+  }
+  // A terminal (script(1)); the password is typed once the prompt shows.
+  TlsTestServer server({Reply(kSession), Reply(kLogin), Reply(kTurn), Reply(kOnline)});
+  const std::string tool = std::string(QV_TOOL_PATH) + " /o /user=Anna /kar=1234 /ford=57 /letolt";
+  const std::string typing =
+      "{ while ! grep -q Jelszo shown.txt 2>/dev/null; do sleep 0.05; done; printf 'titok\\n'; } | "
+      "script -qec '" + tool + "' /dev/null >shown.txt; cat shown.txt";
+  const auto r = Run({"-c", typing}, server.port(), Certificates().caFile, "/bin/sh");
+  EXPECT_EQ(r.exitStatus, 0) << r.err;
+  EXPECT_NE(r.out.find("Jelszo: "), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.find("titok"), std::string::npos) << r.out;  // never shown
+  EXPECT_EQ(LoginBody(server), "login=login&SZLA=Anna&PSW=titok\r\n\r\n");
 }
 
 TEST_F(DownloadTool, CertificateFromAnotherAuthorityEndsTheRun) {

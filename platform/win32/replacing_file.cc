@@ -1,5 +1,7 @@
 #include "platform/replacing_file.h"
 
+#include <algorithm>
+
 #include "platform/error.h"
 #include "platform/interrupt.h"
 #include "platform/win32/wide.h"

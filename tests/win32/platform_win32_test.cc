@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <regex>
 #include <string>
 #include <vector>
 
+#include "platform/clock.h"
 #include "platform/dir_listing.h"
 #include "platform/error.h"
 #include "platform/input_file.h"
@@ -94,6 +96,15 @@ TEST(WindowsCommandLine, ReadAsUtf16) {
   EXPECT_EQ(r.err,
             "qvformat: Command line error: the parameter '?_57.htm' holds a character that "
             "Windows-1250 cannot hold (shown as \"?\")\r\n");
+}
+
+// The start and end lines follow the user's long time format: whatever the
+// locale, three numbers and at most a designator in front or behind.
+TEST(WindowsClock, TimeInTheUsersFormat) {
+  const std::string time = TimeText();
+  EXPECT_TRUE(std::regex_match(time, std::regex("([^ ]+ )?[0-9]{1,2}[^0-9]+[0-9]{2}[^0-9]+[0-9]{2}"
+                                                "( [^ ]+)?")))
+      << time;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 //   qv_probe args PARAMETERS...  one line per parameter, as ProgramArguments gives them
 //   qv_probe console             the tool's lines on standard output and error
 //   qv_probe hold NAME           writes NAME through a ReplacingFile, says "ready", waits
+//   qv_probe password            asks for a password as the download does, shows its bytes
 #include <windows.h>
 
 #include <string>
@@ -14,6 +15,7 @@
 #include "platform/console.h"
 #include "platform/error.h"
 #include "platform/replacing_file.h"
+#include "platform/terminal_input.h"
 
 int main(int argc, char** argv) {
   qv::StdConsole console;
@@ -27,6 +29,11 @@ int main(int argc, char** argv) {
       console.LineWithName("Nyisd meg: ", "\xD5rz\xF5_57.htm");
       console.ErrorLine("qvformat: I/O error: cannot open 'x\xFB.htm': No such file or directory");
       console.Line("");
+    } else if (mode == "password") {
+      const std::string typed = qv::ReadHiddenLine("Jelszo: ");
+      std::string hex;
+      for (const unsigned char c : typed) hex += "0123456789abcdef"[c >> 4], hex += "0123456789abcdef"[c & 15];
+      console.Line("typed " + hex);
     } else if (mode == "hold" && params.size() == 2) {
       qv::ReplacingFile file(params[1]);
       file.Write("half a docu");

@@ -14,8 +14,10 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <mutex>
 #include <sstream>
 #include <stdexcept>
+#include <thread>
 
 #include "tests/support/scratch_dir.h"
 
@@ -26,10 +28,14 @@ bool Run(const std::string& dir, const std::string& command) {
   return std::system(("cd '" + dir + "' && " + command + " >/dev/null 2>&1").c_str()) == 0;
 }
 
+}  // namespace
+
 // A self-signed authority and, for each name, a server certificate it signs.
-TestCertificates MakeCertificates(const std::string& dir) {
+TestCertificates MakeCertificates(const std::string& dir, TestKeys keys) {
   TestCertificates c;
-  const std::string ec = "-newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes";
+  const std::string ec = keys == TestKeys::kRsa
+                             ? "-newkey rsa:2048 -nodes"
+                             : "-newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes";
   const std::string caExt =
       "-addext basicConstraints=critical,CA:TRUE -addext keyUsage=critical,keyCertSign,cRLSign";
   bool ok = Run(dir, "openssl req -x509 " + ec + " -keyout ca.key -out ca.pem -days 2 " +
@@ -58,6 +64,8 @@ TestCertificates MakeCertificates(const std::string& dir) {
   return c;
 }
 
+namespace {
+
 bool RequestComplete(const std::string& got) {
   const std::size_t end = got.find("\r\n\r\n");
   if (end == std::string::npos) return false;
@@ -73,7 +81,7 @@ bool RequestComplete(const std::string& got) {
 
 const TestCertificates& Certificates() {
   static TempDir dir;
-  static const TestCertificates certificates = MakeCertificates(dir.path());
+  static const TestCertificates certificates = MakeCertificates(dir.path(), TestKeys::kEc);
   return certificates;
 }
 
@@ -83,68 +91,85 @@ ScriptedReply Reply(std::string response) {
   return r;
 }
 
+struct TlsTestServer::Impl {
+  void Serve();
+  void ServeOne(int fd, const ScriptedReply& reply);
+  // 1 when fd is readable within ms, 0 on time-out, -1 when told to stop.
+  int WaitFor(int fd, int ms);
+
+  std::vector<ScriptedReply> replies;
+  SSL_CTX* ctx = nullptr;
+  int listenFd = -1;
+  int wake[2] = {-1, -1};
+  std::thread thread;
+  std::mutex mutex;
+  std::vector<Seen> connections;
+  bool finished = false;
+};
+
 TlsTestServer::TlsTestServer(std::vector<ScriptedReply> replies)
     : TlsTestServer(std::move(replies), Options{}) {}
 
 TlsTestServer::TlsTestServer(std::vector<ScriptedReply> replies, Options options)
-    : replies_(std::move(replies)) {
-  const TestCertificates& certs = Certificates();
+    : impl_(std::make_unique<Impl>()) {
+  Impl& s = *impl_;
+  s.replies = std::move(replies);
   if (options.certFile.empty()) {
-    options.certFile = certs.certFile;
-    options.keyFile = certs.keyFile;
+    options.certFile = Certificates().certFile;
+    options.keyFile = Certificates().keyFile;
   }
-  ctx_ = SSL_CTX_new(TLS_server_method());
-  if (ctx_ == nullptr || SSL_CTX_use_certificate_chain_file(ctx_, options.certFile.c_str()) != 1 ||
-      SSL_CTX_use_PrivateKey_file(ctx_, options.keyFile.c_str(), SSL_FILETYPE_PEM) != 1)
+  s.ctx = SSL_CTX_new(TLS_server_method());
+  if (s.ctx == nullptr || SSL_CTX_use_certificate_chain_file(s.ctx, options.certFile.c_str()) != 1 ||
+      SSL_CTX_use_PrivateKey_file(s.ctx, options.keyFile.c_str(), SSL_FILETYPE_PEM) != 1)
     throw std::runtime_error("test server: cannot load " + options.certFile);
-  if (options.minVersion != 0) SSL_CTX_set_min_proto_version(ctx_, options.minVersion);
-  if (options.maxVersion != 0) SSL_CTX_set_max_proto_version(ctx_, options.maxVersion);
+  if (options.minVersion != 0) SSL_CTX_set_min_proto_version(s.ctx, options.minVersion);
+  if (options.maxVersion != 0) SSL_CTX_set_max_proto_version(s.ctx, options.maxVersion);
 
-  listenFd_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  s.listenFd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
   sockaddr_in address{};
   address.sin_family = AF_INET;
   address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
   address.sin_port = 0;
   socklen_t size = sizeof address;
-  if (bind(listenFd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-      listen(listenFd_, 8) != 0 ||
-      getsockname(listenFd_, reinterpret_cast<sockaddr*>(&address), &size) != 0 ||
-      pipe2(wake_, O_CLOEXEC) != 0)
+  if (bind(s.listenFd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+      listen(s.listenFd, 8) != 0 ||
+      getsockname(s.listenFd, reinterpret_cast<sockaddr*>(&address), &size) != 0 ||
+      pipe2(s.wake, O_CLOEXEC) != 0)
     throw std::runtime_error("test server: cannot listen");
   port_ = ntohs(address.sin_port);
-  thread_ = std::thread(&TlsTestServer::Serve, this);
+  s.thread = std::thread(&Impl::Serve, &s);
 }
 
 TlsTestServer::~TlsTestServer() {
   Finish();
-  close(listenFd_);
-  close(wake_[0]);
-  close(wake_[1]);
-  SSL_CTX_free(ctx_);
+  close(impl_->listenFd);
+  close(impl_->wake[0]);
+  close(impl_->wake[1]);
+  SSL_CTX_free(impl_->ctx);
 }
 
 void TlsTestServer::Finish() {
-  if (finished_) return;
-  finished_ = true;
+  if (impl_->finished) return;
+  impl_->finished = true;
   const char stop = 1;
-  (void)!write(wake_[1], &stop, 1);
-  thread_.join();
+  (void)!write(impl_->wake[1], &stop, 1);
+  impl_->thread.join();
 }
 
 std::vector<TlsTestServer::Seen> TlsTestServer::Connections() {
   Finish();
-  std::lock_guard<std::mutex> lock(mutex_);
-  return seen_;
+  std::lock_guard<std::mutex> lock(impl_->mutex);
+  return impl_->connections;
 }
 
-int TlsTestServer::WaitFor(int fd, int ms) {
-  pollfd p[2] = {{fd, POLLIN, 0}, {wake_[0], POLLIN, 0}};
+int TlsTestServer::Impl::WaitFor(int fd, int ms) {
+  pollfd p[2] = {{fd, POLLIN, 0}, {wake[0], POLLIN, 0}};
   if (poll(p, 2, ms) <= 0) return 0;
   if (p[0].revents != 0) return 1;
   return -1;
 }
 
-void TlsTestServer::Serve() {
+void TlsTestServer::Impl::Serve() {
   // A client that hangs up early makes our writes fail with EPIPE; the
   // signal stays blocked in this thread only.
   sigset_t pipe;
@@ -152,9 +177,9 @@ void TlsTestServer::Serve() {
   sigaddset(&pipe, SIGPIPE);
   pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
 
-  for (const ScriptedReply& reply : replies_) {
-    if (WaitFor(listenFd_, 20000) != 1) return;
-    const int fd = accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC);
+  for (const ScriptedReply& reply : replies) {
+    if (WaitFor(listenFd, 20000) != 1) return;
+    const int fd = accept4(listenFd, nullptr, nullptr, SOCK_CLOEXEC);
     if (fd < 0) return;
     const timeval limit{10, 0};
     setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
@@ -164,15 +189,18 @@ void TlsTestServer::Serve() {
   }
 }
 
-void TlsTestServer::ServeOne(int fd, const ScriptedReply& reply) {
+void TlsTestServer::Impl::ServeOne(int fd, const ScriptedReply& reply) {
   Seen seen;
-  SSL* ssl = SSL_new(ctx_);
+  SSL* ssl = SSL_new(ctx);
   SSL_set_fd(ssl, fd);
+  const auto record = [&] {
+    std::lock_guard<std::mutex> lock(mutex);
+    connections.push_back(seen);
+  };
   if (SSL_accept(ssl) != 1) {
     ERR_clear_error();
     SSL_free(ssl);
-    std::lock_guard<std::mutex> lock(mutex_);
-    seen_.push_back(seen);
+    record();
     return;
   }
   seen.handshakeDone = true;
@@ -181,8 +209,7 @@ void TlsTestServer::ServeOne(int fd, const ScriptedReply& reply) {
 
   if (reply.hangUp) {
     SSL_free(ssl);
-    std::lock_guard<std::mutex> lock(mutex_);
-    seen_.push_back(seen);
+    record();
     return;
   }
 
@@ -201,7 +228,7 @@ void TlsTestServer::ServeOne(int fd, const ScriptedReply& reply) {
     while (clientOpen && WaitFor(fd, 100) == 1) readSome();
   }
   for (std::size_t i = 0; i < reply.chunks.size(); ++i) {
-    if (i > 0 && reply.pauseMs > 0) WaitFor(wake_[0], reply.pauseMs);
+    if (i > 0 && reply.pauseMs > 0) WaitFor(wake[0], reply.pauseMs);
     SSL_write(ssl, reply.chunks[i].data(), static_cast<int>(reply.chunks[i].size()));
   }
   const auto stallEnd = std::chrono::steady_clock::now() + std::chrono::milliseconds(reply.stallMs);
@@ -218,8 +245,19 @@ void TlsTestServer::ServeOne(int fd, const ScriptedReply& reply) {
 
   ERR_clear_error();
   SSL_free(ssl);
-  std::lock_guard<std::mutex> lock(mutex_);
-  seen_.push_back(seen);
+  record();
+}
+
+std::uint16_t UnusedPort() {
+  const int s = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in a{};
+  a.sin_family = AF_INET;
+  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t size = sizeof a;
+  bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
+  getsockname(s, reinterpret_cast<sockaddr*>(&a), &size);
+  close(s);
+  return ntohs(a.sin_port);
 }
 
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,

@@ -1,0 +1,13 @@
+// The process's environment variables as text.
+#pragma once
+
+#include <string>
+
+namespace qv {
+
+// A variable's value ("" when it is not set), in the character set of
+// command-line values: the locale's on POSIX systems, Windows-1250 on
+// Windows (read as UTF-16 there; a character Windows-1250 lacks is "?").
+std::string EnvironmentText(const char* name);
+
+}  // namespace qv
