@@ -9,7 +9,7 @@
 #include "download/tls_line_connection.h"
 #include "platform/error.h"
 #include "tests/download_test_server.h"
-#include "tests/test_support.h"
+#include "tests/support/scoped_env.h"
 #include "text/cp1250.h"
 
 namespace qv {

@@ -11,7 +11,7 @@
 #include <stdexcept>
 
 #include "tests/download_test_server.h"
-#include "tests/test_support.h"
+#include "tests/support/scratch_dir.h"
 
 namespace qv::test {
 namespace {
