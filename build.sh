@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # bash build.sh demo      install what is missing, build, run the tool on the sample reports
 # bash build.sh test      install what is missing, build, run every test; install the .deb,
-#                         use it as a player and remove it (scripts/check-deb.sh); then the same suite
-#                         under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/)
-#                         and every fuzz target for a bounded time (build-fuzz/)
+#                         use it as a player and remove it (scripts/check-deb.sh); cross-build
+#                         qvformat.exe and run its suite and golden outputs under Wine (build-win/);
+#                         then the same suite under AddressSanitizer and UndefinedBehaviorSanitizer
+#                         (build-asan/) and every fuzz target for a bounded time (build-fuzz/)
 # bash build.sh build     install what is missing and build
 # bash build.sh sanitize  install what is missing, the sanitizer suite alone
 # bash build.sh fuzz      install what is missing, the fuzz targets alone
@@ -39,6 +40,8 @@ case "${1:-build}" in
     else
       echo "scripts/check-deb.sh skipped: not root"
     fi
+    windows_build
+    ctest --test-dir build-win --output-on-failure -j "$(nproc)"
     bash scripts/sanitized-tests.sh
     bash scripts/fuzz.sh
     ;;
