@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # bash build.sh demo      install what is missing, build, run the tool on the sample reports
 # bash build.sh test      install what is missing, build, run every test; install the .deb,
-#                         use it as a player and remove it (scripts/check-deb.sh); then the same suite
-#                         under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/)
-#                         and every fuzz target for a bounded time (build-fuzz/)
+#                         use it as a player and remove it (scripts/check-deb.sh); cross-build
+#                         qvformat.exe and run its suite and golden outputs under Wine (build-win/);
+#                         then the same suite under AddressSanitizer and UndefinedBehaviorSanitizer
+#                         (build-asan/) and every fuzz target for a bounded time (build-fuzz/)
 # bash build.sh build     install what is missing and build
 # bash build.sh sanitize  install what is missing, the sanitizer suite alone
 # bash build.sh fuzz      install what is missing, the fuzz targets alone
+# bash build.sh windows   install what is missing and cross-build qvformat.exe (build-win/)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -16,6 +18,12 @@ build=build
 normal_build() {
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
   cmake --build "$build" -j "$(nproc)"
+}
+# qvformat.exe and its tests with MinGW-w64; ctest in build-win runs them
+# under Wine.
+windows_build() {
+  cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build build-win -j "$(nproc)"
 }
 
 case "${1:-build}" in
@@ -32,14 +40,17 @@ case "${1:-build}" in
     else
       echo "scripts/check-deb.sh skipped: not root"
     fi
+    windows_build
+    ctest --test-dir build-win --output-on-failure -j "$(nproc)"
     bash scripts/sanitized-tests.sh
     bash scripts/fuzz.sh
     ;;
   build) normal_build ;;
   sanitize) bash scripts/sanitized-tests.sh ;;
   fuzz) bash scripts/fuzz.sh ;;
+  windows) windows_build ;;
   *)
-    echo "usage: bash build.sh [demo|test|build|sanitize|fuzz]" >&2
+    echo "usage: bash build.sh [demo|test|build|sanitize|fuzz|windows]" >&2
     exit 2
     ;;
 esac

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/error.h"
+#include "platform/path_names.h"
 #include "platform/settings.h"
 #include "text/text.h"
 
@@ -31,7 +32,7 @@ std::string ReadFontName(const IniFile& ini, const std::string& iniPath, const c
   std::string name = ini.ReadString("FORMAT", key, fallback);
   const std::string breaker = FontTableBreaker(name);
   if (!breaker.empty()) {
-    const std::string file = iniPath.substr(iniPath.find_last_of('/') + 1);
+    const std::string file = iniPath.substr(FileNameStart(iniPath));
     throw Error("Settings error", std::string(key) + " in section [FORMAT] of " + file +
                                       " beside the program holds " + breaker +
                                       ", which a font name cannot hold: it would break the "

@@ -7,11 +7,14 @@
 // program directory with the test map pictures and the shipped settings,
 // the settings read from it, and the session, which keeps the map pictures
 // and the label font from the first map on. The converter reads its report
-// from a file: the input goes into a file in memory (memfd), not to disk.
+// from a file: the input goes into a file in memory (memfd), not to disk;
+// the Windows replays (under Wine) write it to a scratch folder instead.
 #pragma once
 
+#ifndef _WIN32
 #include <sys/mman.h>
 #include <unistd.h>
+#endif
 
 #include <cstdint>
 #include <cstdlib>
@@ -46,14 +49,26 @@ struct ConvertScratch {
   FormatSettings settings;
 };
 
+#ifdef _WIN32
+// A file in a scratch folder that holds one input at a time.
+class InputFile {
+ public:
+  std::string Hold(const uint8_t* data, std::size_t size) {
+    return dir_.Write("report.htm", std::string(reinterpret_cast<const char*>(data), size));
+  }
+
+ private:
+  test::TempDir dir_;
+};
+#else
 // A file in memory that holds one input at a time, named by its
 // /proc/self/fd path.
-class MemoryFile {
+class InputFile {
  public:
-  MemoryFile() : fd_(memfd_create("report", MFD_CLOEXEC)) {
+  InputFile() : fd_(memfd_create("report", MFD_CLOEXEC)) {
     if (fd_ < 0) std::abort();
   }
-  ~MemoryFile() { close(fd_); }
+  ~InputFile() { close(fd_); }
 
   // Makes the file hold exactly the bytes and returns its name.
   std::string Hold(const uint8_t* data, std::size_t size) {
@@ -69,13 +84,14 @@ class MemoryFile {
  private:
   int fd_;
 };
+#endif
 
 inline int ConvertInput(ReportLayout layout, const uint8_t* data, std::size_t size) {
   static const ConvertScratch scratch;
   static test::SilentConsole console;
   static RunContext ctx{console, scratch.dir.path() + "/"};
   static ConverterSession session;
-  static MemoryFile input;
+  static InputFile input;
   static std::string storage;  // the documents' bytes, reused from input to input
 
   const std::string report = input.Hold(data, size);

@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     }
   }
   for (const fs::path& input : inputs) {
-    std::printf("replaying %s\n", input.c_str());
+    std::printf("replaying %s\n", input.string().c_str());
     std::fflush(stdout);
     std::ifstream in(input, std::ios::binary);
     const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -2,16 +2,12 @@
 
 #include <algorithm>
 
+#include "platform/path_names.h"
+
 namespace qv {
 
 std::string TemporaryFileName(const std::string& name, unsigned long processId, int attempt) {
-#ifdef _WIN32
-  const char* separators = "/\\:";
-#else
-  const char* separators = "/";
-#endif
-  const std::size_t slash = name.find_last_of(separators);
-  const std::string dir = slash == std::string::npos ? "" : name.substr(0, slash + 1);
+  const std::string dir = name.substr(0, FileNameStart(name));
   std::string base = name.substr(dir.size());
   std::replace(base.begin(), base.end(), '_', '-');
   std::string temp = dir;

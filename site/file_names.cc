@@ -1,17 +1,16 @@
 #include "site/file_names.h"
 
+#include "platform/path_names.h"
 #include "text/text.h"
 
 namespace qv {
 namespace {
 
-// The directory in front of a file's name, with its "/"; the rules below
-// apply to the name alone, since rewriting the directory would point into
-// another one on a case-sensitive file system.
-std::size_t NameStart(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  return slash == std::string::npos ? 0 : slash + 1;
-}
+// The directory in front of a file's name, with its separator; the rules
+// below apply to the name alone, since rewriting the directory would point
+// into another one ("reports_2024\1234_57.htm" on Windows), or into another
+// one on a case-sensitive file system.
+std::size_t NameStart(const std::string& path) { return FileNameStart(path); }
 
 }  // namespace
 

@@ -1,11 +1,11 @@
 // The turn download against a scripted TLS server on 127.0.0.1, and the
 // cuts and checks it is made of.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <functional>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -23,6 +23,7 @@
 #include "site/site.h"
 #include "tests/download_test_server.h"
 #include "tests/support/consoles.h"
+#include "tests/support/scoped_env.h"
 #include "tests/support/scratch_dir.h"
 #include "text/cp1250.h"
 
@@ -207,14 +208,10 @@ TEST(DownloadParts, ValuesForFileNamesAndRequestLines) {
 
 class DownloadSiteSettings : public ::testing::Test {
  protected:
-  void SetUp() override {
-    unsetenv("QVFORMAT_HOST");
-    unsetenv("QVFORMAT_PORT");
-  }
-  void TearDown() override { SetUp(); }
   void Settings(const std::string& text) { dir_.Write("qvformat.ini", text); }
   std::string ProgramDir() const { return dir_.path() + "/"; }
   test::TempDir dir_;
+  test::ScopedEnv host_{"QVFORMAT_HOST", nullptr}, port_{"QVFORMAT_PORT", nullptr};
 };
 
 TEST_F(DownloadSiteSettings, PlaceholderUntilTheSettingsNameTheSite) {
@@ -230,15 +227,15 @@ TEST_F(DownloadSiteSettings, PlaceholderUntilTheSettingsNameTheSite) {
 }
 
 TEST_F(DownloadSiteSettings, EnvironmentOverridesHostAndPort) {
-  setenv("QVFORMAT_HOST", "localhost", 1);
-  setenv("QVFORMAT_PORT", "8443", 1);
+  const test::ScopedEnv host("QVFORMAT_HOST", "localhost");
+  const test::ScopedEnv port("QVFORMAT_PORT", "8443");
   EXPECT_EQ(SiteDomain(ProgramDir()), "zordonvidek.example");  // the usage text keeps it
   EXPECT_EQ(SiteHost(ProgramDir()), "localhost");
   const auto site = ConfiguredSite(ProgramDir());
   EXPECT_EQ(site.host, "localhost");
   EXPECT_EQ(site.port, 8443);
   for (const char* bad : {"0", "65536", "x", "-1", "44 3", "123456"}) {
-    setenv("QVFORMAT_PORT", bad, 1);
+    const test::ScopedEnv badPort("QVFORMAT_PORT", bad);
     EXPECT_THROW(ConfiguredSite(ProgramDir()), Error) << bad;
   }
 }
@@ -288,12 +285,10 @@ class DownloadSession : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(Certificates().ok) << "the openssl tool failed";
-    char here[4096];
-    ASSERT_NE(getcwd(here, sizeof here), nullptr);
-    previous_ = here;
-    ASSERT_EQ(chdir(dir_.path().c_str()), 0);
+    previous_ = std::filesystem::current_path();
+    std::filesystem::current_path(dir_.path());
   }
-  void TearDown() override { (void)!chdir(previous_.c_str()); }
+  void TearDown() override { std::filesystem::current_path(previous_); }
 
   void Download(std::vector<std::string> params, std::uint16_t port, int timeoutMs = 5000) {
     RunContext ctx{console_, "/nowhere/"};
@@ -320,7 +315,7 @@ class DownloadSession : public ::testing::Test {
   }
 
   test::TempDir dir_;
-  std::string previous_;
+  std::filesystem::path previous_;
   test::RecordingConsole console_;
   std::function<std::string(bool)> password_;  // without "/pass=": none
   std::vector<std::string> pages_;

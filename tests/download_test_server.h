@@ -95,15 +95,4 @@ class TlsTestServer {
 // A TCP port on 127.0.0.1 that was free a moment ago (nothing listens).
 std::uint16_t UnusedPort();
 
-// Runs a program with exactly the given environment in directory dir, its
-// output streams caught; kills it after timeoutMs. (POSIX systems.)
-struct ProgramResult {
-  int exitStatus = -1;  // -1: killed or not started
-  std::string out;
-  std::string err;
-};
-ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
-                         const std::vector<std::string>& env, const std::string& dir,
-                         int timeoutMs);
-
 }  // namespace qv::test

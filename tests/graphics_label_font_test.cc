@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/error.h"
 
 namespace qv {
 namespace {
@@ -107,20 +106,6 @@ TEST(LabelLayout, LabelTextIsReadAsWindows1250) {
   const MadeUpFont font;
   EXPECT_EQ(LabelExtent(font, "1\xF5\x81").width, 9);
   EXPECT_EQ(font.asked, U"1\u0151?");
-}
-
-TEST(LabelFonts, ADrawingFontIsThatFamilyOrNone) {
-  try {
-    OpenDrawingFont("No Such Family Anywhere", true, 20);
-    FAIL();
-  } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), "Font error");
-    EXPECT_NE(e.text().find("No Such Family Anywhere:bold is not installed"), std::string::npos)
-        << e.text();
-  }
-  // The pictures of assets/ are drawn with Liberation Serif Bold.
-  const auto font = OpenDrawingFont("Liberation Serif", true, 40);
-  EXPECT_GT(MeasureInk(*font, U"ZORDON", 0).width(), 0);
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 // inserted tables and the page file itself.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -260,7 +258,7 @@ TEST(ItemListPage, PageReplacesTheOldOneAndLeavesNoTemporaryFile) {
 
 TEST(ItemListPage, PageThatCannotBeWrittenFailsWithoutLeftOvers) {
   Page p("");
-  ASSERT_EQ(::mkdir((p.reports.path() + "/xr1.htm").c_str(), 0755), 0);
+  ASSERT_TRUE(std::filesystem::create_directory(p.reports.path() + "/xr1.htm"));
   p.reports.Write("x_1.htm", "a\r\n");
   EXPECT_THROW(BuildItemListPage(p.ctx, p.cache, p.reports.path() + "/x_1.htm", Layout::kRtf),
                Error);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/error.h"
+#include "tests/support/files.h"
 #include "tests/support/scratch_dir.h"
 
 namespace qv {
@@ -31,11 +32,7 @@ class ReportReaderTest : public ::testing::Test {
 
 using Lines = std::vector<std::string>;
 
-#ifdef _WIN32
-constexpr const char* kDevice = "NUL";
-#else
-constexpr const char* kDevice = "/dev/zero";
-#endif
+constexpr const char* kDevice = test::kDeviceFile;
 
 TEST_F(ReportReaderTest, LineEnds) {
   EXPECT_EQ(ReadAll("a\r\nb\r\n"), (Lines{"a", "b"}));

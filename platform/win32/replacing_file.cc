@@ -1,12 +1,37 @@
 #include "platform/replacing_file.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include "platform/error.h"
 #include "platform/interrupt.h"
 #include "platform/win32/wide.h"
 
 namespace qv {
+namespace {
+
+// Windows says "access denied" when the document cannot take its name for
+// either of two reasons a player can act on, each told as such: a folder
+// stands in its place (said as on POSIX systems), or another program holds
+// the earlier document open without letting it go.
+[[noreturn]] void ThrowReplaceError(const std::string& name, DWORD error) {
+  const std::wstring wide = win32::Wide(name);
+  if (error == ERROR_ACCESS_DENIED) {
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+      ThrowFileError("write", name, EISDIR);
+    const HANDLE probe =
+        CreateFileW(wide.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (probe != INVALID_HANDLE_VALUE)
+      CloseHandle(probe);
+    else if (GetLastError() == ERROR_SHARING_VIOLATION)
+      error = ERROR_SHARING_VIOLATION;
+  }
+  win32::ThrowFileError("write", name, error);
+}
+
+}  // namespace
 
 struct ReplacingFile::Impl {
   std::string name;
@@ -87,8 +112,7 @@ void ReplacingFile::Commit() {
     // name is replaced, or (held open by another program) kept.
     if (!MoveFileExW(win32::Wide(f.tempName).c_str(), win32::Wide(f.name).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-      const DWORD error = GetLastError();
-      win32::ThrowFileError("write", f.name, error);  // the destructor removes the temporary file
+      ThrowReplaceError(f.name, GetLastError());  // the destructor removes the temporary file
     }
     UnregisterTemporaryFile(f.slot);
     f.slot = -1;

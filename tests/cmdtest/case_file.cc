@@ -33,7 +33,8 @@ std::string Join(const std::vector<std::string>& lines, const std::string& eol, 
 std::vector<std::string> FixtureLines(const std::string& casePath, const std::string& name) {
   if (name.find('/') != std::string::npos)
     throw std::runtime_error(casePath + ": fixture names hold no '/': " + name);
-  const std::string path = std::filesystem::path(casePath).parent_path() / "fixtures" / name;
+  const std::string path =
+      (std::filesystem::path(casePath).parent_path() / "fixtures" / name).string();
   std::ifstream in(path, std::ios::binary);
   if (!in) throw std::runtime_error(casePath + ": cannot read fixture " + path);
   std::vector<std::string> lines;

@@ -2,7 +2,9 @@
 // Each case runs the tool in a fresh temporary directory; the runner prints
 // what differs and closes with "N passed, N failed".
 
-#include <sys/stat.h>
+#ifndef _WIN32
+#include <sys/stat.h>  // mkfifo
+#endif
 
 #include <algorithm>
 #include <cstdio>
@@ -32,17 +34,18 @@ void WriteAll(const std::string& path, const std::string& bytes) {
   if (!out) throw std::runtime_error("cannot write " + path);
 }
 
-// Replaces the clock time of the start and end lines by "TIME".
+// Replaces the clock time of the start and end lines by "TIME" (on
+// Windows in the user's time format, which may add "AM" or "PM").
 std::string MaskTimes(const std::string& text) {
   static const std::regex time(
-      R"(((?:Indulas|Befejezes) ideje: )[0-9]{1,2}:[0-9]{2}:[0-9]{2}\r\n)");
+      R"(((?:Indulas|Befejezes) ideje: )[0-9]{1,2}:[0-9]{2}:[0-9]{2}(?: [AP]M)?\r\n)");
   return std::regex_replace(text, time, "$1TIME\r\n");
 }
 
-// Writes the tool's directory as EXEDIR.
+// Writes the tool's directory, as the tool names it, as "EXEDIR/".
 std::string MaskExeDir(std::string text, const std::string& binDir) {
-  for (std::size_t at = 0; (at = text.find(binDir, at)) != std::string::npos; at += 6)
-    text.replace(at, binDir.size(), "EXEDIR");
+  for (std::size_t at = 0; (at = text.find(binDir, at)) != std::string::npos; at += 7)
+    text.replace(at, binDir.size(), "EXEDIR/");
   return text;
 }
 
@@ -54,7 +57,11 @@ void MakeEntry(const std::string& path, const cmdtest::FileSpec& f) {
   if (f.directory)
     ok = fs::create_directory(path, error);
   else if (f.special == Special::kFifo)
+#ifdef _WIN32
+    throw std::runtime_error("no named pipes on Windows: a case of tests/cmd/posix/");
+#else
     ok = mkfifo(path.c_str(), 0600) == 0;
+#endif
   else if (f.special == Special::kSymlink)
     fs::create_symlink(f.content, path, error);
   else
@@ -105,13 +112,8 @@ qv::test::ToolOutcome Run(const qv::test::ToolCopy& tool, const Case& c, const s
   }
   // The shipped pictures come along unless the case brings its own.
   tool.LinkBuiltPictures();
-  std::vector<std::string> env = {"LC_ALL=C", "PATH=/usr/bin:/bin"};
-  if (const char* home = std::getenv("HOME")) env.push_back(std::string("HOME=") + home);
-  // The tester's own qvformat.ini and data files stay out of the case: the
-  // per-user directories name a path that is never made.
-  const std::string noUserFiles = dir + ".no-user-files";
-  env.push_back("XDG_CONFIG_HOME=" + noUserFiles);
-  env.push_back("XDG_DATA_HOME=" + noUserFiles);
+  // The tester's own qvformat.ini and data files stay out of the case.
+  std::vector<std::string> env = qv::test::ToolEnvironment(dir + ".no-user-files");
   env.insert(env.end(), c.env.begin(), c.env.end());
   return tool.Run({c.args, env, dir, "", {}});
 }
@@ -125,7 +127,7 @@ std::string Check(const std::string& realExe, const Case& c) {
     const qv::test::ToolCopy tool(realExe);
     for (const auto& f : c.inputs) MakeEntry(dir + "/" + f.name, f);
     const qv::test::ToolOutcome r = Run(tool, c, dir);
-    const std::string& binDir = tool.folder().path();
+    const std::string binDir = tool.ExeDirText();
     auto compare = [&](const std::string& what, const std::string& expected,
                        const std::string& actual) {
       if (expected == actual) return;

@@ -6,6 +6,13 @@
 
 namespace qv::test {
 
+// A device, which no input of the tool may be: it reads forever.
+#ifdef _WIN32
+inline constexpr const char* kDeviceFile = "NUL";
+#else
+inline constexpr const char* kDeviceFile = "/dev/zero";
+#endif
+
 // The bytes of a file; "" when it cannot be read.
 std::string ReadFile(const std::string& path);
 

@@ -1,7 +1,8 @@
 // Runs of the built tool as a player starts it: a copy of the executable in
 // a folder of its own (the tool looks for its settings, data files and
 // pictures beside itself), started in another folder with its output
-// streams caught. POSIX systems only.
+// streams caught. One twin per system: posix/tool_run.cc (fork and exec, the
+// streams in files), win32/tool_run.cc (CreateProcessW, the streams on pipes).
 #pragma once
 
 #include <functional>
@@ -22,7 +23,7 @@ struct ToolRequest {
   // Where standard output goes instead of being caught ("/dev/full").
   std::string stdoutFile;
   // Runs in the child before the tool starts; false ends the child with
-  // kCannotPrepare.
+  // kCannotPrepare. POSIX systems only.
   std::function<bool()> inChild;
 };
 
@@ -32,6 +33,25 @@ struct ToolOutcome {
   std::string err;
 };
 
+// Runs a program with exactly the given environment (Windows-1250 texts on
+// Windows, like the arguments) in directory dir, its output streams caught;
+// kills it after timeoutMs.
+struct ProgramResult {
+  int exitStatus = -1;  // -1: killed or not started
+  std::string out;
+  std::string err;
+};
+ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::vector<std::string>& env, const std::string& dir,
+                         int timeoutMs);
+
+// The environment of a run as a player's, the tester's own settings and
+// lists kept out: the per-user folders point at noUserFiles, a path that is
+// never made. POSIX: the C locale, PATH and HOME alone; Windows: the
+// tester's environment (Windows programs need the system's variables) less
+// the tool's own variables, and QVFORMAT_NO_OPEN (no browser is started).
+std::vector<std::string> ToolEnvironment(const std::string& noUserFiles);
+
 class ToolCopy {
  public:
   // The built executable, linked (or copied) into a fresh folder that other
@@ -40,6 +60,9 @@ class ToolCopy {
 
   // The folder beside the executable, for its settings and data files.
   const TempDir& folder() const { return folder_; }
+  // That folder as the tool names it in its messages, with the separator
+  // that follows it.
+  std::string ExeDirText() const;
 
   // Links the built pictures' folder in, unless the copy has a picture
   // folder of its own.

@@ -1,11 +1,15 @@
 #include "tests/support/tool_run.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 namespace qv::test {
@@ -43,6 +47,67 @@ std::vector<char*> Pointers(std::vector<std::string>& strings) {
 
 }  // namespace
 
+ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::vector<std::string>& env, const std::string& dir,
+                         int timeoutMs) {
+  ProgramResult result;
+  char outName[] = "/tmp/qvout.XXXXXX";
+  char errName[] = "/tmp/qverr.XXXXXX";
+  const int out = mkstemp(outName);
+  const int err = mkstemp(errName);
+
+  std::vector<std::string> argStore = {program};
+  argStore.insert(argStore.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& a : argStore) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  std::vector<std::string> envStore = env;
+  std::vector<char*> envp;
+  for (std::string& e : envStore) envp.push_back(e.data());
+  envp.push_back(nullptr);
+
+  const pid_t child = fork();
+  if (child == 0) {
+    if (chdir(dir.c_str()) != 0) _exit(126);
+    dup2(out, 1);
+    dup2(err, 2);
+    execve(program.c_str(), argv.data(), envp.data());
+    _exit(127);
+  }
+  int status = 0;
+  bool done = false;
+  for (int waited = 0; child > 0 && waited < timeoutMs && !done; waited += 10) {
+    done = waitpid(child, &status, WNOHANG) == child;
+    if (!done) usleep(10000);
+  }
+  if (child > 0 && !done) {
+    kill(child, SIGKILL);
+    waitpid(child, &status, 0);
+  } else if (done && WIFEXITED(status)) {
+    result.exitStatus = WEXITSTATUS(status);
+  }
+  close(out);
+  close(err);
+  auto slurp = [](const char* name) {
+    std::ifstream in(name, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    std::remove(name);
+    return s.str();
+  };
+  result.out = slurp(outName);
+  result.err = slurp(errName);
+  return result;
+}
+
+std::vector<std::string> ToolEnvironment(const std::string& noUserFiles) {
+  std::vector<std::string> env = {"LC_ALL=C", "PATH=/usr/bin:/bin"};
+  if (const char* home = std::getenv("HOME")) env.push_back(std::string("HOME=") + home);
+  env.push_back("XDG_CONFIG_HOME=" + noUserFiles);
+  env.push_back("XDG_DATA_HOME=" + noUserFiles);
+  return env;
+}
+
 ToolCopy::ToolCopy(const std::string& builtTool)
     : built_(builtTool), exe_(folder_.path() + "/qvformat") {
   using fs::perms;
@@ -55,6 +120,8 @@ ToolCopy::ToolCopy(const std::string& builtTool)
     throw std::runtime_error("cannot copy " + built_ + ": " + error.message());
   fs::permissions(exe_, anyoneRuns, error);
 }
+
+std::string ToolCopy::ExeDirText() const { return folder_.path() + "/"; }
 
 void ToolCopy::LinkBuiltPictures() const {
   const fs::path built = fs::path(built_).parent_path() / "picture";
