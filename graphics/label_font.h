@@ -1,6 +1,7 @@
 // Text in one-bit glyphs: the map's row and column numbers, and the title of
 // the banner that tools/assetgen draws. The font is one backend per build,
-// picked by CMake (label_font_freetype.cc: FreeType with fontconfig); what is
+// picked by CMake (label_font_freetype.cc: FreeType with fontconfig;
+// label_font_gdi.cc: Windows' GDI); what is
 // laid out and drawn from its glyphs is shared (label_font.cc), so that every
 // backend places the same glyphs alike.
 #pragma once
@@ -65,7 +66,8 @@ std::unique_ptr<LabelFont> OpenMapLabelFont();
 // The font the pictures of assets/ are drawn with (tools/assetgen): `family`
 // itself, bold or regular, at `pixelHeight` pixels an em, kerned. Throws
 // qv::Error ("Font error") unless that family in that weight is installed: a
-// stand-in would draw other pixels.
+// stand-in would draw other pixels. FreeType backend only: the pictures are
+// drawn on the build host.
 std::unique_ptr<LabelFont> OpenDrawingFont(const std::string& family, bool bold, int pixelHeight);
 
 // Calls visit(glyph, left, top) for each character of the text in turn, with

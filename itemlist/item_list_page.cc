@@ -1,10 +1,8 @@
 #include "itemlist/item_list_page.h"
 
 #include <array>
-#include <filesystem>
 #include <initializer_list>
 #include <string_view>
-#include <system_error>
 
 #include "itemlist/group_tables.h"
 #include "itemlist/item_tables.h"
@@ -180,9 +178,8 @@ void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, const std::string
   report.TextFileSeek(0);
   page = PageFile::Create(pageName);
   // The page is the report with notes added: room for twice its size.
-  std::error_code sizeUnknown;
-  const std::uintmax_t reportBytes = std::filesystem::file_size(fileName, sizeUnknown);
-  if (!sizeUnknown) page.Reserve(static_cast<std::size_t>(reportBytes) * 2);
+  const std::int64_t reportBytes = report.FileSize();
+  if (reportBytes > 0) page.Reserve(static_cast<std::size_t>(reportBytes) * 2);
 
   if (!OpeningCopy(run)) {
     // Without a character sheet the page is the report with its style line.

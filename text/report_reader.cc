@@ -88,4 +88,6 @@ void ReportReader::TextFileSeek(std::int64_t offset) {
   atEnd_ = false;
 }
 
+std::int64_t ReportReader::FileSize() const { return OpenFileSize(fd_); }
+
 }  // namespace qv

@@ -42,6 +42,8 @@ class ReportReader {
   void TextFileSeek(std::int64_t offset);
 
   const std::string& name() const { return name_; }
+  // The file's size in bytes, or -1 when the system cannot tell.
+  std::int64_t FileSize() const;
 
  private:
   bool Fill();  // reads more bytes into the buffer; false at end of file

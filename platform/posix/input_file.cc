@@ -59,4 +59,9 @@ std::int64_t OpenFileSize(int fd) {
 
 void CloseFile(int fd) { ::close(fd); }
 
+bool PathExists(const std::string& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) == 0;
+}
+
 }  // namespace qv

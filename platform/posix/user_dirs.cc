@@ -1,18 +1,13 @@
-#include "platform/user_dirs.h"
-
-#include <sys/stat.h>
+#include "platform/posix/user_dirs.h"
 
 #include <cstdlib>
+
+#include "platform/user_dirs.h"
 
 namespace qv {
 namespace {
 
 bool Absolute(const char* path) { return path != nullptr && path[0] == '/'; }
-
-bool Exists(const std::string& path) {
-  struct stat info;
-  return ::stat(path.c_str(), &info) == 0;
-}
 
 }  // namespace
 
@@ -37,26 +32,6 @@ std::string UserConfigDir() {
 
 std::string UserDataDir() {
   return UserDir(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"), ".local/share");
-}
-
-std::string FindFile(const std::string& userDir, const std::string& programDir,
-                     std::initializer_list<std::string_view> names) {
-  const auto first = [names](const std::string& dir) {
-    for (const std::string_view name : names) {
-      std::string path = dir + std::string(name);
-      if (Exists(path)) return path;
-    }
-    return std::string();
-  };
-  std::string path = userDir.empty() ? std::string() : first(userDir);
-  if (path.empty()) path = first(programDir);
-  if (path.empty()) path = programDir + std::string(*(names.end() - 1));
-  return path;
-}
-
-std::string FindDataFile(const std::string& programDir,
-                         std::initializer_list<std::string_view> names) {
-  return FindFile(UserDataDir(), programDir, names);
 }
 
 }  // namespace qv

@@ -60,4 +60,8 @@ std::int64_t OpenFileSize(int fd) { return _filelengthi64(fd); }
 
 void CloseFile(int fd) { _close(fd); }
 
+bool PathExists(const std::string& path) {
+  return GetFileAttributesW(win32::Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 }  // namespace qv

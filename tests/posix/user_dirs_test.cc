@@ -1,4 +1,4 @@
-#include "platform/user_dirs.h"
+#include "platform/posix/user_dirs.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -7,6 +7,7 @@
 #include "itemlist/data_files.h"
 #include "itemlist/page_settings.h"
 #include "platform/error.h"
+#include "platform/user_dirs.h"
 #include "site/site.h"
 #include "tests/support/bmp_files.h"
 #include "tests/support/bytes.h"

@@ -1,0 +1,26 @@
+#include "platform/user_dirs.h"
+
+#include "platform/environment.h"
+
+namespace qv {
+namespace {
+
+// The folder a variable names + "qvformat\", or empty when it is unset,
+// relative ("C:\..." and "\\server\..." are absolute) or holds a character
+// Windows-1250 lacks (read as "?", which no name may hold).
+std::string UserDir(const char* variable) {
+  std::string dir = EnvironmentText(variable);
+  const bool drive = dir.size() >= 3 && dir[1] == ':' && (dir[2] == '\\' || dir[2] == '/');
+  const bool share = dir.starts_with("\\\\");
+  if ((!drive && !share) || dir.find('?') != std::string::npos) return std::string();
+  if (dir.back() != '\\' && dir.back() != '/') dir += '\\';
+  return dir + "qvformat\\";
+}
+
+}  // namespace
+
+std::string UserConfigDir() { return UserDir("APPDATA"); }
+
+std::string UserDataDir() { return UserDir("LOCALAPPDATA"); }
+
+}  // namespace qv

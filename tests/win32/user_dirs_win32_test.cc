@@ -1,0 +1,49 @@
+// The player's folders on Windows: settings in %APPDATA%\qvformat, lists and
+// pictures in %LOCALAPPDATA%\qvformat, each winning over the executable's.
+#include <gtest/gtest.h>
+
+#include "itemlist/data_files.h"
+#include "platform/user_dirs.h"
+#include "site/site.h"
+#include "tests/support/scoped_env.h"
+#include "tests/support/scratch_dir.h"
+
+namespace qv {
+namespace {
+
+using test::ScopedEnv;
+
+TEST(WindowsUserDirs, AppDataForSettingsLocalAppDataForData) {
+  test::TempDir program, roaming, local;
+  const std::string exe = program.path() + "\\";
+  ScopedEnv appData("APPDATA", roaming.path().c_str());
+  ScopedEnv localAppData("LOCALAPPDATA", local.path().c_str());
+  EXPECT_EQ(UserConfigDir(), roaming.path() + "\\qvformat\\");
+  EXPECT_EQ(UserDataDir(), local.path() + "\\qvformat\\");
+
+  program.Write("qvformat.ini", "[LETOLTES]\r\nSzerver=program.example\r\n");
+  program.Write("item.txt", "");
+  EXPECT_EQ(SiteDomain(exe), "program.example");
+  EXPECT_EQ(DataFilePath(exe, "item.txt", "items.txt"), exe + "item.txt");
+  roaming.Write("qvformat/qvformat.ini", "[LETOLTES]\r\nSzerver=anna.example\r\n");
+  local.Write("qvformat/items.txt", "");
+  EXPECT_EQ(SiteDomain(exe), "anna.example");
+  EXPECT_EQ(DataFilePath(exe, "item.txt", "items.txt"), UserDataDir() + "items.txt");
+  // The lists are not looked for among the settings, nor the settings among the lists.
+  roaming.Write("qvformat/item.txt", "");
+  EXPECT_EQ(DataFilePath(exe, "item.txt", "items.txt"), UserDataDir() + "items.txt");
+
+  // Unset, relative or a share: none, none, that share.
+  {
+    ScopedEnv unset("APPDATA", nullptr);
+    EXPECT_EQ(UserConfigDir(), "");
+    EXPECT_EQ(SiteDomain(exe), "program.example");
+  }
+  ScopedEnv relative("APPDATA", "Roaming");
+  EXPECT_EQ(UserConfigDir(), "");
+  ScopedEnv share("LOCALAPPDATA", "\\\\server\\anna");
+  EXPECT_EQ(UserDataDir(), "\\\\server\\anna\\qvformat\\");
+}
+
+}  // namespace
+}  // namespace qv
