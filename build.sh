@@ -8,7 +8,8 @@
 # bash build.sh build     install what is missing and build
 # bash build.sh sanitize  install what is missing, the sanitizer suite alone
 # bash build.sh fuzz      install what is missing, the fuzz targets alone
-# bash build.sh windows   install what is missing and cross-build qvformat.exe (build-win/)
+# bash build.sh windows   install what is missing, cross-build qvformat.exe and its zip and
+#                         installer (build-win/)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -24,6 +25,7 @@ normal_build() {
 windows_build() {
   cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
   cmake --build build-win -j "$(nproc)"
+  (cd build-win && cpack)
 }
 
 case "${1:-build}" in

@@ -1,0 +1,64 @@
+# The Windows packages, made by CPack on the cross build:
+#
+#   cmake --build build-win --target package
+#     qvformat-VERSION-win64.zip   unpack anywhere and run qvformat.exe there
+#     qvformat-VERSION-setup.exe   installs into Program Files (NSIS)
+#
+# Both hold the same tree, everything in one folder: the tool finds its
+# settings and data files beside qvformat.exe (a player's own ones go to
+# %APPDATA%\qvformat\ and %LOCALAPPDATA%\qvformat\, which neither package
+# touches).
+#
+#   qvformat.exe, qvformat.ini, item.txt, spell.txt, picture\*.bmp
+#   examples\*.htm      the sample reports
+#   README.txt          how to use it on Windows (CR LF)
+#   qvformat.txt        the manual, a text rendering of doc/qvformat.1 (CR LF)
+install(TARGETS qvformat RUNTIME DESTINATION .)
+install(FILES ${PROJECT_SOURCE_DIR}/assets/qvformat.ini DESTINATION .)
+foreach(file IN LISTS QV_DATA_FILES)
+  install(FILES ${PROJECT_SOURCE_DIR}/assets/${file} DESTINATION .)
+endforeach()
+foreach(picture IN LISTS QV_PICTURES)
+  install(FILES ${PROJECT_SOURCE_DIR}/assets/picture/${picture} DESTINATION picture)
+endforeach()
+file(GLOB QV_SAMPLE_REPORTS ${PROJECT_SOURCE_DIR}/examples/*.htm)
+install(FILES ${QV_SAMPLE_REPORTS} DESTINATION examples)
+
+# README.txt: the player's page, with Windows line ends.
+configure_file(${PROJECT_SOURCE_DIR}/doc/windows-readme.txt ${CMAKE_BINARY_DIR}/README.txt
+               @ONLY NEWLINE_STYLE CRLF)
+install(FILES ${CMAKE_BINARY_DIR}/README.txt DESTINATION .)
+
+# The manual: the man page set as plain text by groff (no overstriking),
+# each line ended with CR LF.
+find_program(QV_GROFF groff REQUIRED)
+set(QV_MANUAL ${CMAKE_BINARY_DIR}/qvformat.txt)
+add_custom_command(
+  OUTPUT ${QV_MANUAL}
+  COMMAND sh -c "\"$0\" -t -man -Tascii -P-cbou \"$1\" | sed 's/$/\\r/' >\"$2.tmp\" && mv \"$2.tmp\" \"$2\""
+          ${QV_GROFF} ${PROJECT_SOURCE_DIR}/doc/qvformat.1 ${QV_MANUAL}
+  DEPENDS ${PROJECT_SOURCE_DIR}/doc/qvformat.1
+  COMMENT "Setting doc/qvformat.1 as text for Windows"
+  VERBATIM)
+add_custom_target(qv_manual_text ALL DEPENDS ${QV_MANUAL})
+install(FILES ${QV_MANUAL} DESTINATION .)
+
+set(CPACK_GENERATOR ZIP NSIS)
+set(CPACK_PACKAGE_NAME qvformat)
+set(CPACK_PACKAGE_VENDOR qvformat)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "turns play-by-mail game reports into RTF documents and item-list pages")
+# The zip's file name and its top folder: qvformat-VERSION-win64. The
+# installer's name is set per generator (cmake/windows/CPackNames.cmake).
+set(CPACK_SYSTEM_NAME win64)
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/windows/CPackNames.cmake)
+set(CPACK_STRIP_FILES ON)
+# The installer is made from our own script (cmake/windows/NSIS.template.in):
+# a 64-bit installer into Program Files, an optional entry in the user's PATH.
+list(PREPEND CMAKE_MODULE_PATH ${PROJECT_SOURCE_DIR}/cmake/windows)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY qvformat)
+set(CPACK_NSIS_PACKAGE_NAME qvformat)
+set(CPACK_NSIS_DISPLAY_NAME "qvformat ${PROJECT_VERSION}")
+set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+include(CPack)
