@@ -22,30 +22,14 @@
 #include <thread>
 
 #include "tests/download_test_server.h"
+#include "tests/support/hex_words.h"
 
 namespace {
 
 using qv::test::ScriptedReply;
 using qv::test::TlsTestServer;
-
-std::string Hex(const std::string& bytes) {
-  if (bytes.empty()) return "-";
-  static const char digits[] = "0123456789abcdef";
-  std::string out;
-  for (const unsigned char c : bytes) {
-    out += digits[c >> 4];
-    out += digits[c & 15];
-  }
-  return out;
-}
-
-std::string Unhex(const std::string& hex) {
-  if (hex == "-") return "";
-  std::string out;
-  for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
-    out += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-  return out;
-}
+using qv::test::FromHexWord;
+using qv::test::HexWord;
 
 // Written under another name first, so that a reader never sees half of it.
 void WriteWhole(const std::filesystem::path& path, const std::string& text) {
@@ -78,7 +62,7 @@ int Serve(const std::filesystem::path& dir) {
     if (word == "chunk") {
       std::string hex;
       script >> hex;
-      replies.back().chunks.push_back(Unhex(hex));
+      replies.back().chunks.push_back(FromHexWord(hex));
     }
   }
   TlsTestServer server(replies, options);
@@ -88,8 +72,8 @@ int Serve(const std::filesystem::path& dir) {
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   std::ostringstream seen;
   for (const TlsTestServer::Seen& s : server.Connections())
-    seen << "seen " << s.handshakeDone << ' ' << s.version << ' ' << Hex(s.serverName) << ' '
-         << Hex(s.request) << '\n';
+    seen << "seen " << s.handshakeDone << ' ' << s.version << ' ' << HexWord(s.serverName) << ' '
+         << HexWord(s.request) << '\n';
   seen << "end\n";  // never an empty file
   WriteWhole(dir / "seen.txt", seen.str());
   return 0;

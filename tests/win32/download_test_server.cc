@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "tests/download_test_server.h"
+#include "tests/support/hex_words.h"
 #include "tests/support/scratch_dir.h"
 
 namespace qv::test {
@@ -70,25 +71,6 @@ std::string AwaitFile(const TempDir& dir, const std::string& name) {
   return "";
 }
 
-std::string Hex(const std::string& bytes) {
-  if (bytes.empty()) return "-";
-  static const char digits[] = "0123456789abcdef";
-  std::string out;
-  for (const unsigned char c : bytes) {
-    out += digits[c >> 4];
-    out += digits[c & 15];
-  }
-  return out;
-}
-
-std::string Unhex(const std::string& hex) {
-  if (hex == "-") return "";
-  std::string out;
-  for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
-    out += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-  return out;
-}
-
 }  // namespace
 
 const TestCertificates& Certificates() {
@@ -136,7 +118,7 @@ TlsTestServer::TlsTestServer(std::vector<ScriptedReply> replies, Options options
   for (const ScriptedReply& r : replies) {
     script << "reply " << r.waitForRequest << ' ' << r.pauseMs << ' ' << r.stallMs << ' '
            << r.closeNotify << ' ' << r.hangUp << '\n';
-    for (const std::string& chunk : r.chunks) script << "chunk " << Hex(chunk) << '\n';
+    for (const std::string& chunk : r.chunks) script << "chunk " << HexWord(chunk) << '\n';
   }
   impl_->dir.Write("script.txt", script.str());
   StartServerProgram("serve", UnixName(impl_->dir.path()));
@@ -157,8 +139,8 @@ void TlsTestServer::Finish() {
     Seen s;
     std::string name, request;
     lines >> s.handshakeDone >> s.version >> name >> request;
-    s.serverName = Unhex(name);
-    s.request = Unhex(request);
+    s.serverName = FromHexWord(name);
+    s.request = FromHexWord(request);
     impl_->seen.push_back(s);
   }
 }

@@ -1,7 +1,8 @@
 #include "tests/win32/probe_process.h"
 
 #include <string>
-#include <thread>
+
+#include "tests/support/win32/pipe_reader.h"
 
 namespace qv::test {
 namespace {
@@ -14,31 +15,6 @@ std::wstring ProbePath() {
   const std::string name = QV_PROBE_NAME;
   return path + std::wstring(name.begin(), name.end());
 }
-
-// Reads a pipe to its end on a thread of its own.
-class PipeReader {
- public:
-  explicit PipeReader(HANDLE pipe)
-      : pipe_(pipe), thread_([this] {
-          char buffer[4096];
-          DWORD n = 0;
-          while (ReadFile(pipe_, buffer, sizeof buffer, &n, nullptr) && n > 0)
-            bytes_.append(buffer, n);
-        }) {}
-  ~PipeReader() {
-    if (thread_.joinable()) thread_.join();
-    CloseHandle(pipe_);
-  }
-  std::string Finish() {
-    thread_.join();
-    return bytes_;
-  }
-
- private:
-  HANDLE pipe_;
-  std::string bytes_;
-  std::thread thread_;
-};
 
 struct Started {
   PROCESS_INFORMATION process{};

@@ -13,6 +13,7 @@
 
 #include "platform/encoding.h"
 #include "tests/support/tool_run.h"
+#include "tests/support/win32/pipe_reader.h"
 
 namespace qv::test {
 namespace {
@@ -66,31 +67,6 @@ std::wstring EnvironmentBlock(const std::vector<std::string>& env) {
   for (const auto& [name, entry] : vars) block += entry + L'\0';
   return block + L'\0';
 }
-
-// Reads a pipe to its end on a thread of its own.
-class PipeReader {
- public:
-  explicit PipeReader(HANDLE pipe)
-      : pipe_(pipe), thread_([this] {
-          char buffer[65536];
-          DWORD n = 0;
-          while (ReadFile(pipe_, buffer, sizeof buffer, &n, nullptr) && n > 0)
-            bytes_.append(buffer, n);
-        }) {}
-  ~PipeReader() {
-    if (thread_.joinable()) thread_.join();
-    CloseHandle(pipe_);
-  }
-  std::string Finish() {
-    if (thread_.joinable()) thread_.join();
-    return bytes_;
-  }
-
- private:
-  HANDLE pipe_;
-  std::string bytes_;
-  std::thread thread_;
-};
 
 // Starts program in dir with the streams caught (standard output into
 // stdoutFile instead when one is named) and waits at most timeoutMs; a
