@@ -5,6 +5,7 @@
 // temporary files too (platform/interrupt.h).
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -25,10 +26,20 @@ class ReplacingFile {
 
   // Appends bytes; throws qv::Error when they cannot be written.
   void Write(std::string_view bytes);
-  // Closes the file and gives it its name, replacing an earlier file of
-  // that name in one step; throws qv::Error on failure, and the earlier
-  // file stays as it was.
+  // Flushes the file's bytes to the disk, closes it and gives it its name,
+  // replacing an earlier file of that name in one step, so that after a
+  // power cut the name holds the earlier file or the whole new one (on
+  // POSIX systems the folder is flushed after the rename). On Windows a
+  // rename refused because another program (a virus scanner, the search
+  // indexer) has just opened one of the files is tried again for a few
+  // seconds. Throws qv::Error on failure, and the earlier file stays as it
+  // was.
   void Commit();
+
+  // Told each step of Commit() as it is done: "flush", "rename", and on
+  // POSIX systems "flush folder". Lets a test see the order.
+  using CommitWatch = std::function<void(std::string_view step)>;
+  void WatchCommit(CommitWatch watch);
 
   const std::string& name() const;
   const std::string& tempName() const;

@@ -40,6 +40,22 @@ TEST(ReplacingFile, AFileNeverCommittedLeavesNothing) {
   EXPECT_EQ(dir.Read("page.htm"), "earlier page");
 }
 
+// The new bytes reach the disk before the file takes its name: a power cut
+// leaves the earlier file or the whole new one, never an empty one.
+TEST(ReplacingFile, CommitFlushesBeforeTheRename) {
+  test::TempDir dir;
+  dir.Write("1234r57.rtf", "old");
+  std::vector<std::string> steps;
+  ReplacingFile file(dir.path() + "/1234r57.rtf");
+  file.Write("new");
+  file.WatchCommit([&steps](std::string_view step) { steps.emplace_back(step); });
+  file.Commit();
+  ASSERT_GE(steps.size(), 2u);
+  EXPECT_EQ(steps[0], "flush");
+  EXPECT_EQ(steps[1], "rename");
+  EXPECT_EQ(dir.Read("1234r57.rtf"), "new");
+}
+
 TEST(ReplacingFile, MissingDirectoryFailsAtOnce) {
   test::TempDir dir;
   EXPECT_THROW(ReplacingFile(dir.path() + "/nincs/x.rtf"), Error);

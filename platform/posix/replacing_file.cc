@@ -7,6 +7,7 @@
 
 #include "platform/error.h"
 #include "platform/interrupt.h"
+#include "platform/path_names.h"
 
 namespace qv {
 
@@ -15,7 +16,28 @@ struct ReplacingFile::Impl {
   std::string tempName;
   int fd = -1;
   int slot = -1;  // the temporary file's place in the interrupt cleanup
+  CommitWatch watch;
+  void Done(std::string_view step) const {
+    if (watch) watch(step);
+  }
 };
+
+namespace {
+
+// A file system that cannot flush (EINVAL, ENOTSUP) has nothing to flush.
+bool FlushFailed(int result) { return result != 0 && errno != EINVAL && errno != ENOTSUP; }
+
+// After a rename the folder's entry is flushed too, or a power cut may
+// lose the new name. Best effort: the file is in place either way.
+void FlushFolderOf(const std::string& name) {
+  const std::string dir = name.substr(0, FileNameStart(name));
+  const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
 
 ReplacingFile::ReplacingFile(std::string name) : impl_(std::make_unique<Impl>()) {
   Impl& f = *impl_;
@@ -70,8 +92,12 @@ void ReplacingFile::Write(std::string_view bytes) {
   }
 }
 
+void ReplacingFile::WatchCommit(CommitWatch watch) { impl_->watch = std::move(watch); }
+
 void ReplacingFile::Commit() {
   Impl& f = *impl_;
+  if (FlushFailed(::fsync(f.fd))) ThrowFileError("write", f.name, errno);
+  f.Done("flush");
   const int fd = f.fd;
   f.fd = -1;
   if (::close(fd) != 0) ThrowFileError("write", f.name, errno);
@@ -85,6 +111,9 @@ void ReplacingFile::Commit() {
     f.slot = -1;
   }
   f.tempName.clear();
+  f.Done("rename");
+  FlushFolderOf(f.name);
+  f.Done("flush folder");
 }
 
 }  // namespace qv

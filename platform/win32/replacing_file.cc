@@ -31,6 +31,19 @@ namespace {
   win32::ThrowFileError("write", name, error);
 }
 
+// A virus scanner or the search indexer opens a new file for a moment
+// just after it was written; the rename is refused meanwhile with a
+// sharing violation or "access denied". Such a refusal is tried again with
+// a growing pause, for about three seconds in all.
+constexpr DWORD kRetryForMs = 3000;
+constexpr DWORD kLongestPauseMs = 500;
+
+bool MayPassSoon(const std::wstring& target, DWORD error) {
+  if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) return false;
+  const DWORD attributes = GetFileAttributesW(target.c_str());
+  return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
 }  // namespace
 
 struct ReplacingFile::Impl {
@@ -38,6 +51,10 @@ struct ReplacingFile::Impl {
   std::string tempName;
   HANDLE file = INVALID_HANDLE_VALUE;
   int slot = -1;  // the temporary file's place in the interrupt cleanup
+  CommitWatch watch;
+  void Done(std::string_view step) const {
+    if (watch) watch(step);
+  }
 };
 
 ReplacingFile::ReplacingFile(std::string name) : impl_(std::make_unique<Impl>()) {
@@ -101,23 +118,40 @@ void ReplacingFile::Write(std::string_view bytes) {
   }
 }
 
+void ReplacingFile::WatchCommit(CommitWatch watch) { impl_->watch = std::move(watch); }
+
 void ReplacingFile::Commit() {
   Impl& f = *impl_;
+  // MOVEFILE_WRITE_THROUGH flushes the rename, not the file's data.
+  if (!FlushFileBuffers(f.file)) win32::ThrowFileError("write", f.name, GetLastError());
+  f.Done("flush");
   const HANDLE file = f.file;
   f.file = INVALID_HANDLE_VALUE;
   if (!CloseHandle(file)) win32::ThrowFileError("write", f.name, GetLastError());
-  {
-    InterruptsHeld held;
-    // One step, never a moment without the file: an earlier file of the
-    // name is replaced, or (held open by another program) kept.
-    if (!MoveFileExW(win32::Wide(f.tempName).c_str(), win32::Wide(f.name).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-      ThrowReplaceError(f.name, GetLastError());  // the destructor removes the temporary file
+  const std::wstring from = win32::Wide(f.tempName);
+  const std::wstring to = win32::Wide(f.name);
+  DWORD waited = 0;
+  for (DWORD pause = 10;; pause = std::min(pause * 2, kLongestPauseMs)) {
+    DWORD error = 0;
+    {
+      InterruptsHeld held;
+      // One step, never a moment without the file: an earlier file of the
+      // name is replaced, or (held open by another program) kept.
+      if (MoveFileExW(from.c_str(), to.c_str(),
+                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        UnregisterTemporaryFile(f.slot);
+        f.slot = -1;
+        break;
+      }
+      error = GetLastError();
     }
-    UnregisterTemporaryFile(f.slot);
-    f.slot = -1;
+    if (waited >= kRetryForMs || !MayPassSoon(to, error))
+      ThrowReplaceError(f.name, error);  // the destructor removes the temporary file
+    Sleep(pause);
+    waited += pause;
   }
   f.tempName.clear();
+  f.Done("rename");
 }
 
 }  // namespace qv

@@ -6,6 +6,7 @@
 
 #include <regex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/clock.h"
@@ -71,6 +72,29 @@ TEST(WindowsReplacingFile, DocumentHeldOpenIsKept) {
   }
   CloseHandle(held);
   EXPECT_EQ(dir.Read("1234r57.rtf"), "the earlier document");
+  EXPECT_EQ(ListDirectory(dir.path()), std::vector<std::string>{"1234r57.rtf"});
+}
+
+// A virus scanner that opens the new file for a moment (without sharing it
+// for deletion) delays the rename; the commit waits for it and succeeds.
+TEST(WindowsReplacingFile, RenameWaitsForABriefHolder) {
+  test::TempDir dir;
+  dir.Write("1234r57.rtf", "the earlier document");
+  ReplacingFile file(dir.path() + "\\1234r57.rtf");
+  file.Write("a new document");
+  HANDLE scanner = CreateFileW(WideOf(file.tempName()).c_str(), GENERIC_READ,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE,
+                               nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(scanner, INVALID_HANDLE_VALUE);
+  std::thread release([scanner] {
+    Sleep(400);
+    CloseHandle(scanner);
+  });
+  const DWORD start = GetTickCount();
+  EXPECT_NO_THROW(file.Commit());
+  release.join();
+  EXPECT_GE(GetTickCount() - start, 300u);
+  EXPECT_EQ(dir.Read("1234r57.rtf"), "a new document");
   EXPECT_EQ(ListDirectory(dir.path()), std::vector<std::string>{"1234r57.rtf"});
 }
 
