@@ -6,6 +6,7 @@
 #include "convert/run_state.h"
 #include "convert/sections.h"
 #include "rtfkit/prologue.h"
+#include "site/cut_report.h"
 #include "site/file_names.h"
 #include "site/site.h"
 #include "text/text.h"
@@ -48,10 +49,11 @@ void ConvertOpeningStory(ConverterRun& run) {
 
 void Convert(RunContext& ctx, ConverterSession& session, Layout layout,
              const FormatSettings& settings, const std::string& fileName) {
-  const std::string outName = RtfOutputName(fileName);
+  const std::string ownName = RtfOutputName(fileName);
+  MessagesAside aside(ctx.console, ownName.empty());
+  const std::string outName = OutputNameFor(fileName, ownName, ctx.console);
   ReportReader report(fileName);
   RtfWriter rtf = RtfWriter::ToFile(outName);
-  MessagesAside aside(ctx.console, outName.empty());
   ConvertReportInto(ctx, session, layout, settings, report, rtf);
 }
 

@@ -10,6 +10,7 @@
 #include "itemlist/page_maps.h"
 #include "itemlist/page_run.h"
 #include "platform/error.h"
+#include "site/cut_report.h"
 #include "site/file_names.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
@@ -164,10 +165,10 @@ void CopyAgainThroughItemsTitle(PageRun& run) {
 // without writing, and from the sheet on the copy that places the tables.
 void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, const std::string& fileName,
                        Layout layout) {
-  const std::string pageName = ItemListPageName(fileName);
-  if (pageName == fileName)
+  if (ItemListPageName(fileName) == fileName)
     throw Error("Name error", "the item-list page of '" + fileName +
                                   "' would overwrite the report: its name holds no \"_\"");
+  const std::string pageName = OutputNameFor(fileName, ItemListPageName(fileName), ctx.console);
 
   const PageSetup& setup = cache.Get(ctx);
   ReportReader report(fileName);

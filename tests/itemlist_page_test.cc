@@ -77,7 +77,7 @@ TEST(ItemListPage, ReportWithEverySection) {
       "<TD CLASS=tdb> 3 </TD>\r\n=\r\n<TD><A HREF=a CLASS=enc0>zsák</A> (#150)</TD>\r\n</table>\r\n"
       "<TD>TÁRGYAID A BANKSZÉFBEN</TD>\r\n"
       "<TD CLASS=tdb> 2 </TD>\r\n=\r\n<TD><A HREF=b CLASS=enc0>fű</A> (#311)</TD>\r\n</table>\r\n"
-      "vége\r\n"_cp);
+      "vége\r\n</html>\r\n"_cp);
   const std::string expected =
       Lines({"<html><head>", "<style>x</style>", kStyle, "</head><body>", "<H2>KARAKTERLAP</H2>"}) +
       // The watched table right after the sheet's title, in one piece.
@@ -140,7 +140,7 @@ TEST(ItemListPage, ReportWithEverySection) {
              "<TD><A HREF=b CLASS=enc0>fű</A> (<A HREF='L?f=tenc&ssz=311.htm' TARGET=lumentargyenc "
              "CLASS=enc0 style=\"color: #C43157\">#311</A>) [<SPAN TITLE=\"Súly: 0.10 kg, Eladási "
              "ár: 5 ap, Vételi ár: 10 ap\" CLASS=vpkap>0.20/10</SPAN>]</TD>"_cp,
-             "</table>", "vége"_cp});
+             "</table>", "vége"_cp, "</html>"});
   EXPECT_EQ(page, expected);
   EXPECT_TRUE(p.console.lines.empty());
 }
@@ -217,8 +217,8 @@ TEST(ItemListPage, EmptySkillListDropsTheReportsTableAndFaultyTitleIsReported) {
   Page p("");
   const std::string page = p.Build(
       "KARAKTERLAP\r\nx\r\n<table>\r\n<tr>\r\n<td> KT-d eddig kifejlesztett képességei:</td>(1)\r\n"
-      "</table>\r\n<P>\r\ny\r\n"_cp);
-  EXPECT_EQ(page, "KARAKTERLAP\r\nx\r\ny\r\n");
+      "</table>\r\n<P>\r\ny\r\n</html>\r\n"_cp);
+  EXPECT_EQ(page, "KARAKTERLAP\r\nx\r\ny\r\n</html>\r\n");
   EXPECT_EQ(p.console.lines, std::vector<std::string>{std::string("Hibás forduló!"_cp)});
 }
 
@@ -247,7 +247,7 @@ TEST(ItemListPage, ReportNameWithoutUnderscoreIsRefused) {
 TEST(ItemListPage, PageReplacesTheOldOneAndLeavesNoTemporaryFile) {
   Page p("");
   p.reports.Write("rr1.htm", "old page, much longer than the new one\r\n");
-  EXPECT_EQ(p.Build("new\r\n", "r_1.htm"), "new\r\n");
+  EXPECT_EQ(p.Build("new\r\n</html>\r\n", "r_1.htm"), "new\r\n</html>\r\n");
   int files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(p.reports.path())) {
     (void)entry;
@@ -256,10 +256,24 @@ TEST(ItemListPage, PageReplacesTheOldOneAndLeavesNoTemporaryFile) {
   EXPECT_EQ(files, 2);  // the report and its page
 }
 
+// A report cut short (no closing "</html>") never replaces the page of the
+// whole report: its page goes beside it under a name that says so.
+TEST(ItemListPage, CutReportLeavesTheEarlierPage) {
+  Page p("");
+  p.reports.Write("rr1.htm", "the page of the whole report\r\n");
+  p.Build("<html>\r\nKARAKTERLAP\r\nhalf a rep\r\n", "r_1.htm");
+  EXPECT_EQ(p.reports.Read("rr1.htm"), "the page of the whole report\r\n");
+  EXPECT_EQ(p.reports.Read("rr1-csonka.htm"), "<html>\r\nKARAKTERLAP\r\nhalf a rep\r\n");
+  EXPECT_EQ(p.console.lines,
+            std::vector<std::string>{"A fordulo csonka (nincs zaro </html>), a korabbi kimenet "
+                                     "megmarad, az uj: " +
+                                     p.reports.path() + "/rr1-csonka.htm"});
+}
+
 TEST(ItemListPage, PageThatCannotBeWrittenFailsWithoutLeftOvers) {
   Page p("");
   ASSERT_TRUE(std::filesystem::create_directory(p.reports.path() + "/xr1.htm"));
-  p.reports.Write("x_1.htm", "a\r\n");
+  p.reports.Write("x_1.htm", "a\r\n</html>\r\n");
   EXPECT_THROW(BuildItemListPage(p.ctx, p.cache, p.reports.path() + "/x_1.htm", Layout::kRtf),
                Error);
   int files = 0;
@@ -289,6 +303,7 @@ TEST(ItemListPage, EveryTruncationOfTheSamplesBuildsAPage) {
     for (std::size_t end = report.find('\n'); end != std::string::npos;
          end = report.find('\n', end + 1)) {
       reports.Write("t_1.htm", report.substr(0, end + 1));
+      std::filesystem::remove(reports.path() + "/tr1.htm");  // each cut gets its page's own name
       BuildItemListPage(ctx, cache, reports.path() + "/t_1.htm", layout);
       ASSERT_EQ(reports.Read("tr1.htm").compare(0, firstLine.size(), firstLine), 0)
           << name << " cut after byte " << end;

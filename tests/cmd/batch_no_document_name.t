@@ -5,8 +5,10 @@
 /k
 --- file v1.2_x.htm
 <title>v</title>
+</HTML>
 --- file w_1.htm
 <title>w</title>
+</HTML>
 --- stdout
 Indulas ideje: TIME
    1. Filenev: v1.2_x.htm

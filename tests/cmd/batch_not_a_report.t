@@ -5,12 +5,14 @@
 /k
 --- file a_1.htm
 <title>a</title>
+</HTML>
 --- file b_2.htm
 <html><body>nem fordulo</body></html>
 --- file br2.rtf
 {\rtf1 earlier document}
 --- file c_3.htm
 <title>c</title>
+</HTML>
 --- stdout
 Indulas ideje: TIME
    1. Filenev: a_1.htm

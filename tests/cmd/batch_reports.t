@@ -5,10 +5,13 @@
 /k
 --- file x_y.htm.bak
 <title>x</title>
+</HTML>
 --- file a_b.HTML
 <title>x</title>
+</HTML>
 --- file 1234_56.htm
 <title>x</title>
+</HTML>
 --- file 1234r56.htm
 <title>x</title>
 --- stdout

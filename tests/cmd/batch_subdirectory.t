@@ -5,9 +5,11 @@
 /k
 --- file 1234_56.htm
 <title>x</title>
+</HTML>
 --- dir q_r.htm
 --- file x_y.htm
 <title>x</title>
+</HTML>
 --- stdout
 Indulas ideje: TIME
    1. Filenev: 1234_56.htm

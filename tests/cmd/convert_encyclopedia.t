@@ -15,6 +15,7 @@ Köd.
 <TR><TD><B>Tó</B><BR>Első rész.<BR>Második rész.<BR>Vége.</TD></TR>
 </TABLE>
 KARAKTERLAP
+</HTML>
 --- stdout
 Indulas ideje: TIME
 

@@ -11,6 +11,7 @@ s_1.htm
 <H1>X KALANDJAI</H1>
 <P>
 Első nap.
+</HTML>
 --- file sr1.rtf
 {\rtf1 earlier}
 --- stdout

@@ -13,6 +13,7 @@ x
 </h2></center>
 <P>
 Első nap.
+</HTML>
 --- stdout
 Indulas ideje: TIME
 --- stderr

@@ -14,6 +14,7 @@ Első nap.<p>(Továbbmész...)
 </td></tr><tr><td class="t1">Villő (1460)
 </table></td></tr></table>
 ENCYCLOPEDIA FANTASIA
+</HTML>
 --- stdout
 Indulas ideje: TIME
 
@@ -60,5 +61,6 @@ Villő (1460)\par
 ******************************************************************************************************\par
 \par\f4{\qj\keep\keepn\widctlpar {\b\fs20 ENCYCLOPEDIA FANTASIA}}
 {\par\pard\keep\keepn\widctlpar\brdrb\brdrs\brdrw15\brsp20\fs8\par}
+ 
 {\pard\widctlpar\fs2\par}
 }

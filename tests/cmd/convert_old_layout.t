@@ -10,6 +10,7 @@ Első <b>nap</b>.
 Köd.
 <TABLE CLASS=par><TR><TD WIDTH=150>* 2. BP:</TD><TD>Erő</TD></TR></TABLE>
 KARAKTERLAP
+</HTML>
 --- stdout
 Indulas ideje: TIME
 

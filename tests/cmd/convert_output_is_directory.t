@@ -5,6 +5,7 @@
 x_1.htm
 --- file x_1.htm
 <title>x</title>
+</HTML>
 --- dir xr1.rtf
 --- stdout
 Indulas ideje: TIME
@@ -14,6 +15,7 @@ RTF Fejlec keszites
 qvformat: I/O error: cannot write 'xr1.rtf': Is a directory
 --- outfile x_1.htm
 <title>x</title>
+</HTML>
 --- exit 1
 --- listing
 x_1.htm

@@ -15,6 +15,7 @@ s_1.htm
 <H1>X KALANDJAI</H1>
 <P>
 Eltaláltad, 7 életpontot sebeztél.
+</HTML>
 --- stdout
 Indulas ideje: TIME
 

@@ -7,6 +7,7 @@ fordulo.htm
 <H1>ÁRNY KALANDJAI</H1>
 <P>
 Köd.
+</HTML>
 --- stderr
 Indulas ideje: TIME
 

@@ -14,9 +14,11 @@ NÁLAD LÉVŐ TÁRGYAK
 <TD CLASS=tdb>1</TD>
 =
 (#5)
+</HTML>
 --- file b_2.htm
 <title>b</title>
 no sheet
+</HTML>
 --- file cr3.htm
 an earlier page
 --- stdout
@@ -32,8 +34,10 @@ NÁLAD LÉVŐ TÁRGYAK
 <TD CLASS=tdb>1</TD>
 =
 (<A HREF='http://www.zordonvidek.example/weblumen/targy_enc.php?f=tenc&ssz=5.htm' TARGET=lumentargyenc CLASS=enc0>#5</A>) [<SPAN TITLE="Súly: 1.00 kg, Eladási ár: 1 ap, Vételi ár: 2 ap" CLASS=vpkap>1.00/1</SPAN>]
+</HTML>
 --- outfile br2.htm
 <title>b</title>
 no sheet
+</HTML>
 --- outfile cr3.htm
 an earlier page

@@ -11,6 +11,7 @@ a_1.htm
 --- file a_1.htm
 <title>x</title>
 KARAKTERLAP
+</HTML>
 --- file ar1.htm
 régi oldal
 --- stdout

@@ -20,6 +20,7 @@ NÁLAD LÉVŐ TÁRGYAK
 <TD CLASS=tdb>1</TD>
 =
 (#5)
+</HTML>
 --- stdout
 Indulas ideje: TIME
 Befejezes ideje: TIME

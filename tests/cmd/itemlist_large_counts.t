@@ -33,6 +33,7 @@ TÁRGYAID A BANK
 =
 <TD><A HREF=a CLASS=enc0>kard</A> (#120)</TD>
 </table>
+</HTML>
 --- stdout
 Indulas ideje: TIME
 Befejezes ideje: TIME

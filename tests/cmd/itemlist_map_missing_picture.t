@@ -21,6 +21,7 @@ Ide kerülnek a térkép képei.
 </applet>
 </td></tr></table></center>
 (10,8) Falu<br>
+</HTML>
 --- stdout
 Indulas ideje: TIME
 Befejezes ideje: TIME
@@ -37,4 +38,5 @@ qvformat: the item-list page of 't_1.htm' shows a map without its picture: Pictu
 </applet>
 </td></tr></table></center>
 (10,8) Falu<br>
+</HTML>
 --- exit 0

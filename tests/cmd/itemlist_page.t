@@ -33,6 +33,7 @@ Szam=120
 </TR>
 </table>
 vége
+</HTML>
 --- stdout
 Indulas ideje: TIME
 Befejezes ideje: TIME
@@ -86,3 +87,4 @@ Befejezes ideje: TIME
 </TR>
 </table>
 vége
+</HTML>

@@ -11,6 +11,7 @@ Ide kerülnek a térkép képei.
 (10,8) Falu<BR>
 <P>
 KARAKTERLAP
+</HTML>
 --- stdout
 Indulas ideje: TIME
 

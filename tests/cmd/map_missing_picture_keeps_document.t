@@ -10,6 +10,7 @@ Ide kerülnek a térkép képei.
 (10,8) Falu<BR>
 <P>
 KARAKTERLAP
+</HTML>
 --- file tr1.rtf
 {\rtf1 earlier document}
 --- stdout

@@ -38,6 +38,7 @@ t_1.htm
 (10,8) Falu<BR>
 <P>
 KARAKTERLAP
+</HTML>
 --- file tr1.rtf
 régi dokumentum
 --- stdout

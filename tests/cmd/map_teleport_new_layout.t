@@ -20,6 +20,7 @@ Első nap.
 (6,7) Erdő<br>
 <! end of map>
 ENCYCLOPEDIA FANTASIA
+</HTML>
 --- stdout
 Indulas ideje: TIME
 

@@ -9,6 +9,7 @@ t_1.htm
 (10,8) Falu<BR>
 <P>
 KARAKTERLAP
+</HTML>
 --- stdout
 Indulas ideje: TIME
 

@@ -6,6 +6,7 @@ s_1.htm
 --- file s_1.htm
 <title>x</title>
 <H1>X KALANDJAI</H1>
+</HTML>
 --- file sr1.rtf
 régi dokumentum
 --- stdout

@@ -62,7 +62,7 @@ const std::string kEarlierPage = "<title>x</title>\r\nan earlier page\r\n";
 std::string LongReport() {
   std::string text = "<title>x</title>\r\nKARAKTERLAP\r\n";
   for (int i = 0; i < 1000; ++i) text += "<P>a line of the report, long enough</P>\r\n";
-  return text;
+  return text + "</HTML>\r\n";
 }
 
 // A folder with a report to convert (x_1.htm), one to page (y_1.htm) and the
@@ -74,7 +74,7 @@ void WriteReports(const std::string& dir) {
     EXPECT_EQ(write(fd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
     close(fd);
   };
-  put("x_1.htm", "<title>x</title>\r\n");
+  put("x_1.htm", "<title>x</title>\r\n</HTML>\r\n");
   put("xr1.rtf", kEarlierDocument);
   put("y_1.htm", LongReport());
   put("yr1.htm", kEarlierPage);
@@ -200,7 +200,7 @@ TEST(FailureSafetyPermissions, FolderWithoutWritePermissionAndUnreadableReport) 
   chmod(root.path().c_str(), 0755);
   const std::string dir = root.path() + "/locked";
   WriteReports(dir);
-  root.Write("locked/z_1.htm", "<title>z</title>\r\n");
+  root.Write("locked/z_1.htm", "<title>z</title>\r\n</HTML>\r\n");
   chmod((dir + "/z_1.htm").c_str(), 0);
   chmod(dir.c_str(), 0555);
   auto asNobody = [] {

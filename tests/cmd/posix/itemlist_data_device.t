@@ -8,6 +8,7 @@ a_1.htm
 --- file a_1.htm
 <title>x</title>
 KARAKTERLAP
+</HTML>
 --- stdout
 Indulas ideje: TIME
 --- stderr

@@ -1,0 +1,33 @@
+#include "site/cut_report.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/scratch_dir.h"
+
+namespace qv {
+namespace {
+
+// Whole is what holds "</html>" in any case, wherever it falls in the
+// chunks the file is read in; a report cut before it is not.
+TEST(CutReport, WholeReportsHoldTheirClosingTag) {
+  test::TempDir dir;
+  EXPECT_TRUE(ReportIsWhole(dir.Write("a_1.htm", "<title>x</title>\r\n</HTML>\r\n")));
+  EXPECT_TRUE(ReportIsWhole(dir.Write("b_1.htm", "<title>x</title>\r\n</Html>")));
+  // The tag across the end of the first 64 KiB read.
+  const std::string across = std::string(65536 - 3, 'x') + "</html>\r\n";
+  EXPECT_TRUE(ReportIsWhole(dir.Write("c_1.htm", across)));
+  EXPECT_FALSE(ReportIsWhole(dir.Write("d_1.htm", across.substr(0, 65536 + 2))));
+  EXPECT_FALSE(ReportIsWhole(dir.Write("e_1.htm", "<title>x</title>\r\n</BODY>\r\n</HTM")));
+  EXPECT_FALSE(ReportIsWhole(dir.Write("f_1.htm", "")));
+  // A file that cannot be read is left to the conversion to refuse.
+  EXPECT_TRUE(ReportIsWhole(dir.path() + "/nincs_1.htm"));
+}
+
+TEST(CutReport, OutputBesideTheEarlierOne) {
+  EXPECT_EQ(CutReportOutputName("1234r58.rtf"), "1234r58-csonka.rtf");
+  EXPECT_EQ(CutReportOutputName("dir.v2/1234r58.htm"), "dir.v2/1234r58-csonka.htm");
+  EXPECT_EQ(CutReportOutputName("dir.v2/page"), "dir.v2/page-csonka");
+}
+
+}  // namespace
+}  // namespace qv
