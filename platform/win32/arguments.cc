@@ -11,18 +11,11 @@ std::vector<std::string> ProgramArguments(int, char**) {
   int count = 0;
   wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
   if (wide == nullptr) throw Error("Command line error", win32::ErrorText(GetLastError()));
+  // As UTF-8, like a name: a report named in any script is found, and the
+  // option values are turned into Windows-1250 where they are used.
   std::vector<std::string> params;
-  std::string refused;
-  for (int i = 1; i < count; ++i) {
-    std::string param;
-    if (!win32::Narrow(wide[i], wcslen(wide[i]), &param) && refused.empty()) refused = param;
-    params.push_back(std::move(param));
-  }
+  for (int i = 1; i < count; ++i) params.push_back(win32::NameOf(wide[i], wcslen(wide[i])));
   LocalFree(wide);
-  if (!refused.empty())
-    throw Error("Command line error",
-                "the parameter '" + refused +
-                    "' holds a character that Windows-1250 cannot hold (shown as \"?\")");
   return params;
 }
 

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include "platform/encoding.h"
 #include "platform/win32/wide.h"
 
 namespace qv {
@@ -29,16 +30,17 @@ StdConsole::StdConsole() {
 
 void StdConsole::Write(std::FILE* stream, bool terminal, const std::string& text,
                        const std::string& localeText) {
-  // Names and system messages reach the tool as Windows-1250 too.
-  std::string line = text + localeText + "\r\n";
+  // The tool's text is Windows-1250, names and the system's messages UTF-8
+  // (platform/win32/wide.h). A console shows both whole, whatever its code
+  // page; a file or pipe gets Windows-1250 bytes, as on every system.
   if (terminal) {
-    // Shown with its accents whatever the console's code page.
-    const std::wstring wide = win32::Wide(line);
+    const std::wstring wide = win32::Wide(text) + win32::WideName(localeText) + L"\r\n";
     const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
     DWORD written = 0;
     if (WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr))
       return;
   }
+  const std::string line = text + Utf8ToCp1250(localeText) + "\r\n";
   std::fwrite(line.data(), 1, line.size(), stream);
   // Flushed per line: stdout and stderr lines keep their order, and nothing
   // is lost when the run ends with an error.

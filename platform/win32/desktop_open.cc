@@ -9,7 +9,7 @@ namespace qv {
 bool StartDesktopOpen(const std::string& path) {
   // The shell's "open" verb, no parameters, no working folder, shown
   // normally; values above 32 mean it was started.
-  const HINSTANCE result = ShellExecuteW(nullptr, L"open", win32::Wide(path).c_str(), nullptr,
+  const HINSTANCE result = ShellExecuteW(nullptr, L"open", win32::WideName(path).c_str(), nullptr,
                                          nullptr, SW_SHOWNORMAL);
   return reinterpret_cast<INT_PTR>(result) > 32;
 }

@@ -11,7 +11,7 @@ std::vector<std::string> ListDirectory(const std::string& dir) {
   if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != '/') pattern += '\\';
   pattern += '*';
   WIN32_FIND_DATAW entry;
-  const HANDLE find = FindFirstFileExW(win32::Wide(pattern).c_str(), FindExInfoStandard, &entry,
+  const HANDLE find = FindFirstFileExW(win32::WideName(pattern).c_str(), FindExInfoStandard, &entry,
                                        FindExSearchNameMatch, nullptr, 0);
   std::vector<std::string> names;
   if (find == INVALID_HANDLE_VALUE) {
@@ -24,13 +24,7 @@ std::vector<std::string> ListDirectory(const std::string& dir) {
   for (bool more = true; more; more = FindNextFileW(find, &entry) || (error = GetLastError(), false)) {
     const std::wstring longName = entry.cFileName;
     if (longName == L"." || longName == L"..") continue;
-    std::string name;
-    // A name that Windows-1250 cannot hold is taken by its short name
-    // (8.3, plain ASCII) where the volume keeps one; otherwise it is listed
-    // with "?" and fails when it is opened, naming it.
-    if (!win32::Narrow(longName.data(), longName.size(), &name) && entry.cAlternateFileName[0] != 0)
-      name = win32::Narrow(entry.cAlternateFileName);
-    names.push_back(std::move(name));
+    names.push_back(win32::NameOf(longName));
   }
   FindClose(find);
   if (error != ERROR_NO_MORE_FILES) win32::ThrowFileError("list directory", dir, error);

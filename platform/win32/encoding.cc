@@ -78,6 +78,8 @@ std::string Utf8ToCp1250(const std::string& text) {
   return Transcode(text, "UTF-8", "WINDOWS-1250");
 }
 
-std::string LocaleCharset() { return "WINDOWS-1250"; }
+// Names, parameters and the system's messages reach the tool as UTF-8
+// (platform/win32/wide.h).
+std::string LocaleCharset() { return "UTF-8"; }
 
 }  // namespace qv

@@ -20,7 +20,7 @@ InputProblem ErrnoProblem(int err) { return InputProblem{"open", err, std::strer
 }  // namespace
 
 int OpenRegularFile(const std::string& path, InputProblem* problem) {
-  const std::wstring wide = win32::Wide(path);
+  const std::wstring wide = win32::WideName(path);
   // Others may read, write and rename it meanwhile, as on POSIX systems.
   const HANDLE file =
       CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -61,7 +61,7 @@ std::int64_t OpenFileSize(int fd) { return _filelengthi64(fd); }
 void CloseFile(int fd) { _close(fd); }
 
 bool PathExists(const std::string& path) {
-  return GetFileAttributesW(win32::Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+  return GetFileAttributesW(win32::WideName(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 }  // namespace qv

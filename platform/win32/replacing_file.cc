@@ -15,7 +15,7 @@ namespace {
 // stands in its place (said as on POSIX systems), or another program holds
 // the earlier document open without letting it go.
 [[noreturn]] void ThrowReplaceError(const std::string& name, DWORD error) {
-  const std::wstring wide = win32::Wide(name);
+  const std::wstring wide = win32::WideName(name);
   if (error == ERROR_ACCESS_DENIED) {
     const DWORD attributes = GetFileAttributesW(wide.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
@@ -68,7 +68,7 @@ ReplacingFile::ReplacingFile(std::string name) : impl_(std::make_unique<Impl>())
       InterruptsHeld held;
       // Shared for deleting: the Ctrl-C handler removes the file while it
       // is still open here.
-      f.file = CreateFileW(win32::Wide(f.tempName).c_str(), GENERIC_WRITE,
+      f.file = CreateFileW(win32::WideName(f.tempName).c_str(), GENERIC_WRITE,
                            FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
       if (f.file != INVALID_HANDLE_VALUE)
@@ -91,7 +91,7 @@ ReplacingFile::~ReplacingFile() {
   if (f.file != INVALID_HANDLE_VALUE) CloseHandle(f.file);
   if (f.tempName.empty()) return;
   InterruptsHeld held;
-  DeleteFileW(win32::Wide(f.tempName).c_str());
+  DeleteFileW(win32::WideName(f.tempName).c_str());
   UnregisterTemporaryFile(f.slot);
 }
 
@@ -128,8 +128,8 @@ void ReplacingFile::Commit() {
   const HANDLE file = f.file;
   f.file = INVALID_HANDLE_VALUE;
   if (!CloseHandle(file)) win32::ThrowFileError("write", f.name, GetLastError());
-  const std::wstring from = win32::Wide(f.tempName);
-  const std::wstring to = win32::Wide(f.name);
+  const std::wstring from = win32::WideName(f.tempName);
+  const std::wstring to = win32::WideName(f.name);
   DWORD waited = 0;
   for (DWORD pause = 10;; pause = std::min(pause * 2, kLongestPauseMs)) {
     DWORD error = 0;

@@ -36,7 +36,7 @@ std::string ReadHiddenLine(const std::string& prompt) {
   if (console)
     SetConsoleMode(input, (before | ENABLE_LINE_INPUT | ENABLE_PROCESSED_INPUT) & ~ENABLE_ECHO_INPUT);
   ShowPrompt(prompt);
-  if (!console) {  // bytes of a file or pipe, taken as the tool's text
+  if (!console) {  // bytes of a file or pipe, taken as they come
     std::string line;
     for (int c = std::getchar(); c != EOF && c != '\n'; c = std::getchar())
       line += static_cast<char>(c);
@@ -55,7 +55,7 @@ std::string ReadHiddenLine(const std::string& prompt) {
     ShowPrompt("\r\n");  // the Enter was not shown
   }
   while (!typed.empty() && (typed.back() == L'\n' || typed.back() == L'\r')) typed.pop_back();
-  return win32::Narrow(typed);
+  return win32::NameOf(typed);
 }
 
 }  // namespace qv

@@ -23,6 +23,26 @@ std::string Narrow(const std::wstring& text) {
   return out;
 }
 
+std::wstring WideName(const std::string& name) {
+  if (name.empty()) return {};
+  const int n =
+      MultiByteToWideChar(CP_UTF8, 0, name.data(), static_cast<int>(name.size()), nullptr, 0);
+  std::wstring out(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, name.data(), static_cast<int>(name.size()), out.data(), n);
+  return out;
+}
+
+std::string NameOf(const wchar_t* text, std::size_t size) {
+  if (size == 0) return {};
+  const int n = WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(size), nullptr, 0, nullptr,
+                                    nullptr);
+  std::string out(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(size), out.data(), n, nullptr, nullptr);
+  return out;
+}
+
+std::string NameOf(const std::wstring& text) { return NameOf(text.data(), text.size()); }
+
 int ErrnoOf(DWORD error) {
   switch (error) {
     case ERROR_FILE_NOT_FOUND:
@@ -62,7 +82,7 @@ std::string ErrorText(DWORD error) {
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
       nullptr, error, 0, reinterpret_cast<wchar_t*>(&message), 0, nullptr);
   std::string text;
-  if (n > 0) Narrow(message, n, &text);
+  if (n > 0) text = NameOf(message, n);
   if (message != nullptr) LocalFree(message);
   while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' ||
                            text.back() == '.'))

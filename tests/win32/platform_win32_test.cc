@@ -24,11 +24,11 @@ namespace {
 std::wstring WideOf(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
 
 // "Őrző_57.htm" is written, listed and read under its own name on any
-// Windows language: on disk it is the UTF-16 name, to the tool the
-// Windows-1250 bytes.
-TEST(WindowsNames, HungarianNamesRoundTrip) {
+// Windows language: on disk it is the UTF-16 name, to the tool its UTF-8.
+// A name in any script is listed whole and opens.
+TEST(WindowsNames, NamesRoundTrip) {
   test::TempDir dir;
-  const std::string name = std::string("\xD5rz\xF5_57.htm");
+  const std::string name = std::string("\xC5\x90rz\xC5\x91_57.htm");
   ReplacingFile file(dir.path() + "\\" + name);
   file.Write("<html>");
   file.Commit();
@@ -39,16 +39,16 @@ TEST(WindowsNames, HungarianNamesRoundTrip) {
   InputProblem problem;
   ASSERT_TRUE(ReadRegularFile(dir.path() + "\\" + name, 100, &bytes, &problem)) << problem.reason;
   EXPECT_EQ(bytes, "<html>");
-  // A name Windows-1250 cannot hold is listed by its short name where the
-  // volume keeps one, else with "?" (and then fails when opened).
   HANDLE other = CreateFileW((WideOf(dir.path()) + L"\\\u0416_58.htm").c_str(), GENERIC_WRITE, 0,
                              nullptr, CREATE_NEW, 0, nullptr);
   ASSERT_NE(other, INVALID_HANDLE_VALUE);
+  WriteFile(other, "<b>", 3, nullptr, nullptr);
   CloseHandle(other);
-  const std::vector<std::string> names = ListDirectory(dir.path());
-  ASSERT_EQ(names.size(), 2u);
-  EXPECT_NE(names[0], name);
-  EXPECT_EQ(names[0].find('\x16'), std::string::npos);
+  const std::string cyrillic = "\xD0\x96_58.htm";
+  EXPECT_EQ(ListDirectory(dir.path()), (std::vector<std::string>{name, cyrillic}));
+  ASSERT_TRUE(ReadRegularFile(dir.path() + "\\" + cyrillic, 100, &bytes, &problem))
+      << problem.reason;
+  EXPECT_EQ(bytes, "<b>");
 }
 
 // A document open in another program (no sharing for deletion, as word
@@ -103,23 +103,20 @@ TEST(WindowsReplacingFile, RenameWaitsForABriefHolder) {
 TEST(WindowsConsole, PipeGetsTheBytesUnchanged) {
   const test::ProbeResult r = test::RunProbe(L"console");
   EXPECT_EQ(r.exitCode, 0u);
-  EXPECT_EQ(r.out, "Indul\xE1s ideje: 9:05:07\r\nNyisd meg: \xD5rz\xF5_57.htm\r\n\r\n");
+  EXPECT_EQ(r.out,
+            "Indul\xE1s ideje: 9:05:07\r\nNyisd meg: \xD5rz\xF5_57.htm\r\nNyisd meg: Nu?ez_59.htm\r\n\r\n");
   EXPECT_EQ(r.err, "qvformat: I/O error: cannot open 'x\xFB.htm': No such file or directory\r\n");
 }
 
-// The command line is read as UTF-16: Hungarian names arrive as
-// Windows-1250 whatever the system's code page; a parameter Windows-1250
-// cannot hold is refused by name before anything is done.
+// The command line is read as UTF-16 whatever the system's code page, and
+// every parameter arrives whole (a pipe shows it as Windows-1250).
 TEST(WindowsCommandLine, ReadAsUtf16) {
   test::ProbeResult r = test::RunProbe(L"args \u0150rz\u0151_57.htm \"/user=T\u00FCnde \u0170\" /k");
   EXPECT_EQ(r.exitCode, 0u) << r.err;
   EXPECT_EQ(r.out, "\xD5rz\xF5_57.htm\r\n/user=T\xFCnde \xDB\r\n/k\r\n");
   r = test::RunProbe(L"args a.htm \u0416_57.htm");
-  EXPECT_EQ(r.exitCode, 1u);
-  EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err,
-            "qvformat: Command line error: the parameter '?_57.htm' holds a character that "
-            "Windows-1250 cannot hold (shown as \"?\")\r\n");
+  EXPECT_EQ(r.exitCode, 0u) << r.err;
+  EXPECT_EQ(r.out, "a.htm\r\n?_57.htm\r\n");
 }
 
 // The start and end lines follow the user's long time format: whatever the

@@ -23,11 +23,14 @@ int main(int argc, char** argv) {
     const std::vector<std::string> params = qv::ProgramArguments(argc, argv);
     const std::string mode = params.empty() ? "" : params[0];
     if (mode == "args") {
-      for (std::size_t i = 1; i < params.size(); ++i) console.Line(params[i]);
+      for (std::size_t i = 1; i < params.size(); ++i) console.LineWithName("", params[i]);
     } else if (mode == "console") {
       console.Line("Indul\xE1s ideje: 9:05:07");
-      console.LineWithName("Nyisd meg: ", "\xD5rz\xF5_57.htm");
-      console.ErrorLine("qvformat: I/O error: cannot open 'x\xFB.htm': No such file or directory");
+      // Names are UTF-8 (Őrző_57.htm, xű.htm, Nuñez_59.htm): a pipe gets
+      // them as Windows-1250, with "?" for what it lacks.
+      console.LineWithName("Nyisd meg: ", "\xC5\x90rz\xC5\x91_57.htm");
+      console.LineWithName("Nyisd meg: ", "Nu\xC3\xB1" "ez_59.htm");
+      console.ErrorLine("qvformat: I/O error: cannot open 'x\xC5\xB1.htm': No such file or directory");
       console.Line("");
     } else if (mode == "password") {
       const std::string typed = qv::ReadHiddenLine("Jelszo: ");

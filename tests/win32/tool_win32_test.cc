@@ -14,7 +14,7 @@ namespace qv {
 namespace {
 
 // A report with its heading and one paragraph (Windows-1250).
-const std::string kReport = "<title>x</title>\r\n<H1>\xC1RNY KALANDJAI</H1>\r\n<P>\r\nK\xF6""d.\r\n";
+const std::string kReport = "<title>x</title>\r\n<H1>\xC1RNY KALANDJAI</H1>\r\n<P>\r\nK\xF6""d.\r\n</HTML>\r\n";
 
 class WindowsTool : public ::testing::Test {
  protected:
@@ -37,16 +37,20 @@ class WindowsTool : public ::testing::Test {
 
 // "Őrző_57.htm" is converted to "Őrzőr57.rtf" and paged to "Őrzőr57.htm",
 // the names as Windows keeps them (UTF-16) on any system language, and
-// named on the console in Windows-1250.
-TEST_F(WindowsTool, HungarianReportNames) {
-  const std::string report = "\xD5rz\xF5_57.htm";  // Őrző_57.htm
+// named on a pipe in Windows-1250. A name in a script Windows-1250 lacks
+// ("Nuñez_59.htm", found by a batch run) gets its outputs under its own
+// long name too.
+TEST_F(WindowsTool, ReportNamesInAnyScript) {
+  const std::string report = "\xD5rz\xF5_57.htm";  // Őrző_57.htm, as the runner passes it
   const std::wstring dir(dir_.path().begin(), dir_.path().end());
-  HANDLE file = CreateFileW((dir + L"\\\u0150rz\u0151_57.htm").c_str(), GENERIC_WRITE, 0, nullptr,
-                            CREATE_NEW, 0, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  DWORD written = 0;
-  WriteFile(file, kReport.data(), static_cast<DWORD>(kReport.size()), &written, nullptr);
-  CloseHandle(file);
+  for (const wchar_t* name : {L"\u0150rz\u0151_57.htm", L"Nu\u00F1ez_59.htm"}) {
+    HANDLE file = CreateFileW((dir + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_NEW, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, kReport.data(), static_cast<DWORD>(kReport.size()), &written, nullptr);
+    CloseHandle(file);
+  }
 
   test::ToolOutcome r = Run({report});
   EXPECT_EQ(r.exit, 0) << r.err;
@@ -54,9 +58,17 @@ TEST_F(WindowsTool, HungarianReportNames) {
   r = Run({"/t", report});
   EXPECT_EQ(r.exit, 0) << r.err;
   EXPECT_TRUE(ExistsWide(L"\u0150rz\u0151r57.htm"));
+  r = Run({"/k"});
+  EXPECT_EQ(r.exit, 0) << r.err;
+  EXPECT_NE(r.out.find(". Filenev: Nu?ez_59.htm\r\n"), std::string::npos) << r.out;
+  EXPECT_TRUE(ExistsWide(L"nu\u00F1ezr59.rtf"));
+  r = Run({"/t", "/k"});
+  EXPECT_EQ(r.exit, 0) << r.err;
+  EXPECT_TRUE(ExistsWide(L"Nu\u00F1ezr59.htm"));
   EXPECT_EQ(ListDirectory(dir_.path()),
-            (std::vector<std::string>{"\xD5rz\xF5_57.htm", "\xD5rz\xF5r57.htm",
-                                      "\xD5rz\xF5r57.rtf"}));
+            (std::vector<std::string>{"Nu\xC3\xB1" "ez_59.htm", "Nu\xC3\xB1" "ezr59.htm",
+                                      "nu\xC3\xB1" "ezr59.rtf", "\xC5\x90rz\xC5\x91_57.htm",
+                                      "\xC5\x90rz\xC5\x91r57.htm", "\xC5\x90rz\xC5\x91r57.rtf"}));
   // A name missing from the folder is named in Windows-1250.
   r = Run({"\xDBr_1.htm"});  // Űr_1.htm
   EXPECT_EQ(r.exit, 1);
