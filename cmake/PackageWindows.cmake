@@ -2,7 +2,8 @@
 #
 #   cmake --build build-win --target package
 #     qvformat-VERSION-win64.zip   unpack anywhere and run qvformat.exe there
-#     qvformat-VERSION-setup.exe   installs into Program Files (NSIS)
+#     qvformat-VERSION-setup.exe   installs for the user who runs it (NSIS),
+#                                  with PATH, Start menu and "Send to" entries
 #
 # Both hold the same tree, everything in one folder: the tool finds its
 # settings and data files beside qvformat.exe (a player's own ones go to
@@ -11,8 +12,7 @@
 #
 #   qvformat.exe, qvformat.ini, item.txt, spell.txt, picture\*.bmp
 #   examples\*.htm      the sample reports
-#   README.txt          how to use it on Windows (CR LF)
-#   qvformat.txt        the manual, a text rendering of doc/qvformat.1 (CR LF)
+#   README.txt          the manual for Windows (doc/windows-readme.txt, CR LF)
 install(TARGETS qvformat RUNTIME DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/assets/qvformat.ini DESTINATION .)
 foreach(file IN LISTS QV_DATA_FILES)
@@ -24,28 +24,15 @@ endforeach()
 file(GLOB QV_SAMPLE_REPORTS ${PROJECT_SOURCE_DIR}/examples/*.htm)
 install(FILES ${QV_SAMPLE_REPORTS} DESTINATION examples)
 
-# README.txt: the player's page, with Windows line ends.
+# README.txt: the player's manual, with Windows line ends.
 configure_file(${PROJECT_SOURCE_DIR}/doc/windows-readme.txt ${CMAKE_BINARY_DIR}/README.txt
                @ONLY NEWLINE_STYLE CRLF)
 install(FILES ${CMAKE_BINARY_DIR}/README.txt DESTINATION .)
 
-# The manual: the man page set as plain text by groff (no overstriking),
-# each line ended with CR LF.
-find_program(QV_GROFF groff REQUIRED)
-set(QV_MANUAL ${CMAKE_BINARY_DIR}/qvformat.txt)
-add_custom_command(
-  OUTPUT ${QV_MANUAL}
-  COMMAND sh -c "\"$0\" -t -man -Tascii -P-cbou \"$1\" | sed 's/$/\\r/' >\"$2.tmp\" && mv \"$2.tmp\" \"$2\""
-          ${QV_GROFF} ${PROJECT_SOURCE_DIR}/doc/qvformat.1 ${QV_MANUAL}
-  DEPENDS ${PROJECT_SOURCE_DIR}/doc/qvformat.1
-  COMMENT "Setting doc/qvformat.1 as text for Windows"
-  VERBATIM)
-add_custom_target(qv_manual_text ALL DEPENDS ${QV_MANUAL})
-install(FILES ${QV_MANUAL} DESTINATION .)
-
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_NAME qvformat)
-set(CPACK_PACKAGE_VENDOR qvformat)
+include(${PROJECT_SOURCE_DIR}/cmake/windows/ProductInfo.cmake)
+set(CPACK_PACKAGE_VENDOR ${QV_PUBLISHER})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "turns play-by-mail game reports into RTF documents and item-list pages")
@@ -54,9 +41,13 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
 set(CPACK_SYSTEM_NAME win64)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/windows/CPackNames.cmake)
 set(CPACK_STRIP_FILES ON)
-# The installer is made from our own script (cmake/windows/NSIS.template.in):
-# a 64-bit installer into Program Files, an optional entry in the user's PATH.
+# The installer is made from our own script (cmake/windows/NSIS.template.in,
+# its texts in installer-texts.nsh): a 64-bit installer into the user's
+# %LOCALAPPDATA%\Programs\qvformat, with the program's icon.
 list(PREPEND CMAKE_MODULE_PATH ${PROJECT_SOURCE_DIR}/cmake/windows)
+set(CPACK_QV_WINDOWS_DIR ${PROJECT_SOURCE_DIR}/cmake/windows)
+set(CPACK_QV_ICON ${PROJECT_SOURCE_DIR}/assets/qvformat.ico)
+set(CPACK_QV_COPYRIGHT ${QV_COPYRIGHT})
 set(CPACK_PACKAGE_INSTALL_DIRECTORY qvformat)
 set(CPACK_NSIS_PACKAGE_NAME qvformat)
 set(CPACK_NSIS_DISPLAY_NAME "qvformat ${PROJECT_VERSION}")

@@ -20,8 +20,8 @@ packages=(
   # readable reports.
   clang-16 libclang-rt-16-dev llvm
   # The Windows build: the MinGW-w64 cross compiler, Wine to run its tests
-  # and the tool, NSIS for the installer, groff for the packages' text manual.
-  g++-mingw-w64-x86-64-posix wine wine64 nsis groff-base
+  # and the tool, NSIS for the installer.
+  g++-mingw-w64-x86-64-posix wine wine64 nsis
 )
 
 missing=()

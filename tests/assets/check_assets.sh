@@ -2,7 +2,7 @@
 # Draws the pictures again with assetgen in an empty folder and compares them
 # byte for byte with the committed ones: the title banner assets/banner.pbm,
 # the item category banners assets/item_banner_*.pbm and the map pictures
-# assets/picture/*.bmp. Lists every file that differs and how to regenerate
+# assets/picture/*.bmp and the program's icon assets/qvformat.ico. Lists every file that differs and how to regenerate
 # it.
 #
 #   check_assets.sh ASSETGEN SOURCE_DIR
@@ -16,6 +16,7 @@ mkdir "$work/picture" "$work/items"
 "$assetgen" banner-pbm "$work/banner.pbm"
 "$assetgen" item-banners "$work/items"
 "$assetgen" pictures "$work/picture"
+"$assetgen" icon "$work/qvformat.ico"
 
 failed=0
 # same GENERATED COMMITTED HOW: reports COMMITTED when the two files differ.
@@ -52,6 +53,8 @@ for committed in "$source"/assets/picture/*.bmp; do
     failed=1
   fi
 done
+same "$work/qvformat.ico" "$source/assets/qvformat.ico" \
+  "build/tools/assetgen icon assets/qvformat.ico"
 
 if (( failed )); then
   echo "The title banner's pixels also depend on the installed font (fc-match 'Liberation Serif:bold')"

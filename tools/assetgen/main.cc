@@ -5,14 +5,17 @@
 //   assetgen item-banners DIRECTORY
 //                                  the item category banners as PBM images,
 //                                  item_banner_1.pbm to item_banner_6.pbm (assets)
+//   assetgen icon OUTPUT.ico       the program's Windows icon (assets/qvformat.ico)
 //
 // The same fonts and FreeType give the same bytes on every run;
 // tests/assets/check_assets.sh compares them with the committed files.
 #include <cstdio>
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "banner.h"
+#include "icon.h"
 #include "item_banners.h"
 #include "map_pictures.h"
 #include "picture_files.h"
@@ -23,7 +26,8 @@ int Usage() {
   std::fprintf(stderr,
                "usage: assetgen banner-pbm OUTPUT.pbm\n"
                "       assetgen pictures DIRECTORY\n"
-               "       assetgen item-banners DIRECTORY\n");
+               "       assetgen item-banners DIRECTORY\n"
+               "       assetgen icon OUTPUT.ico\n");
   return 2;
 }
 
@@ -40,6 +44,10 @@ int main(int argc, char** argv) {
       assetgen::WriteMapPictures(output);
     } else if (command == "item-banners") {
       assetgen::WriteItemBanners(output);
+    } else if (command == "icon") {
+      std::vector<assetgen::ColourImage> images;
+      for (int size : assetgen::kIconSizes) images.push_back(assetgen::DrawIcon(size));
+      assetgen::WriteIco(images, output);
     } else {
       return Usage();
     }
