@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# bash build.sh demo      install what is missing, build, run the tool on the sample reports
+# bash build.sh demo      install what building needs, build, run the tool on the sample reports
 # bash build.sh test      install what is missing, build, run every test; install the .deb,
 #                         use it as a player and remove it (scripts/check-deb.sh); cross-build
 #                         qvformat.exe and run its suite and golden outputs under Wine (build-win/);
 #                         then the same suite under AddressSanitizer and UndefinedBehaviorSanitizer
 #                         (build-asan/) and every fuzz target for a bounded time (build-fuzz/)
-# bash build.sh build     install what is missing and build
+# bash build.sh build     install what building needs and build
 # bash build.sh sanitize  install what is missing, the sanitizer suite alone
 # bash build.sh fuzz      install what is missing, the fuzz targets alone
 # bash build.sh windows   install what is missing, cross-build qvformat.exe and its zip and
@@ -13,11 +13,16 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-bash scripts/install-deps.sh
+case "${1:-build}" in
+  demo|build) bash scripts/install-deps.sh build ;;
+  *) bash scripts/install-deps.sh all ;;
+esac
 
 build=build
+# The demo and a plain build have only what building needs: no readers for
+# the reader checks, which the test run switches on again.
 normal_build() {
-  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
   cmake --build "$build" -j "$(nproc)"
 }
 # qvformat.exe and its tests with MinGW-w64; ctest in build-win runs them
@@ -30,11 +35,11 @@ windows_build() {
 
 case "${1:-build}" in
   demo)
-    normal_build
+    normal_build -DQV_READER_CHECKS=OFF
     bash scripts/demo.sh "$build/qvformat"
     ;;
   test)
-    normal_build
+    normal_build -DQV_READER_CHECKS=ON
     ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
     # Installing a package needs root; elsewhere the install test (install.prefix) stands in.
     if [ "$(id -u)" -eq 0 ]; then
@@ -49,7 +54,7 @@ case "${1:-build}" in
     bash scripts/sanitized-tests.sh
     bash scripts/fuzz.sh
     ;;
-  build) normal_build ;;
+  build) normal_build -DQV_READER_CHECKS=OFF ;;
   sanitize) bash scripts/sanitized-tests.sh ;;
   fuzz) bash scripts/fuzz.sh ;;
   windows) windows_build ;;

@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, skipping those
-# already present. Run as root (or with sudo available).
+# Installs the Debian packages the build ("build") or the build and every
+# test ("all", the default) need, skipping those already present. Run as
+# root (or with sudo available).
 set -euo pipefail
 
+# The tool, its unit tests and the asset generator.
 packages=(
   g++ cmake make pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev
   libfreetype-dev libfontconfig-dev fonts-liberation
-  libssl-dev openssl ca-certificates
+  libssl-dev ca-certificates
+)
+[ "${1:-all}" = build ] || packages+=(
+  libbenchmark-dev openssl
   # The reader checks: LibreOffice and poppler for the documents, libwmf with
   # the URW fonts for the pictures, Chromium for the item-list pages.
   # The package check: cpack's library dependencies and the man page.
