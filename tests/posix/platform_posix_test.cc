@@ -14,6 +14,7 @@
 #include "platform/exe_dir.h"
 #include "platform/input_file.h"
 #include "platform/shared_library.h"
+#include "platform/wildcard.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {
@@ -93,6 +94,16 @@ TEST(InputFile, PipesAreRefusedWithoutWaiting) {
   InputProblem problem;
   EXPECT_EQ(OpenRegularFile(fifo, &problem), -1);
   EXPECT_EQ(problem.reason, "not a regular file");
+}
+
+// A quoted pattern names what the shell's would: case counts, hidden names
+// stay out.
+TEST(MatchingFiles, CaseCountsAndHiddenNamesStayOut) {
+  test::TempDir dir;
+  for (const char* name : {"a_1.htm", "B_2.HTM", ".c_3.htm"}) dir.Write(name, "x");
+  EXPECT_EQ(MatchingFiles(dir.path() + "/*.htm"),
+            std::vector<std::string>{dir.path() + "/a_1.htm"});
+  EXPECT_EQ(MatchingFiles(dir.path() + "/.*"), std::vector<std::string>{dir.path() + "/.c_3.htm"});
 }
 
 TEST(ExeDir, BackslashAloneIsNoRoot) {

@@ -13,6 +13,7 @@
 #include "platform/error.h"
 #include "platform/input_file.h"
 #include "platform/replacing_file.h"
+#include "platform/wildcard.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/win32/probe_process.h"
 #include "text/cp1250.h"
@@ -48,6 +49,20 @@ TEST(WindowsNames, HungarianNamesRoundTrip) {
   ASSERT_EQ(names.size(), 2u);
   EXPECT_NE(names[0], name);
   EXPECT_EQ(names[0].find('\x16'), std::string::npos);
+}
+
+// A pattern matches as Windows compares names: case aside, accented
+// letters too; hidden names are no different.
+TEST(WindowsNames, PatternsMatchCaseBlind) {
+  test::TempDir dir;
+  for (const char* name : {"\xD5rz\xF5_57.htm", "a_1.HTM", ".b_2.htm", "c_3.txt"}) {
+    ReplacingFile file(dir.path() + "\\" + name);
+    file.Commit();
+  }
+  const std::string in = dir.path() + "\\";
+  EXPECT_EQ(MatchingFiles(in + "*.htm"),
+            (std::vector<std::string>{in + ".b_2.htm", in + "a_1.HTM", in + "\xD5rz\xF5_57.htm"}));
+  EXPECT_EQ(MatchingFiles(in + "\xF5RZ\xD5_*"), std::vector<std::string>{in + "\xD5rz\xF5_57.htm"});
 }
 
 // A document open in another program (no sharing for deletion, as word
