@@ -28,7 +28,8 @@ int main(int argc, char** argv) {
     std::vector<std::string> params = qv::ProgramArguments(argc, argv);
     const std::string programDir = qv::ExecutableDir();
 
-    if (params.size() == 1 && (params[0] == "--help" || params[0] == "-h")) {
+    if (params.size() == 1 &&
+        (params[0] == "--help" || params[0] == "-h" || params[0] == "/?")) {
       for (const std::string& line : qv::UsageLines(qv::SiteDomain(programDir))) console.Line(line);
       return 0;
     }
