@@ -11,9 +11,11 @@
 #include "platform/clock.h"
 #include "platform/dir_listing.h"
 #include "platform/error.h"
+#include "platform/exit_pause.h"
 #include "platform/input_file.h"
 #include "platform/replacing_file.h"
 #include "platform/wildcard.h"
+#include "tests/support/scoped_env.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/win32/probe_process.h"
 #include "text/cp1250.h"
@@ -63,6 +65,12 @@ TEST(WindowsNames, PatternsMatchCaseBlind) {
   EXPECT_EQ(MatchingFiles(in + "*.htm"),
             (std::vector<std::string>{in + ".b_2.htm", in + "a_1.HTM", in + "\xD5rz\xF5_57.htm"}));
   EXPECT_EQ(MatchingFiles(in + "\xF5RZ\xD5_*"), std::vector<std::string>{in + "\xD5rz\xF5_57.htm"});
+}
+
+// Tests stand in for Explorer with QVFORMAT_OWN_CONSOLE.
+TEST(WindowsExitPause, TestsCanAskForThePause) {
+  const test::ScopedEnv ownConsole("QVFORMAT_OWN_CONSOLE", "1");
+  EXPECT_TRUE(PauseBeforeExitWanted());
 }
 
 // A document open in another program (no sharing for deletion, as word

@@ -177,7 +177,8 @@ std::vector<std::string> ToolEnvironment(const std::string& noUserFiles) {
     FreeEnvironmentStringsW(block);
   }
   // The tester's own settings for the tool stay out.
-  for (const char* name : {"QVFORMAT_HOST", "QVFORMAT_PORT", "QVFORMAT_PASSWORD", "SSL_CERT_FILE"})
+  for (const char* name : {"QVFORMAT_HOST", "QVFORMAT_PORT", "QVFORMAT_PASSWORD",
+                           "QVFORMAT_OWN_CONSOLE", "SSL_CERT_FILE"})
     env.push_back(std::string(name) + "=");
   env.push_back("APPDATA=" + noUserFiles);
   env.push_back("LOCALAPPDATA=" + noUserFiles);
