@@ -15,6 +15,7 @@ class CommandLine {
   int Count() const { return static_cast<int>(params_.size()); }
   // Parameter number n, counted from 1.
   const std::string& Param(int n) const { return params_.at(n - 1); }
+  const std::vector<std::string>& Params() const { return params_; }
 
   // True when a whole parameter equals name, compared in ASCII lower case.
   // "/kk" is not "/k".

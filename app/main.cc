@@ -13,22 +13,19 @@
 #include "platform/console.h"
 #include "platform/error.h"
 #include "platform/exe_dir.h"
+#include "platform/exit_pause.h"
 #include "platform/memory_reuse.h"
 #include "site/site.h"
 
-int main(int argc, char** argv) {
-  // Only the time format and the terminal's character set follow the
-  // user's locale; numbers and case folding stay fixed.
-  std::setlocale(LC_TIME, "");
-  std::setlocale(LC_CTYPE, "");
-  qv::KeepFreedMemoryForReuse();
+namespace {
 
-  qv::StdConsole console;
+// One run; its exit status.
+int Run(int argc, char** argv, qv::Console& console) {
   try {
     std::vector<std::string> params = qv::ProgramArguments(argc, argv);
     const std::string programDir = qv::ExecutableDir();
 
-    if (params.size() == 1 && (params[0] == "--help" || params[0] == "-h")) {
+    if (params.size() == 1 && (params[0] == "--help" || params[0] == "-h" || params[0] == "/?")) {
       for (const std::string& line : qv::UsageLines(qv::SiteDomain(programDir))) console.Line(line);
       return 0;
     }
@@ -46,4 +43,21 @@ int main(int argc, char** argv) {
     console.ErrorLine(std::string("qvformat: internal error: ") + e.what());
   }
   return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Only the time format and the terminal's character set follow the
+  // user's locale; numbers and case folding stay fixed.
+  std::setlocale(LC_TIME, "");
+  std::setlocale(LC_CTYPE, "");
+  qv::KeepFreedMemoryForReuse();
+
+  qv::StdConsole console;
+  // Asked at the start: a program the run opens may share the console later.
+  const bool pause = qv::PauseBeforeExitWanted();
+  const int status = Run(argc, argv, console);
+  if (pause) qv::WaitForEnter(console);
+  return status;
 }

@@ -1,6 +1,7 @@
 #include "app/run.h"
 
 #include "app/layout.h"
+#include "app/report_params.h"
 #include "app/usage.h"
 #include "convert/driver.h"
 #include "download/download_session.h"
@@ -9,7 +10,10 @@
 #include "platform/desktop_open.h"
 #include "platform/dir_listing.h"
 #include "platform/environment.h"
+#include "platform/input_file.h"
+#include "platform/path_names.h"
 #include "platform/terminal_input.h"
+#include "platform/wildcard.h"
 #include "site/file_names.h"
 #include "site/site.h"
 #include "text/text.h"
@@ -46,24 +50,52 @@ void Download(Session& session) {
   DownloadTurn(session.ctx, DownloadOptionsFrom(session.args), steps);
 }
 
-void BatchRun(Session& session, const ModeHandlers& handlers) {
+// Why a numbered run passes a report by (empty: it is taken): its document
+// would go to standard output, among the run's lines, or its page would
+// overwrite it (the report of a page run given a pattern may be a page).
+std::string SkipReason(const std::string& name, bool itemList) {
+  const std::string own = name.substr(FileNameStart(name));
+  const std::string noUnderscore = "as it holds no \"_\"";
+  if (itemList)
+    return Contains(own, "_") ? "" : "its item-list page would overwrite it, " + noUnderscore;
+  if (!RtfOutputName(name).empty()) return "";
+  return "no document name can be made of it, " +
+         (!Contains(own, "_")   ? noUnderscore
+          : !Contains(own, ".") ? std::string("as it holds no \".\"")
+                                : "as its first \"_\" stands after its first \".\"");
+}
+
+// The reports of a batch run or of several parameters, each numbered and
+// converted or paged in turn.
+void NumberedRun(Session& session, const ModeHandlers& handlers,
+                 const std::vector<std::string>& reports) {
   RunContext& ctx = session.ctx;
   const bool itemList = session.args.HasOption("/t");
   int counter = 0;
-  for (const std::string& name : handlers.listDirectory()) {
-    if (!TakenByBatch(name)) continue;
+  for (const std::string& name : reports) {
     ctx.console.LineWithName(BatchLinePrefix(++counter), name);
-    if (itemList) {
+    const std::string skip = SkipReason(name, itemList);
+    if (!skip.empty())
+      ctx.console.ErrorLine("qvformat: skipping '" + name + "': " + skip);
+    else if (itemList)
       handlers.itemList(session, name);
-    } else if (RtfOutputName(name).empty()) {
-      // Its document would go to standard output, among these lines.
-      ctx.console.ErrorLine("qvformat: skipping '" + name +
-                            "': no document name can be made of it, as its first \"_\" stands "
-                            "after its first \".\"");
-    } else {
+    else
       handlers.convert(session, name);
-    }
   }
+}
+
+std::vector<std::string> BatchReports(const std::vector<std::string>& listing) {
+  std::vector<std::string> reports;
+  for (const std::string& name : listing)
+    if (TakenByBatch(name)) reports.push_back(name);
+  return reports;
+}
+
+// The report parameters that name existing files.
+int ReportFiles(const std::vector<std::string>& reports, const ModeHandlers& handlers) {
+  int files = 0;
+  for (const std::string& name : reports) files += handlers.isFile(name) ? 1 : 0;
+  return files;
 }
 
 }  // namespace
@@ -74,6 +106,8 @@ ModeHandlers DefaultHandlers() {
   h.itemList = BuildPage;
   h.download = Download;
   h.listDirectory = [] { return ListDirectory("."); };
+  h.matchingFiles = MatchingFiles;
+  h.isFile = FileExists;
   h.timeText = TimeText;
   return h;
 }
@@ -90,9 +124,10 @@ std::string BatchLinePrefix(int counter) {
   return PadLeft(std::to_string(counter), 4) + ". Filenev: ";
 }
 
-Mode ChooseMode(const CommandLine& args) {
+Mode ChooseMode(const CommandLine& args, int reportFiles) {
   const int n = args.Count();
   if (args.HasOption("/o")) return Mode::kDownload;
+  if (reportFiles >= 2 && !args.HasOption("/k")) return Mode::kReports;
   if (args.HasOption("/t") && !args.HasOption("/k") && n > 1) return Mode::kItemList;
   if (args.HasOption("/k")) return Mode::kBatch;
   if (n > 0) return Mode::kSingle;
@@ -111,8 +146,13 @@ DownloadOptions DownloadOptionsFrom(const CommandLine& args) {
 
 void RunTool(Session& session, const ModeHandlers& handlers) {
   RunContext& ctx = session.ctx;
+  // Before anything is printed: the console's stream depends on the report.
+  const Mode typed = ChooseMode(session.args);
+  if (typed == Mode::kItemList || typed == Mode::kSingle)
+    session.args = ExpandReportPatterns(session.args, handlers.matchingFiles, handlers.isFile);
   const CommandLine& args = session.args;
-  const Mode mode = ChooseMode(args);
+  const std::vector<std::string> reports = ReportParams(args);
+  const Mode mode = ChooseMode(args, ReportFiles(reports, handlers));
 
   // A single conversion whose document goes to standard output keeps the
   // whole console on the error stream, from the first start line on.
@@ -128,9 +168,13 @@ void RunTool(Session& session, const ModeHandlers& handlers) {
 
   switch (mode) {
     case Mode::kDownload: handlers.download(session); break;
+    case Mode::kReports:
+      NumberedRun(session, handlers, reports);
+      ctx.console.Line(startLine);
+      break;
     case Mode::kItemList: handlers.itemList(session, args.Param(args.Count())); break;
     case Mode::kBatch:
-      BatchRun(session, handlers);
+      NumberedRun(session, handlers, BatchReports(handlers.listDirectory()));
       ctx.console.Line(startLine);
       break;
     case Mode::kSingle:

@@ -40,6 +40,10 @@ void CloseFile(int fd);
 // True when something (a file, a folder, ...) exists at path.
 bool PathExists(const std::string& path);
 
+// True when something other than a folder exists at path (links followed):
+// a file a run may be handed as a report.
+bool FileExists(const std::string& path);
+
 // Reads the whole regular file at path into *bytes, at most maxBytes; false
 // with *problem filled in when it cannot be opened or read, or is larger.
 bool ReadRegularFile(const std::string& path, std::int64_t maxBytes, std::string* bytes,

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -7,8 +8,10 @@
 
 #include "app/command_line.h"
 #include "app/layout.h"
+#include "app/report_params.h"
 #include "app/run.h"
 #include "platform/error.h"
+#include "platform/wildcard.h"
 #include "site/turn_report.h"
 #include "tests/support/consoles.h"
 #include "tests/support/scratch_dir.h"
@@ -75,7 +78,9 @@ TEST_F(LayoutFile, FileWithoutTitleLineIsNoTurnReport) {
   EXPECT_FALSE(HoldsTitleTag("<\xD4itle <t\xC9tle"));  // accented letters are no ASCII
 }
 
-// Runs the mode choice with handlers that only record what they were asked.
+// Runs the mode choice with handlers that only record what they were asked;
+// dir is the current directory, its names the files that exist (patterns
+// match them case and all). A qv::Error is kept as "error TEXT".
 struct ModeRun {
   explicit ModeRun(std::vector<std::string> params, std::vector<std::string> dir = {})
       : session(CommandLine(std::move(params)), console, "/nowhere/") {
@@ -83,8 +88,21 @@ struct ModeRun {
     handlers.itemList = [this](Session&, const std::string& f) { calls.push_back("page " + f); };
     handlers.download = [this](Session&) { calls.push_back("download"); };
     handlers.listDirectory = [dir] { return dir; };
+    handlers.matchingFiles = [dir](const std::string& pattern) {
+      std::vector<std::string> files;
+      for (const std::string& name : dir)
+        if (WildcardMatch(pattern, name, NameRules{})) files.push_back(name);
+      return files;
+    };
+    handlers.isFile = [dir](const std::string& name) {
+      return std::find(dir.begin(), dir.end(), name) != dir.end();
+    };
     handlers.timeText = [] { return "9:05:07"; };
-    RunTool(session, handlers);
+    try {
+      RunTool(session, handlers);
+    } catch (const Error& e) {
+      calls.push_back("error " + e.text());
+    }
   }
   RecordingConsole console;
   Session session;
@@ -163,6 +181,78 @@ TEST(BatchRun, CounterFieldIsFourWideAndGrows) {
   EXPECT_FALSE(TakenByBatch("1234_56.txt"));
   EXPECT_TRUE(TakenByBatch("_.htm"));
   EXPECT_FALSE(TakenByBatch("a_b.xhtml"));  // ".XHTML" holds no ".HTM"
+}
+
+TEST(ReportParams, SwitchesAndValuedOptionsAreNoReports) {
+  const CommandLine args({"/T", "/k", "/LETOLT", "/?", "/o", "/ini=x.ini", "/Pass=a*b",
+                          "/karakter=5", "a_1.htm", "/kk", "/home/anna/b_2.htm",
+                          "/home/x=1/c_3.htm", "C:\\qv\\d=4.htm", "-h", "e=5_5.htm"});
+  EXPECT_EQ(ReportParams(args),
+            (Strings{"a_1.htm", "/kk", "/home/anna/b_2.htm", "/home/x=1/c_3.htm",
+                     "C:\\qv\\d=4.htm", "-h", "e=5_5.htm"}));
+}
+
+TEST(SeveralReports, EachIsConvertedOrPagedInTheOrderTyped) {
+  const Strings dir = {"a_1.htm", "b_2.htm", "c.htm"};
+  // Once two parameters name files, every report parameter is one, a
+  // missing name too (it fails in its turn, as alone).
+  ModeRun convert({"b_2.htm", "/ini=x.ini", "nincs_3.htm", "a_1.htm"}, dir);
+  EXPECT_EQ(convert.calls, (Strings{"convert b_2.htm", "convert nincs_3.htm", "convert a_1.htm"}));
+  EXPECT_EQ(convert.console.lines,
+            (Strings{"Indulas ideje: 9:05:07", "   1. Filenev: b_2.htm",
+                     "   2. Filenev: nincs_3.htm", "   3. Filenev: a_1.htm",
+                     "Indulas ideje: 9:05:07", "Befejezes ideje: 9:05:07"}));
+  EXPECT_FALSE(convert.console.aside);
+  ModeRun pages({"/t", "a_1.htm", "/ini=x.ini", "b_2.htm"}, dir);
+  EXPECT_EQ(pages.calls, (Strings{"page a_1.htm", "page b_2.htm"}));
+  EXPECT_EQ(pages.console.lines,
+            (Strings{"Indulas ideje: 9:05:07", "   1. Filenev: a_1.htm", "   2. Filenev: b_2.htm",
+                     "Indulas ideje: 9:05:07", "Befejezes ideje: 9:05:07"}));
+  // A page would overwrite a report without "_" in its own name (a pattern
+  // may match pages), and a document without a name would go to standard
+  // output among these lines: both are passed by.
+  ModeRun page({"/t", "a_1.htm", "q_1/ar1.htm"}, {"a_1.htm", "q_1/ar1.htm"});
+  EXPECT_EQ(page.calls, Strings{"page a_1.htm"});
+  EXPECT_EQ(page.console.lines[3],
+            "ERR qvformat: skipping 'q_1/ar1.htm': its item-list page would overwrite it, as it "
+            "holds no \"_\"");
+  ModeRun unnamed({"c.htm", "a_1.htm"}, dir);
+  EXPECT_EQ(unnamed.calls, Strings{"convert a_1.htm"});
+  EXPECT_EQ(unnamed.console.lines[2],
+            "ERR qvformat: skipping 'c.htm': no document name can be made of it, as it holds no "
+            "\"_\"");
+  EXPECT_EQ(ModeRun({"a_1.htm", "b_2.htm", "x"}, dir).console.lines[4],
+            "ERR qvformat: skipping 'x': no document name can be made of it, as it holds no \"_\"");
+}
+
+TEST(SeveralReports, OneExistingReportKeepsTheRulesOfTheSingleRun) {
+  const Strings one = {"a_1.htm"};
+  EXPECT_EQ(ModeRun({"/t", "a_1.htm", "/ini=x.ini"}, one).calls, Strings{"page /ini=x.ini"});
+  EXPECT_EQ(ModeRun({"/ini=x.ini", "a_1.htm"}, one).calls, Strings{"convert /ini=x.ini"});
+  EXPECT_EQ(ModeRun({"a_1.htm", "nincs_2.htm"}, one).calls, Strings{"convert a_1.htm"});
+  // A folder is no report file.
+  EXPECT_EQ(ModeRun({"/t", "a_1.htm", "sub_2.htm"}, one).calls, Strings{"page sub_2.htm"});
+  // "/o" and "/k" win over several reports.
+  const Strings three = {"a_1.htm", "b_2.htm", "c_3.htm"};
+  EXPECT_EQ(ModeRun({"a_1.htm", "b_2.htm", "/o"}, three).calls, Strings{"download"});
+  EXPECT_EQ(ModeRun({"a_1.htm", "b_2.htm", "/K"}, three).calls.size(), 3u);
+}
+
+TEST(ReportPatterns, PatternsBecomeTheirFilesBeforeTheModeIsChosen) {
+  const Strings dir = {"a_1.htm", "a_10.htm", "b_2.htm", "c_3.HTM", "d_4.txt"};
+  EXPECT_EQ(ModeRun({"*_?.htm"}, dir).calls, (Strings{"convert a_1.htm", "convert b_2.htm"}));
+  EXPECT_EQ(ModeRun({"/t", "d*", "*_3*"}, dir).calls, (Strings{"page d_4.txt", "page c_3.HTM"}));
+  // One match is one report: the single run's rules, an option's pattern
+  // left as typed.
+  EXPECT_EQ(ModeRun({"/t", "a_1?.htm", "/ini=*.ini"}, dir).calls, Strings{"page /ini=*.ini"});
+  const ModeRun none({"a_1.htm", "*.rtf"}, dir);
+  EXPECT_EQ(none.calls, Strings{"error no file matches '*.rtf'"});
+  EXPECT_TRUE(none.console.lines.empty());
+  // A name holding "?" that exists is that file.
+  EXPECT_EQ(ModeRun({"a?_1.htm"}, {"a?_1.htm", "ab_1.htm"}).calls, Strings{"convert a?_1.htm"});
+  // A download and a batch run take no report from their parameters.
+  EXPECT_EQ(ModeRun({"/o", "/pass=a*b", "x?"}, dir).calls, Strings{"download"});
+  EXPECT_EQ(ModeRun({"/k", "*.rtf"}, {"q_r.htm"}).calls, Strings{"convert q_r.htm"});
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "platform/encoding.h"
 #include "platform/error.h"
 #include "platform/exe_dir.h"
+#include "platform/exit_pause.h"
 #include "platform/replacing_file.h"
 #include "tests/support/consoles.h"
 #include "tests/support/scoped_env.h"
@@ -113,6 +114,16 @@ TEST_F(DirListingTest, AllEntriesInByteOrder) {
 TEST_F(DirListingTest, EmptyDirectoryAndMissingDirectory) {
   EXPECT_TRUE(ListDirectory(dir_).empty());
   EXPECT_THROW(ListDirectory(dir_ + "/no_such_dir"), Error);
+}
+
+// --- Pause before the end --------------------------------------------------
+
+TEST(ExitPause, OnlyAConsoleOfItsOwnThatInputComesFromWaits) {
+  EXPECT_TRUE(ShouldPauseBeforeExit(1, true));   // Windows made the console for the tool
+  EXPECT_FALSE(ShouldPauseBeforeExit(2, true));  // a command prompt or a script shares it
+  EXPECT_FALSE(ShouldPauseBeforeExit(3, true));
+  EXPECT_FALSE(ShouldPauseBeforeExit(1, false));  // input redirected
+  EXPECT_FALSE(ShouldPauseBeforeExit(0, false));  // no console at all
 }
 
 // --- Executable directory --------------------------------------------------

@@ -64,4 +64,9 @@ bool PathExists(const std::string& path) {
   return ::stat(path.c_str(), &info) == 0;
 }
 
+bool FileExists(const std::string& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
 }  // namespace qv

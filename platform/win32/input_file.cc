@@ -64,4 +64,9 @@ bool PathExists(const std::string& path) {
   return GetFileAttributesW(win32::WideName(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+bool FileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(win32::Wide(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
 }  // namespace qv

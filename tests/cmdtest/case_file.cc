@@ -64,7 +64,7 @@ Case ReadCase(const std::string& path) {
     // Flags follow the name ("--- stdout tail" has none); "from" takes the
     // rest of the line: fixtures whose lines come before the section's own.
     std::vector<std::string> lines;
-    for (std::size_t i = kind == "stdout" ? 1 : 2; i < header.size(); ++i) {
+    for (std::size_t i = kind == "stdout" || kind == "stdin" ? 1 : 2; i < header.size(); ++i) {
       if (header[i] == "lf") {
         lf = true;
       } else if (header[i] == "tail") {
@@ -86,6 +86,8 @@ Case ReadCase(const std::string& path) {
       for (const std::string& l : lines) c.args.push_back(qv::Utf8ToCp1250(l));
     } else if (kind == "env") {
       for (const std::string& l : lines) c.env.push_back(l);
+    } else if (kind == "stdin") {
+      c.input = Join(lines, eol, noeol);
     } else if (kind == "file" && !name.empty()) {
       c.inputs.push_back({name, Join(lines, eol, noeol), false});
     } else if (kind == "exefile" && !name.empty()) {

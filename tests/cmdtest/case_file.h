@@ -8,6 +8,7 @@
 //   # what the case shows (comment lines before the first section)
 //   --- args            one parameter a line
 //   --- env             NAME=VALUE a line, added to a minimal C-locale environment
+//   --- stdin [lf] [noeol]       what standard input holds (empty without it)
 //   --- file NAME [lf] [noeol]   a file to create (lf: LF line ends;
 //                                noeol: no line end after the last line)
 //   --- dir NAME        a directory to create
@@ -62,6 +63,7 @@ struct Case {
   std::string path;
   std::vector<std::string> args;
   std::vector<std::string> env;
+  std::string input;  // standard input
   std::vector<FileSpec> inputs;
   std::vector<FileSpec> exeFiles;  // files beside the executable
   std::string expectedStdout;

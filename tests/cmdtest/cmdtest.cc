@@ -115,7 +115,7 @@ qv::test::ToolOutcome Run(const qv::test::ToolCopy& tool, const Case& c, const s
   // The tester's own qvformat.ini and data files stay out of the case.
   std::vector<std::string> env = qv::test::ToolEnvironment(dir + ".no-user-files");
   env.insert(env.end(), c.env.begin(), c.env.end());
-  return tool.Run({c.args, env, dir, "", {}});
+  return tool.Run({c.args, env, dir, "", {}, c.input});
 }
 
 // Runs one case; returns the description of every difference (empty: passed).

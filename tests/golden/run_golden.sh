@@ -40,11 +40,15 @@ mask_times() {
 }
 
 # run NAME ARGS...: the tool's standard output goes to NAME.console; anything
-# on standard error or a non-zero exit status fails the comparison.
+# on standard error or a non-zero exit status fails the comparison. Its
+# input is no terminal: under Wine a terminal would be a console of the
+# tool's own, and the tool would wait for Enter as after a start from
+# Explorer.
 run() {
   local name=$1; shift
   local status=0
-  (cd "$work/run" && "${runner[@]}" "$tool" "$@") >"$work/stdout" 2>"$work/stderr" || status=$?
+  (cd "$work/run" && "${runner[@]}" "$tool" "$@") </dev/null >"$work/stdout" 2>"$work/stderr" ||
+    status=$?
   mask_times <"$work/stdout" >"$work/got/$name.console"
   if [ $status -ne 0 ] || [ -s "$work/stderr" ]; then
     echo "$report: qvformat $* exited with $status" >&2

@@ -48,7 +48,7 @@ class InstalledTool {
   // to stdoutFile when one is named.
   Outcome Run(const std::string& dir, const Strings& args,
               const std::function<bool()>& inChild = {}, const char* stdoutFile = "") const {
-    return copy_.Run({args, {"LC_ALL=C"}, dir, stdoutFile, inChild});
+    return copy_.Run({args, {"LC_ALL=C"}, dir, stdoutFile, inChild, ""});
   }
 
  private:

@@ -12,8 +12,11 @@
 #include "platform/dir_listing.h"
 #include "platform/error.h"
 #include "platform/exe_dir.h"
+#include "platform/exit_pause.h"
 #include "platform/input_file.h"
 #include "platform/shared_library.h"
+#include "platform/wildcard.h"
+#include "tests/support/scoped_env.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {
@@ -93,6 +96,22 @@ TEST(InputFile, PipesAreRefusedWithoutWaiting) {
   InputProblem problem;
   EXPECT_EQ(OpenRegularFile(fifo, &problem), -1);
   EXPECT_EQ(problem.reason, "not a regular file");
+}
+
+// A quoted pattern names what the shell's would: case counts, hidden names
+// stay out.
+TEST(MatchingFiles, CaseCountsAndHiddenNamesStayOut) {
+  test::TempDir dir;
+  for (const char* name : {"a_1.htm", "B_2.HTM", ".c_3.htm"}) dir.Write(name, "x");
+  EXPECT_EQ(MatchingFiles(dir.path() + "/*.htm"),
+            std::vector<std::string>{dir.path() + "/a_1.htm"});
+  EXPECT_EQ(MatchingFiles(dir.path() + "/.*"), std::vector<std::string>{dir.path() + "/.c_3.htm"});
+}
+
+// A terminal window outlives the tool, whatever a test asks for.
+TEST(ExitPause, NeverOnPosixSystems) {
+  const test::ScopedEnv ownConsole("QVFORMAT_OWN_CONSOLE", "1");
+  EXPECT_FALSE(PauseBeforeExitWanted());
 }
 
 TEST(ExeDir, BackslashAloneIsNoRoot) {

@@ -25,6 +25,8 @@ struct ToolRequest {
   // Runs in the child before the tool starts; false ends the child with
   // kCannotPrepare. POSIX systems only.
   std::function<bool()> inChild;
+  // What standard input holds (at most a few KB).
+  std::string input;
 };
 
 struct ToolOutcome {
@@ -68,7 +70,7 @@ class ToolCopy {
   // folder of its own.
   void LinkBuiltPictures() const;
 
-  // Runs the copy; its standard input is empty.
+  // Runs the copy; its standard input holds request.input.
   ToolOutcome Run(const ToolRequest& request) const;
 
  private:

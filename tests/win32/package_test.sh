@@ -47,7 +47,9 @@ shift 6
 mask=("$@")
 
 prefix=$build/wine-package
-run() { "$wine_run" "$prefix" "$@"; }
+# Never a terminal as input: Wine would make it a console of the tool's own,
+# and the tool would wait for Enter as after a start from Explorer.
+run() { "$wine_run" "$prefix" "$@" </dev/null; }
 fail() {
   echo "package: $*" >&2
   exit 1

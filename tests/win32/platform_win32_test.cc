@@ -12,8 +12,11 @@
 #include "platform/clock.h"
 #include "platform/dir_listing.h"
 #include "platform/error.h"
+#include "platform/exit_pause.h"
 #include "platform/input_file.h"
 #include "platform/replacing_file.h"
+#include "platform/wildcard.h"
+#include "tests/support/scoped_env.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/win32/probe_process.h"
 #include "text/cp1250.h"
@@ -49,6 +52,26 @@ TEST(WindowsNames, NamesRoundTrip) {
   ASSERT_TRUE(ReadRegularFile(dir.path() + "\\" + cyrillic, 100, &bytes, &problem))
       << problem.reason;
   EXPECT_EQ(bytes, "<b>");
+}
+
+// A pattern matches as Windows compares names: case aside, accented
+// letters too; hidden names are no different.
+TEST(WindowsNames, PatternsMatchCaseBlind) {
+  test::TempDir dir;
+  for (const char* name : {"\xD5rz\xF5_57.htm", "a_1.HTM", ".b_2.htm", "c_3.txt"}) {
+    ReplacingFile file(dir.path() + "\\" + name);
+    file.Commit();
+  }
+  const std::string in = dir.path() + "\\";
+  EXPECT_EQ(MatchingFiles(in + "*.htm"),
+            (std::vector<std::string>{in + ".b_2.htm", in + "a_1.HTM", in + "\xD5rz\xF5_57.htm"}));
+  EXPECT_EQ(MatchingFiles(in + "\xF5RZ\xD5_*"), std::vector<std::string>{in + "\xD5rz\xF5_57.htm"});
+}
+
+// Tests stand in for Explorer with QVFORMAT_OWN_CONSOLE.
+TEST(WindowsExitPause, TestsCanAskForThePause) {
+  const test::ScopedEnv ownConsole("QVFORMAT_OWN_CONSOLE", "1");
+  EXPECT_TRUE(PauseBeforeExitWanted());
 }
 
 // A document open in another program (no sharing for deletion, as word

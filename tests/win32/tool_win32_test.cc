@@ -25,7 +25,7 @@ class WindowsTool : public ::testing::Test {
   }
   test::ToolOutcome Run(const std::vector<std::string>& args) {
     return tool_.Run({args, test::ToolEnvironment(dir_.path() + ".no-user-files"), dir_.path(),
-                      "", {}});
+                      "", {}, ""});
   }
   bool ExistsWide(const std::wstring& name) const {
     const std::wstring dir(dir_.path().begin(), dir_.path().end());

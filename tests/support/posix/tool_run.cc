@@ -139,11 +139,15 @@ ToolOutcome ToolCopy::Run(const ToolRequest& request) const {
   const int out = caught ? NamelessFile() : open(request.stdoutFile.c_str(), O_WRONLY);
   if (out < 0) throw std::runtime_error("cannot open " + request.stdoutFile);
   const int err = NamelessFile();
+  const int in = NamelessFile();
+  if (write(in, request.input.data(), request.input.size()) !=
+          static_cast<ssize_t>(request.input.size()) ||
+      lseek(in, 0, SEEK_SET) != 0)
+    throw std::runtime_error("cannot write a child's input");
 
   const pid_t child = fork();
   if (child == 0) {
-    const int in = open("/dev/null", O_RDONLY);
-    if (in < 0 || chdir(request.dir.c_str()) != 0) _exit(126);
+    if (chdir(request.dir.c_str()) != 0) _exit(126);
     if (request.inChild && !request.inChild()) _exit(kCannotPrepare);
     dup2(in, 0);
     dup2(out, 1);
@@ -151,6 +155,7 @@ ToolOutcome ToolCopy::Run(const ToolRequest& request) const {
     execve(exe_.c_str(), argv.data(), envp.data());
     _exit(127);
   }
+  close(in);
   int status = 0;
   if (child > 0) waitpid(child, &status, 0);
   ToolOutcome outcome;

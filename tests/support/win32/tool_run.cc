@@ -68,12 +68,32 @@ std::wstring EnvironmentBlock(const std::vector<std::string>& env) {
   return block + L'\0';
 }
 
+// Standard input for a child: the NUL device, or a pipe that holds input
+// and is closed behind it.
+HANDLE InputFor(const std::string& input, SECURITY_ATTRIBUTES* inherit) {
+  if (input.empty())
+    return CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, inherit,
+                       OPEN_EXISTING, 0, nullptr);
+  HANDLE read = nullptr, write = nullptr;
+  if (!CreatePipe(&read, &write, inherit, static_cast<DWORD>(input.size())))
+    throw std::runtime_error("cannot make a pipe");
+  SetHandleInformation(write, HANDLE_FLAG_INHERIT, 0);
+  DWORD written = 0;
+  const bool ok =
+      WriteFile(write, input.data(), static_cast<DWORD>(input.size()), &written, nullptr) &&
+      written == input.size();
+  CloseHandle(write);
+  if (!ok) throw std::runtime_error("cannot write a child's input");
+  return read;
+}
+
 // Starts program in dir with the streams caught (standard output into
-// stdoutFile instead when one is named) and waits at most timeoutMs; a
-// program still running then is ended (exit status -1).
+// stdoutFile instead when one is named) and input on standard input, and
+// waits at most timeoutMs; a program still running then is ended (exit
+// status -1).
 ProgramResult Launch(const std::string& program, const std::vector<std::string>& args,
                      const std::vector<std::string>& env, const std::string& dir,
-                     const std::string& stdoutFile, DWORD timeoutMs) {
+                     const std::string& stdoutFile, const std::string& input, DWORD timeoutMs) {
   std::wstring commandLine = Quoted(Wide(program));
   for (const std::string& arg : args) commandLine += L" " + Quoted(Wide(arg));
   std::wstring environment = env.empty() ? std::wstring() : EnvironmentBlock(env);
@@ -92,8 +112,7 @@ ProgramResult Launch(const std::string& program, const std::vector<std::string>&
   }
   if (!CreatePipe(&errRead, &errWrite, &inherit, 0)) throw std::runtime_error("cannot make a pipe");
   SetHandleInformation(errRead, HANDLE_FLAG_INHERIT, 0);
-  HANDLE in = CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                          OPEN_EXISTING, 0, nullptr);
+  HANDLE in = InputFor(input, &inherit);
 
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -139,7 +158,7 @@ ProgramResult Launch(const std::string& program, const std::vector<std::string>&
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                          const std::vector<std::string>& env, const std::string& dir,
                          int timeoutMs) {
-  return Launch(program, args, env, dir, "", static_cast<DWORD>(timeoutMs));
+  return Launch(program, args, env, dir, "", "", static_cast<DWORD>(timeoutMs));
 }
 
 std::vector<std::string> ToolEnvironment(const std::string& noUserFiles) {
@@ -158,7 +177,8 @@ std::vector<std::string> ToolEnvironment(const std::string& noUserFiles) {
     FreeEnvironmentStringsW(block);
   }
   // The tester's own settings for the tool stay out.
-  for (const char* name : {"QVFORMAT_HOST", "QVFORMAT_PORT", "QVFORMAT_PASSWORD", "SSL_CERT_FILE"})
+  for (const char* name : {"QVFORMAT_HOST", "QVFORMAT_PORT", "QVFORMAT_PASSWORD",
+                           "QVFORMAT_OWN_CONSOLE", "SSL_CERT_FILE"})
     env.push_back(std::string(name) + "=");
   env.push_back("APPDATA=" + noUserFiles);
   env.push_back("LOCALAPPDATA=" + noUserFiles);
@@ -187,8 +207,8 @@ void ToolCopy::LinkBuiltPictures() const {
 
 ToolOutcome ToolCopy::Run(const ToolRequest& request) const {
   if (request.inChild) throw std::logic_error("no preparation in the child on Windows");
-  const ProgramResult r =
-      Launch(exe_, request.args, request.env, request.dir, request.stdoutFile, 120000);
+  const ProgramResult r = Launch(exe_, request.args, request.env, request.dir, request.stdoutFile,
+                                 request.input, 120000);
   return ToolOutcome{r.exitStatus, r.out, r.err};
 }
 

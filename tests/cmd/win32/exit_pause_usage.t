@@ -1,0 +1,31 @@
+# Started from Explorer (QVFORMAT_OWN_CONSOLE stands in for a console of the
+# tool's own) the tool asks for Enter before its window closes: here after
+# the usage.
+--- env
+QVFORMAT_OWN_CONSOLE=1
+--- stdin
+
+--- stdout
+Hasznalat:
+
+qvformat.exe [parameterek] [fordulo.htm]
+
+Lehetseges parameterek:
+
+   /k           - a konyvtarban levo osszes fordulo atalakitasa RTF formatumba
+   /t           - a targylista atalakitasa (fordulo.htm vagy /k)
+   /ini=filenev - melyik ini file legyen a config
+   /o           - fordulo letoltes a zordonvidek.example szerverrol
+
+      letolteshez kotelezo parameterek:
+
+      /user=wwwww - zordonvidek.example felhasznalo
+      /pass=xxxxx - zordonvidek.example jelszo
+      /kar=yyyy   - karakterszam
+      /ford=zzz   - forduloszam (lehet "utolso" is)
+      /letolt     - csak letoltes, nincs formazas
+
+Indulas ideje: TIME
+Befejezes ideje: TIME
+Nyomj Entert a kilepeshez...
+--- exit 0
