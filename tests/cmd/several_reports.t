@@ -6,10 +6,13 @@ b_2.htm
 a_1.htm
 --- file a_1.htm
 <title>a</title>
+</HTML>
 --- file b_2.htm
 <title>b</title>
+</HTML>
 --- file c_3.htm
 <title>c</title>
+</HTML>
 --- stdout
 Indulas ideje: TIME
    1. Filenev: b_2.htm

@@ -7,8 +7,10 @@ nincs_2.htm
 c_3.htm
 --- file a_1.htm
 <title>a</title>
+</HTML>
 --- file c_3.htm
 <title>c</title>
+</HTML>
 --- stdout
 Indulas ideje: TIME
    1. Filenev: a_1.htm

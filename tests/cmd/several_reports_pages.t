@@ -10,9 +10,11 @@ b_2.htm
 --- file a_1.htm
 <title>a</title>
 first
+</HTML>
 --- file b_2.htm
 <title>b</title>
 second
+</HTML>
 --- stdout
 Indulas ideje: TIME
    1. Filenev: a_1.htm
@@ -22,6 +24,8 @@ Befejezes ideje: TIME
 --- outfile ar1.htm
 <title>a</title>
 first
+</HTML>
 --- outfile br2.htm
 <title>b</title>
 second
+</HTML>

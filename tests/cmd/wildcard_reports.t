@@ -5,10 +5,13 @@
 *_?.htm
 --- file b_2.htm
 <title>b</title>
+</HTML>
 --- file a_1.htm
 <title>a</title>
+</HTML>
 --- file c_10.htm
 <title>c</title>
+</HTML>
 --- dir d_4.htm
 --- file e_5.txt
 x
