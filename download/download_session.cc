@@ -57,12 +57,14 @@ void FetchTurn(TlsLineConnection& connection, const std::vector<std::string>& re
                const std::string& fileName, bool report) {
   WriteRequest(connection, request);
   ReplacingFile file(fileName);
-  const std::string response = connection.ReadAll();
+  std::string response = connection.ReadAll();
   // An error or login page, or a report cut off, never replaces a file.
   RequireCompleteTurn(response, fileName);
-  const std::string text = CutResponse(response);
+  // The answer may be large: it is cut in place and written as it stands.
+  const std::string text = CutResponse(std::move(response));
   if (report) RequireTurnReport(text, fileName);
-  file.Write(text + "\r\n");
+  file.Write(text);
+  file.Write("\r\n");
   file.Commit();
   connection.Close();
 }

@@ -117,6 +117,8 @@ TEST(DownloadParts, ResponseCut) {
   EXPECT_EQ(CutResponse("no header <TABLE><TR>t</TABLE>!rest"), "no header rest");
   EXPECT_EQ(CutResponse("H\r\n\r\n<TABLE>x</TABLE>.y"), "<TABLE>x</TABLE>.y");
   EXPECT_EQ(CutResponse("H\r\n\r\ncut short"), "cut short");
+  // A "</TABLE>" before the table: head and tail overlap.
+  EXPECT_EQ(CutResponse("H\r\n\r\na</TABLE>bc<TABLE><TR>d"), "a</TABLE>bcc<TABLE><TR>d");
 }
 
 TEST(DownloadParts, OnlyACompleteOkAnswerIsStored) {
@@ -132,10 +134,10 @@ TEST(DownloadParts, OnlyACompleteOkAnswerIsStored) {
   EXPECT_EQ(StatusLine("HTTP/1.0 200 OK\nA: b"), "HTTP/1.0 200 OK");
 
   for (const std::string good :
-       {"HTTP/1.0 200 OK\r\n\r\n", "HTTP/1.1 200\r\nA: b\r\n\r\n<html>",
-        "HTTP/1.0 200 OK\r\nContent-Length: 3\r\n\r\nabc",
-        "HTTP/1.0 200 OK\r\ncontent-LENGTH:  3 \r\n\r\nabcdef",  // more is kept
-        "HTTP/1.0 200 OK\r\nContent-Length: lots\r\n\r\nabc"})      // unreadable: not judged
+       {"HTTP/1.0 200 OK\r\n\r\n<html>x</html>\r\n", "HTTP/1.1 200\r\nA: b\r\n\r\n<HTML></HTML>",
+        "HTTP/1.0 200 OK\r\nContent-Length: 7\r\n\r\n</hTmL>",
+        "HTTP/1.0 200 OK\r\ncontent-LENGTH:  3 \r\n\r\n</html>abcdef",  // more is kept
+        "HTTP/1.0 200 OK\r\nContent-Length: lots\r\n\r\n</html>"})      // unreadable: not judged
     EXPECT_EQ(refusal(good), "") << good;
 
   const std::string end = "; nothing was written";
@@ -154,6 +156,12 @@ TEST(DownloadParts, OnlyACompleteOkAnswerIsStored) {
             "the site's answer for 1234_57.htm was cut off in its header" + end);
   EXPECT_EQ(refusal("HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\n<html>"),
             "the site's answer for 1234_57.htm was cut off after 6 of 10 bytes" + end);
+  // Without a length, a page is whole only with its closing tag, in the body.
+  const std::string noEnd = " bytes, before its closing </html>" + end;
+  EXPECT_EQ(refusal("HTTP/1.0 200 OK\r\n\r\n"),
+            "the site's answer for 1234_57.htm was cut off after 0" + noEnd);
+  EXPECT_EQ(refusal("HTTP/1.0 200 OK\r\nX: </html>\r\n\r\n<html><p>x</p></htm"),
+            "the site's answer for 1234_57.htm was cut off after 19" + noEnd);
 }
 
 TEST(DownloadParts, PercentEncodedLoginForm) {
