@@ -34,16 +34,21 @@ void Open(TlsLineConnection& connection, TextEncoding encoding, Console& console
 }
 
 // Reads lines until the server closes the connection or handle asks to
-// stop. A failing read ends the loop quietly. The reads do not wait (a time
-// limit of 0 returns an empty text when no line is complete yet), so between
-// them the loop sleeps until input arrives; input that stalls for the whole
-// socket limit ends the loop like a failed read.
+// stop. A failing read ends the loop quietly, unless it refuses what the
+// server sent (bytes that are not TLS, an answer too large or too slow):
+// that ends the run. The reads do not wait (a time limit of 0 returns an
+// empty text when no line is complete yet), so between them the loop
+// sleeps until input arrives; input that stalls for the whole socket limit
+// ends the loop like a failed read.
 template <typename Handle>
 void ReadLines(TlsLineConnection& connection, int stallLimitMs, Handle handle) {
   while (!connection.IsClosed()) {
     std::string line;
     try {
       line = connection.ReadLine('\n', 0, kLongestLine);
+    } catch (const NetError& e) {
+      if (IsRefusal(e.fault())) throw;
+      return;
     } catch (const Error&) {
       return;
     }
@@ -106,6 +111,7 @@ void DownloadTurn(RunContext& ctx, const DownloadOptions& options, const Downloa
   TurnResolution resolution(kar, turn);
   {
     TlsLineConnection connection(site.host, site.port, site.tls);
+    connection.SetWaitNotice([&console] { console.Line("Varakozas a szerver valaszara..."); });
 
     Open(connection, TextEncoding::kEightBit, console, "Session ID lekerdezese...");
     WriteRequest(connection, requests.SessionCookie());

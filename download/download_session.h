@@ -17,9 +17,11 @@ struct DownloadSite {
 };
 
 // The site of the settings and the environment: SiteHost, and the port in
-// QVFORMAT_PORT (443 without it). Throws qv::Error while the settings still
-// name the placeholder domain and QVFORMAT_HOST is not set, or when
-// QVFORMAT_PORT is not a port number.
+// QVFORMAT_PORT (443 without it). The limits of a connection may be
+// shortened (never lengthened) by QVFORMAT_CONNECTION_LIMIT_MS,
+// QVFORMAT_WAIT_NOTICE_MS and QVFORMAT_ANSWER_LIMIT (bytes). Throws
+// qv::Error while the settings still name the placeholder domain and
+// QVFORMAT_HOST is not set, or when a variable is not a number it may be.
 DownloadSite ConfiguredSite(const std::string& programDir);
 
 // The command-line options of a download, as typed (the locale's charset).
