@@ -96,7 +96,8 @@ void DownloadTurn(RunContext& ctx, const DownloadOptions& options, const Downloa
   if (missing != nullptr) {
     console.Line(missing);
     console.Line("");
-    return;
+    throw Error("Download error",
+                "a download needs /user=, /pass= (or QVFORMAT_PASSWORD), /kar= and /ford=");
   }
   RequireSafeValue(kar, "the character number (/kar)");
   RequireSafeValue(turn, "the turn (/ford)");

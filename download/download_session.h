@@ -47,7 +47,8 @@ struct DownloadSteps {
 };
 
 // Downloads one turn from the game's web site, stores it, has its item-list
-// page built and opened.
+// page built and opened. A missing option is said on the console, then
+// thrown as qv::Error: the run failed.
 void DownloadTurn(RunContext& ctx, const DownloadOptions& options, const DownloadSteps& steps);
 
 }  // namespace qv

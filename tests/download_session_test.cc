@@ -500,7 +500,7 @@ TEST_F(DownloadSession, MissingOptionsSendNothing) {
   TlsTestServer server({Reply(kSessionAnswer)});
   for (const auto& [params, message] : cases) {
     console_.lines.clear();
-    Download(params, server.port());
+    EXPECT_THROW(Download(params, server.port()), Error);  // the run failed
     EXPECT_EQ(console_.lines, (std::vector<std::string>{"", message, ""}));
   }
   EXPECT_TRUE(server.Connections().empty());
@@ -519,7 +519,7 @@ TEST_F(DownloadSession, PasswordFromElsewhere) {
   TlsTestServer server({Reply(kSessionAnswer)});
   const auto run = [&](std::vector<std::string> params) {
     console_.lines.clear();
-    Download(std::move(params), server.port());
+    EXPECT_THROW(Download(std::move(params), server.port()), Error);
     return console_.lines.at(1);
   };
   EXPECT_EQ(run({"/o", "/kar=1", "/ford=2"}), "Nem adtal meg felhasznalot!");
