@@ -105,6 +105,7 @@ void DownloadTurn(RunContext& ctx, const DownloadOptions& options, const Downloa
   password = LocaleTextToCp1250(password);
 
   const DownloadSite site = steps.site();
+  if (!site.settingNote.empty()) console.LineWithName(site.settingNote, site.settingsFile);
   const SiteRequests requests(site.host);
   const bool downloadOnly = options.downloadOnly;
   const int stallLimitMs = site.tls.socketTimeoutMs;

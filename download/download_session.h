@@ -14,6 +14,10 @@ struct DownloadSite {
   std::string host;          // used in the connection, the certificate check and every request line
   std::uint16_t port = 443;  // the TCP port only; never written into a request
   TlsOptions tls;
+  // When the settings' Szerver value was not a plain domain: the line that
+  // tells the player how it was read, to be followed by the settings file.
+  std::string settingNote;
+  std::string settingsFile;
 };
 
 // The site of the settings and the environment: SiteHost, and the port in

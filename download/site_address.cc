@@ -62,6 +62,14 @@ DownloadSite ConfiguredSite(const std::string& programDir) {
   tls.answerLimit = static_cast<std::size_t>(
       EnvironmentNumber("QVFORMAT_ANSWER_LIMIT", static_cast<long long>(tls.answerLimit),
                         static_cast<long long>(tls.answerLimit)));
+
+  const std::string written = WrittenDomain(programDir);
+  const std::string domain = PlainDomain(written);
+  if (domain != written) {
+    site.settingNote = "Megjegyzes: a Szerver beallitast (" + written + ") " + domain +
+                       " domainkent olvasom; javitsd ki itt: ";
+    site.settingsFile = SettingsPath(programDir);
+  }
   return site;
 }
 

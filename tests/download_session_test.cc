@@ -234,6 +234,28 @@ TEST_F(DownloadSiteSettings, PlaceholderUntilTheSettingsNameTheSite) {
   EXPECT_EQ(site.tls.caFile, "");  // the system's trust store
 }
 
+TEST_F(DownloadSiteSettings, SzerverIsReadAsThePlainDomainAndTheNoteNamesTheFile) {
+  EXPECT_EQ(PlainDomain("jatek.hu"), "jatek.hu");
+  EXPECT_EQ(PlainDomain("www.jatek.hu"), "jatek.hu");
+  EXPECT_EQ(PlainDomain("HTTPS://WWW.jatek.hu/"), "jatek.hu");
+  EXPECT_EQ(PlainDomain("http://jatek.hu/?m=qv"), "jatek.hu");
+  EXPECT_EQ(PlainDomain("wwwjatek.hu"), "wwwjatek.hu");
+  EXPECT_EQ(PlainDomain("https://"), "");
+
+  Settings("[LETOLTES]\r\nSzerver=pelda.example\r\n");
+  EXPECT_EQ(ConfiguredSite(ProgramDir()).settingNote, "");
+  Settings("[LETOLTES]\r\nSzerver=https://www.pelda.example/\r\n");
+  EXPECT_EQ(SiteDomain(ProgramDir()), "pelda.example");  // the usage text too
+  const auto site = ConfiguredSite(ProgramDir());
+  EXPECT_EQ(site.host, "www.pelda.example");
+  EXPECT_EQ(site.settingNote,
+            "Megjegyzes: a Szerver beallitast (https://www.pelda.example/) pelda.example "
+            "domainkent olvasom; javitsd ki itt: ");
+  EXPECT_EQ(site.settingsFile, SettingsPath(ProgramDir()));
+  Settings("[LETOLTES]\r\nSzerver=https:///\r\n");
+  EXPECT_THROW(ConfiguredSite(ProgramDir()), Error);  // names no site
+}
+
 TEST_F(DownloadSiteSettings, ConnectionLimitsMayOnlyBeShortened) {
   const test::ScopedEnv host("QVFORMAT_HOST", "localhost");
   const TlsOptions shipped = ConfiguredSite(ProgramDir()).tls;
