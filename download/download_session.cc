@@ -34,16 +34,21 @@ void Open(TlsLineConnection& connection, TextEncoding encoding, Console& console
 }
 
 // Reads lines until the server closes the connection or handle asks to
-// stop. A failing read ends the loop quietly. The reads do not wait (a time
-// limit of 0 returns an empty text when no line is complete yet), so between
-// them the loop sleeps until input arrives; input that stalls for the whole
-// socket limit ends the loop like a failed read.
+// stop. A failing read ends the loop quietly, unless it refuses what the
+// server sent (bytes that are not TLS, an answer too large or too slow):
+// that ends the run. The reads do not wait (a time limit of 0 returns an
+// empty text when no line is complete yet), so between them the loop
+// sleeps until input arrives; input that stalls for the whole socket limit
+// ends the loop like a failed read.
 template <typename Handle>
 void ReadLines(TlsLineConnection& connection, int stallLimitMs, Handle handle) {
   while (!connection.IsClosed()) {
     std::string line;
     try {
       line = connection.ReadLine('\n', 0, kLongestLine);
+    } catch (const NetError& e) {
+      if (IsRefusal(e.fault())) throw;
+      return;
     } catch (const Error&) {
       return;
     }
@@ -57,12 +62,14 @@ void FetchTurn(TlsLineConnection& connection, const std::vector<std::string>& re
                const std::string& fileName, bool report) {
   WriteRequest(connection, request);
   ReplacingFile file(fileName);
-  const std::string response = connection.ReadAll();
+  std::string response = connection.ReadAll();
   // An error or login page, or a report cut off, never replaces a file.
   RequireCompleteTurn(response, fileName);
-  const std::string text = CutResponse(response);
+  // The answer may be large: it is cut in place and written as it stands.
+  const std::string text = CutResponse(std::move(response));
   if (report) RequireTurnReport(text, fileName);
-  file.Write(text + "\r\n");
+  file.Write(text);
+  file.Write("\r\n");
   file.Commit();
   connection.Close();
 }
@@ -89,7 +96,8 @@ void DownloadTurn(RunContext& ctx, const DownloadOptions& options, const Downloa
   if (missing != nullptr) {
     console.Line(missing);
     console.Line("");
-    return;
+    throw Error("Download error",
+                "a download needs /user=, /pass= (or QVFORMAT_PASSWORD), /kar= and /ford=");
   }
   RequireSafeValue(kar, "the character number (/kar)");
   RequireSafeValue(turn, "the turn (/ford)");
@@ -97,6 +105,7 @@ void DownloadTurn(RunContext& ctx, const DownloadOptions& options, const Downloa
   password = LocaleTextToCp1250(password);
 
   const DownloadSite site = steps.site();
+  if (!site.settingNote.empty()) console.LineWithName(site.settingNote, site.settingsFile);
   const SiteRequests requests(site.host);
   const bool downloadOnly = options.downloadOnly;
   const int stallLimitMs = site.tls.socketTimeoutMs;
@@ -104,6 +113,7 @@ void DownloadTurn(RunContext& ctx, const DownloadOptions& options, const Downloa
   TurnResolution resolution(kar, turn);
   {
     TlsLineConnection connection(site.host, site.port, site.tls);
+    connection.SetWaitNotice([&console] { console.Line("Varakozas a szerver valaszara..."); });
 
     Open(connection, TextEncoding::kEightBit, console, "Session ID lekerdezese...");
     WriteRequest(connection, requests.SessionCookie());

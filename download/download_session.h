@@ -14,12 +14,18 @@ struct DownloadSite {
   std::string host;          // used in the connection, the certificate check and every request line
   std::uint16_t port = 443;  // the TCP port only; never written into a request
   TlsOptions tls;
+  // When the settings' Szerver value was not a plain domain: the line that
+  // tells the player how it was read, to be followed by the settings file.
+  std::string settingNote;
+  std::string settingsFile;
 };
 
 // The site of the settings and the environment: SiteHost, and the port in
-// QVFORMAT_PORT (443 without it). Throws qv::Error while the settings still
-// name the placeholder domain and QVFORMAT_HOST is not set, or when
-// QVFORMAT_PORT is not a port number.
+// QVFORMAT_PORT (443 without it). The limits of a connection may be
+// shortened (never lengthened) by QVFORMAT_CONNECTION_LIMIT_MS,
+// QVFORMAT_WAIT_NOTICE_MS and QVFORMAT_ANSWER_LIMIT (bytes). Throws
+// qv::Error while the settings still name the placeholder domain and
+// QVFORMAT_HOST is not set, or when a variable is not a number it may be.
 DownloadSite ConfiguredSite(const std::string& programDir);
 
 // The command-line options of a download, as typed (the locale's charset).
@@ -45,7 +51,8 @@ struct DownloadSteps {
 };
 
 // Downloads one turn from the game's web site, stores it, has its item-list
-// page built and opened.
+// page built and opened. A missing option is said on the console, then
+// thrown as qv::Error: the run failed.
 void DownloadTurn(RunContext& ctx, const DownloadOptions& options, const DownloadSteps& steps);
 
 }  // namespace qv

@@ -1,5 +1,6 @@
 #include "download/response_check.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <string_view>
@@ -43,6 +44,15 @@ std::int64_t DeclaredLength(std::string_view header) {
   return -1;
 }
 
+// Whether the body holds "</html>" in any case; it stands near the end of
+// a page, so the search runs backwards.
+bool HoldsClosingHtml(std::string_view body) {
+  for (std::size_t at = body.rfind("</"); at != std::string_view::npos;
+       at = at == 0 ? std::string_view::npos : body.rfind("</", at - 1))
+    if (AsciiLowerCase(std::string(body.substr(at, 7))) == "</html>") return true;
+  return false;
+}
+
 [[noreturn]] void Refuse(const std::string& fileName, const std::string& what) {
   throw Error("Download error",
               "the site's answer for " + fileName + " " + what + "; nothing was written");
@@ -51,7 +61,9 @@ std::int64_t DeclaredLength(std::string_view header) {
 }  // namespace
 
 std::string StatusLine(const std::string& response) {
-  std::string line = response.substr(0, response.find('\n'));
+  // A line longer than this is no status line; it is shown cut anyway.
+  constexpr std::size_t kLongest = 4096;
+  std::string line = response.substr(0, std::min(response.find('\n'), kLongest));
   if (!line.empty() && line.back() == '\r') line.pop_back();
   return line;
 }
@@ -71,6 +83,10 @@ void RequireCompleteTurn(const std::string& response, const std::string& fileNam
   if (declared >= 0 && static_cast<std::uint64_t>(declared) > body)
     Refuse(fileName, "was cut off after " + std::to_string(body) + " of " +
                          std::to_string(declared) + " bytes");
+  // Without a length only the page's end tells that it came whole.
+  if (!HoldsClosingHtml(std::string_view(response).substr(headerEnd + kHeaderEnd.size())))
+    Refuse(fileName,
+           "was cut off after " + std::to_string(body) + " bytes, before its closing </html>");
 }
 
 void RequireTurnReport(const std::string& report, const std::string& fileName) {

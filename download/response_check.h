@@ -6,13 +6,14 @@
 
 namespace qv {
 
-// The response's first line, without its line end.
+// The response's first line, without its line end (at most 4096 bytes).
 std::string StatusLine(const std::string& response);
 
 // Throws qv::Error naming fileName, the file the response was asked for,
 // when the status line is not "HTTP/... 200 ...", when the header has no
-// end (CR LF CR LF), or when the body is shorter than its Content-Length
-// header says: the connection was cut off.
+// end (CR LF CR LF), or when the connection was cut off: the body is
+// shorter than its Content-Length header says, or holds no closing
+// "</html>" (in any case).
 void RequireCompleteTurn(const std::string& response, const std::string& fileName);
 
 // Throws qv::Error naming fileName when the report cut from a turn answer

@@ -1,24 +1,27 @@
 #include "download/response_cut.h"
 
-#include <climits>
-
-#include "text/text.h"
-
 namespace qv {
 
-std::string CutResponse(const std::string& response) {
-  std::string text = response;
+std::string CutResponse(std::string text) {
+  const std::size_t header = text.find("\r\n\r\n");
+  if (header != std::string::npos) text.erase(0, header + 4);
 
-  const int header = Find("\r\n\r\n", text);
-  if (header > 0) text = Copy(text, header + 4, INT_MAX);
+  const std::size_t tableStart = text.find("<TABLE><TR>");
+  const std::size_t tableEnd = text.find("</TABLE>");
+  if (tableStart != std::string::npos && tableEnd != std::string::npos) {
+    // From the table's start to one character behind "</TABLE>"; with a
+    // "</TABLE>" before the table's start, head and tail overlap and the
+    // text between them comes twice.
+    const std::size_t tail = std::min(tableEnd + 9, text.size());
+    if (tableStart <= tail) {
+      text.erase(tableStart, tail - tableStart);
+    } else {
+      text = text.substr(0, tableStart) + text.substr(tail);
+    }
+  }
 
-  const int tableStart = Find("<TABLE><TR>", text);
-  const int tableEnd = Find("</TABLE>", text);
-  if (tableStart > 0 && tableEnd > 0)
-    text = Copy(text, 1, tableStart - 1) + Copy(text, tableEnd + 9, INT_MAX);
-
-  const int end = Find("</html>", text);
-  if (end > 0) text = Copy(text, 1, end + 6);
+  const std::size_t end = text.find("</html>");
+  if (end != std::string::npos) text.resize(end + 7);
   return text;
 }
 

@@ -1,17 +1,32 @@
 // Where a download connects: the game's site of the settings, and the
 // environment for local mirrors and tests.
-#include <cstdlib>
-
 #include "download/download_session.h"
+#include "platform/environment.h"
 #include "platform/error.h"
 #include "site/site.h"
 
 namespace qv {
 namespace {
 
+// A whole number from 1 to most in the environment variable name; fallback
+// when it is not set.
+long long EnvironmentNumber(const char* name, long long most, long long fallback) {
+  const std::string text = EnvironmentText(name);
+  if (text.empty()) return fallback;
+  long long n = 0;
+  bool digits = text.size() <= 18;
+  for (const char c : text) {
+    digits = digits && c >= '0' && c <= '9';
+    if (digits) n = n * 10 + (c - '0');
+  }
+  if (!digits || n < 1 || n > most)
+    throw Error("Settings error", std::string(name) + " must be a number from 1 to " +
+                                      std::to_string(most) + ", not '" + text + "'");
+  return n;
+}
+
 std::uint16_t SitePort() {
-  const char* value = std::getenv("QVFORMAT_PORT");
-  const std::string text = value != nullptr ? value : "";
+  const std::string text = EnvironmentText("QVFORMAT_PORT");
   if (text.empty()) return 443;
   long port = 0;
   bool digits = text.size() <= 5;
@@ -37,6 +52,24 @@ DownloadSite ConfiguredSite(const std::string& programDir) {
   DownloadSite site;
   site.port = SitePort();
   site.host = SiteHost(programDir);
+
+  // The limits of a connection may be shortened (tests), never lengthened.
+  TlsOptions& tls = site.tls;
+  tls.connectionLimitMs = static_cast<int>(EnvironmentNumber(
+      "QVFORMAT_CONNECTION_LIMIT_MS", tls.connectionLimitMs, tls.connectionLimitMs));
+  tls.waitNoticeMs = static_cast<int>(
+      EnvironmentNumber("QVFORMAT_WAIT_NOTICE_MS", tls.waitNoticeMs, tls.waitNoticeMs));
+  tls.answerLimit = static_cast<std::size_t>(
+      EnvironmentNumber("QVFORMAT_ANSWER_LIMIT", static_cast<long long>(tls.answerLimit),
+                        static_cast<long long>(tls.answerLimit)));
+
+  const std::string written = WrittenDomain(programDir);
+  const std::string domain = PlainDomain(written);
+  if (domain != written) {
+    site.settingNote = "Megjegyzes: a Szerver beallitast (" + written + ") " + domain +
+                       " domainkent olvasom; javitsd ki itt: ";
+    site.settingsFile = SettingsPath(programDir);
+  }
   return site;
 }
 

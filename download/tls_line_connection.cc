@@ -19,11 +19,27 @@ int MillisecondsSince(Clock::time_point start) {
   throw NetError(fault, "Socket error", text);
 }
 
+[[noreturn]] void ThrowDownloadError(NetFault fault, const std::string& text) {
+  throw NetError(fault, "Download error", text + "; nothing was written");
+}
+
+// Grows a string that collects a whole answer: doubling, but never beyond
+// the most it may hold (and two bytes for the line end written behind it),
+// so that the answer at the limit is not copied into twice its room.
+void AppendBounded(std::string& to, const char* bytes, std::size_t n, std::size_t most) {
+  if (to.capacity() - to.size() < n) {
+    const std::size_t wanted = std::max(to.size() + n, 2 * to.capacity());
+    to.reserve(std::max(to.size() + n, std::min(wanted, most + 2)));
+  }
+  to.append(bytes, n);
+}
+
 }  // namespace
 
 TlsLineConnection::TlsLineConnection(std::string host, std::uint16_t port, TlsOptions options)
     : host_(std::move(host)), port_(port), options_(std::move(options)),
-      stream_(MakeTlsStream(options_)) {}
+      stream_(MakeTlsStream(options_)),
+      wait_(options_.connectionLimitMs, options_.waitNoticeMs) {}
 
 TlsLineConnection::~TlsLineConnection() { Close(); }
 
@@ -31,7 +47,10 @@ void TlsLineConnection::Connect() {
   stream_->Close();
   buffer_.Clear();
   closed_ = true;
-  stream_->Connect(host_, port_);
+  failure_ = nullptr;
+  received_ = 0;
+  wait_.Start();
+  stream_->Connect(host_, port_, wait_);
   everConnected_ = true;
   closed_ = false;
 }
@@ -40,27 +59,47 @@ void TlsLineConnection::RequireOpened() const {
   if (!everConnected_) ThrowSocketError(NetFault::kOther, "Not Connected");
 }
 
-TlsLineConnection::Receive TlsLineConnection::ReadChunk(bool wait) {
-  return stream_->ReceiveChunk(chunk_, kChunkSize, wait, &chunkSize_);
+void TlsLineConnection::RethrowFailure() const {
+  if (failure_) std::rethrow_exception(failure_);
+}
+
+TlsLineConnection::Receive TlsLineConnection::ReadChunk() {
+  if (wait_.OutOfTime()) ThrowDownloadError(NetFault::kTooSlow, wait_.OutOfTimeText());
+  const Receive r = stream_->ReceiveChunk(chunk_, kChunkSize, &chunkSize_);
+  if (r == Receive::kData) {
+    received_ += chunkSize_;
+    if (received_ > options_.answerLimit)
+      ThrowDownloadError(NetFault::kTooLarge, "the site's answer is larger than " +
+                                                  BytesText(options_.answerLimit) +
+                                                  ", the most one connection takes");
+  }
+  return r;
 }
 
 TlsLineConnection::Receive TlsLineConnection::ReceiveOnce(int waitMs) {
-  if (waitMs < 0) {
-    const Receive r = ReadChunk(true);
-    if (r == Receive::kNothing) ThrowSocketError(NetFault::kTimeout, "Read timed out.");
-    return r;
-  }
+  const bool untilLimit = waitMs < 0;
   const Clock::time_point start = Clock::now();
   bool polled = false;
   for (;;) {
     // Bytes the stream already holds can be read without asking the socket;
     // after a read that wanted more, only the socket can bring it.
     if (polled || !stream_->HoldsReceivedBytes()) {
-      const int left = std::max(0, waitMs - MillisecondsSince(start));
-      if (!stream_->WaitReadable(left)) return Receive::kNothing;
+      const int left =
+          untilLimit ? options_.socketTimeoutMs : std::max(0, waitMs - MillisecondsSince(start));
+      ServerWait::Outcome outcome = ServerWait::Outcome::kQuiet;
+      if (left > 0)
+        outcome = wait_.Await(left, [this](int ms) { return stream_->WaitReadable(ms); });
+      else if (stream_->WaitReadable(0))
+        outcome = ServerWait::Outcome::kReady;
+      if (outcome == ServerWait::Outcome::kOutOfTime)
+        ThrowDownloadError(NetFault::kTooSlow, wait_.OutOfTimeText());
+      if (outcome == ServerWait::Outcome::kQuiet) {
+        if (untilLimit) ThrowSocketError(NetFault::kTimeout, "Read timed out.");
+        return Receive::kNothing;
+      }
     }
-    const Receive r = ReadChunk(false);
-    if (r != Receive::kNothing || MillisecondsSince(start) >= waitMs) return r;
+    const Receive r = ReadChunk();
+    if (r != Receive::kNothing || (!untilLimit && MillisecondsSince(start) >= waitMs)) return r;
     polled = true;
   }
 }
@@ -71,6 +110,11 @@ bool TlsLineConnection::IsConnected() {
       const Receive r = ReceiveOnce(0);
       if (r == Receive::kData) buffer_.Append(chunk_, chunkSize_);
       if (r == Receive::kClosed || r == Receive::kReset) closed_ = true;
+    } catch (const NetError& e) {
+      closed_ = true;
+      // The request is still to be written: the refusal comes with the
+      // next read or write, whichever is first.
+      if (IsRefusal(e.fault())) failure_ = std::current_exception();
     } catch (const Error&) {
       closed_ = true;
     }
@@ -79,6 +123,7 @@ bool TlsLineConnection::IsConnected() {
 }
 
 void TlsLineConnection::WriteLine(const std::string& text) {
+  RethrowFailure();
   if (!stream_->IsOpen()) ThrowSocketError(NetFault::kOther, "Not Connected");
   stream_->Send(EncodeForWire(text, encoding_) + "\r\n");
 }
@@ -99,6 +144,7 @@ std::string TlsLineConnection::ReadLine(char terminator, int timeLimitMs, std::s
     }
 
     RequireOpened();
+    RethrowFailure();
     if (closed_ || !stream_->IsOpen()) ThrowSocketError(NetFault::kOther, kClosedGracefully);
 
     bool timedOut = false;
@@ -127,25 +173,22 @@ std::string TlsLineConnection::ReadLine(char terminator, int timeLimitMs, std::s
 
 std::string TlsLineConnection::ReadAll() {
   RequireOpened();
+  RethrowFailure();
   std::string result = buffer_.TakeAll();
   if (closed_ || !stream_->IsOpen()) return result;
   for (;;) {
     Receive r;
     try {
-      r = ReadChunk(true);
+      r = ReceiveOnce(-1);
     } catch (const Error&) {
       closed_ = true;
       throw;
     }
-    if (r == Receive::kData) {
-      result.append(chunk_, chunkSize_);
-    } else if (r == Receive::kNothing) {
-      closed_ = true;
-      ThrowSocketError(NetFault::kTimeout, "Read timed out.");
-    } else {
+    if (r != Receive::kData) {
       closed_ = true;
       return result;
     }
+    AppendBounded(result, chunk_, chunkSize_, options_.answerLimit);
   }
 }
 
@@ -153,7 +196,14 @@ bool TlsLineConnection::WaitForInput(int timeoutMs) {
   if (closed_ || !stream_->IsOpen()) return true;
   if (!buffer_.Empty() && buffer_.Find('\n') != ReceiveBuffer::kNotFound) return true;
   if (stream_->HoldsDecryptedBytes()) return true;
-  return stream_->WaitReadable(std::max(0, timeoutMs));
+  const auto readable = [this](int ms) { return stream_->WaitReadable(ms); };
+  switch (wait_.Await(std::max(0, timeoutMs), readable)) {
+    case ServerWait::Outcome::kReady: return true;
+    case ServerWait::Outcome::kQuiet: return false;
+    case ServerWait::Outcome::kOutOfTime: break;
+  }
+  closed_ = true;
+  ThrowDownloadError(NetFault::kTooSlow, wait_.OutOfTimeText());
 }
 
 void TlsLineConnection::Close() {

@@ -7,11 +7,14 @@
 // name indication (not for IP addresses). The server's certificate must be
 // signed by a trusted authority and name the host: the system's trust store
 // or the caFile given (tls_stream.h). Blocking socket with receive and send
-// limits.
+// limits, and the limits of a whole connection (tls_stream.h, TlsOptions):
+// its time, handshake included, and the bytes it takes.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -34,6 +37,10 @@ class TlsLineConnection {
   // Applies to every later WriteLine and ReadLine; ReadAll returns raw bytes.
   void SetTextEncoding(TextEncoding encoding) { encoding_ = encoding; }
 
+  // Called once per connection when the server has been quiet for the
+  // notice time (TlsOptions::waitNoticeMs).
+  void SetWaitNotice(std::function<void()> notice) { wait_.SetNotice(std::move(notice)); }
+
   // Resolves the host, opens TCP and runs the TLS handshake. Afterwards the
   // receive buffer is empty and the closed mark is cleared. Failures throw
   // ("Error connecting with SSL. ..." for the handshake and the
@@ -41,7 +48,8 @@ class TlsLineConnection {
   void Connect();
 
   // True while the connection is open or unread bytes remain; makes one
-  // receive attempt that does not wait first.
+  // receive attempt that does not wait first. A protocol error met there
+  // is thrown by the next read or write.
   bool IsConnected();
 
   // Sends the encoded text and CR LF at once; an empty text sends CR LF.
@@ -62,6 +70,11 @@ class TlsLineConnection {
   // that passes the socket limit throws "Read timed out.".
   std::string ReadAll();
 
+  // Every read throws NetError when the connection passes its limits:
+  // kTooLarge once it has received more than TlsOptions::answerLimit bytes,
+  // kTooSlow once its time is up; and kProtocol for bytes that are not TLS
+  // or a TLS alert.
+
   // The closed mark: set when the server closed, a receive failed, or by
   // Close; cleared by Connect.
   bool IsClosed() const { return closed_; }
@@ -72,8 +85,8 @@ class TlsLineConnection {
 
   // Waits at most timeoutMs until a ReadLine has something new to work on:
   // a complete line (up to LF) buffered, received bytes, or the server's
-  // close. False
-  // when the time passed with nothing. Lets a caller of ReadLine with a zero
+  // close. False when the time passed with nothing; throws kTooSlow once
+  // the connection's time is up. Lets a caller of ReadLine with a zero
   // time limit sleep instead of spinning.
   bool WaitForInput(int timeoutMs);
 
@@ -85,16 +98,21 @@ class TlsLineConnection {
   // One receive into chunk_: waits at most waitMs (below 0: within the
   // socket limit, "Read timed out." when it passes).
   Receive ReceiveOnce(int waitMs);
-  // One receive of the stream into chunk_; kNothing when it would have to
-  // wait (a non-waiting read) or the socket limit passed (a waiting one).
-  Receive ReadChunk(bool wait);
+  // One receive of the stream into chunk_ that does not wait, counted
+  // against the connection's limits.
+  Receive ReadChunk();
   void RequireOpened() const;
+  // Throws the protocol error IsConnected met, if any.
+  void RethrowFailure() const;
 
   std::string host_;
   std::uint16_t port_;
   TlsOptions options_;
   TextEncoding encoding_ = TextEncoding::kEightBit;
   std::unique_ptr<TlsStream> stream_;
+  ServerWait wait_;
+  std::size_t received_ = 0;    // bytes of this connection so far
+  std::exception_ptr failure_;  // met by IsConnected, thrown by the next read or write
   bool everConnected_ = false;
   bool closed_ = false;
   ReceiveBuffer buffer_;

@@ -84,10 +84,9 @@ class OpenSslStream : public TlsStream {
   explicit OpenSslStream(const TlsOptions& options);
   ~OpenSslStream() override;
 
-  void Connect(const std::string& host, std::uint16_t port) override;
+  void Connect(const std::string& host, std::uint16_t port, ServerWait& wait) override;
   bool IsOpen() const override { return ssl_ != nullptr; }
-  Receive ReceiveChunk(char* buffer, std::size_t capacity, bool wait,
-                       std::size_t* received) override;
+  Receive ReceiveChunk(char* buffer, std::size_t capacity, std::size_t* received) override;
   bool HoldsReceivedBytes() override { return ssl_ != nullptr && Ssl().SSL_has_pending(ssl_) != 0; }
   bool HoldsDecryptedBytes() override { return ssl_ != nullptr && Ssl().SSL_pending(ssl_) > 0; }
   bool WaitReadable(int timeoutMs) override;
@@ -95,7 +94,12 @@ class OpenSslStream : public TlsStream {
   void Close() noexcept override;
 
  private:
-  [[noreturn]] void FailHandshake(int sslError, int savedErrno);
+  // Runs the handshake on the socket made non-blocking, so that its waits
+  // keep the limits of wait.
+  void Handshake(ServerWait& wait);
+  // given: why, where the library's error does not say it (the
+  // connection's time is up).
+  [[noreturn]] void FailHandshake(int sslError, int savedErrno, const std::string& given = "");
 
   TlsOptions options_;
   std::string host_;
@@ -138,7 +142,7 @@ OpenSslStream::~OpenSslStream() {
   Ssl().SSL_CTX_free(ctx_);
 }
 
-void OpenSslStream::Connect(const std::string& host, std::uint16_t port) {
+void OpenSslStream::Connect(const std::string& host, std::uint16_t port, ServerWait& wait) {
   Close();
   host_ = host;
   port_ = port;
@@ -195,21 +199,40 @@ void OpenSslStream::Connect(const std::string& host, std::uint16_t port) {
     Ssl().SSL_set1_host(ssl_, host_.c_str());
   }
 
-  int result;
-  int sslError;
-  int savedErrno;
-  {
-    SigpipeHold hold;
-    Ssl().ERR_clear_error();
-    errno = 0;
-    result = Ssl().SSL_connect(ssl_);
-    savedErrno = errno;
-    sslError = Ssl().SSL_get_error(ssl_, result);
-  }
-  if (result != 1) FailHandshake(sslError, savedErrno);
+  Handshake(wait);
 }
 
-void OpenSslStream::FailHandshake(int sslError, int savedErrno) {
+void OpenSslStream::Handshake(ServerWait& wait) {
+  const int flags = fcntl(fd_, F_GETFL);
+  fcntl(fd_, F_SETFL, flags | O_NONBLOCK);
+  for (;;) {
+    int result;
+    int sslError;
+    int savedErrno;
+    {
+      SigpipeHold hold;
+      Ssl().ERR_clear_error();
+      errno = 0;
+      result = Ssl().SSL_connect(ssl_);
+      savedErrno = errno;
+      sslError = Ssl().SSL_get_error(ssl_, result);
+    }
+    if (result == 1) break;
+    if (sslError != SSL_ERROR_WANT_READ && sslError != SSL_ERROR_WANT_WRITE)
+      FailHandshake(sslError, savedErrno);
+    const short events = sslError == SSL_ERROR_WANT_WRITE ? POLLOUT : POLLIN;
+    const ServerWait::Outcome outcome = wait.Await(options_.socketTimeoutMs, [&](int ms) {
+      pollfd p{fd_, events, 0};
+      return poll(&p, 1, ms) != 0;  // an error: the next call says it
+    });
+    if (outcome == ServerWait::Outcome::kQuiet) FailHandshake(sslError, 0);
+    if (outcome == ServerWait::Outcome::kOutOfTime)
+      FailHandshake(sslError, 0, wait.OutOfTimeText());
+  }
+  fcntl(fd_, F_SETFL, flags);
+}
+
+void OpenSslStream::FailHandshake(int sslError, int savedErrno, const std::string& given) {
   std::string text = "Error connecting with SSL. ";
   NetFault fault = NetFault::kHandshake;
   const long verified = Ssl().SSL_get_verify_result(ssl_);
@@ -222,7 +245,8 @@ void OpenSslStream::FailHandshake(int sslError, int savedErrno) {
             " (trusted certificates come from the system's store, or from SSL_CERT_FILE or "
             "SSL_CERT_DIR)";
   } else {
-    std::string detail = OpenSslReason();
+    std::string detail = given.empty() ? OpenSslReason() : given;
+    if (!given.empty()) fault = NetFault::kTooSlow;
     if (detail.empty())
       detail = (sslError == SSL_ERROR_WANT_READ || sslError == SSL_ERROR_WANT_WRITE)
                    ? "the server did not answer in time"
@@ -235,13 +259,10 @@ void OpenSslStream::FailHandshake(int sslError, int savedErrno) {
   ThrowTlsError(fault, text);
 }
 
-TlsStream::Receive OpenSslStream::ReceiveChunk(char* buffer, std::size_t capacity, bool wait,
-                                                std::size_t* received) {
-  int flags = 0;
-  if (!wait) {
-    flags = fcntl(fd_, F_GETFL);
-    fcntl(fd_, F_SETFL, flags | O_NONBLOCK);
-  }
+TlsStream::Receive OpenSslStream::ReceiveChunk(char* buffer, std::size_t capacity,
+                                               std::size_t* received) {
+  const int flags = fcntl(fd_, F_GETFL);
+  fcntl(fd_, F_SETFL, flags | O_NONBLOCK);
   int n;
   int sslError;
   int savedErrno;
@@ -253,7 +274,7 @@ TlsStream::Receive OpenSslStream::ReceiveChunk(char* buffer, std::size_t capacit
     savedErrno = errno;
     sslError = Ssl().SSL_get_error(ssl_, n);
   }
-  if (!wait) fcntl(fd_, F_SETFL, flags);
+  fcntl(fd_, F_SETFL, flags);
 
   *received = 0;
   if (n > 0) {
@@ -263,10 +284,7 @@ TlsStream::Receive OpenSslStream::ReceiveChunk(char* buffer, std::size_t capacit
   switch (sslError) {
     case SSL_ERROR_ZERO_RETURN: return Receive::kClosed;
     case SSL_ERROR_WANT_READ:
-    case SSL_ERROR_WANT_WRITE:
-      // Non-waiting: nothing there yet. Waiting: the socket limit passed
-      // (EAGAIN); it is not retried.
-      return Receive::kNothing;
+    case SSL_ERROR_WANT_WRITE: return Receive::kNothing;  // nothing there yet
     case SSL_ERROR_SYSCALL:
       broken_ = true;
       if (savedErrno == 0) return Receive::kClosed;  // TCP closed without TLS close
@@ -279,7 +297,9 @@ TlsStream::Receive OpenSslStream::ReceiveChunk(char* buffer, std::size_t capacit
       if (ERR_GET_REASON(e) == SSL_R_UNEXPECTED_EOF_WHILE_READING) return Receive::kClosed;
 #endif
       (void)e;
-      ThrowTlsError(NetFault::kOther, "receive failed: " + OpenSslReason());
+      // Bytes that are no TLS record, a record that fails its check, or
+      // the server's alert.
+      ThrowTlsError(NetFault::kProtocol, ProtocolErrorText(host_, port_));
     }
   }
 }

@@ -58,12 +58,54 @@ bool IsNetworkReset(int error) {
          error == WSAENETRESET;
 }
 
-// An SSPI status as text: the system's message and its number.
+// The words Windows gives the statuses a TLS client meets, for a system
+// without its messages (Wine has none for them).
+const char* KnownStatusText(SECURITY_STATUS status) {
+  switch (status) {
+    case SEC_E_INTERNAL_ERROR: return "The Local Security Authority cannot be contacted";
+    case SEC_E_INVALID_TOKEN: return "The token supplied to the function is invalid";
+    case SEC_E_ILLEGAL_MESSAGE: return "The message received was unexpected or badly formatted";
+    case SEC_E_DECRYPT_FAILURE: return "The specified data could not be decrypted";
+    case SEC_E_MESSAGE_ALTERED:
+      return "The message or signature supplied for verification has been altered";
+    case SEC_E_ALGORITHM_MISMATCH:
+      return "The client and server cannot communicate, because they do not possess a common "
+             "algorithm";
+    case SEC_E_UNSUPPORTED_FUNCTION: return "The function requested is not supported";
+    case SEC_E_NO_CREDENTIALS: return "No credentials are available in the security package";
+    case SEC_E_WRONG_PRINCIPAL: return "The target principal name is incorrect";
+    case SEC_E_UNTRUSTED_ROOT:
+      return "The certificate chain was issued by an authority that is not trusted";
+    case SEC_E_CERT_EXPIRED: return "The received certificate has expired";
+    case SEC_E_CONTEXT_EXPIRED: return "The context has expired and can no longer be used";
+    case SEC_E_INSUFFICIENT_MEMORY:
+      return "Not enough memory is available to complete this request";
+    default: return "";
+  }
+}
+
+// An SSPI status as text: the system's message (else Windows' words for
+// it) and its number in hexadecimal.
 std::string StatusText(SECURITY_STATUS status) {
   char number[16];
   std::snprintf(number, sizeof number, "0x%08lX", static_cast<unsigned long>(status));
-  std::string text = win32::ErrorText(static_cast<DWORD>(status));
+  std::string text = win32::SystemMessage(static_cast<DWORD>(status));
+  if (text.empty()) text = KnownStatusText(status);
+  if (text.empty()) return std::string("TLS status ") + number;
   return text.find(number) == std::string::npos ? text + " (" + number + ")" : text;
+}
+
+// Whether the bytes can start a TLS record: a content type of TLS 1.2
+// (change cipher spec, alert, handshake, application data), a version of
+// the TLS family and a length a record may have. Schannel would wait for
+// the length any bytes claim; this refuses them at once, as OpenSSL does.
+bool CouldStartRecord(std::string_view bytes) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+  if (bytes.empty()) return true;
+  if (byte(0) < 20 || byte(0) > 23) return false;
+  if (bytes.size() >= 2 && byte(1) != 3) return false;
+  if (bytes.size() >= 5 && ((byte(3) << 8) | byte(4)) > 16384 + 2048) return false;
+  return true;
 }
 
 // The address of a host written as one, in network order; empty for a name.
@@ -151,10 +193,9 @@ class SchannelStream : public TlsStream {
   explicit SchannelStream(const TlsOptions& options);
   ~SchannelStream() override;
 
-  void Connect(const std::string& host, std::uint16_t port) override;
+  void Connect(const std::string& host, std::uint16_t port, ServerWait& wait) override;
   bool IsOpen() const override { return socket_ != INVALID_SOCKET; }
-  Receive ReceiveChunk(char* buffer, std::size_t capacity, bool wait,
-                       std::size_t* received) override;
+  Receive ReceiveChunk(char* buffer, std::size_t capacity, std::size_t* received) override;
   bool HoldsReceivedBytes() override { return Decrypted() > 0 || !raw_.empty(); }
   bool HoldsDecryptedBytes() override { return Decrypted() > 0; }
   bool WaitReadable(int timeoutMs) override;
@@ -164,7 +205,7 @@ class SchannelStream : public TlsStream {
  private:
   void LoadTrustedCertificates(const std::string& file);
   void OpenSocket();
-  void Handshake();
+  void Handshake(ServerWait& wait);
   void CheckCertificate();
   [[noreturn]] void FailHandshake(NetFault fault, const std::string& detail);
   // Sends all bytes; false with *error set.
@@ -261,12 +302,12 @@ void SchannelStream::LoadTrustedCertificates(const std::string& file) {
     fail("cannot build a chain engine: " + win32::ErrorText(GetLastError()));
 }
 
-void SchannelStream::Connect(const std::string& host, std::uint16_t port) {
+void SchannelStream::Connect(const std::string& host, std::uint16_t port, ServerWait& wait) {
   Close();
   host_ = host;
   port_ = port;
   OpenSocket();
-  Handshake();
+  Handshake(wait);
   CheckCertificate();
   const SECURITY_STATUS status =
       QueryContextAttributesW(&context_, SECPKG_ATTR_STREAM_SIZES, &sizes_);
@@ -311,17 +352,25 @@ void SchannelStream::OpenSocket() {
                        SocketErrorText(lastError));
 }
 
-void SchannelStream::Handshake() {
+void SchannelStream::Handshake(ServerWait& wait) {
   // Server name indication is for names only.
   const bool byAddress = !IpAddressBytes(host_).empty();
   std::wstring target = win32::Wide(host_);
-  const DWORD wanted = ISC_REQ_SEQUENCE_DETECT | ISC_REQ_REPLAY_DETECT | ISC_REQ_CONFIDENTIALITY |
-                       ISC_REQ_ALLOCATE_MEMORY | ISC_REQ_STREAM | ISC_REQ_EXTENDED_ERROR |
-                       ISC_REQ_MANUAL_CRED_VALIDATION;
+  DWORD wanted = ISC_REQ_SEQUENCE_DETECT | ISC_REQ_REPLAY_DETECT | ISC_REQ_CONFIDENTIALITY |
+                 ISC_REQ_ALLOCATE_MEMORY | ISC_REQ_STREAM | ISC_REQ_EXTENDED_ERROR |
+                 ISC_REQ_MANUAL_CRED_VALIDATION;
   bool first = true;
   bool needMore = false;
+  bool again = false;  // the same input once more, without a client certificate
   for (;;) {
-    if (!first && (raw_.empty() || needMore)) {
+    if (!first && !again && (raw_.empty() || needMore)) {
+      switch (wait.Await(options_.socketTimeoutMs, [this](int ms) { return WaitReadable(ms); })) {
+        case ServerWait::Outcome::kReady: break;
+        case ServerWait::Outcome::kQuiet:
+          FailHandshake(NetFault::kHandshake, "the server did not answer in time");
+        case ServerWait::Outcome::kOutOfTime:
+          FailHandshake(NetFault::kTooSlow, wait.OutOfTimeText());
+      }
       char chunk[kReceiveSize];
       const int n = recv(socket_, chunk, sizeof chunk, 0);
       if (n == 0) FailHandshake(NetFault::kHandshake, "the server ended the connection");
@@ -355,6 +404,15 @@ void SchannelStream::Handshake() {
     }
     needMore = status == SEC_E_INCOMPLETE_MESSAGE;
     if (needMore) continue;
+    if (status == SEC_I_INCOMPLETE_CREDENTIALS && !again) {
+      // The server asks for a client certificate, which the tool has none
+      // of: like any browser it goes on without one (the server may still
+      // refuse that).
+      wanted |= ISC_REQ_USE_SUPPLIED_CREDS;
+      again = true;
+      continue;
+    }
+    again = false;
     if (!first) {
       // What follows the message just read stays for the next round, or,
       // once done, is the server's first application data.
@@ -446,6 +504,10 @@ bool SchannelStream::SendRaw(const char* bytes, std::size_t size, int* error) {
 
 bool SchannelStream::DecryptHeld() {
   while (!raw_.empty()) {
+    if (!CouldStartRecord(std::string_view(raw_).substr(0, 5))) {
+      broken_ = true;
+      ThrowTlsError(NetFault::kProtocol, ProtocolErrorText(host_, port_));
+    }
     SecBuffer buffers[4] = {{static_cast<unsigned long>(raw_.size()), SECBUFFER_DATA, raw_.data()},
                             {0, SECBUFFER_EMPTY, nullptr},
                             {0, SECBUFFER_EMPTY, nullptr},
@@ -458,12 +520,13 @@ bool SchannelStream::DecryptHeld() {
       serverClosed_ = true;
       return false;
     }
-    if (status != SEC_E_OK) {
+    if (status == SEC_I_RENEGOTIATE) {
       broken_ = true;
-      ThrowTlsError(NetFault::kOther,
-                    "receive failed: " + (status == SEC_I_RENEGOTIATE
-                                              ? std::string("the server asked to renegotiate")
-                                              : StatusText(status)));
+      ThrowTlsError(NetFault::kProtocol, "receive failed: the server asked to renegotiate");
+    }
+    if (status != SEC_E_OK) {  // a record that fails its check, or the server's alert
+      broken_ = true;
+      ThrowTlsError(NetFault::kProtocol, ProtocolErrorText(host_, port_));
     }
     if (plainHead_ == plain_.size()) {
       plain_.clear();
@@ -479,8 +542,8 @@ bool SchannelStream::DecryptHeld() {
   return true;
 }
 
-TlsStream::Receive SchannelStream::ReceiveChunk(char* buffer, std::size_t capacity, bool wait,
-                                                 std::size_t* received) {
+TlsStream::Receive SchannelStream::ReceiveChunk(char* buffer, std::size_t capacity,
+                                                std::size_t* received) {
   *received = 0;
   for (;;) {
     if (Decrypted() > 0) {
@@ -493,7 +556,7 @@ TlsStream::Receive SchannelStream::ReceiveChunk(char* buffer, std::size_t capaci
     if (serverClosed_ || !DecryptHeld()) return Receive::kClosed;
     if (Decrypted() > 0) continue;
     // A whole record needs more bytes from the socket.
-    if (!wait && !WaitReadable(0)) return Receive::kNothing;
+    if (!WaitReadable(0)) return Receive::kNothing;
     char chunk[kReceiveSize];
     const int n = recv(socket_, chunk, sizeof chunk, 0);
     if (n > 0) {
@@ -506,7 +569,6 @@ TlsStream::Receive SchannelStream::ReceiveChunk(char* buffer, std::size_t capaci
       return Receive::kClosed;
     }
     const int error = WSAGetLastError();
-    // Waiting: the socket limit passed; it is not retried.
     if (error == WSAETIMEDOUT || error == WSAEWOULDBLOCK) return Receive::kNothing;
     broken_ = true;
     if (IsNetworkReset(error)) return Receive::kReset;

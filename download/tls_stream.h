@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "download/server_wait.h"
 #include "platform/error.h"
 
 namespace qv {
@@ -27,8 +28,18 @@ enum class NetFault {
   kCaFile,        // the trusted certificates cannot be loaded
   kTimeout,       // a receive or send passed the socket limit
   kReset,         // the network reset or aborted the connection
+  kProtocol,      // after the handshake: bytes that are not TLS, or a TLS alert
+  kTooLarge,      // the answer passed the most a connection takes
+  kTooSlow,       // the connection's whole time is up
   kOther,
 };
+
+// The faults that refuse what the server sent (bytes that are not TLS, an
+// answer too large or too slow): no caller passes over them.
+inline bool IsRefusal(NetFault fault) {
+  return fault == NetFault::kProtocol || fault == NetFault::kTooLarge ||
+         fault == NetFault::kTooSlow;
+}
 
 class NetError : public Error {
  public:
@@ -44,9 +55,22 @@ struct TlsOptions {
   // Certificates to trust instead of the system's store (tests, mirrors);
   // empty: SSL_CERT_FILE when set, else the system's store.
   std::string caFile;
-  // How long one blocking receive or send may wait.
+  // How long one receive or send may wait.
   int socketTimeoutMs = 30000;
+  // How long one connection may take, handshake included.
+  int connectionLimitMs = 120000;
+  // After how long without a byte the player is told that the tool waits.
+  int waitNoticeMs = 5000;
+  // The most bytes one connection takes from the server.
+  std::size_t answerLimit = std::size_t{64} << 20;
 };
+
+// The one text of a TLS stream broken after the handshake, alike on every
+// backend: the libraries' own words differ and tell a player little.
+inline std::string ProtocolErrorText(const std::string& host, std::uint16_t port) {
+  return "protocol error on the connection with " + host + " port " + std::to_string(port) +
+         ": the server sent something that is not TLS, or a TLS alert";
+}
 
 class TlsStream {
  public:
@@ -55,19 +79,20 @@ class TlsStream {
   virtual ~TlsStream() = default;
 
   // Resolves the host, opens TCP and runs the handshake with the
-  // certificate checks. Throws NetError ("TLS error", "Error connecting
-  // with SSL. ..." for the handshake and the certificate; "Network error"
-  // with the system's text for name resolution and TCP).
-  virtual void Connect(const std::string& host, std::uint16_t port) = 0;
+  // certificate checks; the handshake's waits keep the limits of wait.
+  // Throws NetError ("TLS error", "Error connecting with SSL. ..." for the
+  // handshake and the certificate; "Network error" with the system's text
+  // for name resolution and TCP).
+  virtual void Connect(const std::string& host, std::uint16_t port, ServerWait& wait) = 0;
   virtual bool IsOpen() const = 0;
 
-  // One receive of at most capacity bytes into buffer. Not waiting:
-  // kNothing when nothing can be read at once. Waiting: within the socket
-  // limit, kNothing when it passed. kClosed: the server closed (TLS close or
-  // just TCP); kReset: the network reset or aborted the connection. Other
-  // failures throw ("Socket error" with the system's text, "TLS error").
-  virtual Receive ReceiveChunk(char* buffer, std::size_t capacity, bool wait,
-                               std::size_t* received) = 0;
+  // One receive of at most capacity bytes into buffer, without waiting:
+  // kNothing when nothing can be read at once. kClosed: the server closed
+  // (TLS close or just TCP); kReset: the network reset or aborted the
+  // connection. Bytes that are not TLS, or a TLS alert, throw NetError
+  // (kProtocol, ProtocolErrorText); other failures throw ("Socket error"
+  // with the system's text, "TLS error").
+  virtual Receive ReceiveChunk(char* buffer, std::size_t capacity, std::size_t* received) = 0;
   // Bytes of the server already held (received, perhaps not a whole TLS
   // record yet), and decrypted bytes ready to be handed out.
   virtual bool HoldsReceivedBytes() = 0;

@@ -1,17 +1,15 @@
 #include "site/site.h"
 
-#include <cstdlib>
-
+#include "platform/environment.h"
 #include "platform/settings.h"
 #include "platform/user_dirs.h"
+#include "text/line_cuts.h"
+#include "text/text.h"
 
 namespace qv {
 namespace {
 
-std::string HostFromEnvironment() {
-  const char* value = std::getenv("QVFORMAT_HOST");
-  return value != nullptr ? value : "";
-}
+std::string HostFromEnvironment() { return EnvironmentText("QVFORMAT_HOST"); }
 
 }  // namespace
 
@@ -19,8 +17,19 @@ std::string SettingsPath(const std::string& programDir) {
   return FindFile(UserConfigDir(), programDir, {kSettingsFileName});
 }
 
-std::string SiteDomain(const std::string& programDir) {
+std::string WrittenDomain(const std::string& programDir) {
   return IniFile(SettingsPath(programDir)).ReadString("LETOLTES", "Szerver", kPlaceholderDomain);
+}
+
+std::string SiteDomain(const std::string& programDir) {
+  return PlainDomain(WrittenDomain(programDir));
+}
+
+std::string PlainDomain(const std::string& written) {
+  std::string domain = TrimBlanks(written);
+  for (const std::string start : {"http://", "https://", "www."})
+    if (AsciiLowerCase(domain.substr(0, start.size())) == start) domain.erase(0, start.size());
+  return domain.substr(0, domain.find('/'));
 }
 
 std::string SiteHost(const std::string& programDir) {

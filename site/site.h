@@ -16,8 +16,17 @@ std::string SettingsPath(const std::string& programDir);
 inline constexpr char kPlaceholderDomain[] = "zordonvidek.example";
 
 // The domain of the game's web site, as the usage text names it (settings
-// section LETOLTES, key Szerver; the default is the placeholder).
+// section LETOLTES, key Szerver; the default is the placeholder), read as
+// PlainDomain.
 std::string SiteDomain(const std::string& programDir);
+
+// The Szerver value as the settings hold it (the placeholder without one).
+std::string WrittenDomain(const std::string& programDir);
+
+// A domain as players also write it, made plain: without a scheme
+// ("http://", "https://"), a leading "www." and anything from the first
+// "/" on (any case): "https://www.jatek.hu/" is "jatek.hu".
+std::string PlainDomain(const std::string& written);
 
 // The site's host: the domain with "www." in front, or the whole host name
 // in the environment variable QVFORMAT_HOST (local mirrors, tests).

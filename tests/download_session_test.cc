@@ -117,6 +117,8 @@ TEST(DownloadParts, ResponseCut) {
   EXPECT_EQ(CutResponse("no header <TABLE><TR>t</TABLE>!rest"), "no header rest");
   EXPECT_EQ(CutResponse("H\r\n\r\n<TABLE>x</TABLE>.y"), "<TABLE>x</TABLE>.y");
   EXPECT_EQ(CutResponse("H\r\n\r\ncut short"), "cut short");
+  // A "</TABLE>" before the table: head and tail overlap.
+  EXPECT_EQ(CutResponse("H\r\n\r\na</TABLE>bc<TABLE><TR>d"), "a</TABLE>bcc<TABLE><TR>d");
 }
 
 TEST(DownloadParts, OnlyACompleteOkAnswerIsStored) {
@@ -132,10 +134,10 @@ TEST(DownloadParts, OnlyACompleteOkAnswerIsStored) {
   EXPECT_EQ(StatusLine("HTTP/1.0 200 OK\nA: b"), "HTTP/1.0 200 OK");
 
   for (const std::string good :
-       {"HTTP/1.0 200 OK\r\n\r\n", "HTTP/1.1 200\r\nA: b\r\n\r\n<html>",
-        "HTTP/1.0 200 OK\r\nContent-Length: 3\r\n\r\nabc",
-        "HTTP/1.0 200 OK\r\ncontent-LENGTH:  3 \r\n\r\nabcdef",  // more is kept
-        "HTTP/1.0 200 OK\r\nContent-Length: lots\r\n\r\nabc"})      // unreadable: not judged
+       {"HTTP/1.0 200 OK\r\n\r\n<html>x</html>\r\n", "HTTP/1.1 200\r\nA: b\r\n\r\n<HTML></HTML>",
+        "HTTP/1.0 200 OK\r\nContent-Length: 7\r\n\r\n</hTmL>",
+        "HTTP/1.0 200 OK\r\ncontent-LENGTH:  3 \r\n\r\n</html>abcdef",  // more is kept
+        "HTTP/1.0 200 OK\r\nContent-Length: lots\r\n\r\n</html>"})      // unreadable: not judged
     EXPECT_EQ(refusal(good), "") << good;
 
   const std::string end = "; nothing was written";
@@ -154,6 +156,12 @@ TEST(DownloadParts, OnlyACompleteOkAnswerIsStored) {
             "the site's answer for 1234_57.htm was cut off in its header" + end);
   EXPECT_EQ(refusal("HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\n<html>"),
             "the site's answer for 1234_57.htm was cut off after 6 of 10 bytes" + end);
+  // Without a length, a page is whole only with its closing tag, in the body.
+  const std::string noEnd = " bytes, before its closing </html>" + end;
+  EXPECT_EQ(refusal("HTTP/1.0 200 OK\r\n\r\n"),
+            "the site's answer for 1234_57.htm was cut off after 0" + noEnd);
+  EXPECT_EQ(refusal("HTTP/1.0 200 OK\r\nX: </html>\r\n\r\n<html><p>x</p></htm"),
+            "the site's answer for 1234_57.htm was cut off after 19" + noEnd);
 }
 
 TEST(DownloadParts, PercentEncodedLoginForm) {
@@ -224,6 +232,47 @@ TEST_F(DownloadSiteSettings, PlaceholderUntilTheSettingsNameTheSite) {
   EXPECT_EQ(site.host, "www.pelda.example");
   EXPECT_EQ(site.port, 443);
   EXPECT_EQ(site.tls.caFile, "");  // the system's trust store
+}
+
+TEST_F(DownloadSiteSettings, SzerverIsReadAsThePlainDomainAndTheNoteNamesTheFile) {
+  EXPECT_EQ(PlainDomain("jatek.hu"), "jatek.hu");
+  EXPECT_EQ(PlainDomain("www.jatek.hu"), "jatek.hu");
+  EXPECT_EQ(PlainDomain("HTTPS://WWW.jatek.hu/"), "jatek.hu");
+  EXPECT_EQ(PlainDomain("http://jatek.hu/?m=qv"), "jatek.hu");
+  EXPECT_EQ(PlainDomain("wwwjatek.hu"), "wwwjatek.hu");
+  EXPECT_EQ(PlainDomain("https://"), "");
+
+  Settings("[LETOLTES]\r\nSzerver=pelda.example\r\n");
+  EXPECT_EQ(ConfiguredSite(ProgramDir()).settingNote, "");
+  Settings("[LETOLTES]\r\nSzerver=https://www.pelda.example/\r\n");
+  EXPECT_EQ(SiteDomain(ProgramDir()), "pelda.example");  // the usage text too
+  const auto site = ConfiguredSite(ProgramDir());
+  EXPECT_EQ(site.host, "www.pelda.example");
+  EXPECT_EQ(site.settingNote,
+            "Megjegyzes: a Szerver beallitast (https://www.pelda.example/) pelda.example "
+            "domainkent olvasom; javitsd ki itt: ");
+  EXPECT_EQ(site.settingsFile, SettingsPath(ProgramDir()));
+  Settings("[LETOLTES]\r\nSzerver=https:///\r\n");
+  EXPECT_THROW(ConfiguredSite(ProgramDir()), Error);  // names no site
+}
+
+TEST_F(DownloadSiteSettings, ConnectionLimitsMayOnlyBeShortened) {
+  const test::ScopedEnv host("QVFORMAT_HOST", "localhost");
+  const TlsOptions shipped = ConfiguredSite(ProgramDir()).tls;
+  EXPECT_EQ(shipped.connectionLimitMs, 120000);
+  EXPECT_EQ(shipped.waitNoticeMs, 5000);
+  EXPECT_EQ(shipped.answerLimit, std::size_t{64} << 20);
+  const test::ScopedEnv time("QVFORMAT_CONNECTION_LIMIT_MS", "3000");
+  const test::ScopedEnv notice("QVFORMAT_WAIT_NOTICE_MS", "500");
+  const test::ScopedEnv bytes("QVFORMAT_ANSWER_LIMIT", "4096");
+  const TlsOptions shortened = ConfiguredSite(ProgramDir()).tls;
+  EXPECT_EQ(shortened.connectionLimitMs, 3000);
+  EXPECT_EQ(shortened.waitNoticeMs, 500);
+  EXPECT_EQ(shortened.answerLimit, 4096u);
+  for (const char* bad : {"120001", "0", "x"}) {
+    const test::ScopedEnv longer("QVFORMAT_CONNECTION_LIMIT_MS", bad);
+    EXPECT_THROW(ConfiguredSite(ProgramDir()), Error) << bad;
+  }
 }
 
 TEST_F(DownloadSiteSettings, EnvironmentOverridesHostAndPort) {
@@ -299,6 +348,8 @@ class DownloadSession : public ::testing::Test {
       site.port = port;
       site.tls.caFile = Certificates().caFile;
       site.tls.socketTimeoutMs = timeoutMs;
+      site.tls.answerLimit = answerLimit_;
+      site.tls.connectionLimitMs = connectionLimitMs_;
       return site;
     };
     steps.password = password_;
@@ -318,6 +369,8 @@ class DownloadSession : public ::testing::Test {
   std::filesystem::path previous_;
   test::RecordingConsole console_;
   std::function<std::string(bool)> password_;  // without "/pass=": none
+  std::size_t answerLimit_ = TlsOptions{}.answerLimit;
+  int connectionLimitMs_ = TlsOptions{}.connectionLimitMs;
   std::vector<std::string> pages_;
   std::vector<std::string> opened_;
 };
@@ -472,7 +525,7 @@ TEST_F(DownloadSession, MissingOptionsSendNothing) {
   TlsTestServer server({Reply(kSessionAnswer)});
   for (const auto& [params, message] : cases) {
     console_.lines.clear();
-    Download(params, server.port());
+    EXPECT_THROW(Download(params, server.port()), Error);  // the run failed
     EXPECT_EQ(console_.lines, (std::vector<std::string>{"", message, ""}));
   }
   EXPECT_TRUE(server.Connections().empty());
@@ -491,7 +544,7 @@ TEST_F(DownloadSession, PasswordFromElsewhere) {
   TlsTestServer server({Reply(kSessionAnswer)});
   const auto run = [&](std::vector<std::string> params) {
     console_.lines.clear();
-    Download(std::move(params), server.port());
+    EXPECT_THROW(Download(std::move(params), server.port()), Error);
     return console_.lines.at(1);
   };
   EXPECT_EQ(run({"/o", "/kar=1", "/ford=2"}), "Nem adtal meg felhasznalot!");
@@ -606,6 +659,84 @@ TEST_F(DownloadSession, LoginPageInsteadOfTheReportReplacesNothing) {
   EXPECT_EQ(Files(), std::vector<std::string>{"1234_57.htm"});
   EXPECT_EQ(dir_.Read("1234_57.htm"), "earlier\r\n");
   EXPECT_TRUE(pages_.empty());
+}
+
+// Bytes that are not TLS, or a TLS alert, right after the handshake end the
+// run with the same words on every connection and every system, and
+// replace nothing.
+TEST_F(DownloadSession, ProtocolErrorOnAnyConnectionEndsTheRun) {
+  dir_.Write("1234_57.htm", "earlier\r\n");
+  ScriptedReply junk;
+  junk.junk = "HTTP/1.0 400 Bad Request\r\n\r\n";
+  ScriptedReply alert;
+  alert.alert = true;
+  for (const ScriptedReply& bad : {junk, alert}) {
+    for (std::size_t connection = 0; connection < 3; ++connection) {
+      std::vector<ScriptedReply> replies = {Reply(kSessionAnswer), Reply(kLoginAnswer),
+                                            Reply(kTurnAnswer)};
+      replies[connection] = bad;
+      replies.resize(connection + 1);
+      TlsTestServer server(replies);
+      std::string text;
+      try {
+        Download({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=57"}, server.port());
+      } catch (const Error& e) {
+        text = e.kind() + ": " + e.text();
+      }
+      EXPECT_EQ(text, "TLS error: protocol error on the connection with localhost port " +
+                          std::to_string(server.port()) +
+                          ": the server sent something that is not TLS, or a TLS alert")
+          << "connection " << connection + 1 << (bad.alert ? " alert" : " junk");
+      EXPECT_EQ(Files(), std::vector<std::string>{"1234_57.htm"});
+    }
+  }
+  EXPECT_EQ(dir_.Read("1234_57.htm"), "earlier\r\n");
+  EXPECT_TRUE(opened_.empty());
+}
+
+// An answer beyond the most a connection takes ends the run, on the line
+// connections as on the report's.
+TEST_F(DownloadSession, AnswerLargerThanTheLimitIsRefused) {
+  const std::string big = "HTTP/1.0 200 OK\r\n\r\n" + std::string(5000, 'x') + "\r\n</html>\r\n";
+  for (std::size_t connection = 0; connection < 3; ++connection) {
+    std::vector<ScriptedReply> replies = {Reply(kSessionAnswer), Reply(kLoginAnswer),
+                                          Reply(kTurnAnswer)};
+    replies[connection] = Reply(big);
+    replies.resize(connection + 1);
+    TlsTestServer server(replies);
+    answerLimit_ = 4096;
+    try {
+      Download({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=57"}, server.port());
+      ADD_FAILURE() << "connection " << connection + 1;
+    } catch (const Error& e) {
+      EXPECT_EQ(e.text(),
+                "the site's answer is larger than 4096 bytes, the most one connection takes; "
+                "nothing was written")
+          << connection + 1;
+    }
+  }
+  EXPECT_TRUE(Files().empty());
+}
+
+// The line connections keep the connection's time too: a session answer
+// that never ends fails the run.
+TEST_F(DownloadSession, TricklingSessionAnswerEndsTheRunWhenTheTimeIsUp) {
+  ScriptedReply trickle = Reply(kSessionAnswer);
+  for (int i = 0; i < 20; ++i) trickle.chunks.push_back("X-Slow: " + std::to_string(i) + "\r\n");
+  trickle.pauseMs = 400;
+  TlsTestServer server({trickle});
+  connectionLimitMs_ = 1500;
+  const auto start = std::chrono::steady_clock::now();
+  try {
+    Download({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=57"}, server.port());
+    FAIL();
+  } catch (const Error& e) {
+    EXPECT_EQ(e.text(),
+              "the site's answer took longer than 1500 ms, the most one connection may take; "
+              "nothing was written");
+  }
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  EXPECT_EQ(console_.lines, (std::vector<std::string>{"", "Session ID lekerdezese..."}));
 }
 
 TEST_F(DownloadSession, StalledLoginAnswerEndsAfterTheSocketLimit) {

@@ -36,18 +36,28 @@ const TestCertificates& Certificates();
 enum class TestKeys { kEc, kRsa };
 TestCertificates MakeCertificates(const std::string& dir, TestKeys keys);
 
-// What the server does on one connection, in order: waits for a complete
-// request (unless waitForRequest is false), sends the chunks (one TLS record
-// each, pauseMs apart), stalls for stallMs or until the client closes, then
-// closes (with a TLS close_notify or just the TCP connection), and records
-// every byte the client sent until it closed.
+// What the server does on one connection, in order: runs the handshake
+// (its bytes one at a time, handshakeByteMs apart, when that is set), waits
+// for a complete request (unless waitForRequest is false), sends the chunks
+// (one TLS record each, pauseMs apart), stalls for stallMs or until the
+// client closes, then closes (with a TLS close_notify or just the TCP
+// connection; or resets it), and records every byte the client sent until
+// it closed.
 struct ScriptedReply {
   std::vector<std::string> chunks;
   bool waitForRequest = true;
   int pauseMs = 0;
   int stallMs = 0;
   bool closeNotify = true;
-  bool hangUp = false;  // drops the connection right after the handshake
+  bool hangUp = false;      // drops the connection right after the handshake
+  bool halfRecord = false;  // before closing, the start of a TLS record that never comes whole
+  bool reset = false;       // ends with a TCP reset instead of the close
+  int handshakeByteMs = 0;
+  // Right after the handshake, instead of everything else: these bytes
+  // outside TLS, or (alert) a fatal TLS alert; then waits for the client
+  // to close.
+  std::string junk;
+  bool alert = false;
 };
 
 // One reply of a single chunk.
@@ -60,6 +70,7 @@ class TlsTestServer {
     std::string keyFile;
     int minVersion = 0;  // 0: the library's default; else kTls12, kTls13
     int maxVersion = 0;
+    bool askForCertificate = false;  // asks the client for a certificate it may leave out
   };
 
   // Serves one reply per connection, in order, on an ephemeral port.

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <functional>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -278,7 +279,45 @@ TEST_F(TlsHandshake, ServerWithoutTls12IsRefused) {
   tls13.minVersion = test::kTls13;
   TlsTestServer server({Push("x\n")}, tls13);
   TlsLineConnection c("localhost", server.port(), TestCa());
-  EXPECT_EQ(ErrorText([&] { c.Connect(); }).rfind("Error connecting with SSL.", 0), 0u);
+  const std::string text = ErrorText([&] { c.Connect(); });
+  EXPECT_EQ(text.rfind("Error connecting with SSL.", 0), 0u) << text;
+#ifdef _WIN32
+  // Schannel's status in words, with its number in hexadecimal.
+  EXPECT_TRUE(std::regex_search(text, std::regex("failed: [A-Z][^()]+ \\(0x8009[0-9A-F]{4}\\)$")))
+      << text;
+#endif
+}
+
+TEST_F(TlsHandshake, ServerAskingForAnOptionalClientCertificateGoesOnWithout) {
+  TlsTestServer::Options ask;
+  ask.askForCertificate = true;
+  TlsTestServer server({Push("ok\n", true, 3000)}, ask);
+  TlsLineConnection c("localhost", server.port(), TestCa());
+  c.Connect();
+  EXPECT_EQ(c.ReadLine('\n', 2000, kLongest), "ok");
+}
+
+// A handshake that comes a byte now and then is given up when the
+// connection's time is up, though no single wait reaches the socket limit;
+// the wait is told once.
+TEST_F(TlsHandshake, TricklingHandshakeEndsWhenTheConnectionsTimeIsUp) {
+  ScriptedReply trickle = Push("x\n");
+  trickle.handshakeByteMs = 700;
+  TlsTestServer server({trickle});
+  TlsOptions limits = TestCa();
+  limits.connectionLimitMs = 2500;
+  limits.waitNoticeMs = 500;
+  TlsLineConnection c("localhost", server.port(), limits);
+  int notices = 0;
+  c.SetWaitNotice([&] { ++notices; });
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(ErrorText([&] { c.Connect(); }),
+            "Error connecting with SSL. The handshake with localhost port " +
+                std::to_string(server.port()) +
+                " failed: the site's answer took longer than 2500 ms, the most one connection "
+                "may take");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(6));
+  EXPECT_EQ(notices, 1);
 }
 
 TEST_F(TlsHandshake, SystemStoreHonoursSslCertFile) {

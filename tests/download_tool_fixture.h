@@ -51,9 +51,9 @@ class DownloadTool : public ::testing::Test {
 
   ProgramResult Run(const std::vector<std::string>& args, std::uint16_t port,
                     const std::string& caFile, const std::string& program = QV_TOOL_PATH,
-                    const std::string& moreEnv = "") {
+                    const std::vector<std::string>& moreEnv = {}) {
     std::vector<std::string> env = Environment(port, caFile);
-    if (!moreEnv.empty()) env.push_back(moreEnv);
+    env.insert(env.end(), moreEnv.begin(), moreEnv.end());
     ProgramResult r = RunProgram(program, args, env, dir_.path(), 60000);
     // The clock is not part of what is checked.
     r.out = std::regex_replace(r.out, std::regex("ideje: [^\r]*"), "ideje: TIME");

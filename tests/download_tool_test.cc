@@ -1,5 +1,6 @@
 // The built tool downloading from a local TLS server, as a player would run
 // it with QVFORMAT_HOST, QVFORMAT_PORT and SSL_CERT_FILE.
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -78,12 +79,99 @@ TEST_F(DownloadTool, ReportCutOffMidwayKeepsTheEarlierFiles) {
   EXPECT_EQ(dir_.Read("1234r57.htm"), "earlier page\r\n");
 }
 
+// A report without a declared length is whole only with its closing tag:
+// half of it is refused however the connection ends, and the earlier files
+// stay as they were.
+TEST_F(DownloadTool, ReportCutOffWithoutALengthKeepsTheEarlierFiles) {
+  enum Ending { kCloseNotify, kFinInsideARecord, kReset };
+  for (const Ending ending : {kCloseNotify, kFinInsideARecord, kReset}) {
+    dir_.Write("1234_58.htm", "earlier report\r\n");
+    dir_.Write("1234r58.htm", "earlier page\r\n");
+    test::ScriptedReply cut =
+        Reply("HTTP/1.0 200 OK\r\n\r\n<html>\r\n<head>\r\n<title>Jelentes</title>\r\n");
+    cut.closeNotify = ending == kCloseNotify;
+    cut.halfRecord = ending == kFinInsideARecord;
+    cut.reset = ending == kReset;
+    cut.stallMs = ending == kReset ? 500 : 0;  // the half has arrived
+    TlsTestServer server({Reply(kSession), Reply(kLogin), cut});
+    const auto r = Run({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=58"}, server.port(),
+                       Certificates().caFile);
+    EXPECT_EQ(r.exitStatus, 1) << ending;
+    EXPECT_EQ(r.err,
+              "qvformat: Download error: the site's answer for 1234_58.htm was cut off after 41 "
+              "bytes, before its closing </html>; nothing was written\r\n")
+        << ending;
+    EXPECT_EQ(ListDirectory(dir_.path()), (std::vector<std::string>{"1234_58.htm", "1234r58.htm"}));
+    EXPECT_EQ(dir_.Read("1234_58.htm"), "earlier report\r\n");
+    EXPECT_EQ(dir_.Read("1234r58.htm"), "earlier page\r\n");
+  }
+}
+
+TEST_F(DownloadTool, AnswerBeyondTheLimitIsRefused) {
+  dir_.Write("1234_57.htm", "earlier report\r\n");
+  const std::string big = "HTTP/1.0 200 OK\r\n\r\n<html>\r\n<title>Jelentes</title>\r\n" +
+                          std::string(10000, 'x') + "\r\n</html>\r\n";
+  TlsTestServer server({Reply(kSession), Reply(kLogin), Reply(big)});
+  const auto r = Run({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=57"}, server.port(),
+                     Certificates().caFile, QV_TOOL_PATH, {"QVFORMAT_ANSWER_LIMIT=4096"});
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_EQ(r.err,
+            "qvformat: Download error: the site's answer is larger than 4096 bytes, the most one "
+            "connection takes; nothing was written\r\n");
+  EXPECT_EQ(ListDirectory(dir_.path()), std::vector<std::string>{"1234_57.htm"});
+  EXPECT_EQ(dir_.Read("1234_57.htm"), "earlier report\r\n");
+}
+
+// A server that sends a byte now and then is given up when the
+// connection's time is up; meanwhile the player is told, once, that the
+// tool waits.
+TEST_F(DownloadTool, TricklingAnswerEndsInBoundedTimeAndSaysItWaits) {
+  test::ScriptedReply trickle = Reply("HTTP/1.0 200 OK\r\n\r\n");
+  for (const char c : std::string("<html><title>Jelentes</title></html>"))
+    trickle.chunks.push_back({c});
+  trickle.pauseMs = 1500;
+  TlsTestServer server({Reply(kSession), Reply(kLogin), trickle});
+  const auto start = std::chrono::steady_clock::now();
+  const auto r = Run({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=57"}, server.port(),
+                     Certificates().caFile, QV_TOOL_PATH,
+                     {"QVFORMAT_CONNECTION_LIMIT_MS=3000", "QVFORMAT_WAIT_NOTICE_MS=1000"});
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_EQ(r.out,
+            "Indulas ideje: TIME\r\n"
+            "\r\n"
+            "Session ID lekerdezese...\r\n"
+            "Bejelentkezes...\r\n"
+            "Fordulo letoltese...\r\n"
+            "Varakozas a szerver valaszara...\r\n");
+  EXPECT_EQ(r.err,
+            "qvformat: Download error: the site's answer took longer than 3 s, the most one "
+            "connection may take; nothing was written\r\n");
+  EXPECT_TRUE(ListDirectory(dir_.path()).empty());
+}
+
+// Bytes that are not TLS right after the handshake: the run fails, named
+// alike on every system (download_session_test.cc has every connection).
+TEST_F(DownloadTool, JunkAfterTheHandshakeEndsTheRun) {
+  test::ScriptedReply junk;
+  junk.junk = "HTTP/1.0 400 Bad Request\r\n\r\n";
+  TlsTestServer server({junk});
+  const auto r = Run({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=57"}, server.port(),
+                     Certificates().caFile);
+  EXPECT_EQ(r.exitStatus, 1);
+  EXPECT_EQ(r.err, "qvformat: TLS error: protocol error on the connection with localhost port " +
+                       std::to_string(server.port()) +
+                       ": the server sent something that is not TLS, or a TLS alert\r\n");
+  EXPECT_EQ(r.out.find("Befejezes"), std::string::npos) << r.out;
+  EXPECT_TRUE(ListDirectory(dir_.path()).empty());
+}
+
 // Without "/pass=" the password comes from QVFORMAT_PASSWORD (on a
 // terminal it is asked for: posix/download_tool_posix_test.cc).
 TEST_F(DownloadTool, PasswordFromTheEnvironment) {
   TlsTestServer server({Reply(kSession), Reply(kLogin), Reply(kTurn), Reply(kOnline)});
   const auto r = Run({"/o", "/user=Anna", "/kar=1234", "/ford=57", "/letolt"}, server.port(),
-                     Certificates().caFile, QV_TOOL_PATH, "QVFORMAT_PASSWORD=t&tok");
+                     Certificates().caFile, QV_TOOL_PATH, {"QVFORMAT_PASSWORD=t&tok"});
   EXPECT_EQ(r.exitStatus, 0) << r.err;
   EXPECT_EQ(LoginBody(server), "login=login&SZLA=Anna&PSW=t%26tok\r\n\r\n");
 }

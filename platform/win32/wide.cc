@@ -77,6 +77,11 @@ std::string ErrorText(DWORD error) {
       text += " (the file is in use by another program)";
     return text;
   }
+  const std::string text = SystemMessage(error);
+  return text.empty() ? "system error " + std::to_string(error) : text;
+}
+
+std::string SystemMessage(DWORD error) {
   wchar_t* message = nullptr;
   const DWORD n = FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -87,7 +92,7 @@ std::string ErrorText(DWORD error) {
   while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' ||
                            text.back() == '.'))
     text.pop_back();
-  return text.empty() ? "system error " + std::to_string(error) : text;
+  return text;
 }
 
 void ThrowFileError(const std::string& what, const std::string& name, DWORD error) {

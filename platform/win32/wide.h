@@ -34,6 +34,10 @@ int ErrnoOf(DWORD error);
 // POSIX systems, else the system's own message.
 std::string ErrorText(DWORD error);
 
+// The system's own message for a code (FormatMessageW), without the line
+// end and final full stop; "" when the system has none.
+std::string SystemMessage(DWORD error);
+
 // "cannot <what> '<name>': <text of error>", as ThrowFileError.
 [[noreturn]] void ThrowFileError(const std::string& what, const std::string& name, DWORD error);
 

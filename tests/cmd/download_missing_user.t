@@ -1,5 +1,6 @@
 # A download without a user name says so and sends nothing: the site the environment names
 # refuses every connection, and a connection attempt would end the run.
+# The run has failed: exit status 1.
 --- args
 /o
 /pass=titok
@@ -13,4 +14,6 @@ Indulas ideje: TIME
 
 Nem adtal meg felhasznalot!
 
-Befejezes ideje: TIME
+--- stderr
+qvformat: Download error: a download needs /user=, /pass= (or QVFORMAT_PASSWORD), /kar= and /ford=
+--- exit 1

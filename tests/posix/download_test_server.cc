@@ -77,6 +77,47 @@ bool RequestComplete(const std::string& got) {
   return got.size() >= end + 4 + body;
 }
 
+// A write BIO that sends each byte on its own, ms apart, until the wake
+// pipe says stop: a server whose handshake trickles in.
+struct Trickle {
+  int fd;
+  int ms;
+  int stop;
+  bool started = false;
+};
+
+int TrickleWrite(BIO* bio, const char* data, int size) {
+  Trickle& t = *static_cast<Trickle*>(BIO_get_data(bio));
+  for (int i = 0; i < size; ++i) {
+    if (t.started) {
+      pollfd p{t.stop, POLLIN, 0};
+      if (poll(&p, 1, t.ms) != 0) return i > 0 ? i : -1;
+    }
+    t.started = true;
+    if (send(t.fd, data + i, 1, MSG_NOSIGNAL) != 1) return i > 0 ? i : -1;
+  }
+  return size;
+}
+
+long TrickleControl(BIO*, int command, long, void*) { return command == BIO_CTRL_FLUSH ? 1 : 0; }
+
+BIO* TrickleBio(Trickle* t) {
+  static BIO_METHOD* method = [] {
+    BIO_METHOD* m = BIO_meth_new(BIO_get_new_index() | BIO_TYPE_SOURCE_SINK, "trickle");
+    BIO_meth_set_write(m, TrickleWrite);
+    BIO_meth_set_ctrl(m, TrickleControl);
+    return m;
+  }();
+  BIO* bio = BIO_new(method);
+  BIO_set_data(bio, t);
+  BIO_set_init(bio, 1);
+  return bio;
+}
+
+// An application data record the client's keys never made: the server,
+// given it as if from the client, answers with a fatal alert.
+const std::string kForgedRecord = "\x17\x03\x03\x00\x20" + std::string(32, 'x');
+
 }  // namespace
 
 const TestCertificates& Certificates() {
@@ -124,6 +165,8 @@ TlsTestServer::TlsTestServer(std::vector<ScriptedReply> replies, Options options
     throw std::runtime_error("test server: cannot load " + options.certFile);
   if (options.minVersion != 0) SSL_CTX_set_min_proto_version(s.ctx, options.minVersion);
   if (options.maxVersion != 0) SSL_CTX_set_max_proto_version(s.ctx, options.maxVersion);
+  if (options.askForCertificate)
+    SSL_CTX_set_verify(s.ctx, SSL_VERIFY_PEER, [](int, X509_STORE_CTX*) { return 1; });
 
   s.listenFd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
   sockaddr_in address{};
@@ -192,7 +235,11 @@ void TlsTestServer::Impl::Serve() {
 void TlsTestServer::Impl::ServeOne(int fd, const ScriptedReply& reply) {
   Seen seen;
   SSL* ssl = SSL_new(ctx);
-  SSL_set_fd(ssl, fd);
+  Trickle trickle{fd, reply.handshakeByteMs, wake[0]};
+  if (reply.handshakeByteMs > 0)
+    SSL_set_bio(ssl, BIO_new_socket(fd, BIO_NOCLOSE), TrickleBio(&trickle));
+  else
+    SSL_set_fd(ssl, fd);
   const auto record = [&] {
     std::lock_guard<std::mutex> lock(mutex);
     connections.push_back(seen);
@@ -208,6 +255,25 @@ void TlsTestServer::Impl::ServeOne(int fd, const ScriptedReply& reply) {
   if (const char* name = SSL_get_servername(ssl, TLSEXT_NAMETYPE_host_name)) seen.serverName = name;
 
   if (reply.hangUp) {
+    SSL_free(ssl);
+    record();
+    return;
+  }
+
+  if (!reply.junk.empty() || reply.alert) {
+    if (!reply.junk.empty()) send(fd, reply.junk.data(), reply.junk.size(), MSG_NOSIGNAL);
+    if (reply.alert) {
+      SSL_set0_rbio(ssl,
+                    BIO_new_mem_buf(kForgedRecord.data(), static_cast<int>(kForgedRecord.size())));
+      char none[16];
+      SSL_read(ssl, none, sizeof none);
+    }
+    // The client's bytes are not read as TLS any more; the connection stays
+    // until the client closes it.
+    char buffer[4096];
+    while (WaitFor(fd, 10000) == 1 && recv(fd, buffer, sizeof buffer, 0) > 0) {
+    }
+    ERR_clear_error();
     SSL_free(ssl);
     record();
     return;
@@ -239,7 +305,21 @@ void TlsTestServer::Impl::ServeOne(int fd, const ScriptedReply& reply) {
     if (ready < 0) break;  // the test is over
     if (ready > 0) readSome();
   }
-  if (reply.closeNotify) SSL_shutdown(ssl);
+  if (reply.reset) {
+    // Closed with unread bytes or this linger, the socket sends a reset.
+    const linger now{1, 0};
+    setsockopt(fd, SOL_SOCKET, SO_LINGER, &now, sizeof now);
+    ERR_clear_error();
+    SSL_free(ssl);
+    record();
+    return;
+  }
+  if (reply.halfRecord) {
+    const std::string start = "\x17\x03\x03\x01\x00" + std::string(20, 'x');  // of 256 bytes
+    send(fd, start.data(), start.size(), MSG_NOSIGNAL);
+  } else if (reply.closeNotify) {
+    SSL_shutdown(ssl);
+  }
   shutdown(fd, SHUT_WR);
   while (clientOpen) readSome();
 

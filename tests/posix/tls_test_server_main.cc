@@ -8,8 +8,9 @@
 //       DIR/port.txt once it listens, waits for DIR/finish, then writes
 //       what each connection saw to DIR/seen.txt and ends.
 //
-// script.txt: "cert PATH", "key PATH", "min N", "max N", then per reply
-// "reply WAIT PAUSE STALL CLOSENOTIFY HANGUP" and one "chunk HEX" per chunk.
+// script.txt: "cert PATH", "key PATH", "min N", "max N", "ask N", then per
+// reply "reply WAIT PAUSE STALL CLOSENOTIFY HANGUP HALFRECORD RESET
+// HANDSHAKEBYTEMS ALERT HEX(junk)" and one "chunk HEX" per chunk.
 // seen.txt: per connection "seen DONE VERSION HEX(servername) HEX(request)"
 // ("-" for an empty text), then "end".
 #include <chrono>
@@ -54,9 +55,13 @@ int Serve(const std::filesystem::path& dir) {
     if (word == "key") script >> options.keyFile;
     if (word == "min") script >> options.minVersion;
     if (word == "max") script >> options.maxVersion;
+    if (word == "ask") script >> options.askForCertificate;
     if (word == "reply") {
       ScriptedReply r;
-      script >> r.waitForRequest >> r.pauseMs >> r.stallMs >> r.closeNotify >> r.hangUp;
+      std::string junk;
+      script >> r.waitForRequest >> r.pauseMs >> r.stallMs >> r.closeNotify >> r.hangUp >>
+          r.halfRecord >> r.reset >> r.handshakeByteMs >> r.alert >> junk;
+      r.junk = FromHexWord(junk);
       replies.push_back(r);
     }
     if (word == "chunk") {

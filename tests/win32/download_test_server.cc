@@ -114,10 +114,12 @@ TlsTestServer::TlsTestServer(std::vector<ScriptedReply> replies, Options options
   }
   std::ostringstream script;
   script << "cert " << UnixName(options.certFile) << "\nkey " << UnixName(options.keyFile)
-         << "\nmin " << options.minVersion << "\nmax " << options.maxVersion << '\n';
+         << "\nmin " << options.minVersion << "\nmax " << options.maxVersion << "\nask "
+         << options.askForCertificate << '\n';
   for (const ScriptedReply& r : replies) {
     script << "reply " << r.waitForRequest << ' ' << r.pauseMs << ' ' << r.stallMs << ' '
-           << r.closeNotify << ' ' << r.hangUp << '\n';
+           << r.closeNotify << ' ' << r.hangUp << ' ' << r.halfRecord << ' ' << r.reset << ' '
+           << r.handshakeByteMs << ' ' << r.alert << ' ' << HexWord(r.junk) << '\n';
     for (const std::string& chunk : r.chunks) script << "chunk " << HexWord(chunk) << '\n';
   }
   impl_->dir.Write("script.txt", script.str());

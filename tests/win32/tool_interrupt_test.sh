@@ -25,11 +25,11 @@ hex() { printf '%b' "$1" | od -An -tx1 -v | tr -d ' \n'; }
 {
   echo "cert $dir/certs/server.pem"
   echo "key $dir/certs/server.key"
-  echo "reply 1 0 0 1 0"
+  echo "reply 1 0 0 1 0 0 0 0 0 -"
   echo "chunk $(hex 'HTTP/1.0 200 OK\r\nSet-Cookie: GAZEHALL_SESSIONID=s1; path=/\r\n\r\n')"
-  echo "reply 1 0 0 1 0"
+  echo "reply 1 0 0 1 0 0 0 0 0 -"
   echo "chunk $(hex 'HTTP/1.0 200 OK\r\nSet-Cookie: GAZPSW=p1; path=/\r\nSet-Cookie: GAZUSER=u1; path=/\r\n\r\n')"
-  echo "reply 1 0 60000 1 0"
+  echo "reply 1 0 60000 1 0 0 0 0 0 -"
   echo "chunk $(hex 'HTTP/1.0 200 OK\r\n\r\n<html>\r\n<title>Jel')"
 } >"$dir/serve/script.txt"
 "$server" serve "$dir/serve" &
