@@ -7,9 +7,9 @@
 
 namespace qv {
 
-// How the system compares names: Windows ignores the case of letters (of
-// Windows-1250, accented ones too); a POSIX shell's "*" and "?" never match
-// the "." that starts a hidden name.
+// How the system compares names: Windows ignores the case of letters
+// (accented ones too); a POSIX shell's "*" and "?" never match the "." that
+// starts a hidden name.
 struct NameRules {
   bool caseBlind = false;
   bool hiddenDotNames = false;
@@ -20,7 +20,8 @@ NameRules SystemNameRules();
 bool HoldsWildcard(const std::string& text);
 
 // True when the whole name matches the pattern: "*" stands for any run of
-// characters (none too), "?" for exactly one, anything else for itself.
+// characters (none too), "?" for exactly one (a UTF-8 character where
+// both are UTF-8), anything else for itself.
 bool WildcardMatch(const std::string& pattern, const std::string& name, NameRules rules);
 
 // The files (no folders) that a pattern names, in name order (byte order,

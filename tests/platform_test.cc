@@ -87,8 +87,8 @@ TEST(TimeText, WindowsPictures) {
 
 class DirListingTest : public ::testing::Test {
  protected:
-  // Names are the tool's text (Windows-1250): made through the platform's
-  // own file calls, so that they mean the same on every system.
+  // Names as the system gives them (UTF-8 here): made through the
+  // platform's own file calls, so that they mean the same on every system.
   void File(const std::string& name) { ReplacingFile(dir_ + "/" + name).Commit(); }
   void Dir(const std::string& name) {
     ASSERT_TRUE(std::filesystem::create_directory(dir_ + "/" + name));
@@ -104,10 +104,10 @@ TEST_F(DirListingTest, AllEntriesInByteOrder) {
   File(".hidden");
   File("Z1");
   File("a.htm");
-  File("\xE1rv.htm");  // Windows-1250 "á": a high byte sorts after ASCII
+  File("\xC3\xA1rv.htm");  // "árv.htm" as the system's name: high bytes sort after ASCII
   Dir("sub");
   const std::vector<std::string> expected = {".hidden", "B.htm",   "Z1",  "_x",
-                                             "a.htm",   "a_1.htm", "sub", "\xE1rv.htm"};
+                                             "a.htm",   "a_1.htm", "sub", "\xC3\xA1rv.htm"};
   EXPECT_EQ(ListDirectory(dir_), expected);
 }
 

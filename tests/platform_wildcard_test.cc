@@ -25,7 +25,11 @@ TEST(WildcardMatch, StarTakesAnyRunAndQuestionMarkExactlyOne) {
   EXPECT_TRUE(WildcardMatch("a*_*_5?.htm", "a_b_c_57.htm", exact));
   EXPECT_FALSE(WildcardMatch("a*_*_5?.htm", "a_b_c_5.htm", exact));
   EXPECT_FALSE(WildcardMatch("?_1.htm", "_1.htm", exact));
-  EXPECT_TRUE(WildcardMatch("??", "\xD5r", exact));  // a Windows-1250 letter is one byte
+  // "?" is one character: "Őr" in UTF-8 (C5 90 72), or bytes that are no
+  // UTF-8 one by one.
+  EXPECT_TRUE(WildcardMatch("??", "\xC5\x90r", exact));
+  EXPECT_FALSE(WildcardMatch("???", "\xC5\x90r", exact));
+  EXPECT_TRUE(WildcardMatch("??", "\xD5r", exact));
   EXPECT_TRUE(WildcardMatch("**a**", "bab", exact));
   EXPECT_FALSE(WildcardMatch("*a", "bab", exact));
   EXPECT_FALSE(WildcardMatch("", "a", exact));
@@ -35,11 +39,13 @@ TEST(WildcardMatch, CaseAndHiddenNamesFollowTheSystem) {
   const NameRules windows{true, false}, posix{false, true};
   EXPECT_TRUE(WildcardMatch("*_?.htm", "A_1.HTM", windows));
   EXPECT_FALSE(WildcardMatch("*_?.htm", "A_1.HTM", posix));
-  // Windows-1250 capitals: Ő (D5), Š (8A), Ł (A3), Ż (AF); × and ÷ are no pair.
-  EXPECT_TRUE(WildcardMatch("\xF5rz\xF5_*", "\xD5RZ\xD5_57.htm", windows));
-  EXPECT_TRUE(WildcardMatch("\x9A\xB3\xBF", "\x8A\xA3\xAF", windows));
-  EXPECT_FALSE(WildcardMatch("\xF7", "\xD7", windows));
-  EXPECT_FALSE(WildcardMatch("\xF5", "\xD5", posix));
+  // Names as the system gives them (UTF-8): Ő/ő (U+0150/0151), Š/š, Ł/ł,
+  // Ż/ż, Á/á, Ж/ж; × and ÷ are no pair.
+  EXPECT_TRUE(WildcardMatch("\xC5\x91rz\xC5\x91_*", "\xC5\x90RZ\xC5\x90_57.htm", windows));
+  EXPECT_TRUE(WildcardMatch("\xC5\xA1\xC5\x82\xC5\xBC\xC3\xA1\xD0\xB6",
+                            "\xC5\xA0\xC5\x81\xC5\xBB\xC3\x81\xD0\x96", windows));
+  EXPECT_FALSE(WildcardMatch("\xC3\xB7", "\xC3\x97", windows));
+  EXPECT_FALSE(WildcardMatch("\xC5\x91", "\xC5\x90", posix));
   // As a POSIX shell: a hidden name is matched only by a pattern that starts with ".".
   EXPECT_FALSE(WildcardMatch("*_1.htm", ".a_1.htm", posix));
   EXPECT_FALSE(WildcardMatch("?a_1.htm", ".a_1.htm", posix));

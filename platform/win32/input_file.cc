@@ -65,7 +65,7 @@ bool PathExists(const std::string& path) {
 }
 
 bool FileExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesW(win32::Wide(path).c_str());
+  const DWORD attributes = GetFileAttributesW(win32::WideName(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 

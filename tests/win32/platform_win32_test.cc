@@ -58,14 +58,18 @@ TEST(WindowsNames, NamesRoundTrip) {
 // letters too; hidden names are no different.
 TEST(WindowsNames, PatternsMatchCaseBlind) {
   test::TempDir dir;
-  for (const char* name : {"\xD5rz\xF5_57.htm", "a_1.HTM", ".b_2.htm", "c_3.txt"}) {
+  const std::string orzo = "\xC5\x90rz\xC5\x91_57.htm";  // Őrző_57.htm
+  for (const std::string& name : {orzo, std::string("a_1.HTM"), std::string(".b_2.htm"),
+                                  std::string("c_3.txt")}) {
     ReplacingFile file(dir.path() + "\\" + name);
     file.Commit();
   }
   const std::string in = dir.path() + "\\";
   EXPECT_EQ(MatchingFiles(in + "*.htm"),
-            (std::vector<std::string>{in + ".b_2.htm", in + "a_1.HTM", in + "\xD5rz\xF5_57.htm"}));
-  EXPECT_EQ(MatchingFiles(in + "\xF5RZ\xD5_*"), std::vector<std::string>{in + "\xD5rz\xF5_57.htm"});
+            (std::vector<std::string>{in + ".b_2.htm", in + "a_1.HTM", in + orzo}));
+  // "őRZŐ_*", and "?" for the one character "Ő" (two bytes).
+  EXPECT_EQ(MatchingFiles(in + "\xC5\x91RZ\xC5\x90_*"), std::vector<std::string>{in + orzo});
+  EXPECT_EQ(MatchingFiles(in + "?rz?_57.htm"), std::vector<std::string>{in + orzo});
 }
 
 // Tests stand in for Explorer with QVFORMAT_OWN_CONSOLE.

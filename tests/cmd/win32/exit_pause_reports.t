@@ -7,8 +7,10 @@ a_1.htm
 b_2.htm
 --- file a_1.htm
 <title>a</title>
+</HTML>
 --- file b_2.htm
 <title>b</title>
+</HTML>
 --- stdin
 
 --- stdout
