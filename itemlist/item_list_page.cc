@@ -209,6 +209,10 @@ void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, const std::string
   CopyUntil(run, {});
   AddMapPictures(page, ctx, layout, fileName, cache.maps());
   page.Finish();
+  // A list that knows none of the items (the shipped one knows only those of
+  // the sample reports) would leave the player wondering where the notes went.
+  if (run.itemsAnnotated > 0 && run.itemsKnown == 0)
+    ctx.console.WarningLine(NoItemKnownWarning(setup.itemsPath));
 }
 
 }  // namespace qv

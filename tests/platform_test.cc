@@ -11,7 +11,7 @@
 #include "platform/edited_text.h"
 #include "platform/encoding.h"
 #include "platform/error.h"
-#include "platform/exe_dir.h"
+#include "platform/path_names.h"
 #include "platform/replacing_file.h"
 #include "tests/support/consoles.h"
 #include "tests/support/scoped_env.h"
@@ -116,17 +116,16 @@ TEST_F(DirListingTest, EmptyDirectoryAndMissingDirectory) {
   EXPECT_THROW(ListDirectory(dir_ + "/no_such_dir"), Error);
 }
 
-// --- Executable directory --------------------------------------------------
+// --- Path names ------------------------------------------------------------
 
-TEST(ExeDir, ResolveBesideExecutable) {
-  const std::string exe = "/opt/qv/";
-  EXPECT_EQ(ResolveBesideExecutable("q.ini", exe), "/opt/qv/q.ini");
-  EXPECT_EQ(ResolveBesideExecutable("conf/q.ini", exe), "/opt/qv/conf/q.ini");
-  EXPECT_EQ(ResolveBesideExecutable("/etc/q.ini", exe), "/etc/q.ini");
-  EXPECT_EQ(ResolveBesideExecutable("C:\\qv\\q.ini", exe), "C:\\qv\\q.ini");
-  EXPECT_EQ(ResolveBesideExecutable("x\\d:\\q.ini", exe), "x\\d:\\q.ini");
+TEST(PathNames, AbsoluteNames) {
+  EXPECT_FALSE(IsAbsolutePath("q.ini"));
+  EXPECT_FALSE(IsAbsolutePath("conf/q.ini"));
+  EXPECT_TRUE(IsAbsolutePath("/etc/q.ini"));
+  EXPECT_TRUE(IsAbsolutePath("C:\\qv\\q.ini"));
+  EXPECT_TRUE(IsAbsolutePath("x\\d:\\q.ini"));
   // A colon alone does not make a name absolute.
-  EXPECT_EQ(ResolveBesideExecutable("c:q.ini", exe), "/opt/qv/c:q.ini");
+  EXPECT_FALSE(IsAbsolutePath("c:q.ini"));
 }
 
 // --- Character sets --------------------------------------------------------

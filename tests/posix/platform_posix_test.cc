@@ -13,6 +13,7 @@
 #include "platform/error.h"
 #include "platform/exe_dir.h"
 #include "platform/input_file.h"
+#include "platform/path_names.h"
 #include "platform/shared_library.h"
 #include "tests/support/scratch_dir.h"
 
@@ -95,8 +96,9 @@ TEST(InputFile, PipesAreRefusedWithoutWaiting) {
   EXPECT_EQ(problem.reason, "not a regular file");
 }
 
-TEST(ExeDir, BackslashAloneIsNoRoot) {
-  EXPECT_EQ(ResolveBesideExecutable("\\q.ini", "/opt/qv/"), "/opt/qv/\\q.ini");
+TEST(PathNames, BackslashAloneIsNoRootNorSeparator) {
+  EXPECT_FALSE(IsAbsolutePath("\\q.ini"));
+  EXPECT_EQ(SystemSeparators("picture/a.bmp"), "picture/a.bmp");
 }
 
 }  // namespace
