@@ -38,6 +38,7 @@ void BuildPage(Session& session, const std::string& fileName) {
 // The download hands the report it stored to the item-list page of this
 // run, and the page to the desktop.
 void Download(Session& session) {
+  session.pages.CheckIniOption(session.ctx.programDir);  // before anything is downloaded
   DownloadSteps steps;
   steps.site = [&session] { return ConfiguredSite(session.ctx.programDir); };
   steps.buildPage = [&session](const std::string& report) { BuildPage(session, report); };

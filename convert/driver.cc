@@ -80,7 +80,7 @@ void ConvertReportInto(RunContext& ctx, ConverterSession& session, Layout layout
 namespace rtf {
 void ConvertReport(RunContext& ctx, ConverterSession& session, const std::string& fileName) {
   // The older converter reads its settings afresh for every report.
-  const FormatSettings settings = ReadFormatSettings(SettingsPath(ctx.programDir));
+  const FormatSettings settings = ReadFormatSettings(SettingsPath(ctx.programDir), &ctx.console);
   Convert(ctx, session, Layout::kRtf, settings, fileName);
 }
 }  // namespace rtf
@@ -88,7 +88,7 @@ void ConvertReport(RunContext& ctx, ConverterSession& session, const std::string
 namespace rtfuj {
 void ConvertReport(RunContext& ctx, ConverterSession& session, const std::string& fileName) {
   std::optional<FormatSettings>& settings = session.rtfUjSettings;
-  if (!settings) settings = ReadFormatSettings(SettingsPath(ctx.programDir));
+  if (!settings) settings = ReadFormatSettings(SettingsPath(ctx.programDir), &ctx.console);
   Convert(ctx, session, Layout::kRtfUj, *settings, fileName);
 }
 }  // namespace rtfuj

@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "platform/error.h"
-#include "platform/path_names.h"
 #include "platform/settings.h"
 #include "text/text.h"
 
@@ -32,9 +31,8 @@ std::string ReadFontName(const IniFile& ini, const std::string& iniPath, const c
   std::string name = ini.ReadString("FORMAT", key, fallback);
   const std::string breaker = FontTableBreaker(name);
   if (!breaker.empty()) {
-    const std::string file = iniPath.substr(FileNameStart(iniPath));
-    throw Error("Settings error", std::string(key) + " in section [FORMAT] of " + file +
-                                      " beside the program holds " + breaker +
+    throw Error("Settings error", std::string(key) + " in section [FORMAT] of '" + iniPath +
+                                      "' holds " + breaker +
                                       ", which a font name cannot hold: it would break the "
                                       "document's font table");
   }
@@ -43,8 +41,8 @@ std::string ReadFontName(const IniFile& ini, const std::string& iniPath, const c
 
 }  // namespace
 
-FormatSettings ReadFormatSettings(const std::string& iniPath) {
-  const IniFile ini(iniPath);
+FormatSettings ReadFormatSettings(const std::string& iniPath, Console* console) {
+  const IniFile ini(iniPath, console);
   FormatSettings s;
   PrologueFonts& f = s.fonts;
   f.times = ReadFontName(ini, iniPath, "FontTimes", f.times);

@@ -24,9 +24,10 @@ struct FormatSettings {
 };
 
 // Reads the fourteen FORMAT keys, in order, with their defaults. A font name
-// holding "{", "}", "\", ";" or a control byte is refused with qv::Error,
-// since the font table takes the names as they are.
-FormatSettings ReadFormatSettings(const std::string& iniPath);
+// holding "{", "}", "\", ";" or a control byte is refused with qv::Error
+// naming the file, since the font table takes the names as they are. With a
+// console, characters Windows-1250 lacks are warned about (IniFile).
+FormatSettings ReadFormatSettings(const std::string& iniPath, Console* console = nullptr);
 
 class MapResources;
 

@@ -44,11 +44,7 @@ std::uint16_t SitePort() {
 
 DownloadSite ConfiguredSite(const std::string& programDir) {
   if (!SiteIsSet(programDir))
-    throw Error("Settings error",
-                "the game's web site is not set: write its domain as Szerver in section [LETOLTES] "
-                "of " +
-                    std::string(kSettingsFileName) + " beside the program (" +
-                    std::string(kPlaceholderDomain) + " is only a placeholder)");
+    throw Error("Settings error", SiteNotSetText(programDir));
   DownloadSite site;
   site.port = SitePort();
   site.host = SiteHost(programDir);

@@ -1,6 +1,8 @@
 #include "graphics/picture_set.h"
 
 #include "graphics/bmp_reader.h"
+#include "platform/error.h"
+#include "platform/input_file.h"
 #include "platform/user_dirs.h"
 
 namespace qv {
@@ -13,12 +15,16 @@ const char* const kTerrainFiles[kTerrainCount] = {
 
 namespace {
 
+// A picture is named by its whole path; one found nowhere by every place
+// looked.
 MonoBitmap Load(const std::string& programDir, const char* file) {
   const std::string relative = std::string("picture/") + file;
   const std::string path = FindDataFile(programDir, {relative});
-  // A player's own picture is named by its whole path.
-  if (path != programDir + relative) return LoadBmp(path, path);
-  return LoadBmp(path, relative + " in the program's directory");
+  if (!PathExists(path))
+    throw Error("Picture error",
+                std::string("cannot find ") + file + ": looked for " +
+                    QuotedPaths(FilePlaces(UserDataDir(), programDir, {relative})));
+  return LoadBmp(path, path);
 }
 
 }  // namespace

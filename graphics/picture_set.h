@@ -30,7 +30,7 @@ struct MapPictures {
 // Loads the terrain tiles, the icon strip and the arrow strip, in that
 // order, from "picture/" in the player's data directory (platform/user_dirs.h)
 // or else in programDir, each picture on its own. A missing or unreadable
-// picture throws qv::Error.
+// picture throws qv::Error naming its path, or every place looked.
 MapPictures LoadMapPictures(const std::string& programDir);
 
 }  // namespace qv

@@ -2,8 +2,9 @@
 
 #include <cstdint>
 
+#include "platform/edited_text.h"
+#include "platform/error.h"
 #include "platform/user_dirs.h"
-#include "text/report_reader.h"
 
 namespace qv {
 namespace {
@@ -25,6 +26,23 @@ bool ReadNumber(std::string_view line, std::size_t* pos, int* value) {
   *value = static_cast<int>(negative ? -n : n);
   *pos = i;
   return true;
+}
+
+// Calls parse on every line of the file at path.
+template <typename Parse>
+void ForEachLine(const std::string& path, Console* console, Parse parse) {
+  EditedText text;
+  InputProblem problem;
+  if (!ReadEditedText(path, &text, &problem))
+    ThrowFileProblem(problem.operation, path, problem.reason);
+  if (console != nullptr) WarnLostCharacters(*console, path, text);
+  const std::string_view all(text.text);
+  for (std::size_t start = 0; start < all.size();) {
+    std::size_t end = all.find('\n', start);
+    if (end == std::string_view::npos) end = all.size();
+    parse(all.substr(start, end - start));
+    start = end + 1;
+  }
 }
 
 }  // namespace
@@ -56,27 +74,40 @@ bool ParseSpellLine(std::string_view line, SpellRecord* spell) {
 
 std::string DataFilePath(const std::string& dir, const std::string& preferred,
                          const std::string& fallback) {
-  return FindDataFile(dir, {preferred, fallback});
+  const std::string path = FindDataFile(dir, {preferred, fallback});
+  if (PathExists(path)) return path;
+  throw Error("I/O error", "cannot find " + preferred + " or " + fallback + ": looked for " +
+                               QuotedPaths(FilePlaces(UserDataDir(), dir, {preferred, fallback})));
 }
 
-ItemCatalog ReadItemFile(const std::string& path) {
+ItemCatalog ReadItemFile(const std::string& path, Console* console) {
   ItemCatalog items;
-  ReportReader in(path);
-  while (!in.Eof()) {
+  ForEachLine(path, console, [&items](std::string_view line) {
     ItemRecord r;
-    if (ParseItemLine(in.ReadLine(), &r)) items.Add(std::move(r));
-  }
+    if (ParseItemLine(line, &r)) items.Add(std::move(r));
+  });
   return items;
 }
 
-SpellCatalog ReadSpellFile(const std::string& path) {
+SpellCatalog ReadSpellFile(const std::string& path, Console* console) {
   SpellCatalog spells;
-  ReportReader in(path);
-  while (!in.Eof()) {
+  ForEachLine(path, console, [&spells](std::string_view line) {
     SpellRecord r;
-    if (ParseSpellLine(in.ReadLine(), &r)) spells.Add(std::move(r));
-  }
+    if (ParseSpellLine(line, &r)) spells.Add(std::move(r));
+  });
   return spells;
+}
+
+std::string NoItemKnownWarning(const std::string& itemsPath) {
+  const std::string userDir = UserDataDir();
+  std::string text = "qvformat: Figyelem: a targylista ('" + itemsPath +
+                     "') a jelentes egyik targyat sem ismeri, igy a targyak melle nem kerult "
+                     "suly es ar";
+  const bool own = !userDir.empty() && itemsPath.starts_with(userDir);
+  if (!own) text += "; a program melletti listak csak a mintajelentesek targyait ismerik";
+  if (userDir.empty()) return text + "; csereld le a jatek teljes targylistajara";
+  return text + "; a jatek teljes listait (item.txt, spell.txt) tedd ebbe a mappaba: '" + userDir +
+         "'";
 }
 
 }  // namespace qv

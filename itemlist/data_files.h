@@ -1,6 +1,8 @@
 // The game's item and spell lists, read from text files in the player's data
-// directory or beside the executable (DataFilePath). A line holds decimal numbers separated by blanks and then the
-// name: the rest of the line after the last number, with the blank in front.
+// directory or beside the executable (DataFilePath), saved in any form an
+// editor gives (platform/edited_text.h). A line holds decimal numbers
+// separated by blanks and then the name: the rest of the line after the
+// last number, with the blank in front.
 //
 //   item:  number, two unused integers, selling price, buying price,
 //          weight in hundredths of a kilogram, name
@@ -11,6 +13,8 @@
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+#include "platform/console.h"
 
 namespace qv {
 
@@ -60,13 +64,20 @@ using SpellCatalog = Catalog<SpellRecord>;
 
 // The player's own data directory (platform/user_dirs.h) + preferred or +
 // fallback, the first that exists; else dir + preferred when that exists,
-// else dir + fallback.
+// else dir + fallback. When none exists, throws qv::Error naming every
+// place looked, in order.
 std::string DataFilePath(const std::string& dir, const std::string& preferred,
                          const std::string& fallback);
 
-// Read line by line to the end; lines that do not fit are passed over.
-// Throws qv::Error when the file cannot be opened.
-ItemCatalog ReadItemFile(const std::string& path);
-SpellCatalog ReadSpellFile(const std::string& path);
+// Read line by line to the end; lines that do not fit are passed over. A
+// character Windows-1250 lacks reads as "?", and with a console the run is
+// warned about it once. Throws qv::Error when the file cannot be read.
+ItemCatalog ReadItemFile(const std::string& path, Console* console = nullptr);
+SpellCatalog ReadSpellFile(const std::string& path, Console* console = nullptr);
+
+// The warning when the item list (at itemsPath) knows none of a report's
+// items, so that no item got its weight and prices: it names the list and
+// the per-user data folder where the game's own lists belong.
+std::string NoItemKnownWarning(const std::string& itemsPath);
 
 }  // namespace qv

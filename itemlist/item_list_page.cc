@@ -168,9 +168,9 @@ void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, const std::string
   if (ItemListPageName(fileName) == fileName)
     throw Error("Name error", "the item-list page of '" + fileName +
                                   "' would overwrite the report: its name holds no \"_\"");
-  const std::string pageName = OutputNameFor(fileName, ItemListPageName(fileName), ctx.console);
 
   const PageSetup& setup = cache.Get(ctx);
+  const std::string pageName = OutputNameFor(fileName, ItemListPageName(fileName), ctx.console);
   ReportReader report(fileName);
   PageFile page;  // created once the skill list is known
   PageRun run(setup, report, page, ctx.console, layout);
@@ -210,6 +210,10 @@ void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, const std::string
   CopyUntil(run, {});
   AddMapPictures(page, ctx, layout, fileName, cache.maps());
   page.Finish();
+  // A list that knows none of the items (the shipped one knows only those of
+  // the sample reports) would leave the player wondering where the notes went.
+  if (run.itemsAnnotated > 0 && run.itemsKnown == 0)
+    ctx.console.WarningLine(NoItemKnownWarning(setup.itemsPath));
 }
 
 }  // namespace qv

@@ -84,8 +84,11 @@ void HandleItemLine(Walk& w, std::string& line, bool contained) {
     Insert("</A>", line, close);
     Insert(ItemAnchor(settings, w.number, w.runeLimit, coloured), line, at + 1);
     w.insertPos = CharPosFrom(line, ')', Find(tagEnd, line)) + 1;
-    if (const ItemRecord* item = w.run.setup.items.Find(w.number))
+    ++w.run.itemsAnnotated;
+    if (const ItemRecord* item = w.run.setup.items.Find(w.number)) {
       Insert(ItemNote(settings, *item, w.count), line, w.insertPos);
+      ++w.run.itemsKnown;
+    }
   } else {
     AddToList(w, link, name);
   }

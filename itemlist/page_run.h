@@ -85,6 +85,9 @@ struct PageRun : private ReportCursor {
   bool skillsFound = false;
   bool treeFound = false;
   int remainingTu = 0;
+  // Items the item tables annotated, and those of them the item list knows.
+  int itemsAnnotated = 0;
+  int itemsKnown = 0;
 
   // Writes a page line (CR LF added).
   void WriteLine(std::string_view text) { page.Line(text); }

@@ -1,7 +1,9 @@
 #include "itemlist/page_settings.h"
 
 #include "platform/error.h"
-#include "platform/exe_dir.h"
+#include "platform/input_file.h"
+#include "platform/path_names.h"
+#include "platform/user_dirs.h"
 #include "site/site.h"
 #include "text/text.h"
 
@@ -29,7 +31,18 @@ std::vector<std::string_view> ItemGroup::Entries() const {
 
 std::string PageSettingsPath(const std::string& iniOption, const std::string& programDir) {
   if (iniOption.empty()) return SettingsPath(programDir);
-  return ResolveBesideExecutable(iniOption, programDir);
+  if (IsAbsolutePath(iniOption)) {
+    if (PathExists(iniOption)) return iniOption;
+    throw Error("Settings error", "the settings file '" + iniOption + "' of /ini= does not exist");
+  }
+  if (PathExists(iniOption)) return iniOption;
+  const std::vector<std::string> places = FilePlaces(UserConfigDir(), programDir, {iniOption});
+  for (const std::string& path : places)
+    if (PathExists(path)) return path;
+  throw Error("Settings error", "the settings file '" + iniOption +
+                                    "' of /ini= is found nowhere: looked for it in the current "
+                                    "folder, then at " +
+                                    QuotedPaths(places));
 }
 
 PageSettings ReadPageSettings(const IniFile& ini, const std::string& encyclopediaHost) {

@@ -35,8 +35,11 @@ struct ItemGroup {
   std::vector<std::string_view> Entries() const;
 };
 
-// The settings file: the "/ini=" value when given (absolute, or relative to
-// the executable's directory), else qvformat.ini beside the executable.
+// The settings file: without "/ini=" the one SettingsPath finds. An
+// absolute "/ini=" name is taken as it is; a relative one is looked for in
+// the current folder, then in the per-user settings folder, then beside the
+// executable. A "/ini=" file found nowhere throws qv::Error naming every
+// place looked.
 std::string PageSettingsPath(const std::string& iniOption, const std::string& programDir);
 
 // Every key with its default; the encyclopedia link's default points at

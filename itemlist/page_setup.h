@@ -19,14 +19,16 @@ struct PageSetup {
   std::string encyclopediaHost;  // the game site's host, for the links
   PageSettings settings;
   std::vector<ItemGroup> groups;
+  std::string itemsPath;  // the item list read, for messages
   ItemCatalog items;
   SpellCatalog spells;
 };
 
 // Reads the settings file (PageSettingsPath of iniOption), the groups,
 // "item.txt" (else "items.txt") and "spell.txt" (else "spells.txt") as
-// DataFilePath finds them. Throws qv::Error when a data file cannot be opened;
-// a missing settings file gives the defaults.
+// DataFilePath finds them; characters Windows-1250 lacks are warned about on
+// the console. Throws qv::Error when a data file cannot be found or read, or
+// a "/ini=" file is found nowhere; a missing qvformat.ini gives the defaults.
 PageSetup LoadPageSetup(const RunContext& ctx, const std::string& iniOption);
 
 // Loads the setup on the first Get() and hands out the same one afterwards:
@@ -37,6 +39,11 @@ class PageSetupCache {
   explicit PageSetupCache(std::string iniOption = "") : iniOption_(std::move(iniOption)) {}
   const PageSetup& Get(const RunContext& ctx);
   bool loaded() const { return setup_.has_value(); }
+  // Throws as Get() would when the "/ini=" file is found nowhere, so that a
+  // run can stop before it writes anything.
+  void CheckIniOption(const std::string& programDir) const {
+    if (!iniOption_.empty()) PageSettingsPath(iniOption_, programDir);
+  }
   MapResources& maps() { return maps_; }
 
  private:

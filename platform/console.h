@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdio>
+#include <set>
 #include <string>
 
 namespace qv {
@@ -21,6 +22,14 @@ class Console {
   // is written to standard output, so that the document stays clean.
   virtual void SetMessagesToErrorStream(bool on) = 0;
   virtual bool MessagesToErrorStream() const = 0;
+  // An ErrorLine shown once per run: the same text again is passed over, so
+  // that a file read for every report of a batch is warned about once.
+  void WarningLine(const std::string& text) {
+    if (warnings_.insert(text).second) ErrorLine(text);
+  }
+
+ private:
+  std::set<std::string> warnings_;
 };
 
 // The process's standard output and error. Bytes are written unchanged,

@@ -98,6 +98,14 @@ bool Utf16ToCp1250(std::u16string_view text, std::string* out) {
   return whole;
 }
 
+bool CodePointToCp1250(char32_t codePoint, char* byte) {
+  if (codePoint > 0xFFFF) return false;
+  const unsigned char b = Utf16().toCp1250[codePoint];
+  if (b == 0 && codePoint != 0) return false;
+  *byte = static_cast<char>(b);
+  return true;
+}
+
 std::string LocaleTextToCp1250(const std::string& text, const std::string& charset) {
   std::string set = charset;
   for (char& c : set)

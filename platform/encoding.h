@@ -55,6 +55,9 @@ inline constexpr char16_t Cp1250ToUtf16Unit(unsigned char byte) {
 // UTF-16 as Windows-1250 into *out; false when a character has no byte
 // there (it becomes "?", a surrogate pair one "?").
 bool Utf16ToCp1250(std::u16string_view text, std::string* out);
+// The Windows-1250 byte of a Unicode code point into *byte; false when
+// Windows-1250 has none.
+bool CodePointToCp1250(char32_t codePoint, char* byte);
 
 // The character set of the current LC_CTYPE locale (nl_langinfo(CODESET));
 // on Windows the tool's own set, WINDOWS-1250, since the command line and

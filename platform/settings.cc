@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "platform/error.h"
-#include "platform/input_file.h"
 
 namespace qv {
 namespace {
@@ -84,20 +83,21 @@ int IntegerOr(const std::string& text, int fallback) {
   return ParseInteger(text, &value) ? value : fallback;
 }
 
-IniFile::IniFile(const std::string& path) : path_(path) {
-  std::string text;
+IniFile::IniFile(const std::string& path, Console* console) : path_(path) {
+  EditedText text;
   InputProblem problem;
-  if (!ReadRegularFile(path, kMaxSettingsBytes, &text, &problem)) {
+  if (!ReadEditedText(path, &text, &problem)) {
     if (problem.Missing()) return;
     ThrowFileProblem(problem.operation, path, problem.reason);
   }
-  Index(text);
+  if (console != nullptr) WarnLostCharacters(*console, path, text);
+  Index(text.text);
 }
 
-// One pass over the lines: a "[name]" line opens a section (a line without
-// its closing bracket is no header), blank and ";" lines are skipped, and in
-// a section a line with "=" gives a key its value unless the key had one
-// before (in any section of the same name).
+// One pass over the lines (each ended by "\n" once decoded): a "[name]" line
+// opens a section (a line without its closing bracket is no header), blank
+// and ";" lines are skipped, and in a section a line with "=" gives a key
+// its value unless the key had one before (in any section of the same name).
 void IniFile::Index(const std::string& text) {
   const std::string_view all(text);
   std::unordered_map<std::string, std::string>* section = nullptr;
@@ -107,7 +107,6 @@ void IniFile::Index(const std::string& text) {
     if (end == std::string_view::npos) end = all.size();
     std::string_view line = all.substr(start, end - start);
     start = end + 1;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     line = Trim(line);
     if (line.empty() || line.front() == ';') continue;
 

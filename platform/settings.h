@@ -6,6 +6,9 @@
 #include <string>
 #include <unordered_map>
 
+#include "platform/console.h"
+#include "platform/edited_text.h"
+
 namespace qv {
 
 // Converts text by the tool's number rule: leading blanks, then an optional
@@ -17,18 +20,18 @@ bool ParseInteger(const std::string& text, int* value);
 // ParseInteger with a fallback for text that is not a number.
 int IntegerOr(const std::string& text, int fallback);
 
-// A settings file larger than this is refused: a real one is a few
-// kilobytes, and ten thousand item groups of a few dozen numbers each take
-// about a megabyte.
-inline constexpr std::int64_t kMaxSettingsBytes = std::int64_t{16} << 20;
+// A settings file larger than this is refused (kMaxEditedTextBytes).
+inline constexpr std::int64_t kMaxSettingsBytes = kMaxEditedTextBytes;
 
 class IniFile {
  public:
   // Reads and indexes the whole file now, so that a lookup does not scan
   // the file. A missing file acts as empty; one that is a directory, no
   // regular file, unreadable or larger than kMaxSettingsBytes throws
-  // qv::Error naming it.
-  explicit IniFile(const std::string& path);
+  // qv::Error naming it. The file may be saved in any form an editor
+  // gives (DecodeEditedText); a character Windows-1250 lacks reads as "?",
+  // and with a console the run is warned about it once.
+  explicit IniFile(const std::string& path, Console* console = nullptr);
 
   // The value of key in section, or fallback when the file, the section or
   // the key is missing. Section and key names are compared case-blind; the

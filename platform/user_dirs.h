@@ -17,6 +17,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qv {
 
@@ -25,12 +26,20 @@ namespace qv {
 std::string UserConfigDir();
 std::string UserDataDir();
 
-// The first of names (relative paths, tried in order) that exists in
-// userDir, else the first that exists in programDir; programDir + the last
-// name when none exists, so that the error names the executable's copy.
-// An empty userDir is passed over.
+// Every place a file is looked for, in order: each of names (relative
+// paths written with "/", tried in order) in userDir, then each in
+// programDir, with the system's separators (SystemSeparators). An empty
+// userDir is passed over.
+std::vector<std::string> FilePlaces(const std::string& userDir, const std::string& programDir,
+                                    std::initializer_list<std::string_view> names);
+
+// The first of FilePlaces that exists; programDir + the last name when none
+// exists, so that the error names the executable's copy.
 std::string FindFile(const std::string& userDir, const std::string& programDir,
                      std::initializer_list<std::string_view> names);
+
+// Paths for a message: each in single quotes, separated by ", ".
+std::string QuotedPaths(const std::vector<std::string>& paths);
 
 // FindFile in the per-user data directory, then in programDir.
 std::string FindDataFile(const std::string& programDir,

@@ -1,6 +1,7 @@
 #include "site/site.h"
 
 #include "platform/environment.h"
+#include "platform/input_file.h"
 #include "platform/settings.h"
 #include "platform/user_dirs.h"
 #include "text/line_cuts.h"
@@ -15,6 +16,11 @@ std::string HostFromEnvironment() { return EnvironmentText("QVFORMAT_HOST"); }
 
 std::string SettingsPath(const std::string& programDir) {
   return FindFile(UserConfigDir(), programDir, {kSettingsFileName});
+}
+
+std::string SettingsFileToEdit(const std::string& programDir) {
+  const std::string userDir = UserConfigDir();
+  return (userDir.empty() ? programDir : userDir) + kSettingsFileName;
 }
 
 std::string WrittenDomain(const std::string& programDir) {
@@ -41,6 +47,19 @@ bool SiteIsSet(const std::string& programDir) {
   if (!HostFromEnvironment().empty()) return true;
   const std::string domain = SiteDomain(programDir);
   return domain != kPlaceholderDomain && domain.find_first_not_of(" \t") != std::string::npos;
+}
+
+std::string SiteNotSetText(const std::string& programDir) {
+  const std::string own = SettingsFileToEdit(programDir);
+  std::string text =
+      "the game's web site is not set: write its domain as Szerver in section "
+      "[LETOLTES] of '" +
+      own + "' (" + kPlaceholderDomain + " is only a placeholder)";
+  const std::string read = SettingsPath(programDir);
+  if (read == own) return text;
+  if (PathExists(read))
+    return text + "; make that file a copy of '" + read + "', which is read while it is missing";
+  return text + "; no settings file was found there or at '" + read + "'";
 }
 
 }  // namespace qv

@@ -11,6 +11,11 @@ namespace qv {
 inline constexpr char kSettingsFileName[] = "qvformat.ini";
 std::string SettingsPath(const std::string& programDir);
 
+// The settings file players are told to write a setting in: their own
+// (UserConfigDir), or the one beside the executable when they have no
+// per-user folder.
+std::string SettingsFileToEdit(const std::string& programDir);
+
 // A reserved name that resolves nowhere, until the player names the real
 // domain in the settings.
 inline constexpr char kPlaceholderDomain[] = "zordonvidek.example";
@@ -35,5 +40,10 @@ std::string SiteHost(const std::string& programDir);
 // True when QVFORMAT_HOST names a host, or the settings name a domain other
 // than the placeholder (an empty Szerver= names none either).
 bool SiteIsSet(const std::string& programDir);
+
+// What a download without a site is told: to write the domain in
+// SettingsFileToEdit and, when the settings were read from elsewhere, to
+// copy that file there first.
+std::string SiteNotSetText(const std::string& programDir);
 
 }  // namespace qv

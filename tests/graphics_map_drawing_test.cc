@@ -9,6 +9,8 @@
 #include "graphics/map_drawing.h"
 #include "graphics/picture_set.h"
 #include "platform/error.h"
+#include "platform/path_names.h"
+#include "platform/user_dirs.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/test_pictures.h"
 
@@ -249,9 +251,10 @@ TEST_F(MapDrawing, MissingPictureIsFatalAndNamed) {
     LoadMapPictures(dir.path() + "/");
     FAIL();
   } catch (const Error& e) {
-    EXPECT_EQ(
-        e.text(),
-        "cannot open picture/mocsar.bmp in the program's directory: No such file or directory");
+    // Every place looked, the player's own folder first.
+    const std::string relative = SystemSeparators("picture/mocsar.bmp");
+    EXPECT_EQ(e.text(), "cannot find mocsar.bmp: looked for '" + UserDataDir() + relative + "', '" +
+                            dir.path() + "/" + relative + "'");
   }
 }
 

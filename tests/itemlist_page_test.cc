@@ -9,6 +9,7 @@
 #include "itemlist/item_list_page.h"
 #include "itemlist/page_file.h"
 #include "platform/error.h"
+#include "platform/user_dirs.h"
 #include "site/file_names.h"
 #include "tests/support/consoles.h"
 #include "tests/support/files.h"
@@ -233,6 +234,31 @@ TEST(ItemListPage, SettingsAndDataFilesAreReadOnceAcrossCalls) {
   EXPECT_NE(first.find("1.50 kg"), std::string::npos);
   EXPECT_NE(first.find("CLASS=elso>"), std::string::npos);
   EXPECT_EQ(second, first);
+}
+
+// A list that knows none of a report's items (the shipped one knows only the
+// samples') leaves every note out: one warning per run names the list and
+// the per-user folder the game's lists belong in. One known item is enough.
+TEST(ItemListPage, ListThatKnowsNoneOfTheItemsIsNamedOncePerRun) {
+  Page p("");
+  auto report = [](const std::string& numbers) {
+    std::string text("KARAKTERLAP\r\nNÁLAD LÉVŐ TÁRGYAK\r\n"_cp);
+    for (const char n : numbers)
+      text += "<TD CLASS=tdb>1</TD>\r\n=\r\n(#15" + std::string(1, n) + ")\r\n";
+    return text + "</table>\r\n</html>\r\n";
+  };
+  p.Build(report("0"), "a_1.htm");  // 150 is known
+  p.Build(report(""), "a_2.htm");   // no items at all
+  EXPECT_TRUE(p.console.lines.empty());
+  p.Build(report("89"), "a_3.htm");  // 158 and 159 are not
+  p.Build(report("8"), "a_4.htm");
+  EXPECT_EQ(p.console.lines,
+            std::vector<std::string>{
+                "ERR qvformat: Figyelem: a targylista ('" + p.exeDir +
+                "item.txt') a jelentes egyik targyat sem ismeri, igy a targyak melle nem kerult "
+                "suly es ar; a program melletti listak csak a mintajelentesek targyait ismerik; a "
+                "jatek teljes listait (item.txt, spell.txt) tedd ebbe a mappaba: '" +
+                UserDataDir() + "'"});
 }
 
 TEST(ItemListPage, ReportNameWithoutUnderscoreIsRefused) {

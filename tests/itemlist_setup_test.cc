@@ -6,7 +6,9 @@
 #include "app/command_line.h"
 #include "itemlist/page_setup.h"
 #include "platform/error.h"
+#include "platform/user_dirs.h"
 #include "tests/support/consoles.h"
+#include "tests/support/editor_forms.h"
 #include "tests/support/scratch_dir.h"
 #include "text/cp1250.h"
 
@@ -95,17 +97,36 @@ TEST(ItemListSettings, AtMostTenThousandGroups) {
   EXPECT_TRUE(ReadItemGroups(ini, -2147483647 - 1).empty());
 }
 
+// The current folder and the per-user folder come before the executable's
+// (tests/cmd/itemlist_ini_option*.t); here the executable's and the errors.
 TEST(ItemListSettings, SettingsFileFromIniOption) {
-  EXPECT_EQ(PageSettingsPath(CommandLine({"/t", "x_1.htm"}).OptionValue("/ini="), "/exe/"),
-            "/exe/qvformat.ini");
-  // A relative name is taken from the executable's directory.
-  EXPECT_EQ(PageSettingsPath(CommandLine({"/t", "/INI=sajat.ini", "x_1.htm"}).OptionValue("/ini="),
-                             "/exe/"),
-            "/exe/sajat.ini");
-  EXPECT_EQ(PageSettingsPath(CommandLine({"/ini=C:\\qv\\a.ini"}).OptionValue("/ini="), "/exe/"),
-            "C:\\qv\\a.ini");
-  EXPECT_EQ(PageSettingsPath(CommandLine({"/ini=/etc/a.ini"}).OptionValue("/ini="), "/exe/"),
-            "/etc/a.ini");
+  TempDir exe;
+  const std::string d = exe.path() + "/";
+  EXPECT_EQ(PageSettingsPath(CommandLine({"/t", "x_1.htm"}).OptionValue("/ini="), d),
+            d + "qvformat.ini");
+  exe.Write("sajat.ini", "");
+  EXPECT_EQ(
+      PageSettingsPath(CommandLine({"/t", "/INI=sajat.ini", "x_1.htm"}).OptionValue("/ini="), d),
+      d + "sajat.ini");
+  // An absolute name is taken as it is, and only there.
+  EXPECT_EQ(PageSettingsPath(d + "sajat.ini", "/exe/"), d + "sajat.ini");
+  auto failure = [&d](const std::string& option) {
+    try {
+      PageSettingsPath(option, d);
+    } catch (const Error& e) {
+      return e.kind() + ": " + e.text();
+    }
+    return std::string("no error");
+  };
+  EXPECT_EQ(
+      failure("nincs.ini"),
+      "Settings error: the settings file 'nincs.ini' of /ini= is found nowhere: looked for it "
+      "in the current folder, then at '" +
+          UserConfigDir() + "nincs.ini', '" + d + "nincs.ini'");
+  EXPECT_EQ(failure(d + "nincs.ini"),
+            "Settings error: the settings file '" + d + "nincs.ini' of /ini= does not exist");
+  EXPECT_EQ(failure("C:\\qv\\nincs.ini"),
+            "Settings error: the settings file 'C:\\qv\\nincs.ini' of /ini= does not exist");
 }
 
 TEST(ItemListDataFiles, LinesGiveNumbersAndTheNameWithItsBlank) {
@@ -137,6 +158,16 @@ TEST(ItemListDataFiles, LinesGiveNumbersAndTheNameWithItsBlank) {
 TEST(ItemListDataFiles, PreferredNamesFallbacksAndTheLastLineOfANumber) {
   TempDir dir;
   const std::string d = dir.path() + "/";
+  // Found nowhere: every place looked, in order.
+  try {
+    DataFilePath(d, "item.txt", "items.txt");
+    ADD_FAILURE();
+  } catch (const Error& e) {
+    const std::string user = UserDataDir();
+    EXPECT_EQ(e.text(), "cannot find item.txt or items.txt: looked for '" + user + "item.txt', '" +
+                            user + "items.txt', '" + d + "item.txt', '" + d + "items.txt'");
+  }
+  dir.Write("items.txt", "");
   EXPECT_EQ(DataFilePath(d, "item.txt", "items.txt"), d + "items.txt");
   dir.Write("item.txt", "1 0 0 1 1 1 first\r\n\r\n1 0 0 2 2 2 second\r\n2 0 0 3 3 3 other");
   EXPECT_EQ(DataFilePath(d, "item.txt", "items.txt"), d + "item.txt");
@@ -146,6 +177,41 @@ TEST(ItemListDataFiles, PreferredNamesFallbacksAndTheLastLineOfANumber) {
   EXPECT_EQ(items.Find(1)->name, " second");
   EXPECT_EQ(items.Find(2)->name, " other");  // a last line without its line end
   EXPECT_EQ(items.Find(3), nullptr);
+}
+
+// A mark in front must not hide the first line, nor UTF-16 or CR alone the
+// whole list.
+TEST(ItemListDataFiles, ListsInEveryFormAnEditorSavesReadAlike) {
+  TempDir dir;
+  for (const test::EditorForm& form :
+       test::EditorForms("120 3 1 10 20 80 rozsdás tőr\n140 1 1 1 2 5 nyílvessző\n")) {
+    const ItemCatalog items = ReadItemFile(dir.Write("item.txt", form.bytes));
+    ASSERT_EQ(items.size(), 2u) << form.name;
+    ASSERT_NE(items.Find(120), nullptr) << form.name;
+    EXPECT_EQ(items.Find(120)->name, " rozsdás tőr"_cp) << form.name;
+    EXPECT_EQ(items.Find(140)->weight, 5) << form.name;
+    EXPECT_EQ(items.Find(140)->name, " nyílvessző"_cp) << form.name;
+  }
+  for (const test::EditorForm& form : test::EditorForms("55 V 1 1 2 éjjellátás")) {
+    const SpellCatalog spells = ReadSpellFile(dir.Write("spell.txt", form.bytes));
+    ASSERT_NE(spells.Find(55), nullptr) << form.name;
+    EXPECT_EQ(spells.Find(55)->name, " éjjellátás"_cp) << form.name;
+  }
+}
+
+// The page's setup warns about a list's lost characters by file and line.
+TEST(ItemListDataFiles, CharacterWindows1250LacksIsWarnedAboutByFileAndLine) {
+  TempDir dir;
+  dir.Write("item.txt", "1 0 0 1 1 1 a\n\n3 0 0 1 1 1 ♣ lóhere\n");
+  dir.Write("spell.txt", "");
+  RecordingConsole console;
+  const RunContext ctx{console, dir.path() + "/"};
+  const PageSetup setup = LoadPageSetup(ctx, "");
+  EXPECT_EQ(setup.items.Find(3)->name, " ? lóhere"_cp);
+  EXPECT_EQ(console.lines,
+            std::vector<std::string>{"ERR qvformat: Figyelem: '" + dir.path() +
+                                     "/item.txt' 3. soraban olyan betu all, amely nincs meg a "
+                                     "Windows-1250 kodlapban: \"?\" lett belole"});
 }
 
 TEST(ItemListDataFiles, MissingListEndsTheRun) {

@@ -13,6 +13,8 @@
 #include "graphics/map_resources.h"
 #include "graphics/metafile.h"
 #include "platform/error.h"
+#include "platform/path_names.h"
+#include "platform/user_dirs.h"
 #include "tests/support/converter_harness.h"
 #include "tests/support/lines.h"
 #include "tests/support/metafile_records.h"
@@ -321,9 +323,9 @@ TEST(MapSection, FailuresAreFatalAndLeaveNoDocument) {
       FAIL();
     } catch (const Error& e) {
       EXPECT_EQ(e.kind(), "Picture error");
-      EXPECT_EQ(
-          e.text(),
-          "cannot open picture/tenger.bmp in the program's directory: No such file or directory");
+      const std::string relative = SystemSeparators("picture/tenger.bmp");
+      EXPECT_EQ(e.text(), "cannot find tenger.bmp: looked for '" + UserDataDir() + relative +
+                              "', '" + h.dir.path() + "/" + relative + "'");
     }
     EXPECT_FALSE(std::filesystem::exists(h.dir.path() + "/xr1.rtf"));
   }

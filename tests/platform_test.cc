@@ -8,10 +8,11 @@
 #include "platform/clock.h"
 #include "platform/desktop_open.h"
 #include "platform/dir_listing.h"
+#include "platform/edited_text.h"
 #include "platform/encoding.h"
 #include "platform/error.h"
-#include "platform/exe_dir.h"
 #include "platform/exit_pause.h"
+#include "platform/path_names.h"
 #include "platform/replacing_file.h"
 #include "tests/support/consoles.h"
 #include "tests/support/scoped_env.h"
@@ -126,17 +127,16 @@ TEST(ExitPause, OnlyAConsoleOfItsOwnThatInputComesFromWaits) {
   EXPECT_FALSE(ShouldPauseBeforeExit(0, false));  // no console at all
 }
 
-// --- Executable directory --------------------------------------------------
+// --- Path names ------------------------------------------------------------
 
-TEST(ExeDir, ResolveBesideExecutable) {
-  const std::string exe = "/opt/qv/";
-  EXPECT_EQ(ResolveBesideExecutable("q.ini", exe), "/opt/qv/q.ini");
-  EXPECT_EQ(ResolveBesideExecutable("conf/q.ini", exe), "/opt/qv/conf/q.ini");
-  EXPECT_EQ(ResolveBesideExecutable("/etc/q.ini", exe), "/etc/q.ini");
-  EXPECT_EQ(ResolveBesideExecutable("C:\\qv\\q.ini", exe), "C:\\qv\\q.ini");
-  EXPECT_EQ(ResolveBesideExecutable("x\\d:\\q.ini", exe), "x\\d:\\q.ini");
+TEST(PathNames, AbsoluteNames) {
+  EXPECT_FALSE(IsAbsolutePath("q.ini"));
+  EXPECT_FALSE(IsAbsolutePath("conf/q.ini"));
+  EXPECT_TRUE(IsAbsolutePath("/etc/q.ini"));
+  EXPECT_TRUE(IsAbsolutePath("C:\\qv\\q.ini"));
+  EXPECT_TRUE(IsAbsolutePath("x\\d:\\q.ini"));
   // A colon alone does not make a name absolute.
-  EXPECT_EQ(ResolveBesideExecutable("c:q.ini", exe), "/opt/qv/c:q.ini");
+  EXPECT_FALSE(IsAbsolutePath("c:q.ini"));
 }
 
 // --- Character sets --------------------------------------------------------
@@ -198,6 +198,65 @@ TEST(Charset, UnknownCharsetThrows) {
   } catch (const Error& e) {
     EXPECT_EQ(e.kind(), "Charset error");
   }
+}
+
+// --- Text files as editors save them -----------------------------------------
+
+// Every line end is one "\n"; a broken sequence, half a UTF-16 unit and a
+// lone surrogate become one "?" each and are counted by line.
+TEST(EditedText, LineEndsAndBrokenSequences) {
+  EXPECT_EQ(DecodeEditedText("a\r\r\nb\rc\nd\r\n").text, "a\n\nb\nc\nd\n");
+  // UTF-8 with a mark: a stray continuation byte, an overlong "/", a
+  // sequence cut off by the end.
+  EditedText t = DecodeEditedText(
+      "\xEF\xBB\xBF"
+      "a\x80"
+      "b\r\nc\xC0\xAF"
+      "d\r\n\xC5");
+  EXPECT_EQ(t.form, TextForm::kUtf8Bom);
+  EXPECT_EQ(t.text, "a?b\nc??d\n?");
+  EXPECT_EQ(t.firstLostLine, 1);
+  EXPECT_EQ(t.lostLines, 3);
+  // UTF-16 LE: "a", a lone low surrogate, "b", CR, LF, "c", half a unit.
+  t =
+      DecodeEditedText(std::string("\xFF\xFE"
+                                   "a\0\x00\xDC"
+                                   "b\0\r\0\n\0"
+                                   "c\0\x01",
+                                   15));
+  EXPECT_EQ(t.form, TextForm::kUtf16Le);
+  EXPECT_EQ(t.text, "a?b\nc?");
+  EXPECT_EQ(t.lostLines, 2);
+  EXPECT_EQ(LostCharactersWarning("x.ini", t),
+            "qvformat: Figyelem: 'x.ini' 1. soraban (es meg 1 soraban) olyan betu all, amely "
+            "nincs meg a Windows-1250 kodlapban: \"?\" lett belole");
+  // Several on one line count once; none, no warning.
+  t = DecodeEditedText("ok\n\xE2\x98\xBA \xE2\x98\xBA ő\n");
+  EXPECT_EQ(t.text, "ok\n? ? \xF5\n");
+  EXPECT_EQ(LostCharactersWarning("x.ini", t),
+            "qvformat: Figyelem: 'x.ini' 2. soraban olyan betu all, amely nincs meg a "
+            "Windows-1250 kodlapban: \"?\" lett belole");
+  EXPECT_EQ(LostCharactersWarning("x.ini", DecodeEditedText("\xE9\xF5\n")), "");
+}
+
+// Without a mark: UTF-8 only when some sequence is a character Windows-1250
+// has. Plain ASCII and a Windows-1250 text pass as they are.
+TEST(EditedText, FormWithoutAMark) {
+  EXPECT_EQ(DecodeEditedText("\xC5\x91 \xE2\x80\x9E").form, TextForm::kUtf8);  // "ő „"
+  EXPECT_EQ(DecodeEditedText("\xC5\x91 \xE2\x80\x9E").text, "\xF5 \x84");
+  EXPECT_EQ(DecodeEditedText("t\xFB"
+                             "z")
+                .form,
+            TextForm::kCp1250);  // "tűz": no sequence
+  EXPECT_EQ(DecodeEditedText("t\xFB"
+                             "z")
+                .text,
+            "t\xFB"
+            "z");
+  EXPECT_EQ(DecodeEditedText("plain").form, TextForm::kCp1250);
+  // Valid UTF-8 of letters Windows-1250 lacks alone: Windows-1250 ("Ő”").
+  EXPECT_EQ(DecodeEditedText("\xD5\x94").form, TextForm::kCp1250);
+  EXPECT_EQ(DecodeEditedText("\xD5\x94").text, "\xD5\x94");
 }
 
 // --- Opening on the desktop -------------------------------------------------

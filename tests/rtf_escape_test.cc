@@ -364,8 +364,8 @@ TEST(FontNames, ThoseThatWouldBreakTheFontTableAreRefused) {
       ADD_FAILURE() << c.line << " was taken";
     } catch (const Error& e) {
       EXPECT_EQ(e.kind(), "Settings error");
-      EXPECT_EQ(e.text(), c.key + " in section [FORMAT] of qvformat.ini beside the program holds " +
-                              c.shown +
+      EXPECT_EQ(e.text(), c.key + " in section [FORMAT] of '" + dir.path() +
+                              "/qvformat.ini' holds " + c.shown +
                               ", which a font name cannot hold: it would break the document's "
                               "font table");
     }

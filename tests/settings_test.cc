@@ -6,15 +6,20 @@
 #include <fstream>
 #include <string>
 
+#include "platform/edited_text.h"
 #include "platform/error.h"
+#include "tests/support/consoles.h"
+#include "tests/support/editor_forms.h"
 #include "tests/support/files.h"
 #include "tests/support/scratch_dir.h"
+#include "text/cp1250.h"
 
 namespace {
 
 using qv::IniFile;
 using qv::IntegerOr;
 using qv::ParseInteger;
+using qv::operator""_cp;
 
 // --- Number rule -----------------------------------------------------------
 
@@ -166,6 +171,60 @@ TEST_F(IniFileTest, ValuesAndDefaultsCappedAt2047Characters) {
   EXPECT_EQ(ini.ReadString("S", "k", "-"), std::string(2047, 'v'));
   EXPECT_EQ(ini.ReadString("S", "j", "-"), std::string(2047, 'w'));
   EXPECT_EQ(ini.ReadString("S", "none", longValue), std::string(2047, 'v'));
+}
+
+// --- Files as editors save them ------------------------------------------------
+
+// The first section and accented values in every form Notepad saves (a mark
+// in front must not hide the first section, UTF-16 and CR alone must not
+// hide the whole file): the same settings, and no warning.
+TEST_F(IniFileTest, EveryFormAnEditorSavesGivesTheSameSettings) {
+  const std::string text =
+      "[CSOPORT3]\nNev=Páncélok és ékszerek\nSzam=410, 411\n[FORMAT]\nKiemeles=„jó” – ő\n";
+  for (const qv::test::EditorForm& form : qv::test::EditorForms(text)) {
+    qv::test::RecordingConsole console;
+    const IniFile ini(temp_.Write("q.ini", form.bytes), &console);
+    EXPECT_EQ(ini.ReadString("CSOPORT3", "Nev", "-"), "Páncélok és ékszerek"_cp) << form.name;
+    EXPECT_EQ(ini.ReadString("csoport3", "szam", "-"), "410, 411") << form.name;
+    EXPECT_EQ(ini.ReadString("FORMAT", "Kiemeles", "-"), "„jó” – ő"_cp) << form.name;
+    EXPECT_TRUE(console.lines.empty()) << form.name;
+  }
+}
+
+// Windows-1250 that is valid UTF-8 by accident: a capital letter before a
+// sign of 80-BF is a two-byte sequence ("Ő”" D5 94, "Ű…" DB 85, "É„" C9
+// 84) standing for an Armenian, Arabic or Latin Extended-B letter, none of
+// which Windows-1250 has, so the file is taken as Windows-1250.
+TEST_F(IniFileTest, Windows1250ThatIsValidUtf8ByAccidentStaysWindows1250) {
+  const std::string cp = std::string("[CSOPORT1]\r\nNev=KŐ”\r\n[CSOPORT2]\r\nNev=TŰ… É„\r\n"_cp);
+  // Each pair is one valid sequence: read as UTF-8, each gives one "?".
+  EXPECT_EQ(qv::DecodeEditedText("\xEF\xBB\xBF" + cp).text,
+            "[CSOPORT1]\nNev=K?\n[CSOPORT2]\nNev=T? ?\n");
+  const IniFile ini = Make(cp);
+  EXPECT_EQ(ini.ReadString("CSOPORT1", "Nev", "-"), "KŐ”"_cp);
+  EXPECT_EQ(ini.ReadString("CSOPORT2", "Nev", "-"), "TŰ… É„"_cp);
+}
+
+// Characters Windows-1250 lacks (an arrow, a smiley, a check mark, an emoji
+// that UTF-16 writes as a surrogate pair) become "?", one each, and the run
+// is warned once, naming the file and the first line, however often the
+// file is read.
+TEST_F(IniFileTest, CharacterWindows1250LacksBecomesQuestionMarkWithOneWarning) {
+  const std::string text = "[S]\nk=ő → ☺\nj=ok\nm=✓ 😀\n";
+  for (const qv::test::EditorForm& form : qv::test::EditorForms(text, false)) {
+    qv::test::RecordingConsole console;
+    const std::string path = temp_.Write("q.ini", form.bytes);
+    const IniFile ini(path, &console);
+    EXPECT_EQ(ini.ReadString("S", "k", "-"), "ő ? ?"_cp) << form.name;
+    EXPECT_EQ(ini.ReadString("S", "j", "-"), "ok") << form.name;
+    EXPECT_EQ(ini.ReadString("S", "m", "-"), "? ?") << form.name;
+    const IniFile again(path, &console);
+    EXPECT_EQ(console.lines,
+              std::vector<std::string>{"ERR qvformat: Figyelem: '" + path +
+                                       "' 2. soraban (es meg 1 soraban) olyan betu all, amely "
+                                       "nincs meg a Windows-1250 kodlapban: \"?\" lett belole"})
+        << form.name;
+  }
 }
 
 // --- Files that are no settings file, and large ones --------------------------

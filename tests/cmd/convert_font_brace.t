@@ -17,7 +17,7 @@ Első nap.
 --- stdout
 Indulas ideje: TIME
 --- stderr
-qvformat: Settings error: FontArial in section [FORMAT] of qvformat.ini beside the program holds "}", which a font name cannot hold: it would break the document's font table
+qvformat: Settings error: FontArial in section [FORMAT] of 'EXEDIR/qvformat.ini' holds "}", which a font name cannot hold: it would break the document's font table
 --- outfile sr1.rtf
 {\rtf1 earlier}
 --- exit 1

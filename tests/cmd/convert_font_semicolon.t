@@ -17,6 +17,6 @@ Első nap.
 --- stdout
 Indulas ideje: TIME
 --- stderr
-qvformat: Settings error: FontFixed in section [FORMAT] of qvformat.ini beside the program holds ";", which a font name cannot hold: it would break the document's font table
+qvformat: Settings error: FontFixed in section [FORMAT] of 'EXEDIR/qvformat.ini' holds ";", which a font name cannot hold: it would break the document's font table
 --- nofile ur1.rtf
 --- exit 1

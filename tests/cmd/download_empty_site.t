@@ -1,5 +1,6 @@
 # An empty Szerver= names no site: the download stops before any network
-# activity, as with the placeholder.
+# activity, as with the placeholder. The message names the player's own
+# settings file and the one beside the tool that was read.
 --- exefile qvformat.ini
 [LETOLTES]
 Szerver=
@@ -13,6 +14,6 @@ Szerver=
 Indulas ideje: TIME
 
 --- stderr
-qvformat: Settings error: the game's web site is not set: write its domain as Szerver in section [LETOLTES] of qvformat.ini beside the program (zordonvidek.example is only a placeholder)
+qvformat: Settings error: the game's web site is not set: write its domain as Szerver in section [LETOLTES] of 'USERDIR/qvformat.ini' (zordonvidek.example is only a placeholder); make that file a copy of 'EXEDIR/qvformat.ini', which is read while it is missing
 --- nofile 1234_57.htm
 --- exit 1

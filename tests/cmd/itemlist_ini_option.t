@@ -1,18 +1,22 @@
-# "/ini=" names the page's settings file relative to the executable's
-# directory, not the current one; the report is the last parameter.
+# A relative "/ini=" name is looked for in the current folder first: its
+# file wins over those of the same name in the player's own folder and
+# beside the tool. The report is the last parameter.
 --- args
 /t
 /ini=sajat.ini
 a_1.htm
---- exefile sajat.ini
+--- file sajat.ini
 [FORMAT]
 Kiemeles=sajat
+--- userfile sajat.ini
+[FORMAT]
+Kiemeles=felhasznaloi
+--- exefile sajat.ini
+[FORMAT]
+Kiemeles=programmelletti
 --- exefile item.txt
 5 0 0 1 2 100 kard
 --- exefile spell.txt
---- file sajat.ini
-[FORMAT]
-Kiemeles=rossz
 --- file a_1.htm
 <title>a</title>
 KARAKTERLAP

@@ -1,6 +1,8 @@
 # One item seen twice with 2147483647 pieces and five more in the bank: the
 # group table counts 2 * 2147483647 + 5 = 4294967299 pieces, the watched
-# table the 4294967294 carried, with no wrap past 32 bits.
+# table the 4294967294 carried, with no wrap past 32 bits. The empty item
+# list knows none of the items: one warning says so and where the game's
+# lists belong.
 --- exefile qvformat.ini
 [FORMAT_TARGYCSOPORT]
 CsoportokSzama=1
@@ -37,6 +39,8 @@ TÁRGYAID A BANK
 --- stdout
 Indulas ideje: TIME
 Befejezes ideje: TIME
+--- stderr
+qvformat: Figyelem: a targylista ('EXEDIR/item.txt') a jelentes egyik targyat sem ismeri, igy a targyak melle nem kerult suly es ar; a program melletti listak csak a mintajelentesek targyait ismerik; a jatek teljes listait (item.txt, spell.txt) tedd ebbe a mappaba: 'USERDIR/'
 --- outhas ar1.htm
 <TR>
 <TD CLASS=tdb> 4294967294 </TD>

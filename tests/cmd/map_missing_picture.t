@@ -1,6 +1,6 @@
 # Without the map pictures beside the tool the map cannot be drawn: the
-# error ends the run with exit status 1, and the unfinished document is
-# removed.
+# error, naming every place looked, ends the run with exit status 1, and the
+# unfinished document is removed.
 --- args
 t_1.htm
 --- exefile picture/olvass.txt
@@ -19,6 +19,6 @@ RTF Fejlec keszites
 Parancs: TELEPORT             El.
    Teleportalasrol terkep keszites...
 --- stderr
-qvformat: Picture error: cannot open picture/tenger.bmp in the program's directory: No such file or directory
+qvformat: Picture error: cannot find tenger.bmp: looked for 'USERDIR/picture/tenger.bmp', 'EXEDIR/picture/tenger.bmp'
 --- nofile tr1.rtf
 --- exit 1

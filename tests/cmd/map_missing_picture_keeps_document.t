@@ -20,7 +20,7 @@ RTF Fejlec keszites
 Parancs: TELEPORT             El.
    Teleportalasrol terkep keszites...
 --- stderr
-qvformat: Picture error: cannot open picture/tenger.bmp in the program's directory: No such file or directory
+qvformat: Picture error: cannot find tenger.bmp: looked for 'USERDIR/picture/tenger.bmp', 'EXEDIR/picture/tenger.bmp'
 --- outfile tr1.rtf
 {\rtf1 earlier document}
 --- listing

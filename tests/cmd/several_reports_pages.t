@@ -5,6 +5,8 @@ a_1.htm
 /ini=qvformat.ini
 /t
 b_2.htm
+--- exefile qvformat.ini
+[FORMAT]
 --- exefile item.txt
 --- exefile spell.txt
 --- file a_1.htm

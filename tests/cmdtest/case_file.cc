@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "platform/encoding.h"
+#include "tests/support/editor_forms.h"
 
 namespace cmdtest {
 namespace {
@@ -17,15 +18,24 @@ std::vector<std::string> SplitWords(const std::string& s) {
   return words;
 }
 
+enum class Form { kCp1250, kUtf8, kUtf8Bom, kUtf16 };
+
 // Joins section lines into bytes: each line + line end, except where noeol
-// drops the last one.
-std::string Join(const std::vector<std::string>& lines, const std::string& eol, bool noeol) {
+// drops the last one, in the form asked for.
+std::string Join(const std::vector<std::string>& lines, const std::string& eol, bool noeol,
+                 Form form = Form::kCp1250) {
   std::string out;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     out += lines[i];
     if (!(noeol && i + 1 == lines.size())) out += eol;
   }
-  return qv::Utf8ToCp1250(out);
+  switch (form) {
+    case Form::kCp1250: return qv::Utf8ToCp1250(out);
+    case Form::kUtf8: return out;
+    case Form::kUtf8Bom: return "\xEF\xBB\xBF" + out;
+    case Form::kUtf16: return "\xFF\xFE" + qv::test::Utf16Bytes(out, false);
+  }
+  return out;
 }
 
 // The lines of a shared fixture, tests/cmd/fixtures/NAME beside the case
@@ -60,13 +70,22 @@ Case ReadCase(const std::string& path) {
     if (header.empty()) return;  // leading comment lines
     const std::string& kind = header[0];
     const std::string name = header.size() > 1 ? header[1] : "";
-    bool lf = false, noeol = false, tail = false;
+    bool lf = false, cr = false, noeol = false, tail = false;
+    Form form = Form::kCp1250;
     // Flags follow the name ("--- stdout tail" has none); "from" takes the
     // rest of the line: fixtures whose lines come before the section's own.
     std::vector<std::string> lines;
     for (std::size_t i = kind == "stdout" || kind == "stdin" ? 1 : 2; i < header.size(); ++i) {
       if (header[i] == "lf") {
         lf = true;
+      } else if (header[i] == "cr") {
+        cr = true;
+      } else if (header[i] == "utf8") {
+        form = Form::kUtf8;
+      } else if (header[i] == "bom") {
+        form = Form::kUtf8Bom;
+      } else if (header[i] == "utf16") {
+        form = Form::kUtf16;
       } else if (header[i] == "tail") {
         tail = true;
       } else if (header[i] == "noeol") {
@@ -81,7 +100,7 @@ Case ReadCase(const std::string& path) {
       }
     }
     lines.insert(lines.end(), body.begin(), body.end());
-    const std::string eol = lf ? "\n" : "\r\n";
+    const std::string eol = lf ? "\n" : cr ? "\r" : "\r\n";
     if (kind == "args") {
       for (const std::string& l : lines) c.args.push_back(qv::Utf8ToCp1250(l));
     } else if (kind == "env") {
@@ -89,9 +108,11 @@ Case ReadCase(const std::string& path) {
     } else if (kind == "stdin") {
       c.input = Join(lines, eol, noeol);
     } else if (kind == "file" && !name.empty()) {
-      c.inputs.push_back({name, Join(lines, eol, noeol), false});
+      c.inputs.push_back({name, Join(lines, eol, noeol, form), false});
     } else if (kind == "exefile" && !name.empty()) {
-      c.exeFiles.push_back({name, Join(lines, eol, noeol), false});
+      c.exeFiles.push_back({name, Join(lines, eol, noeol, form), false});
+    } else if (kind == "userfile" && !name.empty()) {
+      c.userFiles.push_back({name, Join(lines, eol, noeol, form), false});
     } else if (kind == "dir" && !name.empty()) {
       c.inputs.push_back({name, "", true});
     } else if (kind == "exedir" && !name.empty()) {

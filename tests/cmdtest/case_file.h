@@ -9,8 +9,12 @@
 //   --- args            one parameter a line
 //   --- env             NAME=VALUE a line, added to a minimal C-locale environment
 //   --- stdin [lf] [noeol]       what standard input holds (empty without it)
-//   --- file NAME [lf] [noeol]   a file to create (lf: LF line ends;
-//                                noeol: no line end after the last line)
+//   --- file NAME [lf|cr] [noeol] [utf8|bom|utf16]   a file to create (lf:
+//                                LF line ends, cr: CR alone; noeol: no line
+//                                end after the last line; utf8: the case's
+//                                UTF-8 as it is, bom: the same behind a
+//                                byte-order mark, utf16: UTF-16 LE behind one,
+//                                as an editor saves them)
 //   --- dir NAME        a directory to create
 //   --- fifo NAME       a named pipe to create (nobody writes to it)
 //   --- link NAME       a symbolic link to create; its one line is the target
@@ -20,6 +24,9 @@
 //                                directory is linked in when the case brings none)
 //   --- exedir NAME / --- exelink NAME   a directory or a symbolic link
 //                                beside the tool's executable
+//   --- userfile NAME [flags]    a file in the player's own folder (the
+//                                per-user settings and data folder, one
+//                                folder in the cases), flags as for file
 //   --- stdout / --- stderr      expected streams (a missing one must be empty);
 //                                "--- stdout tail": the stream's expected end
 //   --- outfile NAME    expected content of a file after the run
@@ -41,7 +48,10 @@
 //   Köd.
 //
 // In the streams, the time behind "Indulas ideje: " and "Befejezes ideje: "
-// is written TIME, and the directory of the tool's executable EXEDIR.
+// is written TIME, the directory of the tool's executable EXEDIR and the
+// player's own folder USERDIR. Paths behind these are written with "/"; on
+// Windows the tool must name them with "\", and the expected text is
+// changed so.
 #pragma once
 
 #include <string>
@@ -65,7 +75,8 @@ struct Case {
   std::vector<std::string> env;
   std::string input;  // standard input
   std::vector<FileSpec> inputs;
-  std::vector<FileSpec> exeFiles;  // files beside the executable
+  std::vector<FileSpec> exeFiles;   // files beside the executable
+  std::vector<FileSpec> userFiles;  // files in the player's own folder
   std::string expectedStdout;
   bool stdoutTail = false;
   std::string expectedStderr;

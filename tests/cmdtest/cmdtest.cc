@@ -42,10 +42,27 @@ std::string MaskTimes(const std::string& text) {
   return std::regex_replace(text, time, "$1TIME\r\n");
 }
 
-// Writes the tool's directory, as the tool names it, as "EXEDIR/".
-std::string MaskExeDir(std::string text, const std::string& binDir) {
-  for (std::size_t at = 0; (at = text.find(binDir, at)) != std::string::npos; at += 7)
-    text.replace(at, binDir.size(), "EXEDIR/");
+// Writes a folder, as the tool names it, as token ("EXEDIR/").
+std::string MaskDir(std::string text, const std::string& dir, const std::string& token) {
+  for (std::size_t at = 0; (at = text.find(dir, at)) != std::string::npos; at += token.size())
+    text.replace(at, dir.size(), token);
+  return text;
+}
+
+// The expected text as the system writes its paths: on Windows every "/"
+// of a path behind "EXEDIR/" or "USERDIR/" becomes "\" (a path ends at a
+// blank, a quote, a comma or a line end).
+std::string SystemPaths(std::string text) {
+#ifdef _WIN32
+  const std::string pathEnds = " '\",\r\n";
+  for (const std::string token : {"EXEDIR/", "USERDIR/"}) {
+    for (std::size_t at = text.find(token); at != std::string::npos; at = text.find(token, at)) {
+      for (at += token.size(); at < text.size() && pathEnds.find(text[at]) == std::string::npos;
+           ++at)
+        if (text[at] == '/') text[at] = '\\';
+    }
+  }
+#endif
   return text;
 }
 
@@ -102,18 +119,27 @@ bool Exists(const std::string& path) {
   return fs::exists(fs::symlink_status(path, error));
 }
 
+// The player's own folder of a case run in dir.
+std::string UserRoot(const std::string& dir) { return dir + ".user"; }
+
 // Runs the case in dir, the tool from a folder of its own with the case's
-// files beside it (the tool looks for its settings and data files there).
+// files beside it (the tool looks for its settings and data files there),
+// and the player's own files in the per-user folder.
 qv::test::ToolOutcome Run(const qv::test::ToolCopy& tool, const Case& c, const std::string& dir) {
   for (const auto& f : c.exeFiles) {
     const std::string path = tool.folder().path() + "/" + f.name;
     fs::create_directories(fs::path(path).parent_path());  // for picture/x.bmp
     MakeEntry(path, f);
   }
+  for (const auto& f : c.userFiles) {
+    const std::string path = qv::test::UserFolderText(UserRoot(dir)) + f.name;
+    fs::create_directories(fs::path(path).parent_path());
+    MakeEntry(path, f);
+  }
   // The shipped pictures come along unless the case brings its own.
   tool.LinkBuiltPictures();
   // The tester's own qvformat.ini and data files stay out of the case.
-  std::vector<std::string> env = qv::test::ToolEnvironment(dir + ".no-user-files");
+  std::vector<std::string> env = qv::test::ToolEnvironment(UserRoot(dir));
   env.insert(env.end(), c.env.begin(), c.env.end());
   return tool.Run({c.args, env, dir, "", {}, c.input});
 }
@@ -123,24 +149,37 @@ std::string Check(const std::string& realExe, const Case& c) {
   const qv::test::TempDir scratch;
   const std::string& dir = scratch.path();
   std::string problems;
+  // The player's own folder goes with the case's scratch folder.
+  struct RemoveUserRoot {
+    std::string root;
+    ~RemoveUserRoot() {
+      std::error_code error;
+      fs::remove_all(root, error);
+    }
+  } const userRoot{UserRoot(dir)};
   try {
     const qv::test::ToolCopy tool(realExe);
     for (const auto& f : c.inputs) MakeEntry(dir + "/" + f.name, f);
     const qv::test::ToolOutcome r = Run(tool, c, dir);
     const std::string binDir = tool.ExeDirText();
+    const std::string userDir = qv::test::UserFolderText(userRoot.root);
+    auto mask = [&](const std::string& text) {
+      return MaskDir(MaskDir(MaskTimes(text), binDir, "EXEDIR/"), userDir, "USERDIR/");
+    };
     auto compare = [&](const std::string& what, const std::string& expected,
                        const std::string& actual) {
       if (expected == actual) return;
       problems += "  " + what + " differs\n  --- expected\n" + Visible(expected) +
                   "\n  --- actual\n" + Visible(actual) + "\n";
     };
-    const std::string out = MaskExeDir(MaskTimes(r.out), binDir);
+    const std::string out = mask(r.out);
+    const std::string expectedOut = SystemPaths(c.expectedStdout);
     if (c.stdoutTail)
-      compare("end of stdout", c.expectedStdout,
-              out.substr(out.size() - std::min(out.size(), c.expectedStdout.size())));
+      compare("end of stdout", expectedOut,
+              out.substr(out.size() - std::min(out.size(), expectedOut.size())));
     else
-      compare("stdout", c.expectedStdout, out);
-    compare("stderr", c.expectedStderr, MaskExeDir(MaskTimes(r.err), binDir));
+      compare("stdout", expectedOut, out);
+    compare("stderr", SystemPaths(c.expectedStderr), mask(r.err));
     if (r.exit != c.expectedExit)
       problems += "  exit status " + std::to_string(r.exit) + ", expected " +
                   std::to_string(c.expectedExit) + "\n";

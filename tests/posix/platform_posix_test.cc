@@ -14,6 +14,7 @@
 #include "platform/exe_dir.h"
 #include "platform/exit_pause.h"
 #include "platform/input_file.h"
+#include "platform/path_names.h"
 #include "platform/shared_library.h"
 #include "platform/wildcard.h"
 #include "tests/support/scoped_env.h"
@@ -114,8 +115,9 @@ TEST(ExitPause, NeverOnPosixSystems) {
   EXPECT_FALSE(PauseBeforeExitWanted());
 }
 
-TEST(ExeDir, BackslashAloneIsNoRoot) {
-  EXPECT_EQ(ResolveBesideExecutable("\\q.ini", "/opt/qv/"), "/opt/qv/\\q.ini");
+TEST(PathNames, BackslashAloneIsNoRootNorSeparator) {
+  EXPECT_FALSE(IsAbsolutePath("\\q.ini"));
+  EXPECT_EQ(SystemSeparators("picture/a.bmp"), "picture/a.bmp");
 }
 
 }  // namespace

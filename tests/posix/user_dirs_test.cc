@@ -67,9 +67,12 @@ TEST_F(UserFiles, SettingsOfThePlayerWinOverThoseBesideTheExecutable) {
   EXPECT_EQ(SettingsPath(exe), config + "qvformat.ini");
   EXPECT_EQ(SiteDomain(exe), "anna.example");
   EXPECT_EQ(PageSettingsPath("", exe), config + "qvformat.ini");
-  // "/ini=" still names the file, relative names beside the executable.
-  EXPECT_EQ(PageSettingsPath("/etc/x.ini", exe), "/etc/x.ini");
+  // A relative "/ini=" name: the player's folder before the executable's.
+  program.Write("x.ini", "");
   EXPECT_EQ(PageSettingsPath("x.ini", exe), exe + "x.ini");
+  home.Write(".config/qvformat/x.ini", "");
+  EXPECT_EQ(PageSettingsPath("x.ini", exe), config + "x.ini");
+  EXPECT_EQ(PageSettingsPath(exe + "x.ini", "/elsewhere/"), exe + "x.ini");
 
   // XDG_CONFIG_HOME moves the directory; a relative one is passed over.
   test::TempDir other;
@@ -88,8 +91,14 @@ TEST_F(UserFiles, SettingsOfThePlayerWinOverThoseBesideTheExecutable) {
 }
 
 TEST_F(UserFiles, DataListsAreLookedForInThePlayersDirectoryFirst) {
-  // Nothing anywhere: the fallback beside the executable, which the error names.
-  EXPECT_EQ(DataFilePath(exe, "item.txt", "items.txt"), exe + "items.txt");
+  // Nothing anywhere: the error names every place looked, the player's first.
+  try {
+    DataFilePath(exe, "item.txt", "items.txt");
+    ADD_FAILURE();
+  } catch (const Error& e) {
+    EXPECT_EQ(e.text(), "cannot find item.txt or items.txt: looked for '" + data + "item.txt', '" +
+                            data + "items.txt', '" + exe + "item.txt', '" + exe + "items.txt'");
+  }
   program.Write("item.txt", "");
   program.Write("spells.txt", "");
   EXPECT_EQ(DataFilePath(exe, "item.txt", "items.txt"), exe + "item.txt");
@@ -102,6 +111,28 @@ TEST_F(UserFiles, DataListsAreLookedForInThePlayersDirectoryFirst) {
   // A settings file in the data directory is not looked at.
   home.Write(".local/share/qvformat/qvformat.ini", "");
   EXPECT_EQ(SettingsPath(exe), exe + "qvformat.ini");
+}
+
+// Where a setting is missing, the message names the player's own file, and
+// the file read in its place or the places looked.
+TEST_F(UserFiles, MissingSiteNamesThePlayersOwnSettingsFile) {
+  const std::string start =
+      "the game's web site is not set: write its domain as Szerver in "
+      "section [LETOLTES] of '" +
+      config + "qvformat.ini' (zordonvidek.example is only a placeholder)";
+  EXPECT_EQ(SiteNotSetText(exe),
+            start + "; no settings file was found there or at '" + exe + "qvformat.ini'");
+  program.Write("qvformat.ini", "[LETOLTES]\r\nSzerver=zordonvidek.example\r\n");
+  EXPECT_EQ(SiteNotSetText(exe), start + "; make that file a copy of '" + exe +
+                                     "qvformat.ini', which is read while it is missing");
+  home.Write(".config/qvformat/qvformat.ini", "");
+  EXPECT_EQ(SiteNotSetText(exe), start);
+  // Without a per-user folder, the executable's file.
+  ScopedEnv noHome("HOME", nullptr);
+  EXPECT_EQ(SiteNotSetText(exe),
+            "the game's web site is not set: write its domain as Szerver in "
+            "section [LETOLTES] of '" +
+                exe + "qvformat.ini' (zordonvidek.example is only a placeholder)");
 }
 
 TEST_F(UserFiles, EachPictureOfThePlayerReplacesOnlyItself) {

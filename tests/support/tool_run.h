@@ -48,11 +48,16 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
                          int timeoutMs);
 
 // The environment of a run as a player's, the tester's own settings and
-// lists kept out: the per-user folders point at noUserFiles, a path that is
-// never made. POSIX: the C locale, PATH and HOME alone; Windows: the
-// tester's environment (Windows programs need the system's variables) less
-// the tool's own variables, and QVFORMAT_NO_OPEN (no browser is started).
-std::vector<std::string> ToolEnvironment(const std::string& noUserFiles);
+// lists kept out: the per-user folders (settings and data alike) point at
+// userRoot, a path made only by a test that brings a player's own files.
+// POSIX: the C locale, PATH and HOME alone; Windows: the tester's
+// environment (Windows programs need the system's variables) less the
+// tool's own variables, and QVFORMAT_NO_OPEN (no browser is started).
+std::vector<std::string> ToolEnvironment(const std::string& userRoot);
+
+// The tool's per-user folder under that userRoot as the tool names it, with
+// its trailing separator: userRoot/qvformat/, or userRoot\qvformat\ on Windows.
+std::string UserFolderText(const std::string& userRoot);
 
 class ToolCopy {
  public:

@@ -100,13 +100,15 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
   return result;
 }
 
-std::vector<std::string> ToolEnvironment(const std::string& noUserFiles) {
+std::vector<std::string> ToolEnvironment(const std::string& userRoot) {
   std::vector<std::string> env = {"LC_ALL=C", "PATH=/usr/bin:/bin"};
   if (const char* home = std::getenv("HOME")) env.push_back(std::string("HOME=") + home);
-  env.push_back("XDG_CONFIG_HOME=" + noUserFiles);
-  env.push_back("XDG_DATA_HOME=" + noUserFiles);
+  env.push_back("XDG_CONFIG_HOME=" + userRoot);
+  env.push_back("XDG_DATA_HOME=" + userRoot);
   return env;
 }
+
+std::string UserFolderText(const std::string& userRoot) { return userRoot + "/qvformat/"; }
 
 ToolCopy::ToolCopy(const std::string& builtTool)
     : built_(builtTool), exe_(folder_.path() + "/qvformat") {

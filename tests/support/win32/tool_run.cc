@@ -161,7 +161,7 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
   return Launch(program, args, env, dir, "", "", static_cast<DWORD>(timeoutMs));
 }
 
-std::vector<std::string> ToolEnvironment(const std::string& noUserFiles) {
+std::vector<std::string> ToolEnvironment(const std::string& userRoot) {
   std::vector<std::string> env;
   // Windows programs need the system's own variables (SystemRoot, TEMP, ...).
   if (wchar_t* block = GetEnvironmentStringsW()) {
@@ -180,12 +180,14 @@ std::vector<std::string> ToolEnvironment(const std::string& noUserFiles) {
   for (const char* name : {"QVFORMAT_HOST", "QVFORMAT_PORT", "QVFORMAT_PASSWORD",
                            "QVFORMAT_OWN_CONSOLE", "SSL_CERT_FILE"})
     env.push_back(std::string(name) + "=");
-  env.push_back("APPDATA=" + noUserFiles);
-  env.push_back("LOCALAPPDATA=" + noUserFiles);
+  env.push_back("APPDATA=" + userRoot);
+  env.push_back("LOCALAPPDATA=" + userRoot);
   // No page is opened in a browser: the tool names it instead.
   env.push_back("QVFORMAT_NO_OPEN=1");
   return env;
 }
+
+std::string UserFolderText(const std::string& userRoot) { return userRoot + "\\qvformat\\"; }
 
 ToolCopy::ToolCopy(const std::string& builtTool)
     : built_(builtTool), exe_(folder_.path() + "\\qvformat.exe") {

@@ -1,0 +1,19 @@
+# A "/ini=" file found nowhere is an error naming the places looked, in
+# order; no page is written.
+--- args
+/t
+/ini=nincs.ini
+a_1.htm
+--- exefile item.txt
+5 0 0 1 2 100 kard
+--- exefile spell.txt
+--- file a_1.htm
+<title>a</title>
+KARAKTERLAP
+--- stdout
+Indulas ideje: TIME
+--- stderr
+qvformat: Settings error: the settings file 'nincs.ini' of /ini= is found nowhere: looked for it in the current folder, then at 'USERDIR/nincs.ini', 'EXEDIR/nincs.ini'
+--- exit 1
+--- listing
+a_1.htm

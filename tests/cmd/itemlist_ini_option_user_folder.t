@@ -1,0 +1,28 @@
+# Without it in the current folder, a relative "/ini=" name is looked for in
+# the player's own settings folder before the tool's.
+--- args
+/t
+/ini=sajat.ini
+a_1.htm
+--- userfile sajat.ini
+[FORMAT]
+Kiemeles=felhasznaloi
+--- exefile sajat.ini
+[FORMAT]
+Kiemeles=programmelletti
+--- exefile item.txt
+5 0 0 1 2 100 kard
+--- exefile spell.txt
+--- file a_1.htm
+<title>a</title>
+KARAKTERLAP
+NÁLAD LÉVŐ TÁRGYAK
+<TD CLASS=tdb>1</TD>
+=
+(#5)
+</HTML>
+--- stdout
+Indulas ideje: TIME
+Befejezes ideje: TIME
+--- outhas ar1.htm
+CLASS=felhasznaloi>1.00/1</SPAN>]
