@@ -1,6 +1,9 @@
 // The player's folders on Windows: settings in %APPDATA%\qvformat, lists and
 // pictures in %LOCALAPPDATA%\qvformat, each winning over the executable's.
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
 
 #include "itemlist/data_files.h"
 #include "platform/user_dirs.h"
@@ -52,6 +55,32 @@ TEST(WindowsUserDirs, AppDataForSettingsLocalAppDataForData) {
   EXPECT_EQ(UserConfigDir(), "");
   ScopedEnv share("LOCALAPPDATA", "\\\\server\\anna");
   EXPECT_EQ(UserDataDir(), "\\\\server\\anna\\qvformat\\");
+}
+
+// A user name in any script: the player's folder (here "Женя") is read,
+// its name reaching the tool whole.
+TEST(WindowsUserDirs, FolderOfAnyUserName) {
+  test::TempDir program, profile;
+  const std::string exe = program.path() + "\\";
+  program.Write("qvformat.ini", "[LETOLTES]\r\nSzerver=program.example\r\n");
+  const std::wstring roaming =
+      std::wstring(profile.path().begin(), profile.path().end()) + L"\\\u0416\u0435\u043D\u044F";
+  ASSERT_TRUE(CreateDirectoryW(roaming.c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryW((roaming + L"\\qvformat").c_str(), nullptr));
+  const HANDLE ini = CreateFileW((roaming + L"\\qvformat\\qvformat.ini").c_str(), GENERIC_WRITE, 0,
+                                 nullptr, CREATE_NEW, 0, nullptr);
+  ASSERT_NE(ini, INVALID_HANDLE_VALUE);
+  const std::string settings = "[LETOLTES]\r\nSzerver=zsenya.example\r\n";
+  DWORD written = 0;
+  WriteFile(ini, settings.data(), static_cast<DWORD>(settings.size()), &written, nullptr);
+  CloseHandle(ini);
+
+  const wchar_t* before = _wgetenv(L"APPDATA");
+  const std::wstring saved = before != nullptr ? before : L"";
+  _wputenv_s(L"APPDATA", roaming.c_str());
+  EXPECT_EQ(UserConfigDir(), profile.path() + "\\\xD0\x96\xD0\xB5\xD0\xBD\xD1\x8F\\qvformat\\");
+  EXPECT_EQ(SiteDomain(exe), "zsenya.example");
+  _wputenv_s(L"APPDATA", saved.c_str());
 }
 
 }  // namespace
