@@ -19,6 +19,7 @@
 #include "download/tls_stream.h"
 #include "platform/environment.h"
 #include "platform/input_file.h"
+#include "platform/system_error.h"
 #include "platform/win32/wide.h"
 
 namespace qv {
@@ -49,7 +50,7 @@ std::string SocketErrorText(int error) {
     case WSAHOST_NOT_FOUND: return "Name or service not known";
     case WSATRY_AGAIN: return "Temporary failure in name resolution";
     case WSANO_DATA: return "No address associated with hostname";
-    default: return win32::ErrorText(static_cast<DWORD>(error));
+    default: return SystemErrorText(error);
   }
 }
 
@@ -272,7 +273,7 @@ void SchannelStream::LoadTrustedCertificates(const std::string& file) {
   InputProblem problem;
   if (!ReadRegularFile(file, std::int64_t{16} << 20, &pem, &problem)) fail(problem.reason);
   trusted_ = CertOpenStore(CERT_STORE_PROV_MEMORY, 0, 0, 0, nullptr);
-  if (trusted_ == nullptr) fail(win32::ErrorText(GetLastError()));
+  if (trusted_ == nullptr) fail(SystemErrorText(LastSystemError()));
   const std::string begin = "-----BEGIN CERTIFICATE-----", end = "-----END CERTIFICATE-----";
   int count = 0;
   for (std::size_t at = pem.find(begin); at != std::string::npos; at = pem.find(begin, at)) {
@@ -290,7 +291,7 @@ void SchannelStream::LoadTrustedCertificates(const std::string& file) {
     if (!CertAddEncodedCertificateToStore(trusted_, X509_ASN_ENCODING,
                                           reinterpret_cast<const BYTE*>(der.data()), size,
                                           CERT_STORE_ADD_ALWAYS, nullptr))
-      fail("a certificate cannot be read: " + win32::ErrorText(GetLastError()));
+      fail("a certificate cannot be read: " + SystemErrorText(LastSystemError()));
     ++count;
   }
   if (count == 0) fail("no certificate or crl found");
@@ -299,7 +300,7 @@ void SchannelStream::LoadTrustedCertificates(const std::string& file) {
   config.cbSize = sizeof config;
   config.hExclusiveRoot = trusted_;
   if (!CertCreateCertificateChainEngine(&config, &engine_))
-    fail("cannot build a chain engine: " + win32::ErrorText(GetLastError()));
+    fail("cannot build a chain engine: " + SystemErrorText(LastSystemError()));
 }
 
 void SchannelStream::Connect(const std::string& host, std::uint16_t port, ServerWait& wait) {
