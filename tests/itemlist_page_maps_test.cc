@@ -242,8 +242,8 @@ TEST(PageMapPictures, AMapThatCannotBeDrawnGivesNoPictureAndAWarning) {
   EXPECT_EQ(page.Text(), NewLayoutApplet());
   ASSERT_EQ(console.lines.size(), 1u);
   EXPECT_EQ(console.lines[0].rfind(
-                "ERR qvformat: the item-list page of 'r_1.htm' shows a map "
-                "without its picture: Kephiba: tenger.bmp nem talalhato; kerestem itt: ",
+                "ERR qvformat: Figyelem: 'r_1.htm' targylista-oldalan egy terkep kep nelkul marad: "
+                "Kephiba: tenger.bmp nem talalhato; kerestem itt: ",
                 0),
             0u);
 }

@@ -95,8 +95,9 @@ TEST(FailureSafety, MissingDataFileKeepsTheEarlierPage) {
   const Outcome o = tool.Run(root.path(), {"/t", "r/y_1.htm"});
   EXPECT_EQ(o.exit, 1);
   // Without HOME there is no per-user folder: the tool's is the only place.
-  EXPECT_EQ(o.err, "qvformat: I/O error: cannot find item.txt or items.txt: looked for '" +
-                       tool.dir() + "/item.txt', '" + tool.dir() + "/items.txt'\r\n");
+  EXPECT_EQ(o.err,
+            "qvformat: Fajlhiba: sem item.txt, sem items.txt nem talalhato; kerestem itt: '" +
+                tool.dir() + "/item.txt', '" + tool.dir() + "/items.txt'\r\n");
   ExpectEarlierResultsOnly(root, "r");
 }
 
