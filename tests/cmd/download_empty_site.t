@@ -14,6 +14,6 @@ Szerver=
 Indulas ideje: TIME
 
 --- stderr
-qvformat: Settings error: nincs beallitva a jatek honlapja: ird be a domainjet Szerver kulcskent a(z) 'USERDIR/qvformat.ini' [LETOLTES] szakaszaba (a zordonvidek.example csak helykitolto); ez a fajl legyen a(z) 'EXEDIR/qvformat.ini' masolata, mert amig hianyzik, azt olvasom
+qvformat: Beallitasi hiba: nincs beallitva a jatek honlapja: ird be a domainjet Szerver kulcskent a(z) 'USERDIR/qvformat.ini' [LETOLTES] szakaszaba (a zordonvidek.example csak helykitolto); ez a fajl legyen a(z) 'EXEDIR/qvformat.ini' masolata, mert amig hianyzik, azt olvasom
 --- nofile 1234_57.htm
 --- exit 1
