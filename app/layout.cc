@@ -35,8 +35,8 @@ Layout DetectLayout(const std::string& fileName) { return ScanToTitle(fileName).
 Layout TurnReportLayout(const std::string& fileName) {
   const TitleScan scan = ScanToTitle(fileName);
   if (!scan.titled)
-    throw Error("Report error",
-                "'" + fileName + "' is not a turn report: no line of it holds \"<title\"");
+    throw Error(error_kind::kReport,
+                "'" + fileName + "' nem fordulo: egyik soraban sincs \"<title\"");
   return scan.layout;
 }
 

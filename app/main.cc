@@ -40,7 +40,7 @@ int Run(int argc, char** argv, qv::Console& console) {
   } catch (const qv::Error& e) {
     console.ErrorLine("qvformat: " + e.kind() + ": " + e.text());
   } catch (const std::exception& e) {
-    console.ErrorLine(std::string("qvformat: internal error: ") + e.what());
+    console.ErrorLine(std::string("qvformat: ") + qv::error_kind::kInternal + ": " + e.what());
   }
   return 1;
 }
@@ -48,10 +48,14 @@ int Run(int argc, char** argv, qv::Console& console) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Only the time format and the terminal's character set follow the
-  // user's locale; numbers and case folding stay fixed.
+  // Only the time format, the terminal's character set and the language of
+  // the system's messages (strerror) follow the user's locale; numbers and
+  // case folding stay fixed.
   std::setlocale(LC_TIME, "");
   std::setlocale(LC_CTYPE, "");
+#ifdef LC_MESSAGES  // the Windows C runtime has none: FormatMessageW follows the user
+  std::setlocale(LC_MESSAGES, "");
+#endif
   qv::KeepFreedMemoryForReuse();
 
   qv::StdConsole console;

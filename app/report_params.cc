@@ -33,7 +33,8 @@ CommandLine ExpandReportPatterns(
       continue;
     }
     const std::vector<std::string> files = matchingFiles(p);
-    if (files.empty()) throw Error("Command line error", "no file matches '" + p + "'");
+    if (files.empty())
+      throw Error(error_kind::kCommandLine, "egy fajl sem illeszkedik erre: '" + p + "'");
     expanded.insert(expanded.end(), files.begin(), files.end());
   }
   return CommandLine(std::move(expanded));

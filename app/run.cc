@@ -56,14 +56,13 @@ void Download(Session& session) {
 // overwrite it (the report of a page run given a pattern may be a page).
 std::string SkipReason(const std::string& name, bool itemList) {
   const std::string own = name.substr(FileNameStart(name));
-  const std::string noUnderscore = "as it holds no \"_\"";
-  if (itemList)
-    return Contains(own, "_") ? "" : "its item-list page would overwrite it, " + noUnderscore;
+  const std::string noUnderscore = "mert a neveben nincs \"_\"";
+  if (itemList) return Contains(own, "_") ? "" : "a targylista-oldala felulirna, " + noUnderscore;
   if (!RtfOutputName(name).empty()) return "";
-  return "no document name can be made of it, " +
+  return "nem kepezheto belole dokumentumnev, " +
          (!Contains(own, "_")   ? noUnderscore
-          : !Contains(own, ".") ? std::string("as it holds no \".\"")
-                                : "as its first \"_\" stands after its first \".\"");
+          : !Contains(own, ".") ? std::string("mert a neveben nincs \".\"")
+                                : "mert a neveben az elso \"_\" az elso \".\" utan all");
 }
 
 // The reports of a batch run or of several parameters, each numbered and
@@ -77,7 +76,7 @@ void NumberedRun(Session& session, const ModeHandlers& handlers,
     ctx.console.LineWithName(BatchLinePrefix(++counter), name);
     const std::string skip = SkipReason(name, itemList);
     if (!skip.empty())
-      ctx.console.ErrorLine("qvformat: skipping '" + name + "': " + skip);
+      ctx.console.ErrorLine("qvformat: Figyelem: '" + name + "' kimarad: " + skip);
     else if (itemList)
       handlers.itemList(session, name);
     else

@@ -18,7 +18,7 @@ std::string FontTableBreaker(const std::string& name) {
     if (byte < 32 || byte == 127) {
       char hex[8];
       std::snprintf(hex, sizeof hex, "0x%02X", byte);
-      return std::string("the control byte ") + hex;
+      return std::string("a ") + hex + " vezerlobajt";
     }
     if (c == '{' || c == '}' || c == '\\' || c == ';') return std::string("\"") + c + "\"";
   }
@@ -31,10 +31,10 @@ std::string ReadFontName(const IniFile& ini, const std::string& iniPath, const c
   std::string name = ini.ReadString("FORMAT", key, fallback);
   const std::string breaker = FontTableBreaker(name);
   if (!breaker.empty()) {
-    throw Error("Settings error", std::string(key) + " in section [FORMAT] of '" + iniPath +
-                                      "' holds " + breaker +
-                                      ", which a font name cannot hold: it would break the "
-                                      "document's font table");
+    throw Error(error_kind::kSettings, "'" + iniPath + "' [FORMAT] szakaszaban a " + key +
+                                           " ertekeben " + breaker +
+                                           " all, ami betukeszlet neveben nem allhat: elrontana a "
+                                           "dokumentum betukeszlet-tablazatat");
   }
   return name;
 }

@@ -96,11 +96,11 @@ void DownloadTurn(RunContext& ctx, const DownloadOptions& options, const Downloa
   if (missing != nullptr) {
     console.Line(missing);
     console.Line("");
-    throw Error("Download error",
-                "a download needs /user=, /pass= (or QVFORMAT_PASSWORD), /kar= and /ford=");
+    throw Error(error_kind::kDownload,
+                "a letolteshez kell /user=, /pass= (vagy QVFORMAT_PASSWORD), /kar= es /ford=");
   }
-  RequireSafeValue(kar, "the character number (/kar)");
-  RequireSafeValue(turn, "the turn (/ford)");
+  RequireSafeValue(kar, "a karakterszam (/kar)");
+  RequireSafeValue(turn, "a fordulo (/ford)");
   user = LocaleTextToCp1250(user);
   password = LocaleTextToCp1250(password);
 
@@ -135,7 +135,7 @@ void DownloadTurn(RunContext& ctx, const DownloadOptions& options, const Downloa
     connection.Close();
 
     // The turn now comes from the site's page and goes into file names.
-    RequireSafeValue(resolution.turn(), "the turn given by the site");
+    RequireSafeValue(resolution.turn(), "a honlap altal megadott fordulo");
 
     Open(connection, TextEncoding::kEightBit, console, "Fordulo letoltese...");
     FetchTurn(connection, requests.Turn(kar, resolution.turn(), cookies.TurnCookies(), true),

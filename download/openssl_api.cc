@@ -1,5 +1,6 @@
 #include "download/openssl_api.h"
 
+#include "platform/error.h"
 #include "platform/shared_library.h"
 
 namespace qv {
@@ -9,7 +10,7 @@ namespace {
 constexpr const char* kLibrary = "libssl.so.3";
 
 OpenSslApi Load() {
-  const SharedLibrary ssl = SharedLibrary::Load(kLibrary, "TLS error");
+  const SharedLibrary ssl = SharedLibrary::Load(kLibrary, error_kind::kTls);
   OpenSslApi api;
 #define QV_BIND(name) ssl.Bind(#name, api.name)
   QV_BIND(TLS_client_method);

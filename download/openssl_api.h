@@ -9,7 +9,7 @@
 namespace qv {
 
 struct OpenSslApi {
-  // The functions, loaded once per process; throws qv::Error ("TLS error")
+  // The functions, loaded once per process; throws qv::Error (error_kind::kTls)
   // when libssl cannot be loaded or lacks one of them.
   static const OpenSslApi& Get();
 

@@ -54,8 +54,8 @@ bool HoldsClosingHtml(std::string_view body) {
 }
 
 [[noreturn]] void Refuse(const std::string& fileName, const std::string& what) {
-  throw Error("Download error",
-              "the site's answer for " + fileName + " " + what + "; nothing was written");
+  throw Error(error_kind::kDownload,
+              "a honlap valasza (" + fileName + ") " + what + "; semmit nem irtam ki");
 }
 
 }  // namespace
@@ -69,29 +69,27 @@ std::string StatusLine(const std::string& response) {
 }
 
 void RequireCompleteTurn(const std::string& response, const std::string& fileName) {
-  if (response.empty()) Refuse(fileName, "was empty");
+  if (response.empty()) Refuse(fileName, "ures volt");
   const std::string status = StatusLine(response);
   if (!IsOkStatus(status)) {
     std::string shown = ShownValue(status.substr(0, kShownStatus));
     if (status.size() > kShownStatus) shown += "...";
-    Refuse(fileName, "was \"" + shown + "\"");
+    Refuse(fileName, "ez volt: \"" + shown + "\"");
   }
   const std::size_t headerEnd = response.find(kHeaderEnd);
-  if (headerEnd == std::string::npos) Refuse(fileName, "was cut off in its header");
+  if (headerEnd == std::string::npos) Refuse(fileName, "a fejlecben megszakadt");
   const std::int64_t declared = DeclaredLength(std::string_view(response).substr(0, headerEnd));
   const std::size_t body = response.size() - headerEnd - kHeaderEnd.size();
   if (declared >= 0 && static_cast<std::uint64_t>(declared) > body)
-    Refuse(fileName, "was cut off after " + std::to_string(body) + " of " +
-                         std::to_string(declared) + " bytes");
+    Refuse(fileName, std::to_string(body) + " bajt utan megszakadt, pedig " +
+                         std::to_string(declared) + " bajtot jelzett");
   // Without a length only the page's end tells that it came whole.
   if (!HoldsClosingHtml(std::string_view(response).substr(headerEnd + kHeaderEnd.size())))
-    Refuse(fileName,
-           "was cut off after " + std::to_string(body) + " bytes, before its closing </html>");
+    Refuse(fileName, std::to_string(body) + " bajt utan megszakadt, a zaro </html> elott");
 }
 
 void RequireTurnReport(const std::string& report, const std::string& fileName) {
-  if (!HoldsTitleTag(report))
-    Refuse(fileName, "is not a turn report: no line of it holds \"<title\"");
+  if (!HoldsTitleTag(report)) Refuse(fileName, "nem fordulo: egyik soraban sincs \"<title\"");
 }
 
 }  // namespace qv

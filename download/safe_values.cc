@@ -36,10 +36,10 @@ bool IsSafeValue(const std::string& value) {
 void RequireSafeValue(const std::string& value, const std::string& what) {
   if (IsSafeValue(value)) return;
   // An empty value would name the report "1234_.htm".
-  if (value.empty()) throw Error("Download error", "refusing " + what + ": it is empty");
-  throw Error("Download error", "refusing " + what + " '" + ShownValue(value) +
-                                    "': it may not hold \"/\", \"\\\" or control characters, nor "
-                                    "start with \".\"");
+  if (value.empty()) throw Error(error_kind::kDownload, what + " nem hasznalhato: ures");
+  throw Error(error_kind::kDownload, what + " ('" + ShownValue(value) +
+                                         "') nem hasznalhato: nem allhat benne \"/\", \"\\\" vagy "
+                                         "vezerlokarakter, es nem kezdodhet \".\" karakterrel");
 }
 
 }  // namespace qv

@@ -36,8 +36,8 @@ ServerWait::Outcome ServerWait::Await(int quietLimitMs,
 }
 
 std::string ServerWait::OutOfTimeText() const {
-  return "the site's answer took longer than " + MillisecondsText(connectionLimitMs_) +
-         ", the most one connection may take";
+  return "a honlap valasza tovabb tartott, mint " + MillisecondsText(connectionLimitMs_) +
+         ", amennyi egy kapcsolatra juthat";
 }
 
 std::string MillisecondsText(long long ms) {
@@ -47,7 +47,7 @@ std::string MillisecondsText(long long ms) {
 std::string BytesText(unsigned long long bytes) {
   constexpr unsigned long long kMiB = 1 << 20;
   return bytes % kMiB == 0 ? std::to_string(bytes / kMiB) + " MiB"
-                           : std::to_string(bytes) + " bytes";
+                           : std::to_string(bytes) + " bajt";
 }
 
 }  // namespace qv

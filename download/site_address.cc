@@ -20,8 +20,9 @@ long long EnvironmentNumber(const char* name, long long most, long long fallback
     if (digits) n = n * 10 + (c - '0');
   }
   if (!digits || n < 1 || n > most)
-    throw Error("Settings error", std::string(name) + " must be a number from 1 to " +
-                                      std::to_string(most) + ", not '" + text + "'");
+    throw Error(error_kind::kSettings, std::string("a ") + name + " erteke 1 es " +
+                                           std::to_string(most) + " kozotti szam legyen, nem '" +
+                                           text + "'");
   return n;
 }
 
@@ -35,16 +36,15 @@ std::uint16_t SitePort() {
     if (digits) port = port * 10 + (c - '0');
   }
   if (!digits || port < 1 || port > 65535)
-    throw Error("Settings error",
-                "QVFORMAT_PORT must be a port number from 1 to 65535, not '" + text + "'");
+    throw Error(error_kind::kSettings,
+                "a QVFORMAT_PORT erteke 1 es 65535 kozotti portszam legyen, nem '" + text + "'");
   return static_cast<std::uint16_t>(port);
 }
 
 }  // namespace
 
 DownloadSite ConfiguredSite(const std::string& programDir) {
-  if (!SiteIsSet(programDir))
-    throw Error("Settings error", SiteNotSetText(programDir));
+  if (!SiteIsSet(programDir)) throw Error(error_kind::kSettings, SiteNotSetText(programDir));
   DownloadSite site;
   site.port = SitePort();
   site.host = SiteHost(programDir);

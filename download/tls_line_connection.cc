@@ -6,8 +6,6 @@
 namespace qv {
 namespace {
 
-const char kClosedGracefully[] = "Connection Closed Gracefully.";
-
 using Clock = std::chrono::steady_clock;
 
 int MillisecondsSince(Clock::time_point start) {
@@ -16,11 +14,11 @@ int MillisecondsSince(Clock::time_point start) {
 }
 
 [[noreturn]] void ThrowSocketError(NetFault fault, const std::string& text) {
-  throw NetError(fault, "Socket error", text);
+  throw NetError(fault, error_kind::kConnection, text);
 }
 
 [[noreturn]] void ThrowDownloadError(NetFault fault, const std::string& text) {
-  throw NetError(fault, "Download error", text + "; nothing was written");
+  throw NetError(fault, error_kind::kDownload, text + "; semmit nem irtam ki");
 }
 
 // Grows a string that collects a whole answer: doubling, but never beyond
@@ -56,7 +54,7 @@ void TlsLineConnection::Connect() {
 }
 
 void TlsLineConnection::RequireOpened() const {
-  if (!everConnected_) ThrowSocketError(NetFault::kOther, "Not Connected");
+  if (!everConnected_) ThrowSocketError(NetFault::kOther, kNotConnectedText);
 }
 
 void TlsLineConnection::RethrowFailure() const {
@@ -69,9 +67,9 @@ TlsLineConnection::Receive TlsLineConnection::ReadChunk() {
   if (r == Receive::kData) {
     received_ += chunkSize_;
     if (received_ > options_.answerLimit)
-      ThrowDownloadError(NetFault::kTooLarge, "the site's answer is larger than " +
+      ThrowDownloadError(NetFault::kTooLarge, "a honlap valasza nagyobb, mint " +
                                                   BytesText(options_.answerLimit) +
-                                                  ", the most one connection takes");
+                                                  ", amennyit egy kapcsolat fogadhat");
   }
   return r;
 }
@@ -94,7 +92,7 @@ TlsLineConnection::Receive TlsLineConnection::ReceiveOnce(int waitMs) {
       if (outcome == ServerWait::Outcome::kOutOfTime)
         ThrowDownloadError(NetFault::kTooSlow, wait_.OutOfTimeText());
       if (outcome == ServerWait::Outcome::kQuiet) {
-        if (untilLimit) ThrowSocketError(NetFault::kTimeout, "Read timed out.");
+        if (untilLimit) ThrowSocketError(NetFault::kTimeout, "lejart az olvasas varakozasi ideje");
         return Receive::kNothing;
       }
     }
@@ -124,7 +122,7 @@ bool TlsLineConnection::IsConnected() {
 
 void TlsLineConnection::WriteLine(const std::string& text) {
   RethrowFailure();
-  if (!stream_->IsOpen()) ThrowSocketError(NetFault::kOther, "Not Connected");
+  if (!stream_->IsOpen()) ThrowSocketError(NetFault::kOther, kNotConnectedText);
   stream_->Send(EncodeForWire(text, encoding_) + "\r\n");
 }
 
@@ -134,7 +132,7 @@ std::string TlsLineConnection::ReadLine(char terminator, int timeLimitMs, std::s
     const std::size_t k = buffer_.Empty() ? ReceiveBuffer::kNotFound : buffer_.Find(terminator);
     const bool found = k != ReceiveBuffer::kNotFound;
     if (maxLength > 0 && (found ? k > maxLength : buffer_.Size() > maxLength))
-      ThrowSocketError(NetFault::kOther, "Max line length exceeded.");
+      ThrowSocketError(NetFault::kOther, "a valasz egy sora hosszabb a megengedettnel");
 
     if (found) {
       std::string line = buffer_.Take(k + 1);
@@ -145,7 +143,7 @@ std::string TlsLineConnection::ReadLine(char terminator, int timeLimitMs, std::s
 
     RequireOpened();
     RethrowFailure();
-    if (closed_ || !stream_->IsOpen()) ThrowSocketError(NetFault::kOther, kClosedGracefully);
+    if (closed_ || !stream_->IsOpen()) ThrowSocketError(NetFault::kOther, kServerClosedText);
 
     bool timedOut = false;
     Receive r;
@@ -160,11 +158,11 @@ std::string TlsLineConnection::ReadLine(char terminator, int timeLimitMs, std::s
       case Receive::kNothing: timedOut = true; break;
       case Receive::kClosed:
         closed_ = true;
-        if (buffer_.Empty()) ThrowSocketError(NetFault::kOther, kClosedGracefully);
+        if (buffer_.Empty()) ThrowSocketError(NetFault::kOther, kServerClosedText);
         break;
       case Receive::kReset:
         closed_ = true;
-        ThrowSocketError(NetFault::kReset, "Connection reset by peer");
+        ThrowSocketError(NetFault::kReset, kPeerResetText);
     }
     if (!timedOut && timeLimitMs >= 0 && MillisecondsSince(start) >= timeLimitMs) timedOut = true;
     if (timedOut) return "";

@@ -43,8 +43,8 @@ class TlsLineConnection {
 
   // Resolves the host, opens TCP and runs the TLS handshake. Afterwards the
   // receive buffer is empty and the closed mark is cleared. Failures throw
-  // ("Error connecting with SSL. ..." for the handshake and the
-  // certificate, the system's text for name resolution and TCP).
+  // (kTlsFailedText and more for the handshake and the certificate, the
+  // system's text for name resolution and TCP).
   void Connect();
 
   // True while the connection is open or unread bytes remain; makes one
@@ -59,15 +59,15 @@ class TlsLineConnection {
   // front of it. A complete line already received is returned at once;
   // otherwise one receive attempt waits at most timeLimitMs (0: not at all,
   // below 0: within the socket limit) and an empty text is returned when
-  // the time is up, even when that receive completed a line. Throws "Max
-  // line length exceeded." when a line grows beyond maxLength bytes (0: no
-  // limit) and "Connection Closed Gracefully." once the server has closed
-  // and no line is left. A final piece without terminator is never returned.
+  // the time is up, even when that receive completed a line. Throws when a
+  // line grows beyond maxLength bytes (0: no limit), and kServerClosedText
+  // once the server has closed and no line is left. A final piece without
+  // terminator is never returned.
   std::string ReadLine(char terminator, int timeLimitMs, std::size_t maxLength);
 
   // Everything still buffered and everything received until the server
   // closes (or the network resets the connection), as raw bytes. A receive
-  // that passes the socket limit throws "Read timed out.".
+  // that passes the socket limit throws (NetFault::kTimeout).
   std::string ReadAll();
 
   // Every read throws NetError when the connection passes its limits:
@@ -96,7 +96,7 @@ class TlsLineConnection {
   static constexpr std::size_t kChunkSize = 16384;
 
   // One receive into chunk_: waits at most waitMs (below 0: within the
-  // socket limit, "Read timed out." when it passes).
+  // socket limit, throwing NetFault::kTimeout when it passes).
   Receive ReceiveOnce(int waitMs);
   // One receive of the stream into chunk_ that does not wait, counted
   // against the connection's limits.

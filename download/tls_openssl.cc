@@ -22,17 +22,17 @@ namespace {
 const OpenSslApi& Ssl() { return OpenSslApi::Get(); }
 
 [[noreturn]] void ThrowSocketError(NetFault fault, const std::string& text) {
-  throw NetError(fault, "Socket error", text);
+  throw NetError(fault, error_kind::kConnection, text);
 }
 [[noreturn]] void ThrowTlsError(NetFault fault, const std::string& text) {
-  throw NetError(fault, "TLS error", text);
+  throw NetError(fault, error_kind::kTls, text);
 }
 
 std::string OpenSslReason() {
   const unsigned long e = Ssl().ERR_peek_last_error();
   if (e == 0) return "";
   const char* reason = Ssl().ERR_reason_error_string(e);
-  return reason != nullptr ? reason : "error " + std::to_string(e);
+  return reason != nullptr ? reason : "hibakod " + std::to_string(e);
 }
 
 bool IsIpAddress(const std::string& host) {
@@ -112,7 +112,8 @@ class OpenSslStream : public TlsStream {
 
 OpenSslStream::OpenSslStream(const TlsOptions& options) : options_(options) {
   ctx_ = Ssl().SSL_CTX_new(Ssl().TLS_client_method());
-  if (ctx_ == nullptr) ThrowTlsError(NetFault::kOther, "cannot set up TLS: " + OpenSslReason());
+  if (ctx_ == nullptr)
+    ThrowTlsError(NetFault::kOther, "a TLS nem allithato be: " + OpenSslReason());
   Ssl().SSL_CTX_ctrl(ctx_, SSL_CTRL_SET_MIN_PROTO_VERSION, TLS1_2_VERSION, nullptr);
   Ssl().SSL_CTX_ctrl(ctx_, SSL_CTRL_SET_MAX_PROTO_VERSION, TLS1_2_VERSION, nullptr);
 #ifdef SSL_OP_IGNORE_UNEXPECTED_EOF
@@ -131,8 +132,8 @@ OpenSslStream::OpenSslStream(const TlsOptions& options) : options_(options) {
     Ssl().SSL_CTX_free(ctx_);
     Ssl().ERR_clear_error();
     ThrowTlsError(NetFault::kCaFile,
-                  "cannot load the trusted certificates" +
-                      (options_.caFile.empty() ? std::string() : " '" + options_.caFile + "'") +
+                  "a megbizhato tanusitvanyok nem tolthetok be" +
+                      (options_.caFile.empty() ? std::string() : " ('" + options_.caFile + "')") +
                       ": " + reason);
   }
 }
@@ -154,9 +155,9 @@ void OpenSslStream::Connect(const std::string& host, std::uint16_t port, ServerW
   const std::string service = std::to_string(port_);
   const int rc = getaddrinfo(host_.c_str(), service.c_str(), &hints, &addresses);
   if (rc != 0)
-    throw NetError(NetFault::kResolve, "Network error",
-                   "cannot resolve " + host_ + ": " +
-                       (rc == EAI_SYSTEM ? std::strerror(errno) : gai_strerror(rc)));
+    throw NetError(NetFault::kResolve, error_kind::kNetwork,
+                   "a gepnev nem oldhato fel (" + host_ +
+                       "): " + (rc == EAI_SYSTEM ? std::strerror(errno) : gai_strerror(rc)));
 
   const timeval limit{options_.socketTimeoutMs / 1000, (options_.socketTimeoutMs % 1000) * 1000};
   int lastError = 0;
@@ -179,14 +180,14 @@ void OpenSslStream::Connect(const std::string& host, std::uint16_t port, ServerW
   }
   freeaddrinfo(addresses);
   if (fd_ < 0)
-    throw NetError(NetFault::kConnect, "Network error",
-                   "cannot connect to " + host_ + " port " + service + ": " +
-                       std::strerror(lastError));
+    throw NetError(NetFault::kConnect, error_kind::kNetwork,
+                   "nem sikerult kapcsolodni (" + host_ + ", " + service +
+                       ". port): " + std::strerror(lastError));
 
   ssl_ = Ssl().SSL_new(ctx_);
   if (ssl_ == nullptr || Ssl().SSL_set_fd(ssl_, fd_) != 1) {
     Close();
-    ThrowTlsError(NetFault::kOther, "cannot set up TLS: " + OpenSslReason());
+    ThrowTlsError(NetFault::kOther, "a TLS nem allithato be: " + OpenSslReason());
   }
   // Server name indication is for names only; the certificate must name
   // the host (or hold the address it was reached at).
@@ -233,26 +234,24 @@ void OpenSslStream::Handshake(ServerWait& wait) {
 }
 
 void OpenSslStream::FailHandshake(int sslError, int savedErrno, const std::string& given) {
-  std::string text = "Error connecting with SSL. ";
+  std::string text = kTlsFailedText;
   NetFault fault = NetFault::kHandshake;
   const long verified = Ssl().SSL_get_verify_result(ssl_);
   if (verified != X509_V_OK) {
     fault = verified == X509_V_ERR_HOSTNAME_MISMATCH || verified == X509_V_ERR_IP_ADDRESS_MISMATCH
                 ? NetFault::kNameMismatch
                 : NetFault::kUntrusted;
-    text += "The certificate of " + host_ +
-            " was refused: " + Ssl().X509_verify_cert_error_string(verified) +
-            " (trusted certificates come from the system's store, or from SSL_CERT_FILE or "
-            "SSL_CERT_DIR)";
+    text += CertificateRefusedText(host_, Ssl().X509_verify_cert_error_string(verified)) +
+            " (megbizhatok a rendszer tanusitvanytaranak tanusitvanyai, vagy helyettuk az "
+            "SSL_CERT_FILE es SSL_CERT_DIR altal megadottak)";
   } else {
     std::string detail = given.empty() ? OpenSslReason() : given;
     if (!given.empty()) fault = NetFault::kTooSlow;
     if (detail.empty())
-      detail = (sslError == SSL_ERROR_WANT_READ || sslError == SSL_ERROR_WANT_WRITE)
-                   ? "the server did not answer in time"
+      detail = (sslError == SSL_ERROR_WANT_READ || sslError == SSL_ERROR_WANT_WRITE) ? kNoAnswerText
                : savedErrno != 0 ? std::strerror(savedErrno)
-                                 : "the server ended the connection";
-    text += "The handshake with " + host_ + " port " + std::to_string(port_) + " failed: " + detail;
+                                 : kServerEndedText;
+    text += HandshakeFailedText(host_, port_, detail);
   }
   broken_ = true;
   Close();
@@ -327,12 +326,12 @@ void OpenSslStream::Send(std::string_view bytes) {
   }
   if (n > 0) return;
   if (sslError == SSL_ERROR_WANT_WRITE || sslError == SSL_ERROR_WANT_READ)
-    ThrowSocketError(NetFault::kTimeout, "Write timed out.");
+    ThrowSocketError(NetFault::kTimeout, kWriteTimeoutText);
   broken_ = true;
   if (sslError == SSL_ERROR_SYSCALL)
     ThrowSocketError(IsNetworkReset(savedErrno) ? NetFault::kReset : NetFault::kOther,
-                     savedErrno != 0 ? std::strerror(savedErrno) : "Connection Closed Gracefully.");
-  ThrowTlsError(NetFault::kOther, "send failed: " + OpenSslReason());
+                     savedErrno != 0 ? std::strerror(savedErrno) : kServerClosedText);
+  ThrowTlsError(NetFault::kOther, "sikertelen kuldes: " + OpenSslReason());
 }
 
 void OpenSslStream::Close() noexcept {

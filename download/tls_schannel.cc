@@ -19,6 +19,7 @@
 #include "download/tls_stream.h"
 #include "platform/environment.h"
 #include "platform/input_file.h"
+#include "platform/system_error.h"
 #include "platform/win32/wide.h"
 
 namespace qv {
@@ -27,31 +28,14 @@ namespace {
 constexpr std::size_t kReceiveSize = 16384;
 
 [[noreturn]] void ThrowSocketError(NetFault fault, const std::string& text) {
-  throw NetError(fault, "Socket error", text);
+  throw NetError(fault, error_kind::kConnection, text);
 }
 [[noreturn]] void ThrowTlsError(NetFault fault, const std::string& text) {
-  throw NetError(fault, "TLS error", text);
+  throw NetError(fault, error_kind::kTls, text);
 }
 
-// Socket errors in the words the POSIX systems use, so that messages read
-// the same on both.
-std::string SocketErrorText(int error) {
-  switch (error) {
-    case WSAECONNREFUSED: return "Connection refused";
-    case WSAETIMEDOUT: return "Connection timed out";
-    case WSAECONNRESET: return "Connection reset by peer";
-    case WSAECONNABORTED: return "Software caused connection abort";
-    case WSAENETUNREACH: return "Network is unreachable";
-    case WSAEHOSTUNREACH: return "No route to host";
-    case WSAENETDOWN: return "Network is down";
-    case WSAESHUTDOWN: return "Cannot send after transport endpoint shutdown";
-    case WSAEADDRNOTAVAIL: return "Cannot assign requested address";
-    case WSAHOST_NOT_FOUND: return "Name or service not known";
-    case WSATRY_AGAIN: return "Temporary failure in name resolution";
-    case WSANO_DATA: return "No address associated with hostname";
-    default: return win32::ErrorText(static_cast<DWORD>(error));
-  }
-}
+// A Winsock error in the system's words.
+std::string SocketErrorText(int error) { return SystemErrorText(error); }
 
 bool IsNetworkReset(int error) {
   return error == WSAECONNRESET || error == WSAECONNABORTED || error == WSAESHUTDOWN ||
@@ -91,7 +75,7 @@ std::string StatusText(SECURITY_STATUS status) {
   std::snprintf(number, sizeof number, "0x%08lX", static_cast<unsigned long>(status));
   std::string text = win32::SystemMessage(static_cast<DWORD>(status));
   if (text.empty()) text = KnownStatusText(status);
-  if (text.empty()) return std::string("TLS status ") + number;
+  if (text.empty()) return std::string("TLS allapotkod ") + number;
   return text.find(number) == std::string::npos ? text + " (" + number + ")" : text;
 }
 
@@ -185,7 +169,7 @@ void StartWinsockOnce() {
     return WSAStartup(MAKEWORD(2, 2), &data);
   }();
   if (started != 0)
-    ThrowSocketError(NetFault::kOther, "cannot start Winsock: " + SocketErrorText(started));
+    ThrowSocketError(NetFault::kOther, "a Winsock nem indithato: " + SocketErrorText(started));
 }
 
 class SchannelStream : public TlsStream {
@@ -248,7 +232,7 @@ SchannelStream::SchannelStream(const TlsOptions& options) : options_(options) {
   if (status != SEC_E_OK) {
     if (engine_ != nullptr) CertFreeCertificateChainEngine(engine_);
     if (trusted_ != nullptr) CertCloseStore(trusted_, 0);
-    ThrowTlsError(NetFault::kOther, "cannot set up TLS: " + StatusText(status));
+    ThrowTlsError(NetFault::kOther, "a TLS nem allithato be: " + StatusText(status));
   }
 }
 
@@ -266,13 +250,13 @@ void SchannelStream::LoadTrustedCertificates(const std::string& file) {
     if (trusted_ != nullptr) CertCloseStore(trusted_, 0);
     trusted_ = nullptr;
     ThrowTlsError(NetFault::kCaFile,
-                  "cannot load the trusted certificates '" + file + "': " + reason);
+                  "a megbizhato tanusitvanyok nem tolthetok be ('" + file + "'): " + reason);
   };
   std::string pem;
   InputProblem problem;
   if (!ReadRegularFile(file, std::int64_t{16} << 20, &pem, &problem)) fail(problem.reason);
   trusted_ = CertOpenStore(CERT_STORE_PROV_MEMORY, 0, 0, 0, nullptr);
-  if (trusted_ == nullptr) fail(win32::ErrorText(GetLastError()));
+  if (trusted_ == nullptr) fail(SystemErrorText(LastSystemError()));
   const std::string begin = "-----BEGIN CERTIFICATE-----", end = "-----END CERTIFICATE-----";
   int count = 0;
   for (std::size_t at = pem.find(begin); at != std::string::npos; at = pem.find(begin, at)) {
@@ -283,14 +267,14 @@ void SchannelStream::LoadTrustedCertificates(const std::string& file) {
     DWORD size = 0;
     if (!CryptStringToBinaryA(block.data(), static_cast<DWORD>(block.size()),
                               CRYPT_STRING_BASE64HEADER, nullptr, &size, nullptr, nullptr))
-      fail("a certificate is not valid base64");
+      fail("egy tanusitvany nem ervenyes base64");
     std::string der(size, '\0');
     CryptStringToBinaryA(block.data(), static_cast<DWORD>(block.size()), CRYPT_STRING_BASE64HEADER,
                          reinterpret_cast<BYTE*>(der.data()), &size, nullptr, nullptr);
     if (!CertAddEncodedCertificateToStore(trusted_, X509_ASN_ENCODING,
                                           reinterpret_cast<const BYTE*>(der.data()), size,
                                           CERT_STORE_ADD_ALWAYS, nullptr))
-      fail("a certificate cannot be read: " + win32::ErrorText(GetLastError()));
+      fail("egy tanusitvany nem olvashato: " + SystemErrorText(LastSystemError()));
     ++count;
   }
   if (count == 0) fail("no certificate or crl found");
@@ -299,7 +283,7 @@ void SchannelStream::LoadTrustedCertificates(const std::string& file) {
   config.cbSize = sizeof config;
   config.hExclusiveRoot = trusted_;
   if (!CertCreateCertificateChainEngine(&config, &engine_))
-    fail("cannot build a chain engine: " + win32::ErrorText(GetLastError()));
+    fail("a tanusitvanylanc nem epitheto: " + SystemErrorText(LastSystemError()));
 }
 
 void SchannelStream::Connect(const std::string& host, std::uint16_t port, ServerWait& wait) {
@@ -323,8 +307,8 @@ void SchannelStream::OpenSocket() {
   const std::string service = std::to_string(port_);
   const int rc = getaddrinfo(host_.c_str(), service.c_str(), &hints, &addresses);
   if (rc != 0)
-    throw NetError(NetFault::kResolve, "Network error",
-                   "cannot resolve " + host_ + ": " + SocketErrorText(rc));
+    throw NetError(NetFault::kResolve, error_kind::kNetwork,
+                   "a gepnev nem oldhato fel (" + host_ + "): " + SocketErrorText(rc));
 
   const DWORD limit = static_cast<DWORD>(options_.socketTimeoutMs);
   int lastError = 0;
@@ -347,9 +331,9 @@ void SchannelStream::OpenSocket() {
   }
   freeaddrinfo(addresses);
   if (socket_ == INVALID_SOCKET)
-    throw NetError(NetFault::kConnect, "Network error",
-                   "cannot connect to " + host_ + " port " + service + ": " +
-                       SocketErrorText(lastError));
+    throw NetError(NetFault::kConnect, error_kind::kNetwork,
+                   "nem sikerult kapcsolodni (" + host_ + ", " + service +
+                       ". port): " + SocketErrorText(lastError));
 }
 
 void SchannelStream::Handshake(ServerWait& wait) {
@@ -366,19 +350,17 @@ void SchannelStream::Handshake(ServerWait& wait) {
     if (!first && !again && (raw_.empty() || needMore)) {
       switch (wait.Await(options_.socketTimeoutMs, [this](int ms) { return WaitReadable(ms); })) {
         case ServerWait::Outcome::kReady: break;
-        case ServerWait::Outcome::kQuiet:
-          FailHandshake(NetFault::kHandshake, "the server did not answer in time");
+        case ServerWait::Outcome::kQuiet: FailHandshake(NetFault::kHandshake, kNoAnswerText);
         case ServerWait::Outcome::kOutOfTime:
           FailHandshake(NetFault::kTooSlow, wait.OutOfTimeText());
       }
       char chunk[kReceiveSize];
       const int n = recv(socket_, chunk, sizeof chunk, 0);
-      if (n == 0) FailHandshake(NetFault::kHandshake, "the server ended the connection");
+      if (n == 0) FailHandshake(NetFault::kHandshake, kServerEndedText);
       if (n < 0) {
         const int error = WSAGetLastError();
-        FailHandshake(NetFault::kHandshake, error == WSAETIMEDOUT
-                                                ? "the server did not answer in time"
-                                                : SocketErrorText(error));
+        FailHandshake(NetFault::kHandshake,
+                      error == WSAETIMEDOUT ? std::string(kNoAnswerText) : SocketErrorText(error));
       }
       raw_.append(chunk, static_cast<std::size_t>(n));
     }
@@ -432,7 +414,7 @@ void SchannelStream::CheckCertificate() {
   SECURITY_STATUS status =
       QueryContextAttributesW(&context_, SECPKG_ATTR_REMOTE_CERT_CONTEXT, &cert);
   if (status != SEC_E_OK || cert == nullptr)
-    FailHandshake(NetFault::kHandshake, "the server sent no certificate");
+    FailHandshake(NetFault::kHandshake, "a szerver nem kuldott tanusitvanyt");
 
   CERT_CHAIN_PARA para{};
   para.cbSize = sizeof para;
@@ -473,18 +455,16 @@ void SchannelStream::CheckCertificate() {
   CertFreeCertificateContext(cert);
   if (refusal.reason.empty()) return;
   broken_ = false;  // the handshake itself went well: the server gets our close
-  const std::string text = "Error connecting with SSL. The certificate of " + host_ +
-                           " was refused: " + refusal.reason +
-                           " (trusted certificates come from the system's store, or from "
-                           "SSL_CERT_FILE)";
+  const std::string text = kTlsFailedText + CertificateRefusedText(host_, refusal.reason) +
+                           " (megbizhatok a rendszer tanusitvanytaranak tanusitvanyai, vagy "
+                           "helyettuk az SSL_CERT_FILE altal megadottak)";
   Close();
   ThrowTlsError(refusal.fault, text);
 }
 
 void SchannelStream::FailHandshake(NetFault fault, const std::string& detail) {
   broken_ = true;
-  const std::string text = "Error connecting with SSL. The handshake with " + host_ + " port " +
-                           std::to_string(port_) + " failed: " + detail;
+  const std::string text = kTlsFailedText + HandshakeFailedText(host_, port_, detail);
   Close();
   ThrowTlsError(fault, text);
 }
@@ -522,7 +502,7 @@ bool SchannelStream::DecryptHeld() {
     }
     if (status == SEC_I_RENEGOTIATE) {
       broken_ = true;
-      ThrowTlsError(NetFault::kProtocol, "receive failed: the server asked to renegotiate");
+      ThrowTlsError(NetFault::kProtocol, "sikertelen fogadas: a szerver ujratargyalast kert");
     }
     if (status != SEC_E_OK) {  // a record that fails its check, or the server's alert
       broken_ = true;
@@ -585,7 +565,7 @@ bool SchannelStream::WaitReadable(int timeoutMs) {
 }
 
 void SchannelStream::Send(std::string_view bytes) {
-  if (socket_ == INVALID_SOCKET) ThrowSocketError(NetFault::kOther, "Not Connected");
+  if (socket_ == INVALID_SOCKET) ThrowSocketError(NetFault::kOther, kNotConnectedText);
   const std::size_t most = sizes_.cbMaximumMessage;
   std::string record;
   for (std::size_t done = 0; done < bytes.size();) {
@@ -601,12 +581,12 @@ void SchannelStream::Send(std::string_view bytes) {
     const SECURITY_STATUS status = EncryptMessage(&context_, 0, &desc, 0);
     if (status != SEC_E_OK) {
       broken_ = true;
-      ThrowTlsError(NetFault::kOther, "send failed: " + StatusText(status));
+      ThrowTlsError(NetFault::kOther, "sikertelen kuldes: " + StatusText(status));
     }
     int error = 0;
     if (!SendRaw(record.data(), buffers[0].cbBuffer + buffers[1].cbBuffer + buffers[2].cbBuffer,
                  &error)) {
-      if (error == WSAETIMEDOUT) ThrowSocketError(NetFault::kTimeout, "Write timed out.");
+      if (error == WSAETIMEDOUT) ThrowSocketError(NetFault::kTimeout, kWriteTimeoutText);
       broken_ = true;
       ThrowSocketError(IsNetworkReset(error) ? NetFault::kReset : NetFault::kOther,
                        SocketErrorText(error));

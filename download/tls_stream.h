@@ -68,9 +68,26 @@ struct TlsOptions {
 // The one text of a TLS stream broken after the handshake, alike on every
 // backend: the libraries' own words differ and tell a player little.
 inline std::string ProtocolErrorText(const std::string& host, std::uint16_t port) {
-  return "protocol error on the connection with " + host + " port " + std::to_string(port) +
-         ": the server sent something that is not TLS, or a TLS alert";
+  return "protokollhiba a kapcsolatban (" + host + ", " + std::to_string(port) +
+         ". port): a szerver nem TLS adatot vagy TLS riasztast kuldott";
 }
+
+// The tool's own words for a connection's failures, alike on every backend;
+// the libraries' reasons go behind them as the libraries give them.
+inline constexpr char kTlsFailedText[] = "Sikertelen TLS kapcsolodas. ";
+inline std::string CertificateRefusedText(const std::string& host, const std::string& reason) {
+  return "A(z) " + host + " tanusitvanya nem fogadhato el: " + reason;
+}
+inline std::string HandshakeFailedText(const std::string& host, std::uint16_t port,
+                                       const std::string& detail) {
+  return "A kezfogas nem sikerult (" + host + ", " + std::to_string(port) + ". port): " + detail;
+}
+inline constexpr char kNoAnswerText[] = "a szerver nem valaszolt idoben";
+inline constexpr char kServerEndedText[] = "a szerver bontotta a kapcsolatot";
+inline constexpr char kNotConnectedText[] = "nincs kapcsolat";
+inline constexpr char kServerClosedText[] = "a szerver lezarta a kapcsolatot";
+inline constexpr char kPeerResetText[] = "a tuloldal megszakitotta a kapcsolatot";
+inline constexpr char kWriteTimeoutText[] = "lejart az iras varakozasi ideje";
 
 class TlsStream {
  public:
@@ -80,9 +97,9 @@ class TlsStream {
 
   // Resolves the host, opens TCP and runs the handshake with the
   // certificate checks; the handshake's waits keep the limits of wait.
-  // Throws NetError ("TLS error", "Error connecting with SSL. ..." for the
-  // handshake and the certificate; "Network error" with the system's text
-  // for name resolution and TCP).
+  // Throws NetError (kTls, kTlsFailedText and more for the handshake and
+  // the certificate; kNetwork with the system's text for name resolution
+  // and TCP).
   virtual void Connect(const std::string& host, std::uint16_t port, ServerWait& wait) = 0;
   virtual bool IsOpen() const = 0;
 
@@ -90,8 +107,8 @@ class TlsStream {
   // kNothing when nothing can be read at once. kClosed: the server closed
   // (TLS close or just TCP); kReset: the network reset or aborted the
   // connection. Bytes that are not TLS, or a TLS alert, throw NetError
-  // (kProtocol, ProtocolErrorText); other failures throw ("Socket error"
-  // with the system's text, "TLS error").
+  // (kProtocol, ProtocolErrorText); other failures throw (kConnection
+  // with the system's text, kTls).
   virtual Receive ReceiveChunk(char* buffer, std::size_t capacity, std::size_t* received) = 0;
   // Bytes of the server already held (received, perhaps not a whole TLS
   // record yet), and decrypted bytes ready to be handed out.
@@ -101,8 +118,8 @@ class TlsStream {
   // error to report); false when the time passed.
   virtual bool WaitReadable(int timeoutMs) = 0;
 
-  // Sends all bytes at once or throws ("Write timed out.", the system's
-  // text, "TLS error: send failed: ...").
+  // Sends all bytes at once or throws (kWriteTimeoutText, the system's
+  // text, kTls with the library's).
   virtual void Send(std::string_view bytes) = 0;
 
   // Sends the TLS close unless the connection broke, then closes the
@@ -111,7 +128,7 @@ class TlsStream {
 };
 
 // No network activity yet. Throws NetError (kCaFile) when the trusted
-// certificates cannot be loaded, "TLS error" when the library cannot be set up.
+// certificates cannot be loaded, kTls when the library cannot be set up.
 std::unique_ptr<TlsStream> MakeTlsStream(const TlsOptions& options);
 
 }  // namespace qv

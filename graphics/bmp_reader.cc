@@ -25,10 +25,10 @@ class Bytes {
   Bytes(std::span<const uint8_t> b, const std::string& name) : b_(b), name_(name) {}
 
   [[noreturn]] void Fail(const std::string& why) const {
-    throw Error("Picture error", name_ + ": " + why);
+    throw Error(error_kind::kPicture, name_ + ": " + why);
   }
   void Need(uint64_t offset, uint64_t count) const {
-    if (offset > b_.size() || count > b_.size() - offset) Fail("the file is truncated or damaged");
+    if (offset > b_.size() || count > b_.size() - offset) Fail("a fajl csonka vagy serult");
   }
   uint32_t U16(uint64_t at) const {
     Need(at, 2);
@@ -58,13 +58,13 @@ uint32_t Channel(uint32_t pixel, uint32_t mask) {
 MonoBitmap DecodeBmp(std::span<const uint8_t> data, const std::string& name) {
   const Bytes in(data, name);
   if (data.size() < kFileHeaderBytes + 12 || data[0] != 'B' || data[1] != 'M')
-    in.Fail("not a BMP file");
+    in.Fail("nem BMP fajl");
   const uint32_t pixelOffset = in.U32(10);
   const uint32_t headerSize = in.U32(14);
   const bool core = headerSize == 12;
   if (!core && headerSize != 40 && headerSize != 52 && headerSize != 56 && headerSize != 108 &&
       headerSize != 124)
-    in.Fail("unknown BMP header size " + std::to_string(headerSize));
+    in.Fail("ismeretlen BMP fejlecmeret: " + std::to_string(headerSize));
   in.Need(kFileHeaderBytes, headerSize);
 
   int64_t width, height;
@@ -84,13 +84,13 @@ MonoBitmap DecodeBmp(std::span<const uint8_t> data, const std::string& name) {
   }
   const bool topDown = height < 0;
   if (topDown) height = -height;
-  if (planes != 1) in.Fail("a BMP must have one plane");
+  if (planes != 1) in.Fail("egy BMP-nek egy sikja lehet");
   if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
-    in.Fail(std::to_string(bits) + " bits per pixel are not supported");
+    in.Fail("keppontonkent " + std::to_string(bits) + " bit nem tamogatott");
   const bool fields = compression == kBiBitfields && (bits == 16 || bits == 32);
-  if (compression != kBiRgb && !fields) in.Fail("compressed BMP files are not supported");
+  if (compression != kBiRgb && !fields) in.Fail("a tomoritett BMP nem tamogatott");
   if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide)
-    in.Fail("bad picture size " + std::to_string(width) + "x" + std::to_string(height));
+    in.Fail("hibas kepmeret: " + std::to_string(width) + "x" + std::to_string(height));
 
   // Colour masks of bit-field pixels: inside the larger headers, else
   // right after the 40-byte one.
@@ -108,7 +108,8 @@ MonoBitmap DecodeBmp(std::span<const uint8_t> data, const std::string& name) {
   std::vector<bool> palette;
   if (bits <= 8) {
     const uint32_t maxColors = 1u << bits;
-    if (colorsUsed > maxColors) in.Fail("the palette is larger than the pixels can index");
+    if (colorsUsed > maxColors)
+      in.Fail("a paletta nagyobb, mint amennyi szint a keppontok jelolhetnek");
     const uint32_t count = colorsUsed != 0 ? colorsUsed : maxColors;
     const uint32_t entry = core ? 3 : 4;
     in.Need(tableAt, uint64_t{count} * entry);
@@ -178,8 +179,7 @@ MonoBitmap LoadBmp(const std::string& path, const std::string& name) {
   std::string bytes;
   InputProblem problem;
   if (!ReadRegularFile(path, kMaxFileBytes, &bytes, &problem))
-    throw Error("Picture error",
-                "cannot " + problem.operation + " " + name + ": " + problem.reason);
+    throw Error(error_kind::kPicture, FileProblemText(problem.operation, name, problem.reason));
   return DecodeBmp(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()), name);
 }
 

@@ -45,7 +45,7 @@ class LabelFont {
   virtual int Ascent() const = 0;
   virtual int Descent() const = 0;
   // The glyph of a Unicode character, rendered at its first use and kept:
-  // labels are a few digits over and over. Throws qv::Error ("Font error")
+  // labels are a few digits over and over. Throws qv::Error (error_kind::kFont)
   // when the character cannot be rendered.
   virtual const Glyph& GlyphOf(char32_t c) const = 0;
   // The pixels added between two neighbouring characters; 0 for a font that
@@ -60,12 +60,12 @@ inline constexpr int kLabelCharacterHeight = 40;
 // kLabelCharacterHeight pixels, not kerned. Where fontconfig resolves the
 // name, on Linux it is the metrically identical Liberation Serif Bold; any
 // other family would move every label and is refused. Throws qv::Error
-// ("Font error") when the font is not installed.
+// (error_kind::kFont) when the font is not installed.
 std::unique_ptr<LabelFont> OpenMapLabelFont();
 
 // The font the pictures of assets/ are drawn with (tools/assetgen): `family`
 // itself, bold or regular, at `pixelHeight` pixels an em, kerned. Throws
-// qv::Error ("Font error") unless that family in that weight is installed: a
+// qv::Error (error_kind::kFont) unless that family in that weight is installed: a
 // stand-in would draw other pixels. FreeType backend only: the pictures are
 // drawn on the build host.
 std::unique_ptr<LabelFont> OpenDrawingFont(const std::string& family, bool bold, int pixelHeight);

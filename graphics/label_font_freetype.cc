@@ -17,8 +17,8 @@ namespace qv {
 namespace {
 
 constexpr const char* kMissingFont =
-    "the map label font \"Times New Roman\" bold is not installed; on Debian it is "
-    "Liberation Serif Bold from the package fonts-liberation";
+    "a terkepfeliratok betukeszlete, a felkover \"Times New Roman\" nincs telepitve; Debianon "
+    "ez a fonts-liberation csomag Liberation Serif Bold betukeszlete";
 
 // How glyphs are hinted, rendered and placed. Hinting decides both the
 // glyph shapes and the advance widths, so each use keeps the one its
@@ -35,7 +35,7 @@ struct Rendering {
 // The map labels: hinted outlines, rendered one bit deep. The classic
 // TrueType interpreter is pinned: FreeType's default one hints differently.
 constexpr Rendering kMapLabels{
-    .name = "the map label font",
+    .name = "a terkepfeliratok betukeszlete",
     .interpreter = TT_INTERPRETER_VERSION_35,
     .interpreterRequired = false,
     .loadFlags = FT_LOAD_TARGET_MONO | FT_LOAD_RENDER | FT_LOAD_NO_AUTOHINT | FT_LOAD_NO_BITMAP,
@@ -46,7 +46,7 @@ constexpr Rendering kMapLabels{
 // The pictures of assets/: the hinting that drew the committed files,
 // whatever FREETYPE_PROPERTIES says.
 constexpr Rendering kDrawings{
-    .name = "the font",
+    .name = "a betukeszlet",
     .interpreter = TT_INTERPRETER_VERSION_40,
     .interpreterRequired = true,
     .loadFlags = FT_LOAD_RENDER | FT_LOAD_TARGET_MONO,
@@ -60,7 +60,7 @@ bool TimesCompatible(const std::string& family) {
 }
 
 void StartFontconfig() {
-  if (!FcInit()) throw Error("Font error", "fontconfig cannot start");
+  if (!FcInit()) throw Error(error_kind::kFont, "a fontconfig nem indul el");
 }
 
 // The font file fontconfig picks for `family` in bold, or "" when the match
@@ -101,7 +101,7 @@ std::string FindLabelFile() {
     std::string file = MatchLabelFile(family);
     if (!file.empty()) return file;
   }
-  throw Error("Font error", kMissingFont);
+  throw Error(error_kind::kFont, kMissingFont);
 }
 
 // The file of `family` in the weight asked for; only that family in that
@@ -118,7 +118,8 @@ std::string FindFamilyFile(const std::string& family, bool bold) {
   FcResult result = FcResultNoMatch;
   FcPattern* match = FcFontMatch(nullptr, pattern, &result);
   FcPatternDestroy(pattern);
-  if (match == nullptr) throw Error("Font error", "no font matches " + asked);
+  if (match == nullptr)
+    throw Error(error_kind::kFont, "egy betukeszlet sem felel meg ennek: " + asked);
 
   FcChar8* value = nullptr;
   std::string file;
@@ -131,8 +132,9 @@ std::string FindFamilyFile(const std::string& family, bool bold) {
   FcPatternGetInteger(match, FC_WEIGHT, 0, &matchWeight);
   FcPatternDestroy(match);
   if (file.empty() || !sameFamily || matchWeight != weight)
-    throw Error("Font error", "the font " + asked + " is not installed (the nearest is " +
-                                  (file.empty() ? "none" : file) + ")");
+    throw Error(error_kind::kFont, "a(z) " + asked +
+                                       " betukeszlet nincs telepitve (a legkozelebbi: " +
+                                       (file.empty() ? "nincs" : file) + ")");
   return file;
 }
 
@@ -151,18 +153,19 @@ class FreeTypeFont : public LabelFont {
  public:
   FreeTypeFont(std::string file, int pixelHeight, const Rendering& rendering)
       : file_(std::move(file)), rendering_(rendering) {
-    if (FT_Init_FreeType(&library_) != 0) throw Error("Font error", "FreeType cannot start");
+    if (FT_Init_FreeType(&library_) != 0) throw Error(error_kind::kFont, "a FreeType nem indul el");
     FT_UInt interpreter = rendering_.interpreter;
     if (FT_Property_Set(library_, "truetype", "interpreter-version", &interpreter) != 0 &&
         rendering_.interpreterRequired) {
       FT_Done_FreeType(library_);
-      throw Error("Font error", "FreeType lacks the TrueType hinting the pictures are drawn with");
+      throw Error(error_kind::kFont,
+                  "a FreeType-bol hianyzik a TrueType hinting, amellyel a kepek keszultek");
     }
     if (FT_New_Face(library_, file_.c_str(), 0, &face_) != 0 ||
         FT_Set_Pixel_Sizes(face_, 0, static_cast<FT_UInt>(pixelHeight)) != 0) {
       if (face_ != nullptr) FT_Done_Face(face_);
       FT_Done_FreeType(library_);
-      throw Error("Font error", std::string("cannot load ") + rendering_.name + " " + file_);
+      throw Error(error_kind::kFont, std::string(rendering_.name) + " nem toltheto be: " + file_);
     }
     // The text height is the font's Windows ascent plus descent, each
     // rounded on its own.
@@ -192,7 +195,8 @@ class FreeTypeFont : public LabelFont {
     const FT_UInt index = FT_Get_Char_Index(face_, c);
     if (FT_Load_Glyph(face_, index, rendering_.loadFlags) != 0 ||
         face_->glyph->bitmap.pixel_mode != FT_PIXEL_MODE_MONO)
-      throw Error("Font error", "cannot render the label character " + CharacterName(c));
+      throw Error(error_kind::kFont,
+                  "a feliratok " + CharacterName(c) + " karaktere nem rajzolhato meg");
     const FT_GlyphSlot slot = face_->glyph;
     const FT_Bitmap& bitmap = slot->bitmap;
     Glyph glyph;

@@ -15,7 +15,7 @@ namespace qv {
 namespace {
 
 constexpr const char* kMissingFont =
-    "the map label font \"Times New Roman\" bold is not installed";
+    "a terkepfeliratok betukeszlete, a felkover \"Times New Roman\" nincs telepitve";
 
 // Faces with the metrics of Times New Roman; Wine resolves the name to
 // Liberation Serif where its settings say so.
@@ -51,7 +51,8 @@ class InkCanvas {
     void* bits = nullptr;
     bitmap_ = CreateDIBSection(dc, reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS,
                                &bits, nullptr, 0);
-    if (bitmap_ == nullptr) throw Error("Font error", "cannot make a bitmap for the map labels");
+    if (bitmap_ == nullptr)
+      throw Error(error_kind::kFont, "nem keszitheto bitkep a terkepfeliratokhoz");
     bits_ = static_cast<const std::uint8_t*>(bits);
     previous_ = SelectObject(dc_, bitmap_);
   }
@@ -95,7 +96,7 @@ class GdiFont : public LabelFont {
     font_ = dc_ != nullptr ? CreateFontIndirectW(&spec) : nullptr;
     if (font_ == nullptr) {
       Release();
-      throw Error("Font error", "GDI cannot make the map label font");
+      throw Error(error_kind::kFont, "a GDI nem tudja elkesziteni a terkepfeliratok betukeszletet");
     }
     previous_ = SelectObject(dc_, font_);
     wchar_t face[LF_FACESIZE] = {};
@@ -103,7 +104,7 @@ class GdiFont : public LabelFont {
     if (GetTextFaceW(dc_, LF_FACESIZE, face) == 0 || !TimesCompatible(face) ||
         !GetTextMetricsW(dc_, &metrics) || metrics.tmWeight < FW_BOLD) {
       Release();
-      throw Error("Font error", kMissingFont);
+      throw Error(error_kind::kFont, kMissingFont);
     }
     ascent_ = metrics.tmAscent;
     descent_ = metrics.tmDescent;
@@ -122,11 +123,13 @@ class GdiFont : public LabelFont {
     const auto kept = glyphs_.find(c);
     if (kept != glyphs_.end()) return kept->second;
     if (c > 0xFFFF || (c >= 0xD800 && c < 0xE000))
-      throw Error("Font error", "cannot render the label character " + CharacterName(c));
+      throw Error(error_kind::kFont,
+                  "a feliratok " + CharacterName(c) + " karaktere nem rajzolhato meg");
     const wchar_t wc = static_cast<wchar_t>(c);
     SIZE size{};
     if (!GetTextExtentPoint32W(dc_, &wc, 1, &size))
-      throw Error("Font error", "cannot measure the label character " + CharacterName(c));
+      throw Error(error_kind::kFont,
+                  "a feliratok " + CharacterName(c) + " karaktere nem merheto le");
 
     // The glyph drawn on its baseline with a margin of a whole line on
     // every side, wide enough for any overhang, then cut to its ink.
@@ -135,7 +138,8 @@ class GdiFont : public LabelFont {
     InkCanvas canvas(dc_, size.cx + 2 * line, 3 * line);
     const RECT all{0, 0, canvas.width(), canvas.height()};
     if (!ExtTextOutW(dc_, penX, baseline, ETO_OPAQUE, &all, &wc, 1, nullptr))
-      throw Error("Font error", "cannot render the label character " + CharacterName(c));
+      throw Error(error_kind::kFont,
+                  "a feliratok " + CharacterName(c) + " karaktere nem rajzolhato meg");
     GdiFlush();
 
     int left = canvas.width(), right = -1, top = canvas.height(), bottom = -1;

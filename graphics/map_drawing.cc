@@ -173,10 +173,11 @@ void CheckMapFrame(const MapFrame& frame, const std::string& reportName) {
   if (frame.columns >= 0 && frame.rows >= 0 && frame.columns <= kMaxMapTiles &&
       frame.rows <= kMaxMapTiles)
     return;
-  const std::string where = reportName.empty() ? "" : " in '" + reportName + "'";
-  throw Error("Map error", "the map" + where + " has " + std::to_string(frame.columns) + " x " +
-                               std::to_string(frame.rows) + " tiles; a map has 0 to " +
-                               std::to_string(kMaxMapTiles) + " tiles each way");
+  const std::string map = reportName.empty() ? "a terkep" : "'" + reportName + "' terkepe";
+  throw Error(error_kind::kMap, map + " " + std::to_string(frame.columns) + " x " +
+                                    std::to_string(frame.rows) +
+                                    " mezos; egy terkep mindket iranyban 0-" +
+                                    std::to_string(kMaxMapTiles) + " mezos lehet");
 }
 
 std::int64_t MapPictureBytes(const MapFrame& frame) {
@@ -188,11 +189,11 @@ std::int64_t MapPictureBytes(const MapFrame& frame) {
 void CheckPictureBudget(std::int64_t usedBytes, const MapFrame& frame,
                         const std::string& reportName) {
   if (usedBytes + MapPictureBytes(frame) <= kMaxDocumentPictureBytes) return;
-  throw Error("Picture error", "the maps in '" + reportName + "' would take more than " +
-                                   std::to_string(kMaxDocumentPictureBytes >> 20) +
-                                   " MB of picture data; the map of " +
-                                   std::to_string(frame.columns) + " x " +
-                                   std::to_string(frame.rows) + " tiles is refused");
+  throw Error(error_kind::kPicture,
+              "'" + reportName + "' terkepei tobb mint " +
+                  std::to_string(kMaxDocumentPictureBytes >> 20) + " MB kepadatot foglalnanak; a " +
+                  std::to_string(frame.columns) + " x " + std::to_string(frame.rows) +
+                  " mezos terkep mar nem fer bele");
 }
 
 MonoBitmap NewMapBitmap(const MapFrame& frame) {

@@ -36,14 +36,14 @@ struct PixelRect {
   int64_t bottom = 0;
 };
 
-// Throws qv::Error ("Map error", naming reportName when it is not empty)
+// Throws qv::Error (error_kind::kMap, naming reportName when it is not empty)
 // unless the frame has 0 to kMaxMapTiles columns and rows.
 void CheckMapFrame(const MapFrame& frame, const std::string& reportName);
 
 // The picture data of the frame's map picture: its padded pixel rows.
 std::int64_t MapPictureBytes(const MapFrame& frame);
 
-// Throws qv::Error ("Picture error") when the frame's picture would take the
+// Throws qv::Error (error_kind::kPicture) when the frame's picture would take the
 // picture data of one document (or page) past kMaxDocumentPictureBytes,
 // `usedBytes` being what its earlier maps took.
 void CheckPictureBudget(std::int64_t usedBytes, const MapFrame& frame,

@@ -22,8 +22,8 @@ class FieldReader {
     Delete(rest_, 1, p);
     int value = 0;
     if (p == 0 || !ParseInteger(field, &value))
-      throw Error("Map error", std::string("the map parameter field '") + name +
-                                   "' is not a number: '" + field + "' in " + param_);
+      throw Error(error_kind::kMap, std::string("a terkep '") + name + "' mezoje nem szam: '" +
+                                        field + "' itt: " + param_);
     return value;
   }
 
@@ -37,21 +37,21 @@ class FieldReader {
 MapFrame ParseMapFrame(const std::string& param) {
   FieldReader f(param, "\"");
   MapFrame frame;
-  frame.columns = f.Next(',', "columns");
-  frame.rows = f.Next(',', "rows");
-  frame.firstColumn = f.Next(',', "first column");
-  frame.firstRow = f.Next(';', "first row");
+  frame.columns = f.Next(',', "oszlopok");
+  frame.rows = f.Next(',', "sorok");
+  frame.firstColumn = f.Next(',', "elso oszlop");
+  frame.firstRow = f.Next(';', "elso sor");
   return frame;
 }
 
 MapCell ParseMapCell(const std::string& param) {
   FieldReader f(param, "=\"");
   MapCell cell;
-  cell.row = f.Next(',', "row");
-  cell.column = f.Next(',', "column");
-  cell.terrain = f.Next(',', "terrain");
-  cell.arrow = f.Next(',', "arrow");
-  cell.icons = f.Next(';', "icons");
+  cell.row = f.Next(',', "sor");
+  cell.column = f.Next(',', "oszlop");
+  cell.terrain = f.Next(',', "terep");
+  cell.arrow = f.Next(',', "nyil");
+  cell.icons = f.Next(';', "ikonok");
   return cell;
 }
 

@@ -11,8 +11,8 @@ namespace {
 // Metafile coordinates are signed 16-bit numbers.
 void CheckDimensions(int width, int height) {
   if (width < 1 || height < 1 || width > 32767 || height > 32767)
-    throw Error("Picture error", "bitmap size out of range: " + std::to_string(width) + "x" +
-                                     std::to_string(height));
+    throw Error(error_kind::kPicture, "a bitkep merete nem megengedett: " + std::to_string(width) +
+                                          "x" + std::to_string(height));
 }
 
 }  // namespace
@@ -43,8 +43,9 @@ MonoBitmap MonoBitmap::AllOnes(int width, int height) {
 MonoBitmap MonoBitmap::FromDibRows(int width, int height, std::span<const uint8_t> rows) {
   MonoBitmap bitmap(width, height);
   if (rows.size() != bitmap.bits_.size())
-    throw Error("Picture error", "bitmap rows hold " + std::to_string(rows.size()) +
-                                     " bytes instead of " + std::to_string(bitmap.bits_.size()));
+    throw Error(error_kind::kPicture, "a bitkep sorai " + std::to_string(rows.size()) +
+                                          " bajtot tartalmaznak " +
+                                          std::to_string(bitmap.bits_.size()) + " helyett");
   bitmap.bits_.assign(rows.begin(), rows.end());
   return bitmap;
 }

@@ -9,7 +9,7 @@ namespace qv {
 namespace {
 
 [[noreturn]] void BadPbm(const std::string& name, const std::string& why) {
-  throw Error("Picture error", name + " is not a usable PBM image: " + why);
+  throw Error(error_kind::kPicture, name + " nem hasznalhato PBM kep: " + why);
 }
 
 bool PbmSpace(uint8_t c) {
@@ -37,7 +37,7 @@ class PbmHeader {
         break;
       }
     }
-    if (at_ == start) BadPbm(name_, "no whitespace between the header fields");
+    if (at_ == start) BadPbm(name_, "a fejlec mezoi kozott nincs elvalaszto");
   }
 
   int Number(const char* what) {
@@ -46,9 +46,9 @@ class PbmHeader {
     const std::size_t start = at_;
     while (!AtEnd() && data_[at_] >= '0' && data_[at_] <= '9') {
       value = value * 10 + (data_[at_++] - '0');
-      if (value > 1'000'000) BadPbm(name_, std::string("the ") + what + " is too large");
+      if (value > 1'000'000) BadPbm(name_, std::string("tul nagy a ") + what);
     }
-    if (at_ == start) BadPbm(name_, std::string("no ") + what);
+    if (at_ == start) BadPbm(name_, std::string("hianyzik a ") + what);
     return static_cast<int>(value);
   }
 
@@ -63,20 +63,20 @@ class PbmHeader {
 MonoBitmap ReadPbm(std::span<const uint8_t> pbm, int width, int height, const std::string& name) {
   PbmHeader header(pbm, name);
   if (pbm.size() < 2 || header.Take() != 'P' || header.Take() != '4')
-    BadPbm(name, "it does not start with P4");
-  const int w = header.Number("width");
-  const int h = header.Number("height");
-  if (header.AtEnd() || !PbmSpace(header.Take())) BadPbm(name, "no whitespace after the height");
+    BadPbm(name, "nem \"P4\" az eleje");
+  const int w = header.Number("szelesseg");
+  const int h = header.Number("magassag");
+  if (header.AtEnd() || !PbmSpace(header.Take())) BadPbm(name, "a magassag utan nincs elvalaszto");
   if (w != width || h != height)
-    BadPbm(name, "it is " + std::to_string(w) + " x " + std::to_string(h) + " pixels instead of " +
-                     std::to_string(width) + " x " + std::to_string(height));
+    BadPbm(name, std::to_string(w) + " x " + std::to_string(h) + " keppontos " +
+                     std::to_string(width) + " x " + std::to_string(height) + " helyett");
 
   // Rows top-down, each padded to whole bytes, leftmost pixel in the high bit.
   const std::size_t rowBytes = static_cast<std::size_t>((width + 7) / 8);
   const std::span<const uint8_t> rows = pbm.subspan(header.at());
   if (rows.size() != rowBytes * static_cast<std::size_t>(height))
-    BadPbm(name, "the pixels take " + std::to_string(rows.size()) + " bytes instead of " +
-                     std::to_string(rowBytes * static_cast<std::size_t>(height)));
+    BadPbm(name, "a keppontok " + std::to_string(rows.size()) + " bajtot foglalnak " +
+                     std::to_string(rowBytes * static_cast<std::size_t>(height)) + " helyett");
   // The bits past the last pixel of a row must stay clear in the bitmap.
   const uint8_t lastMask = static_cast<uint8_t>(0xFF00u >> (width % 8 == 0 ? 8 : width % 8));
   MonoBitmap bitmap(width, height);

@@ -21,8 +21,8 @@ MonoBitmap Load(const std::string& programDir, const char* file) {
   const std::string relative = std::string("picture/") + file;
   const std::string path = FindDataFile(programDir, {relative});
   if (!PathExists(path))
-    throw Error("Picture error",
-                std::string("cannot find ") + file + ": looked for " +
+    throw Error(error_kind::kPicture,
+                std::string(file) + " nem talalhato; kerestem itt: " +
                     QuotedPaths(FilePlaces(UserDataDir(), programDir, {relative})));
   return LoadBmp(path, path);
 }

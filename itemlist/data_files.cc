@@ -76,8 +76,9 @@ std::string DataFilePath(const std::string& dir, const std::string& preferred,
                          const std::string& fallback) {
   const std::string path = FindDataFile(dir, {preferred, fallback});
   if (PathExists(path)) return path;
-  throw Error("I/O error", "cannot find " + preferred + " or " + fallback + ": looked for " +
-                               QuotedPaths(FilePlaces(UserDataDir(), dir, {preferred, fallback})));
+  throw Error(error_kind::kFile,
+              "sem " + preferred + ", sem " + fallback + " nem talalhato; kerestem itt: " +
+                  QuotedPaths(FilePlaces(UserDataDir(), dir, {preferred, fallback})));
 }
 
 ItemCatalog ReadItemFile(const std::string& path, Console* console) {

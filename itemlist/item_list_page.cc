@@ -166,8 +166,8 @@ void CopyAgainThroughItemsTitle(PageRun& run) {
 void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, const std::string& fileName,
                        Layout layout) {
   if (ItemListPageName(fileName) == fileName)
-    throw Error("Name error", "the item-list page of '" + fileName +
-                                  "' would overwrite the report: its name holds no \"_\"");
+    throw Error(error_kind::kName,
+                "'" + fileName + "' targylista-oldala felulirna a fordulot: a neveben nincs \"_\"");
 
   const PageSetup& setup = cache.Get(ctx);
   const std::string pageName = OutputNameFor(fileName, ItemListPageName(fileName), ctx.console);

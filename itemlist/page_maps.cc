@@ -28,8 +28,9 @@ class PageMaps {
     try {
       return Draw(appletLines);
     } catch (const Error& e) {
-      ctx_.console.ErrorLine("qvformat: the item-list page of '" + reportName_ +
-                             "' shows a map without its picture: " + e.kind() + ": " + e.text());
+      ctx_.console.ErrorLine("qvformat: Figyelem: '" + reportName_ +
+                             "' targylista-oldalan egy terkep kep nelkul marad: " + e.kind() +
+                             ": " + e.text());
       return "";
     }
   }

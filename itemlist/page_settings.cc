@@ -33,16 +33,16 @@ std::string PageSettingsPath(const std::string& iniOption, const std::string& pr
   if (iniOption.empty()) return SettingsPath(programDir);
   if (IsAbsolutePath(iniOption)) {
     if (PathExists(iniOption)) return iniOption;
-    throw Error("Settings error", "the settings file '" + iniOption + "' of /ini= does not exist");
+    throw Error(error_kind::kSettings, "a /ini= beallitasfajlja ('" + iniOption + "') nem letezik");
   }
   if (PathExists(iniOption)) return iniOption;
   const std::vector<std::string> places = FilePlaces(UserConfigDir(), programDir, {iniOption});
   for (const std::string& path : places)
     if (PathExists(path)) return path;
-  throw Error("Settings error", "the settings file '" + iniOption +
-                                    "' of /ini= is found nowhere: looked for it in the current "
-                                    "folder, then at " +
-                                    QuotedPaths(places));
+  throw Error(error_kind::kSettings, "a /ini= beallitasfajlja ('" + iniOption +
+                                         "') nem talalhato; kerestem az aktualis mappaban, majd "
+                                         "itt: " +
+                                         QuotedPaths(places));
 }
 
 PageSettings ReadPageSettings(const IniFile& ini, const std::string& encyclopediaHost) {
@@ -63,9 +63,9 @@ PageSettings ReadPageSettings(const IniFile& ini, const std::string& encyclopedi
 
 std::vector<ItemGroup> ReadItemGroups(const IniFile& ini, int count) {
   if (count > kMaxItemGroups)
-    throw Error("Settings error", "'" + ini.path() + "' asks for " + std::to_string(count) +
-                                      " item groups (CsoportokSzama); at most " +
-                                      std::to_string(kMaxItemGroups) + " can be built");
+    throw Error(error_kind::kSettings, "'" + ini.path() + "' " + std::to_string(count) +
+                                           " targycsoportot ker (CsoportokSzama); legfeljebb " +
+                                           std::to_string(kMaxItemGroups) + " keszitheto");
   std::vector<ItemGroup> groups;
   for (int n = 1; n <= count; ++n) {
     const std::string section = "CSOPORT" + std::to_string(n);

@@ -1,7 +1,6 @@
 #include "platform/input_file.h"
 
-#include <cerrno>
-#include <cstring>
+#include "platform/system_error.h"
 
 namespace qv {
 namespace {
@@ -9,27 +8,27 @@ namespace {
 // "16 MB" for whole megabytes, else the bytes.
 std::string SizeText(std::int64_t bytes) {
   constexpr std::int64_t kMb = std::int64_t{1} << 20;
-  return bytes % kMb == 0 ? std::to_string(bytes / kMb) + " MB" : std::to_string(bytes) + " bytes";
+  return bytes % kMb == 0 ? std::to_string(bytes / kMb) + " MB" : std::to_string(bytes) + " bajt";
 }
 
-InputProblem ReadProblem(int err) { return InputProblem{"read", err, std::strerror(err)}; }
+InputProblem ReadProblem(int code) {
+  return InputProblem{FileOp::kRead, false, FileErrorReason(code)};
+}
 
 }  // namespace
-
-bool InputProblem::Missing() const { return errnoValue == ENOENT || errnoValue == ENOTDIR; }
 
 bool ReadRegularFile(const std::string& path, std::int64_t maxBytes, std::string* bytes,
                      InputProblem* problem) {
   const int fd = OpenRegularFile(path, problem);
   if (fd < 0) return false;
   bytes->clear();
-  const InputProblem tooLarge{"read", EFBIG, "larger than " + SizeText(maxBytes)};
+  const InputProblem tooLarge{FileOp::kRead, false, "nagyobb, mint " + SizeText(maxBytes)};
   // A file known to be too large is not read at all; the bytes are counted
   // as they come too, so one that grows while it is read is bounded.
   const std::int64_t size = OpenFileSize(fd);
   bool ok = false;
   if (size < 0)
-    *problem = ReadProblem(errno);
+    *problem = ReadProblem(LastSystemError());
   else if (size > maxBytes)
     *problem = tooLarge;
   else
@@ -39,7 +38,7 @@ bool ReadRegularFile(const std::string& path, std::int64_t maxBytes, std::string
     const std::int64_t n = ReadFileBytes(fd, buffer, sizeof buffer);
     if (n == 0) break;
     if (n < 0) {
-      *problem = ReadProblem(errno);
+      *problem = ReadProblem(LastSystemError());
       ok = false;
     } else if (static_cast<std::int64_t>(bytes->size()) + n > maxBytes) {
       *problem = tooLarge;

@@ -7,16 +7,18 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/error.h"
+
 namespace qv {
 
-// Why an input file cannot be read, for the caller's message: the system's
-// text ("No such file or directory", "Is a directory", ...) or "not a
-// regular file".
+// Why an input file cannot be read, for the caller's message
+// (FileProblemText): the system's words ("No such file or directory", ...)
+// or the tool's (file_reason::kFolder, kNotRegular, "nagyobb, mint 16 MB").
 struct InputProblem {
-  std::string operation;  // "open" or "read": where it went wrong
-  int errnoValue = 0;     // 0 when the file is no regular file
+  FileOp operation = FileOp::kOpen;  // kOpen or kRead: where it went wrong
+  bool missing = false;              // the file (or a folder on its path) does not exist
   std::string reason;
-  bool Missing() const;  // the file (or a folder on its path) does not exist
+  bool Missing() const { return missing; }
 };
 
 // Opens path for reading when it names a regular file; returns the file
@@ -25,14 +27,14 @@ struct InputProblem {
 int OpenRegularFile(const std::string& path, InputProblem* problem);
 
 // Reads up to size bytes of an open file at its current position: the
-// number read, 0 at the end, or -1 with errno set.
+// number read, 0 at the end, or -1 (LastSystemError() says why).
 std::int64_t ReadFileBytes(int fd, char* buffer, std::size_t size);
 
-// Moves an open file's position to offset bytes from its start; false with
-// errno set.
+// Moves an open file's position to offset bytes from its start; false
+// (LastSystemError() says why) when it cannot.
 bool SeekFile(int fd, std::int64_t offset);
 
-// The size of an open file in bytes, or -1 with errno set.
+// The size of an open file in bytes, or -1 (LastSystemError() says why).
 std::int64_t OpenFileSize(int fd);
 
 void CloseFile(int fd);

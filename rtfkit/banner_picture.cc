@@ -26,7 +26,7 @@ std::string PictureDataLines() { return HexLines(BannerMetafile()) + "}\r\n"; }
 const MonoBitmap& Banner() {
   static const MonoBitmap kBitmap =
       ReadPbm(std::span<const uint8_t>(qv_banner_pbm, qv_banner_pbm_size), kBannerWidth,
-              kBannerHeight, "the compiled-in assets/banner.pbm");
+              kBannerHeight, "a beepitett assets/banner.pbm");
   return kBitmap;
 }
 

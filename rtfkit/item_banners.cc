@@ -36,7 +36,8 @@ const EmbeddedPbm kPbms[kItemBannerGroups] = {
 
 void CheckGroup(int group) {
   if (group < 1 || group > kItemBannerGroups)
-    throw Error("Picture error", "no item banner for group " + std::to_string(group));
+    throw Error(error_kind::kPicture,
+                "nincs fejleckep a(z) " + std::to_string(group) + ". targycsoporthoz");
 }
 
 // The drawing of a group. The PBM sets its black pixels, while the
@@ -45,7 +46,7 @@ MonoBitmap Load(int group) {
   const ItemBannerSize size = kItemBannerSizes[group - 1];
   const EmbeddedPbm& pbm = kPbms[group - 1];
   return Inverted(ReadPbm(std::span<const uint8_t>(pbm.bytes, pbm.size), size.width, size.height,
-                          "the compiled-in assets/item_banner_" + std::to_string(group) + ".pbm"));
+                          "a beepitett assets/item_banner_" + std::to_string(group) + ".pbm"));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "platform/error.h"
+#include "platform/system_error.h"
 
 namespace qv {
 namespace {
@@ -67,9 +68,9 @@ void RtfWriter::Flush() {
       const ssize_t n = ::write(STDOUT_FILENO, buffer_.data() + done, buffer_.size() - done);
       if (n < 0 && errno == EINTR) continue;
       if (n < 0) {
-        const int err = errno;
+        const int err = LastSystemError();
         buffer_.erase(0, done);
-        ThrowFileError("write", name_, err);
+        throw Error(error_kind::kFile, "a szabvanyos kimenet nem irhato: " + FileErrorReason(err));
       }
       done += static_cast<std::size_t>(n);
     }

@@ -52,14 +52,14 @@ bool SiteIsSet(const std::string& programDir) {
 std::string SiteNotSetText(const std::string& programDir) {
   const std::string own = SettingsFileToEdit(programDir);
   std::string text =
-      "the game's web site is not set: write its domain as Szerver in section "
-      "[LETOLTES] of '" +
-      own + "' (" + kPlaceholderDomain + " is only a placeholder)";
+      "nincs beallitva a jatek honlapja: ird be a domainjet Szerver kulcskent a(z) '" + own +
+      "' [LETOLTES] szakaszaba (a " + kPlaceholderDomain + " csak helykitolto)";
   const std::string read = SettingsPath(programDir);
   if (read == own) return text;
   if (PathExists(read))
-    return text + "; make that file a copy of '" + read + "', which is read while it is missing";
-  return text + "; no settings file was found there or at '" + read + "'";
+    return text + "; ez a fajl legyen a(z) '" + read +
+           "' masolata, mert amig hianyzik, azt olvasom";
+  return text + "; sem ott, sem itt nincs beallitasfajl: '" + read + "'";
 }
 
 }  // namespace qv

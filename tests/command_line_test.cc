@@ -69,8 +69,8 @@ TEST_F(LayoutFile, FileWithoutTitleLineIsNoTurnReport) {
       TurnReportLayout(name);
       ADD_FAILURE() << bytes;
     } catch (const Error& e) {
-      EXPECT_EQ(e.kind(), "Report error");
-      EXPECT_EQ(e.text(), "'" + name + "' is not a turn report: no line of it holds \"<title\"");
+      EXPECT_EQ(e.kind(), "Fordulo hiba");
+      EXPECT_EQ(e.text(), "'" + name + "' nem fordulo: egyik soraban sincs \"<title\"");
     }
   }
   EXPECT_TRUE(HoldsTitleTag("x<<TiTlE"));
@@ -159,16 +159,16 @@ TEST(BatchRun, ReportWithoutDocumentNameIsSkippedAndTheRunGoesOn) {
   // Each name's first "_" stands after its first ".": its document would go
   // to standard output among the batch lines.
   const Strings dir = {"v1.2_x.htm", "a_1.htm", ".hidden_1.htm"};
-  const std::string why = "': no document name can be made of it, as its first \"_\" stands "
-                          "after its first \".\"";
+  const std::string why =
+      "' kimarad: nem kepezheto belole dokumentumnev, mert a neveben az "
+      "elso \"_\" az elso \".\" utan all";
   ModeRun convert({"/k"}, dir);
   EXPECT_EQ(convert.calls, Strings{"convert a_1.htm"});
   EXPECT_EQ(convert.console.lines,
             (Strings{"Indulas ideje: 9:05:07", "   1. Filenev: v1.2_x.htm",
-                     "ERR qvformat: skipping 'v1.2_x.htm" + why, "   2. Filenev: a_1.htm",
-                     "   3. Filenev: .hidden_1.htm",
-                     "ERR qvformat: skipping '.hidden_1.htm" + why, "Indulas ideje: 9:05:07",
-                     "Befejezes ideje: 9:05:07"}));
+                     "ERR qvformat: Figyelem: 'v1.2_x.htm" + why, "   2. Filenev: a_1.htm",
+                     "   3. Filenev: .hidden_1.htm", "ERR qvformat: Figyelem: '.hidden_1.htm" + why,
+                     "Indulas ideje: 9:05:07", "Befejezes ideje: 9:05:07"}));
   // Their pages have names ("v1.2rx.htm"): the page run takes them all.
   EXPECT_EQ(ModeRun({"/k", "/t"}, dir).calls,
             (Strings{"page v1.2_x.htm", "page a_1.htm", "page .hidden_1.htm"}));
@@ -214,15 +214,16 @@ TEST(SeveralReports, EachIsConvertedOrPagedInTheOrderTyped) {
   ModeRun page({"/t", "a_1.htm", "q_1/ar1.htm"}, {"a_1.htm", "q_1/ar1.htm"});
   EXPECT_EQ(page.calls, Strings{"page a_1.htm"});
   EXPECT_EQ(page.console.lines[3],
-            "ERR qvformat: skipping 'q_1/ar1.htm': its item-list page would overwrite it, as it "
-            "holds no \"_\"");
+            "ERR qvformat: Figyelem: 'q_1/ar1.htm' kimarad: a targylista-oldala felulirna, mert a "
+            "neveben nincs \"_\"");
   ModeRun unnamed({"c.htm", "a_1.htm"}, dir);
   EXPECT_EQ(unnamed.calls, Strings{"convert a_1.htm"});
   EXPECT_EQ(unnamed.console.lines[2],
-            "ERR qvformat: skipping 'c.htm': no document name can be made of it, as it holds no "
-            "\"_\"");
+            "ERR qvformat: Figyelem: 'c.htm' kimarad: nem kepezheto belole dokumentumnev, mert a "
+            "neveben nincs \"_\"");
   EXPECT_EQ(ModeRun({"a_1.htm", "b_2.htm", "x"}, dir).console.lines[4],
-            "ERR qvformat: skipping 'x': no document name can be made of it, as it holds no \"_\"");
+            "ERR qvformat: Figyelem: 'x' kimarad: nem kepezheto belole dokumentumnev, mert a "
+            "neveben nincs \"_\"");
 }
 
 TEST(SeveralReports, OneExistingReportKeepsTheRulesOfTheSingleRun) {
@@ -246,7 +247,7 @@ TEST(ReportPatterns, PatternsBecomeTheirFilesBeforeTheModeIsChosen) {
   // left as typed.
   EXPECT_EQ(ModeRun({"/t", "a_1?.htm", "/ini=*.ini"}, dir).calls, Strings{"page /ini=*.ini"});
   const ModeRun none({"a_1.htm", "*.rtf"}, dir);
-  EXPECT_EQ(none.calls, Strings{"error no file matches '*.rtf'"});
+  EXPECT_EQ(none.calls, Strings{"error egy fajl sem illeszkedik erre: '*.rtf'"});
   EXPECT_TRUE(none.console.lines.empty());
   // A name holding "?" that exists is that file.
   EXPECT_EQ(ModeRun({"a?_1.htm"}, {"a?_1.htm", "ab_1.htm"}).calls, Strings{"convert a?_1.htm"});

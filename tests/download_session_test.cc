@@ -140,28 +140,25 @@ TEST(DownloadParts, OnlyACompleteOkAnswerIsStored) {
         "HTTP/1.0 200 OK\r\nContent-Length: lots\r\n\r\n</html>"})      // unreadable: not judged
     EXPECT_EQ(refusal(good), "") << good;
 
-  const std::string end = "; nothing was written";
+  const std::string answer = "a honlap valasza (1234_57.htm) ";
+  const std::string end = "; semmit nem irtam ki";
   EXPECT_EQ(refusal("HTTP/1.0 404 Not Found\r\n\r\n<html>nincs</html>"),
-            "the site's answer for 1234_57.htm was \"HTTP/1.0 404 Not Found\"" + end);
+            answer + "ez volt: \"HTTP/1.0 404 Not Found\"" + end);
   EXPECT_EQ(refusal("HTTP/1.0 302 Found\r\nLocation: /\r\n\r\n"),
-            "the site's answer for 1234_57.htm was \"HTTP/1.0 302 Found\"" + end);
-  EXPECT_EQ(refusal("HTTP/1.0 2000 OK\r\n\r\n"),
-            "the site's answer for 1234_57.htm was \"HTTP/1.0 2000 OK\"" + end);
-  EXPECT_EQ(refusal("<html>\t200</html>"),
-            "the site's answer for 1234_57.htm was \"<html>\\x09200</html>\"" + end);
+            answer + "ez volt: \"HTTP/1.0 302 Found\"" + end);
+  EXPECT_EQ(refusal("HTTP/1.0 2000 OK\r\n\r\n"), answer + "ez volt: \"HTTP/1.0 2000 OK\"" + end);
+  EXPECT_EQ(refusal("<html>\t200</html>"), answer + "ez volt: \"<html>\\x09200</html>\"" + end);
   EXPECT_EQ(refusal(std::string(500, 'x')),
-            "the site's answer for 1234_57.htm was \"" + std::string(120, 'x') + "...\"" + end);
-  EXPECT_EQ(refusal(""), "the site's answer for 1234_57.htm was empty" + end);
-  EXPECT_EQ(refusal("HTTP/1.0 200 OK\r\nContent-Ty"),
-            "the site's answer for 1234_57.htm was cut off in its header" + end);
+            answer + "ez volt: \"" + std::string(120, 'x') + "...\"" + end);
+  EXPECT_EQ(refusal(""), answer + "ures volt" + end);
+  EXPECT_EQ(refusal("HTTP/1.0 200 OK\r\nContent-Ty"), answer + "a fejlecben megszakadt" + end);
   EXPECT_EQ(refusal("HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\n<html>"),
-            "the site's answer for 1234_57.htm was cut off after 6 of 10 bytes" + end);
+            answer + "6 bajt utan megszakadt, pedig 10 bajtot jelzett" + end);
   // Without a length, a page is whole only with its closing tag, in the body.
-  const std::string noEnd = " bytes, before its closing </html>" + end;
-  EXPECT_EQ(refusal("HTTP/1.0 200 OK\r\n\r\n"),
-            "the site's answer for 1234_57.htm was cut off after 0" + noEnd);
+  const std::string noEnd = " bajt utan megszakadt, a zaro </html> elott" + end;
+  EXPECT_EQ(refusal("HTTP/1.0 200 OK\r\n\r\n"), answer + "0" + noEnd);
   EXPECT_EQ(refusal("HTTP/1.0 200 OK\r\nX: </html>\r\n\r\n<html><p>x</p></htm"),
-            "the site's answer for 1234_57.htm was cut off after 19" + noEnd);
+            answer + "19" + noEnd);
 }
 
 TEST(DownloadParts, PercentEncodedLoginForm) {
@@ -205,7 +202,7 @@ TEST(DownloadParts, ValuesForFileNamesAndRequestLines) {
                                         "5\x7F"};
   for (const std::string& value : bad) EXPECT_FALSE(IsSafeValue(value)) << value;
   try {
-    RequireSafeValue("5\r\n7", "the turn");
+    RequireSafeValue("5\r\n7", "a fordulo");
     FAIL();
   } catch (const Error& e) {
     EXPECT_NE(e.text().find("'5\\x0D\\x0A7'"), std::string::npos) << e.text();
@@ -590,7 +587,7 @@ TEST_F(DownloadSession, EmptyLatestTurnIsRefused) {
     Download({"/o", "/user=u", "/pass=p", "/kar=1234", "/ford=utolso"}, server.port());
     FAIL();
   } catch (const Error& e) {
-    EXPECT_EQ(e.text(), "refusing the turn given by the site: it is empty");
+    EXPECT_EQ(e.text(), "a honlap altal megadott fordulo nem hasznalhato: ures");
   }
   EXPECT_EQ(server.Connections().size(), 2u);  // the turn was never asked for
   EXPECT_EQ(Files(), std::vector<std::string>{"1234_.htm"});
@@ -606,7 +603,7 @@ TEST_F(DownloadSession, FailedDownloadKeepsTheEarlierFile) {
     Download({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=57"}, server.port(), 1000);
     FAIL();
   } catch (const Error& e) {
-    EXPECT_EQ(e.text(), "Read timed out.");
+    EXPECT_EQ(e.text(), "lejart az olvasas varakozasi ideje");
   }
   EXPECT_EQ(Files(), std::vector<std::string>{"1234_57.htm"});  // no temporary file left
   EXPECT_EQ(dir_.Read("1234_57.htm"), "earlier\r\n");
@@ -622,8 +619,8 @@ TEST_F(DownloadSession, ErrorPageOfTheSiteReplacesNothing) {
     FAIL();
   } catch (const Error& e) {
     EXPECT_EQ(e.text(),
-              "the site's answer for 1234_57.htm was \"HTTP/1.0 500 Internal Server Error\"; "
-              "nothing was written");
+              "a honlap valasza (1234_57.htm) ez volt: \"HTTP/1.0 500 Internal Server Error\"; "
+              "semmit nem irtam ki");
   }
   EXPECT_EQ(Files(), std::vector<std::string>{"1234_57.htm"});
   EXPECT_EQ(dir_.Read("1234_57.htm"), "earlier\r\n");
@@ -653,8 +650,8 @@ TEST_F(DownloadSession, LoginPageInsteadOfTheReportReplacesNothing) {
     FAIL();
   } catch (const Error& e) {
     EXPECT_EQ(e.text(),
-              "the site's answer for 1234_57.htm is not a turn report: no line of it holds "
-              "\"<title\"; nothing was written");
+              "a honlap valasza (1234_57.htm) nem fordulo: egyik soraban sincs \"<title\"; "
+              "semmit nem irtam ki");
   }
   EXPECT_EQ(Files(), std::vector<std::string>{"1234_57.htm"});
   EXPECT_EQ(dir_.Read("1234_57.htm"), "earlier\r\n");
@@ -683,9 +680,9 @@ TEST_F(DownloadSession, ProtocolErrorOnAnyConnectionEndsTheRun) {
       } catch (const Error& e) {
         text = e.kind() + ": " + e.text();
       }
-      EXPECT_EQ(text, "TLS error: protocol error on the connection with localhost port " +
+      EXPECT_EQ(text, "TLS hiba: protokollhiba a kapcsolatban (localhost, " +
                           std::to_string(server.port()) +
-                          ": the server sent something that is not TLS, or a TLS alert")
+                          ". port): a szerver nem TLS adatot vagy TLS riasztast kuldott")
           << "connection " << connection + 1 << (bad.alert ? " alert" : " junk");
       EXPECT_EQ(Files(), std::vector<std::string>{"1234_57.htm"});
     }
@@ -710,8 +707,8 @@ TEST_F(DownloadSession, AnswerLargerThanTheLimitIsRefused) {
       ADD_FAILURE() << "connection " << connection + 1;
     } catch (const Error& e) {
       EXPECT_EQ(e.text(),
-                "the site's answer is larger than 4096 bytes, the most one connection takes; "
-                "nothing was written")
+                "a honlap valasza nagyobb, mint 4096 bajt, amennyit egy kapcsolat fogadhat; "
+                "semmit nem irtam ki")
           << connection + 1;
     }
   }
@@ -732,8 +729,8 @@ TEST_F(DownloadSession, TricklingSessionAnswerEndsTheRunWhenTheTimeIsUp) {
     FAIL();
   } catch (const Error& e) {
     EXPECT_EQ(e.text(),
-              "the site's answer took longer than 1500 ms, the most one connection may take; "
-              "nothing was written");
+              "a honlap valasza tovabb tartott, mint 1500 ms, amennyi egy kapcsolatra juthat; "
+              "semmit nem irtam ki");
   }
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
   EXPECT_EQ(console_.lines, (std::vector<std::string>{"", "Session ID lekerdezese..."}));

@@ -11,6 +11,7 @@
 #include "platform/error.h"
 #include "tests/download_test_server.h"
 #include "tests/support/scoped_env.h"
+#include "tests/support/system_texts.h"
 #include "text/cp1250.h"
 
 namespace qv {
@@ -91,7 +92,8 @@ TEST_F(TlsLines, LineEndsAndTheFinalPieceWithoutLf) {
   EXPECT_EQ(c.ReadLine('\n', 2000, kLongest), "abc\r");  // only the CR before LF goes
   EXPECT_EQ(c.ReadLine('\n', 2000, kLongest), "");       // a lone CR LF
   // "xyz" never becomes a line: the server closes and the read fails.
-  EXPECT_EQ(ErrorText([&] { c.ReadLine('\n', 2000, kLongest); }), "Connection Closed Gracefully.");
+  EXPECT_EQ(ErrorText([&] { c.ReadLine('\n', 2000, kLongest); }),
+            "a szerver lezarta a kapcsolatot");
   EXPECT_TRUE(c.IsClosed());
 }
 
@@ -140,10 +142,12 @@ TEST_F(TlsLines, LongestLine) {
   TlsLineConnection c("localhost", server.port(), TestCa());
   c.Connect();
   EXPECT_EQ(c.ReadLine('\n', 2000, 10), "0123456789");  // LF at offset 10: allowed
-  EXPECT_EQ(ErrorText([&] { c.ReadLine('\n', 2000, 10); }), "Max line length exceeded.");
+  EXPECT_EQ(ErrorText([&] { c.ReadLine('\n', 2000, 10); }),
+            "a valasz egy sora hosszabb a megengedettnel");
   c.Close();
   c.Connect();  // more than 10 bytes without a line end
-  EXPECT_EQ(ErrorText([&] { c.ReadLine('\n', 2000, 10); }), "Max line length exceeded.");
+  EXPECT_EQ(ErrorText([&] { c.ReadLine('\n', 2000, 10); }),
+            "a valasz egy sora hosszabb a megengedettnel");
 }
 
 TEST_F(TlsLines, CloseDropsUnreadBytesAndConnectClearsTheMark) {
@@ -153,7 +157,7 @@ TEST_F(TlsLines, CloseDropsUnreadBytesAndConnectClearsTheMark) {
   EXPECT_EQ(c.ReadLine('\n', 2000, kLongest), "a");
   c.Close();
   EXPECT_TRUE(c.IsClosed());
-  EXPECT_EQ(ErrorText([&] { c.ReadLine('\n', 0, kLongest); }), "Connection Closed Gracefully.");
+  EXPECT_EQ(ErrorText([&] { c.ReadLine('\n', 0, kLongest); }), "a szerver lezarta a kapcsolatot");
   c.Close();  // harmless twice
   c.Connect();
   EXPECT_FALSE(c.IsClosed());
@@ -212,19 +216,21 @@ TEST_F(TlsLines, ReadAllFailsWhenTheServerStalls) {
   TlsLineConnection c("localhost", server.port(), Trusting(Certificates().caFile, 300));
   c.Connect();
   const auto start = std::chrono::steady_clock::now();
-  EXPECT_EQ(ErrorText([&] { c.ReadAll(); }), "Read timed out.");
+  EXPECT_EQ(ErrorText([&] { c.ReadAll(); }), "lejart az olvasas varakozasi ideje");
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
   EXPECT_TRUE(c.IsClosed());
 }
 
 TEST_F(TlsLines, NeverOpenedOrNothingListening) {
   TlsLineConnection c("localhost", 1, TestCa());
-  EXPECT_EQ(ErrorText([&] { c.ReadLine('\n', 0, kLongest); }), "Not Connected");
+  EXPECT_EQ(ErrorText([&] { c.ReadLine('\n', 0, kLongest); }), "nincs kapcsolat");
   EXPECT_FALSE(c.IsConnected());
 
-  TlsLineConnection refused("127.0.0.1", test::UnusedPort(), TestCa());
+  const std::uint16_t port = test::UnusedPort();
+  TlsLineConnection refused("127.0.0.1", port, TestCa());
   const std::string text = ErrorText([&] { refused.Connect(); });
-  EXPECT_NE(text.find("Connection refused"), std::string::npos) << text;
+  EXPECT_EQ(text, "nem sikerult kapcsolodni (127.0.0.1, " + std::to_string(port) +
+                      ". port): " + test::SystemWords("ECONNREFUSED"));
   EXPECT_TRUE(refused.IsClosed());
 }
 
@@ -251,8 +257,10 @@ TEST_F(TlsHandshake, CertificateFromAnotherAuthorityIsRefused) {
   TlsTestServer server({Push("secret\n"), Push("secret\n")});
   TlsLineConnection c("localhost", server.port(), Trusting(Certificates().otherCaFile));
   const std::string text = ErrorText([&] { c.Connect(); });
-  EXPECT_EQ(text.rfind("Error connecting with SSL.", 0), 0u) << text;
-  EXPECT_NE(text.find("certificate of localhost was refused"), std::string::npos) << text;
+  EXPECT_EQ(
+      text.rfind("Sikertelen TLS kapcsolodas. A(z) localhost tanusitvanya nem fogadhato el: ", 0),
+      0u)
+      << text;
   EXPECT_TRUE(c.IsClosed());
   EXPECT_THROW(c.WriteLine("x"), Error);
   EXPECT_EQ(FaultOf([&] { c.Connect(); }), NetFault::kUntrusted);
@@ -280,10 +288,12 @@ TEST_F(TlsHandshake, ServerWithoutTls12IsRefused) {
   TlsTestServer server({Push("x\n")}, tls13);
   TlsLineConnection c("localhost", server.port(), TestCa());
   const std::string text = ErrorText([&] { c.Connect(); });
-  EXPECT_EQ(text.rfind("Error connecting with SSL.", 0), 0u) << text;
+  EXPECT_EQ(text.rfind("Sikertelen TLS kapcsolodas. A kezfogas nem sikerult (localhost, ", 0), 0u)
+      << text;
 #ifdef _WIN32
   // Schannel's status in words, with its number in hexadecimal.
-  EXPECT_TRUE(std::regex_search(text, std::regex("failed: [A-Z][^()]+ \\(0x8009[0-9A-F]{4}\\)$")))
+  EXPECT_TRUE(
+      std::regex_search(text, std::regex(". port\\): [A-Z][^()]+ \\(0x8009[0-9A-F]{4}\\)$")))
       << text;
 #endif
 }
@@ -312,10 +322,10 @@ TEST_F(TlsHandshake, TricklingHandshakeEndsWhenTheConnectionsTimeIsUp) {
   c.SetWaitNotice([&] { ++notices; });
   const auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(ErrorText([&] { c.Connect(); }),
-            "Error connecting with SSL. The handshake with localhost port " +
+            "Sikertelen TLS kapcsolodas. A kezfogas nem sikerult (localhost, " +
                 std::to_string(server.port()) +
-                " failed: the site's answer took longer than 2500 ms, the most one connection "
-                "may take");
+                ". port): a honlap valasza tovabb tartott, mint 2500 ms, amennyi egy "
+                "kapcsolatra juthat");
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(6));
   EXPECT_EQ(notices, 1);
 }

@@ -71,8 +71,8 @@ TEST_F(DownloadTool, ReportCutOffMidwayKeepsTheEarlierFiles) {
                      Certificates().caFile);
   EXPECT_EQ(r.exitStatus, 1);
   EXPECT_EQ(r.err,
-            "qvformat: Download error: the site's answer for 1234_57.htm was cut off after 41 of "
-            "5000 bytes; nothing was written\r\n");
+            "qvformat: Letoltesi hiba: a honlap valasza (1234_57.htm) 41 bajt utan megszakadt, "
+            "pedig 5000 bajtot jelzett; semmit nem irtam ki\r\n");
   EXPECT_EQ(r.out.find("Befejezes"), std::string::npos) << r.out;
   EXPECT_EQ(ListDirectory(dir_.path()), (std::vector<std::string>{"1234_57.htm", "1234r57.htm"}));
   EXPECT_EQ(dir_.Read("1234_57.htm"), "earlier report\r\n");
@@ -98,8 +98,8 @@ TEST_F(DownloadTool, ReportCutOffWithoutALengthKeepsTheEarlierFiles) {
                        Certificates().caFile);
     EXPECT_EQ(r.exitStatus, 1) << ending;
     EXPECT_EQ(r.err,
-              "qvformat: Download error: the site's answer for 1234_58.htm was cut off after 41 "
-              "bytes, before its closing </html>; nothing was written\r\n")
+              "qvformat: Letoltesi hiba: a honlap valasza (1234_58.htm) 41 bajt utan megszakadt, "
+              "a zaro </html> elott; semmit nem irtam ki\r\n")
         << ending;
     EXPECT_EQ(ListDirectory(dir_.path()), (std::vector<std::string>{"1234_58.htm", "1234r58.htm"}));
     EXPECT_EQ(dir_.Read("1234_58.htm"), "earlier report\r\n");
@@ -116,8 +116,8 @@ TEST_F(DownloadTool, AnswerBeyondTheLimitIsRefused) {
                      Certificates().caFile, QV_TOOL_PATH, {"QVFORMAT_ANSWER_LIMIT=4096"});
   EXPECT_EQ(r.exitStatus, 1);
   EXPECT_EQ(r.err,
-            "qvformat: Download error: the site's answer is larger than 4096 bytes, the most one "
-            "connection takes; nothing was written\r\n");
+            "qvformat: Letoltesi hiba: a honlap valasza nagyobb, mint 4096 bajt, amennyit egy "
+            "kapcsolat fogadhat; semmit nem irtam ki\r\n");
   EXPECT_EQ(ListDirectory(dir_.path()), std::vector<std::string>{"1234_57.htm"});
   EXPECT_EQ(dir_.Read("1234_57.htm"), "earlier report\r\n");
 }
@@ -145,8 +145,8 @@ TEST_F(DownloadTool, TricklingAnswerEndsInBoundedTimeAndSaysItWaits) {
             "Fordulo letoltese...\r\n"
             "Varakozas a szerver valaszara...\r\n");
   EXPECT_EQ(r.err,
-            "qvformat: Download error: the site's answer took longer than 3 s, the most one "
-            "connection may take; nothing was written\r\n");
+            "qvformat: Letoltesi hiba: a honlap valasza tovabb tartott, mint 3 s, amennyi egy "
+            "kapcsolatra juthat; semmit nem irtam ki\r\n");
   EXPECT_TRUE(ListDirectory(dir_.path()).empty());
 }
 
@@ -159,9 +159,9 @@ TEST_F(DownloadTool, JunkAfterTheHandshakeEndsTheRun) {
   const auto r = Run({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=57"}, server.port(),
                      Certificates().caFile);
   EXPECT_EQ(r.exitStatus, 1);
-  EXPECT_EQ(r.err, "qvformat: TLS error: protocol error on the connection with localhost port " +
+  EXPECT_EQ(r.err, "qvformat: TLS hiba: protokollhiba a kapcsolatban (localhost, " +
                        std::to_string(server.port()) +
-                       ": the server sent something that is not TLS, or a TLS alert\r\n");
+                       ". port): a szerver nem TLS adatot vagy TLS riasztast kuldott\r\n");
   EXPECT_EQ(r.out.find("Befejezes"), std::string::npos) << r.out;
   EXPECT_TRUE(ListDirectory(dir_.path()).empty());
 }
@@ -182,8 +182,8 @@ TEST_F(DownloadTool, CertificateFromAnotherAuthorityEndsTheRun) {
                      Certificates().otherCaFile);
   EXPECT_EQ(r.exitStatus, 1);
   EXPECT_EQ(r.out, "Indulas ideje: TIME\r\n\r\n");
-  EXPECT_EQ(r.err.rfind("qvformat: TLS error: Error connecting with SSL. The certificate of "
-                        "localhost was refused: ",
+  EXPECT_EQ(r.err.rfind("qvformat: TLS hiba: Sikertelen TLS kapcsolodas. A(z) localhost "
+                        "tanusitvanya nem fogadhato el: ",
                         0),
             0u)
       << r.err;

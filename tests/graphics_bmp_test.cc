@@ -11,6 +11,7 @@
 #include "tests/support/bytes.h"
 #include "tests/support/files.h"
 #include "tests/support/scratch_dir.h"
+#include "tests/support/system_texts.h"
 
 namespace qv {
 namespace {
@@ -124,29 +125,29 @@ TEST(MapBmp, DamagedOrUnsupportedFilesAreRefused) {
     return b;
   };
   EXPECT_NE(Message(good).find("no error"), std::string::npos);
-  EXPECT_NE(Message({'B', 'M'}).find("not a BMP"), std::string::npos);
-  EXPECT_NE(Message(with(0, 'P', 1)).find("not a BMP"), std::string::npos);
+  EXPECT_NE(Message({'B', 'M'}).find("nem BMP fajl"), std::string::npos);
+  EXPECT_NE(Message(with(0, 'P', 1)).find("nem BMP fajl"), std::string::npos);
   // Truncated pixel data, and a pixel offset beyond the file.
-  EXPECT_NE(Message(std::vector<uint8_t>(good.begin(), good.end() - 1)).find("truncated"),
+  EXPECT_NE(Message(std::vector<uint8_t>(good.begin(), good.end() - 1)).find("csonka vagy serult"),
             std::string::npos);
-  EXPECT_NE(Message(with(10, 0xFFFFFFF0u, 4)).find("truncated"), std::string::npos);
+  EXPECT_NE(Message(with(10, 0xFFFFFFF0u, 4)).find("csonka vagy serult"), std::string::npos);
   // RLE compression, an odd depth, two planes, an unknown header size.
-  EXPECT_NE(Message(with(30, 1, 4)).find("compressed"), std::string::npos);
-  EXPECT_NE(Message(with(28, 2, 2)).find("2 bits"), std::string::npos);
-  EXPECT_NE(Message(with(26, 2, 2)).find("plane"), std::string::npos);
-  EXPECT_NE(Message(with(14, 64, 4)).find("header size"), std::string::npos);
+  EXPECT_NE(Message(with(30, 1, 4)).find("tomoritett"), std::string::npos);
+  EXPECT_NE(Message(with(28, 2, 2)).find("keppontonkent 2 bit"), std::string::npos);
+  EXPECT_NE(Message(with(26, 2, 2)).find("egy sikja"), std::string::npos);
+  EXPECT_NE(Message(with(14, 64, 4)).find("fejlecmeret"), std::string::npos);
   // Sizes: zero, negative width, too large to be a map picture.
-  EXPECT_NE(Message(with(18, 0, 4)).find("size"), std::string::npos);
-  EXPECT_NE(Message(with(18, 0xFFFFFFFDu, 4)).find("size"), std::string::npos);
-  EXPECT_NE(Message(with(22, 40000, 4)).find("size"), std::string::npos);
+  EXPECT_NE(Message(with(18, 0, 4)).find("kepmeret"), std::string::npos);
+  EXPECT_NE(Message(with(18, 0xFFFFFFFDu, 4)).find("kepmeret"), std::string::npos);
+  EXPECT_NE(Message(with(22, 40000, 4)).find("kepmeret"), std::string::npos);
   // A palette larger than 8 bits can index, and one that runs off the end.
   const std::vector<uint8_t> indexed = MakeBmp(3, 2, 8, kCardColours, Card);
   std::vector<uint8_t> big = indexed;
   big[46] = 0x01, big[47] = 0x01;  // 257 colours
-  EXPECT_NE(Message(big).find("palette"), std::string::npos);
+  EXPECT_NE(Message(big).find("paletta"), std::string::npos);
   std::vector<uint8_t> runaway = indexed;
   runaway[46] = 200;  // 200 colours, but the file holds 4
-  EXPECT_NE(Message(runaway).find("truncated"), std::string::npos);
+  EXPECT_NE(Message(runaway).find("csonka vagy serult"), std::string::npos);
   // Every message names the file.
   EXPECT_EQ(Message({'B', 'M'}).rfind("picture/x.bmp", 0), 0u);
 }
@@ -157,8 +158,8 @@ TEST(MapBmp, PicturesOfMoreThan4096PixelsAWayAreRefused) {
   const std::vector<Colour> palette = {{0, 0, 0}, {255, 255, 255}};
   EXPECT_EQ(DecodeBmp(MakeBmp(4096, 1, 1, palette, white), "w").width(), 4096);
   EXPECT_EQ(DecodeBmp(MakeBmp(1, 4096, 1, palette, white), "h").height(), 4096);
-  EXPECT_EQ(Message(MakeBmp(4097, 1, 1, palette, white)), "picture/x.bmp: bad picture size 4097x1");
-  EXPECT_EQ(Message(MakeBmp(1, 4097, 1, palette, white)), "picture/x.bmp: bad picture size 1x4097");
+  EXPECT_EQ(Message(MakeBmp(4097, 1, 1, palette, white)), "picture/x.bmp: hibas kepmeret: 4097x1");
+  EXPECT_EQ(Message(MakeBmp(1, 4097, 1, palette, white)), "picture/x.bmp: hibas kepmeret: 1x4097");
 }
 
 TEST(MapBmp, BitFieldPixelsUseTheirMasks) {
@@ -216,7 +217,7 @@ TEST(MapBmp, LoadNamesTheFileItCannotOpen) {
     LoadBmp(dir.path() + "/nincs.bmp", "picture/nincs.bmp");
     FAIL();
   } catch (const Error& e) {
-    EXPECT_EQ(e.text(), "cannot open picture/nincs.bmp: No such file or directory");
+    EXPECT_EQ(e.text(), "'picture/nincs.bmp' nem nyithato meg: " + test::SystemWords("ENOENT"));
   }
   auto failure = [](const std::string& path) {
     try {
@@ -226,13 +227,14 @@ TEST(MapBmp, LoadNamesTheFileItCannotOpen) {
     }
     return std::string("no error");
   };
-  EXPECT_EQ(failure(dir.path()), "Picture error: cannot open picture/x.bmp: Is a directory");
-  EXPECT_EQ(failure(test::kDeviceFile),
-            "Picture error: cannot open picture/x.bmp: not a regular file");
+  EXPECT_EQ(failure(dir.path()), "Kephiba: 'picture/x.bmp' nem nyithato meg: mappa, nem fajl");
+  EXPECT_EQ(
+      failure(test::kDeviceFile),
+      "Kephiba: 'picture/x.bmp' nem nyithato meg: nem kozonseges fajl (hanem eszkoz vagy cso)");
   // Larger than any picture of 4096 x 4096 pixels can be (a sparse file).
   const std::string huge = dir.Write("huge.bmp", "BM");
   std::filesystem::resize_file(huge, (std::uintmax_t{72} << 20) + 1);
-  EXPECT_EQ(failure(huge), "Picture error: cannot read picture/x.bmp: larger than 72 MB");
+  EXPECT_EQ(failure(huge), "Kephiba: 'picture/x.bmp' nem olvashato: nagyobb, mint 72 MB");
   dir.Write("ok.bmp", test::AsString(MakeBmp(3, 2, 8, kCardColours, Card)));
   ExpectCard(LoadBmp(dir.path() + "/ok.bmp", "ok"));
 }

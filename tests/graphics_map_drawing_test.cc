@@ -67,9 +67,9 @@ TEST(MapPicture, FramesOfNoneToAHundredTilesEachWay) {
     CheckMapFrame({163, 163, 0, 0}, "a_1.htm");
     FAIL();
   } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), "Map error");
+    EXPECT_EQ(e.kind(), "Terkephiba");
     EXPECT_EQ(e.text(),
-              "the map in 'a_1.htm' has 163 x 163 tiles; a map has 0 to 100 tiles each way");
+              "'a_1.htm' terkepe 163 x 163 mezos; egy terkep mindket iranyban 0-100 mezos lehet");
   }
 }
 
@@ -253,8 +253,8 @@ TEST_F(MapDrawing, MissingPictureIsFatalAndNamed) {
   } catch (const Error& e) {
     // Every place looked, the player's own folder first.
     const std::string relative = SystemSeparators("picture/mocsar.bmp");
-    EXPECT_EQ(e.text(), "cannot find mocsar.bmp: looked for '" + UserDataDir() + relative + "', '" +
-                            dir.path() + "/" + relative + "'");
+    EXPECT_EQ(e.text(), "mocsar.bmp nem talalhato; kerestem itt: '" + UserDataDir() + relative +
+                            "', '" + dir.path() + "/" + relative + "'");
   }
 }
 

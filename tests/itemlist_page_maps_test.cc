@@ -242,8 +242,8 @@ TEST(PageMapPictures, AMapThatCannotBeDrawnGivesNoPictureAndAWarning) {
   EXPECT_EQ(page.Text(), NewLayoutApplet());
   ASSERT_EQ(console.lines.size(), 1u);
   EXPECT_EQ(console.lines[0].rfind(
-                "ERR qvformat: the item-list page of 'r_1.htm' shows a map "
-                "without its picture: Picture error: cannot find tenger.bmp: looked for ",
+                "ERR qvformat: Figyelem: 'r_1.htm' targylista-oldalan egy terkep kep nelkul marad: "
+                "Kephiba: tenger.bmp nem talalhato; kerestem itt: ",
                 0),
             0u);
 }
@@ -262,11 +262,10 @@ TEST(PageMapPictures, TooManyTilesAndThePageBudgetAreRefusedPerMap) {
   EXPECT_EQ(PictureRun::PictureWidth(lines[2]), 20071);
   EXPECT_EQ(PictureRun::PictureWidth(lines[5]), 271);
   ASSERT_EQ(run.console.lines.size(), 2u);
-  EXPECT_NE(run.console.lines[0].find("Map error: the map in 'r_1.htm' has 101 x 1 tiles"),
+  EXPECT_NE(run.console.lines[0].find("Terkephiba: 'r_1.htm' terkepe 101 x 1 mezos"),
             std::string::npos);
-  EXPECT_NE(
-      run.console.lines[1].find("Picture error: the maps in 'r_1.htm' would take more than 64 MB"),
-      std::string::npos);
+  EXPECT_NE(run.console.lines[1].find("Kephiba: 'r_1.htm' terkepei tobb mint 64 MB kepadatot"),
+            std::string::npos);
   EXPECT_EQ(PictureRun::PictureWidth(SplitLines(run.Page(applet("100,100,0,0"), Layout::kRtf))[1]),
             20071);
 }

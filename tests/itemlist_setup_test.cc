@@ -86,10 +86,10 @@ TEST(ItemListSettings, AtMostTenThousandGroups) {
     LoadPageSetup(ctx, "");
     FAIL();
   } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), "Settings error");
+    EXPECT_EQ(e.kind(), "Beallitasi hiba");
     EXPECT_EQ(e.text(), "'" + dir.path() +
-                            "/qvformat.ini' asks for 2147483647 item groups (CsoportokSzama); "
-                            "at most 10000 can be built");
+                            "/qvformat.ini' 2147483647 targycsoportot ker (CsoportokSzama); "
+                            "legfeljebb 10000 keszitheto");
   }
   const IniFile ini(dir.path() + "/qvformat.ini");
   EXPECT_EQ(ReadItemGroups(ini, 10000).size(), 10000u);
@@ -118,15 +118,14 @@ TEST(ItemListSettings, SettingsFileFromIniOption) {
     }
     return std::string("no error");
   };
-  EXPECT_EQ(
-      failure("nincs.ini"),
-      "Settings error: the settings file 'nincs.ini' of /ini= is found nowhere: looked for it "
-      "in the current folder, then at '" +
-          UserConfigDir() + "nincs.ini', '" + d + "nincs.ini'");
+  EXPECT_EQ(failure("nincs.ini"),
+            "Beallitasi hiba: a /ini= beallitasfajlja ('nincs.ini') nem talalhato; kerestem az "
+            "aktualis mappaban, majd itt: '" +
+                UserConfigDir() + "nincs.ini', '" + d + "nincs.ini'");
   EXPECT_EQ(failure(d + "nincs.ini"),
-            "Settings error: the settings file '" + d + "nincs.ini' of /ini= does not exist");
+            "Beallitasi hiba: a /ini= beallitasfajlja ('" + d + "nincs.ini') nem letezik");
   EXPECT_EQ(failure("C:\\qv\\nincs.ini"),
-            "Settings error: the settings file 'C:\\qv\\nincs.ini' of /ini= does not exist");
+            "Beallitasi hiba: a /ini= beallitasfajlja ('C:\\qv\\nincs.ini') nem letezik");
 }
 
 TEST(ItemListDataFiles, LinesGiveNumbersAndTheNameWithItsBlank) {
@@ -164,8 +163,9 @@ TEST(ItemListDataFiles, PreferredNamesFallbacksAndTheLastLineOfANumber) {
     ADD_FAILURE();
   } catch (const Error& e) {
     const std::string user = UserDataDir();
-    EXPECT_EQ(e.text(), "cannot find item.txt or items.txt: looked for '" + user + "item.txt', '" +
-                            user + "items.txt', '" + d + "item.txt', '" + d + "items.txt'");
+    EXPECT_EQ(e.text(), "sem item.txt, sem items.txt nem talalhato; kerestem itt: '" + user +
+                            "item.txt', '" + user + "items.txt', '" + d + "item.txt', '" + d +
+                            "items.txt'");
   }
   dir.Write("items.txt", "");
   EXPECT_EQ(DataFilePath(d, "item.txt", "items.txt"), d + "items.txt");

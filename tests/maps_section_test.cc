@@ -305,10 +305,10 @@ TEST(MapSection, PictureDataOfADocumentIsBudgeted) {
     DrawMap(h.run);
     FAIL();
   } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), "Picture error");
-    EXPECT_EQ(e.text(), "the maps in '" + h.reportPath +
-                            "' would take more than 64 MB of picture data; the map of 0 x 0 "
-                            "tiles is refused");
+    EXPECT_EQ(e.kind(), "Kephiba");
+    EXPECT_EQ(e.text(), "'" + h.reportPath +
+                            "' terkepei tobb mint 64 MB kepadatot foglalnanak; a 0 x 0 mezos "
+                            "terkep mar nem fer bele");
   }
   EXPECT_EQ(h.out.Text(), drawn);
 }
@@ -322,9 +322,9 @@ TEST(MapSection, FailuresAreFatalAndLeaveNoDocument) {
       ConvertPreamble(h.run);
       FAIL();
     } catch (const Error& e) {
-      EXPECT_EQ(e.kind(), "Picture error");
+      EXPECT_EQ(e.kind(), "Kephiba");
       const std::string relative = SystemSeparators("picture/tenger.bmp");
-      EXPECT_EQ(e.text(), "cannot find tenger.bmp: looked for '" + UserDataDir() + relative +
+      EXPECT_EQ(e.text(), "tenger.bmp nem talalhato; kerestem itt: '" + UserDataDir() + relative +
                               "', '" + h.dir.path() + "/" + relative + "'");
     }
     EXPECT_FALSE(std::filesystem::exists(h.dir.path() + "/xr1.rtf"));

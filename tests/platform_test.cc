@@ -114,7 +114,14 @@ TEST_F(DirListingTest, AllEntriesInByteOrder) {
 
 TEST_F(DirListingTest, EmptyDirectoryAndMissingDirectory) {
   EXPECT_TRUE(ListDirectory(dir_).empty());
-  EXPECT_THROW(ListDirectory(dir_ + "/no_such_dir"), Error);
+  try {
+    ListDirectory(dir_ + "/no_such_dir");
+    ADD_FAILURE() << "a missing directory was listed";
+  } catch (const Error& e) {
+    EXPECT_EQ(e.kind(), "Fajlhiba");
+    EXPECT_EQ(e.text().rfind("'" + dir_ + "/no_such_dir' tartalma nem listazhato: ", 0), 0u)
+        << e.text();
+  }
 }
 
 // --- Pause before the end --------------------------------------------------
@@ -196,7 +203,8 @@ TEST(Charset, UnknownCharsetThrows) {
     Transcode("x", "NO-SUCH-CHARSET", "UTF-8");
     FAIL() << "no exception";
   } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), "Charset error");
+    EXPECT_EQ(e.kind(), "Kodlap hiba");
+    EXPECT_EQ(e.text().rfind("nem alakithato at: NO-SUCH-CHARSET -> UTF-8: ", 0), 0u) << e.text();
   }
 }
 

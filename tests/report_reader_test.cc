@@ -10,6 +10,7 @@
 #include "platform/error.h"
 #include "tests/support/files.h"
 #include "tests/support/scratch_dir.h"
+#include "tests/support/system_texts.h"
 
 namespace qv {
 namespace {
@@ -116,12 +117,13 @@ std::string Failure(Action action) {
 
 TEST_F(ReportReaderTest, OnlyRegularFilesAreOpenedAndTheMessageNamesThem) {
   auto open = [](const std::string& name) { return Failure([&] { ReportReader r(name); }); };
-  EXPECT_EQ(open(dir_ + "/missing.htm"),
-            "I/O error: cannot open '" + dir_ + "/missing.htm': No such file or directory");
-  EXPECT_EQ(open(dir_), "I/O error: cannot open '" + dir_ + "': Is a directory");
+  EXPECT_EQ(open(dir_ + "/missing.htm"), "Fajlhiba: '" + dir_ + "/missing.htm' nem nyithato meg: " +
+                                             qv::test::SystemWords("ENOENT"));
+  EXPECT_EQ(open(dir_), "Fajlhiba: '" + dir_ + "' nem nyithato meg: mappa, nem fajl");
   // A device would be read forever (the system's own devices are tested
   // per system).
-  EXPECT_EQ(open(kDevice), std::string("I/O error: cannot open '") + kDevice + "': not a regular file");
+  EXPECT_EQ(open(kDevice), std::string("Fajlhiba: '") + kDevice +
+                               "' nem nyithato meg: nem kozonseges fajl (hanem eszkoz vagy cso)");
 }
 
 TEST_F(ReportReaderTest, LinesUpToTheLimitAreReadLongerOnesRefused) {
@@ -133,7 +135,7 @@ TEST_F(ReportReaderTest, LinesUpToTheLimitAreReadLongerOnesRefused) {
     EXPECT_TRUE(reader.Eof());
   }
   const std::string tooLong =
-      "I/O error: cannot read '" + dir_ + "/report.htm': a line is longer than 16 MB";
+      "Fajlhiba: '" + dir_ + "/report.htm' nem olvashato: egy sora hosszabb, mint 16 MB";
   for (const std::string& bytes : {"a\n" + full + "y\r\n", "a\n" + full + "yz", full + "y"}) {
     ReportReader reader(Write(bytes));
     EXPECT_EQ(Failure([&] {

@@ -355,19 +355,19 @@ TEST(FontNames, ThoseThatWouldBreakTheFontTableAreRefused) {
       {"FontArial=Arial;CE", "FontArial", "\";\""},
       {"FontFooter={Footer", "FontFooter", "\"{\""},
       {"FontFixed=Courier\\New", "FontFixed", "\"\\\""},
-      {"FontTimes=Times\tCE", "FontTimes", "the control byte 0x09"},
-      {"FontFixed=Courier\x01", "FontFixed", "the control byte 0x01"},
+      {"FontTimes=Times\tCE", "FontTimes", "a 0x09 vezerlobajt"},
+      {"FontFixed=Courier\x01", "FontFixed", "a 0x01 vezerlobajt"},
   };
   for (const Case& c : cases) {
     try {
       ReadSettings(dir, "[FORMAT]\r\n" + c.line + "\r\n");
       ADD_FAILURE() << c.line << " was taken";
     } catch (const Error& e) {
-      EXPECT_EQ(e.kind(), "Settings error");
-      EXPECT_EQ(e.text(), c.key + " in section [FORMAT] of '" + dir.path() +
-                              "/qvformat.ini' holds " + c.shown +
-                              ", which a font name cannot hold: it would break the document's "
-                              "font table");
+      EXPECT_EQ(e.kind(), "Beallitasi hiba");
+      EXPECT_EQ(e.text(), "'" + dir.path() + "/qvformat.ini' [FORMAT] szakaszaban a " + c.key +
+                              " ertekeben " + c.shown +
+                              " all, ami betukeszlet neveben nem allhat: elrontana a dokumentum "
+                              "betukeszlet-tablazatat");
     }
   }
 }

@@ -239,9 +239,10 @@ std::string Failure(const std::string& path) {
 }
 
 TEST_F(IniFileTest, DirectoryAndDeviceAreRefusedByName) {
-  EXPECT_EQ(Failure(dir_), "I/O error: cannot open '" + dir_ + "': Is a directory");
+  EXPECT_EQ(Failure(dir_), "Fajlhiba: '" + dir_ + "' nem nyithato meg: mappa, nem fajl");
   const std::string device = qv::test::kDeviceFile;
-  EXPECT_EQ(Failure(device), "I/O error: cannot open '" + device + "': not a regular file");
+  EXPECT_EQ(Failure(device), "Fajlhiba: '" + device +
+                                 "' nem nyithato meg: nem kozonseges fajl (hanem eszkoz vagy cso)");
   // A folder on the way that is a file: as good as missing.
   Make("[S]\nk=v\n");
   EXPECT_EQ(IniFile(dir_ + "/q.ini/x.ini").ReadString("S", "k", "d"), "d");
@@ -254,7 +255,7 @@ TEST_F(IniFileTest, FileOfMoreThanSixteenMegabytesIsRefused) {
   text += '\n';
   const std::string path = dir_ + "/q.ini";
   std::ofstream(path, std::ios::binary) << text;
-  EXPECT_EQ(Failure(path), "I/O error: cannot read '" + path + "': larger than 16 MB");
+  EXPECT_EQ(Failure(path), "Fajlhiba: '" + path + "' nem olvashato: nagyobb, mint 16 MB");
 }
 
 // Ten thousand item groups are twenty thousand keys: the file is read once

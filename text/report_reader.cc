@@ -1,10 +1,10 @@
 #include "text/report_reader.h"
 
-#include <cerrno>
 #include <cstring>
 
 #include "platform/error.h"
 #include "platform/input_file.h"
+#include "platform/system_error.h"
 
 namespace qv {
 
@@ -31,7 +31,7 @@ bool ReportReader::Fill() {
   bufferStart_ += static_cast<std::int64_t>(end_);
   begin_ = end_ = 0;
   const std::int64_t got = ReadFileBytes(fd_, buffer_.data(), buffer_.size());
-  if (got < 0) ThrowFileError("read", name_, errno);
+  if (got < 0) ThrowFileError(FileOp::kRead, name_, LastSystemError());
   if (got == 0) {
     atEnd_ = true;
     return false;
@@ -73,8 +73,8 @@ void ReportReader::ReadLine(std::string& line) {
 }
 
 void ReportReader::LineTooLong() const {
-  ThrowFileProblem("read", name_,
-                   "a line is longer than " + std::to_string(kMaxLineBytes >> 20) + " MB");
+  ThrowFileProblem(FileOp::kRead, name_,
+                   "egy sora hosszabb, mint " + std::to_string(kMaxLineBytes >> 20) + " MB");
 }
 
 std::int64_t ReportReader::TextFilePos() const {
@@ -82,7 +82,7 @@ std::int64_t ReportReader::TextFilePos() const {
 }
 
 void ReportReader::TextFileSeek(std::int64_t offset) {
-  if (!SeekFile(fd_, offset)) ThrowFileError("seek", name_, errno);
+  if (!SeekFile(fd_, offset)) ThrowFileError(FileOp::kRead, name_, LastSystemError());
   bufferStart_ = offset;
   begin_ = end_ = 0;
   atEnd_ = false;

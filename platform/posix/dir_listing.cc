@@ -12,7 +12,7 @@ namespace qv {
 
 std::vector<std::string> ListDirectory(const std::string& dir) {
   DIR* handle = opendir(dir.c_str());
-  if (handle == nullptr) ThrowFileError("list directory", dir, errno);
+  if (handle == nullptr) ThrowFileError(FileOp::kList, dir, errno);
 
   std::vector<std::string> names;
   for (;;) {
@@ -21,7 +21,7 @@ std::vector<std::string> ListDirectory(const std::string& dir) {
     if (entry == nullptr) {
       const int error = errno;
       closedir(handle);
-      if (error != 0) ThrowFileError("list directory", dir, error);
+      if (error != 0) ThrowFileError(FileOp::kList, dir, error);
       break;
     }
     if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0) continue;

@@ -16,8 +16,8 @@ class IconvHandle {
  public:
   IconvHandle(const char* from, const char* to) : cd_(iconv_open(to, from)) {
     if (cd_ == reinterpret_cast<iconv_t>(-1))
-      throw Error("Charset error", std::string("cannot convert from ") + from + " to " + to + ": " +
-                                       std::strerror(errno));
+      throw Error(error_kind::kCharset, std::string("nem alakithato at: ") + from + " -> " + to +
+                                            ": " + std::strerror(errno));
   }
   ~IconvHandle() { iconv_close(cd_); }
   IconvHandle(const IconvHandle&) = delete;
@@ -65,8 +65,8 @@ std::string Transcode(const std::string& text, const char* from, const char* to)
         --inLeft;
       }
     } else {
-      throw Error("Charset error", std::string("conversion from ") + from + " to " + to +
-                                       " failed: " + std::strerror(errno));
+      throw Error(error_kind::kCharset, std::string("az atalakitas nem sikerult: ") + from +
+                                            " -> " + to + ": " + std::strerror(errno));
     }
   }
   out.resize(used);

@@ -14,7 +14,7 @@ std::string ExecutableDir() {
   std::vector<char> buffer(256);
   for (;;) {
     const ssize_t n = readlink(link, buffer.data(), buffer.size());
-    if (n < 0) ThrowFileError("read", link, errno);
+    if (n < 0) ThrowFileError(FileOp::kRead, link, errno);
     if (static_cast<std::size_t>(n) < buffer.size()) {
       std::string path(buffer.data(), static_cast<std::size_t>(n));
       return path.substr(0, path.rfind('/') + 1);

@@ -5,13 +5,14 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
+
+#include "platform/system_error.h"
 
 namespace qv {
 namespace {
 
-InputProblem SystemProblem(const char* operation, int err) {
-  return InputProblem{operation, err, std::strerror(err)};
+InputProblem SystemProblem(int err) {
+  return InputProblem{FileOp::kOpen, IsMissingFileError(err), FileErrorReason(err)};
 }
 
 }  // namespace
@@ -20,19 +21,19 @@ int OpenRegularFile(const std::string& path, InputProblem* problem) {
   // O_NONBLOCK: opening a pipe must not wait for a writer.
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
-    *problem = SystemProblem("open", errno);
+    *problem = SystemProblem(errno);
     return -1;
   }
   struct stat info;
   InputProblem found;
   if (::fstat(fd, &info) != 0)
-    found = SystemProblem("open", errno);
+    found = SystemProblem(errno);
   else if (S_ISDIR(info.st_mode))
-    found = SystemProblem("open", EISDIR);
+    found = InputProblem{FileOp::kOpen, false, file_reason::kFolder};
   else if (!S_ISREG(info.st_mode))
-    found = InputProblem{"open", 0, "not a regular file"};
+    found = InputProblem{FileOp::kOpen, false, file_reason::kNotRegular};
   else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
-    found = SystemProblem("open", errno);
+    found = SystemProblem(errno);
   else
     return fd;
   ::close(fd);

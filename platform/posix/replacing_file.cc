@@ -55,7 +55,7 @@ ReplacingFile::ReplacingFile(std::string name) : impl_(std::make_unique<Impl>())
     if (errno != EEXIST || attempt >= 100) {
       const int err = errno;
       f.tempName.clear();
-      ThrowFileError("create", f.name, err);
+      ThrowFileError(FileOp::kCreate, f.name, err);
     }
   }
 }
@@ -87,7 +87,7 @@ void ReplacingFile::Write(std::string_view bytes) {
   while (done < bytes.size()) {
     const ssize_t n = ::write(f.fd, bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) ThrowFileError("write", f.name, errno);
+    if (n < 0) ThrowFileError(FileOp::kWrite, f.name, errno);
     done += static_cast<std::size_t>(n);
   }
 }
@@ -96,16 +96,19 @@ void ReplacingFile::WatchCommit(CommitWatch watch) { impl_->watch = std::move(wa
 
 void ReplacingFile::Commit() {
   Impl& f = *impl_;
-  if (FlushFailed(::fsync(f.fd))) ThrowFileError("write", f.name, errno);
+  if (FlushFailed(::fsync(f.fd))) ThrowFileError(FileOp::kWrite, f.name, errno);
   f.Done("flush");
   const int fd = f.fd;
   f.fd = -1;
-  if (::close(fd) != 0) ThrowFileError("write", f.name, errno);
+  if (::close(fd) != 0) ThrowFileError(FileOp::kWrite, f.name, errno);
   {
     InterruptsHeld held;
     if (::rename(f.tempName.c_str(), f.name.c_str()) != 0) {
+      // The destructor removes the temporary file. A folder in the way is
+      // said in the tool's words, as on every system.
       const int err = errno;
-      ThrowFileError("write", f.name, err);  // the destructor removes the temporary file
+      if (err == EISDIR) ThrowFileProblem(FileOp::kWrite, f.name, file_reason::kFolder);
+      ThrowFileError(FileOp::kWrite, f.name, err);
     }
     UnregisterTemporaryFile(f.slot);
     f.slot = -1;

@@ -10,7 +10,8 @@ SharedLibrary SharedLibrary::Load(const std::string& fileName, const std::string
   void* handle = ::dlopen(fileName.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (handle == nullptr) {
     const char* reason = ::dlerror();
-    throw Error(kind, "cannot load " + fileName + ": " + (reason != nullptr ? reason : "unknown error"));
+    throw Error(kind, "'" + fileName + "' nem toltheto be" +
+                          (reason != nullptr ? std::string(": ") + reason : std::string()));
   }
   return SharedLibrary(handle, fileName, kind);
 }
@@ -20,7 +21,8 @@ void* SharedLibrary::Symbol(const char* name) const {
   void* address = ::dlsym(handle_, name);
   if (address == nullptr) {
     const char* reason = ::dlerror();
-    throw Error(kind_, fileName_ + " has no " + name + (reason != nullptr ? std::string(": ") + reason : ""));
+    throw Error(kind_, "'" + fileName_ + "' hianyos, nincs benne: " + name +
+                           (reason != nullptr ? std::string(" (") + reason + ")" : std::string()));
   }
   return address;
 }

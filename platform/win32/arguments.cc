@@ -1,6 +1,7 @@
 #include "platform/arguments.h"
 
 #include "platform/error.h"
+#include "platform/system_error.h"
 #include "platform/win32/wide.h"
 
 #include <shellapi.h>  // after windows.h
@@ -10,7 +11,9 @@ namespace qv {
 std::vector<std::string> ProgramArguments(int, char**) {
   int count = 0;
   wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
-  if (wide == nullptr) throw Error("Command line error", win32::ErrorText(GetLastError()));
+  if (wide == nullptr)
+    throw Error(error_kind::kCommandLine,
+                "a parancssor nem olvashato: " + SystemErrorText(LastSystemError()));
   // As UTF-8, like a name: a report named in any script is found, and the
   // option values are turned into Windows-1250 where they are used.
   std::vector<std::string> params;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/error.h"
 #include "platform/win32/wide.h"
 
 namespace qv {
@@ -18,7 +19,7 @@ std::vector<std::string> ListDirectory(const std::string& dir) {
     const DWORD error = GetLastError();
     // The root of a drive has no "." entry: an empty one finds nothing.
     if (error == ERROR_FILE_NOT_FOUND) return names;
-    win32::ThrowFileError("list directory", dir, error);
+    ThrowFileError(FileOp::kList, dir, static_cast<int>(error));
   }
   DWORD error = ERROR_NO_MORE_FILES;
   for (bool more = true; more; more = FindNextFileW(find, &entry) || (error = GetLastError(), false)) {
@@ -27,7 +28,7 @@ std::vector<std::string> ListDirectory(const std::string& dir) {
     names.push_back(win32::NameOf(longName));
   }
   FindClose(find);
-  if (error != ERROR_NO_MORE_FILES) win32::ThrowFileError("list directory", dir, error);
+  if (error != ERROR_NO_MORE_FILES) ThrowFileError(FileOp::kList, dir, static_cast<int>(error));
   std::sort(names.begin(), names.end());  // byte order, as on every system
   return names;
 }

@@ -49,6 +49,12 @@ std::u16string Cp1250ToText(const std::string& text) {
   return wide;
 }
 
+// Only UTF-8 and Windows-1250 are known here.
+Error UnknownCharset(const char* from, const char* to) {
+  return Error(error_kind::kCharset,
+               std::string("nem alakithato at: ") + from + " -> " + to + ": ismeretlen kodolas");
+}
+
 }  // namespace
 
 std::string Transcode(const std::string& text, const char* from, const char* to) {
@@ -59,15 +65,13 @@ std::string Transcode(const std::string& text, const char* from, const char* to)
   else if (IsCp1250Name(from))
     wide = Cp1250ToText(text);
   else
-    throw Error("Charset error", std::string("cannot convert from ") + from + " to " + to +
-                                     ": Invalid argument");
+    throw UnknownCharset(from, to);
   if (IsUtf8Charset(to)) return Utf16ToUtf8(wide);
   if (IsCp1250Name(to)) {
     Utf16ToCp1250(wide, &out);
     return out;
   }
-  throw Error("Charset error",
-              std::string("cannot convert from ") + from + " to " + to + ": Invalid argument");
+  throw UnknownCharset(from, to);
 }
 
 std::string Cp1250ToUtf8(const std::string& text) {

@@ -3,19 +3,18 @@
 #include <fcntl.h>
 #include <io.h>
 
-#include <cerrno>
-#include <cstring>
-
+#include "platform/system_error.h"
 #include "platform/win32/wide.h"
 
 namespace qv {
 namespace {
 
 InputProblem SystemProblem(DWORD error) {
-  return InputProblem{"open", win32::ErrnoOf(error), win32::ErrorText(error)};
+  const int code = static_cast<int>(error);
+  return InputProblem{FileOp::kOpen, IsMissingFileError(code), FileErrorReason(code)};
 }
 
-InputProblem ErrnoProblem(int err) { return InputProblem{"open", err, std::strerror(err)}; }
+HANDLE HandleOf(int fd) { return reinterpret_cast<HANDLE>(_get_osfhandle(fd)); }
 
 }  // namespace
 
@@ -27,36 +26,49 @@ int OpenRegularFile(const std::string& path, InputProblem* problem) {
                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     const DWORD error = GetLastError();
-    // A folder cannot be opened as a file: said as on POSIX systems.
+    // A folder cannot be opened as a file: Windows says "access denied",
+    // the tool says what stands there.
     const DWORD attributes = GetFileAttributesW(wide.c_str());
     *problem = error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
                        (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0
-                   ? ErrnoProblem(EISDIR)
+                   ? InputProblem{FileOp::kOpen, false, file_reason::kFolder}
                    : SystemProblem(error);
     return -1;
   }
   // A device (CON, NUL, COM1) or a pipe is no regular file.
   if (GetFileType(file) != FILE_TYPE_DISK) {
     CloseHandle(file);
-    *problem = InputProblem{"open", 0, "not a regular file"};
+    *problem = InputProblem{FileOp::kOpen, false, file_reason::kNotRegular};
     return -1;
   }
   const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_RDONLY | _O_BINARY);
   if (fd < 0) {
     CloseHandle(file);
-    *problem = ErrnoProblem(EMFILE);
+    *problem = InputProblem{FileOp::kOpen, false, file_reason::kTooManyOpen};
   }
   return fd;
 }
 
+// Straight on the handle, so that a failure leaves the system's code for
+// LastSystemError().
 std::int64_t ReadFileBytes(int fd, char* buffer, std::size_t size) {
-  const unsigned int chunk = size > (1u << 30) ? (1u << 30) : static_cast<unsigned int>(size);
-  return _read(fd, buffer, chunk);
+  const DWORD chunk = size > (1u << 30) ? (1u << 30) : static_cast<DWORD>(size);
+  DWORD got = 0;
+  if (!ReadFile(HandleOf(fd), buffer, chunk, &got, nullptr)) return -1;
+  return got;
 }
 
-bool SeekFile(int fd, std::int64_t offset) { return _lseeki64(fd, offset, SEEK_SET) >= 0; }
+bool SeekFile(int fd, std::int64_t offset) {
+  LARGE_INTEGER to;
+  to.QuadPart = offset;
+  return SetFilePointerEx(HandleOf(fd), to, nullptr, FILE_BEGIN) != 0;
+}
 
-std::int64_t OpenFileSize(int fd) { return _filelengthi64(fd); }
+std::int64_t OpenFileSize(int fd) {
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(HandleOf(fd), &size)) return -1;
+  return size.QuadPart;
+}
 
 void CloseFile(int fd) { _close(fd); }
 

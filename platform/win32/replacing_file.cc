@@ -1,7 +1,6 @@
 #include "platform/replacing_file.h"
 
 #include <algorithm>
-#include <cerrno>
 
 #include "platform/error.h"
 #include "platform/interrupt.h"
@@ -12,14 +11,14 @@ namespace {
 
 // Windows says "access denied" when the document cannot take its name for
 // either of two reasons a player can act on, each told as such: a folder
-// stands in its place (said as on POSIX systems), or another program holds
-// the earlier document open without letting it go.
+// stands in its place, or another program holds the earlier document open
+// without letting it go.
 [[noreturn]] void ThrowReplaceError(const std::string& name, DWORD error) {
   const std::wstring wide = win32::WideName(name);
   if (error == ERROR_ACCESS_DENIED) {
     const DWORD attributes = GetFileAttributesW(wide.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-      ThrowFileError("write", name, EISDIR);
+      ThrowFileProblem(FileOp::kWrite, name, file_reason::kFolder);
     const HANDLE probe =
         CreateFileW(wide.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -28,7 +27,7 @@ namespace {
     else if (GetLastError() == ERROR_SHARING_VIOLATION)
       error = ERROR_SHARING_VIOLATION;
   }
-  win32::ThrowFileError("write", name, error);
+  ThrowFileError(FileOp::kWrite, name, static_cast<int>(error));
 }
 
 // A virus scanner or the search indexer opens a new file for a moment
@@ -80,7 +79,7 @@ ReplacingFile::ReplacingFile(std::string name) : impl_(std::make_unique<Impl>())
     // A left-over of an earlier run that had the same process id.
     if ((error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) || attempt >= 100) {
       f.tempName.clear();
-      win32::ThrowFileError("create", f.name, error);
+      ThrowFileError(FileOp::kCreate, f.name, static_cast<int>(error));
     }
   }
 }
@@ -113,7 +112,7 @@ void ReplacingFile::Write(std::string_view bytes) {
     const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
     DWORD written = 0;
     if (!WriteFile(f.file, bytes.data() + done, chunk, &written, nullptr))
-      win32::ThrowFileError("write", f.name, GetLastError());
+      ThrowFileError(FileOp::kWrite, f.name, static_cast<int>(GetLastError()));
     done += written;
   }
 }
@@ -123,11 +122,12 @@ void ReplacingFile::WatchCommit(CommitWatch watch) { impl_->watch = std::move(wa
 void ReplacingFile::Commit() {
   Impl& f = *impl_;
   // MOVEFILE_WRITE_THROUGH flushes the rename, not the file's data.
-  if (!FlushFileBuffers(f.file)) win32::ThrowFileError("write", f.name, GetLastError());
+  if (!FlushFileBuffers(f.file))
+    ThrowFileError(FileOp::kWrite, f.name, static_cast<int>(GetLastError()));
   f.Done("flush");
   const HANDLE file = f.file;
   f.file = INVALID_HANDLE_VALUE;
-  if (!CloseHandle(file)) win32::ThrowFileError("write", f.name, GetLastError());
+  if (!CloseHandle(file)) ThrowFileError(FileOp::kWrite, f.name, static_cast<int>(GetLastError()));
   const std::wstring from = win32::WideName(f.tempName);
   const std::wstring to = win32::WideName(f.name);
   DWORD waited = 0;

@@ -1,10 +1,6 @@
 #include "platform/win32/wide.h"
 
-#include <cerrno>
-#include <cstring>
-
 #include "platform/encoding.h"
-#include "platform/error.h"
 
 namespace qv::win32 {
 
@@ -43,44 +39,6 @@ std::string NameOf(const wchar_t* text, std::size_t size) {
 
 std::string NameOf(const std::wstring& text) { return NameOf(text.data(), text.size()); }
 
-int ErrnoOf(DWORD error) {
-  switch (error) {
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_DRIVE:
-    case ERROR_BAD_NETPATH:
-    case ERROR_BAD_NET_NAME: return ENOENT;
-    case ERROR_ACCESS_DENIED:
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-    case ERROR_WRITE_PROTECT: return EACCES;
-    case ERROR_FILE_EXISTS:
-    case ERROR_ALREADY_EXISTS: return EEXIST;
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL: return ENOSPC;
-    case ERROR_INVALID_NAME:
-    case ERROR_BAD_PATHNAME: return EINVAL;
-    case ERROR_DIRECTORY: return ENOTDIR;
-    case ERROR_FILENAME_EXCED_RANGE: return ENAMETOOLONG;
-    case ERROR_NOT_ENOUGH_MEMORY:
-    case ERROR_OUTOFMEMORY: return ENOMEM;
-    case ERROR_TOO_MANY_OPEN_FILES: return EMFILE;
-    default: return 0;
-  }
-}
-
-std::string ErrorText(DWORD error) {
-  if (const int e = ErrnoOf(error)) {
-    std::string text = std::strerror(e);
-    // A file another program holds open reads better named as such.
-    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION)
-      text += " (the file is in use by another program)";
-    return text;
-  }
-  const std::string text = SystemMessage(error);
-  return text.empty() ? "system error " + std::to_string(error) : text;
-}
-
 std::string SystemMessage(DWORD error) {
   wchar_t* message = nullptr;
   const DWORD n = FormatMessageW(
@@ -93,10 +51,6 @@ std::string SystemMessage(DWORD error) {
                            text.back() == '.'))
     text.pop_back();
   return text;
-}
-
-void ThrowFileError(const std::string& what, const std::string& name, DWORD error) {
-  ThrowFileProblem(what, name, ErrorText(error));
 }
 
 }  // namespace qv::win32

@@ -54,16 +54,16 @@ TEST(PbmReader, AnythingButTheExpectedImageStops) {
     int height;
     std::string why;
   } cases[] = {
-      {"P4\n10 3\n" + pixels, 2, "it is 10 x 3 pixels instead of 10 x 2"},
-      {"P1\n10 3\n" + pixels, 3, "it does not start with P4"},
-      {"P", 3, "it does not start with P4"},
-      {"P410 3\n" + pixels, 3, "no whitespace between the header fields"},
-      {"P4\n10 x\n" + pixels, 3, "no height"},
-      {"P4\n10 3", 3, "no whitespace after the height"},
-      {"P4\n10 3#\n" + pixels, 3, "no whitespace after the height"},
-      {"P4\n10 3\n" + pixels.substr(1), 3, "the pixels take 5 bytes instead of 6"},
-      {"P4\n10 3\n" + pixels + '\n', 3, "the pixels take 7 bytes instead of 6"},
-      {"P4\n10 99999999999\n", 3, "the height is too large"},
+      {"P4\n10 3\n" + pixels, 2, "10 x 3 keppontos 10 x 2 helyett"},
+      {"P1\n10 3\n" + pixels, 3, "nem \"P4\" az eleje"},
+      {"P", 3, "nem \"P4\" az eleje"},
+      {"P410 3\n" + pixels, 3, "a fejlec mezoi kozott nincs elvalaszto"},
+      {"P4\n10 x\n" + pixels, 3, "hianyzik a magassag"},
+      {"P4\n10 3", 3, "a magassag utan nincs elvalaszto"},
+      {"P4\n10 3#\n" + pixels, 3, "a magassag utan nincs elvalaszto"},
+      {"P4\n10 3\n" + pixels.substr(1), 3, "a keppontok 5 bajtot foglalnak 6 helyett"},
+      {"P4\n10 3\n" + pixels + '\n', 3, "a keppontok 7 bajtot foglalnak 6 helyett"},
+      {"P4\n10 99999999999\n", 3, "tul nagy a magassag"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.pbm);
@@ -71,8 +71,8 @@ TEST(PbmReader, AnythingButTheExpectedImageStops) {
       Read(c.pbm, 10, c.height);
       ADD_FAILURE() << "no error";
     } catch (const Error& e) {
-      EXPECT_EQ(e.kind(), "Picture error");
-      EXPECT_EQ(e.text(), "test.pbm is not a usable PBM image: " + c.why);
+      EXPECT_EQ(e.kind(), "Kephiba");
+      EXPECT_EQ(e.text(), "test.pbm nem hasznalhato PBM kep: " + c.why);
     }
   }
 }

@@ -20,7 +20,7 @@ RTF file keszitese sikeresen befejezodott!
 Indulas ideje: TIME
 Befejezes ideje: TIME
 --- stderr
-qvformat: skipping 'v1.2_x.htm': no document name can be made of it, as its first "_" stands after its first "."
+qvformat: Figyelem: 'v1.2_x.htm' kimarad: nem kepezheto belole dokumentumnev, mert a neveben az elso "_" az elso "." utan all
 --- outtail wr1.rtf
 \pard \qj\widctlpar
 }

@@ -22,7 +22,7 @@ RTF file keszitese sikeresen befejezodott!
 
    2. Filenev: b_2.htm
 --- stderr
-qvformat: Report error: 'b_2.htm' is not a turn report: no line of it holds "<title"
+qvformat: Fordulo hiba: 'b_2.htm' nem fordulo: egyik soraban sincs "<title"
 --- outtail ar1.rtf
 \pard \qj\widctlpar
 }

@@ -19,6 +19,6 @@ RTF file keszitese sikeresen befejezodott!
 
    2. Filenev: q_r.htm
 --- stderr
-qvformat: I/O error: cannot open 'q_r.htm': Is a directory
+qvformat: Fajlhiba: 'q_r.htm' nem nyithato meg: mappa, nem fajl
 --- nofile xry.rtf
 --- exit 1

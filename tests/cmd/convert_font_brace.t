@@ -17,7 +17,7 @@ Első nap.
 --- stdout
 Indulas ideje: TIME
 --- stderr
-qvformat: Settings error: FontArial in section [FORMAT] of 'EXEDIR/qvformat.ini' holds "}", which a font name cannot hold: it would break the document's font table
+qvformat: Beallitasi hiba: 'EXEDIR/qvformat.ini' [FORMAT] szakaszaban a FontArial ertekeben "}" all, ami betukeszlet neveben nem allhat: elrontana a dokumentum betukeszlet-tablazatat
 --- outfile sr1.rtf
 {\rtf1 earlier}
 --- exit 1

@@ -17,6 +17,6 @@ Első nap.
 --- stdout
 Indulas ideje: TIME
 --- stderr
-qvformat: Settings error: FontFixed in section [FORMAT] of 'EXEDIR/qvformat.ini' holds ";", which a font name cannot hold: it would break the document's font table
+qvformat: Beallitasi hiba: 'EXEDIR/qvformat.ini' [FORMAT] szakaszaban a FontFixed ertekeben ";" all, ami betukeszlet neveben nem allhat: elrontana a dokumentum betukeszlet-tablazatat
 --- nofile ur1.rtf
 --- exit 1

@@ -9,7 +9,7 @@ x_1.htm
 --- stdout
 Indulas ideje: TIME
 --- stderr
-qvformat: Report error: 'x_1.htm' is not a turn report: no line of it holds "<title"
+qvformat: Fordulo hiba: 'x_1.htm' nem fordulo: egyik soraban sincs "<title"
 --- outfile xr1.rtf
 {\rtf1 earlier document}
 --- exit 1

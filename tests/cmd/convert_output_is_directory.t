@@ -12,7 +12,7 @@ Indulas ideje: TIME
 
 RTF Fejlec keszites
 --- stderr
-qvformat: I/O error: cannot write 'xr1.rtf': Is a directory
+qvformat: Fajlhiba: 'xr1.rtf' nem irhato: mappa, nem fajl
 --- outfile x_1.htm
 <title>x</title>
 </HTML>

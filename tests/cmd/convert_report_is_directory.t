@@ -8,7 +8,7 @@ x_1.htm
 --- stdout
 Indulas ideje: TIME
 --- stderr
-qvformat: I/O error: cannot open 'x_1.htm': Is a directory
+qvformat: Fajlhiba: 'x_1.htm' nem nyithato meg: mappa, nem fajl
 --- outfile xr1.rtf
 {\rtf1 earlier document}
 --- exit 1

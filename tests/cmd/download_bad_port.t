@@ -12,5 +12,5 @@ QVFORMAT_PORT=443x
 Indulas ideje: TIME
 
 --- stderr
-qvformat: Settings error: QVFORMAT_PORT must be a port number from 1 to 65535, not '443x'
+qvformat: Beallitasi hiba: a QVFORMAT_PORT erteke 1 es 65535 kozotti portszam legyen, nem '443x'
 --- exit 1

@@ -14,6 +14,6 @@ Szerver=
 Indulas ideje: TIME
 
 --- stderr
-qvformat: Settings error: the game's web site is not set: write its domain as Szerver in section [LETOLTES] of 'USERDIR/qvformat.ini' (zordonvidek.example is only a placeholder); make that file a copy of 'EXEDIR/qvformat.ini', which is read while it is missing
+qvformat: Beallitasi hiba: nincs beallitva a jatek honlapja: ird be a domainjet Szerver kulcskent a(z) 'USERDIR/qvformat.ini' [LETOLTES] szakaszaba (a zordonvidek.example csak helykitolto); ez a fajl legyen a(z) 'EXEDIR/qvformat.ini' masolata, mert amig hianyzik, azt olvasom
 --- nofile 1234_57.htm
 --- exit 1

@@ -14,6 +14,6 @@ QVFORMAT_PORT=9
 --- stdout
 Indulas ideje: TIME
 --- stderr
-qvformat: Settings error: the settings file 'nincs.ini' of /ini= is found nowhere: looked for it in the current folder, then at 'USERDIR/nincs.ini', 'EXEDIR/nincs.ini'
+qvformat: Beallitasi hiba: a /ini= beallitasfajlja ('nincs.ini') nem talalhato; kerestem az aktualis mappaban, majd itt: 'USERDIR/nincs.ini', 'EXEDIR/nincs.ini'
 --- exit 1
 --- listing

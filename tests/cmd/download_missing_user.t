@@ -15,5 +15,5 @@ Indulas ideje: TIME
 Nem adtal meg felhasznalot!
 
 --- stderr
-qvformat: Download error: a download needs /user=, /pass= (or QVFORMAT_PASSWORD), /kar= and /ford=
+qvformat: Letoltesi hiba: a letolteshez kell /user=, /pass= (vagy QVFORMAT_PASSWORD), /kar= es /ford=
 --- exit 1

@@ -11,6 +11,6 @@
 Indulas ideje: TIME
 
 --- stderr
-qvformat: Settings error: the game's web site is not set: write its domain as Szerver in section [LETOLTES] of 'USERDIR/qvformat.ini' (zordonvidek.example is only a placeholder); no settings file was found there or at 'EXEDIR/qvformat.ini'
+qvformat: Beallitasi hiba: nincs beallitva a jatek honlapja: ird be a domainjet Szerver kulcskent a(z) 'USERDIR/qvformat.ini' [LETOLTES] szakaszaba (a zordonvidek.example csak helykitolto); sem ott, sem itt nincs beallitasfajl: 'EXEDIR/qvformat.ini'
 --- nofile 1234_57.htm
 --- exit 1

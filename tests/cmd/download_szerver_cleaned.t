@@ -18,6 +18,6 @@ Indulas ideje: TIME
 
 Megjegyzes: a Szerver beallitast (https://www.jatek.example/) jatek.example domainkent olvasom; javitsd ki itt: EXEDIR/qvformat.ini
 --- stderr
-qvformat: Network error: cannot connect to 127.0.0.1 port 9: Connection refused
+qvformat: Halozati hiba: nem sikerult kapcsolodni (127.0.0.1, 9. port): {ECONNREFUSED}
 --- nofile 1234_57.htm
 --- exit 1

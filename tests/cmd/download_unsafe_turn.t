@@ -13,5 +13,5 @@ QVFORMAT_PORT=9
 Indulas ideje: TIME
 
 --- stderr
-qvformat: Download error: refusing the turn (/ford) '../57': it may not hold "/", "\" or control characters, nor start with "."
+qvformat: Letoltesi hiba: a fordulo (/ford) ('../57') nem hasznalhato: nem allhat benne "/", "\" vagy vezerlokarakter, es nem kezdodhet "." karakterrel
 --- exit 1

@@ -17,7 +17,7 @@ régi oldal
 --- stdout
 Indulas ideje: TIME
 --- stderr
-qvformat: Settings error: 'EXEDIR/qvformat.ini' asks for 2147483647 item groups (CsoportokSzama); at most 10000 can be built
+qvformat: Beallitasi hiba: 'EXEDIR/qvformat.ini' 2147483647 targycsoportot ker (CsoportokSzama); legfeljebb 10000 keszitheto
 --- outfile ar1.htm
 régi oldal
 --- exit 1

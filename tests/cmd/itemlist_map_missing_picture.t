@@ -26,7 +26,7 @@ Ide kerülnek a térkép képei.
 Indulas ideje: TIME
 Befejezes ideje: TIME
 --- stderr
-qvformat: the item-list page of 't_1.htm' shows a map without its picture: Picture error: cannot find tenger.bmp: looked for 'USERDIR/picture/tenger.bmp', 'EXEDIR/picture/tenger.bmp'
+qvformat: Figyelem: 't_1.htm' targylista-oldalan egy terkep kep nelkul marad: Kephiba: tenger.bmp nem talalhato; kerestem itt: 'USERDIR/picture/tenger.bmp', 'EXEDIR/picture/tenger.bmp'
 --- outfile tr1.htm
 <title>x
 </title>

@@ -9,7 +9,7 @@ KARAKTERLAP
 --- stdout
 Indulas ideje: TIME
 --- stderr
-qvformat: I/O error: cannot find item.txt or items.txt: looked for 'USERDIR/item.txt', 'USERDIR/items.txt', 'EXEDIR/item.txt', 'EXEDIR/items.txt'
+qvformat: Fajlhiba: sem item.txt, sem items.txt nem talalhato; kerestem itt: 'USERDIR/item.txt', 'USERDIR/items.txt', 'EXEDIR/item.txt', 'EXEDIR/items.txt'
 --- exit 1
 --- listing
 a_1.htm

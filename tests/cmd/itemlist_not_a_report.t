@@ -14,7 +14,7 @@ an earlier page
 --- stdout
 Indulas ideje: TIME
 --- stderr
-qvformat: Report error: 'x_1.htm' is not a turn report: no line of it holds "<title"
+qvformat: Fordulo hiba: 'x_1.htm' nem fordulo: egyik soraban sincs "<title"
 --- outfile xr1.htm
 <title>x</title>
 an earlier page

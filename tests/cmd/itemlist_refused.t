@@ -11,7 +11,7 @@ KARAKTERLAP
 --- stdout
 Indulas ideje: TIME
 --- stderr
-qvformat: Name error: the item-list page of 'fordulo.htm' would overwrite the report: its name holds no "_"
+qvformat: Nevhiba: 'fordulo.htm' targylista-oldala felulirna a fordulot: a neveben nincs "_"
 --- outfile fordulo.htm
 <title>x</title>
 KARAKTERLAP

@@ -5,5 +5,5 @@
 /t
 --- stderr
 Indulas ideje: TIME
-qvformat: I/O error: cannot open '/t': No such file or directory
+qvformat: Fajlhiba: '/t' nem nyithato meg: {ENOENT}
 --- exit 1

@@ -20,7 +20,7 @@ RTF Fejlec keszites
 Parancs: TELEPORT             El.
    Teleportalasrol terkep keszites...
 --- stderr
-qvformat: Picture error: cannot find tenger.bmp: looked for 'USERDIR/picture/tenger.bmp', 'EXEDIR/picture/tenger.bmp'
+qvformat: Kephiba: tenger.bmp nem talalhato; kerestem itt: 'USERDIR/picture/tenger.bmp', 'EXEDIR/picture/tenger.bmp'
 --- outfile tr1.rtf
 {\rtf1 earlier document}
 --- listing

@@ -51,7 +51,7 @@ Parancs: TELEPORT             El.
          Terkep Konvertalas -> RTF ..........
    Teleportalasrol terkep keszites...
 --- stderr
-qvformat: Picture error: the maps in 't_1.htm' would take more than 64 MB of picture data; the map of 100 x 100 tiles is refused
+qvformat: Kephiba: 't_1.htm' terkepei tobb mint 64 MB kepadatot foglalnanak; a 100 x 100 mezos terkep mar nem fer bele
 --- outfile tr1.rtf
 régi dokumentum
 --- exit 1

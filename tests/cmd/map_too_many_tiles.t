@@ -17,6 +17,6 @@ RTF Fejlec keszites
 Parancs: TELEPORT             El.
    Teleportalasrol terkep keszites...
 --- stderr
-qvformat: Map error: the map in 't_1.htm' has 163 x 163 tiles; a map has 0 to 100 tiles each way
+qvformat: Terkephiba: 't_1.htm' terkepe 163 x 163 mezos; egy terkep mindket iranyban 0-100 mezos lehet
 --- nofile tr1.rtf
 --- exit 1

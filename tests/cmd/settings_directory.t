@@ -12,7 +12,7 @@ régi dokumentum
 --- stdout
 Indulas ideje: TIME
 --- stderr
-qvformat: I/O error: cannot open 'EXEDIR/qvformat.ini': Is a directory
+qvformat: Fajlhiba: 'EXEDIR/qvformat.ini' nem nyithato meg: mappa, nem fajl
 --- outfile sr1.rtf
 régi dokumentum
 --- exit 1

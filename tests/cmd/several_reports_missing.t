@@ -20,7 +20,7 @@ RTF file keszitese sikeresen befejezodott!
 
    2. Filenev: nincs_2.htm
 --- stderr
-qvformat: I/O error: cannot open 'nincs_2.htm': No such file or directory
+qvformat: Fajlhiba: 'nincs_2.htm' nem nyithato meg: {ENOENT}
 --- outtail ar1.rtf
 \pard \qj\widctlpar
 }

@@ -6,7 +6,7 @@
 --- file a_1.htm
 <title>a</title>
 --- stderr
-qvformat: Command line error: no file matches '*_9.htm'
+qvformat: Parancssori hiba: egy fajl sem illeszkedik erre: '*_9.htm'
 --- exit 1
 --- listing
 a_1.htm

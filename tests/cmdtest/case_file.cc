@@ -7,6 +7,7 @@
 
 #include "platform/encoding.h"
 #include "tests/support/editor_forms.h"
+#include "tests/support/system_texts.h"
 
 namespace cmdtest {
 namespace {
@@ -36,6 +37,13 @@ std::string Join(const std::vector<std::string>& lines, const std::string& eol, 
     case Form::kUtf16: return "\xFF\xFE" + qv::test::Utf16Bytes(out, false);
   }
   return out;
+}
+
+// The lines of an expected stream with the system's words in place of
+// their placeholders.
+std::vector<std::string> SystemWordsIn(std::vector<std::string> lines) {
+  for (std::string& line : lines) line = qv::test::WithSystemWords(line);
+  return lines;
 }
 
 // The lines of a shared fixture, tests/cmd/fixtures/NAME beside the case
@@ -123,10 +131,10 @@ Case ReadCase(const std::string& path) {
       (kind == "link" ? c.inputs : c.exeFiles)
           .push_back({name, lines[0], false, FileSpec::Match::kWhole, FileSpec::Special::kSymlink});
     } else if (kind == "stdout") {
-      c.expectedStdout = Join(lines, eol, noeol);
+      c.expectedStdout = Join(SystemWordsIn(lines), eol, noeol);
       c.stdoutTail = tail;
     } else if (kind == "stderr") {
-      c.expectedStderr = Join(lines, eol, noeol);
+      c.expectedStderr = Join(SystemWordsIn(lines), eol, noeol);
     } else if (kind == "outfile" && !name.empty()) {
       c.outputs.push_back({name, Join(lines, eol, noeol), false, FileSpec::Match::kWhole});
     } else if (kind == "outtail" && !name.empty()) {

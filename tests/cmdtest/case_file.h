@@ -52,6 +52,13 @@
 // player's own folder USERDIR. Paths behind these are written with "/"; on
 // Windows the tool must name them with "\", and the expected text is
 // changed so.
+//
+// A reason the system gives is written as a placeholder, since each system
+// words it its own way (and in its user's language): {ENOENT} (a file not
+// found) and {ECONNREFUSED} (a connection refused) stand for strerror() of
+// that errno value on POSIX systems, and on Windows for FormatMessageW of
+// ERROR_FILE_NOT_FOUND or WSAECONNREFUSED without its line end and final
+// full stop (tests/support/system_texts.h), as the tool prints it.
 #pragma once
 
 #include <string>

@@ -44,12 +44,12 @@ TEST(ConsoleOnUtf8Terminal, NamesPrintAsTheyAreAndTextIsTranscoded) {
   const std::string out = OnTerminal("C.UTF-8", [](Console& c) {
     c.LineWithName("   1. Filenev: ", kUtf8Name);
     c.Line(std::string("Hibás forduló!"_cp));
-    c.ErrorLine("qvformat: I/O error: cannot open '" + kUtf8Name + "'");
+    c.ErrorLine("qvformat: Fajlhiba: '" + kUtf8Name + "' nem nyithato meg");
   });
   // The terminal turns each LF into CR LF: a line written with CR LF reads
   // back with CR CR LF.
   EXPECT_EQ(out, "   1. Filenev: " + kUtf8Name + "\r\r\n" + "Hib\xC3\xA1s fordul\xC3\xB3!\r\r\n" +
-                     "qvformat: I/O error: cannot open '" + kUtf8Name + "'\r\r\n");
+                     "qvformat: Fajlhiba: '" + kUtf8Name + "' nem nyithato meg\r\r\n");
 }
 
 TEST(ConsoleOnUtf8Terminal, TheCLocaleWritesBytesUnchanged) {

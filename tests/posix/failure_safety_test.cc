@@ -95,8 +95,9 @@ TEST(FailureSafety, MissingDataFileKeepsTheEarlierPage) {
   const Outcome o = tool.Run(root.path(), {"/t", "r/y_1.htm"});
   EXPECT_EQ(o.exit, 1);
   // Without HOME there is no per-user folder: the tool's is the only place.
-  EXPECT_EQ(o.err, "qvformat: I/O error: cannot find item.txt or items.txt: looked for '" +
-                       tool.dir() + "/item.txt', '" + tool.dir() + "/items.txt'\r\n");
+  EXPECT_EQ(o.err,
+            "qvformat: Fajlhiba: sem item.txt, sem items.txt nem talalhato; kerestem itt: '" +
+                tool.dir() + "/item.txt', '" + tool.dir() + "/items.txt'\r\n");
   ExpectEarlierResultsOnly(root, "r");
 }
 
@@ -112,11 +113,11 @@ TEST(FailureSafety, WriteCutShortByTheFileSizeLimit) {
   };
   const Outcome document = tool.Run(root.path(), {"r/x_1.htm"}, limited);
   EXPECT_EQ(document.exit, 1);
-  EXPECT_EQ(document.err, "qvformat: I/O error: cannot write 'r/xr1.rtf': File too large\r\n");
+  EXPECT_EQ(document.err, "qvformat: Fajlhiba: 'r/xr1.rtf' nem irhato: File too large\r\n");
   EXPECT_EQ(document.out.find("sikeresen"), std::string::npos) << document.out;
   const Outcome page = tool.Run(root.path(), {"/t", "r/y_1.htm"}, limited);
   EXPECT_EQ(page.exit, 1);
-  EXPECT_EQ(page.err, "qvformat: I/O error: cannot write 'r/yr1.htm': File too large\r\n");
+  EXPECT_EQ(page.err, "qvformat: Fajlhiba: 'r/yr1.htm' nem irhato: File too large\r\n");
   ExpectEarlierResultsOnly(root, "r");
 }
 
@@ -127,8 +128,8 @@ TEST(FailureSafety, DocumentToAFullStandardOutput) {
   const Outcome o = tool.Run(root.path(), {"fordulo.htm"}, {}, "/dev/full");
   EXPECT_EQ(o.exit, 1);
   // The console lines went to the error stream, the document nowhere.
-  const std::string last = "qvformat: I/O error: cannot write 'standard output': No space left "
-                           "on device\r\n";
+  const std::string last =
+      "qvformat: Fajlhiba: a szabvanyos kimenet nem irhato: No space left on device\r\n";
   ASSERT_GE(o.err.size(), last.size()) << o.err;
   EXPECT_EQ(o.err.substr(o.err.size() - last.size()), last);
   EXPECT_EQ(ListDirectory(root.path()), Strings{"fordulo.htm"});
@@ -168,10 +169,11 @@ TEST_F(FailureSafetyMounted, ReadOnlyFolder) {
   const Outcome document = tool_.Run(root_.path(), {"ro/x_1.htm"});
   EXPECT_EQ(document.exit, 1);
   EXPECT_EQ(document.err,
-            "qvformat: I/O error: cannot create 'ro/xr1.rtf': Read-only file system\r\n");
+            "qvformat: Fajlhiba: 'ro/xr1.rtf' nem hozhato letre: Read-only file system\r\n");
   const Outcome page = tool_.Run(root_.path(), {"/t", "ro/y_1.htm"});
   EXPECT_EQ(page.exit, 1);
-  EXPECT_EQ(page.err, "qvformat: I/O error: cannot create 'ro/yr1.htm': Read-only file system\r\n");
+  EXPECT_EQ(page.err,
+            "qvformat: Fajlhiba: 'ro/yr1.htm' nem hozhato letre: Read-only file system\r\n");
   ExpectEarlierResultsOnly(root_, "ro");
 }
 
@@ -186,11 +188,10 @@ TEST_F(FailureSafetyMounted, FullDisk) {
   const Outcome document = tool_.Run(root_.path(), {"full/x_1.htm"});
   EXPECT_EQ(document.exit, 1);
   EXPECT_EQ(document.err,
-            "qvformat: I/O error: cannot write 'full/xr1.rtf': No space left on device\r\n");
+            "qvformat: Fajlhiba: 'full/xr1.rtf' nem irhato: No space left on device\r\n");
   const Outcome page = tool_.Run(root_.path(), {"/t", "full/y_1.htm"});
   EXPECT_EQ(page.exit, 1);
-  EXPECT_EQ(page.err,
-            "qvformat: I/O error: cannot write 'full/yr1.htm': No space left on device\r\n");
+  EXPECT_EQ(page.err, "qvformat: Fajlhiba: 'full/yr1.htm' nem irhato: No space left on device\r\n");
   ExpectEarlierResultsOnly(root_, "full");
 }
 
@@ -213,15 +214,15 @@ TEST(FailureSafetyPermissions, FolderWithoutWritePermissionAndUnreadableReport) 
   if (document.exit == kCannotPrepare) GTEST_SKIP() << "cannot run as another user here";
   EXPECT_EQ(document.exit, 1);
   EXPECT_EQ(document.err,
-            "qvformat: I/O error: cannot create 'locked/xr1.rtf': Permission denied\r\n");
+            "qvformat: Fajlhiba: 'locked/xr1.rtf' nem hozhato letre: Permission denied\r\n");
   const Outcome page = tool.Run(root.path(), {"/t", "locked/y_1.htm"}, asNobody);
   EXPECT_EQ(page.exit, 1);
   EXPECT_EQ(page.err,
-            "qvformat: I/O error: cannot create 'locked/yr1.htm': Permission denied\r\n");
+            "qvformat: Fajlhiba: 'locked/yr1.htm' nem hozhato letre: Permission denied\r\n");
   const Outcome unreadable = tool.Run(root.path(), {"locked/z_1.htm"}, asNobody);
   EXPECT_EQ(unreadable.exit, 1);
   EXPECT_EQ(unreadable.err,
-            "qvformat: I/O error: cannot open 'locked/z_1.htm': Permission denied\r\n");
+            "qvformat: Fajlhiba: 'locked/z_1.htm' nem nyithato meg: Permission denied\r\n");
 
   chmod(dir.c_str(), 0755);  // for the listing and the clean-up
   EXPECT_EQ(ListDirectory(dir), (Strings{"x_1.htm", "xr1.rtf", "y_1.htm", "yr1.htm", "z_1.htm"}));

@@ -13,8 +13,9 @@ TEST(LabelFonts, ADrawingFontIsThatFamilyOrNone) {
     OpenDrawingFont("No Such Family Anywhere", true, 20);
     FAIL();
   } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), "Font error");
-    EXPECT_NE(e.text().find("No Such Family Anywhere:bold is not installed"), std::string::npos)
+    EXPECT_EQ(e.kind(), "Betukeszlet hiba");
+    EXPECT_NE(e.text().find("a(z) No Such Family Anywhere:bold betukeszlet nincs telepitve"),
+              std::string::npos)
         << e.text();
   }
   // The pictures of assets/ are drawn with Liberation Serif Bold.

@@ -55,14 +55,16 @@ TEST(SharedLibrary, LoadsOnDemandAndNamesWhatIsMissing) {
     FAIL() << "a missing symbol was found";
   } catch (const Error& e) {
     EXPECT_EQ(e.kind(), "Test error");
-    EXPECT_NE(e.text().find("libc.so.6 has no qv_no_such_function"), std::string::npos) << e.text();
+    EXPECT_NE(e.text().find("'libc.so.6' hianyos, nincs benne: qv_no_such_function"),
+              std::string::npos)
+        << e.text();
   }
   try {
-    SharedLibrary::Load("libqv-no-such-library.so.9", "TLS error");
+    SharedLibrary::Load("libqv-no-such-library.so.9", "TLS hiba");
     FAIL() << "a missing library was loaded";
   } catch (const Error& e) {
-    EXPECT_EQ(e.kind(), "TLS error");
-    EXPECT_NE(e.text().find("cannot load libqv-no-such-library.so.9"), std::string::npos) << e.text();
+    EXPECT_EQ(e.kind(), "TLS hiba");
+    EXPECT_EQ(e.text().rfind("'libqv-no-such-library.so.9' nem toltheto be: ", 0), 0u) << e.text();
   }
 }
 
@@ -96,7 +98,7 @@ TEST(InputFile, PipesAreRefusedWithoutWaiting) {
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   InputProblem problem;
   EXPECT_EQ(OpenRegularFile(fifo, &problem), -1);
-  EXPECT_EQ(problem.reason, "not a regular file");
+  EXPECT_EQ(problem.reason, "nem kozonseges fajl (hanem eszkoz vagy cso)");
 }
 
 // A quoted pattern names what the shell's would: case counts, hidden names

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <string>
 
@@ -28,10 +30,12 @@ TEST(SpecialFiles, NamedPipeIsRefusedByName) {
   test::TempDir dir;
   const std::string fifo = dir.path() + "/q.ini";
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_EQ(Failure([&] { IniFile ini(fifo); }),
-            "I/O error: cannot open '" + fifo + "': not a regular file");
+  EXPECT_EQ(
+      Failure([&] { IniFile ini(fifo); }),
+      "Fajlhiba: '" + fifo + "' nem nyithato meg: nem kozonseges fajl (hanem eszkoz vagy cso)");
   EXPECT_EQ(Failure([&] { LoadBmp(fifo, "picture/x.bmp"); }),
-            "Picture error: cannot open picture/x.bmp: not a regular file");
+            "Kephiba: 'picture/x.bmp' nem nyithato meg: nem kozonseges fajl (hanem eszkoz vagy "
+            "cso)");
   // A folder on the way that is a pipe: as good as missing.
   EXPECT_EQ(IniFile(fifo + "/x.ini").ReadString("S", "k", "d"), "d");
 }
@@ -42,7 +46,7 @@ TEST(SpecialFiles, UnreadableSettingsAreRefusedByName) {
   const std::string path = dir.Write("q.ini", "[S]\nk=v\n");
   ASSERT_EQ(chmod(path.c_str(), 0), 0);
   EXPECT_EQ(Failure([&] { IniFile ini(path); }),
-            "I/O error: cannot open '" + path + "': Permission denied");
+            "Fajlhiba: '" + path + "' nem nyithato meg: " + std::strerror(EACCES));
 }
 
 }  // namespace

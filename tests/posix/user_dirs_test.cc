@@ -96,8 +96,9 @@ TEST_F(UserFiles, DataListsAreLookedForInThePlayersDirectoryFirst) {
     DataFilePath(exe, "item.txt", "items.txt");
     ADD_FAILURE();
   } catch (const Error& e) {
-    EXPECT_EQ(e.text(), "cannot find item.txt or items.txt: looked for '" + data + "item.txt', '" +
-                            data + "items.txt', '" + exe + "item.txt', '" + exe + "items.txt'");
+    EXPECT_EQ(e.text(), "sem item.txt, sem items.txt nem talalhato; kerestem itt: '" + data +
+                            "item.txt', '" + data + "items.txt', '" + exe + "item.txt', '" + exe +
+                            "items.txt'");
   }
   program.Write("item.txt", "");
   program.Write("spells.txt", "");
@@ -117,22 +118,20 @@ TEST_F(UserFiles, DataListsAreLookedForInThePlayersDirectoryFirst) {
 // the file read in its place or the places looked.
 TEST_F(UserFiles, MissingSiteNamesThePlayersOwnSettingsFile) {
   const std::string start =
-      "the game's web site is not set: write its domain as Szerver in "
-      "section [LETOLTES] of '" +
-      config + "qvformat.ini' (zordonvidek.example is only a placeholder)";
+      "nincs beallitva a jatek honlapja: ird be a domainjet Szerver kulcskent a(z) '" + config +
+      "qvformat.ini' [LETOLTES] szakaszaba (a zordonvidek.example csak helykitolto)";
   EXPECT_EQ(SiteNotSetText(exe),
-            start + "; no settings file was found there or at '" + exe + "qvformat.ini'");
+            start + "; sem ott, sem itt nincs beallitasfajl: '" + exe + "qvformat.ini'");
   program.Write("qvformat.ini", "[LETOLTES]\r\nSzerver=zordonvidek.example\r\n");
-  EXPECT_EQ(SiteNotSetText(exe), start + "; make that file a copy of '" + exe +
-                                     "qvformat.ini', which is read while it is missing");
+  EXPECT_EQ(SiteNotSetText(exe), start + "; ez a fajl legyen a(z) '" + exe +
+                                     "qvformat.ini' masolata, mert amig hianyzik, azt olvasom");
   home.Write(".config/qvformat/qvformat.ini", "");
   EXPECT_EQ(SiteNotSetText(exe), start);
   // Without a per-user folder, the executable's file.
   ScopedEnv noHome("HOME", nullptr);
   EXPECT_EQ(SiteNotSetText(exe),
-            "the game's web site is not set: write its domain as Szerver in "
-            "section [LETOLTES] of '" +
-                exe + "qvformat.ini' (zordonvidek.example is only a placeholder)");
+            "nincs beallitva a jatek honlapja: ird be a domainjet Szerver kulcskent a(z) '" + exe +
+                "qvformat.ini' [LETOLTES] szakaszaba (a zordonvidek.example csak helykitolto)");
 }
 
 TEST_F(UserFiles, EachPictureOfThePlayerReplacesOnlyItself) {

@@ -19,7 +19,7 @@ timeout 60 script -qc "$command" /dev/null </dev/null >"$dir/console.txt" 2>&1 |
   { echo "script failed ($?):"; cat "$dir/console.txt"; exit 1; }
 shown=$(plain "$dir/console.txt")
 for expected in $'Indul\xc3\xa1sideje:9:05:07' $'Nyisdmeg:\xc5\x90rz\xc5\x91_57.htm' \
-  $'cannotopen\'x\xc5\xb1.htm\''; do
+  $'Fajlhiba:\'x\xc5\xb1.htm\'nemnyithatomeg'; do
   if [[ "$shown" != *"$expected"* ]]; then
     echo "not shown: $expected"; printf '%s\n' "$shown" | od -c | head -20; exit 1
   fi

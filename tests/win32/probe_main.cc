@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
       // them as Windows-1250, with "?" for what it lacks.
       console.LineWithName("Nyisd meg: ", "\xC5\x90rz\xC5\x91_57.htm");
       console.LineWithName("Nyisd meg: ", "Nu\xC3\xB1" "ez_59.htm");
-      console.ErrorLine("qvformat: I/O error: cannot open 'x\xC5\xB1.htm': No such file or directory");
+      console.ErrorLine("qvformat: Fajlhiba: 'x\xC5\xB1.htm' nem nyithato meg");
       console.Line("");
     } else if (mode == "password") {
       const std::string typed = qv::ReadHiddenLine("Jelszo: ");

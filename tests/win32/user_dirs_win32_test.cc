@@ -37,10 +37,11 @@ TEST(WindowsUserDirs, AppDataForSettingsLocalAppDataForData) {
   EXPECT_EQ(DataFilePath(exe, "item.txt", "items.txt"), UserDataDir() + "items.txt");
 
   // Messages name the player's file and every place looked with "\\".
-  EXPECT_EQ(
-      SiteNotSetText(exe),
-      "the game's web site is not set: write its domain as Szerver in section [LETOLTES] of '" +
-          roaming.path() + "\\qvformat\\qvformat.ini' (zordonvidek.example is only a placeholder)");
+  EXPECT_EQ(SiteNotSetText(exe),
+            "nincs beallitva a jatek honlapja: ird be a domainjet Szerver kulcskent a(z) '" +
+                roaming.path() +
+                "\\qvformat\\qvformat.ini' [LETOLTES] szakaszaba (a zordonvidek.example csak "
+                "helykitolto)");
   EXPECT_EQ(FilePlaces(UserDataDir(), exe, {"picture/tenger.bmp"}),
             (std::vector<std::string>{local.path() + "\\qvformat\\picture\\tenger.bmp",
                                       exe + "picture\\tenger.bmp"}));

@@ -6,6 +6,6 @@ r_1.htm
 --- stdout
 Indulas ideje: TIME
 --- stderr
-qvformat: I/O error: cannot open 'r_1.htm': not a regular file
+qvformat: Fajlhiba: 'r_1.htm' nem nyithato meg: nem kozonseges fajl (hanem eszkoz vagy cso)
 --- nofile rr1.rtf
 --- exit 1

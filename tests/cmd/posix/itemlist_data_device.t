@@ -12,6 +12,6 @@ KARAKTERLAP
 --- stdout
 Indulas ideje: TIME
 --- stderr
-qvformat: I/O error: cannot open 'EXEDIR/item.txt': not a regular file
+qvformat: Fajlhiba: 'EXEDIR/item.txt' nem nyithato meg: nem kozonseges fajl (hanem eszkoz vagy cso)
 --- nofile ar1.htm
 --- exit 1

@@ -10,5 +10,5 @@ nincs_1.htm
 Indulas ideje: TIME
 Nyomj Entert a kilepeshez...
 --- stderr
-qvformat: I/O error: cannot open 'nincs_1.htm': No such file or directory
+qvformat: Fajlhiba: 'nincs_1.htm' nem nyithato meg: {ENOENT}
 --- exit 1
