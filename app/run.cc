@@ -1,18 +1,16 @@
 #include "app/run.h"
 
+#include "app/download_run.h"
 #include "app/layout.h"
 #include "app/report_params.h"
 #include "app/usage.h"
 #include "convert/driver.h"
-#include "download/download_session.h"
 #include "itemlist/item_list_page.h"
 #include "platform/clock.h"
 #include "platform/desktop_open.h"
 #include "platform/dir_listing.h"
-#include "platform/environment.h"
 #include "platform/input_file.h"
 #include "platform/path_names.h"
-#include "platform/terminal_input.h"
 #include "platform/wildcard.h"
 #include "site/file_names.h"
 #include "site/site.h"
@@ -39,16 +37,12 @@ void BuildPage(Session& session, const std::string& fileName) {
 // run, and the page to the desktop.
 void Download(Session& session) {
   session.pages.CheckIniOption(session.ctx.programDir);  // before anything is downloaded
-  DownloadSteps steps;
-  steps.site = [&session] { return ConfiguredSite(session.ctx.programDir); };
-  steps.buildPage = [&session](const std::string& report) { BuildPage(session, report); };
-  steps.password = [](bool mayAsk) {
-    std::string password = EnvironmentText("QVFORMAT_PASSWORD");
-    if (password.empty() && mayAsk && InputIsTerminal()) password = ReadHiddenLine("Jelszo: ");
-    return password;
-  };
-  steps.open = OpenOnDesktop;
-  DownloadTurn(session.ctx, DownloadOptionsFrom(session.args), steps);
+  DownloadRunParts parts;
+  parts.password = PasswordFromElsewhere;
+  parts.site = [&session] { return ConfiguredSite(session.ctx.programDir); };
+  parts.buildPage = [&session](const std::string& report) { BuildPage(session, report); };
+  parts.open = OpenOnDesktop;
+  RunDownload(DownloadOptionsFrom(session.args), parts, session.ctx.console);
 }
 
 // Why a numbered run passes a report by (empty: it is taken): its document

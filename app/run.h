@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/session.h"
-#include "download/download_session.h"
+#include "download/turn_request.h"
 
 namespace qv {
 

@@ -1,6 +1,6 @@
 // The turn download: HTTP/1.0 written by hand over up to four successive
 // TLS connections (session cookie, login and turn, the report, the site's
-// own rendering), then the item-list page and the desktop.
+// own rendering).
 #include "download/download_session.h"
 
 #include <vector>
@@ -10,8 +10,8 @@
 #include "download/response_check.h"
 #include "download/response_cut.h"
 #include "download/safe_values.h"
+#include "download/tls_line_connection.h"
 #include "download/turn_resolution.h"
-#include "platform/encoding.h"
 #include "platform/error.h"
 #include "platform/replacing_file.h"
 #include "site/file_names.h"
@@ -58,7 +58,7 @@ void ReadLines(TlsLineConnection& connection, int stallLimitMs, Handle handle) {
 }
 
 // Connection 3 or 4: one turn rendering, cut and stored under fileName.
-void FetchTurn(TlsLineConnection& connection, const std::vector<std::string>& request,
+void StoreTurn(TlsLineConnection& connection, const std::vector<std::string>& request,
                const std::string& fileName, bool report) {
   WriteRequest(connection, request);
   ReplacingFile file(fileName);
@@ -76,38 +76,12 @@ void FetchTurn(TlsLineConnection& connection, const std::vector<std::string>& re
 
 }  // namespace
 
-void DownloadTurn(RunContext& ctx, const DownloadOptions& options, const DownloadSteps& steps) {
-  Console& console = ctx.console;
-  console.Line("");
-
-  std::string user = options.user;
-  std::string password = options.password;
-  const std::string& kar = options.character;
-  const std::string& turn = options.turn;
-  // A password on the command line stays in the shell's history and in
-  // every process list: it may come from elsewhere.
-  if (password.empty() && !user.empty() && steps.password)
-    password = steps.password(!kar.empty() && !turn.empty());
-  const char* missing = user.empty()       ? "Nem adtal meg felhasznalot!"
-                        : password.empty() ? "Nem adtal meg jelszot!"
-                        : kar.empty()      ? "Nem adtal meg karakterszamot!"
-                        : turn.empty()     ? "Nem adtal meg fordulo szamot!"
-                                           : nullptr;
-  if (missing != nullptr) {
-    console.Line(missing);
-    console.Line("");
-    throw Error(error_kind::kDownload,
-                "a letolteshez kell /user=, /pass= (vagy QVFORMAT_PASSWORD), /kar= es /ford=");
-  }
-  RequireSafeValue(kar, "a karakterszam (/kar)");
-  RequireSafeValue(turn, "a fordulo (/ford)");
-  user = LocaleTextToCp1250(user);
-  password = LocaleTextToCp1250(password);
-
-  const DownloadSite site = steps.site();
+FetchedTurn FetchTurn(const TurnRequest& request, const DownloadSite& site, Console& console) {
+  const std::string& kar = request.character;
+  const std::string& turn = request.turn;
   if (!site.settingNote.empty()) console.LineWithName(site.settingNote, site.settingsFile);
   const SiteRequests requests(site.host);
-  const bool downloadOnly = options.downloadOnly;
+  const bool downloadOnly = request.downloadOnly;
   const int stallLimitMs = site.tls.socketTimeoutMs;
   SiteCookies cookies;
   TurnResolution resolution(kar, turn);
@@ -125,7 +99,8 @@ void DownloadTurn(RunContext& ctx, const DownloadOptions& options, const Downloa
     connection.Close();
 
     Open(connection, TextEncoding::kEightBit, console, "Bejelentkezes...");
-    WriteRequest(connection, requests.Login(kar, cookies.session, LoginForm(user, password)));
+    WriteRequest(connection,
+                 requests.Login(kar, cookies.session, LoginForm(request.user, request.password)));
     ReadLines(connection, stallLimitMs, [&](const std::string& line) {
       if (Contains(line, "GAZPSW=")) cookies.password = CookieCut(line, "GAZPSW=");
       if (Contains(line, "GAZUSER=")) cookies.user = CookieCut(line, "GAZUSER=");
@@ -138,22 +113,17 @@ void DownloadTurn(RunContext& ctx, const DownloadOptions& options, const Downloa
     RequireSafeValue(resolution.turn(), "a honlap altal megadott fordulo");
 
     Open(connection, TextEncoding::kEightBit, console, "Fordulo letoltese...");
-    FetchTurn(connection, requests.Turn(kar, resolution.turn(), cookies.TurnCookies(), true),
+    StoreTurn(connection, requests.Turn(kar, resolution.turn(), cookies.TurnCookies(), true),
               DownloadedReportName(kar, resolution.turn()), true);
 
     if (downloadOnly) {
       Open(connection, TextEncoding::kUtf8, console, "Online QVFormat fordulo letoltese...");
-      FetchTurn(connection, requests.Turn(kar, resolution.turn(), cookies.TurnCookies(), false),
+      StoreTurn(connection, requests.Turn(kar, resolution.turn(), cookies.TurnCookies(), false),
                 DownloadedPageName(kar, resolution.turn()), false);
     }
   }
 
-  if (!downloadOnly) {
-    console.Line("Targylista formazasa...");
-    steps.buildPage(DownloadedReportName(kar, resolution.turn()));
-  }
-  steps.open(DownloadedPageName(kar, resolution.turn()), console);
-  console.Line("");
+  return {DownloadedReportName(kar, resolution.turn()), DownloadedPageName(kar, resolution.turn())};
 }
 
 }  // namespace qv

@@ -1,6 +1,5 @@
-// Where a download connects: the game's site of the settings, and the
-// environment for local mirrors and tests.
-#include "download/download_session.h"
+#include "download/site_address.h"
+
 #include "platform/environment.h"
 #include "platform/error.h"
 #include "site/site.h"

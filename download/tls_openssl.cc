@@ -1,20 +1,9 @@
 // The TLS stream on OpenSSL (libssl loaded when a download first connects,
-// openssl_api.h) and the POSIX system's blocking sockets.
-#include <arpa/inet.h>
-#include <fcntl.h>
-#include <netdb.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <pthread.h>
-#include <signal.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-
+// openssl_api.h), working the socket of a TcpConnection itself.
 #include "download/openssl_api.h"
 #include "download/tls_stream.h"
+#include "platform/system_error.h"
+#include "platform/tcp_connection.h"
 
 namespace qv {
 namespace {
@@ -33,50 +22,6 @@ std::string OpenSslReason() {
   if (e == 0) return "";
   const char* reason = Ssl().ERR_reason_error_string(e);
   return reason != nullptr ? reason : "hibakod " + std::to_string(e);
-}
-
-bool IsIpAddress(const std::string& host) {
-  unsigned char address[sizeof(in6_addr)];
-  return inet_pton(AF_INET, host.c_str(), address) == 1 ||
-         inet_pton(AF_INET6, host.c_str(), address) == 1;
-}
-
-// Writing to a connection the server has dropped raises SIGPIPE, which would
-// end the process. The signal is held back while OpenSSL works on the socket
-// and a SIGPIPE raised meanwhile is taken away; the failed write then reports
-// EPIPE like any other error.
-class SigpipeHold {
- public:
-  SigpipeHold() {
-    sigemptyset(&pipe_);
-    sigaddset(&pipe_, SIGPIPE);
-    pthread_sigmask(SIG_BLOCK, &pipe_, &previous_);
-    sigset_t pending;
-    sigpending(&pending);
-    wasPending_ = sigismember(&pending, SIGPIPE) == 1;
-  }
-  ~SigpipeHold() {
-    if (!wasPending_) {
-      sigset_t pending;
-      sigpending(&pending);
-      if (sigismember(&pending, SIGPIPE) == 1) {
-        const timespec none{0, 0};
-        sigtimedwait(&pipe_, nullptr, &none);
-      }
-    }
-    pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
-  }
-  SigpipeHold(const SigpipeHold&) = delete;
-  SigpipeHold& operator=(const SigpipeHold&) = delete;
-
- private:
-  sigset_t pipe_;
-  sigset_t previous_;
-  bool wasPending_ = false;
-};
-
-bool IsNetworkReset(int error) {
-  return error == ECONNRESET || error == ECONNABORTED || error == ESHUTDOWN || error == EPIPE;
 }
 
 class OpenSslStream : public TlsStream {
@@ -106,7 +51,7 @@ class OpenSslStream : public TlsStream {
   std::uint16_t port_ = 0;
   SSL_CTX* ctx_ = nullptr;
   SSL* ssl_ = nullptr;
-  int fd_ = -1;
+  TcpConnection tcp_;
   bool broken_ = false;  // a fatal TLS or socket error: no orderly shutdown
 };
 
@@ -148,50 +93,16 @@ void OpenSslStream::Connect(const std::string& host, std::uint16_t port, ServerW
   host_ = host;
   port_ = port;
 
-  addrinfo hints{};
-  hints.ai_family = AF_UNSPEC;
-  hints.ai_socktype = SOCK_STREAM;
-  addrinfo* addresses = nullptr;
-  const std::string service = std::to_string(port_);
-  const int rc = getaddrinfo(host_.c_str(), service.c_str(), &hints, &addresses);
-  if (rc != 0)
-    throw NetError(NetFault::kResolve, error_kind::kNetwork,
-                   "a gepnev nem oldhato fel (" + host_ +
-                       "): " + (rc == EAI_SYSTEM ? std::strerror(errno) : gai_strerror(rc)));
-
-  const timeval limit{options_.socketTimeoutMs / 1000, (options_.socketTimeoutMs % 1000) * 1000};
-  int lastError = 0;
-  for (addrinfo* a = addresses; a != nullptr && fd_ < 0; a = a->ai_next) {
-    const int fd = socket(a->ai_family, a->ai_socktype | SOCK_CLOEXEC, a->ai_protocol);
-    if (fd < 0) {
-      lastError = errno;
-      continue;
-    }
-    setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
-    setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
-    if (::connect(fd, a->ai_addr, a->ai_addrlen) == 0) {
-      fd_ = fd;
-    } else {
-      // With a send limit set, a connect that runs out of time says
-      // "in progress"; the user is better served by "timed out".
-      lastError = errno == EINPROGRESS ? ETIMEDOUT : errno;
-      ::close(fd);
-    }
-  }
-  freeaddrinfo(addresses);
-  if (fd_ < 0)
-    throw NetError(NetFault::kConnect, error_kind::kNetwork,
-                   "nem sikerult kapcsolodni (" + host_ + ", " + service +
-                       ". port): " + std::strerror(lastError));
+  ConnectTcp(tcp_, host_, port_, options_.socketTimeoutMs);
 
   ssl_ = Ssl().SSL_new(ctx_);
-  if (ssl_ == nullptr || Ssl().SSL_set_fd(ssl_, fd_) != 1) {
+  if (ssl_ == nullptr || Ssl().SSL_set_fd(ssl_, static_cast<int>(tcp_.NativeHandle())) != 1) {
     Close();
     ThrowTlsError(NetFault::kOther, "a TLS nem allithato be: " + OpenSslReason());
   }
   // Server name indication is for names only; the certificate must name
   // the host (or hold the address it was reached at).
-  if (IsIpAddress(host_)) {
+  if (!IpAddressBytes(host_).empty()) {
     Ssl().X509_VERIFY_PARAM_set1_ip_asc(Ssl().SSL_get0_param(ssl_), host_.c_str());
   } else {
     Ssl().SSL_ctrl(ssl_, SSL_CTRL_SET_TLSEXT_HOSTNAME, TLSEXT_NAMETYPE_host_name,
@@ -204,33 +115,24 @@ void OpenSslStream::Connect(const std::string& host, std::uint16_t port, ServerW
 }
 
 void OpenSslStream::Handshake(ServerWait& wait) {
-  const int flags = fcntl(fd_, F_GETFL);
-  fcntl(fd_, F_SETFL, flags | O_NONBLOCK);
   for (;;) {
-    int result;
-    int sslError;
-    int savedErrno;
-    {
-      SigpipeHold hold;
-      Ssl().ERR_clear_error();
-      errno = 0;
-      result = Ssl().SSL_connect(ssl_);
-      savedErrno = errno;
-      sslError = Ssl().SSL_get_error(ssl_, result);
-    }
+    int result = 0;
+    Ssl().ERR_clear_error();
+    const int savedErrno =
+        tcp_.LibraryCall(true, [&] { result = Ssl().SSL_connect(ssl_); });
+    const int sslError = Ssl().SSL_get_error(ssl_, result);
     if (result == 1) break;
     if (sslError != SSL_ERROR_WANT_READ && sslError != SSL_ERROR_WANT_WRITE)
       FailHandshake(sslError, savedErrno);
-    const short events = sslError == SSL_ERROR_WANT_WRITE ? POLLOUT : POLLIN;
-    const ServerWait::Outcome outcome = wait.Await(options_.socketTimeoutMs, [&](int ms) {
-      pollfd p{fd_, events, 0};
-      return poll(&p, 1, ms) != 0;  // an error: the next call says it
-    });
+    const TcpConnection::Ready ready = sslError == SSL_ERROR_WANT_WRITE
+                                           ? TcpConnection::Ready::kWritable
+                                           : TcpConnection::Ready::kReadable;
+    const ServerWait::Outcome outcome =
+        wait.Await(options_.socketTimeoutMs, [&](int ms) { return tcp_.Wait(ready, ms); });
     if (outcome == ServerWait::Outcome::kQuiet) FailHandshake(sslError, 0);
     if (outcome == ServerWait::Outcome::kOutOfTime)
       FailHandshake(sslError, 0, wait.OutOfTimeText());
   }
-  fcntl(fd_, F_SETFL, flags);
 }
 
 void OpenSslStream::FailHandshake(int sslError, int savedErrno, const std::string& given) {
@@ -249,7 +151,7 @@ void OpenSslStream::FailHandshake(int sslError, int savedErrno, const std::strin
     if (!given.empty()) fault = NetFault::kTooSlow;
     if (detail.empty())
       detail = (sslError == SSL_ERROR_WANT_READ || sslError == SSL_ERROR_WANT_WRITE) ? kNoAnswerText
-               : savedErrno != 0 ? std::strerror(savedErrno)
+               : savedErrno != 0 ? SystemErrorText(savedErrno)
                                  : kServerEndedText;
     text += HandshakeFailedText(host_, port_, detail);
   }
@@ -260,20 +162,11 @@ void OpenSslStream::FailHandshake(int sslError, int savedErrno, const std::strin
 
 TlsStream::Receive OpenSslStream::ReceiveChunk(char* buffer, std::size_t capacity,
                                                std::size_t* received) {
-  const int flags = fcntl(fd_, F_GETFL);
-  fcntl(fd_, F_SETFL, flags | O_NONBLOCK);
-  int n;
-  int sslError;
-  int savedErrno;
-  {
-    SigpipeHold hold;
-    Ssl().ERR_clear_error();
-    errno = 0;
-    n = Ssl().SSL_read(ssl_, buffer, static_cast<int>(capacity));
-    savedErrno = errno;
-    sslError = Ssl().SSL_get_error(ssl_, n);
-  }
-  fcntl(fd_, F_SETFL, flags);
+  int n = 0;
+  Ssl().ERR_clear_error();
+  const int savedErrno = tcp_.LibraryCall(
+      true, [&] { n = Ssl().SSL_read(ssl_, buffer, static_cast<int>(capacity)); });
+  const int sslError = Ssl().SSL_get_error(ssl_, n);
 
   *received = 0;
   if (n > 0) {
@@ -287,8 +180,8 @@ TlsStream::Receive OpenSslStream::ReceiveChunk(char* buffer, std::size_t capacit
     case SSL_ERROR_SYSCALL:
       broken_ = true;
       if (savedErrno == 0) return Receive::kClosed;  // TCP closed without TLS close
-      if (IsNetworkReset(savedErrno)) return Receive::kReset;
-      ThrowSocketError(NetFault::kOther, std::strerror(savedErrno));
+      if (TcpConnection::IsResetError(savedErrno)) return Receive::kReset;
+      ThrowSocketError(NetFault::kOther, SystemErrorText(savedErrno));
     default: {
       broken_ = true;
       const unsigned long e = Ssl().ERR_peek_last_error();
@@ -304,49 +197,33 @@ TlsStream::Receive OpenSslStream::ReceiveChunk(char* buffer, std::size_t capacit
 }
 
 bool OpenSslStream::WaitReadable(int timeoutMs) {
-  pollfd p{fd_, POLLIN, 0};
-  for (;;) {
-    const int ready = poll(&p, 1, timeoutMs);
-    if (ready >= 0) return ready > 0;
-    if (errno != EINTR) return true;  // let the next read report it
-  }
+  return tcp_.Wait(TcpConnection::Ready::kReadable, timeoutMs);
 }
 
 void OpenSslStream::Send(std::string_view bytes) {
-  int n;
-  int sslError;
-  int savedErrno;
-  {
-    SigpipeHold hold;
-    Ssl().ERR_clear_error();
-    errno = 0;
-    n = Ssl().SSL_write(ssl_, bytes.data(), static_cast<int>(bytes.size()));
-    savedErrno = errno;
-    sslError = Ssl().SSL_get_error(ssl_, n);
-  }
+  int n = 0;
+  Ssl().ERR_clear_error();
+  const int savedErrno = tcp_.LibraryCall(
+      false, [&] { n = Ssl().SSL_write(ssl_, bytes.data(), static_cast<int>(bytes.size())); });
+  const int sslError = Ssl().SSL_get_error(ssl_, n);
   if (n > 0) return;
   if (sslError == SSL_ERROR_WANT_WRITE || sslError == SSL_ERROR_WANT_READ)
     ThrowSocketError(NetFault::kTimeout, kWriteTimeoutText);
   broken_ = true;
   if (sslError == SSL_ERROR_SYSCALL)
-    ThrowSocketError(IsNetworkReset(savedErrno) ? NetFault::kReset : NetFault::kOther,
-                     savedErrno != 0 ? std::strerror(savedErrno) : kServerClosedText);
+    ThrowSocketError(TcpConnection::IsResetError(savedErrno) ? NetFault::kReset : NetFault::kOther,
+                     savedErrno != 0 ? SystemErrorText(savedErrno) : kServerClosedText);
   ThrowTlsError(NetFault::kOther, "sikertelen kuldes: " + OpenSslReason());
 }
 
 void OpenSslStream::Close() noexcept {
   if (ssl_ != nullptr) {
-    if (!broken_) {
-      SigpipeHold hold;
-      Ssl().SSL_shutdown(ssl_);  // sends our close; the server's is not waited for
-    }
+    // Sends our close; the server's is not waited for.
+    if (!broken_) tcp_.LibraryCall(false, [&] { Ssl().SSL_shutdown(ssl_); });
     Ssl().SSL_free(ssl_);
     ssl_ = nullptr;
   }
-  if (fd_ >= 0) {
-    ::close(fd_);
-    fd_ = -1;
-  }
+  tcp_.Close();
   broken_ = false;
   // Only once the library is loaded: a stream that never was has nothing
   // to clear.

@@ -1,25 +1,19 @@
-// The TLS stream on Windows' own TLS library, Schannel (SSPI, secur32), and
-// Winsock. The certificate is checked here, not by Schannel: the chain is
-// built against the system's store, or against the certificates of a PEM
-// file alone (a chain engine whose exclusive root store holds them), then
-// checked for a server with the host's name, as the OpenSSL stream does.
-#include <winsock2.h>
-#include <ws2tcpip.h>
-// after winsock2.h
+// The TLS stream on Windows' own TLS library, Schannel (SSPI, secur32), over
+// a TcpConnection. The certificate is checked by SchannelTrust
+// (schannel_certificate.h), not by Schannel.
 #include <windows.h>
-#include <wincrypt.h>
 #define SECURITY_WIN32
 #include <schannel.h>
 #include <security.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
+#include "download/schannel_certificate.h"
+#include "download/schannel_status.h"
 #include "download/tls_stream.h"
 #include "platform/environment.h"
-#include "platform/input_file.h"
-#include "platform/system_error.h"
+#include "platform/tcp_connection.h"
 #include "platform/win32/wide.h"
 
 namespace qv {
@@ -32,51 +26,6 @@ constexpr std::size_t kReceiveSize = 16384;
 }
 [[noreturn]] void ThrowTlsError(NetFault fault, const std::string& text) {
   throw NetError(fault, error_kind::kTls, text);
-}
-
-// A Winsock error in the system's words.
-std::string SocketErrorText(int error) { return SystemErrorText(error); }
-
-bool IsNetworkReset(int error) {
-  return error == WSAECONNRESET || error == WSAECONNABORTED || error == WSAESHUTDOWN ||
-         error == WSAENETRESET;
-}
-
-// The words Windows gives the statuses a TLS client meets, for a system
-// without its messages (Wine has none for them).
-const char* KnownStatusText(SECURITY_STATUS status) {
-  switch (status) {
-    case SEC_E_INTERNAL_ERROR: return "The Local Security Authority cannot be contacted";
-    case SEC_E_INVALID_TOKEN: return "The token supplied to the function is invalid";
-    case SEC_E_ILLEGAL_MESSAGE: return "The message received was unexpected or badly formatted";
-    case SEC_E_DECRYPT_FAILURE: return "The specified data could not be decrypted";
-    case SEC_E_MESSAGE_ALTERED:
-      return "The message or signature supplied for verification has been altered";
-    case SEC_E_ALGORITHM_MISMATCH:
-      return "The client and server cannot communicate, because they do not possess a common "
-             "algorithm";
-    case SEC_E_UNSUPPORTED_FUNCTION: return "The function requested is not supported";
-    case SEC_E_NO_CREDENTIALS: return "No credentials are available in the security package";
-    case SEC_E_WRONG_PRINCIPAL: return "The target principal name is incorrect";
-    case SEC_E_UNTRUSTED_ROOT:
-      return "The certificate chain was issued by an authority that is not trusted";
-    case SEC_E_CERT_EXPIRED: return "The received certificate has expired";
-    case SEC_E_CONTEXT_EXPIRED: return "The context has expired and can no longer be used";
-    case SEC_E_INSUFFICIENT_MEMORY:
-      return "Not enough memory is available to complete this request";
-    default: return "";
-  }
-}
-
-// An SSPI status as text: the system's message (else Windows' words for
-// it) and its number in hexadecimal.
-std::string StatusText(SECURITY_STATUS status) {
-  char number[16];
-  std::snprintf(number, sizeof number, "0x%08lX", static_cast<unsigned long>(status));
-  std::string text = win32::SystemMessage(static_cast<DWORD>(status));
-  if (text.empty()) text = KnownStatusText(status);
-  if (text.empty()) return std::string("TLS allapotkod ") + number;
-  return text.find(number) == std::string::npos ? text + " (" + number + ")" : text;
 }
 
 // Whether the bytes can start a TLS record: a content type of TLS 1.2
@@ -92,93 +41,13 @@ bool CouldStartRecord(std::string_view bytes) {
   return true;
 }
 
-// The address of a host written as one, in network order; empty for a name.
-std::string IpAddressBytes(const std::string& host) {
-  in_addr v4;
-  in6_addr v6;
-  if (inet_pton(AF_INET, host.c_str(), &v4) == 1)
-    return std::string(reinterpret_cast<const char*>(&v4), sizeof v4);
-  if (inet_pton(AF_INET6, host.c_str(), &v6) == 1)
-    return std::string(reinterpret_cast<const char*>(&v6), sizeof v6);
-  return "";
-}
-
-// Whether the certificate's alternative names hold the address.
-bool CertificateHoldsAddress(PCCERT_CONTEXT cert, const std::string& address) {
-  const CERT_EXTENSION* extension =
-      CertFindExtension(szOID_SUBJECT_ALT_NAME2, cert->pCertInfo->cExtension,
-                        cert->pCertInfo->rgExtension);
-  if (extension == nullptr) return false;
-  CERT_ALT_NAME_INFO* names = nullptr;
-  DWORD size = 0;
-  if (!CryptDecodeObjectEx(X509_ASN_ENCODING, X509_ALTERNATE_NAME, extension->Value.pbData,
-                           extension->Value.cbData, CRYPT_DECODE_ALLOC_FLAG, nullptr, &names,
-                           &size))
-    return false;
-  bool found = false;
-  for (DWORD i = 0; i < names->cAltEntry && !found; ++i) {
-    const CERT_ALT_NAME_ENTRY& entry = names->rgAltEntry[i];
-    found = entry.dwAltNameChoice == CERT_ALT_NAME_IP_ADDRESS &&
-            std::string(reinterpret_cast<const char*>(entry.IPAddress.pbData),
-                        entry.IPAddress.cbData) == address;
-  }
-  LocalFree(names);
-  return found;
-}
-
-// Why a chain or its check failed, in the words OpenSSL uses, and the kind.
-struct Refusal {
-  NetFault fault;
-  std::string reason;
-};
-
-Refusal RefusalOf(DWORD code) {
-  const HRESULT error = static_cast<HRESULT>(code);
-  switch (error) {
-    case CERT_E_CN_NO_MATCH: return {NetFault::kNameMismatch, "hostname mismatch"};
-    case CERT_E_UNTRUSTEDROOT:
-    case CERT_E_CHAINING:
-    case TRUST_E_CERT_SIGNATURE:
-      return {NetFault::kUntrusted, "unable to get local issuer certificate"};
-    case CERT_E_EXPIRED: return {NetFault::kUntrusted, "certificate has expired"};
-    case CERT_E_WRONG_USAGE: return {NetFault::kUntrusted, "unsupported certificate purpose"};
-    case CERT_E_REVOKED:
-    case CRYPT_E_REVOKED: return {NetFault::kUntrusted, "certificate revoked"};
-    default: return {NetFault::kUntrusted, StatusText(error)};
-  }
-}
-
-// The chain's own verdict, read before the policy's: Wine's SSL policy
-// passes a chain that ends at no trusted root. Revocation is not asked for,
-// as OpenSSL does not ask either.
-Refusal RefusalOfChain(DWORD status) {
-  if (status & (CERT_TRUST_IS_UNTRUSTED_ROOT | CERT_TRUST_IS_PARTIAL_CHAIN |
-                CERT_TRUST_IS_CYCLIC | CERT_TRUST_IS_NOT_SIGNATURE_VALID))
-    return {NetFault::kUntrusted, "unable to get local issuer certificate"};
-  if (status & CERT_TRUST_IS_NOT_TIME_VALID)
-    return {NetFault::kUntrusted, "certificate has expired"};
-  if (status & CERT_TRUST_IS_NOT_VALID_FOR_USAGE)
-    return {NetFault::kUntrusted, "unsupported certificate purpose"};
-  if (status & CERT_TRUST_IS_REVOKED) return {NetFault::kUntrusted, "certificate revoked"};
-  return {NetFault::kOther, ""};
-}
-
-void StartWinsockOnce() {
-  static const int started = [] {
-    WSADATA data;
-    return WSAStartup(MAKEWORD(2, 2), &data);
-  }();
-  if (started != 0)
-    ThrowSocketError(NetFault::kOther, "a Winsock nem indithato: " + SocketErrorText(started));
-}
-
 class SchannelStream : public TlsStream {
  public:
   explicit SchannelStream(const TlsOptions& options);
   ~SchannelStream() override;
 
   void Connect(const std::string& host, std::uint16_t port, ServerWait& wait) override;
-  bool IsOpen() const override { return socket_ != INVALID_SOCKET; }
+  bool IsOpen() const override { return tcp_.IsOpen(); }
   Receive ReceiveChunk(char* buffer, std::size_t capacity, std::size_t* received) override;
   bool HoldsReceivedBytes() override { return Decrypted() > 0 || !raw_.empty(); }
   bool HoldsDecryptedBytes() override { return Decrypted() > 0; }
@@ -187,13 +56,9 @@ class SchannelStream : public TlsStream {
   void Close() noexcept override;
 
  private:
-  void LoadTrustedCertificates(const std::string& file);
-  void OpenSocket();
   void Handshake(ServerWait& wait);
   void CheckCertificate();
   [[noreturn]] void FailHandshake(NetFault fault, const std::string& detail);
-  // Sends all bytes; false with *error set.
-  bool SendRaw(const char* bytes, std::size_t size, int* error);
   // Decrypts every whole record in raw_ into plain_; false once the server
   // has sent its TLS close.
   bool DecryptHeld();
@@ -202,13 +67,12 @@ class SchannelStream : public TlsStream {
   TlsOptions options_;
   std::string host_;
   std::uint16_t port_ = 0;
-  HCERTSTORE trusted_ = nullptr;        // the PEM file's certificates, if any
-  HCERTCHAINENGINE engine_ = nullptr;   // chains that end only there
+  TcpConnection tcp_;    // first: it starts Winsock
+  SchannelTrust trust_;
   CredHandle credentials_{};
   CtxtHandle context_{};
   bool haveContext_ = false;
   SecPkgContext_StreamSizes sizes_{};
-  SOCKET socket_ = INVALID_SOCKET;
   std::string raw_;      // received, not yet decrypted
   std::string plain_;    // decrypted, handed out from plainHead_ on
   std::size_t plainHead_ = 0;
@@ -216,12 +80,9 @@ class SchannelStream : public TlsStream {
   bool broken_ = false;        // a fatal TLS or socket error: no orderly shutdown
 };
 
-SchannelStream::SchannelStream(const TlsOptions& options) : options_(options) {
-  StartWinsockOnce();
-  const std::string file =
-      options_.caFile.empty() ? EnvironmentText("SSL_CERT_FILE") : options_.caFile;
-  if (!file.empty()) LoadTrustedCertificates(file);
-
+SchannelStream::SchannelStream(const TlsOptions& options)
+    : options_(options),
+      trust_(options.caFile.empty() ? EnvironmentText("SSL_CERT_FILE") : options.caFile) {
   SCHANNEL_CRED settings{};
   settings.dwVersion = SCHANNEL_CRED_VERSION;
   settings.grbitEnabledProtocols = SP_PROT_TLS1_2_CLIENT;  // TLS 1.2 only
@@ -229,111 +90,25 @@ SchannelStream::SchannelStream(const TlsOptions& options) : options_(options) {
   const SECURITY_STATUS status = AcquireCredentialsHandleW(
       nullptr, const_cast<wchar_t*>(UNISP_NAME_W), SECPKG_CRED_OUTBOUND, nullptr, &settings,
       nullptr, nullptr, &credentials_, nullptr);
-  if (status != SEC_E_OK) {
-    if (engine_ != nullptr) CertFreeCertificateChainEngine(engine_);
-    if (trusted_ != nullptr) CertCloseStore(trusted_, 0);
+  if (status != SEC_E_OK)
     ThrowTlsError(NetFault::kOther, "a TLS nem allithato be: " + StatusText(status));
-  }
 }
 
 SchannelStream::~SchannelStream() {
   Close();
   FreeCredentialsHandle(&credentials_);
-  if (engine_ != nullptr) CertFreeCertificateChainEngine(engine_);
-  if (trusted_ != nullptr) CertCloseStore(trusted_, 0);
-}
-
-// The certificates of a PEM file, as OpenSSL reads one: every
-// "BEGIN CERTIFICATE" block; other blocks (keys, CRLs) are passed over.
-void SchannelStream::LoadTrustedCertificates(const std::string& file) {
-  const auto fail = [&](const std::string& reason) {
-    if (trusted_ != nullptr) CertCloseStore(trusted_, 0);
-    trusted_ = nullptr;
-    ThrowTlsError(NetFault::kCaFile,
-                  "a megbizhato tanusitvanyok nem tolthetok be ('" + file + "'): " + reason);
-  };
-  std::string pem;
-  InputProblem problem;
-  if (!ReadRegularFile(file, std::int64_t{16} << 20, &pem, &problem)) fail(problem.reason);
-  trusted_ = CertOpenStore(CERT_STORE_PROV_MEMORY, 0, 0, 0, nullptr);
-  if (trusted_ == nullptr) fail(SystemErrorText(LastSystemError()));
-  const std::string begin = "-----BEGIN CERTIFICATE-----", end = "-----END CERTIFICATE-----";
-  int count = 0;
-  for (std::size_t at = pem.find(begin); at != std::string::npos; at = pem.find(begin, at)) {
-    const std::size_t stop = pem.find(end, at);
-    if (stop == std::string::npos) break;
-    const std::string block = pem.substr(at, stop + end.size() - at);
-    at = stop + end.size();
-    DWORD size = 0;
-    if (!CryptStringToBinaryA(block.data(), static_cast<DWORD>(block.size()),
-                              CRYPT_STRING_BASE64HEADER, nullptr, &size, nullptr, nullptr))
-      fail("egy tanusitvany nem ervenyes base64");
-    std::string der(size, '\0');
-    CryptStringToBinaryA(block.data(), static_cast<DWORD>(block.size()), CRYPT_STRING_BASE64HEADER,
-                         reinterpret_cast<BYTE*>(der.data()), &size, nullptr, nullptr);
-    if (!CertAddEncodedCertificateToStore(trusted_, X509_ASN_ENCODING,
-                                          reinterpret_cast<const BYTE*>(der.data()), size,
-                                          CERT_STORE_ADD_ALWAYS, nullptr))
-      fail("egy tanusitvany nem olvashato: " + SystemErrorText(LastSystemError()));
-    ++count;
-  }
-  if (count == 0) fail("no certificate or crl found");
-
-  CERT_CHAIN_ENGINE_CONFIG config{};
-  config.cbSize = sizeof config;
-  config.hExclusiveRoot = trusted_;
-  if (!CertCreateCertificateChainEngine(&config, &engine_))
-    fail("a tanusitvanylanc nem epitheto: " + SystemErrorText(LastSystemError()));
 }
 
 void SchannelStream::Connect(const std::string& host, std::uint16_t port, ServerWait& wait) {
   Close();
   host_ = host;
   port_ = port;
-  OpenSocket();
+  ConnectTcp(tcp_, host_, port_, options_.socketTimeoutMs);
   Handshake(wait);
   CheckCertificate();
   const SECURITY_STATUS status =
       QueryContextAttributesW(&context_, SECPKG_ATTR_STREAM_SIZES, &sizes_);
   if (status != SEC_E_OK) FailHandshake(NetFault::kHandshake, StatusText(status));
-}
-
-void SchannelStream::OpenSocket() {
-  addrinfo hints{};
-  hints.ai_family = AF_UNSPEC;
-  hints.ai_socktype = SOCK_STREAM;
-  hints.ai_protocol = IPPROTO_TCP;
-  addrinfo* addresses = nullptr;
-  const std::string service = std::to_string(port_);
-  const int rc = getaddrinfo(host_.c_str(), service.c_str(), &hints, &addresses);
-  if (rc != 0)
-    throw NetError(NetFault::kResolve, error_kind::kNetwork,
-                   "a gepnev nem oldhato fel (" + host_ + "): " + SocketErrorText(rc));
-
-  const DWORD limit = static_cast<DWORD>(options_.socketTimeoutMs);
-  int lastError = 0;
-  for (addrinfo* a = addresses; a != nullptr && socket_ == INVALID_SOCKET; a = a->ai_next) {
-    // Not inherited by programs the tool starts.
-    const SOCKET s = WSASocketW(a->ai_family, a->ai_socktype, a->ai_protocol, nullptr, 0,
-                                WSA_FLAG_OVERLAPPED | WSA_FLAG_NO_HANDLE_INHERIT);
-    if (s == INVALID_SOCKET) {
-      lastError = WSAGetLastError();
-      continue;
-    }
-    setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&limit), sizeof limit);
-    setsockopt(s, SOL_SOCKET, SO_SNDTIMEO, reinterpret_cast<const char*>(&limit), sizeof limit);
-    if (::connect(s, a->ai_addr, static_cast<int>(a->ai_addrlen)) == 0) {
-      socket_ = s;
-    } else {
-      lastError = WSAGetLastError();
-      closesocket(s);
-    }
-  }
-  freeaddrinfo(addresses);
-  if (socket_ == INVALID_SOCKET)
-    throw NetError(NetFault::kConnect, error_kind::kNetwork,
-                   "nem sikerult kapcsolodni (" + host_ + ", " + service +
-                       ". port): " + SocketErrorText(lastError));
 }
 
 void SchannelStream::Handshake(ServerWait& wait) {
@@ -355,14 +130,13 @@ void SchannelStream::Handshake(ServerWait& wait) {
           FailHandshake(NetFault::kTooSlow, wait.OutOfTimeText());
       }
       char chunk[kReceiveSize];
-      const int n = recv(socket_, chunk, sizeof chunk, 0);
-      if (n == 0) FailHandshake(NetFault::kHandshake, kServerEndedText);
-      if (n < 0) {
-        const int error = WSAGetLastError();
-        FailHandshake(NetFault::kHandshake,
-                      error == WSAETIMEDOUT ? std::string(kNoAnswerText) : SocketErrorText(error));
-      }
-      raw_.append(chunk, static_cast<std::size_t>(n));
+      const TcpTransfer got = tcp_.Receive(chunk, sizeof chunk);
+      if (got.outcome == TcpOutcome::kClosed) FailHandshake(NetFault::kHandshake, kServerEndedText);
+      if (got.outcome != TcpOutcome::kDone)
+        FailHandshake(NetFault::kHandshake, got.outcome == TcpOutcome::kTimedOut
+                                                ? std::string(kNoAnswerText)
+                                                : got.reason);
+      raw_.append(chunk, got.bytes);
     }
     SecBuffer in[2] = {{static_cast<unsigned long>(raw_.size()), SECBUFFER_TOKEN, raw_.data()},
                        {0, SECBUFFER_EMPTY, nullptr}};
@@ -377,12 +151,11 @@ void SchannelStream::Handshake(ServerWait& wait) {
     // The token to send: the next handshake message, or the alert that
     // tells the server why it failed.
     if (out[0].pvBuffer != nullptr) {
-      int error = 0;
-      const bool sent = out[0].cbBuffer == 0 ||
-                        SendRaw(static_cast<const char*>(out[0].pvBuffer), out[0].cbBuffer, &error);
+      const TcpTransfer sent =
+          tcp_.Send(std::string_view(static_cast<const char*>(out[0].pvBuffer), out[0].cbBuffer));
       FreeContextBuffer(out[0].pvBuffer);
-      if (!sent && status == SEC_I_CONTINUE_NEEDED)
-        FailHandshake(NetFault::kHandshake, SocketErrorText(error));
+      if (sent.outcome != TcpOutcome::kDone && status == SEC_I_CONTINUE_NEEDED)
+        FailHandshake(NetFault::kHandshake, sent.reason);
     }
     needMore = status == SEC_E_INCOMPLETE_MESSAGE;
     if (needMore) continue;
@@ -416,42 +189,7 @@ void SchannelStream::CheckCertificate() {
   if (status != SEC_E_OK || cert == nullptr)
     FailHandshake(NetFault::kHandshake, "a szerver nem kuldott tanusitvanyt");
 
-  CERT_CHAIN_PARA para{};
-  para.cbSize = sizeof para;
-  char serverAuth[] = szOID_PKIX_KP_SERVER_AUTH;
-  char* usages[] = {serverAuth};
-  para.RequestedUsage.dwType = USAGE_MATCH_TYPE_AND;
-  para.RequestedUsage.Usage.cUsageIdentifier = 1;
-  para.RequestedUsage.Usage.rgpszUsageIdentifier = usages;
-  PCCERT_CHAIN_CONTEXT chain = nullptr;
-  // The server's own intermediates come in the certificate's store.
-  const bool built =
-      CertGetCertificateChain(engine_, cert, nullptr, cert->hCertStore, &para, 0, nullptr, &chain);
-  DWORD error = built ? 0 : GetLastError();
-  Refusal refusal{};
-  if (built) refusal = RefusalOfChain(chain->TrustStatus.dwErrorStatus);
-  const std::string address = IpAddressBytes(host_);
-  std::wstring name = win32::Wide(host_);
-  if (built && refusal.reason.empty()) {
-    SSL_EXTRA_CERT_CHAIN_POLICY_PARA ssl{};
-    ssl.cbSize = sizeof ssl;
-    ssl.dwAuthType = AUTHTYPE_SERVER;
-    ssl.pwszServerName = address.empty() ? name.data() : nullptr;  // an address: below
-    CERT_CHAIN_POLICY_PARA policy{};
-    policy.cbSize = sizeof policy;
-    policy.pvExtraPolicyPara = &ssl;
-    CERT_CHAIN_POLICY_STATUS result{};
-    result.cbSize = sizeof result;
-    if (!CertVerifyCertificateChainPolicy(CERT_CHAIN_POLICY_SSL, chain, &policy, &result))
-      error = GetLastError();
-    else
-      error = result.dwError;
-  }
-  if (built) CertFreeCertificateChain(chain);
-  if (refusal.reason.empty() && error != 0)
-    refusal = RefusalOf(error);
-  else if (refusal.reason.empty() && !address.empty() && !CertificateHoldsAddress(cert, address))
-    refusal = {NetFault::kNameMismatch, "IP address mismatch"};
+  const CertificateRefusal refusal = trust_.Check(cert, host_);
   CertFreeCertificateContext(cert);
   if (refusal.reason.empty()) return;
   broken_ = false;  // the handshake itself went well: the server gets our close
@@ -467,19 +205,6 @@ void SchannelStream::FailHandshake(NetFault fault, const std::string& detail) {
   const std::string text = kTlsFailedText + HandshakeFailedText(host_, port_, detail);
   Close();
   ThrowTlsError(fault, text);
-}
-
-bool SchannelStream::SendRaw(const char* bytes, std::size_t size, int* error) {
-  while (size > 0) {
-    const int n = send(socket_, bytes, static_cast<int>(std::min<std::size_t>(size, 1 << 30)), 0);
-    if (n <= 0) {
-      *error = WSAGetLastError();
-      return false;
-    }
-    bytes += n;
-    size -= static_cast<std::size_t>(n);
-  }
-  return true;
 }
 
 bool SchannelStream::DecryptHeld() {
@@ -538,34 +263,28 @@ TlsStream::Receive SchannelStream::ReceiveChunk(char* buffer, std::size_t capaci
     // A whole record needs more bytes from the socket.
     if (!WaitReadable(0)) return Receive::kNothing;
     char chunk[kReceiveSize];
-    const int n = recv(socket_, chunk, sizeof chunk, 0);
-    if (n > 0) {
-      raw_.append(chunk, static_cast<std::size_t>(n));
-      continue;
+    const TcpTransfer got = tcp_.Receive(chunk, sizeof chunk);
+    switch (got.outcome) {
+      case TcpOutcome::kDone: raw_.append(chunk, got.bytes); continue;
+      case TcpOutcome::kClosed:  // TCP closed without TLS close
+        serverClosed_ = true;
+        broken_ = true;
+        return Receive::kClosed;
+      case TcpOutcome::kTimedOut: return Receive::kNothing;
+      case TcpOutcome::kReset: broken_ = true; return Receive::kReset;
+      case TcpOutcome::kFailed: break;
     }
-    if (n == 0) {  // TCP closed without TLS close
-      serverClosed_ = true;
-      broken_ = true;
-      return Receive::kClosed;
-    }
-    const int error = WSAGetLastError();
-    if (error == WSAETIMEDOUT || error == WSAEWOULDBLOCK) return Receive::kNothing;
     broken_ = true;
-    if (IsNetworkReset(error)) return Receive::kReset;
-    ThrowSocketError(NetFault::kOther, SocketErrorText(error));
+    ThrowSocketError(NetFault::kOther, got.reason);
   }
 }
 
 bool SchannelStream::WaitReadable(int timeoutMs) {
-  fd_set readable;
-  FD_ZERO(&readable);
-  FD_SET(socket_, &readable);
-  timeval limit{timeoutMs / 1000, (timeoutMs % 1000) * 1000};
-  return select(0, &readable, nullptr, nullptr, &limit) != 0;  // an error: the next read says it
+  return tcp_.Wait(TcpConnection::Ready::kReadable, timeoutMs);
 }
 
 void SchannelStream::Send(std::string_view bytes) {
-  if (socket_ == INVALID_SOCKET) ThrowSocketError(NetFault::kOther, kNotConnectedText);
+  if (!tcp_.IsOpen()) ThrowSocketError(NetFault::kOther, kNotConnectedText);
   const std::size_t most = sizes_.cbMaximumMessage;
   std::string record;
   for (std::size_t done = 0; done < bytes.size();) {
@@ -583,20 +302,21 @@ void SchannelStream::Send(std::string_view bytes) {
       broken_ = true;
       ThrowTlsError(NetFault::kOther, "sikertelen kuldes: " + StatusText(status));
     }
-    int error = 0;
-    if (!SendRaw(record.data(), buffers[0].cbBuffer + buffers[1].cbBuffer + buffers[2].cbBuffer,
-                 &error)) {
-      if (error == WSAETIMEDOUT) ThrowSocketError(NetFault::kTimeout, kWriteTimeoutText);
+    const TcpTransfer sent = tcp_.Send(std::string_view(
+        record.data(), buffers[0].cbBuffer + buffers[1].cbBuffer + buffers[2].cbBuffer));
+    if (sent.outcome == TcpOutcome::kTimedOut)
+      ThrowSocketError(NetFault::kTimeout, kWriteTimeoutText);
+    if (sent.outcome != TcpOutcome::kDone) {
       broken_ = true;
-      ThrowSocketError(IsNetworkReset(error) ? NetFault::kReset : NetFault::kOther,
-                       SocketErrorText(error));
+      ThrowSocketError(sent.outcome == TcpOutcome::kReset ? NetFault::kReset : NetFault::kOther,
+                       sent.reason);
     }
     done += size;
   }
 }
 
 void SchannelStream::Close() noexcept {
-  if (haveContext_ && socket_ != INVALID_SOCKET && !broken_) {
+  if (haveContext_ && tcp_.IsOpen() && !broken_) {
     // Our TLS close; the server's is not waited for.
     DWORD type = SCHANNEL_SHUTDOWN;
     SecBuffer token{sizeof type, SECBUFFER_TOKEN, &type};
@@ -609,16 +329,14 @@ void SchannelStream::Close() noexcept {
                                  ISC_REQ_ALLOCATE_MEMORY | ISC_REQ_STREAM, 0, 0, nullptr, 0,
                                  &context_, &outDesc, &granted, nullptr);
       if (out.pvBuffer != nullptr) {
-        int error = 0;
-        SendRaw(static_cast<const char*>(out.pvBuffer), out.cbBuffer, &error);
+        tcp_.Send(std::string_view(static_cast<const char*>(out.pvBuffer), out.cbBuffer));
         FreeContextBuffer(out.pvBuffer);
       }
     }
   }
   if (haveContext_) DeleteSecurityContext(&context_);
   haveContext_ = false;
-  if (socket_ != INVALID_SOCKET) closesocket(socket_);
-  socket_ = INVALID_SOCKET;
+  tcp_.Close();
   raw_.clear();
   plain_.clear();
   plainHead_ = 0;

@@ -15,6 +15,7 @@
 
 #include "download/server_wait.h"
 #include "platform/error.h"
+#include "platform/tcp_connection.h"
 
 namespace qv {
 
@@ -50,6 +51,21 @@ class NetError : public Error {
  private:
   NetFault fault_;
 };
+
+// Opens the TCP connection under a stream (TcpConnection::Connect) with
+// the stream's socket limit; its failures become NetError (kResolve,
+// kConnect) of the same kind and text.
+inline void ConnectTcp(TcpConnection& tcp, const std::string& host, std::uint16_t port,
+                       int socketTimeoutMs) {
+  try {
+    tcp.Connect(host, port, socketTimeoutMs);
+  } catch (const TcpError& e) {
+    throw NetError(e.fault() == TcpFault::kResolve   ? NetFault::kResolve
+                   : e.fault() == TcpFault::kConnect ? NetFault::kConnect
+                                                     : NetFault::kOther,
+                   e.kind(), e.text());
+  }
+}
 
 struct TlsOptions {
   // Certificates to trust instead of the system's store (tests, mirrors);

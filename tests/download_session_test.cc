@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/download_run.h"
 #include "app/run.h"
 #include "download/cookies.h"
 #include "download/download_session.h"
@@ -337,9 +338,8 @@ class DownloadSession : public ::testing::Test {
   void TearDown() override { std::filesystem::current_path(previous_); }
 
   void Download(std::vector<std::string> params, std::uint16_t port, int timeoutMs = 5000) {
-    RunContext ctx{console_, "/nowhere/"};
-    DownloadSteps steps;
-    steps.site = [&] {
+    DownloadRunParts parts;
+    parts.site = [&] {
       DownloadSite site;
       site.host = "localhost";
       site.port = port;
@@ -349,10 +349,10 @@ class DownloadSession : public ::testing::Test {
       site.tls.connectionLimitMs = connectionLimitMs_;
       return site;
     };
-    steps.password = password_;
-    steps.buildPage = [&](const std::string& name) { pages_.push_back(name); };
-    steps.open = [&](const std::string& name, Console&) { opened_.push_back(name); };
-    DownloadTurn(ctx, DownloadOptionsFrom(CommandLine(std::move(params))), steps);
+    parts.password = password_;
+    parts.buildPage = [&](const std::string& name) { pages_.push_back(name); };
+    parts.open = [&](const std::string& name, Console&) { opened_.push_back(name); };
+    RunDownload(DownloadOptionsFrom(CommandLine(std::move(params))), parts, console_);
   }
 
   std::vector<std::string> Files() const { return ListDirectory(dir_.path()); }
