@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "graphics/applet_map.h"
-#include "graphics/map_drawing.h"
 #include "graphics/picture_metafile.h"
+#include "maps/applet_map.h"
+#include "maps/map_drawing.h"
 #include "platform/error.h"
 #include "text/base64.h"
 #include "text/cp1250.h"

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "graphics/map_resources.h"
 #include "graphics/mono_bitmap.h"
 #include "itemlist/page_file.h"
+#include "maps/map_resources.h"
 #include "site/run_context.h"
 #include "text/layout.h"
 

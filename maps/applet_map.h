@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "graphics/label_font.h"
-#include "graphics/map_params.h"
 #include "graphics/mono_bitmap.h"
-#include "graphics/picture_set.h"
+#include "maps/map_params.h"
+#include "maps/picture_set.h"
 #include "text/layout.h"
 
 namespace qv {

@@ -1,6 +1,6 @@
-#include "graphics/applet_map.h"
+#include "maps/applet_map.h"
 
-#include "graphics/map_drawing.h"
+#include "maps/map_drawing.h"
 #include "text/line_cuts.h"
 #include "text/text.h"
 
@@ -25,8 +25,7 @@ AppletParams FromAppletLine(const std::string& line) {
 
 }  // namespace
 
-std::optional<AppletParams> ReadAppletParams(const std::vector<std::string>& lines,
-                                             Layout layout) {
+std::optional<AppletParams> ReadAppletParams(const std::vector<std::string>& lines, Layout layout) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (layout == Layout::kRtf) {
       if (HoldsLowered(lines[i], kFrameParam)) return FromAppletLine(lines[i]);

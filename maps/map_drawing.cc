@@ -1,4 +1,4 @@
-#include "graphics/map_drawing.h"
+#include "maps/map_drawing.h"
 
 #include <algorithm>
 #include <bit>
@@ -270,8 +270,8 @@ void CopyStretched(MonoBitmap& target, const PixelRect& to, const MonoBitmap& so
     int64_t sx = from.left + (tx - to.left) * sw / tw;
     if (sx < 0 || sx >= source.width()) sx = -1;
     ColumnRun* run = runs.empty() ? nullptr : &runs.back();
-    if (run != nullptr && (sx < 0 ? run->sourceX < 0 : run->sourceX >= 0 &&
-                                                           sx == run->sourceX + run->length))
+    if (run != nullptr &&
+        (sx < 0 ? run->sourceX < 0 : run->sourceX >= 0 && sx == run->sourceX + run->length))
       ++run->length;
     else
       runs.push_back({tx, sx, 1});
