@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "graphics/bitmap_copy.h"
 #include "graphics/label_font.h"
 #include "maps/map_drawing.h"
 #include "maps/picture_set.h"
