@@ -23,7 +23,7 @@ std::string MapImageLine(const MonoBitmap& map);
 // they are. Call it after the page's last write. An applet opened again
 // before it is closed starts over from the later line; one never closed
 // gets nothing, nor does one without a frame parameter. The parameters are
-// read as the report's `layout` holds them (ReadAppletParams); the pictures
+// read as the report's `layout` holds them (AppletReader); the pictures
 // and the label font come from `resources`, which a run keeps for all its
 // pages. A map that cannot be drawn (a picture file missing, a parameter
 // that is not a number, a map too large, the page's maps past the picture

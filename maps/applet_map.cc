@@ -1,54 +1,73 @@
 #include "maps/applet_map.h"
 
+#include "maps/applet_words.h"
 #include "maps/map_drawing.h"
+#include "maps/map_params.h"
 #include "text/line_cuts.h"
 #include "text/text.h"
 
 namespace qv {
-namespace {
 
-constexpr std::string_view kFrameParam = "<param name=koord";
-constexpr std::string_view kCellParam = "<param name=p";
-constexpr std::string_view kCellsEnd = "</table></center>";
-
-AppletParams FromAppletLine(const std::string& line) {
-  const std::vector<std::string> pieces = SplitAppletLine(line);
-  AppletParams params;
-  if (pieces.size() > 2) params.frame = pieces[2];
-  for (std::size_t i = 2; i < pieces.size(); ++i) {
-    const std::string lower = AsciiLowerCase(pieces[i]);
-    if (Contains(lower, kCellParam)) params.cells.push_back(pieces[i]);
-    if (Contains(lower, "</applet>")) break;
+bool AppletReader::FindFrame() {
+  while (!lines_.AtEnd()) {
+    const std::string& line = lines_.Next();
+    if (layout_ == Layout::kRtf) {
+      if (!HoldsLowered(line, kFrameParam)) continue;
+      // The older layout has the whole applet on this line: two pieces
+      // before the frame parameter, which is also where the cells start.
+      pieces_ = SplitAppletLine(line);
+      frame_ = pieces_.size() > 2 ? pieces_[2] : std::string();
+    } else {
+      if (!Contains(line, kFrameParam)) continue;
+      frame_ = line;
+      lastLine_ = &line;
+    }
+    return true;
   }
+  return false;
+}
+
+const std::string* AppletReader::NextCell() {
+  if (layout_ == Layout::kRtf) {
+    while (!cellsDone_ && nextPiece_ < pieces_.size()) {
+      const std::string& piece = pieces_[nextPiece_++];
+      const std::string lower = AsciiLowerCase(piece);
+      if (Contains(lower, kAppletEnd)) cellsDone_ = true;
+      if (Contains(lower, kCellParam)) return &piece;
+    }
+    return nullptr;
+  }
+  // A line holding the table's end, the frame's own line too, is the last
+  // one looked at.
+  while (!cellsDone_ && lastLine_ != nullptr && !lines_.AtEnd() &&
+         !HoldsLowered(*lastLine_, kCellsEnd)) {
+    lastLine_ = &lines_.Next();
+    if (Contains(*lastLine_, kCellParam)) return lastLine_;
+  }
+  cellsDone_ = true;
+  return nullptr;
+}
+
+std::optional<AppletParams> ReadAppletParams(const std::vector<std::string>& lines, Layout layout) {
+  ListedLines source(lines);
+  AppletReader applet(source, layout);
+  if (!applet.FindFrame()) return std::nullopt;
+  AppletParams params{applet.frame(), {}};
+  while (const std::string* cell = applet.NextCell()) params.cells.push_back(*cell);
   return params;
 }
 
-}  // namespace
-
-std::optional<AppletParams> ReadAppletParams(const std::vector<std::string>& lines, Layout layout) {
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (layout == Layout::kRtf) {
-      if (HoldsLowered(lines[i], kFrameParam)) return FromAppletLine(lines[i]);
-      continue;
-    }
-    if (!Contains(lines[i], kFrameParam)) continue;
-    // As the converter reads on: a line holding "</table></center>" is the
-    // last one looked at.
-    AppletParams params{lines[i], {}};
-    for (std::size_t j = i; j + 1 < lines.size() && !HoldsLowered(lines[j], kCellsEnd);) {
-      ++j;
-      if (Contains(lines[j], kCellParam)) params.cells.push_back(lines[j]);
-    }
-    return params;
-  }
-  return std::nullopt;
-}
-
-MonoBitmap DrawAppletMap(const MapFrame& frame, const std::vector<std::string>& cells,
-                         const MapPictures& pictures, const LabelFont& font) {
+MonoBitmap DrawAppletMap(AppletReader& applet, MapResources& resources,
+                         const std::string& programDir, const std::string& reportName,
+                         std::int64_t usedBytes) {
+  const MapFrame frame = ParseMapFrame(applet.frame());
+  CheckMapFrame(frame, reportName);
+  CheckPictureBudget(usedBytes, frame, reportName);
+  const MapPictures& pictures = resources.Pictures(programDir);
   MonoBitmap map = NewMapBitmap(frame);
-  DrawMapLabels(map, frame, font);
-  for (const std::string& cell : cells) DrawMapCell(map, ParseMapCell(cell), pictures);
+  DrawMapLabels(map, frame, resources.Font());
+  while (const std::string* cell = applet.NextCell())
+    DrawMapCell(map, ParseMapCell(*cell), pictures);
   return map;
 }
 
