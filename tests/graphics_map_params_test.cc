@@ -95,16 +95,16 @@ TEST(AppletParams, OlderLayoutCutsItsOneLineAndStopsAfterTheClosingPiece) {
   ASSERT_TRUE(p.has_value());
   EXPECT_EQ(p->frame, "<PARAM NAME=koord VALUE=\"2,1,10,8;\">");
   EXPECT_EQ(p->cells, (std::vector<std::string>{"<PARAM NAME=p1 VALUE=\"0,0,5,0,0;\">",
-                                                "<param name=P2 value=\"0,1,6,0,0;\"></APPLET>"}));
+                                                 "<param name=P2 value=\"0,1,6,0,0;\"></APPLET>"}));
 }
 
 TEST(AppletParams, NewerLayoutTakesLinesAsWrittenUpToTheTableEnd) {
-  const auto p = ReadAppletParams(
-      {"<applet code=\"Terkep.class\">", "<param name=p0 value=\"x\">",
-       "<param name=koord value=\"1,1,5,5;\">", "<param name=p1 value=\"0,0,5,0,0;\">",
-       "<PARAM NAME=p2 value=\"0,0,6,0,0;\">", "</TABLE></CENTER>",
-       "<param name=p3 value=\"0,0,7,0,0;\">", "</applet>"},
-      Layout::kRtfUj);
+  const auto p = ReadAppletParams({"<applet code=\"Terkep.class\">", "<param name=p0 value=\"x\">",
+                                   "<param name=koord value=\"1,1,5,5;\">",
+                                   "<param name=p1 value=\"0,0,5,0,0;\">",
+                                   "<PARAM NAME=p2 value=\"0,0,6,0,0;\">", "</TABLE></CENTER>",
+                                   "<param name=p3 value=\"0,0,7,0,0;\">", "</applet>"},
+                                  Layout::kRtfUj);
   ASSERT_TRUE(p.has_value());
   EXPECT_EQ(p->frame, "<param name=koord value=\"1,1,5,5;\">");
   EXPECT_EQ(p->cells, (std::vector<std::string>{"<param name=p1 value=\"0,0,5,0,0;\">"}));

@@ -104,8 +104,7 @@ TEST(PageFileInserts, WrittenInByFinishInOffsetOrder) {
 TEST(PageMapEncoding, PictureLineOfTheSmallestMap) {
   const std::string line = MapImageLine(NewMapBitmap(MapFrame{}));
   EXPECT_EQ(line.rfind("<center><img src=\"data:image/bmp;base64,Qk1i", 0), 0u);
-  const std::string tail(
-      "\" width=\"71\" height=\"67\" alt=\"Térkép\" style=\"max-width: 100%; height: auto\"></center>"_cp);
+  const std::string tail("\" width=\"71\" height=\"67\" alt=\"Térkép\" style=\"max-width: 100%; height: auto\"></center>"_cp);
   ASSERT_GT(line.size(), tail.size());
   EXPECT_EQ(line.substr(line.size() - tail.size()), tail);
 
@@ -116,11 +115,11 @@ TEST(PageMapEncoding, PictureLineOfTheSmallestMap) {
   EXPECT_EQ(GetU32(bmp, 10), 62u);  // where the rows start
   EXPECT_EQ(GetU32(bmp, 14), 40u);  // the DIB's own header
   EXPECT_EQ(GetU32(bmp, 18), 71u);
-  EXPECT_EQ(GetU32(bmp, 22), 67u);            // positive: bottom-up
+  EXPECT_EQ(GetU32(bmp, 22), 67u);  // positive: bottom-up
   EXPECT_EQ(GetU32(bmp, 26), 1u | 1u << 16);  // one plane, one bit
-  EXPECT_EQ(GetU32(bmp, 30), 0u);             // no compression
+  EXPECT_EQ(GetU32(bmp, 30), 0u);   // no compression
   EXPECT_EQ(GetU32(bmp, 34), 804u);
-  EXPECT_EQ(GetU32(bmp, 46), 2u);           // colours used
+  EXPECT_EQ(GetU32(bmp, 46), 2u);   // colours used
   EXPECT_EQ(GetU32(bmp, 54), 0x00000000u);  // black
   EXPECT_EQ(GetU32(bmp, 58), 0x00FFFFFFu);  // white
   EXPECT_EQ(bmp[62], 0xFF);
@@ -185,9 +184,9 @@ TEST(PagePictureLines, NothingWithoutAClosedAppletOrAFrame) {
 
 TEST(PagePictureLines, AnAppletOpenedAgainStartsOverAndALastLineGetsItsEnd) {
   PictureRun run;
-  const std::string page = run.Page(
-      "<applet a>\r\n<param name=koord value=\"2,1,0,0;\">\r\n<applet b>\r\n"
-      "<param name=koord value=\"1,1,0,0;\">\r\n</applet>");
+  const std::string page =
+      run.Page("<applet a>\r\n<param name=koord value=\"2,1,0,0;\">\r\n<applet b>\r\n"
+               "<param name=koord value=\"1,1,0,0;\">\r\n</applet>");
   const std::vector<std::string> lines = SplitLines(page);
   ASSERT_EQ(lines.size(), 6u);
   EXPECT_EQ(lines[4], "</applet>");
