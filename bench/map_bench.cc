@@ -8,8 +8,8 @@
 
 #include "convert/maps/rtf_picture.h"
 #include "graphics/label_font.h"
-#include "graphics/map_drawing.h"
-#include "graphics/picture_set.h"
+#include "maps/map_drawing.h"
+#include "maps/picture_set.h"
 
 namespace {
 

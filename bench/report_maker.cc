@@ -3,8 +3,10 @@
 #include <stdexcept>
 #include <vector>
 
+#include "maps/applet_words.h"
 #include "tests/support/lines.h"
 #include "text/cp1250.h"
+#include "text/text.h"
 
 namespace qvbench {
 namespace {
@@ -49,9 +51,15 @@ std::pair<std::size_t, std::size_t> FirstItemRow(const std::vector<std::string>&
   return {first, last};
 }
 
+// The parameter tag in the layout's case: the older layout writes tags in
+// capitals.
+std::string ParamTag(bool older) {
+  return older ? qv::AsciiUpperCase(std::string(qv::kParamTag)) : std::string(qv::kParamTag);
+}
+
 // <NAME=key VALUE="fields;"> in the layout's case.
-std::string Param(bool older, const std::string& key, const std::string& fields) {
-  std::string param = older ? "<PARAM NAME=" : "<param name=";
+std::string Param(bool older, std::string_view key, const std::string& fields) {
+  std::string param = ParamTag(older);
   param += key;
   param += older ? " VALUE=\"" : " value=\"";
   param += fields;
@@ -70,24 +78,26 @@ std::string CellFields(int row, int col, int side) {
 void ReplaceMap(std::vector<std::string>& lines, qv::Layout layout, int side) {
   const bool older = layout == qv::Layout::kRtf;
   const std::string sideText = std::to_string(side);
-  std::vector<std::string> params{Param(older, "koord", sideText + "," + sideText + ",10,20")};
+  std::vector<std::string> params{
+      Param(older, qv::kFrameName, sideText + "," + sideText + ",10,20")};
   int n = 0;
   for (int row = 0; row < side; ++row)
     for (int col = 0; col < side; ++col)
-      params.push_back(Param(older, std::string("p").append(std::to_string(++n)),
+      params.push_back(Param(older, std::string(qv::kCellName).append(std::to_string(++n)),
                              CellFields(row, col, side)));
 
   if (older) {
     // The whole applet stands on one line, its parameters cut by "> <".
-    std::string& line = lines[FindLine(lines, "<PARAM NAME=koord")];
-    const std::size_t from = line.find("<PARAM NAME=koord");
-    const std::size_t to = line.find("</APPLET>");
+    const std::string frameParam = ParamTag(older) + std::string(qv::kFrameName);
+    std::string& line = lines[FindLine(lines, frameParam)];
+    const std::size_t from = line.find(frameParam);
+    const std::size_t to = line.find(qv::AsciiUpperCase(std::string(qv::kAppletEnd)));
     std::string joined;
     for (const std::string& p : params) joined += (joined.empty() ? "" : " ") + p;
     line.replace(from, to - from, joined);
   } else {
-    const std::size_t from = FindLine(lines, "<param name=koord");
-    const std::size_t to = FindLine(lines, "</applet>", from);
+    const std::size_t from = FindLine(lines, qv::kFrameParam);
+    const std::size_t to = FindLine(lines, qv::kAppletEnd, from);
     lines.erase(lines.begin() + from, lines.begin() + to);
     lines.insert(lines.begin() + from, params.begin(), params.end());
   }

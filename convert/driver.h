@@ -5,7 +5,7 @@
 #include <string>
 
 #include "convert/run_state.h"
-#include "graphics/map_resources.h"
+#include "maps/map_resources.h"
 #include "rtfkit/rtf_writer.h"
 #include "site/run_context.h"
 #include "text/layout.h"

@@ -153,7 +153,6 @@ MonoBitmap DecodeBmp(std::span<const uint8_t> data, const std::string& name) {
     for (int x = 0; x < width; ++x) {
       bool light;
       switch (bits) {
-        case 1: light = palette[(row[x >> 3] >> (7 - (x & 7))) & 1]; break;
         case 4: light = palette[(row[x >> 1] >> ((x & 1) ? 0 : 4)) & 0x0F]; break;
         case 8: light = palette[row[x]]; break;
         case 24: {

@@ -133,14 +133,6 @@ void AppendDibHeader(std::vector<uint8_t>& out, const MonoBitmap& bitmap,
   }
 }
 
-void AppendDib(std::vector<uint8_t>& out, const MonoBitmap& bitmap,
-               const std::array<Rgb, 2>& palette, const DibFields& fields) {
-  out.reserve(out.size() + DibSize(bitmap));
-  AppendDibHeader(out, bitmap, palette, fields);
-  const std::span<const uint8_t> rows = bitmap.DibRows();
-  out.insert(out.end(), rows.begin(), rows.end());
-}
-
 std::vector<uint8_t> MetafileBuilder::Finish() {
   Record(wmf::kEof, {});
   std::vector<uint8_t> body = std::move(bytes_);

@@ -44,12 +44,6 @@ uint32_t DibSize(const MonoBitmap& bitmap);
 void AppendDibHeader(std::vector<uint8_t>& out, const MonoBitmap& bitmap,
                      const std::array<Rgb, 2>& palette, const DibFields& fields);
 
-// Appends the packed DIB of the bitmap: information header, the two-entry
-// palette (index 0 first) and the rows bottom-up, as the StretchDIB record
-// and a BMP file both carry it.
-void AppendDib(std::vector<uint8_t>& out, const MonoBitmap& bitmap,
-               const std::array<Rgb, 2>& palette, const DibFields& fields);
-
 // Record function numbers of the 16-bit metafile format.
 namespace wmf {
 inline constexpr uint16_t kEof = 0x0000;

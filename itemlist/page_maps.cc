@@ -1,13 +1,12 @@
 #include "itemlist/page_maps.h"
 
 #include <cstdint>
-#include <optional>
 #include <string_view>
 #include <vector>
 
-#include "graphics/applet_map.h"
-#include "graphics/map_drawing.h"
 #include "graphics/picture_metafile.h"
+#include "maps/applet_map.h"
+#include "maps/applet_words.h"
 #include "platform/error.h"
 #include "text/base64.h"
 #include "text/cp1250.h"
@@ -37,14 +36,12 @@ class PageMaps {
 
  private:
   std::string Draw(const std::vector<std::string>& appletLines) {
-    const std::optional<AppletParams> params = ReadAppletParams(appletLines, layout_);
-    if (!params) return "";
-    const MapFrame frame = ParseMapFrame(params->frame);
-    CheckMapFrame(frame, reportName_);
-    CheckPictureBudget(pictureBytes_, frame, reportName_);
-    const MapPictures& pictures = resources_.Pictures(ctx_.programDir);
-    const MonoBitmap map = DrawAppletMap(frame, params->cells, pictures, resources_.Font());
-    pictureBytes_ += MapPictureBytes(frame);
+    ListedLines lines(appletLines);
+    AppletReader applet(lines, layout_);
+    if (!applet.FindFrame()) return "";
+    const MonoBitmap map =
+        DrawAppletMap(applet, resources_, ctx_.programDir, reportName_, pictureBytes_);
+    pictureBytes_ += static_cast<std::int64_t>(map.DibRows().size());
     return MapImageLine(map);
   }
 
@@ -88,7 +85,7 @@ void AddMapPictures(PageFile& page, RunContext& ctx, Layout layout, const std::s
       // Outside an applet only a line holding "<applet" matters: the page
       // is searched for the next one, and its line taken from its start.
       // An ASCII pattern is found lowered alike by both lowerings.
-      const std::size_t applet = FindLoweredFrom(text, "<applet", start);
+      const std::size_t applet = FindLoweredFrom(text, kAppletStart, start);
       if (applet == std::string_view::npos) break;
       const std::size_t lineBreak = text.rfind("\r\n", applet);
       if (lineBreak != std::string_view::npos && lineBreak + 2 > start) start = lineBreak + 2;
@@ -97,13 +94,13 @@ void AddMapPictures(PageFile& page, RunContext& ctx, Layout layout, const std::s
     const std::size_t next = lineEnd == std::string_view::npos ? text.size() : lineEnd + 2;
     const std::string_view line = text.substr(start, next - start);
     start = next;
-    if (HoldsLowered(line, "<applet")) {
+    if (HoldsLowered(line, kAppletStart)) {
       open = true;
       applet.clear();
     }
     if (!open) continue;
     applet.emplace_back(line.substr(0, line.size() - (EndsWith(line, "\r\n") ? 2 : 0)));
-    if (!HoldsLowered(line, "</applet>")) continue;
+    if (!HoldsLowered(line, kAppletEnd)) continue;
     open = false;
     std::string picture = maps.LineFor(applet);
     applet.clear();

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "graphics/map_resources.h"
 #include "graphics/mono_bitmap.h"
 #include "itemlist/page_file.h"
+#include "maps/map_resources.h"
 #include "site/run_context.h"
 #include "text/layout.h"
 
@@ -23,7 +23,7 @@ std::string MapImageLine(const MonoBitmap& map);
 // they are. Call it after the page's last write. An applet opened again
 // before it is closed starts over from the later line; one never closed
 // gets nothing, nor does one without a frame parameter. The parameters are
-// read as the report's `layout` holds them (ReadAppletParams); the pictures
+// read as the report's `layout` holds them (AppletReader); the pictures
 // and the label font come from `resources`, which a run keeps for all its
 // pages. A map that cannot be drawn (a picture file missing, a parameter
 // that is not a number, a map too large, the page's maps past the picture

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "graphics/map_resources.h"
 #include "itemlist/data_files.h"
 #include "itemlist/page_settings.h"
+#include "maps/map_resources.h"
 #include "site/run_context.h"
 
 namespace qv {

@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "graphics/bitmap_copy.h"
 #include "graphics/label_font.h"
-#include "graphics/map_drawing.h"
-#include "graphics/picture_set.h"
+#include "maps/map_drawing.h"
+#include "maps/picture_set.h"
 #include "platform/error.h"
 #include "platform/path_names.h"
 #include "platform/user_dirs.h"

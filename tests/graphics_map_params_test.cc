@@ -1,11 +1,11 @@
-#include "graphics/map_params.h"
+#include "maps/map_params.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "graphics/applet_map.h"
+#include "maps/applet_map.h"
 #include "platform/error.h"
 
 namespace qv {

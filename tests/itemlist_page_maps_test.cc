@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "convert/maps/map_section.h"
-#include "graphics/map_drawing.h"
 #include "itemlist/page_file.h"
 #include "itemlist/page_maps.h"
+#include "maps/map_drawing.h"
 #include "tests/support/bytes.h"
 #include "tests/support/consoles.h"
 #include "tests/support/converter_harness.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "graphics/map_drawing.h"
+#include "maps/map_drawing.h"
 #include "tests/support/bytes.h"
 #include "tests/support/converter_harness.h"
 #include "tests/support/metafile_records.h"

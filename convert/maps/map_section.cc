@@ -1,78 +1,35 @@
 #include "convert/maps/map_section.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "convert/maps/map_legend.h"
 #include "convert/maps/rtf_picture.h"
-#include "graphics/label_font.h"
-#include "graphics/map_drawing.h"
-#include "graphics/map_params.h"
-#include "graphics/map_resources.h"
-#include "graphics/picture_set.h"
+#include "graphics/mono_bitmap.h"
+#include "maps/applet_map.h"
+#include "maps/map_resources.h"
 #include "text/cp1250.h"
-#include "text/line_cuts.h"
-#include "text/text.h"
 
 namespace qv {
 namespace {
 
 constexpr std::string_view kTeleportTitle = "A TELEPORTÁLÁS PILLANATA ELŐTTI TÉRKÉPED"_cp;
 constexpr std::string_view kJourneyTitle = "UTAZÁS MEGKEZDÉSE ELŐTTI TÉRKÉPED"_cp;
-constexpr std::string_view kFrameParam = "<param name=koord";
-constexpr std::string_view kCellParam = "<param name=p";
-
-// Reads lines after the current one until one holds the frame parameter
-// (the older layout compares lower-cased text).
-bool FindFrameLine(ConverterRun& run) {
-  while (!run.Eof()) {
-    run.ReadLine();
-    if (run.layout == Layout::kRtf ? HoldsLowered(run.currentLine, kFrameParam)
-                                   : run.CurrentHolds(kFrameParam))
-      return true;
-  }
-  return false;
-}
 
 }  // namespace
 
 bool DrawMap(ConverterRun& run) {
-  if (!FindFrameLine(run)) return false;
-  // The older layout has the whole applet on this line: two pieces before
-  // the frame parameter, which is also where the cells start.
-  std::vector<std::string> pieces;
-  std::string frameText = run.currentLine;
-  if (run.layout == Layout::kRtf) {
-    pieces = SplitAppletLine(run.currentLine);
-    frameText = pieces.size() > 2 ? pieces[2] : std::string();
-  }
-
-  const MapFrame frame = ParseMapFrame(frameText);
-  CheckMapFrame(frame, run.report.name());
-  const std::int64_t pictureBytes = MapPictureBytes(frame);
-  CheckPictureBudget(run.rtf.pictureBytes(), frame, run.report.name());
+  CursorLines lines(run);
+  AppletReader applet(lines, run.layout);
+  if (!applet.FindFrame()) return false;
   MapResources ownResources;
   MapResources& resources = run.mapResources != nullptr ? *run.mapResources : ownResources;
-  const MapPictures& pictures = resources.Pictures(run.ctx.programDir);
-  MonoBitmap map = NewMapBitmap(frame);
-  DrawMapLabels(map, frame, resources.Font());
-
-  if (run.layout == Layout::kRtf) {
-    for (std::size_t i = 2; i < pieces.size(); ++i) {
-      const std::string lower = AsciiLowerCase(pieces[i]);
-      if (Contains(lower, kCellParam)) DrawMapCell(map, ParseMapCell(pieces[i]), pictures);
-      if (Contains(lower, "</applet>")) break;
-    }
-  } else {
-    while (!run.Eof() && !HoldsLowered(run.currentLine, "</table></center>")) {
-      run.ReadLine();
-      if (run.CurrentHolds(kCellParam)) DrawMapCell(map, ParseMapCell(run.currentLine), pictures);
-    }
-  }
+  const MonoBitmap map = DrawAppletMap(applet, resources, run.ctx.programDir, run.report.name(),
+                                       run.rtf.pictureBytes());
   WriteRtfPicture(run, map);
-  run.rtf.AddPictureBytes(pictureBytes);
-  run.currentLine = frameText;
+  run.rtf.AddPictureBytes(static_cast<std::int64_t>(map.DibRows().size()));
+  run.currentLine = applet.frame();
   return true;
 }
 

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "graphics/label_font.h"
-#include "graphics/map_drawing.h"
 #include "graphics/picture_metafile.h"
-#include "graphics/picture_set.h"
+#include "maps/map_drawing.h"
+#include "maps/picture_set.h"
 #include "tests/support/bytes.h"
 #include "tests/support/scratch_dir.h"
 

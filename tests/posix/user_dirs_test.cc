@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "graphics/picture_set.h"
 #include "itemlist/data_files.h"
 #include "itemlist/page_settings.h"
+#include "maps/picture_set.h"
 #include "platform/error.h"
 #include "platform/user_dirs.h"
 #include "site/site.h"

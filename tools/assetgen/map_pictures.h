@@ -6,7 +6,7 @@
 #include <string>
 
 #include "drawing.h"
-#include "graphics/picture_set.h"
+#include "maps/picture_set.h"
 
 namespace assetgen {
 

@@ -1,40 +1,12 @@
-#include "graphics/map_drawing.h"
+#include "graphics/bitmap_copy.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstring>
-#include <string>
 #include <vector>
-
-#include "platform/error.h"
 
 namespace qv {
 namespace {
-
-// Arrow cells are 48 pixels apart and copied from 47 x 47 pixels; icon
-// cells are 56 apart and copied from 55 x 56 pixels. Both are stretched
-// onto their destination squares.
-constexpr int kArrowPitch = 48;
-constexpr int kArrowSource = 47;
-constexpr int kArrowOffsetX = 77;  // centre of the cell: 145 - 68
-constexpr int kArrowOffsetY = 77;  // 141 - 64
-constexpr int kIconPitch = 56;
-constexpr int kIconSourceWidth = 55;
-
-struct IconPlace {
-  int value;
-  int cell;  // -1: this value has no icon
-  int x;
-  int y;
-};
-
-// The icon mask taken apart from the highest value down; icons that share
-// a place are drawn in this order, so the later one shows.
-constexpr IconPlace kIconPlaces[] = {
-    {1024, 7, 126, 126}, {512, -1, 0, 0}, {256, -1, 0, 0}, {128, 6, 126, 126},
-    {64, 5, 126, 126},   {32, -1, 0, 0},  {16, 4, 20, 20}, {8, 3, 126, 20},
-    {4, 2, 126, 20},     {2, 1, 20, 126}, {1, 0, 20, 20},
-};
 
 // Eight bits of a row from bit position `bit` on, bits before the row's
 // start or past its bytes reading as zero; where they lie is worked out
@@ -169,79 +141,6 @@ struct ColumnRun {
 
 }  // namespace
 
-void CheckMapFrame(const MapFrame& frame, const std::string& reportName) {
-  if (frame.columns >= 0 && frame.rows >= 0 && frame.columns <= kMaxMapTiles &&
-      frame.rows <= kMaxMapTiles)
-    return;
-  const std::string map = reportName.empty() ? "a terkep" : "'" + reportName + "' terkepe";
-  throw Error(error_kind::kMap, map + " " + std::to_string(frame.columns) + " x " +
-                                    std::to_string(frame.rows) +
-                                    " mezos; egy terkep mindket iranyban 0-" +
-                                    std::to_string(kMaxMapTiles) + " mezos lehet");
-}
-
-std::int64_t MapPictureBytes(const MapFrame& frame) {
-  const int64_t width = int64_t{kTilePitch} * frame.columns + kExtraWidth;
-  const int64_t height = int64_t{kTilePitch} * frame.rows + kExtraHeight;
-  return (width + 31) / 32 * 4 * height;
-}
-
-void CheckPictureBudget(std::int64_t usedBytes, const MapFrame& frame,
-                        const std::string& reportName) {
-  if (usedBytes + MapPictureBytes(frame) <= kMaxDocumentPictureBytes) return;
-  throw Error(error_kind::kPicture,
-              "'" + reportName + "' terkepei tobb mint " +
-                  std::to_string(kMaxDocumentPictureBytes >> 20) + " MB kepadatot foglalnanak; a " +
-                  std::to_string(frame.columns) + " x " + std::to_string(frame.rows) +
-                  " mezos terkep mar nem fer bele");
-}
-
-MonoBitmap NewMapBitmap(const MapFrame& frame) {
-  CheckMapFrame(frame, "");
-  // White up to the last pixel of each row; the padding bits stay clear.
-  return MonoBitmap::AllOnes(kTilePitch * frame.columns + kExtraWidth,
-                             kTilePitch * frame.rows + kExtraHeight);
-}
-
-void DrawMapLabels(MonoBitmap& map, const MapFrame& frame, const LabelFont& font) {
-  for (int i = 0; i < frame.columns; ++i) {
-    const std::string text = std::to_string(int64_t{frame.firstColumn} + i);
-    const TextExtent e = LabelExtent(font, text);
-    DrawLabel(map, font, kGridLeft + kTilePitch * i + (203 - e.width) / 2, kGridTop - e.height,
-              text);
-  }
-  for (int j = 0; j < frame.rows; ++j) {
-    const std::string text = std::to_string(int64_t{frame.firstRow} + j);
-    const TextExtent e = LabelExtent(font, text);
-    DrawLabel(map, font, 60 - e.width, kGridTop + kTilePitch * j + (203 - e.height) / 2, text);
-  }
-}
-
-void DrawMapCell(MonoBitmap& map, const MapCell& cell, const MapPictures& pictures) {
-  const int64_t left = kGridLeft + int64_t{kTilePitch} * cell.column;
-  const int64_t top = kGridTop + int64_t{kTilePitch} * cell.row;
-  if (const MonoBitmap* tile = pictures.Terrain(cell.terrain)) CopyUnscaled(map, left, top, *tile);
-
-  if (cell.arrow >= 1 && cell.arrow <= 9) {
-    const int64_t sx = int64_t{kArrowPitch} * (cell.arrow - 1);
-    const int64_t dx = left + kArrowOffsetX, dy = top + kArrowOffsetY;
-    CopyStretched(map, {dx, dy, dx + kArrowPitch, dy + kArrowPitch}, pictures.arrows,
-                  {sx, 0, sx + kArrowSource, kArrowSource});
-  }
-
-  int mask = cell.icons;
-  if (mask < 1) return;
-  for (const IconPlace& place : kIconPlaces) {
-    if (mask < place.value) continue;
-    mask -= place.value;
-    if (place.cell < 0) continue;
-    const int64_t sx = int64_t{kIconPitch} * place.cell;
-    const int64_t dx = left + place.x, dy = top + place.y;
-    CopyStretched(map, {dx, dy, dx + kIconPitch, dy + kIconPitch}, pictures.icons,
-                  {sx, 0, sx + kIconSourceWidth, kIconPitch});
-  }
-}
-
 void CopyUnscaled(MonoBitmap& target, int64_t x, int64_t y, const MonoBitmap& source) {
   const int64_t x0 = std::max<int64_t>(x, 0);
   const int64_t x1 = std::min<int64_t>(x + source.width(), target.width());
@@ -270,8 +169,8 @@ void CopyStretched(MonoBitmap& target, const PixelRect& to, const MonoBitmap& so
     int64_t sx = from.left + (tx - to.left) * sw / tw;
     if (sx < 0 || sx >= source.width()) sx = -1;
     ColumnRun* run = runs.empty() ? nullptr : &runs.back();
-    if (run != nullptr && (sx < 0 ? run->sourceX < 0 : run->sourceX >= 0 &&
-                                                           sx == run->sourceX + run->length))
+    if (run != nullptr &&
+        (sx < 0 ? run->sourceX < 0 : run->sourceX >= 0 && sx == run->sourceX + run->length))
       ++run->length;
     else
       runs.push_back({tx, sx, 1});

@@ -1,4 +1,4 @@
-#include "graphics/map_params.h"
+#include "maps/map_params.h"
 
 #include "platform/error.h"
 #include "platform/settings.h"

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "graphics/label_font.h"
-#include "graphics/picture_set.h"
+#include "maps/picture_set.h"
 
 namespace qv {
 

@@ -1,4 +1,4 @@
-#include "graphics/map_resources.h"
+#include "maps/map_resources.h"
 
 namespace qv {
 

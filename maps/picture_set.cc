@@ -1,4 +1,4 @@
-#include "graphics/picture_set.h"
+#include "maps/picture_set.h"
 
 #include "graphics/bmp_reader.h"
 #include "platform/error.h"

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "graphics/label_font.h"
-#include "graphics/map_params.h"
 #include "graphics/mono_bitmap.h"
-#include "graphics/picture_set.h"
+#include "maps/map_params.h"
+#include "maps/picture_set.h"
 
 namespace qv {
 
@@ -27,14 +27,6 @@ inline constexpr int kMaxMapTiles = 100;
 // The most picture data of maps one document carries: a map of the largest
 // size and some small ones, but not eight large ones.
 inline constexpr std::int64_t kMaxDocumentPictureBytes = std::int64_t{64} << 20;
-
-// A rectangle, right and bottom exclusive.
-struct PixelRect {
-  int64_t left = 0;
-  int64_t top = 0;
-  int64_t right = 0;
-  int64_t bottom = 0;
-};
 
 // Throws qv::Error (error_kind::kMap, naming reportName when it is not empty)
 // unless the frame has 0 to kMaxMapTiles columns and rows.
@@ -58,14 +50,5 @@ void DrawMapLabels(MonoBitmap& map, const MapFrame& frame, const LabelFont& font
 
 // The cell's tile, its arrow and its icons.
 void DrawMapCell(MonoBitmap& map, const MapCell& cell, const MapPictures& pictures);
-
-// Copies all of `source` with its top-left corner at (x, y).
-void CopyUnscaled(MonoBitmap& target, int64_t x, int64_t y, const MonoBitmap& source);
-
-// Copies the source rectangle onto the target rectangle, each target pixel
-// taking the source pixel at the same relative position (nearest below);
-// source pixels outside the source picture read as white.
-void CopyStretched(MonoBitmap& target, const PixelRect& to, const MonoBitmap& source,
-                   const PixelRect& from);
 
 }  // namespace qv
