@@ -2,9 +2,9 @@
 
 #include "platform/environment.h"
 #include "platform/input_file.h"
-#include "platform/settings.h"
 #include "platform/user_dirs.h"
 #include "text/line_cuts.h"
+#include "text/settings.h"
 #include "text/text.h"
 
 namespace qv {
