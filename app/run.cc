@@ -14,8 +14,8 @@
 #include "platform/path_names.h"
 #include "platform/terminal_input.h"
 #include "platform/wildcard.h"
-#include "site/file_names.h"
 #include "site/site.h"
+#include "text/output_names.h"
 #include "text/text.h"
 
 namespace qv {

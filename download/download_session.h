@@ -5,7 +5,7 @@
 #include <string>
 
 #include "download/tls_line_connection.h"
-#include "site/run_context.h"
+#include "platform/run_context.h"
 
 namespace qv {
 

@@ -3,6 +3,7 @@
 #include "download/download_session.h"
 #include "platform/environment.h"
 #include "platform/error.h"
+#include "platform/settings_file.h"
 #include "site/site.h"
 
 namespace qv {

@@ -8,7 +8,7 @@
 #include "graphics/map_resources.h"
 #include "graphics/mono_bitmap.h"
 #include "itemlist/page_file.h"
-#include "site/run_context.h"
+#include "platform/run_context.h"
 #include "text/layout.h"
 
 namespace qv {

@@ -10,7 +10,7 @@
 #include "graphics/map_resources.h"
 #include "itemlist/data_files.h"
 #include "itemlist/page_settings.h"
-#include "site/run_context.h"
+#include "platform/run_context.h"
 
 namespace qv {
 
