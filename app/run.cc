@@ -12,8 +12,8 @@
 #include "platform/input_file.h"
 #include "platform/path_names.h"
 #include "platform/wildcard.h"
-#include "site/file_names.h"
 #include "site/site.h"
+#include "text/output_names.h"
 #include "text/text.h"
 
 namespace qv {

@@ -7,7 +7,7 @@
 #include "app/command_line.h"
 #include "convert/driver.h"
 #include "itemlist/page_setup.h"
-#include "site/run_context.h"
+#include "platform/run_context.h"
 
 namespace qv {
 

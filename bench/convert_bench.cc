@@ -33,11 +33,11 @@
 #include "itemlist/item_list_page.h"
 #include "platform/memory_reuse.h"
 #include "platform/replacing_file.h"
-#include "site/file_names.h"
 #include "tests/support/consoles.h"
 #include "tests/support/files.h"
 #include "tests/support/rtf_structure.h"
 #include "tests/support/scratch_dir.h"
+#include "text/output_names.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include "convert/preamble.h"
 #include "convert/run_state.h"
 #include "convert/sections.h"
+#include "platform/settings_file.h"
 #include "rtfkit/prologue.h"
 #include "site/cut_report.h"
-#include "site/file_names.h"
-#include "site/site.h"
+#include "text/output_names.h"
 #include "text/text.h"
 
 namespace qv {

@@ -6,8 +6,8 @@
 
 #include "convert/run_state.h"
 #include "maps/map_resources.h"
+#include "platform/run_context.h"
 #include "rtfkit/rtf_writer.h"
-#include "site/run_context.h"
 #include "text/layout.h"
 #include "text/report_reader.h"
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "platform/error.h"
-#include "platform/settings.h"
+#include "text/settings.h"
 #include "text/text.h"
 
 namespace qv {

@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/run_context.h"
 #include "rtfkit/paragraph.h"
 #include "rtfkit/prologue.h"
 #include "rtfkit/rtf_writer.h"
-#include "site/run_context.h"
 #include "text/layout.h"
 #include "text/report_cursor.h"
 

@@ -14,7 +14,7 @@
 #include "download/turn_resolution.h"
 #include "platform/error.h"
 #include "platform/replacing_file.h"
-#include "site/file_names.h"
+#include "text/output_names.h"
 #include "text/text.h"
 
 namespace qv {

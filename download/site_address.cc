@@ -2,6 +2,7 @@
 
 #include "platform/environment.h"
 #include "platform/error.h"
+#include "platform/settings_file.h"
 #include "site/site.h"
 
 namespace qv {

@@ -1,6 +1,6 @@
 #include "download/turn_resolution.h"
 
-#include "platform/settings.h"
+#include "text/settings.h"
 #include "text/text.h"
 
 namespace qv {

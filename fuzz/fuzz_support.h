@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/environment.h"
+
 namespace qv::fuzz {
 
 inline std::string AsText(const uint8_t* data, std::size_t size) {
@@ -41,10 +43,7 @@ inline std::vector<std::string> InputLines(std::string_view text) {
 // with QV_FUZZ_CHECKS=0 they look for crashes, sanitizer reports, leaks and
 // hangs only.
 inline bool ResultChecksOn() {
-  static const bool on = [] {
-    const char* value = std::getenv("QV_FUZZ_CHECKS");
-    return value == nullptr || std::string_view(value) != "0";
-  }();
+  static const bool on = EnvironmentText("QV_FUZZ_CHECKS") != "0";
   return on;
 }
 

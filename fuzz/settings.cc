@@ -12,12 +12,12 @@
 #include "fuzz/fuzz_support.h"
 #include "itemlist/page_settings.h"
 #include "platform/error.h"
-#include "platform/settings.h"
 #include "rtfkit/prologue.h"
 #include "rtfkit/rtf_writer.h"
 #include "site/site.h"
 #include "tests/support/rtf_braces.h"
 #include "tests/support/scratch_dir.h"
+#include "text/settings.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include "itemlist/page_run.h"
 #include "platform/error.h"
 #include "site/cut_report.h"
-#include "site/file_names.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
+#include "text/output_names.h"
 #include "text/text.h"
 
 namespace qv {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "itemlist/page_setup.h"
-#include "site/run_context.h"
+#include "platform/run_context.h"
 #include "text/layout.h"
 
 namespace qv {

@@ -8,7 +8,7 @@
 #include "graphics/mono_bitmap.h"
 #include "itemlist/page_file.h"
 #include "maps/map_resources.h"
-#include "site/run_context.h"
+#include "platform/run_context.h"
 #include "text/layout.h"
 
 namespace qv {

@@ -3,8 +3,8 @@
 #include "platform/error.h"
 #include "platform/input_file.h"
 #include "platform/path_names.h"
+#include "platform/settings_file.h"
 #include "platform/user_dirs.h"
-#include "site/site.h"
 #include "text/text.h"
 
 namespace qv {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/settings.h"
+#include "text/settings.h"
 
 namespace qv {
 

@@ -10,7 +10,7 @@
 #include "itemlist/data_files.h"
 #include "itemlist/page_settings.h"
 #include "maps/map_resources.h"
-#include "site/run_context.h"
+#include "platform/run_context.h"
 
 namespace qv {
 

@@ -1,7 +1,7 @@
 #include "maps/map_params.h"
 
 #include "platform/error.h"
-#include "platform/settings.h"
+#include "text/settings.h"
 #include "text/line_cuts.h"
 #include "text/text.h"
 

@@ -1,14 +1,13 @@
 #include "platform/desktop_open.h"
 
-#include <cstdlib>
+#include "platform/environment.h"
 
 namespace qv {
 
 void OpenOnDesktop(const std::string& path, Console& console) {
-  const char* noOpen = std::getenv("QVFORMAT_NO_OPEN");
   bool started = false;
   try {
-    started = (noOpen == nullptr || *noOpen == '\0') && StartDesktopOpen(path);
+    started = EnvironmentText("QVFORMAT_NO_OPEN").empty() && StartDesktopOpen(path);
   } catch (...) {
     started = false;
   }

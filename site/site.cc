@@ -2,9 +2,9 @@
 
 #include "platform/environment.h"
 #include "platform/input_file.h"
-#include "platform/settings.h"
-#include "platform/user_dirs.h"
+#include "platform/settings_file.h"
 #include "text/line_cuts.h"
+#include "text/settings.h"
 #include "text/text.h"
 
 namespace qv {
@@ -13,15 +13,6 @@ namespace {
 std::string HostFromEnvironment() { return EnvironmentText("QVFORMAT_HOST"); }
 
 }  // namespace
-
-std::string SettingsPath(const std::string& programDir) {
-  return FindFile(UserConfigDir(), programDir, {kSettingsFileName});
-}
-
-std::string SettingsFileToEdit(const std::string& programDir) {
-  const std::string userDir = UserConfigDir();
-  return (userDir.empty() ? programDir : userDir) + kSettingsFileName;
-}
 
 std::string WrittenDomain(const std::string& programDir) {
   return IniFile(SettingsPath(programDir)).ReadString("LETOLTES", "Szerver", kPlaceholderDomain);

@@ -1,20 +1,11 @@
-// The game's web site and the tool's settings file, as every feature names
-// them.
+// The game's web site, as every feature names it: its domain as the
+// settings file (platform/settings_file.h) holds it, its host, and what a
+// player without one is told.
 #pragma once
 
 #include <string>
 
 namespace qv {
-
-// The settings file: the player's own (platform/user_dirs.h) when there is one,
-// else the one beside the executable.
-inline constexpr char kSettingsFileName[] = "qvformat.ini";
-std::string SettingsPath(const std::string& programDir);
-
-// The settings file players are told to write a setting in: their own
-// (UserConfigDir), or the one beside the executable when they have no
-// per-user folder.
-std::string SettingsFileToEdit(const std::string& programDir);
 
 // A reserved name that resolves nowhere, until the player names the real
 // domain in the settings.

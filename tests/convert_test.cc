@@ -9,7 +9,6 @@
 #include "convert/header_scan.h"
 #include "convert/preamble.h"
 #include "convert/run_state.h"
-#include "site/file_names.h"
 #include "tests/support/consoles.h"
 #include "tests/support/converter_harness.h"
 #include "tests/support/files.h"
@@ -17,6 +16,7 @@
 #include "tests/support/scratch_dir.h"
 #include "tests/support/test_pictures.h"
 #include "text/cp1250.h"
+#include "text/output_names.h"
 #include "text/text.h"
 
 namespace qv {

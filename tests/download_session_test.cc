@@ -21,6 +21,7 @@
 #include "platform/dir_listing.h"
 #include "platform/encoding.h"
 #include "platform/error.h"
+#include "platform/settings_file.h"
 #include "site/site.h"
 #include "tests/download_test_server.h"
 #include "tests/support/consoles.h"

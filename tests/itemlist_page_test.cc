@@ -10,12 +10,12 @@
 #include "itemlist/page_file.h"
 #include "platform/error.h"
 #include "platform/user_dirs.h"
-#include "site/file_names.h"
 #include "tests/support/consoles.h"
 #include "tests/support/files.h"
 #include "tests/support/lines.h"
 #include "tests/support/scratch_dir.h"
 #include "text/cp1250.h"
+#include "text/output_names.h"
 
 namespace qv {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/settings.h"
+#include "text/settings.h"
 
 #include <gtest/gtest.h>
 

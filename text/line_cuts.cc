@@ -3,24 +3,33 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/settings.h"
+#include "text/settings.h"
 #include "text/text.h"
 
 namespace qv {
+namespace {
+
+// The text without the bytes `cut` holds for at both of its ends.
+template <class Cut>
+std::string_view TrimmedBy(std::string_view text, Cut cut) {
+  std::size_t b = 0, e = text.size();
+  while (b < e && cut(text[b])) ++b;
+  while (e > b && cut(text[e - 1])) --e;
+  return text.substr(b, e - b);
+}
+
+}  // namespace
 
 std::string TrimBlanks(std::string_view text) {
-  std::size_t b = 0, e = text.size();
-  while (b < e && text[b] == ' ') ++b;
-  while (e > b && text[e - 1] == ' ') --e;
-  return std::string(text.substr(b, e - b));
+  return std::string(TrimmedBy(text, [](char c) { return c == ' '; }));
 }
 
 std::string TrimBlanksAndControls(std::string_view text) {
-  auto kept = [](char c) { return static_cast<unsigned char>(c) > ' '; };
-  std::size_t b = 0, e = text.size();
-  while (b < e && !kept(text[b])) ++b;
-  while (e > b && !kept(text[e - 1])) --e;
-  return std::string(text.substr(b, e - b));
+  return std::string(TrimmedBy(text, [](char c) { return static_cast<unsigned char>(c) <= ' '; }));
+}
+
+std::string_view TrimBlanksAndTabs(std::string_view text) {
+  return TrimmedBy(text, [](char c) { return c == ' ' || c == '\t'; });
 }
 
 std::string TrimLeadingBlanks(std::string_view text) {

@@ -13,6 +13,9 @@ std::string TrimBlanks(std::string_view text);
 std::string TrimLeadingBlanks(std::string_view text);
 // Blanks and control characters (bytes up to 32) removed at both ends.
 std::string TrimBlanksAndControls(std::string_view text);
+// Blanks and tabs (bytes 32 and 9) removed at both ends, as a view of text:
+// the settings file's lines.
+std::string_view TrimBlanksAndTabs(std::string_view text);
 
 // True when the line, in ASCII lower case, holds the lower-case pattern.
 bool HoldsLowered(std::string_view line, std::string_view pattern);

@@ -8,16 +8,16 @@
 #include <cstdlib>
 #include <vector>
 
+#include "platform/environment.h"
+
 namespace qv {
 namespace {
 
-bool HasValue(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr && *value != '\0';
-}
+bool HasValue(const char* name) { return !EnvironmentText(name).empty(); }
 
 // The full path of an executable program on the PATH, or empty.
 std::string FindOnPath(const std::string& program) {
+  // Read raw: an empty PATH (the current folder) is not the same as none.
   const char* path = std::getenv("PATH");
   if (path == nullptr) return "";
   const std::string dirs = path;

@@ -1,7 +1,6 @@
 #include "platform/posix/user_dirs.h"
 
-#include <cstdlib>
-
+#include "platform/environment.h"
 #include "platform/user_dirs.h"
 
 namespace qv {
@@ -27,11 +26,13 @@ std::string UserDir(const char* xdgValue, const char* home, std::string_view hom
 }
 
 std::string UserConfigDir() {
-  return UserDir(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"), ".config");
+  return UserDir(EnvironmentText("XDG_CONFIG_HOME").c_str(), EnvironmentText("HOME").c_str(),
+                 ".config");
 }
 
 std::string UserDataDir() {
-  return UserDir(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"), ".local/share");
+  return UserDir(EnvironmentText("XDG_DATA_HOME").c_str(), EnvironmentText("HOME").c_str(),
+                 ".local/share");
 }
 
 }  // namespace qv

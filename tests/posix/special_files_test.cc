@@ -11,8 +11,8 @@
 
 #include "graphics/bmp_reader.h"
 #include "platform/error.h"
-#include "platform/settings.h"
 #include "tests/support/scratch_dir.h"
+#include "text/settings.h"
 
 namespace qv {
 namespace {

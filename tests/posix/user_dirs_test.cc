@@ -7,6 +7,7 @@
 #include "itemlist/page_settings.h"
 #include "maps/picture_set.h"
 #include "platform/error.h"
+#include "platform/settings_file.h"
 #include "platform/user_dirs.h"
 #include "site/site.h"
 #include "tests/support/bmp_files.h"

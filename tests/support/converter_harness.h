@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "convert/run_state.h"
+#include "platform/run_context.h"
 #include "rtfkit/rtf_writer.h"
-#include "site/run_context.h"
 #include "tests/support/consoles.h"
 #include "tests/support/lines.h"
 #include "tests/support/scratch_dir.h"

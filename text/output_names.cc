@@ -1,21 +1,17 @@
-#include "site/file_names.h"
+#include "text/output_names.h"
 
 #include "platform/path_names.h"
 #include "text/text.h"
 
 namespace qv {
-namespace {
 
-// The directory in front of a file's name, with its separator; the rules
-// below apply to the name alone, since rewriting the directory would point
-// into another one ("reports_2024\1234_57.htm" on Windows), or into another
-// one on a case-sensitive file system.
-std::size_t NameStart(const std::string& path) { return FileNameStart(path); }
-
-}  // namespace
+// The rules apply to the file's name alone (from FileNameStart on): the
+// directory in front is kept as typed, since rewriting it would point into
+// another one ("reports_2024\1234_57.htm" on Windows), or into another one on
+// a case-sensitive file system.
 
 std::string RtfOutputName(const std::string& reportName) {
-  const std::size_t start = NameStart(reportName);
+  const std::size_t start = FileNameStart(reportName);
   const std::string name = reportName.substr(start);
   const int underscore = Find("_", name);
   const int dot = Find(".", name);
@@ -25,7 +21,7 @@ std::string RtfOutputName(const std::string& reportName) {
 }
 
 std::string ItemListPageName(const std::string& reportName) {
-  const std::size_t start = NameStart(reportName);
+  const std::size_t start = FileNameStart(reportName);
   return reportName.substr(0, start) + ReplaceAll("_", "r", reportName.substr(start));
 }
 

@@ -1,9 +1,11 @@
-#include "platform/settings.h"
+#include "text/settings.h"
 
 #include <cstdint>
 #include <string_view>
 
 #include "platform/error.h"
+#include "text/line_cuts.h"
+#include "text/text.h"
 
 namespace qv {
 namespace {
@@ -17,19 +19,10 @@ int HexDigit(char c) {
   return -1;
 }
 
-std::string_view Trim(std::string_view s) {
-  std::size_t b = 0, e = s.size();
-  while (b < e && (s[b] == ' ' || s[b] == '\t')) ++b;
-  while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t')) --e;
-  return s.substr(b, e - b);
-}
-
-// Names are compared case-blind in ASCII only.
-std::string Lowered(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return out;
+// A section's or a key's name as it is looked up: without the blanks and
+// tabs around it, case-blind in ASCII only.
+std::string NameKey(std::string_view name) {
+  return AsciiLowerCase(std::string(TrimBlanksAndTabs(name)));
 }
 
 std::string Capped(std::string_view s) { return std::string(s.substr(0, kMaxValueLength)); }
@@ -107,13 +100,13 @@ void IniFile::Index(const std::string& text) {
     if (end == std::string_view::npos) end = all.size();
     std::string_view line = all.substr(start, end - start);
     start = end + 1;
-    line = Trim(line);
+    line = TrimBlanksAndTabs(line);
     if (line.empty() || line.front() == ';') continue;
 
     if (line.front() == '[') {
       const std::size_t close = line.rfind(']');
       if (close != std::string_view::npos && close > 0) {
-        section = &sections_[Lowered(Trim(line.substr(1, close - 1)))];
+        section = &sections_[NameKey(line.substr(1, close - 1))];
         continue;
       }
     }
@@ -121,20 +114,20 @@ void IniFile::Index(const std::string& text) {
 
     const std::size_t eq = line.find('=');
     if (eq == std::string_view::npos) continue;
-    std::string_view value = Trim(line.substr(eq + 1));
+    std::string_view value = TrimBlanksAndTabs(line.substr(eq + 1));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front()) {
       value = value.substr(1, value.size() - 2);
     }
-    section->try_emplace(Lowered(Trim(line.substr(0, eq))), Capped(value));
+    section->try_emplace(NameKey(line.substr(0, eq)), Capped(value));
   }
 }
 
 std::string IniFile::ReadString(const std::string& section, const std::string& key,
                                 const std::string& fallback) const {
-  const auto s = sections_.find(Lowered(Trim(section)));
+  const auto s = sections_.find(NameKey(section));
   if (s == sections_.end()) return Capped(fallback);
-  const auto k = s->second.find(Lowered(Trim(key)));
+  const auto k = s->second.find(NameKey(key));
   return k == s->second.end() ? Capped(fallback) : k->second;
 }
 
