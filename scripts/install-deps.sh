@@ -17,7 +17,7 @@ packages=(
   # the URW fonts for the pictures, Chromium for the item-list pages.
   # The package check: cpack's library dependencies and the man page.
   dpkg-dev man-db
-  # The order of flush and rename as the system sees it (tests/posix).
+  # The order of flush and rename as the system sees it (tests/platform/posix).
   strace
   libreoffice-writer poppler-utils libwmf-bin fonts-urw-base35 chromium python3
   # The fuzz targets: clang with libFuzzer and the sanitizers' runtimes

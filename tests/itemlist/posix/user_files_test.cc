@@ -1,5 +1,5 @@
-#include "platform/posix/user_dirs.h"
-
+// The player's own files in the per-user folders of a POSIX system: settings,
+// data lists and pictures, each winning over those beside the executable.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -20,24 +20,6 @@ namespace qv {
 namespace {
 
 using test::ScopedEnv;
-
-TEST(UserDirs, XdgValueWinsThenHomeDefaultThenNone) {
-  EXPECT_EQ(UserDir("/x/conf", "/home/anna", ".config"), "/x/conf/qvformat/");
-  // Unset, empty or relative: the default under HOME.
-  EXPECT_EQ(UserDir(nullptr, "/home/anna", ".config"), "/home/anna/.config/qvformat/");
-  EXPECT_EQ(UserDir("", "/home/anna", ".local/share"), "/home/anna/.local/share/qvformat/");
-  EXPECT_EQ(UserDir("conf", "/home/anna", ".config"), "/home/anna/.config/qvformat/");
-  // No usable HOME either: no per-user directory.
-  EXPECT_EQ(UserDir(nullptr, nullptr, ".config"), "");
-  EXPECT_EQ(UserDir("conf", "anna", ".config"), "");
-  EXPECT_EQ(UserDir("", "", ".config"), "");
-
-  ScopedEnv home("HOME", "/home/anna");
-  ScopedEnv config("XDG_CONFIG_HOME", "relative/conf");
-  ScopedEnv data("XDG_DATA_HOME", "/d");
-  EXPECT_EQ(UserConfigDir(), "/home/anna/.config/qvformat/");
-  EXPECT_EQ(UserDataDir(), "/d/qvformat/");
-}
 
 // A program directory and a home with the per-user directories in it.
 class UserFiles : public ::testing::Test {

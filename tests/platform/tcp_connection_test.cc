@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "platform/tcp_connection.h"
-#include "tests/download_test_server.h"
+#include "tests/download/download_test_server.h"
 #include "tests/support/system_texts.h"
 
 namespace qv {

@@ -1,5 +1,5 @@
 // The paragraph writer's one-scan passes against the edit-by-edit passes they
-// replaced (tests/paragraph_reference.cc), on random texts made of the
+// replaced (tests/rtfkit/paragraph_reference.cc), on random texts made of the
 // tokens each pass reacts to; and the whole writer on lines of megabytes.
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include "rtfkit/emphasis.h"
 #include "rtfkit/markup_scans.h"
 #include "rtfkit/paragraph.h"
-#include "tests/paragraph_reference.h"
+#include "tests/rtfkit/paragraph_reference.h"
 #include "tests/support/lines.h"
 #include "tests/support/rtf_words.h"
 #include "tests/support/token_soup.h"

@@ -2,7 +2,7 @@
 // runs it with QVFORMAT_HOST, QVFORMAT_PORT and SSL_CERT_FILE: the site's
 // answers and the fixture the download tool tests share
 // (download_tool_test.cc; what POSIX systems alone can do in
-// posix/download_tool_posix_test.cc).
+// posix/download_tool_test.cc).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/download_test_server.h"
+#include "tests/download/download_test_server.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/tool_run.h"
 

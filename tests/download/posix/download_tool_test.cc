@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/dir_listing.h"
-#include "tests/download_tool_fixture.h"
+#include "tests/download/download_tool_fixture.h"
 
 namespace qv::test {
 namespace {

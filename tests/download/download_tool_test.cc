@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/dir_listing.h"
-#include "tests/download_tool_fixture.h"
+#include "tests/download/download_tool_fixture.h"
 
 namespace qv::test {
 namespace {
@@ -151,7 +151,7 @@ TEST_F(DownloadTool, TricklingAnswerEndsInBoundedTimeAndSaysItWaits) {
 }
 
 // Bytes that are not TLS right after the handshake: the run fails, named
-// alike on every system (download_session_test.cc has every connection).
+// alike on every system (app/download_session_test.cc has every connection).
 TEST_F(DownloadTool, JunkAfterTheHandshakeEndsTheRun) {
   test::ScriptedReply junk;
   junk.junk = "HTTP/1.0 400 Bad Request\r\n\r\n";
@@ -167,7 +167,7 @@ TEST_F(DownloadTool, JunkAfterTheHandshakeEndsTheRun) {
 }
 
 // Without "/pass=" the password comes from QVFORMAT_PASSWORD (on a
-// terminal it is asked for: posix/download_tool_posix_test.cc).
+// terminal it is asked for: posix/download_tool_test.cc).
 TEST_F(DownloadTool, PasswordFromTheEnvironment) {
   TlsTestServer server({Reply(kSession), Reply(kLogin), Reply(kTurn), Reply(kOnline)});
   const auto r = Run({"/o", "/user=Anna", "/kar=1234", "/ford=57", "/letolt"}, server.port(),

@@ -1,4 +1,4 @@
-#include "tests/download_test_server.h"
+#include "tests/download/download_test_server.h"
 
 #include <arpa/inet.h>
 #include <fcntl.h>

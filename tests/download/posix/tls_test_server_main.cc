@@ -22,7 +22,7 @@
 #include <string>
 #include <thread>
 
-#include "tests/download_test_server.h"
+#include "tests/download/download_test_server.h"
 #include "tests/support/hex_words.h"
 
 namespace {

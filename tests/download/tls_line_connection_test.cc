@@ -9,7 +9,7 @@
 
 #include "download/tls_line_connection.h"
 #include "platform/error.h"
-#include "tests/download_test_server.h"
+#include "tests/download/download_test_server.h"
 #include "tests/support/scoped_env.h"
 #include "tests/support/system_texts.h"
 #include "text/cp1250.h"

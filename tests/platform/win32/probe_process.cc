@@ -1,4 +1,4 @@
-#include "tests/win32/probe_process.h"
+#include "tests/platform/win32/probe_process.h"
 
 #include <string>
 

@@ -10,7 +10,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "tests/download_test_server.h"
+#include "tests/download/download_test_server.h"
 #include "tests/support/hex_words.h"
 #include "tests/support/scratch_dir.h"
 

@@ -1,4 +1,4 @@
-#include "tests/paragraph_reference.h"
+#include "tests/rtfkit/paragraph_reference.h"
 
 #include <string>
 #include <string_view>
