@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "convert/maps/map_section.h"
-#include "graphics/map_drawing.h"
+#include "maps/map_drawing.h"
 #include "itemlist/page_file.h"
 #include "itemlist/page_maps.h"
 #include "tests/support/consoles.h"

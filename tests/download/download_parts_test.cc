@@ -16,6 +16,7 @@
 #include "download/turn_resolution.h"
 #include "platform/encoding.h"
 #include "platform/error.h"
+#include "platform/settings_file.h"
 #include "site/site.h"
 #include "tests/support/scoped_env.h"
 #include "tests/support/scratch_dir.h"
