@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 #include "platform/environment.h"
@@ -17,10 +18,10 @@ bool HasValue(const char* name) { return !EnvironmentText(name).empty(); }
 
 // The full path of an executable program on the PATH, or empty.
 std::string FindOnPath(const std::string& program) {
-  // Read raw: an empty PATH (the current folder) is not the same as none.
-  const char* path = std::getenv("PATH");
-  if (path == nullptr) return "";
-  const std::string dirs = path;
+  // An empty PATH (the current folder) is not the same as none.
+  const std::optional<std::string> path = EnvironmentValue("PATH");
+  if (!path) return "";
+  const std::string& dirs = *path;
   std::size_t start = 0;
   while (start <= dirs.size()) {
     std::size_t end = dirs.find(':', start);

@@ -4,9 +4,12 @@
 
 namespace qv {
 
-std::string EnvironmentText(const char* name) {
+std::optional<std::string> EnvironmentValue(const char* name) {
   const char* value = std::getenv(name);
-  return value != nullptr ? value : "";
+  if (value == nullptr) return std::nullopt;
+  return std::string(value);
 }
+
+std::string EnvironmentText(const char* name) { return EnvironmentValue(name).value_or(""); }
 
 }  // namespace qv

@@ -6,10 +6,13 @@
 
 namespace qv {
 
-std::string EnvironmentText(const char* name) {
+std::optional<std::string> EnvironmentValue(const char* name) {
   const std::string narrow = name;
   const wchar_t* value = _wgetenv(std::wstring(narrow.begin(), narrow.end()).c_str());
-  return value != nullptr ? win32::NameOf(value) : "";
+  if (value == nullptr) return std::nullopt;
+  return win32::NameOf(value);
 }
+
+std::string EnvironmentText(const char* name) { return EnvironmentValue(name).value_or(""); }
 
 }  // namespace qv

@@ -2,7 +2,13 @@
 #pragma once
 
 #include <cstdlib>
+#include <optional>
 #include <string>
+
+#include "platform/environment.h"
+#ifdef _WIN32
+#include "platform/win32/wide.h"
+#endif
 
 namespace qv::test {
 
@@ -10,20 +16,19 @@ namespace qv::test {
 // earlier value when it goes.
 class ScopedEnv {
  public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    const char* before = std::getenv(name);
-    had_ = before != nullptr;
-    if (had_) before_ = before;
+  ScopedEnv(const char* name, const char* value) : name_(name), before_(EnvironmentValue(name)) {
     Set(value);
   }
-  ~ScopedEnv() { Set(had_ ? before_.c_str() : nullptr); }
+  ~ScopedEnv() { Set(before_ ? before_->c_str() : nullptr); }
   ScopedEnv(const ScopedEnv&) = delete;
   ScopedEnv& operator=(const ScopedEnv&) = delete;
 
  private:
   void Set(const char* value) {
 #ifdef _WIN32
-    _putenv_s(name_.c_str(), value != nullptr ? value : "");  // "" removes it there
+    // Values travel as UTF-8, as EnvironmentValue gives them; "" removes one.
+    _wputenv_s(win32::WideName(name_).c_str(),
+               value != nullptr ? win32::WideName(value).c_str() : L"");
 #else
     if (value != nullptr)
       setenv(name_.c_str(), value, 1);
@@ -32,8 +37,7 @@ class ScopedEnv {
 #endif
   }
   std::string name_;
-  bool had_ = false;
-  std::string before_;
+  std::optional<std::string> before_;
 };
 
 }  // namespace qv::test

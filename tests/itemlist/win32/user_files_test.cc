@@ -76,12 +76,9 @@ TEST(WindowsUserDirs, FolderOfAnyUserName) {
   WriteFile(ini, settings.data(), static_cast<DWORD>(settings.size()), &written, nullptr);
   CloseHandle(ini);
 
-  const wchar_t* before = _wgetenv(L"APPDATA");
-  const std::wstring saved = before != nullptr ? before : L"";
-  _wputenv_s(L"APPDATA", roaming.c_str());
+  const test::ScopedEnv appData("APPDATA", win32::NameOf(roaming).c_str());
   EXPECT_EQ(UserConfigDir(), profile.path() + "\\\xD0\x96\xD0\xB5\xD0\xBD\xD1\x8F\\qvformat\\");
   EXPECT_EQ(SiteDomain(exe), "zsenya.example");
-  _wputenv_s(L"APPDATA", saved.c_str());
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "platform/desktop_open.h"
+#include "platform/environment.h"
 #include "tests/support/consoles.h"
 #include "tests/support/scratch_dir.h"
 
@@ -23,7 +24,7 @@ class DownloadDesktopOpen : public ::testing::Test {
  protected:
   void SetUp() override {
     for (const char* name : {"PATH", "DISPLAY", "WAYLAND_DISPLAY"})
-      if (const char* v = std::getenv(name)) saved_.emplace_back(name, v);
+      if (const auto v = EnvironmentValue(name)) saved_.emplace_back(name, *v);
     setenv("PATH", dir_.path().c_str(), 1);
     setenv("DISPLAY", ":99", 1);
     unsetenv("WAYLAND_DISPLAY");

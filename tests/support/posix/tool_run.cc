@@ -12,6 +12,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "platform/environment.h"
+
 namespace qv::test {
 namespace {
 
@@ -102,7 +104,7 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
 
 std::vector<std::string> ToolEnvironment(const std::string& userRoot) {
   std::vector<std::string> env = {"LC_ALL=C", "PATH=/usr/bin:/bin"};
-  if (const char* home = std::getenv("HOME")) env.push_back(std::string("HOME=") + home);
+  if (const auto home = EnvironmentValue("HOME")) env.push_back("HOME=" + *home);
   env.push_back("XDG_CONFIG_HOME=" + userRoot);
   env.push_back("XDG_DATA_HOME=" + userRoot);
   return env;
