@@ -28,7 +28,7 @@ AppletParams FromAppletLine(const std::string& line) {
 std::optional<AppletParams> ReadAppletParams(const std::vector<std::string>& lines,
                                              Layout layout) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (layout == Layout::kRtf) {
+    if (layout == Layout::kOlder) {
       if (HoldsLowered(lines[i], kFrameParam)) return FromAppletLine(lines[i]);
       continue;
     }

@@ -11,7 +11,7 @@
 #include "graphics/map_params.h"
 #include "graphics/mono_bitmap.h"
 #include "graphics/picture_set.h"
-#include "text/layout.h"
+#include "text/turn_report.h"
 
 namespace qv {
 

@@ -9,7 +9,7 @@
 #include "graphics/mono_bitmap.h"
 #include "itemlist/page_file.h"
 #include "site/run_context.h"
-#include "text/layout.h"
+#include "text/turn_report.h"
 
 namespace qv {
 

@@ -28,8 +28,8 @@ constexpr std::string_view kCellParam = "<param name=p";
 bool FindFrameLine(ConverterRun& run) {
   while (!run.Eof()) {
     run.ReadLine();
-    if (run.layout == Layout::kRtf ? HoldsLowered(run.currentLine, kFrameParam)
-                                   : run.CurrentHolds(kFrameParam))
+    if (run.layout == Layout::kOlder ? HoldsLowered(run.currentLine, kFrameParam)
+                                     : run.CurrentHolds(kFrameParam))
       return true;
   }
   return false;
@@ -43,7 +43,7 @@ bool DrawMap(ConverterRun& run) {
   // the frame parameter, which is also where the cells start.
   std::vector<std::string> pieces;
   std::string frameText = run.currentLine;
-  if (run.layout == Layout::kRtf) {
+  if (run.layout == Layout::kOlder) {
     pieces = SplitAppletLine(run.currentLine);
     frameText = pieces.size() > 2 ? pieces[2] : std::string();
   }
@@ -58,7 +58,7 @@ bool DrawMap(ConverterRun& run) {
   MonoBitmap map = NewMapBitmap(frame);
   DrawMapLabels(map, frame, resources.Font());
 
-  if (run.layout == Layout::kRtf) {
+  if (run.layout == Layout::kOlder) {
     for (std::size_t i = 2; i < pieces.size(); ++i) {
       const std::string lower = AsciiLowerCase(pieces[i]);
       if (Contains(lower, kCellParam)) DrawMapCell(map, ParseMapCell(pieces[i]), pictures);
@@ -78,11 +78,11 @@ bool DrawMap(ConverterRun& run) {
 
 bool AtJourneyMap(const ConverterRun& run) {
   return run.CurrentHolds(kTeleportTitle) ||
-         (run.layout == Layout::kRtf && run.CurrentHolds(kJourneyTitle));
+         (run.layout == Layout::kOlder && run.CurrentHolds(kJourneyTitle));
 }
 
 void WriteJourneyMapSection(ConverterRun& run) {
-  const bool teleport = run.layout == Layout::kRtfUj || run.CurrentHolds(kTeleportTitle);
+  const bool teleport = run.layout == Layout::kNewer || run.CurrentHolds(kTeleportTitle);
   run.FlushNarrative();
   run.rtf.Line(R"(\par\par)");
   run.rtf.Line(R"({\f5\fs36\qc\keep\keepn )" +
