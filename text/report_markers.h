@@ -1,8 +1,9 @@
 // The HTML a turn report is read by: the tags and cell openings the
 // converter and the item-list page look for, named by what they mark, for
-// each layout. The older layout puts one table cell on a line and is mostly
-// looked at in any case ("any case" below: matched after lowering A to Z);
-// the newer one puts a whole table row on a line and is matched as written.
+// each layout. The older layout puts one table cell on a line, the newer one
+// a whole table row. A marker noted "any case" is lower case and the
+// converter matches it after lowering A to Z; the page matches the older
+// layout's markers as they are written.
 #pragma once
 
 #include <string_view>
