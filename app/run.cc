@@ -1,7 +1,6 @@
 #include "app/run.h"
 
 #include "app/download_run.h"
-#include "app/layout.h"
 #include "app/report_params.h"
 #include "app/usage.h"
 #include "convert/driver.h"
@@ -14,23 +13,28 @@
 #include "platform/wildcard.h"
 #include "site/site.h"
 #include "text/output_names.h"
+#include "text/report_reader.h"
 #include "text/text.h"
+#include "text/turn_report.h"
 
 namespace qv {
 namespace {
 
+// The report is opened once: its layout, the check for a cut report and the
+// conversion read it through the same reader. TurnReportLayout refuses a
+// file that is no turn report before anything is written for it.
 void ConvertOne(Session& session, const std::string& fileName) {
-  if (TurnReportLayout(fileName) == Layout::kRtf)
-    rtf::ConvertReport(session.ctx, session.converters, fileName);
-  else
-    rtfuj::ConvertReport(session.ctx, session.converters, fileName);
+  ReportReader report(fileName);
+  const Layout layout = TurnReportLayout(report);
+  ConvertReport(session.ctx, session.converters, report, layout);
 }
 
-// The page's map applets are read as the report's layout holds them;
-// TurnReportLayout refuses a file that is no turn report before the page is
-// begun.
+// The same for a page, whose map applets are read as the report's layout
+// holds them.
 void BuildPage(Session& session, const std::string& fileName) {
-  BuildItemListPage(session.ctx, session.pages, fileName, TurnReportLayout(fileName));
+  ReportReader report(fileName);
+  const Layout layout = TurnReportLayout(report);
+  BuildItemListPage(session.ctx, session.pages, report, layout);
 }
 
 // The download hands the report it stored to the item-list page of this

@@ -178,17 +178,15 @@ void Measure(benchmark::State& state, const std::vector<std::string>& inputs,
 std::string ProgramDir() { return std::string(QV_PROGRAM_DIR) + "/"; }
 
 std::string SampleName(Layout layout) {
-  return layout == Layout::kRtf ? "1234_57.htm" : "1234_58.htm";
+  return layout == Layout::kOlder ? "1234_57.htm" : "1234_58.htm";
 }
 
 void Convert(Layout layout, const std::string& path) {
   qv::test::SilentConsole console;
   qv::RunContext ctx{console, ProgramDir()};
   qv::ConverterSession session;
-  if (layout == Layout::kRtf)
-    qv::rtf::ConvertReport(ctx, session, path);
-  else
-    qv::rtfuj::ConvertReport(ctx, session, path);
+  qv::ReportReader report(path);
+  qv::ConvertReport(ctx, session, report, layout);
 }
 
 // The page as the tool builds it, with the map pictures.
@@ -196,10 +194,11 @@ void Page(Layout layout, const std::string& path) {
   qv::test::SilentConsole console;
   qv::RunContext ctx{console, ProgramDir()};
   qv::PageSetupCache setup;
-  qv::BuildItemListPage(ctx, setup, path, layout);
+  qv::ReportReader report(path);
+  qv::BuildItemListPage(ctx, setup, report, layout);
 }
 
-const char* LayoutName(Layout layout) { return layout == Layout::kRtf ? "old" : "new"; }
+const char* LayoutName(Layout layout) { return layout == Layout::kOlder ? "old" : "new"; }
 
 // The document a conversion of `path` wrote must be sound (the structural
 // check of the tests); a benchmark whose document is not reports an error.
@@ -284,7 +283,7 @@ BENCHMARK(BM_Batch)->Name("batch/convert/500")->Unit(benchmark::kMillisecond)->U
 
 // The copy alone, as its own line of the table.
 void BM_CopyLarge(benchmark::State& state) {
-  const std::string path = WriteInput("copy", "1234_57.htm", LargeReport(Layout::kRtf, 1));
+  const std::string path = WriteInput("copy", "1234_57.htm", LargeReport(Layout::kOlder, 1));
   Measure(state, {path}, [&] { CopyAll({path}); });
 }
 BENCHMARK(BM_CopyLarge)->Name("copy/large1x")->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -293,8 +292,8 @@ const bool registered = [] {
   // The tool's own process setting (app/main.cc), so that whole runs here
   // use memory as the tool does.
   qv::KeepFreedMemoryForReuse();
-  RegisterReportBenchmarks(Layout::kRtf);
-  RegisterReportBenchmarks(Layout::kRtfUj);
+  RegisterReportBenchmarks(Layout::kOlder);
+  RegisterReportBenchmarks(Layout::kNewer);
   return true;
 }();
 

@@ -25,8 +25,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   const std::string root = argv[1];
-  for (const qv::Layout layout : {qv::Layout::kRtf, qv::Layout::kRtfUj}) {
-    const bool old = layout == qv::Layout::kRtf;
+  for (const qv::Layout layout : {qv::Layout::kOlder, qv::Layout::kNewer}) {
+    const bool old = layout == qv::Layout::kOlder;
     const std::string name = old ? "1234_57.htm" : "1234_58.htm";
     const std::string prefix = root + (old ? "/old-" : "/new-");
     const std::string sample = qv::test::SampleReport(name);

@@ -41,32 +41,32 @@ void RunNarrative(benchmark::State& state, qv::Layout layout, const std::string&
 
 // A story line of bold pairs between non-breaking spaces.
 void BM_BoldPairs(benchmark::State& state) {
-  RunNarrative(state, qv::Layout::kRtf, Repeat("&nbsp;<b>x</b> ", state.range(0)));
+  RunNarrative(state, qv::Layout::kOlder, Repeat("&nbsp;<b>x</b> ", state.range(0)));
 }
 
 // Every emphasis rule, many times over.
 void BM_EmphasisRules(benchmark::State& state) {
   RunNarrative(
-      state, qv::Layout::kRtf,
+      state, qv::Layout::kOlder,
       Repeat("(1) [+1] (Feltételes x) (ld. enc.) 7 életpontot sebeztél. "_cp, state.range(0)));
 }
 
 // The newer layout's signed bonuses, closed and unclosed.
 void BM_SignedBonuses(benchmark::State& state) {
-  RunNarrative(state, qv::Layout::kRtfUj, Repeat("a (+1) b (+2 ", state.range(0)));
+  RunNarrative(state, qv::Layout::kNewer, Repeat("a (+1) b (+2 ", state.range(0)));
 }
 
 // Bold openings with a blank after each, nested (the blank moves in front of
 // every opening), and bold openings that never close.
 void BM_NestedBoldBlanks(benchmark::State& state) {
   const std::size_t half = state.range(0) / 2;
-  RunNarrative(state, qv::Layout::kRtf,
+  RunNarrative(state, qv::Layout::kOlder,
                Repeat("<b>&nbsp;", half) + Repeat("</b>", half / 2) + Repeat("<i>", half / 2));
 }
 
 // Paragraph marks and continue marks of the older layout.
 void BM_ContinueMarks(benchmark::State& state) {
-  RunNarrative(state, qv::Layout::kRtf, Repeat("x (Továbbmész...)<br>{a} "_cp, state.range(0)));
+  RunNarrative(state, qv::Layout::kOlder, Repeat("x (Továbbmész...)<br>{a} "_cp, state.range(0)));
 }
 
 constexpr std::int64_t kFrom = 128 << 10;

@@ -76,7 +76,7 @@ std::string CellFields(int row, int col, int side) {
 }
 
 void ReplaceMap(std::vector<std::string>& lines, qv::Layout layout, int side) {
-  const bool older = layout == qv::Layout::kRtf;
+  const bool older = layout == qv::Layout::kOlder;
   const std::string sideText = std::to_string(side);
   std::vector<std::string> params{
       Param(older, qv::kFrameName, sideText + "," + sideText + ",10,20")};
@@ -124,7 +124,7 @@ std::string MakeReport(const std::string& sample, qv::Layout layout, std::size_t
 std::string WithBoldPairs(const std::string& sample, qv::Layout layout, std::size_t pairs) {
   std::vector<std::string> lines = SplitLines(sample);
   const std::size_t table =
-      FindLine(lines, layout == qv::Layout::kRtf ? "<TABLE CLASS=par>"
+      FindLine(lines, layout == qv::Layout::kOlder ? "<TABLE CLASS=par>"
                                                  : "<TABLE CELLPADDING=0 CELLSPACING=0><TR>");
   std::string line;
   line.reserve(pairs * 9);

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string>
 
-#include "text/layout.h"
+#include "text/turn_report.h"
 
 namespace qvbench {
 

@@ -9,6 +9,7 @@
 #include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 
 namespace qv {
@@ -29,13 +30,13 @@ void WriteTableHeading(ConverterRun& run, AppendixTable table) {
 // the count is 1 opens a row. A row is ended when a new one opens, when its
 // fifth counted cell is written and at the table's end; cells beyond five
 // go on in a new row.
-void WriteCellsRtf(ConverterRun& run, AppendixTable table) {
+void WriteOlderCells(ConverterRun& run, AppendixTable table) {
   TableRows rows(run.rtf);
   int count = 0;
   ForEachTableLine(
-      run, [](const std::string& line) { return HoldsLowered(line, "</table>"); },
+      run, [](const std::string& line) { return HoldsLowered(line, older::kTableEnd); },
       [&](const std::string& line) {
-        if (HoldsLowered(line, "<td")) ++count;
+        if (HoldsLowered(line, older::kCell)) ++count;
         if (count == 0) return;
         if (count == 1) rows.Start(kFiveColumnEdges, true);
         // Money lines ("$") get one blank less.
@@ -56,7 +57,7 @@ void WriteCellsRtf(ConverterRun& run, AppendixTable table) {
 // An entry not starting with "$" gets a blank in front, and as many
 // characters as the entry then has go from the line: the blank that
 // separates it from the next one, or that entry's first character.
-void WriteCellsRtfUj(const std::string& text, RtfWriter& rtf) {
+void WriteNewerCells(const std::string& text, RtfWriter& rtf) {
   // The text is normalised, and so is every rest of it but for one leading
   // blank; dropping that blank is what normalising the rest again does.
   std::string_view rest = text;
@@ -87,9 +88,9 @@ void WriteCellsRtfUj(const std::string& text, RtfWriter& rtf) {
 
 void WriteAppendixTable(ConverterRun& run, AppendixTable table) {
   run.Console(table == AppendixTable::kMonsters ? "   Szornyek..." : "   Targyak...");
-  if (run.layout == Layout::kRtfUj) {
+  if (run.layout == Layout::kNewer) {
     WriteTableHeading(run, table);
-    WriteCellsRtfUj(PlainLineText(run.ReadLine()), run.rtf);
+    WriteNewerCells(PlainLineText(run.ReadLine()), run.rtf);
     return;
   }
   if (table == AppendixTable::kMonsters) {
@@ -99,7 +100,7 @@ void WriteAppendixTable(ConverterRun& run, AppendixTable table) {
     run.currentLine = PlainLineText(run.ReadLine());
   }
   WriteTableHeading(run, table);
-  WriteCellsRtf(run, table);
+  WriteOlderCells(run, table);
 }
 
 void WriteAppendix(ConverterRun& run) {
@@ -122,7 +123,7 @@ void WriteAppendix(ConverterRun& run) {
                         {"Parancsok", "PARANCSOK", WriteCommandList}};
   for (const Part& part : parts) {
     const std::string_view marker =
-        run.layout == Layout::kRtf ? part.olderMarker : part.newerMarker;
+        run.layout == Layout::kOlder ? part.olderMarker : part.newerMarker;
     run.ReadUntilAny({marker});
     if (run.CurrentHolds(marker)) part.write(run);
   }

@@ -6,6 +6,7 @@
 #include "rtfkit/table_rows.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 
 namespace qv {
@@ -84,10 +85,10 @@ void WriteClosingText(ConverterRun& run, Ends ends) {
 
 }  // namespace
 
-namespace rtf {
+namespace older {
 namespace {
 
-bool AtTable(const std::string& line) { return Contains(AsciiLowerCase(line), "<table>"); }
+bool AtTable(const std::string& line) { return HoldsLowered(line, kSheetTable); }
 
 // One attribute row: four label and value line pairs, then the two lines
 // that close this row and open the next. The label loses its colon and is
@@ -108,9 +109,7 @@ void WriteRow(ConverterRun& run, TableRows& rows) {
   run.ReadLine();
 }
 
-}  // namespace
-
-void WriteCharacterSheet(ConverterRun& run) {
+void WriteSheet(ConverterRun& run) {
   run.Console("Karakterlap...");
   run.rtf.Line(R"(\par\par {\f5\fs36\qc\keep\keepn KARAKTERLAP{\f5\fs20\par\par}})");
   WriteIntroduction(run, AtTable);
@@ -140,29 +139,26 @@ void WriteCharacterSheet(ConverterRun& run) {
   WriteClosingText(run, AtTable);
 }
 
-}  // namespace rtf
+}  // namespace
+}  // namespace older
 
-namespace rtfuj {
+namespace newer {
 namespace {
 
-constexpr std::string_view kTableStart =
-    R"(<TABLE WIDTH=740 CELLPADDING=1 CELLSPACING=0 BORDER=0 CLASS="t0"><TR><TD>)";
-constexpr std::string_view kCell = R"(<TD CLASS="t1">)";
-
-bool AtTable(const std::string& line) { return Contains(line, kTableStart); }
+bool AtTable(const std::string& line) { return Contains(line, kSheetTable); }
 
 // The next row line, without the empty separator cells between the pairs.
 std::string ReadRowLine(ConverterRun& run) {
   run.ReadLine();
-  return ReplaceAll(R"(<TD WIDTH=1 CLASS="t0"></TD>)", "", run.currentLine);
+  return ReplaceAll(kSpacerCell, "", run.currentLine);
 }
 
 // Text of a cell started with its label: the value cell is cut from the row
 // line, the report's text escaped before the cell end is added, and the whole
 // text is cleaned and lowered (which leaves the escapes whole).
 std::string FinishCell(std::string& row, std::string cell, std::string_view end) {
-  DeleteThrough(row, kCell);
-  cell = RtfEscape(cell + TextBefore(row, "</TD>"));
+  DeleteThrough(row, kTextCell);
+  cell = RtfEscape(cell + TextBefore(row, kCellEnd));
   cell += end;
   return HungarianLowerCase(NormalizeBlanks(StripTags(std::move(cell))));
 }
@@ -170,7 +166,7 @@ std::string FinishCell(std::string& row, std::string cell, std::string_view end)
 // The label (through its colon) and the value of the next pair of the row
 // line. A cell that is not the last of its row ends with a line break.
 std::string NextCell(std::string& row, bool last) {
-  DeleteThrough(row, kCell);
+  DeleteThrough(row, kTextCell);
   const std::string start = Copy(row, 1, Find(":", row)) + " ";
   return FinishCell(row, start, last ? R"(\cell)" : "\\cell\r\n");
 }
@@ -218,9 +214,9 @@ void WriteBottomRow(ConverterRun& run, TableRows& rows) {
   std::string line = ReadRowLine(run);
   StartRow(rows, kBottomOpener);
   for (std::string_view name : {"Tudatpont"_cp, "Pszi pont"_cp, "Halhatatlanság"_cp, "EFejl"_cp}) {
-    DeleteThrough(line, kCell);
+    DeleteThrough(line, kTextCell);
     if (!Contains(line, name)) {
-      DeleteThrough(line, kCell);
+      DeleteThrough(line, kTextCell);
       rows.Cell(R"(\cell)");
       continue;
     }
@@ -237,9 +233,7 @@ void WriteBottomRow(ConverterRun& run, TableRows& rows) {
   rows.End();
 }
 
-}  // namespace
-
-void WriteCharacterSheet(ConverterRun& run) {
+void WriteSheet(ConverterRun& run) {
   run.Console("Karakterlap...");
   run.rtf.Line(R"({\f5\fs36\qc\keep\keepn KARAKTERLAPOD{\f5\fs20\par\par}})");
   WriteIntroduction(run, AtTable);
@@ -260,6 +254,14 @@ void WriteCharacterSheet(ConverterRun& run) {
   WriteClosingText(run, AtTable);
 }
 
-}  // namespace rtfuj
+}  // namespace
+}  // namespace newer
+
+void WriteCharacterSheet(ConverterRun& run) {
+  if (run.layout == Layout::kOlder)
+    older::WriteSheet(run);
+  else
+    newer::WriteSheet(run);
+}
 
 }  // namespace qv

@@ -8,16 +8,10 @@
 
 namespace qv {
 
-namespace rtf {
-// Older layout: the table has one cell a line, a label line and a value line
-// per attribute; a sixth row follows only when the report has one.
-void WriteCharacterSheet(ConverterRun& run);
-}  // namespace rtf
-
-namespace rtfuj {
-// Newer layout: each table row stands on one line; the bottom row has four
+// The older layout's table has one cell a line, a label line and a value
+// line per attribute; a sixth row follows only when the report has one. The
+// newer layout's has each table row on one line; its bottom row has four
 // named cells.
 void WriteCharacterSheet(ConverterRun& run);
-}  // namespace rtfuj
 
 }  // namespace qv

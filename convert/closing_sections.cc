@@ -10,6 +10,7 @@
 #include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 
 namespace qv {
@@ -27,7 +28,8 @@ void WriteTextSection(ConverterRun& run, std::string_view title, std::string_vie
   ForEachTableLine(
       run,
       [toCopyright](const std::string& line) {
-        return HoldsLowered(line, "<p>") || (toCopyright && Contains(line, "&copy"));
+        return HoldsLowered(line, older::kTextParagraph) ||
+               (toCopyright && Contains(line, report::kCopyright));
       },
       [&](const std::string& line) {
         const std::string text = PlainLineText(line);
@@ -53,13 +55,12 @@ struct ClosingSection {
 };
 
 std::vector<ClosingSection> ClosingSectionsOf(Layout layout) {
-  if (layout == Layout::kRtf)
-    return {{"E KÖRBEN TETT LÉPÉSEID TÉRKÉPE"_cp, WriteStepMapSection},
-            {"ÜZENET A JÁTÉKVEZETŐTŐL"_cp, WriteGameMasterMessage},
-            {"Változások a Zordon"_cp, WriteWorldChanges},
-            {"ZORDON VIDÉK REFERENCIA"_cp, WriteAppendix}};
-  return {{"E körben tett lépéseid térképe"_cp, WriteStepMapSection},
-          {"ZORDON  VIDÉK  REFERENCIA"_cp, WriteAppendix}};
+  if (layout == Layout::kOlder)
+    return {{older::kStepMapTitle, WriteStepMapSection},
+            {older::kGameMasterTitle, WriteGameMasterMessage},
+            {older::kWorldChangesTitle, WriteWorldChanges},
+            {older::kReferenceTitle, WriteAppendix}};
+  return {{newer::kStepMapTitle, WriteStepMapSection}, {newer::kReferenceTitle, WriteAppendix}};
 }
 
 }  // namespace

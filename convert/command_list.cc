@@ -10,13 +10,14 @@
 #include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 
 namespace qv {
 namespace {
 
 // The newer layout's column title line; the list follows it.
-constexpr std::string_view kListTitleRtfUj =
+constexpr std::string_view kNewerListTitle =
     "Röv.  1.PAR.    2.PAR.    3.PAR.    TVP    Utasítás"_cp;
 constexpr std::string_view kColumnTitle =
     R"({\f11\fs12 Röv. 1.PAR.    2.PAR.    3.PAR.     TVP  Utasítás\cell})"_cp;
@@ -41,7 +42,7 @@ std::string RewriteListLine(Layout layout, std::string line) {
   const bool tab = Contains(line, "\t");
   if (tab && Contains(line, "KF   tárgy     [1-2]"_cp)) return ShiftColumns(std::move(line), 30, 7);
   if (tab && Contains(line, "KF   tárgy     3"_cp)) return ShiftColumns(std::move(line), 20, 14);
-  if (layout == Layout::kRtf) {
+  if (layout == Layout::kOlder) {
     if (Contains(line, "PPF  PP")) line = ReplaceAll("spórolt "_cp, "", std::move(line));
     if (Contains(line, "PPS  PP")) line = ReplaceAll(", spórolása"_cp, "", std::move(line));
     if (Contains(line, "EXT  ")) line = ReplaceAll("játékhét "_cp, "", std::move(line));
@@ -85,12 +86,12 @@ void WriteColumns(RtfWriter& rtf, const std::vector<std::string>& entries) {
   rtf.Line(R"(\pard)");
 }
 
-bool AtListEnd(const std::string& line) { return HoldsLowered(line, "</pre>"); }
+bool AtListEnd(const std::string& line) { return HoldsLowered(line, older::kListEnd); }
 
 // The line as it goes into the list, unless it ends the list.
 void TakeListLine(ConverterRun& run) {
   run.currentLine = RewriteListLine(run.layout, run.currentLine);
-  if (!Contains(HungarianLowerCase(run.currentLine), "</pre>"))
+  if (!Contains(HungarianLowerCase(run.currentLine), older::kListEnd))
     run.commandList.push_back(StripTags(run.currentLine));
 }
 
@@ -103,17 +104,17 @@ void WriteCommandList(ConverterRun& run) {
   // The older layout's list starts with the "<pre>" line itself, which is
   // read again once the header row is written.
   std::optional<std::int64_t> preLineStart;
-  if (run.layout == Layout::kRtf) {
-    while (!run.Eof() && !HoldsLowered(run.currentLine, "<pre>")) {
+  if (run.layout == Layout::kOlder) {
+    while (!run.Eof() && !HoldsLowered(run.currentLine, older::kListStart)) {
       preLineStart = run.report.TextFilePos();
       run.ReadLine();
     }
   } else {
-    run.ReadUntilAny({kListTitleRtfUj});
+    run.ReadUntilAny({kNewerListTitle});
   }
   WriteHeaderRow(run.rtf);
 
-  if (run.layout == Layout::kRtf && HoldsLowered(run.currentLine, "<pre>")) {
+  if (run.layout == Layout::kOlder && HoldsLowered(run.currentLine, older::kListStart)) {
     if (preLineStart) {
       run.report.TextFileSeek(*preLineStart);
     } else if (!AtListEnd(run.currentLine)) {

@@ -7,8 +7,10 @@
 #include "convert/sections.h"
 #include "platform/settings_file.h"
 #include "rtfkit/prologue.h"
-#include "site/cut_report.h"
+#include "site/site.h"
+#include "text/cut_report.h"
 #include "text/output_names.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 
 namespace qv {
@@ -32,13 +34,11 @@ class MessagesAside {
 // The opening story runs from the line after the header to the first order
 // table.
 void ConvertOpeningStory(ConverterRun& run) {
-  const int skipped = run.layout == Layout::kRtf ? 1 : 2;
+  const int skipped = run.layout == Layout::kOlder ? 1 : 2;
   for (int i = 0; i < skipped; ++i) run.ReadLine();
 
   const std::string_view firstTable =
-      run.layout == Layout::kRtf
-          ? std::string_view("<TABLE CLASS=par>")
-          : std::string_view(R"(<TABLE CELLPADDING=0 CELLSPACING=0><TR><TD CLASS="p" WIDTH=170>)");
+      run.layout == Layout::kOlder ? older::kOrderTable : newer::kOrderTable;
   run.narrativeMode = true;
   while (!run.Eof() && !run.CurrentHolds(firstTable)) {
     run.ReadLine();
@@ -48,11 +48,10 @@ void ConvertOpeningStory(ConverterRun& run) {
 }
 
 void Convert(RunContext& ctx, ConverterSession& session, Layout layout,
-             const FormatSettings& settings, const std::string& fileName) {
-  const std::string ownName = RtfOutputName(fileName);
+             const FormatSettings& settings, ReportReader& report) {
+  const std::string ownName = RtfOutputName(report.name());
   MessagesAside aside(ctx.console, ownName.empty());
-  const std::string outName = OutputNameFor(fileName, ownName, ctx.console);
-  ReportReader report(fileName);
+  const std::string outName = OutputNameFor(report, ownName, ctx.console);
   RtfWriter rtf = RtfWriter::ToFile(outName);
   ConvertReportInto(ctx, session, layout, settings, report, rtf);
 }
@@ -77,20 +76,13 @@ void ConvertReportInto(RunContext& ctx, ConverterSession& session, Layout layout
   ConvertClosingSections(run);
 }
 
-namespace rtf {
-void ConvertReport(RunContext& ctx, ConverterSession& session, const std::string& fileName) {
-  // The older converter reads its settings afresh for every report.
-  const FormatSettings settings = ReadFormatSettings(SettingsPath(ctx.programDir), &ctx.console);
-  Convert(ctx, session, Layout::kRtf, settings, fileName);
-}
-}  // namespace rtf
-
-namespace rtfuj {
-void ConvertReport(RunContext& ctx, ConverterSession& session, const std::string& fileName) {
-  std::optional<FormatSettings>& settings = session.rtfUjSettings;
+void ConvertReport(RunContext& ctx, ConverterSession& session, ReportReader& report,
+                   Layout layout) {
+  std::optional<FormatSettings> fresh;
+  std::optional<FormatSettings>& settings =
+      layout == Layout::kOlder ? fresh : session.newerSettings;
   if (!settings) settings = ReadFormatSettings(SettingsPath(ctx.programDir), &ctx.console);
-  Convert(ctx, session, Layout::kRtfUj, *settings, fileName);
+  Convert(ctx, session, layout, *settings, report);
 }
-}  // namespace rtfuj
 
 }  // namespace qv

@@ -1,4 +1,4 @@
-// Entry points of the two report converters.
+// Entry point of the report converter.
 #pragma once
 
 #include <optional>
@@ -8,16 +8,16 @@
 #include "maps/map_resources.h"
 #include "platform/run_context.h"
 #include "rtfkit/rtf_writer.h"
-#include "text/layout.h"
 #include "text/report_reader.h"
+#include "text/turn_report.h"
 
 namespace qv {
 
 // What the converters keep across the reports of one run.
 struct ConverterSession {
-  // The newer converter reads its settings once and keeps them for the
-  // whole process, also across a batch run.
-  std::optional<FormatSettings> rtfUjSettings;
+  // The newer layout's settings, read once and kept for the whole process,
+  // also across a batch run.
+  std::optional<FormatSettings> newerSettings;
   // Both converters keep the map pictures and the label font from the first
   // map on.
   MapResources mapResources;
@@ -29,13 +29,11 @@ struct ConverterSession {
 void ConvertReportInto(RunContext& ctx, ConverterSession& session, Layout layout,
                        const FormatSettings& settings, ReportReader& report, RtfWriter& out);
 
-namespace rtf {
-// Converts one report of the older layout into an RTF document.
-void ConvertReport(RunContext& ctx, ConverterSession& session, const std::string& fileName);
-}  // namespace rtf
+// Converts one report, open in `report` and of the given layout, into an RTF
+// document named after it (RtfOutputName; standard output when the name
+// gives none), beside the earlier one when the report is cut
+// (OutputNameFor). The older layout's settings are read afresh for every
+// report, the newer one's once a session.
+void ConvertReport(RunContext& ctx, ConverterSession& session, ReportReader& report, Layout layout);
 
-namespace rtfuj {
-// Converts one report of the newer layout into an RTF document.
-void ConvertReport(RunContext& ctx, ConverterSession& session, const std::string& fileName);
-}  // namespace rtfuj
 }  // namespace qv

@@ -4,6 +4,7 @@
 
 #include "rtfkit/rtf_escape.h"
 #include "site/site.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 
 namespace qv {
@@ -25,12 +26,12 @@ void WriteHeading(ConverterRun& run) {
 
 // Older layout: a note runs from one "</TABLE>" line to the next; the last
 // one (ending on the "KARAKTERLAP" line) is not a note.
-void NotesRtf(ConverterRun& run) {
+void OlderNotes(ConverterRun& run) {
   WriteHeading(run);
   std::vector<std::string> entries;
   while (!run.Eof() && !run.CurrentHolds("KARAKTERLAP")) {
     run.ReadLine();
-    if (run.currentLine == "</TABLE>" || entries.empty()) entries.emplace_back();
+    if (run.currentLine == older::kNoteSeparator || entries.empty()) entries.emplace_back();
     entries.back() += run.currentLine;
   }
   for (std::size_t i = 0; i + 1 < entries.size(); ++i) {
@@ -54,15 +55,12 @@ void NotesRtf(ConverterRun& run) {
 }
 
 // Newer layout: one entry a line; a heading line opens a note.
-void NotesRtfUj(ConverterRun& run) {
-  static constexpr std::string_view kEnd =
-      R"(<TABLE CELLPADDING=5 CELLSPACING=0 CLASS="klap" WIDTH=750>)";
-  static constexpr std::string_view kHeadingCell =
-      R"(</a><hr><table width=100% border=0 cellpadding=0 cellspacing=0><tr><td class="tenc" valign=top>)";
+void NewerNotes(ConverterRun& run) {
+  using newer::kEncyclopediaEnd, newer::kNoteHeadingCell;
   WriteHeading(run);
   const std::string siteHost = SiteHost(run.ctx.programDir);
   std::vector<std::string> entries;
-  while (!run.Eof() && !run.CurrentHolds(kEnd)) {
+  while (!run.Eof() && !run.CurrentHolds(kEncyclopediaEnd)) {
     run.ReadLine();
     if (IsSiteImageLine(run.currentLine, siteHost)) {
       // The picture goes; the line after it belongs to the entry before.
@@ -77,7 +75,7 @@ void NotesRtfUj(ConverterRun& run) {
   for (const std::string& entry : entries) {
     run.currentLine = entry;
     const std::string text = RtfEscape(NormalizeBlanks(StripTags(entry)));
-    if (Contains(AsciiLowerCase(entry), kHeadingCell) && entry.size() >= 106) {
+    if (Contains(AsciiLowerCase(entry), kNoteHeadingCell) && entry.size() >= 106) {
       if (!firstHeading) run.rtf.Line(kRule);
       firstHeading = false;
       run.rtf.Line(std::string(kNoteStart) + text);
@@ -99,10 +97,10 @@ bool IsSiteImageLine(const std::string& line, const std::string& siteHost) {
 }
 
 void WriteEncyclopediaNotes(ConverterRun& run) {
-  if (run.layout == Layout::kRtf)
-    NotesRtf(run);
+  if (run.layout == Layout::kOlder)
+    OlderNotes(run);
   else
-    NotesRtfUj(run);
+    NewerNotes(run);
 }
 
 }  // namespace qv

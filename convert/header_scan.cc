@@ -3,6 +3,7 @@
 #include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 
 namespace qv {
@@ -22,26 +23,30 @@ struct HeaderMarkers {
   std::string (*title)(std::string line);
 };
 
-bool HoldsCellEnd(const std::string& line) { return Contains(AsciiLowerCase(line), "</td>"); }
+bool HoldsCellEnd(const std::string& line) {
+  return Contains(AsciiLowerCase(line), older::kCellEnd);
+}
 
-const HeaderMarkers kRtfHeader{
+const HeaderMarkers kOlderHeader{
     HoldsCellEnd,
     HoldsCellEnd,
-    [](const std::string& line, int from) { return PosFrom("</td>", AsciiLowerCase(line), from); },
+    [](const std::string& line, int from) {
+      return PosFrom(older::kCellEnd, AsciiLowerCase(line), from);
+    },
     true,
     [](std::string line) {
-      DeleteThrough(line, "<H1>");
+      DeleteThrough(line, older::kTitleHeading);
       return StripTags(NormalizeBlanks(line));
     },
 };
 
-const HeaderMarkers kRtfUjHeader{
-    [](const std::string& line) { return Contains(line, R"(</TD><TD CLASS="t1" VALIGN=TOP>)"); },
-    [](const std::string& line) { return Contains(line, "</TD></TR></TABLE>"); },
-    [](const std::string& line, int from) { return PosFrom("</TD>", line, from); },
+const HeaderMarkers kNewerHeader{
+    [](const std::string& line) { return Contains(line, newer::kLeftColumnEnd); },
+    [](const std::string& line) { return Contains(line, newer::kRightColumnEnd); },
+    [](const std::string& line, int from) { return PosFrom(newer::kCellEnd, line, from); },
     false,
     [](std::string line) {
-      DeleteThrough(line, "<P><center><h2>");
+      DeleteThrough(line, newer::kTitleHeading);
       return NormalizeBlanks(line);  // this layout's title keeps its tags
     },
 };
@@ -80,7 +85,7 @@ void AlignAccountLabel(std::string& block) {
 }  // namespace
 
 void ScanHeader(ConverterRun& run) {
-  const HeaderMarkers& markers = run.layout == Layout::kRtf ? kRtfHeader : kRtfUjHeader;
+  const HeaderMarkers& markers = run.layout == Layout::kOlder ? kOlderHeader : kNewerHeader;
   std::string& line = run.currentLine;
   while (!run.Eof() && !Contains(line, " KALANDJAI")) {
     run.ReadLine();

@@ -11,6 +11,7 @@
 #include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 
 namespace qv {
@@ -32,11 +33,11 @@ constexpr ChangeList kLists[] = {
 
 // The markers of the closing sections: a list not found before one of them
 // is missing.
-constexpr std::string_view kClosingRtf[] = {"E KÖRBEN TETT LÉPÉSEID TÉRKÉPE"_cp,
-                                            "ÜZENET A JÁTÉKVEZETŐTŐL"_cp, "Változások a Zordon"_cp,
-                                            "ZORDON VIDÉK REFERENCIA"_cp, "&copy"};
-constexpr std::string_view kClosingRtfUj[] = {"E körben tett lépéseid térképe"_cp,
-                                              "ZORDON  VIDÉK  REFERENCIA"_cp, "&copy"};
+constexpr std::string_view kOlderClosing[] = {older::kStepMapTitle, older::kGameMasterTitle,
+                                              older::kWorldChangesTitle, older::kReferenceTitle,
+                                              report::kCopyright};
+constexpr std::string_view kNewerClosing[] = {newer::kStepMapTitle, newer::kReferenceTitle,
+                                              report::kCopyright};
 
 constexpr int kListEdges[] = {3400, 6800, 10200};
 // Fills a row that has fewer items than columns.
@@ -50,10 +51,10 @@ std::string Cell(std::string_view text) { return R"({\f11\fs17 )" + RtfEscape(te
 std::vector<std::string_view> MarkersAfterItems(Layout layout) {
   std::vector<std::string_view> markers;
   for (const ChangeList& list : kLists) markers.push_back(list.marker);
-  if (layout == Layout::kRtf)
-    markers.insert(markers.end(), std::begin(kClosingRtf), std::end(kClosingRtf));
+  if (layout == Layout::kOlder)
+    markers.insert(markers.end(), std::begin(kOlderClosing), std::end(kOlderClosing));
   else
-    markers.insert(markers.end(), std::begin(kClosingRtfUj), std::end(kClosingRtfUj));
+    markers.insert(markers.end(), std::begin(kNewerClosing), std::end(kNewerClosing));
   return markers;
 }
 
@@ -83,16 +84,16 @@ void ConvertLists(ConverterRun& run, std::span<const std::string_view> closing,
 // An item is three lines (count, mark, name); three items make a row. Only
 // count lines ("<td class=tdb") are counted, and any other cell line is taken
 // as an item's first line too. The mark is left out.
-void WriteTableRtf(ConverterRun& run) {
+void WriteOlderTable(ConverterRun& run) {
   TableRows rows(run.rtf);
   // A cell line before the first count line still gets a row.
   rows.Use(RowOpener(kListEdges, true), static_cast<int>(std::size(kListEdges)));
   int column = 0;
   ForEachTableLine(
-      run, [](const std::string& line) { return HoldsLowered(line, "</table>"); },
+      run, [](const std::string& line) { return HoldsLowered(line, older::kTableEnd); },
       [&](const std::string& line) {
-        if (HoldsLowered(line, "<td class=tdb")) ++column;
-        if (!HoldsLowered(line, "<td")) return;
+        if (HoldsLowered(line, older::kCountCell)) ++column;
+        if (!HoldsLowered(line, older::kCell)) return;
         if (column == 1) rows.Start();
         std::string text = PadLeft(PlainLineText(line), 5);
         run.ReadLine();  // the mark
@@ -109,30 +110,23 @@ void WriteTableRtf(ConverterRun& run) {
 
 // --- Newer layout --------------------------------------------------------------
 
-constexpr std::string_view kTableEndRtfUj = "</TABLE></TD></TR></TABLE>";
-
 // The carried items' row rule, without normalising blanks after each count
 // cell and with two blanks in a filler cell.
-void WriteTableRtfUj(ConverterRun& run) {
+void WriteNewerTable(ConverterRun& run) {
   ForEachTableLine(
-      run, [](const std::string& line) { return Contains(line, kTableEndRtfUj); },
+      run, [](const std::string& line) { return Contains(line, newer::kTableEnd); },
       [&](const std::string& line) {
-        rtfuj::WriteItemRow(run.rtf, line, {false, kBlankCell});
+        newer::WriteItemRow(run.rtf, line, {false, kBlankCell});
       });
 }
 
 }  // namespace
 
-namespace rtf {
-
-void ConvertItemChanges(ConverterRun& run) { ConvertLists(run, kClosingRtf, WriteTableRtf); }
-
-}  // namespace rtf
-
-namespace rtfuj {
-
-void ConvertItemChanges(ConverterRun& run) { ConvertLists(run, kClosingRtfUj, WriteTableRtfUj); }
-
-}  // namespace rtfuj
+void ConvertItemChanges(ConverterRun& run) {
+  if (run.layout == Layout::kOlder)
+    ConvertLists(run, kOlderClosing, WriteOlderTable);
+  else
+    ConvertLists(run, kNewerClosing, WriteNewerTable);
+}
 
 }  // namespace qv

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "convert/run_state.h"
-#include "text/layout.h"
+#include "text/turn_report.h"
 
 namespace qv {
 
@@ -20,15 +20,9 @@ namespace qv {
 // without carried items (or without a weight line) keeps what follows.
 std::vector<std::string_view> MarkersAfterItems(Layout layout);
 
-// The older layout: one table cell a line, tables end at "</table>".
-namespace rtf {
-void ConvertItemChanges(ConverterRun& run);
-}  // namespace rtf
-
-// The newer layout: a whole table row a line, tables end at
+// The older layout has one table cell a line and ends its tables at
+// "</table>"; the newer one a whole table row a line, ending at
 // "</TABLE></TD></TR></TABLE>".
-namespace rtfuj {
 void ConvertItemChanges(ConverterRun& run);
-}  // namespace rtfuj
 
 }  // namespace qv

@@ -14,6 +14,7 @@
 #include "text/cp1250.h"
 #include "text/front_cuts.h"
 #include "text/line_cuts.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 
 namespace qv {
@@ -23,8 +24,8 @@ constexpr std::string_view kItemsMarker = "COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK"_cp;
 constexpr std::string_view kItemsTitle =
     "Tárgyaid (*-gal jelöltek bekészítve, zárójelben tárgy sorszáma) "_cp;
 constexpr std::string_view kWeightMarker = "Összsúly:"_cp;
-constexpr std::string_view kCategoryMarker = "COLSPAN=9>";
-constexpr std::string_view kWideCellMarker = "COLSPAN=6>";
+using report::kCategoryCell;
+using report::kWideCell;
 
 constexpr int kItemEdges[] = {3400, 6800, 10200};
 constexpr int kPotionEdges[] = {3400, 10200};
@@ -126,7 +127,7 @@ void ForEachLineFromHere(ConverterRun& run, IsEnd isEnd, Handle handle) {
 
 // --- Older layout ------------------------------------------------------------
 
-bool IsTableEndRtf(const std::string& line) { return HoldsLowered(line, "</table>"); }
+bool IsTableEndOlder(const std::string& line) { return HoldsLowered(line, older::kTableEnd); }
 
 // The banner group whose heading words the line holds first, 0 for none.
 int GroupOfHeadingWords(std::string_view line) {
@@ -168,6 +169,26 @@ ItemLineTags TagsOfItemLine(std::string_view line) {
   return tags;
 }
 
+// The category heading on the current line: the banner of its group (unless
+// that group's banner was the last one written) and `label` underlined. A
+// heading of no group writes nothing.
+void WriteOlderItemCategory(ConverterRun& run, std::string_view label) {
+  const int group = GroupOfHeadingWords(run.currentLine);
+  if (group == 0) return;
+  RtfWriter& out = run.rtf;
+  out.Write(kBannerParagraph);
+  // Sub-categories of one group in a row share its banner.
+  if (group != run.lastBannerGroup) {
+    run.lastBannerGroup = group;
+    out.Line(kItemBannerHeader);
+    out.Write(ItemBannerHex(group));
+    out.Line("}}");
+  }
+  out.Line(R"(\tab)");
+  // The potions and the odd things are labelled by their group's name.
+  out.Line(LabelLine(group >= 5 ? kGroupHeadings[group - 1] : label));
+}
+
 // An item cell written through a reused line buffer.
 void WriteItemCell(TableRows& rows, std::string_view text, std::string& line) {
   line.assign(R"({\f11\fs17 )");
@@ -182,7 +203,7 @@ void WriteItemCell(TableRows& rows, std::string_view text, std::string& line) {
 // a note after a full row gets a row of the table's columns. The table's
 // lines are read until the report ends or a line holds "</table>"; that line
 // is not handed on.
-void WriteItemTableRtf(ConverterRun& run) {
+void WriteOlderItemTable(ConverterRun& run) {
   RtfWriter& out = run.rtf;
   const std::string itemRow = RowOpener(kItemEdges, true);
   const std::string potionRow = RowOpener(kPotionEdges, true);
@@ -198,18 +219,18 @@ void WriteItemTableRtf(ConverterRun& run) {
     if (tags.tableEnd) break;
     if (tags.numberCell) ++column;
     if (!tags.cell) continue;
-    if (Contains(line, kCategoryMarker)) {
+    if (Contains(line, kCategoryCell)) {
       potions = Contains(line, "Löttyök"_cp);
       rows.End();
       if (potions)
         rows.Use(potionRow, static_cast<int>(std::size(kPotionEdges)));
       else
         rows.Use(itemRow, static_cast<int>(std::size(kItemEdges)));
-      rtf::WriteItemCategory(run, PlainLineText(line));
+      WriteOlderItemCategory(run, PlainLineText(line));
       column = 0;
       continue;
     }
-    if (Contains(line, kWideCellMarker)) {
+    if (Contains(line, kWideCell)) {
       rows.Cell(ItemCell(PlainLineText(line)));
       rows.End();
       column = 0;
@@ -241,10 +262,10 @@ void WriteItemTableRtf(ConverterRun& run) {
 }
 
 // The total weight beside its label, every other cell line a row of its own.
-void WriteTotalWeightRtf(ConverterRun& run) {
+void WriteOlderTotalWeight(ConverterRun& run) {
   TableRows rows(run.rtf);
-  ForEachLineFromHere(run, IsTableEndRtf, [&](const std::string& current) {
-    if (!HoldsLowered(current, "<td")) return;
+  ForEachLineFromHere(run, IsTableEndOlder, [&](const std::string& current) {
+    if (!HoldsLowered(current, older::kCell)) return;
     const bool total = Contains(current, "Összs"_cp);
     const std::string first = PlainLineText(current);
     if (total)
@@ -259,14 +280,13 @@ void WriteTotalWeightRtf(ConverterRun& run) {
 
 // --- Newer layout --------------------------------------------------------------
 
-constexpr std::string_view kTableEndRtfUj = "</TABLE></TD></TR></TABLE>";
-constexpr std::string_view kNumberCell = "WIDTH=30>";
-constexpr std::string_view kNextItem = R"(</TD> <TD ALIGN=RIGHT CLASS="t1" WIDTH=30>)";
-constexpr std::string_view kNextWideCell = R"(</TD> <TD CLASS="t1" COLSPAN=6>)";
-constexpr std::string_view kRowEnd = "</TD></TR>";
+using newer::kCountCell;
+using newer::kNextItem;
+using newer::kNextWideCell;
+using newer::kRowEnd;
 constexpr int kCellEndLength = 5;  // "</TD>", which every cell end starts with
 
-bool IsTableEndRtfUj(const std::string& line) { return Contains(line, kTableEndRtfUj); }
+bool IsTableEndNewer(const std::string& line) { return Contains(line, newer::kTableEnd); }
 
 // Blanks in front of the cell until its first word fills five characters; a
 // cell without a blank gets six.
@@ -286,7 +306,7 @@ void WritePotionRow(RtfWriter& out, std::string line) {
   rows.Start(kPotionEdges, true);
   FrontCuts rest(std::move(line));
   while (!rest.Empty()) {
-    rest.DropThrough(rest.Holds(kNumberCell) ? kNumberCell : kWideCellMarker);
+    rest.DropThrough(rest.Holds(kCountCell) ? kCountCell : kWideCell);
     if (rest.StartsAfterBlanksWith('>')) rest.Drop(2);
     std::string cell;
     if (const int next = rest.Find(kNextWideCell); next > 0) {
@@ -298,27 +318,42 @@ void WritePotionRow(RtfWriter& out, std::string line) {
       rest.Drop(end + kCellEndLength - 1);
     }
     rows.Cell(ItemCell(CloseUpMarks(std::move(cell))));
-    if (!rest.Holds("<TD")) rest.Clear();
+    if (!rest.Holds(report::kCellStart)) rest.Clear();
   }
   rows.End();
 }
 
-void WriteItemTableRtfUj(ConverterRun& run) {
-  ForEachTableLine(run, IsTableEndRtfUj, [&](const std::string& line) {
-    if (Contains(line, kCategoryMarker))
-      rtfuj::WriteItemCategory(run);
-    else if (Contains(line, kWideCellMarker))
+// The category heading on the current line: its group's banner and heading,
+// every time. A heading of no group writes nothing.
+void WriteNewerItemCategory(ConverterRun& run) {
+  const auto heading = std::find_if(std::begin(kGroupHeadings), std::end(kGroupHeadings),
+                                    [&](std::string_view h) { return run.CurrentHolds(h); });
+  if (heading == std::end(kGroupHeadings)) return;
+  const int group = static_cast<int>(heading - std::begin(kGroupHeadings)) + 1;
+  RtfWriter& out = run.rtf;
+  out.Line((group == 1 ? "" : R"(\pard)") + std::string(kBannerParagraph) +
+           std::string(kItemBannerHeader));
+  out.Write(ItemBannerHex(group));
+  out.Line(R"(}}\tab)");
+  out.Line(LabelLine(*heading));
+}
+
+void WriteNewerItemTable(ConverterRun& run) {
+  ForEachTableLine(run, IsTableEndNewer, [&](const std::string& line) {
+    if (Contains(line, kCategoryCell))
+      WriteNewerItemCategory(run);
+    else if (Contains(line, kWideCell))
       WritePotionRow(run.rtf, line);
     else
-      rtfuj::WriteItemRow(run.rtf, line, {true, R"({\f11\fs17 }\cell)"});
+      newer::WriteItemRow(run.rtf, line, {true, R"({\f11\fs17 }\cell)"});
   });
 }
 
 // Every line a row across the page. The weight's unit and the load text
 // after it run together once the cells are gone, so they are set apart.
-void WriteTotalWeightRtfUj(ConverterRun& run) {
+void WriteNewerTotalWeight(ConverterRun& run) {
   TableRows rows(run.rtf);
-  ForEachLineFromHere(run, IsTableEndRtfUj, [&](const std::string& line) {
+  ForEachLineFromHere(run, IsTableEndNewer, [&](const std::string& line) {
     rows.Start(kFullWidthEdges, true);
     rows.Cell(ItemCell(ReplaceAll("kgMegterh", "kg       Megterh", PlainLineText(line))));
     rows.End();
@@ -327,32 +362,7 @@ void WriteTotalWeightRtfUj(ConverterRun& run) {
 
 }  // namespace
 
-namespace rtf {
-
-void ConvertItems(ConverterRun& run) {
-  ConvertItemsWith(run, WriteItemTableRtf, WriteTotalWeightRtf);
-}
-
-void WriteItemCategory(ConverterRun& run, std::string_view label) {
-  const int group = GroupOfHeadingWords(run.currentLine);
-  if (group == 0) return;
-  RtfWriter& out = run.rtf;
-  out.Write(kBannerParagraph);
-  // Sub-categories of one group in a row share its banner.
-  if (group != run.lastBannerGroup) {
-    run.lastBannerGroup = group;
-    out.Line(kItemBannerHeader);
-    out.Write(ItemBannerHex(group));
-    out.Line("}}");
-  }
-  out.Line(R"(\tab)");
-  // The potions and the odd things are labelled by their group's name.
-  out.Line(LabelLine(group >= 5 ? kGroupHeadings[group - 1] : label));
-}
-
-}  // namespace rtf
-
-namespace rtfuj {
+namespace newer {
 
 void WriteItemRow(RtfWriter& out, std::string line, const ItemRowStyle& style) {
   TableRows rows(out);
@@ -362,7 +372,7 @@ void WriteItemRow(RtfWriter& out, std::string line, const ItemRowStyle& style) {
   int count = 0;
   while (!rest.Empty()) {
     ++count;
-    rest.DropThrough(kNumberCell);
+    rest.DropThrough(kCountCell);
     // The rest is normalised once; what is left of a normalised text after a
     // cut from the front needs only its leading blank removed.
     if (style.normalizeAfterCut) {
@@ -384,34 +394,20 @@ void WriteItemRow(RtfWriter& out, std::string line, const ItemRowStyle& style) {
     plain = CloseUpMarks(std::move(plain));
     WriteItemCell(rows, plain, cellLine);
     rest.Drop(end + kCellEndLength - 1);
-    if (!rest.Holds("<TD")) rest.Clear();
+    if (!rest.Holds(report::kCellStart)) rest.Clear();
   }
   // More than three items went on in a new row, which is filled up too.
   while (rows.cells() < 3) rows.Cell(style.filler);
   rows.End();
 }
 
-}  // namespace rtfuj
-
-namespace rtfuj {
+}  // namespace newer
 
 void ConvertItems(ConverterRun& run) {
-  ConvertItemsWith(run, WriteItemTableRtfUj, WriteTotalWeightRtfUj);
+  if (run.layout == Layout::kOlder)
+    ConvertItemsWith(run, WriteOlderItemTable, WriteOlderTotalWeight);
+  else
+    ConvertItemsWith(run, WriteNewerItemTable, WriteNewerTotalWeight);
 }
-
-void WriteItemCategory(ConverterRun& run) {
-  const auto heading = std::find_if(std::begin(kGroupHeadings), std::end(kGroupHeadings),
-                                    [&](std::string_view h) { return run.CurrentHolds(h); });
-  if (heading == std::end(kGroupHeadings)) return;
-  const int group = static_cast<int>(heading - std::begin(kGroupHeadings)) + 1;
-  RtfWriter& out = run.rtf;
-  out.Line((group == 1 ? "" : R"(\pard)") + std::string(kBannerParagraph) +
-           std::string(kItemBannerHeader));
-  out.Write(ItemBannerHex(group));
-  out.Line(R"(}}\tab)");
-  out.Line(LabelLine(*heading));
-}
-
-}  // namespace rtfuj
 
 }  // namespace qv

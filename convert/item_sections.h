@@ -11,23 +11,12 @@
 
 namespace qv {
 
-// The older layout: three report lines an item, tables end at "</table>".
-namespace rtf {
-void ConvertItems(ConverterRun& run);
-// The category heading on the current line: the banner of its group (unless
-// that group's banner was the last one written) and `label` underlined. A
-// heading of no group writes nothing.
-void WriteItemCategory(ConverterRun& run, std::string_view label);
-}  // namespace rtf
-
-// The newer layout: a table row a line, tables end at
+// The older layout has three report lines an item and ends its tables at
+// "</table>"; the newer one a table row a line, ending at
 // "</TABLE></TD></TR></TABLE>".
-namespace rtfuj {
 void ConvertItems(ConverterRun& run);
-// The category heading on the current line: its group's banner and heading,
-// every time. A heading of no group writes nothing.
-void WriteItemCategory(ConverterRun& run);
 
+namespace newer {
 // How an item row is cut: the carried items normalise the blanks after each
 // count cell's opening and fill a short row with "{\f11\fs17 }\cell"; the
 // bank and change lists do neither and fill with two blanks.
@@ -38,6 +27,6 @@ struct ItemRowStyle {
 // One report line of items as a table row of up to three cells: each item's
 // count right-aligned, tags gone, the " * ", " + ", " > " marks closed up.
 void WriteItemRow(RtfWriter& out, std::string line, const ItemRowStyle& style);
-}  // namespace rtfuj
+}  // namespace newer
 
 }  // namespace qv

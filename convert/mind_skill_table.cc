@@ -6,9 +6,11 @@
 #include "convert/section_tables.h"
 #include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
+#include "text/line_cuts.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 
-namespace qv::rtf {
+namespace qv {
 namespace {
 
 constexpr int kSkillEdges[] = {2550, 5100, 7650, 10200};
@@ -26,7 +28,7 @@ void WriteMindSkills(ConverterRun& run) {
   const std::string treeRow = RowOpener(kFullWidthEdges, false) + "\\widctlpar\\intbl\r\n";
   int column = 0;
   ForEachTableLine(
-      run, [](const std::string& line) { return HoldsLowered(line, "</td>"); },
+      run, [](const std::string& line) { return HoldsLowered(line, older::kCellEnd); },
       [&](const std::string& line) {
         if (column >= 0) ++column;
         if (column == 1) rows.Start(kSkillEdges, true);
@@ -54,4 +56,4 @@ void WriteMindSkills(ConverterRun& run) {
   out.Line(R"(\pard)");
 }
 
-}  // namespace qv::rtf
+}  // namespace qv

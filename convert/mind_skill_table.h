@@ -5,8 +5,8 @@
 
 #include "convert/run_state.h"
 
-namespace qv::rtf {
+namespace qv {
 
 void WriteMindSkills(ConverterRun& run);
 
-}  // namespace qv::rtf
+}  // namespace qv

@@ -5,15 +5,11 @@
 #include "rtfkit/table_rows.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 
 namespace qv {
 namespace {
-
-constexpr std::string_view kOrderTableRtf = "<TABLE CLASS=par>";
-constexpr std::string_view kOrderTableRtfUj =
-    R"(<TABLE CELLPADDING=0 CELLSPACING=0><TR><TD CLASS="p" WIDTH=170>)";
-constexpr std::string_view kContactRowRtfUj = R"(</td></tr><tr><td class="t1">)";
 
 struct OrderRow {
   std::string name;
@@ -21,15 +17,15 @@ struct OrderRow {
 };
 
 // Older layout: the table may span lines up to "</TABLE>".
-OrderRow ReadOrderRowRtf(ConverterRun& run) {
+OrderRow ReadOlderOrderRow(ConverterRun& run) {
   std::string text = run.currentLine;
-  while (!run.Eof() && !run.CurrentHolds("</TABLE>")) {
+  while (!run.Eof() && !run.CurrentHolds(older::kOrderTableEnd)) {
     run.ReadLine();
     text += " " + run.currentLine;
   }
   DeleteThrough(text, "150>");
   OrderRow row;
-  row.name = Copy(text, 1, Find("</TD>", text) - 1);
+  row.name = Copy(text, 1, Find(older::kOrderCellEnd, text) - 1);
   text = TrimLeadingBlanks(text);
   Delete(text, 1, static_cast<int>(row.name.size()));
   row.rest = text;
@@ -37,13 +33,13 @@ OrderRow ReadOrderRowRtf(ConverterRun& run) {
 }
 
 // Newer layout: the whole table stands on one line.
-OrderRow ReadOrderRowRtfUj(ConverterRun& run) {
+OrderRow ReadNewerOrderRow(ConverterRun& run) {
   std::string text = run.currentLine;
-  DeleteThrough(text, kOrderTableRtfUj);
+  DeleteThrough(text, newer::kOrderTable);
   OrderRow row;
-  row.name = Copy(text, 1, Find("</TD>", text) - 1);
+  row.name = Copy(text, 1, Find(newer::kCellEnd, text) - 1);
   // The text cell starts one character after its opening tag.
-  DeleteThrough(text, R"(<TD CLASS="p">)", 1);
+  DeleteThrough(text, newer::kOrderTextCell, 1);
   row.rest = TrimLeadingBlanks(text);
   return row;
 }
@@ -51,14 +47,15 @@ OrderRow ReadOrderRowRtfUj(ConverterRun& run) {
 // The console shows at most 45 characters of the order text; the layouts
 // measure and cut it at different stages of its cleaning.
 std::string ConsoleOrderText(Layout layout, const std::string& rest, const std::string& orderText) {
-  if (layout == Layout::kRtf)
+  if (layout == Layout::kOlder)
     return orderText.size() >= 46 ? NormalizeBlanks(Copy(StripTags(rest), 1, 45)) : orderText;
   return rest.size() >= 46 ? NormalizeBlanks(StripTags(Copy(rest, 1, 45))) : orderText;
 }
 
 void ConvertOrderRow(ConverterRun& run) {
   run.FlushNarrative();
-  const OrderRow row = run.layout == Layout::kRtf ? ReadOrderRowRtf(run) : ReadOrderRowRtfUj(run);
+  const OrderRow row =
+      run.layout == Layout::kOlder ? ReadOlderOrderRow(run) : ReadNewerOrderRow(run);
   run.commandLabel = row.name;
 
   // An order marked "*" continues the one before it, except the first
@@ -90,9 +87,9 @@ void ConvertContactList(ConverterRun& run) {
   run.ReadLine();
 
   std::string list;
-  if (run.layout == Layout::kRtf) {
+  if (run.layout == Layout::kOlder) {
     list = NormalizeBlanks(run.currentLine);
-    while (!run.Eof() && !run.CurrentHolds("<P>")) {
+    while (!run.Eof() && !run.CurrentHolds(older::kParagraph)) {
       run.ReadLine();
       if (!run.currentLine.empty()) list.append(" ").append(NormalizeBlanks(run.currentLine));
     }
@@ -102,15 +99,15 @@ void ConvertContactList(ConverterRun& run) {
     run.rtf.Line(std::string(102, '*'));
   } else {
     std::string first = run.currentLine;
-    DeleteThrough(first, kContactRowRtfUj);
+    DeleteThrough(first, newer::kContactRow);
     list = NormalizeBlanks(first);
-    while (!run.Eof() && !run.CurrentHolds("</table></td></tr></table>")) {
+    while (!run.Eof() && !run.CurrentHolds(newer::kContactListEnd)) {
       run.ReadLine();
       list.append(" ").append(NormalizeBlanks(run.currentLine));
     }
     // Each entry its own paragraph: the report's text is escaped before the
     // paragraph marks go in.
-    list = ReplaceAll(kContactRowRtfUj, "\\par\r\n", RtfEscape(list));
+    list = ReplaceAll(newer::kContactRow, "\\par\r\n", RtfEscape(list));
     run.rtf.Write("\\par\r\n");
     run.rtf.Line(kContactHeading);
     run.rtf.Line(NormalizeBlanks(StripTags(list)) + R"(\par)");
@@ -124,7 +121,7 @@ void ConvertPreamble(ConverterRun& run) {
   run.contactListWritten = false;
   run.commandLabel.clear();
   const std::string_view orderTable =
-      run.layout == Layout::kRtf ? kOrderTableRtf : kOrderTableRtfUj;
+      run.layout == Layout::kOlder ? older::kOrderTable : newer::kOrderTable;
 
   while (!run.Eof() && !run.CurrentHolds("ENCYCLOPEDIA FANTASIA") &&
          !run.CurrentHolds("KARAKTERLAP")) {

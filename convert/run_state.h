@@ -11,8 +11,8 @@
 #include "rtfkit/paragraph.h"
 #include "rtfkit/prologue.h"
 #include "rtfkit/rtf_writer.h"
-#include "text/layout.h"
 #include "text/report_cursor.h"
+#include "text/turn_report.h"
 
 namespace qv {
 

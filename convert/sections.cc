@@ -1,6 +1,7 @@
 #include "convert/sections.h"
 
 #include <functional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -32,64 +33,51 @@ void Search(ConverterRun& run, const Section& s) {
   if (run.HoldsAny(s.own) && s.convert) s.convert(run);
 }
 
-// Markers of the sections from the development points on, in walk order;
-// each of these searches stops at its own marker and every later one.
-Markers LaterMarkers(Layout layout) {
-  if (layout == Layout::kRtf)
-    return {"FEJLESZTÉSI PONTOK"_cp,
-            "FELTÉTELES PARANCSOK"_cp,
-            "COLSPAN=3>VARÁZSLATAID"_cp,
-            "COLSPAN=4>JELENLEG RAJTAD LEVŐ"_cp,
-            "COLSPAN=7>TÁMADÓ ÉS"_cp,
-            ">ELFOGOTT SZÖRNYEID"_cp,
-            ">ISTENI KÜLDETÉSEID"_cp,
-            ">HŐSTETTEID"_cp,
-            "KT-d eddig kifejlesztett képességei:<"_cp,
-            "COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK"_cp};
-  return {"FEJLESZTÉSI PONTOK"_cp,           "FELTÉTELES PARANCSOK"_cp,
-          "COLSPAN=3>VARÁZSLATAID"_cp,       "COLSPAN=4>JELENLEG RAJTAD LEVŐ"_cp,
-          "COLSPAN=7>TÁMADÓ ÉS"_cp,          "COLSPAN=4>ELFOGOTT SZÖRNYEID"_cp,
-          "COLSPAN=4>ISTENI KÜLDETÉSEID"_cp, "COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK"_cp};
-}
-
 using Converter = void (*)(ConverterRun&);
 
-// The converter of a later section, by its marker; nullptr while it has none.
-Converter LaterConverter(Layout layout, std::string_view marker) {
-  const bool old = layout == Layout::kRtf;
-  if (marker == "FEJLESZTÉSI PONTOK"_cp)
-    return old ? rtf::WriteDevelopmentPoints : rtfuj::WriteDevelopmentPoints;
-  if (marker == "FELTÉTELES PARANCSOK"_cp)
-    return old ? rtf::WriteConditionalCommands : rtfuj::WriteConditionalCommands;
-  if (marker == "COLSPAN=3>VARÁZSLATAID"_cp) return old ? rtf::WriteSpells : rtfuj::WriteSpells;
-  if (marker == "COLSPAN=4>JELENLEG RAJTAD LEVŐ"_cp)
-    return old ? rtf::WriteCurrentEffects : rtfuj::WriteCurrentEffects;
-  if (marker == "COLSPAN=7>TÁMADÓ ÉS"_cp)
-    return old ? rtf::WriteAttackDefenceSpells : rtfuj::WriteAttackDefenceSpells;
-  if (marker == ">ELFOGOTT SZÖRNYEID"_cp) return rtf::WriteCapturedMonsters;
-  if (marker == "COLSPAN=4>ELFOGOTT SZÖRNYEID"_cp) return rtfuj::WriteCapturedMonsters;
-  if (marker == ">ISTENI KÜLDETÉSEID"_cp) return rtf::WriteDivineQuests;
-  if (marker == "COLSPAN=4>ISTENI KÜLDETÉSEID"_cp) return rtfuj::WriteDivineQuests;
-  if (marker == ">HŐSTETTEID"_cp) return rtf::WriteHeroicDeeds;
-  if (marker == "KT-d eddig kifejlesztett képességei:<"_cp) return rtf::WriteMindSkills;
-  if (marker == "COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK"_cp)
-    return old ? rtf::ConvertItems : rtfuj::ConvertItems;
-  return nullptr;
-}
+// A section from the development points on: its marker and its converter.
+struct LaterSection {
+  std::string_view marker;
+  Converter convert;
+};
+
+// The sections from the development points on, in walk order, as each
+// layout marks them; each of these searches stops at its own marker and
+// every later one.
+constexpr LaterSection kOlderLater[] = {
+    {"FEJLESZTÉSI PONTOK"_cp, WriteDevelopmentPoints},
+    {"FELTÉTELES PARANCSOK"_cp, WriteConditionalCommands},
+    {"COLSPAN=3>VARÁZSLATAID"_cp, WriteSpells},
+    {"COLSPAN=4>JELENLEG RAJTAD LEVŐ"_cp, WriteCurrentEffects},
+    {"COLSPAN=7>TÁMADÓ ÉS"_cp, WriteAttackDefenceSpells},
+    {">ELFOGOTT SZÖRNYEID"_cp, WriteCapturedMonsters},
+    {">ISTENI KÜLDETÉSEID"_cp, WriteDivineQuests},
+    {">HŐSTETTEID"_cp, WriteHeroicDeeds},
+    {"KT-d eddig kifejlesztett képességei:<"_cp, WriteMindSkills},
+    {"COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK"_cp, ConvertItems}};
+constexpr LaterSection kNewerLater[] = {
+    {"FEJLESZTÉSI PONTOK"_cp, WriteDevelopmentPoints},
+    {"FELTÉTELES PARANCSOK"_cp, WriteConditionalCommands},
+    {"COLSPAN=3>VARÁZSLATAID"_cp, WriteSpells},
+    {"COLSPAN=4>JELENLEG RAJTAD LEVŐ"_cp, WriteCurrentEffects},
+    {"COLSPAN=7>TÁMADÓ ÉS"_cp, WriteAttackDefenceSpells},
+    {"COLSPAN=4>ELFOGOTT SZÖRNYEID"_cp, WriteCapturedMonsters},
+    {"COLSPAN=4>ISTENI KÜLDETÉSEID"_cp, WriteDivineQuests},
+    {"COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK"_cp, ConvertItems}};
 
 // The character-sheet branch, in walk order.
 std::vector<Section> BranchSections(Layout layout) {
   const std::string_view weaponSwitch[] = {"Feltételes fegyverváltás:"_cp,
                                            "Feltételes lőfegyver használat:"_cp,
                                            "Óvatosság (labirintusokban):"_cp};
-  const bool old = layout == Layout::kRtf;
-  const Markers later = LaterMarkers(layout);
+  const std::span<const LaterSection> later =
+      layout == Layout::kOlder ? std::span<const LaterSection>(kOlderLater) : kNewerLater;
   // Every search stops at its own marker, those of the sections after it
   // and those of the sections after the items, so that a report without
   // some of them (a character who carries nothing, say) keeps what follows.
   const Markers afterItems = MarkersAfterItems(layout);
   auto stopsFrom = [&](Markers stops, std::size_t firstLater) {
-    stops.insert(stops.end(), later.begin() + firstLater, later.end());
+    for (std::size_t i = firstLater; i < later.size(); ++i) stops.push_back(later[i].marker);
     stops.insert(stops.end(), afterItems.begin(), afterItems.end());
     return stops;
   };
@@ -98,17 +86,17 @@ std::vector<Section> BranchSections(Layout layout) {
                       stopsFrom({"HARCI ISMERETEK"_cp, weaponSwitch[0], weaponSwitch[1],
                                  weaponSwitch[2], "EGYÉB ISMERETEK"_cp},
                                 0),
-                      old ? rtf::WriteCombatSkills : rtfuj::WriteCombatSkills});
+                      WriteCombatSkills});
   sections.push_back({{weaponSwitch[0], weaponSwitch[1], weaponSwitch[2]},
                       stopsFrom({weaponSwitch[0], weaponSwitch[1], weaponSwitch[2],
                                  "EGYÉB ISMERETEK"_cp},
                                 0),
-                      old ? rtf::WriteConditionalSwitches : rtfuj::WriteConditionalSwitches});
+                      WriteConditionalSwitches});
   sections.push_back({{"EGYÉB ISMERETEK"_cp},
                       stopsFrom({"EGYÉB ISMERETEK"_cp}, 0),
-                      old ? rtf::WriteOtherSkills : rtfuj::WriteOtherSkills});
+                      WriteOtherSkills});
   for (std::size_t i = 0; i < later.size(); ++i)
-    sections.push_back({{later[i]}, stopsFrom({}, i), LaterConverter(layout, later[i])});
+    sections.push_back({{later[i].marker}, stopsFrom({}, i), later[i].convert});
   return sections;
 }
 
@@ -120,10 +108,7 @@ void WalkSections(ConverterRun& run) {
                WriteEncyclopediaNotes});
 
   // The branch runs when the character-sheet search found its marker.
-  const Section sheet{
-      {"KARAKTERLAP"},
-      {"KARAKTERLAP"},
-      run.layout == Layout::kRtf ? rtf::WriteCharacterSheet : rtfuj::WriteCharacterSheet};
+  const Section sheet{{"KARAKTERLAP"}, {"KARAKTERLAP"}, WriteCharacterSheet};
   run.ReadUntilAny(sheet.stops);
   const bool hasSheet = run.HoldsAny(sheet.own);
   if (!hasSheet) return;
@@ -132,10 +117,7 @@ void WalkSections(ConverterRun& run) {
   for (const Section& s : BranchSections(run.layout)) Search(run, s);
 
   // The bank safe and the item change lists follow the carried items.
-  if (run.layout == Layout::kRtf)
-    rtf::ConvertItemChanges(run);
-  else
-    rtfuj::ConvertItemChanges(run);
+  ConvertItemChanges(run);
 }
 
 }  // namespace qv

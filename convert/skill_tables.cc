@@ -8,6 +8,7 @@
 #include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 
 namespace qv {
@@ -18,15 +19,6 @@ namespace {
 enum class CellTable { kCombatSkills, kOtherSkills, kDevelopmentPoints };
 
 constexpr std::string_view kCellEnd = R"(\cell )";
-constexpr std::string_view kTableEndRtfUj = "</TABLE></TD></TR></TABLE>";
-constexpr std::string_view kCellRtfUj = R"(<TD CLASS="t1">)";
-
-// The older layout ends a table with "</table>" in any case, the newer one
-// with the end of the frame table around it.
-bool AtTableEnd(Layout v, const std::string& line) {
-  if (v == Layout::kRtf) return Contains(AsciiLowerCase(line), "</table>");
-  return Contains(line, kTableEndRtfUj);
-}
 
 constexpr int kFourColumnEdges[] = {2550, 5100, 7650, 10200};
 
@@ -38,13 +30,13 @@ struct CollectedTable {
 // Reads the table's lines up to and including the one that ends it. The
 // development points' summary row is kept apart; in the older layout the line
 // after it (its row end) goes too.
-CollectedTable Collect(ConverterRun& run, Layout v, CellTable table) {
+CollectedTable Collect(ConverterRun& run, CellTable table) {
   CollectedTable c;
-  while (!run.Eof() && !AtTableEnd(v, run.currentLine)) {
+  while (!run.Eof() && !EndsSectionTable(run.layout, run.currentLine)) {
     run.ReadLine();
     if (table == CellTable::kDevelopmentPoints && run.CurrentHolds(" COLSPAN=4")) {
       c.summary = run.currentLine;
-      if (v == Layout::kRtf) run.ReadLine();
+      if (run.layout == Layout::kOlder) run.ReadLine();
       continue;
     }
     c.text += " " + run.currentLine;
@@ -56,7 +48,7 @@ CollectedTable Collect(ConverterRun& run, Layout v, CellTable table) {
 // name and level cells become one cell.
 std::string Flatten(Layout v, CellTable table, std::string text) {
   auto breakAt = [&text](std::string_view pattern) { text = ReplaceAll(pattern, "\r\n", text); };
-  if (v == Layout::kRtf) {
+  if (v == Layout::kOlder) {
     if (table != CellTable::kDevelopmentPoints) {
       text = ReplaceAll(":</TD> <TD>", ":", text);
       text = ReplaceAll(":</td> <td>", ":", text);
@@ -65,7 +57,7 @@ std::string Flatten(Layout v, CellTable table, std::string text) {
          {"<TD></TD>", "<td></td>", "</TD> <TD>", "</td> <td>", "</TR>", "</tr>"})
       breakAt(p);
   } else if (table != CellTable::kDevelopmentPoints) {
-    breakAt(R"(<TD WIDTH=1 CLASS="t0"></TD>)");
+    breakAt(newer::kSpacerCell);
     breakAt("</TR>");
   } else {
     breakAt(R"(</TD><TD CLASS="t1">)");
@@ -134,10 +126,10 @@ void LayOut(ConverterRun& run, CellTable table, std::string cells) {
 }
 
 // The summary row of the development points, across the whole width.
-void WriteSummary(ConverterRun& run, Layout v, std::string summary) {
-  if (v == Layout::kRtfUj) {
+void WriteSummary(ConverterRun& run, std::string summary) {
+  if (run.layout == Layout::kNewer) {
     DeleteThrough(summary, R"( COLSPAN=4 CLASS="t1">)");
-    summary = TextBefore(summary, "</TD></TR>");
+    summary = TextBefore(summary, newer::kRowEnd);
   }
   TableRows rows(run.rtf);
   rows.Start(kFullWidthEdges, false);
@@ -145,24 +137,24 @@ void WriteSummary(ConverterRun& run, Layout v, std::string summary) {
   rows.End();
 }
 
-void WriteCellTable(ConverterRun& run, Layout v, CellTable table, std::string_view title) {
+void WriteCellTable(ConverterRun& run, CellTable table, std::string_view title) {
   WriteSectionHeading(run.rtf, title);
-  const CollectedTable c = Collect(run, v, table);
-  if (!c.text.empty()) LayOut(run, table, Flatten(v, table, c.text));
-  if (c.summary) WriteSummary(run, v, *c.summary);
+  const CollectedTable c = Collect(run, table);
+  if (!c.text.empty()) LayOut(run, table, Flatten(run.layout, table, c.text));
+  if (c.summary) WriteSummary(run, *c.summary);
 }
 
 // One full-width row per line, from the line that was found to the end of
 // the table. The older layout writes no cell for a line without text.
-void WriteSwitchLines(ConverterRun& run, Layout v) {
+void WriteSwitchLines(ConverterRun& run) {
   run.rtf.Line(R"(\par)");
   TableRows rows(run.rtf);
   const std::string opener = RowOpener(kFullWidthEdges, false) + "\\widctlpar\\intbl\\qj\r\n";
-  while (!run.Eof() && !AtTableEnd(v, run.currentLine)) {
+  while (!run.Eof() && !EndsSectionTable(run.layout, run.currentLine)) {
     rows.Start(opener, 1);
     const std::string line = ReplaceAll(" -", "-", ReplaceAll(" .", ".", run.currentLine));
     const std::string text = NormalizeBlanks(StripTags(line));
-    if (!text.empty() || v == Layout::kRtfUj) {
+    if (!text.empty() || run.layout == Layout::kNewer) {
       rows.Cell(R"({\f11\fs15 )" + RtfEscape(text) + R"(}\cell)");
       rows.End();
     }
@@ -189,30 +181,17 @@ constexpr std::string_view kCommandsTitle = "Feltételes parancsok "_cp;
 
 }  // namespace
 
-namespace rtf {
-
-void WriteCombatSkills(ConverterRun& run) {
-  WriteCellTable(run, Layout::kRtf, CellTable::kCombatSkills, "Harci ismeretek (szint)");
-}
-
-void WriteConditionalSwitches(ConverterRun& run) { WriteSwitchLines(run, Layout::kRtf); }
-
-void WriteOtherSkills(ConverterRun& run) {
-  WriteCellTable(run, Layout::kRtf, CellTable::kOtherSkills, "Egyéb ismeretek (szint)"_cp);
-}
-
-void WriteDevelopmentPoints(ConverterRun& run) {
-  WriteCellTable(run, Layout::kRtf, CellTable::kDevelopmentPoints, "Fejlesztési pontok"_cp);
-}
+namespace older {
+namespace {
 
 // A group heading is a row line of its own, its text on the line after it;
 // rows without text are dropped.
 void WriteConditionalCommands(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kCommandsTitle);
   TableRows rows(run.rtf);
-  while (!run.Eof() && !AtTableEnd(Layout::kRtf, run.currentLine)) {
+  while (!run.Eof() && !HoldsLowered(run.currentLine, kTableEnd)) {
     run.ReadLine();
-    if (AtTableEnd(Layout::kRtf, run.currentLine)) break;
+    if (HoldsLowered(run.currentLine, kTableEnd)) break;
     const bool heading = run.CurrentHolds(" CLASS=tfej2");
     if (NormalizeBlanks(StripTags(run.currentLine)).empty() && !heading) continue;
     rows.Start(kFullWidthEdges, false);
@@ -228,46 +207,56 @@ void WriteConditionalCommands(ConverterRun& run) {
   run.rtf.Line(R"(\pard)");
 }
 
-}  // namespace rtf
+}  // namespace
+}  // namespace older
 
-namespace rtfuj {
-
-void WriteCombatSkills(ConverterRun& run) {
-  WriteCellTable(run, Layout::kRtfUj, CellTable::kCombatSkills, "Harci ismeretek (szint)");
-}
-
-void WriteConditionalSwitches(ConverterRun& run) { WriteSwitchLines(run, Layout::kRtfUj); }
-
-void WriteOtherSkills(ConverterRun& run) {
-  WriteCellTable(run, Layout::kRtfUj, CellTable::kOtherSkills, "Egyéb ismeretek (szint)"_cp);
-}
-
-void WriteDevelopmentPoints(ConverterRun& run) {
-  WriteCellTable(run, Layout::kRtfUj, CellTable::kDevelopmentPoints, "Fejlesztési pontok"_cp);
-}
+namespace newer {
+namespace {
 
 // Every line is a row: a heading cell ("c3") or a command cell; the cell's
 // text keeps its tags.
 void WriteConditionalCommands(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kCommandsTitle);
   TableRows rows(run.rtf);
-  while (!run.Eof() && !AtTableEnd(Layout::kRtfUj, run.currentLine)) {
+  while (!run.Eof() && !Contains(run.currentLine, kTableEnd)) {
     run.ReadLine();
-    if (AtTableEnd(Layout::kRtfUj, run.currentLine)) break;
+    if (Contains(run.currentLine, kTableEnd)) break;
     rows.Start(kFullWidthEdges, false);
     std::string line = run.currentLine;
     if (Contains(line, R"( CLASS="c3")")) {
       DeleteThrough(line, R"(CLASS="c3">)");
-      rows.Cell(HeadingCell(NormalizeBlanks(TextBefore(line, "</TD>"))));
+      rows.Cell(HeadingCell(NormalizeBlanks(TextBefore(line, kCellEnd))));
     } else {
-      DeleteThrough(line, kCellRtfUj);
-      rows.Cell(CommandCell(NormalizeBlanks(TextBefore(TidyParentheses(line), "</TD>"))));
+      DeleteThrough(line, kTextCell);
+      rows.Cell(CommandCell(NormalizeBlanks(TextBefore(TidyParentheses(line), kCellEnd))));
     }
     rows.End();
   }
   run.rtf.Line(R"(\pard)");
 }
 
-}  // namespace rtfuj
+}  // namespace
+}  // namespace newer
+
+void WriteCombatSkills(ConverterRun& run) {
+  WriteCellTable(run, CellTable::kCombatSkills, "Harci ismeretek (szint)");
+}
+
+void WriteConditionalSwitches(ConverterRun& run) { WriteSwitchLines(run); }
+
+void WriteOtherSkills(ConverterRun& run) {
+  WriteCellTable(run, CellTable::kOtherSkills, "Egyéb ismeretek (szint)"_cp);
+}
+
+void WriteDevelopmentPoints(ConverterRun& run) {
+  WriteCellTable(run, CellTable::kDevelopmentPoints, "Fejlesztési pontok"_cp);
+}
+
+void WriteConditionalCommands(ConverterRun& run) {
+  if (run.layout == Layout::kOlder)
+    older::WriteConditionalCommands(run);
+  else
+    newer::WriteConditionalCommands(run);
+}
 
 }  // namespace qv

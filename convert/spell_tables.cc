@@ -7,6 +7,8 @@
 #include "convert/section_tables.h"
 #include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
+#include "text/line_cuts.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 
 namespace qv {
@@ -37,69 +39,32 @@ void WriteFullWidthRow(TableRows& rows, std::string_view paragraph, std::string_
   rows.End();
 }
 
-// --- Older layout ------------------------------------------------------------
+}  // namespace
 
-bool IsTdLine(std::string_view line) { return HoldsLowered(line, "<td"); }
+// The older layout: one table cell a line, tables end at "</table>".
+namespace older {
+namespace {
+
+bool IsTdLine(std::string_view line) { return HoldsLowered(line, kCell); }
 
 // Hands every line of the table to `handle`, then ends the table: a row the
 // table ends in is ended too.
 template <typename Handle>
-void ReadTableRtf(ConverterRun& run, TableRows& rows, Handle handle) {
+void ReadTable(ConverterRun& run, TableRows& rows, Handle handle) {
   ForEachTableLine(
-      run, [](const std::string& line) { return HoldsLowered(line, "</table>"); }, handle);
+      run, [](const std::string& line) { return HoldsLowered(line, kTableEnd); }, handle);
   rows.End();
   run.rtf.Line(R"(\pard)");
 }
 
 // The monsters, quests and deeds: every cell line is a full-width row.
-void WriteOneColumnRtf(ConverterRun& run, std::string_view title, std::string_view paragraph) {
+void WriteOneColumn(ConverterRun& run, std::string_view title, std::string_view paragraph) {
   WriteSectionHeading(run.rtf, title);
   TableRows rows(run.rtf);
-  ReadTableRtf(run, rows, [&](const std::string& line) {
+  ReadTable(run, rows, [&](const std::string& line) {
     if (IsTdLine(line)) WriteFullWidthRow(rows, paragraph, PlainLineText(line));
   });
 }
-
-// --- Newer layout --------------------------------------------------------------
-
-constexpr std::string_view kTableEndRtfUj = "</TABLE></TD></TR></TABLE>";
-constexpr std::string_view kCellRtfUj = R"(<TD CLASS="t1">)";
-
-template <typename Handle>
-void ReadTableRtfUj(ConverterRun& run, TableRows& rows, Handle handle) {
-  ForEachTableLine(
-      run, [](const std::string& line) { return Contains(line, kTableEndRtfUj); }, handle);
-  rows.End();
-  run.rtf.Line(R"(\pard)");
-}
-
-// Cuts a line of cells into a row of edges.size() columns; a row short of
-// cells is filled with empty ones. A line that holds more cells than the
-// table has columns goes on in a new row (TableRows).
-void WriteCutRow(TableRows& rows, std::string line, std::span<const int> edges) {
-  const int columns = static_cast<int>(edges.size());
-  rows.Start(edges, true);
-  while (!line.empty()) {
-    DeleteThrough(line, kCellRtfUj);
-    rows.Cell(Cell(StripTags(TextBefore(line, "</TD>"))));
-    DeleteThrough(line, "</TD>");
-    if (!Contains(line, kCellRtfUj)) line.clear();
-  }
-  while (rows.cells() < columns) rows.Cell(R"(\cell)");
-  rows.End();
-}
-
-void WriteOneColumnRtfUj(ConverterRun& run, std::string_view title, std::string_view paragraph) {
-  WriteSectionHeading(run.rtf, title);
-  TableRows rows(run.rtf);
-  ReadTableRtfUj(run, rows, [&](const std::string& line) {
-    WriteFullWidthRow(rows, paragraph, PlainLineText(line));
-  });
-}
-
-}  // namespace
-
-namespace rtf {
 
 // Three spells a row; a row may take its cells from several report rows,
 // since only cell lines are counted. Group headings span the row; the row of
@@ -108,7 +73,7 @@ void WriteSpells(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kSpellsTitle);
   TableRows rows(run.rtf);
   int column = 0;
-  ReadTableRtf(run, rows, [&](const std::string& line) {
+  ReadTable(run, rows, [&](const std::string& line) {
     const bool cellLine = IsTdLine(line);
     if (cellLine) ++column;
     if (Contains(line, "COLSPAN=3>")) {
@@ -141,7 +106,7 @@ void WriteCurrentEffects(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kEffectsTitle);
   TableRows rows(run.rtf);
   int column = 0;
-  ReadTableRtf(run, rows, [&](const std::string& line) {
+  ReadTable(run, rows, [&](const std::string& line) {
     if (!IsTdLine(line)) {
       column = 0;
       return;
@@ -163,10 +128,10 @@ void WriteAttackDefenceSpells(ConverterRun& run) {
   TableRows rows(run.rtf);
   int column = 0;
   bool heading = false;
-  ReadTableRtf(run, rows, [&](const std::string& line) {
-    if (HoldsLowered(line, "<tr class=tfej2"))
+  ReadTable(run, rows, [&](const std::string& line) {
+    if (HoldsLowered(line, kHeadingRow))
       heading = true;
-    else if (HoldsLowered(line, "<tr"))
+    else if (HoldsLowered(line, kRow))
       heading = false;
     if (!IsTdLine(line)) return;
     ++column;
@@ -188,43 +153,78 @@ void WriteAttackDefenceSpells(ConverterRun& run) {
 }
 
 void WriteCapturedMonsters(ConverterRun& run) {
-  WriteOneColumnRtf(run, kMonstersTitle, R"(\widctlpar\intbl)");
+  WriteOneColumn(run, kMonstersTitle, R"(\widctlpar\intbl)");
 }
 
 void WriteDivineQuests(ConverterRun& run) {
-  WriteOneColumnRtf(run, kQuestsTitle, R"(\widctlpar\intbl\qj)");
+  WriteOneColumn(run, kQuestsTitle, R"(\widctlpar\intbl\qj)");
 }
 
 void WriteHeroicDeeds(ConverterRun& run) {
-  WriteOneColumnRtf(run, kDeedsTitle, R"(\widctlpar\intbl\qj)");
+  WriteOneColumn(run, kDeedsTitle, R"(\widctlpar\intbl\qj)");
 }
 
-}  // namespace rtf
+}  // namespace
+}  // namespace older
 
-namespace rtfuj {
+// The newer layout: a whole table row a line, tables end at
+// "</TABLE></TD></TR></TABLE>".
+namespace newer {
+namespace {
+
+template <typename Handle>
+void ReadTable(ConverterRun& run, TableRows& rows, Handle handle) {
+  ForEachTableLine(
+      run, [](const std::string& line) { return Contains(line, kTableEnd); }, handle);
+  rows.End();
+  run.rtf.Line(R"(\pard)");
+}
+
+// Cuts a line of cells into a row of edges.size() columns; a row short of
+// cells is filled with empty ones. A line that holds more cells than the
+// table has columns goes on in a new row (TableRows).
+void WriteCutRow(TableRows& rows, std::string line, std::span<const int> edges) {
+  const int columns = static_cast<int>(edges.size());
+  rows.Start(edges, true);
+  while (!line.empty()) {
+    DeleteThrough(line, kTextCell);
+    rows.Cell(Cell(StripTags(TextBefore(line, kCellEnd))));
+    DeleteThrough(line, kCellEnd);
+    if (!Contains(line, kTextCell)) line.clear();
+  }
+  while (rows.cells() < columns) rows.Cell(R"(\cell)");
+  rows.End();
+}
+
+void WriteOneColumn(ConverterRun& run, std::string_view title, std::string_view paragraph) {
+  WriteSectionHeading(run.rtf, title);
+  TableRows rows(run.rtf);
+  ReadTable(run, rows, [&](const std::string& line) {
+    WriteFullWidthRow(rows, paragraph, PlainLineText(line));
+  });
+}
 
 // Every line is a row of three spells; a group heading may carry the
 // group's first row behind it.
 void WriteSpells(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kSpellsTitle);
   TableRows rows(run.rtf);
-  ReadTableRtfUj(run, rows, [&](std::string line) {
+  ReadTable(run, rows, [&](std::string line) {
     if (Contains(line, R"(CLASS="c3" COLSPAN=3>)")) {
       if (!Contains(line, kStupidityPrice)) {
         rows.Start(kFullWidthEdges, false);
         DeleteThrough(line, R"(<TD CLASS="c3" COLSPAN=3>)");
-        rows.Cell(R"(\intbl {\b\fs18 )" + RtfEscape(StripTags(TextBefore(line, "</TD></TR>"))) +
+        rows.Cell(R"(\intbl {\b\fs18 )" + RtfEscape(StripTags(TextBefore(line, kRowEnd))) +
                   R"(}\cell)");
         rows.End();
-        DeleteThrough(line, "</TD></TR>");
+        DeleteThrough(line, kRowEnd);
         Delete(line, 1, 1);
         WriteCutRow(rows, line, kSpellEdges);
       } else {
         rows.Start(RowOpener(kFullWidthEdges, false) + "\\widctlpar\\intbl\r\n", 1);
         DeleteThrough(line, R"(<TD COLSPAN=3 CLASS="c3">)");
         rows.Cell(R"({\fs18\b\par )" +
-                  RtfEscape(NormalizeBlanks(StripTags(TextBefore(line, "</TD></TR>")))) +
-                  R"(}\cell)");
+                  RtfEscape(NormalizeBlanks(StripTags(TextBefore(line, kRowEnd)))) + R"(}\cell)");
         rows.End();
       }
     } else if (!Contains(line, kStupidityPrice)) {
@@ -236,14 +236,13 @@ void WriteSpells(ConverterRun& run) {
 void WriteCurrentEffects(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kEffectsTitle);
   TableRows rows(run.rtf);
-  ReadTableRtfUj(run, rows,
-                 [&](const std::string& line) { WriteCutRow(rows, line, kEffectEdges); });
+  ReadTable(run, rows, [&](const std::string& line) { WriteCutRow(rows, line, kEffectEdges); });
 }
 
 void WriteAttackDefenceSpells(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kAttackDefenceTitle);
   TableRows rows(run.rtf);
-  ReadTableRtfUj(run, rows, [&](std::string line) {
+  ReadTable(run, rows, [&](std::string line) {
     if (!Contains(line, "COLSPAN=7>")) {
       WriteCutRow(rows, line, kAttackDefenceEdges);
       return;
@@ -253,19 +252,57 @@ void WriteAttackDefenceSpells(ConverterRun& run) {
     const bool heading = Contains(line, R"(c3" COLSPAN=7)");
     DeleteThrough(line, "COLSPAN=7>");
     rows.Cell((heading ? R"(\widctlpar\intbl {\b\f4\fs17 )" : R"(\widctlpar\intbl {\f4\fs17 )") +
-              RtfEscape(TextBefore(line, "</TD>")) + R"(}\cell)");
+              RtfEscape(TextBefore(line, kCellEnd)) + R"(}\cell)");
     rows.End();
   });
 }
 
 void WriteCapturedMonsters(ConverterRun& run) {
-  WriteOneColumnRtfUj(run, kMonstersTitle, R"(\widctlpar\intbl)");
+  WriteOneColumn(run, kMonstersTitle, R"(\widctlpar\intbl)");
 }
 
 void WriteDivineQuests(ConverterRun& run) {
-  WriteOneColumnRtfUj(run, kQuestsTitle, R"(\widctlpar\intbl\ql)");
+  WriteOneColumn(run, kQuestsTitle, R"(\widctlpar\intbl\ql)");
 }
 
-}  // namespace rtfuj
+}  // namespace
+}  // namespace newer
+
+void WriteSpells(ConverterRun& run) {
+  if (run.layout == Layout::kOlder)
+    older::WriteSpells(run);
+  else
+    newer::WriteSpells(run);
+}
+
+void WriteCurrentEffects(ConverterRun& run) {
+  if (run.layout == Layout::kOlder)
+    older::WriteCurrentEffects(run);
+  else
+    newer::WriteCurrentEffects(run);
+}
+
+void WriteAttackDefenceSpells(ConverterRun& run) {
+  if (run.layout == Layout::kOlder)
+    older::WriteAttackDefenceSpells(run);
+  else
+    newer::WriteAttackDefenceSpells(run);
+}
+
+void WriteCapturedMonsters(ConverterRun& run) {
+  if (run.layout == Layout::kOlder)
+    older::WriteCapturedMonsters(run);
+  else
+    newer::WriteCapturedMonsters(run);
+}
+
+void WriteDivineQuests(ConverterRun& run) {
+  if (run.layout == Layout::kOlder)
+    older::WriteDivineQuests(run);
+  else
+    newer::WriteDivineQuests(run);
+}
+
+void WriteHeroicDeeds(ConverterRun& run) { older::WriteHeroicDeeds(run); }
 
 }  // namespace qv

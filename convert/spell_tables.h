@@ -10,24 +10,14 @@
 
 namespace qv {
 
-// The older layout: one table cell a line, tables end at "</table>".
-namespace rtf {
+// The report's layout (run.layout) decides how each table is read: the
+// older layout has one table cell a line, the newer one a whole row.
 void WriteSpells(ConverterRun& run);
 void WriteCurrentEffects(ConverterRun& run);
 void WriteAttackDefenceSpells(ConverterRun& run);
 void WriteCapturedMonsters(ConverterRun& run);
 void WriteDivineQuests(ConverterRun& run);
+// The older layout only.
 void WriteHeroicDeeds(ConverterRun& run);
-}  // namespace rtf
-
-// The newer layout: a whole table row a line, tables end at
-// "</TABLE></TD></TR></TABLE>".
-namespace rtfuj {
-void WriteSpells(ConverterRun& run);
-void WriteCurrentEffects(ConverterRun& run);
-void WriteAttackDefenceSpells(ConverterRun& run);
-void WriteCapturedMonsters(ConverterRun& run);
-void WriteDivineQuests(ConverterRun& run);
-}  // namespace rtfuj
 
 }  // namespace qv

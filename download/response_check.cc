@@ -7,9 +7,9 @@
 
 #include "download/safe_values.h"
 #include "platform/error.h"
-#include "site/turn_report.h"
 #include "text/line_cuts.h"
 #include "text/text.h"
+#include "text/turn_report.h"
 
 namespace qv {
 namespace {

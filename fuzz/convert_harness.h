@@ -102,7 +102,8 @@ inline int ConvertInput(ReportLayout layout, const uint8_t* data, std::size_t si
   } giveBack{rtf};
   try {
     ReportReader reader(report);
-    ConvertReportInto(ctx, session, layout == ReportLayout::kOlder ? Layout::kRtf : Layout::kRtfUj,
+    ConvertReportInto(ctx, session,
+                      layout == ReportLayout::kOlder ? Layout::kOlder : Layout::kNewer,
                       scratch.settings, reader, rtf);
   } catch (const Error&) {
     return 0;  // refused with a message: a finished run

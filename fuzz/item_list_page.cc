@@ -35,9 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string report = scratch.reports.Write("r_1.htm", qv::fuzz::AsText(data, size));
   // Each input is read as either layout: their item tables and active
   // spells are read differently.
-  for (const qv::Layout layout : {qv::Layout::kRtf, qv::Layout::kRtfUj}) {
+  for (const qv::Layout layout : {qv::Layout::kOlder, qv::Layout::kNewer}) {
     try {
-      qv::BuildItemListPage(ctx, setup, report, layout);
+      qv::ReportReader reader(report);
+      qv::BuildItemListPage(ctx, setup, reader, layout);
     } catch (const qv::Error&) {
       // refused with a message: a finished run
     }

@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   try {
     const qv::Layout layout =
-        qv::Contains(lines[at], "> <") ? qv::Layout::kRtf : qv::Layout::kRtfUj;
+        qv::Contains(lines[at], "> <") ? qv::Layout::kOlder : qv::Layout::kNewer;
     qv::ListedLines source(std::span<const std::string>(lines).subspan(at));
     qv::AppletReader applet(source, layout);
     if (!applet.FindFrame()) return 0;

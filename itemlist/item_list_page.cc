@@ -10,10 +10,11 @@
 #include "itemlist/page_maps.h"
 #include "itemlist/page_run.h"
 #include "platform/error.h"
-#include "site/cut_report.h"
 #include "text/cp1250.h"
+#include "text/cut_report.h"
 #include "text/line_cuts.h"
 #include "text/output_names.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 
 namespace qv {
@@ -72,16 +73,17 @@ void AddActiveSpell(PageRun& run, std::string_view cell) {
 
 // The older layout gives each cell a line of its own; the newer puts a whole
 // row on a line, two spells to a row, each cell opened by "<TD".
+// Either ends the table at its first "</table>" (any case).
 void CollectActiveSpells(PageRun& run) {
-  while (!run.Eof() && !Contains(AsciiUpperCase(run.currentLine), "</TABLE>")) {
+  while (!run.Eof() && !HoldsLowered(run.currentLine, older::kTableEnd)) {
     const std::string& line = run.ReadLine();
-    if (run.layout == Layout::kRtf) {
+    if (run.layout == Layout::kOlder) {
       if (Contains(AsciiUpperCase(line), "<TD>") && Contains(line, "(#")) AddActiveSpell(run, line);
       continue;
     }
     const std::string_view row = line;
-    for (std::size_t at = row.find("<TD"); at != std::string_view::npos;) {
-      const std::size_t next = row.find("<TD", at + 1);
+    for (std::size_t at = row.find(report::kCellStart); at != std::string_view::npos;) {
+      const std::size_t next = row.find(report::kCellStart, at + 1);
       const std::string_view cell = row.substr(at, next - at);
       if (Contains(cell, "(#")) AddActiveSpell(run, cell);
       at = next;
@@ -130,7 +132,7 @@ void SecondPass(PageRun& run) {
     if (run.skillsFound && run.CurrentHolds(kSkillTitle)) {
       // From two lines before the title through the line after "</table>".
       moveBack();
-      while (!run.Eof() && !run.CurrentHolds("</table>")) run.ReadLine();
+      while (!run.Eof() && !run.CurrentHolds(older::kTableEnd)) run.ReadLine();
       run.ReadLine();
       if (!run.skills.empty()) WriteMindSkillTables(run);
       // The notes taken before the move point into page text that has just
@@ -163,15 +165,15 @@ void CopyAgainThroughItemsTitle(PageRun& run) {
 // The report is read several times: a pre-scan for the skill list, the
 // opening copy up to the sheet, a pass that collects spells and items
 // without writing, and from the sheet on the copy that places the tables.
-void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, const std::string& fileName,
+void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, ReportReader& report,
                        Layout layout) {
+  const std::string& fileName = report.name();
   if (ItemListPageName(fileName) == fileName)
     throw Error(error_kind::kName,
                 "'" + fileName + "' targylista-oldala felulirna a fordulot: a neveben nincs \"_\"");
 
   const PageSetup& setup = cache.Get(ctx);
-  const std::string pageName = OutputNameFor(fileName, ItemListPageName(fileName), ctx.console);
-  ReportReader report(fileName);
+  const std::string pageName = OutputNameFor(report, ItemListPageName(fileName), ctx.console);
   PageFile page;  // created once the skill list is known
   PageRun run(setup, report, page, ctx.console, layout);
 
@@ -198,7 +200,7 @@ void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, const std::string
 
   SecondPass(run);
   if (run.CurrentHolds(kItems)) {
-    if (layout == Layout::kRtfUj) CopyAgainThroughItemsTitle(run);
+    if (layout == Layout::kNewer) CopyAgainThroughItemsTitle(run);
     WalkItemTable(run, WalkMode::kAnnotate, false);
   }
   CopyUntil(run, {kBank, kTurnStart, kThisTurn});

@@ -4,7 +4,8 @@
 
 #include "itemlist/page_setup.h"
 #include "platform/run_context.h"
-#include "text/layout.h"
+#include "text/report_reader.h"
+#include "text/turn_report.h"
 
 namespace qv {
 
@@ -14,10 +15,9 @@ namespace qv {
 // encyclopedia link and a weight/price note behind every item. The settings
 // and data files come from `setup`, read at its first page and kept. Behind
 // every map applet goes the map's picture, drawn with the pictures and the
-// font that `setup` keeps (AddMapPictures). The report's `layout`
-// (DetectLayout's choice) decides how its item tables, active spells and map
-// parameters are read.
-void BuildItemListPage(RunContext& ctx, PageSetupCache& setup, const std::string& fileName,
-                       Layout layout);
+// font that `setup` keeps (AddMapPictures). The report is read from `report`,
+// open at its start; its `layout` (TurnReportLayout's choice) decides how
+// its item tables, active spells and map parameters are read.
+void BuildItemListPage(RunContext& ctx, PageSetupCache& setup, ReportReader& report, Layout layout);
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 
 namespace qv {
@@ -136,8 +137,8 @@ ItemLineMarks MarksOf(std::string_view line) {
   for (std::size_t at = 0; at < line.size(); ++at) {
     switch (line[at]) {
       case '>': marks.tagEnd = true; break;
-      case '<': marks.tableEnd = marks.tableEnd || holdsAt(at, "</table>"); break;
-      case 'C': marks.countCell = marks.countCell || holdsAt(at, "CLASS=tdb"); break;
+      case '<': marks.tableEnd = marks.tableEnd || holdsAt(at, older::kTableEnd); break;
+      case 'C': marks.countCell = marks.countCell || holdsAt(at, older::kCountClass); break;
       case '[': marks.contained = marks.contained || holdsAt(at, "[benn"); break;
       default: break;
     }
@@ -151,13 +152,13 @@ void WalkLinesOfItems(Walk& w) {
   PageRun& run = w.run;
   std::string line;  // its storage serves every line
   // Whether the current line (the last one read) holds "</table>".
-  bool tableEnd = run.CurrentHolds("</table>");
+  bool tableEnd = run.CurrentHolds(older::kTableEnd);
   while (!run.Eof() && !tableEnd) {
     line = run.ReadLine();
     const ItemLineMarks marks = MarksOf(line);
     tableEnd = marks.tableEnd;
     if (marks.countCell && marks.tagEnd) {
-      if (CountLine(w, line)) tableEnd = run.CurrentHolds("</table>");
+      if (CountLine(w, line)) tableEnd = run.CurrentHolds(older::kTableEnd);
     } else if (marks.contained) {
       w.count = ContainedCount(line);
       HandleItemLine(w, line, true);
@@ -168,11 +169,11 @@ void WalkLinesOfItems(Walk& w) {
 
 // --- Newer layout: a table row on each line, several items to a row ---------
 
-// An item's count cell opens with this; its mark and name cells follow.
-constexpr std::string_view kCountCell = "WIDTH=30>";
-// A potion's effect, beside the potion in the row.
-constexpr std::string_view kEffectCell = "COLSPAN=6>";
-constexpr std::string_view kTableEndUj = "</TABLE></TD></TR></TABLE>";
+// An item's count cell opens with newer::kCountCell; its mark and name
+// cells follow. A potion's effect stands beside the potion in the row, in a
+// wide cell.
+using newer::kCountCell;
+constexpr std::string_view kEffectCell = report::kWideCell;
 
 // Every item of a row line: its count cell is read as a count line is, and
 // the rest of the item (its mark and name cells) as an item line, so the
@@ -217,10 +218,10 @@ void ItemRow(Walk& w, std::string& row) {
 void WalkRowsOfItems(Walk& w) {
   PageRun& run = w.run;
   std::string line;  // its storage serves every line
-  bool tableEnd = run.CurrentHolds(kTableEndUj);
+  bool tableEnd = run.CurrentHolds(newer::kTableEnd);
   while (!run.Eof() && !tableEnd) {
     line = run.ReadLine();
-    tableEnd = Contains(line, kTableEndUj);
+    tableEnd = Contains(line, newer::kTableEnd);
     if (Contains(line, kCountCell)) {
       ItemRow(w, line);
     } else if (Contains(line, "[benn")) {
@@ -235,7 +236,7 @@ void WalkRowsOfItems(Walk& w) {
 
 void WalkItemTable(PageRun& run, WalkMode mode, bool bank) {
   Walk w{run, mode == WalkMode::kAnnotate, bank};
-  if (run.layout == Layout::kRtf)
+  if (run.layout == Layout::kOlder)
     WalkLinesOfItems(w);
   else
     WalkRowsOfItems(w);

@@ -3,6 +3,7 @@
 #include "itemlist/skill_tree.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 
 namespace qv {
@@ -106,7 +107,7 @@ MindSkill ParseSkillLine(std::string line) {
 void ReadSkillList(PageRun& run) {
   if (run.CurrentHolds("(") && run.CurrentHolds(")"))
     run.console.Line(std::string("Hibás forduló!"_cp));
-  while (!run.Eof() && !run.CurrentHolds("</table>")) {
+  while (!run.Eof() && !run.CurrentHolds(older::kTableEnd)) {
     run.ReadLine();
     if (run.CurrentHolds("Tudati képességfa:"_cp)) {
       run.treeFound = true;
@@ -119,7 +120,8 @@ void ReadSkillList(PageRun& run) {
       run.remainingTu = IntegerOrZero(Copy(rest, 1, Find("<", rest) - 2));
       run.ReadLine();
     }
-    if (run.CurrentHolds("</table>") || run.CurrentHolds("tr>") || run.CurrentHolds("<tr"))
+    if (run.CurrentHolds(older::kTableEnd) || run.CurrentHolds("tr>") ||
+        run.CurrentHolds(older::kRow))
       continue;
     run.skills.push_back(ParseSkillLine(run.currentLine));
   }

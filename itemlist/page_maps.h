@@ -9,7 +9,7 @@
 #include "itemlist/page_file.h"
 #include "maps/map_resources.h"
 #include "platform/run_context.h"
-#include "text/layout.h"
+#include "text/turn_report.h"
 
 namespace qv {
 

@@ -13,9 +13,9 @@
 #include "itemlist/page_file.h"
 #include "itemlist/page_setup.h"
 #include "platform/console.h"
-#include "text/layout.h"
 #include "text/line_cuts.h"
 #include "text/report_cursor.h"
+#include "text/turn_report.h"
 
 namespace qv {
 
@@ -51,7 +51,7 @@ struct MindSkill {
 // line the page copies, cuts names from or tests for markers is clean.
 struct PageRun : private ReportCursor {
   PageRun(const PageSetup& setup, ReportReader& report, PageFile& page, Console& console,
-          Layout layout = Layout::kRtf)
+          Layout layout = Layout::kOlder)
       : ReportCursor(report), setup(setup), page(page), console(console), layout(layout) {}
 
   using ReportCursor::CurrentHolds;

@@ -11,7 +11,7 @@ namespace qv {
 bool AppletReader::FindFrame() {
   while (!lines_.AtEnd()) {
     const std::string& line = lines_.Next();
-    if (layout_ == Layout::kRtf) {
+    if (layout_ == Layout::kOlder) {
       if (!HoldsLowered(line, kFrameParam)) continue;
       // The older layout has the whole applet on this line: two pieces
       // before the frame parameter, which is also where the cells start.
@@ -28,7 +28,7 @@ bool AppletReader::FindFrame() {
 }
 
 const std::string* AppletReader::NextCell() {
-  if (layout_ == Layout::kRtf) {
+  if (layout_ == Layout::kOlder) {
     while (!cellsDone_ && nextPiece_ < pieces_.size()) {
       const std::string& piece = pieces_[nextPiece_++];
       const std::string lower = AsciiLowerCase(piece);

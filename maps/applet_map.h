@@ -11,7 +11,7 @@
 
 #include "graphics/mono_bitmap.h"
 #include "maps/map_resources.h"
-#include "text/layout.h"
+#include "text/turn_report.h"
 #include "text/report_cursor.h"
 
 namespace qv {

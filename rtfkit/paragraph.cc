@@ -200,7 +200,7 @@ void WrapAndWrite(const std::string& text, int width, RtfWriter& out) {
 // WriteParagraph on text escaped already.
 void WriteEscapedParagraph(const ParagraphContext& ctx, std::string text, int width,
                            RtfWriter& out) {
-  const bool uj = ctx.layout == Layout::kRtfUj;
+  const bool uj = ctx.layout == Layout::kNewer;
 
   if (uj) text = NormalizeBlanks(std::move(text));
   const int k = Length("<BR>");
@@ -243,7 +243,7 @@ void WriteNarrative(const ParagraphContext& ctx, std::string& narrative, RtfWrit
   std::string text = RtfEscape(narrative);
   narrative.clear();
   if (text.empty()) return;
-  if (ctx.layout == Layout::kRtf)
+  if (ctx.layout == Layout::kOlder)
     NarrativeRtf(text);
   else
     NarrativeRtfUj(text);

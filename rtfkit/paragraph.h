@@ -6,13 +6,13 @@
 
 #include "rtfkit/emphasis.h"
 #include "rtfkit/rtf_writer.h"
-#include "text/layout.h"
+#include "text/turn_report.h"
 
 namespace qv {
 
 // What the paragraph writer reads from the conversion under way.
 struct ParagraphContext {
-  Layout layout = Layout::kRtf;
+  Layout layout = Layout::kOlder;
   Emphasis emphasis;
   bool narrativeMode = false;  // emphasis applies only while this is on
   std::string commandLabel;    // label cell of the order result being written

@@ -72,6 +72,13 @@ void ReportReader::ReadLine(std::string& line) {
   if (line.size() > kMaxLineBytes) LineTooLong();
 }
 
+std::string_view ReportReader::ReadChunk() {
+  if (!Fill()) return {};
+  const std::string_view chunk(buffer_.data() + begin_, end_ - begin_);
+  begin_ = end_;
+  return chunk;
+}
+
 void ReportReader::LineTooLong() const {
   ThrowFileProblem(FileOp::kRead, name_,
                    "egy sora hosszabb, mint " + std::to_string(kMaxLineBytes >> 20) + " MB");

@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qv {
@@ -37,6 +38,11 @@ class ReportReader {
   std::string ReadLine();
   // The same into `line`, whose storage is reused from line to line.
   void ReadLine(std::string& line);
+  // The bytes from the read position on as they stand, a buffer load at a
+  // time (64 KiB but at the file's end): each call moves past the bytes it
+  // returns; empty at the end of the file. Throws like ReadLine when the
+  // file cannot be read.
+  std::string_view ReadChunk();
 
   std::int64_t TextFilePos() const;
   void TextFileSeek(std::int64_t offset);

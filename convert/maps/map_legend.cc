@@ -18,7 +18,7 @@ bool StartsWithCoordinates(const std::string& line) {
 }  // namespace
 
 std::string_view MapLegendEnd(Layout layout) {
-  return layout == Layout::kRtf ? "<P>" : "<! end of map>";
+  return layout == Layout::kOlder ? "<P>" : "<! end of map>";
 }
 
 void WriteMapLegend(ConverterRun& run, std::string_view endMarker) {

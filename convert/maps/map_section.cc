@@ -35,11 +35,11 @@ bool DrawMap(ConverterRun& run) {
 
 bool AtJourneyMap(const ConverterRun& run) {
   return run.CurrentHolds(kTeleportTitle) ||
-         (run.layout == Layout::kRtf && run.CurrentHolds(kJourneyTitle));
+         (run.layout == Layout::kOlder && run.CurrentHolds(kJourneyTitle));
 }
 
 void WriteJourneyMapSection(ConverterRun& run) {
-  const bool teleport = run.layout == Layout::kRtfUj || run.CurrentHolds(kTeleportTitle);
+  const bool teleport = run.layout == Layout::kNewer || run.CurrentHolds(kTeleportTitle);
   run.FlushNarrative();
   run.rtf.Line(R"(\par\par)");
   run.rtf.Line(R"({\f5\fs36\qc\keep\keepn )" +

@@ -7,12 +7,11 @@
 #include <vector>
 
 #include "app/command_line.h"
-#include "app/layout.h"
 #include "app/report_params.h"
 #include "app/run.h"
 #include "platform/error.h"
 #include "platform/wildcard.h"
-#include "site/turn_report.h"
+#include "text/turn_report.h"
 #include "tests/support/consoles.h"
 #include "tests/support/scratch_dir.h"
 

@@ -48,7 +48,7 @@ std::vector<uint8_t> BmpOfLine(const std::string& line) {
 // A page's text with the map pictures put in; the programme's directory holds
 // the test pictures.
 struct PictureRun {
-  std::string Page(const std::string& text, Layout layout = Layout::kRtfUj) {
+  std::string Page(const std::string& text, Layout layout = Layout::kNewer) {
     PageFile page;
     page.Write(text);
     AddMapPictures(page, ctx, layout, "r_1.htm", resources);
@@ -77,7 +77,7 @@ std::string NewLayoutApplet() {
 TEST(PageMapPictures, SamePictureAsTheDocument) {
   std::string report = "<h2>map</h2>\r\n" + NewLayoutApplet();
   report += "</td></tr></table></center>\r\n(10,8) Falu<br>\r\n";
-  test::ConverterHarness h(Layout::kRtfUj, report);
+  test::ConverterHarness h(Layout::kNewer, report);
   h.run.ReadLine();
   ASSERT_TRUE(DrawMap(h.run));
   const std::string& rtf = h.out.Text();

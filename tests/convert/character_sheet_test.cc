@@ -20,10 +20,7 @@ std::string S(std::string_view text) { return std::string(text); }
 struct Sheet : test::ConverterHarness {
   Sheet(Layout v, const std::string& report) : ConverterHarness(v, report, /*pictures=*/false) {
     run.ReadLine();
-    if (v == Layout::kRtf)
-      rtf::WriteCharacterSheet(run);
-    else
-      rtfuj::WriteCharacterSheet(run);
+    WriteCharacterSheet(run);
     written = test::SplitLines(out.Text());
   }
   // n lines from the first that begins with `start`, or the last n lines.
@@ -55,7 +52,7 @@ const std::string kOldStart =
     kPlainRow + kPlainRow + kPlainRow;
 
 TEST(CharacterSheetOld, LabelsFilledToNineAndTheLineAheadReadAgain) {
-  Sheet h(Layout::kRtf,
+  Sheet h(Layout::kOlder,
           kOldStart +
               OldRow({"Pénz:"_cp, "45", "Életkor:"_cp, "19", "Tapasztalat:", "9", "D:", "4"},
                      "</TR>\r\n</TABLE>") +
@@ -94,7 +91,7 @@ TEST(CharacterSheetNew, ColonsAlignedLongTextsShortenedAndNamedBottomCells) {
       "<TABLE WIDTH=740 CELLPADDING=1 CELLSPACING=0 BORDER=0 CLASS=\"t0\"><TR><TD>\r\n";
   const std::string plain = NewRow({"A:", "1", "B:", "2", "C:", "3", "D:", "4"});
   Sheet h(
-      Layout::kRtfUj,
+      Layout::kNewer,
       S("KARAKTERLAPOD\r\n<P>Árny, egy elf.\r\n"_cp) + tableStart + "<TABLE>" +
           NewRow({"Faj:", "Félelf"_cp, "Szerencse:", "5", "Erő:"_cp, "14", "Szint:", "<B>7</B>"}) +
           NewRow({"Ügyesség:"_cp, "16", "Varázspont:"_cp, "12", "Jellem:", "Semleges (jó)"_cp,

@@ -66,7 +66,7 @@ std::string CommandRow(std::string_view left, std::optional<std::string_view> ri
 }
 
 TEST(ClosingSections, MessageChangesAndTheirSearches) {
-  Harness h(Layout::kRtf,
+  Harness h(Layout::kOlder,
             L("<CENTER><B>ÜZENET A JÁTÉKVEZETŐTŐL</B></CENTER>|Kedves  <B>Kalandozók</B>!<BR>|"
               "<BR>| Ok <BR>|<p>|x|<CENTER>Változások a Zordon</CENTER>|A <I>hágó</I> járható.|"
               "&copy; Zordon|vége"_cp));
@@ -83,12 +83,12 @@ TEST(ClosingSections, MessageChangesAndTheirSearches) {
 
   // The map and message searches stop at the changes, whose marker line ends
   // them at once since it holds "<P>"; the newer layout knows neither.
-  Harness p(Layout::kRtf, L("<P>Változások a Zordon|abc"_cp));
+  Harness p(Layout::kOlder, L("<P>Változások a Zordon|abc"_cp));
   EXPECT_EQ(p.Close(),
             L(R"(\pard \ql\widctlpar {\f11\fs19 \par}|)"
               R"(\pard {\f5\fs36\qc\keep\keepn VÁLTOZÁSOK A ZORDON VIDÉKEN{\f5\fs20\par\par}}|)"
               R"(\pard|})"_cp));
-  Harness uj(Layout::kRtfUj, L("ÜZENET A JÁTÉKVEZETŐTŐL|abc|Változások a Zordon|abc"_cp));
+  Harness uj(Layout::kNewer, L("ÜZENET A JÁTÉKVEZETŐTŐL|abc|Változások a Zordon|abc"_cp));
   EXPECT_EQ(uj.Close(), "}\r\n");
 }
 
@@ -101,7 +101,7 @@ TEST(ClosingSections, StepMapOfEitherLayout) {
       L("<h2>E körben tett lépéseid térképe</h2>|<param name=koord value=\"1,1,5,6;\">|"
         "</table></center>|(5,6) Itt.<br>|<! end of map>"_cp);
   for (const auto& [layout, report] :
-       {std::pair{Layout::kRtf, oldMap}, std::pair{Layout::kRtfUj, newMap}}) {
+       {std::pair{Layout::kOlder, oldMap}, std::pair{Layout::kNewer, newMap}}) {
     Harness h(layout, report, /*pictures=*/true);
     const std::string text = h.Close();
     EXPECT_EQ(text.find(L(R"(\page\f4\fs20|{\f5\fs36\qc\keep\keepn E KÖRBEN TETT LÉPÉSEID )"
@@ -113,14 +113,14 @@ TEST(ClosingSections, StepMapOfEitherLayout) {
     EXPECT_EQ(h.console.lines.at(0), "E korben tett lepeseid terkepenek keszitese...");
   }
   // Each layout knows only its own marker.
-  EXPECT_EQ(Harness(Layout::kRtf, L("E körben tett lépéseid térképe|x"_cp)).Close(), "}\r\n");
-  EXPECT_EQ(Harness(Layout::kRtfUj, L("E KÖRBEN TETT LÉPÉSEID TÉRKÉPE|x"_cp)).Close(), "}\r\n");
+  EXPECT_EQ(Harness(Layout::kOlder, L("E körben tett lépéseid térképe|x"_cp)).Close(), "}\r\n");
+  EXPECT_EQ(Harness(Layout::kNewer, L("E KÖRBEN TETT LÉPÉSEID TÉRKÉPE|x"_cp)).Close(), "}\r\n");
 }
 
 TEST(AppendixRtf, TenMonstersGiveTwoFullRowsAndItemCells) {
   std::string cells;
   for (int i = 1; i <= 10; ++i) cells += "<TD>m" + std::to_string(i) + "</TD>|";
-  Harness h(Layout::kRtf,
+  Harness h(Layout::kOlder,
             L(std::string("ZORDON VIDÉK REFERENCIA|Szörnyek|<TABLE>|<TR><TD>fej|"_cp) + cells +
               std::string("</TABLE>|Tárgyak|<TABLE>|<TD>120  tőr</TD>|(2 db)|<TD>$1 pénz</TD>|"
                           "</TR>|</TABLE>"_cp)));
@@ -140,15 +140,15 @@ TEST(AppendixRtf, TenMonstersGiveTwoFullRowsAndItemCells) {
                                                        "   Targyak...", kDone[0], kDone[1]}));
 
   // A cell on the line that ends the table is dropped, and the row is closed.
-  Harness e(Layout::kRtf, L("ZORDON VIDÉK REFERENCIA|Szörnyek|1|2|<TD>a</TD>|<TD>b</TD>|"
-                            "<TD>c</TD>|<TD>d</TD>|<TD>e</TD></TABLE>"_cp));
+  Harness e(Layout::kOlder, L("ZORDON VIDÉK REFERENCIA|Szörnyek|1|2|<TD>a</TD>|<TD>b</TD>|"
+                              "<TD>c</TD>|<TD>d</TD>|<TD>e</TD></TABLE>"_cp));
   EXPECT_EQ(e.Close(), kAppendix + kMonsters + kFive +
                            L(R"({\f11\fs12  a}\cell|{\f11\fs12  b}\cell|{\f11\fs12  c}\cell|)"
                              R"({\f11\fs12  d}\cell|\row|\pard|})"));
 }
 
 TEST(AppendixRtfUj, SevenMonstersAndEntriesCutByTheirLength) {
-  Harness h(Layout::kRtfUj,
+  Harness h(Layout::kNewer,
             L("ZORDON  VIDÉK  REFERENCIA|<B>SZÖRNYEK</B>|a (1) <B>b</B>  (2) c (3) d (4) e (5) "
               "f (6) g (7)|TÁRGYAK|120 tőr (0.8)x (2) $1 pénz (0.01) rest"_cp));
   // The blank put before an entry is counted when the entry is cut off, so
@@ -173,8 +173,8 @@ const std::string kSavings(
     "PPS  PP  tartalék, spórolása|PPF  PP  spórolt pénz, spórolása|EXT  -  egy játékhét szünet"_cp);
 
 TEST(CommandList, OlderLayoutReadsThePreLineAgainAndTrimsSavingsLines) {
-  Harness h(Layout::kRtf, L(std::string("Parancsok|<TABLE>|<PRE><B>ÁLL</B>  Állj|"_cp) + kSavings +
-                            "|" + kKf12In + "|</PRE>"));
+  Harness h(Layout::kOlder, L(std::string("Parancsok|<TABLE>|<PRE><B>ÁLL</B>  Állj|"_cp) +
+                              kSavings + "|" + kKf12In + "|</PRE>"));
   EXPECT_EQ(h.Commands(), kCommandHeader + CommandRow("ÁLL  Állj"_cp, "EXT  -  egy szünet"_cp) +
                               CommandRow("PPS  PP  tartalék"_cp, kKf12Out) +
                               CommandRow("PPF  PP  pénz, spórolása"_cp) + L(R"(\pard)"));
@@ -184,7 +184,7 @@ TEST(CommandList, OlderLayoutReadsThePreLineAgainAndTrimsSavingsLines) {
 
 TEST(CommandList, NewerLayoutStartsAfterTheTitleLineAndKeepsSavingsLines) {
   Harness h(
-      Layout::kRtfUj,
+      Layout::kNewer,
       L(std::string("PARANCSOK|<PRE>|Röv.  1.PAR.    2.PAR.    3.PAR.    TVP    Utasítás|"_cp) +
         kSavings + "|" + kKf3In + "|</PRE>"));
   EXPECT_EQ(h.Commands(), kCommandHeader + CommandRow("PPS  PP  tartalék, spórolása"_cp, kKf3Out) +
@@ -194,30 +194,30 @@ TEST(CommandList, NewerLayoutStartsAfterTheTitleLineAndKeepsSavingsLines) {
 
 TEST(CommandList, EmptyListsAndOlderLayoutEdges) {
   // No entries: the header row and "\pard" only.
-  EXPECT_EQ(Harness(Layout::kRtf, L("Parancsok|<PRE></PRE>|x")).Commands(),
+  EXPECT_EQ(Harness(Layout::kOlder, L("Parancsok|<PRE></PRE>|x")).Commands(),
             kCommandHeader + L(R"(\pard)"));
-  EXPECT_EQ(Harness(Layout::kRtfUj, L("PARANCSOK|Röv.  1.PAR.    2.PAR.    3.PAR.    TVP    "
+  EXPECT_EQ(Harness(Layout::kNewer, L("PARANCSOK|Röv.  1.PAR.    2.PAR.    3.PAR.    TVP    "
                                       "Utasítás|</PRE>|x"_cp))
                 .Commands(),
             kCommandHeader + L(R"(\pard)"));
   // A title line that holds "<pre>" is the list's first line itself; a bare
   // "<PRE>" line is an empty entry; without "<pre>" no line is read again.
-  EXPECT_EQ(Harness(Layout::kRtf, L("Parancsok<PRE>a|<pre>|</PRE>")).Commands(),
+  EXPECT_EQ(Harness(Layout::kOlder, L("Parancsok<PRE>a|<pre>|</PRE>")).Commands(),
             kCommandHeader + CommandRow("Parancsoka") + CommandRow("") + L(R"(\pard)"));
-  EXPECT_EQ(Harness(Layout::kRtf, L("Parancsok|a|b")).Commands(), kCommandHeader + L(R"(\pard)"));
+  EXPECT_EQ(Harness(Layout::kOlder, L("Parancsok|a|b")).Commands(), kCommandHeader + L(R"(\pard)"));
 }
 
 TEST(ClosingSectionsSamples, EverySectionInOrderAndClosedWhereverTheReportEnds) {
   const std::string_view map = "E KÖRBEN TETT LÉPÉSEID TÉRKÉPE{"_cp;
   const std::string_view appendix = "ZORDON VIDÉK REFERENCIA }"_cp;
   for (const auto& [name, layout, from, parts] :
-       {std::tuple{"1234_57.htm", Layout::kRtf, "E KÖRBEN TETT LÉPÉSEID TÉRKÉPE"_cp,
+       {std::tuple{"1234_57.htm", Layout::kOlder, "E KÖRBEN TETT LÉPÉSEID TÉRKÉPE"_cp,
                    std::vector<std::string_view>{map, R"(\pict)", "ÜZENET A JÁTÉKVEZETŐTŐL{"_cp,
                                                  "VÁLTOZÁSOK A ZORDON VIDÉKEN{"_cp, appendix,
                                                  "Szörnyek\\par"_cp, "Tárgyak\\par"_cp,
                                                  "Utasítás\\cell"_cp, "PPS  PP"}},
         std::tuple{
-            "1234_58.htm", Layout::kRtfUj, "E körben tett lépéseid térképe"_cp,
+            "1234_58.htm", Layout::kNewer, "E körben tett lépéseid térképe"_cp,
             std::vector<std::string_view>{map, R"(\pict)", appendix, "Szörnyek\\par"_cp,
                                           "Tárgyak\\par"_cp, "Utasítás\\cell"_cp, "PPS  PP"}}}) {
     const std::string report = test::SampleReport(name);

@@ -67,7 +67,7 @@ TEST(RtfStructure, BenchmarkReportsConvertToSoundDocuments) {
   ConverterSession session;
   const FormatSettings settings;
   for (const auto& [layout, name] :
-       {std::pair{Layout::kRtf, "1234_57.htm"}, std::pair{Layout::kRtfUj, "1234_58.htm"}}) {
+       {std::pair{Layout::kOlder, "1234_57.htm"}, std::pair{Layout::kNewer, "1234_58.htm"}}) {
     const std::string sample = test::SampleReport(name);
     for (const auto& [bytes, mapSide] :
          {std::pair{std::size_t{300} << 10, 0}, std::pair{std::size_t{5} << 20, 40}}) {

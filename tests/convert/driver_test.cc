@@ -46,7 +46,7 @@ TEST(RtfOutputName, UnderscoresBecomeRAndHtmBecomesRtf) {
 }
 
 TEST(HeaderScan, OldLayoutColumnsAccountAndTitle) {
-  Harness h(Layout::kRtf,
+  Harness h(Layout::kOlder,
             "<TD><B>Betáplálva:</B> ma<BR>\r\n"
             "12. JÁTÉKHETED, 345. FORDULÓD<BR>\r\n"
             "</td>\r\n"
@@ -67,7 +67,7 @@ TEST(HeaderScan, OldLayoutColumnsAccountAndTitle) {
 }
 
 TEST(HeaderScan, TitleBeforeHeaderLeavesBlocksEmpty) {
-  Harness h(Layout::kRtf, "<H1>X KALANDJAI</H1>\r\nBetáplálva: ma\r\n</td>\r\n"_cp);
+  Harness h(Layout::kOlder, "<H1>X KALANDJAI</H1>\r\nBetáplálva: ma\r\n</td>\r\n"_cp);
   ScanHeader(h.run);
   EXPECT_EQ(h.run.headerBlock, "");
   EXPECT_EQ(h.run.adventurerBlock, "");
@@ -75,7 +75,7 @@ TEST(HeaderScan, TitleBeforeHeaderLeavesBlocksEmpty) {
 }
 
 TEST(HeaderScan, NewLayoutRightColumnStartsOnSeparatorLine) {
-  Harness h(Layout::kRtfUj,
+  Harness h(Layout::kNewer,
             "<TD>Betáplálva: ma\r\n"
             "1. JÁTÉKHETED, 2. FORDULÓD\r\n"
             "</TD><TD CLASS=\"t1\" VALIGN=TOP>KALANDOZÓ: Árny\r\n"
@@ -96,7 +96,7 @@ TEST(HeaderScan, NewLayoutRightColumnStartsOnSeparatorLine) {
 TEST(Preamble, ConsoleShowsAtMost45CharactersOfAnOrder) {
   const std::string t45(45, 'a');
   const std::string t46 = std::string(40, 'b') + " c   d";  // 46 before blanks are cut
-  Harness h(Layout::kRtf,
+  Harness h(Layout::kOlder,
             "<TABLE CLASS=par><TR><TD WIDTH=150>A</TD><TD>" + t45 + "</TD></TR></TABLE>\r\n" +
                 "<TABLE CLASS=par><TR><TD WIDTH=150>B</TD><TD>" + std::string(46, 'x') +
                 "</TD></TR></TABLE>\r\n" + "<TABLE CLASS=par><TR><TD WIDTH=150>C</TD><TD>" + t46 +
@@ -113,7 +113,7 @@ TEST(Preamble, ConsoleShowsAtMost45CharactersOfAnOrder) {
 }
 
 TEST(Preamble, OldLayoutContactList) {
-  Harness h(Layout::kRtf,
+  Harness h(Layout::kOlder,
             "<P><B>NEKIK ÍRHATSZ:</B>\r\n"
             "Kelemen  (1201),\r\n"
             "\r\n"
@@ -131,7 +131,7 @@ TEST(Preamble, OldLayoutContactList) {
 }
 
 TEST(Preamble, NarrativeBetweenOrdersIsWrittenBeforeTheNextTable) {
-  Harness h(Layout::kRtfUj,
+  Harness h(Layout::kNewer,
             "<TABLE CELLPADDING=0 CELLSPACING=0><TR><TD CLASS=\"p\" WIDTH=170>A</TD>"
             "<TD CLASS=\"p\"> egy</TD></TR></TABLE>\r\n"
             "Köd   van.\r\n"
@@ -162,7 +162,7 @@ const std::string kEncRule =
     "{\\par\\pard\\keep\\keepn\\widctlpar\\brdrb\\brdrs\\brdrw15\\brsp20\\fs8\\par}\r\n";
 
 TEST(Encyclopedia, OldLayoutWithoutNotesWritesHeadingAndRules) {
-  Harness h(Layout::kRtf, "ENCYCLOPEDIA FANTASIA\r\nKARAKTERLAP\r\n");
+  Harness h(Layout::kOlder, "ENCYCLOPEDIA FANTASIA\r\nKARAKTERLAP\r\n");
   h.run.ReadLine();
   h.run.contactListWritten = true;
   WriteEncyclopediaNotes(h.run);
@@ -183,7 +183,7 @@ TEST(Encyclopedia, NewLayoutHeadingsPicturesAndBody) {
       std::string("  Szöveg.\r\n"_cp) + std::string("<A>Tó"_cp) + cell +
       "\r\n" +  // a heading cell, but shorter than 106
       "<TABLE CELLPADDING=5 CELLSPACING=0 CLASS=\"klap\" WIDTH=750>\r\nx\r\nKARAKTERLAPOD\r\n";
-  Harness h(Layout::kRtfUj, report);
+  Harness h(Layout::kNewer, report);
   h.run.ReadLine();
   WriteEncyclopediaNotes(h.run);
   EXPECT_EQ(h.out.Text(),
@@ -212,10 +212,9 @@ TEST(SampleReports, ConvertWithBalancedBracesUnderEverySetting) {
     RunContext ctx{console, dir.path() + "/"};
     ConverterSession session;
     const std::string report_path = dir.path() + "/" + name;
-    if (std::string(name) == "1234_57.htm")
-      rtf::ConvertReport(ctx, session, report_path);
-    else
-      rtfuj::ConvertReport(ctx, session, report_path);
+    ReportReader opened(report_path);
+    ConvertReport(ctx, session, opened,
+                  std::string(name) == "1234_57.htm" ? Layout::kOlder : Layout::kNewer);
     const std::string out = dir.Read(std::string(name).replace(4, 1, "r").replace(8, 3, "rtf"));
     ASSERT_FALSE(out.empty()) << name;
     EXPECT_EQ(test::RtfStructureFaults(out), "") << name;
@@ -232,8 +231,8 @@ TEST(SampleReports, EveryTruncationConvertsToAClosedDocument) {
   for (const char* name : {"1234_57.htm", "1234_58.htm", "1234_59.htm", "1234_60.htm"}) {
     const std::string report = test::SampleReport(name);
     const Layout layout = std::string(name) == "1234_57.htm" || std::string(name) == "1234_59.htm"
-                              ? Layout::kRtf
-                              : Layout::kRtfUj;
+                              ? Layout::kOlder
+                              : Layout::kNewer;
     TempDir dir;
     test::WriteTestPictures(dir);
     RecordingConsole console;
@@ -242,10 +241,8 @@ TEST(SampleReports, EveryTruncationConvertsToAClosedDocument) {
     for (std::size_t end = report.find('\n'); end != std::string::npos;
          end = report.find('\n', end + 1)) {
       dir.Write("t_1.htm", report.substr(0, end + 1));
-      if (layout == Layout::kRtf)
-        rtf::ConvertReport(ctx, session, dir.path() + "/t_1.htm");
-      else
-        rtfuj::ConvertReport(ctx, session, dir.path() + "/t_1.htm");
+      ReportReader cut(dir.path() + "/t_1.htm");
+      ConvertReport(ctx, session, cut, layout);
       const std::string out = dir.Read("tr1.rtf");
       ASSERT_EQ(test::RtfStructureFaults(out), "") << name << " cut after byte " << end;
       ASSERT_TRUE(EndsWith(out, "}\r\n")) << name << " cut after byte " << end;

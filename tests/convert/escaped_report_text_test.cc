@@ -63,10 +63,8 @@ std::string ConvertEdited(const std::string& sample, Layout layout,
   RecordingConsole console;
   RunContext ctx{console, dir.path() + "/"};
   ConverterSession session;
-  if (layout == Layout::kRtf)
-    rtf::ConvertReport(ctx, session, dir.path() + "/e_1.htm");
-  else
-    rtfuj::ConvertReport(ctx, session, dir.path() + "/e_1.htm");
+  ReportReader edited(dir.path() + "/e_1.htm");
+  ConvertReport(ctx, session, edited, layout);
   EXPECT_EQ(console.lines.at(console.lines.size() - 2),
             "RTF file keszitese sikeresen befejezodott!");
   return dir.Read("er1.rtf");
@@ -143,7 +141,7 @@ TEST(EscapedReportText, OlderLayoutEverySection) {
       {"<TD>$1 ezüstpénz</TD>"_cp, "<TD>$1 ezüst@pénz</TD>"_cp},
       {"Támadás egy szereplőre"_cp, "Támadás@ egy szereplőre"_cp},
   };
-  const std::string rtf = ConvertEdited("1234_57.htm", Layout::kRtf, edits);
+  const std::string rtf = ConvertEdited("1234_57.htm", Layout::kOlder, edits);
   ExpectEscaped(
       rtf,
       {
@@ -258,7 +256,7 @@ TEST(EscapedReportText, NewerLayoutEverySection) {
       {"$1 ezüstpénz (0.01 kg)"_cp, "$1 ezüst@pénz (0.01 kg)"_cp},
       {"Támadás egy szereplőre"_cp, "Támadás@ egy szereplőre"_cp},
   };
-  const std::string rtf = ConvertEdited("1234_58.htm", Layout::kRtfUj, edits);
+  const std::string rtf = ConvertEdited("1234_58.htm", Layout::kNewer, edits);
   ExpectEscaped(
       rtf,
       {

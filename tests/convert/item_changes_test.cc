@@ -28,7 +28,7 @@ using test::SectionHeading;
 // line the searches ended on.
 std::string Convert(Layout v, const std::string& report, std::string* stoppedAt = nullptr) {
   test::ConverterHarness h(v, report, /*pictures=*/false);
-  (v == Layout::kRtf ? rtf::ConvertItemChanges : rtfuj::ConvertItemChanges)(h.run);
+  ConvertItemChanges(h.run);
   if (stoppedAt != nullptr) *stoppedAt = h.run.currentLine;
   return h.out.Text();
 }
@@ -54,7 +54,7 @@ std::string Item(std::string_view count, std::string_view name) {
 // List i holding 2 gyógyfű, in the report and as written.
 std::string ListIn(Layout v, int i) {
   const std::string heading = "<TD COLSPAN=9>" + std::string(kLists[i].first) + "</TD>";
-  if (v == Layout::kRtfUj)
+  if (v == Layout::kNewer)
     return L(heading + "|<TR>" + Item("2", "gyógyfű (#311)"_cp) + "</TR>|" + kEndRtfUj);
   return L(heading +
            std::string("|<TR>|<TD CLASS=tdb> 2 </TD>|<TD CLASS=teq>=</TD>|"
@@ -64,11 +64,11 @@ std::string ListIn(Layout v, int i) {
 std::string ListOut(Layout v, int i) {
   return SectionHeading(kLists[i].second) + kRow +
          L(R"({\f11\fs17     2 gyógyfű (#311)}\cell)"_cp) +
-         (v == Layout::kRtfUj ? kFilled : L(R"(\row)")) + kPard;
+         (v == Layout::kNewer ? kFilled : L(R"(\row)")) + kPard;
 }
 
 TEST(ItemChanges, EveryListInOrderAnyOneMissingOrOnlyTheLast) {
-  for (Layout v : {Layout::kRtf, Layout::kRtfUj}) {
+  for (Layout v : {Layout::kOlder, Layout::kNewer}) {
     for (int missing = -1; missing < 4; ++missing) {
       std::string report = L("<P>"), expected;
       for (int i = 0; i < 4; ++i) {
@@ -92,8 +92,8 @@ TEST(ItemChanges, ClosingSectionsOfTheLayoutEndEverySearch) {
                                                "ZORDON  VIDÉK  REFERENCIA"_cp, "&copy"};
   std::vector<std::string_view> all = older;
   all.insert(all.end(), newer.begin(), newer.end());
-  for (Layout v : {Layout::kRtf, Layout::kRtfUj}) {
-    const std::vector<std::string_view>& own = v == Layout::kRtf ? older : newer;
+  for (Layout v : {Layout::kOlder, Layout::kNewer}) {
+    const std::vector<std::string_view>& own = v == Layout::kOlder ? older : newer;
     for (std::string_view marker : all) {
       const bool stops = std::find(own.begin(), own.end(), marker) != own.end();
       std::string stoppedAt;
@@ -114,7 +114,7 @@ TEST(ItemChanges, OlderLayoutFourItemsMakeTwoRowsWithoutTheMark) {
       "<td class=teq>=</td>|<td>gyógyfű (#311)</td>|<TD CLASS=tdb>12345</TD>|<TD></TD>|"
       "<TD>ezüstpénz ($1)</TD>|</TR>|<TR>|<TD CLASS=tdb> 2 </TD>|<TD>=</TD>|<TD>fáklya</TD>|"
       "</TR>|</TABLE>|<TD CLASS=tdb> 9 </TD>"_cp);
-  EXPECT_EQ(Convert(Layout::kRtf, report),
+  EXPECT_EQ(Convert(Layout::kOlder, report),
             SectionHeading("Tárgyaid a bank széfjében "_cp) + kRow +
                 L(R"({\f11\fs17     1 vasvért (#410)}\cell|{\f11\fs17    12 gyógyfű (#311)}\cell|)"
                   R"({\f11\fs17 12345 ezüstpénz ($1)}\cell|\row)"_cp) +
@@ -130,7 +130,7 @@ TEST(ItemChanges, NewerLayoutCellsEndAtTheNextCountCellOrTheRowEnd) {
         // Not normalised, two blanks hide the next count cell.
         Item("2", "a") + "  " + Item("3", "b") +
         R"(</TR>|<TR><TD ALIGN=RIGHT CLASS="t1" WIDTH=30>7</TD></TR>|)" + kEndRtfUj + "|<TR>");
-  EXPECT_EQ(Convert(Layout::kRtfUj, report),
+  EXPECT_EQ(Convert(Layout::kNewer, report),
             SectionHeading("A forduló elején még megvolt... "_cp) + kRow +
                 L(R"({\f11\fs17     1 vasvért (#410)}\cell|{\f11\fs17  1234 gyógyfű (#311)}\cell|)"
                   R"({\f11\fs17 12345 x*y+z>w}\cell|\row)"_cp) +
@@ -144,7 +144,7 @@ TEST(ItemChanges, NewerLayoutCellsEndAtTheNextCountCellOrTheRowEnd) {
 // the bank safe on: the lists come in order, and the document still closes.
 TEST(ItemChanges, SamplesCarryEveryListAndStayClosedWhereverTheyAreCut) {
   for (const auto& [name, v] :
-       {std::pair{"1234_57.htm", Layout::kRtf}, std::pair{"1234_58.htm", Layout::kRtfUj}}) {
+       {std::pair{"1234_57.htm", Layout::kOlder}, std::pair{"1234_58.htm", Layout::kNewer}}) {
     const std::string report = test::SampleReport(name);
     const std::size_t sheet = report.rfind("\r\n", report.find("KARAKTERLAP")) + 2;
     const std::size_t lists = report.find(kLists[0].first);

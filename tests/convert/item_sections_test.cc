@@ -29,7 +29,7 @@ const auto L = test::BarLines;
 std::string Convert(Layout v, const std::string& report, std::string* last = nullptr) {
   test::ConverterHarness h(v, report, /*pictures=*/false);
   h.run.ReadLine();
-  (v == Layout::kRtf ? rtf::ConvertItems : rtfuj::ConvertItems)(h.run);
+  ConvertItems(h.run);
   if (last) *last = h.run.currentLine;
   return h.out.Text();
 }
@@ -62,7 +62,7 @@ std::string BannerUj(int group) {
 TEST(ItemSections, OlderLayoutBannersCellsPotionsAndWeight) {
   std::string last;
   const std::string out = Convert(
-      Layout::kRtf,
+      Layout::kOlder,
       L("<TD COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK</TD>|<TR CLASS=tfej2><TD COLSPAN=9>Sisakok</TD></TR>|"
         R"(<TD CLASS=tdb>1234</TD>|<TD CLASS=teq>*</TD>|<TD><A HREF="#t430" CLASS=enc0>vas  sisak</A> (#430)</TD>|)"
         "<TR CLASS=tfej2><TD COLSPAN=9><B>Csizmák</B></TD></TR>|<TR>|"
@@ -107,7 +107,7 @@ TEST(ItemSections, OlderLayoutNoteAfterAFullRowAndSurplusPotions) {
     return "<TD CLASS=tdb>" + S(number) + "</TD>|<TD CLASS=teq></TD>|<TD>" + S(name) + "</TD>|";
   };
   const std::string out =
-      Convert(Layout::kRtf,
+      Convert(Layout::kOlder,
               L(S("<TD COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK</TD>|"
                   "<TR CLASS=tfej2><TD COLSPAN=9>Eszközök, használati tárgyak</TD></TR>|"_cp) +
                 item("1", "térkép"_cp) + item("1", "zsák"_cp) + item("1", "kötél"_cp) +
@@ -133,7 +133,7 @@ std::string HeadingUj(std::string_view heading) {
 TEST(ItemSections, NewerLayoutBannersRowsPotionsAndWeight) {
   std::string last;
   const std::string out = Convert(
-      Layout::kRtfUj,
+      Layout::kNewer,
       L(S(R"(<TD COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK</TD></TR><TR><TD COLSPAN=9><TABLE>|)"_cp) +
         HeadingUj("Páncélok és pajzsok"_cp) + "<TR>" +
         ItemUj("1234", "*", R"(<A HREF="#t430" CLASS=enc0>vas  sisak</A> (#430))") + " " +
@@ -163,7 +163,7 @@ TEST(ItemSections, NewerLayoutBannersRowsPotionsAndWeight) {
 }
 
 TEST(ItemSections, MissingSectionOrWeightLineAndLongLines) {
-  for (Layout v : {Layout::kRtf, Layout::kRtfUj}) {
+  for (Layout v : {Layout::kOlder, Layout::kNewer}) {
     // Without its marker the section writes nothing; without a weight line
     // the table ends it.
     EXPECT_EQ(Convert(v, L("<TD COLSPAN=9>NÁLAD TÁRGYAK</TD>|</table>|Összsúly: 1 kg"_cp)), "");
@@ -176,7 +176,7 @@ TEST(ItemSections, MissingSectionOrWeightLineAndLongLines) {
   std::string cells;
   for (int i = 0; i < 200000; ++i) cells += "<TD";
   const std::string out =
-      Convert(Layout::kRtfUj, L(S("<TD COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK</TD>|"_cp) + cells));
+      Convert(Layout::kNewer, L(S("<TD COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK</TD>|"_cp) + cells));
   const std::string row = kThree + Cell("      ") + Cell("      ") + Cell("      ") + kRow;
   EXPECT_EQ(Find(row + row, out), Length(kHeading) + 1);
   // 50 000 = 3 * 16 666 + 2: the last row is filled up with an empty cell.
@@ -198,8 +198,8 @@ std::string Walk(Layout v, const std::string& report) {
 
 TEST(ItemSections, SamplesInTheWalkCutAfterEveryLine) {
   for (const auto& [name, v, banners, tableEnd] :
-       {std::tuple{"1234_57.htm", Layout::kRtf, 8, "</table>"},
-        std::tuple{"1234_58.htm", Layout::kRtfUj, 6, "</TABLE></TD></TR></TABLE>"}}) {
+       {std::tuple{"1234_57.htm", Layout::kOlder, 8, "</table>"},
+        std::tuple{"1234_58.htm", Layout::kNewer, 6, "</TABLE></TD></TR></TABLE>"}}) {
     // The report up to the end of its weight table.
     const std::string report = test::SampleReport(name);
     const std::size_t items = report.find("NÁLAD LÉVŐ TÁRGYAK"_cp);
@@ -234,7 +234,7 @@ TEST(ItemSections, ReportWithoutItemsOrWeightKeepsEverythingAfter) {
       "Tárgyaid a bank széfjében"_cp, "A forduló elején még megvolt..."_cp,
       "Az előző fordulóban még megvolt..."_cp, "Ebben a fordulóban került hozzád..."_cp};
   for (const auto& [name, v] :
-       {std::pair{"1234_57.htm", Layout::kRtf}, std::pair{"1234_58.htm", Layout::kRtfUj}}) {
+       {std::pair{"1234_57.htm", Layout::kOlder}, std::pair{"1234_58.htm", Layout::kNewer}}) {
     const std::string report = test::SampleReport(name);
     auto lineStart = [&](std::string_view marker) {
       return report.rfind("\r\n", report.find(marker)) + 2;
@@ -268,7 +268,7 @@ TEST(ItemSections, ReportWithoutItemsOrWeightKeepsEverythingAfter) {
             "ZORDON VIDÉK REFERENCIA }"_cp, "Utasítás\\cell"_cp}) {
         // The newer layout has no message and no world changes.
         const bool olderOnly = closing.starts_with("ÜZENET"_cp) || closing.starts_with("VÁL"_cp);
-        if (v == Layout::kRtfUj && olderOnly) continue;
+        if (v == Layout::kNewer && olderOnly) continue;
         const int p = PosFrom(closing, out, at + 1);
         EXPECT_GT(p, at) << name << ": " << closing;
         at = p;

@@ -39,7 +39,7 @@ std::string Cell(std::string_view text) {
 
 TEST(SkillTables, CombatSkillsFiveCellsPrefixesAndAClosingRemark) {
   const std::string out =
-      Convert(Layout::kRtf, rtf::WriteCombatSkills,
+      Convert(Layout::kOlder, WriteCombatSkills,
               S("HARCI ISMERETEK</TD>\r\n</TR>\r\n"
                 "<TR><TD>1. kard:</TD> <TD> 12</TD>\r\n<TD>2. íj:</TD> <TD> 8</TD>\r\n"
                 "<TD></TD><TD></TD>\r\n<TD>pajzs:</TD> <TD> 5</TD></TR>\r\n"
@@ -59,7 +59,7 @@ TEST(SkillTables, CombatSkillsFiveCellsPrefixesAndAClosingRemark) {
 // whole cell of a row that is filled up and ended, not pieces of it.
 TEST(SkillTables, ReportCutOffInsideARowGivesWholeCells) {
   const std::string out = Convert(
-      Layout::kRtf, rtf::WriteCombatSkills,
+      Layout::kOlder, WriteCombatSkills,
       S("HARCI ISMERETEK</TD>\r\n</TR>\r\n<TR><TD>1. kardforgatás:</TD> <TD> 13</TD>\r\n"_cp));
   EXPECT_EQ(out, SectionHeading("Harci ismeretek (szint)") + kFour +
                      Lines({Cell("kardforgatás: 13"_cp), kFiller, kFiller, kFiller, "\\row",
@@ -68,7 +68,7 @@ TEST(SkillTables, ReportCutOffInsideARowGivesWholeCells) {
 
 TEST(SkillTables, CellsAreEscapedAfterTheNumberIsCut) {
   const std::string out =
-      Convert(Layout::kRtf, rtf::WriteCombatSkills,
+      Convert(Layout::kOlder, WriteCombatSkills,
               S("HARCI ISMERETEK</TD>\r\n</TR>\r\n<TR><TD>1.{kard}:</TD> <TD> 12</TD>\r\n"
                 "<TD>íj\\:</TD> <TD> 8}</TD></TR>\r\n</TABLE>\r\n"_cp));
   // The "{" is the character after the full stop and goes with the number;
@@ -80,7 +80,7 @@ TEST(SkillTables, CellsAreEscapedAfterTheNumberIsCut) {
 
 TEST(SkillTables, OtherSkillsDropOnlyTheFirstEmptyCellAndAFullStopKeepsTheCellEnd) {
   const std::string out =
-      Convert(Layout::kRtf, rtf::WriteOtherSkills,
+      Convert(Layout::kOlder, WriteOtherSkills,
               S("EGYÉB ISMERETEK\r\n<TR><TD>úszás:</TD> <TD> 3</TD> <TD></TD><TD></TD> "
                 "<TD></TD><TD></TD></TR>\r\n"
                 "<TR><TD>lopakodás:</TD> <TD> mester.</TD></TR>\r\n</table>\r\n"_cp));
@@ -92,7 +92,7 @@ TEST(SkillTables, OtherSkillsDropOnlyTheFirstEmptyCellAndAFullStopKeepsTheCellEn
 TEST(SkillTables, DevelopmentPointsWithOnlyTheSummary) {
   // The summary line and the line after it stay out of the cells; with
   // nothing else there is no four-column table, only the summary row.
-  EXPECT_EQ(Convert(Layout::kRtf, rtf::WriteDevelopmentPoints,
+  EXPECT_EQ(Convert(Layout::kOlder, WriteDevelopmentPoints,
                     S("FEJLESZTÉSI PONTOK\r\n<TR><TD COLSPAN=4>Nincs   <B>pontod</B>.</TD></TR>\r\n"
                       "</TABLE>\r\n<TABLE>\r\n"_cp)),
             SectionHeading("Fejlesztési pontok"_cp) + kOne +
@@ -102,7 +102,7 @@ TEST(SkillTables, DevelopmentPointsWithOnlyTheSummary) {
 TEST(SkillTables, ConditionalCommandsWithAGroupHeading) {
   // The heading's text is the line after it; an empty row gives nothing.
   EXPECT_EQ(
-      Convert(Layout::kRtf, rtf::WriteConditionalCommands,
+      Convert(Layout::kOlder, WriteConditionalCommands,
               S("FELTÉTELES PARANCSOK\r\n<TR CLASS=tfej2>\r\n<TD>Ha <B>megtámadnak</B></TD>\r\n"
                 "<TR><TD>1. Ork (vagy goblin )(bárhol)</TD></TR>\r\n<TR></TR>\r\n</TABLE>\r\n"_cp)),
       SectionHeading("Feltételes parancsok "_cp) + kOne +
@@ -147,7 +147,7 @@ TEST(SkillTables, ReportsCutOffAnywhereEndClosedAndBalanced) {
              "</TD></TR>\r\n<TR CLASS=tfej2>\r\n<TD>a:</TD> <TD>1</TD>\r\n</TABLE>\r\n";
 
   for (const auto& [v, report] :
-       {std::pair{Layout::kRtfUj, newer}, std::pair{Layout::kRtf, older}}) {
+       {std::pair{Layout::kNewer, newer}, std::pair{Layout::kOlder, older}}) {
     // Every section is there in the whole report ...
     const std::string whole = Walk(v, report);
     for (std::string_view title :
@@ -171,7 +171,7 @@ TEST(SkillTables, MissingOrEmptySections) {
   // points found.
   for (const std::string combat : {"HARCI ISMERETEK</TABLE>\r\n", ""}) {
     const std::string out =
-        Walk(Layout::kRtf, sheet + combat +
+        Walk(Layout::kOlder, sheet + combat +
                                S("FEJLESZTÉSI PONTOK\r\n<TD>A: 1</TD></TABLE>\r\n"_cp));
     EXPECT_EQ(Contains(out, SectionHeading("Harci ismeretek (szint)")), !combat.empty());
     EXPECT_TRUE(Contains(out, SectionHeading("Fejlesztési pontok"_cp))) << combat;

@@ -51,13 +51,13 @@ const std::string kEndRtfUj = "</TABLE></TD></TR></TABLE>";
 // --- Older layout ------------------------------------------------------------
 
 TEST(SpellTablesRtf, SpellCellsCountAcrossReportRowsAndStupidityPrice) {
-  Harness h(Layout::kRtf,
+  Harness h(Layout::kOlder,
             L("<TD COLSPAN=3>VARÁZSLATAID</TD>|<TR CLASS=tfej2><TD COLSPAN=3>Tűz</TD></TR>|<TR>|"
               "<TD>Pajzs (#12, 3)</TD>|<td>Golyó  (#14, 5)</td>|</TR>|<TR>|<TD>Láng</TD>|"
               "<TD>Hamu</TD>|</TR>|<TR><TD COLSPAN=3><B>Butaság ára:</B> 2 pont</TD></TR>|"
               "<TD>Butaság ára: 1</TD>|</table>|<TD>x</TD>"_cp));
   EXPECT_EQ(
-      Convert(h, rtf::WriteSpells),
+      Convert(h, WriteSpells),
       SectionHeading("Varázslataid és pszí képességeid (#sorszám, hány pontba kerül) "_cp) +
           L(R"(\trowd|\cellx10200|\intbl {\b\fs18 Tűz}\cell|\row)"_cp) + kThree +
           // Three cells from two report rows; the row end lines are passed over.
@@ -70,18 +70,18 @@ TEST(SpellTablesRtf, SpellCellsCountAcrossReportRowsAndStupidityPrice) {
   EXPECT_EQ(h.run.currentLine, "</table>");
 
   // A dropped price line still counts: the spell after it starts its row.
-  Harness p(Layout::kRtf,
+  Harness p(Layout::kOlder,
             L("<TD COLSPAN=3>VARÁZSLATAID</TD>|<TD>Butaság ára: 1</TD>|<TD>Fény</TD>|</table>"_cp));
-  EXPECT_EQ(Convert(p, rtf::WriteSpells),
+  EXPECT_EQ(Convert(p, WriteSpells),
             SectionHeading("Varázslataid és pszí képességeid (#sorszám, hány pontba kerül) "_cp) +
                 kThree + L(R"({\fs18 Fény}\cell|\row|\pard)"_cp));
 }
 
 TEST(SpellTablesRtf, EffectsRowCutShortByARowEndIsEndedBeforeTheNext) {
-  Harness h(Layout::kRtf,
+  Harness h(Layout::kOlder,
             L("<TD COLSPAN=4>JELENLEG RAJTAD LEVŐ</TD>|<TR>|<TD>Pajzs (#12)</TD>|<TD>3 kör</TD>|"
               "</tr>|<TD>A</TD>|<TD>B</TD>|<TD>C</TD>|<TD>D</TD>|<TD>E</TD>|</TABLE>"_cp));
-  EXPECT_EQ(Convert(h, rtf::WriteCurrentEffects),
+  EXPECT_EQ(Convert(h, WriteCurrentEffects),
             SectionHeading("Jelenleg rajtad levő aktív varázslatok és pszi hatások "_cp) + kFour +
                 L(R"({\fs18 Pajzs (#12)}\cell|{\fs18 3 kör}\cell)"_cp) +
                 // "</tr>" starts the count afresh: the short row is ended
@@ -93,14 +93,14 @@ TEST(SpellTablesRtf, EffectsRowCutShortByARowEndIsEndedBeforeTheNext) {
 }
 
 TEST(SpellTablesRtf, AttackDefenceSubHeadingsFollowTheirReportRows) {
-  Harness h(Layout::kRtf,
+  Harness h(Layout::kOlder,
             L("<TR CLASS=tfej2><TD COLSPAN=7>TÁMADÓ ÉS</TD></TR>|"
               "<TR CLASS=tfej2><TD COLSPAN=7>Támadó</TD></TR>|<TR>|<TD>Golyó</TD>|<TD>5</TD>|"
               "<TD>Villám</TD>|<TD>7</TD>|<TD>Jég</TD>|<TD>3</TD>|<TD>-</TD>|</TR>|"
               "<TR CLASS=tfej2>|<TD COLSPAN=7>Védekező</TD>|</TR>|"
               "<TR><TD COLSPAN=7>Szinttel <I>nő</I>.</TD></TR>|</TABLE>"_cp));
   EXPECT_EQ(
-      Convert(h, rtf::WriteAttackDefenceSpells),
+      Convert(h, WriteAttackDefenceSpells),
       SectionHeading("Támadó és védekező varázslatok listája "_cp) +
           L(R"(\trowd|\cellx10200|\widctlpar\intbl {\b\f4\fs17 Támadó}\cell|\row)"_cp) + kSeven +
           L(R"({\fs18 Golyó}\cell|{\fs18 5}\cell|{\fs18 Villám}\cell|{\fs18 7}\cell|{\fs18 Jég}\cell|{\fs18 3}\cell|{\fs18 -}\cell|\row|)"
@@ -113,10 +113,10 @@ TEST(SpellTablesRtf, MonstersQuestsAndDeedsAreACellLineARow) {
   const std::string table =
       L("<TD>ELFOGOTT SZÖRNYEID</TD>|<TR>|<TD>Troll  (#301)</TD>|</TR>|<TD></TD>|</TABLE>"_cp);
   for (const OneColumn& c :
-       {OneColumn{rtf::WriteCapturedMonsters, "Elfogott szörnyeid "_cp, R"(\widctlpar\intbl)"},
-        OneColumn{rtf::WriteDivineQuests, "Isteni küldetéseid "_cp, R"(\widctlpar\intbl\qj)"},
-        OneColumn{rtf::WriteHeroicDeeds, "Hőstetteid "_cp, R"(\widctlpar\intbl\qj)"}}) {
-    Harness h(Layout::kRtf, table);
+       {OneColumn{WriteCapturedMonsters, "Elfogott szörnyeid "_cp, R"(\widctlpar\intbl)"},
+        OneColumn{WriteDivineQuests, "Isteni küldetéseid "_cp, R"(\widctlpar\intbl\qj)"},
+        OneColumn{WriteHeroicDeeds, "Hőstetteid "_cp, R"(\widctlpar\intbl\qj)"}}) {
+    Harness h(Layout::kOlder, table);
     const std::string row = L(R"(\trowd|\cellx10200|)" + std::string(c.paragraph));
     EXPECT_EQ(Convert(h, c.section), SectionHeading(c.title) + row +
                                          L(R"({\fs18 Troll (#301)}\cell|\row)") + row +
@@ -130,10 +130,10 @@ const std::string kTree = L(R"(\pard)") + SectionHeading("Tudati képességfa:"_
 
 TEST(MindSkillsRtf, SixSkillsThenATwoLineTree) {
   Harness h(
-      Layout::kRtf,
+      Layout::kOlder,
       L("<td> KT-d eddig kifejlesztett képességei:<br>|a (12)<br>|b|c|d|e|<b>f</b> (60)|"
         "<i>Tudati képességfa:</i><br>|portya (501) OK<br>|kőbőr  (507)|</td></tr>|</table>"_cp));
-  EXPECT_EQ(Convert(h, rtf::WriteMindSkills),
+  EXPECT_EQ(Convert(h, WriteMindSkills),
             kMindSkills + kFour +
                 L(R"({\fs18 a (12)}\cell|{\fs18 b}\cell|{\fs18 c}\cell|{\fs18 d}\cell|\row)") +
                 kFour +
@@ -144,8 +144,8 @@ TEST(MindSkillsRtf, SixSkillsThenATwoLineTree) {
   EXPECT_EQ(h.run.currentLine, "</td></tr>");
 
   // A title line that closes its cell ends the section before any skill.
-  Harness closed(Layout::kRtf, L("<td> KT-d eddig kifejlesztett képességei:</td>|<td>a</td>"_cp));
-  EXPECT_EQ(Convert(closed, rtf::WriteMindSkills), kMindSkills + L(R"(\pard)"));
+  Harness closed(Layout::kOlder, L("<td> KT-d eddig kifejlesztett képességei:</td>|<td>a</td>"_cp));
+  EXPECT_EQ(Convert(closed, WriteMindSkills), kMindSkills + L(R"(\pard)"));
 }
 
 // --- Newer layout --------------------------------------------------------------
@@ -158,7 +158,7 @@ std::string Cells(std::initializer_list<std::string_view> texts) {
 
 TEST(SpellTablesRtfUj, HeadingLineCarriesTheGroupsFirstRow) {
   Harness h(
-      Layout::kRtfUj,
+      Layout::kNewer,
       L(std::string(
             R"(<TD COLSPAN=3>VARÁZSLATAID</TD><TD><TABLE>|<TR><TD CLASS="c3" COLSPAN=3><B>Tűz</B>  mágia</TD></TR> <TR>)"_cp) +
         Cells({"Pajzs  (#12, 3)", "<I>Láng</I>"_cp, "Hamu"}) + "</TR>|<TR>" +
@@ -168,7 +168,7 @@ TEST(SpellTablesRtfUj, HeadingLineCarriesTheGroupsFirstRow) {
             R"(<TR><TD CLASS="c3" COLSPAN=3></TD></TR><TR><TD COLSPAN=3 CLASS="c3"><B>Butaság ára:</B>  2 pont</TD></TR>|)"_cp) +
         kEndRtfUj));
   EXPECT_EQ(
-      Convert(h, rtfuj::WriteSpells),
+      Convert(h, WriteSpells),
       SectionHeading("Varázslataid és pszí képességeid (#sorszám, hány pontba kerül) "_cp) +
           // Tags go, blanks stay.
           L(R"(\trowd|\cellx10200|\intbl {\b\fs18 Tűz  mágia}\cell|\row)"_cp) + kThree +
@@ -184,14 +184,14 @@ TEST(SpellTablesRtfUj, HeadingLineCarriesTheGroupsFirstRow) {
 
 TEST(SpellTablesRtfUj, AttackDefenceFiveCellRowAndFullWidthRows) {
   Harness h(
-      Layout::kRtfUj,
+      Layout::kNewer,
       L(std::string(
             R"(<TD COLSPAN=7>TÁMADÓ ÉS</TD>|<TR><TD CLASS="c3" COLSPAN=7>Támadó <B>x</B></TD><TD>y</TD></TR>|<TR>)"_cp) +
         Cells({"Golyó"_cp, "5", "Villám"_cp, "7", "Jég"_cp}) +
         std::string(R"(</TR>|<TR><TD CLASS="t1" COLSPAN=7>Szinttel  nő.</TD></TR>|)"_cp) +
         kEndRtfUj));
   EXPECT_EQ(
-      Convert(h, rtfuj::WriteAttackDefenceSpells),
+      Convert(h, WriteAttackDefenceSpells),
       SectionHeading("Támadó és védekező varázslatok listája "_cp) +
           // A full-width text is taken as it stands, tags and all.
           L(R"(\trowd|\cellx10200|\widctlpar\intbl {\b\f4\fs17 Támadó <B>x</B>}\cell|\row)"_cp) +
@@ -201,10 +201,10 @@ TEST(SpellTablesRtfUj, AttackDefenceFiveCellRowAndFullWidthRows) {
 }
 
 TEST(SpellTablesRtfUj, EffectsLinesAreRowsAndSurplusCellsStartANewRow) {
-  Harness h(Layout::kRtfUj, L(std::string("<TD COLSPAN=4>JELENLEG RAJTAD LEVŐ</TD>|<TR>"_cp) +
+  Harness h(Layout::kNewer, L(std::string("<TD COLSPAN=4>JELENLEG RAJTAD LEVŐ</TD>|<TR>"_cp) +
                               Cells({"Éj (#55)"_cp, " 2  kör"_cp}) + "<TD></TD></TR>|<TR>" +
                               Cells({"A", "B", "C"}) + "</TR><TR>" + Cells({"D", "E"}) + "</TR>|"));
-  EXPECT_EQ(Convert(h, rtfuj::WriteCurrentEffects),
+  EXPECT_EQ(Convert(h, WriteCurrentEffects),
             SectionHeading("Jelenleg rajtad levő aktív varázslatok és pszi hatások "_cp) + kFour +
                 L(R"({\fs18 Éj (#55)}\cell|{\fs18  2  kör}\cell|\cell|\cell|\row)"_cp) +
                 // Several report rows on a line fill a row, and the rest goes on.
@@ -218,9 +218,9 @@ TEST(SpellTablesRtfUj, MonstersAndQuestsTakeEveryLine) {
   const std::string report =
       L("<TD COLSPAN=4>ELFOGOTT</TD>|<TR>" + Cells({"Troll  (#301)"}) + "</TR>||" + kEndRtfUj);
   for (const OneColumn& c :
-       {OneColumn{rtfuj::WriteCapturedMonsters, "Elfogott szörnyeid "_cp, R"(\widctlpar\intbl)"},
-        OneColumn{rtfuj::WriteDivineQuests, "Isteni küldetéseid "_cp, R"(\widctlpar\intbl\ql)"}}) {
-    Harness h(Layout::kRtfUj, report);
+       {OneColumn{WriteCapturedMonsters, "Elfogott szörnyeid "_cp, R"(\widctlpar\intbl)"},
+        OneColumn{WriteDivineQuests, "Isteni küldetéseid "_cp, R"(\widctlpar\intbl\ql)"}}) {
+    Harness h(Layout::kNewer, report);
     const std::string row = L(R"(\trowd|\cellx10200|)" + std::string(c.paragraph));
     EXPECT_EQ(Convert(h, c.section), SectionHeading(c.title) + row +
                                          L(R"({\fs18 Troll (#301)}\cell|\row)") + row +
@@ -270,9 +270,9 @@ std::string SampleSections(const std::string& name) {
 TEST(SpellTablesWalk, MissingEmptyAndLayoutOwnSections) {
   // No spells, no effects: the attack list is found past them, and an empty
   // table still gets its heading.
-  const std::string old =
-      Walk(Layout::kRtf, BranchStart("1234_57.htm") + L("<TD COLSPAN=7>TÁMADÓ ÉS</TD>|</TABLE>|"
-                                                        "<TD>ELFOGOTT SZÖRNYEID</TD>|</TABLE>"_cp));
+  const std::string old = Walk(
+      Layout::kOlder, BranchStart("1234_57.htm") + L("<TD COLSPAN=7>TÁMADÓ ÉS</TD>|</TABLE>|"
+                                                     "<TD>ELFOGOTT SZÖRNYEID</TD>|</TABLE>"_cp));
   EXPECT_TRUE(Contains(old, SectionHeading("Támadó és védekező varázslatok listája "_cp) +
                                 L(R"(\pard)") + SectionHeading("Elfogott szörnyeid "_cp) +
                                 L(R"(\pard)")))
@@ -283,7 +283,7 @@ TEST(SpellTablesWalk, MissingEmptyAndLayoutOwnSections) {
 
   // The newer layout has no deeds and no mind skills.
   const std::string newer =
-      Walk(Layout::kRtfUj,
+      Walk(Layout::kNewer,
            BranchStart("1234_58.htm") +
                L(std::string("<TD>HŐSTETTEID</TD>|</TABLE>|KT-d eddig kifejlesztett képességei:<|"
                              "</td>|<TD COLSPAN=4>ISTENI KÜLDETÉSEID</TD>|"_cp) +
@@ -301,11 +301,11 @@ TEST(SpellTablesWalk, SamplesCarryEverySectionAndStayBalancedWhereverTheyEnd) {
   };
   for (const Sample& s :
        {Sample{"1234_57.htm",
-               Layout::kRtf,
+               Layout::kOlder,
                {"Varázslataid"_cp, "Jelenleg rajtad"_cp, "Támadó és"_cp, "Elfogott"_cp, "Isteni"_cp,
                 "Hőstetteid"_cp, "KT-d eddig"_cp, "Tudati képességfa:"_cp}},
         Sample{"1234_58.htm",
-               Layout::kRtfUj,
+               Layout::kNewer,
                {"Varázslataid"_cp, "Jelenleg rajtad"_cp, "Támadó és"_cp, "Elfogott"_cp,
                 "Isteni"_cp}}}) {
     const std::string sections = SampleSections(s.name);

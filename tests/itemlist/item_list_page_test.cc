@@ -43,9 +43,10 @@ struct Page {
     exe.Write("spell.txt", "12 T 0 0 0 tűzpajzs\r\n"_cp);
   }
   std::string Build(std::string_view report, const std::string& name = "r_1.htm",
-                    Layout layout = Layout::kRtf) {
+                    Layout layout = Layout::kOlder) {
     reports.Write(name, report);
-    BuildItemListPage(ctx, cache, reports.path() + "/" + name, layout);
+    ReportReader opened(reports.path() + "/" + name);
+    BuildItemListPage(ctx, cache, opened, layout);
     return reports.Read(ItemListPageName(name));
   }
   TempDir exe;
@@ -171,8 +172,8 @@ TEST(ItemListPage, ControlBytesOfTheReportAreDropped) {
   Page p("[FORMAT_TARGYCSOPORT]\r\nCsoportokSzama=1\r\n[CSOPORT1]\r\nNev=G\r\nSzam=150\r\n");
   const std::string item = S("<A HREF=a CLASS=enc0>zs\0ák\x01</A> (#150)"_cp);
   const std::pair<Layout, std::string> tables[] = {
-      {Layout::kRtf, "<TD CLASS=tdb> 1 </TD>\r\n=\r\n<TD>" + item + "</TD>\r\n</table>"},
-      {Layout::kRtfUj,
+      {Layout::kOlder, "<TD CLASS=tdb> 1 </TD>\r\n=\r\n<TD>" + item + "</TD>\r\n</table>"},
+      {Layout::kNewer,
        R"(<TR><TD ALIGN=RIGHT CLASS="t1" WIDTH=30>1</TD> <TD CLASS="t1">)" + item + "</TD></TR>"}};
   for (const auto& [layout, table] : tables) {
     const std::string page = p.Build(S("<html>\0\r\nKAR\x1b"
@@ -264,8 +265,8 @@ TEST(ItemListPage, ListThatKnowsNoneOfTheItemsIsNamedOncePerRun) {
 TEST(ItemListPage, ReportNameWithoutUnderscoreIsRefused) {
   Page p("");
   p.reports.Write("fordulo.htm", "KARAKTERLAP\r\n");
-  EXPECT_THROW(BuildItemListPage(p.ctx, p.cache, p.reports.path() + "/fordulo.htm", Layout::kRtf),
-               Error);
+  ReportReader report(p.reports.path() + "/fordulo.htm");
+  EXPECT_THROW(BuildItemListPage(p.ctx, p.cache, report, Layout::kOlder), Error);
   EXPECT_EQ(p.reports.Read("fordulo.htm"), "KARAKTERLAP\r\n");
   EXPECT_FALSE(p.cache.loaded());
 }
@@ -300,8 +301,10 @@ TEST(ItemListPage, PageThatCannotBeWrittenFailsWithoutLeftOvers) {
   Page p("");
   ASSERT_TRUE(std::filesystem::create_directory(p.reports.path() + "/xr1.htm"));
   p.reports.Write("x_1.htm", "a\r\n</html>\r\n");
-  EXPECT_THROW(BuildItemListPage(p.ctx, p.cache, p.reports.path() + "/x_1.htm", Layout::kRtf),
-               Error);
+  {
+    ReportReader report(p.reports.path() + "/x_1.htm");
+    EXPECT_THROW(BuildItemListPage(p.ctx, p.cache, report, Layout::kOlder), Error);
+  }
   int files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(p.reports.path())) {
     (void)entry;
@@ -321,8 +324,8 @@ TEST(ItemListPage, EveryTruncationOfTheSamplesBuildsAPage) {
   RunContext ctx{console, exeDir};
   PageSetupCache cache;
   for (const auto& [name, layout] :
-       {std::pair{"1234_57.htm", Layout::kRtf}, std::pair{"1234_58.htm", Layout::kRtfUj},
-        std::pair{"1234_59.htm", Layout::kRtf}, std::pair{"1234_60.htm", Layout::kRtfUj}}) {
+       {std::pair{"1234_57.htm", Layout::kOlder}, std::pair{"1234_58.htm", Layout::kNewer},
+        std::pair{"1234_59.htm", Layout::kOlder}, std::pair{"1234_60.htm", Layout::kNewer}}) {
     const std::string report = test::SampleReport(name);
     ASSERT_FALSE(report.empty()) << name;
     const std::string firstLine = report.substr(0, report.find('\n') + 1);
@@ -330,7 +333,8 @@ TEST(ItemListPage, EveryTruncationOfTheSamplesBuildsAPage) {
          end = report.find('\n', end + 1)) {
       reports.Write("t_1.htm", report.substr(0, end + 1));
       std::filesystem::remove(reports.path() + "/tr1.htm");  // each cut gets its page's own name
-      BuildItemListPage(ctx, cache, reports.path() + "/t_1.htm", layout);
+      ReportReader cut(reports.path() + "/t_1.htm");
+      BuildItemListPage(ctx, cache, cut, layout);
       ASSERT_EQ(reports.Read("tr1.htm").compare(0, firstLine.size(), firstLine), 0)
           << name << " cut after byte " << end;
     }

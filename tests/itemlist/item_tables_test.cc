@@ -31,7 +31,7 @@ PageSettings NoteSettings(std::string noteClass) {
 
 // A walk over report text, writing the page into memory.
 struct Walker : test::PageHarness {
-  explicit Walker(std::string_view report, Layout layout = Layout::kRtf)
+  explicit Walker(std::string_view report, Layout layout = Layout::kOlder)
       : PageHarness(report, layout) {
     PageSettings& s = setup.settings;
     s.noteClass = "vpkap";
@@ -256,12 +256,12 @@ TEST(ItemListTables, NewerLayoutRowsGiveEachItemItsLinkAndNoteInItsOwnCell) {
     SCOPED_TRACE(c.rule);
     const std::string report =
         c.row + "\r\n" + end + "\r\n<TR>" + Count("1") + Cell(bag) + "</TR>\r\n";
-    Walker annotate(report, Layout::kRtfUj);
+    Walker annotate(report, Layout::kNewer);
     annotate.run.watchedItems.insert(140);
     WalkItemTable(annotate.run, WalkMode::kAnnotate, c.bank);
     EXPECT_EQ(annotate.page.Text(), c.annotated + "\r\n" + end + "\r\n");
     EXPECT_EQ(annotate.run.currentLine, end);
-    Walker collect(report, Layout::kRtfUj);
+    Walker collect(report, Layout::kNewer);
     WalkItemTable(collect.run, WalkMode::kCollect, c.bank);
     std::string collected;
     for (const FoundItem& i : collect.run.items)

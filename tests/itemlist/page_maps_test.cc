@@ -130,7 +130,7 @@ TEST(PageMapEncoding, PictureLineOfTheSmallestMap) {
 // A page's text with the map pictures put in; the programme's directory holds
 // the test pictures.
 struct PictureRun {
-  std::string Page(const std::string& text, Layout layout = Layout::kRtfUj) {
+  std::string Page(const std::string& text, Layout layout = Layout::kNewer) {
     PageFile page;
     page.Write(text);
     AddMapPictures(page, ctx, layout, "r_1.htm", resources);
@@ -211,7 +211,7 @@ TEST(PageMapPictures, AMapThatCannotBeDrawnGivesNoPictureAndAWarning) {
   MapResources resources;
   PageFile page;
   page.Write(NewLayoutApplet());
-  AddMapPictures(page, ctx, Layout::kRtfUj, "r_1.htm", resources);
+  AddMapPictures(page, ctx, Layout::kNewer, "r_1.htm", resources);
   page.Finish();
   EXPECT_EQ(page.Text(), NewLayoutApplet());
   ASSERT_EQ(console.lines.size(), 1u);
@@ -231,7 +231,7 @@ TEST(PageMapPictures, TooManyTilesAndThePageBudgetAreRefusedPerMap) {
   // 48 MB of picture data fits the 64 MB of a page once, not twice.
   const std::vector<std::string> lines = SplitLines(run.Page(
       applet("101,1,0,0") + applet("100,100,0,0") + applet("100,100,0,0") + applet("1,1,0,0"),
-      Layout::kRtf));
+      Layout::kOlder));
   ASSERT_EQ(lines.size(), 6u);
   EXPECT_EQ(PictureRun::PictureWidth(lines[2]), 20071);
   EXPECT_EQ(PictureRun::PictureWidth(lines[5]), 271);
@@ -240,7 +240,7 @@ TEST(PageMapPictures, TooManyTilesAndThePageBudgetAreRefusedPerMap) {
             std::string::npos);
   EXPECT_NE(run.console.lines[1].find("Kephiba: 'r_1.htm' terkepei tobb mint 64 MB kepadatot"),
             std::string::npos);
-  EXPECT_EQ(PictureRun::PictureWidth(SplitLines(run.Page(applet("100,100,0,0"), Layout::kRtf))[1]),
+  EXPECT_EQ(PictureRun::PictureWidth(SplitLines(run.Page(applet("100,100,0,0"), Layout::kOlder))[1]),
             20071);
 }
 

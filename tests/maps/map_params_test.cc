@@ -91,7 +91,7 @@ TEST(AppletParams, OlderLayoutCutsItsOneLineAndStopsAfterTheClosingPiece) {
       {"<CENTER> <APPLET CODE=\"Terkep.class\"> <PARAM NAME=koord VALUE=\"2,1,10,8;\"> "
        "<PARAM NAME=p1 VALUE=\"0,0,5,0,0;\"> <param name=P2 value=\"0,1,6,0,0;\"></APPLET> "
        "<PARAM NAME=p3 VALUE=\"0,0,1,0,0;\">"},
-      Layout::kRtf);
+      Layout::kOlder);
   ASSERT_TRUE(p.has_value());
   EXPECT_EQ(p->frame, "<PARAM NAME=koord VALUE=\"2,1,10,8;\">");
   EXPECT_EQ(p->cells, (std::vector<std::string>{"<PARAM NAME=p1 VALUE=\"0,0,5,0,0;\">",
@@ -104,13 +104,13 @@ TEST(AppletParams, NewerLayoutTakesLinesAsWrittenUpToTheTableEnd) {
                                    "<param name=p1 value=\"0,0,5,0,0;\">",
                                    "<PARAM NAME=p2 value=\"0,0,6,0,0;\">", "</TABLE></CENTER>",
                                    "<param name=p3 value=\"0,0,7,0,0;\">", "</applet>"},
-                                  Layout::kRtfUj);
+                                  Layout::kNewer);
   ASSERT_TRUE(p.has_value());
   EXPECT_EQ(p->frame, "<param name=koord value=\"1,1,5,5;\">");
   EXPECT_EQ(p->cells, (std::vector<std::string>{"<param name=p1 value=\"0,0,5,0,0;\">"}));
   // Case as written: an upper-case frame line is no frame here.
-  EXPECT_FALSE(ReadAppletParams({"<PARAM NAME=koord VALUE=\"1,1,5,5;\">"}, Layout::kRtfUj));
-  EXPECT_TRUE(ReadAppletParams({"<PARAM NAME=koord VALUE=\"1,1,5,5;\">"}, Layout::kRtf));
+  EXPECT_FALSE(ReadAppletParams({"<PARAM NAME=koord VALUE=\"1,1,5,5;\">"}, Layout::kNewer));
+  EXPECT_TRUE(ReadAppletParams({"<PARAM NAME=koord VALUE=\"1,1,5,5;\">"}, Layout::kOlder));
 }
 
 }  // namespace

@@ -225,7 +225,7 @@ TEST(ParagraphScans, WriterAsEditedOneByOneForEveryEmphasis) {
   const std::string labels[] = {"", "kut 2", "vesz 1"};
   for (int round = 0; round < 3 * 1024; ++round) {
     const int rules = round % 1024;
-    for (const Layout layout : {Layout::kRtf, Layout::kRtfUj}) {
+    for (const Layout layout : {Layout::kOlder, Layout::kNewer}) {
       ParagraphContext ctx;
       ctx.layout = layout;
       ctx.emphasis = EmphasisOf(rules);
@@ -262,15 +262,15 @@ TEST(ParagraphScans, LinesOfMegabytes) {
     std::string text;
   };
   const Line lines[] = {
-      {Layout::kRtf, Repeated("&nbsp;<b>x</b> ", 300000)},
-      {Layout::kRtf, Repeated("<b>", 1000000)},
-      {Layout::kRtf, Repeated("&nbsp;", 1000000)},
-      {Layout::kRtf, Repeated("<b>&nbsp;", 200000) + Repeated("</b>", 200000)},
-      {Layout::kRtf,
+      {Layout::kOlder, Repeated("&nbsp;<b>x</b> ", 300000)},
+      {Layout::kOlder, Repeated("<b>", 1000000)},
+      {Layout::kOlder, Repeated("&nbsp;", 1000000)},
+      {Layout::kOlder, Repeated("<b>&nbsp;", 200000) + Repeated("</b>", 200000)},
+      {Layout::kOlder,
        Repeated("(1) [+1] (Feltételes x) (ld. enc.) 7 életpontot sebeztél. "_cp, 50000)},
-      {Layout::kRtf, Repeated("(1 [+1 (Feltételes (ld. enc. 7 életpontot vesztettél."_cp, 50000)},
-      {Layout::kRtf, Repeated("x (Továbbmész...)<br>{a} "_cp, 100000)},
-      {Layout::kRtfUj, Repeated(" (+1) (+2 <p>x", 200000)},
+      {Layout::kOlder, Repeated("(1 [+1 (Feltételes (ld. enc. 7 életpontot vesztettél."_cp, 50000)},
+      {Layout::kOlder, Repeated("x (Továbbmész...)<br>{a} "_cp, 100000)},
+      {Layout::kNewer, Repeated(" (+1) (+2 <p>x", 200000)},
   };
   ParagraphContext ctx;
   ctx.narrativeMode = true;

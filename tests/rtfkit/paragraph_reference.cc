@@ -327,7 +327,7 @@ void WrapAndWrite(const std::string& text, int width, RtfWriter& out) {
 
 void WriteNarrative(const ParagraphContext& ctx, std::string& narrative, RtfWriter& out) {
   if (narrative.empty()) return;
-  if (ctx.layout == Layout::kRtf)
+  if (ctx.layout == Layout::kOlder)
     NarrativeRtf(narrative);
   else
     NarrativeRtfUj(narrative);
@@ -336,7 +336,7 @@ void WriteNarrative(const ParagraphContext& ctx, std::string& narrative, RtfWrit
 }
 
 void WriteParagraph(const ParagraphContext& ctx, std::string text, int width, RtfWriter& out) {
-  const bool uj = ctx.layout == Layout::kRtfUj;
+  const bool uj = ctx.layout == Layout::kNewer;
 
   if (uj) text = NormalizeBlanks(std::move(text));
   const int k = Length("<BR>");

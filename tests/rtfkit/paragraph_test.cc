@@ -47,8 +47,8 @@ std::string Paragraph(const ParagraphContext& ctx, std::string_view text, int wi
   return out.Text();
 }
 
-constexpr Layout kLayouts[] = {Layout::kRtf, Layout::kRtfUj};
-const char* Name(Layout v) { return v == Layout::kRtf ? "RTF" : "RTFuj"; }
+constexpr Layout kLayouts[] = {Layout::kOlder, Layout::kNewer};
+const char* Name(Layout v) { return v == Layout::kOlder ? "RTF" : "RTFuj"; }
 
 // --- WriteNarrative ----------------------------------------------------------
 
@@ -63,19 +63,19 @@ TEST(NarrativeBoth, CombatExampleOnOneLine) {
   const auto input =
       "<b>Ork</b> támad (12 sebzés). Eltaláltad, 7 életpontot sebeztél. "
       "{Kard fejlődés: 1} (Feltételes parancs)"_cp;
-  const std::string rtf = Narrative(Ctx(Layout::kRtf, e), input);
+  const std::string rtf = Narrative(Ctx(Layout::kOlder, e), input);
   EXPECT_EQ(rtf,
             Crlf(R"(\qj {\b Ork} támad {\b (12 sebzés)}. Eltaláltad,{\b  7 életpontot sebeztél.} )"
                  R"({\i \{Kard fejlődés: 1\}} {\i (Feltételes parancs)}|)"_cp));
   EXPECT_EQ(rtf.size(), 128u + 2);
   // The newer layout makes no group of the braces: they are literal.
-  EXPECT_EQ(Narrative(Ctx(Layout::kRtfUj, e), input),
+  EXPECT_EQ(Narrative(Ctx(Layout::kNewer, e), input),
             Crlf(R"(\qj {\b Ork} támad {\b (12 sebzés)}. Eltaláltad,{\b  7 életpontot sebeztél.} )"
                  R"(\{Kard fejlődés: 1\} {\i (Feltételes parancs)}|)"_cp));
 }
 
 TEST(NarrativeRtf, LiteralBracesBecomeItalicGroups) {
-  const ParagraphContext ctx = Ctx(Layout::kRtf);
+  const ParagraphContext ctx = Ctx(Layout::kOlder);
   EXPECT_EQ(Narrative(ctx, "Fejlődtél {Lőfegyver fejlődés: 2} ma."_cp),
             Crlf(R"(\qj Fejlődtél {\i \{Lőfegyver fejlődés: 2\}} ma.|)"_cp));
   // One pass each: " {" is replaced by a text that starts with " {".
@@ -86,13 +86,13 @@ TEST(NarrativeRtf, LiteralBracesBecomeItalicGroups) {
 }
 
 TEST(NarrativeRtfUj, BracesAreLiteral) {
-  const ParagraphContext ctx = Ctx(Layout::kRtfUj);
+  const ParagraphContext ctx = Ctx(Layout::kNewer);
   EXPECT_EQ(Narrative(ctx, "<b>Kard</b>{+1}<br>"), Crlf(R"(\qj {\b Kard}\{+1\}|)"));
   EXPECT_EQ(Narrative(ctx, "a {x} b"), Crlf(R"(\qj a \{x\} b|)"));
 }
 
 TEST(NarrativeRtf, LineAndParagraphMarks) {
-  const ParagraphContext ctx = Ctx(Layout::kRtf);
+  const ParagraphContext ctx = Ctx(Layout::kOlder);
   EXPECT_EQ(Narrative(ctx, "a<BR> <P>b"), Crlf(R"(\qj ab|)"));
   EXPECT_EQ(Narrative(ctx, "a<Br>b"), Crlf(R"(\qj a|\par b|)"));
   EXPECT_EQ(Narrative(ctx, "Harc:<P CLASS=csata>Ütés."_cp), Crlf(R"(\qj Harc:|\par Ütés.|)"_cp));
@@ -100,7 +100,7 @@ TEST(NarrativeRtf, LineAndParagraphMarks) {
 }
 
 TEST(NarrativeRtfUj, LineAndParagraphMarks) {
-  const ParagraphContext ctx = Ctx(Layout::kRtfUj);
+  const ParagraphContext ctx = Ctx(Layout::kNewer);
   EXPECT_EQ(Narrative(ctx, "a<br>b<BR>c"), Crlf(R"(\qj ab|\par|c|)"));
   // A "<p>" right before a tag is only dropped.
   EXPECT_EQ(Narrative(ctx, "a<p>b<P><i>c</i>"), Crlf(R"(\qj a|\par||\par||b{\i c}|)"));
@@ -108,22 +108,22 @@ TEST(NarrativeRtfUj, LineAndParagraphMarks) {
 
 TEST(NarrativeBoth, NoBlanksInsideParentheses) {
   const auto input = "Ütés (  x  ) és ( +2 ), ( )."_cp;
-  EXPECT_EQ(Narrative(Ctx(Layout::kRtf), input), Crlf(R"(\qj Ütés (x) és (+2), ().|)"_cp));
-  EXPECT_EQ(Narrative(Ctx(Layout::kRtfUj), input),
+  EXPECT_EQ(Narrative(Ctx(Layout::kOlder), input), Crlf(R"(\qj Ütés (x) és (+2), ().|)"_cp));
+  EXPECT_EQ(Narrative(Ctx(Layout::kNewer), input),
             Crlf(R"(\qj Ütés (x) és {\i {\b (+2)}}, ().|)"_cp));
 }
 
 TEST(NarrativeBoth, ContinueMarkStartsAParagraph) {
-  EXPECT_EQ(Narrative(Ctx(Layout::kRtf), "a (Továbbmész...) b (Továbbmész...)"_cp),
+  EXPECT_EQ(Narrative(Ctx(Layout::kOlder), "a (Továbbmész...) b (Továbbmész...)"_cp),
             Crlf(R"(\qj a |\par\par|(Továbbmész...) b |\par\par|(Továbbmész...)|)"_cp));
-  EXPECT_EQ(Narrative(Ctx(Layout::kRtfUj), "Harc vége.<p>(Továbbmész...)"_cp),
+  EXPECT_EQ(Narrative(Ctx(Layout::kNewer), "Harc vége.<p>(Továbbmész...)"_cp),
             Crlf(R"(\qj Harc vége.|\par||\par||(Továbbmész...)|)"_cp));
-  EXPECT_EQ(Narrative(Ctx(Layout::kRtfUj), "a (Továbbmész...)"_cp),
+  EXPECT_EQ(Narrative(Ctx(Layout::kNewer), "a (Továbbmész...)"_cp),
             Crlf(R"(\qj a (Továbbmész...)|)"_cp));
 }
 
 TEST(NarrativeRtfUj, SignedBonusBecomesBoldItalic) {
-  const ParagraphContext ctx = Ctx(Layout::kRtfUj);
+  const ParagraphContext ctx = Ctx(Layout::kNewer);
   EXPECT_EQ(Narrative(ctx, "Kard (+2) és (+1 (+3))"),
             Crlf(R"(\qj Kard {\i {\b (+2)}} és {\i {\b (+1 {\i {\b (+3)}}}})|)"));
   // Without a ")" the group runs to the end.
@@ -134,15 +134,15 @@ TEST(NarrativeBoth, CarryOverSentence) {
   const auto input = "Kész. Több pontod maradt, mint amennyit a következő körre át tudsz vinni."_cp;
   // The older layout gets no break there: the mark comes after the "<br>"
   // conversion and is stripped.
-  EXPECT_EQ(Narrative(Ctx(Layout::kRtf), input), Crlf(R"(\qj )" + std::string(input) + "|"));
+  EXPECT_EQ(Narrative(Ctx(Layout::kOlder), input), Crlf(R"(\qj )" + std::string(input) + "|"));
   EXPECT_EQ(
-      Narrative(Ctx(Layout::kRtfUj), input),
+      Narrative(Ctx(Layout::kNewer), input),
       Crlf(
           R"(\qj Kész. |\par|Több pontod maradt, mint amennyit a következő körre át tudsz vinni.|)"_cp));
 }
 
 TEST(NarrativeRtf, SpendablePointsBoldRun) {
-  const ParagraphContext ctx = Ctx(Layout::kRtf);
+  const ParagraphContext ctx = Ctx(Layout::kOlder);
   EXPECT_EQ(
       Narrative(ctx,
                 "Fejlődés.<br><B>Ebben a körben 5 pontot költhetsz el. Használd jól!</B> Vége."_cp),
@@ -156,7 +156,7 @@ TEST(NarrativeRtf, SpendablePointsBoldRun) {
 }
 
 TEST(NarrativeRtfUj, SpendablePointsBoldRunOnlyAfterLineMark) {
-  const ParagraphContext ctx = Ctx(Layout::kRtfUj);
+  const ParagraphContext ctx = Ctx(Layout::kNewer);
   EXPECT_EQ(
       Narrative(ctx,
                 "Fejlődés.<BR><B>Ebben a körben 5 pontot költhetsz el. Használd jól!</B> Vége."_cp),
@@ -229,9 +229,9 @@ TEST(ParagraphBoth, BoldAndItalicPairs) {
 }
 
 TEST(ParagraphBoth, LineMarkAtTheEnd) {
-  const ParagraphContext rtf = Ctx(Layout::kRtf);
+  const ParagraphContext rtf = Ctx(Layout::kOlder);
   EXPECT_EQ(Paragraph(rtf, "x<BR>y<BR>"), Crlf(R"(\qj xy|)"));
-  const ParagraphContext uj = Ctx(Layout::kRtfUj);
+  const ParagraphContext uj = Ctx(Layout::kNewer);
   EXPECT_EQ(Paragraph(uj, "x<BR>y<BR>"), Crlf(R"(\qj x|\par|y|)"));
   EXPECT_EQ(Paragraph(uj, "x<Br>y<Br>"), Crlf(R"(\qj xy|)"));
   EXPECT_EQ(Paragraph(uj, "a<br><BR>"), Crlf(R"(\qj a|)"));
@@ -239,16 +239,17 @@ TEST(ParagraphBoth, LineMarkAtTheEnd) {
 }
 
 TEST(ParagraphRtfUj, SearchCommandKeepsMarksOut) {
-  EXPECT_EQ(Paragraph(Ctx(Layout::kRtfUj, {}, "kut 3"), "a<br>b<p>c<BR>d"), Crlf(R"(\qj abcd|)"));
-  EXPECT_EQ(Paragraph(Ctx(Layout::kRtfUj, {}, "kut 3"), "a<br>b. Egy <b>x</b>"),
+  EXPECT_EQ(Paragraph(Ctx(Layout::kNewer, {}, "kut 3"), "a<br>b<p>c<BR>d"), Crlf(R"(\qj abcd|)"));
+  EXPECT_EQ(Paragraph(Ctx(Layout::kNewer, {}, "kut 3"), "a<br>b. Egy <b>x</b>"),
             Crlf(R"(\qj a|\par|b. Egy {\b x}|)"));
-  EXPECT_EQ(Paragraph(Ctx(Layout::kRtfUj, {}, "vesz 3"), "a<br>b<p>c"),
+  EXPECT_EQ(Paragraph(Ctx(Layout::kNewer, {}, "vesz 3"), "a<br>b<p>c"),
             Crlf(R"(\qj a|\par|b\par\par|c|)"));
 }
 
 TEST(ParagraphBoth, EncyclopediaBold) {
-  EXPECT_EQ(Paragraph(Ctx(Layout::kRtf), "lásd <b>enc.</b>"_cp), Crlf(R"(\qj lásd {\b enc.}|)"_cp));
-  EXPECT_EQ(Paragraph(Ctx(Layout::kRtfUj), "lásd <b>enc.</b>"_cp), Crlf(R"(\qj lásd enc.|)"_cp));
+  EXPECT_EQ(Paragraph(Ctx(Layout::kOlder), "lásd <b>enc.</b>"_cp),
+            Crlf(R"(\qj lásd {\b enc.}|)"_cp));
+  EXPECT_EQ(Paragraph(Ctx(Layout::kNewer), "lásd <b>enc.</b>"_cp), Crlf(R"(\qj lásd enc.|)"_cp));
 }
 
 TEST(ParagraphBoth, NoEmphasisWhenKeysOffOrOutsideNarrative) {
@@ -339,7 +340,7 @@ TEST(ParagraphBoth, WrapsBeforeAWordThatWouldOverflow) {
   }
   // A line break inside a word does not reset the column.
   const std::string y(100, 'y'), z(20, 'z');
-  EXPECT_EQ(Paragraph(Ctx(Layout::kRtfUj), "x<br>" + y + " " + z),
+  EXPECT_EQ(Paragraph(Ctx(Layout::kNewer), "x<br>" + y + " " + z),
             Crlf(R"(\qj x|\par|)" + y + " |" + z + "|"));
 }
 
@@ -377,13 +378,13 @@ TEST(ParagraphBoth, BracesStayBalanced) {
   // Literal braces of the older layout, in pairs.
   for (const auto input : {"{a} {b}<br>{c}"_cp, "x {Kard fejlődés: 1; {Lőfegyver fejlődés: 2} y"_cp,
                            "<b>a</b>{b}<i>c</i> {d}"_cp})
-    EXPECT_EQ(test::ParagraphFault(Narrative(Ctx(Layout::kRtf, all), input)), "") << input;
+    EXPECT_EQ(test::ParagraphFault(Narrative(Ctx(Layout::kOlder, all), input)), "") << input;
 }
 
 // --- Report text that is not markup --------------------------------------------
 
 TEST(NarrativeRtf, LiteralBracesWithoutPartner) {
-  const ParagraphContext ctx = Ctx(Layout::kRtf);
+  const ParagraphContext ctx = Ctx(Layout::kOlder);
   // Any "}" closes the italic group, also one before a stop.
   EXPECT_EQ(Narrative(ctx, "Fejlődés {Kard: 1}. Vége"_cp),
             Crlf(R"(\qj Fejlődés {\i \{Kard: 1\}}. Vége|)"_cp));
@@ -419,7 +420,7 @@ TEST(ParagraphBoth, GroupBracesInsideTags) {
     // The "{\b " went with the tag: its "}" is dropped.
     EXPECT_EQ(Narrative(ctx, "<x <b>> y </b> z"), Crlf(R"(\qj y z|)")) << Name(v);
   }
-  EXPECT_EQ(Narrative(Ctx(Layout::kRtfUj), "<a (+1> x)"), Crlf(R"(\qj x)|)"));
+  EXPECT_EQ(Narrative(Ctx(Layout::kNewer), "<a (+1> x)"), Crlf(R"(\qj x)|)"));
 }
 
 // Random texts of every token the writer reacts to, the report's braces,
@@ -488,7 +489,7 @@ TEST(ParagraphBoth, EveryParagraphBalanced) {
   const std::string labels[] = {"", "kut 2", "vesz 1"};
   for (int round = 0; round < 10000; ++round) {
     ParagraphContext ctx =
-        Ctx(round % 2 ? Layout::kRtf : Layout::kRtfUj, {}, labels[soup.Below(3)]);
+        Ctx(round % 2 ? Layout::kOlder : Layout::kNewer, {}, labels[soup.Below(3)]);
     int k[10];
     for (int& key : k) key = soup.Below(2);
     ctx.emphasis = {k[0], k[1], k[2], k[3], k[4], k[5], k[6], k[7], k[8], k[9]};

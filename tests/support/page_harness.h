@@ -16,7 +16,7 @@
 namespace qv::test {
 
 struct PageHarness {
-  explicit PageHarness(std::string_view report = "", Layout layout = Layout::kRtf)
+  explicit PageHarness(std::string_view report = "", Layout layout = Layout::kOlder)
       : path(dir.Write("r_1.htm", report)),
         reader(path),
         run(setup, reader, page, console, layout) {}

@@ -31,7 +31,7 @@ using test::Lines;
 // --- Legend -----------------------------------------------------------------
 
 TEST(MapLegend, EachCoordinatePairOpensATwoCellRow) {
-  ConverterHarness h(Layout::kRtf,
+  ConverterHarness h(Layout::kOlder,
                      Lines({"(10,8) Tükörtó <b>partja</b>"_cp, "  csendes   víz"_cp, "",
                             "(11,8)  Falu", "<P>", "(12,8) Nem"}),
                      false);
@@ -67,8 +67,8 @@ TEST(MapLegend, EachCoordinatePairOpensATwoCellRow) {
 }
 
 TEST(MapLegend, WithoutEntriesTheTableIsWrittenEmpty) {
-  ConverterHarness h(Layout::kRtfUj, Lines({"<! end of map>", "(1,1) x"}), false);
-  WriteMapLegend(h.run, MapLegendEnd(Layout::kRtfUj));
+  ConverterHarness h(Layout::kNewer, Lines({"<! end of map>", "(1,1) x"}), false);
+  WriteMapLegend(h.run, MapLegendEnd(Layout::kNewer));
   EXPECT_EQ(h.out.Text(), Lines({
                               R"(\par\par)",
                               R"(\trowd)",
@@ -86,7 +86,7 @@ TEST(MapLegend, LinesThatAreNoEntriesAreWrittenAsText) {
   // Text before the first entry, a parenthesis without a comma before its
   // ")", and an entry whose pair has no blank after it (the pair is then
   // cut after its first character).
-  ConverterHarness h(Layout::kRtf, Lines({"Jelek:", "(a) (1,2) b", "(3,4)"}), false);
+  ConverterHarness h(Layout::kOlder, Lines({"Jelek:", "(a) (1,2) b", "(3,4)"}), false);
   WriteMapLegend(h.run, "<P>");
   const std::string text = h.out.Text();
   EXPECT_EQ(
@@ -113,7 +113,7 @@ const std::string kOldTeleport = Lines(
      "(10,8) Tenger", "<P>", "KARAKTERLAP"});
 
 TEST(MapSection, OldLayoutTeleportMapInThePreamble) {
-  ConverterHarness h(Layout::kRtf, kOldTeleport);
+  ConverterHarness h(Layout::kOlder, kOldTeleport);
   h.run.ReadLine();
   ConvertPreamble(h.run);
   const std::string text = h.out.Text();
@@ -161,7 +161,7 @@ TEST(MapSection, OldLayoutTeleportMapInThePreamble) {
 }
 
 TEST(MapSection, OldLayoutJourneyMapHasItsOwnTitle) {
-  ConverterHarness h(Layout::kRtf,
+  ConverterHarness h(Layout::kOlder,
                      Lines({"UTAZÁS MEGKEZDÉSE ELŐTTI TÉRKÉPED"_cp, "(1,1) Falu", "<P>"}), false);
   h.run.ReadLine();
   ConvertPreamble(h.run);
@@ -180,7 +180,7 @@ TEST(MapSection, OldLayoutJourneyMapHasItsOwnTitle) {
 }
 
 TEST(MapSection, NewLayoutKnowsNoJourneyMap) {
-  ConverterHarness h(Layout::kRtfUj, Lines({"UTAZÁS MEGKEZDÉSE ELŐTTI TÉRKÉPED"_cp}), false);
+  ConverterHarness h(Layout::kNewer, Lines({"UTAZÁS MEGKEZDÉSE ELŐTTI TÉRKÉPED"_cp}), false);
   h.run.ReadLine();
   ConvertPreamble(h.run);
   EXPECT_EQ(h.out.Text().find("\\f5\\fs36"), std::string::npos);
@@ -203,7 +203,7 @@ const std::string kNewTeleport = Lines({
 });
 
 TEST(MapSection, NewLayoutReadsOneParameterALine) {
-  ConverterHarness h(Layout::kRtfUj, kNewTeleport);
+  ConverterHarness h(Layout::kNewer, kNewTeleport);
   h.run.ReadLine();
   WriteJourneyMapSection(h.run);
   const std::string text = h.out.Text();
@@ -227,7 +227,7 @@ TEST(MapSection, NewLayoutReadsOneParameterALine) {
 
 TEST(MapSection, DrawMapLeavesTheFrameParameterAsTheCurrentLine) {
   {
-    ConverterHarness h(Layout::kRtfUj, kNewTeleport);
+    ConverterHarness h(Layout::kNewer, kNewTeleport);
     h.run.ReadLine();
     ASSERT_TRUE(DrawMap(h.run));
     EXPECT_EQ(h.run.currentLine, R"(<param name=koord value="2,1,5,7;">)");
@@ -235,7 +235,7 @@ TEST(MapSection, DrawMapLeavesTheFrameParameterAsTheCurrentLine) {
     EXPECT_EQ(h.run.currentLine, R"(<param name=p4 value="0,1,8,0,0;">)");
   }
   {
-    ConverterHarness h(Layout::kRtf, kOldTeleport);
+    ConverterHarness h(Layout::kOlder, kOldTeleport);
     h.run.ReadUntilAny({"TERKEP", "<P><CENTER>"});
     ASSERT_TRUE(DrawMap(h.run));
     EXPECT_EQ(h.run.currentLine, R"(<PARAM NAME=KOORD VALUE="3,2,10,8;">)");
@@ -247,12 +247,13 @@ TEST(MapSection, DrawMapLeavesTheFrameParameterAsTheCurrentLine) {
 TEST(MapSection, FrameParameterIsLookedForFromTheNextLine) {
   // On the title line itself it does not count; the new layout compares
   // the name as written.
-  ConverterHarness old(
-      Layout::kRtf, Lines({R"(TÉRKÉPED <param name=koord value="1,1,0,0;">)"_cp, "nincs"}), false);
+  ConverterHarness old(Layout::kOlder,
+                       Lines({R"(TÉRKÉPED <param name=koord value="1,1,0,0;">)"_cp, "nincs"}),
+                       false);
   old.run.ReadLine();
   EXPECT_FALSE(DrawMap(old.run));
   EXPECT_TRUE(old.run.Eof());
-  ConverterHarness uj(Layout::kRtfUj, Lines({"title", R"(<PARAM NAME=koord value="1,1,0,0;">)"}),
+  ConverterHarness uj(Layout::kNewer, Lines({"title", R"(<PARAM NAME=koord value="1,1,0,0;">)"}),
                       false);
   uj.run.ReadLine();
   EXPECT_FALSE(DrawMap(uj.run));
@@ -260,7 +261,7 @@ TEST(MapSection, FrameParameterIsLookedForFromTheNextLine) {
 }
 
 TEST(MapSection, StepMapSection) {
-  ConverterHarness h(Layout::kRtfUj, Lines({"E körben tett lépéseid térképe"_cp,
+  ConverterHarness h(Layout::kNewer, Lines({"E körben tett lépéseid térképe"_cp,
                                             R"(<param name=koord value="1,1,3,4;">)",
                                             "</table></center>", "(3,4) Itt", "<! end of map>"}));
   h.run.ReadLine();
@@ -283,7 +284,7 @@ TEST(MapSection, PicturesAreCountedOverTheConversion) {
   const std::string map =
       Lines({"A TELEPORTÁLÁS PILLANATA ELŐTTI TÉRKÉPED"_cp,
              R"(<P> <APPLET> <PARAM NAME=koord VALUE="1,1,0,0;"> </APPLET>)", "<P>"});
-  ConverterHarness h(Layout::kRtf, map + map + "KARAKTERLAP\r\n");
+  ConverterHarness h(Layout::kOlder, map + map + "KARAKTERLAP\r\n");
   h.run.ReadLine();
   ConvertPreamble(h.run);
   EXPECT_EQ(h.run.pictureCounter, 2);
@@ -292,7 +293,7 @@ TEST(MapSection, PicturesAreCountedOverTheConversion) {
 // The maps of a document carry at most 64 MB of picture data: a map that
 // fills the budget exactly is drawn, the next one is refused before it is.
 TEST(MapSection, PictureDataOfADocumentIsBudgeted) {
-  ConverterHarness h(Layout::kRtfUj,
+  ConverterHarness h(Layout::kNewer,
                      Lines({"x", R"(<param name=koord value="1,1,0,0;">)", "</table></center>",
                             R"(<param name=koord value="0,0,0,0;">)"}));
   const std::int64_t oneByOne = 36 * 267;  // 271 pixels in 36 bytes, 267 rows
@@ -316,7 +317,7 @@ TEST(MapSection, PictureDataOfADocumentIsBudgeted) {
 TEST(MapSection, FailuresAreFatalAndLeaveNoDocument) {
   {
     // A missing picture: the unfinished document is removed.
-    ConverterHarness h(Layout::kRtf, kOldTeleport, /*pictures=*/false, "xr1.rtf");
+    ConverterHarness h(Layout::kOlder, kOldTeleport, /*pictures=*/false, "xr1.rtf");
     h.run.ReadLine();
     try {
       ConvertPreamble(h.run);
@@ -332,7 +333,7 @@ TEST(MapSection, FailuresAreFatalAndLeaveNoDocument) {
   {
     // A cell field that is not a number, in memory: nothing to remove.
     ConverterHarness h(
-        Layout::kRtf,
+        Layout::kOlder,
         Lines(
             {"x",
              R"(<P> <APPLET> <PARAM NAME=koord VALUE="1,1,0,0;"> <PARAM NAME=p1 VALUE="0,0,1,1,x;"> </APPLET>)"}));
@@ -342,7 +343,7 @@ TEST(MapSection, FailuresAreFatalAndLeaveNoDocument) {
   }
   {
     // A frame too large for a picture.
-    ConverterHarness h(Layout::kRtfUj, Lines({"x", R"(<param name=koord value="200,1,0,0;">)"}));
+    ConverterHarness h(Layout::kNewer, Lines({"x", R"(<param name=koord value="200,1,0,0;">)"}));
     h.run.ReadLine();
     EXPECT_THROW(DrawMap(h.run), Error);
   }

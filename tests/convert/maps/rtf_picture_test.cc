@@ -105,7 +105,7 @@ TEST(MapRtfPicture, ProgressDotsCountTenthsOfTheFile) {
 }
 
 TEST(MapRtfPicture, WriteRtfPictureCountsAndReports) {
-  test::ConverterHarness h(Layout::kRtf, "", /*pictures=*/false);
+  test::ConverterHarness h(Layout::kOlder, "", /*pictures=*/false);
   WriteRtfPicture(h.run, NewMapBitmap(kThreeByTwo));
   EXPECT_EQ(h.run.pictureCounter, 1);
   EXPECT_EQ(h.run.rtf.Text(), PictureGroup(NewMapBitmap(kThreeByTwo), nullptr) + "\r\n");

@@ -1,11 +1,17 @@
-#include "site/cut_report.h"
+#include "text/cut_report.h"
 
 #include <gtest/gtest.h>
 
+#include "platform/error.h"
 #include "tests/support/scratch_dir.h"
 
 namespace qv {
 namespace {
+
+bool ReportIsWhole(const std::string& name) {
+  ReportReader report(name);
+  return qv::ReportIsWhole(report);
+}
 
 // Whole is what holds "</html>" in any case, wherever it falls in the
 // chunks the file is read in; a report cut before it is not.
@@ -19,8 +25,8 @@ TEST(CutReport, WholeReportsHoldTheirClosingTag) {
   EXPECT_FALSE(ReportIsWhole(dir.Write("d_1.htm", across.substr(0, 65536 + 2))));
   EXPECT_FALSE(ReportIsWhole(dir.Write("e_1.htm", "<title>x</title>\r\n</BODY>\r\n</HTM")));
   EXPECT_FALSE(ReportIsWhole(dir.Write("f_1.htm", "")));
-  // A file that cannot be read is left to the conversion to refuse.
-  EXPECT_TRUE(ReportIsWhole(dir.path() + "/nincs_1.htm"));
+  // A file that cannot be opened is refused before it is looked at.
+  EXPECT_THROW(ReportIsWhole(dir.path() + "/nincs_1.htm"), Error);
 }
 
 TEST(CutReport, OutputBesideTheEarlierOne) {

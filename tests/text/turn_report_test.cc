@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "app/layout.h"
 #include "platform/error.h"
-#include "site/turn_report.h"
 #include "tests/support/scratch_dir.h"
+#include "text/report_reader.h"
+#include "text/turn_report.h"
 
 namespace qv {
 namespace {
@@ -15,30 +15,39 @@ namespace {
 class LayoutFile : public ::testing::Test {
  protected:
   std::string Write(const std::string& bytes) { return dir_.Write("r_1.htm", bytes); }
+  // The layout the title scan finds, whether the report is refused or not.
+  static Layout ScannedLayout(const std::string& name) {
+    ReportReader report(name);
+    return ScanTitle(report).layout;
+  }
+  static Layout ReportLayout(const std::string& name) {
+    ReportReader report(name);
+    return qv::TurnReportLayout(report);
+  }
   test::TempDir dir_;
 };
 
 TEST_F(LayoutFile, FirstTitleLineDecides) {
-  EXPECT_EQ(DetectLayout(Write("<html>\r\n<TITLE>Jelentes</TITLE>\r\n")), Layout::kRtf);
+  EXPECT_EQ(ScannedLayout(Write("<html>\r\n<TITLE>Jelentes</TITLE>\r\n")), Layout::kOlder);
   // The first line with "<title>" lacks "</title>"; a later complete one does
   // not count.
-  EXPECT_EQ(DetectLayout(Write("<title>\nJelentes</title>\n<title>x</title>\n")), Layout::kRtfUj);
-  EXPECT_EQ(DetectLayout(Write("<html>\n<body>\n")), Layout::kRtfUj);
-  EXPECT_EQ(DetectLayout(Write("")), Layout::kRtfUj);
-  EXPECT_EQ(DetectLayout(Write("<title>a</title>")), Layout::kRtf);  // no line end
-  EXPECT_THROW(DetectLayout(dir_.path() + "/missing_1.htm"), Error);
+  EXPECT_EQ(ScannedLayout(Write("<title>\nJelentes</title>\n<title>x</title>\n")), Layout::kNewer);
+  EXPECT_EQ(ScannedLayout(Write("<html>\n<body>\n")), Layout::kNewer);
+  EXPECT_EQ(ScannedLayout(Write("")), Layout::kNewer);
+  EXPECT_EQ(ScannedLayout(Write("<title>a</title>")), Layout::kOlder);  // no line end
+  EXPECT_THROW(ScannedLayout(dir_.path() + "/missing_1.htm"), Error);
 }
 
 TEST_F(LayoutFile, FileWithoutTitleLineIsNoTurnReport) {
-  EXPECT_EQ(TurnReportLayout(Write("<html>\r\n<TITLE>Jelentes</TITLE>\r\n")), Layout::kRtf);
-  EXPECT_EQ(TurnReportLayout(Write("<title>\nJelentes</title>\n")), Layout::kRtfUj);
+  EXPECT_EQ(ReportLayout(Write("<html>\r\n<TITLE>Jelentes</TITLE>\r\n")), Layout::kOlder);
+  EXPECT_EQ(ReportLayout(Write("<title>\nJelentes</title>\n")), Layout::kNewer);
   // "<title" with attributes is a title line, though not the layout's "<title>".
-  EXPECT_EQ(TurnReportLayout(Write("<html>\n<TITLE lang=hu>Jelentes</TITLE>\n")), Layout::kRtfUj);
+  EXPECT_EQ(ReportLayout(Write("<html>\n<TITLE lang=hu>Jelentes</TITLE>\n")), Layout::kNewer);
   for (const std::string bytes : {"", "\r\n", "<html>\n<body>\nKARAKTERLAP\n", "<titl\ne>",
                                   "title>x</title>"}) {
     const std::string name = Write(bytes);
     try {
-      TurnReportLayout(name);
+      ReportLayout(name);
       ADD_FAILURE() << bytes;
     } catch (const Error& e) {
       EXPECT_EQ(e.kind(), "Fordulo hiba");

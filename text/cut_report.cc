@@ -1,9 +1,9 @@
-#include "site/cut_report.h"
+#include "text/cut_report.h"
 
 #include <algorithm>
 #include <string_view>
-#include <vector>
 
+#include "platform/error.h"
 #include "platform/input_file.h"
 #include "platform/path_names.h"
 #include "text/text.h"
@@ -12,27 +12,32 @@ namespace qv {
 namespace {
 
 constexpr std::string_view kClosingTag = "</html>";
-constexpr std::size_t kChunk = 1 << 16;
+
+// Whether the report holds the closing tag, read from where it stands in
+// the reader's chunks, each searched together with the last bytes of the one
+// before, so a tag across two chunks is found too.
+bool HoldsClosingTag(ReportReader& report) {
+  std::string window;
+  for (std::string_view chunk = report.ReadChunk(); !chunk.empty(); chunk = report.ReadChunk()) {
+    window.append(chunk);
+    if (AsciiLowerCase(window).find(kClosingTag) != std::string::npos) return true;
+    window.erase(0, window.size() - std::min(window.size(), kClosingTag.size() - 1));
+  }
+  return false;
+}
 
 }  // namespace
 
-bool ReportIsWhole(const std::string& reportName) {
-  InputProblem problem;
-  const int fd = OpenRegularFile(reportName, &problem);
-  if (fd < 0) return true;
-  // Read from the start in chunks, each searched together with the last
-  // bytes of the one before, so a tag across two chunks is found too.
-  std::string window;
-  std::vector<char> chunk(kChunk);
-  bool found = false;
-  std::int64_t n = 0;
-  while (!found && (n = ReadFileBytes(fd, chunk.data(), chunk.size())) > 0) {
-    window.append(chunk.data(), static_cast<std::size_t>(n));
-    found = AsciiLowerCase(window).find(kClosingTag) != std::string::npos;
-    window.erase(0, window.size() - std::min(window.size(), kClosingTag.size() - 1));
+bool ReportIsWhole(ReportReader& report) {
+  bool whole = true;
+  try {
+    report.TextFileSeek(0);
+    whole = HoldsClosingTag(report);
+  } catch (const Error&) {
+    // A report that cannot be read is left to the conversion to refuse.
   }
-  CloseFile(fd);
-  return found || n < 0;
+  report.TextFileSeek(0);
+  return whole;
 }
 
 std::string CutReportOutputName(const std::string& outputName) {
@@ -42,9 +47,8 @@ std::string CutReportOutputName(const std::string& outputName) {
   return outputName.substr(0, dot) + "-csonka" + outputName.substr(dot);
 }
 
-std::string OutputNameFor(const std::string& reportName, const std::string& outputName,
-                          Console& console) {
-  if (ReportIsWhole(reportName)) return outputName;
+std::string OutputNameFor(ReportReader& report, const std::string& outputName, Console& console) {
+  if (ReportIsWhole(report)) return outputName;
   const std::string cut = "A fordulo csonka (nincs zaro </html>)";
   if (outputName.empty()) {
     console.Line(cut + ", a kimenet hianyos.");
