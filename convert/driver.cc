@@ -7,7 +7,6 @@
 #include "convert/sections.h"
 #include "platform/settings_file.h"
 #include "rtfkit/prologue.h"
-#include "site/site.h"
 #include "text/cut_report.h"
 #include "text/output_names.h"
 #include "text/report_markers.h"

@@ -91,7 +91,7 @@ void DropBoldEndAfterUsedPoints(std::string& text) {
 }
 
 // Layout RTF, steps up to the common tail.
-void NarrativeRtf(std::string& text) {
+void NarrativeOlder(std::string& text) {
   // A literal "{" after a blank or a tag and a literal "}" before a blank or
   // a tag enclose an italic group; braces without a partner stay literal
   // braces only.
@@ -121,7 +121,7 @@ void NarrativeRtf(std::string& text) {
 }
 
 // Layout RTFuj, steps up to the common tail.
-void NarrativeRtfUj(std::string& text) {
+void NarrativeNewer(std::string& text) {
   // Braces next to tags are literal; no italic group is made. The escaped
   // report text has them as "\{" and "\}" already, so only the blank after
   // a "}" in front of a tag is added.
@@ -244,9 +244,9 @@ void WriteNarrative(const ParagraphContext& ctx, std::string& narrative, RtfWrit
   narrative.clear();
   if (text.empty()) return;
   if (ctx.layout == Layout::kOlder)
-    NarrativeRtf(text);
+    NarrativeOlder(text);
   else
-    NarrativeRtfUj(text);
+    NarrativeNewer(text);
   NarrativeTail(ctx, text, out);
 }
 

@@ -117,7 +117,7 @@ TEST(ClosingSections, StepMapOfEitherLayout) {
   EXPECT_EQ(Harness(Layout::kNewer, L("E KÖRBEN TETT LÉPÉSEID TÉRKÉPE|x"_cp)).Close(), "}\r\n");
 }
 
-TEST(AppendixRtf, TenMonstersGiveTwoFullRowsAndItemCells) {
+TEST(AppendixOlder, TenMonstersGiveTwoFullRowsAndItemCells) {
   std::string cells;
   for (int i = 1; i <= 10; ++i) cells += "<TD>m" + std::to_string(i) + "</TD>|";
   Harness h(Layout::kOlder,
@@ -147,7 +147,7 @@ TEST(AppendixRtf, TenMonstersGiveTwoFullRowsAndItemCells) {
                              R"({\f11\fs12  d}\cell|\row|\pard|})"));
 }
 
-TEST(AppendixRtfUj, SevenMonstersAndEntriesCutByTheirLength) {
+TEST(AppendixNewer, SevenMonstersAndEntriesCutByTheirLength) {
   Harness h(Layout::kNewer,
             L("ZORDON  VIDÉK  REFERENCIA|<B>SZÖRNYEK</B>|a (1) <B>b</B>  (2) c (3) d (4) e (5) "
               "f (6) g (7)|TÁRGYAK|120 tőr (0.8)x (2) $1 pénz (0.01) rest"_cp));

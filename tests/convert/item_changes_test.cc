@@ -37,7 +37,7 @@ const std::string kRow = L(R"(\trowd|\cellx3400|\cellx6800|\cellx10200|\widctlpa
 // Two blank cells and the row end, after a row's only item.
 const std::string kFilled = L(R"({\f11\fs17  }\cell|{\f11\fs17  }\cell|\row)");
 const std::string kPard = L(R"(\pard)");
-const std::string kEndRtfUj = "</TABLE></TD></TR></TABLE>";
+const std::string kNewerTableEnd = "</TABLE></TD></TR></TABLE>";
 
 const std::pair<std::string_view, std::string_view> kLists[] = {
     {"TÁRGYAID A BANK SZÉFJÉBEN"_cp, "Tárgyaid a bank széfjében "_cp},
@@ -55,7 +55,7 @@ std::string Item(std::string_view count, std::string_view name) {
 std::string ListIn(Layout v, int i) {
   const std::string heading = "<TD COLSPAN=9>" + std::string(kLists[i].first) + "</TD>";
   if (v == Layout::kNewer)
-    return L(heading + "|<TR>" + Item("2", "gyógyfű (#311)"_cp) + "</TR>|" + kEndRtfUj);
+    return L(heading + "|<TR>" + Item("2", "gyógyfű (#311)"_cp) + "</TR>|" + kNewerTableEnd);
   return L(heading +
            std::string("|<TR>|<TD CLASS=tdb> 2 </TD>|<TD CLASS=teq>=</TD>|"
                        "<TD><A HREF=\"#t311\">gyógyfű</A> (#311)</TD>|</TR>|</table>"_cp));
@@ -129,7 +129,7 @@ TEST(ItemChanges, NewerLayoutCellsEndAtTheNextCountCellOrTheRowEnd) {
         Item("12345", "x * y + z > w") + "</TR>|<TR>" + Item(">5", "nyíl"_cp) + "</TR>|<TR>" +
         // Not normalised, two blanks hide the next count cell.
         Item("2", "a") + "  " + Item("3", "b") +
-        R"(</TR>|<TR><TD ALIGN=RIGHT CLASS="t1" WIDTH=30>7</TD></TR>|)" + kEndRtfUj + "|<TR>");
+        R"(</TR>|<TR><TD ALIGN=RIGHT CLASS="t1" WIDTH=30>7</TD></TR>|)" + kNewerTableEnd + "|<TR>");
   EXPECT_EQ(Convert(Layout::kNewer, report),
             SectionHeading("A forduló elején még megvolt... "_cp) + kRow +
                 L(R"({\f11\fs17     1 vasvért (#410)}\cell|{\f11\fs17  1234 gyógyfű (#311)}\cell|)"

@@ -42,7 +42,7 @@ const std::string kOne = L(R"(\trowd|\cellx10200|\widctlpar\intbl)");
 const std::string kRow = L(R"(\row)");
 const std::string kPard = L(R"(\pard)");
 const std::string kParagraph = R"(\pard \qj\sb120\sa60\keepn\widctlpar\tqc\tx5103 )";
-const std::string kEndUj = "</TABLE></TD></TR></TABLE>";
+const std::string kNewerTableEnd = "</TABLE></TD></TR></TABLE>";
 
 std::string Cell(std::string_view text) { return L(R"({\f11\fs17 )" + S(text) + R"(}\cell)"); }
 std::string Label(std::string_view label) {
@@ -142,8 +142,8 @@ TEST(ItemSections, NewerLayoutBannersRowsPotionsAndWeight) {
         R"( <TD ALIGN=RIGHT CLASS="t1" WIDTH=30>kulcs</TD></TR>|)" +
         HeadingUj("Eszközök, használati tárgyak"_cp) + HeadingUj("Löttyök és porok, tartóstul"_cp) +
         "<TR>" + ItemUj("2", "*", "ital") +
-        S(R"( <TD CLASS="t1" COLSPAN=6>10 <B>ÉP</B>-t</TD></TR>|)"_cp) + kEndUj + "|<P>|" +
-        S(R"(<TR><TD>Összsúly: 23.45 kg</TD><TD>Megterhelés:  közepes</TD></TR>|)"_cp) + kEndUj +
+        S(R"( <TD CLASS="t1" COLSPAN=6>10 <B>ÉP</B>-t</TD></TR>|)"_cp) + kNewerTableEnd + "|<P>|" +
+        S(R"(<TR><TD>Összsúly: 23.45 kg</TD><TD>Megterhelés:  közepes</TD></TR>|)"_cp) + kNewerTableEnd +
         "|<TD>x</TD>"),
       &last);
   EXPECT_EQ(out, kHeading + BannerUj(1) + Label("Páncélok és pajzsok"_cp) + kThree +
@@ -159,7 +159,7 @@ TEST(ItemSections, NewerLayoutBannersRowsPotionsAndWeight) {
                      BannerUj(5) + Label("Löttyök és porok, tartóstul"_cp) + kTwo +
                      Cell("    2*ital") + Cell("10 ÉP-t"_cp) + kRow + kPard + kOne +
                      Cell("Összsúly: 23.45 kg       Megterhelés: közepes"_cp) + kRow + kPard);
-  EXPECT_EQ(last, kEndUj);
+  EXPECT_EQ(last, kNewerTableEnd);
 }
 
 TEST(ItemSections, MissingSectionOrWeightLineAndLongLines) {
@@ -167,7 +167,7 @@ TEST(ItemSections, MissingSectionOrWeightLineAndLongLines) {
     // Without its marker the section writes nothing; without a weight line
     // the table ends it.
     EXPECT_EQ(Convert(v, L("<TD COLSPAN=9>NÁLAD TÁRGYAK</TD>|</table>|Összsúly: 1 kg"_cp)), "");
-    EXPECT_EQ(Convert(v, L(S("<TD COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK</TD>|"_cp) + kEndUj + "|<P>")),
+    EXPECT_EQ(Convert(v, L(S("<TD COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK</TD>|"_cp) + kNewerTableEnd + "|<P>")),
               kHeading + kPard);
   }
   // 50 000 unended cells of twelve characters on one line: cut in linear

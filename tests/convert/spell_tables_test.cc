@@ -46,11 +46,11 @@ const std::string kFour =
     L(R"(\trowd|\cellx2550|\cellx5100|\cellx7650|\cellx10200|\widctlpar\intbl)");
 const std::string kSeven = L(
     R"(\trowd|\cellx2250|\cellx2650|\cellx4900|\cellx5300|\cellx7550|\cellx7950|\cellx10200|\widctlpar\intbl)");
-const std::string kEndRtfUj = "</TABLE></TD></TR></TABLE>";
+const std::string kNewerTableEnd = "</TABLE></TD></TR></TABLE>";
 
 // --- Older layout ------------------------------------------------------------
 
-TEST(SpellTablesRtf, SpellCellsCountAcrossReportRowsAndStupidityPrice) {
+TEST(SpellTablesOlder, SpellCellsCountAcrossReportRowsAndStupidityPrice) {
   Harness h(Layout::kOlder,
             L("<TD COLSPAN=3>VARÁZSLATAID</TD>|<TR CLASS=tfej2><TD COLSPAN=3>Tűz</TD></TR>|<TR>|"
               "<TD>Pajzs (#12, 3)</TD>|<td>Golyó  (#14, 5)</td>|</TR>|<TR>|<TD>Láng</TD>|"
@@ -77,7 +77,7 @@ TEST(SpellTablesRtf, SpellCellsCountAcrossReportRowsAndStupidityPrice) {
                 kThree + L(R"({\fs18 Fény}\cell|\row|\pard)"_cp));
 }
 
-TEST(SpellTablesRtf, EffectsRowCutShortByARowEndIsEndedBeforeTheNext) {
+TEST(SpellTablesOlder, EffectsRowCutShortByARowEndIsEndedBeforeTheNext) {
   Harness h(Layout::kOlder,
             L("<TD COLSPAN=4>JELENLEG RAJTAD LEVŐ</TD>|<TR>|<TD>Pajzs (#12)</TD>|<TD>3 kör</TD>|"
               "</tr>|<TD>A</TD>|<TD>B</TD>|<TD>C</TD>|<TD>D</TD>|<TD>E</TD>|</TABLE>"_cp));
@@ -92,7 +92,7 @@ TEST(SpellTablesRtf, EffectsRowCutShortByARowEndIsEndedBeforeTheNext) {
                 kFour + L(R"({\fs18 E}\cell|\row|\pard)"));
 }
 
-TEST(SpellTablesRtf, AttackDefenceSubHeadingsFollowTheirReportRows) {
+TEST(SpellTablesOlder, AttackDefenceSubHeadingsFollowTheirReportRows) {
   Harness h(Layout::kOlder,
             L("<TR CLASS=tfej2><TD COLSPAN=7>TÁMADÓ ÉS</TD></TR>|"
               "<TR CLASS=tfej2><TD COLSPAN=7>Támadó</TD></TR>|<TR>|<TD>Golyó</TD>|<TD>5</TD>|"
@@ -109,7 +109,7 @@ TEST(SpellTablesRtf, AttackDefenceSubHeadingsFollowTheirReportRows) {
             R"(\trowd|\cellx10200|\widctlpar\intbl {\f4\fs17 Szinttel nő.}\cell|\row|\pard)"_cp));
 }
 
-TEST(SpellTablesRtf, MonstersQuestsAndDeedsAreACellLineARow) {
+TEST(SpellTablesOlder, MonstersQuestsAndDeedsAreACellLineARow) {
   const std::string table =
       L("<TD>ELFOGOTT SZÖRNYEID</TD>|<TR>|<TD>Troll  (#301)</TD>|</TR>|<TD></TD>|</TABLE>"_cp);
   for (const OneColumn& c :
@@ -128,7 +128,7 @@ TEST(SpellTablesRtf, MonstersQuestsAndDeedsAreACellLineARow) {
 const std::string kMindSkills = SectionHeading("KT-d eddig kifejlesztett képességei:"_cp);
 const std::string kTree = L(R"(\pard)") + SectionHeading("Tudati képességfa:"_cp);
 
-TEST(MindSkillsRtf, SixSkillsThenATwoLineTree) {
+TEST(MindSkillsOlder, SixSkillsThenATwoLineTree) {
   Harness h(
       Layout::kOlder,
       L("<td> KT-d eddig kifejlesztett képességei:<br>|a (12)<br>|b|c|d|e|<b>f</b> (60)|"
@@ -156,7 +156,7 @@ std::string Cells(std::initializer_list<std::string_view> texts) {
   return row;
 }
 
-TEST(SpellTablesRtfUj, HeadingLineCarriesTheGroupsFirstRow) {
+TEST(SpellTablesNewer, HeadingLineCarriesTheGroupsFirstRow) {
   Harness h(
       Layout::kNewer,
       L(std::string(
@@ -166,7 +166,7 @@ TEST(SpellTablesRtfUj, HeadingLineCarriesTheGroupsFirstRow) {
         std::string(
             R"(</TR>|<TR><TD CLASS="c3" COLSPAN=3>Víz</TD></TR>|<TR><TD CLASS="t1">Butaság ára</TD></TR>|)"
             R"(<TR><TD CLASS="c3" COLSPAN=3></TD></TR><TR><TD COLSPAN=3 CLASS="c3"><B>Butaság ára:</B>  2 pont</TD></TR>|)"_cp) +
-        kEndRtfUj));
+        kNewerTableEnd));
   EXPECT_EQ(
       Convert(h, WriteSpells),
       SectionHeading("Varázslataid és pszí képességeid (#sorszám, hány pontba kerül) "_cp) +
@@ -179,17 +179,17 @@ TEST(SpellTablesRtfUj, HeadingLineCarriesTheGroupsFirstRow) {
           L(R"(\cell|\cell|\cell|\row)") +
           // The other "Butaság ára" line is dropped.
           L(R"(\trowd|\cellx10200|\widctlpar\intbl|{\fs18\b\par Butaság ára: 2 pont}\cell|\row|\pard)"_cp));
-  EXPECT_EQ(h.run.currentLine, kEndRtfUj);
+  EXPECT_EQ(h.run.currentLine, kNewerTableEnd);
 }
 
-TEST(SpellTablesRtfUj, AttackDefenceFiveCellRowAndFullWidthRows) {
+TEST(SpellTablesNewer, AttackDefenceFiveCellRowAndFullWidthRows) {
   Harness h(
       Layout::kNewer,
       L(std::string(
             R"(<TD COLSPAN=7>TÁMADÓ ÉS</TD>|<TR><TD CLASS="c3" COLSPAN=7>Támadó <B>x</B></TD><TD>y</TD></TR>|<TR>)"_cp) +
         Cells({"Golyó"_cp, "5", "Villám"_cp, "7", "Jég"_cp}) +
         std::string(R"(</TR>|<TR><TD CLASS="t1" COLSPAN=7>Szinttel  nő.</TD></TR>|)"_cp) +
-        kEndRtfUj));
+        kNewerTableEnd));
   EXPECT_EQ(
       Convert(h, WriteAttackDefenceSpells),
       SectionHeading("Támadó és védekező varázslatok listája "_cp) +
@@ -200,7 +200,7 @@ TEST(SpellTablesRtfUj, AttackDefenceFiveCellRowAndFullWidthRows) {
             R"(\trowd|\cellx10200|\widctlpar\intbl {\f4\fs17 Szinttel  nő.}\cell|\row|\pard)"_cp));
 }
 
-TEST(SpellTablesRtfUj, EffectsLinesAreRowsAndSurplusCellsStartANewRow) {
+TEST(SpellTablesNewer, EffectsLinesAreRowsAndSurplusCellsStartANewRow) {
   Harness h(Layout::kNewer, L(std::string("<TD COLSPAN=4>JELENLEG RAJTAD LEVŐ</TD>|<TR>"_cp) +
                               Cells({"Éj (#55)"_cp, " 2  kör"_cp}) + "<TD></TD></TR>|<TR>" +
                               Cells({"A", "B", "C"}) + "</TR><TR>" + Cells({"D", "E"}) + "</TR>|"));
@@ -214,9 +214,9 @@ TEST(SpellTablesRtfUj, EffectsLinesAreRowsAndSurplusCellsStartANewRow) {
                 kFour + L(R"(\cell|\cell|\cell|\cell|\row|\pard)"));
 }
 
-TEST(SpellTablesRtfUj, MonstersAndQuestsTakeEveryLine) {
+TEST(SpellTablesNewer, MonstersAndQuestsTakeEveryLine) {
   const std::string report =
-      L("<TD COLSPAN=4>ELFOGOTT</TD>|<TR>" + Cells({"Troll  (#301)"}) + "</TR>||" + kEndRtfUj);
+      L("<TD COLSPAN=4>ELFOGOTT</TD>|<TR>" + Cells({"Troll  (#301)"}) + "</TR>||" + kNewerTableEnd);
   for (const OneColumn& c :
        {OneColumn{WriteCapturedMonsters, "Elfogott szörnyeid "_cp, R"(\widctlpar\intbl)"},
         OneColumn{WriteDivineQuests, "Isteni küldetéseid "_cp, R"(\widctlpar\intbl\ql)"}}) {
@@ -287,7 +287,7 @@ TEST(SpellTablesWalk, MissingEmptyAndLayoutOwnSections) {
            BranchStart("1234_58.htm") +
                L(std::string("<TD>HŐSTETTEID</TD>|</TABLE>|KT-d eddig kifejlesztett képességei:<|"
                              "</td>|<TD COLSPAN=4>ISTENI KÜLDETÉSEID</TD>|"_cp) +
-                 kEndRtfUj));
+                 kNewerTableEnd));
   EXPECT_TRUE(Contains(newer, SectionHeading("Isteni küldetéseid "_cp) + L(R"(\pard)"))) << newer;
   EXPECT_FALSE(Contains(newer, "Hőstetteid"_cp));
   EXPECT_FALSE(Contains(newer, "KT-d"));

@@ -126,7 +126,7 @@ void MarkSignedBonuses(std::string& text) {
 }
 
 // Layout RTF, steps up to the common tail.
-void NarrativeRtf(std::string& text) {
+void NarrativeOlder(std::string& text) {
   // Literal braces become "\{" and "\}", the text between them an italic group.
   text = ReplaceOnePass("; {Lőfegyver fejlődés:"_cp, ";} {Lőfegyver fejlődés:"_cp, text);
   text = ReplaceOnePass(" {", R"( {\i \{)", text);
@@ -151,7 +151,7 @@ void NarrativeRtf(std::string& text) {
 }
 
 // Layout RTFuj, steps up to the common tail.
-void NarrativeRtfUj(std::string& text) {
+void NarrativeNewer(std::string& text) {
   // Braces next to tags become literal; no italic group is made.
   text = ReplaceAll(">{", R"(>\{)", std::move(text));
   text = ReplaceAll("}<", R"(\} <)", std::move(text));
@@ -328,9 +328,9 @@ void WrapAndWrite(const std::string& text, int width, RtfWriter& out) {
 void WriteNarrative(const ParagraphContext& ctx, std::string& narrative, RtfWriter& out) {
   if (narrative.empty()) return;
   if (ctx.layout == Layout::kOlder)
-    NarrativeRtf(narrative);
+    NarrativeOlder(narrative);
   else
-    NarrativeRtfUj(narrative);
+    NarrativeNewer(narrative);
   NarrativeTail(ctx, narrative, out);
   narrative.clear();
 }

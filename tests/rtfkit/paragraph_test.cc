@@ -74,7 +74,7 @@ TEST(NarrativeBoth, CombatExampleOnOneLine) {
                  R"(\{Kard fejlődés: 1\} {\i (Feltételes parancs)}|)"_cp));
 }
 
-TEST(NarrativeRtf, LiteralBracesBecomeItalicGroups) {
+TEST(NarrativeOlder, LiteralBracesBecomeItalicGroups) {
   const ParagraphContext ctx = Ctx(Layout::kOlder);
   EXPECT_EQ(Narrative(ctx, "Fejlődtél {Lőfegyver fejlődés: 2} ma."_cp),
             Crlf(R"(\qj Fejlődtél {\i \{Lőfegyver fejlődés: 2\}} ma.|)"_cp));
@@ -85,13 +85,13 @@ TEST(NarrativeRtf, LiteralBracesBecomeItalicGroups) {
   EXPECT_EQ(Narrative(ctx, "<b>Kard</b>{+1}<br>"), Crlf(R"(\qj {\b Kard} {\i \{+1\}} |\par|)"));
 }
 
-TEST(NarrativeRtfUj, BracesAreLiteral) {
+TEST(NarrativeNewer, BracesAreLiteral) {
   const ParagraphContext ctx = Ctx(Layout::kNewer);
   EXPECT_EQ(Narrative(ctx, "<b>Kard</b>{+1}<br>"), Crlf(R"(\qj {\b Kard}\{+1\}|)"));
   EXPECT_EQ(Narrative(ctx, "a {x} b"), Crlf(R"(\qj a \{x\} b|)"));
 }
 
-TEST(NarrativeRtf, LineAndParagraphMarks) {
+TEST(NarrativeOlder, LineAndParagraphMarks) {
   const ParagraphContext ctx = Ctx(Layout::kOlder);
   EXPECT_EQ(Narrative(ctx, "a<BR> <P>b"), Crlf(R"(\qj ab|)"));
   EXPECT_EQ(Narrative(ctx, "a<Br>b"), Crlf(R"(\qj a|\par b|)"));
@@ -99,7 +99,7 @@ TEST(NarrativeRtf, LineAndParagraphMarks) {
   EXPECT_EQ(Narrative(ctx, "a<p>b"), Crlf(R"(\qj ab|)"));
 }
 
-TEST(NarrativeRtfUj, LineAndParagraphMarks) {
+TEST(NarrativeNewer, LineAndParagraphMarks) {
   const ParagraphContext ctx = Ctx(Layout::kNewer);
   EXPECT_EQ(Narrative(ctx, "a<br>b<BR>c"), Crlf(R"(\qj ab|\par|c|)"));
   // A "<p>" right before a tag is only dropped.
@@ -122,7 +122,7 @@ TEST(NarrativeBoth, ContinueMarkStartsAParagraph) {
             Crlf(R"(\qj a (Továbbmész...)|)"_cp));
 }
 
-TEST(NarrativeRtfUj, SignedBonusBecomesBoldItalic) {
+TEST(NarrativeNewer, SignedBonusBecomesBoldItalic) {
   const ParagraphContext ctx = Ctx(Layout::kNewer);
   EXPECT_EQ(Narrative(ctx, "Kard (+2) és (+1 (+3))"),
             Crlf(R"(\qj Kard {\i {\b (+2)}} és {\i {\b (+1 {\i {\b (+3)}}}})|)"));
@@ -141,7 +141,7 @@ TEST(NarrativeBoth, CarryOverSentence) {
           R"(\qj Kész. |\par|Több pontod maradt, mint amennyit a következő körre át tudsz vinni.|)"_cp));
 }
 
-TEST(NarrativeRtf, SpendablePointsBoldRun) {
+TEST(NarrativeOlder, SpendablePointsBoldRun) {
   const ParagraphContext ctx = Ctx(Layout::kOlder);
   EXPECT_EQ(
       Narrative(ctx,
@@ -155,7 +155,7 @@ TEST(NarrativeRtf, SpendablePointsBoldRun) {
             Crlf(R"(\qj Van 5 pontot költhetsz el. |{\b Ebben a körben semmi.} Vége.|)"_cp));
 }
 
-TEST(NarrativeRtfUj, SpendablePointsBoldRunOnlyAfterLineMark) {
+TEST(NarrativeNewer, SpendablePointsBoldRunOnlyAfterLineMark) {
   const ParagraphContext ctx = Ctx(Layout::kNewer);
   EXPECT_EQ(
       Narrative(ctx,
@@ -238,7 +238,7 @@ TEST(ParagraphBoth, LineMarkAtTheEnd) {
   EXPECT_EQ(Paragraph(uj, "a<BR><br>"), Crlf(R"(\qj a|\par||)"));
 }
 
-TEST(ParagraphRtfUj, SearchCommandKeepsMarksOut) {
+TEST(ParagraphNewer, SearchCommandKeepsMarksOut) {
   EXPECT_EQ(Paragraph(Ctx(Layout::kNewer, {}, "kut 3"), "a<br>b<p>c<BR>d"), Crlf(R"(\qj abcd|)"));
   EXPECT_EQ(Paragraph(Ctx(Layout::kNewer, {}, "kut 3"), "a<br>b. Egy <b>x</b>"),
             Crlf(R"(\qj a|\par|b. Egy {\b x}|)"));
@@ -383,7 +383,7 @@ TEST(ParagraphBoth, BracesStayBalanced) {
 
 // --- Report text that is not markup --------------------------------------------
 
-TEST(NarrativeRtf, LiteralBracesWithoutPartner) {
+TEST(NarrativeOlder, LiteralBracesWithoutPartner) {
   const ParagraphContext ctx = Ctx(Layout::kOlder);
   // Any "}" closes the italic group, also one before a stop.
   EXPECT_EQ(Narrative(ctx, "Fejlődés {Kard: 1}. Vége"_cp),
