@@ -15,6 +15,7 @@
 #include "tests/support/consoles.h"
 #include "tests/support/lines.h"
 #include "tests/support/metafile_records.h"
+#include "tests/support/page_pictures.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/test_pictures.h"
 #include "text/base64.h"
@@ -26,28 +27,11 @@ namespace {
 using test::Bytes;
 using test::GetU16;
 using test::GetU32;
+using test::BmpOfLine;
+using test::FromBase64;
+using test::NewLayoutApplet;
+using test::PictureRun;
 using test::SplitLines;
-
-std::vector<uint8_t> FromBase64(std::string_view text) {
-  static const std::string kDigits =
-      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-  std::vector<uint8_t> out;
-  uint32_t bits = 0;
-  int count = 0;
-  for (char c : text) {
-    if (c == '=') break;
-    bits = bits << 6 | static_cast<uint32_t>(kDigits.find(c));
-    if ((count += 6) >= 8) out.push_back(static_cast<uint8_t>(bits >> (count -= 8)));
-  }
-  return out;
-}
-
-// The BMP file of a picture line, decoded from its data: address.
-std::vector<uint8_t> BmpOfLine(const std::string& line) {
-  const std::string open = "data:image/bmp;base64,";
-  const std::size_t from = line.find(open) + open.size();
-  return FromBase64(line.substr(from, line.find('"', from) - from));
-}
 
 TEST(PageMapEncoding, Base64OfEveryTailLength) {
   EXPECT_EQ(Base64(Bytes("")), "");
@@ -127,30 +111,6 @@ TEST(PageMapEncoding, PictureLineOfTheSmallestMap) {
 
 // --- The picture line after the applet ----------------------------------------
 
-// A page's text with the map pictures put in; the programme's directory holds
-// the test pictures.
-struct PictureRun {
-  std::string Page(const std::string& text, Layout layout = Layout::kNewer) {
-    PageFile page;
-    page.Write(text);
-    AddMapPictures(page, ctx, layout, "r_1.htm", resources);
-    page.Finish();
-    return page.Text();
-  }
-  // The picture's width in a picture line, 0 in any other.
-  static int PictureWidth(const std::string& line) {
-    if (line.rfind("<center><img src=\"data:image/bmp;base64,", 0) != 0) return 0;
-    const std::size_t at = line.find("width=\"") + 7;
-    return std::stoi(line.substr(at));
-  }
-
-  test::TempDir dir;
-  bool written = (test::WriteTestPictures(dir), true);
-  test::RecordingConsole console;
-  RunContext ctx{console, dir.path() + "/"};
-  MapResources resources;
-};
-
 // A 1 x 1 map is 271 pixels wide, a 2 x 1 map 471.
 TEST(PagePictureLines, GoAfterTheClosingLineAndKeepTheAppletAsItWas) {
   PictureRun run;
@@ -193,16 +153,6 @@ TEST(PagePictureLines, AnAppletOpenedAgainStartsOverAndALastLineGetsItsEnd) {
 }
 
 // --- Maps drawn for a page ----------------------------------------------------
-
-const char* const kNewLayoutApplet[] = {
-    "<applet code=\"Terkep.class\" width=471 height=267>", "<param name=koord value=\"2,1,10,8;\">",
-    "<param name=p1 value=\"0,0,5,3,1;\">", "<param name=p2 value=\"0,1,7,0,2;\">", "</applet>"};
-
-std::string NewLayoutApplet() {
-  std::string text;
-  for (const char* line : kNewLayoutApplet) (text += line) += "\r\n";
-  return text;
-}
 
 TEST(PageMapPictures, AMapThatCannotBeDrawnGivesNoPictureAndAWarning) {
   test::TempDir dir;  // no pictures in it
