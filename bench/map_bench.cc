@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "convert/maps/rtf_picture.h"
+#include "rtfkit/picture_group.h"
 #include "graphics/label_font.h"
 #include "maps/map_drawing.h"
 #include "maps/picture_set.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "convert/maps/rtf_picture.h"
+#include "rtfkit/picture_group.h"
 #include "fuzz/fuzz_support.h"
 #include "maps/applet_map.h"
 #include "maps/applet_words.h"

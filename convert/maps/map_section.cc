@@ -5,10 +5,10 @@
 #include <string>
 
 #include "convert/maps/map_legend.h"
-#include "convert/maps/rtf_picture.h"
 #include "graphics/mono_bitmap.h"
 #include "maps/applet_map.h"
 #include "maps/map_resources.h"
+#include "rtfkit/picture_group.h"
 #include "text/cp1250.h"
 
 namespace qv {
@@ -18,6 +18,15 @@ constexpr std::string_view kTeleportTitle = "A TELEPORTÁLÁS PILLANATA ELŐTTI 
 constexpr std::string_view kJourneyTitle = "UTAZÁS MEGKEZDÉSE ELŐTTI TÉRKÉPED"_cp;
 
 }  // namespace
+
+void WriteRtfPicture(ConverterRun& run, const MonoBitmap& bitmap) {
+  ++run.pictureCounter;
+  run.Console("      A Terkep merete: " + std::to_string(bitmap.width()) + "x" +
+              std::to_string(bitmap.height()) + " pixel");
+  run.Console("         Terkep Konvertalas -> RTF " + PictureDots(bitmap));
+  WritePictureGroup(bitmap, [&run](std::string_view piece) { run.rtf.Write(piece); });
+  run.rtf.Write("\r\n");
+}
 
 bool DrawMap(ConverterRun& run) {
   CursorLines lines(run);

@@ -3,8 +3,14 @@
 #pragma once
 
 #include "convert/run_state.h"
+#include "graphics/mono_bitmap.h"
 
 namespace qv {
+
+// Raises the run's picture counter, prints the picture's size and the
+// encoding progress, and writes the picture group as one line of the
+// document.
+void WriteRtfPicture(ConverterRun& run, const MonoBitmap& bitmap);
 
 // Reads on from the current line to the applet's frame parameter, draws the
 // map and writes its picture group as one line. Returns false, having read

@@ -15,6 +15,7 @@
 #include "platform/error.h"
 #include "platform/path_names.h"
 #include "platform/user_dirs.h"
+#include "rtfkit/picture_group.h"
 #include "tests/support/converter_harness.h"
 #include "tests/support/lines.h"
 #include "tests/support/metafile_records.h"
@@ -369,6 +370,23 @@ TEST(MapResources, KeptOnceLoadedAndTriedAgainAfterAFailure) {
   DrawLabel(first, font, 3, 2, "-1029");
   DrawLabel(again, font, 3, 2, "-1029");
   EXPECT_TRUE(std::equal(first.DibRows().begin(), first.DibRows().end(), again.DibRows().begin()));
+}
+
+TEST(MapSection, WriteRtfPictureCountsAndReports) {
+  test::ConverterHarness h(Layout::kOlder, "", /*pictures=*/false);
+  WriteRtfPicture(h.run, NewMapBitmap({3, 2, 10, 8}));
+  EXPECT_EQ(h.run.pictureCounter, 1);
+  EXPECT_EQ(h.run.rtf.Text(), PictureGroup(NewMapBitmap({3, 2, 10, 8}), nullptr) + "\r\n");
+  WriteRtfPicture(h.run, NewMapBitmap({2, 1, 0, 0}));
+  EXPECT_EQ(h.run.pictureCounter, 2);
+  EXPECT_EQ(h.console.lines, (std::vector<std::string>{
+                                 "      A Terkep merete: 671x467 pixel",
+                                 "         Terkep Konvertalas -> RTF ..........",
+                                 "      A Terkep merete: 471x267 pixel",
+                                 "         Terkep Konvertalas -> RTF .........",
+                             }));
+  // Nothing is left in the report's directory.
+  EXPECT_EQ(h.dir.Read("qvformat0001.wmf"), "");
 }
 
 }  // namespace

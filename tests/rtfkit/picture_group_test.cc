@@ -1,6 +1,6 @@
-// The map picture's group in the document: the metafile in upper-case hex,
-// the progress dots and the console lines.
-#include "convert/maps/rtf_picture.h"
+// A map picture's group: the metafile in upper-case hex and the progress
+// dots.
+#include "rtfkit/picture_group.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "maps/map_drawing.h"
 #include "tests/support/bytes.h"
-#include "tests/support/converter_harness.h"
 #include "tests/support/metafile_records.h"
 
 namespace qv {
@@ -19,11 +17,14 @@ namespace {
 using test::GetU16;
 using test::GetU32;
 
-// A 3 x 2 map: 200 * 3 + 71 by 200 * 2 + 67 pixels.
-const MapFrame kThreeByTwo{3, 2, 10, 8};
+// The white picture of a map of `columns` x `rows` cells: 200 * columns + 71
+// by 200 * rows + 67 pixels.
+MonoBitmap MapSized(int columns, int rows) {
+  return MonoBitmap::AllOnes(200 * columns + 71, 200 * rows + 67);
+}
 
 TEST(MapRtfPicture, MetafileHeaderAndRecordsOfAThreeByTwoMap) {
-  MonoBitmap map = NewMapBitmap(kThreeByTwo);
+  MonoBitmap map = MapSized(3, 2);
   map.Set(0, 0, false);
   std::string dots;
   const std::string group = PictureGroup(map, &dots);
@@ -95,30 +96,13 @@ TEST(MapRtfPicture, ProgressDotsCountTenthsOfTheFile) {
   // 3 x 2: 22 + 39396 = 39418 bytes, a tenth is 3941; offsets 3941 to
   // 39410 give ten dots.
   std::string dots;
-  PictureGroup(NewMapBitmap(kThreeByTwo), &dots);
+  PictureGroup(MapSized(3, 2), &dots);
   EXPECT_EQ(dots, "..........");
   // 2 x 1: rows of 60 bytes, 267 of them: 22 + 16188 = 16210 bytes; the
   // tenth multiple 16210 is past the last offset: nine dots.
   dots.clear();
-  PictureGroup(NewMapBitmap({2, 1, 0, 0}), &dots);
+  PictureGroup(MapSized(2, 1), &dots);
   EXPECT_EQ(dots, ".........");
-}
-
-TEST(MapRtfPicture, WriteRtfPictureCountsAndReports) {
-  test::ConverterHarness h(Layout::kOlder, "", /*pictures=*/false);
-  WriteRtfPicture(h.run, NewMapBitmap(kThreeByTwo));
-  EXPECT_EQ(h.run.pictureCounter, 1);
-  EXPECT_EQ(h.run.rtf.Text(), PictureGroup(NewMapBitmap(kThreeByTwo), nullptr) + "\r\n");
-  WriteRtfPicture(h.run, NewMapBitmap({2, 1, 0, 0}));
-  EXPECT_EQ(h.run.pictureCounter, 2);
-  EXPECT_EQ(h.console.lines, (std::vector<std::string>{
-                                 "      A Terkep merete: 671x467 pixel",
-                                 "         Terkep Konvertalas -> RTF ..........",
-                                 "      A Terkep merete: 471x267 pixel",
-                                 "         Terkep Konvertalas -> RTF .........",
-                             }));
-  // Nothing is left in the report's directory.
-  EXPECT_EQ(h.dir.Read("qvformat0001.wmf"), "");
 }
 
 }  // namespace

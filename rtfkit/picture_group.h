@@ -1,5 +1,5 @@
-// A black-and-white picture embedded in the RTF document as a 16-bit
-// Windows metafile in hexadecimal.
+// A black-and-white picture as an RTF picture group: a 16-bit Windows
+// metafile in hexadecimal, as the maps of a document are embedded.
 #pragma once
 
 #include <cstdint>
@@ -11,8 +11,6 @@
 #include "graphics/mono_bitmap.h"
 
 namespace qv {
-
-struct ConverterRun;
 
 // Size of the placeable header that a metafile file starts with. The
 // document carries the metafile without it, but the progress dots count the
@@ -30,10 +28,5 @@ std::string PictureGroup(const MonoBitmap& bitmap, std::string* dots);
 
 // One "." for every tenth of the metafile file that is encoded.
 std::string PictureDots(const MonoBitmap& bitmap);
-
-// Raises the run's picture counter, prints the picture's size and the
-// encoding progress, and writes the picture group as one line of the
-// document.
-void WriteRtfPicture(ConverterRun& run, const MonoBitmap& bitmap);
 
 }  // namespace qv

@@ -1,8 +1,7 @@
-#include "convert/maps/rtf_picture.h"
+#include "rtfkit/picture_group.h"
 
 #include <algorithm>
 
-#include "convert/run_state.h"
 #include "graphics/picture_metafile.h"
 #include "text/hex_digits.h"
 
@@ -55,15 +54,6 @@ std::string PictureDots(const MonoBitmap& bitmap) {
     for (std::size_t i = (kPlaceableHeaderBytes + step - 1) / step * step; i < fileSize; i += step)
       dots += '.';
   return dots;
-}
-
-void WriteRtfPicture(ConverterRun& run, const MonoBitmap& bitmap) {
-  ++run.pictureCounter;
-  run.Console("      A Terkep merete: " + std::to_string(bitmap.width()) + "x" +
-              std::to_string(bitmap.height()) + " pixel");
-  run.Console("         Terkep Konvertalas -> RTF " + PictureDots(bitmap));
-  WritePictureGroup(bitmap, [&run](std::string_view piece) { run.rtf.Write(piece); });
-  run.rtf.Write("\r\n");
 }
 
 }  // namespace qv

@@ -1,0 +1,1 @@
+#include "atlas/world.h"
