@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# bash build.sh demo      install what building needs, build, run the tool on the sample reports
+# bash build.sh demo      install what building needs, build the tool and the files beside it
+#                         (no tests), run it on the sample reports
 # bash build.sh test      install what is missing, build, run every test; install the .deb,
 #                         use it as a player and remove it (scripts/check-deb.sh); cross-build
 #                         qvformat.exe and run its suite and golden outputs under Wine (build-win/);
@@ -21,8 +22,9 @@ esac
 build=build
 # The demo and a plain build have only what building needs: no readers for
 # the reader checks, which the test run switches on again.
+configure() { cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null; }
 normal_build() {
-  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+  configure "$@"
   cmake --build "$build" -j "$(nproc)"
 }
 # qvformat.exe and its tests with MinGW-w64; ctest in build-win runs them
@@ -35,7 +37,12 @@ windows_build() {
 
 case "${1:-build}" in
   demo)
-    normal_build -DQV_READER_CHECKS=OFF
+    # Only what the demo runs: the tool and the files it reads beside it
+    # (qv_assets: the settings, the data lists and the committed pictures);
+    # not the test programs, fuzz replays, benchmarks or assetgen, which
+    # "test" builds.
+    configure -DQV_READER_CHECKS=OFF
+    cmake --build "$build" -j "$(nproc)" --target qvformat qv_assets
     bash scripts/demo.sh "$build/qvformat"
     ;;
   test)

@@ -45,12 +45,13 @@ class Bytes {
 // Light is at least mid-grey by the usual luma weights.
 bool Light(uint32_t r, uint32_t g, uint32_t b) { return 299 * r + 587 * g + 114 * b >= 128000; }
 
-// One colour channel of a bit-field pixel, scaled to 0..255.
+// One colour channel of a bit-field pixel, scaled to 0..255. A mask may be
+// up to 32 bits wide: the product with 255 needs 64 bits.
 uint32_t Channel(uint32_t pixel, uint32_t mask) {
   if (mask == 0) return 0;
   const int shift = std::countr_zero(mask);
-  const uint32_t max = mask >> shift;
-  return ((pixel & mask) >> shift) * 255 / max;
+  const uint64_t max = mask >> shift;
+  return static_cast<uint32_t>(uint64_t{(pixel & mask) >> shift} * 255 / max);
 }
 
 }  // namespace

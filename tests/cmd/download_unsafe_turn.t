@@ -13,5 +13,5 @@ QVFORMAT_PORT=9
 Indulas ideje: TIME
 
 --- stderr
-qvformat: Letoltesi hiba: a fordulo (/ford) ('../57') nem hasznalhato: nem allhat benne "/", "\" vagy vezerlokarakter, es nem kezdodhet "." karakterrel
+qvformat: Letoltesi hiba: a fordulo (/ford) ('../57') nem hasznalhato: nem allhat benne "/", "\", ":", "*", "?", "<", ">", "|", idezojel vagy vezerlokarakter, es nem kezdodhet "." karakterrel
 --- exit 1

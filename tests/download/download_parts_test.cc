@@ -189,7 +189,11 @@ TEST(DownloadParts, ValuesForFileNamesAndRequestLines) {
                                                     "7",
                                                     3),
                                         "5\t7",
-                                        "5\x7F"};
+                                        "5\x7F",
+                                        "C:",
+                                        "57:x"};
+  // What Windows forbids in a name is refused on every system.
+  for (const char c : std::string("*?\"<>|")) EXPECT_FALSE(IsSafeValue(std::string("57") + c)) << c;
   for (const std::string& value : bad) EXPECT_FALSE(IsSafeValue(value)) << value;
   try {
     RequireSafeValue("5\r\n7", "a fordulo");

@@ -162,29 +162,38 @@ TEST(MapBmp, PicturesOfMoreThan4096PixelsAWayAreRefused) {
   EXPECT_EQ(Message(MakeBmp(1, 4097, 1, palette, white)), "picture/x.bmp: hibas kepmeret: 1x4097");
 }
 
-TEST(MapBmp, BitFieldPixelsUseTheirMasks) {
-  // 32 bits, masks red 0xFF, green 0xFF00, blue 0xFF0000 after the header.
-  std::vector<uint8_t> b{'B', 'M'};
+// A 32-bit BMP of one row with bit-field masks after the 40-byte header.
+std::vector<uint8_t> BitFieldBmp(const uint32_t (&masks)[3], const std::vector<uint32_t>& row) {
   using test::PutU16;
   using test::PutU32;
-  PutU32(b, 14 + 40 + 12 + 8);
+  std::vector<uint8_t> b{'B', 'M'};
+  const uint32_t pixels = 14 + 40 + 12;
+  PutU32(b, pixels + 4 * static_cast<uint32_t>(row.size()));
   PutU32(b, 0);
-  PutU32(b, 14 + 40 + 12);
+  PutU32(b, pixels);
   PutU32(b, 40);
-  PutU32(b, 2);
+  PutU32(b, static_cast<uint32_t>(row.size()));
   PutU32(b, 1);
   PutU16(b, 1);
   PutU16(b, 32);
   PutU32(b, 3);  // bit fields
   for (int i = 0; i < 5; ++i) PutU32(b, 0);
-  PutU32(b, 0x0000FF);
-  PutU32(b, 0x00FF00);
-  PutU32(b, 0xFF0000);
-  PutU32(b, 0x00FF00);  // green only: light
-  PutU32(b, 0xFF0000);  // blue only under these masks: dark
-  const MonoBitmap bm = DecodeBmp(b, "e");
+  for (const uint32_t mask : masks) PutU32(b, mask);
+  for (const uint32_t pixel : row) PutU32(b, pixel);
+  return b;
+}
+
+TEST(MapBmp, BitFieldPixelsUseTheirMasks) {
+  // Red 0xFF, green 0xFF00, blue 0xFF0000: green alone is light, blue dark.
+  MonoBitmap bm = DecodeBmp(BitFieldBmp({0x0000FF, 0x00FF00, 0xFF0000}, {0x00FF00, 0xFF0000}), "e");
   EXPECT_TRUE(bm.Get(0, 0));
   EXPECT_FALSE(bm.Get(1, 0));
+  // A green mask of all 32 bits: 0xFFFFFFFF is green 255 and 0xE0000000
+  // green 223 (587 * 223 = 130901, light); 0xC0000000 is green 191 (dark).
+  bm = DecodeBmp(BitFieldBmp({0, 0xFFFFFFFF, 0}, {0xFFFFFFFF, 0xE0000000, 0xC0000000}), "w");
+  EXPECT_TRUE(bm.Get(0, 0));
+  EXPECT_TRUE(bm.Get(1, 0));
+  EXPECT_FALSE(bm.Get(2, 0));
 }
 
 // A written one-bit file decodes to the same pixels with either palette
