@@ -16,7 +16,8 @@ std::optional<AtlasNumber> OnlyCharacter(const CommandLine& args) {
   AtlasNumber n = 0;
   for (const char c : value) {
     if (c < '0' || c > '9' || value.size() > 18)
-      throw Error(error_kind::kCommandLine, "a /kar= utan karakterszam all, nem ez: '" + value + "'");
+      throw Error(error_kind::kCommandLine,
+                  "a /kar= utan karakterszam all, nem ez: '" + value + "'");
     n = n * 10 + (c - '0');
   }
   return n;

@@ -55,8 +55,7 @@ AtlasBuild BuildAtlas(const std::vector<std::string>& reportNames, const AtlasWo
                  Count(static_cast<int>(seen.cells.size()), "cella") + ", " +
                  Count(static_cast<int>(seen.places.size()), "hely"));
     const std::string skipped = SkipCounts(seen);
-    if (!skipped.empty())
-      console.Line("Atlasz: " + name + " hibas adatai kimaradnak: " + skipped);
+    if (!skipped.empty()) console.Line("Atlasz: " + name + " hibas adatai kimaradnak: " + skipped);
     const auto key = std::make_pair(seen.turn, seen.character);
     const auto at = taken.find(key);
     if (at != taken.end()) {
@@ -101,8 +100,7 @@ std::vector<std::string> AtlasSummaryLines(const AtlasBuild& build) {
   lines.push_back("Atlasz kesz: " + Count(build.reportsRead, "jelentes") + ", " +
                   Count(static_cast<int>(world.cells.size()), "cella") + ", " +
                   Count(static_cast<int>(world.places.size()), "hely") + ", " +
-                  Count(static_cast<int>(world.steps.size()), "lepes") +
-                  "; kiterjedes: " + extent);
+                  Count(static_cast<int>(world.steps.size()), "lepes") + "; kiterjedes: " + extent);
   return lines;
 }
 

@@ -7,8 +7,8 @@ namespace qv {
 namespace {
 
 std::string CellText(AtlasNumber character, int terrain, int icons) {
-  return std::to_string(character) + ". karakter: terep " + std::to_string(terrain) +
-         ", ikonok " + std::to_string(icons);
+  return std::to_string(character) + ". karakter: terep " + std::to_string(terrain) + ", ikonok " +
+         std::to_string(icons);
 }
 
 template <typename T>
@@ -43,9 +43,9 @@ std::vector<AtlasConflict> AtlasMerger::AddReport(const ReportObservations& seen
     if (state.fromReport && cell.lastTurn == seen.turn &&
         (cell.terrain != o.terrain || cell.icons != o.icons)) {
       const std::string line = "Ellentmondas: (" + std::to_string(o.x) + "," + std::to_string(o.y) +
-                               ") " + std::to_string(seen.turn) + ". fordulo: " +
-                               CellText(cell.character, cell.terrain, cell.icons) + " / " +
-                               CellText(seen.character, o.terrain, o.icons);
+                               ") " + std::to_string(seen.turn) +
+                               ". fordulo: " + CellText(cell.character, cell.terrain, cell.icons) +
+                               " / " + CellText(seen.character, o.terrain, o.icons);
       found.push_back({o.x, o.y, seen.turn, line});
     }
     cell.firstTurn = std::min(cell.firstTurn, seen.turn);
@@ -78,11 +78,10 @@ AtlasWorld AtlasMerger::Result() const {
   for (const AtlasStep& step : storedSteps_)
     if (!reportTurns_.contains({step.character, step.turn})) world.steps.push_back(step);
   world.steps.insert(world.steps.end(), reportSteps_.begin(), reportSteps_.end());
-  std::stable_sort(world.steps.begin(), world.steps.end(),
-                   [](const AtlasStep& a, const AtlasStep& b) {
-                     return a.character != b.character ? a.character < b.character
-                                                       : a.turn < b.turn;
-                   });
+  std::stable_sort(
+      world.steps.begin(), world.steps.end(), [](const AtlasStep& a, const AtlasStep& b) {
+        return a.character != b.character ? a.character < b.character : a.turn < b.turn;
+      });
   world.conflicts = conflicts_;
   return world;
 }

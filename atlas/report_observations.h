@@ -23,13 +23,13 @@ struct ObservedCell {
 struct ReportObservations {
   AtlasNumber character = 0;
   AtlasNumber turn = 0;
-  int maps = 0;                      // maps read
-  std::vector<ObservedCell> cells;   // in report order
-  std::vector<AtlasStep> steps;      // cells of the step map with an arrow 1 to 9
-  std::vector<AtlasPlace> places;    // legend entries with their coordinates
-  int skippedMaps = 0;               // bad frames
-  int skippedCells = 0;              // outside the frame, bad terrain or field
-  int skippedPlaces = 0;             // legend entries without two whole numbers
+  int maps = 0;                     // maps read
+  std::vector<ObservedCell> cells;  // in report order
+  std::vector<AtlasStep> steps;     // cells of the step map with an arrow 1 to 9
+  std::vector<AtlasPlace> places;   // legend entries with their coordinates
+  int skippedMaps = 0;              // bad frames
+  int skippedCells = 0;             // outside the frame, bad terrain or field
+  int skippedPlaces = 0;            // legend entries without two whole numbers
 };
 
 // Why a report gives nothing to the atlas (empty: it is read).

@@ -82,7 +82,7 @@ void AlignAccountLabel(std::string& block) {
 }  // namespace
 
 void ScanReportHeader(ReportCursor& run, Layout layout, const HeaderFormat& format,
-                ReportHeader& header) {
+                      ReportHeader& header) {
   const HeaderMarkers& markers = layout == Layout::kOlder ? kOlderHeader : kNewerHeader;
   std::string& line = run.currentLine;
   while (!run.Eof() && !Contains(line, " KALANDJAI")) {

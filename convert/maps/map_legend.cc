@@ -17,7 +17,8 @@ void WriteMapLegend(ConverterRun& run, std::string_view endMarker) {
   out.Line(R"(\trowd)");
   CursorLines lines(run);
   const MapLegendEntries legend = ReadMapLegendEntries(lines, endMarker, run.currentLine);
-  for (const std::string& line : legend.leading) out.Line(RtfEscape(line) + " ");  // before the first place
+  for (const std::string& line : legend.leading)
+    out.Line(RtfEscape(line) + " ");  // before the first place
   for (const MapLegendEntry& entry : legend.entries) {
     rows.Start(kEntryRow, 2);
     rows.Cell(RtfEscape(entry.coordinates) + "\r\n\\cell");

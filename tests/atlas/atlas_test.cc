@@ -29,29 +29,30 @@ struct SmallWorld {
 
   SmallWorld() {
     turn4and5 = {
-        Put("11_5.htm", {Layout::kOlder, "11", "5", std::nullopt,
-                         MapSpec{"3,2,10,20",
-                                 {"0,0,1,5,0", "0,1,2,0,4", "1,2,3,0,-1",  // taken
-                                  "2,0,1,0,0", "0,0,15,0,0", "1,x,1,0,0"},  // skipped
-                                 {"(10,20) Falu", std::string("  a <B>tónál</B>."_cp),
-                                  std::string("(12, 21 ) Barlang\tmély"_cp),
-                                  "(a,b) Nem hely", "folytatas"}}}),
-        Put("22_5.htm", {Layout::kNewer, "22", "5",
-                         MapSpec{"2,1,11,20", {"0,0,5,0,8", "0,1,3,4,0"}, {"(11,20) Torony", "(5,5)"}},
-                         std::nullopt}),
-        Put("33_4.htm", {Layout::kNewer, "33", "4", std::nullopt,
-                         MapSpec{"1,1,-3,-2", {"0,0,9,1,1025"}, {}}}),
+        Put("11_5.htm",
+            {Layout::kOlder, "11", "5", std::nullopt,
+             MapSpec{"3,2,10,20",
+                     {"0,0,1,5,0", "0,1,2,0,4", "1,2,3,0,-1",   // taken
+                      "2,0,1,0,0", "0,0,15,0,0", "1,x,1,0,0"},  // skipped
+                     {"(10,20) Falu", std::string("  a <B>tónál</B>."_cp),
+                      std::string("(12, 21 ) Barlang\tmély"_cp), "(a,b) Nem hely", "folytatas"}}}),
+        Put("22_5.htm",
+            {Layout::kNewer, "22", "5",
+             MapSpec{"2,1,11,20", {"0,0,5,0,8", "0,1,3,4,0"}, {"(11,20) Torony", "(5,5)"}},
+             std::nullopt}),
+        Put("33_4.htm",
+            {Layout::kNewer, "33", "4", std::nullopt, MapSpec{"1,1,-3,-2", {"0,0,9,1,1025"}, {}}}),
         Put("99_notes.htm", "hello\r\n"),
     };
     turn6and7 = {
         Put("11_6.htm", {Layout::kOlder, "11", "6", std::nullopt,
                          MapSpec{"1,1,30,30", {"0,0,4,0,0"}, {"(30,30) Rossz"}}}),
-        Put("11_6x.htm", {Layout::kNewer, "11", "6",
-                          MapSpec{"1,1,1000000,-1000000", {"0,0,7,0,0"}, {}},
-                          MapSpec{"2,1,10,20", {"0,0,1,3,2", "0,1,2,0,4"}, {"(10,20) Falu, most romos."}}}),
-        Put("22_6.htm", {Layout::kOlder, "22", "6",
-                         MapSpec{"1,1,1000001,0", {"0,0,1,0,0"}, {"(1,1) Messze"}},
-                         MapSpec{"1,1,5,x", {"0,0,1,2,0"}, {"(5,5) Rossz"}}}),
+        Put("11_6x.htm",
+            {Layout::kNewer, "11", "6", MapSpec{"1,1,1000000,-1000000", {"0,0,7,0,0"}, {}},
+             MapSpec{"2,1,10,20", {"0,0,1,3,2", "0,1,2,0,4"}, {"(10,20) Falu, most romos."}}}),
+        Put("22_6.htm",
+            {Layout::kOlder, "22", "6", MapSpec{"1,1,1000001,0", {"0,0,1,0,0"}, {"(1,1) Messze"}},
+             MapSpec{"1,1,5,x", {"0,0,1,2,0"}, {"(5,5) Rossz"}}}),
         Put("11_7.htm", {Layout::kOlder, "11", "7", std::nullopt,
                          MapSpec{"1,1,40,40", {"0,0,1,0,0"}, {}}, /*cut=*/true}),
     };
@@ -60,7 +61,9 @@ struct SmallWorld {
   std::string Put(const std::string& name, const ReportSpec& spec) {
     return dir.Write(name, SmallReport(spec));
   }
-  std::string Put(const std::string& name, const std::string& bytes) { return dir.Write(name, bytes); }
+  std::string Put(const std::string& name, const std::string& bytes) {
+    return dir.Write(name, bytes);
+  }
 
   std::vector<std::string> All() const {
     std::vector<std::string> all = turn4and5;
@@ -163,10 +166,10 @@ TEST(AtlasFile, ADamagedFileIsRefusedNamingItsLine) {
   EXPECT_EQ(refusal("qvformat atlasz 2\r\n"),
             "'atlasz.txt' nem olvashato atlaszfajl, hibas a 1. sora; a fajl valtozatlan");
   EXPECT_NE(refusal(""), "taken");
-  for (const std::string line : {"cella\t1\t2\t3\t0\t5\t5", "cella\t1\t2\t15\t0\t5\t5\t1",
-                                 "cella\t1\t2\t3\t0\t6\t5\t1", "cella\t01\t2\t3\t0\t5\t5\t1",
-                                 "cella\t+1\t2\t3\t0\t5\t5\t1", "lepes\t1\t2\t3\t4\t10", "",
-                                 "hely\t1\t2\t3\t4", "terkep\t1"})
+  for (const std::string line :
+       {"cella\t1\t2\t3\t0\t5\t5", "cella\t1\t2\t15\t0\t5\t5\t1", "cella\t1\t2\t3\t0\t6\t5\t1",
+        "cella\t01\t2\t3\t0\t5\t5\t1", "cella\t+1\t2\t3\t0\t5\t5\t1", "lepes\t1\t2\t3\t4\t10", "",
+        "hely\t1\t2\t3\t4", "terkep\t1"})
     EXPECT_EQ(refusal(head + "lepes\t1\t2\t3\t4\t5\r\n" + line + "\r\n"),
               "'atlasz.txt' nem olvashato atlaszfajl, hibas a 3. sora; a fajl valtozatlan")
         << line;

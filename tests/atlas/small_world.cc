@@ -12,8 +12,8 @@ void Add(std::string& out, std::string_view line) { (out += line) += "\r\n"; }
 // "<! end of map>".
 void AddMap(std::string& out, Layout layout, const MapSpec& map) {
   if (layout == Layout::kOlder) {
-    std::string applet = R"(<CENTER> <APPLET CODE="Terkep.class"> <PARAM NAME=koord VALUE=")" +
-                         map.frame + ";\">";
+    std::string applet =
+        R"(<CENTER> <APPLET CODE="Terkep.class"> <PARAM NAME=koord VALUE=")" + map.frame + ";\">";
     int n = 0;
     for (const std::string& cell : map.cells)
       applet += " <PARAM NAME=p" + std::to_string(++n) + " VALUE=\"" + cell + ";\">";

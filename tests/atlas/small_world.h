@@ -13,8 +13,8 @@
 namespace qv::test {
 
 struct MapSpec {
-  std::string frame;               // "W,H,X0,Y0"
-  std::vector<std::string> cells;  // "row,column,terrain,arrow,icons"
+  std::string frame;                // "W,H,X0,Y0"
+  std::vector<std::string> cells;   // "row,column,terrain,arrow,icons"
   std::vector<std::string> legend;  // the legend's lines, without their line break tag
 };
 
