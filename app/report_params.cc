@@ -8,7 +8,7 @@ namespace qv {
 
 bool IsOptionParam(const std::string& param) {
   const std::string lower = AsciiLowerCase(param);
-  for (const char* name : {"/k", "/t", "/o", "/letolt", "/?"})
+  for (const char* name : {"/k", "/t", "/o", "/letolt", "/atlasz", "/?"})
     if (lower == name) return true;
   const std::size_t eq = param.find('=');
   return param.size() > 1 && param[0] == '/' && eq != std::string::npos &&

@@ -10,7 +10,7 @@
 
 namespace qv {
 
-// A switch ("/k", "/t", "/o", "/letolt", "/?", in any case) or a valued
+// A switch ("/k", "/t", "/o", "/letolt", "/atlasz", "/?", in any case) or a valued
 // option ("/NAME=VALUE": no "/" or "\" between the leading "/" and the first
 // "="): never a report, nor a pattern. "/home/x=1/a_1.htm" is a path.
 bool IsOptionParam(const std::string& param);

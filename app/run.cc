@@ -1,5 +1,6 @@
 #include "app/run.h"
 
+#include "app/atlas_run.h"
 #include "app/download_run.h"
 #include "app/report_params.h"
 #include "app/usage.h"
@@ -103,6 +104,7 @@ ModeHandlers DefaultHandlers() {
   h.convert = ConvertOne;
   h.itemList = BuildPage;
   h.download = Download;
+  h.atlas = RunAtlas;
   h.listDirectory = [] { return ListDirectory("."); };
   h.matchingFiles = MatchingFiles;
   h.isFile = FileExists;
@@ -125,6 +127,7 @@ std::string BatchLinePrefix(int counter) {
 Mode ChooseMode(const CommandLine& args, int reportFiles) {
   const int n = args.Count();
   if (args.HasOption("/o")) return Mode::kDownload;
+  if (args.HasOption("/atlasz")) return Mode::kAtlas;
   if (reportFiles >= 2 && !args.HasOption("/k")) return Mode::kReports;
   if (args.HasOption("/t") && !args.HasOption("/k") && n > 1) return Mode::kItemList;
   if (args.HasOption("/k")) return Mode::kBatch;
@@ -146,7 +149,7 @@ void RunTool(Session& session, const ModeHandlers& handlers) {
   RunContext& ctx = session.ctx;
   // Before anything is printed: the console's stream depends on the report.
   const Mode typed = ChooseMode(session.args);
-  if (typed == Mode::kItemList || typed == Mode::kSingle)
+  if (typed == Mode::kItemList || typed == Mode::kSingle || typed == Mode::kAtlas)
     session.args = ExpandReportPatterns(session.args, handlers.matchingFiles, handlers.isFile);
   const CommandLine& args = session.args;
   const std::vector<std::string> reports = ReportParams(args);
@@ -166,6 +169,9 @@ void RunTool(Session& session, const ModeHandlers& handlers) {
 
   switch (mode) {
     case Mode::kDownload: handlers.download(session); break;
+    case Mode::kAtlas:
+      handlers.atlas(session, reports.empty() ? BatchReports(handlers.listDirectory()) : reports);
+      break;
     case Mode::kReports:
       NumberedRun(session, handlers, reports);
       ctx.console.Line(startLine);

@@ -15,6 +15,7 @@ struct ModeHandlers {
   std::function<void(Session&, const std::string&)> convert;   // detect + convert
   std::function<void(Session&, const std::string&)> itemList;  // item-list page
   std::function<void(Session&)> download;
+  std::function<void(Session&, const std::vector<std::string>&)> atlas;  // the reports merged
   std::function<std::vector<std::string>()> listDirectory;                    // current directory
   std::function<std::vector<std::string>(const std::string&)> matchingFiles;  // of a pattern
   std::function<bool(const std::string&)> isFile;  // names an existing file
@@ -25,11 +26,12 @@ struct ModeHandlers {
 ModeHandlers DefaultHandlers();
 
 // The mode of a run; the first rule that applies wins: "/o" downloads,
-// two or more report parameters naming existing files (reportFiles, see
+// "/atlasz" merges the reports (those given, or the directory's) into the
+// atlas, two or more report parameters naming existing files (reportFiles, see
 // ReportParams) without "/k" are each converted or paged in turn, "/t" with
 // a report (and without "/k") builds one item-list page, "/k" runs over the
 // directory, any other parameter is a report to convert.
-enum class Mode { kDownload, kReports, kItemList, kBatch, kSingle, kNone };
+enum class Mode { kDownload, kAtlas, kReports, kItemList, kBatch, kSingle, kNone };
 Mode ChooseMode(const CommandLine& args, int reportFiles = 0);
 
 // True when the batch run takes a directory entry of this name.

@@ -1,14 +1,15 @@
 #include "convert/driver.h"
 
 #include "convert/closing_sections.h"
-#include "convert/header_scan.h"
 #include "convert/preamble.h"
 #include "convert/run_state.h"
 #include "convert/sections.h"
 #include "platform/settings_file.h"
 #include "rtfkit/prologue.h"
+#include "rtfkit/rtf_escape.h"
 #include "text/cut_report.h"
 #include "text/output_names.h"
+#include "text/report_header.h"
 #include "text/report_markers.h"
 #include "text/text.h"
 
@@ -55,7 +56,23 @@ void Convert(RunContext& ctx, ConverterSession& session, Layout layout,
   ConvertReportInto(ctx, session, layout, settings, report, rtf);
 }
 
+// The header's text as the prologue writes it.
+constexpr HeaderFormat kRtfText{
+    [](std::string_view text) { return RtfEscape(text); },
+    "\\par \r\n",
+    "{\\f11\\fs16 ",
+    "} \r\n",
+};
+
 }  // namespace
+
+void ScanHeader(ConverterRun& run) {
+  ReportHeader header;
+  ScanReportHeader(run, run.layout, kRtfText, header);
+  run.headerBlock = std::move(header.headerBlock);
+  run.adventurerBlock = std::move(header.adventurerBlock);
+  run.reportTitle = std::move(header.reportTitle);
+}
 
 void ConvertReportInto(RunContext& ctx, ConverterSession& session, Layout layout,
                        const FormatSettings& settings, ReportReader& report, RtfWriter& rtf) {

@@ -23,6 +23,11 @@ struct ConverterSession {
   MapResources mapResources;
 };
 
+// Reads the report header (ScanReportHeader) into the run's headerBlock,
+// adventurerBlock and reportTitle as RTF text: each line escaped and ended
+// by "\par ", the "Extra forduló" note in small type.
+void ScanHeader(ConverterRun& run);
+
 // The whole conversion of an open report into `out` with the given settings
 // and layout: what ConvertReport does once it has read the settings and
 // opened both files. The fuzz targets convert into memory through it.

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "text/cp1250.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 
 namespace qv {
@@ -163,8 +164,8 @@ void WriteTitle(const std::string& reportTitle, RtfWriter& out) {
 }  // namespace
 
 std::string TurnNumber(const std::string& headerBlock) {
-  constexpr std::string_view kBefore = ". JÁTÉKHETED, "_cp;
-  constexpr std::string_view kAfter = ". FORDULÓD"_cp;
+  constexpr std::string_view kBefore = report::kTurnBefore;
+  constexpr std::string_view kAfter = report::kTurnAfter;
   const int start = Find(kBefore, headerBlock);
   const int end = Find(kAfter, headerBlock);
   if (start == 0 || end == 0) return "";

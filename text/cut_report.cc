@@ -6,12 +6,13 @@
 #include "platform/error.h"
 #include "platform/input_file.h"
 #include "platform/path_names.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 
 namespace qv {
 namespace {
 
-constexpr std::string_view kClosingTag = "</html>";
+constexpr std::string_view kClosingTag = report::kHtmlEnd;
 
 // Whether the report holds the closing tag, read from where it stands in
 // the reader's chunks, each searched together with the last bytes of the one

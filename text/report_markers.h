@@ -24,6 +24,15 @@ inline constexpr std::string_view kWideCell = "COLSPAN=6>";
 inline constexpr std::string_view kCellStart = "<TD";
 // The copyright line at the report's end.
 inline constexpr std::string_view kCopyright = "&copy";
+// The report's closing tag (any case): a report without it is cut.
+inline constexpr std::string_view kHtmlEnd = "</html>";
+// Opens the header's right column, on the line that names the character.
+inline constexpr std::string_view kAdventurerLabel = "KALANDOZÓ:"_cp;
+// The turn number stands between these in the header's left column.
+inline constexpr std::string_view kTurnBefore = ". JÁTÉKHETED, "_cp;
+inline constexpr std::string_view kTurnAfter = ". FORDULÓD"_cp;
+// Opens the map before a teleport (the newer layout's journeys too).
+inline constexpr std::string_view kTeleportMapTitle = "A TELEPORTÁLÁS PILLANATA ELŐTTI TÉRKÉPED"_cp;
 }  // namespace report
 
 namespace older {
@@ -58,6 +67,10 @@ inline constexpr std::string_view kTitleHeading = "<H1>";
 // The command reference's list, from its start to its end (any case).
 inline constexpr std::string_view kListStart = "<pre>";
 inline constexpr std::string_view kListEnd = "</pre>";
+// Opens the map before a journey.
+inline constexpr std::string_view kJourneyMapTitle = "UTAZÁS MEGKEZDÉSE ELŐTTI TÉRKÉPED"_cp;
+// Ends a map's legend.
+inline constexpr std::string_view kMapLegendEnd = "<P>";
 // The closing sections' titles, in report order.
 inline constexpr std::string_view kStepMapTitle = "E KÖRBEN TETT LÉPÉSEID TÉRKÉPE"_cp;
 inline constexpr std::string_view kGameMasterTitle = "ÜZENET A JÁTÉKVEZETŐTŐL"_cp;
@@ -102,6 +115,8 @@ inline constexpr std::string_view kEncyclopediaEnd =
     R"(<TABLE CELLPADDING=5 CELLSPACING=0 CLASS="klap" WIDTH=750>)";
 inline constexpr std::string_view kNoteHeadingCell =
     R"(</a><hr><table width=100% border=0 cellpadding=0 cellspacing=0><tr><td class="tenc" valign=top>)";
+// Ends a map's legend.
+inline constexpr std::string_view kMapLegendEnd = "<! end of map>";
 // The closing sections' titles, in report order: this layout has no game
 // master's message and no world changes.
 inline constexpr std::string_view kStepMapTitle = "E körben tett lépéseid térképe"_cp;

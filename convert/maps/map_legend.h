@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "convert/run_state.h"
+#include "maps/map_legend_entries.h"  // MapLegendEnd
 
 namespace qv {
 
@@ -11,8 +12,5 @@ namespace qv {
 // that starts with a coordinate pair "(x,y) " opens a two-cell row; lines
 // without one continue the open row's text.
 void WriteMapLegend(ConverterRun& run, std::string_view endMarker);
-
-// The legend's end marker in the run's layout.
-std::string_view MapLegendEnd(Layout layout);
 
 }  // namespace qv

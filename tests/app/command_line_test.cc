@@ -48,6 +48,11 @@ struct ModeRun {
     handlers.convert = [this](Session&, const std::string& f) { calls.push_back("convert " + f); };
     handlers.itemList = [this](Session&, const std::string& f) { calls.push_back("page " + f); };
     handlers.download = [this](Session&) { calls.push_back("download"); };
+    handlers.atlas = [this](Session&, const std::vector<std::string>& reports) {
+      std::string call = "atlas";
+      for (const std::string& r : reports) call += " " + r;
+      calls.push_back(call);
+    };
     handlers.listDirectory = [dir] { return dir; };
     handlers.matchingFiles = [dir](const std::string& pattern) {
       std::vector<std::string> files;
@@ -83,6 +88,14 @@ TEST(ModeChoice, FirstMatchingRuleWins) {
   EXPECT_EQ(ModeRun({"/ini=x.ini", "a_1.htm"}).calls, Strings{"convert /ini=x.ini"});
   EXPECT_EQ(ModeRun({"a_1.htm", "/K"}, {"b_2.htm"}).calls, Strings{"convert b_2.htm"});
   EXPECT_EQ(ModeRun({"/kk"}).calls, Strings{"convert /kk"});
+  // The atlas takes the reports named (patterns expanded), else the folder's
+  // by the batch rule; "/o" still wins.
+  const Strings dir = {"1_5.htm", "1_6.htm", "atlasz.txt", "notes.htm"};
+  EXPECT_EQ(ModeRun({"/ATLASZ", "/kar=1"}, dir).calls, Strings{"atlas 1_5.htm 1_6.htm"});
+  EXPECT_EQ(ModeRun({"/atlasz", "*_6.htm", "notes.htm"}, dir).calls,
+            Strings{"atlas 1_6.htm notes.htm"});
+  EXPECT_EQ(ModeRun({"/atlasz", "/k", "1_5.htm"}, dir).calls, Strings{"atlas 1_5.htm"});
+  EXPECT_EQ(ModeRun({"/atlasz", "/o"}).calls, Strings{"download"});
   EXPECT_EQ(ModeRun({}).calls, Strings{});
 }
 
@@ -93,11 +106,11 @@ TEST(ModeChoice, StartLineRepeatsAfterConversionsOnly) {
   const Strings page = ModeRun({"/t", "a_1.htm"}).console.lines;
   EXPECT_EQ(page, (Strings{"Indulas ideje: 9:05:07", "Befejezes ideje: 9:05:07"}));
   const Strings usage = ModeRun({}).console.lines;
-  ASSERT_EQ(usage.size(), 21u);
+  ASSERT_EQ(usage.size(), 24u);
   EXPECT_EQ(usage[0], "Hasznalat:");
-  EXPECT_EQ(usage[16], "      /ford=zzz   - forduloszam (lehet \"utolso\" is)");
-  EXPECT_EQ(usage[18], "");
-  EXPECT_EQ(usage[19], "Indulas ideje: 9:05:07");
+  EXPECT_EQ(usage[19], "      /ford=zzz   - forduloszam (lehet \"utolso\" is)");
+  EXPECT_EQ(usage[21], "");
+  EXPECT_EQ(usage[22], "Indulas ideje: 9:05:07");
 }
 
 TEST(BatchRun, TakesReportNamesInListingOrderAndNumbersThem) {

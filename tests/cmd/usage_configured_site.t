@@ -13,6 +13,9 @@ Lehetseges parameterek:
    /t           - a targylista atalakitasa (fordulo.htm vagy /k)
    /ini=filenev - melyik ini file legyen a config
    /o           - fordulo letoltes a pelda.example szerverrol
+   /atlasz      - a fordulok terkepei egy atlaszba (atlasz.txt) osszefesulve
+                  (fordulo.htm-ek vagy mintak, nelkuluk a konyvtar osszes forduloja)
+      /kar=yyyy - csak ennek a karakternek a fordului
 
       letolteshez kotelezo parameterek:
 

@@ -6,7 +6,6 @@
 
 #include "convert/driver.h"
 #include "convert/encyclopedia.h"
-#include "convert/header_scan.h"
 #include "convert/preamble.h"
 #include "convert/run_state.h"
 #include "tests/support/consoles.h"

@@ -1,6 +1,5 @@
-#include "convert/header_scan.h"
+#include "text/report_header.h"
 
-#include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
 #include "text/report_markers.h"
@@ -8,8 +7,6 @@
 
 namespace qv {
 namespace {
-
-const std::string kLineEnd = std::string(R"(\par )") + "\r\n";
 
 // How a layout ends the header's columns and cuts its title line.
 struct HeaderMarkers {
@@ -57,12 +54,12 @@ void DeleteBefore(std::string& line, std::string_view marker) {
   if (p > 0) Delete(line, 1, p - 1);
 }
 
-// Adds the lines that follow to block, each without tags, escaped as RTF
-// text and ended by "\par ", until a line ends the column (that line is not
-// added). With noteEnd, an "Extra forduló" note is added first in small type,
-// its tags kept as text.
-void ReadColumn(ConverterRun& run, std::string& block, bool (*ends)(const std::string&),
-                int (*noteEnd)(const std::string&, int)) {
+// Adds the lines that follow to block, each without tags, escaped and ended
+// as the format says, until a line ends the column (that line is not added).
+// With noteEnd, an "Extra forduló" note is added first in the format's note
+// brackets, its tags kept as text.
+void ReadColumn(ReportCursor& run, const HeaderFormat& format, std::string& block,
+                bool (*ends)(const std::string&), int (*noteEnd)(const std::string&, int)) {
   while (!run.Eof() && !ends(run.currentLine)) {
     run.ReadLine();
     const std::string& line = run.currentLine;
@@ -70,9 +67,9 @@ void ReadColumn(ConverterRun& run, std::string& block, bool (*ends)(const std::s
     if (extra > 0) {
       const int end = noteEnd(line, extra);
       const std::string note = end > 0 ? Copy(line, extra, end - extra) : std::string();
-      block += R"({\f11\fs16 )" + RtfEscape(note) + "} \r\n";
+      ((block += format.noteOpen) += format.escape(note)) += format.noteClose;
     }
-    if (!ends(line)) block += RtfEscape(StripTags(line)) + kLineEnd;
+    if (!ends(line)) (block += format.escape(StripTags(line))) += format.lineEnd;
   }
 }
 
@@ -84,23 +81,24 @@ void AlignAccountLabel(std::string& block) {
 
 }  // namespace
 
-void ScanHeader(ConverterRun& run) {
-  const HeaderMarkers& markers = run.layout == Layout::kOlder ? kOlderHeader : kNewerHeader;
+void ScanReportHeader(ReportCursor& run, Layout layout, const HeaderFormat& format,
+                      ReportHeader& header) {
+  const HeaderMarkers& markers = layout == Layout::kOlder ? kOlderHeader : kNewerHeader;
   std::string& line = run.currentLine;
   while (!run.Eof() && !Contains(line, " KALANDJAI")) {
     run.ReadLine();
     if (Contains(line, "Betáplálva:"_cp)) {
       DeleteBefore(line, "Betáplálva:"_cp);
-      run.headerBlock = RtfEscape(StripTags(line)) + kLineEnd;
-      ReadColumn(run, run.headerBlock, markers.endsLeftColumn, nullptr);
+      header.headerBlock = format.escape(StripTags(line)) + std::string(format.lineEnd);
+      ReadColumn(run, format, header.headerBlock, markers.endsLeftColumn, nullptr);
 
       if (markers.rightColumnOnNextLine) run.ReadLine();
-      DeleteBefore(line, "KALANDOZÓ:"_cp);
-      run.adventurerBlock = RtfEscape(StripTags(line)) + kLineEnd;
-      ReadColumn(run, run.adventurerBlock, markers.endsRightColumn, markers.noteEnd);
-      AlignAccountLabel(run.adventurerBlock);
+      DeleteBefore(line, report::kAdventurerLabel);
+      header.adventurerBlock = format.escape(StripTags(line)) + std::string(format.lineEnd);
+      ReadColumn(run, format, header.adventurerBlock, markers.endsRightColumn, markers.noteEnd);
+      AlignAccountLabel(header.adventurerBlock);
     }
-    if (Contains(line, " KALANDJAI")) run.reportTitle = RtfEscape(markers.title(line));
+    if (Contains(line, " KALANDJAI")) header.reportTitle = format.escape(markers.title(line));
   }
 }
 
