@@ -22,15 +22,17 @@ namespace {
 constexpr int kTwipsPerPixel = 28;
 // The overview fills at most the line's width and most of the page.
 constexpr int kLineTwips = 10206;
-constexpr int kOverviewTwipsHigh = 12000;
+constexpr int kOverviewTwipsHigh = 9000;
 constexpr int kOverviewMaxWidth = 1100;
 constexpr int kOverviewMaxHeight = 1300;
 
 std::string Number(std::int64_t n) { return std::to_string(n); }
 
-// "a–b" (en dash), or "a" when both are the same.
+// "a–b" (en dash), spaced when a number is negative; "a" when both are the
+// same.
 std::string Range(std::int64_t a, std::int64_t b) {
-  return a == b ? Number(a) : Number(a) + std::string("–"_cp) + Number(b);
+  if (a == b) return Number(a);
+  return Number(a) + std::string(a < 0 || b < 0 ? " – "_cp : "–"_cp) + Number(b);
 }
 
 std::string Coordinates(std::int64_t x, std::int64_t y) {
@@ -114,12 +116,9 @@ class AtlasDocument {
     for (const AtlasPlace& place : world.places)
       if (const AtlasSheet* sheet = SheetAt(sheets_, place.x, place.y))
         placesOf_[Index(*sheet)].push_back(&place);
-    for (const AtlasSheet& s : sheets_) {
-      column0_ = std::min(column0_, s.gridColumn);
-      newest_ = 0;
-    }
+    columns_ = OverviewColumns(sheets_);
+    rows_ = OverviewRows(sheets_);
     for (const AtlasCell& c : world.cells) newest_ = std::max(newest_, c.lastTurn);
-    if (!sheets_.empty()) row0_ = sheets_.front().gridRow;
   }
 
   void Write(const PrologueFonts& fonts) {
@@ -131,6 +130,10 @@ class AtlasDocument {
   }
 
  private:
+  // 1 for the first of `v`.
+  static std::int64_t Place(const std::vector<std::int64_t>& v, std::int64_t value) {
+    return std::lower_bound(v.begin(), v.end(), value) - v.begin() + 1;
+  }
   static std::size_t Index(const AtlasSheet& s) { return static_cast<std::size_t>(s.number - 1); }
 
   PrologueInput Prologue(const PrologueFonts& fonts) const {
@@ -181,7 +184,8 @@ class AtlasDocument {
                  static_cast<int>(picture.height() * fit));
     Paragraph(
         out_,
-        std::string("A keretek a következő lapok, bennük a számuk, ha elfér. Egy lap "_cp) +
+        std::string("A keretek a következő lapok, bennük a számuk, ha elfér; a pontozott "
+                    "vonal kihagyott, üres részt jelöl. Egy lap "_cp) +
             Number(kSheetColumns) + " x " + Number(kSheetRows) +
             std::string(" mezőt mutat; csak azok a részek kapnak lapot, ahol látott mező van. "
                         "A lapok soronként:"_cp));
@@ -207,8 +211,8 @@ class AtlasDocument {
                                sheet.Top() + std::int64_t{dy} * kSheetRows));
     };
     out_.Line(R"(\pard\qc\keepn\widctlpar{\f4\fs18 )" + std::string("Helye az áttekintőn: "_cp) +
-              Number(sheet.gridRow - row0_ + 1) + ". sor, " +
-              Number(sheet.gridColumn - column0_ + 1) + ". oszlop. " +
+              Number(Place(rows_, sheet.gridRow)) + ". sor, " +
+              Number(Place(columns_, sheet.gridColumn)) + ". oszlop. " +
               std::string("Szomszédai: észak "_cp) + neighbour(0, -1) + ", kelet " +
               neighbour(1, 0) + std::string(", dél "_cp) + neighbour(0, 1) + ", nyugat " +
               neighbour(-1, 0) + R"(.\par})");
@@ -220,6 +224,7 @@ class AtlasDocument {
     const std::vector<const AtlasPlace*>& places = placesOf_[Index(sheet)];
     if (places.empty()) return;
     constexpr std::array<int, 4> kEdges = {1300, 5100, 6400, 10200};
+    out_.Line(R"(\pard\ql\widctlpar)");
     TableRows rows(out_);
     rows.Use(RowOpener(kEdges, true), static_cast<int>(kEdges.size()));
     for (const AtlasPlace* place : places) {
@@ -248,6 +253,7 @@ class AtlasDocument {
       return std::tie(a.first, a.second->text) < std::tie(b.first, b.second->text);
     });
     constexpr std::array<int, 3> kEdges = {6000, 8200, 10200};
+    out_.Line(R"(\pard\ql\widctlpar)");
     TableRows rows(out_);
     rows.Start(RowOpener(kEdges, true), static_cast<int>(kEdges.size()));
     rows.Cell(R"({\f4\fs20\b Hely}\cell)");
@@ -271,8 +277,8 @@ class AtlasDocument {
   std::vector<AtlasSheet> sheets_;
   std::vector<std::vector<const AtlasStep*>> stepsOf_;
   std::vector<std::vector<const AtlasPlace*>> placesOf_;
-  std::int64_t column0_ = INT64_MAX;
-  std::int64_t row0_ = 0;
+  std::vector<std::int64_t> columns_;  // the overview's columns and rows
+  std::vector<std::int64_t> rows_;
   AtlasNumber newest_ = 0;
 };
 

@@ -176,40 +176,76 @@ MonoBitmap SheetPainter::Sheet(const AtlasWorld& world, const AtlasSheet& sheet,
 MonoBitmap SheetPainter::Overview(const AtlasWorld& world, const std::vector<AtlasSheet>& sheets,
                                   int maxWidth, int maxHeight) const {
   if (sheets.empty()) return MonoBitmap::AllOnes(1, 1);
-  std::int64_t column0 = sheets.front().gridColumn, column1 = column0;
-  const std::int64_t row0 = sheets.front().gridRow, row1 = sheets.back().gridRow;
-  for (const AtlasSheet& s : sheets) {
-    column0 = std::min(column0, s.gridColumn);
-    column1 = std::max(column1, s.gridColumn);
-  }
-  // Pixels a cell: at most 6, fewer for a world that would not fit.
-  const double cellsWide = static_cast<double>(column1 - column0 + 1) * kSheetColumns;
-  const double cellsHigh = static_cast<double>(row1 - row0 + 1) * kSheetRows;
-  const double scale = std::min({6.0, (maxWidth - 2) / cellsWide, (maxHeight - 2) / cellsHigh});
-  const int width = static_cast<int>(std::ceil(cellsWide * scale)) + 2;
-  const int height = static_cast<int>(std::ceil(cellsHigh * scale)) + 2;
+  // Only the grid's columns and rows that hold a sheet are drawn, a dotted
+  // gap standing for those left out: two parts of the world far apart
+  // stay side by side, and the picture's size follows the sheets.
+  const std::vector<std::int64_t> columns = OverviewColumns(sheets), rows = OverviewRows(sheets);
+  constexpr int kGap = 8;
+  const auto gaps = [](const std::vector<std::int64_t>& v) {
+    int n = 0;
+    for (std::size_t i = 1; i < v.size(); ++i) n += v[i] != v[i - 1] + 1 ? 1 : 0;
+    return n;
+  };
+  const int gapsWide = gaps(columns), gapsHigh = gaps(rows);
+  const double scale = std::max(
+      0.05,
+      std::min({6.0, (maxWidth - 2.0 - kGap * gapsWide) / (double(columns.size()) * kSheetColumns),
+                (maxHeight - 2.0 - kGap * gapsHigh) / (double(rows.size()) * kSheetRows)}));
+  // Where each column and row of sheets starts.
+  const auto starts = [&](const std::vector<std::int64_t>& v, int cells, std::vector<int>& at) {
+    double pos = 1;
+    for (std::size_t i = 0; i < v.size(); ++i) {
+      if (i > 0 && v[i] != v[i - 1] + 1) pos += kGap;
+      at.push_back(static_cast<int>(pos));
+      pos += cells * scale;
+    }
+    return static_cast<int>(std::ceil(pos)) + 1;
+  };
+  std::vector<int> columnAt, rowAt;
+  const int width = starts(columns, kSheetColumns, columnAt);
+  const int height = starts(rows, kSheetRows, rowAt);
   Canvas c(width, height);
-  const double x0 = static_cast<double>(column0) * kSheetColumns;
-  const double y0 = static_cast<double>(row0) * kSheetRows;
-  const auto px = [&](double x) { return 1 + static_cast<int>(std::floor((x - x0) * scale)); };
-  const auto py = [&](double y) { return 1 + static_cast<int>(std::floor((y - y0) * scale)); };
+  const auto place = [](const std::vector<std::int64_t>& v, std::int64_t value) {
+    return static_cast<std::size_t>(std::lower_bound(v.begin(), v.end(), value) - v.begin());
+  };
+
+  // The gaps, dotted across the whole picture.
+  const auto dotGaps = [&](const std::vector<std::int64_t>& v, const std::vector<int>& at,
+                           bool across) {
+    for (std::size_t i = 1; i < v.size(); ++i) {
+      if (v[i] == v[i - 1] + 1) continue;
+      const int mid = at[i] - kGap / 2 - 1;
+      for (int k = 0; k < (across ? height : width); k += 3)
+        across ? c.Put(mid, k, kInk) : c.Put(k, mid, kInk);
+    }
+  };
+  dotGaps(columns, columnAt, true);
+  dotGaps(rows, rowAt, false);
 
   // A cell is a pattern as dark as its tile, but never paper.
-  for (const AtlasCell& cell : world.cells) {
-    const int share = cell.terrain >= 1 && cell.terrain <= static_cast<int>(inkShare_.size())
-                          ? inkShare_[static_cast<std::size_t>(cell.terrain - 1)]
-                          : 50;
-    const int level = 5 + share * 10 / 100;  // of 16
-    const int left = px(cell.x), top = py(cell.y);
-    const int right = std::max(left + 1, px(cell.x + 1)),
-              bottom = std::max(top + 1, py(cell.y + 1));
-    for (int y = top; y < bottom; ++y)
-      for (int x = left; x < right; ++x) c.Put(x, y, kBayer[y & 3][x & 3] < level ? kInk : kPaper);
+  for (const AtlasSheet& sheet : sheets) {
+    const double left = columnAt[place(columns, sheet.gridColumn)];
+    const double top = rowAt[place(rows, sheet.gridRow)];
+    for (const std::size_t i : sheet.cells) {
+      const AtlasCell& cell = world.cells[i];
+      const int share = cell.terrain >= 1 && cell.terrain <= static_cast<int>(inkShare_.size())
+                            ? inkShare_[static_cast<std::size_t>(cell.terrain - 1)]
+                            : 50;
+      const int level = 5 + share * 10 / 100;  // of 16
+      const double dx = static_cast<double>(cell.x - sheet.Left()) * scale;
+      const double dy = static_cast<double>(cell.y - sheet.Top()) * scale;
+      const int x0 = static_cast<int>(left + dx), y0 = static_cast<int>(top + dy);
+      const int x1 = std::max(x0 + 1, static_cast<int>(left + dx + scale));
+      const int y1 = std::max(y0 + 1, static_cast<int>(top + dy + scale));
+      for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) c.Put(x, y, kBayer[y & 3][x & 3] < level ? kInk : kPaper);
+    }
   }
   for (const AtlasSheet& s : sheets) {
-    const int left = px(s.Left()), top = py(s.Top());
-    const int right = std::max(left + 1, px(s.Left() + kSheetColumns));
-    const int bottom = std::max(top + 1, py(s.Top() + kSheetRows));
+    const int left = columnAt[place(columns, s.gridColumn)];
+    const int top = rowAt[place(rows, s.gridRow)];
+    const int right = std::max(left + 1, static_cast<int>(left + kSheetColumns * scale));
+    const int bottom = std::max(top + 1, static_cast<int>(top + kSheetRows * scale));
     c.FillRect(left, top, right + 1, top + 1, kInk);
     c.FillRect(left, bottom, right + 1, bottom + 1, kInk);
     c.FillRect(left, top, left + 1, bottom + 1, kInk);
@@ -221,6 +257,21 @@ MonoBitmap SheetPainter::Overview(const AtlasWorld& world, const std::vector<Atl
     Stamp(c, lx, ly, label);
   }
   return Inverted(c.ink());
+}
+
+std::vector<std::int64_t> OverviewColumns(const std::vector<AtlasSheet>& sheets) {
+  std::vector<std::int64_t> v;
+  for (const AtlasSheet& s : sheets) v.push_back(s.gridColumn);
+  std::sort(v.begin(), v.end());
+  v.erase(std::unique(v.begin(), v.end()), v.end());
+  return v;
+}
+
+std::vector<std::int64_t> OverviewRows(const std::vector<AtlasSheet>& sheets) {
+  std::vector<std::int64_t> v;
+  for (const AtlasSheet& s : sheets) v.push_back(s.gridRow);
+  v.erase(std::unique(v.begin(), v.end()), v.end());  // sheets come by row
+  return v;
 }
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 // document a word processor opens).
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -18,6 +19,11 @@ namespace qv {
 
 inline constexpr int kSheetPitch = 24;  // pixels a cell
 
+// The grid columns and rows that hold sheets, ascending: the overview's
+// columns and rows.
+std::vector<std::int64_t> OverviewColumns(const std::vector<AtlasSheet>& sheets);
+std::vector<std::int64_t> OverviewRows(const std::vector<AtlasSheet>& sheets);
+
 class SheetPainter {
  public:
   SheetPainter(const MapPictures& pictures, const LabelFont& font);
@@ -30,8 +36,10 @@ class SheetPainter {
                    const std::vector<const AtlasStep*>& steps) const;
 
   // Every seen cell as a dot pattern of its terrain's tone and every sheet
-  // as a frame with its number where it fits, the whole within maxWidth x
-  // maxHeight pixels (smaller for a small world).
+  // as a frame with its number where it fits, within maxWidth x maxHeight
+  // pixels (smaller for a small world). Only the columns and rows of sheets
+  // are drawn (OverviewColumns, OverviewRows), a dotted line standing for
+  // each run of them left out.
   MonoBitmap Overview(const AtlasWorld& world, const std::vector<AtlasSheet>& sheets, int maxWidth,
                       int maxHeight) const;
 

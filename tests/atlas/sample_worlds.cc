@@ -91,4 +91,12 @@ AtlasWorld GeneratedAtlasWorld(int cells, int turns) {
   return world;
 }
 
+MapPictures PlainMapPictures() {
+  std::vector<MonoBitmap> terrain;
+  terrain.push_back(MonoBitmap(200, 200));
+  for (int t = 2; t <= kTerrainCount; ++t) terrain.push_back(MonoBitmap::AllOnes(200, 200));
+  return MapPictures{std::move(terrain), MonoBitmap::AllOnes(8 * 56, 56),
+                     MonoBitmap::AllOnes(9 * 48, 48)};
+}
+
 }  // namespace qv::test

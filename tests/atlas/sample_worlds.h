@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "atlas/world.h"
+#include "maps/picture_set.h"
 
 namespace qv::test {
 
@@ -19,5 +20,9 @@ AtlasWorld SmallAtlasWorld();
 // band a few cells wide winding over the plane, with a place every 40
 // cells; the same world for the same arguments.
 AtlasWorld GeneratedAtlasWorld(int cells, int turns);
+
+// Pictures of the map's sizes: terrain 1 all black, the other tiles, the
+// icons and the arrows all white.
+MapPictures PlainMapPictures();
 
 }  // namespace qv::test
