@@ -22,7 +22,7 @@ namespace {
 constexpr int kTwipsPerPixel = 28;
 // The overview fills at most the line's width and most of the page.
 constexpr int kLineTwips = 10206;
-constexpr int kOverviewTwipsHigh = 9000;
+constexpr int kOverviewTwipsHigh = 8500;
 constexpr int kOverviewMaxWidth = 1100;
 constexpr int kOverviewMaxHeight = 1300;
 

@@ -251,7 +251,7 @@ MonoBitmap SheetPainter::Overview(const AtlasWorld& world, const std::vector<Atl
     c.FillRect(left, top, left + 1, bottom + 1, kInk);
     c.FillRect(right, top, right + 1, bottom + 1, kInk);
     const MonoBitmap label = SmallLabel(std::to_string(s.number));
-    if (label.width() + 6 > right - left || label.height() + 6 > bottom - top) continue;
+    if (label.width() + 3 > right - left || label.height() + 3 > bottom - top) continue;
     const int lx = (left + right - label.width()) / 2, ly = (top + bottom - label.height()) / 2;
     c.FillRect(lx - 2, ly - 1, lx + label.width() + 2, ly + label.height() + 1, kPaper);
     Stamp(c, lx, ly, label);
