@@ -574,6 +574,7 @@ else if (X.length) {
   cx = X[i] + 0.5;
   cy = Y[i] + 0.5;
 }
+// What the view shows, for a test that drives the page.
 window.atlasView = () => ({ x: cx, y: cy, scale, selected, hits: hits.length });
 resize();
 })();

@@ -12,8 +12,8 @@ namespace qv::test {
 // with icons and every terrain; a far cluster at (1000, -500) seen in turn
 // 3; character 1234's steps of turns 58 to 60 (a teleport between 59 and
 // 60) and character 77's of turn 60; places with accents ("Tükörtó" at
-// (57,31), "Kis Tükörtó ..." at (56,33)), one without a name and one on an unseen cell; one
-// conflict.
+// (57,31), "Kis Tükörtó ..." at (56,33)), one without a name and one on an
+// unseen cell; one conflict.
 AtlasWorld SmallAtlasWorld();
 
 // A world of `cells` cells walked by one character over `turns` turns: a
