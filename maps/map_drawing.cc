@@ -18,13 +18,6 @@ constexpr int kArrowOffsetY = 77;  // 141 - 64
 constexpr int kIconPitch = 56;
 constexpr int kIconSourceWidth = 55;
 
-struct IconPlace {
-  int value;
-  int cell;  // -1: this value has no icon
-  int x;
-  int y;
-};
-
 // The icon mask taken apart from the highest value down; icons that share
 // a place are drawn in this order, so the later one shows.
 constexpr IconPlace kIconPlaces[] = {
@@ -34,6 +27,8 @@ constexpr IconPlace kIconPlaces[] = {
 };
 
 }  // namespace
+
+std::span<const IconPlace> IconPlaces() { return kIconPlaces; }
 
 void CheckMapFrame(const MapFrame& frame, const std::string& reportName) {
   if (frame.columns >= 0 && frame.rows >= 0 && frame.columns <= kMaxMapTiles &&

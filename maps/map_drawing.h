@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "graphics/label_font.h"
@@ -47,6 +48,18 @@ MonoBitmap NewMapBitmap(const MapFrame& frame);
 
 // The column numbers above the grid and the row numbers left of it.
 void DrawMapLabels(MonoBitmap& map, const MapFrame& frame, const LabelFont& font);
+
+// Where the icons of a mask go, the mask taken apart from the highest value
+// down: for each value, its icon cell (-1: the value has no icon) and the
+// icon's top-left corner in the 200-pixel cell. Icons that share a place are
+// drawn in this order, so the later one shows.
+struct IconPlace {
+  int value;
+  int cell;
+  int x;
+  int y;
+};
+std::span<const IconPlace> IconPlaces();
 
 // The cell's tile, its arrow and its icons.
 void DrawMapCell(MonoBitmap& map, const MapCell& cell, const MapPictures& pictures);

@@ -12,15 +12,14 @@ namespace {
 // many megabytes never stands in memory as text.
 constexpr std::size_t kPieceBytes = 32 * 1024;
 
-}  // namespace
-
-void WritePictureGroup(const MonoBitmap& bitmap,
-                       const std::function<void(std::string_view)>& write) {
+// The group with `goal` (its words, or nothing) after \pich.
+void WriteGroup(const MonoBitmap& bitmap, const std::string& goal,
+                const std::function<void(std::string_view)>& write) {
   // The rows are encoded straight from the bitmap, between the metafile's
   // records before and after them.
   const MetafileAroundRows around = PictureMetafileAroundRows(bitmap);
   write("{\\pict\\wmetafile8\\picw" + std::to_string(8 * bitmap.width()) + "\\pich" +
-        std::to_string(8 * bitmap.height()) + " ");
+        std::to_string(8 * bitmap.height()) + goal + " ");
   std::string digits(2 * kPieceBytes, '\0');
   const auto encode = [&](std::span<const uint8_t> bytes) {
     for (std::size_t at = 0; at < bytes.size(); at += kPieceBytes) {
@@ -33,6 +32,21 @@ void WritePictureGroup(const MonoBitmap& bitmap,
   encode(bitmap.DibRows());
   encode(around.tail);
   write("}");
+}
+
+}  // namespace
+
+void WritePictureGroup(const MonoBitmap& bitmap,
+                       const std::function<void(std::string_view)>& write) {
+  WriteGroup(bitmap, "", write);
+}
+
+void WritePictureGroup(const MonoBitmap& bitmap, const PictureGoal& goal,
+                       const std::function<void(std::string_view)>& write) {
+  WriteGroup(bitmap,
+             "\\picwgoal" + std::to_string(goal.widthTwips) + "\\pichgoal" +
+                 std::to_string(goal.heightTwips),
+             write);
 }
 
 std::string PictureGroup(const MonoBitmap& bitmap, std::string* dots) {

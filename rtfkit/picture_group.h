@@ -23,6 +23,15 @@ inline constexpr std::size_t kPlaceableHeaderBytes = 22;
 void WritePictureGroup(const MonoBitmap& bitmap,
                        const std::function<void(std::string_view)>& write);
 
+// The picture's size on paper, in twips: "\picwgoalW\pichgoalH" after
+// \pich, for pictures that must fill a given width whatever their pixels.
+struct PictureGoal {
+  int widthTwips = 0;
+  int heightTwips = 0;
+};
+void WritePictureGroup(const MonoBitmap& bitmap, const PictureGoal& goal,
+                       const std::function<void(std::string_view)>& write);
+
 // The whole picture group as one text; `dots` gets PictureDots.
 std::string PictureGroup(const MonoBitmap& bitmap, std::string* dots);
 

@@ -175,15 +175,19 @@ std::string TurnNumber(const std::string& headerBlock) {
 }
 
 std::string WritePrologue(const PrologueInput& in, RtfWriter& out) {
-  WriteDocumentHead(in.fonts, out);
   const std::string turn = TurnNumber(in.headerBlock);
-  out.Line(std::string(R"({\cs16\b\f6\fs20\lang1033 > )") + turn +
+  WritePrologueShowingTurn(in, turn, out);
+  return turn;
+}
+
+void WritePrologueShowingTurn(const PrologueInput& in, std::string_view turn, RtfWriter& out) {
+  WriteDocumentHead(in.fonts, out);
+  out.Line(std::string(R"({\cs16\b\f6\fs20\lang1033 > )") + std::string(turn) +
            std::string(R"(. forduló })"_cp));
   WriteFooterTail(out);
   WriteBannerPicture(out);
   WriteHeaderColumns(in, out);
   WriteTitle(in.reportTitle, out);
-  return turn;
 }
 
 }  // namespace qv

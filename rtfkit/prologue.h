@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "rtfkit/rtf_writer.h"
 
@@ -33,6 +34,10 @@ std::string TurnNumber(const std::string& headerBlock);
 
 // Writes the prologue and returns the turn number it showed in the footer.
 std::string WritePrologue(const PrologueInput& in, RtfWriter& out);
+
+// The same prologue with `turn` in the footer, for a document that stands
+// for no single report (the atlas shows its newest turn there).
+void WritePrologueShowingTurn(const PrologueInput& in, std::string_view turn, RtfWriter& out);
 
 // Writes the one-cell table holding the title banner picture (692 lines).
 void WriteBannerPicture(RtfWriter& out);

@@ -1,1 +1,0 @@
-#include "atlas/world.h"
