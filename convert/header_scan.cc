@@ -66,7 +66,7 @@ void ReadColumn(ConverterRun& run, std::string& block, bool (*ends)(const std::s
   while (!run.Eof() && !ends(run.currentLine)) {
     run.ReadLine();
     const std::string& line = run.currentLine;
-    const int extra = noteEnd ? Find("Extra forduló"_cp, line) : 0;
+    const int extra = noteEnd ? Find(report::kExtraTurnNote, line) : 0;
     if (extra > 0) {
       const int end = noteEnd(line, extra);
       const std::string note = end > 0 ? Copy(line, extra, end - extra) : std::string();
@@ -78,7 +78,7 @@ void ReadColumn(ConverterRun& run, std::string& block, bool (*ends)(const std::s
 
 // "SZÁMLA :" gets three blanks before its colon, as the other labels have.
 void AlignAccountLabel(std::string& block) {
-  const int p = Find("SZÁMLA :"_cp, block);
+  const int p = Find(report::kAccountLabel, block);
   if (p > 0) Insert("  ", block, p + 6);
 }
 
@@ -87,20 +87,20 @@ void AlignAccountLabel(std::string& block) {
 void ScanHeader(ConverterRun& run) {
   const HeaderMarkers& markers = run.layout == Layout::kOlder ? kOlderHeader : kNewerHeader;
   std::string& line = run.currentLine;
-  while (!run.Eof() && !Contains(line, " KALANDJAI")) {
+  while (!run.Eof() && !Contains(line, report::kTitleLineEnd)) {
     run.ReadLine();
-    if (Contains(line, "Betáplálva:"_cp)) {
-      DeleteBefore(line, "Betáplálva:"_cp);
+    if (Contains(line, report::kEnteredLabel)) {
+      DeleteBefore(line, report::kEnteredLabel);
       run.headerBlock = RtfEscape(StripTags(line)) + kLineEnd;
       ReadColumn(run, run.headerBlock, markers.endsLeftColumn, nullptr);
 
       if (markers.rightColumnOnNextLine) run.ReadLine();
-      DeleteBefore(line, "KALANDOZÓ:"_cp);
+      DeleteBefore(line, report::kAdventurerLabel);
       run.adventurerBlock = RtfEscape(StripTags(line)) + kLineEnd;
       ReadColumn(run, run.adventurerBlock, markers.endsRightColumn, markers.noteEnd);
       AlignAccountLabel(run.adventurerBlock);
     }
-    if (Contains(line, " KALANDJAI")) run.reportTitle = RtfEscape(markers.title(line));
+    if (Contains(line, report::kTitleLineEnd)) run.reportTitle = RtfEscape(markers.title(line));
   }
 }
 

@@ -1,5 +1,7 @@
 #include "download/response_cut.h"
 
+#include "text/report_markers.h"
+
 namespace qv {
 
 std::string CutResponse(std::string text) {
@@ -20,8 +22,10 @@ std::string CutResponse(std::string text) {
     }
   }
 
-  const std::size_t end = text.find("</html>");
-  if (end != std::string::npos) text.resize(end + 7);
+  // Cut behind the closing tag as written (IsWholeReport, which takes it in
+  // any case, decided before that the answer came whole).
+  const std::size_t end = text.find(report::kHtmlEnd);
+  if (end != std::string::npos) text.resize(end + report::kHtmlEnd.size());
   return text;
 }
 

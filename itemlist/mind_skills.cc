@@ -9,8 +9,7 @@
 namespace qv {
 namespace {
 
-constexpr std::string_view kRemainingTu =
-    "Maradék TU, amit a következő fejlesztéseknél használhattok el:"_cp;
+using older::kRemainingTu;
 
 // Removes every "<td>" and "</td>" and trims, for as long as "td>" is left
 // and a pass still changes something (a "td>" in another form stays).
@@ -109,7 +108,7 @@ void ReadSkillList(PageRun& run) {
     run.console.Line(std::string("Hibás forduló!"_cp));
   while (!run.Eof() && !run.CurrentHolds(older::kTableEnd)) {
     run.ReadLine();
-    if (run.CurrentHolds("Tudati képességfa:"_cp)) {
+    if (run.CurrentHolds(older::kMindSkillTreeTitle)) {
       run.treeFound = true;
       run.ReadLine();
     }
@@ -120,7 +119,7 @@ void ReadSkillList(PageRun& run) {
       run.remainingTu = IntegerOrZero(Copy(rest, 1, Find("<", rest) - 2));
       run.ReadLine();
     }
-    if (run.CurrentHolds(older::kTableEnd) || run.CurrentHolds("tr>") ||
+    if (run.CurrentHolds(older::kTableEnd) || run.CurrentHolds(older::kRowTagEnd) ||
         run.CurrentHolds(older::kRow))
       continue;
     run.skills.push_back(ParseSkillLine(run.currentLine));

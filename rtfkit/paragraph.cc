@@ -90,7 +90,11 @@ void DropBoldEndAfterUsedPoints(std::string& text) {
   if (found > 0) Delete(text, found + Length(kStray) - Length("</B>"), Length("</B>"));
 }
 
-// Layout RTF, steps up to the common tail.
+// The two layouts' narratives take different edits (braces made italic
+// groups or kept literal, paragraph marks made breaks or dropped), so each
+// has its own steps up to the common tail.
+
+// Older layout, steps up to the common tail.
 void NarrativeOlder(std::string& text) {
   // A literal "{" after a blank or a tag and a literal "}" before a blank or
   // a tag enclose an italic group; braces without a partner stay literal
@@ -120,7 +124,7 @@ void NarrativeOlder(std::string& text) {
   EndSpendableBoldRun(text);
 }
 
-// Layout RTFuj, steps up to the common tail.
+// Newer layout, steps up to the common tail.
 void NarrativeNewer(std::string& text) {
   // Braces next to tags are literal; no italic group is made. The escaped
   // report text has them as "\{" and "\}" already, so only the blank after
@@ -160,7 +164,7 @@ void NarrativeNewer(std::string& text) {
 void WriteEscapedParagraph(const ParagraphContext& ctx, std::string text, int width,
                            RtfWriter& out);
 
-// The tail that both variants share.
+// The tail that both layouts share.
 void NarrativeTail(const ParagraphContext& ctx, std::string& text, RtfWriter& out) {
   text = NormalizeBlanks(std::move(text));
   DropTrailingBoldEnd(ctx, text);
@@ -200,21 +204,21 @@ void WrapAndWrite(const std::string& text, int width, RtfWriter& out) {
 // WriteParagraph on text escaped already.
 void WriteEscapedParagraph(const ParagraphContext& ctx, std::string text, int width,
                            RtfWriter& out) {
-  const bool uj = ctx.layout == Layout::kNewer;
+  const bool newerLayout = ctx.layout == Layout::kNewer;
 
-  if (uj) text = NormalizeBlanks(std::move(text));
+  if (newerLayout) text = NormalizeBlanks(std::move(text));
   const int k = Length("<BR>");
   if (EndsWith(text, "<BR>")) Delete(text, Length(text) - k + 1, k);
   if (EndsWith(text, "<br>")) Delete(text, Length(text) - k + 1, k);
   if (text.starts_with("</b>") || text.starts_with("</B>")) Delete(text, 1, Length("</b>"));
-  if (uj) text = ReplaceAll("<b>enc.</b>", "enc.", std::move(text));
+  if (newerLayout) text = ReplaceAll("<b>enc.</b>", "enc.", std::move(text));
 
   text = PairTags(text, "<b>", "</b>", R"({\b )");
   text = PairTags(text, "<i>", "</i>", R"({\i )");
 
-  // RTFuj only: line and paragraph marks become "\par", except in the
-  // results of "kut " commands that hold no ". Egy {\b".
-  if (uj && !(Contains(ctx.commandLabel, "kut ") && !Contains(text, R"(. Egy {\b)"))) {
+  // Newer layout only: line and paragraph marks become "\par", except in
+  // the results of "kut " commands that hold no ". Egy {\b".
+  if (newerLayout && !(Contains(ctx.commandLabel, "kut ") && !Contains(text, R"(. Egy {\b)"))) {
     text = ReplaceAll("<BR>", "\r\n\\par\r\n", std::move(text));
     text = ReplaceAll("<br>", "\r\n\\par\r\n", std::move(text));
     text = ReplaceAll("<p>", "\\par\\par\r\n", std::move(text));

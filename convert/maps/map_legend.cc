@@ -2,6 +2,7 @@
 
 #include "rtfkit/rtf_escape.h"
 #include "rtfkit/table_rows.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 
 namespace qv {
@@ -18,7 +19,7 @@ bool StartsWithCoordinates(const std::string& line) {
 }  // namespace
 
 std::string_view MapLegendEnd(Layout layout) {
-  return layout == Layout::kOlder ? "<P>" : "<! end of map>";
+  return layout == Layout::kOlder ? older::kMapLegendEnd : newer::kMapLegendEnd;
 }
 
 void WriteMapLegend(ConverterRun& run, std::string_view endMarker) {
