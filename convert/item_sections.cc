@@ -97,6 +97,12 @@ void ForEachLineFromHere(ConverterRun& run, Handle handle) {
   }
 }
 
+// The category heading, the item table and the total weight have a writer
+// per layout: the older layout gives each cell a line of its own (a category
+// is labelled by its words, an item is three lines), the newer one a whole
+// row a line (a category is one heading, an item a cell of the row), so the
+// steps differ, not only the markers.
+
 // --- Older layout ------------------------------------------------------------
 
 // The banner group whose heading words the line holds first, 0 for none.

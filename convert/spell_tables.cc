@@ -39,6 +39,17 @@ void WriteFullWidthRow(TableRows& rows, std::string_view paragraph, std::string_
   rows.End();
 }
 
+// Hands every line of the section's table to `handle`, then ends the table:
+// a row the table ends in is ended too.
+template <typename Handle>
+void ReadTable(ConverterRun& run, TableRows& rows, Handle handle) {
+  const Layout layout = run.layout;
+  ForEachTableLine(
+      run, [layout](const std::string& line) { return EndsSectionTable(layout, line); }, handle);
+  rows.End();
+  run.rtf.Line(R"(\pard)");
+}
+
 }  // namespace
 
 // The older layout: one table cell a line, tables end at "</table>".
@@ -46,16 +57,6 @@ namespace older {
 namespace {
 
 bool IsTdLine(std::string_view line) { return HoldsLowered(line, kCell); }
-
-// Hands every line of the table to `handle`, then ends the table: a row the
-// table ends in is ended too.
-template <typename Handle>
-void ReadTable(ConverterRun& run, TableRows& rows, Handle handle) {
-  ForEachTableLine(
-      run, [](const std::string& line) { return HoldsLowered(line, kTableEnd); }, handle);
-  rows.End();
-  run.rtf.Line(R"(\pard)");
-}
 
 // The monsters, quests and deeds: every cell line is a full-width row.
 void WriteOneColumn(ConverterRun& run, std::string_view title, std::string_view paragraph) {
@@ -171,14 +172,6 @@ void WriteHeroicDeeds(ConverterRun& run) {
 // "</TABLE></TD></TR></TABLE>".
 namespace newer {
 namespace {
-
-template <typename Handle>
-void ReadTable(ConverterRun& run, TableRows& rows, Handle handle) {
-  ForEachTableLine(
-      run, [](const std::string& line) { return Contains(line, kTableEnd); }, handle);
-  rows.End();
-  run.rtf.Line(R"(\pard)");
-}
 
 // Cuts a line of cells into a row of edges.size() columns; a row short of
 // cells is filled with empty ones. A line that holds more cells than the

@@ -14,8 +14,9 @@ using older::kRemainingTu;
 // Removes every "<td>" and "</td>" and trims, for as long as "td>" is left
 // and a pass still changes something (a "td>" in another form stays).
 std::string CleanCells(std::string line) {
-  while (Contains(line, "td>")) {
-    std::string cleaned = TrimBlanks(ReplaceAll("</td>", "", ReplaceAll("<td>", "", line)));
+  using older::kBareCell, older::kCellEnd;
+  while (Contains(line, older::kCellTagEnd)) {
+    std::string cleaned = TrimBlanks(ReplaceAll(kCellEnd, "", ReplaceAll(kBareCell, "", line)));
     if (cleaned == line) break;
     line = std::move(cleaned);
   }

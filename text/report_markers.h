@@ -25,6 +25,12 @@ inline constexpr std::string_view kWideCell = "COLSPAN=6>";
 inline constexpr std::string_view kCellStart = "<TD";
 // The copyright line at the report's end.
 inline constexpr std::string_view kCopyright = "&copy";
+// What makes a turn report: a tag opening with "<title" (any case). The
+// older layout has its title's opening and closing tags on one line, the
+// newer one does not (both looked for lowered).
+inline constexpr std::string_view kTitleTagStart = "<title";
+inline constexpr std::string_view kTitleStart = "<title>";
+inline constexpr std::string_view kTitleEnd = "</title>";
 // The closing tag of a whole report (any case; the download's cut takes it
 // as written).
 inline constexpr std::string_view kHtmlEnd = "</html>";
@@ -118,6 +124,13 @@ inline constexpr std::string_view kLastTurnTitle = "AZ ELŐZŐ FORDULÓBAN MÉG 
 inline constexpr std::string_view kThisTurnTitle = "EBBEN A FORDULÓBAN KERÜLT HOZZÁD..."_cp;
 }  // namespace report
 
+// The site's answer to a turn's download: the table of the site's frame
+// that is cut from it, from its start through its end.
+namespace answer {
+inline constexpr std::string_view kFrameTableStart = "<TABLE><TR>";
+inline constexpr std::string_view kFrameTableEnd = "</TABLE>";
+}  // namespace answer
+
 // The item-list page's shorter looks for the same sections (as written).
 namespace itempage {
 inline constexpr std::string_view kItemsTitle = "NÁLAD LÉVŐ TÁRGYAK"_cp;
@@ -156,6 +169,10 @@ inline constexpr std::string_view kCellBreaks[] = {"<TD></TD>",  "<td></td>", "<
                                                    "</td> <td>", "</TR>",     "</tr>"};
 // A heading row of the conditional commands (as written).
 inline constexpr std::string_view kHeadingClass = " CLASS=tfej2";
+// A plain cell's opening and the end of a cell's tag, as the mind-skill
+// list's cleaning removes them.
+inline constexpr std::string_view kBareCell = "<td>";
+inline constexpr std::string_view kCellTagEnd = "td>";
 // A plain cell's opening (looked for in capitals), and the end of a row's
 // tag, opening or closing.
 inline constexpr std::string_view kPlainCell = "<TD>";
