@@ -41,8 +41,9 @@ void WriteTextSection(ConverterRun& run, std::string_view title, std::string_vie
   run.rtf.Line(R"(\pard)");
 }
 
+// Headed by its title as the report spells it.
 void WriteGameMasterMessage(ConverterRun& run) {
-  WriteTextSection(run, "ÜZENET A JÁTÉKVEZETŐTŐL"_cp, R"({\fs18 )", false);
+  WriteTextSection(run, older::kGameMasterTitle, R"({\fs18 )", false);
 }
 
 void WriteWorldChanges(ConverterRun& run) {

@@ -10,8 +10,9 @@
 namespace qv {
 namespace {
 
-constexpr std::string_view kHeading =
-    R"(\par\f4{\qj\keep\keepn\widctlpar {\b\fs20 ENCYCLOPEDIA FANTASIA}})";
+// Headed by the section's title as the report spells it.
+const std::string kHeading = R"(\par\f4{\qj\keep\keepn\widctlpar {\b\fs20 )" +
+                             std::string(report::kEncyclopediaTitle) + "}}";
 constexpr std::string_view kRule =
     R"({\par\pard\keep\keepn\widctlpar\brdrb\brdrs\brdrw15\brsp20\fs8\par})";
 constexpr std::string_view kNoteStart = R"(\pard\keep\keepn\sb120\widctlpar )";

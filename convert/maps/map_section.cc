@@ -66,8 +66,9 @@ void WriteJourneyMapSection(ConverterRun& run) {
 void WriteStepMapSection(ConverterRun& run) {
   run.Console("E korben tett lepeseid terkepenek keszitese...");
   run.rtf.Line(R"(\page\f4\fs20)");
-  run.rtf.Line(std::string(R"({\f5\fs36\qc\keep\keepn )") +
-               std::string("E KÖRBEN TETT LÉPÉSEID TÉRKÉPE"_cp) + R"({\f5\fs20\par\par}})");
+  // Titled in capitals, as the older layout spells it, in both layouts.
+  run.rtf.Line(std::string(R"({\f5\fs36\qc\keep\keepn )") + std::string(older::kStepMapTitle) +
+               R"({\f5\fs20\par\par}})");
   DrawMap(run);
   WriteMapLegend(run, MapLegendEnd(run.layout));
 }
