@@ -97,10 +97,10 @@ MindSkill ParseSkillLine(std::string line) {
   DeleteThroughIfFound(line, " (");
   s.number = IntegerOrZero(TextBefore(line, ")"));
   DeleteThroughIfFound(line, ")", 1);
-  TakeTu(line, "belefejlesztettél: "_cp, &s.developed);
-  TakeTu(line, "szükséges még: "_cp, &s.needed);
-  TakeTu(line, "(KT-d jelenleg ezt fejleszti, kifejlesztéséhez még "_cp, &s.ktNeeds);
-  s.usable = Contains(line, "OK");
+  TakeTu(line, older::kDevelopedLabel, &s.developed);
+  TakeTu(line, older::kNeededLabel, &s.needed);
+  TakeTu(line, older::kKtNeedsLabel, &s.ktNeeds);
+  s.usable = Contains(line, older::kUsableMark);
   return s;
 }
 

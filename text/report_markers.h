@@ -91,6 +91,10 @@ inline constexpr std::string_view kItemLinkEnd = "CLASS=enc0>";
 inline constexpr std::string_view kContainedItemLinkEnd = "CLASS=enc0kf>";
 inline constexpr std::string_view kLinkEnd = "</A>";
 
+// The command reference's item-payment rows, which hold a tab.
+inline constexpr std::string_view kItemPaymentRow = "KF   tárgy     [1-2]"_cp;
+inline constexpr std::string_view kItemPaymentThirdRow = "KF   tárgy     3"_cp;
+
 // The development points' summary row: its cell spans four columns.
 inline constexpr std::string_view kSummaryCell = " COLSPAN=4";
 
@@ -123,6 +127,32 @@ inline constexpr std::string_view kTurnStartTitle = "A FORDULÓ ELEJÉN MÉG MEG
 inline constexpr std::string_view kLastTurnTitle = "AZ ELŐZŐ FORDULÓBAN MÉG MEGVOLT..."_cp;
 inline constexpr std::string_view kThisTurnTitle = "EBBEN A FORDULÓBAN KERÜLT HOZZÁD..."_cp;
 }  // namespace report
+
+// Phrases of the report's prose that its paragraphs are rewritten at.
+namespace prose {
+// The development points' report: its bold run, the sentence it ends with,
+// the points used, and the sentence about points that cannot be carried on.
+inline constexpr std::string_view kThisTurn = "Ebben a körben"_cp;
+inline constexpr std::string_view kBoldThisTurn = "<B>Ebben a körben"_cp;
+inline constexpr std::string_view kSpendable = "pontot költhetsz el."_cp;
+inline constexpr std::string_view kPointsUsed = "pontot használtál fel, van még"_cp;
+inline constexpr std::string_view kCarryOver =
+    "Több pontod maradt, mint amennyit a következő körre át tudsz vinni."_cp;
+static_assert(kBoldThisTurn.ends_with(kThisTurn));
+// The gun development note whose braces are the report's own.
+inline constexpr std::string_view kGunDevelopment = "Lőfegyver fejlődés:"_cp;
+// A search order's name, and what its result says before a find's bold name.
+inline constexpr std::string_view kSearchOrder = "kut ";
+inline constexpr std::string_view kSearchFinding = ". Egy";
+// A story's pause.
+inline constexpr std::string_view kGoOn = "(Továbbmész...)"_cp;
+// The phrases the configured emphasis picks out: the life points of a
+// fight, a conditional order, a pointer to the encyclopedia.
+inline constexpr std::string_view kDamageDealt = " életpontot sebeztél."_cp;
+inline constexpr std::string_view kDamageTaken = " életpontot vesztettél."_cp;
+inline constexpr std::string_view kConditional = "(Feltételes "_cp;
+inline constexpr std::string_view kSeeEncyclopedia = "(ld. enc.)";
+}  // namespace prose
 
 // The site's answer to a turn's download: the table of the site's frame
 // that is cut from it, from its start through its end.
@@ -235,6 +265,18 @@ inline constexpr std::string_view kMindSkillsTitle = "KT-d eddig kifejlesztett k
 // In the mind skills: the remaining time units' label.
 inline constexpr std::string_view kRemainingTu =
     "Maradék TU, amit a következő fejlesztéseknél használhattok el:"_cp;
+// A mind skill's line: the labels of the time units developed, still needed
+// and still needed by the character's own development, and its usable mark.
+inline constexpr std::string_view kDevelopedLabel = "belefejlesztettél: "_cp;
+inline constexpr std::string_view kNeededLabel = "szükséges még: "_cp;
+inline constexpr std::string_view kKtNeedsLabel =
+    "(KT-d jelenleg ezt fejleszti, kifejlesztéséhez még "_cp;
+inline constexpr std::string_view kUsableMark = "OK";
+// The command reference's rows of saved points, of saving them and of the
+// extra turn, whose surplus words go.
+inline constexpr std::string_view kSavedPointsRow = "PPF  PP";
+inline constexpr std::string_view kSavingPointsRow = "PPS  PP";
+inline constexpr std::string_view kExtraTurnRow = "EXT  ";
 // The mind skills' tree title, which closes their skill list.
 inline constexpr std::string_view kMindSkillTreeTitle = "Tudati képességfa:"_cp;
 // The closing sections' titles, in report order.
