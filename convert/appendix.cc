@@ -25,6 +25,9 @@ void WriteTableHeading(ConverterRun& run, AppendixTable table) {
           : R"(\pard \widctlpar\keep\keepn\brdrb\brdrs\brdrw15\brsp20 {\f11\fs12\par Tárgyak\par}\pard)"_cp);
 }
 
+// The layouts write the entries differently (one a line against all on one
+// line), so each has its own cell writer.
+
 // Older layout: one entry a line. Lines are counted from the first cell
 // line on; a line without a cell still writes a cell, and every line while
 // the count is 1 opens a row. A row is ended when a new one opens, when its
@@ -34,7 +37,7 @@ void WriteOlderCells(ConverterRun& run, AppendixTable table) {
   TableRows rows(run.rtf);
   int count = 0;
   ForEachTableLine(
-      run, [](const std::string& line) { return HoldsLowered(line, older::kTableEnd); },
+      run, [](const std::string& line) { return EndsSectionTable(Layout::kOlder, line); },
       [&](const std::string& line) {
         if (HoldsLowered(line, older::kCell)) ++count;
         if (count == 0) return;
@@ -113,17 +116,16 @@ void WriteAppendix(ConverterRun& run) {
   // Each part is looked for from where the one before stopped, and only its
   // own title ends the search.
   struct Part {
-    std::string_view olderMarker, newerMarker;
+    std::string_view LayoutMarkers::*marker;
     void (*write)(ConverterRun&);
   };
-  const Part parts[] = {{"Szörnyek"_cp, "SZÖRNYEK"_cp,
+  const Part parts[] = {{&LayoutMarkers::monstersPart,
                          [](ConverterRun& r) { WriteAppendixTable(r, AppendixTable::kMonsters); }},
-                        {"Tárgyak"_cp, "TÁRGYAK"_cp,
+                        {&LayoutMarkers::itemsPart,
                          [](ConverterRun& r) { WriteAppendixTable(r, AppendixTable::kItems); }},
-                        {"Parancsok", "PARANCSOK", WriteCommandList}};
+                        {&LayoutMarkers::commandsPart, WriteCommandList}};
   for (const Part& part : parts) {
-    const std::string_view marker =
-        run.layout == Layout::kOlder ? part.olderMarker : part.newerMarker;
+    const std::string_view marker = Markers(run.layout).*part.marker;
     run.ReadUntilAny({marker});
     if (run.CurrentHolds(marker)) part.write(run);
   }

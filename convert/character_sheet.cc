@@ -129,7 +129,7 @@ void WriteSheet(ConverterRun& run) {
   const std::int64_t mark = run.report.TextFilePos();
   run.ReadLine();
   run.report.TextFileSeek(mark);
-  if (run.CurrentHolds("Tudatpont") || run.CurrentHolds("Vérpont"_cp)) {
+  if (run.CurrentHolds(report::kMindPointLabel) || run.CurrentHolds(report::kBloodPointLabel)) {
     WriteRow(run, rows);
   } else {
     for (int cell = 0; cell < 4; ++cell) rows.Cell(R"(\cell)");
@@ -213,7 +213,9 @@ void WriteRow(ConverterRun& run, TableRows& rows) {
 void WriteBottomRow(ConverterRun& run, TableRows& rows) {
   std::string line = ReadRowLine(run);
   StartRow(rows, kBottomOpener);
-  for (std::string_view name : {"Tudatpont"_cp, "Pszi pont"_cp, "Halhatatlanság"_cp, "EFejl"_cp}) {
+  using report::kDevelopmentLabel, report::kImmortalityLabel, report::kMindPointLabel;
+  for (std::string_view name :
+       {kMindPointLabel, report::kPsiPointLabel, kImmortalityLabel, kDevelopmentLabel}) {
     DeleteThrough(line, kTextCell);
     if (!Contains(line, name)) {
       DeleteThrough(line, kTextCell);
@@ -221,10 +223,10 @@ void WriteBottomRow(ConverterRun& run, TableRows& rows) {
       continue;
     }
     const std::string start = Copy(line, 1, Find(":", line)) + " ";
-    const bool efejl = name == "EFejl";
+    const bool efejl = name == kDevelopmentLabel;
     std::string cell = FinishCell(line, start, efejl ? R"( TU\cell)" : "\\cell\r\n");
-    if (name == "Tudatpont") AlignColon(cell);
-    if (name == "Halhatatlanság"_cp) {
+    if (name == kMindPointLabel) AlignColon(cell);
+    if (name == kImmortalityLabel) {
       if (const int p = Find(" %", cell); p > 0) Delete(cell, p, 1);
     }
     if (efejl) cell = ReplaceAll(" tu", " TU", ReplaceAll("efejl", "EFejl", cell));

@@ -41,8 +41,9 @@ void WriteTextSection(ConverterRun& run, std::string_view title, std::string_vie
   run.rtf.Line(R"(\pard)");
 }
 
+// Headed by its title as the report spells it.
 void WriteGameMasterMessage(ConverterRun& run) {
-  WriteTextSection(run, "ÜZENET A JÁTÉKVEZETŐTŐL"_cp, R"({\fs18 )", false);
+  WriteTextSection(run, older::kGameMasterTitle, R"({\fs18 )", false);
 }
 
 void WriteWorldChanges(ConverterRun& run) {
@@ -54,13 +55,18 @@ struct ClosingSection {
   void (*write)(ConverterRun&);
 };
 
+// The closing sections in report order; a section the layout lacks (its
+// marker empty) is left out.
 std::vector<ClosingSection> ClosingSectionsOf(Layout layout) {
-  if (layout == Layout::kOlder)
-    return {{older::kStepMapTitle, WriteStepMapSection},
-            {older::kGameMasterTitle, WriteGameMasterMessage},
-            {older::kWorldChangesTitle, WriteWorldChanges},
-            {older::kReferenceTitle, WriteAppendix}};
-  return {{newer::kStepMapTitle, WriteStepMapSection}, {newer::kReferenceTitle, WriteAppendix}};
+  const LayoutMarkers& m = Markers(layout);
+  const ClosingSection all[] = {{m.stepMapTitle, WriteStepMapSection},
+                                {m.gameMasterTitle, WriteGameMasterMessage},
+                                {m.worldChangesTitle, WriteWorldChanges},
+                                {m.referenceTitle, WriteAppendix}};
+  std::vector<ClosingSection> sections;
+  for (const ClosingSection& s : all)
+    if (!s.marker.empty()) sections.push_back(s);
+  return sections;
 }
 
 }  // namespace

@@ -40,12 +40,14 @@ std::string ShiftColumns(std::string line, int at, int blanks) {
 // layout) the game-week savings lines, which lose their surplus words.
 std::string RewriteListLine(Layout layout, std::string line) {
   const bool tab = Contains(line, "\t");
-  if (tab && Contains(line, "KF   tárgy     [1-2]"_cp)) return ShiftColumns(std::move(line), 30, 7);
-  if (tab && Contains(line, "KF   tárgy     3"_cp)) return ShiftColumns(std::move(line), 20, 14);
+  using report::kItemPaymentRow, report::kItemPaymentThirdRow;
+  if (tab && Contains(line, kItemPaymentRow)) return ShiftColumns(std::move(line), 30, 7);
+  if (tab && Contains(line, kItemPaymentThirdRow)) return ShiftColumns(std::move(line), 20, 14);
   if (layout == Layout::kOlder) {
-    if (Contains(line, "PPF  PP")) line = ReplaceAll("spórolt "_cp, "", std::move(line));
-    if (Contains(line, "PPS  PP")) line = ReplaceAll(", spórolása"_cp, "", std::move(line));
-    if (Contains(line, "EXT  ")) line = ReplaceAll("játékhét "_cp, "", std::move(line));
+    using older::kExtraTurnRow, older::kSavedPointsRow, older::kSavingPointsRow;
+    if (Contains(line, kSavedPointsRow)) line = ReplaceAll("spórolt "_cp, "", std::move(line));
+    if (Contains(line, kSavingPointsRow)) line = ReplaceAll(", spórolása"_cp, "", std::move(line));
+    if (Contains(line, kExtraTurnRow)) line = ReplaceAll("játékhét "_cp, "", std::move(line));
   }
   return line;
 }

@@ -37,8 +37,7 @@ void ConvertOpeningStory(ConverterRun& run) {
   const int skipped = run.layout == Layout::kOlder ? 1 : 2;
   for (int i = 0; i < skipped; ++i) run.ReadLine();
 
-  const std::string_view firstTable =
-      run.layout == Layout::kOlder ? older::kOrderTable : newer::kOrderTable;
+  const std::string_view firstTable = Markers(run.layout).orderTable;
   run.narrativeMode = true;
   while (!run.Eof() && !run.CurrentHolds(firstTable)) {
     run.ReadLine();
@@ -87,7 +86,7 @@ void ConvertReportInto(RunContext& ctx, ConverterSession& session, Layout layout
   ConvertOpeningStory(run);
   ConvertPreamble(run);
   run.narrativeMode = false;
-  run.ReadUntilAny({"ENCYCLOPEDIA FANTASIA", "KARAKTERLAP"});
+  run.ReadUntilAny({report::kEncyclopediaTitle, report::kSheetTitle});
   WalkSections(run);
   ConvertClosingSections(run);
 }

@@ -10,8 +10,9 @@
 namespace qv {
 namespace {
 
-constexpr std::string_view kHeading =
-    R"(\par\f4{\qj\keep\keepn\widctlpar {\b\fs20 ENCYCLOPEDIA FANTASIA}})";
+// Headed by the section's title as the report spells it.
+const std::string kHeading = R"(\par\f4{\qj\keep\keepn\widctlpar {\b\fs20 )" +
+                             std::string(report::kEncyclopediaTitle) + "}}";
 constexpr std::string_view kRule =
     R"({\par\pard\keep\keepn\widctlpar\brdrb\brdrs\brdrw15\brsp20\fs8\par})";
 constexpr std::string_view kNoteStart = R"(\pard\keep\keepn\sb120\widctlpar )";
@@ -24,12 +25,15 @@ void WriteHeading(ConverterRun& run) {
   run.rtf.Line(kRule);
 }
 
+// The layouts lay the notes out differently (a note over many lines against
+// one entry a line), so each has its own reader.
+
 // Older layout: a note runs from one "</TABLE>" line to the next; the last
-// one (ending on the "KARAKTERLAP" line) is not a note.
+// one (ending on the character sheet's line) is not a note.
 void OlderNotes(ConverterRun& run) {
   WriteHeading(run);
   std::vector<std::string> entries;
-  while (!run.Eof() && !run.CurrentHolds("KARAKTERLAP")) {
+  while (!run.Eof() && !run.CurrentHolds(report::kSheetTitle)) {
     run.ReadLine();
     if (run.currentLine == older::kNoteSeparator || entries.empty()) entries.emplace_back();
     entries.back() += run.currentLine;
@@ -41,7 +45,7 @@ void OlderNotes(ConverterRun& run) {
     std::string note = RtfEscape(entries[i]);
     // The first "<BR>" ends the title and goes; a second one separates the
     // note's two paragraphs.
-    constexpr std::string_view kBreak = "<BR>";
+    constexpr std::string_view kBreak = older::kNoteBreak;
     const int first = Find(kBreak, note);
     if (first > 0) Delete(note, first, Length(kBreak));
     const int second = Find(kBreak, note);
@@ -85,14 +89,14 @@ void NewerNotes(ConverterRun& run) {
     }
   }
   run.rtf.Line(R"({\pard\widctlpar\fs2\par})");
-  run.ReadUntilAny({"KARAKTERLAP"});
+  run.ReadUntilAny({report::kSheetTitle});
 }
 
 }  // namespace
 
 bool IsSiteImageLine(const std::string& line, const std::string& siteHost) {
   for (const char* scheme : {"http://", "https://"})
-    if (Contains(line, "<IMG SRC=\"" + std::string(scheme) + siteHost + "/")) return true;
+    if (Contains(line, std::string(newer::kImageStart) + scheme + siteHost + "/")) return true;
   return false;
 }
 

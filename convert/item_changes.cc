@@ -25,19 +25,11 @@ struct ChangeList {
 
 // In the order the report gives them.
 constexpr ChangeList kLists[] = {
-    {"TÁRGYAID A BANK SZÉFJÉBEN"_cp, "Tárgyaid a bank széfjében "_cp},
-    {"A FORDULÓ ELEJÉN MÉG MEGVOLT..."_cp, "A forduló elején még megvolt... "_cp},
-    {"AZ ELŐZŐ FORDULÓBAN MÉG MEGVOLT..."_cp, "Az előző fordulóban még megvolt... "_cp},
-    {"EBBEN A FORDULÓBAN KERÜLT HOZZÁD..."_cp, "Ebben a fordulóban került hozzád... "_cp},
+    {report::kBankTitle, "Tárgyaid a bank széfjében "_cp},
+    {report::kTurnStartTitle, "A forduló elején még megvolt... "_cp},
+    {report::kLastTurnTitle, "Az előző fordulóban még megvolt... "_cp},
+    {report::kThisTurnTitle, "Ebben a fordulóban került hozzád... "_cp},
 };
-
-// The markers of the closing sections: a list not found before one of them
-// is missing.
-constexpr std::string_view kOlderClosing[] = {older::kStepMapTitle, older::kGameMasterTitle,
-                                              older::kWorldChangesTitle, older::kReferenceTitle,
-                                              report::kCopyright};
-constexpr std::string_view kNewerClosing[] = {newer::kStepMapTitle, newer::kReferenceTitle,
-                                              report::kCopyright};
 
 constexpr int kListEdges[] = {3400, 6800, 10200};
 // Fills a row that has fewer items than columns.
@@ -48,13 +40,21 @@ std::string Cell(std::string_view text) { return R"({\f11\fs17 )" + RtfEscape(te
 
 }  // namespace
 
+std::vector<std::string_view> ClosingMarkers(Layout layout) {
+  const LayoutMarkers& m = Markers(layout);
+  std::vector<std::string_view> markers;
+  for (std::string_view title :
+       {m.stepMapTitle, m.gameMasterTitle, m.worldChangesTitle, m.referenceTitle})
+    if (!title.empty()) markers.push_back(title);
+  markers.push_back(report::kCopyright);
+  return markers;
+}
+
 std::vector<std::string_view> MarkersAfterItems(Layout layout) {
   std::vector<std::string_view> markers;
   for (const ChangeList& list : kLists) markers.push_back(list.marker);
-  if (layout == Layout::kOlder)
-    markers.insert(markers.end(), std::begin(kOlderClosing), std::end(kOlderClosing));
-  else
-    markers.insert(markers.end(), std::begin(kNewerClosing), std::end(kNewerClosing));
+  const std::vector<std::string_view> closing = ClosingMarkers(layout);
+  markers.insert(markers.end(), closing.begin(), closing.end());
   return markers;
 }
 
@@ -64,8 +64,8 @@ namespace {
 // or closing section, and writes the list only when its own marker was
 // found. The next search starts on the line where this one stopped.
 template <typename WriteTable>
-void ConvertLists(ConverterRun& run, std::span<const std::string_view> closing,
-                  WriteTable writeTable) {
+void ConvertLists(ConverterRun& run, WriteTable writeTable) {
+  const std::vector<std::string_view> closing = ClosingMarkers(run.layout);
   for (std::size_t i = 0; i < std::size(kLists); ++i) {
     std::vector<std::string_view> stops;
     for (std::size_t later = i; later < std::size(kLists); ++later)
@@ -79,6 +79,9 @@ void ConvertLists(ConverterRun& run, std::span<const std::string_view> closing,
   }
 }
 
+// The list tables differ in their steps (three lines an item against a row
+// a line), so each layout has its own.
+
 // --- Older layout ------------------------------------------------------------
 
 // An item is three lines (count, mark, name); three items make a row. Only
@@ -90,7 +93,7 @@ void WriteOlderTable(ConverterRun& run) {
   rows.Use(RowOpener(kListEdges, true), static_cast<int>(std::size(kListEdges)));
   int column = 0;
   ForEachTableLine(
-      run, [](const std::string& line) { return HoldsLowered(line, older::kTableEnd); },
+      run, [](const std::string& line) { return EndsSectionTable(Layout::kOlder, line); },
       [&](const std::string& line) {
         if (HoldsLowered(line, older::kCountCell)) ++column;
         if (!HoldsLowered(line, older::kCell)) return;
@@ -114,7 +117,7 @@ void WriteOlderTable(ConverterRun& run) {
 // cell and with two blanks in a filler cell.
 void WriteNewerTable(ConverterRun& run) {
   ForEachTableLine(
-      run, [](const std::string& line) { return Contains(line, newer::kTableEnd); },
+      run, [](const std::string& line) { return EndsSectionTable(Layout::kNewer, line); },
       [&](const std::string& line) {
         newer::WriteItemRow(run.rtf, line, {false, kBlankCell});
       });
@@ -124,9 +127,9 @@ void WriteNewerTable(ConverterRun& run) {
 
 void ConvertItemChanges(ConverterRun& run) {
   if (run.layout == Layout::kOlder)
-    ConvertLists(run, kOlderClosing, WriteOlderTable);
+    ConvertLists(run, WriteOlderTable);
   else
-    ConvertLists(run, kNewerClosing, WriteNewerTable);
+    ConvertLists(run, WriteNewerTable);
 }
 
 }  // namespace qv

@@ -20,12 +20,12 @@
 namespace qv {
 namespace {
 
-constexpr std::string_view kItemsMarker = "COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK"_cp;
 constexpr std::string_view kItemsTitle =
     "Tárgyaid (*-gal jelöltek bekészítve, zárójelben tárgy sorszáma) "_cp;
-constexpr std::string_view kWeightMarker = "Összsúly:"_cp;
 using report::kCategoryCell;
 using report::kWideCell;
+
+static_assert(report::kItemGroupCount == kItemBannerGroups);
 
 constexpr int kItemEdges[] = {3400, 6800, 10200};
 constexpr int kPotionEdges[] = {3400, 10200};
@@ -34,35 +34,6 @@ constexpr int kTotalWeightEdges[] = {2600, 10200};
 // The paragraph a banner and its label stand in, kept with the category's
 // first row.
 constexpr std::string_view kBannerParagraph = R"(\pard \qj\sb120\sa60\keepn\widctlpar\tqc\tx5103 )";
-
-// The heading words of each banner group as the older layout's category
-// headings hold them, and the one heading of each group in the newer layout.
-constexpr std::string_view kArmourWords[] = {
-    "Páncélok és pajzsok"_cp, "Pajzsok"_cp,  "Páncélok"_cp, "Sisakok"_cp,  "Köpenyek"_cp,
-    "Vállvédők"_cp,           "Kesztyűk"_cp, "Övek"_cp,     "Nadrágok"_cp, "Csizmák"_cp};
-constexpr std::string_view kWeaponWords[] = {
-    "Fegyverek és lövedékek"_cp, "Vágófegyverek"_cp, "Szúrófegyverek"_cp, "Ütőfegyverek"_cp,
-    "Vízifegyverek"_cp,          "Lőfegyverek"_cp,   "Lövedékek"_cp,      "Dobófegyverek"_cp};
-constexpr std::string_view kJewelleryWords[] = {"Ékszerek és egyéb csecsebecsék"_cp,
-                                                "Fülbevalók"_cp,
-                                                "Nyakláncok"_cp,
-                                                "Karkötők/karvédők"_cp,
-                                                "Gyűrűk"_cp,
-                                                "Ékszerek/ruhadíszek"_cp};
-constexpr std::string_view kToolWords[] = {"Eszközök, használati tárgyak"_cp, "Nyergek"_cp};
-constexpr std::string_view kPotionWords[] = {"Löttyök és porok, tartóstul"_cp};
-constexpr std::string_view kOddWords[] = {"Egyéb bigyók és gyanús csúnyaságok"_cp};
-
-constexpr std::span<const std::string_view> kGroupWords[kItemBannerGroups] = {
-    kArmourWords, kWeaponWords, kJewelleryWords, kToolWords, kPotionWords, kOddWords};
-
-constexpr std::string_view kGroupHeadings[kItemBannerGroups] = {
-    "Páncélok és pajzsok"_cp,
-    "Fegyverek és lövedékek"_cp,
-    "Ékszerek és egyéb csecsebecsék"_cp,
-    "Eszközök, használati tárgyak, készletek"_cp,
-    "Löttyök és porok, tartóstul"_cp,
-    "Egyéb bigyók és gyanús csúnyaságok"_cp};
 
 // A cell holding the report's text.
 std::string ItemCell(std::string_view text) {
@@ -101,38 +72,43 @@ std::string CloseUpMarks(std::string text) {
 template <typename Table, typename Weight>
 void ConvertItemsWith(ConverterRun& run, Table table, Weight weight) {
   std::vector<std::string_view> stops = MarkersAfterItems(run.layout);
-  stops.insert(stops.begin(), kItemsMarker);
+  stops.insert(stops.begin(), report::kItemsTitle);
   run.ReadUntilAny(stops);
-  if (!run.CurrentHolds(kItemsMarker)) return;
+  if (!run.CurrentHolds(report::kItemsTitle)) return;
   WriteSectionHeading(run.rtf, kItemsTitle);
   table(run);
   run.rtf.Line(R"(\pard)");
-  stops.front() = kWeightMarker;
+  stops.front() = report::kTotalWeightLabel;
   run.ReadUntilAny(stops);
-  if (!run.CurrentHolds(kWeightMarker)) return;
+  if (!run.CurrentHolds(report::kTotalWeightLabel)) return;
   weight(run);
   run.rtf.Line(R"(\pard)");
 }
 
 // The weight table's loop: from the current line on, every line is handed
-// over until one is an end line; the report's end stops the reading.
-template <typename IsEnd, typename Handle>
-void ForEachLineFromHere(ConverterRun& run, IsEnd isEnd, Handle handle) {
-  while (!isEnd(run.currentLine)) {
+// over until one ends the section's table; the report's end stops the
+// reading.
+template <typename Handle>
+void ForEachLineFromHere(ConverterRun& run, Handle handle) {
+  while (!EndsSectionTable(run.layout, run.currentLine)) {
     handle(run.currentLine);
     if (run.Eof()) return;
     run.ReadLine();
   }
 }
 
-// --- Older layout ------------------------------------------------------------
+// The category heading, the item table and the total weight have a writer
+// per layout: the older layout gives each cell a line of its own (a category
+// is labelled by its words, an item is three lines), the newer one a whole
+// row a line (a category is one heading, an item a cell of the row), so the
+// steps differ, not only the markers.
 
-bool IsTableEndOlder(const std::string& line) { return HoldsLowered(line, older::kTableEnd); }
+// --- Older layout ------------------------------------------------------------
 
 // The banner group whose heading words the line holds first, 0 for none.
 int GroupOfHeadingWords(std::string_view line) {
   for (int group = 1; group <= kItemBannerGroups; ++group)
-    for (std::string_view words : kGroupWords[group - 1])
+    for (std::string_view words : older::kItemGroupWords[group - 1])
       if (Contains(line, words)) return group;
   return 0;
 }
@@ -160,11 +136,12 @@ ItemLineTags TagsOfItemLine(std::string_view line) {
   // The lines are short: each byte is looked at in place.
   for (std::size_t at = 0; at < line.size(); ++at) {
     if (line[at] != '<') continue;
-    if (follows(at + 1, "td")) {
+    if (follows(at + 1, older::kCell.substr(1))) {
       tags.cell = true;
-      tags.numberCell = tags.numberCell || follows(at + 3, " class=tdb");
+      tags.numberCell = tags.numberCell || follows(at + older::kCell.size(),
+                                                   older::kCountCell.substr(older::kCell.size()));
     }
-    tags.tableEnd = tags.tableEnd || follows(at + 1, "/table>");
+    tags.tableEnd = tags.tableEnd || follows(at + 1, older::kTableEnd.substr(1));
   }
   return tags;
 }
@@ -186,7 +163,7 @@ void WriteOlderItemCategory(ConverterRun& run, std::string_view label) {
   }
   out.Line(R"(\tab)");
   // The potions and the odd things are labelled by their group's name.
-  out.Line(LabelLine(group >= 5 ? kGroupHeadings[group - 1] : label));
+  out.Line(LabelLine(group >= 5 ? report::kItemGroupHeadings[group - 1] : label));
 }
 
 // An item cell written through a reused line buffer.
@@ -220,7 +197,7 @@ void WriteOlderItemTable(ConverterRun& run) {
     if (tags.numberCell) ++column;
     if (!tags.cell) continue;
     if (Contains(line, kCategoryCell)) {
-      potions = Contains(line, "Löttyök"_cp);
+      potions = Contains(line, report::kPotionsCategory);
       rows.End();
       if (potions)
         rows.Use(potionRow, static_cast<int>(std::size(kPotionEdges)));
@@ -264,9 +241,9 @@ void WriteOlderItemTable(ConverterRun& run) {
 // The total weight beside its label, every other cell line a row of its own.
 void WriteOlderTotalWeight(ConverterRun& run) {
   TableRows rows(run.rtf);
-  ForEachLineFromHere(run, IsTableEndOlder, [&](const std::string& current) {
+  ForEachLineFromHere(run, [&](const std::string& current) {
     if (!HoldsLowered(current, older::kCell)) return;
-    const bool total = Contains(current, "Összs"_cp);
+    const bool total = Contains(current, report::kTotalWeightStart);
     const std::string first = PlainLineText(current);
     if (total)
       rows.Start(kTotalWeightEdges, true);
@@ -285,8 +262,6 @@ using newer::kNextItem;
 using newer::kNextWideCell;
 using newer::kRowEnd;
 constexpr int kCellEndLength = 5;  // "</TD>", which every cell end starts with
-
-bool IsTableEndNewer(const std::string& line) { return Contains(line, newer::kTableEnd); }
 
 // Blanks in front of the cell until its first word fills five characters; a
 // cell without a blank gets six.
@@ -326,10 +301,11 @@ void WritePotionRow(RtfWriter& out, std::string line) {
 // The category heading on the current line: its group's banner and heading,
 // every time. A heading of no group writes nothing.
 void WriteNewerItemCategory(ConverterRun& run) {
-  const auto heading = std::find_if(std::begin(kGroupHeadings), std::end(kGroupHeadings),
+  using report::kItemGroupHeadings;
+  const auto heading = std::find_if(std::begin(kItemGroupHeadings), std::end(kItemGroupHeadings),
                                     [&](std::string_view h) { return run.CurrentHolds(h); });
-  if (heading == std::end(kGroupHeadings)) return;
-  const int group = static_cast<int>(heading - std::begin(kGroupHeadings)) + 1;
+  if (heading == std::end(kItemGroupHeadings)) return;
+  const int group = static_cast<int>(heading - std::begin(kItemGroupHeadings)) + 1;
   RtfWriter& out = run.rtf;
   out.Line((group == 1 ? "" : R"(\pard)") + std::string(kBannerParagraph) +
            std::string(kItemBannerHeader));
@@ -339,21 +315,23 @@ void WriteNewerItemCategory(ConverterRun& run) {
 }
 
 void WriteNewerItemTable(ConverterRun& run) {
-  ForEachTableLine(run, IsTableEndNewer, [&](const std::string& line) {
-    if (Contains(line, kCategoryCell))
-      WriteNewerItemCategory(run);
-    else if (Contains(line, kWideCell))
-      WritePotionRow(run.rtf, line);
-    else
-      newer::WriteItemRow(run.rtf, line, {true, R"({\f11\fs17 }\cell)"});
-  });
+  ForEachTableLine(
+      run, [](const std::string& line) { return EndsSectionTable(Layout::kNewer, line); },
+      [&](const std::string& line) {
+        if (Contains(line, kCategoryCell))
+          WriteNewerItemCategory(run);
+        else if (Contains(line, kWideCell))
+          WritePotionRow(run.rtf, line);
+        else
+          newer::WriteItemRow(run.rtf, line, {true, R"({\f11\fs17 }\cell)"});
+      });
 }
 
 // Every line a row across the page. The weight's unit and the load text
 // after it run together once the cells are gone, so they are set apart.
 void WriteNewerTotalWeight(ConverterRun& run) {
   TableRows rows(run.rtf);
-  ForEachLineFromHere(run, IsTableEndNewer, [&](const std::string& line) {
+  ForEachLineFromHere(run, [&](const std::string& line) {
     rows.Start(kFullWidthEdges, true);
     rows.Cell(ItemCell(ReplaceAll("kgMegterh", "kg       Megterh", PlainLineText(line))));
     rows.End();

@@ -32,7 +32,7 @@ void WriteMindSkills(ConverterRun& run) {
       [&](const std::string& line) {
         if (column >= 0) ++column;
         if (column == 1) rows.Start(kSkillEdges, true);
-        if (Contains(line, "Tudati képességfa:"_cp)) {
+        if (Contains(line, older::kMindSkillTreeTitle)) {
           // The tree's title closes the skill row, its own column included.
           if (column >= 1 && column <= 4)
             for (int c = column; c <= 4; ++c) rows.Cell(R"(\cell)");

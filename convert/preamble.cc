@@ -16,6 +16,9 @@ struct OrderRow {
   std::string rest;  // the order's text cell, still with its tags
 };
 
+// Two readers: the older layout's table spans lines up to its end, the
+// newer one's stands on one line and is cut differently.
+
 // Older layout: the table may span lines up to "</TABLE>".
 OrderRow ReadOlderOrderRow(ConverterRun& run) {
   std::string text = run.currentLine;
@@ -23,7 +26,7 @@ OrderRow ReadOlderOrderRow(ConverterRun& run) {
     run.ReadLine();
     text += " " + run.currentLine;
   }
-  DeleteThrough(text, "150>");
+  DeleteThrough(text, older::kOrderNameCell);
   OrderRow row;
   row.name = Copy(text, 1, Find(older::kOrderCellEnd, text) - 1);
   text = TrimLeadingBlanks(text);
@@ -79,7 +82,9 @@ void ConvertOrderRow(ConverterRun& run) {
 const std::string kContactHeading = std::string("********** ") + std::string("Nekik írhatsz: "_cp) +
                                     std::string(79, '*') + R"(\par\ql)";
 
-// The characters the player may write to, one paragraph for the list.
+// The characters the player may write to, one paragraph for the list: the
+// older layout runs the list to a paragraph, the newer one gives each entry
+// a row and a paragraph of its own, so the steps differ by layout.
 void ConvertContactList(ConverterRun& run) {
   run.contactListWritten = true;
   run.Console("Nekik irhatsz lista...");
@@ -120,16 +125,15 @@ void ConvertContactList(ConverterRun& run) {
 void ConvertPreamble(ConverterRun& run) {
   run.contactListWritten = false;
   run.commandLabel.clear();
-  const std::string_view orderTable =
-      run.layout == Layout::kOlder ? older::kOrderTable : newer::kOrderTable;
+  const std::string_view orderTable = Markers(run.layout).orderTable;
 
-  while (!run.Eof() && !run.CurrentHolds("ENCYCLOPEDIA FANTASIA") &&
-         !run.CurrentHolds("KARAKTERLAP")) {
+  while (!run.Eof() && !run.CurrentHolds(report::kEncyclopediaTitle) &&
+         !run.CurrentHolds(report::kSheetTitle)) {
     if (run.CurrentHolds(orderTable)) {
       ConvertOrderRow(run);
     } else if (AtJourneyMap(run)) {
       WriteJourneyMapSection(run);
-    } else if (run.CurrentHolds("NEKIK ÍRHATSZ"_cp)) {
+    } else if (run.CurrentHolds(report::kContactsTitle)) {
       ConvertContactList(run);
     } else {
       run.narrative += CollapseBlanks(run.currentLine + " ");

@@ -12,19 +12,19 @@
 #include "convert/mind_skill_table.h"
 #include "convert/skill_tables.h"
 #include "convert/spell_tables.h"
-#include "text/cp1250.h"
+#include "text/report_markers.h"
 
 namespace qv {
 namespace {
 
-using Markers = std::vector<std::string_view>;
+using MarkerList = std::vector<std::string_view>;
 
 // One section of the walk: it runs when the search stopped at one of `own`.
 // A section without a converter is looked for (so that the walk advances
 // exactly as it will) but writes nothing yet.
 struct Section {
-  Markers own;
-  Markers stops;
+  MarkerList own;
+  MarkerList stops;
   std::function<void(ConverterRun&)> convert;
 };
 
@@ -35,66 +35,65 @@ void Search(ConverterRun& run, const Section& s) {
 
 using Converter = void (*)(ConverterRun&);
 
-// A section from the development points on: its marker and its converter.
+// A section from the development points on: its marker, the same in both
+// layouts or the layout's own (a section the layout lacks has an empty
+// one), and its converter.
 struct LaterSection {
   std::string_view marker;
+  std::string_view LayoutMarkers::*layoutMarker;
   Converter convert;
+
+  std::string_view MarkerIn(const LayoutMarkers& m) const {
+    return layoutMarker != nullptr ? m.*layoutMarker : marker;
+  }
 };
 
-// The sections from the development points on, in walk order, as each
-// layout marks them; each of these searches stops at its own marker and
-// every later one.
-constexpr LaterSection kOlderLater[] = {
-    {"FEJLESZTÉSI PONTOK"_cp, WriteDevelopmentPoints},
-    {"FELTÉTELES PARANCSOK"_cp, WriteConditionalCommands},
-    {"COLSPAN=3>VARÁZSLATAID"_cp, WriteSpells},
-    {"COLSPAN=4>JELENLEG RAJTAD LEVŐ"_cp, WriteCurrentEffects},
-    {"COLSPAN=7>TÁMADÓ ÉS"_cp, WriteAttackDefenceSpells},
-    {">ELFOGOTT SZÖRNYEID"_cp, WriteCapturedMonsters},
-    {">ISTENI KÜLDETÉSEID"_cp, WriteDivineQuests},
-    {">HŐSTETTEID"_cp, WriteHeroicDeeds},
-    {"KT-d eddig kifejlesztett képességei:<"_cp, WriteMindSkills},
-    {"COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK"_cp, ConvertItems}};
-constexpr LaterSection kNewerLater[] = {
-    {"FEJLESZTÉSI PONTOK"_cp, WriteDevelopmentPoints},
-    {"FELTÉTELES PARANCSOK"_cp, WriteConditionalCommands},
-    {"COLSPAN=3>VARÁZSLATAID"_cp, WriteSpells},
-    {"COLSPAN=4>JELENLEG RAJTAD LEVŐ"_cp, WriteCurrentEffects},
-    {"COLSPAN=7>TÁMADÓ ÉS"_cp, WriteAttackDefenceSpells},
-    {"COLSPAN=4>ELFOGOTT SZÖRNYEID"_cp, WriteCapturedMonsters},
-    {"COLSPAN=4>ISTENI KÜLDETÉSEID"_cp, WriteDivineQuests},
-    {"COLSPAN=9>NÁLAD LÉVŐ TÁRGYAK"_cp, ConvertItems}};
+// The sections from the development points on, in walk order; each of
+// these searches stops at its own marker and every later one.
+constexpr LaterSection kLater[] = {
+    {report::kDevelopmentPointsTitle, nullptr, WriteDevelopmentPoints},
+    {report::kConditionalCommandsTitle, nullptr, WriteConditionalCommands},
+    {report::kSpellsTitle, nullptr, WriteSpells},
+    {report::kCurrentEffectsTitle, nullptr, WriteCurrentEffects},
+    {report::kAttackDefenceTitle, nullptr, WriteAttackDefenceSpells},
+    {{}, &LayoutMarkers::capturedMonstersTitle, WriteCapturedMonsters},
+    {{}, &LayoutMarkers::divineQuestsTitle, WriteDivineQuests},
+    {{}, &LayoutMarkers::heroicDeedsTitle, WriteHeroicDeeds},
+    {{}, &LayoutMarkers::mindSkillsTitle, WriteMindSkills},
+    {report::kItemsTitle, nullptr, ConvertItems}};
 
 // The character-sheet branch, in walk order.
 std::vector<Section> BranchSections(Layout layout) {
-  const std::string_view weaponSwitch[] = {"Feltételes fegyverváltás:"_cp,
-                                           "Feltételes lőfegyver használat:"_cp,
-                                           "Óvatosság (labirintusokban):"_cp};
-  const std::span<const LaterSection> later =
-      layout == Layout::kOlder ? std::span<const LaterSection>(kOlderLater) : kNewerLater;
+  using report::kCombatSkillsTitle, report::kOtherSkillsTitle, report::kWeaponSwitchLabels;
+  const LayoutMarkers& markers = Markers(layout);
+  struct Later {
+    std::string_view marker;
+    Converter convert;
+  };
+  std::vector<Later> later;
+  for (const LaterSection& s : kLater)
+    if (const std::string_view marker = s.MarkerIn(markers); !marker.empty())
+      later.push_back({marker, s.convert});
   // Every search stops at its own marker, those of the sections after it
   // and those of the sections after the items, so that a report without
   // some of them (a character who carries nothing, say) keeps what follows.
-  const Markers afterItems = MarkersAfterItems(layout);
-  auto stopsFrom = [&](Markers stops, std::size_t firstLater) {
+  const MarkerList afterItems = MarkersAfterItems(layout);
+  auto stopsFrom = [&](MarkerList stops, std::size_t firstLater) {
     for (std::size_t i = firstLater; i < later.size(); ++i) stops.push_back(later[i].marker);
     stops.insert(stops.end(), afterItems.begin(), afterItems.end());
     return stops;
   };
+  const MarkerList weaponSwitch(std::begin(kWeaponSwitchLabels), std::end(kWeaponSwitchLabels));
+  MarkerList combatStops{kCombatSkillsTitle};
+  combatStops.insert(combatStops.end(), weaponSwitch.begin(), weaponSwitch.end());
+  combatStops.push_back(kOtherSkillsTitle);
+  MarkerList switchStops = weaponSwitch;
+  switchStops.push_back(kOtherSkillsTitle);
+
   std::vector<Section> sections;
-  sections.push_back({{"HARCI ISMERETEK"_cp},
-                      stopsFrom({"HARCI ISMERETEK"_cp, weaponSwitch[0], weaponSwitch[1],
-                                 weaponSwitch[2], "EGYÉB ISMERETEK"_cp},
-                                0),
-                      WriteCombatSkills});
-  sections.push_back({{weaponSwitch[0], weaponSwitch[1], weaponSwitch[2]},
-                      stopsFrom({weaponSwitch[0], weaponSwitch[1], weaponSwitch[2],
-                                 "EGYÉB ISMERETEK"_cp},
-                                0),
-                      WriteConditionalSwitches});
-  sections.push_back({{"EGYÉB ISMERETEK"_cp},
-                      stopsFrom({"EGYÉB ISMERETEK"_cp}, 0),
-                      WriteOtherSkills});
+  sections.push_back({{kCombatSkillsTitle}, stopsFrom(combatStops, 0), WriteCombatSkills});
+  sections.push_back({weaponSwitch, stopsFrom(switchStops, 0), WriteConditionalSwitches});
+  sections.push_back({{kOtherSkillsTitle}, stopsFrom({kOtherSkillsTitle}, 0), WriteOtherSkills});
   for (std::size_t i = 0; i < later.size(); ++i)
     sections.push_back({{later[i].marker}, stopsFrom({}, i), later[i].convert});
   return sections;
@@ -103,12 +102,11 @@ std::vector<Section> BranchSections(Layout layout) {
 }  // namespace
 
 void WalkSections(ConverterRun& run) {
-  Search(run, {{"ENCYCLOPEDIA FANTASIA"},
-               {"ENCYCLOPEDIA FANTASIA", "KARAKTERLAP"},
-               WriteEncyclopediaNotes});
+  using report::kEncyclopediaTitle, report::kSheetTitle;
+  Search(run, {{kEncyclopediaTitle}, {kEncyclopediaTitle, kSheetTitle}, WriteEncyclopediaNotes});
 
   // The branch runs when the character-sheet search found its marker.
-  const Section sheet{{"KARAKTERLAP"}, {"KARAKTERLAP"}, WriteCharacterSheet};
+  const Section sheet{{kSheetTitle}, {kSheetTitle}, WriteCharacterSheet};
   run.ReadUntilAny(sheet.stops);
   const bool hasSheet = run.HoldsAny(sheet.own);
   if (!hasSheet) return;

@@ -34,7 +34,7 @@ CollectedTable Collect(ConverterRun& run, CellTable table) {
   CollectedTable c;
   while (!run.Eof() && !EndsSectionTable(run.layout, run.currentLine)) {
     run.ReadLine();
-    if (table == CellTable::kDevelopmentPoints && run.CurrentHolds(" COLSPAN=4")) {
+    if (table == CellTable::kDevelopmentPoints && run.CurrentHolds(report::kSummaryCell)) {
       c.summary = run.currentLine;
       if (run.layout == Layout::kOlder) run.ReadLine();
       continue;
@@ -50,18 +50,15 @@ std::string Flatten(Layout v, CellTable table, std::string text) {
   auto breakAt = [&text](std::string_view pattern) { text = ReplaceAll(pattern, "\r\n", text); };
   if (v == Layout::kOlder) {
     if (table != CellTable::kDevelopmentPoints) {
-      text = ReplaceAll(":</TD> <TD>", ":", text);
-      text = ReplaceAll(":</td> <td>", ":", text);
+      for (std::string_view p : older::kLabelCellEnds) text = ReplaceAll(p, ":", text);
     }
-    for (std::string_view p :
-         {"<TD></TD>", "<td></td>", "</TD> <TD>", "</td> <td>", "</TR>", "</tr>"})
-      breakAt(p);
+    for (std::string_view p : older::kCellBreaks) breakAt(p);
   } else if (table != CellTable::kDevelopmentPoints) {
     breakAt(newer::kSpacerCell);
-    breakAt("</TR>");
+    breakAt(newer::kRowEndTag);
   } else {
-    breakAt(R"(</TD><TD CLASS="t1">)");
-    breakAt("</TR>");
+    breakAt(newer::kNextTextCell);
+    breakAt(newer::kRowEndTag);
   }
   text = ReplaceAll("\r\n", kCellEnd, NormalizeBlanks(StripTags(text)));
   if (text.starts_with(R"(\cell)")) Delete(text, 1, 6);
@@ -128,7 +125,7 @@ void LayOut(ConverterRun& run, CellTable table, std::string cells) {
 // The summary row of the development points, across the whole width.
 void WriteSummary(ConverterRun& run, std::string summary) {
   if (run.layout == Layout::kNewer) {
-    DeleteThrough(summary, R"( COLSPAN=4 CLASS="t1">)");
+    DeleteThrough(summary, newer::kSummaryCellOpen);
     summary = TextBefore(summary, newer::kRowEnd);
   }
   TableRows rows(run.rtf);
@@ -192,7 +189,7 @@ void WriteConditionalCommands(ConverterRun& run) {
   while (!run.Eof() && !HoldsLowered(run.currentLine, kTableEnd)) {
     run.ReadLine();
     if (HoldsLowered(run.currentLine, kTableEnd)) break;
-    const bool heading = run.CurrentHolds(" CLASS=tfej2");
+    const bool heading = run.CurrentHolds(kHeadingClass);
     if (NormalizeBlanks(StripTags(run.currentLine)).empty() && !heading) continue;
     rows.Start(kFullWidthEdges, false);
     if (heading) {
@@ -223,8 +220,8 @@ void WriteConditionalCommands(ConverterRun& run) {
     if (Contains(run.currentLine, kTableEnd)) break;
     rows.Start(kFullWidthEdges, false);
     std::string line = run.currentLine;
-    if (Contains(line, R"( CLASS="c3")")) {
-      DeleteThrough(line, R"(CLASS="c3">)");
+    if (Contains(line, kHeadingClass)) {
+      DeleteThrough(line, kHeadingCellOpen);
       rows.Cell(HeadingCell(NormalizeBlanks(TextBefore(line, kCellEnd))));
     } else {
       DeleteThrough(line, kTextCell);

@@ -23,7 +23,7 @@ constexpr std::string_view kMonstersTitle = "Elfogott szörnyeid "_cp;
 constexpr std::string_view kQuestsTitle = "Isteni küldetéseid "_cp;
 constexpr std::string_view kDeedsTitle = "Hőstetteid "_cp;
 
-constexpr std::string_view kStupidityPrice = "Butaság ára"_cp;
+using report::kStupidityPrice;
 
 constexpr int kSpellEdges[] = {3400, 6800, 10200};
 constexpr int kEffectEdges[] = {2550, 5100, 7650, 10200};
@@ -39,6 +39,17 @@ void WriteFullWidthRow(TableRows& rows, std::string_view paragraph, std::string_
   rows.End();
 }
 
+// Hands every line of the section's table to `handle`, then ends the table:
+// a row the table ends in is ended too.
+template <typename Handle>
+void ReadTable(ConverterRun& run, TableRows& rows, Handle handle) {
+  const Layout layout = run.layout;
+  ForEachTableLine(
+      run, [layout](const std::string& line) { return EndsSectionTable(layout, line); }, handle);
+  rows.End();
+  run.rtf.Line(R"(\pard)");
+}
+
 }  // namespace
 
 // The older layout: one table cell a line, tables end at "</table>".
@@ -46,16 +57,6 @@ namespace older {
 namespace {
 
 bool IsTdLine(std::string_view line) { return HoldsLowered(line, kCell); }
-
-// Hands every line of the table to `handle`, then ends the table: a row the
-// table ends in is ended too.
-template <typename Handle>
-void ReadTable(ConverterRun& run, TableRows& rows, Handle handle) {
-  ForEachTableLine(
-      run, [](const std::string& line) { return HoldsLowered(line, kTableEnd); }, handle);
-  rows.End();
-  run.rtf.Line(R"(\pard)");
-}
 
 // The monsters, quests and deeds: every cell line is a full-width row.
 void WriteOneColumn(ConverterRun& run, std::string_view title, std::string_view paragraph) {
@@ -76,7 +77,7 @@ void WriteSpells(ConverterRun& run) {
   ReadTable(run, rows, [&](const std::string& line) {
     const bool cellLine = IsTdLine(line);
     if (cellLine) ++column;
-    if (Contains(line, "COLSPAN=3>")) {
+    if (Contains(line, report::kSpellGroupCell)) {
       if (!Contains(line, kStupidityPrice)) {
         rows.Start(kFullWidthEdges, false);
         rows.Cell(R"(\intbl {\b\fs18 )" + RtfEscape(PlainLineText(line)) + R"(}\cell)");
@@ -135,7 +136,7 @@ void WriteAttackDefenceSpells(ConverterRun& run) {
       heading = false;
     if (!IsTdLine(line)) return;
     ++column;
-    if (Contains(line, "COLSPAN=7>")) {
+    if (Contains(line, report::kAttackDefenceWideCell)) {
       rows.Start(kFullWidthEdges, false);
       rows.Cell((heading ? R"(\widctlpar\intbl {\b\f4\fs17 )" : R"(\widctlpar\intbl {\f4\fs17 )") +
                 RtfEscape(PlainLineText(line)) + R"(}\cell)");
@@ -172,14 +173,6 @@ void WriteHeroicDeeds(ConverterRun& run) {
 namespace newer {
 namespace {
 
-template <typename Handle>
-void ReadTable(ConverterRun& run, TableRows& rows, Handle handle) {
-  ForEachTableLine(
-      run, [](const std::string& line) { return Contains(line, kTableEnd); }, handle);
-  rows.End();
-  run.rtf.Line(R"(\pard)");
-}
-
 // Cuts a line of cells into a row of edges.size() columns; a row short of
 // cells is filled with empty ones. A line that holds more cells than the
 // table has columns goes on in a new row (TableRows).
@@ -210,10 +203,10 @@ void WriteSpells(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kSpellsTitle);
   TableRows rows(run.rtf);
   ReadTable(run, rows, [&](std::string line) {
-    if (Contains(line, R"(CLASS="c3" COLSPAN=3>)")) {
+    if (Contains(line, kSpellGroupCell)) {
       if (!Contains(line, kStupidityPrice)) {
         rows.Start(kFullWidthEdges, false);
-        DeleteThrough(line, R"(<TD CLASS="c3" COLSPAN=3>)");
+        DeleteThrough(line, kSpellGroupCellOpen);
         rows.Cell(R"(\intbl {\b\fs18 )" + RtfEscape(StripTags(TextBefore(line, kRowEnd))) +
                   R"(}\cell)");
         rows.End();
@@ -222,7 +215,7 @@ void WriteSpells(ConverterRun& run) {
         WriteCutRow(rows, line, kSpellEdges);
       } else {
         rows.Start(RowOpener(kFullWidthEdges, false) + "\\widctlpar\\intbl\r\n", 1);
-        DeleteThrough(line, R"(<TD COLSPAN=3 CLASS="c3">)");
+        DeleteThrough(line, kStupidityCellOpen);
         rows.Cell(R"({\fs18\b\par )" +
                   RtfEscape(NormalizeBlanks(StripTags(TextBefore(line, kRowEnd)))) + R"(}\cell)");
         rows.End();
@@ -243,14 +236,14 @@ void WriteAttackDefenceSpells(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kAttackDefenceTitle);
   TableRows rows(run.rtf);
   ReadTable(run, rows, [&](std::string line) {
-    if (!Contains(line, "COLSPAN=7>")) {
+    if (!Contains(line, report::kAttackDefenceWideCell)) {
       WriteCutRow(rows, line, kAttackDefenceEdges);
       return;
     }
     rows.Start(kFullWidthEdges, false);
     // A sub-heading cell has the class "c3"; its text keeps its tags.
-    const bool heading = Contains(line, R"(c3" COLSPAN=7)");
-    DeleteThrough(line, "COLSPAN=7>");
+    const bool heading = Contains(line, kAttackDefenceHeadingCell);
+    DeleteThrough(line, report::kAttackDefenceWideCell);
     rows.Cell((heading ? R"(\widctlpar\intbl {\b\f4\fs17 )" : R"(\widctlpar\intbl {\f4\fs17 )") +
               RtfEscape(TextBefore(line, kCellEnd)) + R"(}\cell)");
     rows.End();

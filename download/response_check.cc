@@ -8,8 +8,10 @@
 #include "download/safe_values.h"
 #include "platform/error.h"
 #include "text/line_cuts.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 #include "text/turn_report.h"
+#include "text/whole_report.h"
 
 namespace qv {
 namespace {
@@ -44,15 +46,6 @@ std::int64_t DeclaredLength(std::string_view header) {
   return -1;
 }
 
-// Whether the body holds "</html>" in any case; it stands near the end of
-// a page, so the search runs backwards.
-bool HoldsClosingHtml(std::string_view body) {
-  for (std::size_t at = body.rfind("</"); at != std::string_view::npos;
-       at = at == 0 ? std::string_view::npos : body.rfind("</", at - 1))
-    if (AsciiLowerCase(std::string(body.substr(at, 7))) == "</html>") return true;
-  return false;
-}
-
 [[noreturn]] void Refuse(const std::string& fileName, const std::string& what) {
   throw Error(error_kind::kDownload,
               "a honlap valasza (" + fileName + ") " + what + "; semmit nem irtam ki");
@@ -84,8 +77,9 @@ void RequireCompleteTurn(const std::string& response, const std::string& fileNam
     Refuse(fileName, std::to_string(body) + " bajt utan megszakadt, pedig " +
                          std::to_string(declared) + " bajtot jelzett");
   // Without a length only the page's end tells that it came whole.
-  if (!HoldsClosingHtml(std::string_view(response).substr(headerEnd + kHeaderEnd.size())))
-    Refuse(fileName, std::to_string(body) + " bajt utan megszakadt, a zaro </html> elott");
+  if (!IsWholeReport(std::string_view(response).substr(headerEnd + kHeaderEnd.size())))
+    Refuse(fileName, std::to_string(body) + " bajt utan megszakadt, a zaro " +
+                         std::string(qv::report::kHtmlEnd) + " elott");
 }
 
 void RequireTurnReport(const std::string& report, const std::string& fileName) {

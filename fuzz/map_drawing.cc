@@ -10,15 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "rtfkit/picture_group.h"
 #include "fuzz/fuzz_support.h"
 #include "maps/applet_map.h"
-#include "maps/applet_words.h"
 #include "maps/map_resources.h"
 #include "platform/error.h"
+#include "rtfkit/picture_group.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/test_pictures.h"
 #include "text/line_cuts.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 
 namespace {
@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static MapScratch scratch;
   const std::vector<std::string> lines = qv::fuzz::InputLines(qv::fuzz::AsText(data, size));
   std::size_t at = 0;
-  while (at < lines.size() && !qv::HoldsLowered(lines[at], qv::kFrameParam)) ++at;
+  while (at < lines.size() && !qv::HoldsLowered(lines[at], qv::applet::kFrameParam)) ++at;
   if (at == lines.size()) return 0;
 
   try {

@@ -20,15 +20,15 @@
 namespace qv {
 namespace {
 
-constexpr std::string_view kSheet = "KARAKTERLAP";
-constexpr std::string_view kItems = "NÁLAD LÉVŐ TÁRGYAK"_cp;
-constexpr std::string_view kActiveSpells = "JELENLEG RAJTAD LEVŐ AKTÍV"_cp;
-constexpr std::string_view kBank = "TÁRGYAID A BANK"_cp;
-constexpr std::string_view kTurnStart = "A FORDULÓ ELEJÉN"_cp;
-constexpr std::string_view kThisTurn = "EBBEN A FORDULÓBAN"_cp;
+constexpr std::string_view kSheet = report::kSheetTitle;
+constexpr std::string_view kItems = itempage::kItemsTitle;
+constexpr std::string_view kActiveSpells = itempage::kActiveSpellsTitle;
+constexpr std::string_view kBank = itempage::kBankTitle;
+constexpr std::string_view kTurnStart = itempage::kTurnStartTitle;
+constexpr std::string_view kThisTurn = itempage::kThisTurnTitle;
 // The pre-scan looks for the title with its cell's end tag right behind.
-constexpr std::string_view kSkillTitleScan = "<td> KT-d eddig kifejlesztett képességei:<"_cp;
-constexpr std::string_view kSkillTitle = "<td> KT-d eddig kifejlesztett képességei:"_cp;
+constexpr std::string_view kSkillTitleScan = itempage::kMindSkillsScan;
+constexpr std::string_view kSkillTitle = itempage::kMindSkillsLine;
 
 constexpr std::string_view kStyleLine =
     "<style type=\"text/css\">A.trinigan {color: blue; font-style: normal;} DIV.klap {width: "
@@ -58,7 +58,7 @@ void PreScanSkills(PageRun& run) {
 bool OpeningCopy(PageRun& run) {
   while (!run.Eof()) {
     run.WriteLine(run.ReadLine());
-    if (run.CurrentHolds("</style>")) run.WriteLine(kStyleLine);
+    if (run.CurrentHolds(itempage::kStyleEnd)) run.WriteLine(kStyleLine);
     if (run.CurrentHolds(kSheet)) return true;
   }
   return false;
@@ -67,8 +67,10 @@ bool OpeningCopy(PageRun& run) {
 // The spell a cell names: its number from "(#number)", its name the text
 // before that, tags removed.
 void AddActiveSpell(PageRun& run, std::string_view cell) {
-  run.spells.push_back(ActiveSpell{IntegerOrZero(NumberAfter(cell, "(#")),
-                                   TextBefore(TrimBlanks(RemoveTags(std::string(cell))), "(#")});
+  using report::kNumberOpen;
+  run.spells.push_back(
+      ActiveSpell{IntegerOrZero(NumberAfter(cell, kNumberOpen)),
+                  TextBefore(TrimBlanks(RemoveTags(std::string(cell))), kNumberOpen)});
 }
 
 // The older layout gives each cell a line of its own; the newer puts a whole
@@ -78,14 +80,15 @@ void CollectActiveSpells(PageRun& run) {
   while (!run.Eof() && !HoldsLowered(run.currentLine, older::kTableEnd)) {
     const std::string& line = run.ReadLine();
     if (run.layout == Layout::kOlder) {
-      if (Contains(AsciiUpperCase(line), "<TD>") && Contains(line, "(#")) AddActiveSpell(run, line);
+      if (Contains(AsciiUpperCase(line), older::kPlainCell) && Contains(line, report::kNumberOpen))
+        AddActiveSpell(run, line);
       continue;
     }
     const std::string_view row = line;
     for (std::size_t at = row.find(report::kCellStart); at != std::string_view::npos;) {
       const std::size_t next = row.find(report::kCellStart, at + 1);
       const std::string_view cell = row.substr(at, next - at);
-      if (Contains(cell, "(#")) AddActiveSpell(run, cell);
+      if (Contains(cell, report::kNumberOpen)) AddActiveSpell(run, cell);
       at = next;
     }
   }

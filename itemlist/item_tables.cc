@@ -43,11 +43,11 @@ int ContainedCount(const std::string& line) {
 // next "</A>".
 void CutLinkAndName(const std::string& line, std::string_view marker, std::string* link,
                     std::string* name) {
-  const int anchor = Find("<A HREF", line);
+  const int anchor = Find(report::kLinkStart, line);
   const int at = Find(marker, line);
   const int after = at + static_cast<int>(marker.size());
   *link = anchor > 0 && at > 0 ? Copy(line, anchor, after - anchor) : std::string();
-  const int end = at > 0 ? PosFrom("</A>", line, after) : 0;
+  const int end = at > 0 ? PosFrom(report::kLinkEnd, line, after) : 0;
   *name = end > 0 ? Copy(line, after, end - after) : std::string();
 }
 
@@ -65,13 +65,14 @@ void AddToList(Walk& w, const std::string& link, const std::string& name) {
 void HandleItemLine(Walk& w, std::string& line, bool contained) {
   std::string link, name;
   if (!w.annotate) {
-    CutLinkAndName(line, "CLASS=enc0>", &link, &name);
-    if (contained && name.empty()) CutLinkAndName(line, "CLASS=enc0kf>", &link, &name);
+    CutLinkAndName(line, report::kItemLinkEnd, &link, &name);
+    if (contained && name.empty())
+      CutLinkAndName(line, report::kContainedItemLinkEnd, &link, &name);
   }
 
-  std::string_view open = "(#", tagEnd = ">#";
+  std::string_view open = report::kNumberOpen, tagEnd = report::kNumberAfterTag;
   if (!Contains(line, open)) {
-    open = "($", tagEnd = ">$";
+    open = report::kMoneyOpen, tagEnd = report::kMoneyAfterTag;
     if (!Contains(line, open)) return;
   }
   const int at = Find(open, line);

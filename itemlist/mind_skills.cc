@@ -9,14 +9,14 @@
 namespace qv {
 namespace {
 
-constexpr std::string_view kRemainingTu =
-    "Maradék TU, amit a következő fejlesztéseknél használhattok el:"_cp;
+using older::kRemainingTu;
 
 // Removes every "<td>" and "</td>" and trims, for as long as "td>" is left
 // and a pass still changes something (a "td>" in another form stays).
 std::string CleanCells(std::string line) {
-  while (Contains(line, "td>")) {
-    std::string cleaned = TrimBlanks(ReplaceAll("</td>", "", ReplaceAll("<td>", "", line)));
+  using older::kBareCell, older::kCellEnd;
+  while (Contains(line, older::kCellTagEnd)) {
+    std::string cleaned = TrimBlanks(ReplaceAll(kCellEnd, "", ReplaceAll(kBareCell, "", line)));
     if (cleaned == line) break;
     line = std::move(cleaned);
   }
@@ -97,10 +97,10 @@ MindSkill ParseSkillLine(std::string line) {
   DeleteThroughIfFound(line, " (");
   s.number = IntegerOrZero(TextBefore(line, ")"));
   DeleteThroughIfFound(line, ")", 1);
-  TakeTu(line, "belefejlesztettél: "_cp, &s.developed);
-  TakeTu(line, "szükséges még: "_cp, &s.needed);
-  TakeTu(line, "(KT-d jelenleg ezt fejleszti, kifejlesztéséhez még "_cp, &s.ktNeeds);
-  s.usable = Contains(line, "OK");
+  TakeTu(line, older::kDevelopedLabel, &s.developed);
+  TakeTu(line, older::kNeededLabel, &s.needed);
+  TakeTu(line, older::kKtNeedsLabel, &s.ktNeeds);
+  s.usable = Contains(line, older::kUsableMark);
   return s;
 }
 
@@ -109,7 +109,7 @@ void ReadSkillList(PageRun& run) {
     run.console.Line(std::string("Hibás forduló!"_cp));
   while (!run.Eof() && !run.CurrentHolds(older::kTableEnd)) {
     run.ReadLine();
-    if (run.CurrentHolds("Tudati képességfa:"_cp)) {
+    if (run.CurrentHolds(older::kMindSkillTreeTitle)) {
       run.treeFound = true;
       run.ReadLine();
     }
@@ -120,7 +120,7 @@ void ReadSkillList(PageRun& run) {
       run.remainingTu = IntegerOrZero(Copy(rest, 1, Find("<", rest) - 2));
       run.ReadLine();
     }
-    if (run.CurrentHolds(older::kTableEnd) || run.CurrentHolds("tr>") ||
+    if (run.CurrentHolds(older::kTableEnd) || run.CurrentHolds(older::kRowTagEnd) ||
         run.CurrentHolds(older::kRow))
       continue;
     run.skills.push_back(ParseSkillLine(run.currentLine));

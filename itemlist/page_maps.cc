@@ -6,11 +6,11 @@
 
 #include "graphics/picture_metafile.h"
 #include "maps/applet_map.h"
-#include "maps/applet_words.h"
 #include "platform/error.h"
 #include "text/base64.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 
 namespace qv {
@@ -85,7 +85,7 @@ void AddMapPictures(PageFile& page, RunContext& ctx, Layout layout, const std::s
       // Outside an applet only a line holding "<applet" matters: the page
       // is searched for the next one, and its line taken from its start.
       // An ASCII pattern is found lowered alike by both lowerings.
-      const std::size_t applet = FindLoweredFrom(text, kAppletStart, start);
+      const std::size_t applet = FindLoweredFrom(text, qv::applet::kAppletStart, start);
       if (applet == std::string_view::npos) break;
       const std::size_t lineBreak = text.rfind("\r\n", applet);
       if (lineBreak != std::string_view::npos && lineBreak + 2 > start) start = lineBreak + 2;
@@ -94,13 +94,13 @@ void AddMapPictures(PageFile& page, RunContext& ctx, Layout layout, const std::s
     const std::size_t next = lineEnd == std::string_view::npos ? text.size() : lineEnd + 2;
     const std::string_view line = text.substr(start, next - start);
     start = next;
-    if (HoldsLowered(line, kAppletStart)) {
+    if (HoldsLowered(line, applet::kAppletStart)) {
       open = true;
       applet.clear();
     }
     if (!open) continue;
     applet.emplace_back(line.substr(0, line.size() - (EndsWith(line, "\r\n") ? 2 : 0)));
-    if (!HoldsLowered(line, kAppletEnd)) continue;
+    if (!HoldsLowered(line, applet::kAppletEnd)) continue;
     open = false;
     std::string picture = maps.LineFor(applet);
     applet.clear();

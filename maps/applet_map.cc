@@ -1,9 +1,9 @@
 #include "maps/applet_map.h"
 
-#include "maps/applet_words.h"
 #include "maps/map_drawing.h"
 #include "maps/map_params.h"
 #include "text/line_cuts.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 
 namespace qv {
@@ -12,13 +12,13 @@ bool AppletReader::FindFrame() {
   while (!lines_.AtEnd()) {
     const std::string& line = lines_.Next();
     if (layout_ == Layout::kOlder) {
-      if (!HoldsLowered(line, kFrameParam)) continue;
+      if (!HoldsLowered(line, applet::kFrameParam)) continue;
       // The older layout has the whole applet on this line: two pieces
       // before the frame parameter, which is also where the cells start.
       pieces_ = SplitAppletLine(line);
       frame_ = pieces_.size() > 2 ? pieces_[2] : std::string();
     } else {
-      if (!Contains(line, kFrameParam)) continue;
+      if (!Contains(line, applet::kFrameParam)) continue;
       frame_ = line;
       lastLine_ = &line;
     }
@@ -32,17 +32,17 @@ const std::string* AppletReader::NextCell() {
     while (!cellsDone_ && nextPiece_ < pieces_.size()) {
       const std::string& piece = pieces_[nextPiece_++];
       const std::string lower = AsciiLowerCase(piece);
-      if (Contains(lower, kAppletEnd)) cellsDone_ = true;
-      if (Contains(lower, kCellParam)) return &piece;
+      if (Contains(lower, applet::kAppletEnd)) cellsDone_ = true;
+      if (Contains(lower, applet::kCellParam)) return &piece;
     }
     return nullptr;
   }
   // A line holding the table's end, the frame's own line too, is the last
   // one looked at.
   while (!cellsDone_ && lastLine_ != nullptr && !lines_.AtEnd() &&
-         !HoldsLowered(*lastLine_, kCellsEnd)) {
+         !HoldsLowered(*lastLine_, applet::kCellsEnd)) {
     lastLine_ = &lines_.Next();
-    if (Contains(*lastLine_, kCellParam)) return lastLine_;
+    if (Contains(*lastLine_, applet::kCellParam)) return lastLine_;
   }
   cellsDone_ = true;
   return nullptr;

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "text/cp1250.h"
+#include "text/report_markers.h"
 #include "text/search.h"
 
 // Each pass copies the text into a new one and adds its groups on the way,
@@ -108,8 +109,8 @@ std::string GroupCombatPhrase(const std::string& text, std::string_view opening,
 std::string AddEmphasis(const Emphasis& e, std::string text) {
   if (const std::string g = GroupOpening(e.harcFelkover, e.harcDolt); !g.empty()) {
     text = GroupAtOpener(text, g, '(', IsDigit, ')');
-    text = GroupCombatPhrase(text, g, " életpontot sebeztél."_cp);
-    text = GroupCombatPhrase(text, g, " életpontot vesztettél."_cp);
+    text = GroupCombatPhrase(text, g, prose::kDamageDealt);
+    text = GroupCombatPhrase(text, g, prose::kDamageTaken);
   }
   if (const std::string g = GroupOpening(e.kerekZarojelFelkover, e.kerekZarojelDolt); !g.empty())
     text = GroupAtOpener(text, g, '(', IsSign, ')');
@@ -117,9 +118,9 @@ std::string AddEmphasis(const Emphasis& e, std::string text) {
       !g.empty())
     text = GroupAtOpener(text, g, '[', IsSign, ']');
   if (const std::string g = GroupOpening(e.feltetelesFelkover, e.feltetelesDolt); !g.empty())
-    text = GroupAtPhrase(text, g, "(Feltételes "_cp);
+    text = GroupAtPhrase(text, g, prose::kConditional);
   if (const std::string g = GroupOpening(e.encyclopediaFelkover, e.encyclopediaDolt); !g.empty())
-    text = GroupAtPhrase(text, g, "(ld. enc.)");
+    text = GroupAtPhrase(text, g, prose::kSeeEncyclopedia);
   return text;
 }
 

@@ -8,6 +8,7 @@
 #include "rtfkit/markup_scans.h"
 #include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
+#include "text/report_markers.h"
 #include "text/search.h"
 #include "text/text.h"
 
@@ -28,7 +29,7 @@ constexpr int kNarrativeWidth = 130;
 
 // The sentence that ends the bold "Ebben a körben" run of the development
 // point report.
-constexpr std::string_view kSpendable = "pontot költhetsz el."_cp;
+using prose::kSpendable;
 
 // --- WriteNarrative ----------------------------------------------------------
 
@@ -40,8 +41,7 @@ void TrimInsideParentheses(std::string& text) {
 }
 
 void MarkCarryOverSentence(std::string& text) {
-  const int at =
-      Find("Több pontod maradt, mint amennyit a következő körre át tudsz vinni."_cp, text);
+  const int at = Find(prose::kCarryOver, text);
   if (at > 0) Insert("<br>", text, at);
 }
 
@@ -51,7 +51,7 @@ void MarkCarryOverSentence(std::string& text) {
 // not come after the run's start, only the line break is added, so no text
 // is lost.
 void EndSpendableBoldRun(std::string& text) {
-  const int run = Find("<B>Ebben a körben"_cp, text);
+  const int run = Find(prose::kBoldThisTurn, text);
   if (run == 0) return;
   Insert(kCrLf, text, run);
   const int sentence = PosFrom(kSpendable, text, run);
@@ -80,8 +80,8 @@ void DropTrailingBoldEnd(const ParagraphContext& ctx, std::string& text) {
 // Drops the stray "</B>" of ".]</SPAN> </B>" after the last report of the
 // development points used.
 void DropBoldEndAfterUsedPoints(std::string& text) {
-  if (!Contains(text, "Ebben a körben"_cp)) return;
-  const std::size_t last = FindLast(text, "pontot használtál fel, van még"_cp);
+  if (!Contains(text, prose::kThisTurn)) return;
+  const std::size_t last = FindLast(text, prose::kPointsUsed);
   if (last == std::string::npos) return;
   const int first = static_cast<int>(last) + 1;
   constexpr std::string_view kStray = ".]</SPAN> </B>";
@@ -90,13 +90,17 @@ void DropBoldEndAfterUsedPoints(std::string& text) {
   if (found > 0) Delete(text, found + Length(kStray) - Length("</B>"), Length("</B>"));
 }
 
-// Layout RTF, steps up to the common tail.
+// The two layouts' narratives take different edits (braces made italic
+// groups or kept literal, paragraph marks made breaks or dropped), so each
+// has its own steps up to the common tail.
+
+// Older layout, steps up to the common tail.
 void NarrativeOlder(std::string& text) {
   // A literal "{" after a blank or a tag and a literal "}" before a blank or
   // a tag enclose an italic group; braces without a partner stay literal
   // braces only.
-  text = ReplaceOnePass(R"(; \{Lőfegyver fejlődés:)"_cp, R"(;\} \{Lőfegyver fejlődés:)"_cp,
-                        std::move(text));
+  const std::string gunDevelopment(prose::kGunDevelopment);
+  text = ReplaceOnePass(R"(; \{)" + gunDevelopment, R"(;\} \{)" + gunDevelopment, std::move(text));
   text = ReplaceOnePass(R"( \{)", R"( {\i \{)", std::move(text));
   text = ReplaceOnePass(R"(\}<)", R"(\} <)", std::move(text));
   text = ReplaceOnePass(R"(>\{)", R"(> {\i \{)", std::move(text));
@@ -110,7 +114,8 @@ void NarrativeOlder(std::string& text) {
 
   // A break after the leading blank of each " (Továbbmész...)": it parts the
   // blank from the "(", so every phrase is taken once.
-  text = ReplaceOnePass(" (Továbbmész...)"_cp, " \r\n\\par\\par\r\n(Továbbmész...)"_cp,
+  using prose::kGoOn;
+  text = ReplaceOnePass(" " + std::string(kGoOn), " \r\n\\par\\par\r\n" + std::string(kGoOn),
                         std::move(text));
 
   TrimInsideParentheses(text);
@@ -120,7 +125,7 @@ void NarrativeOlder(std::string& text) {
   EndSpendableBoldRun(text);
 }
 
-// Layout RTFuj, steps up to the common tail.
+// Newer layout, steps up to the common tail.
 void NarrativeNewer(std::string& text) {
   // Braces next to tags are literal; no italic group is made. The escaped
   // report text has them as "\{" and "\}" already, so only the blank after
@@ -130,7 +135,8 @@ void NarrativeNewer(std::string& text) {
   text = ReplaceAll("<br>", "", std::move(text));
   // Inserting the break and deleting the "<p>" is one replacement; it holds
   // no "<p>(", so the loop of ReplaceAll ends.
-  text = ReplaceAll("<p>(Továbbmész...)"_cp, "<br><br>\r\n(Továbbmész...)"_cp, std::move(text));
+  text = ReplaceAll("<p>" + std::string(prose::kGoOn), "<br><br>\r\n" + std::string(prose::kGoOn),
+                    std::move(text));
 
   // Each "<p>" becomes a double break unless a tag follows it at once.
   // Neither edit can form a new "<p>", so one pass left to right sees them all.
@@ -154,13 +160,13 @@ void NarrativeNewer(std::string& text) {
   text = MarkSignedBonuses(text);
 
   MarkCarryOverSentence(text);  // becomes a paragraph break in WriteParagraph
-  if (Contains(text, "<BR><B>Ebben a körben"_cp)) EndSpendableBoldRun(text);
+  if (Contains(text, "<BR>" + std::string(prose::kBoldThisTurn))) EndSpendableBoldRun(text);
 }
 
 void WriteEscapedParagraph(const ParagraphContext& ctx, std::string text, int width,
                            RtfWriter& out);
 
-// The tail that both variants share.
+// The tail that both layouts share.
 void NarrativeTail(const ParagraphContext& ctx, std::string& text, RtfWriter& out) {
   text = NormalizeBlanks(std::move(text));
   DropTrailingBoldEnd(ctx, text);
@@ -200,21 +206,22 @@ void WrapAndWrite(const std::string& text, int width, RtfWriter& out) {
 // WriteParagraph on text escaped already.
 void WriteEscapedParagraph(const ParagraphContext& ctx, std::string text, int width,
                            RtfWriter& out) {
-  const bool uj = ctx.layout == Layout::kNewer;
+  const bool newerLayout = ctx.layout == Layout::kNewer;
 
-  if (uj) text = NormalizeBlanks(std::move(text));
+  if (newerLayout) text = NormalizeBlanks(std::move(text));
   const int k = Length("<BR>");
   if (EndsWith(text, "<BR>")) Delete(text, Length(text) - k + 1, k);
   if (EndsWith(text, "<br>")) Delete(text, Length(text) - k + 1, k);
   if (text.starts_with("</b>") || text.starts_with("</B>")) Delete(text, 1, Length("</b>"));
-  if (uj) text = ReplaceAll("<b>enc.</b>", "enc.", std::move(text));
+  if (newerLayout) text = ReplaceAll("<b>enc.</b>", "enc.", std::move(text));
 
   text = PairTags(text, "<b>", "</b>", R"({\b )");
   text = PairTags(text, "<i>", "</i>", R"({\i )");
 
-  // RTFuj only: line and paragraph marks become "\par", except in the
-  // results of "kut " commands that hold no ". Egy {\b".
-  if (uj && !(Contains(ctx.commandLabel, "kut ") && !Contains(text, R"(. Egy {\b)"))) {
+  // Newer layout only: line and paragraph marks become "\par", except in
+  // the results of "kut " commands that hold no ". Egy {\b".
+  if (newerLayout && !(Contains(ctx.commandLabel, prose::kSearchOrder) &&
+                       !Contains(text, std::string(prose::kSearchFinding) + R"( {\b)"))) {
     text = ReplaceAll("<BR>", "\r\n\\par\r\n", std::move(text));
     text = ReplaceAll("<br>", "\r\n\\par\r\n", std::move(text));
     text = ReplaceAll("<p>", "\\par\\par\r\n", std::move(text));

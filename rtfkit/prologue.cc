@@ -57,29 +57,28 @@ void WriteDocumentHead(const PrologueFonts& fonts, RtfWriter& out) {
 
 // The rest of the footer and the outline-numbering levels.
 void WriteFooterTail(RtfWriter& out) {
-  Lines(
-      out,
-      {
-          // The bullet is the character itself and the page number carries its
-          // formatting outside the field and a result: readers other than Word
-          // show a SYMBOL field as an empty box and drop formatting inside a code.
-          R"({\cs16\b\f6\fs20 \'95} {\cs16\b\f6\fs20 {\field{\*\fldinst PAGE }{\fldrslt 1}}})",
-          R"({\cs16\b\f6\fs20\ . oldal <\par }\pard \s15\brdrt\brdrs\brdrw15\brsp20)",
-          R"(\par)",
-          "}",
-          "",
-          R"({\*\pnseclvl1\pnucrm\pnstart1\pnindent720\pnhang{\pntxta .}})",
-          R"({\*\pnseclvl2\pnucltr\pnstart1\pnindent720\pnhang{\pntxta .}})",
-          R"({\*\pnseclvl3\pndec\pnstart1\pnindent720\pnhang{\pntxta .}})",
-          R"({\*\pnseclvl4\pnlcltr\pnstart1\pnindent720\pnhang{\pntxta )}})",
-          R"({\*\pnseclvl5\pndec\pnstart1\pnindent720\pnhang{\pntxtb (}{\pntxta )}})",
-          R"({\*\pnseclvl6\pnlcltr\pnstart1\pnindent720\pnhang{\pntxtb (}{\pntxta )}})",
-          R"({\*\pnseclvl7\pnlcrm\pnstart1\pnindent720\pnhang{\pntxtb (}{\pntxta )}})",
-          R"({\*\pnseclvl8\pnlcltr\pnstart1\pnindent720\pnhang{\pntxtb (}{\pntxta )}})",
-          R"({\*\pnseclvl9\pnlcrm\pnstart1\pnindent720\pnhang{\pntxtb (}{\pntxta )}})",
-          R"(\pard\plain)",
-          "",
-      });
+  Lines(out,
+        {
+            // The bullet is the character itself and the page number carries its
+            // formatting outside the field and a result: readers other than Word
+            // show a SYMBOL field as an empty box and drop formatting inside a code.
+            R"({\cs16\b\f6\fs20 \'95} {\cs16\b\f6\fs20 {\field{\*\fldinst PAGE }{\fldrslt 1}}})",
+            R"({\cs16\b\f6\fs20\ . oldal <\par }\pard \s15\brdrt\brdrs\brdrw15\brsp20)",
+            R"(\par)",
+            "}",
+            "",
+            R"({\*\pnseclvl1\pnucrm\pnstart1\pnindent720\pnhang{\pntxta .}})",
+            R"({\*\pnseclvl2\pnucltr\pnstart1\pnindent720\pnhang{\pntxta .}})",
+            R"({\*\pnseclvl3\pndec\pnstart1\pnindent720\pnhang{\pntxta .}})",
+            R"({\*\pnseclvl4\pnlcltr\pnstart1\pnindent720\pnhang{\pntxta )}})",
+            R"({\*\pnseclvl5\pndec\pnstart1\pnindent720\pnhang{\pntxtb (}{\pntxta )}})",
+            R"({\*\pnseclvl6\pnlcltr\pnstart1\pnindent720\pnhang{\pntxtb (}{\pntxta )}})",
+            R"({\*\pnseclvl7\pnlcrm\pnstart1\pnindent720\pnhang{\pntxtb (}{\pntxta )}})",
+            R"({\*\pnseclvl8\pnlcltr\pnstart1\pnindent720\pnhang{\pntxtb (}{\pntxta )}})",
+            R"({\*\pnseclvl9\pnlcrm\pnstart1\pnindent720\pnhang{\pntxtb (}{\pntxta )}})",
+            R"(\pard\plain)",
+            "",
+        });
 }
 
 // The two-column section: header block beside the boxed adventurer block.
@@ -164,12 +163,11 @@ void WriteTitle(const std::string& reportTitle, RtfWriter& out) {
 }  // namespace
 
 std::string TurnNumber(const std::string& headerBlock) {
-  constexpr std::string_view kBefore = report::kTurnBefore;
-  constexpr std::string_view kAfter = report::kTurnAfter;
-  const int start = Find(kBefore, headerBlock);
-  const int end = Find(kAfter, headerBlock);
+  using report::kTurnBefore, report::kTurnAfter;
+  const int start = Find(kTurnBefore, headerBlock);
+  const int end = Find(kTurnAfter, headerBlock);
   if (start == 0 || end == 0) return "";
-  const int first = start + static_cast<int>(kBefore.size());
+  const int first = start + static_cast<int>(kTurnBefore.size());
   if (end < first) return "";
   return Copy(headerBlock, first, end - first);
 }

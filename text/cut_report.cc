@@ -8,11 +8,10 @@
 #include "platform/path_names.h"
 #include "text/report_markers.h"
 #include "text/text.h"
+#include "text/whole_report.h"
 
 namespace qv {
 namespace {
-
-constexpr std::string_view kClosingTag = report::kHtmlEnd;
 
 // Whether the report holds the closing tag, read from where it stands in
 // the reader's chunks, each searched together with the last bytes of the one
@@ -21,8 +20,8 @@ bool HoldsClosingTag(ReportReader& report) {
   std::string window;
   for (std::string_view chunk = report.ReadChunk(); !chunk.empty(); chunk = report.ReadChunk()) {
     window.append(chunk);
-    if (AsciiLowerCase(window).find(kClosingTag) != std::string::npos) return true;
-    window.erase(0, window.size() - std::min(window.size(), kClosingTag.size() - 1));
+    if (IsWholeReport(window)) return true;
+    window.erase(0, window.size() - std::min(window.size(), qv::report::kHtmlEnd.size() - 1));
   }
   return false;
 }
@@ -50,7 +49,7 @@ std::string CutReportOutputName(const std::string& outputName) {
 
 std::string OutputNameFor(ReportReader& report, const std::string& outputName, Console& console) {
   if (ReportIsWhole(report)) return outputName;
-  const std::string cut = "A fordulo csonka (nincs zaro </html>)";
+  const std::string cut = "A fordulo csonka (nincs zaro " + std::string(qv::report::kHtmlEnd) + ")";
   if (outputName.empty()) {
     console.Line(cut + ", a kimenet hianyos.");
     return outputName;

@@ -63,7 +63,7 @@ void ReadColumn(ReportCursor& run, const HeaderFormat& format, std::string& bloc
   while (!run.Eof() && !ends(run.currentLine)) {
     run.ReadLine();
     const std::string& line = run.currentLine;
-    const int extra = noteEnd ? Find("Extra forduló"_cp, line) : 0;
+    const int extra = noteEnd ? Find(report::kExtraTurnNote, line) : 0;
     if (extra > 0) {
       const int end = noteEnd(line, extra);
       const std::string note = end > 0 ? Copy(line, extra, end - extra) : std::string();
@@ -75,7 +75,7 @@ void ReadColumn(ReportCursor& run, const HeaderFormat& format, std::string& bloc
 
 // "SZÁMLA :" gets three blanks before its colon, as the other labels have.
 void AlignAccountLabel(std::string& block) {
-  const int p = Find("SZÁMLA :"_cp, block);
+  const int p = Find(report::kAccountLabel, block);
   if (p > 0) Insert("  ", block, p + 6);
 }
 
@@ -85,10 +85,10 @@ void ScanReportHeader(ReportCursor& run, Layout layout, const HeaderFormat& form
                       ReportHeader& header) {
   const HeaderMarkers& markers = layout == Layout::kOlder ? kOlderHeader : kNewerHeader;
   std::string& line = run.currentLine;
-  while (!run.Eof() && !Contains(line, " KALANDJAI")) {
+  while (!run.Eof() && !Contains(line, report::kTitleLineEnd)) {
     run.ReadLine();
-    if (Contains(line, "Betáplálva:"_cp)) {
-      DeleteBefore(line, "Betáplálva:"_cp);
+    if (Contains(line, report::kEnteredLabel)) {
+      DeleteBefore(line, report::kEnteredLabel);
       header.headerBlock = format.escape(StripTags(line)) + std::string(format.lineEnd);
       ReadColumn(run, format, header.headerBlock, markers.endsLeftColumn, nullptr);
 
@@ -98,7 +98,7 @@ void ScanReportHeader(ReportCursor& run, Layout layout, const HeaderFormat& form
       ReadColumn(run, format, header.adventurerBlock, markers.endsRightColumn, markers.noteEnd);
       AlignAccountLabel(header.adventurerBlock);
     }
-    if (Contains(line, " KALANDJAI")) header.reportTitle = format.escape(markers.title(line));
+    if (Contains(line, report::kTitleLineEnd)) header.reportTitle = format.escape(markers.title(line));
   }
 }
 

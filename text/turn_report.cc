@@ -3,18 +3,18 @@
 #include <string>
 
 #include "platform/error.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 
 namespace qv {
 
 bool HoldsTitleTag(std::string_view text) {
-  constexpr std::string_view kTag = "title";
+  constexpr std::string_view kTag = report::kTitleTagStart.substr(1);
   for (std::size_t lt = text.find('<'); lt != std::string_view::npos; lt = text.find('<', lt + 1)) {
     const std::string_view rest = text.substr(lt + 1, kTag.size());
     if (rest.size() < kTag.size()) return false;
     bool same = true;
-    for (std::size_t i = 0; i < kTag.size() && same; ++i)
-      same = (rest[i] | 0x20) == kTag[i];
+    for (std::size_t i = 0; i < kTag.size() && same; ++i) same = (rest[i] | 0x20) == kTag[i];
     if (same) return true;
   }
   return false;
@@ -24,13 +24,14 @@ TitleScan ScanTitle(ReportReader& report) {
   std::string lower;  // the line read last, lower-cased
   bool titled = false;
   report.TextFileSeek(0);
-  while (!report.Eof() && !Contains(lower, "<title>")) {
+  using qv::report::kTitleEnd, qv::report::kTitleStart;
+  while (!report.Eof() && !Contains(lower, kTitleStart)) {
     lower = AsciiLowerCase(report.ReadLine());
     titled = titled || HoldsTitleTag(lower);
   }
   report.TextFileSeek(0);
   const Layout layout =
-      Contains(lower, "<title>") && Contains(lower, "</title>") ? Layout::kOlder : Layout::kNewer;
+      Contains(lower, kTitleStart) && Contains(lower, kTitleEnd) ? Layout::kOlder : Layout::kNewer;
   return {layout, titled};
 }
 

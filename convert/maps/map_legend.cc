@@ -3,6 +3,7 @@
 #include "maps/map_legend_entries.h"
 #include "rtfkit/rtf_escape.h"
 #include "rtfkit/table_rows.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 
 namespace qv {

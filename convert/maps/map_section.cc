@@ -10,12 +10,13 @@
 #include "maps/map_resources.h"
 #include "rtfkit/picture_group.h"
 #include "text/cp1250.h"
+#include "text/report_markers.h"
 
 namespace qv {
 namespace {
 
-constexpr std::string_view kTeleportTitle = "A TELEPORTÁLÁS PILLANATA ELŐTTI TÉRKÉPED"_cp;
-constexpr std::string_view kJourneyTitle = "UTAZÁS MEGKEZDÉSE ELŐTTI TÉRKÉPED"_cp;
+using older::kJourneyMapTitle;
+using report::kTeleportMapTitle;
 
 }  // namespace
 
@@ -43,16 +44,17 @@ bool DrawMap(ConverterRun& run) {
 }
 
 bool AtJourneyMap(const ConverterRun& run) {
-  return run.CurrentHolds(kTeleportTitle) ||
-         (run.layout == Layout::kOlder && run.CurrentHolds(kJourneyTitle));
+  return run.CurrentHolds(kTeleportMapTitle) ||
+         (run.layout == Layout::kOlder && run.CurrentHolds(kJourneyMapTitle));
 }
 
 void WriteJourneyMapSection(ConverterRun& run) {
-  const bool teleport = run.layout == Layout::kNewer || run.CurrentHolds(kTeleportTitle);
+  const bool teleport = run.layout == Layout::kNewer || run.CurrentHolds(kTeleportMapTitle);
   run.FlushNarrative();
   run.rtf.Line(R"(\par\par)");
   run.rtf.Line(R"({\f5\fs36\qc\keep\keepn )" +
-               std::string(teleport ? kTeleportTitle : kJourneyTitle) + R"({\f5\fs20\par\par}})");
+               std::string(teleport ? kTeleportMapTitle : kJourneyMapTitle) +
+               R"({\f5\fs20\par\par}})");
   run.rtf.Line(std::string(R"({\f11\fs20    }{\f4\fs20\ql\keep\keepn\b )") +
                std::string("A sátorral jelölt mező a teleportálás pozícióját mutatja."_cp) +
                R"(\par\par})");
@@ -64,8 +66,9 @@ void WriteJourneyMapSection(ConverterRun& run) {
 void WriteStepMapSection(ConverterRun& run) {
   run.Console("E korben tett lepeseid terkepenek keszitese...");
   run.rtf.Line(R"(\page\f4\fs20)");
-  run.rtf.Line(std::string(R"({\f5\fs36\qc\keep\keepn )") +
-               std::string("E KÖRBEN TETT LÉPÉSEID TÉRKÉPE"_cp) + R"({\f5\fs20\par\par}})");
+  // Titled in capitals, as the older layout spells it, in both layouts.
+  run.rtf.Line(std::string(R"({\f5\fs36\qc\keep\keepn )") + std::string(older::kStepMapTitle) +
+               R"({\f5\fs20\par\par}})");
   DrawMap(run);
   WriteMapLegend(run, MapLegendEnd(run.layout));
 }

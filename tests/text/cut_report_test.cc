@@ -4,6 +4,7 @@
 
 #include "platform/error.h"
 #include "tests/support/scratch_dir.h"
+#include "text/whole_report.h"
 
 namespace qv {
 namespace {
@@ -27,6 +28,18 @@ TEST(CutReport, WholeReportsHoldTheirClosingTag) {
   EXPECT_FALSE(ReportIsWhole(dir.Write("f_1.htm", "")));
   // A file that cannot be opened is refused before it is looked at.
   EXPECT_THROW(ReportIsWhole(dir.path() + "/nincs_1.htm"), Error);
+}
+
+// The tag in any case, before or among other closing tags; a tag cut short
+// at the end, or missing its "/", is not one.
+TEST(CutReport, WholeTextHoldsTheClosingTagAnywhere) {
+  EXPECT_TRUE(IsWholeReport("</HtMl>"));
+  EXPECT_TRUE(IsWholeReport("a</html>b</p>\r\n</div>"));
+  EXPECT_TRUE(IsWholeReport("<</</html>"));
+  EXPECT_FALSE(IsWholeReport("</body></html"));
+  EXPECT_FALSE(IsWholeReport("<html></p>"));
+  EXPECT_FALSE(IsWholeReport("</"));
+  EXPECT_FALSE(IsWholeReport(""));
 }
 
 TEST(CutReport, OutputBesideTheEarlierOne) {
