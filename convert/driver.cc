@@ -5,7 +5,6 @@
 #include "convert/preamble.h"
 #include "convert/run_state.h"
 #include "convert/sections.h"
-#include "platform/settings_file.h"
 #include "rtfkit/prologue.h"
 #include "text/cut_report.h"
 #include "text/output_names.h"
@@ -75,13 +74,9 @@ void ConvertReportInto(RunContext& ctx, ConverterSession& session, Layout layout
   ConvertClosingSections(run);
 }
 
-void ConvertReport(RunContext& ctx, ConverterSession& session, ReportReader& report,
-                   Layout layout) {
-  std::optional<FormatSettings> fresh;
-  std::optional<FormatSettings>& settings =
-      layout == Layout::kOlder ? fresh : session.newerSettings;
-  if (!settings) settings = ReadFormatSettings(SettingsPath(ctx.programDir), &ctx.console);
-  Convert(ctx, session, layout, *settings, report);
+void ConvertReport(RunContext& ctx, ConverterSession& session, ReportReader& report, Layout layout,
+                   const FormatSettings& settings) {
+  Convert(ctx, session, layout, settings, report);
 }
 
 }  // namespace qv

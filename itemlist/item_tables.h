@@ -8,7 +8,7 @@
 
 #include "itemlist/data_files.h"
 #include "itemlist/page_run.h"
-#include "itemlist/page_settings.h"
+#include "config/page_settings.h"
 
 namespace qv {
 
