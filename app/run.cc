@@ -158,7 +158,8 @@ void RunTool(Session& session, const ModeHandlers& handlers) {
 
   // The banner has no text: nothing is printed for it.
   if (args.Count() == 0)
-    for (const std::string& line : UsageLines(session.settings.Site().domain)) ctx.console.Line(line);
+    for (const std::string& line : UsageLines(session.settings.Site().domain))
+      ctx.console.Line(line);
 
   const std::string startLine = "Indulas ideje: " + handlers.timeText();
   ctx.console.Line(startLine);

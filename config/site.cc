@@ -36,9 +36,9 @@ SiteSettings ReadSiteSettings(const IniFile& settings, const std::string& progra
   site.domain = PlainDomain(site.written);
   const std::string hostFromEnvironment = EnvironmentText("QVFORMAT_HOST");
   site.host = hostFromEnvironment.empty() ? "www." + site.domain : hostFromEnvironment;
-  site.isSet = !hostFromEnvironment.empty() ||
-               (site.domain != kPlaceholderDomain &&
-                site.domain.find_first_not_of(" \t") != std::string::npos);
+  site.isSet =
+      !hostFromEnvironment.empty() || (site.domain != kPlaceholderDomain &&
+                                       site.domain.find_first_not_of(" \t") != std::string::npos);
   site.settingsFile = settings.path();
   site.notSetText = NotSetText(programDir, settings.path());
   return site;

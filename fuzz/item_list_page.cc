@@ -32,8 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static qv::test::SilentConsole console;
   static qv::RunContext ctx{console, scratch.exe.path() + "/"};
   static qv::PageSetupCache setup;
-  static const qv::ItemListSettings settings =
-      qv::ReadItemListSettings(qv::IniFile(scratch.exe.path() + "/qvformat.ini"), qv::SiteSettings().host);
+  static const qv::ItemListSettings settings = qv::ReadItemListSettings(
+      qv::IniFile(scratch.exe.path() + "/qvformat.ini"), qv::SiteSettings().host);
 
   const std::string report = scratch.reports.Write("r_1.htm", qv::fuzz::AsText(data, size));
   // Each input is read as either layout: their item tables and active

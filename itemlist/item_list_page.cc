@@ -165,8 +165,8 @@ void CopyAgainThroughItemsTitle(PageRun& run) {
 // The report is read several times: a pre-scan for the skill list, the
 // opening copy up to the sheet, a pass that collects spells and items
 // without writing, and from the sheet on the copy that places the tables.
-void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, ReportReader& report,
-                       Layout layout, const ItemListSettings& settings) {
+void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, ReportReader& report, Layout layout,
+                       const ItemListSettings& settings) {
   const std::string& fileName = report.name();
   if (ItemListPageName(fileName) == fileName)
     throw Error(error_kind::kName,

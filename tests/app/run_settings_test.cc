@@ -32,8 +32,7 @@ TEST(RunSettings, SettingsFileIsReadOnceAndEachFeatureGetsItsValues) {
   EXPECT_EQ(settings.Format().fonts.times, "Georgia CE");
   EXPECT_EQ(settings.Format().siteHost, "www.b.example");
   EXPECT_EQ(settings.ItemList().settings.noteClass, "k");
-  EXPECT_EQ(settings.ItemList().settings.itemLink,
-            "http://www.b.example/weblumen/targy_enc.php?");
+  EXPECT_EQ(settings.ItemList().settings.itemLink, "http://www.b.example/weblumen/targy_enc.php?");
 
   // "/ini=" names the page's file; the site stays that of the settings file.
   exe.Write("lap.ini", "[LETOLTES]\r\nSzerver=c.example\r\n[FORMAT]\r\nKiemeles=lap\r\n");

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "config/settings_file.h"
+#include "config/site.h"
 #include "download/cookies.h"
 #include "download/download_session.h"
 #include "download/requests.h"
@@ -16,8 +18,6 @@
 #include "download/turn_resolution.h"
 #include "platform/encoding.h"
 #include "platform/error.h"
-#include "config/settings_file.h"
-#include "config/site.h"
 #include "tests/support/scoped_env.h"
 #include "tests/support/scratch_dir.h"
 #include "text/cp1250.h"

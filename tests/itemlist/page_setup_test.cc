@@ -172,7 +172,8 @@ TEST(ItemListDataFiles, MissingListEndsTheRun) {
   TempDir dir;
   RecordingConsole console;
   const RunContext ctx{console, dir.path() + "/"};
-  EXPECT_THROW(LoadPageSetup(ctx, DefaultItemListSettings()), Error);  // neither item.txt nor items.txt
+  EXPECT_THROW(LoadPageSetup(ctx, DefaultItemListSettings()),
+               Error);  // neither item.txt nor items.txt
   dir.Write("items.txt", "1 0 0 1 1 1 a\r\n");
   EXPECT_THROW(LoadPageSetup(ctx, DefaultItemListSettings()), Error);  // no spell list
   dir.Write("spells.txt", "4 A 0 0 0 b\r\n");

@@ -22,7 +22,9 @@ namespace {
 using test::ScopedEnv;
 
 // The site as the settings file found for exe names it.
-SiteSettings Site(const std::string& exe) { return ReadSiteSettings(IniFile(SettingsPath(exe)), exe); }
+SiteSettings Site(const std::string& exe) {
+  return ReadSiteSettings(IniFile(SettingsPath(exe)), exe);
+}
 
 // A program directory and a home with the per-user directories in it.
 class UserFiles : public ::testing::Test {
@@ -110,7 +112,7 @@ TEST_F(UserFiles, MissingSiteNamesThePlayersOwnSettingsFile) {
             start + "; sem ott, sem itt nincs beallitasfajl: '" + exe + "qvformat.ini'");
   program.Write("qvformat.ini", "[LETOLTES]\r\nSzerver=zordonvidek.example\r\n");
   EXPECT_EQ(Site(exe).notSetText, start + "; ez a fajl legyen a(z) '" + exe +
-                                     "qvformat.ini' masolata, mert amig hianyzik, azt olvasom");
+                                      "qvformat.ini' masolata, mert amig hianyzik, azt olvasom");
   home.Write(".config/qvformat/qvformat.ini", "");
   EXPECT_EQ(Site(exe).notSetText, start);
   // Without a per-user folder, the executable's file.

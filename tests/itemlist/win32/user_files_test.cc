@@ -19,7 +19,9 @@ namespace {
 using test::ScopedEnv;
 
 // The site as the settings file found for exe names it.
-SiteSettings Site(const std::string& exe) { return ReadSiteSettings(IniFile(SettingsPath(exe)), exe); }
+SiteSettings Site(const std::string& exe) {
+  return ReadSiteSettings(IniFile(SettingsPath(exe)), exe);
+}
 
 TEST(WindowsUserDirs, AppDataForSettingsLocalAppDataForData) {
   test::TempDir program, roaming, local;
