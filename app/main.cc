@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/run.h"
+#include "app/run_settings.h"
 #include "app/usage.h"
 #include "platform/arguments.h"
 #include "platform/console.h"
@@ -15,7 +16,6 @@
 #include "platform/exe_dir.h"
 #include "platform/exit_pause.h"
 #include "platform/memory_reuse.h"
-#include "site/site.h"
 
 namespace {
 
@@ -26,7 +26,8 @@ int Run(int argc, char** argv, qv::Console& console) {
     const std::string programDir = qv::ExecutableDir();
 
     if (params.size() == 1 && (params[0] == "--help" || params[0] == "-h" || params[0] == "/?")) {
-      for (const std::string& line : qv::UsageLines(qv::SiteDomain(programDir))) console.Line(line);
+      const std::string domain = qv::RunSettings(console, programDir).Site().domain;
+      for (const std::string& line : qv::UsageLines(domain)) console.Line(line);
       return 0;
     }
     if (params.size() == 1 && params[0] == "--version") {

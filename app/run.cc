@@ -12,7 +12,6 @@
 #include "platform/input_file.h"
 #include "platform/path_names.h"
 #include "platform/wildcard.h"
-#include "site/site.h"
 #include "text/output_names.h"
 #include "text/report_reader.h"
 #include "text/text.h"
@@ -27,7 +26,7 @@ namespace {
 void ConvertOne(Session& session, const std::string& fileName) {
   ReportReader report(fileName);
   const Layout layout = TurnReportLayout(report);
-  ConvertReport(session.ctx, session.converters, report, layout);
+  ConvertReport(session.ctx, session.converters, report, layout, session.settings.Format());
 }
 
 // The same for a page, whose map applets are read as the report's layout
@@ -35,16 +34,16 @@ void ConvertOne(Session& session, const std::string& fileName) {
 void BuildPage(Session& session, const std::string& fileName) {
   ReportReader report(fileName);
   const Layout layout = TurnReportLayout(report);
-  BuildItemListPage(session.ctx, session.pages, report, layout);
+  BuildItemListPage(session.ctx, session.pages, report, layout, session.settings.ItemList());
 }
 
 // The download hands the report it stored to the item-list page of this
 // run, and the page to the desktop.
 void Download(Session& session) {
-  session.pages.CheckIniOption(session.ctx.programDir);  // before anything is downloaded
+  session.settings.CheckIniOption();  // before anything is downloaded
   DownloadRunParts parts;
   parts.password = PasswordFromElsewhere;
-  parts.site = [&session] { return ConfiguredSite(session.ctx.programDir); };
+  parts.site = [&session] { return ConfiguredSite(session.settings.Site()); };
   parts.buildPage = [&session](const std::string& report) { BuildPage(session, report); };
   parts.open = OpenOnDesktop;
   RunDownload(DownloadOptionsFrom(session.args), parts, session.ctx.console);
@@ -75,7 +74,7 @@ void NumberedRun(Session& session, const ModeHandlers& handlers,
     ctx.console.LineWithName(BatchLinePrefix(++counter), name);
     const std::string skip = SkipReason(name, itemList);
     if (!skip.empty())
-      ctx.console.ErrorLine("qvformat: Figyelem: '" + name + "' kimarad: " + skip);
+      ctx.console.ErrorLine(WarningText("'" + name + "' kimarad: " + skip));
     else if (itemList)
       handlers.itemList(session, name);
     else
@@ -162,7 +161,8 @@ void RunTool(Session& session, const ModeHandlers& handlers) {
 
   // The banner has no text: nothing is printed for it.
   if (args.Count() == 0)
-    for (const std::string& line : UsageLines(SiteDomain(ctx.programDir))) ctx.console.Line(line);
+    for (const std::string& line : UsageLines(session.settings.Site().domain))
+      ctx.console.Line(line);
 
   const std::string startLine = "Indulas ideje: " + handlers.timeText();
   ctx.console.Line(startLine);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/command_line.h"
+#include "app/run_settings.h"
 #include "convert/driver.h"
 #include "itemlist/page_setup.h"
 #include "platform/run_context.h"
@@ -15,12 +16,13 @@ struct Session {
   Session(CommandLine params, Console& console, std::string programDir)
       : args(std::move(params)),
         ctx{console, std::move(programDir)},
-        pages(args.OptionValue("/ini=")) {}
+        settings(console, ctx.programDir, args.OptionValue("/ini=")) {}
 
   CommandLine args;
   RunContext ctx;
-  ConverterSession converters;  // the newer converter's settings, read once; the maps' pictures
-  PageSetupCache pages;         // the page's settings and data files, read once; its maps' pictures
+  RunSettings settings;         // the settings file, read once; each feature's values
+  ConverterSession converters;  // the maps' pictures
+  PageSetupCache pages;         // the page's data files, read once; its maps' pictures
 };
 
 }  // namespace qv

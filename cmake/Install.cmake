@@ -7,7 +7,7 @@
 # executable (/proc/self/exe, links resolved), so the executable lives in a
 # directory of its own, lib/qvformat/, with qvformat.ini, item.txt, spell.txt
 # and picture/, and bin/ gets a link to it. A player's own files go to
-# ~/.config/qvformat/ and ~/.local/share/qvformat/ (platform/user_dirs.h).
+# ~/.config/qvformat/ and ~/.local/share/qvformat/ (platform/user_dirs.h, config/file_places.h).
 include(GNUInstallDirs)
 
 # Not CMAKE_INSTALL_LIBDIR: under /usr that names the multiarch library

@@ -4,7 +4,6 @@
 #include "convert/preamble.h"
 #include "convert/run_state.h"
 #include "convert/sections.h"
-#include "platform/settings_file.h"
 #include "rtfkit/prologue.h"
 #include "rtfkit/rtf_escape.h"
 #include "text/cut_report.h"
@@ -91,13 +90,9 @@ void ConvertReportInto(RunContext& ctx, ConverterSession& session, Layout layout
   ConvertClosingSections(run);
 }
 
-void ConvertReport(RunContext& ctx, ConverterSession& session, ReportReader& report,
-                   Layout layout) {
-  std::optional<FormatSettings> fresh;
-  std::optional<FormatSettings>& settings =
-      layout == Layout::kOlder ? fresh : session.newerSettings;
-  if (!settings) settings = ReadFormatSettings(SettingsPath(ctx.programDir), &ctx.console);
-  Convert(ctx, session, layout, *settings, report);
+void ConvertReport(RunContext& ctx, ConverterSession& session, ReportReader& report, Layout layout,
+                   const FormatSettings& settings) {
+  Convert(ctx, session, layout, settings, report);
 }
 
 }  // namespace qv

@@ -1,9 +1,9 @@
 // Entry point of the report converter.
 #pragma once
 
-#include <optional>
 #include <string>
 
+#include "config/file_places.h"
 #include "convert/run_state.h"
 #include "maps/map_resources.h"
 #include "platform/run_context.h"
@@ -13,14 +13,11 @@
 
 namespace qv {
 
-// What the converters keep across the reports of one run.
+// What the converters keep across the reports of one run: both keep the
+// map pictures (found by FindPicture) and the label font from the first map
+// on.
 struct ConverterSession {
-  // The newer layout's settings, read once and kept for the whole process,
-  // also across a batch run.
-  std::optional<FormatSettings> newerSettings;
-  // Both converters keep the map pictures and the label font from the first
-  // map on.
-  MapResources mapResources;
+  MapResources mapResources{FindPicture};
 };
 
 // Reads the report header (ScanReportHeader) into the run's headerBlock,
@@ -37,8 +34,9 @@ void ConvertReportInto(RunContext& ctx, ConverterSession& session, Layout layout
 // Converts one report, open in `report` and of the given layout, into an RTF
 // document named after it (RtfOutputName; standard output when the name
 // gives none), beside the earlier one when the report is cut
-// (OutputNameFor). The older layout's settings are read afresh for every
-// report, the newer one's once a session.
-void ConvertReport(RunContext& ctx, ConverterSession& session, ReportReader& report, Layout layout);
+// (OutputNameFor), with the settings the run read (without them those of
+// an empty settings file).
+void ConvertReport(RunContext& ctx, ConverterSession& session, ReportReader& report, Layout layout,
+                   const FormatSettings& settings = FormatSettings());
 
 }  // namespace qv

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "rtfkit/rtf_escape.h"
-#include "site/site.h"
 #include "text/report_markers.h"
 #include "text/text.h"
 
@@ -62,7 +61,7 @@ void OlderNotes(ConverterRun& run) {
 void NewerNotes(ConverterRun& run) {
   using newer::kEncyclopediaEnd, newer::kNoteHeadingCell;
   WriteHeading(run);
-  const std::string siteHost = SiteHost(run.ctx.programDir);
+  const std::string& siteHost = run.settings.siteHost;
   std::vector<std::string> entries;
   while (!run.Eof() && !run.CurrentHolds(kEncyclopediaEnd)) {
     run.ReadLine();

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "config/format_settings.h"
 #include "platform/run_context.h"
 #include "rtfkit/paragraph.h"
 #include "rtfkit/prologue.h"
@@ -15,19 +16,6 @@
 #include "text/turn_report.h"
 
 namespace qv {
-
-// Section FORMAT of qvformat.ini: the prologue's fonts and the emphasis
-// switches of the paragraph writer.
-struct FormatSettings {
-  PrologueFonts fonts;
-  Emphasis emphasis;
-};
-
-// Reads the fourteen FORMAT keys, in order, with their defaults. A font name
-// holding "{", "}", "\", ";" or a control byte is refused with qv::Error
-// naming the file, since the font table takes the names as they are. With a
-// console, characters Windows-1250 lacks are warned about (IniFile).
-FormatSettings ReadFormatSettings(const std::string& iniPath, Console* console = nullptr);
 
 class MapResources;
 

@@ -2,8 +2,6 @@
 
 #include "platform/environment.h"
 #include "platform/error.h"
-#include "platform/settings_file.h"
-#include "site/site.h"
 
 namespace qv {
 namespace {
@@ -43,11 +41,11 @@ std::uint16_t SitePort() {
 
 }  // namespace
 
-DownloadSite ConfiguredSite(const std::string& programDir) {
-  if (!SiteIsSet(programDir)) throw Error(error_kind::kSettings, SiteNotSetText(programDir));
+DownloadSite ConfiguredSite(const SiteSettings& settings) {
+  if (!settings.isSet) throw Error(error_kind::kSettings, settings.notSetText);
   DownloadSite site;
   site.port = SitePort();
-  site.host = SiteHost(programDir);
+  site.host = settings.host;
 
   // The limits of a connection may be shortened (tests), never lengthened.
   TlsOptions& tls = site.tls;
@@ -59,12 +57,10 @@ DownloadSite ConfiguredSite(const std::string& programDir) {
       EnvironmentNumber("QVFORMAT_ANSWER_LIMIT", static_cast<long long>(tls.answerLimit),
                         static_cast<long long>(tls.answerLimit)));
 
-  const std::string written = WrittenDomain(programDir);
-  const std::string domain = PlainDomain(written);
-  if (domain != written) {
-    site.settingNote = "Megjegyzes: a Szerver beallitast (" + written + ") " + domain +
-                       " domainkent olvasom; javitsd ki itt: ";
-    site.settingsFile = SettingsPath(programDir);
+  if (settings.domain != settings.written) {
+    site.settingNote = "Megjegyzes: a Szerver beallitast (" + settings.written + ") " +
+                       settings.domain + " domainkent olvasom; javitsd ki itt: ";
+    site.settingsFile = settings.settingsFile;
   }
   return site;
 }

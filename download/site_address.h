@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "config/site.h"
 #include "download/tls_stream.h"
 
 namespace qv {
@@ -19,12 +20,12 @@ struct DownloadSite {
   std::string settingsFile;
 };
 
-// The site of the settings and the environment: SiteHost, and the port in
+// The site the run's settings name (its host), and the port in
 // QVFORMAT_PORT (443 without it). The limits of a connection may be
 // shortened (never lengthened) by QVFORMAT_CONNECTION_LIMIT_MS,
 // QVFORMAT_WAIT_NOTICE_MS and QVFORMAT_ANSWER_LIMIT (bytes). Throws
 // qv::Error while the settings still name the placeholder domain and
 // QVFORMAT_HOST is not set, or when a variable is not a number it may be.
-DownloadSite ConfiguredSite(const std::string& programDir);
+DownloadSite ConfiguredSite(const SiteSettings& settings);
 
 }  // namespace qv

@@ -20,11 +20,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "config/settings_file.h"
 #include "convert/driver.h"
 #include "fuzz/fuzz_support.h"
 #include "platform/error.h"
 #include "platform/run_context.h"
-#include "platform/settings_file.h"
 #include "rtfkit/rtf_writer.h"
 #include "tests/support/consoles.h"
 #include "tests/support/files.h"
@@ -43,7 +43,7 @@ struct ConvertScratch {
   ConvertScratch() {
     test::WriteTestPictures(dir);
     dir.Write("qvformat.ini", test::SourceFile("assets/qvformat.ini"));
-    settings = ReadFormatSettings(SettingsPath(dir.path() + "/"));
+    settings = ReadFormatSettings(IniFile(SettingsPath(dir.path() + "/")), SiteSettings().host);
   }
   test::TempDir dir;
   FormatSettings settings;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "config/site.h"
 #include "fuzz/fuzz_support.h"
 #include "itemlist/item_list_page.h"
 #include "platform/error.h"
@@ -31,6 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static qv::test::SilentConsole console;
   static qv::RunContext ctx{console, scratch.exe.path() + "/"};
   static qv::PageSetupCache setup;
+  static const qv::ItemListSettings settings = qv::ReadItemListSettings(
+      qv::IniFile(scratch.exe.path() + "/qvformat.ini"), qv::SiteSettings().host);
 
   const std::string report = scratch.reports.Write("r_1.htm", qv::fuzz::AsText(data, size));
   // Each input is read as either layout: their item tables and active
@@ -38,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const qv::Layout layout : {qv::Layout::kOlder, qv::Layout::kNewer}) {
     try {
       qv::ReportReader reader(report);
-      qv::BuildItemListPage(ctx, setup, reader, layout);
+      qv::BuildItemListPage(ctx, setup, reader, layout, settings);
     } catch (const qv::Error&) {
       // refused with a message: a finished run
     }

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "convert/run_state.h"
+#include "config/format_settings.h"
+#include "config/page_settings.h"
+#include "config/site.h"
 #include "fuzz/fuzz_support.h"
-#include "itemlist/page_settings.h"
 #include "platform/error.h"
 #include "rtfkit/prologue.h"
 #include "rtfkit/rtf_writer.h"
-#include "site/site.h"
 #include "tests/support/rtf_braces.h"
 #include "tests/support/scratch_dir.h"
 #include "text/settings.h"
@@ -57,9 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const qv::PageSettings page = qv::ReadPageSettings(ini, "www.fuzz.example");
     qv::ReadItemGroups(ini, std::min(page.groupCount, kGroupsTried));
-    qv::SiteDomain(dir.path() + "/");
+    const qv::SiteSettings site = qv::ReadSiteSettings(ini, dir.path() + "/");
 
-    const qv::FormatSettings format = qv::ReadFormatSettings(path);
+    const qv::FormatSettings format = qv::ReadFormatSettings(ini, site.host);
     const std::string prologue = PrologueOf(format.fonts);
     // Font names from the file leave the prologue's groups as the default
     // fonts do.

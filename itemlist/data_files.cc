@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "config/file_places.h"
 #include "platform/edited_text.h"
 #include "platform/error.h"
 #include "platform/user_dirs.h"
@@ -74,11 +75,8 @@ bool ParseSpellLine(std::string_view line, SpellRecord* spell) {
 
 std::string DataFilePath(const std::string& dir, const std::string& preferred,
                          const std::string& fallback) {
-  const std::string path = FindDataFile(dir, {preferred, fallback});
-  if (PathExists(path)) return path;
-  throw Error(error_kind::kFile,
-              "sem " + preferred + ", sem " + fallback + " nem talalhato; kerestem itt: " +
-                  QuotedPaths(FilePlaces(UserDataDir(), dir, {preferred, fallback})));
+  return RequireDataFile(error_kind::kFile, "sem " + preferred + ", sem " + fallback, dir,
+                         {preferred, fallback});
 }
 
 ItemCatalog ReadItemFile(const std::string& path, Console* console) {
@@ -101,9 +99,9 @@ SpellCatalog ReadSpellFile(const std::string& path, Console* console) {
 
 std::string NoItemKnownWarning(const std::string& itemsPath) {
   const std::string userDir = UserDataDir();
-  std::string text = "qvformat: Figyelem: a targylista ('" + itemsPath +
-                     "') a jelentes egyik targyat sem ismeri, igy a targyak melle nem kerult "
-                     "suly es ar";
+  std::string text = WarningText("a targylista ('" + itemsPath +
+                                 "') a jelentes egyik targyat sem ismeri, igy a targyak melle nem "
+                                 "kerult suly es ar");
   const bool own = !userDir.empty() && itemsPath.starts_with(userDir);
   if (!own) text += "; a program melletti listak csak a mintajelentesek targyait ismerik";
   if (userDir.empty()) return text + "; csereld le a jatek teljes targylistajara";

@@ -168,14 +168,14 @@ void CopyAgainThroughItemsTitle(PageRun& run) {
 // The report is read several times: a pre-scan for the skill list, the
 // opening copy up to the sheet, a pass that collects spells and items
 // without writing, and from the sheet on the copy that places the tables.
-void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, ReportReader& report,
-                       Layout layout) {
+void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, ReportReader& report, Layout layout,
+                       const ItemListSettings& settings) {
   const std::string& fileName = report.name();
   if (ItemListPageName(fileName) == fileName)
     throw Error(error_kind::kName,
                 "'" + fileName + "' targylista-oldala felulirna a fordulot: a neveben nincs \"_\"");
 
-  const PageSetup& setup = cache.Get(ctx);
+  const PageSetup& setup = cache.Get(ctx, settings);
   const std::string pageName = OutputNameFor(report, ItemListPageName(fileName), ctx.console);
   PageFile page;  // created once the skill list is known
   PageRun run(setup, report, page, ctx.console, layout);

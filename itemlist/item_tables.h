@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
+#include "config/page_settings.h"
 #include "itemlist/data_files.h"
 #include "itemlist/page_run.h"
-#include "itemlist/page_settings.h"
 
 namespace qv {
 

@@ -27,9 +27,9 @@ class PageMaps {
     try {
       return Draw(appletLines);
     } catch (const Error& e) {
-      ctx_.console.ErrorLine("qvformat: Figyelem: '" + reportName_ +
-                             "' targylista-oldalan egy terkep kep nelkul marad: " + e.kind() +
-                             ": " + e.text());
+      ctx_.console.ErrorLine(WarningText(
+          "'" + reportName_ + "' targylista-oldalan egy terkep kep nelkul marad: " + e.kind() +
+          ": " + e.text()));
       return "";
     }
   }

@@ -3,7 +3,7 @@
 namespace qv {
 
 const MapPictures& MapResources::Pictures(const std::string& programDir) {
-  if (!pictures_) pictures_ = LoadMapPictures(programDir);
+  if (!pictures_) pictures_ = LoadMapPictures(programDir, find_);
   return *pictures_;
 }
 

@@ -14,6 +14,9 @@ namespace qv {
 
 class MapResources {
  public:
+  // The pictures are looked for with find (the tool's FindPicture; beside
+  // the executable without one).
+  explicit MapResources(PictureFinder find = PictureBesideProgram) : find_(std::move(find)) {}
   // The pictures from picture/ (LoadMapPictures); a load that fails throws
   // and is tried again at the next map.
   const MapPictures& Pictures(const std::string& programDir);
@@ -21,6 +24,7 @@ class MapResources {
   const LabelFont& Font();
 
  private:
+  PictureFinder find_;
   std::optional<MapPictures> pictures_;
   std::unique_ptr<LabelFont> font_;
 };

@@ -1,9 +1,7 @@
 #include "maps/picture_set.h"
 
 #include "graphics/bmp_reader.h"
-#include "platform/error.h"
-#include "platform/input_file.h"
-#include "platform/user_dirs.h"
+#include "platform/path_names.h"
 
 namespace qv {
 
@@ -15,26 +13,24 @@ const char* const kTerrainFiles[kTerrainCount] = {
 
 namespace {
 
-// A picture is named by its whole path; one found nowhere by every place
-// looked.
-MonoBitmap Load(const std::string& programDir, const char* file) {
-  const std::string relative = std::string("picture/") + file;
-  const std::string path = FindDataFile(programDir, {relative});
-  if (!PathExists(path))
-    throw Error(error_kind::kPicture,
-                std::string(file) + " nem talalhato; kerestem itt: " +
-                    QuotedPaths(FilePlaces(UserDataDir(), programDir, {relative})));
+// A picture is named by its whole path.
+MonoBitmap Load(const std::string& programDir, const PictureFinder& find, const char* file) {
+  const std::string path = find(programDir, std::string("picture/") + file);
   return LoadBmp(path, path);
 }
 
 }  // namespace
 
-MapPictures LoadMapPictures(const std::string& programDir) {
+std::string PictureBesideProgram(const std::string& programDir, std::string_view relative) {
+  return programDir + SystemSeparators(relative);
+}
+
+MapPictures LoadMapPictures(const std::string& programDir, const PictureFinder& find) {
   std::vector<MonoBitmap> terrain;
   terrain.reserve(kTerrainCount);
-  for (const char* file : kTerrainFiles) terrain.push_back(Load(programDir, file));
-  MonoBitmap icons = Load(programDir, kIconFile);
-  MonoBitmap arrows = Load(programDir, kArrowFile);
+  for (const char* file : kTerrainFiles) terrain.push_back(Load(programDir, find, file));
+  MonoBitmap icons = Load(programDir, find, kIconFile);
+  MonoBitmap arrows = Load(programDir, find, kArrowFile);
   return MapPictures{std::move(terrain), std::move(icons), std::move(arrows)};
 }
 

@@ -2,7 +2,9 @@
 // program; a player's own in picture/ of the data directory replace them.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "graphics/mono_bitmap.h"
@@ -27,10 +29,22 @@ struct MapPictures {
   }
 };
 
+// Where a picture is: the path of `relative` (a name under "picture/",
+// written with "/") for the executable's directory programDir. It throws
+// qv::Error when the picture is nowhere. The tool looks in the player's data
+// directory first (config/file_places.h: FindPicture).
+using PictureFinder =
+    std::function<std::string(const std::string& programDir, std::string_view relative)>;
+
+// Beside the executable only: programDir + relative, with the system's
+// separators; a missing picture is named when it is read.
+std::string PictureBesideProgram(const std::string& programDir, std::string_view relative);
+
 // Loads the terrain tiles, the icon strip and the arrow strip, in that
-// order, from "picture/" in the player's data directory (platform/user_dirs.h)
-// or else in programDir, each picture on its own. A missing or unreadable
-// picture throws qv::Error naming its path, or every place looked.
-MapPictures LoadMapPictures(const std::string& programDir);
+// order, from "picture/" as find finds them, each picture on its own. A
+// missing or unreadable picture throws qv::Error naming its path, or as
+// find tells.
+MapPictures LoadMapPictures(const std::string& programDir,
+                            const PictureFinder& find = PictureBesideProgram);
 
 }  // namespace qv

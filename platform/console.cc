@@ -2,6 +2,8 @@
 
 namespace qv {
 
+std::string WarningText(const std::string& text) { return "qvformat: Figyelem: " + text; }
+
 void StdConsole::Line(const std::string& text) {
   if (messagesToError_)
     Write(stderr, errTerminal_, text);

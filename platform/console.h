@@ -32,6 +32,9 @@ class Console {
   std::set<std::string> warnings_;
 };
 
+// A warning as the console shows it: "qvformat: Figyelem: " and the text.
+std::string WarningText(const std::string& text);
+
 // The process's standard output and error. Bytes are written unchanged,
 // except on a terminal that would show them wrongly: there the tool's
 // Windows-1250 texts are converted so that accented letters read correctly

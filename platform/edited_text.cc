@@ -164,8 +164,9 @@ std::string LostCharactersWarning(const std::string& path, const EditedText& tex
   if (text.lostLines == 0) return "";
   std::string where = std::to_string(text.firstLostLine) + ". soraban";
   if (text.lostLines > 1) where += " (es meg " + std::to_string(text.lostLines - 1) + " soraban)";
-  return "qvformat: Figyelem: '" + path + "' " + where +
-         " olyan betu all, amely nincs meg a Windows-1250 kodlapban: \"?\" lett belole";
+  return WarningText(
+      "'" + path + "' " + where +
+      " olyan betu all, amely nincs meg a Windows-1250 kodlapban: \"?\" lett belole");
 }
 
 void WarnLostCharacters(Console& console, const std::string& path, const EditedText& text) {

@@ -25,6 +25,8 @@ inline constexpr std::int64_t kMaxSettingsBytes = kMaxEditedTextBytes;
 
 class IniFile {
  public:
+  // A settings file that holds nothing: every lookup gives its fallback.
+  IniFile() = default;
   // Reads and indexes the whole file now, so that a lookup does not scan
   // the file. A missing file acts as empty; one that is a directory, no
   // regular file, unreadable or larger than kMaxSettingsBytes throws

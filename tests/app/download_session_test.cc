@@ -11,6 +11,8 @@
 
 #include "app/download_run.h"
 #include "app/run.h"
+#include "config/settings_file.h"
+#include "config/site.h"
 #include "download/cookies.h"
 #include "download/download_session.h"
 #include "download/requests.h"
@@ -21,8 +23,6 @@
 #include "platform/dir_listing.h"
 #include "platform/encoding.h"
 #include "platform/error.h"
-#include "platform/settings_file.h"
-#include "site/site.h"
 #include "tests/download/download_test_server.h"
 #include "tests/support/consoles.h"
 #include "tests/support/scoped_env.h"

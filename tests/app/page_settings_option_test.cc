@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/command_line.h"
-#include "itemlist/page_setup.h"
+#include "config/settings_file.h"
 #include "platform/error.h"
 #include "platform/user_dirs.h"
 #include "tests/support/scratch_dir.h"

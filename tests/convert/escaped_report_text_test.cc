@@ -317,7 +317,7 @@ TEST(EscapedReportText, NewerLayoutEverySection) {
 // --- Font names --------------------------------------------------------------
 
 FormatSettings ReadSettings(const TempDir& dir, std::string_view ini) {
-  return ReadFormatSettings(dir.Write("qvformat.ini", ini));
+  return ReadFormatSettings(IniFile(dir.Write("qvformat.ini", ini)), "www.a.example");
 }
 
 TEST(FontNames, ThoseThatWouldBreakTheFontTableAreRefused) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "config/settings_file.h"
+#include "config/site.h"
 #include "download/cookies.h"
 #include "download/download_session.h"
 #include "download/requests.h"
@@ -16,8 +18,6 @@
 #include "download/turn_resolution.h"
 #include "platform/encoding.h"
 #include "platform/error.h"
-#include "platform/settings_file.h"
-#include "site/site.h"
 #include "tests/support/scoped_env.h"
 #include "tests/support/scratch_dir.h"
 #include "text/cp1250.h"
@@ -209,17 +209,21 @@ class DownloadSiteSettings : public ::testing::Test {
  protected:
   void Settings(const std::string& text) { dir_.Write("qvformat.ini", text); }
   std::string ProgramDir() const { return dir_.path() + "/"; }
+  // The site as the settings beside the executable name it.
+  SiteSettings Site() const {
+    return ReadSiteSettings(IniFile(SettingsPath(ProgramDir())), ProgramDir());
+  }
   test::TempDir dir_;
   test::ScopedEnv host_{"QVFORMAT_HOST", nullptr}, port_{"QVFORMAT_PORT", nullptr};
 };
 
 TEST_F(DownloadSiteSettings, PlaceholderUntilTheSettingsNameTheSite) {
-  EXPECT_EQ(SiteDomain(ProgramDir()), "zordonvidek.example");
-  EXPECT_EQ(SiteHost(ProgramDir()), "www.zordonvidek.example");
-  EXPECT_THROW(ConfiguredSite(ProgramDir()), Error);
+  EXPECT_EQ(Site().domain, "zordonvidek.example");
+  EXPECT_EQ(Site().host, "www.zordonvidek.example");
+  EXPECT_THROW(ConfiguredSite(Site()), Error);
 
   Settings("[LETOLTES]\r\nSzerver=pelda.example\r\n");
-  const auto site = ConfiguredSite(ProgramDir());
+  const auto site = ConfiguredSite(Site());
   EXPECT_EQ(site.host, "www.pelda.example");
   EXPECT_EQ(site.port, 443);
   EXPECT_EQ(site.tls.caFile, "");  // the system's trust store
@@ -234,49 +238,49 @@ TEST_F(DownloadSiteSettings, SzerverIsReadAsThePlainDomainAndTheNoteNamesTheFile
   EXPECT_EQ(PlainDomain("https://"), "");
 
   Settings("[LETOLTES]\r\nSzerver=pelda.example\r\n");
-  EXPECT_EQ(ConfiguredSite(ProgramDir()).settingNote, "");
+  EXPECT_EQ(ConfiguredSite(Site()).settingNote, "");
   Settings("[LETOLTES]\r\nSzerver=https://www.pelda.example/\r\n");
-  EXPECT_EQ(SiteDomain(ProgramDir()), "pelda.example");  // the usage text too
-  const auto site = ConfiguredSite(ProgramDir());
+  EXPECT_EQ(Site().domain, "pelda.example");  // the usage text too
+  const auto site = ConfiguredSite(Site());
   EXPECT_EQ(site.host, "www.pelda.example");
   EXPECT_EQ(site.settingNote,
             "Megjegyzes: a Szerver beallitast (https://www.pelda.example/) pelda.example "
             "domainkent olvasom; javitsd ki itt: ");
   EXPECT_EQ(site.settingsFile, SettingsPath(ProgramDir()));
   Settings("[LETOLTES]\r\nSzerver=https:///\r\n");
-  EXPECT_THROW(ConfiguredSite(ProgramDir()), Error);  // names no site
+  EXPECT_THROW(ConfiguredSite(Site()), Error);  // names no site
 }
 
 TEST_F(DownloadSiteSettings, ConnectionLimitsMayOnlyBeShortened) {
   const test::ScopedEnv host("QVFORMAT_HOST", "localhost");
-  const TlsOptions shipped = ConfiguredSite(ProgramDir()).tls;
+  const TlsOptions shipped = ConfiguredSite(Site()).tls;
   EXPECT_EQ(shipped.connectionLimitMs, 120000);
   EXPECT_EQ(shipped.waitNoticeMs, 5000);
   EXPECT_EQ(shipped.answerLimit, std::size_t{64} << 20);
   const test::ScopedEnv time("QVFORMAT_CONNECTION_LIMIT_MS", "3000");
   const test::ScopedEnv notice("QVFORMAT_WAIT_NOTICE_MS", "500");
   const test::ScopedEnv bytes("QVFORMAT_ANSWER_LIMIT", "4096");
-  const TlsOptions shortened = ConfiguredSite(ProgramDir()).tls;
+  const TlsOptions shortened = ConfiguredSite(Site()).tls;
   EXPECT_EQ(shortened.connectionLimitMs, 3000);
   EXPECT_EQ(shortened.waitNoticeMs, 500);
   EXPECT_EQ(shortened.answerLimit, 4096u);
   for (const char* bad : {"120001", "0", "x"}) {
     const test::ScopedEnv longer("QVFORMAT_CONNECTION_LIMIT_MS", bad);
-    EXPECT_THROW(ConfiguredSite(ProgramDir()), Error) << bad;
+    EXPECT_THROW(ConfiguredSite(Site()), Error) << bad;
   }
 }
 
 TEST_F(DownloadSiteSettings, EnvironmentOverridesHostAndPort) {
   const test::ScopedEnv host("QVFORMAT_HOST", "localhost");
   const test::ScopedEnv port("QVFORMAT_PORT", "8443");
-  EXPECT_EQ(SiteDomain(ProgramDir()), "zordonvidek.example");  // the usage text keeps it
-  EXPECT_EQ(SiteHost(ProgramDir()), "localhost");
-  const auto site = ConfiguredSite(ProgramDir());
+  EXPECT_EQ(Site().domain, "zordonvidek.example");  // the usage text keeps it
+  EXPECT_EQ(Site().host, "localhost");
+  const auto site = ConfiguredSite(Site());
   EXPECT_EQ(site.host, "localhost");
   EXPECT_EQ(site.port, 8443);
   for (const char* bad : {"0", "65536", "x", "-1", "44 3", "123456"}) {
     const test::ScopedEnv badPort("QVFORMAT_PORT", bad);
-    EXPECT_THROW(ConfiguredSite(ProgramDir()), Error) << bad;
+    EXPECT_THROW(ConfiguredSite(Site()), Error) << bad;
   }
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "config/site.h"
 #include "itemlist/item_list_page.h"
 #include "itemlist/page_file.h"
 #include "platform/error.h"
@@ -46,8 +47,13 @@ struct Page {
                     Layout layout = Layout::kOlder) {
     reports.Write(name, report);
     ReportReader opened(reports.path() + "/" + name);
-    BuildItemListPage(ctx, cache, opened, layout);
+    BuildItemListPage(ctx, cache, opened, layout, Settings());
     return reports.Read(ItemListPageName(name));
+  }
+  // The page's settings as the run reads them from the executable's file.
+  ItemListSettings Settings() const {
+    const IniFile ini(exeDir + "qvformat.ini");
+    return ReadItemListSettings(ini, ReadSiteSettings(ini, exeDir).host);
   }
   TempDir exe;
   TempDir reports;
@@ -266,7 +272,7 @@ TEST(ItemListPage, ReportNameWithoutUnderscoreIsRefused) {
   Page p("");
   p.reports.Write("fordulo.htm", "KARAKTERLAP\r\n");
   ReportReader report(p.reports.path() + "/fordulo.htm");
-  EXPECT_THROW(BuildItemListPage(p.ctx, p.cache, report, Layout::kOlder), Error);
+  EXPECT_THROW(BuildItemListPage(p.ctx, p.cache, report, Layout::kOlder, p.Settings()), Error);
   EXPECT_EQ(p.reports.Read("fordulo.htm"), "KARAKTERLAP\r\n");
   EXPECT_FALSE(p.cache.loaded());
 }
@@ -303,7 +309,7 @@ TEST(ItemListPage, PageThatCannotBeWrittenFailsWithoutLeftOvers) {
   p.reports.Write("x_1.htm", "a\r\n</html>\r\n");
   {
     ReportReader report(p.reports.path() + "/x_1.htm");
-    EXPECT_THROW(BuildItemListPage(p.ctx, p.cache, report, Layout::kOlder), Error);
+    EXPECT_THROW(BuildItemListPage(p.ctx, p.cache, report, Layout::kOlder, p.Settings()), Error);
   }
   int files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(p.reports.path())) {
@@ -323,6 +329,7 @@ TEST(ItemListPage, EveryTruncationOfTheSamplesBuildsAPage) {
   const std::string exeDir = exe.path() + "/";
   RunContext ctx{console, exeDir};
   PageSetupCache cache;
+  const ItemListSettings settings = ReadItemListSettings(IniFile(exeDir + "qvformat.ini"), "h");
   for (const auto& [name, layout] :
        {std::pair{"1234_57.htm", Layout::kOlder}, std::pair{"1234_58.htm", Layout::kNewer},
         std::pair{"1234_59.htm", Layout::kOlder}, std::pair{"1234_60.htm", Layout::kNewer}}) {
@@ -334,7 +341,7 @@ TEST(ItemListPage, EveryTruncationOfTheSamplesBuildsAPage) {
       reports.Write("t_1.htm", report.substr(0, end + 1));
       std::filesystem::remove(reports.path() + "/tr1.htm");  // each cut gets its page's own name
       ReportReader cut(reports.path() + "/t_1.htm");
-      BuildItemListPage(ctx, cache, cut, layout);
+      BuildItemListPage(ctx, cache, cut, layout, settings);
       ASSERT_EQ(reports.Read("tr1.htm").compare(0, firstLine.size(), firstLine), 0)
           << name << " cut after byte " << end;
     }

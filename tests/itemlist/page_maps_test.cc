@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "config/file_places.h"
 #include "itemlist/page_file.h"
 #include "itemlist/page_maps.h"
 #include "maps/map_drawing.h"
@@ -158,7 +159,7 @@ TEST(PageMapPictures, AMapThatCannotBeDrawnGivesNoPictureAndAWarning) {
   test::TempDir dir;  // no pictures in it
   test::RecordingConsole console;
   RunContext ctx{console, dir.path() + "/"};
-  MapResources resources;
+  MapResources resources(FindPicture);
   PageFile page;
   page.Write(NewLayoutApplet());
   AddMapPictures(page, ctx, Layout::kNewer, "r_1.htm", resources);

@@ -30,16 +30,6 @@ TEST(ItemListSettings, DefaultsAndTheLinkFollowingTheSiteHost) {
   EXPECT_EQ(s.watchedSpells, "");
   EXPECT_EQ(s.watchedItems, "");
   EXPECT_EQ(s.watchedItemColour, "#C43157");
-
-  // The site host comes from the download's own setting beside the executable.
-  dir.Write("qvformat.ini", "[LETOLTES]\r\nSzerver=b.example\r\n");
-  dir.Write("item.txt", "");
-  dir.Write("spells.txt", "");
-  RecordingConsole console;
-  const RunContext ctx{console, dir.path() + "/"};
-  const PageSetup setup = LoadPageSetup(ctx, "");
-  EXPECT_EQ(setup.encyclopediaHost, "www.b.example");
-  EXPECT_EQ(setup.settings.itemLink, "http://www.b.example/weblumen/targy_enc.php?");
 }
 
 TEST(ItemListSettings, KeysAndGroups) {
@@ -77,12 +67,8 @@ TEST(ItemListSettings, KeysAndGroups) {
 TEST(ItemListSettings, AtMostTenThousandGroups) {
   TempDir dir;
   dir.Write("qvformat.ini", "[FORMAT_TARGYCSOPORT]\r\nCsoportokSzama=2147483647\r\n");
-  dir.Write("item.txt", "");
-  dir.Write("spell.txt", "");
-  RecordingConsole console;
-  const RunContext ctx{console, dir.path() + "/"};
   try {
-    LoadPageSetup(ctx, "");
+    ReadItemListSettings(IniFile(dir.path() + "/qvformat.ini"), "h");
     FAIL();
   } catch (const Error& e) {
     EXPECT_EQ(e.kind(), "Beallitasi hiba");
@@ -174,7 +160,7 @@ TEST(ItemListDataFiles, CharacterWindows1250LacksIsWarnedAboutByFileAndLine) {
   dir.Write("spell.txt", "");
   RecordingConsole console;
   const RunContext ctx{console, dir.path() + "/"};
-  const PageSetup setup = LoadPageSetup(ctx, "");
+  const PageSetup setup = LoadPageSetup(ctx, DefaultItemListSettings());
   EXPECT_EQ(setup.items.Find(3)->name, " ? lóhere"_cp);
   EXPECT_EQ(console.lines,
             std::vector<std::string>{"ERR qvformat: Figyelem: '" + dir.path() +
@@ -186,11 +172,12 @@ TEST(ItemListDataFiles, MissingListEndsTheRun) {
   TempDir dir;
   RecordingConsole console;
   const RunContext ctx{console, dir.path() + "/"};
-  EXPECT_THROW(LoadPageSetup(ctx, ""), Error);  // neither item.txt nor items.txt
+  EXPECT_THROW(LoadPageSetup(ctx, DefaultItemListSettings()),
+               Error);  // neither item.txt nor items.txt
   dir.Write("items.txt", "1 0 0 1 1 1 a\r\n");
-  EXPECT_THROW(LoadPageSetup(ctx, ""), Error);  // no spell list
+  EXPECT_THROW(LoadPageSetup(ctx, DefaultItemListSettings()), Error);  // no spell list
   dir.Write("spells.txt", "4 A 0 0 0 b\r\n");
-  const PageSetup setup = LoadPageSetup(ctx, "");
+  const PageSetup setup = LoadPageSetup(ctx, DefaultItemListSettings());
   EXPECT_EQ(setup.items.Find(1)->name, " a");
   EXPECT_EQ(setup.spells.Find(4)->name, " b");
 }
@@ -199,15 +186,16 @@ TEST(ItemListSetup, CacheReadsOnceAndKeepsWhatItRead) {
   TempDir dir;
   dir.Write("item.txt", "1 0 0 1 1 1 a\r\n");
   dir.Write("spell.txt", "");
-  dir.Write("qvformat.ini", "[FORMAT]\r\nKiemeles=first\r\n");
+  ItemListSettings settings;
+  settings.settings.noteClass = "first";
   RecordingConsole console;
   const RunContext ctx{console, dir.path() + "/"};
   PageSetupCache cache;
   EXPECT_FALSE(cache.loaded());
-  const PageSetup& first = cache.Get(ctx);
-  dir.Write("qvformat.ini", "[FORMAT]\r\nKiemeles=second\r\n");
+  const PageSetup& first = cache.Get(ctx, settings);
+  settings.settings.noteClass = "second";
   dir.Write("item.txt", "1 0 0 1 1 1 changed\r\n");
-  const PageSetup& second = cache.Get(ctx);
+  const PageSetup& second = cache.Get(ctx, settings);
   EXPECT_EQ(&first, &second);
   EXPECT_EQ(second.settings.noteClass, "first");
   EXPECT_EQ(second.items.Find(1)->name, " a");

@@ -11,7 +11,6 @@
 #include "maps/picture_set.h"
 #include "platform/error.h"
 #include "platform/path_names.h"
-#include "platform/user_dirs.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/test_pictures.h"
 
@@ -244,19 +243,6 @@ TEST_F(MapDrawing, IconMasksAreTakenApartFromTheHighestValueDown) {
   EXPECT_FALSE(map.Get(68 + 181, 64 + 181));
   EXPECT_TRUE(map.Get(68 + 182, 64 + 150));
   EXPECT_TRUE(map.Get(68 + 150, 64 + 182));
-}
-
-TEST_F(MapDrawing, MissingPictureIsFatalAndNamed) {
-  std::remove((dir.path() + "/picture/mocsar.bmp").c_str());
-  try {
-    LoadMapPictures(dir.path() + "/");
-    FAIL();
-  } catch (const Error& e) {
-    // Every place looked, the player's own folder first.
-    const std::string relative = SystemSeparators("picture/mocsar.bmp");
-    EXPECT_EQ(e.text(), "mocsar.bmp nem talalhato; kerestem itt: '" + UserDataDir() + relative +
-                            "', '" + dir.path() + "/" + relative + "'");
-  }
 }
 
 // --- Labels -------------------------------------------------------------------

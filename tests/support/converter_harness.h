@@ -5,7 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "config/file_places.h"
 #include "convert/run_state.h"
+#include "maps/map_resources.h"
 #include "platform/run_context.h"
 #include "rtfkit/rtf_writer.h"
 #include "tests/support/consoles.h"
@@ -18,7 +20,8 @@ namespace qv::test {
 
 // The report is r_1.htm in a scratch folder that is also the program's
 // folder (with the test map pictures when `pictures`); the document goes to
-// memory, or to the named file in that folder.
+// memory, or to the named file in that folder. The maps' pictures are found
+// as the tool finds them.
 struct ConverterHarness {
   ConverterHarness(Layout layout, std::string_view report, bool pictures = true,
                    const std::string& outName = "")
@@ -27,7 +30,9 @@ struct ConverterHarness {
         out(outName.empty() ? RtfWriter::InMemory()
                             : RtfWriter::ToFile(dir.path() + "/" + outName)),
         ctx{console, dir.path() + "/"},
-        run(ctx, layout, settings, reader, out) {}
+        run(ctx, layout, settings, reader, out) {
+    run.mapResources = &mapResources;
+  }
 
   static std::string Prepare(const TempDir& dir, std::string_view report, bool pictures) {
     if (pictures) WriteTestPictures(dir);
@@ -41,6 +46,7 @@ struct ConverterHarness {
   ReportReader reader;
   RtfWriter out;
   RunContext ctx;
+  MapResources mapResources{FindPicture};
   ConverterRun run;
 };
 

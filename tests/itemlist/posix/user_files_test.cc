@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "config/file_places.h"
+#include "config/settings_file.h"
+#include "config/site.h"
 #include "itemlist/data_files.h"
-#include "itemlist/page_settings.h"
 #include "maps/picture_set.h"
 #include "platform/error.h"
-#include "platform/settings_file.h"
 #include "platform/user_dirs.h"
-#include "site/site.h"
 #include "tests/support/bmp_files.h"
 #include "tests/support/bytes.h"
 #include "tests/support/scoped_env.h"
@@ -20,6 +20,11 @@ namespace qv {
 namespace {
 
 using test::ScopedEnv;
+
+// The site as the settings file found for exe names it.
+SiteSettings Site(const std::string& exe) {
+  return ReadSiteSettings(IniFile(SettingsPath(exe)), exe);
+}
 
 // A program directory and a home with the per-user directories in it.
 class UserFiles : public ::testing::Test {
@@ -44,11 +49,11 @@ TEST_F(UserFiles, SettingsOfThePlayerWinOverThoseBesideTheExecutable) {
   EXPECT_EQ(SettingsPath(exe), exe + "qvformat.ini");
   program.Write("qvformat.ini", "[LETOLTES]\r\nSzerver=program.example\r\n");
   EXPECT_EQ(SettingsPath(exe), exe + "qvformat.ini");
-  EXPECT_EQ(SiteDomain(exe), "program.example");
+  EXPECT_EQ(Site(exe).domain, "program.example");
 
   home.Write(".config/qvformat/qvformat.ini", "[LETOLTES]\r\nSzerver=anna.example\r\n");
   EXPECT_EQ(SettingsPath(exe), config + "qvformat.ini");
-  EXPECT_EQ(SiteDomain(exe), "anna.example");
+  EXPECT_EQ(Site(exe).domain, "anna.example");
   EXPECT_EQ(PageSettingsPath("", exe), config + "qvformat.ini");
   // A relative "/ini=" name: the player's folder before the executable's.
   program.Write("x.ini", "");
@@ -103,16 +108,16 @@ TEST_F(UserFiles, MissingSiteNamesThePlayersOwnSettingsFile) {
   const std::string start =
       "nincs beallitva a jatek honlapja: ird be a domainjet Szerver kulcskent a(z) '" + config +
       "qvformat.ini' [LETOLTES] szakaszaba (a zordonvidek.example csak helykitolto)";
-  EXPECT_EQ(SiteNotSetText(exe),
+  EXPECT_EQ(Site(exe).notSetText,
             start + "; sem ott, sem itt nincs beallitasfajl: '" + exe + "qvformat.ini'");
   program.Write("qvformat.ini", "[LETOLTES]\r\nSzerver=zordonvidek.example\r\n");
-  EXPECT_EQ(SiteNotSetText(exe), start + "; ez a fajl legyen a(z) '" + exe +
-                                     "qvformat.ini' masolata, mert amig hianyzik, azt olvasom");
+  EXPECT_EQ(Site(exe).notSetText, start + "; ez a fajl legyen a(z) '" + exe +
+                                      "qvformat.ini' masolata, mert amig hianyzik, azt olvasom");
   home.Write(".config/qvformat/qvformat.ini", "");
-  EXPECT_EQ(SiteNotSetText(exe), start);
+  EXPECT_EQ(Site(exe).notSetText, start);
   // Without a per-user folder, the executable's file.
   ScopedEnv noHome("HOME", nullptr);
-  EXPECT_EQ(SiteNotSetText(exe),
+  EXPECT_EQ(Site(exe).notSetText,
             "nincs beallitva a jatek honlapja: ird be a domainjet Szerver kulcskent a(z) '" + exe +
                 "qvformat.ini' [LETOLTES] szakaszaba (a zordonvidek.example csak helykitolto)");
 }
@@ -121,7 +126,7 @@ TEST_F(UserFiles, EachPictureOfThePlayerReplacesOnlyItself) {
   test::WriteTestPictures(program);
   home.Write(".local/share/qvformat/picture/tenger.bmp",
              test::AsString(test::MonoBmp(8, 4, [](int, int) { return true; })));
-  const MapPictures pictures = LoadMapPictures(exe);
+  const MapPictures pictures = LoadMapPictures(exe, FindPicture);
   EXPECT_EQ(pictures.terrain[0].width(), 8);
   EXPECT_EQ(pictures.terrain[0].height(), 4);
   EXPECT_EQ(pictures.terrain[1].width(), 200);
@@ -129,7 +134,7 @@ TEST_F(UserFiles, EachPictureOfThePlayerReplacesOnlyItself) {
   // A broken picture of the player's is named by its whole path.
   home.Write(".local/share/qvformat/picture/ikonok.bmp", "");
   try {
-    LoadMapPictures(exe);
+    LoadMapPictures(exe, FindPicture);
     FAIL();
   } catch (const Error& e) {
     EXPECT_NE(e.text().find(data + "picture/ikonok.bmp"), std::string::npos) << e.text();

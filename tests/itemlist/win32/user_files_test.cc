@@ -5,9 +5,11 @@
 
 #include <cstdlib>
 
+#include "config/file_places.h"
+#include "config/settings_file.h"
+#include "config/site.h"
 #include "itemlist/data_files.h"
 #include "platform/user_dirs.h"
-#include "site/site.h"
 #include "tests/support/scoped_env.h"
 #include "tests/support/scratch_dir.h"
 
@@ -15,6 +17,11 @@ namespace qv {
 namespace {
 
 using test::ScopedEnv;
+
+// The site as the settings file found for exe names it.
+SiteSettings Site(const std::string& exe) {
+  return ReadSiteSettings(IniFile(SettingsPath(exe)), exe);
+}
 
 TEST(WindowsUserDirs, AppDataForSettingsLocalAppDataForData) {
   test::TempDir program, roaming, local;
@@ -26,18 +33,18 @@ TEST(WindowsUserDirs, AppDataForSettingsLocalAppDataForData) {
 
   program.Write("qvformat.ini", "[LETOLTES]\r\nSzerver=program.example\r\n");
   program.Write("item.txt", "");
-  EXPECT_EQ(SiteDomain(exe), "program.example");
+  EXPECT_EQ(Site(exe).domain, "program.example");
   EXPECT_EQ(DataFilePath(exe, "item.txt", "items.txt"), exe + "item.txt");
   roaming.Write("qvformat/qvformat.ini", "[LETOLTES]\r\nSzerver=anna.example\r\n");
   local.Write("qvformat/items.txt", "");
-  EXPECT_EQ(SiteDomain(exe), "anna.example");
+  EXPECT_EQ(Site(exe).domain, "anna.example");
   EXPECT_EQ(DataFilePath(exe, "item.txt", "items.txt"), UserDataDir() + "items.txt");
   // The lists are not looked for among the settings, nor the settings among the lists.
   roaming.Write("qvformat/item.txt", "");
   EXPECT_EQ(DataFilePath(exe, "item.txt", "items.txt"), UserDataDir() + "items.txt");
 
   // Messages name the player's file and every place looked with "\\".
-  EXPECT_EQ(SiteNotSetText(exe),
+  EXPECT_EQ(Site(exe).notSetText,
             "nincs beallitva a jatek honlapja: ird be a domainjet Szerver kulcskent a(z) '" +
                 roaming.path() +
                 "\\qvformat\\qvformat.ini' [LETOLTES] szakaszaba (a zordonvidek.example csak "
@@ -50,7 +57,7 @@ TEST(WindowsUserDirs, AppDataForSettingsLocalAppDataForData) {
   {
     ScopedEnv unset("APPDATA", nullptr);
     EXPECT_EQ(UserConfigDir(), "");
-    EXPECT_EQ(SiteDomain(exe), "program.example");
+    EXPECT_EQ(Site(exe).domain, "program.example");
   }
   ScopedEnv relative("APPDATA", "Roaming");
   EXPECT_EQ(UserConfigDir(), "");
@@ -78,7 +85,7 @@ TEST(WindowsUserDirs, FolderOfAnyUserName) {
 
   const test::ScopedEnv appData("APPDATA", win32::NameOf(roaming).c_str());
   EXPECT_EQ(UserConfigDir(), profile.path() + "\\\xD0\x96\xD0\xB5\xD0\xBD\xD1\x8F\\qvformat\\");
-  EXPECT_EQ(SiteDomain(exe), "zsenya.example");
+  EXPECT_EQ(Site(exe).domain, "zsenya.example");
 }
 
 }  // namespace

@@ -1,10 +1,7 @@
-#include "itemlist/page_settings.h"
+#include "config/page_settings.h"
 
+#include "config/site.h"
 #include "platform/error.h"
-#include "platform/input_file.h"
-#include "platform/path_names.h"
-#include "platform/settings_file.h"
-#include "platform/user_dirs.h"
 #include "text/text.h"
 
 namespace qv {
@@ -27,22 +24,6 @@ std::vector<std::string_view> ItemGroup::Entries() const {
     comma = next;
   }
   return entries;
-}
-
-std::string PageSettingsPath(const std::string& iniOption, const std::string& programDir) {
-  if (iniOption.empty()) return SettingsPath(programDir);
-  if (IsAbsolutePath(iniOption)) {
-    if (PathExists(iniOption)) return iniOption;
-    throw Error(error_kind::kSettings, "a /ini= beallitasfajlja ('" + iniOption + "') nem letezik");
-  }
-  if (PathExists(iniOption)) return iniOption;
-  const std::vector<std::string> places = FilePlaces(UserConfigDir(), programDir, {iniOption});
-  for (const std::string& path : places)
-    if (PathExists(path)) return path;
-  throw Error(error_kind::kSettings, "a /ini= beallitasfajlja ('" + iniOption +
-                                         "') nem talalhato; kerestem az aktualis mappaban, majd "
-                                         "itt: " +
-                                         QuotedPaths(places));
 }
 
 PageSettings ReadPageSettings(const IniFile& ini, const std::string& encyclopediaHost) {
@@ -77,6 +58,18 @@ std::vector<ItemGroup> ReadItemGroups(const IniFile& ini, int count) {
     groups.push_back(std::move(g));
   }
   return groups;
+}
+
+ItemListSettings ReadItemListSettings(const IniFile& ini, const std::string& encyclopediaHost) {
+  ItemListSettings s;
+  s.encyclopediaHost = encyclopediaHost;
+  s.settings = ReadPageSettings(ini, encyclopediaHost);
+  s.groups = ReadItemGroups(ini, s.settings.groupCount);
+  return s;
+}
+
+ItemListSettings DefaultItemListSettings() {
+  return ReadItemListSettings(IniFile(), SiteSettings().host);
 }
 
 }  // namespace qv

@@ -1,6 +1,7 @@
-// The item-list page's settings: keys of FORMAT, FORMAT_FIGYELES,
-// FORMAT_TARGYCSOPORT and the CSOPORTn item groups of qvformat.ini (or of the
-// file named by "/ini=").
+// What the item-list page is given of the settings: keys of FORMAT,
+// FORMAT_FIGYELES, FORMAT_TARGYCSOPORT and the CSOPORTn item groups of
+// qvformat.ini (or of the file named by "/ini=", config/settings_file.h),
+// and the game site's host its links point at.
 #pragma once
 
 #include <string>
@@ -35,13 +36,6 @@ struct ItemGroup {
   std::vector<std::string_view> Entries() const;
 };
 
-// The settings file: without "/ini=" the one SettingsPath finds. An
-// absolute "/ini=" name is taken as it is; a relative one is looked for in
-// the current folder, then in the per-user settings folder, then beside the
-// executable. A "/ini=" file found nowhere throws qv::Error naming every
-// place looked.
-std::string PageSettingsPath(const std::string& iniOption, const std::string& programDir);
-
 // Every key with its default; the encyclopedia link's default points at
 // encyclopediaHost.
 PageSettings ReadPageSettings(const IniFile& ini, const std::string& encyclopediaHost);
@@ -54,5 +48,19 @@ inline constexpr int kMaxItemGroups = 10000;
 // Sections CSOPORT1 ... CSOPORTcount, in that order; none when count is 0
 // or less. A count above kMaxItemGroups throws qv::Error naming the file.
 std::vector<ItemGroup> ReadItemGroups(const IniFile& ini, int count);
+
+// Everything the page is given: its keys and groups and the site's host.
+struct ItemListSettings {
+  std::string encyclopediaHost;  // the game site's host, for the links
+  PageSettings settings;
+  std::vector<ItemGroup> groups;
+};
+
+// ReadPageSettings and ReadItemGroups of `ini`, the page's settings file.
+ItemListSettings ReadItemListSettings(const IniFile& ini, const std::string& encyclopediaHost);
+
+// What a settings file without any of the keys gives, with the placeholder
+// site.
+ItemListSettings DefaultItemListSettings();
 
 }  // namespace qv
