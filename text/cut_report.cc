@@ -20,7 +20,9 @@ bool HoldsClosingTag(ReportReader& report) {
   std::string window;
   for (std::string_view chunk = report.ReadChunk(); !chunk.empty(); chunk = report.ReadChunk()) {
     window.append(chunk);
-    if (AsciiLowerCase(window).find(kClosingTag) != std::string::npos) return true;
+    // Looked for in place: a lowered copy of every chunk would cost a
+    // second pass over the report.
+    if (FindLoweredFrom(window, kClosingTag) != std::string::npos) return true;
     window.erase(0, window.size() - std::min(window.size(), kClosingTag.size() - 1));
   }
   return false;
