@@ -164,6 +164,18 @@ std::string ReplaceAllInPlace(std::string_view pattern, std::string_view replace
 
 constexpr std::size_t kShortReplaceText = 256;
 
+// Whether the rounds come to one pass from left to right: no occurrence can
+// start inside the replacement (it holds no first character of the
+// pattern), nor before it and run into it (no character of the pattern but
+// its first is the replacement's first). Then the first occurrence of each
+// round's changed text is the one just replaced, and the next round's is
+// the original text's next one. An empty replacement joins its two sides
+// and is left to the rounds.
+bool RoundsAreOnePass(std::string_view pattern, std::string_view replacement) {
+  return !replacement.empty() && replacement.find(pattern.front()) == std::string_view::npos &&
+         pattern.find(replacement.front(), 1) == std::string_view::npos;
+}
+
 }  // namespace
 
 std::string ReplaceAll(std::string_view pattern, std::string_view replacement, std::string text) {
@@ -172,6 +184,18 @@ std::string ReplaceAll(std::string_view pattern, std::string_view replacement, s
   if (first == std::string::npos) return text;
   if (text.size() < kShortReplaceText)
     return ReplaceAllInPlace(pattern, replacement, std::move(text), first);
+  if (RoundsAreOnePass(pattern, replacement)) {
+    std::string out;
+    out.reserve(text.size() + (replacement.size() > pattern.size() ? text.size() / 8 : 0));
+    std::size_t from = 0;
+    for (std::size_t at = first; at != std::string::npos; at = FindFrom(text, pattern, from)) {
+      out.append(text, from, at - from);
+      out += replacement;
+      from = at + pattern.size();
+    }
+    out.append(text, from, std::string::npos);
+    return out;
+  }
 
   GapText gap(text);
   const std::size_t stepBack = pattern.size() - 1;

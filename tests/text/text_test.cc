@@ -230,8 +230,9 @@ TEST(TextReplaceAll, MatchesLiteralRuleOnRandomTexts) {
   EXPECT_GT(compared, 1000);
 }
 
-// Texts of 256 bytes and more are rewritten through the gap, shorter ones in
-// place; both follow the same rule.
+// Texts of 256 bytes and more are rewritten in one pass when the replacement
+// can form no occurrence and through the gap otherwise, shorter ones in
+// place; all follow the same rule.
 TEST(TextReplaceAll, MatchesLiteralRuleOnLongRandomTexts) {
   std::mt19937 rng(77);
   int compared = 0;
