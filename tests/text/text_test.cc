@@ -362,6 +362,22 @@ TEST(TextTags, AppendPlainTextIsStripThenNormalize) {
   }
 }
 
+// The control bytes go, read eight at a time: the bytes next to them in
+// value (tab, blank, 126, 128, 255) and their places in a word are mixed.
+TEST(TextControlBytes, DropsExactlyTheControlBytes) {
+  const std::string alphabet("ab\t \x01\x1F\x7E\x7F\x80\xFF\x00\x20", 12);
+  std::mt19937 rng(8);
+  for (int i = 0; i < 3000; ++i) {
+    const std::string text = RandomText(rng, i % 3 == 0 ? alphabet : "ab\t\x7E\x80 ", 40);
+    std::string expected;
+    for (const char c : text)
+      if (!IsDroppedControl(static_cast<unsigned char>(c))) expected += c;
+    std::string dropped = text;
+    DropControlBytes(dropped);
+    ASSERT_EQ(dropped, expected) << i;
+  }
+}
+
 // --- Hungarian lower case ---------------------------------------------------------
 
 TEST(TextLowerCase, HungarianLetters) {
