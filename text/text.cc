@@ -324,6 +324,20 @@ std::string NormalizeBlanks(std::string text) {
 
 namespace {
 
+// The first "<" or ">" from i on (n when none), eight bytes at a time.
+std::size_t NextAngleBracket(const char* d, std::size_t n, std::size_t i) {
+  if constexpr (std::endian::native == std::endian::little) {
+    for (; i + 8 <= n; i += 8) {
+      std::uint64_t w;
+      std::memcpy(&w, d + i, 8);
+      const std::uint64_t hits = BytesEqual(w, '<') | BytesEqual(w, '>');
+      if (hits != 0) return i + static_cast<std::size_t>(std::countr_zero(hits)) / 8;
+    }
+  }
+  while (i < n && d[i] != '<' && d[i] != '>') ++i;
+  return i;
+}
+
 // The tag rule of RemoveTags: hands `keep` each run of text outside the
 // removed tags, in order, the rest of the text last. A tag runs from a "<"
 // to the next ">"; a ">" met before any "<" ends the removing, as does a
@@ -336,8 +350,7 @@ bool ForEachRunOutsideTags(std::string_view text, Keep keep) {
   const std::size_t n = text.size();
   std::size_t from = 0;
   for (;;) {
-    std::size_t open = from;
-    while (open < n && d[open] != '<' && d[open] != '>') ++open;
+    const std::size_t open = NextAngleBracket(d, n, from);
     if (open == n || d[open] == '>') break;
     const void* close = std::memchr(d + open + 1, '>', n - open - 1);
     if (close == nullptr) break;
