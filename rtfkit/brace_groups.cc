@@ -1,13 +1,19 @@
 #include "rtfkit/brace_groups.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <string_view>
 #include <vector>
+
+#include "text/search.h"
 
 namespace qv {
 namespace {
 
 constexpr std::string_view kItalicOpening = R"({\i )";
+
+// The bytes the group passes act on; the text between them is copied.
+constexpr std::string_view kGroupBytes = R"(\{})";
 
 }  // namespace
 
@@ -17,9 +23,7 @@ std::string PairLiteralBraceGroups(const std::string& text) {
   std::vector<std::size_t> open;  // where each open group's "{\i " stands in out
   for (std::size_t i = 0; i < text.size(); ++i) {
     // The bytes up to the next backslash or brace go out as one run.
-    std::size_t plain = i;
-    while (plain < text.size() && text[plain] != '\\' && text[plain] != '{' && text[plain] != '}')
-      ++plain;
+    const std::size_t plain = std::min(FindAnyByte(text, kGroupBytes, i), text.size());
     if (plain > i) {
       out.append(text, i, plain - i);
       if (plain == text.size()) break;
@@ -73,7 +77,7 @@ std::string BalanceGroups(const std::string& text) {
   out.reserve(n + 8);
   std::size_t depth = 0;
   std::size_t from = 0;
-  for (std::size_t i = 0; i < n; ++i) {
+  for (std::size_t i = 0; (i = FindAnyByte(text, kGroupBytes, i)) < n; ++i) {
     const char c = d[i];
     if (c == '\\') {
       if (i + 1 == n) {

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <utility>
 
+#include "text/byte_words.h"
 #include "text/cp1250.h"
 #include "text/search.h"
 
@@ -245,15 +245,6 @@ bool EndsWith(std::string_view text, std::string_view suffix) {
 
 namespace {
 
-constexpr std::uint64_t kOnes = 0x0101010101010101;
-constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7F;
-
-// 0x80 in each byte of w that equals c, 0 in the others.
-constexpr std::uint64_t BytesEqual(std::uint64_t w, unsigned char c) {
-  const std::uint64_t x = w ^ (kOnes * c);
-  return ~(((x & kLow7) + kLow7) | x | kLow7);
-}
-
 // The first blank from i on that stands first in the text or right after a
 // blank (or, with lineEnds, right after an LF), in the text as it was;
 // `before` is the byte in front of text[i] (a blank at the start). Only
@@ -264,14 +255,14 @@ std::size_t NextDroppableBlank(const char* d, std::size_t n, std::size_t i, char
                                bool lineEnds) {
   auto marks = [lineEnds](char c) { return c == ' ' || (lineEnds && c == '\n'); };
   bool afterMark = marks(before);
-  if constexpr (std::endian::native == std::endian::little) {
+  if constexpr (byte_words::kUsable) {
+    using byte_words::BytesEqual;
     for (; i + 8 <= n; i += 8) {
-      std::uint64_t w;
-      std::memcpy(&w, d + i, 8);
+      const std::uint64_t w = byte_words::Load(d + i);
       const std::uint64_t blanks = BytesEqual(w, ' ');
       const std::uint64_t marked = lineEnds ? blanks | BytesEqual(w, '\n') : blanks;
       const std::uint64_t hits = blanks & ((marked << 8) | (afterMark ? 0x80 : 0));
-      if (hits != 0) return i + static_cast<std::size_t>(std::countr_zero(hits)) / 8;
+      if (hits != 0) return i + byte_words::FirstMarked(hits);
       afterMark = (marked >> 63) != 0;
     }
   }
@@ -324,20 +315,6 @@ std::string NormalizeBlanks(std::string text) {
 
 namespace {
 
-// The first "<" or ">" from i on (n when none), eight bytes at a time.
-std::size_t NextAngleBracket(const char* d, std::size_t n, std::size_t i) {
-  if constexpr (std::endian::native == std::endian::little) {
-    for (; i + 8 <= n; i += 8) {
-      std::uint64_t w;
-      std::memcpy(&w, d + i, 8);
-      const std::uint64_t hits = BytesEqual(w, '<') | BytesEqual(w, '>');
-      if (hits != 0) return i + static_cast<std::size_t>(std::countr_zero(hits)) / 8;
-    }
-  }
-  while (i < n && d[i] != '<' && d[i] != '>') ++i;
-  return i;
-}
-
 // The tag rule of RemoveTags: hands `keep` each run of text outside the
 // removed tags, in order, the rest of the text last. A tag runs from a "<"
 // to the next ">"; a ">" met before any "<" ends the removing, as does a
@@ -350,7 +327,7 @@ bool ForEachRunOutsideTags(std::string_view text, Keep keep) {
   const std::size_t n = text.size();
   std::size_t from = 0;
   for (;;) {
-    const std::size_t open = NextAngleBracket(d, n, from);
+    const std::size_t open = std::min(FindAnyByte(text, "<>", from), n);
     if (open == n || d[open] == '>') break;
     const void* close = std::memchr(d + open + 1, '>', n - open - 1);
     if (close == nullptr) break;
