@@ -25,13 +25,16 @@ writes: `cat` of the report and of the document it made, each into a file of
 the same folder. The tool and the floor alternate, --runs times each, and the
 medians are compared: "x floor" is the tool's wall time over the floor's, at
 every size; "per 2x" is how much the tool's time grows when the input doubles
-(the geometric mean over the sizes given). --callgrind runs the tool once per
+(the geometric mean over the sizes given); "x cpu" is the ratio of the CPU
+times (user and system) of the same runs, which other work on the machine
+sways less than the wall times. --callgrind runs the tool once per
 report under `valgrind --tool=callgrind` instead and prints the instructions
 (repeatable where wall times are not); it needs valgrind.
 """
 
 import argparse
 import math
+import resource
 import os
 import pathlib
 import re
@@ -134,7 +137,14 @@ def grown(layout, shape, size):
     return b"".join(parts)
 
 
+def children_cpu():
+    usage = resource.getrusage(resource.RUSAGE_CHILDREN)
+    return usage.ru_utime + usage.ru_stime
+
+
 def timed(command, cwd, env):
+    """(wall seconds, CPU seconds of the process)."""
+    cpu = children_cpu()
     start = time.perf_counter()
     done = subprocess.run(command, cwd=cwd, env=env, stdout=subprocess.DEVNULL,
                           stderr=subprocess.PIPE)
@@ -142,16 +152,17 @@ def timed(command, cwd, env):
     if done.returncode != 0:
         raise SystemExit(f"{' '.join(command)} in {cwd}: exit {done.returncode}\n"
                          + done.stderr.decode("utf-8", "replace"))
-    return seconds
+    return seconds, children_cpu() - cpu
 
 
 def copy_floor(folder, report, output):
+    cpu = children_cpu()
     start = time.perf_counter()
     with open(folder / "floor.in", "wb") as sink:
         subprocess.run(["cat", report], cwd=folder, stdout=sink, check=True)
     with open(folder / "floor.out", "wb") as sink:
         subprocess.run(["cat", output], cwd=folder, stdout=sink, check=True)
-    return time.perf_counter() - start
+    return time.perf_counter() - start, children_cpu() - cpu
 
 
 def instructions(tool, params, folder, env):
@@ -187,7 +198,7 @@ def main():
               f"{'per byte':>9}")
     else:
         print(f"{'shape':10} {'layout':6} {'mode':8} {'input':>8} {'output':>8} {'tool ms':>9} "
-              f"{'floor ms':>9} {'x floor':>8} {'per 2x':>7}")
+              f"{'floor ms':>9} {'x floor':>8} {'per 2x':>7} {'x cpu':>6}")
     worst = 0.0
     for shape in args.shapes or SHAPES:
         for layout in args.layouts.split(","):
@@ -211,7 +222,10 @@ def main():
                     for _ in range(args.runs):
                         tool_s.append(timed([tool] + params, folder, env))
                         floor_s.append(copy_floor(folder, name + ".htm", output))
-                    t, f = statistics.median(tool_s), statistics.median(floor_s)
+                    t = statistics.median(w for w, _ in tool_s)
+                    f = statistics.median(w for w, _ in floor_s)
+                    cpu = (statistics.median(c for _, c in tool_s)
+                           / max(statistics.median(c for _, c in floor_s), 1e-4))
                     times.append(t)
                     ratio = t / f
                     worst = max(worst, ratio)
@@ -221,7 +235,7 @@ def main():
                         growth = f"{(times[-1] / times[0]) ** (1 / doublings):.2f}"
                     outsize = f"{(folder / output).stat().st_size / MIB:.1f} MiB"
                     print(f"{shape:10} {layout:6} {mode:8} {insize:>8} {outsize:>8} "
-                          f"{t * 1000:9.1f} {f * 1000:9.1f} {ratio:8.2f} {growth:>7}",
+                          f"{t * 1000:9.1f} {f * 1000:9.1f} {ratio:8.2f} {growth:>7} {cpu:6.2f}",
                           flush=True)
             if not args.keep:
                 shutil.rmtree(folder)
