@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "convert/section_tables.h"
 #include "rtfkit/rtf_escape.h"
@@ -39,7 +40,8 @@ CollectedTable Collect(ConverterRun& run, CellTable table) {
       if (run.layout == Layout::kOlder) run.ReadLine();
       continue;
     }
-    c.text += " " + run.currentLine;
+    c.text += ' ';
+    c.text += run.currentLine;
   }
   return c;
 }
@@ -47,10 +49,13 @@ CollectedTable Collect(ConverterRun& run, CellTable table) {
 // Turns the table into one text of cells, each ended by "\cell ". A skill's
 // name and level cells become one cell.
 std::string Flatten(Layout v, CellTable table, std::string text) {
-  auto breakAt = [&text](std::string_view pattern) { text = ReplaceAll(pattern, "\r\n", text); };
+  // The table's text moves through the edits; none copies it.
+  auto breakAt = [&text](std::string_view pattern) {
+    text = ReplaceAll(pattern, "\r\n", std::move(text));
+  };
   if (v == Layout::kOlder) {
     if (table != CellTable::kDevelopmentPoints) {
-      for (std::string_view p : older::kLabelCellEnds) text = ReplaceAll(p, ":", text);
+      for (std::string_view p : older::kLabelCellEnds) text = ReplaceAll(p, ":", std::move(text));
     }
     for (std::string_view p : older::kCellBreaks) breakAt(p);
   } else if (table != CellTable::kDevelopmentPoints) {
@@ -60,13 +65,13 @@ std::string Flatten(Layout v, CellTable table, std::string text) {
     breakAt(newer::kNextTextCell);
     breakAt(newer::kRowEndTag);
   }
-  text = ReplaceAll("\r\n", kCellEnd, NormalizeBlanks(StripTags(text)));
+  text = ReplaceAll("\r\n", kCellEnd, NormalizeBlanks(StripTags(std::move(text))));
   if (text.starts_with(R"(\cell)")) Delete(text, 1, 6);
 
   // Empty report cells leave empty cells behind: the combat skills drop them
   // all, the other tables only the first.
   if (table == CellTable::kCombatSkills) {
-    text = ReplaceAll(R"(\cell \cell)", R"(\cell)", text);
+    text = ReplaceAll(R"(\cell \cell)", R"(\cell)", std::move(text));
   } else if (const int p = Find(R"(\cell \cell )", text); p > 0) {
     Delete(text, p, 6);
   }

@@ -1,13 +1,19 @@
 #include "rtfkit/brace_groups.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <string_view>
 #include <vector>
+
+#include "text/search.h"
 
 namespace qv {
 namespace {
 
 constexpr std::string_view kItalicOpening = R"({\i )";
+
+// The bytes the group passes act on; the text between them is copied.
+constexpr std::string_view kGroupBytes = R"(\{})";
 
 }  // namespace
 
@@ -16,6 +22,13 @@ std::string PairLiteralBraceGroups(const std::string& text) {
   out.reserve(text.size());
   std::vector<std::size_t> open;  // where each open group's "{\i " stands in out
   for (std::size_t i = 0; i < text.size(); ++i) {
+    // The bytes up to the next backslash or brace go out as one run.
+    const std::size_t plain = std::min(FindAnyByte(text, kGroupBytes, i), text.size());
+    if (plain > i) {
+      out.append(text, i, plain - i);
+      if (plain == text.size()) break;
+      i = plain;
+    }
     const char c = text[i];
     if (c == '\\' && i + 1 < text.size()) {
       out += c;
@@ -37,7 +50,7 @@ std::string PairLiteralBraceGroups(const std::string& text) {
       out += c;
       open.pop_back();
     } else {
-      out += c;
+      out += c;  // a backslash that ends the text
     }
   }
   if (open.empty()) return out;
@@ -56,24 +69,35 @@ std::string PairLiteralBraceGroups(const std::string& text) {
 }
 
 std::string BalanceGroups(const std::string& text) {
+  // The text goes out in runs between the braces it drops; only "\\", "{"
+  // and "}" are looked at.
+  const char* const d = text.data();
+  const std::size_t n = text.size();
   std::string out;
-  out.reserve(text.size());
+  out.reserve(n + 8);
   std::size_t depth = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
+  std::size_t from = 0;
+  for (std::size_t i = 0; (i = FindAnyByte(text, kGroupBytes, i)) < n; ++i) {
+    const char c = d[i];
     if (c == '\\') {
-      if (i + 1 == text.size()) break;
-      out += c;
-      out += text[++i];
-      continue;
+      if (i + 1 == n) {
+        out.append(d + from, i - from);
+        from = n;
+        break;
+      }
+      ++i;
+    } else if (c == '{') {
+      ++depth;
+    } else if (c == '}') {
+      if (depth > 0) {
+        --depth;
+      } else {
+        out.append(d + from, i - from);
+        from = i + 1;
+      }
     }
-    if (c == '{') ++depth;
-    if (c == '}') {
-      if (depth == 0) continue;
-      --depth;
-    }
-    out += c;
   }
+  out.append(d + from, n - from);
   out.append(depth, '}');
   return out;
 }

@@ -1,6 +1,7 @@
 #include "rtfkit/markup_scans.h"
 
 #include <cstddef>
+#include <cstring>
 #include <vector>
 
 #include "text/search.h"
@@ -99,11 +100,17 @@ std::string MoveBlankBeforeBold(const std::string& text) {
            (runs.empty() || runs.back().before <= n - kStart.size());
   };
 
-  for (const char c : text) {
-    if (c != ' ') {
-      chars += c;
-      continue;
-    }
+  // The characters between blanks go on as one run; only a blank can move
+  // an opening.
+  const char* const d = text.data();
+  const std::size_t n = text.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const void* blank = std::memchr(d + i, ' ', n - i);
+    const std::size_t at =
+        blank == nullptr ? n : static_cast<std::size_t>(static_cast<const char*>(blank) - d);
+    chars.append(d + i, at - i);
+    if (at == n) break;
+    i = at;
     const std::size_t passed = takeRunOnTop();  // the openings the blank goes in front of
     if (startOnTop()) {
       chars.resize(chars.size() - kStart.size());
@@ -131,6 +138,7 @@ std::string MoveBlankBeforeBold(const std::string& text) {
 // from its "(", and the closings go after a ")", where they part nothing.
 // The groups waiting for a ")" all close at the next one.
 std::string MarkSignedBonuses(const std::string& text) {
+  constexpr std::string_view kBonus = " (+";
   constexpr std::string_view kOpening = "<i><b>";
   constexpr std::string_view kClosing = "</b></i>";
   std::string out;
@@ -139,15 +147,33 @@ std::string MarkSignedBonuses(const std::string& text) {
   auto close = [&] {
     for (; waiting > 0; --waiting) out += kClosing;
   };
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '(' && i > 0 && text[i - 1] == ' ' && i + 1 < text.size() && text[i + 1] == '+') {
-      out += kOpening;
-      ++waiting;
+  // The text goes out in runs between the openings (before the "(" of each
+  // " (+") and the closings (after the first ")" while groups wait). The
+  // next ")" is looked for again only once the text has passed it.
+  std::size_t from = 0;
+  std::size_t bonus = FindFrom(text, kBonus);
+  std::size_t shut = 0;
+  bool shutFound = false;
+  for (;;) {
+    const std::size_t open = bonus == std::string::npos ? bonus : bonus + 1;
+    if (waiting > 0 && (!shutFound || (shut != std::string::npos && shut < from))) {
+      shut = text.find(')', from);
+      shutFound = true;
     }
-    out += c;
-    if (c == ')') close();
+    if (waiting > 0 && shut != std::string::npos && shut < open) {
+      out.append(text, from, shut + 1 - from);
+      close();
+      from = shut + 1;
+      continue;
+    }
+    if (open == std::string::npos) break;
+    out.append(text, from, open - from);
+    out += kOpening;
+    ++waiting;
+    from = open;
+    bonus = FindFrom(text, kBonus, open);
   }
+  out.append(text, from, std::string::npos);
   close();
   return out;
 }

@@ -19,6 +19,8 @@ packages=(
   dpkg-dev man-db
   # The order of flush and rename as the system sees it (tests/platform/posix).
   strace
+  # Instruction counts of the benchmark's runs (bench/shapes.py --callgrind).
+  valgrind
   libreoffice-writer poppler-utils libwmf-bin fonts-urw-base35 chromium python3
   # The fuzz targets: clang with libFuzzer and the sanitizers' runtimes
   # (clang 14 crashes on our "..."_cp literals), and llvm-symbolizer for

@@ -1,8 +1,11 @@
 #include "text/search.h"
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
+
+#include "text/byte_words.h"
 
 namespace qv {
 namespace {
@@ -73,6 +76,29 @@ static const void* LastByte(const char* data, char c, std::size_t n) {
     if (data[i - 1] == c) return data + i - 1;
   return nullptr;
 #endif
+}
+
+std::size_t FindAnyByte(std::string_view text, std::string_view bytes, std::size_t from) {
+  if (bytes.empty() || bytes.size() > 3) return text.find_first_of(bytes, from);
+  const char* const d = text.data();
+  const std::size_t n = text.size();
+  // A byte left out is the first repeated: the same hits.
+  const unsigned char a = static_cast<unsigned char>(bytes[0]);
+  const unsigned char b = static_cast<unsigned char>(bytes[bytes.size() > 1 ? 1 : 0]);
+  const unsigned char c = static_cast<unsigned char>(bytes.back());
+  if constexpr (byte_words::kUsable) {
+    using byte_words::BytesEqual;
+    for (; from + 8 <= n; from += 8) {
+      const std::uint64_t w = byte_words::Load(d + from);
+      const std::uint64_t hits = BytesEqual(w, a) | BytesEqual(w, b) | BytesEqual(w, c);
+      if (hits != 0) return from + byte_words::FirstMarked(hits);
+    }
+  }
+  for (; from < n; ++from) {
+    const unsigned char x = static_cast<unsigned char>(d[from]);
+    if (x == a || x == b || x == c) return from;
+  }
+  return std::string_view::npos;
 }
 
 std::size_t FindLast(std::string_view text, std::string_view pattern) {

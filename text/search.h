@@ -17,4 +17,8 @@ std::size_t FindFrom(std::string_view text, std::string_view pattern, std::size_
 // The last occurrence of a non-empty pattern.
 std::size_t FindLast(std::string_view text, std::string_view pattern);
 
+// The first byte at or after `from` that is one of `bytes` (one to three of
+// them), looked for eight bytes at a time.
+std::size_t FindAnyByte(std::string_view text, std::string_view bytes, std::size_t from = 0);
+
 }  // namespace qv

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <utility>
 
+#include "text/byte_words.h"
 #include "text/cp1250.h"
 #include "text/search.h"
 
@@ -164,6 +166,18 @@ std::string ReplaceAllInPlace(std::string_view pattern, std::string_view replace
 
 constexpr std::size_t kShortReplaceText = 256;
 
+// Whether the rounds come to one pass from left to right: no occurrence can
+// start inside the replacement (it holds no first character of the
+// pattern), nor before it and run into it (no character of the pattern but
+// its first is the replacement's first). Then the first occurrence of each
+// round's changed text is the one just replaced, and the next round's is
+// the original text's next one. An empty replacement joins its two sides
+// and is left to the rounds.
+bool RoundsAreOnePass(std::string_view pattern, std::string_view replacement) {
+  return !replacement.empty() && replacement.find(pattern.front()) == std::string_view::npos &&
+         pattern.find(replacement.front(), 1) == std::string_view::npos;
+}
+
 }  // namespace
 
 std::string ReplaceAll(std::string_view pattern, std::string_view replacement, std::string text) {
@@ -172,6 +186,18 @@ std::string ReplaceAll(std::string_view pattern, std::string_view replacement, s
   if (first == std::string::npos) return text;
   if (text.size() < kShortReplaceText)
     return ReplaceAllInPlace(pattern, replacement, std::move(text), first);
+  if (RoundsAreOnePass(pattern, replacement)) {
+    std::string out;
+    out.reserve(text.size() + (replacement.size() > pattern.size() ? text.size() / 8 : 0));
+    std::size_t from = 0;
+    for (std::size_t at = first; at != std::string::npos; at = FindFrom(text, pattern, from)) {
+      out.append(text, from, at - from);
+      out += replacement;
+      from = at + pattern.size();
+    }
+    out.append(text, from, std::string::npos);
+    return out;
+  }
 
   GapText gap(text);
   const std::size_t stepBack = pattern.size() - 1;
@@ -217,36 +243,71 @@ bool EndsWith(std::string_view text, std::string_view suffix) {
 
 // --- Blanks and tags -----------------------------------------------------------
 
+namespace {
+
+// The first blank from i on that stands first in the text or right after a
+// blank (or, with lineEnds, right after an LF), in the text as it was;
+// `before` is the byte in front of text[i] (a blank at the start). Only
+// such a blank can be dropped by the blank rules: any other blank follows a
+// byte that is kept and is neither a blank nor the LF of a line end. The
+// bytes are looked at eight at a time.
+std::size_t NextDroppableBlank(const char* d, std::size_t n, std::size_t i, char before,
+                               bool lineEnds) {
+  auto marks = [lineEnds](char c) { return c == ' ' || (lineEnds && c == '\n'); };
+  bool afterMark = marks(before);
+  if constexpr (byte_words::kUsable) {
+    using byte_words::BytesEqual;
+    for (; i + 8 <= n; i += 8) {
+      const std::uint64_t w = byte_words::Load(d + i);
+      const std::uint64_t blanks = BytesEqual(w, ' ');
+      const std::uint64_t marked = lineEnds ? blanks | BytesEqual(w, '\n') : blanks;
+      const std::uint64_t hits = blanks & ((marked << 8) | (afterMark ? 0x80 : 0));
+      if (hits != 0) return i + byte_words::FirstMarked(hits);
+      afterMark = (marked >> 63) != 0;
+    }
+  }
+  for (; i < n; ++i) {
+    if (d[i] == ' ' && afterMark) return i;
+    afterMark = marks(d[i]);
+  }
+  return n;
+}
+
+// The blank rule of CollapseBlanks and NormalizeBlanks, in place: the text
+// between droppable blanks moves forward a run at a time; each droppable
+// blank is judged by the text kept before it. NormalizeBlanks also drops a
+// blank after a CR LF (dropping only blanks never joins a CR to an LF, so
+// the test on the kept text is exact).
+std::size_t KeepBlanks(std::string& text, bool lineEnds) {
+  char* const d = text.data();
+  const std::size_t n = text.size();
+  std::size_t out = 0;
+  for (std::size_t i = 0;;) {
+    // In front of text[i] stood a blank, or nothing.
+    const std::size_t j = NextDroppableBlank(d, n, i, ' ', lineEnds);
+    if (out != i) std::char_traits<char>::move(d + out, d + i, j - i);
+    out += j - i;
+    if (j == n) break;
+    const bool drop = out == 0 || d[out - 1] == ' ' ||
+                      (lineEnds && out >= 2 && d[out - 2] == '\r' && d[out - 1] == '\n');
+    if (!drop) d[out++] = ' ';
+    i = j + 1;
+  }
+  return out;
+}
+
+}  // namespace
+
 std::string CollapseBlanks(std::string text) {
   // Leading blanks go, and a blank right after a kept blank goes.
-  std::size_t out = 0;
-  for (const char c : text) {
-    if (c == ' ' && (out == 0 || text[out - 1] == ' ')) continue;
-    text[out++] = c;
-  }
-  text.resize(out);
+  text.resize(KeepBlanks(text, false));
   return text;
 }
 
 std::string NormalizeBlanks(std::string text) {
   // A blank goes at the start, after a kept blank and after a CR LF; then a
-  // trailing blank (at most one is left) goes too. Dropping only blanks never
-  // joins a CR to an LF, so the CR LF test on the kept text is exact.
-  // The text between blanks is kept as it is, so it moves forward a run at
-  // a time; only at each blank is the kept text looked at.
-  char* const d = text.data();
-  const std::size_t n = text.size();
-  std::size_t out = 0;
-  for (std::size_t i = 0; i < n;) {
-    const void* blank = std::memchr(d + i, ' ', n - i);
-    const std::size_t j = blank == nullptr ? n : static_cast<std::size_t>(static_cast<const char*>(blank) - d);
-    if (out != i) std::char_traits<char>::move(d + out, d + i, j - i);
-    out += j - i;
-    if (j == n) break;
-    if (!(out == 0 || d[out - 1] == ' ' || (out >= 2 && d[out - 2] == '\r' && d[out - 1] == '\n')))
-      d[out++] = ' ';
-    i = j + 1;
-  }
+  // trailing blank (at most one is left) goes too.
+  std::size_t out = KeepBlanks(text, true);
   if (out > 0 && text[out - 1] == ' ') --out;
   text.resize(out);
   return text;
@@ -266,8 +327,7 @@ bool ForEachRunOutsideTags(std::string_view text, Keep keep) {
   const std::size_t n = text.size();
   std::size_t from = 0;
   for (;;) {
-    std::size_t open = from;
-    while (open < n && d[open] != '<' && d[open] != '>') ++open;
+    const std::size_t open = std::min(FindAnyByte(text, "<>", from), n);
     if (open == n || d[open] == '>') break;
     const void* close = std::memchr(d + open + 1, '>', n - open - 1);
     if (close == nullptr) break;

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "rtfkit/brace_groups.h"
 #include "rtfkit/emphasis.h"
 #include "rtfkit/markup_scans.h"
 #include "rtfkit/paragraph.h"
@@ -130,6 +131,32 @@ TEST(ParagraphScans, EmphasisGroupsAsEditedOneByOne) {
       got = GroupCombatPhrase(got, g, phrase);
       ASSERT_EQ(got, expected) << text;
     }
+  }
+}
+
+// The group passes copy the text between braces and backslashes in runs.
+TEST(ParagraphScans, GroupBracesByTheRule) {
+  EXPECT_EQ(PairLiteralBraceGroups(R"(ab {\i \{x\}} cd)"), R"(ab {\i \{x\}} cd)");
+  EXPECT_EQ(PairLiteralBraceGroups(R"(long text {\i a\} b)"), R"(long text {\i a\}} b)");
+  EXPECT_EQ(PairLiteralBraceGroups(R"(a}b {\i x)"), "ab x");
+  EXPECT_EQ(PairLiteralBraceGroups(R"(a long line\)"), R"(a long line\)");
+  EXPECT_EQ(BalanceGroups(R"(\}x{\{)"), R"(\}x{\{})");
+  // A backslash keeps the byte after it and a lone one at the end goes; a
+  // closing brace without an open group goes; open groups close at the end.
+  TokenSoup soup({"\\", "{", "}", "x", "abcdefghij"}, 5);
+  for (int i = 0; i < kRounds; ++i) {
+    const std::string text = soup.Next();
+    std::string expected;
+    std::size_t depth = 0;
+    for (std::size_t k = 0; k < text.size(); ++k) {
+      if (text[k] == '\\') {
+        if (k + 1 < text.size()) expected.append(text, k++, 2);
+      } else if (text[k] != '}' || depth > 0) {
+        depth += text[k] == '{' ? 1 : text[k] == '}' ? -1 : 0;
+        expected += text[k];
+      }
+    }
+    ASSERT_EQ(BalanceGroups(text), expected + std::string(depth, '}')) << text;
   }
 }
 

@@ -230,8 +230,9 @@ TEST(TextReplaceAll, MatchesLiteralRuleOnRandomTexts) {
   EXPECT_GT(compared, 1000);
 }
 
-// Texts of 256 bytes and more are rewritten through the gap, shorter ones in
-// place; both follow the same rule.
+// Texts of 256 bytes and more are rewritten in one pass when the replacement
+// can form no occurrence and through the gap otherwise, shorter ones in
+// place; all follow the same rule.
 TEST(TextReplaceAll, MatchesLiteralRuleOnLongRandomTexts) {
   std::mt19937 rng(77);
   int compared = 0;
@@ -311,10 +312,12 @@ TEST(TextBlanks, Normalize) {
   EXPECT_EQ(NormalizeBlanks("a\xA0\xA0 b"), "a\xA0\xA0 b");
 }
 
+// Longer texts too: the rules look at eight bytes at a time.
 TEST(TextBlanks, MatchLiteralRulesOnRandomTexts) {
   std::mt19937 rng(77);
-  for (int i = 0; i < 3000; ++i) {
-    const std::string text = RandomText(rng, "a  \r\n", 16);
+  for (int i = 0; i < 6000; ++i) {
+    const std::string text =
+        i % 2 == 0 ? RandomText(rng, "a  \r\n", 16) : RandomText(rng, "ab   \r\n\n\xA0", 48);
     ASSERT_EQ(CollapseBlanks(text), NaiveCollapseBlanks(text)) << "'" << text << "'";
     ASSERT_EQ(NormalizeBlanks(text), NaiveNormalizeBlanks(text)) << "'" << text << "'";
   }
@@ -339,8 +342,11 @@ TEST(TextTags, LiteralGreaterThanStopsRemoval) {
 
 TEST(TextTags, MatchesLiteralRuleOnRandomTexts) {
   std::mt19937 rng(5);
-  for (int i = 0; i < 3000; ++i) {
-    const std::string text = RandomText(rng, "ab<<>>", 16);
+  for (int i = 0; i < 6000; ++i) {
+    // Longer texts with fewer brackets too: they are looked for eight bytes
+    // at a time.
+    const std::string text =
+        i % 2 == 0 ? RandomText(rng, "ab<<>>", 16) : RandomText(rng, "abcdefgh<>", 48);
     ASSERT_EQ(StripTags(text), NaiveStripTagsOnly(text)) << "'" << text << "'";
     ASSERT_EQ(StripTagsOf(text), NaiveStripTagsOnly(text)) << "'" << text << "'";
   }
@@ -358,6 +364,22 @@ TEST(TextTags, AppendPlainTextIsStripThenNormalize) {
     std::string appended = "ab ";
     AppendPlainText(appended, text);
     ASSERT_EQ(appended, "ab " + NormalizeBlanks(StripTagsOf(text))) << "'" << text << "'";
+  }
+}
+
+// The control bytes go, read eight at a time: the bytes next to them in
+// value (tab, blank, 126, 128, 255) and their places in a word are mixed.
+TEST(TextControlBytes, DropsExactlyTheControlBytes) {
+  const std::string alphabet("ab\t \x01\x1F\x7E\x7F\x80\xFF\x00\x20", 12);
+  std::mt19937 rng(8);
+  for (int i = 0; i < 3000; ++i) {
+    const std::string text = RandomText(rng, i % 3 == 0 ? alphabet : "ab\t\x7E\x80 ", 40);
+    std::string expected;
+    for (const char c : text)
+      if (!IsDroppedControl(static_cast<unsigned char>(c))) expected += c;
+    std::string dropped = text;
+    DropControlBytes(dropped);
+    ASSERT_EQ(dropped, expected) << i;
   }
 }
 
