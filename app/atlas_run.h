@@ -16,4 +16,9 @@ namespace qv {
 // written then).
 void RunAtlas(Session& session, const std::vector<std::string>& reports);
 
+// After a download into a folder that keeps atlasz.txt: the new report
+// merged into it and the views drawn again, told in one line. A failure is
+// told too, and leaves the download as it is.
+void UpdateAtlasAfterDownload(Session& session, const std::string& report);
+
 }  // namespace qv

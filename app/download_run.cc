@@ -24,6 +24,7 @@ void RunDownload(const DownloadOptions& typed, const DownloadRunParts& parts, Co
     console.Line("Targylista formazasa...");
     parts.buildPage(turn.reportFile);
   }
+  if (parts.updateAtlas) parts.updateAtlas(turn.reportFile);
   parts.open(turn.pageFile, console);
   console.Line("");
 }

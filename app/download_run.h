@@ -18,6 +18,9 @@ struct DownloadRunParts {
   std::function<std::string(bool mayAsk)> password;
   std::function<DownloadSite()> site;  // asked after the option checks
   std::function<void(const std::string& report)> buildPage;
+  // The stored report merged into the folder's atlas, when it keeps one;
+  // unset: no atlas.
+  std::function<void(const std::string& report)> updateAtlas;
   std::function<void(const std::string& page, Console&)> open;  // shows a file on the desktop
 };
 
@@ -26,7 +29,7 @@ struct DownloadRunParts {
 std::string PasswordFromElsewhere(bool mayAsk);
 
 // Downloads one turn, stores it, has its item-list page built (not with
-// /letolt) and the page (or the site's rendering) opened. Empty lines
+// /letolt), the folder's atlas brought up to date and the page (or the site's rendering) opened. Empty lines
 // frame the run's console lines. A missing option is said on the console,
 // then thrown as qv::Error: the run failed.
 void RunDownload(const DownloadOptions& options, const DownloadRunParts& parts, Console& console);

@@ -45,6 +45,9 @@ void Download(Session& session) {
   parts.password = PasswordFromElsewhere;
   parts.site = [&session] { return ConfiguredSite(session.settings.Site()); };
   parts.buildPage = [&session](const std::string& report) { BuildPage(session, report); };
+  parts.updateAtlas = [&session](const std::string& report) {
+    UpdateAtlasAfterDownload(session, report);
+  };
   parts.open = OpenOnDesktop;
   RunDownload(DownloadOptionsFrom(session.args), parts, session.ctx.console);
 }

@@ -48,6 +48,29 @@ TEST_F(DownloadTool, ReportThenItsItemListPage) {
   EXPECT_FALSE(dir_.Read("1234r57.htm").empty());
 }
 
+// A folder that keeps an atlas has it brought up to date; what keeps the
+// atlas as it was is told in one line and never fails the download.
+TEST_F(DownloadTool, AtlasOfTheFolderIsKeptWhenItCannotTakeTheTurn) {
+  const std::string stored = "qvformat atlasz 1\r\ncella\t1\t2\t5\t0\t3\t3\t9\r\n";
+  const std::string damaged = "qvformat atlasz 1\r\ncella\t1\r\n";
+  for (const std::string& atlas : {stored, damaged}) {
+    dir_.Write("atlasz.txt", atlas);
+    TlsTestServer server({Reply(kSession), Reply(kLogin), Reply(kTurn)});
+    const auto r = Run({"/o", "/user=Anna", "/pass=titok", "/kar=1234", "/ford=57"},
+                       server.port(), Certificates().caFile);
+    EXPECT_EQ(r.exitStatus, 0) << r.err;
+    EXPECT_EQ(dir_.Read("1234_57.htm"), kStored + "\r\n");
+    EXPECT_EQ(dir_.Read("atlasz.txt"), atlas);
+    // The stored turn has no header: the atlas cannot take it.
+    const std::string told = atlas == stored
+                                 ? "Atlasz: atlasz.txt nem valtozott: a letoltott jelentes nem "
+                                   "olvashato hozza\r\n"
+                                 : "Atlasz: nem frissult (";
+    EXPECT_NE(r.out.find("Targylista formazasa...\r\n" + told), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Nyisd meg: 1234r57.htm\r\n"), std::string::npos) << r.out;
+  }
+}
+
 TEST_F(DownloadTool, CharacterWithUnderscoreOpensThePageItsNameWasWrittenUnder) {
   TlsTestServer server({Reply(kSession), Reply(kLogin), Reply(kTurn)});
   const auto r = Run({"/o", "/user=Anna", "/pass=titok", "/kar=12_34", "/ford=5_7"},
