@@ -186,7 +186,7 @@ void Convert(Layout layout, const std::string& path) {
   qv::RunContext ctx{console, ProgramDir()};
   qv::ConverterSession session;
   qv::ReportReader report(path);
-  qv::ConvertReport(ctx, session, report, layout);
+  qv::ConvertReport(ctx, session, report, layout, qv::FormatSettings());
 }
 
 // The page as the tool builds it, with the map pictures.
@@ -195,7 +195,7 @@ void Page(Layout layout, const std::string& path) {
   qv::RunContext ctx{console, ProgramDir()};
   qv::PageSetupCache setup;
   qv::ReportReader report(path);
-  qv::BuildItemListPage(ctx, setup, report, layout);
+  qv::BuildItemListPage(ctx, setup, report, layout, qv::DefaultItemListSettings());
 }
 
 const char* LayoutName(Layout layout) { return layout == Layout::kOlder ? "old" : "new"; }

@@ -3,9 +3,9 @@
 #include <stdexcept>
 #include <vector>
 
-#include "maps/applet_words.h"
 #include "tests/support/lines.h"
 #include "text/cp1250.h"
+#include "text/report_markers.h"
 #include "text/text.h"
 
 namespace qvbench {
@@ -54,7 +54,7 @@ std::pair<std::size_t, std::size_t> FirstItemRow(const std::vector<std::string>&
 // The parameter tag in the layout's case: the older layout writes tags in
 // capitals.
 std::string ParamTag(bool older) {
-  return older ? qv::AsciiUpperCase(std::string(qv::kParamTag)) : std::string(qv::kParamTag);
+  return older ? qv::AsciiUpperCase(std::string(qv::applet::kParamTag)) : std::string(qv::applet::kParamTag);
 }
 
 // <NAME=key VALUE="fields;"> in the layout's case.
@@ -79,25 +79,25 @@ void ReplaceMap(std::vector<std::string>& lines, qv::Layout layout, int side) {
   const bool older = layout == qv::Layout::kOlder;
   const std::string sideText = std::to_string(side);
   std::vector<std::string> params{
-      Param(older, qv::kFrameName, sideText + "," + sideText + ",10,20")};
+      Param(older, qv::applet::kFrameName, sideText + "," + sideText + ",10,20")};
   int n = 0;
   for (int row = 0; row < side; ++row)
     for (int col = 0; col < side; ++col)
-      params.push_back(Param(older, std::string(qv::kCellName).append(std::to_string(++n)),
+      params.push_back(Param(older, std::string(qv::applet::kCellName).append(std::to_string(++n)),
                              CellFields(row, col, side)));
 
   if (older) {
     // The whole applet stands on one line, its parameters cut by "> <".
-    const std::string frameParam = ParamTag(older) + std::string(qv::kFrameName);
+    const std::string frameParam = ParamTag(older) + std::string(qv::applet::kFrameName);
     std::string& line = lines[FindLine(lines, frameParam)];
     const std::size_t from = line.find(frameParam);
-    const std::size_t to = line.find(qv::AsciiUpperCase(std::string(qv::kAppletEnd)));
+    const std::size_t to = line.find(qv::AsciiUpperCase(std::string(qv::applet::kAppletEnd)));
     std::string joined;
     for (const std::string& p : params) joined += (joined.empty() ? "" : " ") + p;
     line.replace(from, to - from, joined);
   } else {
-    const std::size_t from = FindLine(lines, qv::kFrameParam);
-    const std::size_t to = FindLine(lines, qv::kAppletEnd, from);
+    const std::size_t from = FindLine(lines, qv::applet::kFrameParam);
+    const std::size_t to = FindLine(lines, qv::applet::kAppletEnd, from);
     lines.erase(lines.begin() + from, lines.begin() + to);
     lines.insert(lines.begin() + from, params.begin(), params.end());
   }

@@ -34,9 +34,8 @@ void ConvertReportInto(RunContext& ctx, ConverterSession& session, Layout layout
 // Converts one report, open in `report` and of the given layout, into an RTF
 // document named after it (RtfOutputName; standard output when the name
 // gives none), beside the earlier one when the report is cut
-// (OutputNameFor), with the settings the run read (without them those of
-// an empty settings file).
+// (OutputNameFor), with the settings the run read.
 void ConvertReport(RunContext& ctx, ConverterSession& session, ReportReader& report, Layout layout,
-                   const FormatSettings& settings = FormatSettings());
+                   const FormatSettings& settings);
 
 }  // namespace qv

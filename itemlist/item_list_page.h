@@ -14,12 +14,12 @@ namespace qv {
 // items and spells, the mind-skill tables, the item groups, and an
 // encyclopedia link and a weight/price note behind every item. The data
 // files come from `setup`, read at its first page and kept with the settings
-// given then (the run's; without them those of an empty settings file). Behind
+// given then (the run's). Behind
 // every map applet goes the map's picture, drawn with the pictures and the
 // font that `setup` keeps (AddMapPictures). The report is read from `report`,
 // open at its start; its `layout` (TurnReportLayout's choice) decides how
 // its item tables, active spells and map parameters are read.
 void BuildItemListPage(RunContext& ctx, PageSetupCache& setup, ReportReader& report, Layout layout,
-                       const ItemListSettings& settings = DefaultItemListSettings());
+                       const ItemListSettings& settings);
 
 }  // namespace qv

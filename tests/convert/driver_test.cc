@@ -213,7 +213,8 @@ TEST(SampleReports, ConvertWithBalancedBracesUnderEverySetting) {
     const std::string report_path = dir.path() + "/" + name;
     ReportReader opened(report_path);
     ConvertReport(ctx, session, opened,
-                  std::string(name) == "1234_57.htm" ? Layout::kOlder : Layout::kNewer);
+                  std::string(name) == "1234_57.htm" ? Layout::kOlder : Layout::kNewer,
+                  FormatSettings());
     const std::string out = dir.Read(std::string(name).replace(4, 1, "r").replace(8, 3, "rtf"));
     ASSERT_FALSE(out.empty()) << name;
     EXPECT_EQ(test::RtfStructureFaults(out), "") << name;
@@ -241,7 +242,7 @@ TEST(SampleReports, EveryTruncationConvertsToAClosedDocument) {
          end = report.find('\n', end + 1)) {
       dir.Write("t_1.htm", report.substr(0, end + 1));
       ReportReader cut(dir.path() + "/t_1.htm");
-      ConvertReport(ctx, session, cut, layout);
+      ConvertReport(ctx, session, cut, layout, FormatSettings());
       const std::string out = dir.Read("tr1.rtf");
       ASSERT_EQ(test::RtfStructureFaults(out), "") << name << " cut after byte " << end;
       ASSERT_TRUE(EndsWith(out, "}\r\n")) << name << " cut after byte " << end;

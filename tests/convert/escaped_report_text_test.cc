@@ -64,7 +64,7 @@ std::string ConvertEdited(const std::string& sample, Layout layout,
   RunContext ctx{console, dir.path() + "/"};
   ConverterSession session;
   ReportReader edited(dir.path() + "/e_1.htm");
-  ConvertReport(ctx, session, edited, layout);
+  ConvertReport(ctx, session, edited, layout, FormatSettings());
   EXPECT_EQ(console.lines.at(console.lines.size() - 2),
             "RTF file keszitese sikeresen befejezodott!");
   return dir.Read("er1.rtf");
