@@ -31,7 +31,7 @@ Atlasz: 1_45.htm (1. karakter, 45. fordulo): 1 terkep, 2 cella, 2 hely
 Atlasz: 1_46.htm (1. karakter, 46. fordulo): 1 terkep, 2 cella, 1 hely
 Atlasz: 1_47.htm kimarad: csonka jelentes
 Atlasz fajl: atlasz.txt
-Atlasz kesz: 2 jelentes, 3 cella, 3 hely, 1 lepes; kiterjedes: (-1,7)-(0,8)
+Atlasz kesz: 2 jelentes, 3 cella, 3 hely, 1 lepes; kiterjedes: (-1,7)-(0,8); megnyithato: atlasz.htm, nyomtathato: atlasz.rtf
 Befejezes ideje: TIME
 --- outfile atlasz.txt
 qvformat atlasz 1
@@ -46,5 +46,7 @@ hely	0	8	46	1	Erdőszél
 1_45.htm
 1_46.htm
 1_47.htm
+atlasz.htm
+atlasz.rtf
 atlasz.txt
 jegyzet.txt
