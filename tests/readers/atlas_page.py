@@ -37,14 +37,7 @@ def main():
         profile = pathlib.Path(work, "profile")
         tools = DevTools(str(profile))
         try:
-            target = tools.call("Target.createTarget", {"url": "about:blank"})["targetId"]
-            session = tools.call("Target.attachToTarget",
-                                 {"targetId": target, "flatten": True})["sessionId"]
-            for domain in ("Page", "Runtime", "Log", "Network"):
-                tools.call(domain + ".enable", session=session)
-            tools.call("Emulation.setDeviceMetricsOverride",
-                       {"width": 1300, "height": 850, "deviceScaleFactor": 1, "mobile": False},
-                       session=session)
+            session = tools.open_tab(1300, 850)
             started = time.monotonic()
             tools.call("Page.navigate", {"url": page.as_uri()}, session=session)
 

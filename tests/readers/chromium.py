@@ -95,6 +95,19 @@ class DevTools:
                 return message.get("result", {})
             self.received.append(message)
 
+    def open_tab(self, width, height):
+        """A blank tab of width x height pixels with its page, script, log and
+        network events on; returns its session."""
+        target = self.call("Target.createTarget", {"url": "about:blank"})["targetId"]
+        session = self.call("Target.attachToTarget",
+                            {"targetId": target, "flatten": True})["sessionId"]
+        for domain in ("Page", "Runtime", "Log", "Network"):
+            self.call(domain + ".enable", session=session)
+        self.call("Emulation.setDeviceMetricsOverride",
+                  {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": False},
+                  session=session)
+        return session
+
     def close(self):
         try:
             self.send("Browser.close")
@@ -116,14 +129,7 @@ def main():
     with tempfile.TemporaryDirectory() as profile:
         tools = DevTools(profile)
         try:
-            target = tools.call("Target.createTarget", {"url": "about:blank"})["targetId"]
-            session = tools.call("Target.attachToTarget",
-                                 {"targetId": target, "flatten": True})["sessionId"]
-            for domain in ("Page", "Runtime", "Log", "Network"):
-                tools.call(domain + ".enable", session=session)
-            tools.call("Emulation.setDeviceMetricsOverride",
-                       {"width": 1200, "height": 1600, "deviceScaleFactor": 1, "mobile": False},
-                       session=session)
+            session = tools.open_tab(1200, 1600)
             tools.call("Page.navigate", {"url": page.as_uri()}, session=session)
             requests, loaded = {}, False
             deadline = time.monotonic() + LOAD_SECONDS
