@@ -16,8 +16,10 @@ void RunDownload(const DownloadOptions& typed, const DownloadRunParts& parts, Co
   DownloadOptions options = typed;
   // A password on the command line stays in the shell's history and in
   // every process list: it may come from elsewhere.
-  if (NeedsPassword(options) && parts.password)
+  if (NeedsPassword(options) && parts.password) {
+    console.Flush();
     options.password = parts.password(MayAskPassword(options));
+  }
   const TurnRequest request = CheckedTurnRequest(options, console);
   const FetchedTurn turn = FetchTurn(request, parts.site(), console);
   if (!request.downloadOnly) {

@@ -31,6 +31,7 @@ void Open(TlsLineConnection& connection, TextEncoding encoding, Console& console
   connection.SetTextEncoding(encoding);
   connection.Connect();
   if (connection.IsConnected()) console.Line(message);
+  console.Flush();
 }
 
 // Reads lines until the server closes the connection or handle asks to
@@ -87,7 +88,10 @@ FetchedTurn FetchTurn(const TurnRequest& request, const DownloadSite& site, Cons
   TurnResolution resolution(kar, turn);
   {
     TlsLineConnection connection(site.host, site.port, site.tls);
-    connection.SetWaitNotice([&console] { console.Line("Varakozas a szerver valaszara..."); });
+    connection.SetWaitNotice([&console] {
+      console.Line("Varakozas a szerver valaszara...");
+      console.Flush();
+    });
 
     Open(connection, TextEncoding::kEightBit, console, "Session ID lekerdezese...");
     WriteRequest(connection, requests.SessionCookie());

@@ -18,6 +18,36 @@ void StdConsole::LineWithName(const std::string& text, const std::string& name) 
     Write(stdout, outTerminal_, text, name);
 }
 
-void StdConsole::ErrorLine(const std::string& text) { Write(stderr, errTerminal_, "", text); }
+void StdConsole::ErrorLine(const std::string& text) {
+  FlushOutput();
+  Write(stderr, errTerminal_, "", text);
+}
+
+void StdConsole::SetMessagesToErrorStream(bool on) {
+  FlushOutput();
+  messagesToError_ = on;
+}
+
+void StdConsole::FlushOutput() {
+  if (!outputWaiting_) return;
+  std::fflush(stdout);
+  outputWaiting_ = false;
+}
+
+void StdConsole::Written(std::FILE* stream) {
+  if (stream != stdout || outShownAtOnce_) {
+    std::fflush(stream);
+    return;
+  }
+  const auto now = std::chrono::steady_clock::now();
+  if (!outputWaiting_) {
+    outputWaiting_ = true;
+    waitingSince_ = now;
+  } else if (now - waitingSince_ >= std::chrono::milliseconds(100)) {
+    FlushOutput();
+  }
+}
+
+StdConsole::~StdConsole() { FlushOutput(); }
 
 }  // namespace qv

@@ -1,6 +1,7 @@
 // The console: the tool's messages, one per line, each ended by CR LF.
 #pragma once
 
+#include <chrono>
 #include <cstdio>
 #include <set>
 #include <string>
@@ -22,6 +23,9 @@ class Console {
   // is written to standard output, so that the document stays clean.
   virtual void SetMessagesToErrorStream(bool on) = 0;
   virtual bool MessagesToErrorStream() const = 0;
+  // Sends the lines written so far on their way; called before the run
+  // waits on something else (the network, the keyboard).
+  virtual void Flush() {}
   // An ErrorLine shown once per run: the same text again is passed over, so
   // that a file read for every report of a batch is warned about once.
   void WarningLine(const std::string& text) {
@@ -44,13 +48,27 @@ std::string WarningText(const std::string& text);
 class StdConsole : public Console {
  public:
   StdConsole();
+  ~StdConsole() override;
+  StdConsole(const StdConsole&) = delete;
+  StdConsole& operator=(const StdConsole&) = delete;
   void Line(const std::string& text) override;
   void LineWithName(const std::string& text, const std::string& name) override;
   void ErrorLine(const std::string& text) override;
-  void SetMessagesToErrorStream(bool on) override { messagesToError_ = on; }
+  void SetMessagesToErrorStream(bool on) override;
+  void Flush() override { FlushOutput(); }
   bool MessagesToErrorStream() const override { return messagesToError_; }
 
  private:
+  // Lines for a file or pipe wait in the stream's buffer: one write per
+  // line would cost a batch of thousands of orders more than its
+  // conversion. The buffer goes out before any error line (the two streams
+  // keep their order), before documents go to standard output, at the end
+  // of the run, and once the oldest waiting line is a tenth of a second old,
+  // so that a program reading the pipe still sees the run progress. A
+  // terminal gets every line at once.
+  void Written(std::FILE* stream);
+  void FlushOutput();
+
   // Writes text (converted for the terminal when asked) and the locale
   // text behind it, then the line end.
   void Write(std::FILE* stream, bool terminal, const std::string& text,
@@ -59,6 +77,9 @@ class StdConsole : public Console {
   bool outTerminal_ = false;  // standard output shows converted text
   bool errTerminal_ = false;
   bool messagesToError_ = false;
+  bool outShownAtOnce_ = false;           // standard output is a terminal
+  bool outputWaiting_ = false;            // lines in stdout's buffer
+  std::chrono::steady_clock::time_point waitingSince_;
 };
 
 }  // namespace qv

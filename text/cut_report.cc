@@ -1,6 +1,7 @@
 #include "text/cut_report.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string_view>
 
 #include "platform/error.h"
@@ -13,10 +14,11 @@
 namespace qv {
 namespace {
 
-// Whether the report holds the closing tag, read from where it stands in
-// the reader's chunks, each searched together with the last bytes of the one
-// before, so a tag across two chunks is found too.
-bool HoldsClosingTag(ReportReader& report) {
+// Whether the report holds the closing tag from byte `from` on, read from
+// where it stands in the reader's chunks, each searched together with the
+// last bytes of the one before, so a tag across two chunks is found too.
+bool HoldsClosingTag(ReportReader& report, std::int64_t from) {
+  report.TextFileSeek(from);
   std::string window;
   for (std::string_view chunk = report.ReadChunk(); !chunk.empty(); chunk = report.ReadChunk()) {
     window.append(chunk);
@@ -31,8 +33,11 @@ bool HoldsClosingTag(ReportReader& report) {
 bool ReportIsWhole(ReportReader& report) {
   bool whole = true;
   try {
-    report.TextFileSeek(0);
-    whole = HoldsClosingTag(report);
+    // The tag stands near the end of a whole report: its last bytes are
+    // looked at first, the whole file only when the tag is not there.
+    constexpr std::int64_t kTail = 64 * 1024;
+    const std::int64_t size = report.FileSize();
+    whole = (size > kTail && HoldsClosingTag(report, size - kTail)) || HoldsClosingTag(report, 0);
   } catch (const Error&) {
     // A report that cannot be read is left to the conversion to refuse.
   }

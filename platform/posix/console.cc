@@ -17,6 +17,7 @@ StdConsole::StdConsole() {
   const bool utf8 = IsUtf8Charset(LocaleCharset());
   outTerminal_ = TranscodesTo(stdout, utf8);
   errTerminal_ = TranscodesTo(stderr, utf8);
+  outShownAtOnce_ = isatty(STDOUT_FILENO) != 0;
 }
 
 void StdConsole::Write(std::FILE* stream, bool terminal, const std::string& text,
@@ -25,9 +26,7 @@ void StdConsole::Write(std::FILE* stream, bool terminal, const std::string& text
   line += localeText;
   line += "\r\n";
   std::fwrite(line.data(), 1, line.size(), stream);
-  // Flushed per line: stdout and stderr lines keep their order, and nothing
-  // is lost when the run ends with an error.
-  std::fflush(stream);
+  Written(stream);
 }
 
 }  // namespace qv

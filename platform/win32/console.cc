@@ -26,6 +26,7 @@ StdConsole::StdConsole() {
   _setmode(_fileno(stderr), _O_BINARY);
   outTerminal_ = IsConsole(stdout);
   errTerminal_ = IsConsole(stderr);
+  outShownAtOnce_ = outTerminal_;
 }
 
 void StdConsole::Write(std::FILE* stream, bool terminal, const std::string& text,
@@ -42,9 +43,7 @@ void StdConsole::Write(std::FILE* stream, bool terminal, const std::string& text
   }
   const std::string line = text + Utf8ToCp1250(localeText) + "\r\n";
   std::fwrite(line.data(), 1, line.size(), stream);
-  // Flushed per line: stdout and stderr lines keep their order, and nothing
-  // is lost when the run ends with an error.
-  std::fflush(stream);
+  Written(stream);
 }
 
 }  // namespace qv

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <clocale>
+#include <cstdlib>
 #include <string>
 
 #include "platform/console.h"
@@ -58,6 +59,46 @@ TEST(ConsoleOnUtf8Terminal, TheCLocaleWritesBytesUnchanged) {
     c.LineWithName("Nyisd meg: ", "x\xE1_1.htm");
   });
   EXPECT_EQ(out, "Hib\xE1s\r\r\nNyisd meg: x\xE1_1.htm\r\r\n");
+}
+
+// Both streams into one file, as "2>&1" does: the lines waiting for the
+// file go out before an error line, before a document is written to the
+// descriptor itself, and at the end.
+TEST(ConsoleToOneFile, LinesKeepTheirOrderAcrossStreamsAndDocuments) {
+  char name[] = "/tmp/qv_console_XXXXXX";
+  const int file = mkstemp(name);
+  ASSERT_GE(file, 0);
+  const pid_t pid = fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    dup2(file, STDOUT_FILENO);
+    dup2(file, STDERR_FILENO);
+    {
+      StdConsole console;
+      for (int i = 1; i <= 3; ++i) console.Line("Parancs " + std::to_string(i));
+      console.ErrorLine("hiba");
+      console.Line("tovabb");
+      console.SetMessagesToErrorStream(true);
+      if (write(STDOUT_FILENO, "{\\rtf1}", 7) != 7) _exit(3);
+      console.Line("kesz");
+      console.SetMessagesToErrorStream(false);
+      console.Line("utolso");
+    }
+    _exit(0);
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  std::string out;
+  char buf[256];
+  ssize_t n;
+  lseek(file, 0, SEEK_SET);
+  while ((n = read(file, buf, sizeof buf)) > 0) out.append(buf, static_cast<std::size_t>(n));
+  close(file);
+  unlink(name);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(out,
+            "Parancs 1\r\nParancs 2\r\nParancs 3\r\nhiba\r\ntovabb\r\n{\\rtf1}kesz\r\n"
+            "utolso\r\n");
 }
 
 }  // namespace
