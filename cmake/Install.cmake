@@ -37,17 +37,26 @@ install(CODE "
        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/qvformat\" SYMBOLIC)
 ")
 
-# The man page, compressed as Debian keeps them (gzip -n: the same bytes at
-# every build).
+# The man pages, compressed as Debian keeps them (gzip -n: the same bytes at
+# every build): the English one, the default, and the Hungarian one
+# (doc/qvformat.hu.1, UTF-8) in man/hu/, which "man -L hu qvformat" and a
+# Hungarian locale show.
 set(QV_MAN_PAGE ${CMAKE_BINARY_DIR}/qvformat.1.gz)
-add_custom_command(
-  OUTPUT ${QV_MAN_PAGE}
-  COMMAND sh -c "gzip -9 -n -c \"$0\" >\"$1\"" ${PROJECT_SOURCE_DIR}/doc/qvformat.1 ${QV_MAN_PAGE}
-  DEPENDS ${PROJECT_SOURCE_DIR}/doc/qvformat.1
-  COMMENT "Compressing doc/qvformat.1"
-  VERBATIM)
-add_custom_target(qv_man_page ALL DEPENDS ${QV_MAN_PAGE})
+set(QV_MAN_PAGE_HU ${CMAKE_BINARY_DIR}/man-hu/qvformat.1.gz)
+foreach(page IN ITEMS "qvformat.1;${QV_MAN_PAGE}" "qvformat.hu.1;${QV_MAN_PAGE_HU}")
+  list(GET page 0 source)
+  list(GET page 1 output)
+  add_custom_command(
+    OUTPUT ${output}
+    COMMAND sh -c "mkdir -p \"$(dirname \"$1\")\" && gzip -9 -n -c \"$0\" >\"$1\""
+            ${PROJECT_SOURCE_DIR}/doc/${source} ${output}
+    DEPENDS ${PROJECT_SOURCE_DIR}/doc/${source}
+    COMMENT "Compressing doc/${source}"
+    VERBATIM)
+endforeach()
+add_custom_target(qv_man_page ALL DEPENDS ${QV_MAN_PAGE} ${QV_MAN_PAGE_HU})
 install(FILES ${QV_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${QV_MAN_PAGE_HU} DESTINATION ${CMAKE_INSTALL_MANDIR}/hu/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/doc/qvformat.bash-completion
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME qvformat)
 # The sample reports, to try the tool on (the man page's examples use them).

@@ -13,6 +13,8 @@
 #   qvformat.exe, qvformat.ini, item.txt, spell.txt, picture\*.bmp
 #   examples\*.htm      the sample reports
 #   README.txt          the manual for Windows (doc/windows-readme.txt, CR LF)
+#   kezikonyv.txt       the same manual in Hungarian (doc/kezikonyv.txt, UTF-8
+#                       with a byte-order mark, CR LF)
 install(TARGETS qvformat RUNTIME DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/assets/qvformat.ini DESTINATION .)
 foreach(file IN LISTS QV_DATA_FILES)
@@ -28,6 +30,15 @@ install(FILES ${QV_SAMPLE_REPORTS} DESTINATION examples)
 configure_file(${PROJECT_SOURCE_DIR}/doc/windows-readme.txt ${CMAKE_BINARY_DIR}/README.txt
                @ONLY NEWLINE_STYLE CRLF)
 install(FILES ${CMAKE_BINARY_DIR}/README.txt DESTINATION .)
+# kezikonyv.txt: the Hungarian manual, with accents. Kept in doc/ as UTF-8
+# with LF; shipped with a byte-order mark and CR LF, which every Notepad
+# since Windows 7 reads as UTF-8.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/doc/kezikonyv.txt)
+file(READ ${PROJECT_SOURCE_DIR}/doc/kezikonyv.txt QV_MANUAL_HU)
+string(ASCII 239 187 191 QV_UTF8_BOM)
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/kezikonyv.txt CONTENT "${QV_UTF8_BOM}${QV_MANUAL_HU}"
+     @ONLY NEWLINE_STYLE CRLF)
+install(FILES ${CMAKE_BINARY_DIR}/kezikonyv.txt DESTINATION .)
 
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_NAME qvformat)

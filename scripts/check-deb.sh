@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Builds the .deb with cpack, installs it with apt-get (dependencies too),
-# shows the man page, converts a sample report from a folder under /tmp as a
-# player with settings of their own, and removes the package again, also
-# when a step fails. Run as root (or with sudo available) on Debian 12:
+# shows the man pages (English, and Hungarian under a Hungarian locale),
+# converts a sample report from a folder under /tmp as a player with settings
+# of their own, and removes the package again, also when a step fails. Run as
+# root (or with sudo available) on Debian 12:
 #
 #   bash scripts/check-deb.sh [BUILD]      (default: build, configured and built)
 #
-# Needs dpkg-dev (dpkg-shlibdeps works out the library dependencies) and
-# man-db. Refuses to run when a qvformat package is installed already, since
-# it would remove it.
+# Needs dpkg-dev (dpkg-shlibdeps works out the library dependencies), man-db
+# and locales (the sources of the Hungarian locale). Refuses to run when a
+# qvformat package is installed already, since it would remove it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build}")
@@ -59,6 +60,27 @@ grep -E "^(Setting up|The following NEW)" "$work/apt.log" || true
 
 echo "== man qvformat | head"
 MANWIDTH=80 man qvformat 2>&1 | head -n 12
+
+# The Hungarian man page: under a Hungarian locale (made here, in LOCPATH,
+# so the system's locales stay as they are) and with "man -L hu"; the
+# English one stays the default.
+echo "== LANG=hu_HU.UTF-8 man qvformat | head"
+mkdir -p "$work/locale" && localedef -i hu_HU -f UTF-8 "$work/locale/hu_HU.UTF-8" ||
+  { echo "check-deb: cannot make the hu_HU.UTF-8 locale (locales)" >&2; exit 1; }
+# man_in LANG [OPTION...]: the page man shows in that locale.
+man_in() {
+  local lang=$1
+  shift
+  env -i PATH=/usr/bin:/bin MANWIDTH=80 LOCPATH="$work/locale" LANG="$lang" man "$@" qvformat 2>&1
+}
+man_in hu_HU.UTF-8 >"$work/man-hu.txt"
+head -n 12 "$work/man-hu.txt"
+for header in NÉV KAPCSOLÓK "KILÉPÉSI KÓD"; do
+  grep -qx "$header" "$work/man-hu.txt" || { echo "check-deb: the Hungarian man page lacks $header" >&2; exit 1; }
+done
+man_in C.UTF-8 -L hu | cmp -s - "$work/man-hu.txt" ||
+  { echo "check-deb: man -L hu shows another page" >&2; exit 1; }
+man_in C.UTF-8 | grep -qx NAME || { echo "check-deb: English is not the default man page" >&2; exit 1; }
 
 echo "== qvformat as a player, in $work/reports"
 home=$work/home

@@ -15,8 +15,10 @@ packages=(
   libbenchmark-dev openssl
   # The reader checks: LibreOffice and poppler for the documents, libwmf with
   # the URW fonts for the pictures, Chromium for the item-list pages.
-  # The package check: cpack's library dependencies and the man page.
-  dpkg-dev man-db
+  # The package check: cpack's library dependencies and the man pages, the
+  # Hungarian one under a Hungarian locale (made from locales' sources), which
+  # the Windows installer's test also runs in.
+  dpkg-dev man-db locales
   # The order of flush and rename as the system sees it (tests/platform/posix).
   strace
   # Instruction counts of the benchmark's runs (bench/shapes.py --callgrind).

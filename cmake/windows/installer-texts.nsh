@@ -2,6 +2,9 @@
 ; installer script includes it with /CHARSET=UTF8, and the Unicode installer
 ; shows the accents as written.
 
+; The Start-menu shortcut of the Hungarian manual (NSIS.template.in).
+!define MANUAL_LINK_HU "qvformat kézikönyv.lnk"
+
 LangString PathSection ${LANG_ENGLISH} "Add the folder to my PATH"
 LangString PathSection ${LANG_HUNGARIAN} "A mappa hozzáadása a PATH-hoz"
 

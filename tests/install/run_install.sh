@@ -32,18 +32,24 @@ fi
 [ "$(readlink "$prefix/bin/qvformat")" = ../lib/qvformat/qvformat ] ||
   fail "bin/qvformat is not a link to ../lib/qvformat/qvformat"
 for f in lib/qvformat/qvformat.ini lib/qvformat/item.txt lib/qvformat/spell.txt \
-  share/man/man1/qvformat.1.gz share/bash-completion/completions/qvformat \
+  share/man/man1/qvformat.1.gz share/man/hu/man1/qvformat.1.gz \
+  share/bash-completion/completions/qvformat \
   share/doc/qvformat/examples/1234_57.htm; do
   [ -f "$prefix/$f" ] || fail "$f was not installed"
 done
 pictures=$(find "$prefix/lib/qvformat/picture" -name '*.bmp' | wc -l)
 [ "$pictures" -eq 16 ] || fail "$pictures map pictures installed, not 16"
 bash -n "$prefix/share/bash-completion/completions/qvformat" || fail "the completion does not parse"
+# The man pages, English and Hungarian (UTF-8, its accents kept), without a
+# warning from the formatter.
 if command -v man >/dev/null; then
-  man --warnings -l "$prefix/share/man/man1/qvformat.1.gz" >"$work/man.txt" 2>"$work/man.err" ||
-    fail "man failed: $(cat "$work/man.err")"
-  [ ! -s "$work/man.err" ] || fail "the man page has warnings: $(cat "$work/man.err")"
-  grep -q "^FILES" "$work/man.txt" || fail "the man page has no FILES section"
+  for page in "man1 FILES" "hu/man1 FÁJLOK"; do
+    set -- $page
+    LC_ALL=C.UTF-8 man --warnings -l "$prefix/share/man/$1/qvformat.1.gz" >"$work/man.txt" 2>"$work/man.err" ||
+      fail "man failed on $1: $(cat "$work/man.err")"
+    [ ! -s "$work/man.err" ] || fail "the man page in $1 has warnings: $(cat "$work/man.err")"
+    grep -q "^$2" "$work/man.txt" || fail "the man page in $1 has no $2 section"
+  done
 fi
 
 # run ENV... -- ARGS...: the installed tool, found through PATH, in the

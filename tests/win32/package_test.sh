@@ -15,17 +15,22 @@
 #    the installer carry version information and the icon; qvformat.exe runs
 #    as invoker, long-path aware, for Windows 7 to 11; the installer asks for
 #    no administrator rights and has its Hungarian texts with their accents.
-# 2. The zip holds the tool, its files, the sample reports and README.txt
-#    (CR LF, the Windows manual: no man page, no Linux paths), in one folder;
+# 2. The zip holds the tool, its files, the sample reports, README.txt and
+#    kezikonyv.txt (the Windows manual in English and in Hungarian, CR LF, the
+#    Hungarian one UTF-8 with a byte-order mark; no man page, no Linux
+#    paths), in one folder;
 #    unpacked, its qvformat.exe converts a sample in another folder to the
 #    expected document (map pixels masked).
 # 3. The installer, silent (/S): without /D= into %LOCALAPPDATA%\Programs;
 #    again with /D= into a test folder, which replaces that install (one
 #    uninstall key, one PATH entry, the first folder gone); once more into
 #    the same folder; then into another folder, whose install leaves a
-#    player's file in the earlier one. Each time: the uninstall entry, the
-#    folder in the user's PATH after what was there, the Start-menu manual
-#    and command prompt (which finds qvformat without the PATH entry), the
+#    player's file in the earlier one; the last install runs in Hungarian
+#    (a hu_HU.UTF-8 locale, made in LOCPATH, stands for a Hungarian Windows).
+#    Each time: the uninstall entry, the folder in the user's PATH after what
+#    was there, the Start-menu manual in the installer's language ("qvformat
+#    manual", README.txt; "qvformat kézikönyv", kezikonyv.txt) and command
+#    prompt (which finds qvformat without the PATH entry), the
 #    two Send-to entries (a report sent to each gives its document and its
 #    page beside it). "qvformat", found through PATH from a reports folder
 #    elsewhere, converts a sample to the expected document and page; with a
@@ -151,7 +156,7 @@ same_document() {
 }
 
 # 2. The zip.
-files=(README.txt qvformat.exe qvformat.ini item.txt spell.txt
+files=(README.txt kezikonyv.txt qvformat.exe qvformat.ini item.txt spell.txt
   examples/1234_57.htm examples/1234_58.htm examples/1234_59.htm examples/1234_60.htm)
 for picture in ahegy bozot dombsag fkiegett ikonok kiegett mhegy mocsar nyilak rerdo serdo \
   siksag sivatag tenger tengerpart varos; do
@@ -161,14 +166,19 @@ printf '%s\n' "${files[@]/#/$top/}" "$top/examples/" "$top/picture/" | sort >"$w
 "$cmake" -E tar tf "$zip" | sort >"$work/zip.got"
 diff -u "$work/zip.expected" "$work/zip.got" >&2 || fail "the zip's entries differ"
 readme=$work/unzipped/$top/README.txt
-[ -s "$readme" ] || fail "README.txt is empty"
-! grep -q -v $'\r$' "$readme" || fail "README.txt has a line without CR LF"
+manual_hu=$work/unzipped/$top/kezikonyv.txt
+python3 "$source/tests/doc/check_manuals.py" encoding "$readme" "$manual_hu" >/dev/null ||
+  fail "the manuals are not UTF-8 with CR LF (and a byte-order mark where accented)"
 grep -q "qvformat $version for Windows" "$readme" || fail "README.txt lacks its title"
-for windows in '%APPDATA%\qvformat\qvformat.ini' '%LOCALAPPDATA%\qvformat' 'qvformat (targylista)'; do
-  grep -qF "$windows" "$readme" || fail "README.txt does not mention $windows"
+grep -q "qvformat $version Windowsra – kézikönyv" "$manual_hu" || fail "kezikonyv.txt lacks its title"
+for manual in "$readme" "$manual_hu"; do
+  for windows in '%APPDATA%\qvformat\qvformat.ini' '%LOCALAPPDATA%\qvformat' 'qvformat (targylista)'; do
+    grep -qF "$windows" "$manual" || fail "$(basename "$manual") does not mention $windows"
+  done
+  # No Linux paths or programs, no word split by hyphenation at a line's end.
+  ! grep -n -E $'/usr/|~/|xdg|XDG_|\\.config|\\.local|[[:alpha:]]-\r$' "$manual" >&2 ||
+    fail "$(basename "$manual") holds Linux text"
 done
-# No Linux paths or programs, no word split by hyphenation at a line's end.
-! grep -n -E $'/usr/|~/|xdg|XDG_|\\.config|\\.local|[a-z]-\r$' "$readme" >&2 || fail "README.txt holds Linux text"
 cmp "$source/assets/qvformat.ini" "$work/unzipped/$top/qvformat.ini" || fail "qvformat.ini differs"
 convert "$work/zip-reports" "$cwin\\unzipped\\$top\\qvformat.exe"
 same_document "$work/zip-reports" "the unpacked tool"
@@ -177,6 +187,14 @@ same_document "$work/zip-reports" "the unpacked tool"
 # command line, blanks and all, so cmd passes it on unquoted.
 cp "$setup" "$work/setup.exe"
 run_installer() { run cmd /c "$cwin\\setup.exe /S$1" || fail "the installer failed ($?)"; }
+# The Start menu's manual as the installer's language names it: English
+# unless Windows speaks Hungarian.
+manual_link="qvformat manual.lnk"
+manual_file=README.txt
+# hungarian COMMAND...: runs it under a Hungarian Windows.
+mkdir -p "$work/locale" && localedef -i hu_HU -f UTF-8 "$work/locale/hu_HU.UTF-8" ||
+  fail "cannot make the hu_HU.UTF-8 locale (locales)"
+hungarian() { LOCPATH=$work/locale LC_ALL=hu_HU.UTF-8 "$@"; }
 one_uninstall_key() {
   local keys
   keys=$(run reg query "$uninstall_root" | tr -d '\r' | grep -ci qvformat || true)
@@ -209,8 +227,10 @@ installed() {
   ((size * 10 > du_size * 9 && size * 10 < du_size * 11)) || fail "EstimatedSize $size KB, $du_size KB installed"
   [ "$(user_path)" = "$player_path;$win" ] || fail "PATH after the install into $win: $(user_path)"
 
-  [ "$(link "$menu/qvformat kezikonyv.lnk" target)" = "$win\\README.txt" ] ||
-    fail "the Start menu's manual is not $win\\README.txt"
+  [ "$(link "$menu/$manual_link" target)" = "$win\\$manual_file" ] ||
+    fail "the Start menu's manual is not $manual_link to $win\\$manual_file"
+  [ "$(cd "$menu" && printf '%s\n' *)" = "$(printf '%s\n' "$manual_link" "qvformat parancssor.lnk" | sort)" ] ||
+    fail "the Start menu holds $(cd "$menu" && echo *)"
   # The command prompt, run as its shortcut says with /c for /k, from a
   # batch file, with the PATH entry taken away: the usage text.
   local prompt="$menu/qvformat parancssor.lnk"
@@ -258,7 +278,9 @@ installed "$cwin\\Masik\\qvformat" "$work/Masik/qvformat"
 [ "$(find "$inst")" = "$inst
 $inst/sajat.txt" ] || { find "$inst" >&2; fail "the earlier install was not removed as it should be"; }
 rm -rf "$work/Masik" "$inst"
-run_installer " /D=$instwin"
+manual_link="qvformat kézikönyv.lnk"
+manual_file=kezikonyv.txt
+hungarian run_installer " /D=$instwin"
 installed "$instwin" "$inst"
 
 convert "$work/reports" cmd /c qvformat
