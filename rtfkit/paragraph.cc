@@ -164,16 +164,19 @@ void NarrativeNewer(std::string& text) {
 }
 
 void WriteEscapedParagraph(const ParagraphContext& ctx, std::string text, int width,
-                           RtfWriter& out);
+                           RtfWriter& out, bool blanksNormalized);
 
 // The tail that both layouts share.
 void NarrativeTail(const ParagraphContext& ctx, std::string& text, RtfWriter& out) {
   text = NormalizeBlanks(std::move(text));
+  const std::size_t before = text.size();
   DropTrailingBoldEnd(ctx, text);
   DropBoldEndAfterUsedPoints(text);
   DropTrailingBoldEnd(ctx, text);
-  text = NormalizeBlanks(std::move(text));
-  WriteEscapedParagraph(ctx, std::move(text), kNarrativeWidth, out);
+  // The drops only delete: a text of the same length is the same text,
+  // whose blanks are normalised already.
+  if (text.size() != before) text = NormalizeBlanks(std::move(text));
+  WriteEscapedParagraph(ctx, std::move(text), kNarrativeWidth, out, true);
 }
 
 // --- WriteParagraph ----------------------------------------------------------
@@ -203,12 +206,44 @@ void WrapAndWrite(const std::string& text, int width, RtfWriter& out) {
   out.Line(all.substr(lineStart));
 }
 
-// WriteParagraph on text escaped already.
+// ReplaceAll of "<BR>" and "<br>" by a line's "\par", then of "<p>" and "<P>"
+// by a paragraph's, in one pass: every mark starts with the only "<" in it
+// and no replacement holds a "<" or starts with a letter, so no replacing
+// makes or unmakes a later mark, and each "<" is looked at once.
+std::string LineAndParagraphMarksToPar(std::string text) {
+  static constexpr std::string_view kLine = "\r\n\\par\r\n";
+  static constexpr std::string_view kParagraph = "\\par\\par\r\n";
+  auto markAt = [&text](std::size_t at) -> std::pair<std::size_t, std::string_view> {
+    const std::string_view rest = std::string_view(text).substr(at);
+    if (rest.starts_with("<BR>") || rest.starts_with("<br>")) return {4, kLine};
+    if (rest.starts_with("<p>") || rest.starts_with("<P>")) return {3, kParagraph};
+    return {0, {}};
+  };
+  std::size_t at = text.find('<');
+  while (at != std::string::npos && markAt(at).first == 0) at = text.find('<', at + 1);
+  if (at == std::string::npos) return text;  // nothing to copy
+  std::string out;
+  out.reserve(text.size() + text.size() / 8);
+  std::size_t from = 0;
+  for (; at != std::string::npos; at = text.find('<', at + 1)) {
+    const auto [length, replacement] = markAt(at);
+    if (length == 0) continue;
+    out.append(text, from, at - from);
+    out += replacement;
+    from = at + length;
+    at = from - 1;
+  }
+  out.append(text, from, std::string::npos);
+  return out;
+}
+
+// WriteParagraph on text escaped already; `blanksNormalized` when the text
+// has just been through NormalizeBlanks, which a second time changes nothing.
 void WriteEscapedParagraph(const ParagraphContext& ctx, std::string text, int width,
-                           RtfWriter& out) {
+                           RtfWriter& out, bool blanksNormalized) {
   const bool newerLayout = ctx.layout == Layout::kNewer;
 
-  if (newerLayout) text = NormalizeBlanks(std::move(text));
+  if (newerLayout && !blanksNormalized) text = NormalizeBlanks(std::move(text));
   const int k = Length("<BR>");
   if (EndsWith(text, "<BR>")) Delete(text, Length(text) - k + 1, k);
   if (EndsWith(text, "<br>")) Delete(text, Length(text) - k + 1, k);
@@ -222,10 +257,7 @@ void WriteEscapedParagraph(const ParagraphContext& ctx, std::string text, int wi
   // the results of "kut " commands that hold no ". Egy {\b".
   if (newerLayout && !(Contains(ctx.commandLabel, prose::kSearchOrder) &&
                        !Contains(text, std::string(prose::kSearchFinding) + R"( {\b)"))) {
-    text = ReplaceAll("<BR>", "\r\n\\par\r\n", std::move(text));
-    text = ReplaceAll("<br>", "\r\n\\par\r\n", std::move(text));
-    text = ReplaceAll("<p>", "\\par\\par\r\n", std::move(text));
-    text = ReplaceAll("<P>", "\\par\\par\r\n", std::move(text));
+    text = LineAndParagraphMarksToPar(std::move(text));
   }
 
   text = StripTags(std::move(text));
@@ -258,7 +290,7 @@ void WriteNarrative(const ParagraphContext& ctx, std::string& narrative, RtfWrit
 }
 
 void WriteParagraph(const ParagraphContext& ctx, std::string text, int width, RtfWriter& out) {
-  WriteEscapedParagraph(ctx, RtfEscape(text), width, out);
+  WriteEscapedParagraph(ctx, RtfEscape(text), width, out, false);
 }
 
 }  // namespace qv
