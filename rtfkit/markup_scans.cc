@@ -68,6 +68,63 @@ std::string PairTags(const std::string& text, std::string_view open, std::string
   return out;
 }
 
+std::string PairTagKinds(const std::string& text, std::span<const TagKind> kinds) {
+  // Every tag of every kind, in text order, as the index of its kind's open
+  // (2k) or close (2k + 1) tag.
+  struct Tag {
+    std::size_t at;
+    std::size_t what;
+  };
+  std::vector<Tag> tags;
+  for (std::size_t at = text.find('<'); at != std::string::npos; at = text.find('<', at + 1)) {
+    for (std::size_t k = 0; k < kinds.size(); ++k) {
+      if (HoldsLoweredAt(text, at, kinds[k].open)) {
+        tags.push_back({at, 2 * k});
+        break;
+      }
+      if (HoldsLoweredAt(text, at, kinds[k].close)) {
+        tags.push_back({at, 2 * k + 1});
+        break;
+      }
+    }
+  }
+  // Pairing as PairTags: per kind, each open tag takes the first close tag
+  // after it that no earlier open tag took; the partners come in order, so
+  // an open tag waits in a queue until the next close tag of its kind.
+  std::vector<char> paired(tags.size(), 0);
+  std::vector<std::vector<std::size_t>> waiting(kinds.size());
+  std::vector<std::size_t> head(kinds.size(), 0);
+  bool any = false;
+  for (std::size_t t = 0; t < tags.size(); ++t) {
+    const std::size_t k = tags[t].what / 2;
+    if (tags[t].what % 2 == 0) {
+      waiting[k].push_back(t);
+    } else if (head[k] < waiting[k].size()) {
+      paired[waiting[k][head[k]++]] = 1;
+      paired[t] = 1;
+      any = true;
+    }
+  }
+  if (!any) return text;
+
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  std::size_t from = 0;
+  for (std::size_t t = 0; t < tags.size(); ++t) {
+    if (!paired[t]) continue;
+    const TagKind& kind = kinds[tags[t].what / 2];
+    const bool open = tags[t].what % 2 == 0;
+    out.append(text, from, tags[t].at - from);
+    if (open)
+      out += kind.group;
+    else
+      out += '}';
+    from = tags[t].at + (open ? kind.open : kind.close).size();
+  }
+  out.append(text, from, std::string::npos);
+  return out;
+}
+
 // The edit "{\b " + blank -> blank + "{\b " can be made in any order with the
 // same result, since no two occurrences overlap; the text is built left to
 // right with no occurrence left in it. It is held as characters and, between

@@ -4,6 +4,7 @@
 // at a cost in proportion to the text.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,15 @@ std::string ReplaceOnePass(std::string_view pattern, std::string_view replacemen
 // "<b>" and "</b>", of which no two occurrences overlap.
 std::string PairTags(const std::string& text, std::string_view open, std::string_view close,
                      std::string_view group);
+
+// PairTags of each kind in turn, in one scan of the text: the kinds' tags
+// each start with their only "<" and no group holds a "<", so pairing one
+// kind neither makes nor unmakes a tag of another, and the edits of all
+// kinds are made in one copy.
+struct TagKind {
+  std::string_view open, close, group;
+};
+std::string PairTagKinds(const std::string& text, std::span<const TagKind> kinds);
 
 // A blank that follows a bold opening "{\b " moves in front of it, again
 // and again, until no opening is followed by a blank: a blank after a run

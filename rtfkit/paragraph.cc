@@ -250,8 +250,9 @@ void WriteEscapedParagraph(const ParagraphContext& ctx, std::string text, int wi
   if (text.starts_with("</b>") || text.starts_with("</B>")) Delete(text, 1, Length("</b>"));
   if (newerLayout) text = ReplaceAll("<b>enc.</b>", "enc.", std::move(text));
 
-  text = PairTags(text, "<b>", "</b>", R"({\b )");
-  text = PairTags(text, "<i>", "</i>", R"({\i )");
+  static constexpr TagKind kBoldThenItalic[] = {{"<b>", "</b>", R"({\b )"},
+                                                 {"<i>", "</i>", R"({\i )"}};
+  text = PairTagKinds(text, kBoldThenItalic);
 
   // Newer layout only: line and paragraph marks become "\par", except in
   // the results of "kut " commands that hold no ". Egy {\b".

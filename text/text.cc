@@ -438,6 +438,15 @@ std::string HungarianLowerCase(std::string text) {
   return text;
 }
 
+bool HoldsLoweredAt(std::string_view text, std::size_t at, std::string_view lowered) {
+  if (at > text.size() || lowered.size() > text.size() - at) return false;
+  for (std::size_t i = 0; i < lowered.size(); ++i)
+    if (kLowerTable[static_cast<unsigned char>(text[at + i])] !=
+        static_cast<unsigned char>(lowered[i]))
+      return false;
+  return true;
+}
+
 std::size_t FindLoweredFrom(std::string_view text, std::string_view lowered, std::size_t from) {
   const std::size_t n = lowered.size();
   if (n == 0 || from > text.size() || n > text.size() - from) return std::string_view::npos;

@@ -106,4 +106,7 @@ std::string HungarianLowerCase(std::string text);
 // found.
 std::size_t FindLoweredFrom(std::string_view text, std::string_view lowered, std::size_t from = 0);
 
+// Whether HungarianLowerCase(text) holds `lowered` at byte offset `at`.
+bool HoldsLoweredAt(std::string_view text, std::size_t at, std::string_view lowered);
+
 }  // namespace qv

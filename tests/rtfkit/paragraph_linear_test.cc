@@ -42,6 +42,8 @@ TEST(ParagraphScans, TagPairsAsEditedOneByOne) {
     std::string italic = bold;
     ref::PairTags(italic, "<i>", "</i>", R"({\i )");
     ASSERT_EQ(PairTags(bold, "<i>", "</i>", R"({\i )"), italic) << bold;
+    const TagKind kinds[] = {{"<b>", "</b>", R"({\b )"}, {"<i>", "</i>", R"({\i )"}};
+    ASSERT_EQ(PairTagKinds(text, kinds), italic) << text;
   }
 }
 
