@@ -157,14 +157,19 @@ std::string MoveBlankBeforeBold(const std::string& text) {
            (runs.empty() || runs.back().before <= n - kStart.size());
   };
 
-  // The characters between blanks go on as one run; only a blank can move
-  // an opening.
+  // Only a blank can move an opening, and only one right after "{\b" or
+  // right after a blank that moved openings (a run on top). A "{\b" on top
+  // is one of the text's own: wherever openings were taken out a run stands,
+  // or a blank. So the text goes on as one piece up to its next "{\b " or,
+  // after a moving blank, up to the blank that follows it at once.
   const char* const d = text.data();
   const std::size_t n = text.size();
   for (std::size_t i = 0; i < n; ++i) {
-    const void* blank = std::memchr(d + i, ' ', n - i);
-    const std::size_t at =
-        blank == nullptr ? n : static_cast<std::size_t>(static_cast<const char*>(blank) - d);
+    std::size_t at = i;
+    if (!runOnTop() || d[i] != ' ') {
+      const std::size_t found = FindFrom(text, kOpening, i);
+      at = found == std::string::npos ? n : found + kStart.size();
+    }
     chars.append(d + i, at - i);
     if (at == n) break;
     i = at;
