@@ -21,6 +21,9 @@ class MadeUpFont : public LabelFont {
   MadeUpFont() {
     glyphs_[U'A'] = Glyph{5, 1, 3, 2, 2, {0b11000000, 0b01000000}};
     glyphs_[U'B'] = Glyph{4, -1, 1, 1, 3, {0x80, 0x80, 0x80}};
+    // "W": 11 columns, ink in every other one; the padding bits after the
+    // last column are set and must not be drawn.
+    glyphs_[U'W'] = Glyph{12, 0, 2, 11, 2, {0b10101010, 0b10111111, 0b01010101, 0b01011111}};
   }
   int Ascent() const override { return 3; }
   int Descent() const override { return 1; }
@@ -98,6 +101,23 @@ TEST(LabelLayout, LabelBoxWhiteThenTheInkWhereverItFalls) {
   // Past every edge: clipped.
   DrawLabel(white, font, -4, -3, "ABAB");
   DrawLabel(white, font, 9, 5, "ABAB");
+}
+
+// A glyph wider than a byte at every bit offset and across both edges: its
+// ink lands column by column where it falls, within the picture, and its
+// padding bits never do.
+TEST(LabelLayout, WideInkAtEveryOffsetAndAcrossTheEdges) {
+  const MadeUpFont font;
+  const Glyph& w = font.GlyphOf(U'W');
+  for (int x = -12; x <= 24; ++x) {
+    MonoBitmap drawn = MonoBitmap::AllOnes(21, 4);
+    DrawLabel(drawn, font, x, 0, "W");
+    MonoBitmap expected = MonoBitmap::AllOnes(21, 4);  // the white box changes nothing
+    for (int r = 0; r < 2; ++r)
+      for (int col = 0; col < 11; ++col)
+        if (w.Ink(col, r) && x + col >= 0 && x + col < 21) expected.Set(x + col, 1 + r, false);
+    ASSERT_EQ(Picture(drawn), Picture(expected)) << "at x = " << x;
+  }
 }
 
 // Label texts are the tool's Windows-1250 bytes: "ő" is U+0151, and a byte
