@@ -49,9 +49,11 @@ OrderRow ReadNewerOrderRow(ConverterRun& run) {
 
 // The console shows at most 45 characters of the order text; the layouts
 // measure and cut it at different stages of its cleaning.
-std::string ConsoleOrderText(Layout layout, const std::string& rest, const std::string& orderText) {
+// `stripped` is StripTags(rest), `orderText` its blanks normalised.
+std::string ConsoleOrderText(Layout layout, const std::string& rest, const std::string& stripped,
+                             const std::string& orderText) {
   if (layout == Layout::kOlder)
-    return orderText.size() >= 46 ? NormalizeBlanks(Copy(StripTags(rest), 1, 45)) : orderText;
+    return orderText.size() >= 46 ? NormalizeBlanks(Copy(stripped, 1, 45)) : orderText;
   return rest.size() >= 46 ? NormalizeBlanks(StripTags(Copy(rest, 1, 45))) : orderText;
 }
 
@@ -65,9 +67,10 @@ void ConvertOrderRow(ConverterRun& run) {
   // development entry "* 1. BP:".
   if (!Contains(row.name, "*") || Contains(row.name, "* 1. BP:")) run.rtf.Write("\r\n\\par \r\n");
 
-  const std::string orderText = NormalizeBlanks(StripTags(row.rest));
+  const std::string stripped = StripTags(row.rest);
+  const std::string orderText = NormalizeBlanks(stripped);
   run.Console("Parancs: " + PadRight(row.name, 20) + " " +
-              ConsoleOrderText(run.layout, row.rest, orderText));
+              ConsoleOrderText(run.layout, row.rest, stripped, orderText));
 
   // The order's name and text, each kept with the next paragraph.
   constexpr std::string_view kKept = "\\keep\\keepn\\widctlpar\\intbl\r\n";
