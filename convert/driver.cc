@@ -40,7 +40,7 @@ void ConvertOpeningStory(ConverterRun& run) {
   run.narrativeMode = true;
   while (!run.Eof() && !run.CurrentHolds(firstTable)) {
     run.ReadLine();
-    if (!run.CurrentHolds(firstTable)) run.narrative += CollapseBlanks(run.currentLine + " ");
+    if (!run.CurrentHolds(firstTable)) AppendCollapsed(run.narrative, run.currentLine, " ");
   }
   run.FlushNarrative();
 }

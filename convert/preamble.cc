@@ -139,7 +139,7 @@ void ConvertPreamble(ConverterRun& run) {
     } else if (run.CurrentHolds(report::kContactsTitle)) {
       ConvertContactList(run);
     } else {
-      run.narrative += CollapseBlanks(run.currentLine + " ");
+      AppendCollapsed(run.narrative, run.currentLine, " ");
     }
     run.ReadLine();
   }

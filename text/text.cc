@@ -278,9 +278,7 @@ std::size_t NextDroppableBlank(const char* d, std::size_t n, std::size_t i, char
 // blank is judged by the text kept before it. NormalizeBlanks also drops a
 // blank after a CR LF (dropping only blanks never joins a CR to an LF, so
 // the test on the kept text is exact).
-std::size_t KeepBlanks(std::string& text, bool lineEnds) {
-  char* const d = text.data();
-  const std::size_t n = text.size();
+std::size_t KeepBlanks(char* const d, const std::size_t n, bool lineEnds) {
   std::size_t out = 0;
   for (std::size_t i = 0;;) {
     // In front of text[i] stood a blank, or nothing.
@@ -300,14 +298,20 @@ std::size_t KeepBlanks(std::string& text, bool lineEnds) {
 
 std::string CollapseBlanks(std::string text) {
   // Leading blanks go, and a blank right after a kept blank goes.
-  text.resize(KeepBlanks(text, false));
+  text.resize(KeepBlanks(text.data(), text.size(), false));
   return text;
+}
+
+void AppendCollapsed(std::string& out, std::string_view text, std::string_view tail) {
+  const std::size_t base = out.size();
+  out.append(text).append(tail);
+  out.resize(base + KeepBlanks(out.data() + base, out.size() - base, false));
 }
 
 std::string NormalizeBlanks(std::string text) {
   // A blank goes at the start, after a kept blank and after a CR LF; then a
   // trailing blank (at most one is left) goes too.
-  std::size_t out = KeepBlanks(text, true);
+  std::size_t out = KeepBlanks(text.data(), text.size(), true);
   if (out > 0 && text[out - 1] == ' ') --out;
   text.resize(out);
   return text;

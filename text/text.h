@@ -75,6 +75,8 @@ bool EndsWith(std::string_view text, std::string_view suffix);
 // Leading blanks removed and every run of blanks cut to one (a single
 // trailing blank stays). Blank means byte 32 only.
 std::string CollapseBlanks(std::string text);
+// out += CollapseBlanks(text + tail), without the copies.
+void AppendCollapsed(std::string& out, std::string_view text, std::string_view tail = {});
 
 // Runs of blanks cut to one, both ends trimmed, and no blank left right after
 // a CR LF. A blank before a line break stays.

@@ -301,6 +301,13 @@ TEST(TextBlanks, Collapse) {
   EXPECT_EQ(CollapseBlanks("   "), "");
   EXPECT_EQ(CollapseBlanks(""), "");
   EXPECT_EQ(CollapseBlanks("a\t\tb"), "a\t\tb");
+  // Appended, the piece's own start counts as the start: the text before it
+  // takes no part, and the tail is collapsed with the piece.
+  std::string story = "x ";
+  AppendCollapsed(story, "  a  b ", " ");
+  AppendCollapsed(story, "", " ");
+  AppendCollapsed(story, "c", " ");
+  EXPECT_EQ(story, "x a b c ");
 }
 
 TEST(TextBlanks, Normalize) {
