@@ -39,13 +39,18 @@ void StdConsole::Written(std::FILE* stream) {
     std::fflush(stream);
     return;
   }
+  // A line at a reader's pace goes out at once; lines that follow each
+  // other within a tenth of a second wait, a tenth of a second at most
+  // while they keep coming.
+  constexpr auto kBurst = std::chrono::milliseconds(100);
   const auto now = std::chrono::steady_clock::now();
+  const bool burst = lastLine_.has_value() && now - *lastLine_ < kBurst;
+  lastLine_ = now;
   if (!outputWaiting_) {
     outputWaiting_ = true;
     waitingSince_ = now;
-  } else if (now - waitingSince_ >= std::chrono::milliseconds(100)) {
-    FlushOutput();
   }
+  if (!burst || now - waitingSince_ >= kBurst) FlushOutput();
 }
 
 StdConsole::~StdConsole() { FlushOutput(); }

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -59,13 +60,15 @@ class StdConsole : public Console {
   bool MessagesToErrorStream() const override { return messagesToError_; }
 
  private:
-  // Lines for a file or pipe wait in the stream's buffer: one write per
-  // line would cost a batch of thousands of orders more than its
-  // conversion. The buffer goes out before any error line (the two streams
-  // keep their order), before documents go to standard output, at the end
-  // of the run, and once the oldest waiting line is a tenth of a second old,
-  // so that a program reading the pipe still sees the run progress. A
-  // terminal gets every line at once.
+  // Lines for a file or pipe that come in a quick run wait in the stream's
+  // buffer: one write per line would cost a batch of thousands of orders
+  // more than its conversion. A line that follows the one before after a
+  // tenth of a second or more goes out at once, and with it what waits; so
+  // does the buffer once its oldest line is a tenth of a second old, before
+  // any error line (the two streams keep their order), before documents go
+  // to standard output, at Flush() and at the end of the run. A program
+  // reading the pipe sees the run progress. A terminal gets every line at
+  // once.
   void Written(std::FILE* stream);
   void FlushOutput();
 
@@ -80,6 +83,7 @@ class StdConsole : public Console {
   bool outShownAtOnce_ = false;           // standard output is a terminal
   bool outputWaiting_ = false;            // lines in stdout's buffer
   std::chrono::steady_clock::time_point waitingSince_;
+  std::optional<std::chrono::steady_clock::time_point> lastLine_;  // to stdout
 };
 
 }  // namespace qv

@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
       qv::ReplacingFile file(params[1]);
       file.Write("half a docu");
       console.Line("ready");
+      console.Flush();  // the tool, too, sends its lines on before it waits
       for (;;) Sleep(1000);
     } else {
       console.ErrorLine("qv_probe: unknown mode");
