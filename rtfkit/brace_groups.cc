@@ -17,7 +17,8 @@ constexpr std::string_view kGroupBytes = R"(\{})";
 
 }  // namespace
 
-std::string PairLiteralBraceGroups(const std::string& text) {
+std::string PairLiteralBraceGroups(std::string text) {
+  if (FindAnyByte(text, kGroupBytes) == std::string::npos) return text;
   std::string out;
   out.reserve(text.size());
   std::vector<std::size_t> open;  // where each open group's "{\i " stands in out
@@ -68,7 +69,8 @@ std::string PairLiteralBraceGroups(const std::string& text) {
   return kept;
 }
 
-std::string BalanceGroups(const std::string& text) {
+std::string BalanceGroups(std::string text) {
+  if (FindAnyByte(text, kGroupBytes) == std::string::npos) return text;
   // The text goes out in runs between the braces it drops; only "\\", "{"
   // and "}" are looked at.
   const char* const d = text.data();

@@ -13,11 +13,11 @@ namespace qv {
 // literal "}" that follows it, also one without the closing "}" of its own;
 // a closing "}" with no group open is dropped, and the "{\i " of a group that
 // is never closed as well, so its braces stay plain literal braces.
-std::string PairLiteralBraceGroups(const std::string& text);
+std::string PairLiteralBraceGroups(std::string text);
 
 // A "}" with no group open is dropped, and every group still open at the end
 // is closed there; a "\" at the very end, which would escape what follows the
 // text, is dropped too. Leaves a balanced text as it is.
-std::string BalanceGroups(const std::string& text);
+std::string BalanceGroups(std::string text);
 
 }  // namespace qv

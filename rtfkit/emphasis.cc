@@ -39,8 +39,9 @@ std::size_t CopyGroup(const std::string& text, std::size_t at, char closer, std:
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsSign(char c) { return c == '+' || c == '-'; }
 
-std::string GroupAtOpener(const std::string& text, std::string_view opening, char opener,
+std::string GroupAtOpener(std::string text, std::string_view opening, char opener,
                           bool (*accepts)(char), char closer) {
+  if (text.find(opener) == std::string::npos) return text;
   std::string out;
   out.reserve(text.size());
   std::size_t from = 0;
@@ -58,8 +59,9 @@ std::string GroupAtOpener(const std::string& text, std::string_view opening, cha
   return out;
 }
 
-std::string GroupAtPhrase(const std::string& text, std::string_view opening,
+std::string GroupAtPhrase(std::string text, std::string_view opening,
                           std::string_view phrase) {
+  if (FindFrom(text, phrase) == std::string::npos) return text;
   std::string out;
   out.reserve(text.size());
   std::size_t from = 0;
@@ -78,8 +80,9 @@ std::string GroupAtPhrase(const std::string& text, std::string_view opening,
 // copied, which is inside the phrase grouped last, a few characters back.
 // Only the first occurrence can find no blank at all (or stand at the start)
 // and stay as it is.
-std::string GroupCombatPhrase(const std::string& text, std::string_view opening,
+std::string GroupCombatPhrase(std::string text, std::string_view opening,
                               std::string_view phrase) {
+  if (FindFrom(text, phrase) == std::string::npos) return text;
   std::string out;
   out.reserve(text.size());
   std::size_t copied = 0;  // text[0, copied) is in out
@@ -108,19 +111,19 @@ std::string GroupCombatPhrase(const std::string& text, std::string_view opening,
 
 std::string AddEmphasis(const Emphasis& e, std::string text) {
   if (const std::string g = GroupOpening(e.harcFelkover, e.harcDolt); !g.empty()) {
-    text = GroupAtOpener(text, g, '(', IsDigit, ')');
-    text = GroupCombatPhrase(text, g, prose::kDamageDealt);
-    text = GroupCombatPhrase(text, g, prose::kDamageTaken);
+    text = GroupAtOpener(std::move(text), g, '(', IsDigit, ')');
+    text = GroupCombatPhrase(std::move(text), g, prose::kDamageDealt);
+    text = GroupCombatPhrase(std::move(text), g, prose::kDamageTaken);
   }
   if (const std::string g = GroupOpening(e.kerekZarojelFelkover, e.kerekZarojelDolt); !g.empty())
-    text = GroupAtOpener(text, g, '(', IsSign, ')');
+    text = GroupAtOpener(std::move(text), g, '(', IsSign, ')');
   if (const std::string g = GroupOpening(e.szogletesZarojelFelkover, e.szogletesZarojelDolt);
       !g.empty())
-    text = GroupAtOpener(text, g, '[', IsSign, ']');
+    text = GroupAtOpener(std::move(text), g, '[', IsSign, ']');
   if (const std::string g = GroupOpening(e.feltetelesFelkover, e.feltetelesDolt); !g.empty())
-    text = GroupAtPhrase(text, g, prose::kConditional);
+    text = GroupAtPhrase(std::move(text), g, prose::kConditional);
   if (const std::string g = GroupOpening(e.encyclopediaFelkover, e.encyclopediaDolt); !g.empty())
-    text = GroupAtPhrase(text, g, prose::kSeeEncyclopedia);
+    text = GroupAtPhrase(std::move(text), g, prose::kSeeEncyclopedia);
   return text;
 }
 

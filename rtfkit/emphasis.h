@@ -30,15 +30,15 @@ std::string AddEmphasis(const Emphasis& e, std::string text);
 
 // Groups every opener whose next character passes accepts, up to the first
 // closer at or after it, and goes on after that closer.
-std::string GroupAtOpener(const std::string& text, std::string_view opening, char opener,
+std::string GroupAtOpener(std::string text, std::string_view opening, char opener,
                           bool (*accepts)(char), char closer);
 // Groups every phrase (which starts with "(") up to the first ")" at or after
 // it, and goes on after that ")".
-std::string GroupAtPhrase(const std::string& text, std::string_view opening,
+std::string GroupAtPhrase(std::string text, std::string_view opening,
                           std::string_view phrase);
 // Groups a combat phrase together with the number in front of it: the group
 // opens at the last blank before the phrase and closes after its final ".".
-std::string GroupCombatPhrase(const std::string& text, std::string_view opening,
+std::string GroupCombatPhrase(std::string text, std::string_view opening,
                               std::string_view phrase);
 
 bool IsDigit(char c);

@@ -34,7 +34,7 @@ std::string ReplaceOnePass(std::string_view pattern, std::string_view replacemen
 // left one too), so the partners come in order and one cursor over the close
 // tags finds them all. The replacements hold no "<" and join nothing, so
 // every tag is found where it stood.
-std::string PairTags(const std::string& text, std::string_view open, std::string_view close,
+std::string PairTags(std::string text, std::string_view open, std::string_view close,
                      std::string_view group) {
   std::vector<std::size_t> opens;
   std::vector<std::size_t> closes;
@@ -68,13 +68,14 @@ std::string PairTags(const std::string& text, std::string_view open, std::string
   return out;
 }
 
-std::string PairTagKinds(const std::string& text, std::span<const TagKind> kinds) {
+std::string PairTagKinds(std::string text, std::span<const TagKind> kinds) {
   // Every tag of every kind, in text order, as the index of its kind's open
   // (2k) or close (2k + 1) tag.
   struct Tag {
     std::size_t at;
     std::size_t what;
   };
+  if (text.find('<') == std::string::npos) return text;
   std::vector<Tag> tags;
   for (std::size_t at = text.find('<'); at != std::string::npos; at = text.find('<', at + 1)) {
     for (std::size_t k = 0; k < kinds.size(); ++k) {
@@ -131,7 +132,7 @@ std::string PairTagKinds(const std::string& text, std::span<const TagKind> kinds
 // them, runs of openings, so that a blank goes in front of a whole run at
 // once. A blank right after "{\b" completes an opening of its own and joins
 // the run next to it.
-std::string MoveBlankBeforeBold(const std::string& text) {
+std::string MoveBlankBeforeBold(std::string text) {
   constexpr std::string_view kOpening = R"({\b )";
   constexpr std::string_view kStart = R"({\b)";
   if (FindFrom(text, kStart) == std::string::npos) return text;
@@ -199,10 +200,12 @@ std::string MoveBlankBeforeBold(const std::string& text) {
 // Every " (+" of the text is taken: the "<i><b>" parts only its own blank
 // from its "(", and the closings go after a ")", where they part nothing.
 // The groups waiting for a ")" all close at the next one.
-std::string MarkSignedBonuses(const std::string& text) {
+std::string MarkSignedBonuses(std::string text) {
   constexpr std::string_view kBonus = " (+";
   constexpr std::string_view kOpening = "<i><b>";
   constexpr std::string_view kClosing = "</b></i>";
+  std::size_t bonus = FindFrom(text, kBonus);
+  if (bonus == std::string::npos) return text;
   std::string out;
   out.reserve(text.size());
   std::size_t waiting = 0;
@@ -213,7 +216,6 @@ std::string MarkSignedBonuses(const std::string& text) {
   // " (+") and the closings (after the first ")" while groups wait). The
   // next ")" is looked for again only once the text has passed it.
   std::size_t from = 0;
-  std::size_t bonus = FindFrom(text, kBonus);
   std::size_t shut = 0;
   bool shutFound = false;
   for (;;) {

@@ -22,7 +22,7 @@ std::string ReplaceOnePass(std::string_view pattern, std::string_view replacemen
 // first close tag after it that no earlier open tag took into "}". An open
 // tag without a partner stays for the tag stripping. Meant for tags such as
 // "<b>" and "</b>", of which no two occurrences overlap.
-std::string PairTags(const std::string& text, std::string_view open, std::string_view close,
+std::string PairTags(std::string text, std::string_view open, std::string_view close,
                      std::string_view group);
 
 // PairTags of each kind in turn, in one scan of the text: the kinds' tags
@@ -32,15 +32,15 @@ std::string PairTags(const std::string& text, std::string_view open, std::string
 struct TagKind {
   std::string_view open, close, group;
 };
-std::string PairTagKinds(const std::string& text, std::span<const TagKind> kinds);
+std::string PairTagKinds(std::string text, std::span<const TagKind> kinds);
 
 // A blank that follows a bold opening "{\b " moves in front of it, again
 // and again, until no opening is followed by a blank: a blank after a run
 // of openings ends up in front of the whole run.
-std::string MoveBlankBeforeBold(const std::string& text);
+std::string MoveBlankBeforeBold(std::string text);
 
 // Each " (+" gets "<i><b>" in front of its "(" and "</b></i>" right after
 // the first ")" that follows it, or at the end of the text when none does.
-std::string MarkSignedBonuses(const std::string& text);
+std::string MarkSignedBonuses(std::string text);
 
 }  // namespace qv

@@ -99,13 +99,15 @@ void NarrativeOlder(std::string& text) {
   // A literal "{" after a blank or a tag and a literal "}" before a blank or
   // a tag enclose an italic group; braces without a partner stay literal
   // braces only.
-  const std::string gunDevelopment(prose::kGunDevelopment);
-  text = ReplaceOnePass(R"(; \{)" + gunDevelopment, R"(;\} \{)" + gunDevelopment, std::move(text));
+  static const std::string gunDevelopment(prose::kGunDevelopment);
+  static const std::string gunPattern = R"(; \{)" + gunDevelopment;
+  static const std::string gunGroups = R"(;\} \{)" + gunDevelopment;
+  text = ReplaceOnePass(gunPattern, gunGroups, std::move(text));
   text = ReplaceOnePass(R"( \{)", R"( {\i \{)", std::move(text));
   text = ReplaceOnePass(R"(\}<)", R"(\} <)", std::move(text));
   text = ReplaceOnePass(R"(>\{)", R"(> {\i \{)", std::move(text));
   text = ReplaceOnePass(R"(\} )", R"(\}} )", std::move(text));
-  text = PairLiteralBraceGroups(text);
+  text = PairLiteralBraceGroups(std::move(text));
 
   text = ReplaceAll("<BR> <P>", "", std::move(text));
   // The replacements hold no "<", so one pass sees every mark.
@@ -114,9 +116,9 @@ void NarrativeOlder(std::string& text) {
 
   // A break after the leading blank of each " (Továbbmész...)": it parts the
   // blank from the "(", so every phrase is taken once.
-  using prose::kGoOn;
-  text = ReplaceOnePass(" " + std::string(kGoOn), " \r\n\\par\\par\r\n" + std::string(kGoOn),
-                        std::move(text));
+  static const std::string goOn = " " + std::string(prose::kGoOn);
+  static const std::string goOnBroken = " \r\n\\par\\par\r\n" + std::string(prose::kGoOn);
+  text = ReplaceOnePass(goOn, goOnBroken, std::move(text));
 
   TrimInsideParentheses(text);
   // The "<br>" lands after the "<br>" conversion above, so it gives no line
@@ -135,16 +137,17 @@ void NarrativeNewer(std::string& text) {
   text = ReplaceAll("<br>", "", std::move(text));
   // Inserting the break and deleting the "<p>" is one replacement; it holds
   // no "<p>(", so the loop of ReplaceAll ends.
-  text = ReplaceAll("<p>" + std::string(prose::kGoOn), "<br><br>\r\n" + std::string(prose::kGoOn),
-                    std::move(text));
+  static const std::string goOn = "<p>" + std::string(prose::kGoOn);
+  static const std::string goOnBroken = "<br><br>\r\n" + std::string(prose::kGoOn);
+  text = ReplaceAll(goOn, goOnBroken, std::move(text));
 
   // Each "<p>" becomes a double break unless a tag follows it at once.
   // Neither edit can form a new "<p>", so one pass left to right sees them all.
-  {
+  if (std::size_t at = FindLoweredFrom(text, "<p>"); at != std::string::npos) {
     std::string out;
-    out.reserve(text.size());
+    out.reserve(text.size() + text.size() / 8);
     std::size_t from = 0;
-    for (std::size_t at; (at = FindLoweredFrom(text, "<p>", from)) != std::string::npos;) {
+    for (; at != std::string::npos; at = FindLoweredFrom(text, "<p>", from)) {
       out.append(text, from, at - from);
       from = at + 3;
       if (from >= text.size() || text[from] != '<') out += "<br><br>\r\n";
@@ -157,10 +160,11 @@ void NarrativeNewer(std::string& text) {
 
   // Signed bonuses in parentheses become bold italic; a group whose ")"
   // never comes is closed at the end, so the RTF stays balanced.
-  text = MarkSignedBonuses(text);
+  text = MarkSignedBonuses(std::move(text));
 
   MarkCarryOverSentence(text);  // becomes a paragraph break in WriteParagraph
-  if (Contains(text, "<BR>" + std::string(prose::kBoldThisTurn))) EndSpendableBoldRun(text);
+  static const std::string boldRunAfterBreak = "<BR>" + std::string(prose::kBoldThisTurn);
+  if (Contains(text, boldRunAfterBreak)) EndSpendableBoldRun(text);
 }
 
 void WriteEscapedParagraph(const ParagraphContext& ctx, std::string text, int width,
@@ -252,25 +256,26 @@ void WriteEscapedParagraph(const ParagraphContext& ctx, std::string text, int wi
 
   static constexpr TagKind kBoldThenItalic[] = {{"<b>", "</b>", R"({\b )"},
                                                  {"<i>", "</i>", R"({\i )"}};
-  text = PairTagKinds(text, kBoldThenItalic);
+  text = PairTagKinds(std::move(text), kBoldThenItalic);
 
   // Newer layout only: line and paragraph marks become "\par", except in
   // the results of "kut " commands that hold no ". Egy {\b".
-  if (newerLayout && !(Contains(ctx.commandLabel, prose::kSearchOrder) &&
-                       !Contains(text, std::string(prose::kSearchFinding) + R"( {\b)"))) {
+  static const std::string findingInBold = std::string(prose::kSearchFinding) + R"( {\b)";
+  if (newerLayout &&
+      !(Contains(ctx.commandLabel, prose::kSearchOrder) && !Contains(text, findingInBold))) {
     text = LineAndParagraphMarksToPar(std::move(text));
   }
 
   text = StripTags(std::move(text));
   // A group brace that the tag pairing wrote inside a tag went with the tag;
   // the groups are balanced again.
-  text = BalanceGroups(text);
+  text = BalanceGroups(std::move(text));
   Insert(R"(\qj )", text, 1);
   text = ReplaceAll("\r\n ", kCrLf, std::move(text));
   // ReplaceAll("{\b  ", " {\b "), but where a bold opening follows another
   // the blank goes on in front of the outer one, instead of the replacing
   // undoing its own edit for ever.
-  text = MoveBlankBeforeBold(text);
+  text = MoveBlankBeforeBold(std::move(text));
   text = NormalizeBlanks(std::move(text));
 
   if (ctx.narrativeMode) text = AddEmphasis(ctx.emphasis, std::move(text));
