@@ -24,7 +24,7 @@ OrderRow ReadOlderOrderRow(ConverterRun& run) {
   std::string text = run.currentLine;
   while (!run.Eof() && !run.CurrentHolds(older::kOrderTableEnd)) {
     run.ReadLine();
-    text += " " + run.currentLine;
+    text.append(" ").append(run.currentLine);
   }
   DeleteThrough(text, older::kOrderNameCell);
   OrderRow row;
@@ -69,15 +69,21 @@ void ConvertOrderRow(ConverterRun& run) {
 
   const std::string stripped = StripTags(row.rest);
   const std::string orderText = NormalizeBlanks(stripped);
-  run.Console("Parancs: " + PadRight(row.name, 20) + " " +
-              ConsoleOrderText(run.layout, row.rest, stripped, orderText));
+  std::string line = "Parancs: ";
+  line.append(PadRight(row.name, 20)).append(" ");
+  line.append(ConsoleOrderText(run.layout, row.rest, stripped, orderText));
+  run.Console(line);
 
   // The order's name and text, each kept with the next paragraph.
-  constexpr std::string_view kKept = "\\keep\\keepn\\widctlpar\\intbl\r\n";
+  constexpr std::string_view kKeptBold = "\\keep\\keepn\\widctlpar\\intbl\r\n{\\fs20\\f4\\b ";
   TableRows rows(run.rtf);
   rows.Start("\\par\\trowd\r\n\\cellx2000\r\n\\cellx10200\r\n", 2);
-  rows.Cell(std::string(kKept) + R"({\fs20\f4\b )" + RtfEscape(row.name) + R"(}\cell)");
-  rows.Cell(std::string(kKept) + R"({\fs20\f4\b )" + RtfEscape(orderText) + R"(}\cell)");
+  for (const std::string* text : {&row.name, &orderText}) {
+    line.assign(kKeptBold);
+    AppendRtfEscaped(line, *text);
+    line.append("}\\cell");
+    rows.Cell(line);
+  }
   rows.End();
   run.rtf.Line(R"(\pard)");
 }

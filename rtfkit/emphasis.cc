@@ -41,10 +41,16 @@ bool IsSign(char c) { return c == '+' || c == '-'; }
 
 std::string GroupAtOpener(std::string text, std::string_view opening, char opener,
                           bool (*accepts)(char), char closer) {
-  if (text.find(opener) == std::string::npos) return text;
+  // Openers not followed by an accepted character stay as they are, so the
+  // copying starts at the first one that is.
+  std::size_t first = text.find(opener);
+  while (first != std::string::npos && !(first + 1 < text.size() && accepts(text[first + 1])))
+    first = text.find(opener, first + 1);
+  if (first == std::string::npos) return text;
   std::string out;
-  out.reserve(text.size());
-  std::size_t from = 0;
+  out.reserve(text.size() + 16);
+  out.append(text, 0, first);
+  std::size_t from = first;
   for (std::size_t at; (at = text.find(opener, from)) != std::string::npos;) {
     if (at + 1 < text.size() && accepts(text[at + 1])) {
       out.append(text, from, at - from);

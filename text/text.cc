@@ -346,12 +346,36 @@ bool ForEachRunOutsideTags(std::string_view text, Keep keep) {
 // The entities StripTags decodes.
 std::string DecodeTagEntities(std::string text) {
   // Each entity starts with "&" and no replacement brings one in.
-  if (text.find('&') == std::string::npos) return text;
-  text = ReplaceAll("&nbsp;", " ", std::move(text));
-  text = ReplaceAll("&gt;", ">", std::move(text));
-  text = ReplaceAll("&gt", ">", std::move(text));
-  text = ReplaceAll("&lt;", "<", std::move(text));
-  return ReplaceAll("&lt", "<", std::move(text));
+  // Every entity holds its only "&" in front and the replacements hold none,
+  // so no two can overlap and none is made by another's replacing: one pass
+  // over the "&"s, trying "&gt;" before "&gt" as the separate replacings do,
+  // gives their result.
+  std::size_t at = text.find('&');
+  if (at == std::string::npos) return text;
+  std::size_t kept = at;  // text[0, kept) is decoded in place
+  std::size_t from = at;  // text[from, at) is still to be moved down
+  for (; at != std::string::npos; at = text.find('&', at + 1)) {
+    const std::string_view rest = std::string_view(text).substr(at);
+    std::size_t length = 0;
+    char decoded = 0;
+    if (rest.starts_with("&nbsp;")) {
+      length = 6, decoded = ' ';
+    } else if (rest.starts_with("&gt")) {
+      length = rest.starts_with("&gt;") ? 4 : 3, decoded = '>';
+    } else if (rest.starts_with("&lt")) {
+      length = rest.starts_with("&lt;") ? 4 : 3, decoded = '<';
+    } else {
+      continue;
+    }
+    std::char_traits<char>::move(text.data() + kept, text.data() + from, at - from);
+    kept += at - from;
+    text[kept++] = decoded;
+    from = at + length;
+    at = from - 1;
+  }
+  std::char_traits<char>::move(text.data() + kept, text.data() + from, text.size() - from);
+  text.resize(kept + text.size() - from);
+  return text;
 }
 
 }  // namespace

@@ -341,6 +341,24 @@ TEST(TextTags, RemovesTagsThenDecodes) {
   EXPECT_EQ(StripTags("&amp;&quot;&#65;"), "&amp;&quot;&#65;");
 }
 
+// The entities decoded as five replacings in a row, on texts of entity
+// pieces that run into each other ("&&gt;", "&lt&nbsp;;", a cut "&nbs").
+TEST(TextTags, EntitiesDecodeAsReplacingsInTurn) {
+  std::mt19937 rng(7);
+  const std::vector<std::string> pieces = {"&", "&nbsp;", "&nbs", "&gt", "&gt;", "&lt", "&lt;",
+                                           ";", "g", "t", "x", " "};
+  for (int i = 0; i < 20000; ++i) {
+    std::string text;
+    const int n = static_cast<int>(rng() % 8);
+    for (int k = 0; k < n; ++k) text += pieces[rng() % pieces.size()];
+    std::string expected = text;
+    for (const auto& [entity, decoded] : {std::pair{"&nbsp;", " "}, {"&gt;", ">"}, {"&gt", ">"},
+                                          {"&lt;", "<"}, {"&lt", "<"}})
+      expected = ReplaceAll(entity, decoded, expected);
+    ASSERT_EQ(StripTags(text), expected) << text;
+  }
+}
+
 TEST(TextTags, LiteralGreaterThanStopsRemoval) {
   EXPECT_EQ(StripTags("a > b <i>c</i>"), "a > b <i>c</i>");
   EXPECT_EQ(StripTags("a<b>c>d<e>f"), "ac>d<e>f");
