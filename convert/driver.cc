@@ -1,5 +1,8 @@
 #include "convert/driver.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "convert/closing_sections.h"
 #include "convert/preamble.h"
 #include "convert/run_state.h"
@@ -14,6 +17,10 @@
 
 namespace qv {
 namespace {
+
+// The most room made for the narrative at the start; beyond it the text
+// grows as it comes.
+constexpr std::int64_t kNarrativeRoom = std::int64_t{256} << 20;
 
 // While a document goes to standard output, the console lines go to the
 // error stream, so that the document stays clean.
@@ -76,6 +83,11 @@ void ConvertReportInto(RunContext& ctx, ConverterSession& session, Layout layout
                        const FormatSettings& settings, ReportReader& report, RtfWriter& rtf) {
   ConverterRun run(ctx, layout, settings, report, rtf);
   run.mapResources = &session.mapResources;
+  // The narrative grows line by line, up to the whole report at most; room
+  // for that once costs only the pages it fills, where growing by doubling
+  // would fill a fresh copy at every step.
+  if (const std::int64_t size = report.FileSize(); size > 0)
+    run.narrative.reserve(static_cast<std::size_t>(std::min<std::int64_t>(size, kNarrativeRoom)));
   run.Console("");
   run.Console("RTF Fejlec keszites");
 
