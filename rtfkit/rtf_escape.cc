@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "text/byte_words.h"
 #include "text/line_cuts.h"
 
 namespace qv {
@@ -36,10 +37,32 @@ std::string RtfEscape(std::string_view text) {
   return out;
 }
 
+namespace {
+
+// Whether the eight bytes at `at` may hold one that RtfEscape changes: a
+// control byte (a tab too, which stays), DEL, "\\", "{" or "}".
+bool MayHoldChanged(const char* at) {
+  using namespace byte_words;
+  const std::uint64_t w = Load(at);
+  return (BytesBelow(w, 0x20) | BytesEqual(w, 0x7F) | BytesEqual(w, '\\') | BytesEqual(w, '{') |
+          BytesEqual(w, '}')) != 0;
+}
+
+}  // namespace
+
 void AppendRtfEscaped(std::string& out, std::string_view text) {
-  // The bytes between two that are dropped or escaped go over as one run.
+  // The bytes between two that are dropped or escaped go over as one run;
+  // eight bytes that hold none are passed over at once.
   std::size_t from = 0;
+  std::size_t looked = 0;  // the bytes before it were seen by a word's test
   for (std::size_t i = 0; i < text.size(); ++i) {
+    if constexpr (byte_words::kUsable) {
+      if (i >= looked) {
+        while (i + 8 <= text.size() && !MayHoldChanged(text.data() + i)) i += 8;
+        if (i == text.size()) break;
+        looked = i + 8;
+      }
+    }
     const char c = text[i];
     if (!Changed(c)) continue;
     out.append(text.substr(from, i - from));

@@ -28,6 +28,13 @@ constexpr std::uint64_t BytesEqual(std::uint64_t w, unsigned char c) {
   return ~(((x & kLow7) + kLow7) | x | kLow7);
 }
 
+// 0x80 in each byte of w below n (n at most 0x80), 0 in the others: with
+// the top bit set first, no byte borrows from the next.
+constexpr std::uint64_t BytesBelow(std::uint64_t w, unsigned char n) {
+  constexpr std::uint64_t kTops = kOnes * 0x80;
+  return ~((w | kTops) - kOnes * n) & ~w & kTops;
+}
+
 // The place in its word of the first byte marked in `hits` (not 0).
 constexpr std::size_t FirstMarked(std::uint64_t hits) {
   return static_cast<std::size_t>(std::countr_zero(hits)) / 8;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 #include "text/cp1250.h"
@@ -29,6 +30,27 @@ TEST(RtfEscape, ControlBytesGoTabsAndLettersStay) {
   const std::string plain = std::string("Őrség\tÁrny "_cp) + "\xA0\x80\xFF";
   EXPECT_EQ(RtfEscape(plain), plain);
   EXPECT_FALSE(NeedsRtfEscape(plain));
+}
+
+// Texts of every length and alignment, with the bytes at the edges of each
+// rule (0x1F and 0x20, the tab, 0x7E to 0x80) standing anywhere in a word.
+TEST(RtfEscape, EveryByteAtEveryPlace) {
+  const std::string edges = std::string("\0\x09\x1f\x20\x7e\x7f\x80\xff\\{}a", 12);
+  std::mt19937 rng(11);
+  for (int i = 0; i < 20000; ++i) {
+    std::string text(rng() % 40, 'x');
+    for (char& c : text)
+      if (rng() % 4 == 0) c = edges[rng() % edges.size()];
+    std::string expected;
+    for (const char c : text) {
+      const auto b = static_cast<unsigned char>(c);
+      if ((b < 0x20 && b != 0x09) || b == 0x7f) continue;
+      if (c == '\\' || c == '{' || c == '}') expected += '\\';
+      expected += c;
+    }
+    ASSERT_EQ(RtfEscape(text), expected);
+    ASSERT_EQ(NeedsRtfEscape(text), expected != text);
+  }
 }
 
 }  // namespace
