@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "text/search.h"
+#include "text/text.h"
 
 namespace qv {
 namespace {
@@ -20,7 +21,7 @@ constexpr std::string_view kGroupBytes = R"(\{})";
 std::string PairLiteralBraceGroups(std::string text) {
   if (FindAnyByte(text, kGroupBytes) == std::string::npos) return text;
   std::string out;
-  out.reserve(text.size());
+  out.reserve(RoomForEdits(text.size()));
   std::vector<std::size_t> open;  // where each open group's "{\i " stands in out
   for (std::size_t i = 0; i < text.size(); ++i) {
     // The bytes up to the next backslash or brace go out as one run.

@@ -5,6 +5,7 @@
 #include "text/cp1250.h"
 #include "text/report_markers.h"
 #include "text/search.h"
+#include "text/text.h"
 
 // Each pass copies the text into a new one and adds its groups on the way,
 // which gives the text that inserting them one by one would give.
@@ -48,7 +49,7 @@ std::string GroupAtOpener(std::string text, std::string_view opening, char opene
     first = text.find(opener, first + 1);
   if (first == std::string::npos) return text;
   std::string out;
-  out.reserve(text.size() + 16);
+  out.reserve(RoomForEdits(text.size()));
   out.append(text, 0, first);
   std::size_t from = first;
   for (std::size_t at; (at = text.find(opener, from)) != std::string::npos;) {
@@ -69,7 +70,7 @@ std::string GroupAtPhrase(std::string text, std::string_view opening,
                           std::string_view phrase) {
   if (FindFrom(text, phrase) == std::string::npos) return text;
   std::string out;
-  out.reserve(text.size());
+  out.reserve(RoomForEdits(text.size()));
   std::size_t from = 0;
   for (std::size_t at; (at = FindFrom(text, phrase, from)) != std::string::npos;) {
     out.append(text, from, at - from);
@@ -90,7 +91,7 @@ std::string GroupCombatPhrase(std::string text, std::string_view opening,
                               std::string_view phrase) {
   if (FindFrom(text, phrase) == std::string::npos) return text;
   std::string out;
-  out.reserve(text.size());
+  out.reserve(RoomForEdits(text.size()));
   std::size_t copied = 0;  // text[0, copied) is in out
   for (std::size_t at = FindFrom(text, phrase); at != std::string::npos;
        at = FindFrom(text, phrase, at + 1)) {

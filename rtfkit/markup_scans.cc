@@ -17,7 +17,7 @@ std::string ReplaceOnePass(std::string_view pattern, std::string_view replacemen
   std::size_t at = find(0);
   if (at == std::string::npos) return text;  // nothing to copy
   std::string out;
-  out.reserve(text.size());
+  out.reserve(RoomForEdits(text.size()));
   std::size_t from = 0;
   for (; at != std::string::npos; at = find(from)) {
     out.append(text, from, at - from);
@@ -109,7 +109,7 @@ std::string PairTagKinds(std::string text, std::span<const TagKind> kinds) {
   if (!any) return text;
 
   std::string out;
-  out.reserve(text.size() + text.size() / 16);
+  out.reserve(RoomForEdits(text.size()));
   std::size_t from = 0;
   for (std::size_t t = 0; t < tags.size(); ++t) {
     if (!paired[t]) continue;
@@ -207,7 +207,7 @@ std::string MarkSignedBonuses(std::string text) {
   std::size_t bonus = FindFrom(text, kBonus);
   if (bonus == std::string::npos) return text;
   std::string out;
-  out.reserve(text.size());
+  out.reserve(RoomForEdits(text.size()));
   std::size_t waiting = 0;
   auto close = [&] {
     for (; waiting > 0; --waiting) out += kClosing;

@@ -145,7 +145,7 @@ void NarrativeNewer(std::string& text) {
   // Neither edit can form a new "<p>", so one pass left to right sees them all.
   if (std::size_t at = FindLoweredFrom(text, "<p>"); at != std::string::npos) {
     std::string out;
-    out.reserve(text.size() + text.size() / 8);
+    out.reserve(RoomForEdits(text.size()));
     std::size_t from = 0;
     for (; at != std::string::npos; at = FindLoweredFrom(text, "<p>", from)) {
       out.append(text, from, at - from);
@@ -227,7 +227,7 @@ std::string LineAndParagraphMarksToPar(std::string text) {
   while (at != std::string::npos && markAt(at).first == 0) at = text.find('<', at + 1);
   if (at == std::string::npos) return text;  // nothing to copy
   std::string out;
-  out.reserve(text.size() + text.size() / 8);
+  out.reserve(RoomForEdits(text.size()));
   std::size_t from = 0;
   for (; at != std::string::npos; at = text.find('<', at + 1)) {
     const auto [length, replacement] = markAt(at);

@@ -4,6 +4,7 @@
 
 #include "text/byte_words.h"
 #include "text/line_cuts.h"
+#include "text/text.h"
 
 namespace qv {
 namespace {
@@ -32,7 +33,7 @@ bool NeedsRtfEscape(std::string_view text) {
 
 std::string RtfEscape(std::string_view text) {
   std::string out;
-  out.reserve(text.size());
+  out.reserve(RoomForEdits(text.size()));
   AppendRtfEscaped(out, text);
   return out;
 }

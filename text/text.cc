@@ -85,7 +85,9 @@ namespace {
 // `pos_` on, which is never copied until the gap passes it.
 class GapText {
  public:
-  explicit GapText(std::string_view text) : text_(text) { left_.reserve(text.size()); }
+  explicit GapText(std::string_view text) : text_(text) {
+    left_.reserve(RoomForEdits(text.size()));
+  }
 
   std::size_t LeftSize() const { return left_.size(); }
 
@@ -188,7 +190,7 @@ std::string ReplaceAll(std::string_view pattern, std::string_view replacement, s
     return ReplaceAllInPlace(pattern, replacement, std::move(text), first);
   if (RoundsAreOnePass(pattern, replacement)) {
     std::string out;
-    out.reserve(text.size() + (replacement.size() > pattern.size() ? text.size() / 8 : 0));
+    out.reserve(replacement.size() > pattern.size() ? RoomForEdits(text.size()) : text.size());
     std::size_t from = 0;
     for (std::size_t at = first; at != std::string::npos; at = FindFrom(text, pattern, from)) {
       out.append(text, from, at - from);

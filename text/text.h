@@ -16,6 +16,11 @@ namespace qv {
 // The number of characters (bytes) of a text.
 inline int Length(std::string_view text) { return static_cast<int>(text.size()); }
 
+// The room to reserve for a copy of a text of `size` bytes that edits may
+// lengthen: an eighth more, so that a copy of megabytes is seldom moved
+// again while it is built (room reserved and never written costs no memory).
+inline std::size_t RoomForEdits(std::size_t size) { return size + size / 8 + 64; }
+
 // Position of the first occurrence of pattern (case-sensitive), else 0.
 // An empty pattern is never found.
 int Find(std::string_view pattern, std::string_view text);

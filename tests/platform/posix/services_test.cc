@@ -43,6 +43,25 @@ TEST(BigBlocks, MegabyteBlocksOnHugePageBoundaries) {
   EXPECT_EQ(wrong, 0u);
 }
 
+// A big block given back serves the next big request that it holds, a
+// little longer than before (the next copy of a text being edited), and a
+// block handed out twice would show as one text overwriting the other.
+TEST(BigBlocks, BlockGivenBackServesTheNextCopy) {
+#if !defined(__SANITIZE_ADDRESS__)
+  const void* first = nullptr;
+  {
+    std::string text(std::size_t{5} << 20, 'a');
+    first = text.data();
+  }
+  std::string longer((std::size_t{5} << 20) + (std::size_t{1} << 20), 'b');
+  EXPECT_EQ(static_cast<const void*>(longer.data()), first);
+  std::string other(std::size_t{5} << 20, 'c');
+  EXPECT_NE(static_cast<const void*>(other.data()), first);
+  EXPECT_EQ(longer.find_first_not_of('b'), std::string::npos);
+  EXPECT_EQ(other.find_first_not_of('c'), std::string::npos);
+#endif
+}
+
 // A library loaded on demand: its functions are found and called; a missing
 // library or symbol is an error of the caller's kind that names it.
 TEST(SharedLibrary, LoadsOnDemandAndNamesWhatIsMissing) {
