@@ -1,5 +1,6 @@
 #include "text/search.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -27,12 +28,15 @@ constexpr std::array<unsigned char, 256> kCommonness = MakeCommonness();
 
 int Commonness(char c) { return kCommonness[static_cast<unsigned char>(c)]; }
 
-// The place in the pattern of its rarest character (the first of equals):
-// the searches jump from one occurrence of it to the next with memchr.
+// The place in the pattern of its rarest character (the first of equals)
+// among its first eight: the searches jump from one occurrence of it to the
+// next with memchr. Any place finds the same; looking no further keeps the
+// cost of a search in a short line small.
 std::size_t AnchorOf(std::string_view pattern) {
   std::size_t anchor = 0;
   int rarest = Commonness(pattern[0]);
-  for (std::size_t i = 1; i < pattern.size() && rarest > 0; ++i)
+  const std::size_t looked = std::min<std::size_t>(pattern.size(), 8);
+  for (std::size_t i = 1; i < looked && rarest > 0; ++i)
     if (const int c = Commonness(pattern[i]); c < rarest) {
       anchor = i;
       rarest = c;
