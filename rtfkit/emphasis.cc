@@ -66,8 +66,7 @@ std::string GroupAtOpener(std::string text, std::string_view opening, char opene
   return out;
 }
 
-std::string GroupAtPhrase(std::string text, std::string_view opening,
-                          std::string_view phrase) {
+std::string GroupAtPhrase(std::string text, std::string_view opening, std::string_view phrase) {
   if (FindFrom(text, phrase) == std::string::npos) return text;
   std::string out;
   out.reserve(RoomForEdits(text.size()));
@@ -87,8 +86,7 @@ std::string GroupAtPhrase(std::string text, std::string_view opening,
 // copied, which is inside the phrase grouped last, a few characters back.
 // Only the first occurrence can find no blank at all (or stand at the start)
 // and stay as it is.
-std::string GroupCombatPhrase(std::string text, std::string_view opening,
-                              std::string_view phrase) {
+std::string GroupCombatPhrase(std::string text, std::string_view opening, std::string_view phrase) {
   if (FindFrom(text, phrase) == std::string::npos) return text;
   std::string out;
   out.reserve(RoomForEdits(text.size()));

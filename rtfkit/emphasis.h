@@ -34,12 +34,10 @@ std::string GroupAtOpener(std::string text, std::string_view opening, char opene
                           bool (*accepts)(char), char closer);
 // Groups every phrase (which starts with "(") up to the first ")" at or after
 // it, and goes on after that ")".
-std::string GroupAtPhrase(std::string text, std::string_view opening,
-                          std::string_view phrase);
+std::string GroupAtPhrase(std::string text, std::string_view opening, std::string_view phrase);
 // Groups a combat phrase together with the number in front of it: the group
 // opens at the last blank before the phrase and closes after its final ".".
-std::string GroupCombatPhrase(std::string text, std::string_view opening,
-                              std::string_view phrase);
+std::string GroupCombatPhrase(std::string text, std::string_view opening, std::string_view phrase);
 
 bool IsDigit(char c);
 bool IsSign(char c);

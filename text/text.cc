@@ -180,6 +180,67 @@ bool RoundsAreOnePass(std::string_view pattern, std::string_view replacement) {
          pattern.find(replacement.front(), 1) == std::string_view::npos;
 }
 
+// Whether some proper start of the pattern is also its end ("aba", "aa"):
+// only then can two occurrences overlap.
+bool OverlapsItself(std::string_view pattern) {
+  for (std::size_t k = 1; k < pattern.size(); ++k)
+    if (pattern.starts_with(pattern.substr(pattern.size() - k))) return true;
+  return false;
+}
+
+// Whether the rounds only shorten occurrences of a pattern that cannot
+// overlap itself: the replacement is a shorter start of the pattern ("( "
+// to "(", "<br>" to ""), or its last character alone (" )" to ")"). Then
+// the rounds come to this: the text is copied left to right, and whenever
+// the copy ends with the pattern, that end becomes the replacement (again,
+// while it ends so). The copy never holds an occurrence but at its end, so
+// each is taken as it completes; with occurrences that never overlap, the
+// order of taking them does not change the result.
+bool RoundsOnlyShorten(std::string_view pattern, std::string_view replacement) {
+  if (replacement.size() >= pattern.size() || OverlapsItself(pattern)) return false;
+  return pattern.starts_with(replacement) ||
+         (replacement.size() == 1 && pattern.back() == replacement.front());
+}
+
+// The copying of RoundsOnlyShorten, jumping between the text's own
+// occurrences: an occurrence that a shortening joins ends within the
+// pattern's length less one after it, so only those characters are copied
+// one at a time; after them every occurrence is one of the text's own.
+std::string ShortenAll(std::string_view pattern, std::string_view replacement,
+                       const std::string& text, std::size_t first) {
+  const std::size_t n = pattern.size();
+  std::string out;
+  out.reserve(text.size());
+  auto endsWithPattern = [&] {
+    return out.size() >= n && std::string_view(out).substr(out.size() - n) == pattern;
+  };
+  auto shorten = [&] {
+    while (endsWithPattern()) {
+      out.resize(out.size() - n);
+      out.append(replacement);
+    }
+  };
+  std::size_t i = 0;  // text[0, i) is copied
+  for (std::size_t at = first; at != std::string::npos;) {
+    out.append(text, i, at + n - i);
+    i = at + n;
+    shorten();
+    // The characters that may complete an occurrence begun in the copy.
+    std::size_t settled = i;  // where the text's own occurrences start again
+    for (std::size_t zoneEnd = std::min(i + n - 1, text.size()); i < zoneEnd;) {
+      out += text[i++];
+      if (endsWithPattern()) {
+        shorten();
+        settled = i;
+        zoneEnd = std::min(i + n - 1, text.size());
+      }
+    }
+    at = FindFrom(text, pattern, std::max(settled, i + 1 > n ? i + 1 - n : 0));
+  }
+  out.append(text, i, std::string::npos);
+  return out;
+}
+
 }  // namespace
 
 std::string ReplaceAll(std::string_view pattern, std::string_view replacement, std::string text) {
@@ -200,6 +261,7 @@ std::string ReplaceAll(std::string_view pattern, std::string_view replacement, s
     out.append(text, from, std::string::npos);
     return out;
   }
+  if (RoundsOnlyShorten(pattern, replacement)) return ShortenAll(pattern, replacement, text, first);
 
   GapText gap(text);
   const std::size_t stepBack = pattern.size() - 1;

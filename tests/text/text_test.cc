@@ -251,6 +251,28 @@ TEST(TextReplaceAll, MatchesLiteralRuleOnLongRandomTexts) {
   EXPECT_GT(compared, 50);
 }
 
+// Replacings that only shorten the pattern ("( " to "(", " )" to ")", "<br>"
+// to ""), on long texts where each taken occurrence can join a new one.
+TEST(TextReplaceAll, ShorteningMatchesLiteralRule) {
+  std::mt19937 rng(5);
+  int compared = 0;
+  for (int i = 0; i < 3000; ++i) {
+    const std::string p = RandomText(rng, "ab(", 4);
+    if (p.empty()) continue;
+    const std::size_t keep = rng() % p.size();
+    const std::string r = rng() % 2 == 0 ? p.substr(0, keep) : p.substr(p.size() - 1);
+    if (r.size() >= p.size()) continue;
+    const std::string text = RandomText(rng, "ab( ", 200) + std::string(260, 'c') +
+                             RandomText(rng, "ab(", 200);
+    std::string expected = text;
+    if (!NaiveReplaceAll(p, r, expected)) continue;
+    ASSERT_EQ(ReplaceAll(p, r, text), expected)
+        << "pattern '" << p << "' replacement '" << r << "' text '" << text << "'";
+    ++compared;
+  }
+  EXPECT_GT(compared, 1000);
+}
+
 TEST(TextReplaceAll, LargeInputs) {
   std::string text, expected;
   for (int i = 0; i < 100000; ++i) {
@@ -345,15 +367,15 @@ TEST(TextTags, RemovesTagsThenDecodes) {
 // pieces that run into each other ("&&gt;", "&lt&nbsp;;", a cut "&nbs").
 TEST(TextTags, EntitiesDecodeAsReplacingsInTurn) {
   std::mt19937 rng(7);
-  const std::vector<std::string> pieces = {"&", "&nbsp;", "&nbs", "&gt", "&gt;", "&lt", "&lt;",
-                                           ";", "g", "t", "x", " "};
+  const std::vector<std::string> pieces = {"&",    "&nbsp;", "&nbs", "&gt", "&gt;", "&lt",
+                                           "&lt;", ";",      "g",    "t",   "x",    " "};
   for (int i = 0; i < 20000; ++i) {
     std::string text;
     const int n = static_cast<int>(rng() % 8);
     for (int k = 0; k < n; ++k) text += pieces[rng() % pieces.size()];
     std::string expected = text;
-    for (const auto& [entity, decoded] : {std::pair{"&nbsp;", " "}, {"&gt;", ">"}, {"&gt", ">"},
-                                          {"&lt;", "<"}, {"&lt", "<"}})
+    for (const auto& [entity, decoded] :
+         {std::pair{"&nbsp;", " "}, {"&gt;", ">"}, {"&gt", ">"}, {"&lt;", "<"}, {"&lt", "<"}})
       expected = ReplaceAll(entity, decoded, expected);
     ASSERT_EQ(StripTags(text), expected) << text;
   }
