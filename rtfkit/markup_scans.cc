@@ -76,14 +76,22 @@ std::string PairTagKinds(std::string text, std::span<const TagKind> kinds) {
     std::size_t what;
   };
   if (text.find('<') == std::string::npos) return text;
+  // A tag is compared in full only when the byte after its "<" could start
+  // it: the same byte, or an ASCII capital of it (the lowering maps no other
+  // byte to an ASCII one).
+  auto mayStart = [&text](std::size_t at, std::string_view tag) {
+    if (tag.size() < 2 || at + 1 >= text.size()) return true;
+    const char c = text[at + 1];
+    return c == tag[1] || (tag[1] >= 'a' && tag[1] <= 'z' && c == tag[1] - 'a' + 'A');
+  };
   std::vector<Tag> tags;
   for (std::size_t at = text.find('<'); at != std::string::npos; at = text.find('<', at + 1)) {
     for (std::size_t k = 0; k < kinds.size(); ++k) {
-      if (HoldsLoweredAt(text, at, kinds[k].open)) {
+      if (mayStart(at, kinds[k].open) && HoldsLoweredAt(text, at, kinds[k].open)) {
         tags.push_back({at, 2 * k});
         break;
       }
-      if (HoldsLoweredAt(text, at, kinds[k].close)) {
+      if (mayStart(at, kinds[k].close) && HoldsLoweredAt(text, at, kinds[k].close)) {
         tags.push_back({at, 2 * k + 1});
         break;
       }

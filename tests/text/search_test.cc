@@ -44,5 +44,21 @@ TEST(TextSearch, FindsWhatStdStringFinds) {
   EXPECT_EQ(FindLast("abc", ""), std::string::npos);
 }
 
+// One to four bytes looked for (high bytes too) in texts of every length up
+// to a few words, standing at every place, searched from every start.
+TEST(TextSearch, FindAnyByteFindsWhatFindFirstOfFinds) {
+  const std::string sets[] = {"<", "<>", "\\{}", "\xE1", "\xFF\x01", "abcd"};
+  for (const std::string& set : sets)
+    for (std::size_t length = 0; length <= 40; ++length)
+      for (std::size_t place = 0; place <= length; ++place) {
+        std::string text(length, 'x');
+        if (place < length) text[place] = set.back();
+        if (length > 5) text[length - 2] = set.front();
+        for (std::size_t from = 0; from <= length + 1; ++from)
+          ASSERT_EQ(FindAnyByte(text, set, from), text.find_first_of(set, from))
+              << "set of " << set.size() << ", length " << length << ", place " << place;
+      }
+}
+
 }  // namespace
 }  // namespace qv
