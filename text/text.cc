@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -10,6 +11,10 @@
 #include "text/byte_words.h"
 #include "text/cp1250.h"
 #include "text/search.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace qv {
 
@@ -319,6 +324,22 @@ std::size_t NextDroppableBlank(const char* d, std::size_t n, std::size_t i, char
                                bool lineEnds) {
   auto marks = [lineEnds](char c) { return c == ' ' || (lineEnds && c == '\n'); };
   bool afterMark = marks(before);
+#if defined(__SSE2__)
+  // Sixteen bytes a step where the processor has SSE2: one bit a byte.
+  {
+    const __m128i blank = _mm_set1_epi8(' ');
+    const __m128i lf = _mm_set1_epi8(lineEnds ? '\n' : ' ');
+    for (; i + 16 <= n; i += 16) {
+      const __m128i w = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
+      const auto blanks = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(w, blank)));
+      const unsigned marked =
+          blanks | static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(w, lf)));
+      const unsigned hits = blanks & ((marked << 1) | (afterMark ? 1u : 0u));
+      if (hits != 0) return i + static_cast<std::size_t>(std::countr_zero(hits));
+      afterMark = (marked >> 15) != 0;
+    }
+  }
+#endif
   if constexpr (byte_words::kUsable) {
     using byte_words::BytesEqual;
     for (; i + 8 <= n; i += 8) {

@@ -341,12 +341,12 @@ TEST(TextBlanks, Normalize) {
   EXPECT_EQ(NormalizeBlanks("a\xA0\xA0 b"), "a\xA0\xA0 b");
 }
 
-// Longer texts too: the rules look at eight bytes at a time.
+// Longer texts too: the rules look at eight or sixteen bytes at a time.
 TEST(TextBlanks, MatchLiteralRulesOnRandomTexts) {
   std::mt19937 rng(77);
   for (int i = 0; i < 6000; ++i) {
     const std::string text =
-        i % 2 == 0 ? RandomText(rng, "a  \r\n", 16) : RandomText(rng, "ab   \r\n\n\xA0", 48);
+        i % 2 == 0 ? RandomText(rng, "a  \r\n", 16) : RandomText(rng, "ab   \r\n\n\xA0", 96);
     ASSERT_EQ(CollapseBlanks(text), NaiveCollapseBlanks(text)) << "'" << text << "'";
     ASSERT_EQ(NormalizeBlanks(text), NaiveNormalizeBlanks(text)) << "'" << text << "'";
   }
