@@ -1,5 +1,6 @@
 #include "rtfkit/paragraph.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -167,8 +168,8 @@ void NarrativeNewer(std::string& text) {
   if (Contains(text, boldRunAfterBreak)) EndSpendableBoldRun(text);
 }
 
-void WriteEscapedParagraph(const ParagraphContext& ctx, std::string text, int width,
-                           RtfWriter& out, bool blanksNormalized);
+void WriteEscapedParagraph(const ParagraphContext& ctx, std::string text, int width, RtfWriter& out,
+                           bool blanksNormalized);
 
 // The tail that both layouts share.
 void NarrativeTail(const ParagraphContext& ctx, std::string& text, RtfWriter& out) {
@@ -194,19 +195,20 @@ void WrapAndWrite(const std::string& text, int width, RtfWriter& out) {
   // new line.
   const std::string_view all(text);
   std::size_t lineStart = 0;
-  int column = 1;
-  for (std::size_t rest = 0; rest < text.size();) {
-    const std::size_t blank = text.find(' ', rest);
-    const std::size_t end = blank == std::string::npos ? text.size() : blank + 1;
-    const std::string_view word(text.data() + rest, end - rest);
-    if (Length(word) + column > width) {
+  std::size_t rest = 0;  // where the next word starts
+  std::int64_t column = 1;
+  auto word = [&](std::size_t end) {
+    const auto length = static_cast<std::int64_t>(end - rest);
+    if (length + column > width) {
       out.Line(all.substr(lineStart, rest - lineStart));
       lineStart = rest;
       column = 1;
     }
     rest = end;
-    column += Length(word);
-  }
+    column += length;
+  };
+  ForEachByte(all, ' ', [&](std::size_t blank) { word(blank + 1); });
+  if (rest < text.size()) word(text.size());
   out.Line(all.substr(lineStart));
 }
 
@@ -243,8 +245,8 @@ std::string LineAndParagraphMarksToPar(std::string text) {
 
 // WriteParagraph on text escaped already; `blanksNormalized` when the text
 // has just been through NormalizeBlanks, which a second time changes nothing.
-void WriteEscapedParagraph(const ParagraphContext& ctx, std::string text, int width,
-                           RtfWriter& out, bool blanksNormalized) {
+void WriteEscapedParagraph(const ParagraphContext& ctx, std::string text, int width, RtfWriter& out,
+                           bool blanksNormalized) {
   const bool newerLayout = ctx.layout == Layout::kNewer;
 
   if (newerLayout && !blanksNormalized) text = NormalizeBlanks(std::move(text));
@@ -255,7 +257,7 @@ void WriteEscapedParagraph(const ParagraphContext& ctx, std::string text, int wi
   if (newerLayout) text = ReplaceAll("<b>enc.</b>", "enc.", std::move(text));
 
   static constexpr TagKind kBoldThenItalic[] = {{"<b>", "</b>", R"({\b )"},
-                                                 {"<i>", "</i>", R"({\i )"}};
+                                                {"<i>", "</i>", R"({\i )"}};
   text = PairTagKinds(std::move(text), kBoldThenItalic);
 
   // Newer layout only: line and paragraph marks become "\par", except in

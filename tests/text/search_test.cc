@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/support/lines.h"
 
@@ -58,6 +59,21 @@ TEST(TextSearch, FindAnyByteFindsWhatFindFirstOfFinds) {
           ASSERT_EQ(FindAnyByte(text, set, from), text.find_first_of(set, from))
               << "set of " << set.size() << ", length " << length << ", place " << place;
       }
+}
+
+TEST(TextSearch, ForEachByteVisitsEveryOneInOrder) {
+  for (std::size_t length = 0; length <= 40; ++length)
+    for (std::size_t step = 1; step <= 5; ++step) {
+      std::string text(length, 'x');
+      std::vector<std::size_t> expected;
+      for (std::size_t i = step / 2; i < length; i += step) {
+        text[i] = ' ';
+        expected.push_back(i);
+      }
+      std::vector<std::size_t> visited;
+      ForEachByte(text, ' ', [&](std::size_t at) { visited.push_back(at); });
+      ASSERT_EQ(visited, expected) << "length " << length << ", step " << step;
+    }
 }
 
 }  // namespace
