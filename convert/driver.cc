@@ -45,9 +45,13 @@ void ConvertOpeningStory(ConverterRun& run) {
 
   const std::string_view firstTable = Markers(run.layout).orderTable;
   run.narrativeMode = true;
-  while (!run.Eof() && !run.CurrentHolds(firstTable)) {
+  // Each line is looked at once: whether it holds the table decides both
+  // whether it joins the story and whether the story ends.
+  bool atTable = run.CurrentHolds(firstTable);
+  while (!run.Eof() && !atTable) {
     run.ReadLine();
-    if (!run.CurrentHolds(firstTable)) AppendCollapsed(run.narrative, run.currentLine, " ");
+    atTable = run.CurrentHolds(firstTable);
+    if (!atTable) AppendCollapsed(run.narrative, run.currentLine, " ");
   }
   run.FlushNarrative();
 }

@@ -33,14 +33,16 @@ constexpr std::array<unsigned char, 256> kCommonness = MakeCommonness();
 
 int Commonness(char c) { return kCommonness[static_cast<unsigned char>(c)]; }
 
-// The place in the pattern of its rarest character (the first of equals)
-// among its first eight: the searches jump from one occurrence of it to the
-// next with memchr. Any place finds the same; looking no further keeps the
-// cost of a search in a short line small.
-std::size_t AnchorOf(std::string_view pattern) {
+// The place in the pattern of its rarest character (the first of equals):
+// the searches jump from one occurrence of it to the next with memchr. Any
+// place finds the same; in a short text (`span` bytes to search) only the
+// first eight characters are looked at, so that choosing costs less than
+// the search.
+std::size_t AnchorOf(std::string_view pattern, std::size_t span) {
   std::size_t anchor = 0;
   int rarest = Commonness(pattern[0]);
-  const std::size_t looked = std::min<std::size_t>(pattern.size(), 8);
+  const std::size_t looked =
+      span > 4096 ? pattern.size() : std::min<std::size_t>(pattern.size(), 8);
   for (std::size_t i = 1; i < looked && rarest > 0; ++i)
     if (const int c = Commonness(pattern[i]); c < rarest) {
       anchor = i;
@@ -62,7 +64,7 @@ std::size_t FindFrom(std::string_view text, std::string_view pattern, std::size_
   if (pattern.empty()) return from <= text.size() ? from : std::string_view::npos;
   if (from > text.size() || pattern.size() > text.size() - from) return std::string_view::npos;
   const char* data = text.data();
-  const std::size_t anchor = AnchorOf(pattern);
+  const std::size_t anchor = AnchorOf(pattern, text.size() - from);
   // Every start from `from` up to `end` (exclusive) is still to be tried.
   const std::size_t end = text.size() - pattern.size() + 1;
   while (from < end) {
@@ -128,7 +130,7 @@ std::size_t FindAnyByte(std::string_view text, std::string_view bytes, std::size
 std::size_t FindLast(std::string_view text, std::string_view pattern) {
   if (pattern.empty() || pattern.size() > text.size()) return std::string_view::npos;
   const char* data = text.data();
-  const std::size_t anchor = AnchorOf(pattern);
+  const std::size_t anchor = AnchorOf(pattern, text.size());
   // Every start before `limit` is still to be tried.
   for (std::size_t limit = text.size() - pattern.size() + 1; limit > 0;) {
     const void* hit = LastByte(data + anchor, pattern[anchor], limit);
