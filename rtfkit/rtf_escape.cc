@@ -1,10 +1,17 @@
 #include "rtfkit/rtf_escape.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 
 #include "text/byte_words.h"
 #include "text/line_cuts.h"
 #include "text/text.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace qv {
 namespace {
@@ -49,31 +56,51 @@ bool MayHoldChanged(const char* at) {
           BytesEqual(w, '}')) != 0;
 }
 
+// The first byte from i on that RtfEscape changes, or n: sixteen bytes a
+// step where the processor has SSE2, eight elsewhere, then byte by byte
+// (a tab passes the word tests and is looked at again).
+std::size_t NextChanged(const char* d, std::size_t n, std::size_t i) {
+  for (;;) {
+#if defined(__SSE2__)
+    const __m128i space = _mm_set1_epi8(0x20), minus1 = _mm_set1_epi8(-1);
+    for (; i + 16 <= n; i += 16) {
+      const __m128i w = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
+      // Signed bytes from 0 to 0x1F are the controls; 0x80 and up are negative.
+      const __m128i controls = _mm_and_si128(_mm_cmplt_epi8(w, space), _mm_cmpgt_epi8(w, minus1));
+      const __m128i marks = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(w, _mm_set1_epi8(0x7F)),
+                                                      _mm_cmpeq_epi8(w, _mm_set1_epi8('\\'))),
+                                         _mm_or_si128(_mm_cmpeq_epi8(w, _mm_set1_epi8('{')),
+                                                      _mm_cmpeq_epi8(w, _mm_set1_epi8('}'))));
+      if (const int mask = _mm_movemask_epi8(_mm_or_si128(controls, marks)); mask != 0) {
+        i += static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(mask)));
+        break;
+      }
+    }
+#endif
+    if constexpr (byte_words::kUsable)
+      while (i + 8 <= n && !MayHoldChanged(d + i)) i += 8;
+    for (const std::size_t stop = std::min(n, i + 8); i < stop; ++i)
+      if (Changed(d[i])) return i;
+    if (i == n) return n;
+  }
+}
+
 }  // namespace
 
 void AppendRtfEscaped(std::string& out, std::string_view text) {
-  // The bytes between two that are dropped or escaped go over as one run;
-  // eight bytes that hold none are passed over at once.
+  // The bytes between two that are dropped or escaped go over as one run.
+  const char* const d = text.data();
+  const std::size_t n = text.size();
   std::size_t from = 0;
-  std::size_t looked = 0;  // the bytes before it were seen by a word's test
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if constexpr (byte_words::kUsable) {
-      if (i >= looked) {
-        while (i + 8 <= text.size() && !MayHoldChanged(text.data() + i)) i += 8;
-        if (i == text.size()) break;
-        looked = i + 8;
-      }
-    }
-    const char c = text[i];
-    if (!Changed(c)) continue;
-    out.append(text.substr(from, i - from));
-    if (IsEscaped(c)) {
+  for (std::size_t i = NextChanged(d, n, 0); i < n; i = NextChanged(d, n, i + 1)) {
+    out.append(d + from, i - from);
+    if (IsEscaped(d[i])) {
       out += '\\';
-      out += c;
+      out += d[i];
     }
     from = i + 1;
   }
-  out.append(text.substr(from));
+  out.append(d + from, n - from);
 }
 
 }  // namespace qv
