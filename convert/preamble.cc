@@ -1,5 +1,7 @@
 #include "convert/preamble.h"
 
+#include <algorithm>
+
 #include "convert/maps/map_section.h"
 #include "rtfkit/rtf_escape.h"
 #include "rtfkit/table_rows.h"
@@ -29,9 +31,9 @@ OrderRow ReadOlderOrderRow(ConverterRun& run) {
   DeleteThrough(text, older::kOrderNameCell);
   OrderRow row;
   row.name = Copy(text, 1, Find(older::kOrderCellEnd, text) - 1);
-  text = TrimLeadingBlanks(text);
+  text.erase(0, std::min(text.find_first_not_of(' '), text.size()));  // leading blanks
   Delete(text, 1, static_cast<int>(row.name.size()));
-  row.rest = text;
+  row.rest = std::move(text);
   return row;
 }
 
@@ -70,7 +72,7 @@ void ConvertOrderRow(ConverterRun& run) {
   const std::string stripped = StripTags(row.rest);
   const std::string orderText = NormalizeBlanks(stripped);
   std::string line = "Parancs: ";
-  line.append(PadRight(row.name, 20)).append(" ");
+  line.append(row.name).append(row.name.size() < 20 ? 20 - row.name.size() : 0, ' ').append(" ");
   line.append(ConsoleOrderText(run.layout, row.rest, stripped, orderText));
   run.Console(line);
 
