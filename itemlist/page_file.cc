@@ -36,30 +36,40 @@ void PageFile::InsertAtFinish(std::int64_t offset, std::string text) {
   inserts_.emplace_back(offset < 0 ? 0 : static_cast<std::size_t>(offset), std::move(text));
 }
 
+void PageFile::PutOut(std::string_view text) {
+  if (file_)
+    file_->Write(text);
+  else
+    finished_.append(text);
+}
+
+void PageFile::PutOutThrough(std::int64_t offset) {
+  const std::size_t end = std::min(text_.size(), pos_);
+  const std::size_t at = std::clamp<std::size_t>(offset < 0 ? 0 : static_cast<std::size_t>(offset),
+                                                 putOut_, std::max(putOut_, end));
+  PutOut(std::string_view(text_).substr(putOut_, at - putOut_));
+  putOut_ = at;
+}
+
 void PageFile::Finish() {
-  text_.resize(pos_);
+  text_.resize(std::max(pos_, putOut_));
   std::stable_sort(inserts_.begin(), inserts_.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   // The page in pieces: the text up to each insertion, then the insertion.
-  std::string joined;
-  auto put = [&](std::string_view piece) {
-    if (file_)
-      file_->Write(piece);
-    else
-      joined.append(piece);
-  };
   const std::string_view page = text_;
-  std::size_t done = 0;
+  std::size_t done = putOut_;
   for (const auto& [offset, text] : inserts_) {
-    const std::size_t at = std::min(offset, page.size());
-    put(page.substr(done, at - done));
-    put(text);
+    const std::size_t at = std::clamp(offset, done, page.size());
+    PutOut(page.substr(done, at - done));
+    PutOut(text);
     done = at;
   }
-  put(page.substr(done));
+  PutOut(page.substr(done));
   inserts_.clear();
+  putOut_ = 0;
   if (!file_) {
-    text_ = std::move(joined);
+    text_ = std::move(finished_);
+    finished_.clear();
     pos_ = text_.size();
     return;
   }

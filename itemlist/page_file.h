@@ -52,6 +52,14 @@ class PageFile {
   // straight from where it was made, never copied into the page.
   void InsertAtFinish(std::int64_t offset, std::string text);
 
+  // Puts the page up to `offset` (at most its current position) into the
+  // finished page now, and then `text`: a picture of megabytes goes out in
+  // pieces as it is encoded, and no piece is kept. Once the page is put out
+  // up to an offset, it is not written before that offset again, nor are
+  // texts inserted there; Finish() adds the rest.
+  void PutOutThrough(std::int64_t offset);
+  void PutOut(std::string_view text);
+
   // Ends the page at the current position, writes it and renames it into
   // place (a page kept in memory is only ended); throws qv::Error on failure.
   void Finish();
@@ -61,6 +69,8 @@ class PageFile {
   std::string text_;
   std::size_t pos_ = 0;
   std::vector<std::pair<std::size_t, std::string>> inserts_;
+  std::size_t putOut_ = 0;  // the page is in the finished page up to here
+  std::string finished_;    // the finished page of one kept in memory
 };
 
 }  // namespace qv

@@ -1,6 +1,7 @@
 #include "itemlist/page_maps.h"
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -22,27 +23,27 @@ class PageMaps {
   PageMaps(RunContext& ctx, Layout layout, const std::string& reportName, MapResources& resources)
       : ctx_(ctx), layout_(layout), reportName_(reportName), resources_(resources) {}
 
-  // The line to put after the applet whose lines are given, or empty.
-  std::string LineFor(const std::vector<std::string>& appletLines) {
+  // The map of the applet whose lines are given, or none.
+  std::optional<MonoBitmap> MapFor(const std::vector<std::string>& appletLines) {
     try {
       return Draw(appletLines);
     } catch (const Error& e) {
       ctx_.console.ErrorLine(WarningText(
           "'" + reportName_ + "' targylista-oldalan egy terkep kep nelkul marad: " + e.kind() +
           ": " + e.text()));
-      return "";
+      return std::nullopt;
     }
   }
 
  private:
-  std::string Draw(const std::vector<std::string>& appletLines) {
+  std::optional<MonoBitmap> Draw(const std::vector<std::string>& appletLines) {
     ListedLines lines(appletLines);
     AppletReader applet(lines, layout_);
-    if (!applet.FindFrame()) return "";
-    const MonoBitmap map =
+    if (!applet.FindFrame()) return std::nullopt;
+    MonoBitmap map =
         DrawAppletMap(applet, resources_, ctx_.programDir, reportName_, pictureBytes_);
     pictureBytes_ += static_cast<std::int64_t>(map.DibRows().size());
-    return MapImageLine(map);
+    return map;
   }
 
   RunContext& ctx_;
@@ -56,21 +57,33 @@ class PageMaps {
 
 // The picture keeps its pixel size, but shrinks to the window's width when
 // the window is narrower (a map of a few tiles is already 1,000 pixels wide).
-std::string MapImageLine(const MonoBitmap& map) {
+void PutMapImageLine(const MonoBitmap& map, const std::function<void(std::string_view)>& put) {
   // The BMP file is encoded from its head and the bitmap's own rows: the
   // head takes the first bytes of the rows up to a whole group of three, so
-  // the rest encodes on its own, without a copy of megabytes of rows.
+  // the rest encodes on its own, a block of rows at a time, without a copy
+  // of megabytes of rows.
   std::vector<uint8_t> head = PictureBmpHead(map);
   const std::span<const uint8_t> rows = map.DibRows();
   const std::size_t take = std::min(rows.size(), (3 - head.size() % 3) % 3);
   head.insert(head.end(), rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(take));
-  std::string line = "<center><img src=\"data:image/bmp;base64,";
-  line.reserve(line.size() + (head.size() + rows.size() + 2) / 3 * 4 + 128);
-  AppendBase64(head, line);
-  AppendBase64(rows.subspan(take), line);
-  line += "\" width=\"" + std::to_string(map.width()) + "\" height=\"" +
-          std::to_string(map.height()) + "\" alt=\"" + std::string("Térkép"_cp) +
-          "\" style=\"max-width: 100%; height: auto\"></center>";
+  constexpr std::size_t kBlockBytes = 3 * 16 * 1024;  // whole groups of three
+  std::string piece = "<center><img src=\"data:image/bmp;base64,";
+  piece.reserve(kBlockBytes / 3 * 4 + piece.size() + head.size() * 2);
+  AppendBase64(head, piece);
+  for (std::size_t at = take; at < rows.size(); at += kBlockBytes) {
+    AppendBase64(rows.subspan(at, std::min(kBlockBytes, rows.size() - at)), piece);
+    put(piece);
+    piece.clear();
+  }
+  piece += "\" width=\"" + std::to_string(map.width()) + "\" height=\"" +
+           std::to_string(map.height()) + "\" alt=\"" + std::string("Térkép"_cp) +
+           "\" style=\"max-width: 100%; height: auto\"></center>";
+  put(piece);
+}
+
+std::string MapImageLine(const MonoBitmap& map) {
+  std::string line;
+  PutMapImageLine(map, [&line](std::string_view piece) { line += piece; });
   return line;
 }
 
@@ -84,7 +97,6 @@ void AddMapPictures(PageFile& page, RunContext& ctx, Layout layout, const std::s
     if (!open) {
       // Outside an applet only a line holding "<applet" matters: the page
       // is searched for the next one, and its line taken from its start.
-      // An ASCII pattern is found lowered alike by both lowerings.
       const std::size_t applet = FindLoweredFrom(text, qv::applet::kAppletStart, start);
       if (applet == std::string_view::npos) break;
       const std::size_t lineBreak = text.rfind("\r\n", applet);
@@ -102,13 +114,15 @@ void AddMapPictures(PageFile& page, RunContext& ctx, Layout layout, const std::s
     applet.emplace_back(line.substr(0, line.size() - (EndsWith(line, "\r\n") ? 2 : 0)));
     if (!HoldsLowered(line, applet::kAppletEnd)) continue;
     open = false;
-    std::string picture = maps.LineFor(applet);
+    const std::optional<MonoBitmap> map = maps.MapFor(applet);
     applet.clear();
-    if (picture.empty()) continue;
-    // A page whose last line has no line end gets one before the picture.
-    if (!EndsWith(line, "\r\n")) picture.insert(0, "\r\n");
-    picture += "\r\n";
-    page.InsertAtFinish(static_cast<std::int64_t>(next), std::move(picture));
+    if (!map) continue;
+    // The page goes out up to the applet's end, then the picture line. A
+    // page whose last line has no line end gets one before the picture.
+    page.PutOutThrough(static_cast<std::int64_t>(next));
+    if (!EndsWith(line, "\r\n")) page.PutOut("\r\n");
+    PutMapImageLine(*map, [&page](std::string_view piece) { page.PutOut(piece); });
+    page.PutOut("\r\n");
   }
 }
 

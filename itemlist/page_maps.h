@@ -3,7 +3,9 @@
 // applet as an inline BMP picture.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "graphics/mono_bitmap.h"
 #include "itemlist/page_file.h"
@@ -16,6 +18,9 @@ namespace qv {
 // The line the page shows a map picture with: the picture as a BMP file in
 // a base64 data: address, at its size in pixels, centred.
 std::string MapImageLine(const MonoBitmap& map);
+// The same line handed to `put` in pieces of some tens of kilobytes, so a
+// picture of megabytes is never held whole.
+void PutMapImageLine(const MonoBitmap& map, const std::function<void(std::string_view)>& put);
 
 // Has the page's Finish() put the picture line of the map after every line
 // of the page that closes an applet ("</applet>", any case) opened on it or
