@@ -9,6 +9,7 @@
 #include "maps/applet_map.h"
 #include "platform/error.h"
 #include "text/base64.h"
+#include "text/byte_words.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
 #include "text/report_markers.h"
@@ -87,6 +88,40 @@ std::string MapImageLine(const MonoBitmap& map) {
   return line;
 }
 
+// Tags stand a few bytes apart in a page, so the "<" of one followed by an
+// "a" or "A" is looked for eight places at a time, and only those places are
+// compared.
+std::size_t FindAppletStart(std::string_view text, std::size_t from) {
+  constexpr std::string_view kStart = applet::kAppletStart;
+  constexpr std::size_t npos = std::string_view::npos;
+  if (from > text.size() || kStart.size() > text.size() - from) return npos;
+  const char* const d = text.data();
+  const std::size_t end = text.size() - kStart.size() + 1;  // starts up to here are tried
+  auto holdsAt = [&](std::size_t at) {
+    for (std::size_t i = 1; i < kStart.size(); ++i) {
+      const char c = d[at + i];
+      if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != kStart[i]) return false;
+    }
+    return true;
+  };
+  std::size_t at = from;
+  if constexpr (byte_words::kUsable) {
+    using namespace byte_words;
+    // The word at `at` and the one a byte later both lie inside the text.
+    for (; at + 9 <= text.size(); at += 8) {
+      std::uint64_t hits = BytesEqual(Load(d + at), '<') &
+                           BytesEqual(Load(d + at + 1) | (kOnes * 0x20), 'a');
+      for (; hits != 0; hits &= hits - 1) {
+        const std::size_t p = at + FirstMarked(hits);
+        if (p < end && holdsAt(p)) return p;
+      }
+    }
+  }
+  for (; at < end; ++at)
+    if (d[at] == '<' && holdsAt(at)) return at;
+  return npos;
+}
+
 void AddMapPictures(PageFile& page, RunContext& ctx, Layout layout, const std::string& reportName,
                     MapResources& resources) {
   PageMaps maps(ctx, layout, reportName, resources);
@@ -97,7 +132,7 @@ void AddMapPictures(PageFile& page, RunContext& ctx, Layout layout, const std::s
     if (!open) {
       // Outside an applet only a line holding "<applet" matters: the page
       // is searched for the next one, and its line taken from its start.
-      const std::size_t applet = FindLoweredFrom(text, qv::applet::kAppletStart, start);
+      const std::size_t applet = FindAppletStart(text, start);
       if (applet == std::string_view::npos) break;
       const std::size_t lineBreak = text.rfind("\r\n", applet);
       if (lineBreak != std::string_view::npos && lineBreak + 2 > start) start = lineBreak + 2;

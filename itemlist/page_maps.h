@@ -22,6 +22,10 @@ std::string MapImageLine(const MonoBitmap& map);
 // picture of megabytes is never held whole.
 void PutMapImageLine(const MonoBitmap& map, const std::function<void(std::string_view)>& put);
 
+// Where "<applet" (any case: A to Z lowered) first starts at or after
+// `from`, or npos.
+std::size_t FindAppletStart(std::string_view text, std::size_t from);
+
 // Has the page's Finish() put the picture line of the map after every line
 // of the page that closes an applet ("</applet>", any case) opened on it or
 // on an earlier line ("<applet", any case); the applet's own lines stay as

@@ -21,6 +21,7 @@
 #include "tests/support/test_pictures.h"
 #include "text/base64.h"
 #include "text/cp1250.h"
+#include "text/text.h"
 
 namespace qv {
 namespace {
@@ -79,6 +80,23 @@ TEST(PageFileInserts, WrittenInByFinishInOffsetOrder) {
   file.InsertAtFinish(3, "!");
   file.Finish();
   EXPECT_EQ(dir.Read("p.htm"), "one!\r\n[past]");
+}
+
+// The applet search finds what the lowered search of the text helpers finds,
+// from every start, on texts full of near misses.
+TEST(PageMapApplets, FoundAsTheLoweredSearchFindsThem) {
+  const std::vector<std::string> parts = {"<applet", "<APPLET", "<Applet", "<applex", "<a", "<A",
+                                          "<", "a", "pplet", "\r\n", "x", "\xC1"};
+  std::uint32_t seed = 7;
+  for (int round = 0; round < 300; ++round) {
+    std::string text;
+    for (int n = 0; n < round % 40; ++n) {
+      seed = seed * 1103515245 + 12345;
+      text += parts[(seed >> 16) % parts.size()];
+    }
+    for (std::size_t from = 0; from <= text.size() + 1; ++from)
+      ASSERT_EQ(FindAppletStart(text, from), FindLoweredFrom(text, "<applet", from)) << text;
+  }
 }
 
 // The 0 x 0 map is the bare margins, 71 x 67 pixels, white: 12 bytes a row,
