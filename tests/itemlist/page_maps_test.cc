@@ -58,6 +58,15 @@ TEST(PageMapEncoding, Base64AcrossBlocksAndAppended) {
   }
 }
 
+// Short texts, two groups at a time and one left over, round-trip.
+TEST(PageMapEncoding, Base64OfShortTexts) {
+  for (std::size_t size = 0; size <= 20; ++size) {
+    std::vector<uint8_t> bytes(size);
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(255 - i * 37);
+    EXPECT_EQ(FromBase64(Base64(bytes)), bytes) << size;
+  }
+}
+
 // Texts put in at the page's end are written in by Finish(), in offset
 // order and, at one offset, in the order given; an offset past the end is
 // the end; the page's positions never counted them.
