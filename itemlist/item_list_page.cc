@@ -118,19 +118,19 @@ struct Mark {
 // replaced by the new tables; then the group tables go over the page's
 // copies of the last three lines, which are read and written again.
 void SecondPass(PageRun& run) {
-  const Mark start{run.report.TextFilePos(), run.page.Position()};
+  const Mark start{run.ReportPosition(), run.page.Position()};
   // Positions before the last three lines read; the oldest first. Before
   // the pass has read three lines they point at its start.
   std::array<Mark, 3> marks{start, start, start};
   auto moveBack = [&run, &marks] {
-    run.report.TextFileSeek(marks[0].report);
+    run.ReportSeek(marks[0].report);
     run.page.Seek(marks[0].page);
   };
 
   while (!run.Eof() && !run.CurrentHolds(kItems)) {
     marks[0] = marks[1];
     marks[1] = marks[2];
-    marks[2] = Mark{run.report.TextFilePos(), run.page.Position()};
+    marks[2] = Mark{run.ReportPosition(), run.page.Position()};
     run.ReadLine();
     if (run.skillsFound && run.CurrentHolds(kSkillTitle)) {
       // From two lines before the title through the line after "</table>".
@@ -140,7 +140,7 @@ void SecondPass(PageRun& run) {
       if (!run.skills.empty()) WriteMindSkillTables(run);
       // The notes taken before the move point into page text that has just
       // been replaced; the group tables may go back no further than here.
-      marks.fill(Mark{run.report.TextFilePos(), run.page.Position()});
+      marks.fill(Mark{run.ReportPosition(), run.page.Position()});
     } else {
       run.WriteLine(run.currentLine);
     }
@@ -181,7 +181,7 @@ void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, ReportReader& rep
   PageRun run(setup, report, page, ctx.console, layout);
 
   PreScanSkills(run);
-  report.TextFileSeek(0);
+  run.ReportSeek(0);
   page = PageFile::Create(pageName);
   // The page is the report with notes added: room for twice its size.
   const std::int64_t reportBytes = report.FileSize();
@@ -193,10 +193,10 @@ void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, ReportReader& rep
     page.Finish();
     return;
   }
-  const std::int64_t sheetPos = report.TextFilePos();
+  const std::int64_t sheetPos = run.ReportPosition();
   CollectFromSheet(run);
 
-  report.TextFileSeek(sheetPos);
+  run.ReportSeek(sheetPos);
   const PageSettings& s = setup.settings;
   if (!s.harmfulSpells.empty() || !s.watchedSpells.empty() || !s.watchedItems.empty())
     WriteWatchedTable(run);
