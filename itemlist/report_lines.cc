@@ -12,28 +12,35 @@ namespace {
 bool Dropped(char c) { return IsDroppedControl(static_cast<unsigned char>(c)); }
 
 // Whether one of the eight bytes of w may be a dropped control: one below 32
-// (the tab too, and a few false alarms past the first such byte) or 127.
+// (a tab too) or 127. Each byte is tested on its own low seven bits, so no
+// carry runs from one byte into the next.
 constexpr bool MayHoldDropped(std::uint64_t w) {
+  using byte_words::kLow7;
   using byte_words::kOnes;
-  constexpr std::uint64_t kHighs = kOnes * 0x80;
-  const std::uint64_t below32 = (w - kOnes * 32) & ~w & kHighs;
-  return (below32 | byte_words::BytesEqual(w, 127)) != 0;
+  const std::uint64_t low = w & kLow7;
+  const std::uint64_t atLeast32 = (low + kOnes * 0x60) | w;  // high bit: 32 or more
+  const std::uint64_t is127 = (low + kOnes) & ~w;             // high bit: 127
+  return ((~atLeast32 | is127) & (kOnes * 0x80)) != 0;
 }
 
-// The place of the first dropped control byte of text, or its size.
+// The place of the first dropped control byte of text at or after `at`, or
+// its size, byte by byte.
+std::size_t FirstDroppedFrom(std::string_view text, std::size_t at) {
+  for (; at < text.size(); ++at)
+    if (Dropped(text[at])) return at;
+  return text.size();
+}
+
+// The same from the start, eight bytes a step while they hold none: the
+// last step takes the text's last eight bytes, overlapping the one before.
 std::size_t FirstDropped(std::string_view text) {
   const char* const d = text.data();
   const std::size_t n = text.size();
+  if (!byte_words::kUsable || n < 8) return FirstDroppedFrom(text, 0);
   std::size_t at = 0;
-  if constexpr (byte_words::kUsable) {
-    for (; at + 8 <= n; at += 8) {
-      if (!MayHoldDropped(byte_words::Load(d + at))) continue;
-      for (std::size_t k = at; k < at + 8; ++k)
-        if (Dropped(d[k])) return k;
-    }
-  }
-  for (; at < n; ++at)
-    if (Dropped(d[at])) return at;
+  for (; at + 8 <= n; at += 8)
+    if (MayHoldDropped(byte_words::Load(d + at))) return FirstDroppedFrom(text, at);
+  if (at < n && MayHoldDropped(byte_words::Load(d + n - 8))) return FirstDroppedFrom(text, n - 8);
   return n;
 }
 
