@@ -11,6 +11,9 @@
 namespace qv {
 namespace {
 
+// What marks a contained item's line.
+constexpr std::string_view kContainedMark = "[benn";
+
 // What one walk carries from line to line.
 struct Walk {
   PageRun& run;
@@ -32,7 +35,7 @@ std::string RemoveEvery(std::string text, const std::string& pattern) {
 // The count of a contained-item line: the word after the first blank that
 // follows "[benn" ("[benne 2 ..." gives 2).
 int ContainedCount(const std::string& line) {
-  const int blank = CharPosFrom(line, ' ', Find("[benn", line));
+  const int blank = CharPosFrom(line, ' ', Find(kContainedMark, line));
   if (blank == 0) return 0;
   const int next = CharPosFrom(line, ' ', blank + 1);
   const int end = next == 0 ? static_cast<int>(line.size()) + 1 : next;
@@ -121,29 +124,32 @@ bool CountLine(Walk& w, std::string& line) {
   return true;
 }
 
-// What the walk asks of each line it reads, found in one pass over the
-// line: whether it holds "CLASS=tdb", a ">", "[benn" and "</table>".
+// What the walk asks of each line it reads: whether it holds "</table>",
+// "CLASS=tdb" with a ">" anywhere, and "[benn".
 struct ItemLineMarks {
   bool tableEnd = false;
   bool countCell = false;
-  bool tagEnd = false;
   bool contained = false;
 };
 
+// All three markers hold a "b", which few places of a line do: the line's
+// b's are found with memchr and the markers compared around them.
 ItemLineMarks MarksOf(std::string_view line) {
-  auto holdsAt = [&](std::size_t at, std::string_view marker) {
-    return line.compare(at, marker.size(), marker) == 0;
+  constexpr std::size_t kTableEndB = older::kTableEnd.find('b');
+  constexpr std::size_t kCountB = older::kCountClass.find('b');
+  constexpr std::size_t kContainedB = kContainedMark.find('b');
+  static_assert(kTableEndB != std::string_view::npos && kCountB != std::string_view::npos &&
+                kContainedB != std::string_view::npos);
+  auto holdsAround = [&](std::size_t b, std::string_view marker, std::size_t markerB) {
+    return b >= markerB && line.compare(b - markerB, marker.size(), marker) == 0;
   };
   ItemLineMarks marks;
-  for (std::size_t at = 0; at < line.size(); ++at) {
-    switch (line[at]) {
-      case '>': marks.tagEnd = true; break;
-      case '<': marks.tableEnd = marks.tableEnd || holdsAt(at, older::kTableEnd); break;
-      case 'C': marks.countCell = marks.countCell || holdsAt(at, older::kCountClass); break;
-      case '[': marks.contained = marks.contained || holdsAt(at, "[benn"); break;
-      default: break;
-    }
+  for (std::size_t b = line.find('b'); b != std::string_view::npos; b = line.find('b', b + 1)) {
+    marks.tableEnd = marks.tableEnd || holdsAround(b, older::kTableEnd, kTableEndB);
+    marks.countCell = marks.countCell || holdsAround(b, older::kCountClass, kCountB);
+    marks.contained = marks.contained || holdsAround(b, kContainedMark, kContainedB);
   }
+  marks.countCell = marks.countCell && line.find('>') != std::string_view::npos;
   return marks;
 }
 
@@ -158,7 +164,7 @@ void WalkLinesOfItems(Walk& w) {
     line = run.ReadLine();
     const ItemLineMarks marks = MarksOf(line);
     tableEnd = marks.tableEnd;
-    if (marks.countCell && marks.tagEnd) {
+    if (marks.countCell) {
       if (CountLine(w, line)) tableEnd = run.CurrentHolds(older::kTableEnd);
     } else if (marks.contained) {
       w.count = ContainedCount(line);
@@ -225,7 +231,7 @@ void WalkRowsOfItems(Walk& w) {
     tableEnd = Contains(line, newer::kTableEnd);
     if (Contains(line, kCountCell)) {
       ItemRow(w, line);
-    } else if (Contains(line, "[benn")) {
+    } else if (Contains(line, kContainedMark)) {
       w.count = ContainedCount(line);
       HandleItemLine(w, line, true);
     }
