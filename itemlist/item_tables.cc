@@ -23,6 +23,7 @@ struct Walk {
   int number = 0;
   int runeLimit = 0;
   int insertPos = 0;
+  std::string scratch{};  // an anchor being made
 };
 
 // Every occurrence of pattern removed, searching on after each removal.
@@ -44,14 +45,26 @@ int ContainedCount(const std::string& line) {
 
 // link = "<A HREF" through the end of marker; name = after marker up to the
 // next "</A>".
-void CutLinkAndName(const std::string& line, std::string_view marker, std::string* link,
+void CutLinkAndName(std::string_view line, std::string_view marker, std::string* link,
                     std::string* name) {
-  const int anchor = Find(report::kLinkStart, line);
-  const int at = Find(marker, line);
-  const int after = at + static_cast<int>(marker.size());
-  *link = anchor > 0 && at > 0 ? Copy(line, anchor, after - anchor) : std::string();
-  const int end = at > 0 ? PosFrom(report::kLinkEnd, line, after) : 0;
-  *name = end > 0 ? Copy(line, after, end - after) : std::string();
+  constexpr std::size_t npos = std::string_view::npos;
+  const std::size_t at = line.find(marker);
+  if (at == npos) {
+    link->clear();
+    name->clear();
+    return;
+  }
+  const std::size_t anchor = line.find(report::kLinkStart);
+  const std::size_t after = at + marker.size();
+  if (anchor != npos && after > anchor)
+    link->assign(line.substr(anchor, after - anchor));
+  else
+    link->clear();
+  const std::size_t end = after < line.size() ? line.find(report::kLinkEnd, after) : npos;
+  if (end != npos)
+    name->assign(line.substr(after, end - after));
+  else
+    name->clear();
 }
 
 void AddToList(Walk& w, const std::string& link, const std::string& name) {
@@ -74,11 +87,13 @@ void HandleItemLine(Walk& w, std::string& line, bool contained) {
   }
 
   std::string_view open = report::kNumberOpen, tagEnd = report::kNumberAfterTag;
-  if (!Contains(line, open)) {
+  std::size_t openAt = line.find(open);
+  if (openAt == std::string::npos) {
     open = report::kMoneyOpen, tagEnd = report::kMoneyAfterTag;
-    if (!Contains(line, open)) return;
+    openAt = line.find(open);
+    if (openAt == std::string::npos) return;
   }
-  const int at = Find(open, line);
+  const int at = static_cast<int>(openAt) + 1;
   const int close = CharPosFrom(line, ')', at + 2);
   if (close == 0) return;  // no number behind the marker
   w.number = IntegerOrZero(Copy(line, at + 2, close - at - 2));
@@ -87,7 +102,9 @@ void HandleItemLine(Walk& w, std::string& line, bool contained) {
   if (w.annotate) {
     const bool coloured = !contained && w.run.watchedItems.count(w.number) > 0;
     Insert("</A>", line, close);
-    Insert(ItemAnchor(settings, w.number, w.runeLimit, coloured), line, at + 1);
+    w.scratch.clear();
+    AppendItemAnchor(w.scratch, settings, w.number, w.runeLimit, coloured);
+    Insert(w.scratch, line, at + 1);
     w.insertPos = CharPosFrom(line, ')', Find(tagEnd, line)) + 1;
     ++w.run.itemsAnnotated;
     if (const ItemRecord* item = w.run.setup.items.Find(w.number)) {
@@ -99,16 +116,28 @@ void HandleItemLine(Walk& w, std::string& line, bool contained) {
   }
 }
 
+// CellText without its cuts and searches: the text after the first ">" up
+// to the next "<" (or the end), blanks trimmed.
+std::string CellTextOf(std::string_view line) {
+  const std::size_t gt = line.find('>');
+  if (gt == std::string_view::npos) return std::string();
+  std::string_view text = line.substr(gt + 1);
+  text = text.substr(0, text.find('<'));
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return std::string();
+  return std::string(text.substr(first, text.find_last_not_of(' ') + 1 - first));
+}
+
 // A count cell, from the ">" that opens its text on: a rune limit in front
 // of the count ("3&ge; 5") is taken and removed from the cell; the count is
 // what is left.
 void CountCell(Walk& w, std::string& cell) {
   w.runeLimit = 0;
-  if (Contains(cell, "&ge;")) {
+  if (cell.find("&ge;") != std::string::npos) {
     w.runeLimit = IntegerOrZero(TextBefore(CellText(cell), "&"));
     cell = RemoveEvery(cell, std::to_string(w.runeLimit) + "&ge;");
   }
-  w.count = IntegerOrZero(CellText(cell));
+  w.count = IntegerOrZero(CellTextOf(cell));
 }
 
 // Returns whether it read the item's lines after the count line.
@@ -249,15 +278,32 @@ void WalkItemTable(PageRun& run, WalkMode mode, bool bank) {
     WalkRowsOfItems(w);
 }
 
+void AppendItemAnchor(std::string& out, const PageSettings& settings, int number, int runeLimit,
+                      bool coloured) {
+  out += "<A HREF='";
+  out += settings.itemLink;
+  out += "f=tenc&ssz=";
+  out += std::to_string(number);
+  out += settings.itemLinkExt;
+  if (runeLimit <= 0) {
+    out += "' TARGET=lumentargyenc CLASS=enc0";
+  } else {
+    out += "' TITLE='Trinigan rúnája: max "_cp;
+    out += std::to_string(runeLimit);
+    out += " db' TARGET=lumentargyenc CLASS=trinigan";
+  }
+  if (coloured) {
+    out += " style=\"color: ";
+    out += settings.watchedItemColour;
+    out += '"';
+  }
+  out += '>';
+}
+
 std::string ItemAnchor(const PageSettings& settings, int number, int runeLimit, bool coloured) {
-  const std::string href =
-      settings.itemLink + "f=tenc&ssz=" + std::to_string(number) + settings.itemLinkExt;
-  const std::string colour =
-      coloured ? " style=\"color: " + settings.watchedItemColour + "\"" : std::string();
-  if (runeLimit <= 0)
-    return "<A HREF='" + href + "' TARGET=lumentargyenc CLASS=enc0" + colour + ">";
-  return "<A HREF='" + href + std::string("' TITLE='Trinigan rúnája: max "_cp) +
-         std::to_string(runeLimit) + " db' TARGET=lumentargyenc CLASS=trinigan" + colour + ">";
+  std::string anchor;
+  AppendItemAnchor(anchor, settings, number, runeLimit, coloured);
+  return anchor;
 }
 
 std::string ItemNote(const PageSettings& settings, const ItemRecord& item, int count) {
