@@ -1,6 +1,10 @@
 #include "itemlist/report_lines.h"
 
+#include <bit>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "platform/error.h"
 #include "text/byte_words.h"
@@ -44,6 +48,51 @@ std::size_t FirstDropped(std::string_view text) {
   return n;
 }
 
+// Whether text[at] would be dropped from a line that holds it: a dropped
+// control byte but a line feed (which ends lines) and a CR right before one
+// (which ends them with it). A CR at the text's end counts: what follows it
+// is not known.
+bool Stray(std::string_view text, std::size_t at) {
+  const char c = text[at];
+  if (!Dropped(c) || c == '\n') return false;
+  return !(c == '\r' && at + 1 < text.size() && text[at + 1] == '\n');
+}
+
+// The place of the first Stray byte of text at or after `from`, or its size.
+// The candidates (bytes up to 31 but tabs and line feeds, and 127) are found
+// sixteen bytes at a time where SSE2 is there; there is a CR on every line.
+std::size_t FirstStray(std::string_view text, std::size_t from) {
+  const char* const d = text.data();
+  const std::size_t n = text.size();
+#ifdef __SSE2__
+  const __m128i k31 = _mm_set1_epi8(31);
+  const __m128i kTab = _mm_set1_epi8('\t');
+  const __m128i kLf = _mm_set1_epi8('\n');
+  const __m128i kDel = _mm_set1_epi8(127);
+  for (; from + 16 <= n; from += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + from));
+    const __m128i low = _mm_cmpeq_epi8(_mm_min_epu8(v, k31), v);
+    const __m128i kept = _mm_or_si128(_mm_cmpeq_epi8(v, kTab), _mm_cmpeq_epi8(v, kLf));
+    const __m128i hits = _mm_or_si128(_mm_andnot_si128(kept, low), _mm_cmpeq_epi8(v, kDel));
+    for (auto mask = static_cast<unsigned>(_mm_movemask_epi8(hits)); mask != 0; mask &= mask - 1) {
+      const std::size_t at = from + static_cast<std::size_t>(std::countr_zero(mask));
+      if (Stray(text, at)) return at;
+    }
+  }
+#else
+  if constexpr (byte_words::kUsable) {
+    for (; from + 8 <= n; from += 8) {
+      if (!MayHoldDropped(byte_words::Load(d + from))) continue;
+      for (std::size_t at = from; at < from + 8; ++at)
+        if (Stray(text, at)) return at;
+    }
+  }
+#endif
+  for (; from < n; ++from)
+    if (Stray(text, from)) return from;
+  return n;
+}
+
 // A line's size without the CR of a CR LF: what may hold kMaxLineBytes.
 std::size_t BareSize(std::string_view raw) {
   return raw.size() - (!raw.empty() && raw.back() == '\r' ? 1 : 0);
@@ -69,6 +118,7 @@ bool ReportLines::NextLoad() {
   }
   load_ = report_.ReadChunk();
   begin_ = 0;
+  stray_ = FirstStray(load_, 0);
   return !load_.empty();
 }
 
@@ -83,10 +133,16 @@ void ReportLines::ReadLine(std::string& line) {
   const void* lf = std::memchr(start, '\n', available);
   if (lf != nullptr) {
     const std::size_t taken = static_cast<std::size_t>(static_cast<const char*>(lf) - start);
-    begin_ += taken + 1;
+    const std::size_t end = begin_ + taken;  // the line feed's place
+    begin_ = end + 1;
     const std::string_view raw(start, taken);
     if (BareSize(raw) > kMaxLineBytes) LineTooLong();
+    if (stray_ > end) {  // nothing to drop but the CR of a CR LF
+      line.assign(start, BareSize(raw));
+      return;
+    }
     AssignWithoutControlBytes(raw, line);
+    stray_ = FirstStray(load_, begin_);
     return;
   }
   // The line goes on in the next loads.
@@ -103,6 +159,7 @@ void ReportLines::ReadLine(std::string& line) {
     pieces_.append(start, taken);
     if (lf != nullptr) {
       begin_ = taken + 1;
+      if (stray_ < begin_) stray_ = FirstStray(load_, begin_);
       break;
     }
     begin_ = available;
@@ -117,6 +174,7 @@ void ReportLines::Seek(std::int64_t offset) {
   started_ = true;
   load_ = {};
   begin_ = 0;
+  stray_ = 0;
 }
 
 void ReportLines::LineTooLong() const {

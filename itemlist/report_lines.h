@@ -1,8 +1,8 @@
 // The report's lines as the item-list page reads them: ReportReader's lines
 // with the control bytes a page must not carry dropped (DropControlBytes),
-// cut straight from the reader's buffer loads. A line is copied once, into
-// the caller's string, and only a line that holds such a byte is looked at
-// byte by byte.
+// cut straight from the reader's buffer loads. Each load is looked through
+// for such bytes once; a line is copied once, into the caller's string, and
+// only a line that holds such a byte is looked at byte by byte.
 #pragma once
 
 #include <cstdint>
@@ -36,6 +36,9 @@ class ReportLines {
   ReportReader& report_;
   std::string_view load_;       // the reader's buffer load being cut
   std::size_t begin_ = 0;       // the next line starts here in load_
+  // The first byte from begin_ on that a line would lose but the CR of a CR
+  // LF (or load_'s size): lines that end before it are copied as they are.
+  std::size_t stray_ = 0;
   std::int64_t loadStart_ = 0;  // the offset of load_[0] in the report
   bool started_ = false;        // loadStart_ is known
   std::string pieces_;          // a line that spans buffer loads
