@@ -37,13 +37,17 @@ constexpr std::string_view kStyleLine =
 
 // The same, writing every line read; no markers copies the rest.
 void CopyUntil(PageRun& run, std::initializer_list<std::string_view> markers) {
-  while (!run.Eof() && !run.HoldsAny(markers)) run.WriteLine(run.ReadLine());
+  while (!run.Eof() && !run.HoldsAny(markers)) {
+    run.page.Write(run.PassLinesWithout(markers));
+    run.WriteLine(run.ReadLine());
+  }
 }
 
 // The skill list is read before anything is written, so that the second
 // pass knows whether to replace the report's skill table.
 void PreScanSkills(PageRun& run) {
   while (!run.Eof() && !run.CurrentHolds(kSkillTitleScan)) {
+    run.PassLinesWithout({kSkillTitleScan});
     run.ReadLine();
     if (run.CurrentHolds(kSkillTitleScan)) {
       ReadSkillList(run);
@@ -57,6 +61,7 @@ void PreScanSkills(PageRun& run) {
 // behind "</style>"; false when the report has no such line.
 bool OpeningCopy(PageRun& run) {
   while (!run.Eof()) {
+    run.page.Write(run.PassLinesWithout({itempage::kStyleEnd, kSheet}));
     run.WriteLine(run.ReadLine());
     if (run.CurrentHolds(itempage::kStyleEnd)) run.WriteLine(kStyleLine);
     if (run.CurrentHolds(kSheet)) return true;

@@ -74,7 +74,17 @@ struct PageRun {
   // Reads on until currentLine holds one of the markers (or the report
   // ends); a line that already holds one is not passed over.
   void ReadUntilAny(std::initializer_list<std::string_view> markers) {
-    while (!Eof() && !HoldsAny(markers)) ReadLine();
+    while (!Eof() && !HoldsAny(markers)) {
+      PassLinesWithout(markers);
+      ReadLine();
+    }
+  }
+  // Passes over the next lines if they hold none of the markers and would
+  // be copied as they stand, as ReportLines::PassLinesWithout does, and
+  // returns them with their line ends: reading them one by one would find
+  // no marker in them and give their bytes but the line ends.
+  std::string_view PassLinesWithout(std::initializer_list<std::string_view> markers) {
+    return lines_.PassLinesWithout(std::span<const std::string_view>(markers.begin(), markers.size()));
   }
   // The report's offset of the next line to read, and a return there.
   std::int64_t ReportPosition() const { return lines_.Position(); }

@@ -1,5 +1,6 @@
 #include "itemlist/report_lines.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #ifdef __SSE2__
@@ -9,6 +10,7 @@
 #include "platform/error.h"
 #include "text/byte_words.h"
 #include "text/line_cuts.h"
+#include "text/search.h"
 
 namespace qv {
 namespace {
@@ -48,36 +50,47 @@ std::size_t FirstDropped(std::string_view text) {
   return n;
 }
 
-// Whether text[at] would be dropped from a line that holds it: a dropped
-// control byte but a line feed (which ends lines) and a CR right before one
-// (which ends them with it). A CR at the text's end counts: what follows it
-// is not known.
+// Whether text[at] is a byte that keeps a line from being copied as it
+// stands: a dropped control byte but a CR right before a line feed and a
+// line feed right after a CR (the CR LF that ends a line). A CR at the
+// text's end and a line feed at its start count: what stands beyond is not
+// known.
 bool Stray(std::string_view text, std::size_t at) {
   const char c = text[at];
-  if (!Dropped(c) || c == '\n') return false;
-  return !(c == '\r' && at + 1 < text.size() && text[at + 1] == '\n');
+  if (!Dropped(c)) return false;
+  if (c == '\r') return !(at + 1 < text.size() && text[at + 1] == '\n');
+  if (c == '\n') return !(at > 0 && text[at - 1] == '\r');
+  return true;
 }
 
-// The place of the first Stray byte of text at or after `from`, or its size.
-// The candidates (bytes up to 31 but tabs and line feeds, and 127) are found
-// sixteen bytes at a time where SSE2 is there; there is a CR on every line.
+// The place of the first Stray byte of text at or after `from`, or its size;
+// sixteen bytes at a time where SSE2 is there.
 std::size_t FirstStray(std::string_view text, std::size_t from) {
   const char* const d = text.data();
   const std::size_t n = text.size();
 #ifdef __SSE2__
+  if (from == 0 && n > 0) {
+    if (Stray(text, 0)) return 0;
+    from = 1;
+  }
   const __m128i k31 = _mm_set1_epi8(31);
   const __m128i kTab = _mm_set1_epi8('\t');
+  const __m128i kCr = _mm_set1_epi8('\r');
   const __m128i kLf = _mm_set1_epi8('\n');
   const __m128i kDel = _mm_set1_epi8(127);
-  for (; from + 16 <= n; from += 16) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + from));
+  auto load = [d](std::size_t at) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + at));
+  };
+  // The bytes before and after each one are there too.
+  for (; from + 17 <= n; from += 16) {
+    const __m128i v = load(from);
     const __m128i low = _mm_cmpeq_epi8(_mm_min_epu8(v, k31), v);
-    const __m128i kept = _mm_or_si128(_mm_cmpeq_epi8(v, kTab), _mm_cmpeq_epi8(v, kLf));
+    const __m128i crBeforeLf = _mm_and_si128(_mm_cmpeq_epi8(v, kCr), _mm_cmpeq_epi8(load(from + 1), kLf));
+    const __m128i lfAfterCr = _mm_and_si128(_mm_cmpeq_epi8(v, kLf), _mm_cmpeq_epi8(load(from - 1), kCr));
+    const __m128i kept = _mm_or_si128(_mm_cmpeq_epi8(v, kTab), _mm_or_si128(crBeforeLf, lfAfterCr));
     const __m128i hits = _mm_or_si128(_mm_andnot_si128(kept, low), _mm_cmpeq_epi8(v, kDel));
-    for (auto mask = static_cast<unsigned>(_mm_movemask_epi8(hits)); mask != 0; mask &= mask - 1) {
-      const std::size_t at = from + static_cast<std::size_t>(std::countr_zero(mask));
-      if (Stray(text, at)) return at;
-    }
+    if (const int mask = _mm_movemask_epi8(hits); mask != 0)
+      return from + static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(mask)));
   }
 #else
   if constexpr (byte_words::kUsable) {
@@ -166,6 +179,28 @@ void ReportLines::ReadLine(std::string& line) {
   }
   if (BareSize(pieces_) > kMaxLineBytes) LineTooLong();
   AssignWithoutControlBytes(pieces_, line);
+}
+
+std::string_view ReportLines::PassLinesWithout(std::span<const std::string_view> markers) {
+  if (begin_ >= stray_) return {};
+  // Lines before stray_ end in CR LF (but maybe the last) and lose nothing.
+  const std::string_view clean = load_.substr(0, stray_);
+  std::size_t stop = clean.size();
+  for (const std::string_view marker : markers)
+    stop = std::min(stop, FindFrom(clean, marker, begin_));
+  const bool found = stop < clean.size();
+  auto lineStart = [&](std::size_t at) {
+    if (at <= begin_) return begin_;
+    const std::size_t lf = clean.rfind('\n', at - 1);
+    return lf == std::string_view::npos || lf < begin_ ? begin_ : lf + 1;
+  };
+  stop = lineStart(stop);
+  // Without a marker the last whole line is kept to be read: it may be the
+  // report's last, which a reader must see.
+  if (!found) stop = lineStart(stop == begin_ ? begin_ : stop - 1);
+  const std::string_view passed = load_.substr(begin_, stop - begin_);
+  begin_ = stop;
+  return passed;
 }
 
 void ReportLines::Seek(std::int64_t offset) {

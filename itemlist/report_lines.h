@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,13 @@ class ReportLines {
   // longer than kMaxLineBytes too.
   void ReadLine(std::string& line);
 
+  // Passes over lines from the next one on that hold none of the markers,
+  // and returns their bytes as they stand: lines that end in CR LF and lose
+  // no byte, of the buffer load at hand, so each is its text and CR LF. It
+  // stops at the first line that may hold a marker and keeps at least one
+  // line of the load to be read, so the report's last line is always read.
+  std::string_view PassLinesWithout(std::span<const std::string_view> markers);
+
   // The offset of the first byte of the next line; Seek() returns there.
   std::int64_t Position() const { return loadStart_ + static_cast<std::int64_t>(begin_); }
   void Seek(std::int64_t offset);
@@ -36,8 +44,9 @@ class ReportLines {
   ReportReader& report_;
   std::string_view load_;       // the reader's buffer load being cut
   std::size_t begin_ = 0;       // the next line starts here in load_
-  // The first byte from begin_ on that a line would lose but the CR of a CR
-  // LF (or load_'s size): lines that end before it are copied as they are.
+  // The first byte from begin_ on that a line would lose, or a line feed
+  // without a CR before it (or load_'s size): the lines that end before it
+  // end in CR LF and are copied as they stand.
   std::size_t stray_ = 0;
   std::int64_t loadStart_ = 0;  // the offset of load_[0] in the report
   bool started_ = false;        // loadStart_ is known

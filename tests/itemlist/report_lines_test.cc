@@ -61,6 +61,52 @@ TEST(ReportLines, TheReadersLinesWithoutControlBytes) {
   }
 }
 
+// Copying the report up to each line that holds a marker, passing over the
+// lines PassLinesWithout gives, copies what reading every line copies and
+// stops at the same lines; the last line is read.
+TEST(ReportLines, PassedLinesAreTheLinesAsCopied) {
+  test::TempDir dir;
+  const std::vector<std::string_view> markers = {"<mark>", "zz"};
+  auto holds = [&](const std::string& line) {
+    for (const std::string_view m : markers)
+      if (line.find(m) != std::string::npos) return true;
+    return false;
+  };
+  for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+    std::string text;
+    std::uint32_t r = seed;
+    const std::vector<std::string> parts = {"<TD>x</TD>\r\n", "abc", "\r\n", "\n", "<mark>", "z",
+                                            "\x01", "\r", "\t", std::string(5000, 'q')};
+    while (text.size() < seed * 9000) {
+      r = r * 1103515245 + 12345;
+      const std::size_t pick = (r >> 16) % 100;
+      text += parts[pick < 60 ? 0 : pick < 64 ? 1 + pick % 8 : 9];
+    }
+    const std::string name = dir.Write("r_1.htm", text);
+    ReportReader expectedReader(name), reader(name);
+    ReportLines lines(reader);
+    std::string expected, got, expectedCopy, copy, line;
+    while (!expectedReader.Eof()) {
+      do {  // up to and including the next line that holds a marker
+        expectedReader.ReadLine(line);
+        DropControlBytes(line);
+        expectedCopy += line + "\r\n";
+      } while (!expectedReader.Eof() && !holds(line));
+      expected = line;
+      got.clear();
+      do {
+        copy += lines.PassLinesWithout(markers);
+        lines.ReadLine(got);
+        copy += got + "\r\n";
+      } while (!lines.Eof() && !holds(got));
+      ASSERT_EQ(got, expected) << seed;
+      ASSERT_EQ(lines.Position(), expectedReader.TextFilePos()) << seed;
+    }
+    EXPECT_TRUE(lines.Eof());
+    EXPECT_EQ(copy, expectedCopy) << seed;
+  }
+}
+
 // A line may hold kMaxLineBytes, the CR of a CR LF aside; one more throws.
 TEST(ReportLines, TheLongestLine) {
   test::TempDir dir;
