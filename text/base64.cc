@@ -1,6 +1,7 @@
 #include "text/base64.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace qv {
@@ -31,6 +32,22 @@ constexpr DigitPairs MakeDigitPairs() {
 
 constexpr DigitPairs kPairs = MakeDigitPairs();
 
+// The eight bytes at `at` as a number, the first byte the highest.
+inline uint64_t BigEndianWord(const uint8_t* at) {
+  uint64_t w;
+  std::memcpy(&w, at, sizeof w);
+  if constexpr (std::endian::native == std::endian::little) {
+#if defined(__GNUC__)
+    return __builtin_bswap64(w);
+#else
+    uint64_t swapped = 0;
+    for (int i = 0; i < 8; ++i, w >>= 8) swapped = swapped << 8 | (w & 0xFF);
+    return swapped;
+#endif
+  }
+  return w;
+}
+
 }  // namespace
 
 void AppendBase64(std::span<const uint8_t> bytes, std::string& text) {
@@ -40,14 +57,18 @@ void AppendBase64(std::span<const uint8_t> bytes, std::string& text) {
   constexpr std::size_t kBlockGroups = 1024;  // even
   char block[4 * kBlockGroups];
   const uint8_t* in = bytes.data();
+  const uint8_t* const end = in + bytes.size();
   const std::size_t groups = bytes.size() / 3;
   for (std::size_t done = 0; done < groups;) {
     const std::size_t n = std::min(kBlockGroups, groups - done);
     char* out = block;
     for (std::size_t k = 0; k + 2 <= n; k += 2, in += 6, out += 8) {
-      const uint64_t six = uint64_t{in[0]} << 40 | uint64_t{in[1]} << 32 |
-                           uint64_t{in[2]} << 24 | uint64_t{in[3]} << 16 |
-                           uint64_t{in[4]} << 8 | in[5];
+      // The six bytes as one number, the first the highest: eight are read
+      // at once where eight lie ahead, the two after them left out.
+      const uint64_t six = in + 8 <= end ? BigEndianWord(in) >> 16
+                                         : uint64_t{in[0]} << 40 | uint64_t{in[1]} << 32 |
+                                               uint64_t{in[2]} << 24 | uint64_t{in[3]} << 16 |
+                                               uint64_t{in[4]} << 8 | in[5];
       char digits[8];
       std::memcpy(digits, kPairs.pair[six >> 36], 2);
       std::memcpy(digits + 2, kPairs.pair[(six >> 24) & 0xFFF], 2);
