@@ -38,7 +38,7 @@ constexpr std::string_view kStyleLine =
 // The same, writing every line read; no markers copies the rest.
 void CopyUntil(PageRun& run, std::initializer_list<std::string_view> markers) {
   while (!run.Eof() && !run.HoldsAny(markers)) {
-    run.page.Write(run.PassLinesWithout(markers));
+    run.WriteText(run.PassLinesWithout(markers));
     run.WriteLine(run.ReadLine());
   }
 }
@@ -61,7 +61,7 @@ void PreScanSkills(PageRun& run) {
 // behind "</style>"; false when the report has no such line.
 bool OpeningCopy(PageRun& run) {
   while (!run.Eof()) {
-    run.page.Write(run.PassLinesWithout({itempage::kStyleEnd, kSheet}));
+    run.WriteText(run.PassLinesWithout({itempage::kStyleEnd, kSheet}));
     run.WriteLine(run.ReadLine());
     if (run.CurrentHolds(itempage::kStyleEnd)) run.WriteLine(kStyleLine);
     if (run.CurrentHolds(kSheet)) return true;
@@ -133,6 +133,7 @@ void SecondPass(PageRun& run) {
   };
 
   while (!run.Eof() && !run.CurrentHolds(kItems)) {
+    run.page.SettleBefore(marks[0].page);  // no move goes back further
     marks[0] = marks[1];
     marks[1] = marks[2];
     marks[2] = Mark{run.ReportPosition(), run.page.Position()};
@@ -188,13 +189,12 @@ void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, ReportReader& rep
   PreScanSkills(run);
   run.ReportSeek(0);
   page = PageFile::Create(pageName);
-  // The page is the report with notes added: room for twice its size.
-  const std::int64_t reportBytes = report.FileSize();
-  if (reportBytes > 0) page.Reserve(static_cast<std::size_t>(reportBytes) * 2);
+  // The map pictures go in as the page's text goes out.
+  AddMapPictures(page, ctx, layout, fileName, cache.maps());
+  run.settleAsWritten = true;
 
   if (!OpeningCopy(run)) {
     // Without a character sheet the page is the report with its style line.
-    AddMapPictures(page, ctx, layout, fileName, cache.maps());
     page.Finish();
     return;
   }
@@ -206,7 +206,9 @@ void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, ReportReader& rep
   if (!s.harmfulSpells.empty() || !s.watchedSpells.empty() || !s.watchedItems.empty())
     WriteWatchedTable(run);
 
+  run.settleAsWritten = false;  // the second pass moves back
   SecondPass(run);
+  run.settleAsWritten = true;
   if (run.CurrentHolds(kItems)) {
     if (layout == Layout::kNewer) CopyAgainThroughItemsTitle(run);
     WalkItemTable(run, WalkMode::kAnnotate, false);
@@ -218,7 +220,6 @@ void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, ReportReader& rep
   CopyUntil(run, {kThisTurn});
   if (run.CurrentHolds(kThisTurn)) WalkItemTable(run, WalkMode::kAnnotate, false);
   CopyUntil(run, {});
-  AddMapPictures(page, ctx, layout, fileName, cache.maps());
   page.Finish();
   // A list that knows none of the items (the shipped one knows only those of
   // the sample reports) would leave the player wondering where the notes went.

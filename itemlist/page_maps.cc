@@ -1,6 +1,7 @@
 #include "itemlist/page_maps.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -122,43 +123,105 @@ std::size_t FindAppletStart(std::string_view text, std::size_t from) {
   return npos;
 }
 
-void AddMapPictures(PageFile& page, RunContext& ctx, Layout layout, const std::string& reportName,
-                    MapResources& resources) {
-  PageMaps maps(ctx, layout, reportName, resources);
-  const std::string_view text = std::string_view(page.Text()).substr(0, page.Position());
-  std::vector<std::string> applet;
-  bool open = false;
-  for (std::size_t start = 0; start < text.size();) {
-    if (!open) {
-      // Outside an applet only a line holding "<applet" matters: the page
-      // is searched for the next one, and its line taken from its start.
-      const std::size_t applet = FindAppletStart(text, start);
-      if (applet == std::string_view::npos) break;
-      const std::size_t lineBreak = text.rfind("\r\n", applet);
-      if (lineBreak != std::string_view::npos && lineBreak + 2 > start) start = lineBreak + 2;
+namespace {
+
+// The page's text on its way out, with each map's picture line put after
+// the line that closes its applet. Lines end at CR LF; a line begun in one
+// piece of text is finished in a later one.
+class MapPictureWriter : public PageTextSink {
+ public:
+  MapPictureWriter(RunContext& ctx, Layout layout, std::string reportName,
+                   MapResources& resources)
+      : reportName_(std::move(reportName)), maps_(ctx, layout, reportName_, resources) {}
+
+  void Put(PageFile& page, std::string_view text) override {
+    if (!partial_.empty()) {
+      std::size_t end;  // the bytes of text that finish the line
+      if (partial_.back() == '\r' && !text.empty() && text[0] == '\n') {
+        end = 1;  // its CR LF split between the pieces
+      } else {
+        const std::size_t lineEnd = text.find("\r\n");
+        if (lineEnd == std::string_view::npos) {
+          partial_.append(text);
+          return;
+        }
+        end = lineEnd + 2;
+      }
+      partial_.append(text.substr(0, end));
+      Line(page, partial_);
+      partial_.clear();
+      text.remove_prefix(end);
     }
-    const std::size_t lineEnd = text.find("\r\n", start);
-    const std::size_t next = lineEnd == std::string_view::npos ? text.size() : lineEnd + 2;
-    const std::string_view line = text.substr(start, next - start);
-    start = next;
+    for (std::size_t start = 0; start < text.size();) {
+      if (!open_) {
+        // Outside an applet only a line holding "<applet" matters: the text
+        // is searched for the next one, and its line taken from its start.
+        const std::size_t applet = FindAppletStart(text, start);
+        if (applet == std::string_view::npos) {
+          // The lines that end here go out; an unfinished one waits.
+          const std::size_t lastEnd = text.rfind("\r\n");
+          const std::size_t upTo =
+              lastEnd == std::string_view::npos || lastEnd + 2 <= start ? start : lastEnd + 2;
+          page.PutOut(text.substr(start, upTo - start));
+          partial_.assign(text.substr(upTo));
+          return;
+        }
+        const std::size_t lineBreak = text.rfind("\r\n", applet);
+        const std::size_t lineStart =
+            lineBreak != std::string_view::npos && lineBreak + 2 > start ? lineBreak + 2 : start;
+        page.PutOut(text.substr(start, lineStart - start));
+        start = lineStart;
+      }
+      const std::size_t lineEnd = text.find("\r\n", start);
+      if (lineEnd == std::string_view::npos) {
+        partial_.assign(text.substr(start));
+        return;
+      }
+      Line(page, text.substr(start, lineEnd + 2 - start));
+      start = lineEnd + 2;
+    }
+  }
+
+  void End(PageFile& page) override {
+    if (partial_.empty()) return;
+    Line(page, partial_);
+    partial_.clear();
+  }
+
+ private:
+  // One whole line, its CR LF with it but on the page's last line.
+  void Line(PageFile& page, std::string_view line) {
     if (HoldsLowered(line, applet::kAppletStart)) {
-      open = true;
-      applet.clear();
+      open_ = true;
+      applet_.clear();
     }
-    if (!open) continue;
-    applet.emplace_back(line.substr(0, line.size() - (EndsWith(line, "\r\n") ? 2 : 0)));
-    if (!HoldsLowered(line, applet::kAppletEnd)) continue;
-    open = false;
-    const std::optional<MonoBitmap> map = maps.MapFor(applet);
-    applet.clear();
-    if (!map) continue;
-    // The page goes out up to the applet's end, then the picture line. A
-    // page whose last line has no line end gets one before the picture.
-    page.PutOutThrough(static_cast<std::int64_t>(next));
-    if (!EndsWith(line, "\r\n")) page.PutOut("\r\n");
+    page.PutOut(line);
+    if (!open_) return;
+    const bool ended = EndsWith(line, "\r\n");
+    applet_.emplace_back(line.substr(0, line.size() - (ended ? 2 : 0)));
+    if (!HoldsLowered(line, applet::kAppletEnd)) return;
+    open_ = false;
+    const std::optional<MonoBitmap> map = maps_.MapFor(applet_);
+    applet_.clear();
+    if (!map) return;
+    // A page whose last line has no line end gets one before the picture.
+    if (!ended) page.PutOut("\r\n");
     PutMapImageLine(*map, [&page](std::string_view piece) { page.PutOut(piece); });
     page.PutOut("\r\n");
   }
+
+  std::string reportName_;
+  PageMaps maps_;
+  std::string partial_;  // a line not ended yet
+  bool open_ = false;
+  std::vector<std::string> applet_;  // the open applet's lines
+};
+
+}  // namespace
+
+void AddMapPictures(PageFile& page, RunContext& ctx, Layout layout, const std::string& reportName,
+                    MapResources& resources) {
+  page.SendTextTo(std::make_unique<MapPictureWriter>(ctx, layout, reportName, resources));
 }
 
 }  // namespace qv

@@ -107,7 +107,17 @@ struct PageRun {
   int itemsKnown = 0;
 
   // Writes a page line (CR LF added).
-  void WriteLine(std::string_view text) { page.Line(text); }
+  void WriteLine(std::string_view text) {
+    page.Line(text);
+    if (settleAsWritten) page.SettleBefore(page.Position());
+  }
+  // Writes page text as it is.
+  void WriteText(std::string_view text) {
+    page.Write(text);
+    if (settleAsWritten) page.SettleBefore(page.Position());
+  }
+  // Whether what is written is final: no move goes back before it.
+  bool settleAsWritten = false;
 
   // The entry of an item number, or nullptr.
   FoundItem* FindItem(int number);

@@ -180,6 +180,34 @@ TEST(PagePictureLines, AnAppletOpenedAgainStartsOverAndALastLineGetsItsEnd) {
   EXPECT_EQ(page.substr(page.size() - 2), "\r\n");
 }
 
+// A page that goes out while it is written, in pieces cut anywhere (inside
+// a line, between a CR and its line feed, inside "<applet"), gets the same
+// pictures as one that goes out whole.
+TEST(PagePictureLines, TheSameWhenThePageGoesOutInPieces) {
+  PictureRun run;
+  const std::string filler(120000, 'f');
+  std::string text;
+  for (int i = 0; i < 6; ++i)
+    text += filler + "\r\n<td><Applet code=x>\r\n<param name=koord value=\"1,1,0,0;\">\r\n" +
+            (i % 2 == 0 ? filler : "") + "</APPLET>" + (i == 5 ? "" : "\r\n");
+  const std::string whole = run.Page(text);
+  std::uint32_t seed = 3;
+  for (int round = 0; round < 3; ++round) {
+    PageFile page;
+    AddMapPictures(page, run.ctx, Layout::kNewer, "r_1.htm", run.resources);
+    for (std::size_t at = 0; at < text.size();) {
+      seed = seed * 1103515245 + 12345;
+      const std::size_t n = std::min<std::size_t>(text.size() - at, (seed >> 8) % 90000);
+      page.Write(std::string_view(text).substr(at, n));
+      page.SettleBefore(page.Position() - static_cast<std::int64_t>((seed >> 4) % 3));
+      at += n;
+    }
+    page.Finish();
+    EXPECT_EQ(page.Text(), whole) << round;
+  }
+  EXPECT_NE(whole, text);
+}
+
 // --- Maps drawn for a page ----------------------------------------------------
 
 TEST(PageMapPictures, AMapThatCannotBeDrawnGivesNoPictureAndAWarning) {
