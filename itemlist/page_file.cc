@@ -38,6 +38,11 @@ void PageFile::Write(std::string_view text) {
 }
 
 void PageFile::Line(std::string_view text) {
+  if (pos_ - base_ == text_.size()) {  // the usual case: writing at the end
+    text_.append(text).append("\r\n", 2);
+    pos_ += text.size() + 2;
+    return;
+  }
   Write(text);
   Write("\r\n");
 }
