@@ -23,7 +23,10 @@ struct Walk {
   int number = 0;
   int runeLimit = 0;
   int insertPos = 0;
+  // Storage that serves every item and row of the walk.
   std::string scratch{};  // an anchor being made
+  std::string link{}, name{};
+  std::string countText{}, rest{}, written{};
 };
 
 // Every occurrence of pattern removed, searching on after each removal.
@@ -79,7 +82,8 @@ void AddToList(Walk& w, const std::string& link, const std::string& name) {
 // An item line: its number marker gets the link and the note. A line
 // without "(#" or "($" is left as it is and not counted.
 void HandleItemLine(Walk& w, std::string& line, bool contained) {
-  std::string link, name;
+  std::string& link = w.link;
+  std::string& name = w.name;
   if (!w.annotate) {
     CutLinkAndName(line, report::kItemLinkEnd, &link, &name);
     if (contained && name.empty())
@@ -219,9 +223,11 @@ constexpr std::string_view kEffectCell = report::kWideCell;
 // are.
 void ItemRow(Walk& w, std::string& row) {
   constexpr std::size_t npos = std::string::npos;
-  std::string written;   // the row as the page gets it (annotate mode)
+  std::string& written = w.written;  // the row as the page gets it (annotate mode)
+  written.clear();
   std::size_t done = 0;  // the row is written up to here
-  std::string count, rest;
+  std::string& count = w.countText;
+  std::string& rest = w.rest;
   // Both searches only move forward: a row of many items is read in one go.
   std::size_t effect = row.find(kEffectCell);
   for (std::size_t at = row.find(kCountCell); at != npos;) {
@@ -245,7 +251,7 @@ void ItemRow(Walk& w, std::string& row) {
   }
   if (!w.annotate || done == 0) return;
   written.append(row, done);
-  row = std::move(written);
+  row.swap(written);
 }
 
 // The newer layout: every line is a table row, the table ends at a line
