@@ -4,13 +4,6 @@
 #include <stdexcept>
 
 namespace qv {
-namespace {
-
-// Settled text goes out once this much of it has gathered.
-constexpr std::size_t kSettledPiece = 256 * 1024;
-
-}  // namespace
-
 PageFile PageFile::Create(const std::string& name) {
   PageFile page;
   page.file_.emplace(name);
@@ -47,8 +40,7 @@ void PageFile::Line(std::string_view text) {
   Write("\r\n");
 }
 
-void PageFile::SettleBefore(std::int64_t offset) {
-  if (offset < 0 || static_cast<std::size_t>(offset) < base_ + kSettledPiece) return;
+void PageFile::GoOutBefore(std::int64_t offset) {
   const std::size_t n = std::min(static_cast<std::size_t>(offset) - base_, text_.size());
   GoOut(std::string_view(text_).substr(0, n));
   text_.erase(0, n);

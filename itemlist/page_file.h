@@ -60,7 +60,9 @@ class PageFile {
   // Tells that the page before `offset` (written already) is final: no move
   // goes back before it. Once some hundred kilobytes of it gather they go
   // out, through the sink if there is one.
-  void SettleBefore(std::int64_t offset);
+  void SettleBefore(std::int64_t offset) {
+    if (offset >= 0 && static_cast<std::size_t>(offset) >= base_ + kSettledPiece) GoOutBefore(offset);
+  }
 
   // The page as it stands from its first byte that has not gone out,
   // left-overs included until Finish(): the whole page while nothing is
@@ -86,7 +88,11 @@ class PageFile {
   void Finish();
 
  private:
+  // Settled text goes out once this much of it has gathered.
+  static constexpr std::size_t kSettledPiece = 256 * 1024;
+
   void GoOut(std::string_view text);  // through the sink if there is one
+  void GoOutBefore(std::int64_t offset);
 
   std::optional<ReplacingFile> file_;
   std::string text_;      // the page from base_ on
