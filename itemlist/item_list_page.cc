@@ -37,13 +37,17 @@ constexpr std::string_view kStyleLine =
 
 // The same, writing every line read; no markers copies the rest.
 void CopyUntil(PageRun& run, std::initializer_list<std::string_view> markers) {
-  while (!run.Eof() && !run.HoldsAny(markers)) run.WriteLine(run.ReadLine());
+  while (!run.Eof() && !run.HoldsAny(markers)) {
+    run.WriteText(run.PassLinesWithout(markers));
+    run.WriteLine(run.ReadLine());
+  }
 }
 
 // The skill list is read before anything is written, so that the second
 // pass knows whether to replace the report's skill table.
 void PreScanSkills(PageRun& run) {
   while (!run.Eof() && !run.CurrentHolds(kSkillTitleScan)) {
+    run.PassLinesWithout({kSkillTitleScan});
     run.ReadLine();
     if (run.CurrentHolds(kSkillTitleScan)) {
       ReadSkillList(run);
@@ -57,6 +61,7 @@ void PreScanSkills(PageRun& run) {
 // behind "</style>"; false when the report has no such line.
 bool OpeningCopy(PageRun& run) {
   while (!run.Eof()) {
+    run.WriteText(run.PassLinesWithout({itempage::kStyleEnd, kSheet}));
     run.WriteLine(run.ReadLine());
     if (run.CurrentHolds(itempage::kStyleEnd)) run.WriteLine(kStyleLine);
     if (run.CurrentHolds(kSheet)) return true;
@@ -118,19 +123,20 @@ struct Mark {
 // replaced by the new tables; then the group tables go over the page's
 // copies of the last three lines, which are read and written again.
 void SecondPass(PageRun& run) {
-  const Mark start{run.report.TextFilePos(), run.page.Position()};
+  const Mark start{run.ReportPosition(), run.page.Position()};
   // Positions before the last three lines read; the oldest first. Before
   // the pass has read three lines they point at its start.
   std::array<Mark, 3> marks{start, start, start};
   auto moveBack = [&run, &marks] {
-    run.report.TextFileSeek(marks[0].report);
+    run.ReportSeek(marks[0].report);
     run.page.Seek(marks[0].page);
   };
 
   while (!run.Eof() && !run.CurrentHolds(kItems)) {
+    run.page.SettleBefore(marks[0].page);  // no move goes back further
     marks[0] = marks[1];
     marks[1] = marks[2];
-    marks[2] = Mark{run.report.TextFilePos(), run.page.Position()};
+    marks[2] = Mark{run.ReportPosition(), run.page.Position()};
     run.ReadLine();
     if (run.skillsFound && run.CurrentHolds(kSkillTitle)) {
       // From two lines before the title through the line after "</table>".
@@ -140,7 +146,7 @@ void SecondPass(PageRun& run) {
       if (!run.skills.empty()) WriteMindSkillTables(run);
       // The notes taken before the move point into page text that has just
       // been replaced; the group tables may go back no further than here.
-      marks.fill(Mark{run.report.TextFilePos(), run.page.Position()});
+      marks.fill(Mark{run.ReportPosition(), run.page.Position()});
     } else {
       run.WriteLine(run.currentLine);
     }
@@ -181,27 +187,28 @@ void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, ReportReader& rep
   PageRun run(setup, report, page, ctx.console, layout);
 
   PreScanSkills(run);
-  report.TextFileSeek(0);
+  run.ReportSeek(0);
   page = PageFile::Create(pageName);
-  // The page is the report with notes added: room for twice its size.
-  const std::int64_t reportBytes = report.FileSize();
-  if (reportBytes > 0) page.Reserve(static_cast<std::size_t>(reportBytes) * 2);
+  // The map pictures go in as the page's text goes out.
+  AddMapPictures(page, ctx, layout, fileName, cache.maps());
+  run.settleAsWritten = true;
 
   if (!OpeningCopy(run)) {
     // Without a character sheet the page is the report with its style line.
-    AddMapPictures(page, ctx, layout, fileName, cache.maps());
     page.Finish();
     return;
   }
-  const std::int64_t sheetPos = report.TextFilePos();
+  const std::int64_t sheetPos = run.ReportPosition();
   CollectFromSheet(run);
 
-  report.TextFileSeek(sheetPos);
+  run.ReportSeek(sheetPos);
   const PageSettings& s = setup.settings;
   if (!s.harmfulSpells.empty() || !s.watchedSpells.empty() || !s.watchedItems.empty())
     WriteWatchedTable(run);
 
+  run.settleAsWritten = false;  // the second pass moves back
   SecondPass(run);
+  run.settleAsWritten = true;
   if (run.CurrentHolds(kItems)) {
     if (layout == Layout::kNewer) CopyAgainThroughItemsTitle(run);
     WalkItemTable(run, WalkMode::kAnnotate, false);
@@ -213,7 +220,6 @@ void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, ReportReader& rep
   CopyUntil(run, {kThisTurn});
   if (run.CurrentHolds(kThisTurn)) WalkItemTable(run, WalkMode::kAnnotate, false);
   CopyUntil(run, {});
-  AddMapPictures(page, ctx, layout, fileName, cache.maps());
   page.Finish();
   // A list that knows none of the items (the shipped one knows only those of
   // the sample reports) would leave the player wondering where the notes went.

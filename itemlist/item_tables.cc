@@ -11,6 +11,9 @@
 namespace qv {
 namespace {
 
+// What marks a contained item's line.
+constexpr std::string_view kContainedMark = "[benn";
+
 // What one walk carries from line to line.
 struct Walk {
   PageRun& run;
@@ -20,6 +23,10 @@ struct Walk {
   int number = 0;
   int runeLimit = 0;
   int insertPos = 0;
+  // Storage that serves every item and row of the walk.
+  std::string scratch{};  // an anchor being made
+  std::string link{}, name{};
+  std::string countText{}, rest{}, written{};
 };
 
 // Every occurrence of pattern removed, searching on after each removal.
@@ -32,7 +39,7 @@ std::string RemoveEvery(std::string text, const std::string& pattern) {
 // The count of a contained-item line: the word after the first blank that
 // follows "[benn" ("[benne 2 ..." gives 2).
 int ContainedCount(const std::string& line) {
-  const int blank = CharPosFrom(line, ' ', Find("[benn", line));
+  const int blank = CharPosFrom(line, ' ', Find(kContainedMark, line));
   if (blank == 0) return 0;
   const int next = CharPosFrom(line, ' ', blank + 1);
   const int end = next == 0 ? static_cast<int>(line.size()) + 1 : next;
@@ -41,14 +48,26 @@ int ContainedCount(const std::string& line) {
 
 // link = "<A HREF" through the end of marker; name = after marker up to the
 // next "</A>".
-void CutLinkAndName(const std::string& line, std::string_view marker, std::string* link,
+void CutLinkAndName(std::string_view line, std::string_view marker, std::string* link,
                     std::string* name) {
-  const int anchor = Find(report::kLinkStart, line);
-  const int at = Find(marker, line);
-  const int after = at + static_cast<int>(marker.size());
-  *link = anchor > 0 && at > 0 ? Copy(line, anchor, after - anchor) : std::string();
-  const int end = at > 0 ? PosFrom(report::kLinkEnd, line, after) : 0;
-  *name = end > 0 ? Copy(line, after, end - after) : std::string();
+  constexpr std::size_t npos = std::string_view::npos;
+  const std::size_t at = line.find(marker);
+  if (at == npos) {
+    link->clear();
+    name->clear();
+    return;
+  }
+  const std::size_t anchor = line.find(report::kLinkStart);
+  const std::size_t after = at + marker.size();
+  if (anchor != npos && after > anchor)
+    link->assign(line.substr(anchor, after - anchor));
+  else
+    link->clear();
+  const std::size_t end = after < line.size() ? line.find(report::kLinkEnd, after) : npos;
+  if (end != npos)
+    name->assign(line.substr(after, end - after));
+  else
+    name->clear();
 }
 
 void AddToList(Walk& w, const std::string& link, const std::string& name) {
@@ -63,7 +82,8 @@ void AddToList(Walk& w, const std::string& link, const std::string& name) {
 // An item line: its number marker gets the link and the note. A line
 // without "(#" or "($" is left as it is and not counted.
 void HandleItemLine(Walk& w, std::string& line, bool contained) {
-  std::string link, name;
+  std::string& link = w.link;
+  std::string& name = w.name;
   if (!w.annotate) {
     CutLinkAndName(line, report::kItemLinkEnd, &link, &name);
     if (contained && name.empty())
@@ -71,11 +91,13 @@ void HandleItemLine(Walk& w, std::string& line, bool contained) {
   }
 
   std::string_view open = report::kNumberOpen, tagEnd = report::kNumberAfterTag;
-  if (!Contains(line, open)) {
+  std::size_t openAt = line.find(open);
+  if (openAt == std::string::npos) {
     open = report::kMoneyOpen, tagEnd = report::kMoneyAfterTag;
-    if (!Contains(line, open)) return;
+    openAt = line.find(open);
+    if (openAt == std::string::npos) return;
   }
-  const int at = Find(open, line);
+  const int at = static_cast<int>(openAt) + 1;
   const int close = CharPosFrom(line, ')', at + 2);
   if (close == 0) return;  // no number behind the marker
   w.number = IntegerOrZero(Copy(line, at + 2, close - at - 2));
@@ -84,7 +106,9 @@ void HandleItemLine(Walk& w, std::string& line, bool contained) {
   if (w.annotate) {
     const bool coloured = !contained && w.run.watchedItems.count(w.number) > 0;
     Insert("</A>", line, close);
-    Insert(ItemAnchor(settings, w.number, w.runeLimit, coloured), line, at + 1);
+    w.scratch.clear();
+    AppendItemAnchor(w.scratch, settings, w.number, w.runeLimit, coloured);
+    Insert(w.scratch, line, at + 1);
     w.insertPos = CharPosFrom(line, ')', Find(tagEnd, line)) + 1;
     ++w.run.itemsAnnotated;
     if (const ItemRecord* item = w.run.setup.items.Find(w.number)) {
@@ -96,16 +120,28 @@ void HandleItemLine(Walk& w, std::string& line, bool contained) {
   }
 }
 
+// CellText without its cuts and searches: the text after the first ">" up
+// to the next "<" (or the end), blanks trimmed.
+std::string CellTextOf(std::string_view line) {
+  const std::size_t gt = line.find('>');
+  if (gt == std::string_view::npos) return std::string();
+  std::string_view text = line.substr(gt + 1);
+  text = text.substr(0, text.find('<'));
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return std::string();
+  return std::string(text.substr(first, text.find_last_not_of(' ') + 1 - first));
+}
+
 // A count cell, from the ">" that opens its text on: a rune limit in front
 // of the count ("3&ge; 5") is taken and removed from the cell; the count is
 // what is left.
 void CountCell(Walk& w, std::string& cell) {
   w.runeLimit = 0;
-  if (Contains(cell, "&ge;")) {
+  if (cell.find("&ge;") != std::string::npos) {
     w.runeLimit = IntegerOrZero(TextBefore(CellText(cell), "&"));
     cell = RemoveEvery(cell, std::to_string(w.runeLimit) + "&ge;");
   }
-  w.count = IntegerOrZero(CellText(cell));
+  w.count = IntegerOrZero(CellTextOf(cell));
 }
 
 // Returns whether it read the item's lines after the count line.
@@ -121,29 +157,32 @@ bool CountLine(Walk& w, std::string& line) {
   return true;
 }
 
-// What the walk asks of each line it reads, found in one pass over the
-// line: whether it holds "CLASS=tdb", a ">", "[benn" and "</table>".
+// What the walk asks of each line it reads: whether it holds "</table>",
+// "CLASS=tdb" with a ">" anywhere, and "[benn".
 struct ItemLineMarks {
   bool tableEnd = false;
   bool countCell = false;
-  bool tagEnd = false;
   bool contained = false;
 };
 
+// All three markers hold a "b", which few places of a line do: the line's
+// b's are found with memchr and the markers compared around them.
 ItemLineMarks MarksOf(std::string_view line) {
-  auto holdsAt = [&](std::size_t at, std::string_view marker) {
-    return line.compare(at, marker.size(), marker) == 0;
+  constexpr std::size_t kTableEndB = older::kTableEnd.find('b');
+  constexpr std::size_t kCountB = older::kCountClass.find('b');
+  constexpr std::size_t kContainedB = kContainedMark.find('b');
+  static_assert(kTableEndB != std::string_view::npos && kCountB != std::string_view::npos &&
+                kContainedB != std::string_view::npos);
+  auto holdsAround = [&](std::size_t b, std::string_view marker, std::size_t markerB) {
+    return b >= markerB && line.compare(b - markerB, marker.size(), marker) == 0;
   };
   ItemLineMarks marks;
-  for (std::size_t at = 0; at < line.size(); ++at) {
-    switch (line[at]) {
-      case '>': marks.tagEnd = true; break;
-      case '<': marks.tableEnd = marks.tableEnd || holdsAt(at, older::kTableEnd); break;
-      case 'C': marks.countCell = marks.countCell || holdsAt(at, older::kCountClass); break;
-      case '[': marks.contained = marks.contained || holdsAt(at, "[benn"); break;
-      default: break;
-    }
+  for (std::size_t b = line.find('b'); b != std::string_view::npos; b = line.find('b', b + 1)) {
+    marks.tableEnd = marks.tableEnd || holdsAround(b, older::kTableEnd, kTableEndB);
+    marks.countCell = marks.countCell || holdsAround(b, older::kCountClass, kCountB);
+    marks.contained = marks.contained || holdsAround(b, kContainedMark, kContainedB);
   }
+  marks.countCell = marks.countCell && line.find('>') != std::string_view::npos;
   return marks;
 }
 
@@ -158,7 +197,7 @@ void WalkLinesOfItems(Walk& w) {
     line = run.ReadLine();
     const ItemLineMarks marks = MarksOf(line);
     tableEnd = marks.tableEnd;
-    if (marks.countCell && marks.tagEnd) {
+    if (marks.countCell) {
       if (CountLine(w, line)) tableEnd = run.CurrentHolds(older::kTableEnd);
     } else if (marks.contained) {
       w.count = ContainedCount(line);
@@ -184,9 +223,11 @@ constexpr std::string_view kEffectCell = report::kWideCell;
 // are.
 void ItemRow(Walk& w, std::string& row) {
   constexpr std::size_t npos = std::string::npos;
-  std::string written;   // the row as the page gets it (annotate mode)
+  std::string& written = w.written;  // the row as the page gets it (annotate mode)
+  written.clear();
   std::size_t done = 0;  // the row is written up to here
-  std::string count, rest;
+  std::string& count = w.countText;
+  std::string& rest = w.rest;
   // Both searches only move forward: a row of many items is read in one go.
   std::size_t effect = row.find(kEffectCell);
   for (std::size_t at = row.find(kCountCell); at != npos;) {
@@ -210,7 +251,7 @@ void ItemRow(Walk& w, std::string& row) {
   }
   if (!w.annotate || done == 0) return;
   written.append(row, done);
-  row = std::move(written);
+  row.swap(written);
 }
 
 // The newer layout: every line is a table row, the table ends at a line
@@ -225,7 +266,7 @@ void WalkRowsOfItems(Walk& w) {
     tableEnd = Contains(line, newer::kTableEnd);
     if (Contains(line, kCountCell)) {
       ItemRow(w, line);
-    } else if (Contains(line, "[benn")) {
+    } else if (Contains(line, kContainedMark)) {
       w.count = ContainedCount(line);
       HandleItemLine(w, line, true);
     }
@@ -243,15 +284,32 @@ void WalkItemTable(PageRun& run, WalkMode mode, bool bank) {
     WalkRowsOfItems(w);
 }
 
+void AppendItemAnchor(std::string& out, const PageSettings& settings, int number, int runeLimit,
+                      bool coloured) {
+  out += "<A HREF='";
+  out += settings.itemLink;
+  out += "f=tenc&ssz=";
+  out += std::to_string(number);
+  out += settings.itemLinkExt;
+  if (runeLimit <= 0) {
+    out += "' TARGET=lumentargyenc CLASS=enc0";
+  } else {
+    out += "' TITLE='Trinigan rúnája: max "_cp;
+    out += std::to_string(runeLimit);
+    out += " db' TARGET=lumentargyenc CLASS=trinigan";
+  }
+  if (coloured) {
+    out += " style=\"color: ";
+    out += settings.watchedItemColour;
+    out += '"';
+  }
+  out += '>';
+}
+
 std::string ItemAnchor(const PageSettings& settings, int number, int runeLimit, bool coloured) {
-  const std::string href =
-      settings.itemLink + "f=tenc&ssz=" + std::to_string(number) + settings.itemLinkExt;
-  const std::string colour =
-      coloured ? " style=\"color: " + settings.watchedItemColour + "\"" : std::string();
-  if (runeLimit <= 0)
-    return "<A HREF='" + href + "' TARGET=lumentargyenc CLASS=enc0" + colour + ">";
-  return "<A HREF='" + href + std::string("' TITLE='Trinigan rúnája: max "_cp) +
-         std::to_string(runeLimit) + " db' TARGET=lumentargyenc CLASS=trinigan" + colour + ">";
+  std::string anchor;
+  AppendItemAnchor(anchor, settings, number, runeLimit, coloured);
+  return anchor;
 }
 
 std::string ItemNote(const PageSettings& settings, const ItemRecord& item, int count) {

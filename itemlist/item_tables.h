@@ -24,6 +24,9 @@ void WalkItemTable(PageRun& run, WalkMode mode, bool bank);
 // The opening anchor that replaces an item's "#number": a rune limit above
 // 0 makes it a Trinigan rune link; `coloured` adds the watched colour.
 std::string ItemAnchor(const PageSettings& settings, int number, int runeLimit, bool coloured);
+// The same appended to `out`.
+void AppendItemAnchor(std::string& out, const PageSettings& settings, int number, int runeLimit,
+                      bool coloured);
 
 // The note behind an item: " [<SPAN TITLE=...>total weight/total price</SPAN>]".
 std::string ItemNote(const PageSettings& settings, const ItemRecord& item, int count);

@@ -1,13 +1,21 @@
 #include "itemlist/page_maps.h"
 
+#include <bit>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "graphics/picture_metafile.h"
 #include "maps/applet_map.h"
 #include "platform/error.h"
 #include "text/base64.h"
+#include "text/byte_words.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
 #include "text/report_markers.h"
@@ -22,27 +30,27 @@ class PageMaps {
   PageMaps(RunContext& ctx, Layout layout, const std::string& reportName, MapResources& resources)
       : ctx_(ctx), layout_(layout), reportName_(reportName), resources_(resources) {}
 
-  // The line to put after the applet whose lines are given, or empty.
-  std::string LineFor(const std::vector<std::string>& appletLines) {
+  // The map of the applet whose lines are given, or none.
+  std::optional<MonoBitmap> MapFor(const std::vector<std::string>& appletLines) {
     try {
       return Draw(appletLines);
     } catch (const Error& e) {
       ctx_.console.ErrorLine(WarningText(
           "'" + reportName_ + "' targylista-oldalan egy terkep kep nelkul marad: " + e.kind() +
           ": " + e.text()));
-      return "";
+      return std::nullopt;
     }
   }
 
  private:
-  std::string Draw(const std::vector<std::string>& appletLines) {
+  std::optional<MonoBitmap> Draw(const std::vector<std::string>& appletLines) {
     ListedLines lines(appletLines);
     AppletReader applet(lines, layout_);
-    if (!applet.FindFrame()) return "";
-    const MonoBitmap map =
+    if (!applet.FindFrame()) return std::nullopt;
+    MonoBitmap map =
         DrawAppletMap(applet, resources_, ctx_.programDir, reportName_, pictureBytes_);
     pictureBytes_ += static_cast<std::int64_t>(map.DibRows().size());
-    return MapImageLine(map);
+    return map;
   }
 
   RunContext& ctx_;
@@ -56,60 +64,186 @@ class PageMaps {
 
 // The picture keeps its pixel size, but shrinks to the window's width when
 // the window is narrower (a map of a few tiles is already 1,000 pixels wide).
-std::string MapImageLine(const MonoBitmap& map) {
+void PutMapImageLine(const MonoBitmap& map, const std::function<void(std::string_view)>& put) {
   // The BMP file is encoded from its head and the bitmap's own rows: the
   // head takes the first bytes of the rows up to a whole group of three, so
-  // the rest encodes on its own, without a copy of megabytes of rows.
+  // the rest encodes on its own, a block of rows at a time, without a copy
+  // of megabytes of rows.
   std::vector<uint8_t> head = PictureBmpHead(map);
   const std::span<const uint8_t> rows = map.DibRows();
   const std::size_t take = std::min(rows.size(), (3 - head.size() % 3) % 3);
   head.insert(head.end(), rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(take));
-  std::string line = "<center><img src=\"data:image/bmp;base64,";
-  line.reserve(line.size() + (head.size() + rows.size() + 2) / 3 * 4 + 128);
-  AppendBase64(head, line);
-  AppendBase64(rows.subspan(take), line);
-  line += "\" width=\"" + std::to_string(map.width()) + "\" height=\"" +
-          std::to_string(map.height()) + "\" alt=\"" + std::string("Térkép"_cp) +
-          "\" style=\"max-width: 100%; height: auto\"></center>";
+  constexpr std::size_t kBlockBytes = 3 * 16 * 1024;  // whole groups of three
+  std::string piece = "<center><img src=\"data:image/bmp;base64,";
+  piece.reserve(kBlockBytes / 3 * 4 + piece.size() + head.size() * 2);
+  AppendBase64(head, piece);
+  for (std::size_t at = take; at < rows.size(); at += kBlockBytes) {
+    AppendBase64(rows.subspan(at, std::min(kBlockBytes, rows.size() - at)), piece);
+    put(piece);
+    piece.clear();
+  }
+  piece += "\" width=\"" + std::to_string(map.width()) + "\" height=\"" +
+           std::to_string(map.height()) + "\" alt=\"" + std::string("Térkép"_cp) +
+           "\" style=\"max-width: 100%; height: auto\"></center>";
+  put(piece);
+}
+
+std::string MapImageLine(const MonoBitmap& map) {
+  std::string line;
+  PutMapImageLine(map, [&line](std::string_view piece) { line += piece; });
   return line;
 }
 
+// Tags stand a few bytes apart in a page, so the "<" of one followed by an
+// "a" or "A" is looked for sixteen places at a time (SSE2; eight elsewhere),
+// and only those places are compared.
+std::size_t FindAppletStart(std::string_view text, std::size_t from) {
+  constexpr std::string_view kStart = applet::kAppletStart;
+  constexpr std::size_t npos = std::string_view::npos;
+  if (from > text.size() || kStart.size() > text.size() - from) return npos;
+  const char* const d = text.data();
+  const std::size_t end = text.size() - kStart.size() + 1;  // starts up to here are tried
+  auto holdsAt = [&](std::size_t at) {
+    for (std::size_t i = 1; i < kStart.size(); ++i) {
+      const char c = d[at + i];
+      if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != kStart[i]) return false;
+    }
+    return true;
+  };
+  std::size_t at = from;
+#ifdef __SSE2__
+  // Sixteen places at a time, with the byte after each of them.
+  const __m128i kOpen = _mm_set1_epi8('<');
+  const __m128i kSmallA = _mm_set1_epi8('a');
+  const __m128i kCaseBit = _mm_set1_epi8(0x20);
+  for (; at + 17 <= text.size(); at += 16) {
+    const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + at));
+    const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + at + 1));
+    const __m128i hits = _mm_and_si128(_mm_cmpeq_epi8(here, kOpen),
+                                       _mm_cmpeq_epi8(_mm_or_si128(next, kCaseBit), kSmallA));
+    for (auto mask = static_cast<unsigned>(_mm_movemask_epi8(hits)); mask != 0; mask &= mask - 1) {
+      const std::size_t p = at + static_cast<std::size_t>(std::countr_zero(mask));
+      if (p < end && holdsAt(p)) return p;
+    }
+  }
+#else
+  if constexpr (byte_words::kUsable) {
+    using namespace byte_words;
+    // The word at `at` and the one a byte later both lie inside the text.
+    for (; at + 9 <= text.size(); at += 8) {
+      std::uint64_t hits = BytesEqual(Load(d + at), '<') &
+                           BytesEqual(Load(d + at + 1) | (kOnes * 0x20), 'a');
+      for (; hits != 0; hits &= hits - 1) {
+        const std::size_t p = at + FirstMarked(hits);
+        if (p < end && holdsAt(p)) return p;
+      }
+    }
+  }
+#endif
+  for (; at < end; ++at)
+    if (d[at] == '<' && holdsAt(at)) return at;
+  return npos;
+}
+
+namespace {
+
+// The page's text on its way out, with each map's picture line put after
+// the line that closes its applet. Lines end at CR LF; a line begun in one
+// piece of text is finished in a later one.
+class MapPictureWriter : public PageTextSink {
+ public:
+  MapPictureWriter(RunContext& ctx, Layout layout, std::string reportName,
+                   MapResources& resources)
+      : reportName_(std::move(reportName)), maps_(ctx, layout, reportName_, resources) {}
+
+  void Put(PageFile& page, std::string_view text) override {
+    if (!partial_.empty()) {
+      std::size_t end;  // the bytes of text that finish the line
+      if (partial_.back() == '\r' && !text.empty() && text[0] == '\n') {
+        end = 1;  // its CR LF split between the pieces
+      } else {
+        const std::size_t lineEnd = text.find("\r\n");
+        if (lineEnd == std::string_view::npos) {
+          partial_.append(text);
+          return;
+        }
+        end = lineEnd + 2;
+      }
+      partial_.append(text.substr(0, end));
+      Line(page, partial_);
+      partial_.clear();
+      text.remove_prefix(end);
+    }
+    for (std::size_t start = 0; start < text.size();) {
+      if (!open_) {
+        // Outside an applet only a line holding "<applet" matters: the text
+        // is searched for the next one, and its line taken from its start.
+        const std::size_t applet = FindAppletStart(text, start);
+        if (applet == std::string_view::npos) {
+          // The lines that end here go out; an unfinished one waits.
+          const std::size_t lastEnd = text.rfind("\r\n");
+          const std::size_t upTo =
+              lastEnd == std::string_view::npos || lastEnd + 2 <= start ? start : lastEnd + 2;
+          page.PutOut(text.substr(start, upTo - start));
+          partial_.assign(text.substr(upTo));
+          return;
+        }
+        const std::size_t lineBreak = text.rfind("\r\n", applet);
+        const std::size_t lineStart =
+            lineBreak != std::string_view::npos && lineBreak + 2 > start ? lineBreak + 2 : start;
+        page.PutOut(text.substr(start, lineStart - start));
+        start = lineStart;
+      }
+      const std::size_t lineEnd = text.find("\r\n", start);
+      if (lineEnd == std::string_view::npos) {
+        partial_.assign(text.substr(start));
+        return;
+      }
+      Line(page, text.substr(start, lineEnd + 2 - start));
+      start = lineEnd + 2;
+    }
+  }
+
+  void End(PageFile& page) override {
+    if (partial_.empty()) return;
+    Line(page, partial_);
+    partial_.clear();
+  }
+
+ private:
+  // One whole line, its CR LF with it but on the page's last line.
+  void Line(PageFile& page, std::string_view line) {
+    if (HoldsLowered(line, applet::kAppletStart)) {
+      open_ = true;
+      applet_.clear();
+    }
+    page.PutOut(line);
+    if (!open_) return;
+    const bool ended = EndsWith(line, "\r\n");
+    applet_.emplace_back(line.substr(0, line.size() - (ended ? 2 : 0)));
+    if (!HoldsLowered(line, applet::kAppletEnd)) return;
+    open_ = false;
+    const std::optional<MonoBitmap> map = maps_.MapFor(applet_);
+    applet_.clear();
+    if (!map) return;
+    // A page whose last line has no line end gets one before the picture.
+    if (!ended) page.PutOut("\r\n");
+    PutMapImageLine(*map, [&page](std::string_view piece) { page.PutOut(piece); });
+    page.PutOut("\r\n");
+  }
+
+  std::string reportName_;
+  PageMaps maps_;
+  std::string partial_;  // a line not ended yet
+  bool open_ = false;
+  std::vector<std::string> applet_;  // the open applet's lines
+};
+
+}  // namespace
+
 void AddMapPictures(PageFile& page, RunContext& ctx, Layout layout, const std::string& reportName,
                     MapResources& resources) {
-  PageMaps maps(ctx, layout, reportName, resources);
-  const std::string_view text = std::string_view(page.Text()).substr(0, page.Position());
-  std::vector<std::string> applet;
-  bool open = false;
-  for (std::size_t start = 0; start < text.size();) {
-    if (!open) {
-      // Outside an applet only a line holding "<applet" matters: the page
-      // is searched for the next one, and its line taken from its start.
-      // An ASCII pattern is found lowered alike by both lowerings.
-      const std::size_t applet = FindLoweredFrom(text, qv::applet::kAppletStart, start);
-      if (applet == std::string_view::npos) break;
-      const std::size_t lineBreak = text.rfind("\r\n", applet);
-      if (lineBreak != std::string_view::npos && lineBreak + 2 > start) start = lineBreak + 2;
-    }
-    const std::size_t lineEnd = text.find("\r\n", start);
-    const std::size_t next = lineEnd == std::string_view::npos ? text.size() : lineEnd + 2;
-    const std::string_view line = text.substr(start, next - start);
-    start = next;
-    if (HoldsLowered(line, applet::kAppletStart)) {
-      open = true;
-      applet.clear();
-    }
-    if (!open) continue;
-    applet.emplace_back(line.substr(0, line.size() - (EndsWith(line, "\r\n") ? 2 : 0)));
-    if (!HoldsLowered(line, applet::kAppletEnd)) continue;
-    open = false;
-    std::string picture = maps.LineFor(applet);
-    applet.clear();
-    if (picture.empty()) continue;
-    // A page whose last line has no line end gets one before the picture.
-    if (!EndsWith(line, "\r\n")) picture.insert(0, "\r\n");
-    picture += "\r\n";
-    page.InsertAtFinish(static_cast<std::int64_t>(next), std::move(picture));
-  }
+  page.SendTextTo(std::make_unique<MapPictureWriter>(ctx, layout, reportName, resources));
 }
 
 }  // namespace qv

@@ -3,7 +3,9 @@
 // applet as an inline BMP picture.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "graphics/mono_bitmap.h"
 #include "itemlist/page_file.h"
@@ -16,11 +18,20 @@ namespace qv {
 // The line the page shows a map picture with: the picture as a BMP file in
 // a base64 data: address, at its size in pixels, centred.
 std::string MapImageLine(const MonoBitmap& map);
+// The same line handed to `put` in pieces of some tens of kilobytes, so a
+// picture of megabytes is never held whole.
+void PutMapImageLine(const MonoBitmap& map, const std::function<void(std::string_view)>& put);
 
-// Has the page's Finish() put the picture line of the map after every line
-// of the page that closes an applet ("</applet>", any case) opened on it or
-// on an earlier line ("<applet", any case); the applet's own lines stay as
-// they are. Call it after the page's last write. An applet opened again
+// Where "<applet" (any case: A to Z lowered) first starts at or after
+// `from`, or npos.
+std::size_t FindAppletStart(std::string_view text, std::size_t from);
+
+// Has the page's text go out with the picture line of the map after every
+// line of the page that closes an applet ("</applet>", any case) opened on
+// it or on an earlier line ("<applet", any case); the applet's own lines
+// stay as they are. Call it before any of the page's text goes out
+// (PageFile::SettleBefore); each map is drawn as its applet's last line goes
+// out, in Finish() at the latest. An applet opened again
 // before it is closed starts over from the later line; one never closed
 // gets nothing, nor does one without a frame parameter. The parameters are
 // read as the report's `layout` holds them (AppletReader); the pictures

@@ -12,9 +12,11 @@
 
 #include "itemlist/page_file.h"
 #include "itemlist/page_setup.h"
+#include "itemlist/report_lines.h"
 #include "platform/console.h"
 #include "text/line_cuts.h"
-#include "text/report_cursor.h"
+#include "text/report_reader.h"
+#include "text/text.h"
 #include "text/turn_report.h"
 
 namespace qv {
@@ -47,31 +49,47 @@ struct MindSkill {
 };
 
 // The report is read only through ReadLine and ReadUntilAny, which drop the
-// control bytes a page must not carry (as a document drops them), so every
+// control bytes a page must not carry (as a document drops them), and
+// PassLinesWithout, which passes over only lines that hold none, so every
 // line the page copies, cuts names from or tests for markers is clean.
-struct PageRun : private ReportCursor {
+struct PageRun {
   PageRun(const PageSetup& setup, ReportReader& report, PageFile& page, Console& console,
           Layout layout = Layout::kOlder)
-      : ReportCursor(report), setup(setup), page(page), console(console), layout(layout) {}
+      : setup(setup), page(page), console(console), layout(layout), lines_(report) {}
 
-  using ReportCursor::CurrentHolds;
-  using ReportCursor::currentLine;
-  using ReportCursor::Eof;
-  using ReportCursor::HoldsAny;
-  using ReportCursor::report;
+  std::string currentLine;  // the last line read from the report
 
+  bool Eof() { return lines_.Eof(); }
   // Reads the next report line, without its control bytes, into
   // currentLine and returns it.
   const std::string& ReadLine() {
-    ReportCursor::ReadLine();
-    DropControlBytes(currentLine);
+    lines_.ReadLine(currentLine);
     return currentLine;
+  }
+  bool CurrentHolds(std::string_view marker) const { return Contains(currentLine, marker); }
+  bool HoldsAny(std::initializer_list<std::string_view> markers) const {
+    for (const std::string_view m : markers)
+      if (CurrentHolds(m)) return true;
+    return false;
   }
   // Reads on until currentLine holds one of the markers (or the report
   // ends); a line that already holds one is not passed over.
   void ReadUntilAny(std::initializer_list<std::string_view> markers) {
-    while (!Eof() && !HoldsAny(markers)) ReadLine();
+    while (!Eof() && !HoldsAny(markers)) {
+      PassLinesWithout(markers);
+      ReadLine();
+    }
   }
+  // Passes over the next lines if they hold none of the markers and would
+  // be copied as they stand, as ReportLines::PassLinesWithout does, and
+  // returns them with their line ends: reading them one by one would find
+  // no marker in them and give their bytes but the line ends.
+  std::string_view PassLinesWithout(std::initializer_list<std::string_view> markers) {
+    return lines_.PassLinesWithout(std::span<const std::string_view>(markers.begin(), markers.size()));
+  }
+  // The report's offset of the next line to read, and a return there.
+  std::int64_t ReportPosition() const { return lines_.Position(); }
+  void ReportSeek(std::int64_t offset) { lines_.Seek(offset); }
 
   const PageSetup& setup;
   PageFile& page;
@@ -90,7 +108,17 @@ struct PageRun : private ReportCursor {
   int itemsKnown = 0;
 
   // Writes a page line (CR LF added).
-  void WriteLine(std::string_view text) { page.Line(text); }
+  void WriteLine(std::string_view text) {
+    page.Line(text);
+    if (settleAsWritten) page.SettleBefore(page.Position());
+  }
+  // Writes page text as it is.
+  void WriteText(std::string_view text) {
+    page.Write(text);
+    if (settleAsWritten) page.SettleBefore(page.Position());
+  }
+  // Whether what is written is final: no move goes back before it.
+  bool settleAsWritten = false;
 
   // The entry of an item number, or nullptr.
   FoundItem* FindItem(int number);
@@ -100,6 +128,7 @@ struct PageRun : private ReportCursor {
 
  private:
   std::unordered_map<int, std::size_t> itemIndex_;
+  ReportLines lines_;
 };
 
 }  // namespace qv

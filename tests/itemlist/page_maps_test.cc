@@ -21,6 +21,7 @@
 #include "tests/support/test_pictures.h"
 #include "text/base64.h"
 #include "text/cp1250.h"
+#include "text/text.h"
 
 namespace qv {
 namespace {
@@ -57,6 +58,15 @@ TEST(PageMapEncoding, Base64AcrossBlocksAndAppended) {
   }
 }
 
+// Short texts, two groups at a time and one left over, round-trip.
+TEST(PageMapEncoding, Base64OfShortTexts) {
+  for (std::size_t size = 0; size <= 20; ++size) {
+    std::vector<uint8_t> bytes(size);
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(255 - i * 37);
+    EXPECT_EQ(FromBase64(Base64(bytes)), bytes) << size;
+  }
+}
+
 // Texts put in at the page's end are written in by Finish(), in offset
 // order and, at one offset, in the order given; an offset past the end is
 // the end; the page's positions never counted them.
@@ -79,6 +89,23 @@ TEST(PageFileInserts, WrittenInByFinishInOffsetOrder) {
   file.InsertAtFinish(3, "!");
   file.Finish();
   EXPECT_EQ(dir.Read("p.htm"), "one!\r\n[past]");
+}
+
+// The applet search finds what the lowered search of the text helpers finds,
+// from every start, on texts full of near misses.
+TEST(PageMapApplets, FoundAsTheLoweredSearchFindsThem) {
+  const std::vector<std::string> parts = {"<applet", "<APPLET", "<Applet", "<applex", "<a", "<A",
+                                          "<", "a", "pplet", "\r\n", "x", "\xC1"};
+  std::uint32_t seed = 7;
+  for (int round = 0; round < 300; ++round) {
+    std::string text;
+    for (int n = 0; n < round % 40; ++n) {
+      seed = seed * 1103515245 + 12345;
+      text += parts[(seed >> 16) % parts.size()];
+    }
+    for (std::size_t from = 0; from <= text.size() + 1; ++from)
+      ASSERT_EQ(FindAppletStart(text, from), FindLoweredFrom(text, "<applet", from)) << text;
+  }
 }
 
 // The 0 x 0 map is the bare margins, 71 x 67 pixels, white: 12 bytes a row,
@@ -151,6 +178,34 @@ TEST(PagePictureLines, AnAppletOpenedAgainStartsOverAndALastLineGetsItsEnd) {
   EXPECT_EQ(lines[4], "</applet>");
   EXPECT_EQ(PictureRun::PictureWidth(lines[5]), 271);  // the later frame
   EXPECT_EQ(page.substr(page.size() - 2), "\r\n");
+}
+
+// A page that goes out while it is written, in pieces cut anywhere (inside
+// a line, between a CR and its line feed, inside "<applet"), gets the same
+// pictures as one that goes out whole.
+TEST(PagePictureLines, TheSameWhenThePageGoesOutInPieces) {
+  PictureRun run;
+  const std::string filler(120000, 'f');
+  std::string text;
+  for (int i = 0; i < 6; ++i)
+    text += filler + "\r\n<td><Applet code=x>\r\n<param name=koord value=\"1,1,0,0;\">\r\n" +
+            (i % 2 == 0 ? filler : "") + "</APPLET>" + (i == 5 ? "" : "\r\n");
+  const std::string whole = run.Page(text);
+  std::uint32_t seed = 3;
+  for (int round = 0; round < 3; ++round) {
+    PageFile page;
+    AddMapPictures(page, run.ctx, Layout::kNewer, "r_1.htm", run.resources);
+    for (std::size_t at = 0; at < text.size();) {
+      seed = seed * 1103515245 + 12345;
+      const std::size_t n = std::min<std::size_t>(text.size() - at, (seed >> 8) % 90000);
+      page.Write(std::string_view(text).substr(at, n));
+      page.SettleBefore(page.Position() - static_cast<std::int64_t>((seed >> 4) % 3));
+      at += n;
+    }
+    page.Finish();
+    EXPECT_EQ(page.Text(), whole) << round;
+  }
+  EXPECT_NE(whole, text);
 }
 
 // --- Maps drawn for a page ----------------------------------------------------

@@ -1,0 +1,60 @@
+// The report's lines as the item-list page reads them: ReportReader's lines
+// with the control bytes a page must not carry dropped (DropControlBytes),
+// cut straight from the reader's buffer loads. Each load is looked through
+// for such bytes once; a line is copied once, into the caller's string, and
+// only a line that holds such a byte is looked at byte by byte.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "text/report_reader.h"
+
+namespace qv {
+
+class ReportLines {
+ public:
+  // Reads `report` from where it stands.
+  explicit ReportLines(ReportReader& report) : report_(report) {}
+
+  // True when no byte is left to read.
+  bool Eof() { return begin_ == load_.size() && !NextLoad(); }
+  // The next line, without its line end and its control bytes; empty at the
+  // end of the report. Throws as ReportReader::ReadLine does, for a line
+  // longer than kMaxLineBytes too.
+  void ReadLine(std::string& line);
+
+  // Passes over lines from the next one on that hold none of the markers,
+  // and returns their bytes as they stand: lines that end in CR LF and lose
+  // no byte, of the buffer load at hand, so each is its text and CR LF. It
+  // stops at the first line that may hold a marker and keeps at least one
+  // line of the load to be read, so the report's last line is always read.
+  std::string_view PassLinesWithout(std::span<const std::string_view> markers);
+
+  // The offset of the first byte of the next line; Seek() returns there.
+  std::int64_t Position() const { return loadStart_ + static_cast<std::int64_t>(begin_); }
+  void Seek(std::int64_t offset);
+
+ private:
+  bool NextLoad();  // the reader's next buffer load; false at the end
+  [[noreturn]] void LineTooLong() const;
+
+  ReportReader& report_;
+  std::string_view load_;       // the reader's buffer load being cut
+  std::size_t begin_ = 0;       // the next line starts here in load_
+  // The first byte from begin_ on that a line would lose, or a line feed
+  // without a CR before it (or load_'s size): the lines that end before it
+  // end in CR LF and are copied as they stand.
+  std::size_t stray_ = 0;
+  std::int64_t loadStart_ = 0;  // the offset of load_[0] in the report
+  bool started_ = false;        // loadStart_ is known
+  std::string pieces_;          // a line that spans buffer loads
+};
+
+// Copies `raw` (a line without its line feed) into `line` without the
+// bytes that IsDroppedControl names.
+void AssignWithoutControlBytes(std::string_view raw, std::string& line);
+
+}  // namespace qv
