@@ -212,9 +212,6 @@ void ReportLines::Seek(std::int64_t offset) {
   stray_ = 0;
 }
 
-void ReportLines::LineTooLong() const {
-  ThrowFileProblem(FileOp::kRead, report_.name(),
-                   "egy sora hosszabb, mint " + std::to_string(kMaxLineBytes >> 20) + " MB");
-}
+void ReportLines::LineTooLong() const { report_.LineTooLong(); }
 
 }  // namespace qv

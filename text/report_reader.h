@@ -50,10 +50,12 @@ class ReportReader {
   const std::string& name() const { return name_; }
   // The file's size in bytes, or -1 when the system cannot tell.
   std::int64_t FileSize() const;
+  // Throws the error of a line longer than kMaxLineBytes, for the readers
+  // that cut lines from ReadChunk's loads themselves.
+  [[noreturn]] void LineTooLong() const;
 
  private:
   bool Fill();  // reads more bytes into the buffer; false at end of file
-  [[noreturn]] void LineTooLong() const;
 
   std::string name_;
   int fd_ = -1;
