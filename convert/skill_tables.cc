@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "convert/section_tables.h"
+#include "convert/table_cells.h"
 #include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
@@ -14,10 +15,6 @@
 
 namespace qv {
 namespace {
-
-// The three tables that are flattened into a list of cells and laid out again
-// in four columns.
-enum class CellTable { kCombatSkills, kOtherSkills, kDevelopmentPoints };
 
 constexpr std::string_view kCellEnd = R"(\cell )";
 
@@ -44,38 +41,6 @@ CollectedTable Collect(ConverterRun& run, CellTable table) {
     c.text += run.currentLine;
   }
   return c;
-}
-
-// Turns the table into one text of cells, each ended by "\cell ". A skill's
-// name and level cells become one cell.
-std::string Flatten(Layout v, CellTable table, std::string text) {
-  // The table's text moves through the edits; none copies it.
-  auto breakAt = [&text](std::string_view pattern) {
-    text = ReplaceAll(pattern, "\r\n", std::move(text));
-  };
-  if (v == Layout::kOlder) {
-    if (table != CellTable::kDevelopmentPoints) {
-      for (std::string_view p : older::kLabelCellEnds) text = ReplaceAll(p, ":", std::move(text));
-    }
-    for (std::string_view p : older::kCellBreaks) breakAt(p);
-  } else if (table != CellTable::kDevelopmentPoints) {
-    breakAt(newer::kSpacerCell);
-    breakAt(newer::kRowEndTag);
-  } else {
-    breakAt(newer::kNextTextCell);
-    breakAt(newer::kRowEndTag);
-  }
-  text = ReplaceAll("\r\n", kCellEnd, NormalizeBlanks(StripTags(std::move(text))));
-  if (text.starts_with(R"(\cell)")) Delete(text, 1, 6);
-
-  // Empty report cells leave empty cells behind: the combat skills drop them
-  // all, the other tables only the first.
-  if (table == CellTable::kCombatSkills) {
-    text = ReplaceAll(R"(\cell \cell)", R"(\cell)", std::move(text));
-  } else if (const int p = Find(R"(\cell \cell )", text); p > 0) {
-    Delete(text, p, 6);
-  }
-  return text;
 }
 
 // A leading number goes with its full stop and the blank after it: the cell
@@ -141,8 +106,8 @@ void WriteSummary(ConverterRun& run, std::string summary) {
 
 void WriteCellTable(ConverterRun& run, CellTable table, std::string_view title) {
   WriteSectionHeading(run.rtf, title);
-  const CollectedTable c = Collect(run, table);
-  if (!c.text.empty()) LayOut(run, table, Flatten(run.layout, table, c.text));
+  CollectedTable c = Collect(run, table);
+  if (!c.text.empty()) LayOut(run, table, FlattenCells(run.layout, table, std::move(c.text)));
   if (c.summary) WriteSummary(run, *c.summary);
 }
 
