@@ -43,24 +43,38 @@ CollectedTable Collect(ConverterRun& run, CellTable table) {
   return c;
 }
 
+// The first cell of the text and the text after it: through the first cell
+// end, or (with none left) the first five characters.
+std::string_view CutCell(std::string_view& rest) {
+  const std::size_t end = rest.find(kCellEnd);
+  const std::size_t n =
+      end == std::string_view::npos ? std::min<std::size_t>(rest.size(), kCellEnd.size() - 1)
+                                    : end + kCellEnd.size();
+  const std::string_view cell = rest.substr(0, n);
+  rest.remove_prefix(n);
+  return cell;
+}
+
 // A leading number goes with its full stop and the blank after it: the cell
 // loses everything through its first full stop and one more character. The
 // cut stops short of the cell end, which a full stop at the very end of the
 // text would otherwise break.
-void DropNumberPrefix(std::string& cell) {
-  const int dot = Find(".", cell);
-  if (dot == 0) return;
-  int n = dot + 1;
-  if (EndsWith(cell, kCellEnd)) n = std::min(n, static_cast<int>(cell.size() - kCellEnd.size()));
-  Delete(cell, 1, n);
+std::string_view WithoutNumber(std::string_view cell) {
+  const std::size_t dot = cell.find('.');
+  if (dot == std::string_view::npos) return cell;
+  std::size_t n = dot + 2;
+  if (EndsWith(cell, kCellEnd)) n = std::min(n, cell.size() - kCellEnd.size());
+  cell.remove_prefix(std::min(n, cell.size()));
+  return cell;
 }
 
-// A cell of the flattened list as RTF: the report's text escaped, the cell
-// end after it kept.
-std::string CellRtf(std::string_view cell) {
+// Appends a cell of the flattened list as RTF: the report's text escaped,
+// the cell end after it kept.
+void AppendCellRtf(std::string& out, std::string_view cell) {
   const bool ended = EndsWith(cell, kCellEnd);
   if (ended) cell.remove_suffix(kCellEnd.size());
-  return RtfEscape(cell) + (ended ? std::string(kCellEnd) : std::string());
+  AppendRtfEscaped(out, cell);
+  if (ended) out += kCellEnd;
 }
 
 // Four cells a row in the small fixed-pitch font; the last row is filled up.
@@ -74,10 +88,13 @@ void LayOut(ConverterRun& run, CellTable table, std::string cells) {
   std::string_view rest(cells);
   TableRows rows(run.rtf);
   rows.Use(RowOpener(kFourColumnEdges, false), 4);
+  constexpr std::string_view kOpening = R"(\widctlpar\intbl {\f11\fs15 )";
+  std::string line;  // each cell's line, in the same buffer
   while (!rest.empty()) {
-    std::string cell(DeleteThrough(rest, kCellEnd));
-    DropNumberPrefix(cell);
-    rows.Cell(R"(\widctlpar\intbl {\f11\fs15 )" + CellRtf(cell) + "}");
+    line.assign(kOpening);
+    AppendCellRtf(line, WithoutNumber(CutCell(rest)));
+    line += '}';
+    rows.Cell(line);
     if (rows.cells() == 4) rows.End();
     const std::size_t restAt = cells.size() - rest.size();
     if (skills && (lastColon == std::string::npos || lastColon < restAt)) rest = {};
