@@ -29,13 +29,11 @@ constexpr int kSpellEdges[] = {3400, 6800, 10200};
 constexpr int kEffectEdges[] = {2550, 5100, 7650, 10200};
 constexpr int kAttackDefenceEdges[] = {2250, 2650, 4900, 5300, 7550, 7950, 10200};
 
-// A cell holding the report's text.
-std::string Cell(std::string_view text) { return R"({\fs18 )" + RtfEscape(text) + R"(}\cell)"; }
-
-// One report line as a row of its own across the page.
-void WriteFullWidthRow(TableRows& rows, std::string_view paragraph, std::string_view text) {
+// One report line as a row of its own across the page: its plain text.
+void WriteFullWidthRow(TableRows& rows, std::string_view paragraph, CellLine& cell,
+                       std::string_view line) {
   rows.Start(RowOpener(kFullWidthEdges, false) + std::string(paragraph) + "\r\n", 1);
-  rows.Cell(Cell(text));
+  rows.Cell(cell.OfPlain(line));
   rows.End();
 }
 
@@ -62,8 +60,9 @@ bool IsTdLine(std::string_view line) { return HoldsLowered(line, kCell); }
 void WriteOneColumn(ConverterRun& run, std::string_view title, std::string_view paragraph) {
   WriteSectionHeading(run.rtf, title);
   TableRows rows(run.rtf);
+  CellLine cell;
   ReadTable(run, rows, [&](const std::string& line) {
-    if (IsTdLine(line)) WriteFullWidthRow(rows, paragraph, PlainLineText(line));
+    if (IsTdLine(line)) WriteFullWidthRow(rows, paragraph, cell, line);
   });
 }
 
@@ -73,6 +72,7 @@ void WriteOneColumn(ConverterRun& run, std::string_view title, std::string_view 
 void WriteSpells(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kSpellsTitle);
   TableRows rows(run.rtf);
+  CellLine cell;
   int column = 0;
   ReadTable(run, rows, [&](const std::string& line) {
     const bool cellLine = IsTdLine(line);
@@ -93,7 +93,7 @@ void WriteSpells(ConverterRun& run) {
     if (Contains(line, kStupidityPrice) || column == 0 || !cellLine) return;
     // A spell after a skipped one (the price of stupidity) may find no row.
     if (column == 1 || rows.cells() == 0) rows.Start(kSpellEdges, true);
-    rows.Cell(Cell(PlainLineText(line)));
+    rows.Cell(cell.OfPlain(line));
     if (column == 3) {
       rows.End();
       column = 0;
@@ -106,6 +106,7 @@ void WriteSpells(ConverterRun& run) {
 void WriteCurrentEffects(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kEffectsTitle);
   TableRows rows(run.rtf);
+  CellLine cell;
   int column = 0;
   ReadTable(run, rows, [&](const std::string& line) {
     if (!IsTdLine(line)) {
@@ -114,7 +115,7 @@ void WriteCurrentEffects(ConverterRun& run) {
     }
     ++column;
     if (column == 1) rows.Start(kEffectEdges, true);
-    rows.Cell(Cell(PlainLineText(line)));
+    rows.Cell(cell.OfPlain(line));
     if (column == 4) {
       rows.End();
       column = 0;
@@ -127,6 +128,7 @@ void WriteCurrentEffects(ConverterRun& run) {
 void WriteAttackDefenceSpells(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kAttackDefenceTitle);
   TableRows rows(run.rtf);
+  CellLine cell;
   int column = 0;
   bool heading = false;
   ReadTable(run, rows, [&](const std::string& line) {
@@ -145,7 +147,7 @@ void WriteAttackDefenceSpells(ConverterRun& run) {
       return;
     }
     if (column == 1) rows.Start(kAttackDefenceEdges, true);
-    rows.Cell(Cell(PlainLineText(line)));
+    rows.Cell(cell.OfPlain(line));
     if (column == 7) {
       rows.End();
       column = 0;
@@ -176,14 +178,15 @@ namespace {
 // Cuts a line of cells into a row of edges.size() columns; a row short of
 // cells is filled with empty ones. A line that holds more cells than the
 // table has columns goes on in a new row (TableRows).
-void WriteCutRow(TableRows& rows, std::string line, std::span<const int> edges) {
+void WriteCutRow(TableRows& rows, CellLine& cell, std::string_view line,
+                 std::span<const int> edges) {
   const int columns = static_cast<int>(edges.size());
   rows.Start(edges, true);
   while (!line.empty()) {
-    DeleteThrough(line, kTextCell);
-    rows.Cell(Cell(StripTags(TextBefore(line, kCellEnd))));
-    DeleteThrough(line, kCellEnd);
-    if (!Contains(line, kTextCell)) line.clear();
+    CutThrough(line, kTextCell);
+    rows.Cell(cell.Of(StripTagsOf(ViewBefore(line, kCellEnd))));
+    CutThrough(line, kCellEnd);
+    if (!Contains(line, kTextCell)) line = {};
   }
   while (rows.cells() < columns) rows.Cell(R"(\cell)");
   rows.End();
@@ -192,8 +195,9 @@ void WriteCutRow(TableRows& rows, std::string line, std::span<const int> edges) 
 void WriteOneColumn(ConverterRun& run, std::string_view title, std::string_view paragraph) {
   WriteSectionHeading(run.rtf, title);
   TableRows rows(run.rtf);
+  CellLine cell;
   ReadTable(run, rows, [&](const std::string& line) {
-    WriteFullWidthRow(rows, paragraph, PlainLineText(line));
+    WriteFullWidthRow(rows, paragraph, cell, line);
   });
 }
 
@@ -202,26 +206,28 @@ void WriteOneColumn(ConverterRun& run, std::string_view title, std::string_view 
 void WriteSpells(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kSpellsTitle);
   TableRows rows(run.rtf);
-  ReadTable(run, rows, [&](std::string line) {
+  CellLine cell;
+  ReadTable(run, rows, [&](std::string_view line) {
     if (Contains(line, kSpellGroupCell)) {
       if (!Contains(line, kStupidityPrice)) {
         rows.Start(kFullWidthEdges, false);
-        DeleteThrough(line, kSpellGroupCellOpen);
-        rows.Cell(R"(\intbl {\b\fs18 )" + RtfEscape(StripTags(TextBefore(line, kRowEnd))) +
+        CutThrough(line, kSpellGroupCellOpen);
+        rows.Cell(R"(\intbl {\b\fs18 )" + RtfEscape(StripTagsOf(ViewBefore(line, kRowEnd))) +
                   R"(}\cell)");
         rows.End();
-        DeleteThrough(line, kRowEnd);
-        Delete(line, 1, 1);
-        WriteCutRow(rows, line, kSpellEdges);
+        CutThrough(line, kRowEnd);
+        if (!line.empty()) line.remove_prefix(1);
+        WriteCutRow(rows, cell, line, kSpellEdges);
       } else {
         rows.Start(RowOpener(kFullWidthEdges, false) + "\\widctlpar\\intbl\r\n", 1);
-        DeleteThrough(line, kStupidityCellOpen);
+        CutThrough(line, kStupidityCellOpen);
         rows.Cell(R"({\fs18\b\par )" +
-                  RtfEscape(NormalizeBlanks(StripTags(TextBefore(line, kRowEnd)))) + R"(}\cell)");
+                  RtfEscape(NormalizeBlanks(StripTagsOf(ViewBefore(line, kRowEnd)))) +
+                  R"(}\cell)");
         rows.End();
       }
     } else if (!Contains(line, kStupidityPrice)) {
-      WriteCutRow(rows, line, kSpellEdges);
+      WriteCutRow(rows, cell, line, kSpellEdges);
     }
   });
 }
@@ -229,15 +235,18 @@ void WriteSpells(ConverterRun& run) {
 void WriteCurrentEffects(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kEffectsTitle);
   TableRows rows(run.rtf);
-  ReadTable(run, rows, [&](const std::string& line) { WriteCutRow(rows, line, kEffectEdges); });
+  CellLine cell;
+  ReadTable(run, rows,
+            [&](const std::string& line) { WriteCutRow(rows, cell, line, kEffectEdges); });
 }
 
 void WriteAttackDefenceSpells(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kAttackDefenceTitle);
   TableRows rows(run.rtf);
+  CellLine cell;
   ReadTable(run, rows, [&](std::string line) {
     if (!Contains(line, report::kAttackDefenceWideCell)) {
-      WriteCutRow(rows, line, kAttackDefenceEdges);
+      WriteCutRow(rows, cell, line, kAttackDefenceEdges);
       return;
     }
     rows.Start(kFullWidthEdges, false);
