@@ -9,6 +9,7 @@
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
 #include "text/report_markers.h"
+#include "text/search.h"
 #include "text/text.h"
 
 namespace qv {
@@ -42,7 +43,7 @@ void WriteFullWidthRow(TableRows& rows, std::string_view paragraph, CellLine& ce
 template <typename Handle>
 void ReadTable(ConverterRun& run, TableRows& rows, Handle handle) {
   const Layout layout = run.layout;
-  ForEachTableLine(
+  ForEachTableLineOnce(
       run, [layout](const std::string& line) { return EndsSectionTable(layout, line); }, handle);
   rows.End();
   run.rtf.Line(R"(\pard)");
@@ -182,11 +183,17 @@ void WriteCutRow(TableRows& rows, CellLine& cell, std::string_view line,
                  std::span<const int> edges) {
   const int columns = static_cast<int>(edges.size());
   rows.Start(edges, true);
+  // Each search is made once: the next cell's opening tells whether the
+  // line goes on and where its cell starts.
+  std::size_t open = FindFrom(line, kTextCell);
   while (!line.empty()) {
-    CutThrough(line, kTextCell);
-    rows.Cell(cell.Of(StripTagsOf(ViewBefore(line, kCellEnd))));
-    CutThrough(line, kCellEnd);
-    if (!Contains(line, kTextCell)) line = {};
+    CutThroughAt(line, open, kTextCell);
+    const std::size_t end = FindFrom(line, kCellEnd);
+    rows.Cell(cell.OfTagless(end == std::string_view::npos ? std::string_view()
+                                                           : line.substr(0, end)));
+    CutThroughAt(line, end, kCellEnd);
+    open = FindFrom(line, kTextCell);
+    if (open == std::string_view::npos) line = {};
   }
   while (rows.cells() < columns) rows.Cell(R"(\cell)");
   rows.End();

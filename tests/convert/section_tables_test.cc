@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "rtfkit/rtf_escape.h"
 #include "tests/support/token_soup.h"
 #include "text/line_cuts.h"
 #include "text/text.h"
@@ -27,7 +28,23 @@ TEST(SectionTables, ViewCutsAsTheStringCuts) {
         ASSERT_EQ(view, cut) << text << " " << marker << " " << extra;
       }
       ASSERT_EQ(ViewBefore(text, marker), TextBefore(text, marker)) << text << " " << marker;
+      if (marker.empty()) continue;
+      std::string_view at = text;
+      CutThroughAt(at, at.find(marker), marker);
+      std::string_view cut = text;
+      CutThrough(cut, marker);
+      ASSERT_EQ(at, cut) << text << " " << marker;
     }
+  }
+}
+
+TEST(SectionTables, TaglessCellsAsStripTags) {
+  test::TokenSoup soup({"<", ">", "<b>", "</TD>", "&gt", "&nbsp;", "&", "x", " ", "{", "\\"}, 12);
+  CellLine cell;
+  for (int i = 0; i < 3000; ++i) {
+    const std::string text = soup.Next(12);
+    ASSERT_EQ(cell.OfTagless(text), R"({\fs18 )" + RtfEscape(StripTags(text)) + R"(}\cell)")
+        << text;
   }
 }
 
