@@ -33,9 +33,22 @@ std::size_t MoveDown(char* d, std::size_t out, std::size_t from, std::size_t to)
   return out + (to - from);
 }
 
+// Whether the pattern stands at `at`. Patterns are short: their bytes are
+// compared in place, eight at a time.
 bool HoldsAt(std::string_view text, std::size_t at, std::string_view pattern) {
-  return text.size() - at >= pattern.size() &&
-         std::memcmp(text.data() + at, pattern.data(), pattern.size()) == 0;
+  if (text.size() - at < pattern.size()) return false;
+  const char* t = text.data() + at;
+  const char* p = pattern.data();
+  std::size_t n = pattern.size();
+  for (; n >= 8; n -= 8, t += 8, p += 8) {
+    std::uint64_t a, b;
+    std::memcpy(&a, t, 8);
+    std::memcpy(&b, p, 8);
+    if (a != b) return false;
+  }
+  for (; n > 0; --n)
+    if (*t++ != *p++) return false;
+  return true;
 }
 
 // An occurrence of a break: where it starts and ends, its pass, and whether
@@ -188,6 +201,56 @@ void BreakCells(std::string& text, std::span<const std::string_view> breaks) {
   text.resize(MoveDown(d, out, copied, n));
 }
 
+void KeepPlainText(std::string& text) {
+  // An entity is decoded after the tags go, and a decoded "&nbsp;" is a
+  // blank to normalise: such a text goes step by step.
+  if (text.find('&') != std::string::npos) {
+    text = NormalizeBlanks(StripTags(std::move(text)));
+    return;
+  }
+  // One pass removes the tags by the rule of RemoveTags and judges each
+  // blank by what was kept before it, as NormalizeBlanks does.
+  char* const d = text.data();
+  const std::size_t n = text.size();
+  std::size_t out = 0;
+  bool removing = true;
+  for (std::size_t i = 0; i < n; ++i) {
+    if constexpr (byte_words::kUsable) {
+      // Bytes other than "<", ">" and blanks are kept as they are, eight at
+      // a time where the kept text lags far enough behind to take them.
+      while (i + 8 <= n && (out == i || out + 8 <= i)) {
+        const std::uint64_t w = byte_words::Load(d + i);
+        const std::uint64_t marks = byte_words::BytesEqual(w, '<') |
+                                    byte_words::BytesEqual(w, '>') | byte_words::BytesEqual(w, ' ');
+        if (out != i) std::memcpy(d + out, &w, 8);
+        const std::size_t kept = marks == 0 ? 8 : byte_words::FirstMarked(marks);
+        out += kept;
+        i += kept;
+        if (kept < 8) break;
+      }
+      if (i == n) break;
+    }
+    const char c = d[i];
+    if (removing && c == '<') {
+      std::size_t close = i + 1;
+      while (close < n && d[close] != '>') ++close;
+      if (close < n) {
+        i = close;
+        continue;
+      }
+      removing = false;  // no tag ends after this one
+    } else if (c == '>') {
+      removing = false;
+    } else if (c == ' ' && (out == 0 || d[out - 1] == ' ' ||
+                            (out >= 2 && d[out - 2] == '\r' && d[out - 1] == '\n'))) {
+      continue;
+    }
+    d[out++] = c;
+  }
+  if (out > 0 && d[out - 1] == ' ') --out;
+  text.resize(out);
+}
+
 void EndCells(std::string& text) {
   std::size_t ends = 0;
   for (std::size_t at = text.find(kCrLf); at != std::string::npos; at = text.find(kCrLf, at + 2))
@@ -248,7 +311,7 @@ std::string FlattenCells(Layout layout, CellTable table, std::string text) {
   } else {
     BreakCells(text, points ? std::span(kNewerPointBreaks) : std::span(kNewerSkillBreaks));
   }
-  text = NormalizeBlanks(StripTags(std::move(text)));
+  KeepPlainText(text);
   EndCells(text);
   if (text.starts_with(R"(\cell)")) text.erase(0, kCellEnd.size());
 

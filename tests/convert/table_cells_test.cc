@@ -74,6 +74,16 @@ TEST(TableCells, BreaksThatOverlapAsEditedOneByOne) {
   }
 }
 
+TEST(TableCells, PlainTextAsStripTagsThenNormalizeBlanks) {
+  TokenSoup soup({"<", ">", "<TD>", "</TD>", " ", "  ", "\r", "\n", "\r\n", "&nbsp;", "&", "x"}, 13);
+  for (int i = 0; i < kRounds; ++i) {
+    const std::string text = soup.Next();
+    std::string plain = text;
+    KeepPlainText(plain);
+    ASSERT_EQ(plain, NormalizeBlanks(StripTags(text))) << text;
+  }
+}
+
 TEST(TableCells, CellEndsAndEmptyCellsAsEditedOneByOne) {
   TokenSoup soup({"\r", "\n", "\r\n", "\\cell", " ", "\\cell ", "\\", "x"}, 10);
   for (int i = 0; i < kRounds; ++i) {
