@@ -91,7 +91,7 @@ void WriteSpells(ConverterRun& run) {
       column = 0;
       return;
     }
-    if (Contains(line, kStupidityPrice) || column == 0 || !cellLine) return;
+    if (!cellLine || column == 0 || Contains(line, kStupidityPrice)) return;
     // A spell after a skipped one (the price of stupidity) may find no row.
     if (column == 1 || rows.cells() == 0) rows.Start(kSpellEdges, true);
     rows.Cell(cell.OfPlain(line));
