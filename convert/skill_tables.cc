@@ -1,6 +1,7 @@
 #include "convert/skill_tables.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
@@ -20,6 +21,9 @@ constexpr std::string_view kCellEnd = R"(\cell )";
 
 constexpr int kFourColumnEdges[] = {2550, 5100, 7650, 10200};
 
+// The most room a table's text is given before it is read.
+constexpr std::int64_t kMostRoom = std::int64_t{1} << 28;
+
 struct CollectedTable {
   std::string text;                    // the table's lines, each after a blank
   std::optional<std::string> summary;  // development points: the summary row
@@ -30,6 +34,11 @@ struct CollectedTable {
 // after it (its row end) goes too.
 CollectedTable Collect(ConverterRun& run, CellTable table) {
   CollectedTable c;
+  // The table is no longer than the rest of the report: its text is given
+  // that room at once, so that it never moves to a fresh copy as it grows
+  // (room never written costs no memory).
+  const std::int64_t rest = run.report.FileSize() - run.report.TextFilePos();
+  if (rest > 0) c.text.reserve(static_cast<std::size_t>(std::min(rest, kMostRoom)));
   while (!run.Eof() && !EndsSectionTable(run.layout, run.currentLine)) {
     run.ReadLine();
     if (table == CellTable::kDevelopmentPoints && run.CurrentHolds(report::kSummaryCell)) {
