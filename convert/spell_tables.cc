@@ -184,15 +184,19 @@ void WriteCutRow(TableRows& rows, CellLine& cell, std::string_view line,
   const int columns = static_cast<int>(edges.size());
   rows.Start(edges, true);
   // Each search is made once: the next cell's opening tells whether the
-  // line goes on and where its cell starts.
-  std::size_t open = FindFrom(line, kTextCell);
+  // line goes on and where its cell starts. It mostly follows the cell end
+  // at once.
+  auto openingIn = [](std::string_view text) {
+    return text.starts_with(kTextCell) ? 0 : FindFrom(text, kTextCell);
+  };
+  std::size_t open = openingIn(line);
   while (!line.empty()) {
     CutThroughAt(line, open, kTextCell);
     const std::size_t end = FindFrom(line, kCellEnd);
     rows.Cell(cell.OfTagless(end == std::string_view::npos ? std::string_view()
                                                            : line.substr(0, end)));
     CutThroughAt(line, end, kCellEnd);
-    open = FindFrom(line, kTextCell);
+    open = openingIn(line);
     if (open == std::string_view::npos) line = {};
   }
   while (rows.cells() < columns) rows.Cell(R"(\cell)");
