@@ -30,6 +30,15 @@ constexpr int kSpellEdges[] = {3400, 6800, 10200};
 constexpr int kEffectEdges[] = {2550, 5100, 7650, 10200};
 constexpr int kAttackDefenceEdges[] = {2250, 2650, 4900, 5300, 7550, 7950, 10200};
 
+// The opener of a table's rows of report cells, made once for all its rows.
+struct RowShape {
+  explicit RowShape(std::span<const int> edges)
+      : opener(RowOpener(edges, true)), columns(static_cast<int>(edges.size())) {}
+  void StartIn(TableRows& rows) const { rows.Start(opener, columns); }
+  std::string opener;
+  int columns;
+};
+
 // One report line as a row of its own across the page: its plain text.
 void WriteFullWidthRow(TableRows& rows, std::string_view paragraph, CellLine& cell,
                        std::string_view line) {
@@ -74,6 +83,7 @@ void WriteSpells(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kSpellsTitle);
   TableRows rows(run.rtf);
   CellLine cell;
+  const RowShape spellRow(kSpellEdges);
   int column = 0;
   ReadTable(run, rows, [&](const std::string& line) {
     const bool cellLine = IsTdLine(line);
@@ -93,7 +103,7 @@ void WriteSpells(ConverterRun& run) {
     }
     if (!cellLine || column == 0 || Contains(line, kStupidityPrice)) return;
     // A spell after a skipped one (the price of stupidity) may find no row.
-    if (column == 1 || rows.cells() == 0) rows.Start(kSpellEdges, true);
+    if (column == 1 || rows.cells() == 0) spellRow.StartIn(rows);
     rows.Cell(cell.OfPlain(line));
     if (column == 3) {
       rows.End();
@@ -108,6 +118,7 @@ void WriteCurrentEffects(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kEffectsTitle);
   TableRows rows(run.rtf);
   CellLine cell;
+  const RowShape effectRow(kEffectEdges);
   int column = 0;
   ReadTable(run, rows, [&](const std::string& line) {
     if (!IsTdLine(line)) {
@@ -115,7 +126,7 @@ void WriteCurrentEffects(ConverterRun& run) {
       return;
     }
     ++column;
-    if (column == 1) rows.Start(kEffectEdges, true);
+    if (column == 1) effectRow.StartIn(rows);
     rows.Cell(cell.OfPlain(line));
     if (column == 4) {
       rows.End();
@@ -130,6 +141,7 @@ void WriteAttackDefenceSpells(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kAttackDefenceTitle);
   TableRows rows(run.rtf);
   CellLine cell;
+  const RowShape attackRow(kAttackDefenceEdges);
   int column = 0;
   bool heading = false;
   ReadTable(run, rows, [&](const std::string& line) {
@@ -147,7 +159,7 @@ void WriteAttackDefenceSpells(ConverterRun& run) {
       column = 0;
       return;
     }
-    if (column == 1) rows.Start(kAttackDefenceEdges, true);
+    if (column == 1) attackRow.StartIn(rows);
     rows.Cell(cell.OfPlain(line));
     if (column == 7) {
       rows.End();
@@ -176,13 +188,12 @@ void WriteHeroicDeeds(ConverterRun& run) {
 namespace newer {
 namespace {
 
-// Cuts a line of cells into a row of edges.size() columns; a row short of
+// Cuts a line of cells into a row of the shape's columns; a row short of
 // cells is filled with empty ones. A line that holds more cells than the
 // table has columns goes on in a new row (TableRows).
-void WriteCutRow(TableRows& rows, CellLine& cell, std::string_view line,
-                 std::span<const int> edges) {
-  const int columns = static_cast<int>(edges.size());
-  rows.Start(edges, true);
+void WriteCutRow(TableRows& rows, CellLine& cell, std::string_view line, const RowShape& shape) {
+  const int columns = shape.columns;
+  shape.StartIn(rows);
   // Each search is made once: the next cell's opening tells whether the
   // line goes on and where its cell starts. It mostly follows the cell end
   // at once.
@@ -218,6 +229,7 @@ void WriteSpells(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kSpellsTitle);
   TableRows rows(run.rtf);
   CellLine cell;
+  const RowShape spellRow(kSpellEdges);
   ReadTable(run, rows, [&](std::string_view line) {
     if (Contains(line, kSpellGroupCell)) {
       if (!Contains(line, kStupidityPrice)) {
@@ -228,7 +240,7 @@ void WriteSpells(ConverterRun& run) {
         rows.End();
         CutThrough(line, kRowEnd);
         if (!line.empty()) line.remove_prefix(1);
-        WriteCutRow(rows, cell, line, kSpellEdges);
+        WriteCutRow(rows, cell, line, spellRow);
       } else {
         rows.Start(RowOpener(kFullWidthEdges, false) + "\\widctlpar\\intbl\r\n", 1);
         CutThrough(line, kStupidityCellOpen);
@@ -238,7 +250,7 @@ void WriteSpells(ConverterRun& run) {
         rows.End();
       }
     } else if (!Contains(line, kStupidityPrice)) {
-      WriteCutRow(rows, cell, line, kSpellEdges);
+      WriteCutRow(rows, cell, line, spellRow);
     }
   });
 }
@@ -247,17 +259,19 @@ void WriteCurrentEffects(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kEffectsTitle);
   TableRows rows(run.rtf);
   CellLine cell;
+  const RowShape effectRow(kEffectEdges);
   ReadTable(run, rows,
-            [&](const std::string& line) { WriteCutRow(rows, cell, line, kEffectEdges); });
+            [&](const std::string& line) { WriteCutRow(rows, cell, line, effectRow); });
 }
 
 void WriteAttackDefenceSpells(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kAttackDefenceTitle);
   TableRows rows(run.rtf);
   CellLine cell;
+  const RowShape attackRow(kAttackDefenceEdges);
   ReadTable(run, rows, [&](std::string line) {
     if (!Contains(line, report::kAttackDefenceWideCell)) {
-      WriteCutRow(rows, cell, line, kAttackDefenceEdges);
+      WriteCutRow(rows, cell, line, attackRow);
       return;
     }
     rows.Start(kFullWidthEdges, false);
