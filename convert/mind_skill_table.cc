@@ -27,7 +27,7 @@ void WriteMindSkills(ConverterRun& run) {
   TableRows rows(out);
   const std::string treeRow = RowOpener(kFullWidthEdges, false) + "\\widctlpar\\intbl\r\n";
   int column = 0;
-  ForEachTableLine(
+  ForEachTableLineOnce(
       run, [](const std::string& line) { return HoldsLowered(line, older::kCellEnd); },
       [&](const std::string& line) {
         if (column >= 0) ++column;

@@ -1,11 +1,13 @@
 #include "convert/skill_tables.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
 
 #include "convert/section_tables.h"
+#include "convert/table_cells.h"
 #include "rtfkit/rtf_escape.h"
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
@@ -15,13 +17,12 @@
 namespace qv {
 namespace {
 
-// The three tables that are flattened into a list of cells and laid out again
-// in four columns.
-enum class CellTable { kCombatSkills, kOtherSkills, kDevelopmentPoints };
-
 constexpr std::string_view kCellEnd = R"(\cell )";
 
 constexpr int kFourColumnEdges[] = {2550, 5100, 7650, 10200};
+
+// The most room a table's text is given before it is read.
+constexpr std::int64_t kMostRoom = std::int64_t{1} << 28;
 
 struct CollectedTable {
   std::string text;                    // the table's lines, each after a blank
@@ -33,6 +34,11 @@ struct CollectedTable {
 // after it (its row end) goes too.
 CollectedTable Collect(ConverterRun& run, CellTable table) {
   CollectedTable c;
+  // The table is no longer than the rest of the report: its text is given
+  // that room at once, so that it never moves to a fresh copy as it grows
+  // (room never written costs no memory).
+  const std::int64_t rest = run.report.FileSize() - run.report.TextFilePos();
+  if (rest > 0) c.text.reserve(static_cast<std::size_t>(std::min(rest, kMostRoom)));
   while (!run.Eof() && !EndsSectionTable(run.layout, run.currentLine)) {
     run.ReadLine();
     if (table == CellTable::kDevelopmentPoints && run.CurrentHolds(report::kSummaryCell)) {
@@ -46,56 +52,38 @@ CollectedTable Collect(ConverterRun& run, CellTable table) {
   return c;
 }
 
-// Turns the table into one text of cells, each ended by "\cell ". A skill's
-// name and level cells become one cell.
-std::string Flatten(Layout v, CellTable table, std::string text) {
-  // The table's text moves through the edits; none copies it.
-  auto breakAt = [&text](std::string_view pattern) {
-    text = ReplaceAll(pattern, "\r\n", std::move(text));
-  };
-  if (v == Layout::kOlder) {
-    if (table != CellTable::kDevelopmentPoints) {
-      for (std::string_view p : older::kLabelCellEnds) text = ReplaceAll(p, ":", std::move(text));
-    }
-    for (std::string_view p : older::kCellBreaks) breakAt(p);
-  } else if (table != CellTable::kDevelopmentPoints) {
-    breakAt(newer::kSpacerCell);
-    breakAt(newer::kRowEndTag);
-  } else {
-    breakAt(newer::kNextTextCell);
-    breakAt(newer::kRowEndTag);
-  }
-  text = ReplaceAll("\r\n", kCellEnd, NormalizeBlanks(StripTags(std::move(text))));
-  if (text.starts_with(R"(\cell)")) Delete(text, 1, 6);
-
-  // Empty report cells leave empty cells behind: the combat skills drop them
-  // all, the other tables only the first.
-  if (table == CellTable::kCombatSkills) {
-    text = ReplaceAll(R"(\cell \cell)", R"(\cell)", std::move(text));
-  } else if (const int p = Find(R"(\cell \cell )", text); p > 0) {
-    Delete(text, p, 6);
-  }
-  return text;
+// The first cell of the text and the text after it: through the first cell
+// end, or (with none left) the first five characters.
+std::string_view CutCell(std::string_view& rest) {
+  const std::size_t end = rest.find(kCellEnd);
+  const std::size_t n =
+      end == std::string_view::npos ? std::min<std::size_t>(rest.size(), kCellEnd.size() - 1)
+                                    : end + kCellEnd.size();
+  const std::string_view cell = rest.substr(0, n);
+  rest.remove_prefix(n);
+  return cell;
 }
 
 // A leading number goes with its full stop and the blank after it: the cell
 // loses everything through its first full stop and one more character. The
 // cut stops short of the cell end, which a full stop at the very end of the
 // text would otherwise break.
-void DropNumberPrefix(std::string& cell) {
-  const int dot = Find(".", cell);
-  if (dot == 0) return;
-  int n = dot + 1;
-  if (EndsWith(cell, kCellEnd)) n = std::min(n, static_cast<int>(cell.size() - kCellEnd.size()));
-  Delete(cell, 1, n);
+std::string_view WithoutNumber(std::string_view cell) {
+  const std::size_t dot = cell.find('.');
+  if (dot == std::string_view::npos) return cell;
+  std::size_t n = dot + 2;
+  if (EndsWith(cell, kCellEnd)) n = std::min(n, cell.size() - kCellEnd.size());
+  cell.remove_prefix(std::min(n, cell.size()));
+  return cell;
 }
 
-// A cell of the flattened list as RTF: the report's text escaped, the cell
-// end after it kept.
-std::string CellRtf(std::string_view cell) {
+// Appends a cell of the flattened list as RTF: the report's text escaped,
+// the cell end after it kept.
+void AppendCellRtf(std::string& out, std::string_view cell) {
   const bool ended = EndsWith(cell, kCellEnd);
   if (ended) cell.remove_suffix(kCellEnd.size());
-  return RtfEscape(cell) + (ended ? std::string(kCellEnd) : std::string());
+  AppendRtfEscaped(out, cell);
+  if (ended) out += kCellEnd;
 }
 
 // Four cells a row in the small fixed-pitch font; the last row is filled up.
@@ -109,10 +97,13 @@ void LayOut(ConverterRun& run, CellTable table, std::string cells) {
   std::string_view rest(cells);
   TableRows rows(run.rtf);
   rows.Use(RowOpener(kFourColumnEdges, false), 4);
+  constexpr std::string_view kOpening = R"(\widctlpar\intbl {\f11\fs15 )";
+  std::string line;  // each cell's line, in the same buffer
   while (!rest.empty()) {
-    std::string cell(DeleteThrough(rest, kCellEnd));
-    DropNumberPrefix(cell);
-    rows.Cell(R"(\widctlpar\intbl {\f11\fs15 )" + CellRtf(cell) + "}");
+    line.assign(kOpening);
+    AppendCellRtf(line, WithoutNumber(CutCell(rest)));
+    line += '}';
+    rows.Cell(line);
     if (rows.cells() == 4) rows.End();
     const std::size_t restAt = cells.size() - rest.size();
     if (skills && (lastColon == std::string::npos || lastColon < restAt)) rest = {};
@@ -141,8 +132,8 @@ void WriteSummary(ConverterRun& run, std::string summary) {
 
 void WriteCellTable(ConverterRun& run, CellTable table, std::string_view title) {
   WriteSectionHeading(run.rtf, title);
-  const CollectedTable c = Collect(run, table);
-  if (!c.text.empty()) LayOut(run, table, Flatten(run.layout, table, c.text));
+  CollectedTable c = Collect(run, table);
+  if (!c.text.empty()) LayOut(run, table, FlattenCells(run.layout, table, std::move(c.text)));
   if (c.summary) WriteSummary(run, *c.summary);
 }
 

@@ -9,6 +9,7 @@
 #include "text/cp1250.h"
 #include "text/line_cuts.h"
 #include "text/report_markers.h"
+#include "text/search.h"
 #include "text/text.h"
 
 namespace qv {
@@ -29,13 +30,20 @@ constexpr int kSpellEdges[] = {3400, 6800, 10200};
 constexpr int kEffectEdges[] = {2550, 5100, 7650, 10200};
 constexpr int kAttackDefenceEdges[] = {2250, 2650, 4900, 5300, 7550, 7950, 10200};
 
-// A cell holding the report's text.
-std::string Cell(std::string_view text) { return R"({\fs18 )" + RtfEscape(text) + R"(}\cell)"; }
+// The opener of a table's rows of report cells, made once for all its rows.
+struct RowShape {
+  explicit RowShape(std::span<const int> edges)
+      : opener(RowOpener(edges, true)), columns(static_cast<int>(edges.size())) {}
+  void StartIn(TableRows& rows) const { rows.Start(opener, columns); }
+  std::string opener;
+  int columns;
+};
 
-// One report line as a row of its own across the page.
-void WriteFullWidthRow(TableRows& rows, std::string_view paragraph, std::string_view text) {
+// One report line as a row of its own across the page: its plain text.
+void WriteFullWidthRow(TableRows& rows, std::string_view paragraph, CellLine& cell,
+                       std::string_view line) {
   rows.Start(RowOpener(kFullWidthEdges, false) + std::string(paragraph) + "\r\n", 1);
-  rows.Cell(Cell(text));
+  rows.Cell(cell.OfPlain(line));
   rows.End();
 }
 
@@ -44,7 +52,7 @@ void WriteFullWidthRow(TableRows& rows, std::string_view paragraph, std::string_
 template <typename Handle>
 void ReadTable(ConverterRun& run, TableRows& rows, Handle handle) {
   const Layout layout = run.layout;
-  ForEachTableLine(
+  ForEachTableLineOnce(
       run, [layout](const std::string& line) { return EndsSectionTable(layout, line); }, handle);
   rows.End();
   run.rtf.Line(R"(\pard)");
@@ -62,8 +70,9 @@ bool IsTdLine(std::string_view line) { return HoldsLowered(line, kCell); }
 void WriteOneColumn(ConverterRun& run, std::string_view title, std::string_view paragraph) {
   WriteSectionHeading(run.rtf, title);
   TableRows rows(run.rtf);
+  CellLine cell;
   ReadTable(run, rows, [&](const std::string& line) {
-    if (IsTdLine(line)) WriteFullWidthRow(rows, paragraph, PlainLineText(line));
+    if (IsTdLine(line)) WriteFullWidthRow(rows, paragraph, cell, line);
   });
 }
 
@@ -73,6 +82,8 @@ void WriteOneColumn(ConverterRun& run, std::string_view title, std::string_view 
 void WriteSpells(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kSpellsTitle);
   TableRows rows(run.rtf);
+  CellLine cell;
+  const RowShape spellRow(kSpellEdges);
   int column = 0;
   ReadTable(run, rows, [&](const std::string& line) {
     const bool cellLine = IsTdLine(line);
@@ -90,10 +101,10 @@ void WriteSpells(ConverterRun& run) {
       column = 0;
       return;
     }
-    if (Contains(line, kStupidityPrice) || column == 0 || !cellLine) return;
+    if (!cellLine || column == 0 || Contains(line, kStupidityPrice)) return;
     // A spell after a skipped one (the price of stupidity) may find no row.
-    if (column == 1 || rows.cells() == 0) rows.Start(kSpellEdges, true);
-    rows.Cell(Cell(PlainLineText(line)));
+    if (column == 1 || rows.cells() == 0) spellRow.StartIn(rows);
+    rows.Cell(cell.OfPlain(line));
     if (column == 3) {
       rows.End();
       column = 0;
@@ -106,6 +117,8 @@ void WriteSpells(ConverterRun& run) {
 void WriteCurrentEffects(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kEffectsTitle);
   TableRows rows(run.rtf);
+  CellLine cell;
+  const RowShape effectRow(kEffectEdges);
   int column = 0;
   ReadTable(run, rows, [&](const std::string& line) {
     if (!IsTdLine(line)) {
@@ -113,8 +126,8 @@ void WriteCurrentEffects(ConverterRun& run) {
       return;
     }
     ++column;
-    if (column == 1) rows.Start(kEffectEdges, true);
-    rows.Cell(Cell(PlainLineText(line)));
+    if (column == 1) effectRow.StartIn(rows);
+    rows.Cell(cell.OfPlain(line));
     if (column == 4) {
       rows.End();
       column = 0;
@@ -127,6 +140,8 @@ void WriteCurrentEffects(ConverterRun& run) {
 void WriteAttackDefenceSpells(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kAttackDefenceTitle);
   TableRows rows(run.rtf);
+  CellLine cell;
+  const RowShape attackRow(kAttackDefenceEdges);
   int column = 0;
   bool heading = false;
   ReadTable(run, rows, [&](const std::string& line) {
@@ -144,8 +159,8 @@ void WriteAttackDefenceSpells(ConverterRun& run) {
       column = 0;
       return;
     }
-    if (column == 1) rows.Start(kAttackDefenceEdges, true);
-    rows.Cell(Cell(PlainLineText(line)));
+    if (column == 1) attackRow.StartIn(rows);
+    rows.Cell(cell.OfPlain(line));
     if (column == 7) {
       rows.End();
       column = 0;
@@ -173,17 +188,27 @@ void WriteHeroicDeeds(ConverterRun& run) {
 namespace newer {
 namespace {
 
-// Cuts a line of cells into a row of edges.size() columns; a row short of
+// Cuts a line of cells into a row of the shape's columns; a row short of
 // cells is filled with empty ones. A line that holds more cells than the
 // table has columns goes on in a new row (TableRows).
-void WriteCutRow(TableRows& rows, std::string line, std::span<const int> edges) {
-  const int columns = static_cast<int>(edges.size());
-  rows.Start(edges, true);
+void WriteCutRow(TableRows& rows, CellLine& cell, std::string_view line, const RowShape& shape) {
+  const int columns = shape.columns;
+  shape.StartIn(rows);
+  // Each search is made once: the next cell's opening tells whether the
+  // line goes on and where its cell starts. It mostly follows the cell end
+  // at once.
+  auto openingIn = [](std::string_view text) {
+    return text.starts_with(kTextCell) ? 0 : FindFrom(text, kTextCell);
+  };
+  std::size_t open = openingIn(line);
   while (!line.empty()) {
-    DeleteThrough(line, kTextCell);
-    rows.Cell(Cell(StripTags(TextBefore(line, kCellEnd))));
-    DeleteThrough(line, kCellEnd);
-    if (!Contains(line, kTextCell)) line.clear();
+    CutThroughAt(line, open, kTextCell);
+    const std::size_t end = FindFrom(line, kCellEnd);
+    rows.Cell(cell.OfTagless(end == std::string_view::npos ? std::string_view()
+                                                           : line.substr(0, end)));
+    CutThroughAt(line, end, kCellEnd);
+    open = openingIn(line);
+    if (open == std::string_view::npos) line = {};
   }
   while (rows.cells() < columns) rows.Cell(R"(\cell)");
   rows.End();
@@ -192,8 +217,9 @@ void WriteCutRow(TableRows& rows, std::string line, std::span<const int> edges) 
 void WriteOneColumn(ConverterRun& run, std::string_view title, std::string_view paragraph) {
   WriteSectionHeading(run.rtf, title);
   TableRows rows(run.rtf);
+  CellLine cell;
   ReadTable(run, rows, [&](const std::string& line) {
-    WriteFullWidthRow(rows, paragraph, PlainLineText(line));
+    WriteFullWidthRow(rows, paragraph, cell, line);
   });
 }
 
@@ -202,26 +228,29 @@ void WriteOneColumn(ConverterRun& run, std::string_view title, std::string_view 
 void WriteSpells(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kSpellsTitle);
   TableRows rows(run.rtf);
-  ReadTable(run, rows, [&](std::string line) {
+  CellLine cell;
+  const RowShape spellRow(kSpellEdges);
+  ReadTable(run, rows, [&](std::string_view line) {
     if (Contains(line, kSpellGroupCell)) {
       if (!Contains(line, kStupidityPrice)) {
         rows.Start(kFullWidthEdges, false);
-        DeleteThrough(line, kSpellGroupCellOpen);
-        rows.Cell(R"(\intbl {\b\fs18 )" + RtfEscape(StripTags(TextBefore(line, kRowEnd))) +
+        CutThrough(line, kSpellGroupCellOpen);
+        rows.Cell(R"(\intbl {\b\fs18 )" + RtfEscape(StripTagsOf(ViewBefore(line, kRowEnd))) +
                   R"(}\cell)");
         rows.End();
-        DeleteThrough(line, kRowEnd);
-        Delete(line, 1, 1);
-        WriteCutRow(rows, line, kSpellEdges);
+        CutThrough(line, kRowEnd);
+        if (!line.empty()) line.remove_prefix(1);
+        WriteCutRow(rows, cell, line, spellRow);
       } else {
         rows.Start(RowOpener(kFullWidthEdges, false) + "\\widctlpar\\intbl\r\n", 1);
-        DeleteThrough(line, kStupidityCellOpen);
+        CutThrough(line, kStupidityCellOpen);
         rows.Cell(R"({\fs18\b\par )" +
-                  RtfEscape(NormalizeBlanks(StripTags(TextBefore(line, kRowEnd)))) + R"(}\cell)");
+                  RtfEscape(NormalizeBlanks(StripTagsOf(ViewBefore(line, kRowEnd)))) +
+                  R"(}\cell)");
         rows.End();
       }
     } else if (!Contains(line, kStupidityPrice)) {
-      WriteCutRow(rows, line, kSpellEdges);
+      WriteCutRow(rows, cell, line, spellRow);
     }
   });
 }
@@ -229,15 +258,20 @@ void WriteSpells(ConverterRun& run) {
 void WriteCurrentEffects(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kEffectsTitle);
   TableRows rows(run.rtf);
-  ReadTable(run, rows, [&](const std::string& line) { WriteCutRow(rows, line, kEffectEdges); });
+  CellLine cell;
+  const RowShape effectRow(kEffectEdges);
+  ReadTable(run, rows,
+            [&](const std::string& line) { WriteCutRow(rows, cell, line, effectRow); });
 }
 
 void WriteAttackDefenceSpells(ConverterRun& run) {
   WriteSectionHeading(run.rtf, kAttackDefenceTitle);
   TableRows rows(run.rtf);
+  CellLine cell;
+  const RowShape attackRow(kAttackDefenceEdges);
   ReadTable(run, rows, [&](std::string line) {
     if (!Contains(line, report::kAttackDefenceWideCell)) {
-      WriteCutRow(rows, line, kAttackDefenceEdges);
+      WriteCutRow(rows, cell, line, attackRow);
       return;
     }
     rows.Start(kFullWidthEdges, false);
