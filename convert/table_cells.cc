@@ -201,56 +201,6 @@ void BreakCells(std::string& text, std::span<const std::string_view> breaks) {
   text.resize(MoveDown(d, out, copied, n));
 }
 
-void KeepPlainText(std::string& text) {
-  // An entity is decoded after the tags go, and a decoded "&nbsp;" is a
-  // blank to normalise: such a text goes step by step.
-  if (text.find('&') != std::string::npos) {
-    text = NormalizeBlanks(StripTags(std::move(text)));
-    return;
-  }
-  // One pass removes the tags by the rule of RemoveTags and judges each
-  // blank by what was kept before it, as NormalizeBlanks does.
-  char* const d = text.data();
-  const std::size_t n = text.size();
-  std::size_t out = 0;
-  bool removing = true;
-  for (std::size_t i = 0; i < n; ++i) {
-    if constexpr (byte_words::kUsable) {
-      // Bytes other than "<", ">" and blanks are kept as they are, eight at
-      // a time where the kept text lags far enough behind to take them.
-      while (i + 8 <= n && (out == i || out + 8 <= i)) {
-        const std::uint64_t w = byte_words::Load(d + i);
-        const std::uint64_t marks = byte_words::BytesEqual(w, '<') |
-                                    byte_words::BytesEqual(w, '>') | byte_words::BytesEqual(w, ' ');
-        if (out != i) std::memcpy(d + out, &w, 8);
-        const std::size_t kept = marks == 0 ? 8 : byte_words::FirstMarked(marks);
-        out += kept;
-        i += kept;
-        if (kept < 8) break;
-      }
-      if (i == n) break;
-    }
-    const char c = d[i];
-    if (removing && c == '<') {
-      std::size_t close = i + 1;
-      while (close < n && d[close] != '>') ++close;
-      if (close < n) {
-        i = close;
-        continue;
-      }
-      removing = false;  // no tag ends after this one
-    } else if (c == '>') {
-      removing = false;
-    } else if (c == ' ' && (out == 0 || d[out - 1] == ' ' ||
-                            (out >= 2 && d[out - 2] == '\r' && d[out - 1] == '\n'))) {
-      continue;
-    }
-    d[out++] = c;
-  }
-  if (out > 0 && d[out - 1] == ' ') --out;
-  text.resize(out);
-}
-
 void EndCells(std::string& text) {
   std::size_t ends = 0;
   for (std::size_t at = text.find(kCrLf); at != std::string::npos; at = text.find(kCrLf, at + 2))

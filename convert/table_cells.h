@@ -35,9 +35,6 @@ void JoinLabelCells(std::string& text, std::span<const std::string_view> labelEn
 // BreaksFitOneScan.
 void BreakCells(std::string& text, std::span<const std::string_view> breaks);
 
-// NormalizeBlanks(StripTags(text)), in place.
-void KeepPlainText(std::string& text);
-
 // Every "\r\n" as a cell end ("\cell "), each pair replaced once.
 void EndCells(std::string& text);
 

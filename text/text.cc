@@ -486,26 +486,35 @@ std::string StripTagsOf(std::string_view text) {
   return DecodeTagEntities(std::move(kept));
 }
 
-void AppendPlainText(std::string& out, std::string_view text) {
-  // One pass removes the tags by the rule of RemoveTags and judges each
-  // blank by what was kept before it, as NormalizeBlanks does. A decoded
-  // "&nbsp;" would be a blank to normalise, so a text with an entity goes
-  // step by step instead. Report lines are short: the bytes are looked at
-  // in place, without a library call per tag.
-  const std::size_t base = out.size();
-  out.resize(base + text.size());
-  char* const d = out.data() + base;
-  const char* const s = text.data();
-  const std::size_t len = text.size();
+namespace {
+
+// The plain text of s[0, len) (the tags removed by the rule of RemoveTags,
+// each blank judged by what was kept before it, as NormalizeBlanks does),
+// written from d on; d may be s, since the writing never passes the byte
+// being read. Returns its length, or npos at an "&" outside a tag: a decoded
+// "&nbsp;" would be a blank to normalise, so such a text goes step by step.
+std::size_t PlainTextInto(const char* const s, const std::size_t len, char* const d) {
   std::size_t n = 0;
   bool removing = true;
   for (std::size_t i = 0; i < len; ++i) {
-    const char c = s[i];
-    if (c == '&') {
-      out.resize(base);
-      out += NormalizeBlanks(StripTagsOf(text));
-      return;
+    if constexpr (byte_words::kUsable) {
+      // Bytes other than "<", ">", "&" and blanks are kept as they are,
+      // eight at a time where the kept text lags far enough behind them.
+      while (i + 8 <= len && (s != d || n == i || n + 8 <= i)) {
+        const std::uint64_t w = byte_words::Load(s + i);
+        const std::uint64_t marks = byte_words::BytesEqual(w, '<') |
+                                    byte_words::BytesEqual(w, '>') |
+                                    byte_words::BytesEqual(w, ' ') | byte_words::BytesEqual(w, '&');
+        if (d + n != s + i) std::memcpy(d + n, &w, 8);
+        const std::size_t kept = marks == 0 ? 8 : byte_words::FirstMarked(marks);
+        n += kept;
+        i += kept;
+        if (kept < 8) break;
+      }
+      if (i == len) break;
     }
+    const char c = s[i];
+    if (c == '&') return std::string::npos;
     if (removing && c == '<') {
       std::size_t close = i + 1;
       while (close < len && s[close] != '>') ++close;
@@ -514,7 +523,7 @@ void AppendPlainText(std::string& out, std::string_view text) {
         i = close;
         continue;
       }
-      removing = false;
+      removing = false;  // no tag ends after this one
     } else if (c == '>') {
       removing = false;
     } else if (c == ' ' &&
@@ -524,7 +533,30 @@ void AppendPlainText(std::string& out, std::string_view text) {
     d[n++] = c;
   }
   if (n > 0 && d[n - 1] == ' ') --n;
-  out.resize(base + n);
+  return n;
+}
+
+}  // namespace
+
+void AppendPlainText(std::string& out, std::string_view text) {
+  const std::size_t base = out.size();
+  out.resize(base + text.size());
+  const std::size_t n = PlainTextInto(text.data(), text.size(), out.data() + base);
+  if (n != std::string::npos) {
+    out.resize(base + n);
+    return;
+  }
+  out.resize(base);
+  out += NormalizeBlanks(StripTagsOf(text));
+}
+
+void KeepPlainText(std::string& text) {
+  // Made in place, the text must not be found to hold an entity half way.
+  if (text.find('&') != std::string::npos) {
+    text = NormalizeBlanks(StripTags(std::move(text)));
+    return;
+  }
+  text.resize(PlainTextInto(text.data(), text.size(), text.data()));
 }
 
 namespace {

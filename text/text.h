@@ -102,6 +102,9 @@ std::string StripTagsOf(std::string_view text);
 // plain text, made in one pass when the line holds no entity. `text` must
 // not lie in `out`.
 void AppendPlainText(std::string& out, std::string_view text);
+// NormalizeBlanks(StripTags(text)), made in place in one pass when the text
+// holds no entity.
+void KeepPlainText(std::string& text);
 
 // Lowers the 35 letters of the Hungarian upper-case alphabet (the ASCII
 // letters and ÁÉÍÓÖŐÚÜŰ in Windows-1250); every other byte stays.

@@ -34,11 +34,41 @@ std::string Passes(std::string text, std::span<const std::string_view> patterns,
 }
 
 TEST(TableCells, FlattenedAsEditedOneByOne) {
-  TokenSoup soup({"<TD>", "</TD>", "<td>", "</td>", "<TR>", "</TR>", "</tr>", " ", "  ", ":",
-                  ":</TD> <TD>", ":</td> <td>", "</TD> <TD>", "</td> <td>", "<TD></TD>",
-                  "<td></td>", "<BR>", "<", ">", "&nbsp;", "&gt", "&lt;", "\r", "\n", "\r\n",
-                  "\\cell", "\\cell ", "\\", "1.", "a", "kard", newer::kSpacerCell,
-                  newer::kNextTextCell, newer::kTextCell, newer::kRowEnd},
+  TokenSoup soup({"<TD>",
+                  "</TD>",
+                  "<td>",
+                  "</td>",
+                  "<TR>",
+                  "</TR>",
+                  "</tr>",
+                  " ",
+                  "  ",
+                  ":",
+                  ":</TD> <TD>",
+                  ":</td> <td>",
+                  "</TD> <TD>",
+                  "</td> <td>",
+                  "<TD></TD>",
+                  "<td></td>",
+                  "<BR>",
+                  "<",
+                  ">",
+                  "&nbsp;",
+                  "&gt",
+                  "&lt;",
+                  "\r",
+                  "\n",
+                  "\r\n",
+                  "\\cell",
+                  "\\cell ",
+                  "\\",
+                  "1.",
+                  "a",
+                  "kard",
+                  newer::kSpacerCell,
+                  newer::kNextTextCell,
+                  newer::kTextCell,
+                  newer::kRowEnd},
                  7);
   for (int i = 0; i < 6 * kRounds; ++i) {
     const std::string text = soup.Next(i % 4 == 0 ? 120 : 30);
@@ -71,16 +101,6 @@ TEST(TableCells, BreaksThatOverlapAsEditedOneByOne) {
     std::string broken = text;
     BreakCells(broken, breaks);
     ASSERT_EQ(broken, Passes(text, breaks, "\r\n")) << text;
-  }
-}
-
-TEST(TableCells, PlainTextAsStripTagsThenNormalizeBlanks) {
-  TokenSoup soup({"<", ">", "<TD>", "</TD>", " ", "  ", "\r", "\n", "\r\n", "&nbsp;", "&", "x"}, 13);
-  for (int i = 0; i < kRounds; ++i) {
-    const std::string text = soup.Next();
-    std::string plain = text;
-    KeepPlainText(plain);
-    ASSERT_EQ(plain, NormalizeBlanks(StripTags(text))) << text;
   }
 }
 
