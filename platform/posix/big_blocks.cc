@@ -49,10 +49,10 @@ struct Block {
 class BigBlocks {
  public:
   void* Take(std::size_t size) {
-    // A quarter more than asked: the next pass's copy, a little longer, then
+    // Half as much again as asked: the next pass's copy, a little longer, then
     // fits in this block once it is given back. Room never written costs no
     // memory.
-    const std::size_t roomy = size + size / 4;
+    const std::size_t roomy = size + size / 2;
     const std::size_t length = (roomy + kHugePage - 1) / kHugePage * kHugePage;
     if (roomy < size || length < roomy) return nullptr;  // the size wrapped around
     const std::lock_guard<std::mutex> lock(mutex_);
