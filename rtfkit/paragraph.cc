@@ -287,8 +287,18 @@ void WriteEscapedParagraph(const ParagraphContext& ctx, std::string text, int wi
 }  // namespace
 
 void WriteNarrative(const ParagraphContext& ctx, std::string& narrative, RtfWriter& out) {
-  std::string text = RtfEscape(narrative);
-  narrative.clear();
+  // A long narrative is escaped where it stands and handed on: a second copy
+  // of megabytes would fill fresh memory. A short one is copied, and the
+  // narrative keeps its room for the next.
+  constexpr std::size_t kLongNarrative = 256 * 1024;
+  std::string text;
+  if (narrative.size() >= kLongNarrative) {
+    text = std::exchange(narrative, std::string());
+    RtfEscapeInPlace(text);
+  } else {
+    text = RtfEscape(narrative);
+    narrative.clear();
+  }
   if (text.empty()) return;
   if (ctx.layout == Layout::kOlder)
     NarrativeOlder(text);

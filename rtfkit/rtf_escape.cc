@@ -4,6 +4,8 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
+#include <vector>
 
 #include "text/byte_words.h"
 #include "text/line_cuts.h"
@@ -101,6 +103,38 @@ void AppendRtfEscaped(std::string& out, std::string_view text) {
     from = i + 1;
   }
   out.append(d + from, n - from);
+}
+
+void RtfEscapeInPlace(std::string& text) {
+  char* const d = text.data();
+  const std::size_t n = text.size();
+  std::size_t i = NextChanged(d, n, 0);
+  if (i == n) return;
+  // Forward, the dropped bytes go and the kept ones close up; the places of
+  // the escaped ones, in the shortened text, are noted.
+  std::vector<std::size_t> escaped;
+  std::size_t w = i;
+  while (i < n) {
+    if (IsEscaped(d[i])) {
+      escaped.push_back(w);
+      d[w++] = d[i];
+    }
+    const std::size_t next = NextChanged(d, n, i + 1);
+    std::memmove(d + w, d + i + 1, next - i - 1);
+    w += next - i - 1;
+    i = next;
+  }
+  text.resize(w + escaped.size());
+  // Backward, each run moves to its place and each escaped byte gets its
+  // "\" in front.
+  char* const e = text.data();
+  std::size_t end = w;  // the shortened text's bytes not yet moved: [0, end)
+  for (std::size_t k = escaped.size(); k > 0; --k) {
+    const std::size_t at = escaped[k - 1];
+    std::memmove(e + at + k, e + at, end - at);
+    e[at + k - 1] = '\\';
+    end = at;
+  }
 }
 
 }  // namespace qv

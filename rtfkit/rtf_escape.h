@@ -13,6 +13,9 @@ std::string RtfEscape(std::string_view text);
 // Appends RtfEscape(text) to `out`.
 void AppendRtfEscaped(std::string& out, std::string_view text);
 
+// RtfEscape made in the text's own storage: no second copy of a long text.
+void RtfEscapeInPlace(std::string& text);
+
 // True when RtfEscape would change the text.
 bool NeedsRtfEscape(std::string_view text);
 

@@ -38,7 +38,7 @@ TEST(RtfEscape, EveryByteAtEveryPlace) {
   const std::string edges = std::string("\0\x09\x1f\x20\x7e\x7f\x80\xff\\{}a", 12);
   std::mt19937 rng(11);
   for (int i = 0; i < 20000; ++i) {
-    std::string text(rng() % 40, 'x');
+    std::string text(rng() % 80, 'x');
     for (char& c : text)
       if (rng() % 4 == 0) c = edges[rng() % edges.size()];
     std::string expected;
@@ -50,6 +50,9 @@ TEST(RtfEscape, EveryByteAtEveryPlace) {
     }
     ASSERT_EQ(RtfEscape(text), expected);
     ASSERT_EQ(NeedsRtfEscape(text), expected != text);
+    // The same, made in the text's own storage.
+    RtfEscapeInPlace(text);
+    ASSERT_EQ(text, expected);
   }
 }
 
