@@ -173,16 +173,23 @@ std::string ReplaceAllInPlace(std::string_view pattern, std::string_view replace
 
 constexpr std::size_t kShortReplaceText = 256;
 
-// Whether the rounds come to one pass from left to right: no occurrence can
-// start inside the replacement (it holds no first character of the
-// pattern), nor before it and run into it (no character of the pattern but
-// its first is the replacement's first). Then the first occurrence of each
-// round's changed text is the one just replaced, and the next round's is
-// the original text's next one. An empty replacement joins its two sides
-// and is left to the rounds.
+// Whether the rounds come to one pass from left to right: no occurrence
+// starts inside the replacement, whatever follows it (with the occurrence
+// still following, that one is each round's first to delete; once it is
+// deleted, none is formed with the rest), and none starts before it and
+// runs into it. Then every round replaces the original text's next
+// occurrence.
+// An empty replacement joins its two sides and is left to the rounds.
 bool RoundsAreOnePass(std::string_view pattern, std::string_view replacement) {
-  return !replacement.empty() && replacement.find(pattern.front()) == std::string_view::npos &&
-         pattern.find(replacement.front(), 1) == std::string_view::npos;
+  const std::size_t m = pattern.size(), r = replacement.size();
+  if (replacement.find(pattern) != std::string_view::npos) return false;
+  for (std::size_t k = r > m ? r - m + 1 : 0; k < r; ++k)
+    if (pattern.starts_with(replacement.substr(k))) return false;
+  for (std::size_t j = 1; j < m; ++j) {
+    const std::size_t n = std::min(m - j, r);
+    if (pattern.substr(j, n) == replacement.substr(0, n)) return false;
+  }
+  return r > 0;
 }
 
 // Whether some proper start of the pattern is also its end ("aba", "aa"):

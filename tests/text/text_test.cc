@@ -247,7 +247,7 @@ TEST(TextReplaceAll, MatchesLiteralRuleOnLongRandomTexts) {
   int compared = 0;
   for (int i = 0; i < 300; ++i) {
     const std::string p = RandomText(rng, "ab ", 3);
-    const std::string r = RandomText(rng, "ab ", 3);
+    const std::string r = RandomText(rng, "ab ", 4);
     if (p.empty() || r.find(p) != std::string::npos) continue;
     const std::string text =
         RandomText(rng, "ab ", 60) + std::string(250, 'c') + RandomText(rng, "ab ", 60);
