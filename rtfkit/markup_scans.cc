@@ -1,5 +1,6 @@
 #include "rtfkit/markup_scans.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <vector>
@@ -9,8 +10,8 @@
 
 namespace qv {
 
-std::string ReplaceOnePass(std::string_view pattern, std::string_view replacement,
-                           std::string text, bool anyCase) {
+std::string ReplaceOnePass(std::string_view pattern, std::string_view replacement, std::string text,
+                           bool anyCase) {
   auto find = [&](std::size_t from) {
     return anyCase ? FindLoweredFrom(text, pattern, from) : FindFrom(text, pattern, from);
   };
@@ -69,12 +70,6 @@ std::string PairTags(std::string text, std::string_view open, std::string_view c
 }
 
 std::string PairTagKinds(std::string text, std::span<const TagKind> kinds) {
-  // Every tag of every kind, in text order, as the index of its kind's open
-  // (2k) or close (2k + 1) tag.
-  struct Tag {
-    std::size_t at;
-    std::size_t what;
-  };
   if (text.find('<') == std::string::npos) return text;
   // A tag is compared in full only when the byte after its "<" could start
   // it: the same byte, or an ASCII capital of it (the lowering maps no other
@@ -84,52 +79,58 @@ std::string PairTagKinds(std::string text, std::span<const TagKind> kinds) {
     const char c = text[at + 1];
     return c == tag[1] || (tag[1] >= 'a' && tag[1] <= 'z' && c == tag[1] - 'a' + 'A');
   };
-  std::vector<Tag> tags;
-  for (std::size_t at = text.find('<'); at != std::string::npos; at = text.find('<', at + 1)) {
-    for (std::size_t k = 0; k < kinds.size(); ++k) {
-      if (mayStart(at, kinds[k].open) && HoldsLoweredAt(text, at, kinds[k].open)) {
-        tags.push_back({at, 2 * k});
-        break;
-      }
-      if (mayStart(at, kinds[k].close) && HoldsLoweredAt(text, at, kinds[k].close)) {
-        tags.push_back({at, 2 * k + 1});
-        break;
+  // Calls visit(at, k, open) for every tag of every kind, in text order.
+  auto forEachTag = [&](auto&& visit) {
+    for (std::size_t at = text.find('<'); at != std::string::npos; at = text.find('<', at + 1)) {
+      for (std::size_t k = 0; k < kinds.size(); ++k) {
+        if (mayStart(at, kinds[k].open) && HoldsLoweredAt(text, at, kinds[k].open)) {
+          visit(at, k, true);
+          break;
+        }
+        if (mayStart(at, kinds[k].close) && HoldsLoweredAt(text, at, kinds[k].close)) {
+          visit(at, k, false);
+          break;
+        }
       }
     }
-  }
+  };
   // Pairing as PairTags: per kind, each open tag takes the first close tag
-  // after it that no earlier open tag took; the partners come in order, so
-  // an open tag waits in a queue until the next close tag of its kind.
-  std::vector<char> paired(tags.size(), 0);
-  std::vector<std::vector<std::size_t>> waiting(kinds.size());
-  std::vector<std::size_t> head(kinds.size(), 0);
-  bool any = false;
-  for (std::size_t t = 0; t < tags.size(); ++t) {
-    const std::size_t k = tags[t].what / 2;
-    if (tags[t].what % 2 == 0) {
-      waiting[k].push_back(t);
-    } else if (head[k] < waiting[k].size()) {
-      paired[waiting[k][head[k]++]] = 1;
-      paired[t] = 1;
-      any = true;
-    }
-  }
-  if (!any) return text;
+  // after it that no earlier open tag took. The open tags waiting are taken
+  // in the order they came, so a count stands for them: a close tag is
+  // paired when one is waiting, and the paired open tags are the first of
+  // their kind, as many as the pairs. A first scan counts the pairs, a
+  // second makes the edits; nothing is kept per tag.
+  std::vector<std::size_t> waiting(kinds.size(), 0), pairs(kinds.size(), 0);
+  forEachTag([&](std::size_t, std::size_t k, bool open) {
+    if (open)
+      ++waiting[k];
+    else if (waiting[k] > 0)
+      --waiting[k], ++pairs[k];
+  });
+  if (std::all_of(pairs.begin(), pairs.end(), [](std::size_t n) { return n == 0; })) return text;
 
   std::string out;
   out.reserve(RoomForEdits(text.size()));
   std::size_t from = 0;
-  for (std::size_t t = 0; t < tags.size(); ++t) {
-    if (!paired[t]) continue;
-    const TagKind& kind = kinds[tags[t].what / 2];
-    const bool open = tags[t].what % 2 == 0;
-    out.append(text, from, tags[t].at - from);
+  std::fill(waiting.begin(), waiting.end(), 0);
+  std::vector<std::size_t> opened(kinds.size(), 0);
+  forEachTag([&](std::size_t at, std::size_t k, bool open) {
+    bool paired = false;
+    if (open) {
+      paired = opened[k]++ < pairs[k];
+      ++waiting[k];
+    } else if (waiting[k] > 0) {
+      paired = true;
+      --waiting[k];
+    }
+    if (!paired) return;
+    out.append(text, from, at - from);
     if (open)
-      out += kind.group;
+      out += kinds[k].group;
     else
       out += '}';
-    from = tags[t].at + (open ? kind.open : kind.close).size();
-  }
+    from = at + (open ? kinds[k].open : kinds[k].close).size();
+  });
   out.append(text, from, std::string::npos);
   return out;
 }
@@ -145,14 +146,23 @@ std::string MoveBlankBeforeBold(std::string text) {
   constexpr std::string_view kStart = R"({\b)";
   if (FindFrom(text, kStart) == std::string::npos) return text;
 
-  std::string chars;
-  chars.reserve(text.size());
+  // The text without the runs of openings is built in the text's own
+  // storage: it never grows past what has been read.
+  char* const d = text.data();
+  const std::size_t n = text.size();
+  std::size_t w = 0;  // the built characters: d[0, w)
   struct Run {
-    std::size_t before;  // the run stands in front of chars[before]
+    std::size_t before;  // the run stands in front of d[before]
     std::size_t count;
   };
+  // Each opening of the text adds at most one run.
+  std::size_t openings = 0;
+  for (std::size_t at = FindFrom(text, kOpening); at != std::string::npos;
+       at = FindFrom(text, kOpening, at + kOpening.size()))
+    ++openings;
   std::vector<Run> runs;
-  auto runOnTop = [&] { return !runs.empty() && runs.back().before == chars.size(); };
+  runs.reserve(openings);
+  auto runOnTop = [&] { return !runs.empty() && runs.back().before == w; };
   auto takeRunOnTop = [&]() -> std::size_t {
     if (!runOnTop()) return 0;
     const std::size_t count = runs.back().count;
@@ -161,48 +171,53 @@ std::string MoveBlankBeforeBold(std::string text) {
   };
   // "{\b" as the last three characters, with no run between them.
   auto startOnTop = [&] {
-    const std::size_t n = chars.size();
-    return n >= kStart.size() && chars.compare(n - kStart.size(), kStart.size(), kStart) == 0 &&
-           (runs.empty() || runs.back().before <= n - kStart.size());
+    return w >= kStart.size() && std::string_view(d + w - kStart.size(), kStart.size()) == kStart &&
+           (runs.empty() || runs.back().before <= w - kStart.size());
   };
 
   // Only a blank can move an opening, and only one right after "{\b" or
   // right after a blank that moved openings (a run on top). A "{\b" on top
   // is one of the text's own: wherever openings were taken out a run stands,
   // or a blank. So the text goes on as one piece up to its next "{\b " or,
-  // after a moving blank, up to the blank that follows it at once.
-  const char* const d = text.data();
-  const std::size_t n = text.size();
+  // after a moving blank, up to the blank that follows it at once. What is
+  // still to read, from i on, is the text as it came.
   for (std::size_t i = 0; i < n; ++i) {
     std::size_t at = i;
     if (!runOnTop() || d[i] != ' ') {
       const std::size_t found = FindFrom(text, kOpening, i);
       at = found == std::string::npos ? n : found + kStart.size();
     }
-    chars.append(d + i, at - i);
+    std::memmove(d + w, d + i, at - i);
+    w += at - i;
     if (at == n) break;
     i = at;
     const std::size_t passed = takeRunOnTop();  // the openings the blank goes in front of
     if (startOnTop()) {
-      chars.resize(chars.size() - kStart.size());
+      w -= kStart.size();
       const std::size_t count = takeRunOnTop() + 1 + passed;
-      runs.push_back({chars.size(), count});
+      runs.push_back({w, count});
     } else {
-      chars += ' ';
-      if (passed > 0) runs.push_back({chars.size(), passed});
+      d[w++] = ' ';
+      if (passed > 0) runs.push_back({w, passed});
     }
   }
 
-  std::string out;
-  out.reserve(text.size());
-  std::size_t from = 0;
-  for (const Run& run : runs) {
-    out.append(chars, from, run.before - from);
-    for (std::size_t i = 0; i < run.count; ++i) out += kOpening;
-    from = run.before;
+  // The runs go in from the back, each piece moving once to its place.
+  std::size_t shift = 0;
+  for (const Run& run : runs) shift += run.count * kOpening.size();
+  text.resize(w + shift);
+  char* const e = text.data();
+  std::size_t end = w;
+  for (std::size_t k = runs.size(); k > 0; --k) {
+    const Run& run = runs[k - 1];
+    std::memmove(e + run.before + shift, e + run.before, end - run.before);
+    for (std::size_t c = 0; c < run.count; ++c) {
+      shift -= kOpening.size();
+      std::memcpy(e + run.before + shift, kOpening.data(), kOpening.size());
+    }
+    end = run.before;
   }
-  out.append(chars, from, std::string::npos);
-  return out;
+  return text;
 }
 
 // Every " (+" of the text is taken: the "<i><b>" parts only its own blank
