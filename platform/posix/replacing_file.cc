@@ -44,7 +44,7 @@ void FlushFolderOf(const std::string& name) {
 // rest is still being made (Linux), so Commit's flush waits only for the
 // last part instead of the whole file. Best effort: the flush in Commit is
 // what makes the file durable, and reports any failure.
-constexpr std::uint64_t kWritebackStep = std::uint64_t{8} << 20;
+constexpr std::uint64_t kWritebackStep = std::uint64_t{1} << 20;
 
 void StartWriteback([[maybe_unused]] int fd, [[maybe_unused]] std::uint64_t& handedOver,
                     [[maybe_unused]] std::uint64_t written) {
