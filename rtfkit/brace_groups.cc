@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -72,37 +73,41 @@ std::string PairLiteralBraceGroups(std::string text) {
 
 std::string BalanceGroups(std::string text) {
   if (FindAnyByte(text, kGroupBytes) == std::string::npos) return text;
-  // The text goes out in runs between the braces it drops; only "\\", "{"
-  // and "}" are looked at.
-  const char* const d = text.data();
+  // Only "\\", "{" and "}" are looked at. The text closes up in its own
+  // storage over the bytes it drops, moving only what follows a drop.
+  char* const d = text.data();
   const std::size_t n = text.size();
-  std::string out;
-  out.reserve(n + 8);
   std::size_t depth = 0;
+  std::size_t kept = 0;  // the text as it stays: d[0, kept), then d[from, ...)
   std::size_t from = 0;
-  for (std::size_t i = 0; (i = FindAnyByte(text, kGroupBytes, i)) < n; ++i) {
+  std::size_t escaped = n;  // the byte after a backslash, taken as it is
+  auto drop = [&](std::size_t at) {
+    if (kept != from) std::memmove(d + kept, d + from, at - from);
+    kept += at - from;
+    from = at + 1;
+  };
+  ForEachByteOf(text, kGroupBytes, [&](std::size_t i) {
+    if (i == escaped) return;
     const char c = d[i];
     if (c == '\\') {
-      if (i + 1 == n) {
-        out.append(d + from, i - from);
-        from = n;
-        break;
-      }
-      ++i;
+      if (i + 1 == n)
+        drop(i);  // a backslash that ends the text
+      else
+        escaped = i + 1;
     } else if (c == '{') {
       ++depth;
-    } else if (c == '}') {
-      if (depth > 0) {
-        --depth;
-      } else {
-        out.append(d + from, i - from);
-        from = i + 1;
-      }
+    } else if (depth > 0) {
+      --depth;
+    } else {
+      drop(i);  // a "}" that closes no group
     }
+  });
+  if (kept != from) {
+    std::memmove(d + kept, d + from, n - from);
+    text.resize(kept + (n - from));
   }
-  out.append(d + from, n - from);
-  out.append(depth, '}');
-  return out;
+  text.append(depth, '}');
+  return text;
 }
 
 }  // namespace qv

@@ -26,25 +26,35 @@ std::size_t FindLast(std::string_view text, std::string_view pattern);
 // them), looked for sixteen or eight bytes at a time.
 std::size_t FindAnyByte(std::string_view text, std::string_view bytes, std::size_t from = 0);
 
-// Calls visit(offset) for every byte c of the text, in order: for a byte as
-// common as the blank, sixteen bytes are compared at once where the
+// Calls visit(offset) for every byte of the text that is one of `bytes`
+// (one to three of them), in order: for bytes as common as the blank or
+// the braces of RTF, sixteen bytes are compared at once where the
 // processor has SSE2, and a call per byte found is all that is left.
 template <typename Visit>
-void ForEachByte(std::string_view text, char c, Visit visit) {
+void ForEachByteOf(std::string_view text, std::string_view bytes, Visit visit) {
   const char* const d = text.data();
   const std::size_t n = text.size();
+  // A byte left out is the first repeated: the same hits.
+  const char a = bytes[0], b = bytes[bytes.size() > 1 ? 1 : 0], c = bytes.back();
   std::size_t i = 0;
 #if defined(__SSE2__)
-  const __m128i wanted = _mm_set1_epi8(c);
+  const __m128i va = _mm_set1_epi8(a), vb = _mm_set1_epi8(b), vc = _mm_set1_epi8(c);
   for (; i + 16 <= n; i += 16) {
     const __m128i w = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
-    for (auto hits = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(w, wanted))); hits != 0;
-         hits &= hits - 1)
+    const __m128i found = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(w, va), _mm_cmpeq_epi8(w, vb)),
+                                       _mm_cmpeq_epi8(w, vc));
+    for (auto hits = static_cast<unsigned>(_mm_movemask_epi8(found)); hits != 0; hits &= hits - 1)
       visit(i + static_cast<std::size_t>(std::countr_zero(hits)));
   }
 #endif
   for (; i < n; ++i)
-    if (d[i] == c) visit(i);
+    if (d[i] == a || d[i] == b || d[i] == c) visit(i);
+}
+
+// ForEachByteOf for a single byte.
+template <typename Visit>
+void ForEachByte(std::string_view text, char c, Visit visit) {
+  ForEachByteOf(text, std::string_view(&c, 1), visit);
 }
 
 }  // namespace qv
