@@ -87,6 +87,7 @@ void ConvertReportInto(RunContext& ctx, ConverterSession& session, Layout layout
                        const FormatSettings& settings, ReportReader& report, RtfWriter& rtf) {
   ConverterRun run(ctx, layout, settings, report, rtf);
   run.mapResources = &session.mapResources;
+  session.mapResources.LookForFontAhead();  // found while the text goes out
   // The narrative grows line by line, up to the whole report at most; room
   // for that once costs only the pages it fills, where growing by doubling
   // would fill a fresh copy at every step.

@@ -63,6 +63,12 @@ inline constexpr int kLabelCharacterHeight = 40;
 // (error_kind::kFont) when the font is not installed.
 std::unique_ptr<LabelFont> OpenMapLabelFont();
 
+// OpenMapLabelFont begun now and finished by calling the result, which
+// throws as OpenMapLabelFont does. Where finding the font takes a while
+// (fontconfig), it is found beside the caller's work; a result dropped
+// uncalled waits for that search to end.
+std::function<std::unique_ptr<LabelFont>()> OpenMapLabelFontAhead();
+
 // The font the pictures of assets/ are drawn with (tools/assetgen): `family`
 // itself, bold or regular, at `pixelHeight` pixels an em, kerned. Throws
 // qv::Error (error_kind::kFont) unless that family in that weight is installed: a

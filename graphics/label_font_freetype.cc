@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <future>
+#include <memory>
 #include <unordered_map>
 
 #include "graphics/label_font.h"
@@ -240,6 +242,16 @@ class FreeTypeFont : public LabelFont {
 
 std::unique_ptr<LabelFont> OpenMapLabelFont() {
   return std::make_unique<FreeTypeFont>(FindLabelFile(), kLabelCharacterHeight, kMapLabels);
+}
+
+std::function<std::unique_ptr<LabelFont>()> OpenMapLabelFontAhead() {
+  // fontconfig reads its settings files for some milliseconds: the file is
+  // looked for on a thread of its own while the caller goes on.
+  auto file =
+      std::make_shared<std::future<std::string>>(std::async(std::launch::async, FindLabelFile));
+  return [file] {
+    return std::make_unique<FreeTypeFont>(file->get(), kLabelCharacterHeight, kMapLabels);
+  };
 }
 
 std::unique_ptr<LabelFont> OpenDrawingFont(const std::string& family, bool bold, int pixelHeight) {

@@ -197,4 +197,9 @@ std::unique_ptr<LabelFont> OpenMapLabelFont() {
   return std::make_unique<GdiFont>(kLabelCharacterHeight);
 }
 
+// Windows finds the font by name at once: nothing to do ahead.
+std::function<std::unique_ptr<LabelFont>()> OpenMapLabelFontAhead() {
+  return [] { return OpenMapLabelFont(); };
+}
+
 }  // namespace qv

@@ -181,6 +181,7 @@ void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, ReportReader& rep
     throw Error(error_kind::kName,
                 "'" + fileName + "' targylista-oldala felulirna a fordulot: a neveben nincs \"_\"");
 
+  cache.maps().LookForFontAhead();  // found while the setup loads and the page goes out
   const PageSetup& setup = cache.Get(ctx, settings);
   const std::string pageName = OutputNameFor(report, ItemListPageName(fileName), ctx.console);
   PageFile page;  // created once the skill list is known

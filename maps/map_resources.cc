@@ -1,5 +1,7 @@
 #include "maps/map_resources.h"
 
+#include <utility>
+
 namespace qv {
 
 const MapPictures& MapResources::Pictures(const std::string& programDir) {
@@ -8,8 +10,17 @@ const MapPictures& MapResources::Pictures(const std::string& programDir) {
 }
 
 const LabelFont& MapResources::Font() {
-  if (!font_) font_ = OpenMapLabelFont();
+  if (!font_) {
+    // The search begun ahead serves the first map; after a failure the
+    // next map looks again.
+    auto ahead = std::exchange(fontAhead_, nullptr);
+    font_ = ahead ? ahead() : OpenMapLabelFont();
+  }
   return *font_;
+}
+
+void MapResources::LookForFontAhead() {
+  if (!font_ && !fontAhead_) fontAhead_ = OpenMapLabelFontAhead();
 }
 
 }  // namespace qv

@@ -3,6 +3,7 @@
 // the first map and kept for the others, also across the reports of a batch.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,10 +23,15 @@ class MapResources {
   const MapPictures& Pictures(const std::string& programDir);
   // The label font; a font that cannot be opened throws, as above.
   const LabelFont& Font();
+  // Begins looking for the label font beside the caller's work
+  // (OpenMapLabelFontAhead), for a run about to draw maps; nothing when the
+  // font is open or being looked for.
+  void LookForFontAhead();
 
  private:
   PictureFinder find_;
   std::optional<MapPictures> pictures_;
+  std::function<std::unique_ptr<LabelFont>()> fontAhead_;  // until the first map takes it
   std::unique_ptr<LabelFont> font_;
 };
 
