@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <future>
 #include <memory>
+#include <system_error>
 #include <unordered_map>
 
 #include "graphics/label_font.h"
@@ -246,9 +247,15 @@ std::unique_ptr<LabelFont> OpenMapLabelFont() {
 
 std::function<std::unique_ptr<LabelFont>()> OpenMapLabelFontAhead() {
   // fontconfig reads its settings files for some milliseconds: the file is
-  // looked for on a thread of its own while the caller goes on.
-  auto file =
-      std::make_shared<std::future<std::string>>(std::async(std::launch::async, FindLabelFile));
+  // looked for on a thread of its own while the caller goes on. Without a
+  // thread to be had, it is looked for when the font is asked for.
+  std::shared_ptr<std::future<std::string>> file;
+  try {
+    file =
+        std::make_shared<std::future<std::string>>(std::async(std::launch::async, FindLabelFile));
+  } catch (const std::system_error&) {
+    return [] { return OpenMapLabelFont(); };
+  }
   return [file] {
     return std::make_unique<FreeTypeFont>(file->get(), kLabelCharacterHeight, kMapLabels);
   };
