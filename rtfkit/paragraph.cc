@@ -273,7 +273,9 @@ void WriteEscapedParagraph(const ParagraphContext& ctx, std::string text, int wi
   // the groups are balanced again.
   text = BalanceGroups(std::move(text));
   Insert(R"(\qj )", text, 1);
-  text = ReplaceAll("\r\n ", kCrLf, std::move(text));
+  // The blanks after each line end are left to NormalizeBlanks below, which
+  // drops every blank after an LF: moving blanks in front of bold openings
+  // takes none away from a line end, and one it moves to a line end goes.
   // ReplaceAll("{\b  ", " {\b "), but where a bold opening follows another
   // the blank goes on in front of the outer one, instead of the replacing
   // undoing its own edit for ever.
