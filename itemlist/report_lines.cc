@@ -25,7 +25,7 @@ constexpr bool MayHoldDropped(std::uint64_t w) {
   using byte_words::kOnes;
   const std::uint64_t low = w & kLow7;
   const std::uint64_t atLeast32 = (low + kOnes * 0x60) | w;  // high bit: 32 or more
-  const std::uint64_t is127 = (low + kOnes) & ~w;             // high bit: 127
+  const std::uint64_t is127 = (low + kOnes) & ~w;            // high bit: 127
   return ((~atLeast32 | is127) & (kOnes * 0x80)) != 0;
 }
 
@@ -85,8 +85,10 @@ std::size_t FirstStray(std::string_view text, std::size_t from) {
   for (; from + 17 <= n; from += 16) {
     const __m128i v = load(from);
     const __m128i low = _mm_cmpeq_epi8(_mm_min_epu8(v, k31), v);
-    const __m128i crBeforeLf = _mm_and_si128(_mm_cmpeq_epi8(v, kCr), _mm_cmpeq_epi8(load(from + 1), kLf));
-    const __m128i lfAfterCr = _mm_and_si128(_mm_cmpeq_epi8(v, kLf), _mm_cmpeq_epi8(load(from - 1), kCr));
+    const __m128i crBeforeLf =
+        _mm_and_si128(_mm_cmpeq_epi8(v, kCr), _mm_cmpeq_epi8(load(from + 1), kLf));
+    const __m128i lfAfterCr =
+        _mm_and_si128(_mm_cmpeq_epi8(v, kLf), _mm_cmpeq_epi8(load(from - 1), kCr));
     const __m128i kept = _mm_or_si128(_mm_cmpeq_epi8(v, kTab), _mm_or_si128(crBeforeLf, lfAfterCr));
     const __m128i hits = _mm_or_si128(_mm_andnot_si128(kept, low), _mm_cmpeq_epi8(v, kDel));
     if (const int mask = _mm_movemask_epi8(hits); mask != 0)
@@ -123,6 +125,11 @@ void AssignWithoutControlBytes(std::string_view raw, std::string& line) {
 }
 
 bool ReportLines::NextLoad() {
+  if (lastInLoad_) {  // the load is replaced: the last line read is kept
+    kept_.assign(last_);
+    last_ = kept_;
+    lastInLoad_ = false;
+  }
   if (!started_) {
     loadStart_ = report_.TextFilePos();
     started_ = true;
@@ -136,10 +143,18 @@ bool ReportLines::NextLoad() {
 }
 
 void ReportLines::ReadLine(std::string& line) {
-  if (Eof()) {
-    line.clear();
-    return;
-  }
+  const std::string_view read = Next(line);
+  if (read.data() != line.data()) line.assign(read);
+  last_ = {};  // LastLine() is ReadLineView's
+  lastInLoad_ = false;
+}
+
+std::string_view ReportLines::ReadLineView() { return Next(cleaned_); }
+
+std::string_view ReportLines::Next(std::string& copy) {
+  last_ = {};  // nothing to keep from the line before
+  lastInLoad_ = false;
+  if (Eof()) return last_;
   // A line feed in this load ends the line there; most lines are cut so.
   const char* start = load_.data() + begin_;
   std::size_t available = load_.size() - begin_;
@@ -151,12 +166,14 @@ void ReportLines::ReadLine(std::string& line) {
     const std::string_view raw(start, taken);
     if (BareSize(raw) > kMaxLineBytes) LineTooLong();
     if (stray_ > end) {  // nothing to drop but the CR of a CR LF
-      line.assign(start, BareSize(raw));
-      return;
+      last_ = raw.substr(0, BareSize(raw));
+      lastInLoad_ = true;
+      return last_;
     }
-    AssignWithoutControlBytes(raw, line);
+    AssignWithoutControlBytes(raw, copy);
     stray_ = FirstStray(load_, begin_);
-    return;
+    last_ = copy;
+    return last_;
   }
   // The line goes on in the next loads.
   pieces_.assign(start, available);
@@ -166,8 +183,7 @@ void ReportLines::ReadLine(std::string& line) {
     available = load_.size();
     lf = std::memchr(start, '\n', available);
     const std::size_t taken =
-        lf == nullptr ? available
-                      : static_cast<std::size_t>(static_cast<const char*>(lf) - start);
+        lf == nullptr ? available : static_cast<std::size_t>(static_cast<const char*>(lf) - start);
     if (pieces_.size() + taken > kMaxLineBytes + 1) LineTooLong();
     pieces_.append(start, taken);
     if (lf != nullptr) {
@@ -178,7 +194,9 @@ void ReportLines::ReadLine(std::string& line) {
     begin_ = available;
   }
   if (BareSize(pieces_) > kMaxLineBytes) LineTooLong();
-  AssignWithoutControlBytes(pieces_, line);
+  AssignWithoutControlBytes(pieces_, copy);
+  last_ = copy;
+  return last_;
 }
 
 std::string_view ReportLines::PassLinesWithout(std::span<const std::string_view> markers) {
@@ -210,6 +228,8 @@ void ReportLines::Seek(std::int64_t offset) {
   load_ = {};
   begin_ = 0;
   stray_ = 0;
+  last_ = {};
+  lastInLoad_ = false;
 }
 
 void ReportLines::LineTooLong() const { report_.LineTooLong(); }
