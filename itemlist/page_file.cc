@@ -52,10 +52,26 @@ void PageFile::InsertAtFinish(std::int64_t offset, std::string text) {
 }
 
 void PageFile::PutOut(std::string_view text) {
-  if (file_)
-    file_->Write(text);
-  else
+  if (!file_) {
     finished_.append(text);
+    return;
+  }
+  // Pieces gather into blocks, so that the page goes out in few writes; a
+  // piece of half a block or more goes as it is, behind what gathered.
+  if (out_.size() + text.size() > kWriteBlock) FlushOut();
+  if (text.size() >= kWriteBlock / 2) {
+    FlushOut();
+    file_->Write(text);
+    return;
+  }
+  if (out_.capacity() < kWriteBlock) out_.reserve(kWriteBlock);
+  out_.append(text);
+}
+
+void PageFile::FlushOut() {
+  if (out_.empty()) return;
+  file_->Write(out_);
+  out_.clear();
 }
 
 void PageFile::GoOut(std::string_view text) {
@@ -89,6 +105,7 @@ void PageFile::Finish() {
     pos_ = text_.size();
     return;
   }
+  FlushOut();
   file_->Commit();
   file_.reset();
 }

@@ -61,7 +61,8 @@ class PageFile {
   // goes back before it. Once some hundred kilobytes of it gather they go
   // out, through the sink if there is one.
   void SettleBefore(std::int64_t offset) {
-    if (offset >= 0 && static_cast<std::size_t>(offset) >= base_ + kSettledPiece) GoOutBefore(offset);
+    if (offset >= 0 && static_cast<std::size_t>(offset) >= base_ + kSettledPiece)
+      GoOutBefore(offset);
   }
 
   // The page as it stands from its first byte that has not gone out,
@@ -91,7 +92,11 @@ class PageFile {
   // Settled text goes out once this much of it has gathered.
   static constexpr std::size_t kSettledPiece = 256 * 1024;
 
+  // Bytes put out gather up to this much before they are written.
+  static constexpr std::size_t kWriteBlock = 128 * 1024;
+
   void GoOut(std::string_view text);  // through the sink if there is one
+  void FlushOut();                    // writes what gathered
   void GoOutBefore(std::int64_t offset);
 
   std::optional<ReplacingFile> file_;
@@ -101,6 +106,7 @@ class PageFile {
   std::vector<std::pair<std::size_t, std::string>> inserts_;
   std::unique_ptr<PageTextSink> sink_;
   std::string finished_;  // the finished page of one kept in memory
+  std::string out_;       // bytes put out, not written yet
 };
 
 }  // namespace qv
