@@ -1,6 +1,7 @@
 #include "itemlist/item_tables.h"
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 #include <string_view>
 
@@ -175,18 +176,37 @@ std::string_view CellTextOf(std::string_view line) {
   return text.substr(first, text.find_last_not_of(' ') + 1 - first);
 }
 
+// IntegerOrZeroOf(CellTextOf(cell)) in one look at the cell where its text
+// is blanks around at most nine digits, as nearly every count's is.
+int CountOf(std::string_view cell) {
+  const std::size_t gt = cell.find('>');
+  if (gt == std::string_view::npos) return 0;
+  const std::size_t n = cell.size();
+  std::size_t at = gt + 1;
+  while (at < n && cell[at] == ' ') ++at;
+  const std::size_t digits = at;
+  int value = 0;
+  auto digit = [&cell, n](std::size_t i) { return i < n && cell[i] >= '0' && cell[i] <= '9'; };
+  for (; at - digits < 9 && digit(at); ++at) value = value * 10 + (cell[at] - '0');
+  const bool plain = !digit(at);  // no tenth digit
+  while (at < n && cell[at] == ' ') ++at;
+  if (plain && (at == n || cell[at] == '<')) return value;
+  return IntegerOrZeroOf(CellTextOf(cell));
+}
+
 // A count cell, from the ">" that opens its text on: a rune limit in front
 // of the count ("3&ge; 5") is taken and removed from the cell; the count is
 // what is left. Returns the cell as the page gets it: `cell` itself, or
 // without the rune limit in w.countText.
 std::string_view CountCell(Walk& w, std::string_view cell) {
   w.runeLimit = 0;
-  if (cell.find("&ge;") != std::string_view::npos) {
+  if (std::memchr(cell.data(), '&', cell.size()) != nullptr &&
+      cell.find("&ge;") != std::string_view::npos) {
     w.runeLimit = IntegerOrZero(TextBefore(CellText(cell), "&"));
     w.countText = RemoveEvery(std::string(cell), std::to_string(w.runeLimit) + "&ge;");
     cell = w.countText;
   }
-  w.count = IntegerOrZeroOf(CellTextOf(cell));
+  w.count = CountOf(cell);
   return cell;
 }
 
