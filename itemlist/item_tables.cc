@@ -25,11 +25,38 @@ struct Walk {
   int count = 0;
   int number = 0;
   int runeLimit = 0;
+  // The anchor's parts without a rune limit, made once a walk.
+  std::string anchorHead{}, plainTail{}, colouredTail{};
   // Storage that serves every item and row of the walk.
-  std::string anchor{}, note{};
+  std::string note{};
   std::string link{}, name{};
   std::string countText{}, line{}, written{};
 };
+
+// What an anchor holds before the item's number, and after it.
+void AppendAnchorHead(std::string& out, const PageSettings& settings) {
+  out += "<A HREF='";
+  out += settings.itemLink;
+  out += "f=tenc&ssz=";
+}
+
+void AppendAnchorTail(std::string& out, const PageSettings& settings, int runeLimit,
+                      bool coloured) {
+  out += settings.itemLinkExt;
+  if (runeLimit <= 0) {
+    out += "' TARGET=lumentargyenc CLASS=enc0";
+  } else {
+    out += "' TITLE='Trinigan rúnája: max "_cp;
+    out += std::to_string(runeLimit);
+    out += " db' TARGET=lumentargyenc CLASS=trinigan";
+  }
+  if (coloured) {
+    out += " style=\"color: ";
+    out += settings.watchedItemColour;
+    out += '"';
+  }
+  out += '>';
+}
 
 // Every occurrence of pattern removed, searching on after each removal.
 std::string RemoveEvery(std::string text, const std::string& pattern) {
@@ -142,12 +169,16 @@ void AnnotateItemLine(Walk& w, std::string_view line, bool contained, std::strin
   w.number = IntegerOrZeroOf(line.substr(m->open + 2, m->close - m->open - 2));
   const PageSettings& settings = w.run.setup.settings;
   const bool coloured = !contained && w.run.watchedItems.count(w.number) > 0;
-  w.anchor.clear();
-  AppendItemAnchor(w.anchor, settings, w.number, w.runeLimit, coloured);
   // The line linked: "(" + anchor + "#number" + "</A>" + ")...".
   const std::size_t base = out.size();
   out.append(line.substr(0, m->open + 1));
-  out += w.anchor;
+  if (w.runeLimit <= 0) {
+    out += w.anchorHead;
+    out += std::to_string(w.number);
+    out += coloured ? w.colouredTail : w.plainTail;
+  } else {
+    AppendItemAnchor(out, settings, w.number, w.runeLimit, coloured);
+  }
   out.append(line.substr(m->open + 1, m->close - m->open - 1));
   out += report::kLinkEnd;
   out.append(line.substr(m->close));
@@ -307,11 +338,11 @@ void ItemRow(Walk& w, std::string_view row, std::size_t firstCount) {
   written.clear();
   std::size_t done = 0;  // the row is written up to here
   // Both searches only move forward: a row of many items is read in one go.
-  std::size_t effect = row.find(kEffectCell);
+  std::size_t effect = FindFrom(row, kEffectCell);
   for (std::size_t at = firstCount; at != npos;) {
     const std::size_t start = at + kCountCell.size() - 1;  // the count cell's ">"
-    const std::size_t next = row.find(kCountCell, start + 1);
-    if (effect != npos && effect <= start) effect = row.find(kEffectCell, start + 1);
+    const std::size_t next = FindFrom(row, kCountCell, start + 1);
+    if (effect != npos && effect <= start) effect = FindFrom(row, kEffectCell, start + 1);
     const std::size_t end = std::min({next, effect, row.size()});
     const std::string_view item = row.substr(start, end - start);
     const std::size_t cellEnd = std::min(item.find('<'), item.size());
@@ -366,6 +397,12 @@ void WalkRowsOfItems(Walk& w) {
 
 void WalkItemTable(PageRun& run, WalkMode mode, bool bank) {
   Walk w{run, mode == WalkMode::kAnnotate, bank};
+  if (w.annotate) {
+    const PageSettings& settings = run.setup.settings;
+    AppendAnchorHead(w.anchorHead, settings);
+    AppendAnchorTail(w.plainTail, settings, 0, false);
+    AppendAnchorTail(w.colouredTail, settings, 0, true);
+  }
   if (run.layout == Layout::kOlder)
     WalkLinesOfItems(w);
   else
@@ -374,24 +411,9 @@ void WalkItemTable(PageRun& run, WalkMode mode, bool bank) {
 
 void AppendItemAnchor(std::string& out, const PageSettings& settings, int number, int runeLimit,
                       bool coloured) {
-  out += "<A HREF='";
-  out += settings.itemLink;
-  out += "f=tenc&ssz=";
+  AppendAnchorHead(out, settings);
   out += std::to_string(number);
-  out += settings.itemLinkExt;
-  if (runeLimit <= 0) {
-    out += "' TARGET=lumentargyenc CLASS=enc0";
-  } else {
-    out += "' TITLE='Trinigan rúnája: max "_cp;
-    out += std::to_string(runeLimit);
-    out += " db' TARGET=lumentargyenc CLASS=trinigan";
-  }
-  if (coloured) {
-    out += " style=\"color: ";
-    out += settings.watchedItemColour;
-    out += '"';
-  }
-  out += '>';
+  AppendAnchorTail(out, settings, runeLimit, coloured);
 }
 
 std::string ItemAnchor(const PageSettings& settings, int number, int runeLimit, bool coloured) {
