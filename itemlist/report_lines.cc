@@ -149,8 +149,6 @@ void ReportLines::ReadLine(std::string& line) {
   lastInLoad_ = false;
 }
 
-std::string_view ReportLines::ReadLineView() { return Next(cleaned_); }
-
 std::string_view ReportLines::Next(std::string& copy) {
   last_ = {};  // nothing to keep from the line before
   lastInLoad_ = false;

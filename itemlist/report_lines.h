@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,7 +29,24 @@ class ReportLines {
   // The same line without a copy: a view into the buffer load where the
   // line loses no byte, else into a copy of it. It holds until the next
   // read; LastLine() gives it again.
-  std::string_view ReadLineView();
+  std::string_view ReadLineView() {
+    // Most lines end in CR LF in the load at hand, before any byte that a
+    // line would lose: they are cut here.
+    if (begin_ < stray_) {
+      const char* const start = load_.data() + begin_;
+      if (const void* lf = std::memchr(start, '\n', stray_ - begin_)) {
+        // The byte before a line feed below stray_ is the CR of a CR LF.
+        const std::size_t size = static_cast<std::size_t>(static_cast<const char*>(lf) - start);
+        if (size >= 1 && size - 1 <= kMaxLineBytes) {
+          begin_ += size + 1;
+          last_ = std::string_view(start, size - 1);
+          lastInLoad_ = true;
+          return last_;
+        }
+      }
+    }
+    return Next(cleaned_);
+  }
   // The line the last read gave if that was ReadLineView (else empty, and
   // after Seek): it holds until the next read, past the next buffer load
   // that Eof() may take too.
