@@ -86,6 +86,35 @@ TEST(ReportLines, ViewsAreTheLinesAndOutliveTheNextLoad) {
   }
 }
 
+// Short lines of every ending, at every place of the reader's loads and of
+// the steps the look for control bytes takes: views and copies are the
+// reader's lines without their control bytes.
+TEST(ReportLines, ShortLinesOfEveryEndingAtEveryPlace) {
+  test::TempDir dir;
+  const std::vector<std::string> ends = {"\r\n",   "\r\n", "\r\n", "\n",   "\r",
+                                         "\r\r\n", "\n\r", "\t",   "\x01", "\x7F"};
+  std::uint32_t seed = 5;
+  std::string text;
+  while (text.size() < 300000) {
+    seed = seed * 1103515245 + 12345;
+    text.append((seed >> 8) % 41, static_cast<char>('a' + (seed >> 20) % 26));
+    text += ends[(seed >> 16) % ends.size()];
+  }
+  const std::string name = dir.Write("r_1.htm", text);
+  ReportReader expectedReader(name), viewReader(name), copyReader(name);
+  ReportLines views(viewReader), copies(copyReader);
+  std::string expected, copy;
+  while (!expectedReader.Eof()) {
+    expectedReader.ReadLine(expected);
+    DropControlBytes(expected);
+    ASSERT_EQ(views.ReadLineView(), expected);
+    copies.ReadLine(copy);
+    ASSERT_EQ(copy, expected);
+  }
+  EXPECT_TRUE(views.Eof());
+  EXPECT_TRUE(copies.Eof());
+}
+
 // Copying the report up to each line that holds a marker, passing over the
 // lines PassLinesWithout gives, copies what reading every line copies and
 // stops at the same lines; the last line is read.
