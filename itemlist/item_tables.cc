@@ -281,8 +281,11 @@ ItemLineMarks MarksOf(std::string_view line) {
   constexpr std::size_t kContainedB = kContainedMark.find('b');
   static_assert(kTableEndB != std::string_view::npos && kCountB != std::string_view::npos &&
                 kContainedB != std::string_view::npos);
+  static_assert(kTableEndB > 0 && kCountB > 0 && kContainedB > 0);
+  // The byte before the b tells most b's apart before the whole compare.
   auto holdsAround = [&](std::size_t b, std::string_view marker, std::size_t markerB) {
-    return b >= markerB && line.compare(b - markerB, marker.size(), marker) == 0;
+    return b >= markerB && line[b - 1] == marker[markerB - 1] &&
+           line.compare(b - markerB, marker.size(), marker) == 0;
   };
   ItemLineMarks marks;
   for (std::size_t b = line.find('b'); b != std::string_view::npos; b = line.find('b', b + 1)) {
