@@ -1,7 +1,9 @@
 #include "itemlist/item_tables.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
+#include <iterator>
 #include <optional>
 #include <string_view>
 
@@ -174,7 +176,8 @@ void AnnotateItemLine(Walk& w, std::string_view line, bool contained, std::strin
   out.append(line.substr(0, m->open + 1));
   if (w.runeLimit <= 0) {
     out += w.anchorHead;
-    out += std::to_string(w.number);
+    char digits[16];
+    out.append(digits, std::to_chars(digits, std::end(digits), w.number).ptr);
     out += coloured ? w.colouredTail : w.plainTail;
   } else {
     AppendItemAnchor(out, settings, w.number, w.runeLimit, coloured);
