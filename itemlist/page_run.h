@@ -49,10 +49,11 @@ struct MindSkill {
   bool usable = false;
 };
 
-// The report is read only through ReadLine and ReadUntilAny, which drop the
-// control bytes a page must not carry (as a document drops them), and
-// PassLinesWithout, which passes over only lines that hold none, so every
-// line the page copies, cuts names from or tests for markers is clean.
+// The report is read only through ReadLine, ReadLineView and ReadUntilAny,
+// which drop the control bytes a page must not carry (as a document drops
+// them), and PassLinesWithout, which passes over only lines that hold none,
+// so every line the page copies, cuts names from or tests for markers is
+// clean.
 struct PageRun {
   PageRun(const PageSetup& setup, ReportReader& report, PageFile& page, Console& console,
           Layout layout = Layout::kOlder)
