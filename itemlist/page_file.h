@@ -93,7 +93,7 @@ class PageFile {
   static constexpr std::size_t kSettledPiece = 256 * 1024;
 
   // Bytes put out gather up to this much before they are written.
-  static constexpr std::size_t kWriteBlock = 128 * 1024;
+  static constexpr std::size_t kWriteBlock = 256 * 1024;
 
   void GoOut(std::string_view text);  // through the sink if there is one
   void FlushOut();                    // writes what gathered
