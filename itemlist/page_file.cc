@@ -52,20 +52,21 @@ void PageFile::InsertAtFinish(std::int64_t offset, std::string text) {
 }
 
 void PageFile::PutOut(std::string_view text) {
-  if (!file_) {
-    finished_.append(text);
-    return;
-  }
   // Pieces gather into blocks, so that the page goes out in few writes; a
   // piece of half a block or more goes as it is, behind what gathered.
-  if (out_.size() + text.size() > kWriteBlock) FlushOut();
-  if (text.size() >= kWriteBlock / 2) {
+  if (file_ && text.size() >= kWriteBlock / 2) {
     FlushOut();
     file_->Write(text);
     return;
   }
+  OutBlock(text.size()).append(text);
+}
+
+std::string& PageFile::OutBlock(std::size_t bytes) {
+  if (!file_) return finished_;
+  if (out_.size() + bytes > kWriteBlock) FlushOut();
   if (out_.capacity() < kWriteBlock) out_.reserve(kWriteBlock);
-  out_.append(text);
+  return out_;
 }
 
 void PageFile::FlushOut() {

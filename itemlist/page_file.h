@@ -83,6 +83,11 @@ class PageFile {
   // Bytes of the finished page, after those put out before: what a sink
   // puts out.
   void PutOut(std::string_view text);
+  // Where a sink may append the finished page's next bytes itself, with
+  // room for `bytes` more: the block that bytes put out gather in (what
+  // gathered is written first when they would not fit), or the finished
+  // page of one kept in memory.
+  std::string& OutBlock(std::size_t bytes);
 
   // Ends the page at the current position, writes it and renames it into
   // place (a page kept in memory is only ended); throws qv::Error on failure.
