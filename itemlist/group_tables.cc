@@ -1,6 +1,7 @@
 #include "itemlist/group_tables.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 
@@ -85,6 +86,24 @@ bool WatchedSpells(PageRun& run, std::string& out) {
   return rows.any();
 }
 
+// An entry of FigyeltTargyak: "number<limit" or "number>limit" (the first
+// ">" is taken, else the first "<"); none for a number that is not above 0.
+struct WatchedEntry {
+  int number;
+  char sign;
+  int limit;
+};
+
+std::optional<WatchedEntry> ReadWatchedEntry(const std::string& entry) {
+  int at = Find(">", entry);
+  if (at == 0) at = Find("<", entry);
+  if (at == 0) return std::nullopt;
+  const int number = IntegerOrZero(Copy(entry, 1, at - 1));
+  if (number <= 0) return std::nullopt;
+  const int limit = IntegerOrZero(Copy(entry, at + 1, static_cast<int>(entry.size())));
+  return WatchedEntry{number, entry[at - 1], limit};
+}
+
 std::vector<std::string> WatchedItemCell(PageRun& run, int number, char sign, int limit) {
   const std::string bound =
       " (#" + std::to_string(number) + ") [" + sign + std::to_string(limit) + "]";
@@ -107,15 +126,12 @@ bool WatchedItems(PageRun& run, std::string& out) {
   CellRows rows(
       out, PartTitle("Figyelt tárgyak"_cp),
       {"<TD CLASS=tdb></TD>", "<TD CLASS=teq></TD>", "<TD>" + std::string(kTenBlanks) + "</TD>"});
-  for (const std::string& entry : ListEntries(run.setup.settings.watchedItems)) {
-    int at = Find(">", entry);
-    if (at == 0) at = Find("<", entry);
-    if (at == 0) continue;
-    const int number = IntegerOrZero(Copy(entry, 1, at - 1));
-    if (number <= 0) continue;
-    const int limit = IntegerOrZero(Copy(entry, at + 1, static_cast<int>(entry.size())));
-    run.watchedItems.insert(number);
-    const std::vector<std::string> cell = WatchedItemCell(run, number, entry[at - 1], limit);
+  for (const std::string& text : ListEntries(run.setup.settings.watchedItems)) {
+    const std::optional<WatchedEntry> entry = ReadWatchedEntry(text);
+    if (!entry) continue;
+    run.watchedItems.insert(entry->number);
+    const std::vector<std::string> cell =
+        WatchedItemCell(run, entry->number, entry->sign, entry->limit);
     if (!cell.empty()) rows.Cell(cell);
   }
   rows.Finish();
@@ -205,6 +221,25 @@ void WriteWatchedTable(PageRun& run) {
   if (!anyRow) return;
   table += "</TABLE>\r\n</DIV></CENTER><P>\r\n";
   run.WriteLine(table);
+}
+
+std::vector<int> ItemNumbersLookedUp(const PageSettings& settings,
+                                     const std::vector<ItemGroup>& groups) {
+  std::vector<int> numbers;
+  for (const std::string& text : ListEntries(settings.watchedItems))
+    if (const std::optional<WatchedEntry> entry = ReadWatchedEntry(text))
+      numbers.push_back(entry->number);
+  // A group entry names the item whose number has it as decimal text.
+  for (const ItemGroup& group : groups) {
+    for (const std::string_view entry : group.Entries()) {
+      const std::string text(entry);
+      const int number = IntegerOrZero(text);
+      if (std::to_string(number) == text) numbers.push_back(number);
+    }
+  }
+  std::sort(numbers.begin(), numbers.end());
+  numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+  return numbers;
 }
 
 std::vector<std::string> ListEntries(const std::string& text) {

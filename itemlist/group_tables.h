@@ -17,6 +17,11 @@ void WriteGroupTables(PageRun& run);
 // has at least one row. Fills run.watchedItems on the way.
 void WriteWatchedTable(PageRun& run);
 
+// The item numbers the two tables look up among the collected items: those
+// of FigyeltTargyak and of the groups' entries, ascending, each once.
+std::vector<int> ItemNumbersLookedUp(const PageSettings& settings,
+                                     const std::vector<ItemGroup>& groups);
+
 // The entries of a comma-separated list, left to right: the text before each
 // ",", and the last entry with its blanks trimmed.
 std::vector<std::string> ListEntries(const std::string& text);

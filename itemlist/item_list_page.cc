@@ -186,6 +186,7 @@ void BuildItemListPage(RunContext& ctx, PageSetupCache& cache, ReportReader& rep
   const std::string pageName = OutputNameFor(report, ItemListPageName(fileName), ctx.console);
   PageFile page;  // created once the skill list is known
   PageRun run(setup, report, page, ctx.console, layout);
+  run.itemsLookedUp = ItemNumbersLookedUp(setup.settings, setup.groups);
 
   PreScanSkills(run);
   run.ReportSeek(0);

@@ -30,8 +30,12 @@ void AppendItemAnchor(std::string& out, const PageSettings& settings, int number
 
 // The note behind an item: " [<SPAN TITLE=...>total weight/total price</SPAN>]".
 std::string ItemNote(const PageSettings& settings, const ItemRecord& item, int count);
+// The same appended to `out`.
+void AppendItemNote(std::string& out, const PageSettings& settings, const ItemRecord& item,
+                    int count);
 
 // value / 100 with exactly two decimals and "." as the point: 450 -> "4.50".
 std::string Hundredths(std::int64_t value);
+void AppendHundredths(std::string& out, std::int64_t value);
 
 }  // namespace qv

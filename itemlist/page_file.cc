@@ -52,10 +52,27 @@ void PageFile::InsertAtFinish(std::int64_t offset, std::string text) {
 }
 
 void PageFile::PutOut(std::string_view text) {
-  if (file_)
+  // Pieces gather into blocks, so that the page goes out in few writes; a
+  // piece of half a block or more goes as it is, behind what gathered.
+  if (file_ && text.size() >= kWriteBlock / 2) {
+    FlushOut();
     file_->Write(text);
-  else
-    finished_.append(text);
+    return;
+  }
+  OutBlock(text.size()).append(text);
+}
+
+std::string& PageFile::OutBlock(std::size_t bytes) {
+  if (!file_) return finished_;
+  if (out_.size() + bytes > kWriteBlock) FlushOut();
+  if (out_.capacity() < kWriteBlock) out_.reserve(kWriteBlock);
+  return out_;
+}
+
+void PageFile::FlushOut() {
+  if (out_.empty()) return;
+  file_->Write(out_);
+  out_.clear();
 }
 
 void PageFile::GoOut(std::string_view text) {
@@ -89,6 +106,7 @@ void PageFile::Finish() {
     pos_ = text_.size();
     return;
   }
+  FlushOut();
   file_->Commit();
   file_.reset();
 }

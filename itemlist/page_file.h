@@ -61,7 +61,8 @@ class PageFile {
   // goes back before it. Once some hundred kilobytes of it gather they go
   // out, through the sink if there is one.
   void SettleBefore(std::int64_t offset) {
-    if (offset >= 0 && static_cast<std::size_t>(offset) >= base_ + kSettledPiece) GoOutBefore(offset);
+    if (offset >= 0 && static_cast<std::size_t>(offset) >= base_ + kSettledPiece)
+      GoOutBefore(offset);
   }
 
   // The page as it stands from its first byte that has not gone out,
@@ -82,6 +83,11 @@ class PageFile {
   // Bytes of the finished page, after those put out before: what a sink
   // puts out.
   void PutOut(std::string_view text);
+  // Where a sink may append the finished page's next bytes itself, with
+  // room for `bytes` more: the block that bytes put out gather in (what
+  // gathered is written first when they would not fit), or the finished
+  // page of one kept in memory.
+  std::string& OutBlock(std::size_t bytes);
 
   // Ends the page at the current position, writes it and renames it into
   // place (a page kept in memory is only ended); throws qv::Error on failure.
@@ -91,7 +97,11 @@ class PageFile {
   // Settled text goes out once this much of it has gathered.
   static constexpr std::size_t kSettledPiece = 256 * 1024;
 
+  // Bytes put out gather up to this much before they are written.
+  static constexpr std::size_t kWriteBlock = 256 * 1024;
+
   void GoOut(std::string_view text);  // through the sink if there is one
+  void FlushOut();                    // writes what gathered
   void GoOutBefore(std::int64_t offset);
 
   std::optional<ReplacingFile> file_;
@@ -101,6 +111,7 @@ class PageFile {
   std::vector<std::pair<std::size_t, std::string>> inserts_;
   std::unique_ptr<PageTextSink> sink_;
   std::string finished_;  // the finished page of one kept in memory
+  std::string out_;       // bytes put out, not written yet
 };
 
 }  // namespace qv

@@ -47,8 +47,7 @@ class PageMaps {
     ListedLines lines(appletLines);
     AppletReader applet(lines, layout_);
     if (!applet.FindFrame()) return std::nullopt;
-    MonoBitmap map =
-        DrawAppletMap(applet, resources_, ctx_.programDir, reportName_, pictureBytes_);
+    MonoBitmap map = DrawAppletMap(applet, resources_, ctx_.programDir, reportName_, pictureBytes_);
     pictureBytes_ += static_cast<std::int64_t>(map.DibRows().size());
     return map;
   }
@@ -64,7 +63,8 @@ class PageMaps {
 
 // The picture keeps its pixel size, but shrinks to the window's width when
 // the window is narrower (a map of a few tiles is already 1,000 pixels wide).
-void PutMapImageLine(const MonoBitmap& map, const std::function<void(std::string_view)>& put) {
+void AppendMapImageLine(const MonoBitmap& map,
+                        const std::function<std::string&(std::size_t)>& room) {
   // The BMP file is encoded from its head and the bitmap's own rows: the
   // head takes the first bytes of the rows up to a whole group of three, so
   // the rest encodes on its own, a block of rows at a time, without a copy
@@ -73,24 +73,26 @@ void PutMapImageLine(const MonoBitmap& map, const std::function<void(std::string
   const std::span<const uint8_t> rows = map.DibRows();
   const std::size_t take = std::min(rows.size(), (3 - head.size() % 3) % 3);
   head.insert(head.end(), rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(take));
+  auto encoded = [](std::size_t bytes) { return (bytes + 2) / 3 * 4; };
+  constexpr std::string_view kOpen = "<center><img src=\"data:image/bmp;base64,";
+  std::string& opening = room(kOpen.size() + encoded(head.size()));
+  opening += kOpen;
+  AppendBase64(head, opening);
   constexpr std::size_t kBlockBytes = 3 * 16 * 1024;  // whole groups of three
-  std::string piece = "<center><img src=\"data:image/bmp;base64,";
-  piece.reserve(kBlockBytes / 3 * 4 + piece.size() + head.size() * 2);
-  AppendBase64(head, piece);
   for (std::size_t at = take; at < rows.size(); at += kBlockBytes) {
-    AppendBase64(rows.subspan(at, std::min(kBlockBytes, rows.size() - at)), piece);
-    put(piece);
-    piece.clear();
+    const std::size_t n = std::min(kBlockBytes, rows.size() - at);
+    AppendBase64(rows.subspan(at, n), room(encoded(n)));
   }
-  piece += "\" width=\"" + std::to_string(map.width()) + "\" height=\"" +
-           std::to_string(map.height()) + "\" alt=\"" + std::string("Térkép"_cp) +
-           "\" style=\"max-width: 100%; height: auto\"></center>";
-  put(piece);
+  const std::string closing = "\" width=\"" + std::to_string(map.width()) + "\" height=\"" +
+                              std::to_string(map.height()) + "\" alt=\"" +
+                              std::string("Térkép"_cp) +
+                              "\" style=\"max-width: 100%; height: auto\"></center>";
+  room(closing.size()) += closing;
 }
 
 std::string MapImageLine(const MonoBitmap& map) {
   std::string line;
-  PutMapImageLine(map, [&line](std::string_view piece) { line += piece; });
+  AppendMapImageLine(map, [&line](std::size_t) -> std::string& { return line; });
   return line;
 }
 
@@ -131,8 +133,8 @@ std::size_t FindAppletStart(std::string_view text, std::size_t from) {
     using namespace byte_words;
     // The word at `at` and the one a byte later both lie inside the text.
     for (; at + 9 <= text.size(); at += 8) {
-      std::uint64_t hits = BytesEqual(Load(d + at), '<') &
-                           BytesEqual(Load(d + at + 1) | (kOnes * 0x20), 'a');
+      std::uint64_t hits =
+          BytesEqual(Load(d + at), '<') & BytesEqual(Load(d + at + 1) | (kOnes * 0x20), 'a');
       for (; hits != 0; hits &= hits - 1) {
         const std::size_t p = at + FirstMarked(hits);
         if (p < end && holdsAt(p)) return p;
@@ -152,8 +154,7 @@ namespace {
 // piece of text is finished in a later one.
 class MapPictureWriter : public PageTextSink {
  public:
-  MapPictureWriter(RunContext& ctx, Layout layout, std::string reportName,
-                   MapResources& resources)
+  MapPictureWriter(RunContext& ctx, Layout layout, std::string reportName, MapResources& resources)
       : reportName_(std::move(reportName)), maps_(ctx, layout, reportName_, resources) {}
 
   void Put(PageFile& page, std::string_view text) override {
@@ -228,7 +229,8 @@ class MapPictureWriter : public PageTextSink {
     if (!map) return;
     // A page whose last line has no line end gets one before the picture.
     if (!ended) page.PutOut("\r\n");
-    PutMapImageLine(*map, [&page](std::string_view piece) { page.PutOut(piece); });
+    AppendMapImageLine(*map,
+                       [&page](std::size_t bytes) -> std::string& { return page.OutBlock(bytes); });
     page.PutOut("\r\n");
   }
 

@@ -18,9 +18,11 @@ namespace qv {
 // The line the page shows a map picture with: the picture as a BMP file in
 // a base64 data: address, at its size in pixels, centred.
 std::string MapImageLine(const MonoBitmap& map);
-// The same line handed to `put` in pieces of some tens of kilobytes, so a
-// picture of megabytes is never held whole.
-void PutMapImageLine(const MonoBitmap& map, const std::function<void(std::string_view)>& put);
+// The same line appended in pieces of at most some tens of kilobytes, each
+// to the text room(n) gives for its n bytes, so a picture of megabytes is
+// never held whole (PageFile::OutBlock).
+void AppendMapImageLine(const MonoBitmap& map,
+                        const std::function<std::string&(std::size_t)>& room);
 
 // Where "<applet" (any case: A to Z lowered) first starts at or after
 // `from`, or npos.

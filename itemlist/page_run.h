@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -48,10 +49,11 @@ struct MindSkill {
   bool usable = false;
 };
 
-// The report is read only through ReadLine and ReadUntilAny, which drop the
-// control bytes a page must not carry (as a document drops them), and
-// PassLinesWithout, which passes over only lines that hold none, so every
-// line the page copies, cuts names from or tests for markers is clean.
+// The report is read only through ReadLine, ReadLineView and ReadUntilAny,
+// which drop the control bytes a page must not carry (as a document drops
+// them), and PassLinesWithout, which passes over only lines that hold none,
+// so every line the page copies, cuts names from or tests for markers is
+// clean.
 struct PageRun {
   PageRun(const PageSetup& setup, ReportReader& report, PageFile& page, Console& console,
           Layout layout = Layout::kOlder)
@@ -66,6 +68,11 @@ struct PageRun {
     lines_.ReadLine(currentLine);
     return currentLine;
   }
+  // The next line as ReadLine reads it, without the copy into currentLine:
+  // it holds until the next read. KeepLastLine() makes it currentLine.
+  std::string_view ReadLineView() { return lines_.ReadLineView(); }
+  void KeepLastLine() { currentLine.assign(lines_.LastLine()); }
+  std::string_view LastLine() const { return lines_.LastLine(); }
   bool CurrentHolds(std::string_view marker) const { return Contains(currentLine, marker); }
   bool HoldsAny(std::initializer_list<std::string_view> markers) const {
     for (const std::string_view m : markers)
@@ -85,7 +92,8 @@ struct PageRun {
   // returns them with their line ends: reading them one by one would find
   // no marker in them and give their bytes but the line ends.
   std::string_view PassLinesWithout(std::initializer_list<std::string_view> markers) {
-    return lines_.PassLinesWithout(std::span<const std::string_view>(markers.begin(), markers.size()));
+    return lines_.PassLinesWithout(
+        std::span<const std::string_view>(markers.begin(), markers.size()));
   }
   // The report's offset of the next line to read, and a return there.
   std::int64_t ReportPosition() const { return lines_.Position(); }
@@ -97,6 +105,10 @@ struct PageRun {
   Layout layout;  // decides how the item tables and active spells are read
 
   std::vector<FoundItem> items;  // in the order first seen
+  // The item numbers the tables look up, in ascending order: when set, the
+  // item tables collect only these (a report lists thousands of items, the
+  // tables name a few).
+  std::optional<std::vector<int>> itemsLookedUp;
   std::vector<ActiveSpell> spells;
   std::unordered_set<int> watchedItems;  // filled by the watched table
   std::vector<MindSkill> skills;

@@ -25,7 +25,7 @@ constexpr bool MayHoldDropped(std::uint64_t w) {
   using byte_words::kOnes;
   const std::uint64_t low = w & kLow7;
   const std::uint64_t atLeast32 = (low + kOnes * 0x60) | w;  // high bit: 32 or more
-  const std::uint64_t is127 = (low + kOnes) & ~w;             // high bit: 127
+  const std::uint64_t is127 = (low + kOnes) & ~w;            // high bit: 127
   return ((~atLeast32 | is127) & (kOnes * 0x80)) != 0;
 }
 
@@ -64,7 +64,7 @@ bool Stray(std::string_view text, std::size_t at) {
 }
 
 // The place of the first Stray byte of text at or after `from`, or its size;
-// sixteen bytes at a time where SSE2 is there.
+// thirty-two bytes a step where SSE2 is there.
 std::size_t FirstStray(std::string_view text, std::size_t from) {
   const char* const d = text.data();
   const std::size_t n = text.size();
@@ -74,23 +74,33 @@ std::size_t FirstStray(std::string_view text, std::size_t from) {
     from = 1;
   }
   const __m128i k31 = _mm_set1_epi8(31);
-  const __m128i kTab = _mm_set1_epi8('\t');
-  const __m128i kCr = _mm_set1_epi8('\r');
-  const __m128i kLf = _mm_set1_epi8('\n');
   const __m128i kDel = _mm_set1_epi8(127);
   auto load = [d](std::size_t at) {
     return _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + at));
   };
-  // The bytes before and after each one are there too.
-  for (; from + 17 <= n; from += 16) {
-    const __m128i v = load(from);
-    const __m128i low = _mm_cmpeq_epi8(_mm_min_epu8(v, k31), v);
-    const __m128i crBeforeLf = _mm_and_si128(_mm_cmpeq_epi8(v, kCr), _mm_cmpeq_epi8(load(from + 1), kLf));
-    const __m128i lfAfterCr = _mm_and_si128(_mm_cmpeq_epi8(v, kLf), _mm_cmpeq_epi8(load(from - 1), kCr));
-    const __m128i kept = _mm_or_si128(_mm_cmpeq_epi8(v, kTab), _mm_or_si128(crBeforeLf, lfAfterCr));
-    const __m128i hits = _mm_or_si128(_mm_andnot_si128(kept, low), _mm_cmpeq_epi8(v, kDel));
-    if (const int mask = _mm_movemask_epi8(hits); mask != 0)
-      return from + static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(mask)));
+  // The places of the bytes of v that equal c, as bits.
+  auto bits = [](__m128i v, char c) {
+    return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(c))));
+  };
+  // Thirty-two bytes a step, with the bytes before and after them there too.
+  // Most steps hold no control byte at all, or only CR LFs and tabs, which
+  // a step finds from the bits of its bytes.
+  for (; from + 33 <= n; from += 32) {
+    const __m128i a = load(from), b = load(from + 16);
+    auto controls = [&](__m128i v) {
+      return _mm_or_si128(_mm_cmpeq_epi8(_mm_min_epu8(v, k31), v), _mm_cmpeq_epi8(v, kDel));
+    };
+    const __m128i ca = controls(a), cb = controls(b);
+    if (_mm_movemask_epi8(_mm_or_si128(ca, cb)) == 0) continue;
+    const std::uint32_t control = static_cast<std::uint32_t>(_mm_movemask_epi8(ca)) |
+                                  static_cast<std::uint32_t>(_mm_movemask_epi8(cb)) << 16;
+    const std::uint32_t cr = bits(a, '\r') | bits(b, '\r') << 16;
+    const std::uint32_t lf = bits(a, '\n') | bits(b, '\n') << 16;
+    const std::uint32_t tab = bits(a, '\t') | bits(b, '\t') << 16;
+    const std::uint32_t lfNext = lf >> 1 | static_cast<std::uint32_t>(d[from + 32] == '\n') << 31;
+    const std::uint32_t crBefore = cr << 1 | static_cast<std::uint32_t>(d[from - 1] == '\r');
+    if (const std::uint32_t stray = control & ~(tab | (cr & lfNext) | (lf & crBefore)))
+      return from + static_cast<std::size_t>(std::countr_zero(stray));
   }
 #else
   if constexpr (byte_words::kUsable) {
@@ -123,6 +133,11 @@ void AssignWithoutControlBytes(std::string_view raw, std::string& line) {
 }
 
 bool ReportLines::NextLoad() {
+  if (lastInLoad_) {  // the load is replaced: the last line read is kept
+    kept_.assign(last_);
+    last_ = kept_;
+    lastInLoad_ = false;
+  }
   if (!started_) {
     loadStart_ = report_.TextFilePos();
     started_ = true;
@@ -136,10 +151,16 @@ bool ReportLines::NextLoad() {
 }
 
 void ReportLines::ReadLine(std::string& line) {
-  if (Eof()) {
-    line.clear();
-    return;
-  }
+  const std::string_view read = Next(line);
+  if (read.data() != line.data()) line.assign(read);
+  last_ = {};  // LastLine() is ReadLineView's
+  lastInLoad_ = false;
+}
+
+std::string_view ReportLines::Next(std::string& copy) {
+  last_ = {};  // nothing to keep from the line before
+  lastInLoad_ = false;
+  if (Eof()) return last_;
   // A line feed in this load ends the line there; most lines are cut so.
   const char* start = load_.data() + begin_;
   std::size_t available = load_.size() - begin_;
@@ -151,12 +172,14 @@ void ReportLines::ReadLine(std::string& line) {
     const std::string_view raw(start, taken);
     if (BareSize(raw) > kMaxLineBytes) LineTooLong();
     if (stray_ > end) {  // nothing to drop but the CR of a CR LF
-      line.assign(start, BareSize(raw));
-      return;
+      last_ = raw.substr(0, BareSize(raw));
+      lastInLoad_ = true;
+      return last_;
     }
-    AssignWithoutControlBytes(raw, line);
+    AssignWithoutControlBytes(raw, copy);
     stray_ = FirstStray(load_, begin_);
-    return;
+    last_ = copy;
+    return last_;
   }
   // The line goes on in the next loads.
   pieces_.assign(start, available);
@@ -166,8 +189,7 @@ void ReportLines::ReadLine(std::string& line) {
     available = load_.size();
     lf = std::memchr(start, '\n', available);
     const std::size_t taken =
-        lf == nullptr ? available
-                      : static_cast<std::size_t>(static_cast<const char*>(lf) - start);
+        lf == nullptr ? available : static_cast<std::size_t>(static_cast<const char*>(lf) - start);
     if (pieces_.size() + taken > kMaxLineBytes + 1) LineTooLong();
     pieces_.append(start, taken);
     if (lf != nullptr) {
@@ -178,7 +200,9 @@ void ReportLines::ReadLine(std::string& line) {
     begin_ = available;
   }
   if (BareSize(pieces_) > kMaxLineBytes) LineTooLong();
-  AssignWithoutControlBytes(pieces_, line);
+  AssignWithoutControlBytes(pieces_, copy);
+  last_ = copy;
+  return last_;
 }
 
 std::string_view ReportLines::PassLinesWithout(std::span<const std::string_view> markers) {
@@ -210,6 +234,8 @@ void ReportLines::Seek(std::int64_t offset) {
   load_ = {};
   begin_ = 0;
   stray_ = 0;
+  last_ = {};
+  lastInLoad_ = false;
 }
 
 void ReportLines::LineTooLong() const { report_.LineTooLong(); }

@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "itemlist/group_tables.h"
+#include "itemlist/item_tables.h"
 #include "tests/support/lines.h"
 #include "tests/support/page_harness.h"
 #include "text/cp1250.h"
@@ -199,6 +202,57 @@ TEST(ItemListWatched, NothingToShowWritesNothing) {
   WriteWatchedTable(t.run);
   EXPECT_EQ(t.page.Text(), "");
   EXPECT_EQ(t.run.watchedItems.count(1234), 1u);
+}
+
+TEST(ItemListGroups, NumbersLookedUpAreTheWatchedAndTheGroupsExactDecimalEntries) {
+  PageSettings s;
+  // "abc" has no sign, 0 and -2 are not above 0.
+  s.watchedItems = "311<5,140>4,abc,0<3,-2>1,12<x,5>0";
+  // " 140", "007", "+5" and "99 " are no item's decimal text.
+  const std::vector<ItemGroup> groups = {{"a", ",120, 140,7,007,-3,"},
+                                         {"b", ",+5,99 ,0,2147483647,"}};
+  EXPECT_EQ(ItemNumbersLookedUp(s, groups),
+            (std::vector<int>{-3, 0, 5, 7, 12, 120, 140, 311, 2147483647}));
+}
+
+// Collecting only the numbers the tables look up gives the tables of
+// collecting every item.
+TEST(ItemListGroups, TablesOfTheLookedUpItemsAreThoseOfAllItems) {
+  std::string report;
+  const int numbers[] = {120, 140, 7, -3, 0, 311, 12, 5, 99, 2147483647, 8, 140, 7, 311};
+  int n = 0;
+  for (const int number : numbers) {
+    const std::string num = std::to_string(number);
+    report += "<TD CLASS=tdb> " + std::to_string(++n) + " </TD>\r\n-\r\n<TD><A HREF=" + num +
+              " CLASS=enc0>t" + num + "</A> (#" + num + ")</TD>\r\n";
+    if (n % 4 == 0) report += "<TD>[benne 2 <A HREF=k CLASS=enc0kf>k</A> (#" + num + ")]</TD>\r\n";
+  }
+  report += "</table>\r\nbank\r\n" + report + "</table>\r\n";
+  // The watched and group tables after collecting the table and the bank,
+  // and how many items were kept.
+  auto tables = [&report](bool lookedUpOnly) {
+    test::PageHarness t(report);
+    PageSettings& s = t.setup.settings;
+    s.groupCount = 2;
+    s.watchedItems = "311<50,140>4,12<1,8>0,5>99,7<100";
+    t.setup.groups = {{"a", ",120, 140,7,007,-3,"}, {"b", ",+5,99 ,0,2147483647,"}};
+    if (lookedUpOnly) t.run.itemsLookedUp = ItemNumbersLookedUp(s, t.setup.groups);
+    WalkItemTable(t.run, WalkMode::kCollect, false);
+    t.run.ReadLine();  // "bank"
+    WalkItemTable(t.run, WalkMode::kCollect, true);
+    WriteWatchedTable(t.run);
+    WriteGroupTables(t.run);
+    return std::make_pair(t.page.Text(), t.run.items.size());
+  };
+  const auto [all, allKept] = tables(false);
+  const auto [lookedUp, lookedUpKept] = tables(true);
+  EXPECT_EQ(lookedUp, all);
+  EXPECT_EQ(allKept, 11u);       // every distinct number
+  EXPECT_EQ(lookedUpKept, 10u);  // all but 99
+  // Both tables name collected items.
+  EXPECT_NE(all.find("(#2147483647) </TD>"), std::string::npos);
+  EXPECT_NE(all.find("(#0) </TD>"), std::string::npos);
+  EXPECT_NE(all.find("(#311) [<50]"), std::string::npos);
 }
 
 }  // namespace

@@ -172,6 +172,39 @@ TEST(ItemListTables, CollectCountsItemsAndBankItemsInFirstSeenOrder) {
   EXPECT_EQ(w.run.items[2].bankCount, 1);
 }
 
+// A count cell's text, blanks trimmed, is read by the tool's number rule;
+// an item is counted only behind a count above 0.
+TEST(ItemListTables, CountCellTextsReadByTheNumberRule) {
+  const struct {
+    const char* text;
+    std::int64_t count;  // 0: the item is not counted
+  } cells[] = {{" 12 ", 12},
+               {"12", 12},
+               {"0012", 12},
+               {"123456789", 123456789},
+               {"1234567890", 1234567890},
+               {"99999999999", 0},
+               {"+5", 5},
+               {" 5 x", 0},
+               {"$1F", 31},
+               {"-3", 0},
+               {"7<b>8</b>", 7},
+               {"", 0},
+               {"  9", 9},
+               {"2 3", 0}};
+  for (const auto& cell : cells) {
+    Walker w(std::string("<TD CLASS=tdb>") + cell.text +
+             "</TD>\r\n-\r\n<TD><A HREF=a CLASS=enc0>x</A> (#120)</TD>\r\n</table>\r\n");
+    WalkItemTable(w.run, WalkMode::kCollect, false);
+    if (cell.count == 0) {
+      EXPECT_TRUE(w.run.items.empty()) << cell.text;
+    } else {
+      ASSERT_EQ(w.run.items.size(), 1u) << cell.text;
+      EXPECT_EQ(w.run.items[0].count, cell.count) << cell.text;
+    }
+  }
+}
+
 // Two sightings of 2^31 - 1 (and two of -2^31 inside a bag) add up past
 // 32 bits without wrapping.
 TEST(ItemListTables, CountsAddUpPastThirtyTwoBits) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -26,11 +27,11 @@
 namespace qv {
 namespace {
 
+using test::BmpOfLine;
 using test::Bytes;
+using test::FromBase64;
 using test::GetU16;
 using test::GetU32;
-using test::BmpOfLine;
-using test::FromBase64;
 using test::NewLayoutApplet;
 using test::PictureRun;
 using test::SplitLines;
@@ -91,11 +92,49 @@ TEST(PageFileInserts, WrittenInByFinishInOffsetOrder) {
   EXPECT_EQ(dir.Read("p.htm"), "one!\r\n[past]");
 }
 
+// Bytes put out in pieces of every size, from a byte to more than the
+// blocks they gather in, reach the file whole and in order.
+TEST(PageFileWrites, PiecesOfEverySizeReachTheFileInOrder) {
+  // Puts the page's text out in pieces of the sizes it is given, in turn.
+  struct Pieces : PageTextSink {
+    std::vector<std::size_t> sizes;
+    std::size_t next = 0;
+    void Put(PageFile& page, std::string_view text) override {
+      while (!text.empty()) {
+        const std::size_t n = std::min(text.size(), sizes[next++ % sizes.size()]);
+        page.PutOut(text.substr(0, n));
+        text.remove_prefix(n);
+      }
+    }
+    void End(PageFile& page) override { page.PutOut("[end]"); }
+  };
+  test::TempDir dir;
+  std::uint32_t seed = 11;
+  std::string expected;
+  auto sink = std::make_unique<Pieces>();
+  for (int i = 0; i < 60; ++i) {
+    seed = seed * 1103515245 + 12345;
+    const std::size_t kinds[] = {1, 2, 700, 65535, 65536, 65537, 131071, 131072, 131073, 400000};
+    sink->sizes.push_back(kinds[(seed >> 16) % 10]);
+  }
+  PageFile page = PageFile::Create(dir.path() + "/p.htm");
+  page.SendTextTo(std::move(sink));
+  for (int i = 0; i < 300; ++i) {
+    seed = seed * 1103515245 + 12345;
+    const std::string text((seed >> 16) % 20000, static_cast<char>('a' + i % 26));
+    page.Line(text);
+    expected += text + "\r\n";
+    page.SettleBefore(page.Position());
+  }
+  page.Finish();
+  EXPECT_EQ(dir.Read("p.htm"), expected + "[end]");
+}
+
 // The applet search finds what the lowered search of the text helpers finds,
 // from every start, on texts full of near misses.
 TEST(PageMapApplets, FoundAsTheLoweredSearchFindsThem) {
   const std::vector<std::string> parts = {"<applet", "<APPLET", "<Applet", "<applex", "<a", "<A",
-                                          "<", "a", "pplet", "\r\n", "x", "\xC1"};
+                                          "<",       "a",       "pplet",   "\r\n",    "x",  "\xC1"};
   std::uint32_t seed = 7;
   for (int round = 0; round < 300; ++round) {
     std::string text;
@@ -114,7 +153,8 @@ TEST(PageMapApplets, FoundAsTheLoweredSearchFindsThem) {
 TEST(PageMapEncoding, PictureLineOfTheSmallestMap) {
   const std::string line = MapImageLine(NewMapBitmap(MapFrame{}));
   EXPECT_EQ(line.rfind("<center><img src=\"data:image/bmp;base64,Qk1i", 0), 0u);
-  const std::string tail("\" width=\"71\" height=\"67\" alt=\"Térkép\" style=\"max-width: 100%; height: auto\"></center>"_cp);
+  const std::string tail(
+      "\" width=\"71\" height=\"67\" alt=\"Térkép\" style=\"max-width: 100%; height: auto\"></center>"_cp);
   ASSERT_GT(line.size(), tail.size());
   EXPECT_EQ(line.substr(line.size() - tail.size()), tail);
 
@@ -125,11 +165,11 @@ TEST(PageMapEncoding, PictureLineOfTheSmallestMap) {
   EXPECT_EQ(GetU32(bmp, 10), 62u);  // where the rows start
   EXPECT_EQ(GetU32(bmp, 14), 40u);  // the DIB's own header
   EXPECT_EQ(GetU32(bmp, 18), 71u);
-  EXPECT_EQ(GetU32(bmp, 22), 67u);  // positive: bottom-up
+  EXPECT_EQ(GetU32(bmp, 22), 67u);            // positive: bottom-up
   EXPECT_EQ(GetU32(bmp, 26), 1u | 1u << 16);  // one plane, one bit
-  EXPECT_EQ(GetU32(bmp, 30), 0u);   // no compression
+  EXPECT_EQ(GetU32(bmp, 30), 0u);             // no compression
   EXPECT_EQ(GetU32(bmp, 34), 804u);
-  EXPECT_EQ(GetU32(bmp, 46), 2u);   // colours used
+  EXPECT_EQ(GetU32(bmp, 46), 2u);           // colours used
   EXPECT_EQ(GetU32(bmp, 54), 0x00000000u);  // black
   EXPECT_EQ(GetU32(bmp, 58), 0x00FFFFFFu);  // white
   EXPECT_EQ(bmp[62], 0xFF);
@@ -170,9 +210,9 @@ TEST(PagePictureLines, NothingWithoutAClosedAppletOrAFrame) {
 
 TEST(PagePictureLines, AnAppletOpenedAgainStartsOverAndALastLineGetsItsEnd) {
   PictureRun run;
-  const std::string page =
-      run.Page("<applet a>\r\n<param name=koord value=\"2,1,0,0;\">\r\n<applet b>\r\n"
-               "<param name=koord value=\"1,1,0,0;\">\r\n</applet>");
+  const std::string page = run.Page(
+      "<applet a>\r\n<param name=koord value=\"2,1,0,0;\">\r\n<applet b>\r\n"
+      "<param name=koord value=\"1,1,0,0;\">\r\n</applet>");
   const std::vector<std::string> lines = SplitLines(page);
   ASSERT_EQ(lines.size(), 6u);
   EXPECT_EQ(lines[4], "</applet>");
@@ -246,8 +286,9 @@ TEST(PageMapPictures, TooManyTilesAndThePageBudgetAreRefusedPerMap) {
             std::string::npos);
   EXPECT_NE(run.console.lines[1].find("Kephiba: 'r_1.htm' terkepei tobb mint 64 MB kepadatot"),
             std::string::npos);
-  EXPECT_EQ(PictureRun::PictureWidth(SplitLines(run.Page(applet("100,100,0,0"), Layout::kOlder))[1]),
-            20071);
+  EXPECT_EQ(
+      PictureRun::PictureWidth(SplitLines(run.Page(applet("100,100,0,0"), Layout::kOlder))[1]),
+      20071);
 }
 
 }  // namespace

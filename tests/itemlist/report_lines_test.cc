@@ -61,6 +61,60 @@ TEST(ReportLines, TheReadersLinesWithoutControlBytes) {
   }
 }
 
+// ReadLineView gives ReadLine's lines without the copy, and LastLine() still
+// gives the line after Eof() has taken the next buffer load.
+TEST(ReportLines, ViewsAreTheLinesAndOutliveTheNextLoad) {
+  test::TempDir dir;
+  for (std::uint32_t seed = 0; seed <= 6; ++seed) {
+    // The first report's lines end where the reader's 64 KiB loads end.
+    const std::string text =
+        seed == 0 ? std::string(65534, 'a') + "\r\n" + std::string(65532, 'b') + "\x01\r\n" + "c"
+                  : RandomReport(seed, seed * 60000);
+    const std::string name = dir.Write("r_1.htm", text);
+    ReportReader expectedReader(name), reader(name);
+    ReportLines expectedLines(expectedReader), lines(reader);
+    std::string expected;
+    while (!expectedLines.Eof()) {
+      expectedLines.ReadLine(expected);
+      const std::string_view got = lines.ReadLineView();
+      ASSERT_EQ(got, expected) << seed;
+      ASSERT_EQ(lines.Eof(), expectedLines.Eof());
+      ASSERT_EQ(lines.LastLine(), expected) << seed;
+    }
+    EXPECT_TRUE(lines.Eof());
+    EXPECT_EQ(lines.ReadLineView(), "");
+  }
+}
+
+// Short lines of every ending, at every place of the reader's loads and of
+// the steps the look for control bytes takes: views and copies are the
+// reader's lines without their control bytes.
+TEST(ReportLines, ShortLinesOfEveryEndingAtEveryPlace) {
+  test::TempDir dir;
+  const std::vector<std::string> ends = {"\r\n",   "\r\n", "\r\n", "\n",   "\r",
+                                         "\r\r\n", "\n\r", "\t",   "\x01", "\x7F"};
+  std::uint32_t seed = 5;
+  std::string text;
+  while (text.size() < 300000) {
+    seed = seed * 1103515245 + 12345;
+    text.append((seed >> 8) % 41, static_cast<char>('a' + (seed >> 20) % 26));
+    text += ends[(seed >> 16) % ends.size()];
+  }
+  const std::string name = dir.Write("r_1.htm", text);
+  ReportReader expectedReader(name), viewReader(name), copyReader(name);
+  ReportLines views(viewReader), copies(copyReader);
+  std::string expected, copy;
+  while (!expectedReader.Eof()) {
+    expectedReader.ReadLine(expected);
+    DropControlBytes(expected);
+    ASSERT_EQ(views.ReadLineView(), expected);
+    copies.ReadLine(copy);
+    ASSERT_EQ(copy, expected);
+  }
+  EXPECT_TRUE(views.Eof());
+  EXPECT_TRUE(copies.Eof());
+}
+
 // Copying the report up to each line that holds a marker, passing over the
 // lines PassLinesWithout gives, copies what reading every line copies and
 // stops at the same lines; the last line is read.
@@ -75,8 +129,9 @@ TEST(ReportLines, PassedLinesAreTheLinesAsCopied) {
   for (std::uint32_t seed = 1; seed <= 40; ++seed) {
     std::string text;
     std::uint32_t r = seed;
-    const std::vector<std::string> parts = {"<TD>x</TD>\r\n", "abc", "\r\n", "\n", "<mark>", "z",
-                                            "\x01", "\r", "\t", std::string(5000, 'q')};
+    const std::vector<std::string> parts = {
+        "<TD>x</TD>\r\n",      "abc", "\r\n", "\n", "<mark>", "z", "\x01", "\r", "\t",
+        std::string(5000, 'q')};
     while (text.size() < seed * 9000) {
       r = r * 1103515245 + 12345;
       const std::size_t pick = (r >> 16) % 100;
