@@ -136,14 +136,11 @@ void NarrativeNewer(std::string& text) {
   text = ReplaceAll(R"(\}<)", R"(\} <)", std::move(text));
 
   text = ReplaceAll("<br>", "", std::move(text));
-  // Inserting the break and deleting the "<p>" is one replacement; it holds
-  // no "<p>(", so the loop of ReplaceAll ends.
-  static const std::string goOn = "<p>" + std::string(prose::kGoOn);
-  static const std::string goOnBroken = "<br><br>\r\n" + std::string(prose::kGoOn);
-  text = ReplaceAll(goOn, goOnBroken, std::move(text));
 
   // Each "<p>" becomes a double break unless a tag follows it at once.
   // Neither edit can form a new "<p>", so one pass left to right sees them all.
+  // A "<p>" right before "(Továbbmész...)" is one of them: the phrase that
+  // tells the reader to go on starts after a double break.
   if (std::size_t at = FindLoweredFrom(text, "<p>"); at != std::string::npos) {
     std::string out;
     out.reserve(RoomForEdits(text.size()));

@@ -212,6 +212,7 @@ std::vector<std::string_view> NarrativeTokens() {
           " életpontot sebeztél."_cp,
           " életpontot vesztettél."_cp,
           " (Továbbmész...)"_cp,
+          "(Továbbmész...)"_cp,
           "<p>(Továbbmész...)"_cp,
           "Ebben a körben"_cp,
           "<B>Ebben a körben"_cp,
