@@ -50,17 +50,14 @@ std::string GroupAtOpener(std::string text, std::string_view opening, char opene
   if (first == std::string::npos) return text;
   std::string out;
   out.reserve(RoomForEdits(text.size()));
-  out.append(text, 0, first);
-  std::size_t from = first;
-  for (std::size_t at; (at = text.find(opener, from)) != std::string::npos;) {
-    if (at + 1 < text.size() && accepts(text[at + 1])) {
-      out.append(text, from, at - from);
-      out += opening;
-      from = CopyGroup(text, at, closer, out);
-    } else {
-      out.append(text, from, at + 1 - from);
-      from = at + 1;
-    }
+  std::size_t from = 0;  // text[0, from) is in out
+  for (std::size_t at = first; at != std::string::npos; at = text.find(opener, at + 1)) {
+    if (!(at + 1 < text.size() && accepts(text[at + 1]))) continue;
+    out.append(text, from, at - from);
+    out += opening;
+    from = CopyGroup(text, at, closer, out);
+    if (from == text.size()) break;
+    at = from - 1;  // the search goes on behind the group
   }
   out.append(text, from, std::string::npos);
   return out;

@@ -81,18 +81,18 @@ std::string PairTagKinds(std::string text, std::span<const TagKind> kinds) {
   };
   // Calls visit(at, k, open) for every tag of every kind, in text order.
   auto forEachTag = [&](auto&& visit) {
-    for (std::size_t at = text.find('<'); at != std::string::npos; at = text.find('<', at + 1)) {
+    ForEachByte(text, '<', [&](std::size_t at) {
       for (std::size_t k = 0; k < kinds.size(); ++k) {
         if (mayStart(at, kinds[k].open) && HoldsLoweredAt(text, at, kinds[k].open)) {
           visit(at, k, true);
-          break;
+          return;
         }
         if (mayStart(at, kinds[k].close) && HoldsLoweredAt(text, at, kinds[k].close)) {
           visit(at, k, false);
-          break;
+          return;
         }
       }
-    }
+    });
   };
   // Pairing as PairTags: per kind, each open tag takes the first close tag
   // after it that no earlier open tag took. The open tags waiting are taken
