@@ -26,6 +26,11 @@ class ReplacingFile {
 
   // Appends bytes; throws qv::Error when they cannot be written.
   void Write(std::string_view bytes);
+  // Appends the bytes of `block` as Write does and gives back a block to
+  // fill next, emptied. Where the system allows, the block is written on a
+  // thread of its own while the caller goes on, so a failure to write it is
+  // thrown by a later Write, Hand or Commit.
+  std::string Hand(std::string block);
   // Flushes the file's bytes to the disk, closes it and gives it its name,
   // replacing an earlier file of that name in one step, so that after a
   // power cut the name holds the earlier file or the whole new one (on

@@ -61,7 +61,7 @@ void RtfWriter::Write(std::string_view text) {
 
 void RtfWriter::Flush() {
   if (target_ == Target::kFile) {
-    if (file_) file_->Write(buffer_);
+    if (file_) buffer_ = file_->Hand(std::move(buffer_));  // written beside the work
   } else if (target_ == Target::kStandardOutput) {
     std::size_t done = 0;
     while (done < buffer_.size()) {

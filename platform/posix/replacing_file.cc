@@ -5,10 +5,14 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <memory>
+#include <optional>
+#include <system_error>
 
 #include "platform/error.h"
 #include "platform/interrupt.h"
 #include "platform/path_names.h"
+#include "platform/posix/block_writer.h"
 
 namespace qv {
 
@@ -20,8 +24,19 @@ struct ReplacingFile::Impl {
   std::uint64_t written = 0;     // bytes written so far
   std::uint64_t handedOver = 0;  // bytes whose writing to the disk has begun
   CommitWatch watch;
+  // Blocks handed over, written on a thread; none when no thread was had.
+  std::unique_ptr<BlockWriter> blocks;
+  bool noThread = false;
+
   void Done(std::string_view step) const {
     if (watch) watch(step);
+  }
+  // Writes the bytes where the file stands; 0, or the error number.
+  int WriteBytes(std::string_view bytes);
+  // Waits for the blocks handed over; throws the failure of one.
+  void WaitForBlocks() {
+    if (!blocks) return;
+    if (const int error = blocks->Wait(); error != 0) ThrowFileError(FileOp::kWrite, name, error);
   }
 };
 
@@ -82,6 +97,7 @@ ReplacingFile::ReplacingFile(std::string name) : impl_(std::make_unique<Impl>())
 ReplacingFile::~ReplacingFile() {
   if (!impl_) return;
   Impl& f = *impl_;
+  f.blocks.reset();  // its thread ends before the file goes
   if (f.fd >= 0) ::close(f.fd);
   if (f.tempName.empty()) return;
   InterruptsHeld held;
@@ -100,23 +116,52 @@ ReplacingFile& ReplacingFile::operator=(ReplacingFile&& other) noexcept {
 const std::string& ReplacingFile::name() const { return impl_->name; }
 const std::string& ReplacingFile::tempName() const { return impl_->tempName; }
 
-void ReplacingFile::Write(std::string_view bytes) {
-  Impl& f = *impl_;
+int ReplacingFile::Impl::WriteBytes(std::string_view bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
-    const ssize_t n = ::write(f.fd, bytes.data() + done, bytes.size() - done);
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) ThrowFileError(FileOp::kWrite, f.name, errno);
+    if (n < 0) return errno;
     done += static_cast<std::size_t>(n);
   }
-  f.written += bytes.size();
-  StartWriteback(f.fd, f.handedOver, f.written);
+  written += bytes.size();
+  StartWriteback(fd, handedOver, written);
+  return 0;
+}
+
+void ReplacingFile::Write(std::string_view bytes) {
+  Impl& f = *impl_;
+  f.WaitForBlocks();  // their bytes come first
+  if (const int error = f.WriteBytes(bytes); error != 0)
+    ThrowFileError(FileOp::kWrite, f.name, error);
+}
+
+std::string ReplacingFile::Hand(std::string block) {
+  Impl& f = *impl_;
+  if (!f.blocks && !f.noThread) {
+    try {
+      f.blocks = std::make_unique<BlockWriter>(
+          [&f](std::string_view bytes) { return f.WriteBytes(bytes); });
+    } catch (const std::system_error&) {
+      f.noThread = true;  // written here, then
+    }
+  }
+  if (!f.blocks) {
+    Write(block);
+    block.clear();
+    return block;
+  }
+  if (const int error = f.blocks->Hand(block); error != 0)
+    ThrowFileError(FileOp::kWrite, f.name, error);
+  return block;
 }
 
 void ReplacingFile::WatchCommit(CommitWatch watch) { impl_->watch = std::move(watch); }
 
 void ReplacingFile::Commit() {
   Impl& f = *impl_;
+  f.WaitForBlocks();
+  f.blocks.reset();
   if (FlushFailed(::fsync(f.fd))) ThrowFileError(FileOp::kWrite, f.name, errno);
   f.Done("flush");
   const int fd = f.fd;

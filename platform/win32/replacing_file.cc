@@ -117,6 +117,12 @@ void ReplacingFile::Write(std::string_view bytes) {
   }
 }
 
+std::string ReplacingFile::Hand(std::string block) {
+  Write(block);
+  block.clear();
+  return block;
+}
+
 void ReplacingFile::WatchCommit(CommitWatch watch) { impl_->watch = std::move(watch); }
 
 void ReplacingFile::Commit() {

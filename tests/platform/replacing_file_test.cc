@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/dir_listing.h"
 #include "platform/error.h"
 #include "tests/support/scratch_dir.h"
@@ -54,6 +56,30 @@ TEST(ReplacingFile, CommitFlushesBeforeTheRename) {
   EXPECT_EQ(steps[0], "flush");
   EXPECT_EQ(steps[1], "rename");
   EXPECT_EQ(dir.Read("1234r57.rtf"), "new");
+}
+
+// Blocks handed over and bytes written in between land in the order given,
+// the blocks given back reused as they come.
+TEST(ReplacingFile, HandedBlocksKeepTheirOrder) {
+  test::TempDir dir;
+  std::string expected;
+  {
+    ReplacingFile file(dir.path() + "/a_1.rtf");
+    std::string block;
+    for (int i = 0; i < 300; ++i) {
+      block.assign(static_cast<std::size_t>(i * 37 % 5000), static_cast<char>('a' + i % 26));
+      expected += block;
+      block = file.Hand(std::move(block));
+      EXPECT_TRUE(block.empty());
+      if (i % 7 == 0) {
+        const std::string between = std::to_string(i) + ";";
+        file.Write(between);
+        expected += between;
+      }
+    }
+    file.Commit();
+  }
+  EXPECT_EQ(dir.Read("a_1.rtf"), expected);
 }
 
 TEST(ReplacingFile, MissingDirectoryFailsAtOnce) {
