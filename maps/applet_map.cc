@@ -63,7 +63,7 @@ MonoBitmap DrawAppletMap(AppletReader& applet, MapResources& resources,
   const MapFrame frame = ParseMapFrame(applet.frame());
   CheckMapFrame(frame, reportName);
   CheckPictureBudget(usedBytes, frame, reportName);
-  const MapPictures& pictures = resources.Pictures(programDir);
+  CellPictures& pictures = resources.Cells(programDir);
   MonoBitmap map = NewMapBitmap(frame);
   DrawMapLabels(map, frame, resources.Font());
   while (const std::string* cell = applet.NextCell())

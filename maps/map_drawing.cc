@@ -3,30 +3,10 @@
 #include <string>
 
 #include "graphics/bitmap_copy.h"
+#include "maps/cell_layout.h"
 #include "platform/error.h"
 
 namespace qv {
-namespace {
-
-// Arrow cells are 48 pixels apart and copied from 47 x 47 pixels; icon
-// cells are 56 apart and copied from 55 x 56 pixels. Both are stretched
-// onto their destination squares.
-constexpr int kArrowPitch = 48;
-constexpr int kArrowSource = 47;
-constexpr int kArrowOffsetX = 77;  // centre of the cell: 145 - 68
-constexpr int kArrowOffsetY = 77;  // 141 - 64
-constexpr int kIconPitch = 56;
-constexpr int kIconSourceWidth = 55;
-
-// The icon mask taken apart from the highest value down; icons that share
-// a place are drawn in this order, so the later one shows.
-constexpr IconPlace kIconPlaces[] = {
-    {1024, 7, 126, 126}, {512, -1, 0, 0}, {256, -1, 0, 0}, {128, 6, 126, 126},
-    {64, 5, 126, 126},   {32, -1, 0, 0},  {16, 4, 20, 20}, {8, 3, 126, 20},
-    {4, 2, 126, 20},     {2, 1, 20, 126}, {1, 0, 20, 20},
-};
-
-}  // namespace
 
 std::span<const IconPlace> IconPlaces() { return kIconPlaces; }
 
@@ -82,25 +62,28 @@ void DrawMapCell(MonoBitmap& map, const MapCell& cell, const MapPictures& pictur
   const int64_t left = kGridLeft + int64_t{kTilePitch} * cell.column;
   const int64_t top = kGridTop + int64_t{kTilePitch} * cell.row;
   if (const MonoBitmap* tile = pictures.Terrain(cell.terrain)) CopyUnscaled(map, left, top, *tile);
-
   if (cell.arrow >= 1 && cell.arrow <= 9) {
-    const int64_t sx = int64_t{kArrowPitch} * (cell.arrow - 1);
     const int64_t dx = left + kArrowOffsetX, dy = top + kArrowOffsetY;
-    CopyStretched(map, {dx, dy, dx + kArrowPitch, dy + kArrowPitch}, pictures.arrows,
-                  {sx, 0, sx + kArrowSource, kArrowSource});
+    CopyStretched(map, {dx, dy, dx + kArrowSquare, dy + kArrowSquare}, pictures.arrows,
+                  ArrowSource(cell.arrow));
   }
-
-  int mask = cell.icons;
-  if (mask < 1) return;
-  for (const IconPlace& place : kIconPlaces) {
-    if (mask < place.value) continue;
-    mask -= place.value;
-    if (place.cell < 0) continue;
-    const int64_t sx = int64_t{kIconPitch} * place.cell;
+  ForEachIcon(cell.icons, [&](const IconPlace& place) {
     const int64_t dx = left + place.x, dy = top + place.y;
-    CopyStretched(map, {dx, dy, dx + kIconPitch, dy + kIconPitch}, pictures.icons,
-                  {sx, 0, sx + kIconSourceWidth, kIconPitch});
-  }
+    CopyStretched(map, {dx, dy, dx + kIconSquare, dy + kIconSquare}, pictures.icons,
+                  IconSource(place.cell));
+  });
+}
+
+void DrawMapCell(MonoBitmap& map, const MapCell& cell, CellPictures& pictures) {
+  const int64_t left = kGridLeft + int64_t{kTilePitch} * cell.column;
+  const int64_t top = kGridTop + int64_t{kTilePitch} * cell.row;
+  if (const AlignedPicture* tile = pictures.Terrain(cell.terrain))
+    CopyUnscaled(map, left, top, *tile);
+  if (cell.arrow >= 1 && cell.arrow <= 9)
+    CopyUnscaled(map, left + kArrowOffsetX, top + kArrowOffsetY, pictures.Arrow(cell.arrow));
+  ForEachIcon(cell.icons, [&](const IconPlace& place) {
+    CopyUnscaled(map, left + place.x, top + place.y, pictures.Icon(place.cell));
+  });
 }
 
 }  // namespace qv

@@ -8,6 +8,7 @@
 
 #include "graphics/label_font.h"
 #include "graphics/mono_bitmap.h"
+#include "maps/cell_pictures.h"
 #include "maps/map_params.h"
 #include "maps/picture_set.h"
 
@@ -63,5 +64,8 @@ std::span<const IconPlace> IconPlaces();
 
 // The cell's tile, its arrow and its icons.
 void DrawMapCell(MonoBitmap& map, const MapCell& cell, const MapPictures& pictures);
+// The same pixels from the pictures made ready for the grid, for a map of
+// many cells or many maps.
+void DrawMapCell(MonoBitmap& map, const MapCell& cell, CellPictures& pictures);
 
 }  // namespace qv

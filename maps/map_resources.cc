@@ -5,8 +5,12 @@
 namespace qv {
 
 const MapPictures& MapResources::Pictures(const std::string& programDir) {
-  if (!pictures_) pictures_ = LoadMapPictures(programDir, find_);
-  return *pictures_;
+  return Cells(programDir).pictures();
+}
+
+CellPictures& MapResources::Cells(const std::string& programDir) {
+  if (!cells_) cells_.emplace(LoadMapPictures(programDir, find_));
+  return *cells_;
 }
 
 const LabelFont& MapResources::Font() {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "graphics/label_font.h"
+#include "maps/cell_pictures.h"
 #include "maps/picture_set.h"
 
 namespace qv {
@@ -21,6 +22,8 @@ class MapResources {
   // The pictures from picture/ (LoadMapPictures); a load that fails throws
   // and is tried again at the next map.
   const MapPictures& Pictures(const std::string& programDir);
+  // The same pictures made ready for the grid, kept with them.
+  CellPictures& Cells(const std::string& programDir);
   // The label font; a font that cannot be opened throws, as above.
   const LabelFont& Font();
   // Begins looking for the label font beside the caller's work
@@ -30,7 +33,7 @@ class MapResources {
 
  private:
   PictureFinder find_;
-  std::optional<MapPictures> pictures_;
+  std::optional<CellPictures> cells_;
   std::function<std::unique_ptr<LabelFont>()> fontAhead_;  // until the first map takes it
   std::unique_ptr<LabelFont> font_;
 };

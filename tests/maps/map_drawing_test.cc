@@ -2,9 +2,11 @@
 // tiles, arrows and icons of a cell, and the row and column numbers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "graphics/aligned_picture.h"
 #include "graphics/bitmap_copy.h"
 #include "graphics/label_font.h"
 #include "maps/map_drawing.h"
@@ -93,6 +95,42 @@ TEST(MapPicture, UnscaledCopyKeepsEveryPixel) {
       }
     // The padding of the target's rows is untouched.
     ASSERT_EQ(target.Row(2)[5] & 0x07, before.Row(2)[5] & 0x07);
+  }
+}
+
+// A picture kept aligned to a bit position copies the same pixels as the
+// picture itself: at its own position (a byte at a time), at every other
+// one, and clipped at each edge; pictures of one byte a row or less, of a
+// few bytes and of a tile's width, each at every position.
+TEST(MapPicture, AlignedCopyKeepsEveryPixel) {
+  for (const int width : {1, 3, 8, 9, 17, 64, 75, 200}) {
+    MonoBitmap source(width, 4);
+    for (int y = 0; y < 4; ++y)
+      for (int x = 0; x < width; ++x) source.Set(x, y, (x * 5 + y * 3 + width) % 7 < 3);
+    for (int phase = 0; phase < 8; ++phase) {
+      const AlignedPicture aligned(source, phase);
+      EXPECT_EQ(aligned.phase(), phase);
+      const int targetWidth = width + 21;
+      for (int dx = -9; dx <= width / 8 * 8 + 16; ++dx)
+        for (const int dy : {-2, 0, 3}) {
+          MonoBitmap target(targetWidth, 6);
+          for (int y = 0; y < 6; ++y)
+            for (int x = 0; x < targetWidth; ++x) target.Set(x, y, (x + y) % 2 == 0);
+          const MonoBitmap before = target;
+          CopyUnscaled(target, dx, dy, aligned);
+          for (int y = 0; y < 6; ++y)
+            for (int x = 0; x < targetWidth; ++x) {
+              const bool inside = x >= dx && x < dx + width && y >= dy && y < dy + 4;
+              ASSERT_EQ(target.Get(x, y), inside ? source.Get(x - dx, y - dy) : before.Get(x, y))
+                  << "width " << width << " phase " << phase << " at " << dx << "," << dy
+                  << " pixel " << x << "," << y;
+            }
+          // The padding bits after each row's last pixel stay clear.
+          for (int y = 0; y < 6; ++y)
+            for (int p = targetWidth; p < 8 * target.rowBytes(); ++p)
+              ASSERT_EQ((target.Row(y)[p >> 3] >> (7 - (p & 7))) & 1, 0) << p;
+        }
+    }
   }
 }
 
@@ -191,6 +229,47 @@ TEST_F(MapDrawing, ArrowFillsTheCellCentre) {
   for (int arrow : {0, 10, -1, INT32_MAX, INT32_MIN})
     EXPECT_TRUE(DrawOne({0, 1, 5, arrow, 0}).Get(x0 + 1, y0 + 1));
   EXPECT_TRUE(DrawOne({0, 1, 5, 9, 0}).Get(x0 + 39, y0 + 23));  // hole at 36..41
+}
+
+// The pictures made ready for the grid draw what the pictures themselves
+// do: every terrain, arrow and icon number (and ones outside their
+// ranges), cells inside the map, across its edges and far outside; with
+// the test set, and with a set of other sizes, whose tiles are smaller than
+// a cell and whose strips end before their last arrows and icons (the
+// missing pixels white).
+TEST_F(MapDrawing, ReadyPicturesDrawTheSamePixels) {
+  const auto mottled = [](int width, int height, int seed) {
+    MonoBitmap picture(width, height);
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < width; ++x) picture.Set(x, y, (x * 7 + y * 3 + seed) % 5 < 2);
+    return picture;
+  };
+  std::vector<MonoBitmap> terrain;
+  for (int t = 1; t <= kTerrainCount; ++t) terrain.push_back(mottled(150 + 3 * t, 190 - t, t));
+  const MapPictures odd{std::move(terrain), mottled(300, 50, 20), mottled(250, 40, 30)};
+
+  std::vector<MapCell> cells;
+  for (int t = -1; t <= 15; ++t) cells.push_back({t % 2, t % 3, t, (t + 2) % 11, 1 << (t & 15)});
+  for (int arrow = 0; arrow <= 10; ++arrow) cells.push_back({1, 1, 5, arrow, 0});
+  for (const int mask : {1, 2, 4, 8, 16, 64, 128, 1024, 2047, 300, INT32_MAX, 0, -5})
+    cells.push_back({0, 2, 7, 3, mask});
+  for (const MapCell edge :
+       {MapCell{-1, -1, 1, 1, 1025}, MapCell{2, 3, 2, 9, 1025}, MapCell{-1, 2, 3, 4, 2047},
+        MapCell{1, -1, 4, 5, 2047}, MapCell{INT32_MAX, INT32_MIN, 6, 7, INT32_MAX}})
+    cells.push_back(edge);
+
+  for (const MapPictures* set : {static_cast<const MapPictures*>(pictures.get()), &odd}) {
+    CellPictures ready{MapPictures(*set)};
+    MonoBitmap simple = NewMapBitmap(kThreeByTwo), fast = NewMapBitmap(kThreeByTwo);
+    for (const MapCell& cell : cells) {
+      DrawMapCell(simple, cell, *set);
+      DrawMapCell(fast, cell, ready);
+      ASSERT_TRUE(
+          std::equal(simple.DibRows().begin(), simple.DibRows().end(), fast.DibRows().begin()))
+          << "cell " << cell.row << "," << cell.column << " terrain " << cell.terrain << " arrow "
+          << cell.arrow << " icons " << cell.icons;
+    }
+  }
 }
 
 enum Place { kUpperLeft, kUpperRight, kLowerLeft, kLowerRight };
