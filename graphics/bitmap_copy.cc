@@ -114,22 +114,6 @@ class RowBitCopy {
   int64_t whole_ = 0;
 };
 
-// Sets n bits of a row from bit position `bit` on (white).
-void SetBits(uint8_t* row, int64_t bit, int64_t n) {
-  if (n <= 0) return;
-  const int64_t first = bit >> 3;
-  const int64_t last = (bit + n - 1) >> 3;
-  const uint8_t headMask = static_cast<uint8_t>(0xFFu >> (bit & 7));
-  const uint8_t tailMask = static_cast<uint8_t>(0xFF00u >> (((bit + n - 1) & 7) + 1));
-  if (first == last) {
-    row[first] |= headMask & tailMask;
-    return;
-  }
-  row[first] |= headMask;
-  std::memset(row + first + 1, 0xFF, static_cast<std::size_t>(last - first - 1));
-  row[last] |= tailMask;
-}
-
 // A run of target columns whose source columns follow one another; a
 // source column of -1 stands for columns outside the source picture, which
 // are set.
@@ -140,6 +124,21 @@ struct ColumnRun {
 };
 
 }  // namespace
+
+void SetPixels(uint8_t* row, int64_t x, int64_t n) {
+  if (n <= 0) return;
+  const int64_t first = x >> 3;
+  const int64_t last = (x + n - 1) >> 3;
+  const uint8_t headMask = static_cast<uint8_t>(0xFFu >> (x & 7));
+  const uint8_t tailMask = static_cast<uint8_t>(0xFF00u >> (((x + n - 1) & 7) + 1));
+  if (first == last) {
+    row[first] |= headMask & tailMask;
+    return;
+  }
+  row[first] |= headMask;
+  std::memset(row + first + 1, 0xFF, static_cast<std::size_t>(last - first - 1));
+  row[last] |= tailMask;
+}
 
 void CopyUnscaled(MonoBitmap& target, int64_t x, int64_t y, const MonoBitmap& source) {
   const int64_t x0 = std::max<int64_t>(x, 0);
@@ -185,13 +184,13 @@ void CopyStretched(MonoBitmap& target, const PixelRect& to, const MonoBitmap& so
     const int64_t sy = from.top + (ty - to.top) * sh / th;
     uint8_t* targetRow = target.Row(static_cast<int>(ty));
     if (sy < 0 || sy >= source.height()) {
-      SetBits(targetRow, x0, x1 - x0);
+      SetPixels(targetRow, x0, x1 - x0);
       continue;
     }
     const uint8_t* sourceRow = source.Row(static_cast<int>(sy));
     for (std::size_t r = 0; r < runs.size(); ++r) {
       if (runs[r].sourceX < 0)
-        SetBits(targetRow, runs[r].targetX, runs[r].length);
+        SetPixels(targetRow, runs[r].targetX, runs[r].length);
       else
         copies[r].Apply(targetRow, sourceRow);
     }

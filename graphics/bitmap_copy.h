@@ -16,6 +16,9 @@ struct PixelRect {
   int64_t bottom = 0;
 };
 
+// Sets n pixels of a packed row from column x on, whole bytes at once.
+void SetPixels(uint8_t* row, int64_t x, int64_t n);
+
 // Copies all of `source` with its top-left corner at (x, y).
 void CopyUnscaled(MonoBitmap& target, int64_t x, int64_t y, const MonoBitmap& source);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "graphics/bitmap_copy.h"
 #include "platform/encoding.h"
 
 namespace qv {
@@ -19,13 +20,6 @@ std::u32string FromCp1250(std::string_view text) {
     chars.push_back(c != 0 ? c : U'?');
   }
   return chars;
-}
-
-// Sets the pixels x0 .. x1 - 1 of a packed row, whole bytes at once.
-void SetPixelRun(uint8_t* row, int x0, int x1) {
-  for (; x0 < x1 && (x0 & 7) != 0; ++x0) row[x0 >> 3] |= static_cast<uint8_t>(0x80u >> (x0 & 7));
-  for (; x0 + 8 <= x1; x0 += 8) row[x0 >> 3] = 0xFF;
-  for (; x0 < x1; ++x0) row[x0 >> 3] |= static_cast<uint8_t>(0x80u >> (x0 & 7));
 }
 
 }  // namespace
@@ -66,32 +60,37 @@ void DrawLabel(MonoBitmap& bitmap, const LabelFont& font, int x, int y, std::str
   const int height = font.Ascent() + font.Descent();
   const int x0 = std::max(x, 0), x1 = std::min(x + width, bitmap.width());
   const int y0 = std::max(y, 0), y1 = std::min(y + height, bitmap.height());
-  for (int row = y0; row < y1; ++row) SetPixelRun(bitmap.Row(row), x0, x1);
+  for (int row = y0; row < y1; ++row) SetPixels(bitmap.Row(row), x0, x1 - x0);
 
   const int baseline = y + font.Ascent();
   LayOutText(font, chars, 0, [&](const Glyph& glyph, int left, int top) {
     const int glyphBytes = (glyph.width + 7) / 8;
+    if (glyphBytes == 0) return;
+    // The glyph's pixels in its last byte, the padding after them left out.
+    const auto lastMask = static_cast<uint8_t>(0xFF00u >> (glyph.width - 8 * (glyphBytes - 1)));
+    const int gx = x + left;  // the glyph's first column
+    // Where every byte of the glyph's rows falls inside the picture's rows,
+    // its ink is cleared a byte or two at a time.
+    const bool inside = gx >= 0 && gx + 8 * glyphBytes <= bitmap.width();
+    const int shift = gx & 7;
     for (int r = 0; r < glyph.rows; ++r) {
       const int py = baseline + top + r;
       if (py < 0 || py >= bitmap.height()) continue;
       const uint8_t* ink = glyph.bits.data() + static_cast<std::size_t>(r) * glyphBytes;
       uint8_t* const target = bitmap.Row(py);
       for (int byte = 0; byte < glyphBytes; ++byte) {
-        const int end = std::min(glyph.width, 8 * byte + 8);
-        // The glyph's pixels in this byte, padding after its last one left out.
-        const auto eight = static_cast<uint8_t>(ink[byte] & (0xFF00u >> (end - 8 * byte)));
+        const auto eight =
+            static_cast<uint8_t>(ink[byte] & (byte + 1 == glyphBytes ? lastMask : 0xFF));
         if (eight == 0) continue;
-        const int px = x + left + 8 * byte;
-        if (px >= 0 && px + 8 <= bitmap.width()) {
-          // Inside the row: cleared a byte or two at a time.
-          const int shift = px & 7;
-          target[px >> 3] &= static_cast<uint8_t>(~(eight >> shift));
-          if (shift != 0) target[(px >> 3) + 1] &= static_cast<uint8_t>(~(eight << (8 - shift)));
+        if (inside) {
+          uint8_t* const at = target + ((gx >> 3) + byte);
+          at[0] &= static_cast<uint8_t>(~(eight >> shift));
+          if (shift != 0) at[1] &= static_cast<uint8_t>(~(eight << (8 - shift)));
           continue;
         }
-        for (int col = 8 * byte; col < end; ++col) {
-          const int at = x + left + col;
-          if (at >= 0 && at < bitmap.width() && glyph.Ink(col, r)) bitmap.Set(at, py, false);
+        for (int col = 8 * byte; col < std::min(glyph.width, 8 * byte + 8); ++col) {
+          const int px = gx + col;
+          if (px >= 0 && px < bitmap.width() && glyph.Ink(col, r)) bitmap.Set(px, py, false);
         }
       }
     }

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-
 namespace qv {
 namespace {
 
@@ -117,6 +116,25 @@ TEST(LabelLayout, WideInkAtEveryOffsetAndAcrossTheEdges) {
       for (int col = 0; col < 11; ++col)
         if (w.Ink(col, r) && x + col >= 0 && x + col < 21) expected.Set(x + col, 1 + r, false);
     ASSERT_EQ(Picture(drawn), Picture(expected)) << "at x = " << x;
+  }
+}
+
+// The white box of labels without ink, narrower and wider than a byte, at
+// every offset and across both edges: exactly the box's pixels inside the
+// picture turn white.
+TEST(LabelLayout, LabelBoxAtEveryOffset) {
+  const MadeUpFont font;
+  for (const std::string text : {"x", "xxx", "xxxxxxx", "xxxxxxxxxxxx"}) {
+    const int width = 3 * static_cast<int>(text.size());
+    for (int x = -40; x <= 42; ++x) {
+      MonoBitmap drawn(41, 6);
+      DrawLabel(drawn, font, x, 1, text);
+      for (int py = 0; py < 6; ++py)
+        for (int px = 0; px < 41; ++px)
+          ASSERT_EQ(drawn.Get(px, py), px >= x && px < x + width && py >= 1 && py < 5)
+              << text << " at x = " << x << ", pixel " << px << "," << py;
+      for (int py = 0; py < 6; ++py) ASSERT_EQ(drawn.Row(py)[5] & 0x7F, 0);  // padding
+    }
   }
 }
 
