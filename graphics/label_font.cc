@@ -22,6 +22,37 @@ std::u32string FromCp1250(std::string_view text) {
   return chars;
 }
 
+// Clears the glyph's ink where it falls on the picture, its image's
+// top-left corner at (gx, gy). Where all the bytes of the glyph's rows fall
+// inside the picture's width, a byte of ink clears a byte or two of a row.
+void DrawInk(MonoBitmap& bitmap, const Glyph& glyph, int gx, int gy) {
+  const int glyphBytes = (glyph.width + 7) / 8;
+  if (glyphBytes == 0) return;
+  // The glyph's pixels in its last byte, the padding after them left out.
+  const auto lastMask = static_cast<uint8_t>(0xFF00u >> (glyph.width - 8 * (glyphBytes - 1)));
+  const int width = bitmap.width();
+  const int r0 = std::max(0, -gy), r1 = std::min(glyph.rows, bitmap.height() - gy);
+  if (gx >= 0 && gx + 8 * glyphBytes <= width) {
+    const int shift = gx & 7;
+    for (int r = r0; r < r1; ++r) {
+      const uint8_t* const ink = glyph.bits.data() + static_cast<std::size_t>(r) * glyphBytes;
+      uint8_t* const target = bitmap.Row(gy + r) + (gx >> 3);
+      for (int byte = 0; byte < glyphBytes; ++byte) {
+        const auto eight =
+            static_cast<uint8_t>(ink[byte] & (byte + 1 == glyphBytes ? lastMask : 0xFF));
+        target[byte] &= static_cast<uint8_t>(~(eight >> shift));
+        if (shift != 0) target[byte + 1] &= static_cast<uint8_t>(~(eight << (8 - shift)));
+      }
+    }
+    return;
+  }
+  for (int r = r0; r < r1; ++r)
+    for (int col = 0; col < glyph.width; ++col) {
+      const int px = gx + col;
+      if (px >= 0 && px < width && glyph.Ink(col, r)) bitmap.Set(px, gy + r, false);
+    }
+}
+
 }  // namespace
 
 int LayOutText(const LabelFont& font, std::u32string_view text, int tracking,
@@ -64,36 +95,7 @@ void DrawLabel(MonoBitmap& bitmap, const LabelFont& font, int x, int y, std::str
 
   const int baseline = y + font.Ascent();
   LayOutText(font, chars, 0, [&](const Glyph& glyph, int left, int top) {
-    const int glyphBytes = (glyph.width + 7) / 8;
-    if (glyphBytes == 0) return;
-    // The glyph's pixels in its last byte, the padding after them left out.
-    const auto lastMask = static_cast<uint8_t>(0xFF00u >> (glyph.width - 8 * (glyphBytes - 1)));
-    const int gx = x + left;  // the glyph's first column
-    // Where every byte of the glyph's rows falls inside the picture's rows,
-    // its ink is cleared a byte or two at a time.
-    const bool inside = gx >= 0 && gx + 8 * glyphBytes <= bitmap.width();
-    const int shift = gx & 7;
-    for (int r = 0; r < glyph.rows; ++r) {
-      const int py = baseline + top + r;
-      if (py < 0 || py >= bitmap.height()) continue;
-      const uint8_t* ink = glyph.bits.data() + static_cast<std::size_t>(r) * glyphBytes;
-      uint8_t* const target = bitmap.Row(py);
-      for (int byte = 0; byte < glyphBytes; ++byte) {
-        const auto eight =
-            static_cast<uint8_t>(ink[byte] & (byte + 1 == glyphBytes ? lastMask : 0xFF));
-        if (eight == 0) continue;
-        if (inside) {
-          uint8_t* const at = target + ((gx >> 3) + byte);
-          at[0] &= static_cast<uint8_t>(~(eight >> shift));
-          if (shift != 0) at[1] &= static_cast<uint8_t>(~(eight << (8 - shift)));
-          continue;
-        }
-        for (int col = 8 * byte; col < std::min(glyph.width, 8 * byte + 8); ++col) {
-          const int px = gx + col;
-          if (px >= 0 && px < bitmap.width() && glyph.Ink(col, r)) bitmap.Set(px, py, false);
-        }
-      }
-    }
+    DrawInk(bitmap, glyph, x + left, baseline + top);
   });
 }
 
