@@ -71,8 +71,7 @@ std::string& PageFile::OutBlock(std::size_t bytes) {
 
 void PageFile::FlushOut() {
   if (out_.empty()) return;
-  file_->Write(out_);
-  out_.clear();
+  out_ = file_->Hand(std::move(out_));  // written beside the work
 }
 
 void PageFile::GoOut(std::string_view text) {
