@@ -1,6 +1,6 @@
 // Where the tool's memory comes from, for blocks of megabytes.
 //
-// The program's own operator new: a block of 4 MB or more (a map picture,
+// The program's own operator new: a block of 1 MB or more (a map picture,
 // the hexadecimal of a map, a story line of megabytes, an item-list page) is
 // mapped on its own, on 2 MB boundaries, and marked for transparent huge
 // pages, so the kernel can back it with a few large pages instead of
@@ -36,7 +36,7 @@
 namespace {
 
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
-constexpr std::size_t kBigBlock = 2 * kHugePage;
+constexpr std::size_t kBigBlock = kHugePage / 2;
 
 struct Block {
   void* at = nullptr;
@@ -78,10 +78,12 @@ class BigBlocks {
   }
 
  private:
+  // The smallest kept block that holds `size`; of equals the last in the
+  // list, where blocks given back are added.
   Block TakeKept(std::size_t size) {
     std::size_t best = keptCount_;
     for (std::size_t i = 0; i < keptCount_; ++i)
-      if (kept_[i].length >= size && (best == keptCount_ || kept_[i].length < kept_[best].length))
+      if (kept_[i].length >= size && (best == keptCount_ || kept_[i].length <= kept_[best].length))
         best = i;
     if (best == keptCount_) return {};
     const Block block = kept_[best];

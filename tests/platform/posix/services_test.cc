@@ -24,7 +24,7 @@ namespace {
 
 using namespace qv;
 
-// Blocks of 4 MB or more start on a 2 MB boundary (where the huge pages
+// Blocks of 1 MB or more start on a 2 MB boundary (where the huge pages
 // go), smaller ones anywhere; both hold what is written, and a growing
 // text passes the limit without losing a byte. Sanitizer builds keep their
 // own operator new.
@@ -39,23 +39,27 @@ TEST(BigBlocks, MegabyteBlocksOnHugePageBoundaries) {
   std::string grown;
   while (grown.size() < (std::size_t{9} << 20)) grown += static_cast<char>('0' + grown.size() % 10);
   std::size_t wrong = 0;
-  for (std::size_t k = 0; k < grown.size(); ++k) wrong += grown[k] != static_cast<char>('0' + k % 10);
+  for (std::size_t k = 0; k < grown.size(); ++k)
+    wrong += grown[k] != static_cast<char>('0' + k % 10);
   EXPECT_EQ(wrong, 0u);
 }
 
 // A big block given back serves the next big request that it holds, a
 // little longer than before (the next copy of a text being edited), and a
-// block handed out twice would show as one text overwriting the other.
+// block handed out twice would show as one text overwriting the other. The
+// texts are larger than any other block of these tests, which may be kept
+// too.
 TEST(BigBlocks, BlockGivenBackServesTheNextCopy) {
 #if !defined(__SANITIZE_ADDRESS__)
+  constexpr std::size_t kSize = std::size_t{32} << 20;
   const void* first = nullptr;
   {
-    std::string text(std::size_t{5} << 20, 'a');
+    std::string text(kSize, 'a');
     first = text.data();
   }
-  std::string longer((std::size_t{5} << 20) + (std::size_t{1} << 20), 'b');
+  std::string longer(kSize + (std::size_t{1} << 20), 'b');
   EXPECT_EQ(static_cast<const void*>(longer.data()), first);
-  std::string other(std::size_t{5} << 20, 'c');
+  std::string other(kSize, 'c');
   EXPECT_NE(static_cast<const void*>(other.data()), first);
   EXPECT_EQ(longer.find_first_not_of('b'), std::string::npos);
   EXPECT_EQ(other.find_first_not_of('c'), std::string::npos);
