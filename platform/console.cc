@@ -30,8 +30,17 @@ void StdConsole::SetMessagesToErrorStream(bool on) {
 
 void StdConsole::FlushOutput() {
   if (!outputWaiting_) return;
+  std::fwrite(waiting_.data(), 1, waiting_.size(), stdout);
   std::fflush(stdout);
+  waiting_.clear();
   outputWaiting_ = false;
+}
+
+void StdConsole::Put(std::FILE* stream, std::string_view bytes) {
+  if (stream == stdout && !outShownAtOnce_)
+    waiting_.append(bytes);
+  else
+    std::fwrite(bytes.data(), 1, bytes.size(), stream);
 }
 
 void StdConsole::Written(std::FILE* stream) {
@@ -43,6 +52,7 @@ void StdConsole::Written(std::FILE* stream) {
   // other within a tenth of a second wait, a tenth of a second at most
   // while they keep coming.
   constexpr auto kBurst = std::chrono::milliseconds(100);
+  constexpr std::size_t kWaitingBytes = 64 * 1024;  // written in pieces of about this size
   const auto now = std::chrono::steady_clock::now();
   const bool burst = lastLine_.has_value() && now - *lastLine_ < kBurst;
   lastLine_ = now;
@@ -50,7 +60,7 @@ void StdConsole::Written(std::FILE* stream) {
     outputWaiting_ = true;
     waitingSince_ = now;
   }
-  if (!burst || now - waitingSince_ >= kBurst) FlushOutput();
+  if (!burst || now - waitingSince_ >= kBurst || waiting_.size() >= kWaitingBytes) FlushOutput();
 }
 
 StdConsole::~StdConsole() { FlushOutput(); }

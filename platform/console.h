@@ -6,6 +6,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 
 namespace qv {
 
@@ -60,7 +61,7 @@ class StdConsole : public Console {
   bool MessagesToErrorStream() const override { return messagesToError_; }
 
  private:
-  // Lines for a file or pipe that come in a quick run wait in the stream's
+  // Lines for a file or pipe that come in a quick run wait in the console's
   // buffer: one write per line would cost a batch of thousands of orders
   // more than its conversion. A line that follows the one before after a
   // tenth of a second or more goes out at once, and with it what waits; so
@@ -71,6 +72,9 @@ class StdConsole : public Console {
   // once.
   void Written(std::FILE* stream);
   void FlushOutput();
+  // Puts bytes of a line on the stream, or among the waiting lines when
+  // they are for standard output that is not a terminal.
+  void Put(std::FILE* stream, std::string_view bytes);
 
   // Writes text (converted for the terminal when asked) and the locale
   // text behind it, then the line end.
@@ -80,8 +84,9 @@ class StdConsole : public Console {
   bool outTerminal_ = false;  // standard output shows converted text
   bool errTerminal_ = false;
   bool messagesToError_ = false;
-  bool outShownAtOnce_ = false;           // standard output is a terminal
-  bool outputWaiting_ = false;            // lines in stdout's buffer
+  bool outShownAtOnce_ = false;  // standard output is a terminal
+  bool outputWaiting_ = false;   // lines wait for standard output
+  std::string waiting_;          // their bytes, written in one piece
   std::chrono::steady_clock::time_point waitingSince_;
   std::optional<std::chrono::steady_clock::time_point> lastLine_;  // to stdout
 };

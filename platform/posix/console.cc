@@ -25,9 +25,9 @@ void StdConsole::Write(std::FILE* stream, bool terminal, const std::string& text
   // A file or pipe takes the bytes as they are, straight into its buffer.
   const std::string converted = terminal ? Cp1250ToUtf8(text) : std::string();
   const std::string& line = terminal ? converted : text;
-  std::fwrite(line.data(), 1, line.size(), stream);
-  std::fwrite(localeText.data(), 1, localeText.size(), stream);
-  std::fwrite("\r\n", 1, 2, stream);
+  Put(stream, line);
+  Put(stream, localeText);
+  Put(stream, "\r\n");
   Written(stream);
 }
 

@@ -42,7 +42,7 @@ void StdConsole::Write(std::FILE* stream, bool terminal, const std::string& text
       return;
   }
   const std::string line = text + Utf8ToCp1250(localeText) + "\r\n";
-  std::fwrite(line.data(), 1, line.size(), stream);
+  Put(stream, line);
   Written(stream);
 }
 
