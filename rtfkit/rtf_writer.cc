@@ -12,7 +12,9 @@
 namespace qv {
 namespace {
 
-constexpr std::size_t kFlushSize = 64 * 1024;
+// What is gathered before it goes to the file, map pictures included: each
+// hand-over to the writing thread costs a wake-up, so the blocks are large.
+constexpr std::size_t kFlushSize = 1024 * 1024;
 
 }  // namespace
 
@@ -48,13 +50,6 @@ void RtfWriter::Line(std::string_view text) {
 }
 
 void RtfWriter::Write(std::string_view text) {
-  // A text larger than the buffer (a map picture) goes to the file straight
-  // after what is buffered, without a copy.
-  if (target_ == Target::kFile && file_ && text.size() >= kFlushSize) {
-    Flush();
-    file_->Write(text);
-    return;
-  }
   buffer_.append(text);
   if (target_ != Target::kMemory && buffer_.size() >= kFlushSize) Flush();
 }
