@@ -9,8 +9,10 @@ namespace {
 
 constexpr int kSlots = 16;
 constexpr std::size_t kNameSize = 4096;
+// Zeroed as static storage, without code at start-up: a slot's page is
+// touched only when the slot is taken.
 struct Slot {
-  volatile std::sig_atomic_t live = 0;
+  volatile std::sig_atomic_t live;
   char name[kNameSize];
 };
 Slot slots[kSlots];
