@@ -12,6 +12,7 @@
 #include "platform/error.h"
 #include "platform/interrupt.h"
 #include "platform/path_names.h"
+#include "platform/posix/background_flush.h"
 #include "platform/posix/block_writer.h"
 
 namespace qv {
@@ -27,12 +28,28 @@ struct ReplacingFile::Impl {
   // Blocks handed over, written on a thread; none when no thread was had.
   std::unique_ptr<BlockWriter> blocks;
   bool noThread = false;
+  // Flushes on a thread of their own while the file is written (see
+  // BackgroundFlush); declared after `blocks`, whose thread asks for them.
+  std::unique_ptr<BackgroundFlush> flushes;
+  std::uint64_t flushAsked = 0;  // bytes written when a flush was last asked for
+  bool noFlushThread = false;
 
   void Done(std::string_view step) const {
     if (watch) watch(step);
   }
   // Writes the bytes where the file stands; 0, or the error number.
   int WriteBytes(std::string_view bytes);
+  // Asks for a flush in the background each kFlushStep bytes written; only
+  // the writing thread asks, since where the run writes for itself a flush
+  // would wait in its time.
+  void AskForFlush();
+  // Ends the background flushes; throws the failure of one.
+  void EndFlushes() {
+    if (!flushes) return;
+    const int error = flushes->Finish();
+    flushes.reset();
+    if (error != 0) ThrowFileError(FileOp::kWrite, name, error);
+  }
   // Waits for the blocks handed over; throws the failure of one.
   void WaitForBlocks() {
     if (!blocks) return;
@@ -54,6 +71,10 @@ void FlushFolderOf(const std::string& name) {
   ::fsync(fd);
   ::close(fd);
 }
+
+// Each time this much more is written beside a writing thread, the data so
+// far is flushed on a thread of its own.
+constexpr std::uint64_t kFlushStep = std::uint64_t{4} << 20;
 
 // Each time this much more is written, the disk starts on it while the
 // rest is still being made (Linux), so Commit's flush waits only for the
@@ -97,7 +118,8 @@ ReplacingFile::ReplacingFile(std::string name) : impl_(std::make_unique<Impl>())
 ReplacingFile::~ReplacingFile() {
   if (!impl_) return;
   Impl& f = *impl_;
-  f.blocks.reset();  // its thread ends before the file goes
+  f.blocks.reset();   // its thread ends before the file goes
+  f.flushes.reset();  // and so does this one
   if (f.fd >= 0) ::close(f.fd);
   if (f.tempName.empty()) return;
   InterruptsHeld held;
@@ -129,6 +151,19 @@ int ReplacingFile::Impl::WriteBytes(std::string_view bytes) {
   return 0;
 }
 
+void ReplacingFile::Impl::AskForFlush() {
+  if (written - flushAsked < kFlushStep) return;
+  flushAsked = written;
+  if (!flushes && !noFlushThread) {
+    try {
+      flushes = std::make_unique<BackgroundFlush>(fd);
+    } catch (const std::system_error&) {
+      noFlushThread = true;  // the flush in Commit does it all, then
+    }
+  }
+  if (flushes) flushes->Request();
+}
+
 void ReplacingFile::Write(std::string_view bytes) {
   Impl& f = *impl_;
   f.WaitForBlocks();  // their bytes come first
@@ -140,8 +175,11 @@ std::string ReplacingFile::Hand(std::string block) {
   Impl& f = *impl_;
   if (!f.blocks && !f.noThread) {
     try {
-      f.blocks = std::make_unique<BlockWriter>(
-          [&f](std::string_view bytes) { return f.WriteBytes(bytes); });
+      f.blocks = std::make_unique<BlockWriter>([&f](std::string_view bytes) {
+        const int error = f.WriteBytes(bytes);
+        if (error == 0) f.AskForFlush();
+        return error;
+      });
     } catch (const std::system_error&) {
       f.noThread = true;  // written here, then
     }
@@ -162,6 +200,7 @@ void ReplacingFile::Commit() {
   Impl& f = *impl_;
   f.WaitForBlocks();
   f.blocks.reset();
+  f.EndFlushes();
   if (FlushFailed(::fsync(f.fd))) ThrowFileError(FileOp::kWrite, f.name, errno);
   f.Done("flush");
   const int fd = f.fd;

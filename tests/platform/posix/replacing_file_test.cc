@@ -97,5 +97,25 @@ TEST(ReplacingFile, CommittedFileIsNotRemovedBySignal) {
   EXPECT_EQ(dir.Read("a_1.rtf"), "whole");
 }
 
+// A file of megabytes is flushed in the background while it is written;
+// the commit waits for those flushes and the file is whole.
+TEST(ReplacingFile, FileFlushedWhileWrittenIsWhole) {
+  test::TempDir dir;
+  std::string expected;
+  {
+    ReplacingFile file(dir.path() + "/1234r57.rtf");
+    std::string block;
+    for (int i = 0; i < 11; ++i) {
+      block.assign(std::size_t{1} << 20, static_cast<char>('a' + i));
+      block += std::to_string(i);
+      expected += block;
+      block = file.Hand(std::move(block));
+    }
+    file.Commit();
+  }
+  EXPECT_TRUE(dir.Read("1234r57.rtf") == expected);
+  EXPECT_EQ(ListDirectory(dir.path()), std::vector<std::string>{"1234r57.rtf"});
+}
+
 }  // namespace
 }  // namespace qv
