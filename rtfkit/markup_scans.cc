@@ -144,7 +144,9 @@ std::string PairTagKinds(std::string text, std::span<const TagKind> kinds) {
 std::string MoveBlankBeforeBold(std::string text) {
   constexpr std::string_view kOpening = R"({\b )";
   constexpr std::string_view kStart = R"({\b)";
-  if (FindFrom(text, kStart) == std::string::npos) return text;
+  // Only a blank right after an opening ever moves, and a text without one
+  // never gets one: such a text stays as it is.
+  if (FindFrom(text, R"({\b  )") == std::string::npos) return text;
 
   // The text without the runs of openings is built in the text's own
   // storage: it never grows past what has been read.
