@@ -15,15 +15,19 @@ namespace {
 // What is gathered before it goes to the file, map pictures included: each
 // hand-over to the writing thread costs a wake-up, so the blocks are large.
 constexpr std::size_t kFlushSize = 1024 * 1024;
+// A buffer's room, taken at once: grown by doubling, each buffer would pass
+// through fresh blocks of every size on its way.
+constexpr std::size_t kBufferRoom = kFlushSize + 128 * 1024;
 
 }  // namespace
 
 RtfWriter::RtfWriter(std::string name, Target target) : name_(std::move(name)), target_(target) {}
 
 RtfWriter RtfWriter::ToFile(const std::string& fileName) {
-  if (fileName.empty()) return RtfWriter("standard output", Target::kStandardOutput);
-  RtfWriter w(fileName, Target::kFile);
-  w.file_.emplace(fileName);
+  RtfWriter w(fileName.empty() ? "standard output" : fileName,
+              fileName.empty() ? Target::kStandardOutput : Target::kFile);
+  if (!fileName.empty()) w.file_.emplace(fileName);
+  w.buffer_.reserve(kBufferRoom);
   return w;
 }
 
@@ -50,13 +54,19 @@ void RtfWriter::Line(std::string_view text) {
 }
 
 void RtfWriter::Write(std::string_view text) {
+  if (target_ != Target::kMemory && buffer_.size() + text.size() > buffer_.capacity() &&
+      !buffer_.empty())
+    Flush();  // what is buffered goes first, rather than to a larger copy
   buffer_.append(text);
   if (target_ != Target::kMemory && buffer_.size() >= kFlushSize) Flush();
 }
 
 void RtfWriter::Flush() {
   if (target_ == Target::kFile) {
-    if (file_) buffer_ = file_->Hand(std::move(buffer_));  // written beside the work
+    if (file_) {
+      buffer_ = file_->Hand(std::move(buffer_));  // written beside the work
+      if (buffer_.capacity() < kBufferRoom) buffer_.reserve(kBufferRoom);
+    }
   } else if (target_ == Target::kStandardOutput) {
     std::size_t done = 0;
     while (done < buffer_.size()) {
