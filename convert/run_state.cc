@@ -3,6 +3,7 @@
 namespace qv {
 
 void ConverterRun::FlushNarrative() {
+  if (narrative.empty()) return;  // it would write nothing
   ParagraphContext p;
   p.layout = layout;
   p.emphasis = settings.emphasis;

@@ -103,17 +103,23 @@ void NarrativeOlder(std::string& text) {
   static const std::string gunDevelopment(prose::kGunDevelopment);
   static const std::string gunPattern = R"(; \{)" + gunDevelopment;
   static const std::string gunGroups = R"(;\} \{)" + gunDevelopment;
-  text = ReplaceOnePass(gunPattern, gunGroups, std::move(text));
-  text = ReplaceOnePass(R"( \{)", R"( {\i \{)", std::move(text));
-  text = ReplaceOnePass(R"(\}<)", R"(\} <)", std::move(text));
-  text = ReplaceOnePass(R"(>\{)", R"(> {\i \{)", std::move(text));
-  text = ReplaceOnePass(R"(\} )", R"(\}} )", std::move(text));
+  // Each pattern holds a brace (and each mark below a "<"): a text without
+  // one has nothing for them to find.
+  if (FindAnyByte(text, "{}") != std::string::npos) {
+    text = ReplaceOnePass(gunPattern, gunGroups, std::move(text));
+    text = ReplaceOnePass(R"( \{)", R"( {\i \{)", std::move(text));
+    text = ReplaceOnePass(R"(\}<)", R"(\} <)", std::move(text));
+    text = ReplaceOnePass(R"(>\{)", R"(> {\i \{)", std::move(text));
+    text = ReplaceOnePass(R"(\} )", R"(\}} )", std::move(text));
+  }
   text = PairLiteralBraceGroups(std::move(text));
 
-  text = ReplaceAll("<BR> <P>", "", std::move(text));
-  // The replacements hold no "<", so one pass sees every mark.
-  text = ReplaceOnePass("<br>", "\r\n\\par ", std::move(text), true);
-  text = ReplaceOnePass("<p class=csata>", "\r\n\\par ", std::move(text), true);
+  if (text.find('<') != std::string::npos) {
+    text = ReplaceAll("<BR> <P>", "", std::move(text));
+    // The replacements hold no "<", so one pass sees every mark.
+    text = ReplaceOnePass("<br>", "\r\n\\par ", std::move(text), true);
+    text = ReplaceOnePass("<p class=csata>", "\r\n\\par ", std::move(text), true);
+  }
 
   // A break after the leading blank of each " (Továbbmész...)": it parts the
   // blank from the "(", so every phrase is taken once.
