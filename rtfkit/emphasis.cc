@@ -64,11 +64,12 @@ std::string GroupAtOpener(std::string text, std::string_view opening, char opene
 }
 
 std::string GroupAtPhrase(std::string text, std::string_view opening, std::string_view phrase) {
-  if (FindFrom(text, phrase) == std::string::npos) return text;
+  const PatternFinder find(text, phrase);
+  if (find(0) == std::string::npos) return text;
   std::string out;
   out.reserve(RoomForEdits(text.size()));
   std::size_t from = 0;
-  for (std::size_t at; (at = FindFrom(text, phrase, from)) != std::string::npos;) {
+  for (std::size_t at; (at = find(from)) != std::string::npos;) {
     out.append(text, from, at - from);
     out += opening;
     from = CopyGroup(text, at, ')', out);
@@ -84,12 +85,12 @@ std::string GroupAtPhrase(std::string text, std::string_view opening, std::strin
 // Only the first occurrence can find no blank at all (or stand at the start)
 // and stay as it is.
 std::string GroupCombatPhrase(std::string text, std::string_view opening, std::string_view phrase) {
-  if (FindFrom(text, phrase) == std::string::npos) return text;
+  const PatternFinder find(text, phrase);
+  if (find(0) == std::string::npos) return text;
   std::string out;
   out.reserve(RoomForEdits(text.size()));
   std::size_t copied = 0;  // text[0, copied) is in out
-  for (std::size_t at = FindFrom(text, phrase); at != std::string::npos;
-       at = FindFrom(text, phrase, at + 1)) {
+  for (std::size_t at = find(0); at != std::string::npos; at = find(at + 1)) {
     if (at == 0) continue;
     std::size_t blank = at;
     while (blank > copied && text[blank - 1] != ' ') --blank;

@@ -229,7 +229,8 @@ std::string MarkSignedBonuses(std::string text) {
   constexpr std::string_view kBonus = " (+";
   constexpr std::string_view kOpening = "<i><b>";
   constexpr std::string_view kClosing = "</b></i>";
-  std::size_t bonus = FindFrom(text, kBonus);
+  const PatternFinder findBonus(text, kBonus);
+  std::size_t bonus = findBonus(0);
   if (bonus == std::string::npos) return text;
   std::string out;
   out.reserve(RoomForEdits(text.size()));
@@ -260,7 +261,7 @@ std::string MarkSignedBonuses(std::string text) {
     out += kOpening;
     ++waiting;
     from = open;
-    bonus = FindFrom(text, kBonus, open);
+    bonus = findBonus(open);
   }
   out.append(text, from, std::string::npos);
   close();

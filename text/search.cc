@@ -58,13 +58,12 @@ inline bool Matches(const char* at, std::string_view pattern) {
   return at[n - 1] == pattern[n - 1] && std::memcmp(at, pattern.data(), n - 1) == 0;
 }
 
-}  // namespace
-
-std::size_t FindFrom(std::string_view text, std::string_view pattern, std::size_t from) {
+// FindFrom, jumping by the pattern's character at `anchor`.
+std::size_t FindByAnchor(std::string_view text, std::string_view pattern, std::size_t from,
+                         std::size_t anchor) {
   if (pattern.empty()) return from <= text.size() ? from : std::string_view::npos;
   if (from > text.size() || pattern.size() > text.size() - from) return std::string_view::npos;
   const char* data = text.data();
-  const std::size_t anchor = AnchorOf(pattern, text.size() - from);
   // Every start from `from` up to `end` (exclusive) is still to be tried.
   const std::size_t end = text.size() - pattern.size() + 1;
   while (from < end) {
@@ -75,6 +74,41 @@ std::size_t FindFrom(std::string_view text, std::string_view pattern, std::size_
     from = at + 1;
   }
   return std::string_view::npos;
+}
+
+// Texts from this length on have the anchor of a PatternFinder chosen by
+// what they hold: so many bytes of them, in four stretches, are counted.
+constexpr std::size_t kSampledText = 64 * 1024;
+constexpr std::size_t kSampleStretch = 1024;
+
+}  // namespace
+
+std::size_t FindFrom(std::string_view text, std::string_view pattern, std::size_t from) {
+  if (pattern.empty() || from > text.size()) return FindByAnchor(text, pattern, from, 0);
+  return FindByAnchor(text, pattern, from, AnchorOf(pattern, text.size() - from));
+}
+
+PatternFinder::PatternFinder(std::string_view text, std::string_view pattern)
+    : text_(text), pattern_(pattern) {
+  if (pattern.empty()) return;
+  anchor_ = AnchorOf(pattern, text.size());
+  if (text.size() < kSampledText) return;
+  std::array<std::uint32_t, 256> counts{};
+  for (std::size_t part = 0; part < 4; ++part)
+    for (const char c : text.substr(text.size() / 4 * part, kSampleStretch))
+      ++counts[static_cast<unsigned char>(c)];
+  auto countOf = [&counts](char c) { return counts[static_cast<unsigned char>(c)]; };
+  // The rarest in the text; of equals, the rarest in report text at large.
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const std::uint32_t count = countOf(pattern[i]);
+    const std::uint32_t best = countOf(pattern[anchor_]);
+    if (count < best || (count == best && Commonness(pattern[i]) < Commonness(pattern[anchor_])))
+      anchor_ = i;
+  }
+}
+
+std::size_t PatternFinder::operator()(std::size_t from) const {
+  return FindByAnchor(text_, pattern_, from, anchor_);
 }
 
 // The last byte c among the first n at data, or nullptr: memrchr where the

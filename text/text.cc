@@ -257,7 +257,8 @@ std::string ShortenAll(std::string_view pattern, std::string_view replacement,
 
 std::string ReplaceAll(std::string_view pattern, std::string_view replacement, std::string text) {
   if (pattern.empty() || pattern == replacement) return text;
-  const std::size_t first = FindFrom(text, pattern);
+  const PatternFinder find(text, pattern);
+  const std::size_t first = find(0);
   if (first == std::string::npos) return text;
   if (text.size() < kShortReplaceText)
     return ReplaceAllInPlace(pattern, replacement, std::move(text), first);
@@ -265,7 +266,7 @@ std::string ReplaceAll(std::string_view pattern, std::string_view replacement, s
     std::string out;
     out.reserve(replacement.size() > pattern.size() ? RoomForEdits(text.size()) : text.size());
     std::size_t from = 0;
-    for (std::size_t at = first; at != std::string::npos; at = FindFrom(text, pattern, from)) {
+    for (std::size_t at = first; at != std::string::npos; at = find(from)) {
       out.append(text, from, at - from);
       out += replacement;
       from = at + pattern.size();

@@ -29,9 +29,9 @@ TEST(TextSearch, FindsWhatStdStringFinds) {
                                "abab abab!" + Repeated("a", 300) + "ab",
                                Repeated("( ", 200) + "yy</b> )",
                                "  * * x *  W=3> ab\xE1 ab\xE1"};
-  const std::string patterns[] = {"a", "aa", "ab", "aba", "b a", " \\{", "<b>",
-                                  "</b>", "( ", " )", "yy</b>", "x", "abab abab!",
-                                  " * ", "W=3>", "ab\xE1"};
+  const std::string patterns[] = {"a",          "aa",   "ab",   "aba",   "b a",    " \\{",
+                                  "<b>",        "</b>", "( ",   " )",    "yy</b>", "x",
+                                  "abab abab!", " * ",  "W=3>", "ab\xE1"};
   for (const std::string& text : texts)
     for (const std::string& pattern : patterns) {
       for (std::size_t from = 0; from <= text.size() + 1; ++from)
@@ -43,6 +43,27 @@ TEST(TextSearch, FindsWhatStdStringFinds) {
   EXPECT_EQ(FindFrom("abc", "", 2), 2u);
   EXPECT_EQ(FindFrom("abc", "", 4), std::string::npos);
   EXPECT_EQ(FindLast("abc", ""), std::string::npos);
+}
+
+// A finder over a long text jumps by the pattern's character rarest in the
+// text, here one the usual counts call common (the "." of " sebezt.",
+// "</b>"'s letters in a text of tags), and still finds every occurrence,
+// at the text's ends and in the middle of its counted stretches too.
+TEST(TextSearch, FinderOverALongTextFindsWhatStdStringFinds) {
+  std::string text;
+  for (int i = 0; text.size() < 200 * 1024; ++i)
+    text += i % 97 == 0 ? " sebezt. <b>x</b>" : i % 5 == 0 ? "<td><tr>" : "zz. ";
+  text = "</b>" + text + " sebezt.";
+  for (const std::string pattern : {" sebezt.", "</b>", "zz. <", "x", "q"}) {
+    const PatternFinder find(text, pattern);
+    std::size_t found = 0;
+    for (std::size_t from = 0;; from = found + 1) {
+      found = find(from);
+      ASSERT_EQ(found, text.find(pattern, from)) << "'" << pattern << "' from " << from;
+      if (found == std::string::npos) break;
+    }
+    EXPECT_EQ(find(text.size() + 1), std::string::npos);
+  }
 }
 
 // One to four bytes looked for (high bytes too) in texts of every length up
