@@ -7,6 +7,7 @@
 #include "convert/preamble.h"
 #include "convert/run_state.h"
 #include "convert/sections.h"
+#include "platform/memory_reuse.h"
 #include "rtfkit/prologue.h"
 #include "rtfkit/rtf_escape.h"
 #include "text/cut_report.h"
@@ -48,10 +49,18 @@ void ConvertOpeningStory(ConverterRun& run) {
   // Each line is looked at once: whether it holds the table decides both
   // whether it joins the story and whether the story ends.
   bool atTable = run.CurrentHolds(firstTable);
+  // A story of megabytes has the memory for it and its copies made ready
+  // beside the reading.
+  constexpr std::size_t kLongStory = std::size_t{1} << 20;
+  bool prepared = false;
   while (!run.Eof() && !atTable) {
     run.ReadLine();
     atTable = run.CurrentHolds(firstTable);
     if (!atTable) AppendCollapsed(run.narrative, run.currentLine, " ");
+    if (!prepared && run.narrative.size() >= kLongStory) {
+      PrepareForLongText(run.narrative);
+      prepared = true;
+    }
   }
   run.FlushNarrative();
 }

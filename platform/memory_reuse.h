@@ -1,6 +1,8 @@
 // How the process keeps memory it has freed.
 #pragma once
 
+#include <string>
+
 namespace qv {
 
 // Keeps freed memory in the process for the next allocation instead of
@@ -11,5 +13,13 @@ namespace qv {
 // returned only when more than 256 MB lies free at its top; Windows' heap
 // does this by itself.
 void KeepFreedMemoryForReuse();
+
+// `filling` is a text of megabytes being built from its start, its room
+// reserved, and the passes that follow will copy it: the pages of its room
+// not yet written, and those of a block as large for the first copy, are
+// zeroed on a thread of their own while the text is still being built. On
+// a virtual machine a fresh page can cost more than filling it. Only
+// advice: where the system has no such means, nothing happens.
+void PrepareForLongText(const std::string& filling);
 
 }  // namespace qv

@@ -6,4 +6,7 @@ namespace qv {
 // fragmentation heap); there is nothing to set.
 void KeepFreedMemoryForReuse() {}
 
+// Windows commits zeroed pages from its own pool of them.
+void PrepareForLongText(const std::string&) {}
+
 }  // namespace qv
