@@ -50,37 +50,55 @@ OrderRow ReadNewerOrderRow(ConverterRun& run) {
 }
 
 // The console shows at most 45 characters of the order text; the layouts
-// measure and cut it at different stages of its cleaning.
-// `stripped` is StripTags(rest), `orderText` its blanks normalised.
-std::string ConsoleOrderText(Layout layout, const std::string& rest, const std::string& stripped,
-                             const std::string& orderText) {
-  if (layout == Layout::kOlder)
-    return orderText.size() >= 46 ? NormalizeBlanks(Copy(stripped, 1, 45)) : orderText;
-  return rest.size() >= 46 ? NormalizeBlanks(StripTags(Copy(rest, 1, 45))) : orderText;
+// measure and cut it at different stages of its cleaning. Appends it to
+// `line` and returns the order text: `stripped` (StripTags(rest)) with its
+// blanks normalised.
+std::string AppendConsoleOrderText(Layout layout, const std::string& rest, std::string stripped,
+                                   std::string& line) {
+  if (layout == Layout::kOlder) {
+    std::string orderText = NormalizeBlanks(stripped);
+    if (orderText.size() >= 46) {
+      stripped.resize(std::min<std::size_t>(stripped.size(), 45));  // Copy(stripped, 1, 45)
+      line.append(NormalizeBlanks(std::move(stripped)));
+    } else {
+      line.append(orderText);
+    }
+    return orderText;
+  }
+  std::string orderText = NormalizeBlanks(std::move(stripped));
+  if (rest.size() >= 46)
+    line.append(NormalizeBlanks(StripTags(Copy(rest, 1, 45))));
+  else
+    line.append(orderText);
+  return orderText;
 }
 
 void ConvertOrderRow(ConverterRun& run) {
   run.FlushNarrative();
-  const OrderRow row =
-      run.layout == Layout::kOlder ? ReadOlderOrderRow(run) : ReadNewerOrderRow(run);
+  OrderRow row = run.layout == Layout::kOlder ? ReadOlderOrderRow(run) : ReadNewerOrderRow(run);
   run.commandLabel = row.name;
 
   // An order marked "*" continues the one before it, except the first
   // development entry "* 1. BP:".
   if (!Contains(row.name, "*") || Contains(row.name, "* 1. BP:")) run.rtf.Write("\r\n\\par \r\n");
 
-  const std::string stripped = StripTags(row.rest);
-  const std::string orderText = NormalizeBlanks(stripped);
-  std::string line = "Parancs: ";
+  // The older layout measures the stripped text alone; the newer one the
+  // text with its tags still in.
+  std::string stripped =
+      run.layout == Layout::kOlder ? StripTags(std::move(row.rest)) : StripTags(row.rest);
+  std::string& line = run.scratch;
+  line.assign("Parancs: ");
   line.append(row.name).append(row.name.size() < 20 ? 20 - row.name.size() : 0, ' ').append(" ");
-  line.append(ConsoleOrderText(run.layout, row.rest, stripped, orderText));
+  const std::string orderText =
+      AppendConsoleOrderText(run.layout, row.rest, std::move(stripped), line);
   run.Console(line);
 
   // The order's name and text, each kept with the next paragraph.
   constexpr std::string_view kKeptBold = "\\keep\\keepn\\widctlpar\\intbl\r\n{\\fs20\\f4\\b ";
   TableRows rows(run.rtf);
   rows.Start("\\par\\trowd\r\n\\cellx2000\r\n\\cellx10200\r\n", 2);
-  for (const std::string* text : {&row.name, &orderText}) {
+  const std::string& name = row.name;
+  for (const std::string* text : {&name, &orderText}) {
     line.assign(kKeptBold);
     AppendRtfEscaped(line, *text);
     line.append("}\\cell");

@@ -39,6 +39,7 @@ struct ConverterRun : ReportCursor {
   std::string narrative;
   bool narrativeMode = false;
   std::string commandLabel;
+  std::string scratch;  // a line being put together, its room kept from row to row
   bool contactListWritten = false;
   // The maps' pictures and font, kept by the driver across a batch; without
   // them each map loads its own.
