@@ -420,17 +420,25 @@ namespace {
 // any tag was removed.
 template <typename Keep>
 bool ForEachRunOutsideTags(std::string_view text, Keep keep) {
-  const char* const d = text.data();
-  const std::size_t n = text.size();
-  std::size_t from = 0;
-  for (;;) {
-    const std::size_t open = std::min(FindAnyByte(text, "<>", from), n);
-    if (open == n || d[open] == '>') break;
-    const void* close = std::memchr(d + open + 1, '>', n - open - 1);
-    if (close == nullptr) break;
-    keep(text.substr(from, open - from));
-    from = static_cast<std::size_t>(static_cast<const char*>(close) - d) + 1;
-  }
+  // One scan over the "<" and ">": outside a tag a "<" opens one (a "<"
+  // inside one is part of it) and a ">" ends the removing; inside a tag a
+  // ">" closes it. A tag still open at the end is kept.
+  std::size_t from = 0;  // the run being kept starts here
+  std::size_t open = 0;  // the "<" of the tag being read
+  bool inTag = false;
+  bool ended = false;
+  ForEachByteOf(text, "<>", [&](std::size_t at) {
+    if (ended) return;
+    if (text[at] == '<') {
+      if (!inTag) open = at, inTag = true;
+    } else if (!inTag) {
+      ended = true;
+    } else {
+      keep(text.substr(from, open - from));
+      from = at + 1;
+      inTag = false;
+    }
+  });
   if (from == 0) return false;
   keep(text.substr(from));
   return true;
