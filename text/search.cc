@@ -58,11 +58,10 @@ inline bool Matches(const char* at, std::string_view pattern) {
   return at[n - 1] == pattern[n - 1] && std::memcmp(at, pattern.data(), n - 1) == 0;
 }
 
-// FindFrom, jumping by the pattern's character at `anchor`.
-std::size_t FindByAnchor(std::string_view text, std::string_view pattern, std::size_t from,
-                         std::size_t anchor) {
-  if (pattern.empty()) return from <= text.size() ? from : std::string_view::npos;
-  if (from > text.size() || pattern.size() > text.size() - from) return std::string_view::npos;
+// The first occurrence at or after `from`, jumping by the pattern's
+// character at `anchor`; the pattern is not empty and fits after `from`.
+inline std::size_t ScanByAnchor(std::string_view text, std::string_view pattern, std::size_t from,
+                                std::size_t anchor) {
   const char* data = text.data();
   // Every start from `from` up to `end` (exclusive) is still to be tried.
   const std::size_t end = text.size() - pattern.size() + 1;
@@ -84,8 +83,9 @@ constexpr std::size_t kSampleStretch = 1024;
 }  // namespace
 
 std::size_t FindFrom(std::string_view text, std::string_view pattern, std::size_t from) {
-  if (pattern.empty() || from > text.size()) return FindByAnchor(text, pattern, from, 0);
-  return FindByAnchor(text, pattern, from, AnchorOf(pattern, text.size() - from));
+  if (pattern.empty()) return from <= text.size() ? from : std::string_view::npos;
+  if (from > text.size() || pattern.size() > text.size() - from) return std::string_view::npos;
+  return ScanByAnchor(text, pattern, from, AnchorOf(pattern, text.size() - from));
 }
 
 PatternFinder::PatternFinder(std::string_view text, std::string_view pattern)
@@ -108,7 +108,9 @@ PatternFinder::PatternFinder(std::string_view text, std::string_view pattern)
 }
 
 std::size_t PatternFinder::operator()(std::size_t from) const {
-  return FindByAnchor(text_, pattern_, from, anchor_);
+  if (pattern_.empty()) return from <= text_.size() ? from : std::string_view::npos;
+  if (from > text_.size() || pattern_.size() > text_.size() - from) return std::string_view::npos;
+  return ScanByAnchor(text_, pattern_, from, anchor_);
 }
 
 // The last byte c among the first n at data, or nullptr: memrchr where the
