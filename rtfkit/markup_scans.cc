@@ -12,8 +12,9 @@ namespace qv {
 
 std::string ReplaceOnePass(std::string_view pattern, std::string_view replacement, std::string text,
                            bool anyCase) {
+  const PatternFinder finder(text, pattern);
   auto find = [&](std::size_t from) {
-    return anyCase ? FindLoweredFrom(text, pattern, from) : FindFrom(text, pattern, from);
+    return anyCase ? FindLoweredFrom(text, pattern, from) : finder(from);
   };
   std::size_t at = find(0);
   if (at == std::string::npos) return text;  // nothing to copy

@@ -221,6 +221,7 @@ bool RoundsOnlyShorten(std::string_view pattern, std::string_view replacement) {
 std::string ShortenAll(std::string_view pattern, std::string_view replacement,
                        const std::string& text, std::size_t first) {
   const std::size_t n = pattern.size();
+  const PatternFinder find(text, pattern);
   std::string out;
   out.reserve(text.size());
   auto endsWithPattern = [&] {
@@ -247,7 +248,7 @@ std::string ShortenAll(std::string_view pattern, std::string_view replacement,
         zoneEnd = std::min(i + n - 1, text.size());
       }
     }
-    at = FindFrom(text, pattern, std::max(settled, i + 1 > n ? i + 1 - n : 0));
+    at = find(std::max(settled, i + 1 > n ? i + 1 - n : 0));
   }
   out.append(text, i, std::string::npos);
   return out;
