@@ -63,8 +63,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/doc/qvformat.bash-completion
 file(GLOB QV_SAMPLE_REPORTS ${PROJECT_SOURCE_DIR}/examples/*.htm)
 install(FILES ${QV_SAMPLE_REPORTS} DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
 
-# The Debian package. Library dependencies come from dpkg-shlibdeps; the
-# font of the map labels is found through fontconfig at run time.
+# The Debian package. Library dependencies come from dpkg-shlibdeps, but for
+# those loaded when first needed; the font of the map labels is found
+# through fontconfig at run time.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME qvformat)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -79,8 +80,9 @@ pages from them and downloads turns from the game's web site over HTTPS.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# libssl is loaded only for a download, so dpkg-shlibdeps cannot see it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libssl3")
+# libssl is loaded only for a download, fontconfig and FreeType only to draw
+# map labels, so dpkg-shlibdeps cannot see them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libfontconfig1, libfreetype6, libssl3")
 # The download needs the system's trusted authorities; xdg-open opens the page.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "ca-certificates, xdg-utils")
 set(CPACK_STRIP_FILES ON)

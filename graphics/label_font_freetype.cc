@@ -1,10 +1,7 @@
-// The label font through FreeType, the font file found by fontconfig.
-#include <fontconfig/fontconfig.h>
+// The label font through FreeType, the font file found by fontconfig; both
+// libraries are loaded when a font is first looked for.
 #include <ft2build.h>
-#include FT_FREETYPE_H
 #include FT_DRIVER_H
-#include FT_MODULE_H
-#include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
 #include <cstdio>
@@ -13,6 +10,7 @@
 #include <system_error>
 #include <unordered_map>
 
+#include "graphics/font_library_api.h"
 #include "graphics/label_font.h"
 #include "platform/error.h"
 
@@ -63,36 +61,38 @@ bool TimesCompatible(const std::string& family) {
 }
 
 void StartFontconfig() {
-  if (!FcInit()) throw Error(error_kind::kFont, "a fontconfig nem indul el");
+  const FontLibraryApi& fc = FontLibraryApi::Get();
+  if (!fc.FcInit()) throw Error(error_kind::kFont, "a fontconfig nem indul el");
 }
 
 // The font file fontconfig picks for `family` in bold, or "" when the match
 // is not a bold face of a Times-compatible family: any other font would move
 // every label.
 std::string MatchLabelFile(const char* family) {
-  FcPattern* pattern = FcPatternCreate();
-  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
-  FcPatternAddInteger(pattern, FC_WEIGHT, FC_WEIGHT_BOLD);
-  FcPatternAddInteger(pattern, FC_SLANT, FC_SLANT_ROMAN);
-  FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
+  const FontLibraryApi& fc = FontLibraryApi::Get();
+  FcPattern* pattern = fc.FcPatternCreate();
+  fc.FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
+  fc.FcPatternAddInteger(pattern, FC_WEIGHT, FC_WEIGHT_BOLD);
+  fc.FcPatternAddInteger(pattern, FC_SLANT, FC_SLANT_ROMAN);
+  fc.FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+  fc.FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  fc.FcDefaultSubstitute(pattern);
   FcResult result = FcResultNoMatch;
-  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-  FcPatternDestroy(pattern);
+  FcPattern* match = fc.FcFontMatch(nullptr, pattern, &result);
+  fc.FcPatternDestroy(pattern);
   if (match == nullptr) return std::string();
 
   bool compatible = false;
   FcChar8* value = nullptr;
-  for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &value) == FcResultMatch; ++i)
+  for (int i = 0; fc.FcPatternGetString(match, FC_FAMILY, i, &value) == FcResultMatch; ++i)
     compatible = compatible || TimesCompatible(reinterpret_cast<const char*>(value));
   int weight = 0;
-  const bool bold = FcPatternGetInteger(match, FC_WEIGHT, 0, &weight) == FcResultMatch &&
+  const bool bold = fc.FcPatternGetInteger(match, FC_WEIGHT, 0, &weight) == FcResultMatch &&
                     weight >= FC_WEIGHT_BOLD;
   std::string file;
-  if (compatible && bold && FcPatternGetString(match, FC_FILE, 0, &value) == FcResultMatch)
+  if (compatible && bold && fc.FcPatternGetString(match, FC_FILE, 0, &value) == FcResultMatch)
     file = reinterpret_cast<const char*>(value);
-  FcPatternDestroy(match);
+  fc.FcPatternDestroy(match);
   return file;
 }
 
@@ -110,30 +110,31 @@ std::string FindLabelFile() {
 // The file of `family` in the weight asked for; only that family in that
 // weight will do.
 std::string FindFamilyFile(const std::string& family, bool bold) {
+  const FontLibraryApi& fc = FontLibraryApi::Get();
   StartFontconfig();
   const int weight = bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR;
   const std::string asked = family + (bold ? ":bold" : "");
-  FcPattern* pattern = FcPatternCreate();
-  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-  FcPatternAddInteger(pattern, FC_WEIGHT, weight);
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
+  FcPattern* pattern = fc.FcPatternCreate();
+  fc.FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+  fc.FcPatternAddInteger(pattern, FC_WEIGHT, weight);
+  fc.FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  fc.FcDefaultSubstitute(pattern);
   FcResult result = FcResultNoMatch;
-  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-  FcPatternDestroy(pattern);
+  FcPattern* match = fc.FcFontMatch(nullptr, pattern, &result);
+  fc.FcPatternDestroy(pattern);
   if (match == nullptr)
     throw Error(error_kind::kFont, "egy betukeszlet sem felel meg ennek: " + asked);
 
   FcChar8* value = nullptr;
   std::string file;
-  if (FcPatternGetString(match, FC_FILE, 0, &value) == FcResultMatch)
+  if (fc.FcPatternGetString(match, FC_FILE, 0, &value) == FcResultMatch)
     file = reinterpret_cast<const char*>(value);
   bool sameFamily = false;
-  for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &value) == FcResultMatch; ++i)
+  for (int i = 0; fc.FcPatternGetString(match, FC_FAMILY, i, &value) == FcResultMatch; ++i)
     sameFamily = sameFamily || family == reinterpret_cast<const char*>(value);
   int matchWeight = -1;
-  FcPatternGetInteger(match, FC_WEIGHT, 0, &matchWeight);
-  FcPatternDestroy(match);
+  fc.FcPatternGetInteger(match, FC_WEIGHT, 0, &matchWeight);
+  fc.FcPatternDestroy(match);
   if (file.empty() || !sameFamily || matchWeight != weight)
     throw Error(error_kind::kFont, "a(z) " + asked +
                                        " betukeszlet nincs telepitve (a legkozelebbi: " +
@@ -156,23 +157,24 @@ class FreeTypeFont : public LabelFont {
  public:
   FreeTypeFont(std::string file, int pixelHeight, const Rendering& rendering)
       : file_(std::move(file)), rendering_(rendering) {
-    if (FT_Init_FreeType(&library_) != 0) throw Error(error_kind::kFont, "a FreeType nem indul el");
+    if (ft_.FT_Init_FreeType(&library_) != 0)
+      throw Error(error_kind::kFont, "a FreeType nem indul el");
     FT_UInt interpreter = rendering_.interpreter;
-    if (FT_Property_Set(library_, "truetype", "interpreter-version", &interpreter) != 0 &&
+    if (ft_.FT_Property_Set(library_, "truetype", "interpreter-version", &interpreter) != 0 &&
         rendering_.interpreterRequired) {
-      FT_Done_FreeType(library_);
+      ft_.FT_Done_FreeType(library_);
       throw Error(error_kind::kFont,
                   "a FreeType-bol hianyzik a TrueType hinting, amellyel a kepek keszultek");
     }
-    if (FT_New_Face(library_, file_.c_str(), 0, &face_) != 0 ||
-        FT_Set_Pixel_Sizes(face_, 0, static_cast<FT_UInt>(pixelHeight)) != 0) {
-      if (face_ != nullptr) FT_Done_Face(face_);
-      FT_Done_FreeType(library_);
+    if (ft_.FT_New_Face(library_, file_.c_str(), 0, &face_) != 0 ||
+        ft_.FT_Set_Pixel_Sizes(face_, 0, static_cast<FT_UInt>(pixelHeight)) != 0) {
+      if (face_ != nullptr) ft_.FT_Done_Face(face_);
+      ft_.FT_Done_FreeType(library_);
       throw Error(error_kind::kFont, std::string(rendering_.name) + " nem toltheto be: " + file_);
     }
     // The text height is the font's Windows ascent plus descent, each
     // rounded on its own.
-    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face_, FT_SFNT_OS2));
+    const auto* os2 = static_cast<const TT_OS2*>(ft_.FT_Get_Sfnt_Table(face_, FT_SFNT_OS2));
     if (os2 != nullptr && os2->version != 0xFFFF && face_->units_per_EM != 0) {
       ascent_ = ScaleRounded(os2->usWinAscent, pixelHeight, face_->units_per_EM);
       descent_ = ScaleRounded(os2->usWinDescent, pixelHeight, face_->units_per_EM);
@@ -183,8 +185,8 @@ class FreeTypeFont : public LabelFont {
   }
 
   ~FreeTypeFont() override {
-    FT_Done_Face(face_);
-    FT_Done_FreeType(library_);
+    ft_.FT_Done_Face(face_);
+    ft_.FT_Done_FreeType(library_);
   }
   FreeTypeFont(const FreeTypeFont&) = delete;
   FreeTypeFont& operator=(const FreeTypeFont&) = delete;
@@ -195,8 +197,8 @@ class FreeTypeFont : public LabelFont {
   const Glyph& GlyphOf(char32_t c) const override {
     const auto kept = glyphs_.find(c);
     if (kept != glyphs_.end()) return kept->second;
-    const FT_UInt index = FT_Get_Char_Index(face_, c);
-    if (FT_Load_Glyph(face_, index, rendering_.loadFlags) != 0 ||
+    const FT_UInt index = ft_.FT_Get_Char_Index(face_, c);
+    if (ft_.FT_Load_Glyph(face_, index, rendering_.loadFlags) != 0 ||
         face_->glyph->bitmap.pixel_mode != FT_PIXEL_MODE_MONO)
       throw Error(error_kind::kFont,
                   "a feliratok " + CharacterName(c) + " karaktere nem rajzolhato meg");
@@ -219,16 +221,17 @@ class FreeTypeFont : public LabelFont {
 
   int Kerning(char32_t left, char32_t right) const override {
     if (!rendering_.kerning || !FT_HAS_KERNING(face_)) return 0;
-    const FT_UInt first = FT_Get_Char_Index(face_, left);
-    const FT_UInt second = FT_Get_Char_Index(face_, right);
+    const FT_UInt first = ft_.FT_Get_Char_Index(face_, left);
+    const FT_UInt second = ft_.FT_Get_Char_Index(face_, right);
     FT_Vector kern;
     if (first == 0 || second == 0 ||
-        FT_Get_Kerning(face_, first, second, FT_KERNING_DEFAULT, &kern) != 0)
+        ft_.FT_Get_Kerning(face_, first, second, FT_KERNING_DEFAULT, &kern) != 0)
       return 0;
     return static_cast<int>(kern.x >> 6);
   }
 
  private:
+  const FontLibraryApi& ft_ = FontLibraryApi::Get();
   FT_Library library_ = nullptr;
   FT_Face face_ = nullptr;
   std::string file_;
