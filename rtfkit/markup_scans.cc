@@ -99,39 +99,53 @@ std::string PairTagKinds(std::string text, std::span<const TagKind> kinds) {
   // after it that no earlier open tag took. The open tags waiting are taken
   // in the order they came, so a count stands for them: a close tag is
   // paired when one is waiting, and the paired open tags are the first of
-  // their kind, as many as the pairs. A first scan counts the pairs, a
-  // second makes the edits; nothing is kept per tag.
-  std::vector<std::size_t> waiting(kinds.size(), 0), pairs(kinds.size(), 0);
-  forEachTag([&](std::size_t, std::size_t k, bool open) {
-    if (open)
-      ++waiting[k];
-    else if (waiting[k] > 0)
-      --waiting[k], ++pairs[k];
-  });
-  if (std::all_of(pairs.begin(), pairs.end(), [](std::size_t n) { return n == 0; })) return text;
-
+  // their kind, as many as the pairs. Nothing is kept per tag.
+  //
+  // One scan makes the edits as if every open tag were paired, which holds
+  // when none waits at the end, as in a well-formed text. Otherwise the
+  // pairs it counted tell which open tags are, and a second scan makes the
+  // edits again.
+  std::vector<std::size_t> waiting(kinds.size(), 0), opened(kinds.size(), 0),
+      pairs(kinds.size(), 0);
   std::string out;
   out.reserve(RoomForEdits(text.size()));
   std::size_t from = 0;
-  std::fill(waiting.begin(), waiting.end(), 0);
-  std::vector<std::size_t> opened(kinds.size(), 0);
-  forEachTag([&](std::size_t at, std::size_t k, bool open) {
-    bool paired = false;
-    if (open) {
-      paired = opened[k]++ < pairs[k];
-      ++waiting[k];
-    } else if (waiting[k] > 0) {
-      paired = true;
-      --waiting[k];
-    }
-    if (!paired) return;
+  auto edit = [&](std::size_t at, std::size_t k, bool open) {
     out.append(text, from, at - from);
     if (open)
       out += kinds[k].group;
     else
       out += '}';
     from = at + (open ? kinds[k].open : kinds[k].close).size();
+  };
+  forEachTag([&](std::size_t at, std::size_t k, bool open) {
+    if (open) {
+      ++waiting[k];
+    } else if (waiting[k] > 0) {
+      --waiting[k], ++pairs[k];
+    } else {
+      return;
+    }
+    edit(at, k, open);
   });
+  if (std::any_of(waiting.begin(), waiting.end(), [](std::size_t n) { return n > 0; })) {
+    out.clear();
+    from = 0;
+    std::fill(waiting.begin(), waiting.end(), 0);
+    std::fill(opened.begin(), opened.end(), 0);
+    forEachTag([&](std::size_t at, std::size_t k, bool open) {
+      bool paired = false;
+      if (open) {
+        paired = opened[k]++ < pairs[k];
+        ++waiting[k];
+      } else if (waiting[k] > 0) {
+        paired = true;
+        --waiting[k];
+      }
+      if (paired) edit(at, k, open);
+    });
+  }
+  if (from == 0) return text;  // no tag paired: nothing to copy
   out.append(text, from, std::string::npos);
   return out;
 }

@@ -47,6 +47,17 @@ TEST(ParagraphScans, TagPairsAsEditedOneByOne) {
   }
 }
 
+// Tags in pairs all along, and the same text with one open tag left waiting
+// at its end: every earlier edit is made again as it was.
+TEST(ParagraphScans, TagPairsOfALongText) {
+  const std::string text = Repeated("x<b>y <I>z</i></B><br>", 20000);
+  const std::string paired = Repeated(R"(x{\b y {\i z}}<br>)", 20000);
+  const TagKind kinds[] = {{"<b>", "</b>", R"({\b )"}, {"<i>", "</i>", R"({\i )"}};
+  EXPECT_EQ(PairTagKinds(text, kinds), paired);
+  EXPECT_EQ(PairTagKinds(text + "<b>", kinds), paired + "<b>");
+  EXPECT_EQ(PairTagKinds("</i>" + text + "<i>", kinds), "</i>" + paired + "<i>");
+}
+
 TEST(ParagraphScans, TagPairsThatStartUnlike) {
   EXPECT_EQ(PairTags("a(b)c(d", "(", ")", "{"), "a{b}c(d");
   EXPECT_EQ(PairTags(")(x)(y", "(", ")", "{"), "){x}(y");
