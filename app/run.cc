@@ -24,6 +24,8 @@ namespace {
 // conversion read it through the same reader. TurnReportLayout refuses a
 // file that is no turn report before anything is written for it.
 void ConvertOne(Session& session, const std::string& fileName) {
+  // The label font is looked for while the report is opened and read.
+  session.converters.mapResources.LookForFontAhead();
   ReportReader report(fileName);
   const Layout layout = TurnReportLayout(report);
   ConvertReport(session.ctx, session.converters, report, layout, session.settings.Format());
