@@ -292,6 +292,25 @@ TEST(ParagraphScans, WriterAsEditedOneByOneForEveryEmphasis) {
   }
 }
 
+// Words short and long (one of 45 letters, longer than some widths), line
+// and paragraph marks (which the newer layout makes line ends inside words),
+// every width from 1 to 70.
+TEST(ParagraphScans, WrappingAsWrittenWordByWord) {
+  const std::string longWord(45, 'y');
+  TokenSoup soup({"x", "xxxxxxxxxx", longWord, " ", " ", "<br>", "<p>"}, 9);
+  for (int i = 0; i < kRounds; ++i) {
+    ParagraphContext ctx;
+    ctx.layout = i % 2 == 0 ? Layout::kOlder : Layout::kNewer;
+    const std::string text = soup.Next(60);
+    const int width = 1 + i % 70;
+    RtfWriter expected = RtfWriter::InMemory();
+    ref::WriteParagraph(ctx, text, width, expected);
+    RtfWriter got = RtfWriter::InMemory();
+    WriteParagraph(ctx, text, width, got);
+    ASSERT_EQ(got.Text(), expected.Text()) << width << ": " << text;
+  }
+}
+
 // --- Lines of megabytes ---------------------------------------------------------
 
 // Each line takes a fraction of a second in a release build; edited one by
