@@ -18,11 +18,6 @@ constexpr std::size_t kFlushSize = 1024 * 1024;
 // A buffer's room, taken at once: grown by doubling, each buffer would pass
 // through fresh blocks of every size on its way.
 constexpr std::size_t kBufferRoom = kFlushSize + 128 * 1024;
-// The first buffer's room: most documents fit in it whole. A block of a
-// megabyte or more is mapped on its own and its pages are cleared as they
-// are first touched, two megabytes at a time, which for a small document
-// would cost more than writing it; the blocks after the first are large.
-constexpr std::size_t kFirstRoom = 512 * 1024;
 
 }  // namespace
 
@@ -32,7 +27,7 @@ RtfWriter RtfWriter::ToFile(const std::string& fileName) {
   RtfWriter w(fileName.empty() ? "standard output" : fileName,
               fileName.empty() ? Target::kStandardOutput : Target::kFile);
   if (!fileName.empty()) w.file_.emplace(fileName);
-  w.buffer_.reserve(kFirstRoom);
+  w.buffer_.reserve(kBufferRoom);
   return w;
 }
 
