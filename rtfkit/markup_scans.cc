@@ -108,9 +108,9 @@ std::string PairTagKinds(std::string text, std::span<const TagKind> kinds) {
   std::vector<std::size_t> waiting(kinds.size(), 0), opened(kinds.size(), 0),
       pairs(kinds.size(), 0);
   std::string out;
-  out.reserve(RoomForEdits(text.size()));
   std::size_t from = 0;
   auto edit = [&](std::size_t at, std::size_t k, bool open) {
+    if (from == 0) out.reserve(RoomForEdits(text.size()));  // the first edit
     out.append(text, from, at - from);
     if (open)
       out += kinds[k].group;
