@@ -16,8 +16,8 @@ void KeepFreedMemoryForReuse();
 
 // `filling` is a text of megabytes being built from its start, its room
 // reserved, and the passes that follow will copy it: the pages of its room
-// not yet written, and those of a block as large for the first copy, are
-// zeroed on a thread of their own while the text is still being built. On
+// not yet written, and those of a block half as large again for its copies,
+// are zeroed on a thread of their own while the text is still being built. On
 // a virtual machine a fresh page can cost more than filling it. Only
 // advice: where the system has no such means, nothing happens.
 void PrepareForLongText(const std::string& filling);
