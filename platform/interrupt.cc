@@ -3,6 +3,7 @@
 #include <atomic>
 #include <csignal>
 #include <cstring>
+#include <mutex>
 
 namespace qv {
 namespace {
@@ -16,11 +17,15 @@ struct Slot {
   char name[kNameSize];
 };
 Slot slots[kSlots];
+// Files are made on more than one thread (a document, the font search's
+// note): a free slot is taken by one of them only.
+std::mutex slotsTaken;
 
 }  // namespace
 
 int RegisterTemporaryFile(const std::string& name) {
   if (name.size() >= kNameSize) return -1;
+  const std::lock_guard<std::mutex> lock(slotsTaken);
   for (int i = 0; i < kSlots; ++i) {
     if (slots[i].live != 0) continue;
     std::memcpy(slots[i].name, name.c_str(), name.size() + 1);
