@@ -47,4 +47,9 @@ std::string FindPicture(const std::string& programDir, std::string_view relative
   return RequireDataFile(error_kind::kPicture, file, programDir, {relative});
 }
 
+std::string LabelFontNoteFile() {
+  const std::string dir = UserCacheDir();
+  return dir.empty() ? dir : dir + "label-font";
+}
+
 }  // namespace qv

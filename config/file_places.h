@@ -48,4 +48,8 @@ std::string RequireDataFile(const char* errorKind, const std::string& what,
 // the map pictures are loaded with (maps/map_resources.h).
 std::string FindPicture(const std::string& programDir, std::string_view relative);
 
+// Where the label font's search is noted for the next runs: "label-font" in
+// the player's folder for notes (platform/user_dirs.h); empty without one.
+std::string LabelFontNoteFile();
+
 }  // namespace qv

@@ -17,7 +17,7 @@ namespace qv {
 // map pictures (found by FindPicture) and the label font from the first map
 // on.
 struct ConverterSession {
-  MapResources mapResources{FindPicture};
+  MapResources mapResources{FindPicture, LabelFontNoteFile()};
 };
 
 // Reads the report header (ScanReportHeader) into the run's headerBlock,

@@ -26,6 +26,10 @@ FontLibraryApi Load() {
   QV_BIND(fc, FcConfigSubstitute);
   QV_BIND(fc, FcDefaultSubstitute);
   QV_BIND(fc, FcFontMatch);
+  QV_BIND(fc, FcConfigGetConfigFiles);
+  QV_BIND(fc, FcConfigGetFontDirs);
+  QV_BIND(fc, FcStrListNext);
+  QV_BIND(fc, FcStrListDone);
   QV_BIND(ft, FT_Init_FreeType);
   QV_BIND(ft, FT_Done_FreeType);
   QV_BIND(ft, FT_Property_Set);

@@ -28,6 +28,10 @@ struct FontLibraryApi {
   decltype(&::FcConfigSubstitute) FcConfigSubstitute;
   decltype(&::FcDefaultSubstitute) FcDefaultSubstitute;
   decltype(&::FcFontMatch) FcFontMatch;
+  decltype(&::FcConfigGetConfigFiles) FcConfigGetConfigFiles;
+  decltype(&::FcConfigGetFontDirs) FcConfigGetFontDirs;
+  decltype(&::FcStrListNext) FcStrListNext;
+  decltype(&::FcStrListDone) FcStrListDone;
 
   decltype(&::FT_Init_FreeType) FT_Init_FreeType;
   decltype(&::FT_Done_FreeType) FT_Done_FreeType;

@@ -60,14 +60,16 @@ inline constexpr int kLabelCharacterHeight = 40;
 // kLabelCharacterHeight pixels, not kerned. Where fontconfig resolves the
 // name, on Linux it is the metrically identical Liberation Serif Bold; any
 // other family would move every label and is refused. Throws qv::Error
-// (error_kind::kFont) when the font is not installed.
-std::unique_ptr<LabelFont> OpenMapLabelFont();
+// (error_kind::kFont) when the font is not installed. With a `noteFile`,
+// fontconfig's answer is kept there and taken from it while nothing it
+// depends on has changed (graphics/label_font_note.h); GDI needs none.
+std::unique_ptr<LabelFont> OpenMapLabelFont(const std::string& noteFile = {});
 
 // OpenMapLabelFont begun now and finished by calling the result, which
 // throws as OpenMapLabelFont does. Where finding the font takes a while
 // (fontconfig), it is found beside the caller's work; a result dropped
 // uncalled waits for that search to end.
-std::function<std::unique_ptr<LabelFont>()> OpenMapLabelFontAhead();
+std::function<std::unique_ptr<LabelFont>()> OpenMapLabelFontAhead(const std::string& noteFile = {});
 
 // The font the pictures of assets/ are drawn with (tools/assetgen): `family`
 // itself, bold or regular, at `pixelHeight` pixels an em, kerned. Throws

@@ -4,15 +4,21 @@
 #include FT_DRIVER_H
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <future>
 #include <memory>
+#include <optional>
 #include <system_error>
 #include <unordered_map>
+#include <vector>
 
 #include "graphics/font_library_api.h"
 #include "graphics/label_font.h"
+#include "graphics/label_font_note.h"
+#include "platform/environment.h"
 #include "platform/error.h"
+#include "platform/path_names.h"
 
 namespace qv {
 namespace {
@@ -96,13 +102,52 @@ std::string MatchLabelFile(const char* family) {
   return file;
 }
 
+// What fontconfig's answer depends on besides the environment: the settings
+// files and folders it read (and the folders they stand in), the folders it
+// takes fonts from (also those not made yet), and where a player's own
+// settings would stand.
+std::vector<std::string> FontconfigInputs() {
+  const FontLibraryApi& fc = FontLibraryApi::Get();
+  std::vector<std::string> paths;
+  auto add = [&](FcStrList* list, bool withFolder) {
+    if (list == nullptr) return;
+    while (const FcChar8* path = fc.FcStrListNext(list)) {
+      const std::string text = reinterpret_cast<const char*>(path);
+      paths.push_back(text);
+      if (withFolder && FileNameStart(text) > 1)
+        paths.push_back(text.substr(0, FileNameStart(text) - 1));
+    }
+    fc.FcStrListDone(list);
+  };
+  add(fc.FcConfigGetConfigFiles(nullptr), true);
+  add(fc.FcConfigGetFontDirs(nullptr), false);
+  const std::string home = EnvironmentText("HOME");
+  std::string config = EnvironmentText("XDG_CONFIG_HOME");
+  if (config.empty() && !home.empty()) config = home + "/.config";
+  if (!config.empty())
+    for (const char* place : {"/fontconfig", "/fontconfig/fonts.conf", "/fontconfig/conf.d"})
+      paths.push_back(config + place);
+  if (!home.empty())
+    for (const char* place : {"/.fonts.conf", "/.fonts.conf.d"}) paths.push_back(home + place);
+  std::sort(paths.begin(), paths.end());
+  paths.erase(std::unique(paths.begin(), paths.end()), paths.end());
+  return paths;
+}
+
 // "Times New Roman" bold as the system resolves it; Liberation Serif Bold
-// asked for by name where no alias leads there.
-std::string FindLabelFile() {
+// asked for by name where no alias leads there. The answer noted in
+// noteFile serves while it holds.
+std::string FindLabelFile(const std::string& noteFile) {
+  if (std::optional<std::string> noted = NotedFont(noteFile)) return std::move(*noted);
+  const std::int64_t start = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                 std::chrono::system_clock::now().time_since_epoch())
+                                 .count();
   StartFontconfig();
   for (const char* family : {"Times New Roman", "Liberation Serif"}) {
     std::string file = MatchLabelFile(family);
-    if (!file.empty()) return file;
+    if (file.empty()) continue;
+    if (!noteFile.empty()) NoteFont(noteFile, {FontconfigInputs(), file}, start);
+    return file;
   }
   throw Error(error_kind::kFont, kMissingFont);
 }
@@ -244,20 +289,20 @@ class FreeTypeFont : public LabelFont {
 
 }  // namespace
 
-std::unique_ptr<LabelFont> OpenMapLabelFont() {
-  return std::make_unique<FreeTypeFont>(FindLabelFile(), kLabelCharacterHeight, kMapLabels);
+std::unique_ptr<LabelFont> OpenMapLabelFont(const std::string& noteFile) {
+  return std::make_unique<FreeTypeFont>(FindLabelFile(noteFile), kLabelCharacterHeight, kMapLabels);
 }
 
-std::function<std::unique_ptr<LabelFont>()> OpenMapLabelFontAhead() {
+std::function<std::unique_ptr<LabelFont>()> OpenMapLabelFontAhead(const std::string& noteFile) {
   // fontconfig reads its settings files for some milliseconds: the file is
   // looked for on a thread of its own while the caller goes on. Without a
   // thread to be had, it is looked for when the font is asked for.
   std::shared_ptr<std::future<std::string>> file;
   try {
-    file =
-        std::make_shared<std::future<std::string>>(std::async(std::launch::async, FindLabelFile));
+    file = std::make_shared<std::future<std::string>>(
+        std::async(std::launch::async, FindLabelFile, noteFile));
   } catch (const std::system_error&) {
-    return [] { return OpenMapLabelFont(); };
+    return [noteFile] { return OpenMapLabelFont(noteFile); };
   }
   return [file] {
     return std::make_unique<FreeTypeFont>(file->get(), kLabelCharacterHeight, kMapLabels);

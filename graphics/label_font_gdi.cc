@@ -193,12 +193,12 @@ class GdiFont : public LabelFont {
 
 }  // namespace
 
-std::unique_ptr<LabelFont> OpenMapLabelFont() {
+std::unique_ptr<LabelFont> OpenMapLabelFont(const std::string&) {
   return std::make_unique<GdiFont>(kLabelCharacterHeight);
 }
 
 // Windows finds the font by name at once: nothing to do ahead.
-std::function<std::unique_ptr<LabelFont>()> OpenMapLabelFontAhead() {
+std::function<std::unique_ptr<LabelFont>()> OpenMapLabelFontAhead(const std::string&) {
   return [] { return OpenMapLabelFont(); };
 }
 

@@ -43,7 +43,7 @@ class PageSetupCache {
 
  private:
   std::optional<PageSetup> setup_;
-  MapResources maps_{FindPicture};
+  MapResources maps_{FindPicture, LabelFontNoteFile()};
 };
 
 }  // namespace qv

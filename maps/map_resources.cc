@@ -18,13 +18,13 @@ const LabelFont& MapResources::Font() {
     // The search begun ahead serves the first map; after a failure the
     // next map looks again.
     auto ahead = std::exchange(fontAhead_, nullptr);
-    font_ = ahead ? ahead() : OpenMapLabelFont();
+    font_ = ahead ? ahead() : OpenMapLabelFont(fontNote_);
   }
   return *font_;
 }
 
 void MapResources::LookForFontAhead() {
-  if (!font_ && !fontAhead_) fontAhead_ = OpenMapLabelFontAhead();
+  if (!font_ && !fontAhead_) fontAhead_ = OpenMapLabelFontAhead(fontNote_);
 }
 
 }  // namespace qv

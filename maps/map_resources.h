@@ -17,8 +17,10 @@ namespace qv {
 class MapResources {
  public:
   // The pictures are looked for with find (the tool's FindPicture; beside
-  // the executable without one).
-  explicit MapResources(PictureFinder find = PictureBesideProgram) : find_(std::move(find)) {}
+  // the executable without one); the font's search is noted in fontNote
+  // (OpenMapLabelFont), when one is given.
+  explicit MapResources(PictureFinder find = PictureBesideProgram, std::string fontNote = {})
+      : find_(std::move(find)), fontNote_(std::move(fontNote)) {}
   // The pictures from picture/ (LoadMapPictures); a load that fails throws
   // and is tried again at the next map.
   const MapPictures& Pictures(const std::string& programDir);
@@ -33,6 +35,7 @@ class MapResources {
 
  private:
   PictureFinder find_;
+  std::string fontNote_;
   std::optional<CellPictures> cells_;
   std::function<std::unique_ptr<LabelFont>()> fontAhead_;  // until the first map takes it
   std::unique_ptr<LabelFont> font_;

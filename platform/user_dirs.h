@@ -5,19 +5,21 @@
 //                                POSIX (XDG rules)         Windows
 //   settings                     ~/.config/qvformat        %APPDATA%\qvformat
 //   data lists and pictures      ~/.local/share/qvformat   %LOCALAPPDATA%\qvformat
+//   notes kept to save time      ~/.cache/qvformat         %LOCALAPPDATA%\qvformat
 //
-// On POSIX systems XDG_CONFIG_HOME and XDG_DATA_HOME move the folders
-// (posix/user_dirs.h). A variable that is unset, empty or not an absolute
-// path gives no per-user folder.
+// On POSIX systems XDG_CONFIG_HOME, XDG_DATA_HOME and XDG_CACHE_HOME move
+// the folders (posix/user_dirs.h). A variable that is unset, empty or not an
+// absolute path gives no per-user folder.
 #pragma once
 
 #include <string>
 
 namespace qv {
 
-// The player's folders for settings and for data files, with a trailing
+// The player's folders for settings, data files and notes, with a trailing
 // separator, or empty when there is none.
 std::string UserConfigDir();
 std::string UserDataDir();
+std::string UserCacheDir();
 
 }  // namespace qv

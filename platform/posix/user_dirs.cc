@@ -35,4 +35,9 @@ std::string UserDataDir() {
                  ".local/share");
 }
 
+std::string UserCacheDir() {
+  return UserDir(EnvironmentText("XDG_CACHE_HOME").c_str(), EnvironmentText("HOME").c_str(),
+                 ".cache");
+}
+
 }  // namespace qv

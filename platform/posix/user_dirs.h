@@ -11,7 +11,8 @@ namespace qv {
 // "/qvformat/" when xdgValue is absolute, else home + "/" + homeSubdir +
 // "/qvformat/" when home is absolute, else empty (none). Null means unset.
 // UserConfigDir is that of XDG_CONFIG_HOME (default .config), UserDataDir
-// that of XDG_DATA_HOME (default .local/share).
+// that of XDG_DATA_HOME (default .local/share), UserCacheDir that of
+// XDG_CACHE_HOME (default .cache).
 std::string UserDir(const char* xdgValue, const char* home, std::string_view homeSubdir);
 
 }  // namespace qv

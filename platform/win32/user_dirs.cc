@@ -23,4 +23,6 @@ std::string UserConfigDir() { return UserDir("APPDATA"); }
 
 std::string UserDataDir() { return UserDir("LOCALAPPDATA"); }
 
+std::string UserCacheDir() { return UserDir("LOCALAPPDATA"); }
+
 }  // namespace qv

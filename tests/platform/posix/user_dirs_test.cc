@@ -24,8 +24,10 @@ TEST(UserDirs, XdgValueWinsThenHomeDefaultThenNone) {
   ScopedEnv home("HOME", "/home/anna");
   ScopedEnv config("XDG_CONFIG_HOME", "relative/conf");
   ScopedEnv data("XDG_DATA_HOME", "/d");
+  ScopedEnv cache("XDG_CACHE_HOME", nullptr);
   EXPECT_EQ(UserConfigDir(), "/home/anna/.config/qvformat/");
   EXPECT_EQ(UserDataDir(), "/d/qvformat/");
+  EXPECT_EQ(UserCacheDir(), "/home/anna/.cache/qvformat/");
 }
 
 }  // namespace
