@@ -30,6 +30,26 @@ std::string ReplaceOnePass(std::string_view pattern, std::string_view replacemen
   return out;
 }
 
+std::string ReplaceMarksOnePass(std::span<const MarkReplacement> marks, std::string text) {
+  std::string out;
+  std::size_t from = 0;
+  bool edited = false;
+  ForEachByte(text, '<', [&](std::size_t at) {
+    for (const MarkReplacement& mark : marks) {
+      if (!HoldsLoweredAt(text, at, mark.lowered)) continue;
+      if (!edited) out.reserve(RoomForEdits(text.size()));
+      edited = true;
+      out.append(text, from, at - from);
+      out += mark.replacement;
+      from = at + mark.lowered.size();
+      return;
+    }
+  });
+  if (!edited) return text;
+  out.append(text, from, std::string::npos);
+  return out;
+}
+
 // Made one at a time, each open tag takes the first close tag after it that
 // is still there. An open tag further right never takes an earlier close
 // tag than one further left (that close tag would have been free for the

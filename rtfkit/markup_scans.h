@@ -15,8 +15,8 @@ namespace qv {
 // pattern. With anyCase the occurrences are those of the text lowered by
 // HungarianLowerCase (pattern given in lower case), replaced in the text
 // itself.
-std::string ReplaceOnePass(std::string_view pattern, std::string_view replacement,
-                           std::string text, bool anyCase = false);
+std::string ReplaceOnePass(std::string_view pattern, std::string_view replacement, std::string text,
+                           bool anyCase = false);
 
 // Turns each open tag (found in any case, left to right) into group and the
 // first close tag after it that no earlier open tag took into "}". An open
@@ -33,6 +33,15 @@ struct TagKind {
   std::string_view open, close, group;
 };
 std::string PairTagKinds(std::string text, std::span<const TagKind> kinds);
+
+// ReplaceOnePass(mark, replacement, text, true) for each mark in turn, in
+// one scan: each mark (given in lower case) starts with its only "<" and no
+// replacement holds a "<", so replacing one mark neither makes nor unmakes
+// another, and every "<" is looked at once.
+struct MarkReplacement {
+  std::string_view lowered, replacement;
+};
+std::string ReplaceMarksOnePass(std::span<const MarkReplacement> marks, std::string text);
 
 // A blank that follows a bold opening "{\b " moves in front of it, again
 // and again, until no opening is followed by a blank: a blank after a run

@@ -116,9 +116,9 @@ void NarrativeOlder(std::string& text) {
 
   if (text.find('<') != std::string::npos) {
     text = ReplaceAll("<BR> <P>", "", std::move(text));
-    // The replacements hold no "<", so one pass sees every mark.
-    text = ReplaceOnePass("<br>", "\r\n\\par ", std::move(text), true);
-    text = ReplaceOnePass("<p class=csata>", "\r\n\\par ", std::move(text), true);
+    static constexpr MarkReplacement kBreaks[] = {{"<br>", "\r\n\\par "},
+                                                  {"<p class=csata>", "\r\n\\par "}};
+    text = ReplaceMarksOnePass(kBreaks, std::move(text));
   }
 
   // A break after the leading blank of each " (Továbbmész...)": it parts the
@@ -147,17 +147,22 @@ void NarrativeNewer(std::string& text) {
   // Neither edit can form a new "<p>", so one pass left to right sees them all.
   // A "<p>" right before "(Továbbmész...)" is one of them: the phrase that
   // tells the reader to go on starts after a double break.
-  if (std::size_t at = FindLoweredFrom(text, "<p>"); at != std::string::npos) {
+  {
     std::string out;
-    out.reserve(RoomForEdits(text.size()));
     std::size_t from = 0;
-    for (; at != std::string::npos; at = FindLoweredFrom(text, "<p>", from)) {
+    bool edited = false;
+    ForEachByte(text, '<', [&](std::size_t at) {
+      if (!HoldsLoweredAt(text, at, "<p>")) return;
+      if (!edited) out.reserve(RoomForEdits(text.size()));
+      edited = true;
       out.append(text, from, at - from);
       from = at + 3;
       if (from >= text.size() || text[from] != '<') out += "<br><br>\r\n";
+    });
+    if (edited) {
+      out.append(text, from, std::string::npos);
+      text = std::move(out);
     }
-    out.append(text, from, std::string::npos);
-    text = std::move(out);
   }
 
   TrimInsideParentheses(text);

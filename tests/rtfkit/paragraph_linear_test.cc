@@ -193,6 +193,7 @@ std::vector<std::string_view> NarrativeTokens() {
           "<p>",
           "<P>",
           "<p class=csata>",
+          "<P CLASS=Csata>",
           "<BR> <P>",
           "<span>",
           "</SPAN>",
