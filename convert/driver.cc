@@ -44,7 +44,7 @@ void ConvertOpeningStory(ConverterRun& run) {
   const int skipped = run.layout == Layout::kOlder ? 1 : 2;
   for (int i = 0; i < skipped; ++i) run.ReadLine();
 
-  const std::string_view firstTable = Markers(run.layout).orderTable;
+  const Needle firstTable(Markers(run.layout).orderTable);
   run.narrativeMode = true;
   // Each line is looked at once: whether it holds the table decides both
   // whether it joins the story and whether the story ends.

@@ -23,8 +23,9 @@ struct OrderRow {
 
 // Older layout: the table may span lines up to "</TABLE>".
 OrderRow ReadOlderOrderRow(ConverterRun& run) {
+  static const Needle tableEnd(older::kOrderTableEnd);
   std::string text = run.currentLine;
-  while (!run.Eof() && !run.CurrentHolds(older::kOrderTableEnd)) {
+  while (!run.Eof() && !run.CurrentHolds(tableEnd)) {
     run.ReadLine();
     text.append(" ").append(run.currentLine);
   }
@@ -154,15 +155,17 @@ void ConvertContactList(ConverterRun& run) {
 void ConvertPreamble(ConverterRun& run) {
   run.contactListWritten = false;
   run.commandLabel.clear();
-  const std::string_view orderTable = Markers(run.layout).orderTable;
+  // Each line is looked at for every marker: each is made ready once.
+  static const Needle encyclopedia(report::kEncyclopediaTitle), sheet(report::kSheetTitle),
+      contacts(report::kContactsTitle);
+  const Needle orderTable(Markers(run.layout).orderTable);
 
-  while (!run.Eof() && !run.CurrentHolds(report::kEncyclopediaTitle) &&
-         !run.CurrentHolds(report::kSheetTitle)) {
+  while (!run.Eof() && !run.CurrentHolds(encyclopedia) && !run.CurrentHolds(sheet)) {
     if (run.CurrentHolds(orderTable)) {
       ConvertOrderRow(run);
     } else if (AtJourneyMap(run)) {
       WriteJourneyMapSection(run);
-    } else if (run.CurrentHolds(report::kContactsTitle)) {
+    } else if (run.CurrentHolds(contacts)) {
       ConvertContactList(run);
     } else {
       AppendCollapsed(run.narrative, run.currentLine, " ");

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "text/report_reader.h"
+#include "text/search.h"
 
 namespace qv {
 
@@ -27,6 +28,8 @@ class ReportCursor {
   }
 
   bool CurrentHolds(std::string_view marker) const;
+  // The same for a marker looked for in line after line.
+  bool CurrentHolds(const Needle& marker) const { return marker.In(currentLine); }
   bool HoldsAny(std::span<const std::string_view> markers) const;
   bool HoldsAny(std::initializer_list<std::string_view> markers) const {
     return HoldsAny(std::span<const std::string_view>(markers.begin(), markers.size()));

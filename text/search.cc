@@ -113,6 +113,15 @@ std::size_t PatternFinder::operator()(std::size_t from) const {
   return ScanByAnchor(text_, pattern_, from, anchor_);
 }
 
+Needle::Needle(std::string_view pattern)
+    : pattern_(pattern), anchor_(pattern.empty() ? 0 : AnchorOf(pattern, std::string_view::npos)) {}
+
+bool Needle::In(std::string_view text) const {
+  // An empty pattern is never found, as by Contains.
+  return !pattern_.empty() && pattern_.size() <= text.size() &&
+         ScanByAnchor(text, pattern_, 0, anchor_) != std::string_view::npos;
+}
+
 // The last byte c among the first n at data, or nullptr: memrchr where the
 // C library has it (glibc), a plain backward scan elsewhere.
 static const void* LastByte(const char* data, char c, std::size_t n) {

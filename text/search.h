@@ -36,6 +36,21 @@ class PatternFinder {
   std::size_t anchor_ = 0;
 };
 
+// Whether a non-empty pattern stands in one short text after another (a
+// marker looked for in every line of a report): the character the search
+// jumps by is chosen once, the pattern's rarest in report text at large,
+// where FindFrom chooses among its first characters at every call.
+class Needle {
+ public:
+  // The pattern must outlive the needle.
+  explicit Needle(std::string_view pattern);
+  bool In(std::string_view text) const;
+
+ private:
+  std::string_view pattern_;
+  std::size_t anchor_ = 0;
+};
+
 // The last occurrence of a non-empty pattern.
 std::size_t FindLast(std::string_view text, std::string_view pattern);
 

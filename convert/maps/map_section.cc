@@ -44,8 +44,8 @@ bool DrawMap(ConverterRun& run) {
 }
 
 bool AtJourneyMap(const ConverterRun& run) {
-  return run.CurrentHolds(kTeleportMapTitle) ||
-         (run.layout == Layout::kOlder && run.CurrentHolds(kJourneyMapTitle));
+  static const Needle teleport(kTeleportMapTitle), journey(kJourneyMapTitle);
+  return run.CurrentHolds(teleport) || (run.layout == Layout::kOlder && run.CurrentHolds(journey));
 }
 
 void WriteJourneyMapSection(ConverterRun& run) {

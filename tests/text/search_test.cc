@@ -12,10 +12,11 @@ namespace {
 
 using test::Repeated;
 
-// The searches give std::string's answers, on short texts and on texts long
-// enough for the search by the rarest character: first and last characters
-// that repeat, a pattern at either end, overlapping occurrences, a pattern
-// longer than the rest of the text, starts past the end.
+// The searches (and a needle's yes or no) give std::string's answers, on
+// short texts and on texts long enough for the search by the rarest
+// character: first and last characters that repeat, a pattern at either end,
+// overlapping occurrences, a pattern longer than the rest of the text,
+// starts past the end.
 TEST(TextSearch, FindsWhatStdStringFinds) {
   const std::string texts[] = {"",
                                "a",
@@ -39,7 +40,10 @@ TEST(TextSearch, FindsWhatStdStringFinds) {
             << "'" << pattern << "' in '" << text << "' from " << from;
       ASSERT_EQ(FindLast(text, pattern), text.rfind(pattern))
           << "'" << pattern << "' in '" << text << "'";
+      ASSERT_EQ(Needle(pattern).In(text), text.find(pattern) != std::string::npos)
+          << "'" << pattern << "' in '" << text << "'";
     }
+  EXPECT_FALSE(Needle("").In("abc"));
   EXPECT_EQ(FindFrom("abc", "", 2), 2u);
   EXPECT_EQ(FindFrom("abc", "", 4), std::string::npos);
   EXPECT_EQ(FindLast("abc", ""), std::string::npos);
