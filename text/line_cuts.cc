@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "text/search.h"
 #include "text/settings.h"
 #include "text/text.h"
 
@@ -46,12 +47,21 @@ bool HoldsLowered(std::string_view line, std::string_view pattern) {
   auto lowered = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
   auto same = [&](char a, char b) { return lowered(a) == b; };
   const char first = pattern.front();
+  const std::size_t n = pattern.size();
+  // A byte that is no ASCII letter is the lowered form of itself alone: a
+  // pattern whose ends are such bytes (a tag) is looked for by both ends at
+  // once.
+  auto itself = [](char c) { return !((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')); };
+  if (n >= 2 && itself(first) && itself(pattern.back()))
+    return AnyStartBetween(line, first, pattern.back(), n, [&](std::size_t at) {
+      return std::equal(line.begin() + at + 1, line.begin() + at + n - 1, pattern.begin() + 1,
+                        same);
+    });
   if (first >= 'a' && first <= 'z')
     return std::search(line.begin(), line.end(), pattern.begin(), pattern.end(), same) !=
            line.end();
   // Only the byte itself lowers to a first character that is no small
   // letter ("<" of a tag), so the candidates are found with memchr.
-  const std::size_t n = pattern.size();
   for (std::size_t at = 0; n <= line.size() - at;) {
     const void* hit = std::memchr(line.data() + at, first, line.size() - n + 1 - at);
     if (hit == nullptr) return false;
@@ -128,7 +138,8 @@ void DropControlBytes(std::string& text) {
     std::memcpy(&w, d + at, 8);
     if (MayHoldDroppedControl(w) && std::any_of(d + at, d + at + 8, dropped)) break;
   }
-  const auto first = std::find_if(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(), dropped);
+  const auto first =
+      std::find_if(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(), dropped);
   if (first == text.end()) return;
   text.erase(std::remove_if(first, text.end(), dropped), text.end());
 }

@@ -83,6 +83,43 @@ void ForEachByteOf(std::string_view text, std::string_view bytes, Visit visit) {
     if (d[i] == a || d[i] == b || d[i] == c) visit(i);
 }
 
+// Whether some start s of a span of `length` bytes (s + length <= the
+// text's size) has `first` at s and `last` at s + length - 1 and passes
+// rest(s): sixteen starts at a time where the processor has SSE2, so that a
+// pattern whose ends are tag brackets is looked for without stopping at
+// every "<" of a line. Starts are tried in order; length is at least 2.
+template <typename Rest>
+bool AnyStartBetween(std::string_view text, char first, char last, std::size_t length, Rest rest) {
+  if (length < 2 || length > text.size()) return false;
+  const char* const d = text.data();
+  const std::size_t end = text.size() - length + 1;  // starts up to here
+  std::size_t s = 0;
+#if defined(__SSE2__)
+  if (end >= 16) {
+    const __m128i firsts = _mm_set1_epi8(first), lasts = _mm_set1_epi8(last);
+    // Starts s to s + 15; the last byte of start s + 15 is at most the text's last.
+    auto candidates = [&](std::size_t at) {
+      const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + at));
+      const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + at + length - 1));
+      return static_cast<unsigned>(
+          _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, firsts), _mm_cmpeq_epi8(b, lasts))));
+    };
+    for (; s + 16 <= end; s += 16)
+      for (unsigned hits = candidates(s); hits != 0; hits &= hits - 1)
+        if (rest(s + static_cast<std::size_t>(std::countr_zero(hits)))) return true;
+    if (s == end) return false;
+    // The last sixteen starts, less those tried already.
+    const std::size_t tail = end - 16;
+    for (unsigned hits = candidates(tail) >> (s - tail); hits != 0; hits &= hits - 1)
+      if (rest(s + static_cast<std::size_t>(std::countr_zero(hits)))) return true;
+    return false;
+  }
+#endif
+  for (; s < end; ++s)
+    if (d[s] == first && d[s + length - 1] == last && rest(s)) return true;
+  return false;
+}
+
 // ForEachByteOf for a single byte.
 template <typename Visit>
 void ForEachByte(std::string_view text, char c, Visit visit) {

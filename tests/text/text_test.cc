@@ -167,6 +167,22 @@ TEST(TextEdits, HoldsLowered) {
   EXPECT_FALSE(HoldsLowered("<t", "<td"));
   EXPECT_FALSE(HoldsLowered("", "<"));
   EXPECT_FALSE(HoldsLowered("abc", ""));
+  // Against a lowered copy searched plainly, where tags end near every
+  // sixteenth start and at the line's end.
+  const std::string line =
+      "<TD>x</Td> </TABLE><td></table>" + std::string(40, ' ') + "</TAB le></TABLE >x</TaBlE>";
+  auto lowerAscii = [](std::string text) {
+    for (char& c : text)
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+  };
+  for (std::size_t from = 0; from < line.size(); ++from)
+    for (std::size_t to = from; to <= line.size(); ++to) {
+      const std::string part = line.substr(from, to - from);
+      for (const std::string pattern : {"</table>", "<td>", "<>", "> <", "</td> <"})
+        ASSERT_EQ(HoldsLowered(part, pattern), lowerAscii(part).find(pattern) != std::string::npos)
+            << "'" << pattern << "' in '" << part << "'";
+    }
 }
 
 TEST(TextEdits, EndsWithAndAsciiCase) {
